@@ -1,0 +1,42 @@
+# The two commands a new machine needs: `make run` and `make test`.
+# Both install what is missing first (scripts/install-deps.sh).
+
+PRESET ?= default
+BUILD_DIR := build
+FUZZ_SECONDS ?= 20
+
+.PHONY: all deps build test run bench fuzz tsan install clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET)
+
+test: build
+	@ctest --preset $(PRESET)
+
+run: build
+	@scripts/run.sh
+
+bench: build
+	@scripts/bench.sh
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+tsan: deps
+	@cmake --preset tsan >/dev/null
+	@cmake --build --preset tsan
+	@ctest --preset tsan
+
+install: build
+	@scripts/install.sh
+
+clean:
+	rm -rf build build-debug build-fuzz build-tsan

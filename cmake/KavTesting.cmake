@@ -1,0 +1,24 @@
+include(GoogleTest)
+
+# kav_gtest(name SOURCES a.cpp ... LIBS lib ...): a GoogleTest executable whose
+# cases CTest lists one by one.
+function(kav_gtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  kav_warnings(${name})
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "KAV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# kav_qtest(name SOURCES a.cpp ... LIBS lib ...): a QtTest executable run on
+# the offscreen platform, so no display is needed.
+function(kav_qtest name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} Qt6::Test)
+  kav_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;KAV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
