@@ -69,22 +69,19 @@ std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::F
 
 std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter)
 {
-    Prompt prompt{Kind::OpenFile, {}, {}, filter};
-    prompt.owner = owner;
+    Prompt prompt{Kind::OpenFile, {}, {}, filter, false, MessageButtons::Ok, MessageIcon::None, owner};
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite)
 {
-    Prompt prompt{Kind::SaveFile, {}, {}, filter, confirmOverwrite};
-    prompt.owner = owner;
+    Prompt prompt{Kind::SaveFile, {}, {}, filter, confirmOverwrite, MessageButtons::Ok, MessageIcon::None, owner};
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::PickFolder(QWidget* owner, const QString& title)
 {
-    Prompt prompt{Kind::PickFolder, title};
-    prompt.owner = owner;
+    Prompt prompt{Kind::PickFolder, title, {}, {}, false, MessageButtons::Ok, MessageIcon::None, owner};
     return TakePath(prompt, Answer::For::Folder);
 }
 
