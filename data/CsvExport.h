@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CDataStore.h"
+#include "Results.h"
+
+#include <string>
+
+// The tables as comma-separated text, written to `path` as given (the dialogs
+// apply the extension rule first) through a temporary file. On success the
+// OPM and loss-test exports record the path in m_OpmPath / m_KavPath.
+WriteResult ExportOpmCsv(const std::string& path, CDataStore& store);
+WriteResult ExportKav3Csv(const std::string& path, CDataStore& store);
+WriteResult ExportKav2Csv(const std::string& path, CDataStore& store);
+WriteResult ExportOrlCsv(const std::string& path, CDataStore& store);
+// A recorded trace's samples (the trace values after the reference level):
+// "Sample,Power(dBm)", then "%d,%.2f" per sample from 1, CR LF line ends.
+WriteResult ExportTraceCsv(const std::string& path, const CDataStore& store);

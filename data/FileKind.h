@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// What a file given on the command line or dropped on the window is, from its
+// content: the three result-file signatures, the trace mark 165 at bytes
+// 24-27, else by its ending the program's own document of that kind.
+enum class FileKind { Unknown, OpmResult, KavResult, OrlResult, TraceResult, OpmDocument, KavDocument, OrlDocument,
+                      TraceDocument };
+
+struct Recognition
+{
+    FileKind kind = FileKind::Unknown;
+    bool readable = true; // false: the file could not be opened or read
+};
+
+Recognition RecognizeFile(const std::string& path);

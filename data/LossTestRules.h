@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Records.h"
+
+#include <cstdint>
+#include <string>
+
+// The texts of a loss-test record at one wavelength, shared by the grid, the
+// CSV export and the report, so all three always agree.
+
+// The 17 columns of the loss-test table and CSV export, in order.
+enum class KavColumn {
+    Cable,
+    Fiber,
+    WaveLength,
+    LossAB,
+    LossBA,
+    AverageLoss,
+    RefAB,
+    RefBA,
+    Threshold,
+    PowerB, // received power at B = RefAB - LossAB
+    PowerA, // received power at A = RefBA - LossBA
+    Verdict,
+    Length, // the last Length element
+    OrlAB,
+    OrlBA,
+    Date,
+    Time,
+};
+constexpr int KavColumnCount = 17;
+
+// A read-only view of either record form.
+struct KavRecordView
+{
+    int waveCount; // 3 or 2
+    const char* cable;
+    size_t cableSize;
+    const char* fiber;
+    size_t fiberSize;
+    const int32_t* waveLength;
+    const float *lossAB, *lossBA, *refAB, *refBA, *threshold, *length, *orlAB, *orlBA;
+    const char* date;
+    size_t dateSize;
+    const char* time;
+    size_t timeSize;
+};
+
+KavRecordView ViewOf(const KavRecord3& record);
+KavRecordView ViewOf(const KavRecord2& record);
+
+// "%.2f" when 0 <= v <= 98, otherwise "N/A" (NaN included).
+std::string LossText(float value);
+// The average loss by its four rules; -1 when none applies.
+float AverageLoss(float lossAB, float lossBA);
+bool Passes(float threshold, float lossAB, float lossBA);
+
+// The text of `column` for wavelength index `wave` (0 .. waveCount - 1).
+std::string KavCellText(const KavRecordView& record, int wave, KavColumn column);

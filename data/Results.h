@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+// What a decode did. The user interface turns it into the message the user
+// sees in one place; decoders never talk to the user.
+enum class DecodeResult {
+    Ok,
+    CannotOpen,   // the file could not be opened or read
+    BadSignature, // not the expected result file: "File error!"
+    BadMark,      // a recorded trace without the mark 165: "File error!"
+    Truncated,    // a recorded trace shorter than its header or its samples: "File error!"
+    WrongLength,  // a document whose length does not match its count
+};
+
+// True where the user is shown "File error!".
+inline bool IsFileError(DecodeResult result)
+{
+    return result == DecodeResult::BadSignature || result == DecodeResult::BadMark ||
+           result == DecodeResult::Truncated || result == DecodeResult::WrongLength;
+}
+
+// What writing an output file did.
+struct WriteResult
+{
+    enum class Status {
+        Ok,
+        Refused,    // the file name's ending is not accepted; nothing written, nothing said
+        CannotOpen, // the target cannot be opened for writing (locked, read-only, no folder)
+        WriteFailed // opened, but writing failed (disk full ...); the earlier file is untouched
+    } status = Status::Ok;
+    std::string path;   // the path written, with any appended extension
+    std::string reason; // the system's reason for a failure
+
+    bool ok() const { return status == Status::Ok; }
+};

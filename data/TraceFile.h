@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CDataStore.h"
+#include "Results.h"
+
+#include <string>
+#include <vector>
+
+// A power trace recorded by the instrument: the texts the TRACE page shows and
+// the values it plots.
+struct TraceFileContents
+{
+    std::string recordCount; // "%d" of the sample count
+    std::string reference;   // "%.2f"
+    std::string minimum;     // by the statistics display rule ("Low", "High", "%.2f")
+    std::string maximum;
+    std::string average;     // "N/A" for a trace without samples
+    std::string waveLength;  // "%d"
+    std::string start;       // "YYYY-MM-DD hh:mm:ss"
+    std::string end;
+    float averageValue = 0.0f;
+    int sampleCount = 0;
+    // The reference level first, then the samples, each rounded through "%.2f".
+    std::vector<float> plotValues;
+};
+
+struct TraceReadOutcome
+{
+    DecodeResult result = DecodeResult::CannotOpen;
+    TraceFileContents contents;
+};
+
+// Checks the mark and the length, computes the statistics and decodes the
+// samples. On success the store's trace values are replaced by plotValues;
+// on any failure nothing changes.
+TraceReadOutcome ReadTraceFile(const std::string& path, CDataStore& store);
