@@ -1,0 +1,69 @@
+#pragma once
+
+#include "HidTransport.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A stand-in for the handheld instrument behind USB, for tests and for
+// running the program without hardware. It lists the instrument (and an
+// unrelated HID device) and answers each poll request with an input report of
+// the current wavelength, reference and a slowly wandering power, after a
+// configurable latency; reads wait on a condition, never spin. Tests can
+// unplug and replug it, fail a read, make it return empty reads or never
+// answer, hold writes pending, change its release number, or attach a second
+// instrument.
+//
+// Like hidapi, reads deliver the report without its report-ID byte unless
+// SetReportIdInReads(true) asks for the full 65 bytes.
+class SimulatedInstrument : public HidTransport
+{
+public:
+    static constexpr uint16_t kVendorId = 0x0483;
+    static constexpr uint16_t kProductId = 0x5750;
+    static constexpr uint16_t kRelease = 0x0200;
+    static constexpr size_t kReportSize = 65;
+
+    explicit SimulatedInstrument(int answerLatencyMs = 0);
+    ~SimulatedInstrument() override;
+    SimulatedInstrument(const SimulatedInstrument&) = delete;
+    SimulatedInstrument& operator=(const SimulatedInstrument&) = delete;
+
+    std::vector<HidDeviceInfo> Enumerate() override;
+    std::unique_ptr<HidDevice> Open(const std::string& path) override;
+
+    // What the instrument measures. SetPower pins the power; without it the
+    // power wanders around reference - 12 dB.
+    void SetWavelength(uint16_t nm);
+    void SetReference(float dBm);
+    void SetPower(float dBm);
+    void SetRawReport(const std::vector<uint8_t>& report); // answers exactly these 65 bytes
+
+    // Faults and set-ups.
+    void Unplug();             // gone from the list; open handles fail
+    void Replug();             // listed again; old handles stay dead
+    void FailNextRead();       // the next read on any handle returns -1
+    void SetEmptyReads(bool on); // answers arrive as reads of 0 bytes
+    void SetSilent(bool on);   // requests are accepted but never answered
+    void HoldWrites(bool on);  // while on, writes block (pending) until released
+    void SetRelease(uint16_t release);
+    void SetInstrumentCount(int count); // two or more instruments attached
+    void SetReportIdInReads(bool on);
+
+    // Observations for tests.
+    int WriteCount() const;          // requests accepted so far
+    int PendingWriteCount() const;   // writes blocked by HoldWrites
+    int OpenHandleCount() const;     // handles opened and not yet closed
+    std::vector<std::string> OpenedPaths() const; // every successful open, in order
+    static std::string InstrumentPath(int index);
+
+    struct State;
+
+private:
+    std::shared_ptr<State> m_State;
+};
+
+// The factory the program uses for --simulate: the instrument with the
+// latency of a real USB round trip.
+std::shared_ptr<SimulatedInstrument> CreateSimulatedInstrument();
