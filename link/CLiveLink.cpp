@@ -1,0 +1,104 @@
+#include "CLiveLink.h"
+
+#include "HidTransport.h"
+#include "LinkListener.h"
+
+namespace
+{
+std::vector<uint8_t> PollRequest()
+{
+    std::vector<uint8_t> request(65, 0);
+    const uint8_t text[] = {'K', 'A', 'V', '-', '1', '2', 0xA5};
+    std::copy(std::begin(text), std::end(text), request.begin() + 1);
+    return request;
+}
+} // namespace
+
+CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener)
+    : m_Transport(std::move(transport)), m_Clock(clock), m_Io(io), m_Listener(listener)
+{
+}
+
+void CLiveLink::FindMyDevice()
+{
+    m_MyDevFound = false;
+    m_ProbeFound = false;
+    std::unique_ptr<HidDevice> device;
+    for (const HidDeviceInfo& info : m_Transport->Enumerate())
+    {
+        if (info.vendorId != kVendorId || info.productId != kProductId || info.release != kRelease)
+            continue;
+        m_ProbeFound = true;
+        device = m_Transport->Open(info.path);
+        if (device)
+            break;
+    }
+    // The worker closes the previous device once it is no longer in use.
+    m_MyDevFound = device != nullptr;
+    m_Io.Attach(std::move(device));
+    if (m_MyDevFound)
+        m_DataInSending = false;
+}
+
+void CLiveLink::StartPoll()
+{
+    m_Clock.SetTimer(LinkTimer::Poll, kPollPeriodMs);
+    m_Tracing = true;
+}
+
+void CLiveLink::StopPoll()
+{
+    m_Clock.KillTimer(LinkTimer::Poll);
+    m_Tracing = false;
+}
+
+void CLiveLink::OnTimer(LinkTimer timer)
+{
+    if (timer == LinkTimer::Poll)
+        Poll();
+    else
+        Watchdog();
+}
+
+void CLiveLink::Poll()
+{
+    if (!m_MyDevFound || m_DataInSending)
+        return;
+    m_DataInSending = true;
+    m_Io.Send(PollRequest());
+}
+
+void CLiveLink::Watchdog()
+{
+    if (!m_DataSeen)
+        return;
+    FindMyDevice();
+    if (m_MyDevFound)
+        return;
+    m_Clock.KillTimer(LinkTimer::Watchdog);
+    StopPoll();
+    m_DataSeen = false;
+    PauseWorkers();
+    m_Listener.OnInstrumentLost();
+}
+
+void CLiveLink::OnReportRead(const uint8_t* data, size_t size)
+{
+    // A report still queued from before a pause or a loss is stale.
+    if (size == 0 || !m_Io.IsRunning())
+        return;
+    m_DataSeen = true;
+    m_Clock.SetTimer(LinkTimer::Watchdog, kWatchdogPeriodMs);
+    if (const auto reading = DecodeReport(data, size))
+        m_Listener.OnReading(*reading);
+}
+
+void CLiveLink::OnReadError()
+{
+    FindMyDevice();
+}
+
+void CLiveLink::OnWriteDone(bool)
+{
+    m_DataInSending = false;
+}

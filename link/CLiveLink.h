@@ -1,0 +1,60 @@
+#pragma once
+
+#include "LinkClock.h"
+#include "LinkIo.h"
+
+#include <memory>
+
+class HidTransport;
+class LinkListener;
+
+// The USB link to the instrument: discovery, the 500 ms poll with at most one
+// request in flight, and the 3 s watchdog. It runs on one thread (the UI
+// thread in the program), so two discoveries never overlap; the device itself
+// is used only by the LinkIo worker.
+class CLiveLink : public LinkIoEvents
+{
+public:
+    static constexpr uint16_t kVendorId = 0x0483;
+    static constexpr uint16_t kProductId = 0x5750;
+    static constexpr uint16_t kRelease = 0x0200;
+    static constexpr int kPollPeriodMs = 500;
+    static constexpr int kWatchdogPeriodMs = 3000;
+
+    CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener);
+
+    // Discovery: the first listed instrument that matches and opens wins.
+    void FindMyDevice();
+    bool DeviceFound() const { return m_MyDevFound; } // MyDevFound
+    bool ProbeFound() const { return m_ProbeFound; }  // m_ProbeFound: an instrument is listed
+    bool DataInSending() const { return m_DataInSending; }
+    bool DataSeen() const { return m_DataSeen; }
+
+    void StartPoll();
+    void StopPoll();
+    bool Tracing() const { return m_Tracing; } // m_Tracing: the poll was started and not stopped
+
+    void ResumeWorkers() { m_Io.Resume(); }
+    void PauseWorkers() { m_Io.Pause(); }
+
+    void OnTimer(LinkTimer timer);
+
+    void OnReportRead(const uint8_t* data, size_t size) override;
+    void OnReadError() override;
+    void OnWriteDone(bool written) override;
+
+private:
+    void Poll();
+    void Watchdog();
+
+    std::shared_ptr<HidTransport> m_Transport;
+    LinkClock& m_Clock;
+    LinkIo& m_Io;
+    LinkListener& m_Listener;
+
+    bool m_MyDevFound = false;
+    bool m_ProbeFound = false;
+    bool m_DataInSending = false;
+    bool m_DataSeen = false;
+    bool m_Tracing = false;
+};

@@ -1,0 +1,94 @@
+#include "CTraceAcquisition.h"
+
+#include "CTraceLog.h"
+#include "TraceText.h"
+
+#include <cstdio>
+
+CTraceAcquisition::CTraceAcquisition(std::string savePath) : m_SavePath(std::move(savePath)) {}
+
+void CTraceAcquisition::SetSavePath(const std::string& path)
+{
+    m_SavePath = path;
+    m_NewSavePath = true;
+}
+
+CTraceAcquisition::Outcome CTraceAcquisition::HandleReading(const InstrumentReading& reading, bool saving,
+                                                            const LocalDateTime& now)
+{
+    Outcome outcome;
+    if (reading.wavelength == 0)
+        return outcome;
+    outcome.handled = true;
+
+    const std::string waveLength = std::to_string(reading.wavelength);
+    if (waveLength != m_TraceWaveLength)
+    {
+        m_TraceWaveLength = waveLength;
+        m_WaveFlag = 1;
+        outcome.repaintPage = true;
+    }
+    const std::string reference = FixedText(reading.reference, 2);
+    if (reference != m_TraceReference)
+    {
+        m_RefChanged = true;
+        outcome.repaintPage = true;
+    }
+    m_TraceReference = reference;
+    m_TracePower = PowerText(reading.power);
+
+    if (saving)
+    {
+        const CTraceLog::Result written = CTraceLog::Append(m_SavePath, LogLine(m_TracePower, now));
+        // A header that could not be written stays due for the next line.
+        if (written.ok)
+            ConsumeHeader();
+        else
+            outcome.logError = written.reason;
+    }
+
+    m_TraceSeries.push_back(reading.power);
+    if (m_TraceSeries.size() >= kSeriesLimit || m_WaveFlag == 1)
+    {
+        if (m_WaveFlag == 1)
+            m_WaveFlag = 2;
+        m_TraceSeries.clear();
+        outcome.repaintPage = true;
+    }
+    return outcome;
+}
+
+bool CTraceAcquisition::HeaderDue() const
+{
+    return m_WaveFlag == 1 || m_SaveStarted || m_RefChanged || m_NewSavePath;
+}
+
+void CTraceAcquisition::ConsumeHeader()
+{
+    if (m_WaveFlag == 1)
+        m_WaveFlag = 2;
+    m_SaveStarted = false;
+    m_RefChanged = false;
+    m_NewSavePath = false;
+}
+
+std::string CTraceAcquisition::LogLine(const std::string& powerText, const LocalDateTime& now) const
+{
+    std::string line;
+    if (HeaderDue())
+        line = "\r\n" + m_TraceWaveLength + "nm" + "Ref.=" + m_TraceReference + "dBm\r\n";
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "\t%4d-%02d-%02d  %02d:%02d:%02d\r\n", now.year, now.month, now.day, now.hour,
+                  now.minute, now.second);
+    return line + powerText + stamp;
+}
+
+void CTraceAcquisition::AfterPaint()
+{
+    if (m_TraceSeries.size() >= kSeriesLimit || m_WaveFlag == 2)
+    {
+        if (m_WaveFlag == 2)
+            m_WaveFlag = 0;
+        m_TraceSeries.clear();
+    }
+}

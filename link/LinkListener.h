@@ -1,0 +1,12 @@
+#pragma once
+
+#include "ReportDecoder.h"
+
+// What the link tells the trace it serves.
+class LinkListener
+{
+public:
+    virtual ~LinkListener() = default;
+    virtual void OnReading(const InstrumentReading& reading) = 0; // every report with data
+    virtual void OnInstrumentLost() = 0; // the watchdog found the instrument gone
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CLiveTrace.h"
+#include "LinkIo.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class LinkIoThread;
+
+// Binds the live trace to Qt: its two timers are QTimers on the UI thread, its
+// device is owned by a LinkIoThread, and whatever that thread reports is
+// queued to the UI thread, where the whole trace logic runs.
+class QtLiveTrace : public QObject, private LinkIoEvents
+{
+    Q_OBJECT
+
+public:
+    QtLiveTrace(std::shared_ptr<HidTransport> transport, TraceUi& ui, std::string savePath,
+                QObject* parent = nullptr);
+    ~QtLiveTrace() override; // stops the I/O thread before anything it calls goes
+    QtLiveTrace(const QtLiveTrace&) = delete;
+    QtLiveTrace& operator=(const QtLiveTrace&) = delete;
+
+    CLiveTrace& Trace() { return *m_Trace; }
+    const CLiveTrace& Trace() const { return *m_Trace; }
+
+private:
+    class Clock : public LinkClock
+    {
+    public:
+        explicit Clock(QtLiveTrace& owner);
+        LocalDateTime Now() const override;
+        void SetTimer(LinkTimer timer, int periodMs) override;
+        void KillTimer(LinkTimer timer) override;
+        bool IsTimerRunning(LinkTimer timer) const override;
+
+    private:
+        QTimer& Timer(LinkTimer timer) { return timer == LinkTimer::Poll ? m_Poll : m_Watchdog; }
+        const QTimer& Timer(LinkTimer timer) const { return timer == LinkTimer::Poll ? m_Poll : m_Watchdog; }
+        QTimer m_Poll;
+        QTimer m_Watchdog;
+    };
+
+    void OnReportRead(const uint8_t* data, size_t size) override;
+    void OnReadError() override;
+    void OnWriteDone(bool written) override;
+
+    Clock m_Clock;
+    std::unique_ptr<LinkIoThread> m_Io;
+    std::unique_ptr<CLiveTrace> m_Trace;
+};

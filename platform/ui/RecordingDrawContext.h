@@ -1,0 +1,69 @@
+#pragma once
+
+#include "DrawContext.h"
+
+#include <QLine>
+#include <QString>
+#include <vector>
+
+// A DrawContext that draws nothing and records what was drawn, in logical
+// coordinates, for tests of painters. Text widths are a fixed 8 units per
+// character so layouts are predictable.
+class RecordingDrawContext : public DrawContext
+{
+public:
+    struct Line
+    {
+        QLine line;
+        QColor color;
+    };
+    struct Text
+    {
+        QPoint at;   // TextOut: top-left; DrawText: the rectangle's top-left
+        QRect rect;  // DrawText only
+        QString text;
+        QColor color;
+        int format = -1; // -1 for TextOut
+    };
+    struct Fill
+    {
+        QRect rect;
+        QColor color;
+    };
+
+    static constexpr int kCharWidth = 8;
+
+    void SetPen(const QColor& color, int width = 1) override;
+    void SetFont(const QFont& font) override;
+    void SetTextColor(const QColor& color) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void DrawRectangle(const QRect& rect) override;
+    void FillRect(const QRect& rect, const QColor& color) override;
+    void TextOut(int x, int y, const QString& text) override;
+    void DrawText(const QRect& rect, const QString& text, int format) override;
+    int TextWidth(const QString& text) const override;
+    void SetMapping(const QRect& window, const QRect& viewport) override;
+    QPoint LogicalToDevice(const QPoint& point) const override;
+
+    const std::vector<Line>& Lines() const { return m_Lines; }
+    const std::vector<Text>& Texts() const { return m_Texts; }
+    const std::vector<Fill>& Fills() const { return m_Fills; }
+    const std::vector<QRect>& Rectangles() const { return m_Rectangles; }
+    const QFont& CurrentFont() const { return m_Font; }
+
+    std::vector<Line> LinesOfColor(const QColor& color) const;
+    const Text* FindText(const QString& text) const; // the first such text, or nullptr
+
+private:
+    QColor m_PenColor = Qt::black;
+    QColor m_TextColor = Qt::black;
+    QFont m_Font;
+    QPoint m_Current;
+    QRect m_Window;
+    QRect m_Viewport;
+    std::vector<Line> m_Lines;
+    std::vector<Text> m_Texts;
+    std::vector<Fill> m_Fills;
+    std::vector<QRect> m_Rectangles;
+};
