@@ -1,15 +1,23 @@
 #pragma once
 
+#include "TraceUi.h"
+
 #include <QRect>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class HidTransport;
+class QLineEdit;
+class QPushButton;
+class QtLiveTrace;
+class CLiveTrace;
 
 // The page under the "AUTOTRACE" tab: the live-trace buttons and the chart of
-// the instrument's power against its reference.
-class CAutoTracePage : public QWidget
+// the instrument's power against its reference. Creating it looks for the
+// instrument once; the trace runs between Trace and Stop.
+class CAutoTracePage : public QWidget, private TraceUi
 {
     Q_OBJECT
 
@@ -18,10 +26,10 @@ public:
     ~CAutoTracePage() override;
 
     // What the view uses.
-    bool IsTraceStarted() const;            // m_TraceStarted
-    void Stop();                            // the Stop command
-    void StopPollTimer();                   // on every change to another tab
-    void SetChartRect(const QRect& rect);   // m_rcChart, replaced on every resize of the view
+    bool IsTraceStarted() const;          // m_TraceStarted
+    void Stop();                          // the Stop command
+    void StopPollTimer();                 // on every change to another tab
+    void SetChartRect(const QRect& rect); // m_rcChart (x, y, width, height), replaced on every resize of the view
 
     // The buttons, pressed as a user would (for scripted runs such as --trace-for).
     void PressSavePath();
@@ -29,8 +37,38 @@ public:
     void PressStartToSave();
     void PressStop();
 
+    QRect ChartRect() const { return m_rcChart; }
+    QString SavePathText() const;
+    const CLiveTrace& Trace() const;
+
+    // The page's size at creation: the dialog's 667 x 395 units in pixels.
+    static constexpr int kInitialWidth = 1334;
+    static constexpr int kInitialHeight = 790;
+
+signals:
+    // After a report was taken in and the chart asked to repaint.
+    void RepaintRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
-    std::shared_ptr<HidTransport> m_Transport;
-    QRect m_rcChart{QPoint(40, 10), QPoint(599, 549)};
-    bool m_TraceStarted = false;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowSaveButton(bool enabled, bool checked) override;
+    void ShowSavePath(const std::string& path) override;
+    void RepaintChart() override;
+    void RepaintPage() override;
+
+    void OnSaveToggled(bool checked);
+
+    QPushButton* m_SavePathButton;
+    QLineEdit* m_PathEdit;
+    QPushButton* m_TraceButton;
+    QPushButton* m_SaveButton;
+    QPushButton* m_StopButton;
+    std::vector<QWidget*> m_Controls; // in the dialog's order
+    QRect m_rcChart{40, 10, 560, 540};
+    std::vector<QRect> m_ChildRects; // the page's rectangle at creation, then each control's
+    std::unique_ptr<QtLiveTrace> m_Live;
 };
