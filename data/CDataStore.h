@@ -42,6 +42,13 @@ public:
     void AddKavRecord2(const std::string& cable, const std::string& fiber, const int32_t waveLength[3],
                        const KavTriples& values, const std::string& date, const std::string& time);
 
+    // Decoders know their record count up front; reserving it keeps the lists
+    // at their records' own size.
+    void ReserveOpmRecords(size_t count) { m_OpmRecords.reserve(count); }
+    void ReserveKavRecords3(size_t count) { m_KavRecords3.reserve(count); }
+    void ReserveKavRecords2(size_t count) { m_KavRecords2.reserve(count); }
+    void ReserveOrlRecords(size_t count) { m_OrlRecords.reserve(count); }
+
     void ClearOpm();
     void ClearKav();
     void ClearOrl();

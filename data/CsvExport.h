@@ -15,3 +15,9 @@ WriteResult ExportOrlCsv(const std::string& path, CDataStore& store);
 // A recorded trace's samples (the trace values after the reference level):
 // "Sample,Power(dBm)", then "%d,%.2f" per sample from 1, CR LF line ends.
 WriteResult ExportTraceCsv(const std::string& path, const CDataStore& store);
+
+// The bytes each export writes, for callers that write several files at once.
+std::string OpmCsvBytes(const CDataStore& store);
+std::string KavCsvBytes(const CDataStore& store, int waveCount); // 3 or 2
+std::string OrlCsvBytes(const CDataStore& store);
+std::string TraceCsvBytes(const CDataStore& store);

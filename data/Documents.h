@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteSpan.h"
 #include "CDataStore.h"
 #include "Results.h"
 
@@ -20,3 +21,15 @@ DecodeResult ReadOrlDocument(const std::string& path, CDataStore& store);
 // Sets m_KavWaveMode from the document and empties the other loss-test list.
 DecodeResult ReadKavDocument(const std::string& path, CDataStore& store);
 DecodeResult ReadTraceDocument(const std::string& path, CDataStore& store);
+
+// The bytes of each document, for callers that write several files at once.
+std::string OpmDocumentBytes(const CDataStore& store);
+std::string OrlDocumentBytes(const CDataStore& store);
+std::string KavDocumentBytes(const CDataStore& store);
+std::string TraceDocumentBytes(const CDataStore& store);
+
+// The readers on a document's bytes already in memory.
+DecodeResult ReadOpmDocumentBytes(ByteSpan bytes, CDataStore& store);
+DecodeResult ReadOrlDocumentBytes(ByteSpan bytes, CDataStore& store);
+DecodeResult ReadKavDocumentBytes(ByteSpan bytes, CDataStore& store);
+DecodeResult ReadTraceDocumentBytes(ByteSpan bytes, CDataStore& store);

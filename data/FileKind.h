@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ByteSpan.h"
+
 #include <string>
 
 // What a file given on the command line or dropped on the window is, from its
@@ -15,3 +17,5 @@ struct Recognition
 };
 
 Recognition RecognizeFile(const std::string& path);
+// The same on the first bytes of the file (28 are enough) and its path.
+FileKind RecognizeBytes(ByteSpan head, const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "Records.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -57,3 +58,5 @@ bool Passes(float threshold, float lossAB, float lossBA);
 
 // The text of `column` for wavelength index `wave` (0 .. waveCount - 1).
 std::string KavCellText(const KavRecordView& record, int wave, KavColumn column);
+// The same, appended to out (the CSV export's hot path).
+void AppendKavCellText(std::string& out, const KavRecordView& record, int wave, KavColumn column);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteSpan.h"
 #include "CDataStore.h"
 #include "Results.h"
 #include "RowSink.h"
@@ -30,3 +31,9 @@ struct KavDecodeOutcome
 // Also empties the information fields and rebuilds the cable groups, once the
 // file has opened and its signature is accepted.
 KavDecodeOutcome DecodeKavFile(const std::string& path, CDataStore& store);
+
+// The same decoders on a file's bytes already in memory; the path-based ones
+// read the file and call these.
+DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
+DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
+KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store);

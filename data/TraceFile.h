@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ByteSpan.h"
 #include "CDataStore.h"
 #include "Results.h"
 
@@ -34,3 +35,13 @@ struct TraceReadOutcome
 // samples. On success the store's trace values are replaced by plotValues;
 // on any failure nothing changes.
 TraceReadOutcome ReadTraceFile(const std::string& path, CDataStore& store);
+
+// The same on the file's bytes already in memory.
+TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store);
+
+// The statistics display rule: below -79.9 "Low", above 28.9 "High",
+// otherwise "%.2f"; a value that is not a number shows "N/A".
+std::string TraceStatisticText(float value);
+
+constexpr size_t TraceHeaderSize = 28;
+constexpr uint32_t TraceMark = 165;

@@ -1,0 +1,39 @@
+#include "FileNames.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+const char* ExtensionOf(OutputKind kind)
+{
+    switch (kind) {
+    case OutputKind::Csv:
+        return ".csv";
+    case OutputKind::OpmDocument:
+        return ".opm";
+    case OutputKind::OrlDocument:
+        return ".orl";
+    case OutputKind::KavDocument:
+        return ".kav";
+    case OutputKind::TraceDocument:
+        return ".trace";
+    }
+    return "";
+}
+
+std::optional<std::string> ApplyExtensionRule(const std::string& chosenPath, OutputKind kind)
+{
+    const std::string lower = ExtensionOf(kind);
+    std::string upper = lower;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string name = std::filesystem::u8path(chosenPath).filename().u8string();
+    if (name.find('.') == std::string::npos)
+        return chosenPath + lower;
+    if (name.size() >= lower.size()) {
+        const std::string ending = name.substr(name.size() - lower.size());
+        if (ending == lower || ending == upper)
+            return chosenPath;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,152 @@
+#include "FixedDecimal.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace
+{
+constexpr uint64_t PowerOfTen[] = {1, 10, 100, 1000};
+
+struct Decomposed
+{
+    bool negative;
+    bool finite;
+    uint64_t mantissa; // value = mantissa * 2^exponent
+    int exponent;
+};
+
+Decomposed Decompose(double value)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    Decomposed d;
+    d.negative = (bits >> 63) != 0;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    d.finite = biased != 0x7FF;
+    d.mantissa = bits & ((uint64_t(1) << 52) - 1);
+    if (biased == 0) {
+        d.exponent = -1074;
+    } else {
+        d.mantissa |= uint64_t(1) << 52;
+        d.exponent = biased - 1075;
+    }
+    return d;
+}
+
+// Magnitudes below 2^50: the value times 10^decimals rounded to the nearest
+// integer, ties to even; every intermediate fits 64 bits.
+bool ScaleSmall(const Decomposed& d, int decimals, uint64_t& scaled)
+{
+    if (!d.finite || d.exponent >= -2)
+        return false;
+    const uint64_t product = d.mantissa * PowerOfTen[decimals]; // below 2^63
+    const int shift = -d.exponent;
+    if (shift >= 64) {
+        scaled = 0; // below one half
+        return true;
+    }
+    uint64_t whole = product >> shift;
+    const uint64_t rest = product & ((uint64_t(1) << shift) - 1);
+    const uint64_t half = uint64_t(1) << (shift - 1);
+    if (rest > half || (rest == half && (whole & 1) != 0))
+        ++whole;
+    scaled = whole;
+    return true;
+}
+
+void AppendScaled(std::string& out, bool negative, uint64_t scaled, int decimals)
+{
+    char text[32];
+    char* const end = text + sizeof text;
+    char* p = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--p = static_cast<char>('0' + scaled % 10);
+        scaled /= 10;
+    }
+    *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + scaled % 10);
+        scaled /= 10;
+    } while (scaled != 0);
+    if (negative)
+        *--p = '-';
+    out.append(p, static_cast<size_t>(end - p));
+}
+
+// Magnitudes of 2^50 and more have at most two binary fraction digits, so the
+// value times 100 or 1000 is an exact integer: computed in base 10^9 limbs.
+void AppendLarge(std::string& out, const Decomposed& d, int decimals)
+{
+    constexpr uint64_t LimbBase = 1000000000;
+    std::vector<uint64_t> limbs; // least significant first
+    uint64_t start = d.mantissa * PowerOfTen[decimals];
+    int exponent = d.exponent;
+    if (exponent < 0) {
+        start >>= -exponent; // exact: 4 divides 100 and 1000
+        exponent = 0;
+    }
+    for (; start != 0; start /= LimbBase)
+        limbs.push_back(start % LimbBase);
+    while (exponent > 0) {
+        const int step = exponent < 29 ? exponent : 29;
+        uint64_t carry = 0;
+        for (uint64_t& limb : limbs) {
+            const uint64_t v = (limb << step) + carry;
+            limb = v % LimbBase;
+            carry = v / LimbBase;
+        }
+        for (; carry != 0; carry /= LimbBase)
+            limbs.push_back(carry % LimbBase);
+        exponent -= step;
+    }
+    std::string digits = std::to_string(limbs.back());
+    for (size_t i = limbs.size() - 1; i-- > 0;) {
+        const std::string part = std::to_string(limbs[i]);
+        digits.append(9 - part.size(), '0');
+        digits += part;
+    }
+    if (d.negative)
+        out += '-';
+    out.append(digits, 0, digits.size() - static_cast<size_t>(decimals));
+    out += '.';
+    out.append(digits, digits.size() - static_cast<size_t>(decimals), std::string::npos);
+}
+} // namespace
+
+void AppendFixed(std::string& out, double value, int decimals)
+{
+    const Decomposed d = Decompose(value);
+    uint64_t scaled;
+    if (ScaleSmall(d, decimals, scaled))
+        AppendScaled(out, d.negative, scaled, decimals);
+    else if (!d.finite)
+        out += std::isnan(value) ? (d.negative ? "-nan" : "nan") : (d.negative ? "-inf" : "inf");
+    else
+        AppendLarge(out, d, decimals);
+}
+
+std::string FixedText(double value, int decimals)
+{
+    std::string text;
+    AppendFixed(text, value, decimals);
+    return text;
+}
+
+float RoundThroughText(float value, int decimals)
+{
+    const Decomposed d = Decompose(value);
+    uint64_t scaled;
+    // Below 2^53 the scaled integer is exact as a double, so one correctly
+    // rounded division gives the double that parsing the text gives.
+    if (ScaleSmall(d, decimals, scaled) && scaled < (uint64_t(1) << 53)) {
+        const double parsed = static_cast<double>(scaled) / static_cast<double>(PowerOfTen[decimals]);
+        return static_cast<float>(d.negative ? -parsed : parsed);
+    }
+    if (std::isnan(value))
+        return std::copysign(std::numeric_limits<float>::quiet_NaN(), value);
+    // Infinite, or so large that it is a whole number: its text is exact.
+    return value;
+}

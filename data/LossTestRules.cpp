@@ -1,0 +1,151 @@
+#include "LossTestRules.h"
+
+#include "FieldText.h"
+#include "FixedDecimal.h"
+
+namespace
+{
+// NaN fails every comparison, so it is outside every range.
+bool Shown(float v)
+{
+    return v >= 0.0f && v <= 98.0f;
+}
+
+bool Averaged(float v)
+{
+    return v > 0.0f && v < 99.0f;
+}
+
+void AppendLoss(std::string& out, float v)
+{
+    if (Shown(v))
+        AppendFixed(out, v, 2);
+    else
+        out += "N/A";
+}
+
+// Received power: the reference less the loss, both widened to double.
+void AppendPower(std::string& out, float reference, float loss)
+{
+    if (Shown(loss))
+        AppendFixed(out, static_cast<double>(reference) - static_cast<double>(loss), 2);
+    else
+        out += "N/A";
+}
+
+template <typename Record> KavRecordView MakeView(const Record& r, int waveCount)
+{
+    return KavRecordView{waveCount,     r.Cable,       sizeof r.Cable, r.Fiber,    sizeof r.Fiber,
+                         r.WaveLength,  r.LossAB,      r.LossBA,       r.RefAB,    r.RefBA,
+                         r.Threshold,   r.Length,      r.OrlAB,        r.OrlBA,    r.Date,
+                         sizeof r.Date, r.Time,        sizeof r.Time};
+}
+} // namespace
+
+KavRecordView ViewOf(const KavRecord3& record)
+{
+    return MakeView(record, 3);
+}
+
+KavRecordView ViewOf(const KavRecord2& record)
+{
+    return MakeView(record, 2);
+}
+
+std::string LossText(float value)
+{
+    std::string text;
+    AppendLoss(text, value);
+    return text;
+}
+
+float AverageLoss(float lossAB, float lossBA)
+{
+    if (!Shown(lossAB) && Averaged(lossBA))
+        return lossBA;
+    if (!Shown(lossBA) && Averaged(lossAB))
+        return lossAB;
+    if (Averaged(lossAB) && Averaged(lossBA))
+        return (lossAB + lossBA) / 2;
+    return -1.0f;
+}
+
+bool Passes(float threshold, float lossAB, float lossBA)
+{
+    return threshold >= lossAB && threshold >= lossBA;
+}
+
+void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColumn column)
+{
+    switch (column) {
+    case KavColumn::Cable:
+        out.append(r.cable, BoundedLength(r.cable, r.cableSize));
+        break;
+    case KavColumn::Fiber:
+        out.append(r.fiber, BoundedLength(r.fiber, r.fiberSize));
+        break;
+    case KavColumn::WaveLength:
+        out += std::to_string(r.waveLength[i]);
+        break;
+    case KavColumn::LossAB:
+        AppendLoss(out, r.lossAB[i]);
+        break;
+    case KavColumn::LossBA:
+        AppendLoss(out, r.lossBA[i]);
+        break;
+    case KavColumn::AverageLoss: {
+        const float average = AverageLoss(r.lossAB[i], r.lossBA[i]);
+        if (average < 0.0f)
+            out += "N/A";
+        else
+            AppendFixed(out, average, 2);
+        break;
+    }
+    case KavColumn::RefAB:
+        AppendFixed(out, r.refAB[i], 2);
+        break;
+    case KavColumn::RefBA:
+        AppendFixed(out, r.refBA[i], 2);
+        break;
+    case KavColumn::Threshold:
+        AppendFixed(out, r.threshold[i], 2);
+        break;
+    case KavColumn::PowerB:
+        AppendPower(out, r.refAB[i], r.lossAB[i]);
+        break;
+    case KavColumn::PowerA:
+        AppendPower(out, r.refBA[i], r.lossBA[i]);
+        break;
+    case KavColumn::Verdict:
+        out += Passes(r.threshold[i], r.lossAB[i], r.lossBA[i]) ? "Pass" : "Fail";
+        break;
+    case KavColumn::Length: {
+        // A length that is not a number is no length either.
+        const float length = r.length[r.waveCount - 1];
+        if (length < 0.0f || length != length)
+            out += "N/A";
+        else
+            AppendFixed(out, length, 3);
+        break;
+    }
+    case KavColumn::OrlAB:
+        AppendLoss(out, r.orlAB[i]);
+        break;
+    case KavColumn::OrlBA:
+        AppendLoss(out, r.orlBA[i]);
+        break;
+    case KavColumn::Date:
+        out.append(r.date, BoundedLength(r.date, r.dateSize));
+        break;
+    case KavColumn::Time:
+        out.append(r.time, BoundedLength(r.time, r.timeSize));
+        break;
+    }
+}
+
+std::string KavCellText(const KavRecordView& record, int wave, KavColumn column)
+{
+    std::string text;
+    AppendKavCellText(text, record, wave, column);
+    return text;
+}
