@@ -289,6 +289,12 @@ int SimulatedInstrument::WriteCount() const
     return m_State->writeCount;
 }
 
+bool SimulatedInstrument::WritesHeld() const
+{
+    std::lock_guard<std::mutex> lock(m_State->mutex);
+    return m_State->holdWrites;
+}
+
 int SimulatedInstrument::PendingWriteCount() const
 {
     std::lock_guard<std::mutex> lock(m_State->mutex);

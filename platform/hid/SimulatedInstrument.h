@@ -53,6 +53,7 @@ public:
 
     // Observations for tests.
     int WriteCount() const;          // requests accepted so far
+    bool WritesHeld() const;
     int PendingWriteCount() const;   // writes blocked by HoldWrites
     int OpenHandleCount() const;     // handles opened and not yet closed
     std::vector<std::string> OpenedPaths() const; // every successful open, in order

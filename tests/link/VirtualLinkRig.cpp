@@ -1,0 +1,65 @@
+#include "VirtualLinkRig.h"
+
+std::vector<LinkTimer> VirtualLinkClock::Step(int ms)
+{
+    m_NowMs += ms;
+    std::vector<LinkTimer> fired;
+    for (auto& [id, timer] : m_Timers)
+    {
+        if (timer.due <= m_NowMs)
+        {
+            fired.push_back(id);
+            timer.due += timer.period;
+        }
+    }
+    return fired;
+}
+
+void SyncLinkIo::Attach(std::unique_ptr<HidDevice> device)
+{
+    m_Device = std::move(device);
+    m_Failed = false;
+    m_Request.clear();
+}
+
+void SyncLinkIo::Pump()
+{
+    if (!m_Running || !m_Device || m_Failed)
+        return;
+    if (!m_Request.empty() && !m_Instrument.WritesHeld())
+    {
+        const bool written = m_Device->Write(m_Request.data(), m_Request.size()) >= 0;
+        m_Request.clear();
+        m_Events->OnWriteDone(written);
+    }
+    uint8_t buffer[65];
+    const int count = m_Device->Read(buffer, sizeof buffer, 0);
+    if (count < 0)
+    {
+        m_Failed = true;
+        m_Events->OnReadError();
+    }
+    else if (count > 0)
+    {
+        m_Events->OnReportRead(buffer, static_cast<size_t>(count));
+    }
+}
+
+VirtualLinkRig::VirtualLinkRig(const std::string& savePath) : trace(instrument, clock, io, ui, savePath)
+{
+    io.SetEvents(trace.Link());
+    trace.Start();
+}
+
+void VirtualLinkRig::Advance(int ms)
+{
+    constexpr int kStep = 10;
+    for (int passed = 0; passed < ms; passed += kStep)
+    {
+        // A timer that an earlier one killed in this step does not fire.
+        for (LinkTimer timer : clock.Step(kStep))
+            if (clock.IsTimerRunning(timer))
+                trace.Link().OnTimer(timer);
+        io.Pump();
+    }
+}

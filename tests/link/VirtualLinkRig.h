@@ -1,0 +1,106 @@
+#pragma once
+
+#include "CLiveTrace.h"
+#include "HidTransport.h"
+#include "LinkClock.h"
+#include "LinkIo.h"
+#include "SimulatedInstrument.h"
+#include "TraceUi.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Virtual time: timers fire when the test advances the clock.
+class VirtualLinkClock : public LinkClock
+{
+public:
+    LocalDateTime Now() const override { return m_Date; }
+    void SetTimer(LinkTimer timer, int periodMs) override { m_Timers[timer] = {periodMs, m_NowMs + periodMs}; }
+    void KillTimer(LinkTimer timer) override { m_Timers.erase(timer); }
+    bool IsTimerRunning(LinkTimer timer) const override { return m_Timers.count(timer) != 0; }
+
+    // Moves time on by ms and returns the timers that came due.
+    std::vector<LinkTimer> Step(int ms);
+    long long NowMs() const { return m_NowMs; }
+    void SetDate(const LocalDateTime& date) { m_Date = date; }
+
+private:
+    struct Timer
+    {
+        int period;
+        long long due;
+    };
+    std::map<LinkTimer, Timer> m_Timers;
+    long long m_NowMs = 0;
+    LocalDateTime m_Date{2017, 6, 1, 9, 5, 7};
+};
+
+// Does the worker's I/O on the test's thread, one read per pump; a write the
+// instrument holds stays pending until it is released.
+class SyncLinkIo : public LinkIo
+{
+public:
+    explicit SyncLinkIo(SimulatedInstrument& instrument) : m_Instrument(instrument) {}
+    void SetEvents(LinkIoEvents& events) { m_Events = &events; }
+
+    void Attach(std::unique_ptr<HidDevice> device) override;
+    void Resume() override { m_Running = true; }
+    void Pause() override { m_Running = false; }
+    bool IsRunning() const override { return m_Running; }
+    void Send(const std::vector<uint8_t>& report) override { m_Request = report; }
+
+    void Pump();
+    bool HasDevice() const { return m_Device != nullptr; }
+
+private:
+    SimulatedInstrument& m_Instrument;
+    LinkIoEvents* m_Events = nullptr;
+    std::unique_ptr<HidDevice> m_Device;
+    bool m_Running = false;
+    bool m_Failed = false;
+    std::vector<uint8_t> m_Request;
+};
+
+// Records what the trace asks of its page.
+class RecordingTraceUi : public TraceUi
+{
+public:
+    struct Message
+    {
+        std::string text;
+        std::string caption;
+    };
+    void ShowMessage(const std::string& text, const std::string& caption) override { messages.push_back({text, caption}); }
+    void ShowSaveButton(bool enabled, bool checked) override
+    {
+        saveEnabled = enabled;
+        saveChecked = checked;
+    }
+    void ShowSavePath(const std::string& path) override { savePath = path; }
+    void RepaintChart() override { ++chartRepaints; }
+    void RepaintPage() override { ++pageRepaints; }
+
+    std::vector<Message> messages;
+    bool saveEnabled = true;
+    bool saveChecked = false;
+    std::string savePath;
+    int chartRepaints = 0;
+    int pageRepaints = 0;
+};
+
+// The live trace against the simulated instrument, in virtual time.
+struct VirtualLinkRig
+{
+    explicit VirtualLinkRig(const std::string& savePath = "unused-COMData.txt");
+
+    // Advances virtual time in 10 ms steps, firing timers and pumping the I/O.
+    void Advance(int ms);
+
+    std::shared_ptr<SimulatedInstrument> instrument = std::make_shared<SimulatedInstrument>();
+    VirtualLinkClock clock;
+    SyncLinkIo io{*instrument};
+    RecordingTraceUi ui;
+    CLiveTrace trace;
+};

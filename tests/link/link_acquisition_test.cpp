@@ -1,0 +1,138 @@
+#include "CTraceAcquisition.h"
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace
+{
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+std::string Stamp(const LocalDateTime& t)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "\t%4d-%02d-%02d  %02d:%02d:%02d\r\n", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second);
+    return text;
+}
+
+std::string Header(const std::string& wavelength, const std::string& reference)
+{
+    return "\r\n" + wavelength + "nmRef.=" + reference + "dBm\r\n";
+}
+
+struct AcquisitionTest : ::testing::Test
+{
+    QTemporaryDir dir;
+    std::string path = dir.filePath("COMData.txt").toStdString();
+    CTraceAcquisition acquisition{path};
+    LocalDateTime first{2017, 6, 1, 9, 5, 7};
+    LocalDateTime second{2017, 6, 1, 9, 5, 8};
+};
+} // namespace
+
+TEST_F(AcquisitionTest, LogOfTheExampleHasItsExactBytes)
+{
+    acquisition.HandleReading({1550, -3.2f, -40.0f}, false, first); // before saving: nothing logged
+    acquisition.SetSaveStarted(true);
+    acquisition.HandleReading({1550, -3.2f, -12.34f}, true, first);
+    acquisition.HandleReading({1550, -3.2f, -12.35f}, true, second);
+    EXPECT_EQ(ReadFile(path), Header("1550", "-3.20") + "-12.34" + Stamp(first) + "-12.35" + Stamp(second));
+}
+
+TEST_F(AcquisitionTest, LogIsAppendedToAndKeepsEarlierLines)
+{
+    { std::ofstream(path, std::ios::binary) << "earlier run\r\n"; }
+    acquisition.HandleReading({1550, 0.0f, 1.0f}, true, first);
+    const std::string log = ReadFile(path);
+    EXPECT_EQ(log.rfind("earlier run\r\n", 0), 0u);
+    EXPECT_EQ(log, "earlier run\r\n" + Header("1550", "0.00") + "1.00" + Stamp(first));
+}
+
+TEST_F(AcquisitionTest, HeaderIsWrittenAfterEachReasonAndOnlyThen)
+{
+    acquisition.SetSaveStarted(true);
+    acquisition.HandleReading({1550, -3.0f, -10.0f}, true, first); // header: saving started
+    acquisition.HandleReading({1550, -3.0f, -10.0f}, true, first); // none
+    acquisition.HandleReading({1550, -4.0f, -10.0f}, true, first); // reference changed
+    acquisition.HandleReading({1310, -4.0f, -10.0f}, true, first); // wavelength changed
+    acquisition.SetSavePath(path);
+    acquisition.HandleReading({1310, -4.0f, -10.0f}, true, first); // folder chosen
+    acquisition.SetSaveStarted(false);
+    acquisition.SetSaveStarted(true); // out and in again
+    acquisition.HandleReading({1310, -4.0f, -10.0f}, true, first);
+    const std::string line = "-10.00" + Stamp(first);
+    EXPECT_EQ(ReadFile(path), Header("1550", "-3.00") + line + line + Header("1550", "-4.00") + line +
+                                  Header("1310", "-4.00") + line + Header("1310", "-4.00") + line +
+                                  Header("1310", "-4.00") + line);
+}
+
+TEST_F(AcquisitionTest, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
+{
+    acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // the first wavelength restarts the series
+    acquisition.HandleReading({1550, 0.0f, -85.0f}, true, first);
+    acquisition.HandleReading({1550, 0.0f, 29.0f}, true, first);
+    EXPECT_EQ(acquisition.TracePower(), "High");
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{-85.0f, 29.0f}));
+    EXPECT_EQ(ReadFile(path), Header("1550", "0.00") + "Low" + Stamp(first) + "High" + Stamp(first));
+}
+
+TEST_F(AcquisitionTest, WavelengthZeroChangesNothing)
+{
+    acquisition.SetSaveStarted(true);
+    const CTraceAcquisition::Outcome outcome = acquisition.HandleReading({0, -3.0f, -10.0f}, true, first);
+    EXPECT_FALSE(outcome.handled);
+    EXPECT_EQ(acquisition.TraceWaveLength(), "");
+    EXPECT_EQ(acquisition.TracePower(), "");
+    EXPECT_TRUE(acquisition.TraceSeries().empty());
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
+}
+
+TEST_F(AcquisitionTest, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
+{
+    acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // dropped with the new wavelength
+    for (size_t i = 0; i + 1 < CTraceAcquisition::kSeriesLimit; ++i)
+        EXPECT_FALSE(acquisition.HandleReading({1550, 0.0f, float(i)}, false, first).repaintPage);
+    EXPECT_EQ(acquisition.TraceSeries().size(), CTraceAcquisition::kSeriesLimit - 1);
+    EXPECT_TRUE(acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first).repaintPage);
+    EXPECT_TRUE(acquisition.TraceSeries().empty());
+}
+
+TEST_F(AcquisitionTest, NewWavelengthEmptiesTheSeriesAtOnceOrAtTheNextPaintWhenSaving)
+{
+    acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first);
+    acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first);
+    acquisition.HandleReading({1310, 0.0f, 2.0f}, false, first);
+    EXPECT_TRUE(acquisition.TraceSeries().empty());
+    EXPECT_EQ(acquisition.WaveFlag(), 2);
+    acquisition.AfterPaint();
+    EXPECT_EQ(acquisition.WaveFlag(), 0);
+
+    acquisition.HandleReading({1310, 0.0f, 3.0f}, true, first);
+    acquisition.HandleReading({1550, 0.0f, 4.0f}, true, first); // the log takes the change first
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f, 4.0f}));
+    acquisition.AfterPaint();
+    EXPECT_TRUE(acquisition.TraceSeries().empty());
+    EXPECT_EQ(acquisition.WaveFlag(), 0);
+}
+
+TEST_F(AcquisitionTest, UnwritableLogIsReportedAndTheTraceGoesOn)
+{
+    const std::string folderAsFile = dir.filePath("folder").toStdString();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    acquisition.SetSavePath(folderAsFile); // a folder cannot be opened as the log
+    const CTraceAcquisition::Outcome outcome = acquisition.HandleReading({1550, -1.0f, -5.0f}, true, first);
+    EXPECT_TRUE(outcome.handled);
+    ASSERT_TRUE(outcome.logError);
+    EXPECT_FALSE(outcome.logError->empty());
+    EXPECT_EQ(acquisition.TracePower(), "-5.00");
+    EXPECT_TRUE(acquisition.NewSavePath()); // the header stays due for a log that works again
+}

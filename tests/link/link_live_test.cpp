@@ -1,0 +1,192 @@
+#include "VirtualLinkRig.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace
+{
+const std::string kLostText = "Please power on and correctly set the USB mode";
+} // namespace
+
+TEST(LinkLive, PollsEvery500msWithOneRequestInFlight)
+{
+    VirtualLinkRig rig;
+    rig.trace.Trace();
+    rig.Advance(2990);
+    EXPECT_EQ(rig.instrument->WriteCount(), 5); // at 500, 1000, ... 2500 ms
+    EXPECT_EQ(rig.trace.Acquisition().TraceWaveLength(), "1550");
+
+    rig.instrument->HoldWrites(true);
+    rig.Advance(2000);
+    EXPECT_TRUE(rig.trace.Link().DataInSending());
+    const int held = rig.instrument->WriteCount();
+    rig.Advance(5000); // the held request keeps every later tick out
+    EXPECT_EQ(rig.instrument->WriteCount(), held);
+    rig.instrument->HoldWrites(false);
+    rig.Advance(10);
+    EXPECT_EQ(rig.instrument->WriteCount(), held + 1);
+    EXPECT_FALSE(rig.trace.Link().DataInSending());
+}
+
+TEST(LinkLive, SecondTraceOnlyResumesAndStopPausesWithoutEndingTheWatchdog)
+{
+    VirtualLinkRig rig;
+    rig.trace.Trace();
+    rig.Advance(1200);
+    rig.trace.SetSaving(true);
+    rig.trace.Trace();
+    EXPECT_TRUE(rig.trace.Saving()); // nothing was reset
+    EXPECT_TRUE(rig.clock.IsTimerRunning(LinkTimer::Poll));
+
+    rig.trace.Stop();
+    EXPECT_FALSE(rig.trace.TraceStarted());
+    EXPECT_FALSE(rig.trace.Link().Tracing());
+    EXPECT_FALSE(rig.io.IsRunning());
+    EXPECT_FALSE(rig.ui.saveEnabled);
+    EXPECT_FALSE(rig.ui.saveChecked);
+    EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Poll));
+    EXPECT_TRUE(rig.clock.IsTimerRunning(LinkTimer::Watchdog));
+    const int written = rig.instrument->WriteCount();
+    rig.Advance(5000); // the instrument is still there: no message
+    EXPECT_EQ(rig.instrument->WriteCount(), written);
+    EXPECT_TRUE(rig.ui.messages.empty());
+
+    rig.trace.Trace(); // one press resumes
+    rig.Advance(600);
+    EXPECT_GT(rig.instrument->WriteCount(), written);
+}
+
+TEST(LinkLive, UnpluggingDuringATraceStopsItAndOnePressResumesAfterReplugging)
+{
+    VirtualLinkRig rig;
+    rig.trace.Trace();
+    rig.trace.SetSaving(true);
+    rig.Advance(1100);
+    rig.instrument->Unplug();
+    rig.Advance(3500);
+    ASSERT_EQ(rig.ui.messages.size(), 1u);
+    EXPECT_EQ(rig.ui.messages[0].text, kLostText);
+    EXPECT_EQ(rig.ui.messages[0].caption, "Note");
+    EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Poll));
+    EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Watchdog));
+    EXPECT_FALSE(rig.io.IsRunning());
+    EXPECT_FALSE(rig.trace.TraceStarted());
+    EXPECT_FALSE(rig.trace.Acquisition().SaveStarted());
+    EXPECT_FALSE(rig.ui.saveEnabled || rig.ui.saveChecked);
+    EXPECT_EQ(rig.instrument->OpenHandleCount(), 0);
+
+    rig.Advance(10000); // no more messages while lost
+    EXPECT_EQ(rig.ui.messages.size(), 1u);
+
+    rig.instrument->Replug();
+    rig.trace.Trace();
+    EXPECT_TRUE(rig.io.IsRunning());
+    EXPECT_TRUE(rig.trace.TraceStarted());
+    const int written = rig.instrument->WriteCount();
+    rig.Advance(1000);
+    EXPECT_GT(rig.instrument->WriteCount(), written);
+    EXPECT_EQ(rig.instrument->OpenHandleCount(), 1);
+}
+
+TEST(LinkLive, DeviceThatNeverAnswersIsNeverReportedLost)
+{
+    VirtualLinkRig rig;
+    rig.instrument->SetSilent(true);
+    rig.trace.Trace();
+    rig.Advance(20000);
+    EXPECT_FALSE(rig.trace.Link().DataSeen());
+    EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Watchdog));
+    rig.instrument->Unplug();
+    rig.Advance(20000);
+    EXPECT_TRUE(rig.ui.messages.empty());
+}
+
+TEST(LinkLive, EmptyReadsAreIgnored)
+{
+    VirtualLinkRig rig;
+    rig.instrument->SetEmptyReads(true);
+    rig.trace.Trace();
+    rig.Advance(3000);
+    EXPECT_FALSE(rig.trace.Link().DataSeen());
+    EXPECT_EQ(rig.trace.Acquisition().TraceWaveLength(), "");
+}
+
+TEST(LinkLive, AnotherReleaseIsNotTheInstrument)
+{
+    VirtualLinkRig rig;
+    rig.instrument->SetRelease(0x0100);
+    rig.trace.Trace();
+    ASSERT_EQ(rig.ui.messages.size(), 1u);
+    EXPECT_EQ(rig.ui.messages[0].text, "Please config USB to Communication Mode");
+    EXPECT_EQ(rig.ui.messages[0].caption, ""); // the application's title
+    EXPECT_FALSE(rig.trace.TraceStarted());
+    EXPECT_FALSE(rig.io.IsRunning());
+    EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Poll));
+}
+
+TEST(LinkLive, FirstOfTwoInstrumentsWins)
+{
+    VirtualLinkRig rig;
+    rig.instrument->SetInstrumentCount(2);
+    rig.trace.Trace();
+    const std::vector<std::string> opened = rig.instrument->OpenedPaths();
+    ASSERT_FALSE(opened.empty());
+    for (const std::string& path : opened)
+        EXPECT_EQ(path, SimulatedInstrument::InstrumentPath(0));
+    EXPECT_EQ(rig.instrument->OpenHandleCount(), 1); // the handle of the first discovery was closed
+}
+
+TEST(LinkLive, ReadErrorRediscoversAtOnceAndReadingGoesOn)
+{
+    VirtualLinkRig rig;
+    rig.trace.Trace();
+    rig.Advance(1100);
+    const size_t opens = rig.instrument->OpenedPaths().size();
+    rig.instrument->FailNextRead();
+    rig.Advance(10);
+    EXPECT_EQ(rig.instrument->OpenedPaths().size(), opens + 1);
+    EXPECT_EQ(rig.instrument->OpenHandleCount(), 1);
+    const int written = rig.instrument->WriteCount();
+    rig.Advance(1000);
+    EXPECT_GT(rig.instrument->WriteCount(), written);
+    EXPECT_TRUE(rig.ui.messages.empty());
+}
+
+TEST(LinkLive, OpenFailureAfterAMatchSaysTraceFailedAndPollsNothing)
+{
+    struct UnopenableInstrument : SimulatedInstrument
+    {
+        std::unique_ptr<HidDevice> Open(const std::string&) override { return nullptr; }
+    };
+    auto instrument = std::make_shared<UnopenableInstrument>();
+    VirtualLinkClock clock;
+    SyncLinkIo io(*instrument);
+    RecordingTraceUi ui;
+    CLiveTrace trace(instrument, clock, io, ui, "unused");
+    io.SetEvents(trace.Link());
+    trace.Trace();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Trace Failed");
+    EXPECT_TRUE(trace.TraceStarted());
+    EXPECT_TRUE(clock.IsTimerRunning(LinkTimer::Poll));
+    trace.Link().OnTimer(LinkTimer::Poll);
+    EXPECT_FALSE(trace.Link().DataInSending());
+}
+
+TEST(LinkLive, UnwritableLogIsToldOncePerTrace)
+{
+    QTemporaryDir dir;
+    VirtualLinkRig rig(dir.path().toStdString()); // a folder, not a file
+    rig.trace.Trace();
+    rig.trace.SetSaving(true);
+    rig.Advance(3000);
+    ASSERT_EQ(rig.ui.messages.size(), 1u);
+    EXPECT_NE(rig.ui.messages[0].text.find(dir.path().toStdString()), std::string::npos);
+    EXPECT_GT(rig.trace.Acquisition().TraceSeries().size(), 1u); // the trace went on
+    rig.trace.Stop();
+    rig.trace.Trace();
+    rig.trace.SetSaving(true);
+    rig.Advance(1000);
+    ASSERT_EQ(rig.ui.messages.size(), 2u); // once more for the new trace
+    EXPECT_EQ(rig.ui.messages[1].text, rig.ui.messages[0].text);
+}

@@ -1,0 +1,102 @@
+#include "LinkIoThread.h"
+#include "SimulatedInstrument.h"
+
+#include <atomic>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace
+{
+// Counts the worker's events; they arrive on the worker thread.
+struct CountingEvents : LinkIoEvents
+{
+    void OnReportRead(const uint8_t*, size_t size) override
+    {
+        lastSize = static_cast<int>(size);
+        ++reports;
+    }
+    void OnReadError() override { ++readErrors; }
+    void OnWriteDone(bool written) override { written ? ++writes : ++failedWrites; }
+
+    std::atomic<int> reports{0};
+    std::atomic<int> lastSize{0};
+    std::atomic<int> readErrors{0};
+    std::atomic<int> writes{0};
+    std::atomic<int> failedWrites{0};
+};
+
+template <typename Condition>
+bool WaitFor(Condition condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+const std::vector<uint8_t> kPoll = [] {
+    std::vector<uint8_t> request(65, 0);
+    const uint8_t text[] = {'K', 'A', 'V', '-', '1', '2', 0xA5};
+    std::copy(std::begin(text), std::end(text), request.begin() + 1);
+    return request;
+}();
+} // namespace
+
+TEST(LinkThread, SendsRequestsAndReadsTheAnswersWhileRunning)
+{
+    SimulatedInstrument instrument(5);
+    CountingEvents events;
+    LinkIoThread io(events, 20);
+    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+    io.Send(kPoll);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    EXPECT_EQ(instrument.WriteCount(), 0); // paused: no I/O
+
+    io.Resume();
+    ASSERT_TRUE(WaitFor([&] { return events.reports == 1; }));
+    EXPECT_EQ(events.writes, 1);
+    EXPECT_EQ(events.lastSize, 64); // hidapi style: no report-ID byte
+}
+
+TEST(LinkThread, ReplacedDeviceIsClosedOnlyAfterItsPendingWrite)
+{
+    SimulatedInstrument instrument(0);
+    CountingEvents events;
+    {
+        LinkIoThread io(events, 20);
+        io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+        io.Resume();
+        instrument.HoldWrites(true);
+        io.Send(kPoll);
+        ASSERT_TRUE(WaitFor([&] { return instrument.PendingWriteCount() == 1; }));
+        io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        EXPECT_EQ(instrument.OpenHandleCount(), 2); // the old one is still in use
+        instrument.HoldWrites(false);
+        ASSERT_TRUE(WaitFor([&] { return instrument.OpenHandleCount() == 1; }));
+        EXPECT_EQ(events.writes, 1);
+    }
+    EXPECT_EQ(instrument.OpenHandleCount(), 0);
+}
+
+TEST(LinkThread, UnplugGivesOneReadErrorAndWaitsForANewDevice)
+{
+    SimulatedInstrument instrument(0);
+    CountingEvents events;
+    LinkIoThread io(events, 20);
+    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+    io.Resume();
+    instrument.Unplug();
+    ASSERT_TRUE(WaitFor([&] { return events.readErrors == 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    EXPECT_EQ(events.readErrors, 1);
+    instrument.Replug();
+    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+    io.Send(kPoll);
+    ASSERT_TRUE(WaitFor([&] { return events.reports == 1; }));
+}
