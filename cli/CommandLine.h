@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// kav-convert FILE [--info] [--csv OUT] [--document OUT]
+struct CommandLine
+{
+    std::string file;
+    bool info = false;
+    std::optional<std::string> csvOut;
+    std::optional<std::string> documentOut;
+    bool help = false;
+};
+
+struct ParsedCommandLine
+{
+    std::optional<CommandLine> command; // nothing: a usage error
+    std::string error;                  // what was wrong
+};
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+extern const char* const UsageText;

@@ -1,0 +1,51 @@
+#include "InfoJson.h"
+
+#include <cstdio>
+
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string InfoJson(const LoadedFile& f)
+{
+    std::string json = "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
+    const FileKind kind = f.kind;
+    if (kind == FileKind::KavResult || kind == FileKind::KavDocument) {
+        json += ",\"waveCount\":" + std::to_string(f.waveCount);
+        json += ",\"wavelengths\":[" + std::to_string(f.waveLengths[0]) + "," + std::to_string(f.waveLengths[1]) +
+                "," + std::to_string(f.waveLengths[2]) + "]";
+        json += ",\"groups\":[";
+        const CableGroups& groups = f.store.m_CableGroups;
+        const auto records = static_cast<int32_t>(f.RecordCount());
+        for (int32_t g = 0; g < groups.CableGroupCount; ++g) {
+            if (g != 0)
+                json += ",";
+            json += "{\"cable\":" + JsonString(groups.CableGroupNames[static_cast<size_t>(g)]) +
+                    ",\"start\":" + std::to_string(groups.Begin(g)) +
+                    ",\"records\":" + std::to_string(groups.End(g, records) - groups.Begin(g)) + "}";
+        }
+        json += "]";
+    } else if (kind == FileKind::TraceResult || kind == FileKind::TraceDocument) {
+        const TraceFileContents& t = f.trace;
+        json += ",\"wavelength\":" + JsonString(t.waveLength) + ",\"reference\":" + JsonString(t.reference) +
+                ",\"min\":" + JsonString(t.minimum) + ",\"max\":" + JsonString(t.maximum) +
+                ",\"average\":" + JsonString(t.average) + ",\"start\":" + JsonString(t.start) +
+                ",\"end\":" + JsonString(t.end);
+    }
+    return json + "}";
+}
