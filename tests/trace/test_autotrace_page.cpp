@@ -1,0 +1,163 @@
+#include "CAutoTracePage.h"
+#include "CLiveTrace.h"
+#include "LiveTraceChart.h"
+#include "RecordingDrawContext.h"
+#include "ScriptedPrompts.h"
+#include "SimulatedInstrument.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+const QColor kRed(255, 0, 0);
+const QRect kCreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
+
+// The chart's arithmetic, restated from its rule: mid = bottom - H/2, step = H/20, 2 dB a division.
+int ExpectedY(double dB)
+{
+    const int h = kCreationChart.height();
+    const int mid = kCreationChart.top() + h - h / 2;
+    return static_cast<int>(mid - (static_cast<float>(dB) / 2.0f) * (h / 20));
+}
+
+std::vector<RecordingDrawContext::Line> Curve(const std::vector<float>& series, const QString& reference)
+{
+    RecordingDrawContext dc;
+    LiveTraceChartData data;
+    data.reference = reference;
+    data.series = &series;
+    PaintLiveTraceChart(dc, kCreationChart, data);
+    return dc.LinesOfColor(kRed);
+}
+
+QPushButton* Button(CAutoTracePage& page, const QString& text)
+{
+    for (QPushButton* button : page.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+} // namespace
+
+class TestAutoTracePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyChartHasAxesTextsAndTheRedHint()
+    {
+        RecordingDrawContext dc;
+        LiveTraceChartData data;
+        data.waveLength = "1550";
+        PaintLiveTraceChart(dc, kCreationChart, data);
+        QVERIFY(dc.LinesOfColor(kRed).empty());
+        const auto* hint = dc.FindText("Please switch the unit to OPM mode");
+        QVERIFY(hint);
+        QCOMPARE(hint->color, kRed);
+        QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
+        QCOMPARE(dc.FindText("Ref.")->at, QPoint(5, ExpectedY(0) - 10));
+        QCOMPARE(dc.FindText("18.0")->at, QPoint(5, ExpectedY(18) - 10));
+        QCOMPARE(dc.FindText("-20.0")->at, QPoint(5, ExpectedY(-20) - 10));
+        QCOMPARE(dc.FindText("120")->at, QPoint(45 + 560 - 7, 555));
+        QCOMPARE(dc.FindText("WaveLength(nm):")->at, QPoint(605, 550 / 2 - 60));
+        QCOMPARE(dc.FindText("1550")->at, QPoint(735, 550 / 2 - 60));
+        QCOMPARE(dc.FindText("1550")->color, QColor(0, 0, 0));
+    }
+
+    void curveFollowsTheReferenceAndIsClamped()
+    {
+        QCOMPARE(ExpectedY(0), 280);
+        QCOMPARE(ExpectedY(10), 145);
+        const auto curve = Curve({-3.2f, 6.8f, 26.8f, -33.2f}, "-3.20");
+        QCOMPARE(curve.size(), size_t(4));
+        QCOMPARE(curve[0].line.p1(), QPoint(45, 280));
+        QCOMPARE(curve[1].line.p2().y(), 145);
+        QCOMPARE(curve[2].line.p2().y(), 16);  // +30 dB drawn at +19.5
+        QCOMPARE(curve[3].line.p2().y(), 570); // -30 dB drawn at -21.5
+    }
+
+    void emptyReferenceCountsFromZeroAnd239SamplesSpanTheWidth()
+    {
+        const auto curve = Curve(std::vector<float>(239, 10.0f), "");
+        QCOMPARE(curve.back().line.p2(), QPoint(45 + (28 * 238) / 12, 145));
+        QCOMPARE(curve.back().line.p2().x(), 600);
+    }
+
+    void controlsTakeTheFixedSizeAfterAResize()
+    {
+        ScriptedPrompts prompts;
+        CAutoTracePage page(std::make_shared<SimulatedInstrument>());
+        const QRect trace = Button(page, "Trace")->geometry();
+        page.show();
+        page.resize(CAutoTracePage::kInitialWidth / 2, CAutoTracePage::kInitialHeight * 2);
+        for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QCOMPARE(control->size(), QSize(140, 40));
+        QCOMPARE(Button(page, "Trace")->pos(), QPoint(int(trace.left() * 0.5f), int(trace.top() * 2.0f)));
+    }
+
+    void traceWithoutInstrumentAsksForCommunicationMode()
+    {
+        ScriptedPrompts prompts;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->SetInstrumentCount(0);
+        CAutoTracePage page(instrument);
+        page.PressTrace();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
+        QCOMPARE(prompts.Asked()[0].caption, QCoreApplication::applicationName());
+        QVERIFY(!page.IsTraceStarted());
+    }
+
+    void savePathPicksAFolderAndReusesItWhenCancelled()
+    {
+        ScriptedPrompts prompts;
+        CAutoTracePage page(std::make_shared<SimulatedInstrument>());
+        QTemporaryDir dir;
+        prompts.QueueFolder(dir.path());
+        page.PressSavePath();
+        const QString expected = QDir::toNativeSeparators(dir.path()) + QDir::separator() + "COMData.txt";
+        QCOMPARE(prompts.Asked()[0].text, QString("Please select the folder of save data"));
+        QCOMPARE(page.SavePathText(), expected);
+        prompts.QueueCancel();
+        page.PressSavePath();
+        QCOMPARE(page.SavePathText(), expected);
+    }
+
+    void traceSaveAndStopDriveTheButtons()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        CAutoTracePage page(instrument);
+        QPushButton* save = Button(page, "Start to Save");
+        QVERIFY(!save->isEnabled());
+        prompts.QueueFolder(dir.path());
+        page.PressSavePath();
+
+        QSignalSpy repaints(&page, &CAutoTracePage::RepaintRequested);
+        page.PressTrace();
+        QVERIFY(page.IsTraceStarted());
+        QVERIFY(save->isEnabled());
+        page.PressStartToSave();
+        QCOMPARE(save->text(), QString("Saving..."));
+        QTRY_VERIFY_WITH_TIMEOUT(repaints.count() >= 2, 5000);
+        QCOMPARE(QString::fromStdString(page.Trace().Acquisition().TraceWaveLength()), QString("1550"));
+
+        page.PressStop();
+        QVERIFY(!page.IsTraceStarted());
+        QVERIFY(!save->isEnabled());
+        QVERIFY(!save->isChecked());
+        QCOMPARE(save->text(), QString("Start to Save"));
+        QFile log(page.SavePathText());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().startsWith("\r\n1550nmRef.=-3.20dBm\r\n"));
+        QVERIFY(prompts.MessageTexts().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAutoTracePage)
+#include "test_autotrace_page.moc"
