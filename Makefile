@@ -32,7 +32,7 @@ fuzz: deps
 
 tsan: deps
 	@cmake --preset tsan >/dev/null
-	@cmake --build --preset tsan
+	@cmake --build --preset tsan --target link_tests
 	@ctest --preset tsan
 
 install: build
