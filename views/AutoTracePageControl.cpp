@@ -1,0 +1,30 @@
+#include "AutoTracePageControl.h"
+
+#include "CAutoTracePage.h"
+
+namespace {
+class AutoTracePageControl : public AutoTraceControl
+{
+public:
+    AutoTracePageControl(std::shared_ptr<HidTransport> transport, QWidget* parent)
+        : m_Page(new CAutoTracePage(std::move(transport), parent))
+    {
+    }
+
+    QWidget* Page() override { return m_Page; }
+    bool IsTraceStarted() const override { return m_Page->IsTraceStarted(); }
+    void Stop() override { m_Page->Stop(); }
+    void StopPollTimer() override { m_Page->StopPollTimer(); }
+    void SetChartRect(const QRect& rect) override { m_Page->SetChartRect(rect); }
+
+private:
+    CAutoTracePage* m_Page; // owned by its parent widget
+};
+} // namespace
+
+AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport)
+{
+    return [transport](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
+        return std::make_unique<AutoTracePageControl>(transport, parent);
+    };
+}

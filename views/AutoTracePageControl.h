@@ -1,0 +1,8 @@
+#pragma once
+
+#include "AutoTraceControl.h"
+
+class HidTransport;
+
+// The real AUTOTRACE page, talking to the instrument over `transport`.
+AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport);

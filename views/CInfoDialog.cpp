@@ -1,0 +1,63 @@
+#include "CInfoDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+CInfoDialog::CInfoDialog(const QString& caption, QWidget* parent) : QDialog(parent), m_Grid(new QGridLayout)
+{
+    setWindowTitle(caption);
+    m_Grid->setHorizontalSpacing(10);
+    m_Grid->setVerticalSpacing(8);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_Grid);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+}
+
+QLabel* CInfoDialog::AddLabel(int row, int column, const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    m_Grid->addWidget(label, row, column);
+    return label;
+}
+
+QLineEdit* CInfoDialog::AddField(int row, int column, const QString& label, int id, int limit,
+                                 std::string InfoFields::*field, int columnSpan)
+{
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString("edit%1").arg(id));
+    edit->setMaxLength(limit);
+    edit->setMinimumWidth(150);
+    if (!label.isEmpty())
+        AddLabel(row, column, label)->setBuddy(edit);
+    m_Grid->addWidget(edit, row, column + 1, 1, columnSpan);
+    m_Bindings.push_back({edit, id, field});
+    return edit;
+}
+
+QLineEdit* CInfoDialog::Edit(int id) const
+{
+    for (const Binding& binding : m_Bindings) {
+        if (binding.id == id)
+            return binding.edit;
+    }
+    return nullptr;
+}
+
+void CInfoDialog::LoadFrom(const InfoFields& fields)
+{
+    for (const Binding& binding : m_Bindings)
+        binding.edit->setText(QString::fromStdString(fields.*binding.field));
+}
+
+void CInfoDialog::StoreTo(InfoFields& fields) const
+{
+    for (const Binding& binding : m_Bindings)
+        fields.*binding.field = binding.edit->text().toStdString();
+}

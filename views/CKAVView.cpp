@@ -1,0 +1,207 @@
+#include "CKAVView.h"
+
+#include "CDataStore.h"
+#include "CKavGridPage.h"
+#include "COpmListPage.h"
+#include "COrlListPage.h"
+#include "CTracePage.h"
+#include "FixedTabBar.h"
+#include "KavTabActive.h"
+#include "Messages.h"
+#include "Tabs.h"
+
+#include <QResizeEvent>
+#include <QSignalBlocker>
+
+namespace {
+// The tab control sits this far in from the window's left edge once the
+// window has been sized.
+constexpr int TabControlLeftOffset = 5;
+} // namespace
+
+CKAVView::CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent)
+    : QWidget(parent), m_Store(store), m_AutoTraceFactory(std::move(autoTraceFactory)), m_TabBar(new FixedTabBar(this))
+{
+    m_TabBar->setObjectName("tabControl1000");
+    m_TabBar->setDrawBase(true);
+    m_TabBar->setExpanding(false);
+    m_TabBar->hide();
+}
+
+CKAVView::~CKAVView() = default;
+
+void CKAVView::OnInitialUpdate()
+{
+    if (!m_PageRects.empty())
+        return;
+
+    for (const char* label : TabLabels)
+        m_TabBar->addTab(label);
+
+    m_OpmPage = new COpmListPage(this);
+    m_KavPage = new CKavGridPage(this);
+    m_AutoTrace = m_AutoTraceFactory(this);
+    m_TracePage = new CTracePage(this);
+    m_OrlPage = new COrlListPage(this);
+
+    const PixelRect view = PixelRect::From(rect());
+    m_TabBar->setGeometry(view.left, view.top, view.Width(), FixedTabBar::BandHeight);
+    m_TabBar->show();
+    m_PageRects = {view, view};
+    const PixelRect pages{view.left, view.top + FixedTabBar::BandHeight, view.right, view.bottom};
+    m_PageRects.push_back(pages);
+    m_PageRects.push_back(PixelRect::From(m_TracePage->ChartRect()));
+
+    for (int tab = 0; tab < TabCount; ++tab)
+        PageOfTab(tab)->setGeometry(pages.ToQRect());
+    ShowOnly(m_OpmPage);
+    m_OpmPage->BuildColumns();
+
+    connect(m_TabBar, &QTabBar::currentChanged, this, &CKAVView::OnTabChange);
+}
+
+QWidget* CKAVView::AutoTracePage() const
+{
+    return m_AutoTrace ? m_AutoTrace->Page() : nullptr;
+}
+
+QWidget* CKAVView::PageOfTab(int tab) const
+{
+    switch (tab) {
+    case TabOpm:
+        return m_OpmPage;
+    case TabKav:
+        return m_KavPage;
+    case TabTrace:
+        return m_TracePage;
+    case TabAutoTrace:
+        return AutoTracePage();
+    case TabOrl:
+        return m_OrlPage;
+    default:
+        return nullptr;
+    }
+}
+
+int CKAVView::SelectedTab() const
+{
+    return m_TabBar->currentIndex();
+}
+
+bool CKAVView::SelectTab(int tab)
+{
+    m_TabBar->setCurrentIndex(tab);
+    return SelectedTab() == tab;
+}
+
+void CKAVView::OnTabChange(int tab)
+{
+    g_KavTabActive = tab == TabKav ? 1 : 0;
+    if (!LeaveAutoTrace(tab))
+        return;
+    emit SaveButtonEnabled(tab != TabTrace && tab != TabAutoTrace);
+    BringUpPage(tab);
+    emit TabChanged(tab);
+}
+
+bool CKAVView::LeaveAutoTrace(int tab)
+{
+    if (tab == TabAutoTrace || !m_AutoTrace->IsTraceStarted())
+        return true;
+    if (ConfirmStopAutoTrace(this)) {
+        m_AutoTrace->Stop();
+        return true;
+    }
+    {
+        const QSignalBlocker blocker(m_TabBar);
+        m_TabBar->setCurrentIndex(TabAutoTrace);
+    }
+    g_KavTabActive = 0;
+    emit TabChanged(TabAutoTrace);
+    return false;
+}
+
+void CKAVView::BringUpPage(int tab)
+{
+    if (tab != TabAutoTrace)
+        m_AutoTrace->StopPollTimer();
+    switch (tab) {
+    case TabOpm:
+        m_OpmPage->ClearRows();
+        ShowOnly(m_OpmPage);
+        m_OpmPage->FillFromStore(m_Store);
+        break;
+    case TabKav:
+        ShowOnly(m_KavPage);
+        m_KavPage->RefreshGrid();
+        break;
+    case TabTrace:
+        ShowOnly(m_TracePage);
+        update();
+        break;
+    case TabAutoTrace:
+        ShowOnly(AutoTracePage());
+        break;
+    case TabOrl:
+        ShowOnly(m_OrlPage);
+        m_OrlPage->ClearRows();
+        m_OrlPage->BuildColumns();
+        m_OrlPage->FillFromStore(m_Store);
+        break;
+    default:
+        break;
+    }
+}
+
+void CKAVView::ShowOnly(QWidget* page)
+{
+    for (int tab = 0; tab < TabCount; ++tab) {
+        QWidget* each = PageOfTab(tab);
+        if (each != page)
+            each->hide();
+    }
+    page->show();
+}
+
+void CKAVView::RefreshPage()
+{
+    const int tab = SelectedTab();
+    if (LeaveAutoTrace(tab))
+        BringUpPage(tab);
+}
+
+void CKAVView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_PageRects.empty()) {
+        update();
+        return;
+    }
+    const PixelRect& original = m_PageRects[0];
+    const PixelRect window = PixelRect::From(rect());
+
+    PixelRect tabControl = ScaleAnchored(m_PageRects[1], original, window);
+    tabControl.left += TabControlLeftOffset;
+    m_TabBar->setGeometry(tabControl.left, tabControl.top, tabControl.Width(), FixedTabBar::BandHeight);
+
+    // The tab strip keeps its height, so the pages keep the band above them
+    // instead of growing it with the window.
+    PixelRect pages = ScaleAnchored(m_PageRects[2], original, window);
+    pages.top = tabControl.top + (m_PageRects[2].top - m_PageRects[1].top);
+    m_OpmPage->setGeometry(pages.ToQRect());
+    m_OrlPage->setGeometry(pages.ToQRect());
+    m_KavPage->setGeometry(pages.ToQRect());
+    m_KavPage->DestroyGrid();
+    m_KavPage->RefreshGrid();
+    AutoTracePage()->setGeometry(pages.ToQRect());
+    m_TracePage->setGeometry(pages.ToQRect());
+
+    const QRect chart = ScaleAnchored(m_PageRects[3], original, window).ToQRect();
+    m_AutoTrace->SetChartRect(chart);
+    m_TracePage->SetChartRect(chart);
+
+    m_OrlPage->BuildColumns();
+    m_OpmPage->BuildColumns();
+    RefreshPage();
+    update();
+}

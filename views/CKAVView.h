@@ -1,0 +1,119 @@
+#pragma once
+
+#include "AutoTraceControl.h"
+#include "CommandIds.h"
+#include "PixelRect.h"
+#include "Results.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class CDataStore;
+class CKavGridPage;
+class COpmListPage;
+class COrlListPage;
+class CTracePage;
+class FixedTabBar;
+
+// The program's only view: a tab control with the five pages, the layout
+// that scales with the window, and the commands that act on the selected tab.
+class CKAVView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent = nullptr);
+    ~CKAVView() override;
+
+    // Inserts the tabs, creates the pages and records the layout. Only the
+    // first call does anything.
+    void OnInitialUpdate();
+
+    // Carries out a command on the selected tab. False when the view does not
+    // handle the command at all, so that it goes on to the next handler.
+    bool OnCommand(CommandId id);
+
+    int SelectedTab() const;
+    // Selects `tab` as the user would; false when the user refused to leave a
+    // running live trace.
+    bool SelectTab(int tab);
+
+    // A file given on the command line or dropped on the window: selects the
+    // tab of its kind and reads it there. False when it was not read.
+    bool OpenRecognizedFile(const QString& path);
+
+    CDataStore& Store() const { return m_Store; }
+    FixedTabBar* TabBar() const { return m_TabBar; }
+    COpmListPage* OpmPage() const { return m_OpmPage; }
+    CKavGridPage* KavPage() const { return m_KavPage; }
+    CTracePage* TracePage() const { return m_TracePage; }
+    QWidget* AutoTracePage() const;
+    COrlListPage* OrlPage() const { return m_OrlPage; }
+    QWidget* PageOfTab(int tab) const;
+    const std::vector<PixelRect>& PageRects() const { return m_PageRects; }
+
+    // 3 or 2: wavelengths per record of the last loss-test file; 0 before.
+    int m_KavWaveCount = 0;
+
+signals:
+    // After every tab change, also a refused one (then with the AUTOTRACE tab).
+    void TabChanged(int tab);
+    // The toolbar's Save button: greyed on the two trace tabs.
+    void SaveButtonEnabled(bool enabled);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    using Handler = void (CKAVView::*)();
+
+    void OnTabChange(int tab);
+    // Asks before leaving a running live trace; false (and the AUTOTRACE tab
+    // selected again) when the user refuses.
+    bool LeaveAutoTrace(int tab);
+    void BringUpPage(int tab);
+    void ShowOnly(QWidget* page);
+    void RefreshPage();
+
+    void OpenOpm();
+    void OpenKav();
+    void OpenTrace();
+    void OpenOrl();
+    void OpenOnTab(int tab);
+    DecodeResult ReadOnTab(int tab, const QString& path, bool asDocument);
+    DecodeResult ReadOpm(const QString& path, bool asDocument);
+    DecodeResult ReadKav(const QString& path, bool asDocument);
+    DecodeResult ReadTrace(const QString& path, bool asDocument);
+    DecodeResult ReadOrl(const QString& path, bool asDocument);
+    void SetKavWaveCount(int waveCount);
+
+    void SaveOpmCsv();
+    void SaveKavCsv();
+    void SaveOrlCsv();
+    void SaveOpmDocument();
+    void SaveKavDocument();
+    void SaveTraceDocument();
+    void SaveOrlDocument();
+
+    // Filled by the report printing work (OPM, KAV and ORL tabs) and the
+    // picture print of the trace pages; they do nothing yet.
+    void PrintReport();
+    void PreviewReport();
+    void PrintPagePicture();
+
+    static const Handler* HandlersOf(CommandId id);
+
+    CDataStore& m_Store;
+    AutoTraceFactory m_AutoTraceFactory;
+    FixedTabBar* m_TabBar;
+    COpmListPage* m_OpmPage = nullptr;
+    CKavGridPage* m_KavPage = nullptr;
+    std::unique_ptr<AutoTraceControl> m_AutoTrace;
+    CTracePage* m_TracePage = nullptr;
+    COrlListPage* m_OrlPage = nullptr;
+    // The view, the tab control, the page area and the TRACE chart as laid
+    // out at the initial update; every resize scales from them.
+    std::vector<PixelRect> m_PageRects;
+};

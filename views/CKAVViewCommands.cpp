@@ -1,0 +1,295 @@
+#include "CKAVView.h"
+
+#include "CDataStore.h"
+#include "CKavGridPage.h"
+#include "COpmListPage.h"
+#include "COrlListPage.h"
+#include "CTracePage.h"
+#include "CsvExport.h"
+#include "Documents.h"
+#include "FileKind.h"
+#include "KavTabActive.h"
+#include "Messages.h"
+#include "Prompts.h"
+#include "RecordText.h"
+#include "ResultFileDecoders.h"
+#include "SaveTarget.h"
+#include "Tabs.h"
+
+#include <QFileInfo>
+
+#include <array>
+
+namespace {
+const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
+
+// The document extension of each tab; the AUTOTRACE tab has none.
+const std::array<const char*, TabCount> DocumentExtensions = {".opm", ".kav", ".trace", nullptr, ".orl"};
+
+bool HasDocumentEnding(int tab, const QString& path)
+{
+    const char* extension = DocumentExtensions[static_cast<size_t>(tab)];
+    if (!extension)
+        return false;
+    const QString lower = QString::fromLatin1(extension);
+    return path.endsWith(lower) || path.endsWith(lower.toUpper());
+}
+
+int TabOfKind(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::OpmResult:
+    case FileKind::OpmDocument:
+        return TabOpm;
+    case FileKind::KavResult:
+    case FileKind::KavDocument:
+        return TabKav;
+    case FileKind::TraceResult:
+    case FileKind::TraceDocument:
+        return TabTrace;
+    case FileKind::OrlResult:
+    case FileKind::OrlDocument:
+        return TabOrl;
+    case FileKind::Unknown:
+        break;
+    }
+    return -1;
+}
+
+bool IsDocument(FileKind kind)
+{
+    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument || kind == FileKind::TraceDocument ||
+           kind == FileKind::OrlDocument;
+}
+
+int WaveCountOfMode(int32_t mode)
+{
+    if (mode == CDataStore::KavModeThree)
+        return 3;
+    if (mode == CDataStore::KavModeTwo)
+        return 2;
+    return 0;
+}
+
+using CsvExporter = WriteResult (*)(const std::string&, CDataStore&);
+using DocumentWriter = WriteResult (*)(const std::string&, CDataStore&);
+
+void ExportCsv(QWidget* owner, const QString& filter, CsvExporter exporter, CDataStore& store)
+{
+    const std::optional<std::string> target = ChooseSaveTarget(owner, filter, OutputKind::Csv);
+    if (target)
+        ReportCsvWriteResult(owner, exporter(*target, store));
+}
+
+void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, DocumentWriter writer, CDataStore& store)
+{
+    const std::optional<std::string> target = ChooseSaveTarget(owner, filter, kind);
+    if (target)
+        ReportDocumentWriteResult(owner, writer(*target, store));
+}
+} // namespace
+
+const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
+{
+    // What each command does on each tab, by tab index; null does nothing.
+    struct Row
+    {
+        CommandId id;
+        Handler byTab[TabCount];
+    };
+    static const Row Table[] = {
+        {CommandId::FileOpen, {&CKAVView::OpenOpm, &CKAVView::OpenKav, &CKAVView::OpenTrace, nullptr, &CKAVView::OpenOrl}},
+        {CommandId::FileSave, {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
+        {CommandId::FileSaveAsCsv,
+         {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
+        {CommandId::FileSaveAs,
+         {&CKAVView::SaveOpmDocument, &CKAVView::SaveKavDocument, &CKAVView::SaveTraceDocument, nullptr,
+          &CKAVView::SaveOrlDocument}},
+        {CommandId::FilePrint,
+         {&CKAVView::PrintReport, &CKAVView::PrintReport, &CKAVView::PrintPagePicture, &CKAVView::PrintPagePicture,
+          &CKAVView::PrintReport}},
+        {CommandId::FilePrintPreview,
+         {&CKAVView::PreviewReport, &CKAVView::PreviewReport, &CKAVView::PrintPagePicture,
+          &CKAVView::PrintPagePicture, &CKAVView::PreviewReport}},
+    };
+    for (const Row& row : Table) {
+        if (row.id == id)
+            return row.byTab;
+    }
+    return nullptr;
+}
+
+bool CKAVView::OnCommand(CommandId id)
+{
+    const Handler* handlers = HandlersOf(id);
+    if (!handlers)
+        return false;
+    const int tab = SelectedTab();
+    if (id == CommandId::FileOpen)
+        g_KavTabActive = tab;
+    if (tab >= 0 && tab < TabCount && handlers[tab])
+        (this->*handlers[tab])();
+    return true;
+}
+
+bool CKAVView::OpenRecognizedFile(const QString& path)
+{
+    const Recognition recognition = RecognizeFile(ToFileSystemPath(path));
+    if (!recognition.readable) {
+        ShowNotReadable(this, path);
+        return false;
+    }
+    const int tab = TabOfKind(recognition.kind);
+    if (tab < 0) {
+        ShowNotRecognized(this, path);
+        return false;
+    }
+    if (!SelectTab(tab))
+        return false;
+    const DecodeResult result = ReadOnTab(tab, path, IsDocument(recognition.kind));
+    ReportReadResult(this, result, path, false);
+    return result == DecodeResult::Ok;
+}
+
+void CKAVView::OpenOpm()
+{
+    OpenOnTab(TabOpm);
+}
+
+void CKAVView::OpenKav()
+{
+    OpenOnTab(TabKav);
+}
+
+void CKAVView::OpenTrace()
+{
+    OpenOnTab(TabTrace);
+}
+
+void CKAVView::OpenOrl()
+{
+    OpenOnTab(TabOrl);
+}
+
+void CKAVView::OpenOnTab(int tab)
+{
+    const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter);
+    if (!path)
+        return;
+    ReportReadResult(this, ReadOnTab(tab, *path, HasDocumentEnding(tab, *path)), *path, true);
+}
+
+DecodeResult CKAVView::ReadOnTab(int tab, const QString& path, bool asDocument)
+{
+    switch (tab) {
+    case TabOpm:
+        return ReadOpm(path, asDocument);
+    case TabKav:
+        return ReadKav(path, asDocument);
+    case TabTrace:
+        return ReadTrace(path, asDocument);
+    case TabOrl:
+        return ReadOrl(path, asDocument);
+    default:
+        return DecodeResult::CannotOpen;
+    }
+}
+
+DecodeResult CKAVView::ReadOpm(const QString& path, bool asDocument)
+{
+    if (!asDocument)
+        return DecodeOpmFile(ToFileSystemPath(path), m_Store, m_OpmPage);
+    const DecodeResult result = ReadOpmDocument(ToFileSystemPath(path), m_Store);
+    if (result == DecodeResult::Ok)
+        m_OpmPage->FillFromStore(m_Store);
+    return result;
+}
+
+DecodeResult CKAVView::ReadOrl(const QString& path, bool asDocument)
+{
+    if (!asDocument)
+        return DecodeOrlFile(ToFileSystemPath(path), m_Store, m_OrlPage);
+    const DecodeResult result = ReadOrlDocument(ToFileSystemPath(path), m_Store);
+    if (result == DecodeResult::Ok)
+        m_OrlPage->FillFromStore(m_Store);
+    return result;
+}
+
+DecodeResult CKAVView::ReadKav(const QString& path, bool asDocument)
+{
+    if (asDocument) {
+        const DecodeResult result = ReadKavDocument(ToFileSystemPath(path), m_Store);
+        if (result == DecodeResult::Ok)
+            SetKavWaveCount(WaveCountOfMode(m_Store.m_KavWaveMode));
+        return result;
+    }
+    const KavDecodeOutcome outcome = DecodeKavFile(ToFileSystemPath(path), m_Store);
+    if (outcome.result == DecodeResult::Ok && outcome.waveCount != 0)
+        SetKavWaveCount(outcome.waveCount);
+    else if (outcome.result == DecodeResult::Ok)
+        m_KavPage->RefreshGrid();
+    return outcome.result;
+}
+
+void CKAVView::SetKavWaveCount(int waveCount)
+{
+    m_KavWaveCount = waveCount;
+    m_KavPage->m_KavWaveCount = waveCount;
+    m_KavPage->RefreshGrid();
+}
+
+DecodeResult CKAVView::ReadTrace(const QString& path, bool asDocument)
+{
+    DecodeResult result = DecodeResult::Ok;
+    if (asDocument)
+        result = ReadTraceDocument(ToFileSystemPath(path), m_Store);
+    else if (!m_TracePage->OpenRecordedTrace(path))
+        return DecodeResult::Ok; // the page has told the user what it refused
+    if (result == DecodeResult::Ok)
+        m_TracePage->update();
+    return result;
+}
+
+void CKAVView::SaveOpmCsv()
+{
+    ExportCsv(this, "OPM File(*.csv) | *.csv||", &ExportOpmCsv, m_Store);
+}
+
+void CKAVView::SaveKavCsv()
+{
+    if (m_KavWaveCount == 3)
+        ExportCsv(this, "KAV File(*.csv) | *.csv||", &ExportKav3Csv, m_Store);
+    else if (m_KavWaveCount == 2)
+        ExportCsv(this, "KAV File(*.csv) | *.csv||", &ExportKav2Csv, m_Store);
+}
+
+void CKAVView::SaveOrlCsv()
+{
+    ExportCsv(this, "ORL File(*.csv) | *.csv||", &ExportOrlCsv, m_Store);
+}
+
+void CKAVView::SaveOpmDocument()
+{
+    SaveDocument(this, "OPM File(*.opm) | *.opm||", OutputKind::OpmDocument, &WriteOpmDocument, m_Store);
+}
+
+void CKAVView::SaveKavDocument()
+{
+    SaveDocument(this, "KAV File(*.kav) | *.kav||", OutputKind::KavDocument, &WriteKavDocument, m_Store);
+}
+
+void CKAVView::SaveTraceDocument()
+{
+    SaveDocument(this, "TRACE File(*.trace) | *.trace ||", OutputKind::TraceDocument, &WriteTraceDocument, m_Store);
+}
+
+void CKAVView::SaveOrlDocument()
+{
+    SaveDocument(this, "ORL File(*.orl) | *.orl||", OutputKind::OrlDocument, &WriteOrlDocument, m_Store);
+}
+
+void CKAVView::PrintReport() {}
+
+void CKAVView::PreviewReport() {}
+
+void CKAVView::PrintPagePicture() {}

@@ -1,0 +1,70 @@
+#include "CReportListPage.h"
+
+#include "ReportListModel.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+CReportListPage::CReportListPage(QWidget* parent) : QWidget(parent), m_List(new QTableView(this)), m_Model(new ReportListModel(this))
+{
+    m_List->setObjectName("list1001");
+    m_List->setModel(m_Model);
+    m_List->setShowGrid(true);
+    m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_List->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_List->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_List->setAlternatingRowColors(false);
+    m_List->setWordWrap(false);
+    m_List->verticalHeader()->hide();
+    m_List->verticalHeader()->setDefaultSectionSize(m_List->fontMetrics().height() + 6);
+    m_List->horizontalHeader()->setHighlightSections(false);
+    m_List->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_List->horizontalHeader()->setStretchLastSection(false);
+}
+
+void CReportListPage::BuildColumns()
+{
+    m_Model->SetColumns(ColumnTitles());
+    const int width = ColumnWidth(this->width());
+    for (int column = 0; column < m_Model->columnCount(); ++column)
+        m_List->setColumnWidth(column, width);
+}
+
+int CReportListPage::RowCount() const
+{
+    return m_Model->rowCount();
+}
+
+QString CReportListPage::CellText(int row, int column) const
+{
+    return m_Model->data(m_Model->index(row, column)).toString();
+}
+
+void CReportListPage::ClearRows()
+{
+    m_Model->ClearRows();
+}
+
+void CReportListPage::InsertRow(int row, const std::string& number)
+{
+    // Rows arrive in order; a row past the end is appended, as the list does.
+    Q_UNUSED(row);
+    m_Model->AppendRow(QString::fromLatin1(number.c_str()));
+}
+
+void CReportListPage::SetCell(int row, int column, const std::string& text)
+{
+    m_Model->SetCell(row, column, QString::fromLatin1(text.c_str()));
+}
+
+void CReportListPage::ReplaceRows(std::vector<QStringList> rows)
+{
+    m_Model->ReplaceRows(std::move(rows));
+}
+
+void CReportListPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The list fills its page.
+    m_List->setGeometry(rect());
+}

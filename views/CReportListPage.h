@@ -1,0 +1,44 @@
+#pragma once
+
+#include "RowSink.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <vector>
+
+class QTableView;
+class ReportListModel;
+
+// A page holding one report-style list (id 1001): grid lines, full-row
+// selection, centred columns. The decoders write rows into it as they read.
+class CReportListPage : public QWidget, public RowSink
+{
+    Q_OBJECT
+
+public:
+    explicit CReportListPage(QWidget* parent = nullptr);
+
+    // Removes every row and column, then inserts the page's columns sized to
+    // the page's client width.
+    void BuildColumns();
+
+    QTableView* List() const { return m_List; }
+    ReportListModel* Model() const { return m_Model; }
+    int RowCount() const;
+    QString CellText(int row, int column) const;
+
+    void ClearRows() override;
+    void InsertRow(int row, const std::string& number) override;
+    void SetCell(int row, int column, const std::string& text) override;
+
+protected:
+    virtual QStringList ColumnTitles() const = 0;
+    virtual int ColumnWidth(int pageWidth) const = 0;
+    void ReplaceRows(std::vector<QStringList> rows);
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTableView* m_List;
+    ReportListModel* m_Model;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// The commands of the menus, toolbar and keys, by the ids the instrument's
+// software has always used for them.
+enum class CommandId : int {
+    FileNew = 57600,
+    FileOpen = 57601,
+    FileSave = 57603,
+    FileSaveAs = 57604,
+    FilePrint = 57607,
+    FilePrintPreview = 57609,
+    AppAbout = 57664,
+    AppExit = 57665,
+    FileSaveAsCsv = 32776,
+    EditJobInfo = 32786,
+    EditCableInfo = 32787,
+    EditSystemInfo = 32788,
+};

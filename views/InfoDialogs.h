@@ -1,0 +1,33 @@
+#pragma once
+
+#include "CInfoDialog.h"
+
+// "Job Information": the job, its reason, contractor, operators and customer.
+class CJobInfoDlg : public CInfoDialog
+{
+    Q_OBJECT
+public:
+    explicit CJobInfoDlg(QWidget* parent = nullptr);
+};
+
+// "Cable Information": both locations, maker, type and two custom lines. The
+// cable ID travels with the dialog hidden: the loss-test report fills it.
+class CCableInfoDlg : public CInfoDialog
+{
+    Q_OBJECT
+public:
+    explicit CCableInfoDlg(QWidget* parent = nullptr);
+};
+
+// "System Information": name and serial number of the two test units.
+class CSystemInfoDlg : public CInfoDialog
+{
+    Q_OBJECT
+public:
+    explicit CSystemInfoDlg(QWidget* parent = nullptr);
+};
+
+// The three Edit commands.
+void ShowJobInformation(QWidget* owner, InfoFields& fields);
+void ShowCableInformation(QWidget* owner, InfoFields& fields);
+void ShowSystemInformation(QWidget* owner, InfoFields& fields);

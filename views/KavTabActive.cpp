@@ -1,0 +1,3 @@
+#include "KavTabActive.h"
+
+int32_t g_KavTabActive = 0;

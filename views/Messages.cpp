@@ -1,0 +1,67 @@
+#include "Messages.h"
+
+#include "AppTitle.h"
+#include "Prompts.h"
+#include "RecordText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+void Warn(QWidget* owner, const QString& text)
+{
+    Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void ReportSaveFailure(QWidget* owner, const WriteResult& result)
+{
+    Warn(owner, QString("Could not save %1.\n%2")
+                    .arg(QDir::toNativeSeparators(FromFileSystemPath(result.path)), QString::fromStdString(result.reason)));
+}
+} // namespace
+
+void ReportReadResult(QWidget* owner, DecodeResult result, const QString& path, bool silentWhenUnopened)
+{
+    if (IsFileError(result))
+        Warn(owner, "File error!");
+    else if (result == DecodeResult::CannotOpen && !silentWhenUnopened)
+        ShowNotReadable(owner, path);
+}
+
+void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)
+{
+    if (result.status == WriteResult::Status::CannotOpen)
+        Warn(nullptr, "Please close the file first!");
+    else if (result.status == WriteResult::Status::WriteFailed)
+        ReportSaveFailure(owner, result);
+}
+
+void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
+{
+    if (result.status == WriteResult::Status::CannotOpen || result.status == WriteResult::Status::WriteFailed)
+        ReportSaveFailure(owner, result);
+}
+
+bool ConfirmReplace(QWidget* owner, const QString& path)
+{
+    const QString text = QString("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    return Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::YesNo, MessageIcon::Warning) ==
+           MessageAnswer::Yes;
+}
+
+bool ConfirmStopAutoTrace(QWidget* owner)
+{
+    return Prompts::Current().Message(owner, "This will stop the AutoTrace,Do you continue?", ApplicationTitle,
+                                      MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
+void ShowNotReadable(QWidget* owner, const QString& path)
+{
+    Warn(owner, QString("Cannot open %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+void ShowNotRecognized(QWidget* owner, const QString& path)
+{
+    Warn(owner, QString("%1 is not an instrument result file or a document of this program.")
+                    .arg(QDir::toNativeSeparators(path)));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "FileNames.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+// The save dialog of an export or a document: asks for a name with `filter`
+// (asking before replacing the chosen file), applies the extension rule of
+// `kind` and, when the rule appended the extension to a name that now names
+// an existing file, asks before replacing that one too. Returns the path to
+// write, or nothing when the user cancelled, refused or the name was refused.
+std::optional<std::string> ChooseSaveTarget(QWidget* owner, const QString& filter, OutputKind kind);
