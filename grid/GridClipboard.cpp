@@ -1,0 +1,153 @@
+#include "GridCtrl.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <algorithm>
+
+QString CGridCtrl::CopyText() const
+{
+    if (m_Selection.empty()) {
+        return QString();
+    }
+    CCellRange bounds = m_Selection.front();
+    for (const CCellRange& range : m_Selection) {
+        bounds = {std::min(bounds.minRow, range.minRow), std::min(bounds.minCol, range.minCol),
+                  std::max(bounds.maxRow, range.maxRow), std::max(bounds.maxCol, range.maxCol)};
+    }
+    QString text;
+    for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
+        for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
+            if (IsCellSelected(row, col)) {
+                const QString& cellText = Cell(row, col).m_Text;
+                text += cellText.isEmpty() ? QStringLiteral(" ") : cellText;
+            }
+            if (col < bounds.maxCol) {
+                text += QLatin1Char('\t');
+            }
+        }
+        if (row < bounds.maxRow) {
+            text += QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+void CGridCtrl::OnEditCopy()
+{
+    if (CanCopy()) {
+        QGuiApplication::clipboard()->setText(CopyText());
+    }
+}
+
+void CGridCtrl::OnEditCut()
+{
+    if (!CanCut()) {
+        return;
+    }
+    OnEditCopy();
+    std::vector<CCellId> cleared;
+    for (const CCellRange& range : m_Selection) {
+        for (int row = range.minRow; row <= range.maxRow; ++row) {
+            for (int col = range.minCol; col <= range.maxCol; ++col) {
+                if (IsCellEditable(row, col)) {
+                    cleared.push_back({row, col});
+                }
+            }
+        }
+    }
+    ClearCellsWithNotification(cleared);
+    Redraw();
+}
+
+bool CGridCtrl::CanPaste() const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col) && data && data->hasText();
+}
+
+bool CGridCtrl::OnEditPaste()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) {
+        return false;
+    }
+    const CCellId target = m_idCurrentCell.IsValid() ? m_idCurrentCell : GetTopleftNonFixedCell();
+    PasteText(data->text(), target);
+    return true;
+}
+
+void CGridCtrl::PasteText(const QString& text, CCellId target)
+{
+    if (!IsValid(target.row, target.col)) {
+        return;
+    }
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // The line end that closes the last line does not start another one.
+    if (lines.size() > 1 && lines.back().isEmpty()) {
+        lines.removeLast();
+    }
+    static const QRegularExpression separators(QStringLiteral("[\t,\n]"));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+        const QStringList fields =
+            line.isEmpty() ? QStringList{QStringLiteral(" ")} : line.split(separators, Qt::SkipEmptyParts);
+        for (int j = 0; j < fields.size(); ++j) {
+            const int row = target.row + i;
+            const int col = target.col + j;
+            if (!IsValid(row, col) || Cell(row, col).m_MergeAttr != 0 || (Cell(row, col).m_State & GVIS_READONLY)) {
+                continue;
+            }
+            emit beginEdit(row, col);
+            SetItemText(row, col, fields[j]);
+            emit endEdit(row, col);
+            SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
+            RedrawCell(row, col);
+        }
+    }
+    Redraw();
+}
+
+void CGridCtrl::OnEditSelectAll()
+{
+    if (CanSelectAll()) {
+        SelectAllCells();
+    }
+}
+
+void CGridCtrl::SortTextItems(int col, bool ascending)
+{
+    if (col < 0 || col >= m_nCols || m_nRows - m_nFixedRows < 2) {
+        return;
+    }
+    std::vector<int> order(static_cast<size_t>(m_nRows - m_nFixedRows));
+    for (size_t i = 0; i < order.size(); ++i) {
+        order[i] = m_nFixedRows + static_cast<int>(i);
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int compared = QString::localeAwareCompare(Cell(a, col).m_Text, Cell(b, col).m_Text);
+        return ascending ? compared < 0 : compared > 0;
+    });
+    std::vector<CGridCell> sorted(m_Cells.size());
+    std::move(m_Cells.begin(), m_Cells.begin() + static_cast<long>(m_nFixedRows) * m_nCols, sorted.begin());
+    std::vector<int> heights;
+    for (size_t i = 0; i < order.size(); ++i) {
+        const int from = order[i];
+        const int to = m_nFixedRows + static_cast<int>(i);
+        for (int c = 0; c < m_nCols; ++c) {
+            sorted[static_cast<size_t>(to) * m_nCols + c] = std::move(Cell(from, c));
+        }
+        heights.push_back(m_RowHeights.Size(from));
+    }
+    m_Cells.swap(sorted);
+    for (size_t i = 0; i < heights.size(); ++i) {
+        m_RowHeights.SetSize(m_nFixedRows + static_cast<int>(i), heights[i]);
+    }
+    m_SortColumn = col;
+    m_bSortAscending = ascending;
+    Redraw();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "CellRange.h"
+
+class CGridCtrl;
+class QDragMoveEvent;
+class QDropEvent;
+
+// Receives what is dragged over the grid. While the grid does not allow drag
+// and drop every offer is refused; otherwise text is accepted, the cell under
+// the pointer is highlighted and the drop is pasted there.
+class CGridDropTarget
+{
+public:
+    explicit CGridDropTarget(CGridCtrl* grid) : m_pGridCtrl(grid) {}
+
+    void OnDragEnter(QDragMoveEvent* event);
+    void OnDragOver(QDragMoveEvent* event);
+    void OnDragLeave();
+    void OnDrop(QDropEvent* event);
+
+private:
+    void Highlight(CCellId cell);
+
+    CGridCtrl* m_pGridCtrl;
+    CCellId m_LastDragOverCell;
+};

@@ -1,0 +1,241 @@
+#include "GridCtrl.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+int CGridCtrl::TopRow() const
+{
+    if (m_nRows <= m_nFixedRows) {
+        return m_nRows;
+    }
+    const int row = m_RowHeights.FirstStartingFrom(GetFixedRowHeight() + VScrollPos());
+    return std::clamp(row, m_nFixedRows, m_nRows - 1);
+}
+
+int CGridCtrl::LeftColumn() const
+{
+    if (m_nCols <= m_nFixedCols) {
+        return m_nCols;
+    }
+    const int col = m_ColWidths.FirstStartingFrom(GetFixedColumnWidth() + HScrollPos());
+    return std::clamp(col, m_nFixedCols, m_nCols - 1);
+}
+
+int CGridCtrl::RowTop(int row) const
+{
+    if (row < m_nFixedRows) {
+        return m_RowHeights.Start(row);
+    }
+    return GetFixedRowHeight() + m_RowHeights.Start(row) - m_RowHeights.Start(TopRow());
+}
+
+int CGridCtrl::ColumnLeft(int col) const
+{
+    if (col < m_nFixedCols) {
+        return m_ColWidths.Start(col);
+    }
+    return GetFixedColumnWidth() + m_ColWidths.Start(col) - m_ColWidths.Start(LeftColumn());
+}
+
+int CGridCtrl::VisibleBottomRow() const
+{
+    const int top = TopRow();
+    if (top >= m_nRows) {
+        return m_nRows - 1;
+    }
+    const int lastPixel = m_RowHeights.Start(top) + viewport()->height() - GetFixedRowHeight() - 1;
+    return std::max(top, m_RowHeights.IndexAt(lastPixel));
+}
+
+int CGridCtrl::VisibleRightColumn() const
+{
+    const int left = LeftColumn();
+    if (left >= m_nCols) {
+        return m_nCols - 1;
+    }
+    const int lastPixel = m_ColWidths.Start(left) + viewport()->width() - GetFixedColumnWidth() - 1;
+    return std::max(left, m_ColWidths.IndexAt(lastPixel));
+}
+
+bool CGridCtrl::GetCellRect(int row, int col, QRect& rect) const
+{
+    if (!IsValid(row, col)) {
+        return false;
+    }
+    rect = QRect(ColumnLeft(col), RowTop(row), m_ColWidths.Size(col), m_RowHeights.Size(row));
+    return true;
+}
+
+QRect CGridCtrl::BlockRect(const CCellRange& block) const
+{
+    // A block partly scrolled out is drawn from its first visible row and
+    // column, so its text stays in view.
+    const int firstRow = block.minRow < m_nFixedRows ? block.minRow : std::max(block.minRow, TopRow());
+    const int firstCol = block.minCol < m_nFixedCols ? block.minCol : std::max(block.minCol, LeftColumn());
+    const int left = ColumnLeft(firstCol);
+    const int top = RowTop(firstRow);
+    const int right = ColumnLeft(block.maxCol) + m_ColWidths.Size(block.maxCol);
+    const int bottom = RowTop(block.maxRow) + m_RowHeights.Size(block.maxRow);
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+CCellId CGridCtrl::GetCellFromPt(const QPoint& point) const
+{
+    if (point.x() < 0 || point.y() < 0 || m_nRows == 0 || m_nCols == 0) {
+        return {};
+    }
+    const int fixedHeight = GetFixedRowHeight();
+    const int fixedWidth = GetFixedColumnWidth();
+    int row = -1;
+    if (point.y() < fixedHeight) {
+        row = m_RowHeights.IndexAt(point.y());
+    } else if (TopRow() < m_nRows) {
+        const int y = m_RowHeights.Start(TopRow()) + point.y() - fixedHeight;
+        row = y < GetVirtualHeight() ? m_RowHeights.IndexAt(y) : -1;
+    }
+    int col = -1;
+    if (point.x() < fixedWidth) {
+        col = m_ColWidths.IndexAt(point.x());
+    } else if (LeftColumn() < m_nCols) {
+        const int x = m_ColWidths.Start(LeftColumn()) + point.x() - fixedWidth;
+        col = x < GetVirtualWidth() ? m_ColWidths.IndexAt(x) : -1;
+    }
+    if (row < 0 || col < 0) {
+        return {};
+    }
+    return {row, col};
+}
+
+CCellId CGridCtrl::GetTopleftNonFixedCell() const
+{
+    return {TopRow(), LeftColumn()};
+}
+
+CCellRange CGridCtrl::GetVisibleNonFixedCellRange() const
+{
+    return {TopRow(), LeftColumn(), VisibleBottomRow(), VisibleRightColumn()};
+}
+
+bool CGridCtrl::IsCellVisible(int row, int col) const
+{
+    QRect rect;
+    if (!GetCellRect(row, col, rect)) {
+        return false;
+    }
+    const bool rowShown = row < m_nFixedRows || row >= TopRow();
+    const bool colShown = col < m_nFixedCols || col >= LeftColumn();
+    return rowShown && colShown && rect.intersects(viewport()->rect());
+}
+
+bool CGridCtrl::IsCellFullyVisible(int row, int col) const
+{
+    QRect rect;
+    if (!IsCellVisible(row, col) || !GetCellRect(row, col, rect)) {
+        return false;
+    }
+    return rect.right() < viewport()->width() && rect.bottom() < viewport()->height();
+}
+
+void CGridCtrl::EnsureVisible(int row, int col)
+{
+    if (!IsValid(row, col)) {
+        return;
+    }
+    if (row >= m_nFixedRows) {
+        const int visible = viewport()->height() - GetFixedRowHeight();
+        if (row < TopRow()) {
+            SetVScrollPos(m_RowHeights.Start(row) - GetFixedRowHeight());
+        } else if (!IsCellFullyVisible(row, std::max(col, LeftColumn()))) {
+            const int top = m_RowHeights.FirstStartingFrom(m_RowHeights.Start(row + 1) - visible);
+            SetVScrollPos(m_RowHeights.Start(std::clamp(top, m_nFixedRows, row)) - GetFixedRowHeight());
+        }
+    }
+    if (col >= m_nFixedCols) {
+        const int visible = viewport()->width() - GetFixedColumnWidth();
+        if (col < LeftColumn()) {
+            SetHScrollPos(m_ColWidths.Start(col) - GetFixedColumnWidth());
+        } else if (ColumnLeft(col) + m_ColWidths.Size(col) > viewport()->width()) {
+            const int left = m_ColWidths.FirstStartingFrom(m_ColWidths.Start(col + 1) - visible);
+            SetHScrollPos(m_ColWidths.Start(std::clamp(left, m_nFixedCols, col)) - GetFixedColumnWidth());
+        }
+    }
+}
+
+void CGridCtrl::ExpandColumnsToFit()
+{
+    if (m_nCols <= 0) {
+        return;
+    }
+    const int difference = viewport()->width() - GetVirtualWidth();
+    const int share = difference / m_nCols;
+    const int remainder = std::abs(difference) % m_nCols;
+    const int extra = difference >= 1 ? 1 : -1;
+    for (int col = 0; col < m_nCols; ++col) {
+        const int width = m_ColWidths.Size(col) + share + (col < remainder ? extra : 0);
+        m_ColWidths.SetSize(col, std::max(0, width));
+    }
+    Redraw();
+}
+
+QSize CGridCtrl::CellExtent(int row, int col) const
+{
+    const CGridCell& cell = Cell(row, col);
+    const QSize text = QFontMetrics(CellFont(cell)).size(0, cell.m_Text);
+    return {text.width() + 2 * m_nMargin, text.height() + 2 * m_nMargin};
+}
+
+bool CGridCtrl::AutoSizeColumn(int col)
+{
+    if (col < 0 || col >= m_nCols) {
+        return false;
+    }
+    int width = 0;
+    for (int row = 0; row < m_nRows; ++row) {
+        if (!Cell(row, col).IsCovered()) {
+            width = std::max(width, CellExtent(row, col).width());
+        }
+    }
+    m_ColWidths.SetSize(col, width);
+    ResetScrollBars();
+    Redraw();
+    return true;
+}
+
+bool CGridCtrl::AutoSizeRow(int row)
+{
+    if (row < 0 || row >= m_nRows) {
+        return false;
+    }
+    int height = 0;
+    for (int col = 0; col < m_nCols; ++col) {
+        if (!Cell(row, col).IsCovered()) {
+            height = std::max(height, CellExtent(row, col).height());
+        }
+    }
+    m_RowHeights.SetSize(row, height);
+    ResetScrollBars();
+    Redraw();
+    return true;
+}
+
+void CGridCtrl::AutoSize()
+{
+    std::vector<int> widths(static_cast<size_t>(m_nCols), 0);
+    for (int row = 0; row < m_nRows; ++row) {
+        int height = 0;
+        for (int col = 0; col < m_nCols; ++col) {
+            if (Cell(row, col).IsCovered()) {
+                continue;
+            }
+            const QSize extent = CellExtent(row, col);
+            height = std::max(height, extent.height());
+            widths[col] = std::max(widths[col], extent.width());
+        }
+        m_RowHeights.SetSize(row, height);
+    }
+    for (int col = 0; col < m_nCols; ++col) {
+        m_ColWidths.SetSize(col, widths[col]);
+    }
+    ResetScrollBars();
+    Redraw();
+}

@@ -1,0 +1,329 @@
+#include "GridCtrl.h"
+
+#include "InPlaceEdit.h"
+#include "TitleTip.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+
+bool CGridCtrl::MouseOverColumnDivide(const QPoint& point) const
+{
+    if (point.y() >= GetFixedRowHeight()) {
+        return false;
+    }
+    const CCellId cell = GetCellFromPt(point);
+    QRect rect;
+    if (!GetCellRect(cell.row, cell.col, rect)) {
+        return false;
+    }
+    return (point.x() - rect.left() < kResizeCaptureRange && cell.col > 0) ||
+           rect.left() + rect.width() - point.x() <= kResizeCaptureRange;
+}
+
+bool CGridCtrl::MouseOverRowDivide(const QPoint& point) const
+{
+    if (point.x() >= GetFixedColumnWidth()) {
+        return false;
+    }
+    const CCellId cell = GetCellFromPt(point);
+    QRect rect;
+    if (!GetCellRect(cell.row, cell.col, rect)) {
+        return false;
+    }
+    return (point.y() - rect.top() < kResizeCaptureRange && cell.row > 0) ||
+           rect.top() + rect.height() - point.y() <= kResizeCaptureRange;
+}
+
+namespace {
+// The column (row) whose divider is under the point: a point close to the
+// left (top) edge belongs to the previous one.
+int DividerIndex(int index, int position, int start)
+{
+    return position - start < 3 && index > 0 ? index - 1 : index;
+}
+} // namespace
+
+void CGridCtrl::StartSizing(Qt::Orientation orientation, int index)
+{
+    m_nSizingIndex = index;
+    if (orientation == Qt::Horizontal) {
+        m_MouseMode = MOUSE_SIZING_COL;
+        m_nTrackingLine = m_LeftClickDownPoint.x();
+        viewport()->setCursor(Qt::SplitHCursor);
+        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
+    } else {
+        m_MouseMode = MOUSE_SIZING_ROW;
+        m_nTrackingLine = m_LeftClickDownPoint.y();
+        viewport()->setCursor(Qt::SplitVCursor);
+        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
+    }
+}
+
+void CGridCtrl::mousePressEvent(QMouseEvent* event)
+{
+    m_TitleTip->Hide();
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_bHadFocusOnPress = hasFocus();
+    setFocus(Qt::MouseFocusReason);
+    const QPoint point = event->position().toPoint();
+    m_LeftClickDownPoint = point;
+    m_LastMousePoint = point;
+    m_LeftClickDownCell = GetCellFromPt(point);
+    const CCellId down = m_LeftClickDownCell;
+    if (!down.IsValid()) {
+        return;
+    }
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (down == m_idCurrentCell) {
+        m_MouseMode = MOUSE_PREPARE_EDIT;
+        return;
+    }
+    if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
+        StartSizing(Qt::Horizontal, DividerIndex(down.col, point.x(), ColumnLeft(down.col)));
+        return;
+    }
+    if (m_bAllowRowResize && MouseOverRowDivide(point)) {
+        StartSizing(Qt::Vertical, DividerIndex(down.row, point.y(), RowTop(down.row)));
+        return;
+    }
+    const CCellId clamped{std::max(down.row, m_nFixedRows), std::max(down.col, m_nFixedCols)};
+    if (!IsValid(clamped.row, clamped.col)) {
+        return;
+    }
+    const CCellId previousFocus = m_idCurrentCell;
+    SetFocusCell(clamped.row, clamped.col);
+    if (m_bAllowDragAndDrop && m_bHadFocusOnPress && IsCellSelected(down.row, down.col)) {
+        m_MouseMode = MOUSE_PREPARE_DRAG;
+        return;
+    }
+    m_SelectionStartCell = shift && previousFocus.IsValid() ? previousFocus : clamped;
+    m_PrevSelection = ctrl ? m_Selection : std::vector<CCellRange>();
+    if (down.row < m_nFixedRows) {
+        if (down.col < m_nFixedCols) {
+            m_MouseMode = MOUSE_SELECT_ALL;
+        } else if (m_bListMode && m_bSortOnClick) {
+            SortTextItems(down.col, down.col == m_SortColumn ? !m_bSortAscending : true);
+            return;
+        } else {
+            m_MouseMode = MOUSE_SELECT_COL;
+        }
+    } else if (down.col < m_nFixedCols) {
+        m_MouseMode = MOUSE_SELECT_ROW;
+    } else {
+        m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
+    }
+    ExtendSelectionTo(clamped);
+    m_AutoScrollTimer.start();
+}
+
+void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    m_LastMousePoint = point;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        m_TitleTip->OnParentMouseMove(point);
+        if (m_MouseMode != MOUSE_NOTHING && m_MouseMode != MOUSE_OVER_COL_DIVIDE &&
+            m_MouseMode != MOUSE_OVER_ROW_DIVIDE) {
+            return;
+        }
+        if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
+            m_MouseMode = MOUSE_OVER_COL_DIVIDE;
+            viewport()->setCursor(Qt::SplitHCursor);
+        } else if (m_bAllowRowResize && MouseOverRowDivide(point)) {
+            m_MouseMode = MOUSE_OVER_ROW_DIVIDE;
+            viewport()->setCursor(Qt::SplitVCursor);
+        } else {
+            m_MouseMode = MOUSE_NOTHING;
+            viewport()->unsetCursor();
+            OfferTitleTip(point);
+        }
+        return;
+    }
+    switch (m_MouseMode) {
+    case MOUSE_SELECT_ALL:
+    case MOUSE_SELECT_COL:
+    case MOUSE_SELECT_ROW:
+    case MOUSE_SELECT_CELLS: {
+        const CCellId cell = GetCellFromPt(point);
+        if (cell.IsValid()) {
+            ExtendSelectionTo({std::max(cell.row, m_nFixedRows), std::max(cell.col, m_nFixedCols)});
+        }
+        break;
+    }
+    case MOUSE_SIZING_COL: {
+        const int line = std::max(point.x(), ColumnLeft(m_nSizingIndex));
+        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
+        m_nTrackingLine = line;
+        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
+        break;
+    }
+    case MOUSE_SIZING_ROW: {
+        const int line = std::max(point.y(), RowTop(m_nSizingIndex));
+        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
+        m_nTrackingLine = line;
+        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
+        break;
+    }
+    case MOUSE_PREPARE_DRAG:
+        if ((point - m_LeftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
+            m_MouseMode = MOUSE_DRAGGING;
+            auto* drag = new QDrag(this);
+            auto* data = new QMimeData;
+            data->setText(CopyText());
+            drag->setMimeData(data);
+            drag->exec(Qt::CopyAction);
+            m_MouseMode = MOUSE_NOTHING;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CGridCtrl::OnAutoScrollTick()
+{
+    if (m_MouseMode != MOUSE_SELECT_ALL && m_MouseMode != MOUSE_SELECT_COL && m_MouseMode != MOUSE_SELECT_ROW &&
+        m_MouseMode != MOUSE_SELECT_CELLS) {
+        m_AutoScrollTimer.stop();
+        return;
+    }
+    const QPoint point = m_LastMousePoint;
+    const QRect client = viewport()->rect();
+    if (point.y() > client.bottom()) {
+        HandleNavigationKey(Qt::Key_Down, Qt::NoModifier);
+    } else if (point.y() < GetFixedRowHeight()) {
+        HandleNavigationKey(Qt::Key_Up, Qt::NoModifier);
+    }
+    if (point.x() > client.right()) {
+        HandleNavigationKey(Qt::Key_Right, Qt::NoModifier);
+    } else if (point.x() < GetFixedColumnWidth()) {
+        HandleNavigationKey(Qt::Key_Left, Qt::NoModifier);
+    }
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    if (visible.minRow >= m_nRows || visible.minCol >= m_nCols) {
+        return;
+    }
+    const int right = std::min(client.right(), ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol) - 1);
+    const int bottom = std::min(client.bottom(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow) - 1);
+    const QPoint inside(std::clamp(point.x(), GetFixedColumnWidth(), std::max(GetFixedColumnWidth(), right)),
+                        std::clamp(point.y(), GetFixedRowHeight(), std::max(GetFixedRowHeight(), bottom)));
+    ExtendSelectionTo(GetCellFromPt(inside));
+}
+
+void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_AutoScrollTimer.stop();
+    const QPoint point = event->position().toPoint();
+    switch (m_MouseMode) {
+    case MOUSE_PREPARE_EDIT:
+        m_MouseMode = MOUSE_NOTHING;
+        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditStart::Mouse);
+        break;
+    case MOUSE_PREPARE_DRAG:
+        ClearSelection();
+        SetFocusCell(-1, -1);
+        break;
+    case MOUSE_SIZING_COL:
+        SetColumnWidth(m_nSizingIndex, std::max(0, point.x() - ColumnLeft(m_nSizingIndex)));
+        ResetHorizontalScroll();
+        break;
+    case MOUSE_SIZING_ROW:
+        SetRowHeight(m_nSizingIndex, std::max(0, point.y() - RowTop(m_nSizingIndex)));
+        ResetScrollBars();
+        break;
+    default:
+        break;
+    }
+    m_nTrackingLine = -1;
+    m_MouseMode = MOUSE_NOTHING;
+    viewport()->unsetCursor();
+    Redraw();
+    const CCellId cell = GetCellFromPt(point);
+    if (cell.IsValid()) {
+        emit clicked(cell.row, cell.col);
+    }
+}
+
+void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    const CCellId cell = GetCellFromPt(point);
+    if (!cell.IsValid()) {
+        return;
+    }
+    if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
+        AutoSizeColumn(DividerIndex(cell.col, point.x(), ColumnLeft(cell.col)));
+    } else if (m_bAllowRowResize && MouseOverRowDivide(point)) {
+        AutoSizeRow(DividerIndex(cell.row, point.y(), RowTop(cell.row)));
+    } else if (!IsCellFixed(cell.row, cell.col)) {
+        m_MouseMode = MOUSE_NOTHING;
+        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditStart::Mouse);
+    }
+}
+
+void CGridCtrl::OfferTitleTip(const QPoint& point)
+{
+    if (!m_bTitleTips) {
+        return;
+    }
+    const CCellId cell = GetCellFromPt(point);
+    if (!cell.IsValid()) {
+        return;
+    }
+    const CCellRange block = GetMergedRange(cell.row, cell.col);
+    const QRect rect = BlockRect(block);
+    const CGridCell& first = Cell(block.minRow, block.minCol);
+    m_TitleTip->Show(rect, first.m_Text, 0, rect, CellFont(first));
+}
+
+void CGridCtrl::CancelMouseMode()
+{
+    m_AutoScrollTimer.stop();
+    if (m_nTrackingLine >= 0) {
+        m_nTrackingLine = -1;
+        Redraw();
+    }
+    m_MouseMode = MOUSE_NOTHING;
+    viewport()->unsetCursor();
+}
+
+void CGridCtrl::focusOutEvent(QFocusEvent* event)
+{
+    // Losing the focus to another window ends a drag or a sizing, as losing
+    // the mouse capture would.
+    if (!m_InPlaceEdit) {
+        CancelMouseMode();
+    }
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+void CGridCtrl::dragEnterEvent(QDragEnterEvent* event)
+{
+    m_DropTarget.OnDragEnter(event);
+}
+
+void CGridCtrl::dragMoveEvent(QDragMoveEvent* event)
+{
+    m_DropTarget.OnDragOver(event);
+}
+
+void CGridCtrl::dragLeaveEvent(QDragLeaveEvent*)
+{
+    m_DropTarget.OnDragLeave();
+}
+
+void CGridCtrl::dropEvent(QDropEvent* event)
+{
+    m_DropTarget.OnDrop(event);
+}

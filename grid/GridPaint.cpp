@@ -1,0 +1,277 @@
+#include "GridCtrl.h"
+
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+
+namespace {
+QColor FromRgb(QRgb colour)
+{
+    return QColor::fromRgb(colour | 0xFF000000);
+}
+} // namespace
+
+void CGridCtrl::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    const QRect clip = event->rect();
+    EraseBackground(painter, clip);
+    if (m_nRows == 0 || m_nCols == 0) {
+        return;
+    }
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    m_PaintedTopRow = visible.minRow;
+    m_PaintedLeftCol = visible.minCol;
+    PaintBand(painter, clip, 0, m_nFixedRows - 1, 0, m_nFixedCols - 1, true);
+    PaintBand(painter, clip, visible.minRow, visible.maxRow, 0, m_nFixedCols - 1, true);
+    PaintBand(painter, clip, 0, m_nFixedRows - 1, visible.minCol, visible.maxCol, true);
+    PaintBand(painter, clip, visible.minRow, visible.maxRow, visible.minCol, visible.maxCol, false);
+    DrawGridLines(painter, clip);
+    if (m_nTrackingLine >= 0) {
+        const QRect line = m_MouseMode == MOUSE_SIZING_COL
+                               ? QRect(m_nTrackingLine, 0, 2, viewport()->height())
+                               : QRect(0, m_nTrackingLine, viewport()->width(), 2);
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(line, Qt::black);
+    }
+}
+
+void CGridCtrl::EraseBackground(QPainter& painter, const QRect& clip)
+{
+    const int width = viewport()->width();
+    const int height = viewport()->height();
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    const int fixedWidth = GetFixedColumnWidth();
+    const int fixedHeight = GetFixedRowHeight();
+    int cellsRight = fixedWidth;
+    if (visible.maxCol >= visible.minCol && visible.minCol < m_nCols) {
+        cellsRight = ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol);
+    }
+    int cellsBottom = fixedHeight;
+    if (visible.maxRow >= visible.minRow && visible.minRow < m_nRows) {
+        cellsBottom = RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow);
+    }
+    cellsRight = std::min(cellsRight, width);
+    cellsBottom = std::min(cellsBottom, height);
+    const QColor fixedBk = FromRgb(m_crFixedBkColour);
+    const QColor gridBk = FromRgb(m_crGridBkColour);
+    painter.fillRect(clip & QRect(0, 0, cellsRight, fixedHeight), fixedBk);
+    painter.fillRect(clip & QRect(0, fixedHeight, fixedWidth, cellsBottom - fixedHeight), fixedBk);
+    painter.fillRect(clip & QRect(fixedWidth, fixedHeight, cellsRight - fixedWidth, cellsBottom - fixedHeight),
+                     FromRgb(m_crTextBkColour));
+    painter.fillRect(clip & QRect(cellsRight, 0, width - cellsRight, height), gridBk);
+    painter.fillRect(clip & QRect(0, cellsBottom, cellsRight, height - cellsBottom), gridBk);
+}
+
+void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int row1, int col0, int col1,
+                          bool fixed)
+{
+    if (row0 < 0 || col0 < 0 || row1 < row0 || col1 < col0) {
+        return;
+    }
+    // Only rows and columns that meet the clip box are painted.
+    while (row0 <= row1 && RowTop(row0) + m_RowHeights.Size(row0) <= clip.top()) {
+        ++row0;
+    }
+    while (row1 >= row0 && RowTop(row1) > clip.bottom()) {
+        --row1;
+    }
+    while (col0 <= col1 && ColumnLeft(col0) + m_ColWidths.Size(col0) <= clip.left()) {
+        ++col0;
+    }
+    while (col1 >= col0 && ColumnLeft(col1) > clip.right()) {
+        --col1;
+    }
+    if (row1 < row0 || col1 < col0) {
+        return;
+    }
+    const int left0 = ColumnLeft(col0);
+    int top = RowTop(row0);
+    for (int row = row0; row <= row1; ++row) {
+        const int height = m_RowHeights.Size(row);
+        int left = left0;
+        for (int col = col0; col <= col1; ++col) {
+            const int width = m_ColWidths.Size(col);
+            const CGridCell& cell = Cell(row, col);
+            if (!cell.IsMerged()) {
+                const QRect rect(left, top, width, height);
+                const CCellRange single{row, col, row, col};
+                fixed ? DrawFixedCell(painter, rect, single) : DrawCell(painter, rect, single);
+            } else {
+                // A block is painted once, at its first cell in this band.
+                const CCellRange block = GetMergedRange(row, col);
+                if (row == std::max(block.minRow, row0) && col == std::max(block.minCol, col0)) {
+                    const QRect rect = BlockRect(block);
+                    fixed ? DrawFixedCell(painter, rect, block) : DrawCell(painter, rect, block);
+                }
+            }
+            left += width;
+        }
+        top += height;
+    }
+}
+
+void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange& block)
+{
+    if (!m_bAllowDraw) {
+        return;
+    }
+    const CGridCell& cell = Cell(block.minRow, block.minCol);
+    const bool printing = painter.device()->devType() == QInternal::Printer;
+    const bool focused = block.Contains(m_idCurrentCell.row, m_idCurrentCell.col) && !printing;
+    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_crTextBkColour;
+    QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_crTextColour;
+    // The right and bottom pixels belong to the grid lines.
+    QRect area = rect.adjusted(0, 0, -1, -1);
+    if (focused) {
+        painter.fillRect(area, FromRgb(bk));
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+        area.adjust(1, 1, -1, -1);
+    } else if (IsCellSelected(block.minRow, block.minCol)) {
+        painter.fillRect(area, palette().color(QPalette::Highlight));
+        fg = palette().color(QPalette::HighlightedText).rgb();
+    } else {
+        painter.fillRect(area, FromRgb(bk));
+    }
+    if ((cell.m_State & GVIS_DROPHILITED) && !printing) {
+        painter.setPen(Qt::black);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(0, 0, -2, -2));
+    }
+    painter.setPen(FromRgb(fg));
+    DrawCellText(painter, cell, area.adjusted(m_nMargin, 0, -m_nMargin, 0), cell.m_Format);
+}
+
+void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block)
+{
+    if (!m_bAllowDraw) {
+        return;
+    }
+    const CGridCell& cell = Cell(block.minRow, block.minCol);
+    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_crFixedBkColour;
+    const QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_crFixedTextColour;
+    painter.fillRect(rect.adjusted(0, 0, -1, -1), FromRgb(bk));
+    const bool inFocusLine =
+        m_idCurrentCell.IsValid() && ((m_idCurrentCell.row >= block.minRow && m_idCurrentCell.row <= block.maxRow) ||
+                                      (m_idCurrentCell.col >= block.minCol && m_idCurrentCell.col <= block.maxCol));
+    const int right = rect.right();
+    const int bottom = rect.bottom();
+    QFont font = CellFont(cell);
+    if (inFocusLine) {
+        font.setWeight(QFont::DemiBold);
+        // Sunken: dark at the top and left, light at the bottom and right.
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawLine(rect.left(), rect.top(), right, rect.top());
+        painter.drawLine(rect.left(), rect.top(), rect.left(), bottom);
+        painter.setPen(palette().color(QPalette::Midlight));
+        painter.drawLine(right, rect.top() + 1, right, bottom);
+        painter.drawLine(rect.left() + 1, bottom, right, bottom);
+    } else {
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(right - 1, rect.top(), rect.left(), rect.top());
+        painter.drawLine(rect.left(), rect.top(), rect.left(), bottom - 1);
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawLine(right, rect.top(), right, bottom);
+        painter.drawLine(right, bottom, rect.left(), bottom);
+    }
+    const bool mergedInFixedRows = block.maxRow < m_nFixedRows && (block.maxRow > block.minRow || block.maxCol > block.minCol);
+    const unsigned format = mergedInFixedRows ? kFixedMergeFormat : cell.m_Format;
+    painter.setFont(font);
+    painter.setPen(FromRgb(fg));
+    const QRect textArea = rect.adjusted(1 + m_nMargin, 1, -1 - m_nMargin, -1);
+    DrawCellText(painter, cell, textArea, format);
+    if (inFocusLine) {
+        painter.setFont(this->font());
+    }
+}
+
+void CGridCtrl::DrawCellText(QPainter& painter, const CGridCell& cell, QRect rect, unsigned format)
+{
+    if (cell.m_Text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
+        return;
+    }
+    if (cell.m_FontIndex != 0) {
+        painter.setFont(m_CellFonts[cell.m_FontIndex]);
+    }
+    const int flags = QtTextFlags(format);
+    if ((format & DT_END_ELLIPSIS) && (format & DT_SINGLELINE)) {
+        const QString elided = painter.fontMetrics().elidedText(cell.m_Text, Qt::ElideRight, rect.width());
+        painter.drawText(rect, flags, elided);
+    } else {
+        painter.drawText(rect, flags, cell.m_Text);
+    }
+    if (cell.m_FontIndex != 0) {
+        painter.setFont(font());
+    }
+}
+
+void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
+{
+    if (m_nGridLines == GVL_NONE) {
+        return;
+    }
+    const CCellRange visible = GetVisibleNonFixedCellRange();
+    if (visible.minRow >= m_nRows || visible.minCol >= m_nCols) {
+        return;
+    }
+    const int fixedWidth = GetFixedColumnWidth();
+    const int fixedHeight = GetFixedRowHeight();
+    const int right = std::min(viewport()->width(), ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol));
+    const int bottom = std::min(viewport()->height(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow));
+    // Lines stop at merged blocks: each line is laid down in runs over the
+    // cells whose border it is, and every pixel is inverted once, crossings
+    // included.
+    QRegion lines;
+    if (m_nGridLines & GVL_VERT) {
+        for (int col = visible.minCol; col <= visible.maxCol; ++col) {
+            const int x = ColumnLeft(col) + m_ColWidths.Size(col) - 1;
+            if (x < clip.left() || x > clip.right()) {
+                continue;
+            }
+            int runStart = fixedHeight;
+            int y = fixedHeight;
+            for (int row = visible.minRow; row <= visible.maxRow; ++row) {
+                const int height = m_RowHeights.Size(row);
+                if (Cell(row, col).ContinuesToRight()) {
+                    lines += QRect(x, runStart, 1, y - runStart);
+                    runStart = std::min(y + height, bottom);
+                }
+                y += height;
+            }
+            lines += QRect(x, runStart, 1, bottom - runStart);
+        }
+    }
+    if (m_nGridLines & GVL_HORZ) {
+        for (int row = visible.minRow; row <= visible.maxRow; ++row) {
+            const int y = RowTop(row) + m_RowHeights.Size(row) - 1;
+            if (y < clip.top() || y > clip.bottom()) {
+                continue;
+            }
+            int runStart = fixedWidth;
+            int x = fixedWidth;
+            for (int col = visible.minCol; col <= visible.maxCol; ++col) {
+                const int width = m_ColWidths.Size(col);
+                if (Cell(row, col).ContinuesBelow()) {
+                    lines += QRect(runStart, y, x - runStart, 1);
+                    runStart = std::min(x + width, right);
+                }
+                x += width;
+            }
+            lines += QRect(runStart, y, right - runStart, 1);
+        }
+    }
+    lines &= clip;
+    painter.save();
+    // Inverted lines show on any background; where the device cannot invert
+    // (a printer) they are drawn in the grid-line colour.
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    }
+    for (const QRect& rect : lines) {
+        painter.fillRect(rect, FromRgb(m_crGridColour));
+    }
+    painter.restore();
+}

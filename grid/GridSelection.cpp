@@ -1,0 +1,105 @@
+#include "GridCtrl.h"
+
+void CGridCtrl::SetFocusCell(int row, int col)
+{
+    const CCellId next = IsValid(row, col) ? CCellId{row, col} : CCellId{};
+    if (next == m_idCurrentCell) {
+        return;
+    }
+    const CCellId previous = m_idCurrentCell;
+    if (previous.IsValid()) {
+        Cell(previous.row, previous.col).m_State &= ~GVIS_FOCUSED;
+        RedrawCell(previous.row, previous.col);
+    }
+    m_idCurrentCell = next;
+    if (next.IsValid()) {
+        Cell(next.row, next.col).m_State |= GVIS_FOCUSED;
+        RedrawCell(next.row, next.col);
+    }
+    // The headers of the focus row and column are drawn sunken and bold.
+    if (m_bAllowDraw) {
+        viewport()->update(QRect(0, 0, viewport()->width(), GetFixedRowHeight()));
+        viewport()->update(QRect(0, 0, GetFixedColumnWidth(), viewport()->height()));
+    }
+}
+
+void CGridCtrl::SetSelectedRange(const CCellRange& range, bool keepPrevious)
+{
+    if (!m_bEnableSelection) {
+        return;
+    }
+    if (keepPrevious) {
+        m_Selection = m_PrevSelection;
+    } else {
+        m_Selection.clear();
+    }
+    if (range.IsValid() && IsValid(range.maxRow, range.maxCol)) {
+        m_Selection.push_back(range);
+    }
+    Redraw();
+}
+
+void CGridCtrl::ClearSelection()
+{
+    if (!m_Selection.empty()) {
+        m_Selection.clear();
+        Redraw();
+    }
+}
+
+bool CGridCtrl::IsCellSelected(int row, int col) const
+{
+    for (const CCellRange& range : m_Selection) {
+        if (range.Contains(row, col)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CGridCtrl::IsSelectionEmpty() const
+{
+    return m_Selection.empty();
+}
+
+void CGridCtrl::SelectAllCells()
+{
+    if (m_nRows > m_nFixedRows && m_nCols > m_nFixedCols) {
+        SetSelectedRange({m_nFixedRows, m_nFixedCols, m_nRows - 1, m_nCols - 1});
+    }
+}
+
+void CGridCtrl::SelectRows(CCellId current)
+{
+    SetSelectedRange({std::min(m_SelectionStartCell.row, current.row), m_nFixedCols,
+                      std::max(m_SelectionStartCell.row, current.row), m_nCols - 1},
+                     true);
+}
+
+void CGridCtrl::SelectColumns(CCellId current)
+{
+    SetSelectedRange({m_nFixedRows, std::min(m_SelectionStartCell.col, current.col), m_nRows - 1,
+                      std::max(m_SelectionStartCell.col, current.col)},
+                     true);
+}
+
+void CGridCtrl::ExtendSelectionTo(CCellId current)
+{
+    if (!current.IsValid() || !m_SelectionStartCell.IsValid()) {
+        return;
+    }
+    switch (m_MouseMode) {
+    case MOUSE_SELECT_ALL:
+        SelectAllCells();
+        break;
+    case MOUSE_SELECT_COL:
+        SelectColumns(current);
+        break;
+    case MOUSE_SELECT_ROW:
+        SelectRows(current);
+        break;
+    default:
+        SetSelectedRange(CCellRange::Spanning(m_SelectionStartCell, current), true);
+        break;
+    }
+}

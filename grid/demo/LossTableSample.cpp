@@ -1,0 +1,137 @@
+#include "LossTableSample.h"
+
+#include "GridCtrl.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+struct SampleColumn
+{
+    const char* name;
+    const char* unit;
+    int width;
+};
+
+const std::array<SampleColumn, kSampleColumns> kColumns{{
+    {"Cable", nullptr, 111},     {"Fiber", nullptr, 111},     {"Wavelength", "(nm)", 85}, {"Loss AB", "(dB)", 66},
+    {"Loss BA", "(dB)", 66},     {"AVG L", "(dB)", 55},       {"REF AB", "(dBm)", 66},    {"REF BA", "(dBm)", 66},
+    {"Threshold", "(dB)", 78},   {"PWR B", "(dBm)", 60},      {"PWR A", "(dBm)", 60},     {"Pass", "/Fail", 51},
+    {"Length", "(km)", 60},      {"ORL AB", "(dB)", 72},      {"ORL BA", "(dB)", 72},     {"Date", nullptr, 82},
+    {"Time", nullptr, 70},
+}};
+
+constexpr int kWaveLengths[kSampleWavesPerRecord] = {1310, 1550, 1625};
+constexpr unsigned kCellFormat = DT_CENTER | DT_WORDBREAK;
+
+// A repeatable spread of loss values between 0.10 and 2.09 dB.
+double SampleLoss(int dataRow, int direction)
+{
+    const unsigned mixed = static_cast<unsigned>(dataRow) * 2654435761u + static_cast<unsigned>(direction) * 40503u;
+    return 0.10 + (mixed >> 8) % 200 / 100.0;
+}
+} // namespace
+
+int SampleColumnWidth(int col)
+{
+    return kColumns[static_cast<size_t>(col)].width;
+}
+
+QString SampleTitle(int col)
+{
+    const SampleColumn& column = kColumns[static_cast<size_t>(col)];
+    QString title = QString::fromLatin1(column.name);
+    if (column.unit) {
+        title += QLatin1Char('\n') + QString::fromLatin1(column.unit);
+    }
+    return title;
+}
+
+bool SampleColumnIsMerged(int col)
+{
+    return col == 0 || col == 1 || col == 15 || col == 16;
+}
+
+QString SampleText(int dataRow, int col)
+{
+    const int record = dataRow / kSampleWavesPerRecord;
+    const int wave = dataRow % kSampleWavesPerRecord;
+    const double lossAB = SampleLoss(dataRow, 0);
+    const double lossBA = SampleLoss(dataRow, 1);
+    const double threshold = 1.50;
+    const double refAB = -10.0;
+    const double refBA = -10.5;
+    switch (col) {
+    case 0:
+        return QStringLiteral("Cable %1").arg(record / 12 + 1);
+    case 1:
+        return QStringLiteral("Fiber %1").arg(record % 12 + 1);
+    case 2:
+        return QString::number(kWaveLengths[wave]);
+    case 3:
+        return QString::number(lossAB, 'f', 2);
+    case 4:
+        return QString::number(lossBA, 'f', 2);
+    case 5:
+        return QString::number((lossAB + lossBA) / 2, 'f', 2);
+    case 6:
+        return QString::number(refAB, 'f', 2);
+    case 7:
+        return QString::number(refBA, 'f', 2);
+    case 8:
+        return QString::number(threshold, 'f', 2);
+    case 9:
+        return QString::number(refAB - lossAB, 'f', 2);
+    case 10:
+        return QString::number(refBA - lossBA, 'f', 2);
+    case 11:
+        return threshold >= lossAB && threshold >= lossBA ? QStringLiteral("Pass") : QStringLiteral("Fail");
+    case 12:
+        return QString::number(1.25 + record % 40 * 0.125, 'f', 3);
+    case 13:
+        return QString::number(40 + lossAB * 3, 'f', 2);
+    case 14:
+        return QString::number(40 + lossBA * 3, 'f', 2);
+    case 15:
+        return QStringLiteral("2024-%1-%2").arg(record % 12 + 1, 2, 10, QLatin1Char('0')).arg(record % 28 + 1, 2, 10, QLatin1Char('0'));
+    default:
+        return QStringLiteral("%1:%2:%3")
+            .arg(record / 3600 % 24, 2, 10, QLatin1Char('0'))
+            .arg(record / 60 % 60, 2, 10, QLatin1Char('0'))
+            .arg(record % 60, 2, 10, QLatin1Char('0'));
+    }
+}
+
+void FillLossTableSample(CGridCtrl& grid, int dataRows)
+{
+    grid.DeleteAllItems();
+    if (dataRows <= 0) {
+        return;
+    }
+    grid.SetRowCount(1 + dataRows);
+    grid.SetColumnCount(kSampleColumns);
+    grid.SetFixedRowCount(1);
+    for (int col = 0; col < kSampleColumns; ++col) {
+        grid.SetColumnWidth(col, SampleColumnWidth(col));
+        grid.SetItemText(0, col, SampleTitle(col));
+        grid.SetItemFormat(0, col, kCellFormat);
+    }
+    grid.SetFixedColumnCount(1);
+    for (int first = 0; first < dataRows; first += kSampleWavesPerRecord) {
+        const int row = 1 + first;
+        const int extraRows = std::min(kSampleWavesPerRecord, dataRows - first) - 1;
+        grid.MergeFixedCells(row, 0, extraRows, 0);
+        grid.MergeCells(row, 1, extraRows, 0, 0);
+        grid.MergeCells(row, 15, extraRows, 0, 0);
+        grid.MergeCells(row, 16, extraRows, 0, 0);
+        for (int i = 0; i <= extraRows; ++i) {
+            for (int col = 0; col < kSampleColumns; ++col) {
+                grid.SetItemText(row + i, col, SampleText(first + i, col));
+                grid.SetItemFormat(row + i, col, kCellFormat);
+            }
+        }
+    }
+    grid.ExpandColumnsToFit();
+    grid.ResetHorizontalScroll();
+    grid.ScrollToTop();
+}
