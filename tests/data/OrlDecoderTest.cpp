@@ -1,0 +1,52 @@
+#include "Documents.h"
+#include "FieldText.h"
+#include "ResultFileDecoders.h"
+#include "SampleSet.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+TEST(OrlDecoder, RowsAndRecordsOfEveryReading)
+{
+    std::vector<OrlReading> readings = SampleOrlReadings(3);
+    readings[1].returnLoss = -0.004f;
+    readings[2].returnLoss = 12345.0f; // too long for its field
+    CDataStore store;
+    RecordingSink sink;
+    ASSERT_EQ(DecodeOrlBytes(SpanOf(EncodeOrlResult(readings)), store, &sink), DecodeResult::Ok);
+    ASSERT_EQ(store.GetOrlRecords().size(), 3u);
+    ASSERT_EQ(sink.rows.size(), 3u);
+    const OrlRecord& first = store.GetOrlRecords()[0];
+    EXPECT_EQ(FieldText(first.Cable), readings[0].cable);
+    EXPECT_EQ(FieldText(first.WaveLength), std::to_string(readings[0].waveLength) + "nm");
+    EXPECT_EQ(sink.rows[0][0], "1");
+    EXPECT_EQ(sink.rows[0][4], FieldText(first.OrlValue));
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[1].OrlValue), "-0.00dB");
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[2].OrlValue), "12345.00d");
+    EXPECT_EQ(sink.rows[2][4], "12345.00dB");
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[2].Date), sink.rows[2][5]);
+}
+
+TEST(OrlDecoder, OtherSignaturesAreRefusedWithoutChange)
+{
+    CDataStore store;
+    ASSERT_EQ(DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr), DecodeResult::Ok);
+    RecordingSink sink;
+    EXPECT_EQ(DecodeOrlBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(1))), store, &sink),
+              DecodeResult::BadSignature);
+    EXPECT_EQ(store.GetOrlRecords().size(), 2u);
+    EXPECT_EQ(sink.clears, 0);
+}
+
+TEST(OrlDecoder, FileCutAtEveryByteReadsMissingBytesAsZero)
+{
+    const std::string whole = EncodeOrlResult(SampleOrlReadings(3));
+    for (size_t cut = 0; cut <= whole.size(); ++cut) {
+        std::string padded = whole.substr(0, cut);
+        padded.resize(whole.size(), '\0');
+        CDataStore fromCut, fromPadded;
+        ASSERT_EQ(DecodeOrlBytes(SpanOf(whole.substr(0, cut)), fromCut, nullptr),
+                  DecodeOrlBytes(SpanOf(padded), fromPadded, nullptr));
+        ASSERT_EQ(OrlDocumentBytes(fromCut), OrlDocumentBytes(fromPadded)) << cut;
+    }
+}

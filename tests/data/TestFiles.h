@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ByteSpan.h"
+#include "RowSink.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh folder under the system's temporary folder, removed with its files.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    std::string File(const std::string& name) const { return (m_Path / name).string(); }
+    std::vector<std::string> Names() const; // the files now in the folder
+
+private:
+    std::filesystem::path m_Path;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+inline ByteSpan SpanOf(const std::string& bytes)
+{
+    return {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
+}
+
+// What a decoder reported to its list page.
+class RecordingSink : public RowSink
+{
+public:
+    int clears = 0;
+    std::vector<std::vector<std::string>> rows;
+
+    void ClearRows() override
+    {
+        ++clears;
+        rows.clear();
+    }
+    void InsertRow(int row, const std::string& number) override
+    {
+        rows.resize(static_cast<size_t>(row) + 1, std::vector<std::string>(8));
+        rows[static_cast<size_t>(row)][0] = number;
+    }
+    void SetCell(int row, int column, const std::string& text) override
+    {
+        rows.at(static_cast<size_t>(row)).at(static_cast<size_t>(column)) = text;
+    }
+};
