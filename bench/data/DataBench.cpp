@@ -1,0 +1,129 @@
+// Decoding the largest result files the instrument can write (65,535
+// records) and exporting them to CSV, plus the store's memory for them.
+#include "CsvExport.h"
+#include "LiveHeap.h"
+#include "ResultFileDecoders.h"
+#include "SampleSet.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+constexpr size_t MaxRecords = 65535;
+
+// The two large files, written once into the temporary folder.
+class LargeFiles
+{
+public:
+    LargeFiles()
+    {
+        m_Folder = std::filesystem::temp_directory_path() / "kav-bench-data";
+        std::filesystem::create_directories(m_Folder);
+        Write(Kav(), EncodeKavResult(ThreeWaveLengths, SampleLossTests(MaxRecords, 12)));
+        Write(Opm(), EncodeOpmResult(SampleOpmReadings(MaxRecords)));
+    }
+    ~LargeFiles() { std::filesystem::remove_all(m_Folder); }
+
+    std::string Kav() const { return (m_Folder / "large-kav.bin").string(); }
+    std::string Opm() const { return (m_Folder / "large-opm.bin").string(); }
+    std::string Csv() const { return (m_Folder / "export.csv").string(); }
+
+private:
+    static void Write(const std::string& path, const std::string& bytes)
+    {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::filesystem::path m_Folder;
+};
+
+const LargeFiles& Files()
+{
+    static const LargeFiles files;
+    return files;
+}
+
+void BM_DecodeKavThreeWavelengths(benchmark::State& state)
+{
+    CDataStore store;
+    for (auto _ : state) {
+        const KavDecodeOutcome outcome = DecodeKavFile(Files().Kav(), store);
+        if (outcome.waveCount != 3 || store.GetKavRecords3().size() != MaxRecords)
+            state.SkipWithError("decode failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
+}
+BENCHMARK(BM_DecodeKavThreeWavelengths)->Unit(benchmark::kMillisecond);
+
+void BM_DecodeOpm(benchmark::State& state)
+{
+    CDataStore store;
+    for (auto _ : state) {
+        if (DecodeOpmFile(Files().Opm(), store, nullptr) != DecodeResult::Ok ||
+            store.GetOpmRecords().size() != MaxRecords)
+            state.SkipWithError("decode failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
+}
+BENCHMARK(BM_DecodeOpm)->Unit(benchmark::kMillisecond);
+
+void BM_ExportKavCsv(benchmark::State& state)
+{
+    CDataStore store;
+    DecodeKavFile(Files().Kav(), store);
+    for (auto _ : state)
+        if (!ExportKav3Csv(Files().Csv(), store).ok())
+            state.SkipWithError("export failed");
+    state.counters["lines"] = static_cast<double>(MaxRecords * 3);
+    state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(Files().Csv()));
+}
+BENCHMARK(BM_ExportKavCsv)->Unit(benchmark::kMillisecond);
+
+void BM_ExportOpmCsv(benchmark::State& state)
+{
+    CDataStore store;
+    DecodeOpmFile(Files().Opm(), store, nullptr);
+    for (auto _ : state)
+        if (!ExportOpmCsv(Files().Csv(), store).ok())
+            state.SkipWithError("export failed");
+    state.counters["lines"] = static_cast<double>(MaxRecords);
+}
+BENCHMARK(BM_ExportOpmCsv)->Unit(benchmark::kMillisecond);
+
+// The store's heap growth across one decode, against the bytes of the records
+// themselves; the ratio is the figure to watch (at most 1.5).
+template <typename Decode, typename Records>
+void MeasureStore(benchmark::State& state, Decode decode, Records recordBytes)
+{
+    for (auto _ : state) {
+        CDataStore store;
+        const size_t before = LiveHeapBytes();
+        decode(store);
+        const size_t grown = LiveHeapBytes() - before;
+        const double own = static_cast<double>(recordBytes(store));
+        state.counters["store_bytes"] = static_cast<double>(grown);
+        state.counters["record_bytes"] = own;
+        state.counters["ratio"] = static_cast<double>(grown) / own;
+    }
+}
+
+void BM_StoreMemoryKav(benchmark::State& state)
+{
+    MeasureStore(
+        state, [](CDataStore& s) { DecodeKavFile(Files().Kav(), s); },
+        [](const CDataStore& s) { return s.GetKavRecords3().size() * sizeof(KavRecord3); });
+}
+BENCHMARK(BM_StoreMemoryKav)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_StoreMemoryOpm(benchmark::State& state)
+{
+    MeasureStore(
+        state, [](CDataStore& s) { DecodeOpmFile(Files().Opm(), s, nullptr); },
+        [](const CDataStore& s) { return s.GetOpmRecords().size() * sizeof(OpmRecord); });
+}
+BENCHMARK(BM_StoreMemoryOpm)->Iterations(1)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();
