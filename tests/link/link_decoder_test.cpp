@@ -47,14 +47,6 @@ TEST(LinkText, PowerLimitsCompareTheFloatWithTheDoubleLimits)
     EXPECT_EQ(PowerText(-12.345f), "-12.35");
 }
 
-TEST(LinkText, LeadingNumberReadsLikeAtof)
-{
-    EXPECT_EQ(LeadingNumber("-3.20"), -3.2);
-    EXPECT_EQ(LeadingNumber(""), 0.0);
-    EXPECT_EQ(LeadingNumber("abc"), 0.0);
-    EXPECT_EQ(LeadingNumber(" 12.5dBm"), 12.5);
-}
-
 TEST(LinkLogPath, FolderGetsTheSeparatorAndTheLogName)
 {
     const std::string separator(1, QDir::separator().toLatin1());

@@ -101,16 +101,6 @@ TEST(LinkLive, DeviceThatNeverAnswersIsNeverReportedLost)
     EXPECT_TRUE(rig.ui.messages.empty());
 }
 
-TEST(LinkLive, EmptyReadsAreIgnored)
-{
-    VirtualLinkRig rig;
-    rig.instrument->SetEmptyReads(true);
-    rig.trace.Trace();
-    rig.Advance(3000);
-    EXPECT_FALSE(rig.trace.Link().DataSeen());
-    EXPECT_EQ(rig.trace.Acquisition().TraceWaveLength(), "");
-}
-
 TEST(LinkLive, AnotherReleaseIsNotTheInstrument)
 {
     VirtualLinkRig rig;
