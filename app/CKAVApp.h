@@ -1,0 +1,34 @@
+#pragma once
+
+#include "AutoTraceControl.h"
+#include "CommandIds.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class CKAVDoc;
+class CMainFrame;
+
+// The application: starts the program, owns the document and the main
+// window, and handles About and New.
+class CKAVApp
+{
+public:
+    explicit CKAVApp(AutoTraceFactory autoTraceFactory);
+    ~CKAVApp();
+
+    // Settings identity, document, frame and view, a new document, the
+    // caption; shows the window and opens `files` on the tabs of their kinds.
+    bool InitInstance(const QStringList& files);
+
+    CMainFrame* MainFrame() const { return m_Frame.get(); }
+    CKAVDoc& Document() const { return *m_Document; }
+
+    bool OnCommand(CommandId id);
+
+private:
+    AutoTraceFactory m_AutoTraceFactory;
+    std::unique_ptr<CKAVDoc> m_Document;
+    std::unique_ptr<CMainFrame> m_Frame;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "AutoTraceControl.h"
+#include "CommandIds.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+class CDataStore;
+class CKAVDoc;
+class CKAVView;
+class QLabel;
+class QProgressBar;
+class QToolBar;
+
+// The main window: menus, toolbar, status bar and the view. Commands go to
+// the view first, then the frame's own (the information dialogs), then the
+// application's.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent = nullptr);
+
+    // Runs a command as if its menu item, button or key had been used.
+    void OnCommand(CommandId id);
+    // Who handles the commands that neither the view nor the frame does.
+    void SetApplicationHandler(std::function<bool(CommandId)> handler);
+
+    CKAVView* View() const { return m_View; }
+    QAction* Action(CommandId id) const;
+    QToolBar* ToolBar() const { return m_ToolBar; }
+    QProgressBar* ProgressBar() const { return m_ProgressBar; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* AddCommand(CommandId id, const QString& text, const QString& prompt);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void SizeToForm();
+    void UpdateEditCommands();
+    bool OnFrameCommand(CommandId id);
+
+    CKAVDoc& m_Document;
+    CKAVView* m_View;
+    QToolBar* m_ToolBar = nullptr;
+    QProgressBar* m_ProgressBar = nullptr;
+    std::map<CommandId, QAction*> m_Actions;
+    std::function<bool(CommandId)> m_ApplicationHandler;
+    bool m_FittedToScreen = false;
+};

@@ -1,0 +1,25 @@
+#include "HeadlessPrompts.h"
+
+#include <cstdio>
+
+std::optional<QString> HeadlessPrompts::OpenFile(QWidget*, const QString&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessPrompts::SaveFile(QWidget*, const QString&, bool)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> HeadlessPrompts::PickFolder(QWidget*, const QString&)
+{
+    return std::nullopt;
+}
+
+MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QString& caption, MessageButtons buttons,
+                                       MessageIcon)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(text).replace('\n', ' ')));
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+}

@@ -1,0 +1,30 @@
+#include "Screenshots.h"
+
+#include "CKAVView.h"
+#include "CMainFrame.h"
+#include "Tabs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdio>
+
+bool SaveTabScreenshots(CMainFrame& frame, const QString& dir)
+{
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "kav: cannot create %s\n", qPrintable(dir));
+        return false;
+    }
+    bool allWritten = true;
+    for (int tab = 0; tab < TabCount; ++tab) {
+        frame.View()->SelectTab(tab);
+        QCoreApplication::processEvents();
+        const QString path = QDir(dir).filePath(QString::fromLatin1(TabLabels[tab]).toLower() + ".png");
+        if (!frame.grab().save(path)) {
+            std::fprintf(stderr, "kav: cannot write %s\n", qPrintable(path));
+            allWritten = false;
+        }
+    }
+    return allWritten;
+}
