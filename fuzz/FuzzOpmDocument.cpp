@@ -1,0 +1,13 @@
+#include "StoreChecks.h"
+#include "Documents.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CDataStore store;
+    ReadOpmDocumentBytes({data, size}, store);
+    CheckStore(store);
+    return 0;
+}

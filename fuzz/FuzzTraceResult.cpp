@@ -1,0 +1,13 @@
+#include "StoreChecks.h"
+#include "TraceFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CDataStore store;
+    ReadTraceBytes({data, size}, store);
+    CheckStore(store);
+    return 0;
+}

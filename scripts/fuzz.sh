@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Runs every libFuzzer target of the fuzz build for SECONDS seconds each, with
+# a seed corpus made from samples/; fails when any target finds a crash.
+#   scripts/fuzz.sh SECONDS      (make fuzz builds the targets first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${1:-20}
+build=${KAV_FUZZ_BUILD:-build-fuzz}
+corpus_root=fuzz-corpus
+convert=$build/cli/kav-convert
+
+targets=("$build"/fuzz/fuzz_*)
+if [ ! -x "${targets[0]}" ]; then
+  echo "fuzz.sh: no fuzz targets in $build/fuzz (run 'make fuzz')" >&2
+  exit 1
+fi
+
+# The document readers are seeded with the documents Save As writes for the
+# samples; the result-file decoders with the samples themselves.
+seed() {
+  local name=$1 corpus=$2
+  case $name in
+    fuzz_OpmDocument) "$convert" samples/opm-readings.bin --document "$corpus/seed.opm" ;;
+    fuzz_OrlDocument) "$convert" samples/orl-readings.bin --document "$corpus/seed.orl" ;;
+    fuzz_KavDocument)
+      "$convert" samples/kav-three-wavelengths.bin --document "$corpus/seed3.kav"
+      "$convert" samples/kav-two-wavelengths.bin --document "$corpus/seed2.kav" ;;
+    fuzz_TraceDocument) "$convert" samples/trace-1550nm.bin --document "$corpus/seed.trace" ;;
+    *) cp samples/*.bin "$corpus/" ;;
+  esac
+}
+
+status=0
+for target in "${targets[@]}"; do
+  name=$(basename "$target")
+  corpus=$corpus_root/$name
+  artifacts=$corpus_root/crashes/$name
+  mkdir -p "$corpus" "$artifacts"
+  seed "$name" "$corpus"
+  log=$corpus_root/$name.log
+  if "$target" -max_total_time="$seconds" -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1; then
+    echo "$name: no crash in ${seconds}s ($(grep -c . "$log" || true) log lines, $(ls "$corpus" | wc -l) corpus files)"
+  else
+    echo "$name: FAILED, see $log and $artifacts" >&2
+    tail -n 40 "$log" >&2
+    status=1
+  fi
+done
+exit $status
