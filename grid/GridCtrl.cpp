@@ -21,7 +21,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     viewport()->setMouseTracking(true);
-    viewport()->setAutoFillBackground(false);
+    // Painting covers every pixel, which also lets scrolling move pixels.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     TakeSystemColours();
     m_crTextColour = m_crSysWindowText;

@@ -1,0 +1,233 @@
+#include "AxisSizes.h"
+#include "GridTestSupport.h"
+
+#include <QFontMetrics>
+#include <QTest>
+
+class GridModelTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void axisSizesFindPositionsAfterChanges()
+    {
+        CAxisSizes sizes;
+        sizes.Resize(5, 10);
+        sizes.SetSize(2, 30);
+        QCOMPARE(sizes.Start(3), 10 + 10 + 30);
+        QCOMPARE(sizes.Total(), 4 * 10 + 30);
+        QCOMPARE(sizes.IndexAt(49), 2);
+        QCOMPARE(sizes.IndexAt(50), 3);
+        QCOMPARE(sizes.FirstStartingFrom(21), 3);
+        sizes.SetSize(0, 5); // sums before an earlier change must be redone
+        QCOMPARE(sizes.Start(3), 5 + 10 + 30);
+    }
+
+    void countsKeepFixedCountsWithinTotals()
+    {
+        CGridCtrl grid(3, 4, 1, 1);
+        QVERIFY(grid.SetFixedRowCount(5));
+        QCOMPARE(grid.GetRowCount(), 5);
+        QVERIFY(grid.SetRowCount(2));
+        QCOMPARE(grid.GetFixedRowCount(), 2);
+        QVERIFY(grid.SetColumnCount(0));
+        QCOMPARE(grid.GetFixedColumnCount(), 0);
+        QVERIFY(!grid.SetRowCount(-1));
+        QVERIFY(!grid.SetRowHeight(5, 10));
+        QVERIFY(!grid.SetColumnWidth(0, 10));
+        QCOMPARE(grid.GetRowHeight(7), -1);
+    }
+
+    void growingKeepsTextsAndAddsDefaultSizes()
+    {
+        auto grid = MakeGrid(3, 2, 0, 0);
+        grid->SetColumnCount(4);
+        grid->SetRowCount(5);
+        QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("2,1"));
+        QCOMPARE(grid->GetItemText(4, 3), QString());
+        QCOMPARE(grid->GetColumnWidth(3), grid->GetDefaultColumnWidth());
+        QCOMPARE(grid->GetRowHeight(4), grid->GetDefaultRowHeight());
+        grid->SetColumnCount(1);
+        QCOMPARE(grid->GetItemText(2, 0), QStringLiteral("2,0"));
+        QVERIFY(!grid->SetItemText(2, 1, QStringLiteral("gone")));
+    }
+
+    void shrinkingClearsFocusOutsideAndCutsBlocks()
+    {
+        auto grid = MakeGrid(6, 3, 1, 0);
+        grid->SetFocusCell(5, 1);
+        QVERIFY(grid->MergeCells(3, 1, 2, 0, 0));
+        grid->SetRowCount(5);
+        QVERIFY(!grid->GetFocusCell().IsValid());
+        const CCellRange block = grid->GetMergedRange(3, 1);
+        QCOMPARE(block.maxRow, 4);
+        QVERIFY(!grid->GetCell(4, 1)->ContinuesBelow());
+    }
+
+    void defaultSizesFollowTheFont()
+    {
+        CGridCtrl grid;
+        QFont font = grid.font();
+        font.setPointSize(font.pointSize() + 6);
+        grid.setFont(font);
+        const QFontMetrics metrics(font);
+        const int margin = metrics.horizontalAdvance(QLatin1Char(' '));
+        QCOMPARE(grid.GetMargin(), margin);
+        QCOMPARE(grid.GetDefaultRowHeight(), metrics.height() + metrics.leading() + 2 * margin);
+        QCOMPARE(grid.GetDefaultColumnWidth(), 12 * metrics.averageCharWidth() + 2 * margin);
+    }
+
+    void setItemCopiesOnlyMaskedMembers()
+    {
+        auto grid = MakeGrid(2, 2, 0, 0);
+        GridItem item;
+        item.row = 1;
+        item.col = 1;
+        item.mask = GVIF_FORMAT | GVIF_BKCLR | GVIF_PARAM;
+        item.strText = QStringLiteral("not taken");
+        item.nFormat = DT_CENTER | DT_WORDBREAK;
+        item.crBkClr = qRgb(10, 20, 30);
+        item.lParam = 77;
+        QVERIFY(grid->SetItem(item));
+        GridItem read;
+        read.row = 1;
+        read.col = 1;
+        read.mask = GVIF_TEXT | GVIF_FORMAT | GVIF_BKCLR | GVIF_PARAM | GVIF_FGCLR;
+        QVERIFY(grid->GetItem(read));
+        QCOMPARE(read.strText, QStringLiteral("1,1"));
+        QCOMPARE(read.nFormat, item.nFormat);
+        QCOMPARE(read.crBkClr, item.crBkClr);
+        QCOMPARE(read.crFgClr, kDefaultColour);
+        QCOMPARE(read.lParam, item.lParam);
+        item.row = 2;
+        QVERIFY(!grid->SetItem(item));
+    }
+
+    void mergeSetsSpansFlagsAndOrigin()
+    {
+        auto grid = MakeGrid(6, 4, 1, 1);
+        QVERIFY(grid->MergeCells(2, 1, 2, 1, 0));
+        const CGridCell* first = grid->GetCell(2, 1);
+        QCOMPARE(first->ExtraRows(), 2);
+        QCOMPARE(first->ExtraColumns(), 1);
+        QVERIFY(first->ContinuesBelow() && first->ContinuesToRight());
+        const CGridCell* corner = grid->GetCell(4, 2);
+        QVERIFY(corner->IsCovered() && !corner->ContinuesBelow() && !corner->ContinuesToRight());
+        QCOMPARE(corner->m_MergeRow, 2);
+        QCOMPARE(corner->m_MergeCol, 1);
+        QVERIFY(grid->GetCell(3, 1)->ContinuesToRight() && grid->GetCell(3, 1)->ContinuesBelow());
+        QVERIFY(grid->GetMergedRange(4, 2) == (CCellRange{2, 1, 4, 2}));
+    }
+
+    void mergeRefusals()
+    {
+        auto grid = MakeGrid(8, 5, 1, 1);
+        QVERIFY(grid->MergeCells(2, 2, 2, 0, 0));
+        QVERIFY(!grid->MergeCells(3, 2, 0, 1, 0));  // starts inside a block
+        QVERIFY(!grid->MergeCells(1, 1, 1, 1, 0));  // overlaps the block
+        QVERIFY(!grid->MergeCells(0, 2, 1, 0, 0));  // from a fixed row
+        QVERIFY(!grid->MergeCells(2, 0, 1, 0, 0));  // from a fixed column
+        QVERIFY(!grid->MergeCells(6, 4, 2, 0, 0));  // past the last row
+        QVERIFY(grid->MergeCells(6, 3, -1, -1, 0)); // spans are taken as absolute values
+        QCOMPARE(grid->GetCell(6, 3)->ExtraRows(), 1);
+        QVERIFY(grid->GetCell(7, 4)->IsCovered());
+        QVERIFY(!grid->MergeFixedCells(2, 3, 1, 0));  // ends outside the fixed area
+        QVERIFY(grid->MergeFixedCells(1, 0, 1, 0));
+        QVERIFY(!grid->MergeFixedCells(2, 0, 1, 0)); // already covered
+    }
+
+    void fixedMergeRecordsOnlySpansAndOrigin()
+    {
+        auto grid = MakeGrid(7, 3, 1, 1);
+        QVERIFY(grid->MergeFixedCells(1, 0, 2, 0));
+        QCOMPARE(grid->GetCell(1, 0)->ExtraRows(), 2);
+        QVERIFY(!grid->GetCell(1, 0)->ContinuesBelow());
+        QVERIFY(grid->GetCell(3, 0)->IsCovered());
+        QCOMPARE(grid->GetCell(3, 0)->m_MergeAttr, 0);
+    }
+
+    void splitUndoesTheWholeBlock()
+    {
+        auto grid = MakeGrid(6, 4, 1, 1);
+        QVERIFY(grid->MergeCells(1, 1, 2, 2, 3));
+        QVERIFY(grid->SplitCell(2, 2));
+        for (int row = 1; row <= 3; ++row) {
+            for (int col = 1; col <= 3; ++col) {
+                QVERIFY(!grid->GetCell(row, col)->IsMerged());
+                QCOMPARE(grid->GetCell(row, col)->m_MergeAttr, 0);
+            }
+        }
+        QVERIFY(!grid->SplitCell(2, 2));
+        QVERIFY(grid->MergeCells(2, 2, 1, 1, 0)); // the cells are free again
+    }
+
+    void expandColumnsToFitSharesTheDifference_data()
+    {
+        QTest::addColumn<int>("difference");
+        QTest::newRow("7 wider") << 7;
+        QTest::newRow("7 narrower") << -7;
+        QTest::newRow("exact") << 0;
+        QTest::newRow("6 wider") << 6;
+    }
+
+    void expandColumnsToFitSharesTheDifference()
+    {
+        QFETCH(int, difference);
+        auto grid = MakeGrid(2, 3, 0, 0);
+        const int client = grid->viewport()->width();
+        const int base[3] = {client / 3, client / 3, client - 2 * (client / 3) - difference};
+        for (int col = 0; col < 3; ++col) {
+            grid->SetColumnWidth(col, base[col]);
+        }
+        grid->ExpandColumnsToFit();
+        const int share = difference / 3;
+        const int remainder = std::abs(difference) % 3;
+        const int sign = difference > 0 ? 1 : -1;
+        for (int col = 0; col < 3; ++col) {
+            QCOMPARE(grid->GetColumnWidth(col) - base[col], share + (col < remainder ? sign : 0));
+        }
+        QCOMPARE(grid->GetVirtualWidth(), client);
+    }
+
+    void expandGivesPlusThreeTwoTwo()
+    {
+        auto grid = MakeGrid(1, 3, 0, 0);
+        const int client = grid->viewport()->width();
+        const int each = (client - 7) / 3;
+        const int widths[3] = {each, each, client - 7 - 2 * each};
+        for (int col = 0; col < 3; ++col) {
+            grid->SetColumnWidth(col, widths[col]);
+        }
+        grid->ExpandColumnsToFit();
+        QCOMPARE(grid->GetColumnWidth(0), widths[0] + 3);
+        QCOMPARE(grid->GetColumnWidth(1), widths[1] + 2);
+        QCOMPARE(grid->GetColumnWidth(2), widths[2] + 2);
+    }
+
+    void deleteAllItemsLeavesAnEmptyGrid()
+    {
+        auto grid = MakeGrid(4, 4, 1, 1);
+        grid->SetFocusCell(2, 2);
+        grid->SelectAllCells();
+        grid->DeleteAllItems();
+        QCOMPARE(grid->GetRowCount() + grid->GetColumnCount() + grid->GetFixedRowCount(), 0);
+        QVERIFY(!grid->GetFocusCell().IsValid());
+        QVERIFY(grid->IsSelectionEmpty());
+    }
+
+    void systemColourChangeFollowsOnlyUntouchedColours()
+    {
+        auto grid = MakeGrid(2, 2, 0, 0);
+        const QRgb custom = qRgb(1, 2, 3);
+        grid->SetFixedBkColour(custom);
+        QPalette colours = grid->palette();
+        colours.setColor(QPalette::Base, QColor(250, 240, 200));
+        colours.setColor(QPalette::Button, QColor(100, 110, 120));
+        grid->setPalette(colours);
+        QCOMPARE(grid->GetTextBkColour(), QColor(250, 240, 200).rgb() & 0xFFFFFF);
+        QCOMPARE(grid->GetFixedBkColour(), custom);
+    }
+};
+
+QTEST_MAIN(GridModelTest)
+#include "GridModelTest.moc"

@@ -1,0 +1,155 @@
+#include "GridTestSupport.h"
+
+#include <QScreen>
+#include <QTest>
+
+namespace {
+// Three data rows of column 2 merged, the same text written into each row as
+// the loss-test table does.
+std::unique_ptr<CGridCtrl> GridWithMergedBlock()
+{
+    auto grid = MakeGrid(30, 5, 1, 1);
+    for (int row = 2; row <= 4; ++row) {
+        grid->SetItemText(row, 2, QStringLiteral("WWW"));
+    }
+    grid->MergeCells(2, 2, 2, 0, 0);
+    return grid;
+}
+
+QImage Grab(CGridCtrl& grid)
+{
+    return grid.viewport()->grab().toImage();
+}
+
+// The inside of a cell, without its border lines.
+QRect Inside(const CGridCtrl& grid, int row, int col)
+{
+    QRect rect;
+    grid.GetCellRect(row, col, rect);
+    return rect.adjusted(1, 1, -2, -2);
+}
+
+int LineY(const CGridCtrl& grid, int row)
+{
+    QRect rect;
+    grid.GetCellRect(row, 0, rect);
+    return rect.bottom();
+}
+
+int MiddleX(const CGridCtrl& grid, int col)
+{
+    QRect rect;
+    grid.GetCellRect(0, col, rect);
+    return rect.left() + rect.width() / 2;
+}
+} // namespace
+
+class GridPaintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesBetweenRowsButNotInsideMergedBlocks()
+    {
+        auto grid = GridWithMergedBlock();
+        const QImage image = Grab(*grid);
+        for (const int row : {2, 3}) {
+            QVERIFY2(IsDark(image.pixel(MiddleX(*grid, 3), LineY(*grid, row))), "line between rows missing");
+            QVERIFY2(!IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, row))), "line inside a merged block");
+        }
+        QVERIFY(IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, 4)))); // below the block again
+        QRect left;
+        grid->GetCellRect(3, 2, left);
+        QVERIFY(IsDark(image.pixel(left.right(), left.center().y()))); // its right edge is a border
+    }
+
+    void verticalLinesStopInsideBlocksSpanningColumns()
+    {
+        auto grid = MakeGrid(10, 5, 1, 1);
+        QVERIFY(grid->MergeCells(3, 2, 0, 1, 0));
+        const QImage image = Grab(*grid);
+        QRect rect;
+        grid->GetCellRect(3, 2, rect);
+        QVERIFY(!IsDark(image.pixel(rect.right(), rect.center().y())));
+        grid->GetCellRect(4, 2, rect);
+        QVERIFY(IsDark(image.pixel(rect.right(), rect.center().y())));
+    }
+
+    void mergedTextIsPaintedOnceOverTheBlock()
+    {
+        auto grid = GridWithMergedBlock();
+        const QImage image = Grab(*grid);
+        QVERIFY(DarkPixels(image, Inside(*grid, 2, 2)) > 0);
+        QCOMPARE(DarkPixels(image, Inside(*grid, 3, 2)), 0);
+        QCOMPARE(DarkPixels(image, Inside(*grid, 4, 2)), 0);
+    }
+
+    void mergedTextStaysInViewWhenItsFirstRowScrollsOut()
+    {
+        auto grid = GridWithMergedBlock();
+        grid->OnVScroll(SB_LINEDOWN); // row 1 leaves
+        grid->OnVScroll(SB_LINEDOWN); // row 2, the block's first row, leaves
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, 3);
+        QApplication::processEvents();
+        const QImage image = Grab(*grid);
+        QVERIFY(DarkPixels(image, Inside(*grid, 3, 2)) > 0);
+        QCOMPARE(DarkPixels(image, Inside(*grid, 4, 2)), 0);
+        QVERIFY(!IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, 3))));
+    }
+
+    void scrolledPixelsMatchAFullRepaint()
+    {
+        // What the window shows after moving pixels must equal a full repaint;
+        // the screen grab reads the window's own pixels, not a fresh render.
+        auto grid = GridWithMergedBlock();
+        QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+        const auto shown = [&grid] {
+            QApplication::processEvents();
+            return grid->screen()->grabWindow(grid->winId()).toImage();
+        };
+        shown();
+        grid->OnVScroll(SB_LINEDOWN);
+        shown();
+        grid->OnVScroll(SB_LINEDOWN); // the block's first row leaves the view
+        const QImage scrolled = shown();
+        grid->viewport()->update();
+        QCOMPARE(scrolled, shown());
+    }
+
+    void focusAndSelectionAreDrawn()
+    {
+        auto grid = MakeGrid(10, 5, 1, 1);
+        grid->SetItemText(3, 3, QString());
+        grid->SetItemText(4, 3, QString());
+        grid->SetSelectedRange({4, 3, 4, 3});
+        grid->SetFocusCell(3, 3);
+        const QImage image = Grab(*grid);
+        QRect focus;
+        grid->GetCellRect(3, 3, focus);
+        QVERIFY(IsDark(image.pixel(focus.left(), focus.center().y()))); // the black outline
+        const QColor highlight = grid->palette().color(QPalette::Highlight);
+        QCOMPARE(QColor(image.pixel(Inside(*grid, 4, 3).center())), highlight);
+    }
+
+    void fixedCellsInTheFocusRowAreBold()
+    {
+        auto grid = MakeGrid(10, 5, 1, 1);
+        for (int row = 2; row <= 3; ++row) {
+            grid->SetItemText(row, 0, QStringLiteral("Header"));
+        }
+        grid->SetFocusCell(2, 2);
+        const QImage image = Grab(*grid);
+        QVERIFY(DarkPixels(image, Inside(*grid, 2, 0)) > DarkPixels(image, Inside(*grid, 3, 0)));
+    }
+
+    void areaBeyondTheCellsHasTheGridBackground()
+    {
+        auto grid = MakeGrid(3, 2, 1, 1, QSize(500, 400));
+        const QImage image = Grab(*grid);
+        const QPoint beyond(grid->viewport()->width() - 2, grid->viewport()->height() - 2);
+        QCOMPARE(image.pixel(beyond) & 0xFFFFFF, grid->GetGridBkColour() & 0xFFFFFF);
+    }
+};
+
+QTEST_MAIN(GridPaintTest)
+#include "GridPaintTest.moc"
