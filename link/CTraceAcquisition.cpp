@@ -28,7 +28,7 @@ CTraceAcquisition::Outcome CTraceAcquisition::HandleReading(const InstrumentRead
         m_WaveFlag = 1;
         outcome.repaintPage = true;
     }
-    const std::string reference = FixedText(reading.reference, 2);
+    const std::string reference = TraceFixedText(reading.reference, 2);
     if (reference != m_TraceReference)
     {
         m_RefChanged = true;

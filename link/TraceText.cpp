@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <system_error>
 
-std::string FixedText(double value, int decimals)
+std::string TraceFixedText(double value, int decimals)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
@@ -18,7 +18,7 @@ std::string PowerText(float power)
         return "Low";
     if (value > 28.9)
         return "High";
-    return FixedText(value, 2);
+    return TraceFixedText(value, 2);
 }
 
 double LeadingNumber(const std::string& text)

@@ -4,7 +4,7 @@
 
 // Number texts of the live trace, always with a '.' whatever the user's
 // locale, since they go into the log file as well as on screen.
-std::string FixedText(double value, int decimals); // as "%.*f"
+std::string TraceFixedText(double value, int decimals); // as "%.*f"
 
 // The power as shown and logged: "Low" at or below -79.9 dBm, "High" above
 // 28.9 dBm, else "%.2f". The single-precision value is compared against the

@@ -26,7 +26,7 @@ void Line(DrawContext& dc, int x1, int y1, int x2, int y2)
 
 QString Tenths(double value)
 {
-    return QString::fromStdString(FixedText(value, 1));
+    return QString::fromStdString(TraceFixedText(value, 1));
 }
 } // namespace
 
