@@ -18,7 +18,8 @@ WriteResult WriteTraceDocument(const std::string& path, CDataStore& store);
 
 DecodeResult ReadOpmDocument(const std::string& path, CDataStore& store);
 DecodeResult ReadOrlDocument(const std::string& path, CDataStore& store);
-// Sets m_KavWaveMode from the document and empties the other loss-test list.
+// Sets m_KavWaveMode from the document, empties the other loss-test list and
+// rebuilds the cable groups from the records.
 DecodeResult ReadKavDocument(const std::string& path, CDataStore& store);
 DecodeResult ReadTraceDocument(const std::string& path, CDataStore& store);
 

@@ -23,8 +23,11 @@ public:
     void Discard();
 
 private:
-    std::string m_Target;
+    std::string m_Target;   // where the bytes go: the path, or the file its link names
+    std::string m_Reported; // the path as the caller gave it
     std::string m_Temporary;
+    bool m_Direct = false; // the target is a device or pipe: written at commit
+    std::string m_DirectBytes;
 };
 
 // Stage and commit in one step.

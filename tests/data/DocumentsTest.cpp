@@ -145,3 +145,22 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndNoTemporaryFiles)
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"folder.opm", "keep.opm"}));
 }
+
+TEST(Documents, LinksAndDevicesAreWrittenThroughAndPermissionsKept)
+{
+    namespace fs = std::filesystem;
+    TempDir dir;
+    CDataStore store;
+    DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr);
+    WriteBytes(dir.File("real.orl"), "old");
+    fs::permissions(dir.File("real.orl"), fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(dir.File("real.orl"), dir.File("link.orl"));
+
+    ASSERT_TRUE(WriteOrlDocument(dir.File("link.orl"), store).ok());
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.orl")));
+    EXPECT_EQ(ReadBytes(dir.File("real.orl")), OrlDocumentBytes(store));
+    EXPECT_EQ(fs::status(dir.File("real.orl")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    ASSERT_TRUE(WriteOrlDocument("/dev/null", store).ok());
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
