@@ -144,7 +144,10 @@ public:
     void ScrollToTop();
     void OnVScroll(GridScroll code, int position = 0);
     void OnHScroll(GridScroll code, int position = 0);
+    // Rows per wheel notch, taken from the platform at construction. A
+    // negative value, or one of a visible page or more, scrolls by pages.
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
+    void SetWheelScrollLines(int lines) { m_nRowsPerWheelNotch = lines; }
 
     // Focus and selection.
     CCellId GetFocusCell() const { return m_idCurrentCell; }

@@ -1,0 +1,312 @@
+#include "GridTestSupport.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace {
+void Wheel(CGridCtrl& grid, int delta)
+{
+    const QPointF point(10, 40);
+    QWheelEvent event(point, grid.viewport()->mapToGlobal(point), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid.viewport(), &event);
+}
+
+int FullyVisibleRows(const CGridCtrl& grid)
+{
+    return (grid.viewport()->height() - grid.GetFixedRowHeight()) / grid.GetDefaultRowHeight();
+}
+} // namespace
+
+class GridInputTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void arrowsStopAtTheEdgesOfTheNonFixedArea()
+    {
+        auto grid = MakeGrid(5, 4, 1, 1);
+        grid->SetFocusCell(1, 1);
+        QTest::keyClick(grid.get(), Qt::Key_Up);
+        QTest::keyClick(grid.get(), Qt::Key_Left);
+        QVERIFY(grid->GetFocusCell() == (CCellId{1, 1}));
+        grid->SetFocusCell(4, 3);
+        QTest::keyClick(grid.get(), Qt::Key_Down);
+        QTest::keyClick(grid.get(), Qt::Key_Right);
+        QVERIFY(grid->GetFocusCell() == (CCellId{4, 3}));
+        QTest::keyClick(grid.get(), Qt::Key_Left);
+        QVERIFY(grid->GetFocusCell() == (CCellId{4, 2}));
+        QVERIFY(grid->IsCellSelected(4, 2) && !grid->IsCellSelected(4, 3));
+    }
+
+    void shiftArrowsExtendTheSelection()
+    {
+        auto grid = MakeGrid(6, 5, 1, 1);
+        grid->SetFocusCell(2, 2);
+        QTest::keyClick(grid.get(), Qt::Key_Down);
+        QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+        for (int row = 3; row <= 4; ++row) {
+            for (int col = 2; col <= 3; ++col) {
+                QVERIFY(grid->IsCellSelected(row, col));
+            }
+        }
+        QVERIFY(!grid->IsCellSelected(2, 2));
+    }
+
+    void tabWrapsAndPassesOnAtTheEnds()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new QLineEdit;
+        auto* grid = new CGridCtrl(3, 3, 1, 1);
+        auto* after = new QLineEdit;
+        layout->addWidget(before);
+        layout->addWidget(grid);
+        layout->addWidget(after);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->SetFocusCell(1, 2);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QVERIFY(grid->GetFocusCell() == (CCellId{2, 1}));
+        QTest::keyClick(grid, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY(grid->GetFocusCell() == (CCellId{1, 2}));
+        grid->SetFocusCell(2, 2);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        grid->setFocus();
+        grid->SetFocusCell(1, 1);
+        QTest::keyClick(grid, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), before);
+    }
+
+    void homeEndAndPaging()
+    {
+        auto grid = MakeGrid(200, 3, 1, 1);
+        grid->SetFocusCell(5, 1);
+        QTest::keyClick(grid.get(), Qt::Key_End);
+        QCOMPARE(grid->GetFocusCell().row, 199);
+        QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
+        QTest::keyClick(grid.get(), Qt::Key_Home);
+        QCOMPARE(grid->GetFocusCell().row, 1);
+        QCOMPARE(grid->verticalScrollBar()->value(), 0);
+        QTest::keyClick(grid.get(), Qt::Key_PageDown);
+        const int top = grid->GetTopleftNonFixedCell().row;
+        QVERIFY(top > 1);
+        QCOMPARE(grid->GetFocusCell().row, 1 + (top - 1));
+        QTest::keyClick(grid.get(), Qt::Key_PageUp);
+        QTest::keyClick(grid.get(), Qt::Key_PageUp); // the view cannot move: to the first row
+        QCOMPARE(grid->GetFocusCell().row, 1);
+    }
+
+    void movingOutOfViewScrollsOneLine()
+    {
+        auto grid = MakeGrid(100, 3, 1, 1);
+        const int lastShown = grid->GetVisibleNonFixedCellRange().maxRow;
+        grid->SetFocusCell(lastShown, 1);
+        QTest::keyClick(grid.get(), Qt::Key_Down);
+        QVERIFY(grid->IsCellFullyVisible(lastShown + 1, 1));
+        QVERIFY(grid->GetTopleftNonFixedCell().row > 1);
+    }
+
+    void deleteClearsAnEditableFocusCellWithNotifications()
+    {
+        auto grid = MakeGrid(4, 4, 1, 1);
+        QSignalSpy begin(grid.get(), &CGridCtrl::beginEdit);
+        QSignalSpy end(grid.get(), &CGridCtrl::endEdit);
+        grid->SetFocusCell(2, 2);
+        QTest::keyClick(grid.get(), Qt::Key_Delete);
+        QCOMPARE(grid->GetItemText(2, 2), QString());
+        QCOMPARE(begin.count(), 1);
+        QCOMPARE(end.count(), 1);
+        grid->SetItemState(2, 3, GVIS_READONLY);
+        grid->SetFocusCell(2, 3);
+        QTest::keyClick(grid.get(), Qt::Key_Delete);
+        QCOMPARE(grid->GetItemText(2, 3), QStringLiteral("2,3"));
+    }
+
+    void mouseSelectionShapes()
+    {
+        auto grid = MakeGrid(8, 6, 1, 1);
+        QSignalSpy clicked(grid.get(), &CGridCtrl::clicked);
+        // Drag from (2,2) to (4,3): a rectangle of cells.
+        SendMouse(*grid, QEvent::MouseButtonPress, CellCentre(*grid, 2, 2), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(*grid, QEvent::MouseMove, CellCentre(*grid, 4, 3), Qt::NoButton, Qt::LeftButton);
+        SendMouse(*grid, QEvent::MouseButtonRelease, CellCentre(*grid, 4, 3), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(grid->IsCellSelected(3, 3) && grid->IsCellSelected(2, 2) && !grid->IsCellSelected(5, 3));
+        QVERIFY(grid->GetFocusCell() == (CCellId{2, 2}));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.first().at(0).toInt(), 4);
+        // A click on a column header selects the column's non-fixed cells.
+        Click(*grid, CellCentre(*grid, 0, 4));
+        QVERIFY(grid->IsCellSelected(1, 4) && grid->IsCellSelected(7, 4));
+        QVERIFY(!grid->IsCellSelected(0, 4) && !grid->IsCellSelected(3, 3));
+        // With Ctrl a row header click adds the row and keeps the column.
+        Click(*grid, CellCentre(*grid, 6, 0), Qt::ControlModifier);
+        QVERIFY(grid->IsCellSelected(6, 1) && grid->IsCellSelected(6, 5) && grid->IsCellSelected(2, 4));
+        // The corner selects everything.
+        Click(*grid, CellCentre(*grid, 0, 0));
+        QVERIFY(grid->IsCellSelected(1, 1) && grid->IsCellSelected(7, 5));
+    }
+
+    void dividerDragSizesTheColumn()
+    {
+        auto grid = MakeGrid(5, 4, 1, 1);
+        QRect header;
+        grid->GetCellRect(0, 2, header);
+        const QPoint divider(header.right() - 1, header.center().y());
+        SendMouse(*grid, QEvent::MouseButtonPress, divider, Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_SIZING_COL);
+        const QPoint release(header.left() + 17, header.center().y());
+        SendMouse(*grid, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton);
+        SendMouse(*grid, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(grid->GetColumnWidth(2), 17);
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    }
+
+    void scrollRangesFollowSizes()
+    {
+        auto grid = MakeGrid(60, 30, 1, 1);
+        const int height = grid->GetDefaultRowHeight();
+        const int width = grid->GetDefaultColumnWidth();
+        const QScrollBar* vbar = grid->verticalScrollBar();
+        const QScrollBar* hbar = grid->horizontalScrollBar();
+        const int visibleHeight = grid->viewport()->height() - height;
+        const int visibleWidth = grid->viewport()->width() - width;
+        QCOMPARE(vbar->maximum(), 59 * height - visibleHeight);
+        QCOMPARE(vbar->pageStep(), visibleHeight);
+        QCOMPARE(hbar->maximum(), 29 * width - visibleWidth);
+        grid->SetColumnCount(2);
+        grid->ResetHorizontalScroll();
+        QCOMPARE(hbar->maximum(), 0);
+        QVERIFY(!hbar->isVisible());
+    }
+
+    void lineAndRowScrollingMovesByWholeRows()
+    {
+        auto grid = MakeGrid(40, 3, 1, 1);
+        grid->SetRowHeight(1, 50);
+        grid->ResetScrollBars();
+        grid->OnVScroll(SB_LINEDOWN);
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, 2);
+        QCOMPARE(grid->verticalScrollBar()->value(), 50);
+        grid->OnVScroll(SB_ROWUP);
+        QCOMPARE(grid->verticalScrollBar()->value(), 0);
+        grid->OnVScroll(SB_BOTTOM);
+        const int bottom = grid->verticalScrollBar()->value();
+        grid->OnVScroll(SB_ROWDOWN);
+        QCOMPARE(grid->verticalScrollBar()->value(), bottom);
+        QVERIFY(grid->IsCellFullyVisible(39, 1));
+    }
+
+    void wheelScrollsLinesPerNotch()
+    {
+        QApplication::setWheelScrollLines(5);
+        auto grid = MakeGrid(100, 3, 1, 1);
+        QCOMPARE(grid->GetWheelScrollLines(), 5); // the platform's setting
+        grid->SetWheelScrollLines(3);
+        Wheel(*grid, -120);
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, 1 + 3);
+        Wheel(*grid, -60);
+        Wheel(*grid, -60); // two half notches make one
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, 1 + 6);
+        Wheel(*grid, 120);
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, 1 + 3);
+    }
+
+    void wheelPagesWhenTheSettingAsksForIt_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("negative") << -1;
+        QTest::newRow("a page or more") << 1000;
+    }
+
+    void wheelPagesWhenTheSettingAsksForIt()
+    {
+        QFETCH(int, lines);
+        auto grid = MakeGrid(200, 3, 1, 1);
+        grid->SetWheelScrollLines(lines);
+        Wheel(*grid, -120);
+        QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->pageStep());
+        QVERIFY(grid->GetTopleftNonFixedCell().row - 1 >= FullyVisibleRows(*grid));
+    }
+
+    void copyOfATwoByTwoSelectionWithAnEmptyCell()
+    {
+        auto grid = MakeGrid(4, 4, 1, 1);
+        grid->SetItemText(1, 2, QString());
+        grid->SetSelectedRange({1, 1, 2, 2});
+        const QString expected = grid->GetItemText(1, 1) + QLatin1String("\t \n") + grid->GetItemText(2, 1) +
+                                 QLatin1Char('\t') + grid->GetItemText(2, 2);
+        QCOMPARE(grid->CopyText(), expected);
+        QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    }
+
+    void copyLeavesUnselectedCellsOfTheBoundsEmpty()
+    {
+        auto grid = MakeGrid(4, 4, 1, 1);
+        grid->SetSelectedRange({1, 1, 1, 1});
+        grid->SetItemState(2, 3, GVIS_SELECTED);
+        const QString expected = grid->GetItemText(1, 1) + QLatin1String("\t\t\n\t\t") + grid->GetItemText(2, 3);
+        QCOMPARE(grid->CopyText(), expected);
+    }
+
+    void pasteSplitsFieldsAtCommasTabsAndLines()
+    {
+        auto grid = MakeGrid(5, 5, 1, 1);
+        grid->SetFocusCell(1, 1);
+        QGuiApplication::clipboard()->setText(QStringLiteral("7.5,8.25\nx\t\ty\n"));
+        QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(grid->GetItemText(1, 1), QStringLiteral("7.5"));
+        QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("8.25"));
+        QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("x"));
+        QCOMPARE(grid->GetItemText(2, 2), QStringLiteral("y"));
+        QCOMPARE(grid->GetItemText(3, 1), QStringLiteral("3,1")); // no line after the last line end
+    }
+
+    void pasteSkipsMergedReadOnlyCells()
+    {
+        auto grid = MakeGrid(5, 5, 1, 1);
+        QVERIFY(grid->MergeCells(1, 2, 1, 0, 1));
+        grid->SetFocusCell(1, 1);
+        grid->PasteText(QStringLiteral("a,b,c"), grid->GetFocusCell());
+        QCOMPARE(grid->GetItemText(1, 1), QStringLiteral("a"));
+        QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("1,2"));
+        QCOMPARE(grid->GetItemText(1, 3), QStringLiteral("c"));
+    }
+
+    void cutEmptiesSelectedEditableCells()
+    {
+        auto grid = MakeGrid(4, 4, 1, 1);
+        QSignalSpy end(grid.get(), &CGridCtrl::endEdit);
+        grid->SetItemState(1, 2, GVIS_READONLY);
+        grid->SetSelectedRange({1, 1, 1, 2});
+        const QString copied = grid->CopyText();
+        QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        QCOMPARE(grid->GetItemText(1, 1), QString());
+        QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("1,2"));
+        QCOMPARE(end.count(), 1);
+    }
+
+    void selectAllTakesEveryNonFixedCell()
+    {
+        auto grid = MakeGrid(5, 5, 1, 1);
+        QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(grid->IsCellSelected(1, 1) && grid->IsCellSelected(4, 4));
+        QVERIFY(!grid->IsCellSelected(0, 1) && !grid->IsCellSelected(1, 0));
+        grid->EnableSelection(false);
+        QTest::keyClick(grid.get(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(grid->IsSelectionEmpty());
+    }
+};
+
+QTEST_MAIN(GridInputTest)
+#include "GridInputTest.moc"
