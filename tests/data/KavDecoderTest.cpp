@@ -130,18 +130,3 @@ TEST(KavDecoder, SixteenCharacterNamesSurviveTheTwoWavelengthForm)
     DecodeKavBytes(SpanOf(EncodeKavResult(Two, Named({"ABCDEFGHIJKLMNOP"}))), store);
     EXPECT_EQ(FieldText(store.GetKavRecords2().at(0).Cable), "ABCDEFGHIJKLMNOP");
 }
-
-TEST(KavDecoder, FileCutAtEveryByteReadsMissingBytesAsZero)
-{
-    const std::string whole = EncodeKavResult(Three, SampleLossTests(3, 2));
-    for (size_t cut = 0; cut <= whole.size(); ++cut) {
-        std::string padded = whole.substr(0, cut);
-        padded.resize(whole.size(), '\0');
-        CDataStore fromCut, fromPadded;
-        const KavDecodeOutcome a = DecodeKavBytes(SpanOf(whole.substr(0, cut)), fromCut);
-        const KavDecodeOutcome b = DecodeKavBytes(SpanOf(padded), fromPadded);
-        ASSERT_EQ(a.result, b.result) << cut;
-        ASSERT_EQ(KavDocumentBytes(fromCut), KavDocumentBytes(fromPadded)) << cut;
-        ASSERT_EQ(fromCut.m_CableGroups.CableGroupNames, fromPadded.m_CableGroups.CableGroupNames) << cut;
-    }
-}

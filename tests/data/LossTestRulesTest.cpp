@@ -92,14 +92,3 @@ TEST(LossTestRules, VerdictAndLength)
     r.Length[0] = -1.0f; // only the last element counts
     EXPECT_EQ(Cell(r, KavColumn::Length), "1.500");
 }
-
-TEST(LossTestRules, TextFieldsStopAtTheFieldEvenWithoutTerminator)
-{
-    KavRecord2 r{};
-    std::memcpy(r.Cable, "ABCDEFGHIJKLMNOP", 16);
-    std::memcpy(r.Fiber, "F1", 2);
-    const KavRecordView view = ViewOf(r);
-    EXPECT_EQ(view.waveCount, 2);
-    EXPECT_EQ(KavCellText(view, 0, KavColumn::Cable), "ABCDEFGHIJKLMNOP");
-    EXPECT_EQ(KavCellText(view, 1, KavColumn::Fiber), "F1");
-}

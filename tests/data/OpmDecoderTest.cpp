@@ -128,25 +128,3 @@ TEST(OpmDecoder, UnknownUnitEndsTheFileAtThatRecord)
     ASSERT_EQ(sink.rows.size(), 3u);
     EXPECT_EQ(sink.rows[2], (std::vector<std::string>{"3", "C2", "F2", "", "", "", "", ""}));
 }
-
-// Bytes missing at the end read as zero: a file cut anywhere decodes as the
-// whole file with everything from the cut on set to zero.
-TEST(OpmDecoder, FileCutAtEveryByteReadsMissingBytesAsZero)
-{
-    const std::string whole = EncodeOpmResult(std::vector<OpmReading>(3, OpmReading{"CAB-01", "F001", -5.5f, -3.25f,
-                                                                                    1, 1550, 0, MakeStamp(2026, 1, 2, 3, 4, 5)}));
-    for (size_t cut = 0; cut <= whole.size(); ++cut) {
-        std::string padded = whole.substr(0, cut);
-        padded.resize(whole.size(), '\0');
-        CDataStore fromCut, fromPadded;
-        const DecodeResult a = DecodeOpmBytes(SpanOf(whole.substr(0, cut)), fromCut, nullptr);
-        const DecodeResult b = DecodeOpmBytes(SpanOf(padded), fromPadded, nullptr);
-        ASSERT_EQ(a, b) << cut;
-        ASSERT_EQ(OpmDocumentBytes(fromCut), OpmDocumentBytes(fromPadded)) << cut;
-    }
-    CDataStore store;
-    DecodeOpmBytes(SpanOf(whole.substr(0, 32)), store, nullptr);
-    ASSERT_EQ(store.GetOpmRecords().size(), 3u);
-    EXPECT_EQ(RecordTexts(store.GetOpmRecords()[2]),
-              (std::vector<std::string>{"", "", "0nm", "0.00 ", "0.00 ", "0000-00-00", "00:00:00"}));
-}

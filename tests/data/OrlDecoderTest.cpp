@@ -37,16 +37,3 @@ TEST(OrlDecoder, OtherSignaturesAreRefusedWithoutChange)
     EXPECT_EQ(store.GetOrlRecords().size(), 2u);
     EXPECT_EQ(sink.clears, 0);
 }
-
-TEST(OrlDecoder, FileCutAtEveryByteReadsMissingBytesAsZero)
-{
-    const std::string whole = EncodeOrlResult(SampleOrlReadings(3));
-    for (size_t cut = 0; cut <= whole.size(); ++cut) {
-        std::string padded = whole.substr(0, cut);
-        padded.resize(whole.size(), '\0');
-        CDataStore fromCut, fromPadded;
-        ASSERT_EQ(DecodeOrlBytes(SpanOf(whole.substr(0, cut)), fromCut, nullptr),
-                  DecodeOrlBytes(SpanOf(padded), fromPadded, nullptr));
-        ASSERT_EQ(OrlDocumentBytes(fromCut), OrlDocumentBytes(fromPadded)) << cut;
-    }
-}

@@ -48,21 +48,17 @@ TEST(DataStore, TwoWavelengthRecordKeepsOuterSlotsAndFirstTwoOrlSlots)
     EXPECT_EQ(r.OrlBA[0], t.OrlBA[0]);
 }
 
-TEST(DataStore, NamesOfSixteenCharactersAreKeptWholeEverywhere)
+TEST(DataStore, NamesOfSixteenCharactersAreKeptWholeInSixteenByteFields)
 {
     CDataStore store;
     const std::string sixteen = "ABCDEFGHIJKLMNOP", fifteen = "ABCDEFGHIJKLMNO";
     store.AddOrlRecord(sixteen, fifteen, "1550nm", "45.32dB", "2026-01-02", "03:04:05");
     store.AddKavRecord2(sixteen, fifteen, Waves, NumberedTriples(), "2026-01-02", "03:04:05");
-    store.AddKavRecord3(sixteen, fifteen, Waves, NumberedTriples(), "2026-01-02", "03:04:05");
-    store.AddOpmRecord(sixteen, fifteen, "1310nm", "-1.00dBm", "-2.00dBm", "2026-01-02", "03:04:05");
     EXPECT_EQ(FieldText(store.GetOrlRecords()[0].Cable), sixteen);
     EXPECT_EQ(FieldText(store.GetOrlRecords()[0].Fiber), fifteen);
     EXPECT_EQ(store.GetOrlRecords()[0].Fiber[15], '\0');
     EXPECT_EQ(FieldText(store.GetKavRecords2()[0].Cable), sixteen);
     EXPECT_EQ(FieldText(store.GetKavRecords2()[0].Fiber), fifteen);
-    EXPECT_EQ(FieldText(store.GetKavRecords3()[0].Cable), sixteen);
-    EXPECT_EQ(FieldText(store.GetOpmRecords()[0].Cable), sixteen);
 }
 
 TEST(DataStore, OverlongTextsAreCutToFitWithTheirTerminator)
@@ -80,35 +76,4 @@ TEST(DataStore, OverlongTextsAreCutToFitWithTheirTerminator)
     std::string path(300, 'p');
     CDataStore::SetPath(store.m_OpmPath, path);
     EXPECT_EQ(store.m_OpmPath, path.substr(0, 254));
-}
-
-TEST(DataStore, ClearKavEmptiesBothListsOnly)
-{
-    CDataStore store;
-    store.AddOpmRecord("C", "F", "1310nm", "-1.00dBm", "-2.00dBm", "2026-01-02", "03:04:05");
-    store.AddKavRecord3("C", "F", Waves, NumberedTriples(), "2026-01-02", "03:04:05");
-    store.AddKavRecord2("C", "F", Waves, NumberedTriples(), "2026-01-02", "03:04:05");
-    store.ClearKav();
-    EXPECT_TRUE(store.GetKavRecords3().empty());
-    EXPECT_TRUE(store.GetKavRecords2().empty());
-    EXPECT_EQ(store.GetOpmRecords().size(), 1u);
-}
-
-TEST(CableGroups, RunsOfEqualNamesFormGroupsBeyondAThousand)
-{
-    CableGroups groups;
-    const char* names[] = {"C1", "C1", "C2", "C1"};
-    for (int i = 0; i < 4; ++i)
-        groups.AddRecord(i, names[i]);
-    ASSERT_EQ(groups.CableGroupCount, 3);
-    EXPECT_EQ(groups.CableGroupNames, (std::vector<std::string>{"C1", "C2", "C1"}));
-    EXPECT_EQ(groups.Begin(1), 2);
-    EXPECT_EQ(groups.End(1, 4), 3);
-    EXPECT_EQ(groups.End(2, 4), 4);
-
-    groups.Clear();
-    for (int i = 0; i < 2500; ++i)
-        groups.AddRecord(i, "CAB-" + std::to_string(i));
-    EXPECT_EQ(groups.CableGroupCount, 2500);
-    EXPECT_EQ(groups.Begin(2499), 2499);
 }
