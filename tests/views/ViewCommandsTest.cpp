@@ -1,0 +1,241 @@
+#include "CDataStore.h"
+#include "CKAVView.h"
+#include "COpmListPage.h"
+#include "COrlListPage.h"
+#include "DialogUnits.h"
+#include "FakeAutoTrace.h"
+#include "ReportListModel.h"
+#include "ResultFiles.h"
+#include "ScriptedPrompts.h"
+#include "Tabs.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The view's file commands run through the real dialogs' script: opening the
+// instrument's files and the program's documents, CSV exports and document
+// saves, and the cells of the command table that do nothing.
+class ViewCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Fixture
+    {
+        QTemporaryDir dir;
+        CDataStore store;
+        FakeAutoTraceState trace;
+        QWidget host;
+        CKAVView& view = *new CKAVView(store, FakeAutoTraceFactory(trace), &host);
+        ScriptedPrompts prompts;
+
+        Fixture()
+        {
+            view.resize(ViewFormSize());
+            view.OnInitialUpdate();
+            host.show();
+        }
+        QString Path(const QString& name) const { return dir.filePath(name); }
+        void Run(CommandId id, int tab)
+        {
+            QVERIFY(view.SelectTab(tab));
+            QVERIFY(view.OnCommand(id));
+        }
+    };
+
+    static const OpmReading FirstReading;
+    static const OpmReading SecondReading;
+    static const OrlReading OrlSample;
+
+    static QStringList RowOf(const CReportListPage* page, int row)
+    {
+        QStringList texts;
+        for (int column = 0; column < page->Model()->columnCount(); ++column)
+            texts << page->CellText(row, column);
+        return texts;
+    }
+
+    static QStringList ExpectedOpmRow(int number, const OpmReading& reading)
+    {
+        return {QString::number(number), reading.cable, reading.fiber,
+                Printed("%.2f", reading.power) + "dBm", Printed("%.2f", reading.reference) + "dBm",
+                QString::number(reading.waveLength) + "nm", BcdText(reading.date, 4, '-', 2),
+                BcdText(reading.time, 3, ':', 1)};
+    }
+
+private slots:
+    void openingAnOpmFileListsItsReadings()
+    {
+        Fixture f;
+        const OpmReading readings[] = {FirstReading, SecondReading};
+        WriteFile(f.Path("opm.bin"), OpmFile(readings, 2));
+        f.prompts.QueueFile(f.Path("opm.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+
+        QCOMPARE(f.prompts.Asked().at(0).filter, QString("Open Files (*.bin)|*.bin|All Files(*.*)|*.*||"));
+        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
+        QCOMPARE(RowOf(f.view.OpmPage(), 0), ExpectedOpmRow(1, FirstReading));
+        QCOMPARE(RowOf(f.view.OpmPage(), 1), ExpectedOpmRow(2, SecondReading));
+        QCOMPARE(f.store.GetOpmRecords().size(), size_t(2));
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+
+        // A file of another kind is refused and the list keeps its rows.
+        WriteFile(f.Path("orl.bin"), OrlFile(&OrlSample, 1));
+        f.prompts.QueueFile(f.Path("orl.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
+
+        // Cancelling and a missing file change nothing and say nothing.
+        f.prompts.Clear();
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabOpm);
+        f.prompts.QueueFile(f.Path("missing.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
+    }
+
+    void openingAnOrlFileListsItsReadings()
+    {
+        Fixture f;
+        WriteFile(f.Path("orl.bin"), OrlFile(&OrlSample, 1));
+        f.prompts.QueueFile(f.Path("orl.bin"));
+        f.Run(CommandId::FileOpen, TabOrl);
+        QCOMPARE(RowOf(f.view.OrlPage(), 0),
+                 QStringList({"1", OrlSample.cable, OrlSample.fiber, QString::number(OrlSample.waveLength) + "nm",
+                              Printed("%.2f", OrlSample.returnLoss) + "dB", BcdText(OrlSample.date, 4, '-', 2),
+                              BcdText(OrlSample.time, 3, ':', 1)}));
+
+        WriteFile(f.Path("opm.bin"), OpmFile(&FirstReading, 1));
+        f.prompts.QueueFile(f.Path("opm.bin"));
+        f.Run(CommandId::FileOpen, TabOrl);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        QCOMPARE(f.view.OrlPage()->RowCount(), 1);
+    }
+
+    void documentsSaveAndOpenAgain()
+    {
+        Fixture f;
+        const OpmReading readings[] = {FirstReading, SecondReading};
+        WriteFile(f.Path("opm.bin"), OpmFile(readings, 2));
+        f.prompts.QueueFile(f.Path("opm.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+
+        f.prompts.QueueFile(f.Path("result"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        QCOMPARE(f.prompts.Asked().back().filter, QString("OPM File(*.opm) | *.opm||"));
+        QCOMPARE(QFileInfo(f.Path("result.opm")).size(), qint64(604 + 244 * 2));
+
+        // Mixed case is refused without a word; upper case is accepted.
+        f.prompts.QueueFile(f.Path("other.Opm"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        QVERIFY(!QFileInfo::exists(f.Path("other.Opm")));
+        f.prompts.QueueFile(f.Path("other.OPM"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        QVERIFY(QFileInfo::exists(f.Path("other.OPM")));
+
+        f.store.ClearOpm();
+        f.prompts.QueueFile(f.Path("result.opm"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
+        QCOMPARE(RowOf(f.view.OpmPage(), 1), ExpectedOpmRow(2, SecondReading));
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+    }
+
+    void savingToAnExistingNameAfterTheExtensionIsAppendedAsks()
+    {
+        Fixture f;
+        f.store.AppendTraceValue(-10.0f);
+        WriteFile(f.Path("log.trace"), "earlier");
+
+        f.prompts.QueueFile(f.Path("log"));
+        f.prompts.QueueMessage(MessageAnswer::No);
+        f.Run(CommandId::FileSaveAs, TabTrace);
+        QCOMPARE(f.prompts.Asked().front().filter, QString("TRACE File(*.trace) | *.trace ||"));
+        QVERIFY(f.prompts.Asked().front().confirmOverwrite);
+        QCOMPARE(ReadFile(f.Path("log.trace")), QByteArray("earlier"));
+
+        f.prompts.QueueFile(f.Path("log"));
+        f.prompts.QueueMessage(MessageAnswer::Yes);
+        f.Run(CommandId::FileSaveAs, TabTrace);
+        QCOMPARE(QFileInfo(f.Path("log.trace")).size(), qint64(4 + 4));
+        QVERIFY(f.prompts.Unexpected().empty());
+    }
+
+    void csvExportsFollowTheNamingRule()
+    {
+        Fixture f;
+        f.store.AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
+        const QByteArray header = "Cable,Fiber,Wavelength(nm),ORL Value(dB),Date,Time\r\n";
+
+        f.prompts.QueueFile(f.Path("report"));
+        f.Run(CommandId::FileSave, TabOrl);
+        QCOMPARE(f.prompts.Asked().back().filter, QString("ORL File(*.csv) | *.csv||"));
+        QVERIFY(ReadFile(f.Path("report.csv")).startsWith(header));
+
+        f.prompts.QueueFile(f.Path("upper.CSV"));
+        f.Run(CommandId::FileSaveAsCsv, TabOrl);
+        QVERIFY(QFileInfo::exists(f.Path("upper.CSV")));
+
+        for (const char* refused : {"mixed.Csv", "text.txt", "data.csv.bak"}) {
+            f.prompts.QueueFile(f.Path(refused));
+            f.Run(CommandId::FileSave, TabOrl);
+            QVERIFY2(!QFileInfo::exists(f.Path(refused)), refused);
+        }
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+    }
+
+    void unwritableTargetsAreReported()
+    {
+        Fixture f;
+        f.store.AddOpmRecord("C1", "F1", "1310nm", "-1.00dBm", "-2.00dBm", "2017-06-15", "14:05:09");
+        // A folder where the file should go cannot be opened for writing,
+        // not even by an administrator.
+        QVERIFY(QDir(f.dir.path()).mkdir("taken.csv"));
+        f.prompts.QueueFile(f.Path("taken.csv"));
+        f.Run(CommandId::FileSave, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
+        QCOMPARE(f.prompts.Asked().back().owner, static_cast<QWidget*>(nullptr));
+
+        f.prompts.Clear();
+        QVERIFY(QDir(f.dir.path()).mkdir("taken.opm"));
+        f.prompts.QueueFile(f.Path("taken.opm"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts().size(), 1);
+        QVERIFY(f.prompts.MessageTexts().front().contains(QDir::toNativeSeparators(f.Path("taken.opm"))));
+    }
+
+    void commandsWithoutWorkOnTheirTabDoNothing()
+    {
+        Fixture f;
+        f.store.AppendTraceValue(-10.0f);
+        const struct
+        {
+            CommandId id;
+            int tab;
+        } nothing[] = {{CommandId::FileOpen, TabAutoTrace}, {CommandId::FileSave, TabTrace},
+                       {CommandId::FileSave, TabAutoTrace}, {CommandId::FileSaveAsCsv, TabTrace},
+                       {CommandId::FileSaveAsCsv, TabAutoTrace}, {CommandId::FileSaveAs, TabAutoTrace},
+                       // no loss-test file read yet
+                       {CommandId::FileSave, TabKav}, {CommandId::FileSaveAsCsv, TabKav}};
+        for (const auto& cell : nothing) {
+            f.Run(cell.id, cell.tab);
+            QVERIFY(f.prompts.Asked().empty());
+        }
+        QVERIFY(!f.view.OnCommand(CommandId::EditJobInfo));
+        QVERIFY(QDir(f.dir.path()).isEmpty());
+    }
+};
+
+const OpmReading ViewCommandsTest::FirstReading = {"C1", "F1", -12.5f, -3.0f, 1, 1310, 0, {0x20, 0x17, 0x06, 0x15},
+                                                   {0x14, 0x05, 0x09, 0x00}};
+const OpmReading ViewCommandsTest::SecondReading = {"CABLE-2", "FIBER-12", -7.125f, -2.5f, 1, 1550, 0,
+                                                    {0x20, 0x24, 0x11, 0x30}, {0x23, 0x59, 0x58, 0x00}};
+const OrlReading ViewCommandsTest::OrlSample = {"R1", "F9", 1550, 45.32f, {0x20, 0x17, 0x06, 0x15},
+                                                {0x14, 0x05, 0x09, 0x00}};
+
+QTEST_MAIN(ViewCommandsTest)
+#include "ViewCommandsTest.moc"
