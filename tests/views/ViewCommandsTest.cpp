@@ -188,6 +188,33 @@ private slots:
         QVERIFY(f.prompts.MessageTexts().isEmpty());
     }
 
+    void lossTestExportFollowsTheFileRead()
+    {
+        Fixture f;
+        const QString samples = qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/";
+        const struct
+        {
+            const char* file;
+            int waves;
+            const char* csvName;
+        } forms[] = {{"kav-three-wavelengths.bin", 3, "three"}, {"kav-two-wavelengths.bin", 2, "two"}};
+        for (const auto& form : forms) {
+            f.prompts.QueueFile(samples + form.file);
+            f.Run(CommandId::FileOpen, TabKav);
+            QCOMPARE(f.view.m_KavWaveCount, form.waves);
+            const size_t records = form.waves == 3 ? f.store.GetKavRecords3().size() : f.store.GetKavRecords2().size();
+            QVERIFY(records > 0);
+
+            f.prompts.QueueFile(f.Path(form.csvName));
+            f.Run(CommandId::FileSave, TabKav);
+            QCOMPARE(f.prompts.Asked().back().filter, QString("KAV File(*.csv) | *.csv||"));
+            const QByteArray csv = ReadFile(f.Path(QString(form.csvName) + ".csv"));
+            QVERIFY(csv.startsWith("Cable,Fiber,Wavelength(nm),LossA->B(dB),"));
+            QCOMPARE(csv.count("\r\n"), qsizetype(1 + form.waves * records));
+        }
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+    }
+
     void unwritableTargetsAreReported()
     {
         Fixture f;
