@@ -5,7 +5,6 @@
 #include "CMainFrame.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
-#include "CommandLine.h"
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
 #include "ScriptedPrompts.h"
@@ -173,18 +172,6 @@ private slots:
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
         QCOMPARE(f.View().OrlPage()->RowCount(), 1);
         QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System"));
-    }
-
-    void commandLine()
-    {
-        const CommandLine plain = CommandLine::Parse({"a.bin", "b.opm"});
-        QCOMPARE(plain.files, QStringList({"a.bin", "b.opm"}));
-        QVERIFY(plain.screenshotsDir.isEmpty() && plain.error.isEmpty());
-        const CommandLine shots = CommandLine::Parse({"--screenshots", "out", "--", "--odd-name.bin"});
-        QCOMPARE(shots.screenshotsDir, QString("out"));
-        QCOMPARE(shots.files, QStringList({"--odd-name.bin"}));
-        QVERIFY(!CommandLine::Parse({"--screenshots"}).error.isEmpty());
-        QVERIFY(!CommandLine::Parse({"--frobnicate"}).error.isEmpty());
     }
 
     void filesOnTheCommandLineOpenOnTheirTab()

@@ -94,11 +94,6 @@ private slots:
         ShowJobInformation(nullptr, fields);
         QCOMPARE(fields.Customer, std::string("Other"));
         QCOMPARE(fields.JobId, std::string("J-1"));
-
-        Answer unit{1056, "SN-B", QDialog::Accepted, {}};
-        AnswerWith(unit);
-        ShowSystemInformation(nullptr, fields);
-        QCOMPARE(fields.SerialNumberB, std::string("SN-B"));
     }
 
     void cableIdTravelsHidden()

@@ -20,7 +20,6 @@ void AppendLittleEndian(QByteArray& bytes, T value)
     std::memcpy(raw, &value, sizeof(T)); // the test machines are little-endian, as the files are
     bytes.append(reinterpret_cast<const char*>(raw), sizeof(T));
 }
-} // namespace
 
 QByteArray Header(const char* signature, uint16_t count)
 {
@@ -30,6 +29,7 @@ QByteArray Header(const char* signature, uint16_t count)
     bytes.append(QByteArray(16, '\0'));
     return bytes;
 }
+} // namespace
 
 QByteArray OpmFile(const OpmReading* readings, int count, const char* signature)
 {

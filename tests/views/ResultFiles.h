@@ -29,7 +29,6 @@ struct OrlReading
     uint8_t time[4];
 };
 
-QByteArray Header(const char* signature, uint16_t count);
 QByteArray OpmFile(const OpmReading* readings, int count, const char* signature = "kav12.opmsave");
 QByteArray OrlFile(const OrlReading* readings, int count, const char* signature = "kav12.orlsave");
 void WriteFile(const QString& path, const QByteArray& bytes);
