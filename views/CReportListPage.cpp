@@ -9,6 +9,9 @@ CReportListPage::CReportListPage(QWidget* parent) : QWidget(parent), m_List(new 
 {
     m_List->setObjectName("list1001");
     m_List->setModel(m_Model);
+    // The list fills its page edge to edge, so columns sized to the page's
+    // width fit without a horizontal scroll bar.
+    m_List->setFrameShape(QFrame::NoFrame);
     m_List->setShowGrid(true);
     m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_List->setSelectionMode(QAbstractItemView::ExtendedSelection);
