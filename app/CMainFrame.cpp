@@ -25,8 +25,10 @@ constexpr QSize ToolImageSize(16, 15);
 const char* const IdleText = "Ready";
 } // namespace
 
-CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent)
-    : QMainWindow(parent), m_Document(document), m_View(new CKAVView(store, std::move(autoTraceFactory), this))
+CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory,
+                       QWidget* parent)
+    : QMainWindow(parent), m_Document(document),
+      m_View(new CKAVView(store, std::move(autoTraceFactory), this))
 {
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
@@ -70,7 +72,8 @@ void CMainFrame::CreateMenus()
     QAction* saveAs =
         AddCommand(CommandId::FileSaveAs, "Save As...\tCtrl+Shift+S", "Saves the document with a new name");
     saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    QAction* print = AddCommand(CommandId::FilePrint, "Print(&P)...\tCtrl+P", "Prints all or part of the document ");
+    QAction* print =
+        AddCommand(CommandId::FilePrint, "Print(&P)...\tCtrl+P", "Prints all or part of the document ");
     print->setShortcut(QKeySequence("Ctrl+P"));
     QAction* newDocument = AddCommand(CommandId::FileNew, "New", QString());
     newDocument->setShortcut(QKeySequence("Ctrl+N"));
@@ -82,7 +85,8 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(print);
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
-    file->addAction(AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
+    file->addAction(
+        AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
 
     QMenu* edit = menuBar()->addMenu("Edit(&E)");
     edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information", QString()));
@@ -91,8 +95,8 @@ void CMainFrame::CreateMenus()
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditCommands);
 
     QMenu* help = menuBar()->addMenu("Help(&H)");
-    help->addAction(
-        AddCommand(CommandId::AppAbout, "About KAV(&A)...", "Displays the programm information and copyright"));
+    help->addAction(AddCommand(CommandId::AppAbout, "About KAV(&A)...",
+                               "Displays the programm information and copyright"));
 }
 
 void CMainFrame::CreateToolBar()

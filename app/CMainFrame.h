@@ -23,7 +23,8 @@ class CMainFrame : public QMainWindow
     Q_OBJECT
 
 public:
-    CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent = nullptr);
+    CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory,
+               QWidget* parent = nullptr);
 
     // Runs a command as if its menu item, button or key had been used.
     void OnCommand(CommandId id);

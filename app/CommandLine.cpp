@@ -33,6 +33,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
 QString CommandLine::Usage()
 {
     return "Usage: kav [--screenshots DIR] [FILE...]\n"
-           "  FILE              instrument result files or KAV documents, each opened on the tab of its kind\n"
+           "  FILE              instrument result files or KAV documents, each opened on the tab of its "
+           "kind\n"
            "  --screenshots DIR render the window on each tab into DIR/<tab>.png and exit\n";
 }

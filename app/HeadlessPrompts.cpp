@@ -17,8 +17,8 @@ std::optional<QString> HeadlessPrompts::PickFolder(QWidget*, const QString&)
     return std::nullopt;
 }
 
-MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QString& caption, MessageButtons buttons,
-                                       MessageIcon)
+MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QString& caption,
+                                       MessageButtons buttons, MessageIcon)
 {
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(text).replace('\n', ' ')));
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;

@@ -18,7 +18,13 @@ constexpr int TemplateHeight = 250;
 
 struct Control
 {
-    enum class Kind { Radio, Button, Edit, Label } kind;
+    enum class Kind
+    {
+        Radio,
+        Button,
+        Edit,
+        Label
+    } kind;
     const char* caption;
     int id;
     int left, top, width, height;

@@ -31,8 +31,8 @@ protected:
 
     // A label and its edit at grid row `row`, label in column `column`, the
     // edit spanning `columnSpan` columns after it.
-    QLineEdit* AddField(int row, int column, const QString& label, int id, int limit, std::string InfoFields::*field,
-                        int columnSpan = 1);
+    QLineEdit* AddField(int row, int column, const QString& label, int id, int limit,
+                        std::string InfoFields::*field, int columnSpan = 1);
     QLabel* AddLabel(int row, int column, const QString& text);
 
 private:

@@ -20,7 +20,8 @@ constexpr int TabControlLeftOffset = 5;
 } // namespace
 
 CKAVView::CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent)
-    : QWidget(parent), m_Store(store), m_AutoTraceFactory(std::move(autoTraceFactory)), m_TabBar(new FixedTabBar(this))
+    : QWidget(parent), m_Store(store), m_AutoTraceFactory(std::move(autoTraceFactory)),
+      m_TabBar(new FixedTabBar(this))
 {
     m_TabBar->setObjectName("tabControl1000");
     m_TabBar->setDrawBase(true);

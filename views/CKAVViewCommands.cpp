@@ -58,8 +58,8 @@ int TabOfKind(FileKind kind)
 
 bool IsDocument(FileKind kind)
 {
-    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument || kind == FileKind::TraceDocument ||
-           kind == FileKind::OrlDocument;
+    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument ||
+           kind == FileKind::TraceDocument || kind == FileKind::OrlDocument;
 }
 
 int WaveCountOfMode(int32_t mode)
@@ -81,7 +81,8 @@ void ExportCsv(QWidget* owner, const QString& filter, CsvExporter exporter, CDat
         ReportCsvWriteResult(owner, exporter(*target, store));
 }
 
-void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, DocumentWriter writer, CDataStore& store)
+void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, DocumentWriter writer,
+                  CDataStore& store)
 {
     const std::optional<std::string> target = ChooseSaveTarget(owner, filter, kind);
     if (target)
@@ -98,16 +99,18 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         Handler byTab[TabCount];
     };
     static const Row Table[] = {
-        {CommandId::FileOpen, {&CKAVView::OpenOpm, &CKAVView::OpenKav, &CKAVView::OpenTrace, nullptr, &CKAVView::OpenOrl}},
-        {CommandId::FileSave, {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
+        {CommandId::FileOpen,
+         {&CKAVView::OpenOpm, &CKAVView::OpenKav, &CKAVView::OpenTrace, nullptr, &CKAVView::OpenOrl}},
+        {CommandId::FileSave,
+         {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
         {CommandId::FileSaveAsCsv,
          {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
         {CommandId::FileSaveAs,
          {&CKAVView::SaveOpmDocument, &CKAVView::SaveKavDocument, &CKAVView::SaveTraceDocument, nullptr,
           &CKAVView::SaveOrlDocument}},
         {CommandId::FilePrint,
-         {&CKAVView::PrintReport, &CKAVView::PrintReport, &CKAVView::PrintPagePicture, &CKAVView::PrintPagePicture,
-          &CKAVView::PrintReport}},
+         {&CKAVView::PrintReport, &CKAVView::PrintReport, &CKAVView::PrintPagePicture,
+          &CKAVView::PrintPagePicture, &CKAVView::PrintReport}},
         {CommandId::FilePrintPreview,
          {&CKAVView::PreviewReport, &CKAVView::PreviewReport, &CKAVView::PrintPagePicture,
           &CKAVView::PrintPagePicture, &CKAVView::PreviewReport}},
@@ -280,7 +283,8 @@ void CKAVView::SaveKavDocument()
 
 void CKAVView::SaveTraceDocument()
 {
-    SaveDocument(this, "TRACE File(*.trace) | *.trace ||", OutputKind::TraceDocument, &WriteTraceDocument, m_Store);
+    SaveDocument(this, "TRACE File(*.trace) | *.trace ||", OutputKind::TraceDocument, &WriteTraceDocument,
+                 m_Store);
 }
 
 void CKAVView::SaveOrlDocument()

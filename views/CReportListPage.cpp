@@ -5,7 +5,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
-CReportListPage::CReportListPage(QWidget* parent) : QWidget(parent), m_List(new QTableView(this)), m_Model(new ReportListModel(this))
+CReportListPage::CReportListPage(QWidget* parent)
+    : QWidget(parent), m_List(new QTableView(this)), m_Model(new ReportListModel(this))
 {
     m_List->setObjectName("list1001");
     m_List->setModel(m_Model);

@@ -2,7 +2,8 @@
 
 // The commands of the menus, toolbar and keys, by the ids the instrument's
 // software has always used for them.
-enum class CommandId : int {
+enum class CommandId : int
+{
     FileNew = 57600,
     FileOpen = 57601,
     FileSave = 57603,

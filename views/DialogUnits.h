@@ -10,8 +10,17 @@
 constexpr double PixelsPerDialogUnitX = 1.5;
 constexpr double PixelsPerDialogUnitY = 1.625;
 
-inline int DialogUnitsToPixelsX(int units) { return static_cast<int>(units * PixelsPerDialogUnitX + 0.5); }
-inline int DialogUnitsToPixelsY(int units) { return static_cast<int>(units * PixelsPerDialogUnitY + 0.5); }
+inline int DialogUnitsToPixelsX(int units)
+{
+    return static_cast<int>(units * PixelsPerDialogUnitX + 0.5);
+}
+inline int DialogUnitsToPixelsY(int units)
+{
+    return static_cast<int>(units * PixelsPerDialogUnitY + 0.5);
+}
 
 // The view's form: 742 x 398 dialog units.
-inline QSize ViewFormSize() { return QSize(DialogUnitsToPixelsX(742), DialogUnitsToPixelsY(398)); }
+inline QSize ViewFormSize()
+{
+    return QSize(DialogUnitsToPixelsX(742), DialogUnitsToPixelsY(398));
+}

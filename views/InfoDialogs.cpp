@@ -9,8 +9,7 @@ namespace {
 constexpr int ShortLimit = 20;
 constexpr int LongLimit = 50;
 
-template <class Dialog>
-void EditInformation(QWidget* owner, InfoFields& fields)
+template <class Dialog> void EditInformation(QWidget* owner, InfoFields& fields)
 {
     Dialog dialog(owner);
     dialog.LoadFrom(fields);

@@ -16,7 +16,8 @@ void Warn(QWidget* owner, const QString& text)
 void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 {
     Warn(owner, QString("Could not save %1.\n%2")
-                    .arg(QDir::toNativeSeparators(FromFileSystemPath(result.path)), QString::fromStdString(result.reason)));
+                    .arg(QDir::toNativeSeparators(FromFileSystemPath(result.path)),
+                         QString::fromStdString(result.reason)));
 }
 } // namespace
 
@@ -44,15 +45,17 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
 
 bool ConfirmReplace(QWidget* owner, const QString& path)
 {
-    const QString text = QString("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
-    return Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::YesNo, MessageIcon::Warning) ==
-           MessageAnswer::Yes;
+    const QString text =
+        QString("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+    return Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::YesNo,
+                                      MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
 bool ConfirmStopAutoTrace(QWidget* owner)
 {
-    return Prompts::Current().Message(owner, "This will stop the AutoTrace,Do you continue?", ApplicationTitle,
-                                      MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+    return Prompts::Current().Message(owner, "This will stop the AutoTrace,Do you continue?",
+                                      ApplicationTitle, MessageButtons::YesNo,
+                                      MessageIcon::Question) == MessageAnswer::Yes;
 }
 
 void ShowNotReadable(QWidget* owner, const QString& path)

@@ -11,7 +11,10 @@ struct PixelRect
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
-    static PixelRect From(const QRect& rect) { return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()}; }
+    static PixelRect From(const QRect& rect)
+    {
+        return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+    }
     bool operator==(const PixelRect& other) const
     {
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;

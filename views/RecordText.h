@@ -7,8 +7,7 @@
 
 // Record texts are single-byte, zero-padded fields that may fill their whole
 // width without a terminator.
-template <size_t N>
-QString RecordText(const char (&field)[N])
+template <size_t N> QString RecordText(const char (&field)[N])
 {
     return QString::fromLatin1(field, static_cast<qsizetype>(strnlen(field, N)));
 }

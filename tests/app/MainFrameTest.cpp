@@ -7,8 +7,8 @@
 #include "COrlListPage.h"
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
-#include "ScriptedPrompts.h"
 #include "Screenshots.h"
+#include "ScriptedPrompts.h"
 #include "Tabs.h"
 
 #include <QDialog>
@@ -95,13 +95,15 @@ private slots:
         QCOMPARE(menus[2]->text(), QString("Help(&H)"));
         QCOMPARE(ItemTexts(menus[2]->menu()), QStringList({"About KAV(&A)..."}));
         QCOMPARE(f.Frame().Action(CommandId::FileOpen)->statusTip(), QString("Opens an exiting document"));
-        QCOMPARE(f.Frame().Action(CommandId::FilePrint)->statusTip(), QString("Prints all or part of the document "));
+        QCOMPARE(f.Frame().Action(CommandId::FilePrint)->statusTip(),
+                 QString("Prints all or part of the document "));
         QVERIFY(f.Frame().Action(CommandId::FileSaveAsCsv)->statusTip().isEmpty());
 
-        const std::map<CommandId, QKeySequence> keys = {
-            {CommandId::FileNew, QKeySequence("Ctrl+N")}, {CommandId::FileOpen, QKeySequence("Ctrl+O")},
-            {CommandId::FileSave, QKeySequence("Ctrl+S")}, {CommandId::FileSaveAs, QKeySequence("Ctrl+Shift+S")},
-            {CommandId::FilePrint, QKeySequence("Ctrl+P")}};
+        const std::map<CommandId, QKeySequence> keys = {{CommandId::FileNew, QKeySequence("Ctrl+N")},
+                                                        {CommandId::FileOpen, QKeySequence("Ctrl+O")},
+                                                        {CommandId::FileSave, QKeySequence("Ctrl+S")},
+                                                        {CommandId::FileSaveAs, QKeySequence("Ctrl+Shift+S")},
+                                                        {CommandId::FilePrint, QKeySequence("Ctrl+P")}};
         for (const auto& [id, key] : keys)
             QCOMPARE(f.Frame().Action(id)->shortcut(), key);
         // The edit keys without a handler must reach a focused grid or editor.
@@ -134,7 +136,8 @@ private slots:
         for (int tab : {TabKav, TabTrace, TabKav, TabAutoTrace, TabKav, TabOrl, TabKav, TabOpm}) {
             QVERIFY(f.View().SelectTab(tab));
             QCOMPARE(f.EditEnabled(), tab == TabKav);
-            QCOMPARE(f.Frame().Action(CommandId::FileSave)->isEnabled(), tab != TabTrace && tab != TabAutoTrace);
+            QCOMPARE(f.Frame().Action(CommandId::FileSave)->isEnabled(),
+                     tab != TabTrace && tab != TabAutoTrace);
             const int before = dialogs;
             f.Frame().OnCommand(CommandId::EditCableInfo);
             QCOMPARE(dialogs - before, tab == TabKav ? 1 : 0);

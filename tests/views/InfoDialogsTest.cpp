@@ -1,5 +1,5 @@
-#include "DialogRunner.h"
 #include "InfoDialogs.h"
+#include "DialogRunner.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,12 +53,20 @@ private slots:
     {
         const CJobInfoDlg job;
         QCOMPARE(job.windowTitle(), QString("Job Information"));
-        QCOMPARE(Limits(job), (std::map<int, int>{{1057, 20}, {1063, 20}, {1058, 50}, {1059, 20}, {1062, 20},
-                                                  {1060, 20}, {1051, 20}, {1061, 20}, {1052, 20}}));
+        QCOMPARE(Limits(job), (std::map<int, int>{{1057, 20},
+                                                  {1063, 20},
+                                                  {1058, 50},
+                                                  {1059, 20},
+                                                  {1062, 20},
+                                                  {1060, 20},
+                                                  {1051, 20},
+                                                  {1061, 20},
+                                                  {1052, 20}}));
         const CCableInfoDlg cable;
         QCOMPARE(cable.windowTitle(), QString("Cable Information"));
-        QCOMPARE(Limits(cable), (std::map<int, int>{{1017, 20}, {1048, 20}, {1046, 20}, {1049, 20}, {1047, 20},
-                                                    {1050, 20}, {1064, 50}}));
+        QCOMPARE(Limits(cable),
+                 (std::map<int, int>{
+                     {1017, 20}, {1048, 20}, {1046, 20}, {1049, 20}, {1047, 20}, {1050, 20}, {1064, 50}}));
         const CSystemInfoDlg system;
         QCOMPARE(system.windowTitle(), QString("System Information"));
         QCOMPARE(Limits(system), (std::map<int, int>{{1053, 20}, {1054, 20}, {1055, 20}, {1056, 20}}));

@@ -13,8 +13,7 @@ void AppendName(QByteArray& bytes, const char* name)
     bytes.append(field);
 }
 
-template <class T>
-void AppendLittleEndian(QByteArray& bytes, T value)
+template <class T> void AppendLittleEndian(QByteArray& bytes, T value)
 {
     unsigned char raw[sizeof(T)];
     std::memcpy(raw, &value, sizeof(T)); // the test machines are little-endian, as the files are

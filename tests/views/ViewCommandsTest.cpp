@@ -59,9 +59,13 @@ private:
 
     static QStringList ExpectedOpmRow(int number, const OpmReading& reading)
     {
-        return {QString::number(number), reading.cable, reading.fiber,
-                Printed("%.2f", reading.power) + "dBm", Printed("%.2f", reading.reference) + "dBm",
-                QString::number(reading.waveLength) + "nm", BcdText(reading.date, 4, '-', 2),
+        return {QString::number(number),
+                reading.cable,
+                reading.fiber,
+                Printed("%.2f", reading.power) + "dBm",
+                Printed("%.2f", reading.reference) + "dBm",
+                QString::number(reading.waveLength) + "nm",
+                BcdText(reading.date, 4, '-', 2),
                 BcdText(reading.time, 3, ':', 1)};
     }
 
@@ -104,10 +108,11 @@ private slots:
         WriteFile(f.Path("orl.bin"), OrlFile(&OrlSample, 1));
         f.prompts.QueueFile(f.Path("orl.bin"));
         f.Run(CommandId::FileOpen, TabOrl);
-        QCOMPARE(RowOf(f.view.OrlPage(), 0),
-                 QStringList({"1", OrlSample.cable, OrlSample.fiber, QString::number(OrlSample.waveLength) + "nm",
-                              Printed("%.2f", OrlSample.returnLoss) + "dB", BcdText(OrlSample.date, 4, '-', 2),
-                              BcdText(OrlSample.time, 3, ':', 1)}));
+        QCOMPARE(
+            RowOf(f.view.OrlPage(), 0),
+            QStringList({"1", OrlSample.cable, OrlSample.fiber, QString::number(OrlSample.waveLength) + "nm",
+                         Printed("%.2f", OrlSample.returnLoss) + "dB", BcdText(OrlSample.date, 4, '-', 2),
+                         BcdText(OrlSample.time, 3, ':', 1)}));
 
         WriteFile(f.Path("opm.bin"), OpmFile(&FirstReading, 1));
         f.prompts.QueueFile(f.Path("opm.bin"));
@@ -202,7 +207,8 @@ private slots:
             f.prompts.QueueFile(samples + form.file);
             f.Run(CommandId::FileOpen, TabKav);
             QCOMPARE(f.view.m_KavWaveCount, form.waves);
-            const size_t records = form.waves == 3 ? f.store.GetKavRecords3().size() : f.store.GetKavRecords2().size();
+            const size_t records =
+                form.waves == 3 ? f.store.GetKavRecords3().size() : f.store.GetKavRecords2().size();
             QVERIFY(records > 0);
 
             f.prompts.QueueFile(f.Path(form.csvName));
@@ -243,11 +249,15 @@ private slots:
         {
             CommandId id;
             int tab;
-        } nothing[] = {{CommandId::FileOpen, TabAutoTrace}, {CommandId::FileSave, TabTrace},
-                       {CommandId::FileSave, TabAutoTrace}, {CommandId::FileSaveAsCsv, TabTrace},
-                       {CommandId::FileSaveAsCsv, TabAutoTrace}, {CommandId::FileSaveAs, TabAutoTrace},
+        } nothing[] = {{CommandId::FileOpen, TabAutoTrace},
+                       {CommandId::FileSave, TabTrace},
+                       {CommandId::FileSave, TabAutoTrace},
+                       {CommandId::FileSaveAsCsv, TabTrace},
+                       {CommandId::FileSaveAsCsv, TabAutoTrace},
+                       {CommandId::FileSaveAs, TabAutoTrace},
                        // no loss-test file read yet
-                       {CommandId::FileSave, TabKav}, {CommandId::FileSaveAsCsv, TabKav}};
+                       {CommandId::FileSave, TabKav},
+                       {CommandId::FileSaveAsCsv, TabKav}};
         for (const auto& cell : nothing) {
             f.Run(cell.id, cell.tab);
             QVERIFY(f.prompts.Asked().empty());
@@ -257,12 +267,12 @@ private slots:
     }
 };
 
-const OpmReading ViewCommandsTest::FirstReading = {"C1", "F1", -12.5f, -3.0f, 1, 1310, 0, {0x20, 0x17, 0x06, 0x15},
-                                                   {0x14, 0x05, 0x09, 0x00}};
-const OpmReading ViewCommandsTest::SecondReading = {"CABLE-2", "FIBER-12", -7.125f, -2.5f, 1, 1550, 0,
-                                                    {0x20, 0x24, 0x11, 0x30}, {0x23, 0x59, 0x58, 0x00}};
-const OrlReading ViewCommandsTest::OrlSample = {"R1", "F9", 1550, 45.32f, {0x20, 0x17, 0x06, 0x15},
-                                                {0x14, 0x05, 0x09, 0x00}};
+const OpmReading ViewCommandsTest::FirstReading = {
+    "C1", "F1", -12.5f, -3.0f, 1, 1310, 0, {0x20, 0x17, 0x06, 0x15}, {0x14, 0x05, 0x09, 0x00}};
+const OpmReading ViewCommandsTest::SecondReading = {
+    "CABLE-2", "FIBER-12", -7.125f, -2.5f, 1, 1550, 0, {0x20, 0x24, 0x11, 0x30}, {0x23, 0x59, 0x58, 0x00}};
+const OrlReading ViewCommandsTest::OrlSample = {
+    "R1", "F9", 1550, 45.32f, {0x20, 0x17, 0x06, 0x15}, {0x14, 0x05, 0x09, 0x00}};
 
 QTEST_MAIN(ViewCommandsTest)
 #include "ViewCommandsTest.moc"

@@ -51,7 +51,8 @@ private:
     static void AddOpm(CDataStore& store, int count)
     {
         for (int i = 0; i < count; ++i)
-            store.AddOpmRecord("C" + std::to_string(i), "F1", "1310nm", "-1.00dBm", "-2.00dBm", "2017-06-15", "14:05:09");
+            store.AddOpmRecord("C" + std::to_string(i), "F1", "1310nm", "-1.00dBm", "-2.00dBm", "2017-06-15",
+                               "14:05:09");
     }
 
 private slots:
@@ -78,8 +79,8 @@ private slots:
         QCOMPARE(f.view.SelectedTab(), int(TabOpm));
         for (int tab = 0; tab < TabCount; ++tab)
             QCOMPARE(f.view.PageOfTab(tab)->isVisible(), tab == TabOpm);
-        QCOMPARE(Titles(f.view.OpmPage()),
-                 QStringList({"Record", "Cable", "Fiber", "Power", "Reference", "Wavelength", "Date", "Time"}));
+        QCOMPARE(Titles(f.view.OpmPage()), QStringList({"Record", "Cable", "Fiber", "Power", "Reference",
+                                                        "Wavelength", "Date", "Time"}));
         QCOMPARE(f.view.OpmPage()->RowCount(), 0);
         QCOMPARE(g_KavTabActive, 0);
 
@@ -186,7 +187,8 @@ private slots:
         const float sx = 2.0f;
         const QRect chart = f.view.TracePage()->ChartRect();
         QCOMPARE(chart.left(), static_cast<int>(40 * sx));
-        QCOMPARE(chart.left() + chart.width(), form.width() * 2 + static_cast<int>((600 - form.width()) * sx));
+        QCOMPARE(chart.left() + chart.width(),
+                 form.width() * 2 + static_cast<int>((600 - form.width()) * sx));
         QCOMPARE(chart.top(), 10);
         QCOMPARE(f.trace.chartRect, chart);
     }
