@@ -15,7 +15,6 @@ class ByteReader
 public:
     explicit ByteReader(ByteSpan bytes, size_t position = 0) : m_Bytes(bytes), m_Position(position) {}
 
-    size_t Position() const { return m_Position; }
     void Seek(size_t position) { m_Position = position; }
     void Skip(size_t count) { m_Position += count; }
 
