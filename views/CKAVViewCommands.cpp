@@ -16,7 +16,6 @@
 #include "SaveTarget.h"
 #include "Tabs.h"
 
-#include <QFileInfo>
 
 #include <array>
 
