@@ -12,9 +12,11 @@
 #include "Tabs.h"
 
 #include <QDialog>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -196,6 +198,19 @@ private slots:
         QCOMPARE(f.View().OrlPage()->CellText(0, 1), QString("R7"));
         QCOMPARE(prompts.MessageTexts().size(), 1);
         QVERIFY(prompts.MessageTexts().front().contains("missing.bin"));
+
+        // A file dropped on the window opens the same way.
+        QMimeData data;
+        data.setUrls(
+            {QUrl::fromLocalFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/opm-readings.bin")});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&f.Frame(), &enter);
+        QVERIFY(enter.isAccepted());
+        QCoreApplication::sendEvent(&f.Frame(), &drop);
+        QCOMPARE(f.View().SelectedTab(), int(TabOpm));
+        QVERIFY(f.View().OpmPage()->RowCount() > 0);
+        QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
     }
 
     void screenshotsOfEveryTab()
