@@ -2,8 +2,7 @@
 
 const char* const UsageText = "usage: kav-convert FILE [--info] [--csv OUT] [--document OUT]";
 
-namespace
-{
+namespace {
 ParsedCommandLine Refuse(const std::string& error)
 {
     ParsedCommandLine parsed;

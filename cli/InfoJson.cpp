@@ -23,12 +23,13 @@ std::string JsonString(const std::string& text)
 
 std::string InfoJson(const LoadedFile& f)
 {
-    std::string json = "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
+    std::string json =
+        "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
     const FileKind kind = f.kind;
     if (kind == FileKind::KavResult || kind == FileKind::KavDocument) {
         json += ",\"waveCount\":" + std::to_string(f.waveCount);
-        json += ",\"wavelengths\":[" + std::to_string(f.waveLengths[0]) + "," + std::to_string(f.waveLengths[1]) +
-                "," + std::to_string(f.waveLengths[2]) + "]";
+        json += ",\"wavelengths\":[" + std::to_string(f.waveLengths[0]) + "," +
+                std::to_string(f.waveLengths[1]) + "," + std::to_string(f.waveLengths[2]) + "]";
         json += ",\"groups\":[";
         const CableGroups& groups = f.store.m_CableGroups;
         const auto records = static_cast<int32_t>(f.RecordCount());

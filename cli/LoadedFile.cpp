@@ -6,14 +6,22 @@
 #include "FixedDecimal.h"
 #include "ResultFileDecoders.h"
 
-namespace
-{
+namespace {
 // Larger than any result file or document the instrument or the program makes.
 constexpr size_t ReadLimit = size_t(1) << 30;
 
-bool IsOpm(FileKind k) { return k == FileKind::OpmResult || k == FileKind::OpmDocument; }
-bool IsKav(FileKind k) { return k == FileKind::KavResult || k == FileKind::KavDocument; }
-bool IsOrl(FileKind k) { return k == FileKind::OrlResult || k == FileKind::OrlDocument; }
+bool IsOpm(FileKind k)
+{
+    return k == FileKind::OpmResult || k == FileKind::OpmDocument;
+}
+bool IsKav(FileKind k)
+{
+    return k == FileKind::KavResult || k == FileKind::KavDocument;
+}
+bool IsOrl(FileKind k)
+{
+    return k == FileKind::OrlResult || k == FileKind::OrlDocument;
+}
 
 std::string RefusalReason(DecodeResult result)
 {

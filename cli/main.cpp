@@ -8,9 +8,15 @@
 
 #include <cstdio>
 
-namespace
+namespace {
+enum ExitStatus
 {
-enum ExitStatus { Done = 0, UsageError = 2, CannotRead = 3, Refused = 4, CannotWrite = 5 };
+    Done = 0,
+    UsageError = 2,
+    CannotRead = 3,
+    Refused = 4,
+    CannotWrite = 5
+};
 
 int Fail(int status, const std::string& name, const std::string& reason)
 {

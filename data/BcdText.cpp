@@ -1,7 +1,6 @@
 #include "BcdText.h"
 
-namespace
-{
+namespace {
 void AppendHexByte(std::string& out, uint8_t byte)
 {
     static const char Digits[] = "0123456789abcdef";

@@ -10,9 +10,9 @@ CDataStore& CDataStore::GetInstance()
     return store;
 }
 
-void CDataStore::AddOpmRecord(const std::string& cable, const std::string& fiber, const std::string& waveLength,
-                              const std::string& power, const std::string& reference, const std::string& date,
-                              const std::string& time)
+void CDataStore::AddOpmRecord(const std::string& cable, const std::string& fiber,
+                              const std::string& waveLength, const std::string& power,
+                              const std::string& reference, const std::string& date, const std::string& time)
 {
     OpmRecord record{};
     SetFieldName(record.Cable, cable);
@@ -25,8 +25,9 @@ void CDataStore::AddOpmRecord(const std::string& cable, const std::string& fiber
     m_OpmRecords.push_back(record);
 }
 
-void CDataStore::AddOrlRecord(const std::string& cable, const std::string& fiber, const std::string& waveLength,
-                              const std::string& orlValue, const std::string& date, const std::string& time)
+void CDataStore::AddOrlRecord(const std::string& cable, const std::string& fiber,
+                              const std::string& waveLength, const std::string& orlValue,
+                              const std::string& date, const std::string& time)
 {
     OrlRecord record{};
     SetFieldName(record.Cable, cable);
@@ -38,8 +39,9 @@ void CDataStore::AddOrlRecord(const std::string& cable, const std::string& fiber
     m_OrlRecords.push_back(record);
 }
 
-void CDataStore::AddKavRecord3(const std::string& cable, const std::string& fiber, const int32_t waveLength[3],
-                               const KavTriples& values, const std::string& date, const std::string& time)
+void CDataStore::AddKavRecord3(const std::string& cable, const std::string& fiber,
+                               const int32_t waveLength[3], const KavTriples& values, const std::string& date,
+                               const std::string& time)
 {
     KavRecord3 record{};
     SetFieldName(record.Cable, cable);
@@ -60,8 +62,9 @@ void CDataStore::AddKavRecord3(const std::string& cable, const std::string& fibe
     m_KavRecords3.push_back(record);
 }
 
-void CDataStore::AddKavRecord2(const std::string& cable, const std::string& fiber, const int32_t waveLength[3],
-                               const KavTriples& values, const std::string& date, const std::string& time)
+void CDataStore::AddKavRecord2(const std::string& cable, const std::string& fiber,
+                               const int32_t waveLength[3], const KavTriples& values, const std::string& date,
+                               const std::string& time)
 {
     KavRecord2 record{};
     SetFieldName(record.Cable, cable);

@@ -16,7 +16,7 @@
 class CDataStore
 {
 public:
-    static constexpr int32_t KavModeNone = 1;   // no loss-test file decoded yet
+    static constexpr int32_t KavModeNone = 1; // no loss-test file decoded yet
     static constexpr int32_t KavModeThree = 1490;
     static constexpr int32_t KavModeTwo = 0;
     static constexpr size_t PathCapacity = 255; // paths keep at most 254 characters

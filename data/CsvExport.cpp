@@ -7,8 +7,7 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 const char* const LineEnd = "\r\n";
 
 // A field holding a separator, a quote or a line break is quoted so that it
@@ -95,10 +94,11 @@ std::string OpmCsvBytes(const CDataStore& store)
 
 std::string KavCsvBytes(const CDataStore& store, int waveCount)
 {
-    std::string out = std::string("Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
-                                  "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
-                                  "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time") +
-                      LineEnd;
+    std::string out =
+        std::string("Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
+                    "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
+                    "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time") +
+        LineEnd;
     if (waveCount == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);
         AppendKavLines(out, store.GetKavRecords2());

@@ -13,8 +13,7 @@
 #error "documents are written as little-endian memory images"
 #endif
 
-namespace
-{
+namespace {
 constexpr size_t OpmReservedSize = 600;
 // Far beyond any document the program writes; a longer file is refused
 // without being read whole.
@@ -22,8 +21,8 @@ constexpr size_t DocumentLimit = size_t(1) << 30;
 
 void AppendU32(std::string& out, uint32_t value)
 {
-    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-                           static_cast<char>(value >> 24)};
+    const char bytes[4] = {static_cast<char>(value), static_cast<char>(value >> 8),
+                           static_cast<char>(value >> 16), static_cast<char>(value >> 24)};
     out.append(bytes, 4);
 }
 
@@ -34,8 +33,7 @@ template <typename Record> void AppendRecords(std::string& out, const std::vecto
 }
 
 // Records follow a count at `offset` and fill the rest exactly.
-template <typename Record>
-bool ReadRecords(ByteSpan bytes, size_t offset, std::vector<Record>& records)
+template <typename Record> bool ReadRecords(ByteSpan bytes, size_t offset, std::vector<Record>& records)
 {
     if (bytes.size < offset + 4)
         return false;
@@ -64,7 +62,8 @@ WriteResult WriteDocument(const std::string& path, const std::string& bytes, std
     return result;
 }
 
-template <typename Reader> DecodeResult ReadDocumentFile(const std::string& path, CDataStore& store, Reader read)
+template <typename Reader>
+DecodeResult ReadDocumentFile(const std::string& path, CDataStore& store, Reader read)
 {
     const FileBytes file = ReadFileBytes(path, DocumentLimit);
     if (!file.opened)

@@ -25,7 +25,8 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
         result.bytes.reserve(static_cast<size_t>(size < limit ? size : limit));
     char chunk[65536];
     while (result.bytes.size() < limit) {
-        const size_t wanted = limit - result.bytes.size() < sizeof chunk ? limit - result.bytes.size() : sizeof chunk;
+        const size_t wanted =
+            limit - result.bytes.size() < sizeof chunk ? limit - result.bytes.size() : sizeof chunk;
         in.read(chunk, static_cast<std::streamsize>(wanted));
         const auto got = static_cast<size_t>(in.gcount());
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);

@@ -8,15 +8,16 @@
 #include <algorithm>
 #include <cctype>
 
-namespace
-{
+namespace {
 bool EndsWithIgnoringCase(const std::string& text, const std::string& ending)
 {
     if (text.size() < ending.size())
         return false;
     return std::equal(ending.begin(), ending.end(), text.end() - static_cast<std::ptrdiff_t>(ending.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                  std::tolower(static_cast<unsigned char>(b)); });
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) ==
+                                 std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 } // namespace
 

@@ -7,8 +7,18 @@
 // What a file given on the command line or dropped on the window is, from its
 // content: the three result-file signatures, the trace mark 165 at bytes
 // 24-27, else by its ending the program's own document of that kind.
-enum class FileKind { Unknown, OpmResult, KavResult, OrlResult, TraceResult, OpmDocument, KavDocument, OrlDocument,
-                      TraceDocument };
+enum class FileKind
+{
+    Unknown,
+    OpmResult,
+    KavResult,
+    OrlResult,
+    TraceResult,
+    OpmDocument,
+    KavDocument,
+    OrlDocument,
+    TraceDocument
+};
 
 struct Recognition
 {

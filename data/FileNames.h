@@ -4,7 +4,14 @@
 #include <string>
 
 // The kinds of file the program writes, with their accepted endings.
-enum class OutputKind { Csv, OpmDocument, OrlDocument, KavDocument, TraceDocument };
+enum class OutputKind
+{
+    Csv,
+    OpmDocument,
+    OrlDocument,
+    KavDocument,
+    TraceDocument
+};
 
 // The extension rule of the save dialogs: a chosen name containing a dot must
 // end exactly in the kind's extension in lower or upper case (".csv", ".CSV");

@@ -6,8 +6,7 @@
 #include <limits>
 #include <vector>
 
-namespace
-{
+namespace {
 constexpr uint64_t PowerOfTen[] = {1, 10, 100, 1000};
 
 struct Decomposed

@@ -4,8 +4,7 @@
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
 
-namespace
-{
+namespace {
 void ReadRoundedTriple(ByteReader& reader, float (&triple)[3], int decimals)
 {
     for (float& value : triple)

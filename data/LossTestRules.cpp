@@ -3,8 +3,7 @@
 #include "FieldText.h"
 #include "FixedDecimal.h"
 
-namespace
-{
+namespace {
 // NaN fails every comparison, so it is outside every range.
 bool Shown(float v)
 {
@@ -35,10 +34,9 @@ void AppendPower(std::string& out, float reference, float loss)
 
 template <typename Record> KavRecordView MakeView(const Record& r, int waveCount)
 {
-    return KavRecordView{waveCount,     r.Cable,       sizeof r.Cable, r.Fiber,    sizeof r.Fiber,
-                         r.WaveLength,  r.LossAB,      r.LossBA,       r.RefAB,    r.RefBA,
-                         r.Threshold,   r.Length,      r.OrlAB,        r.OrlBA,    r.Date,
-                         sizeof r.Date, r.Time,        sizeof r.Time};
+    return KavRecordView{waveCount, r.Cable,  sizeof r.Cable, r.Fiber,       sizeof r.Fiber, r.WaveLength,
+                         r.LossAB,  r.LossBA, r.RefAB,        r.RefBA,       r.Threshold,    r.Length,
+                         r.OrlAB,   r.OrlBA,  r.Date,         sizeof r.Date, r.Time,         sizeof r.Time};
 }
 } // namespace
 

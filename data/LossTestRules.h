@@ -10,7 +10,8 @@
 // CSV export and the report, so all three always agree.
 
 // The 17 columns of the loss-test table and CSV export, in order.
-enum class KavColumn {
+enum class KavColumn
+{
     Cable,
     Fiber,
     WaveLength,

@@ -4,12 +4,21 @@
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
 
-namespace
-{
+namespace {
 const char* const UnitTexts[] = {" ", "dBm", "w", "mw", "uw", "nw", "pw", "dB"};
 constexpr uint16_t UnitCount = 8;
 
-enum ListColumn { Number, Cable, Fiber, Power, Reference, WaveLength, Date, Time };
+enum ListColumn
+{
+    Number,
+    Cable,
+    Fiber,
+    Power,
+    Reference,
+    WaveLength,
+    Date,
+    Time
+};
 } // namespace
 
 DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)

@@ -4,9 +4,17 @@
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
 
-namespace
+namespace {
+enum ListColumn
 {
-enum ListColumn { Number, Cable, Fiber, WaveLength, OrlValue, Date, Time };
+    Number,
+    Cable,
+    Fiber,
+    WaveLength,
+    OrlValue,
+    Date,
+    Time
+};
 }
 
 DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)

@@ -4,7 +4,8 @@
 
 // What a decode did. The user interface turns it into the message the user
 // sees in one place; decoders never talk to the user.
-enum class DecodeResult {
+enum class DecodeResult
+{
     Ok,
     CannotOpen,   // the file could not be opened or read
     BadSignature, // not the expected result file: "File error!"
@@ -23,7 +24,8 @@ inline bool IsFileError(DecodeResult result)
 // What writing an output file did.
 struct WriteResult
 {
-    enum class Status {
+    enum class Status
+    {
         Ok,
         Refused,    // the file name's ending is not accepted; nothing written, nothing said
         CannotOpen, // the target cannot be opened for writing (locked, read-only, no folder)

@@ -7,8 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace
-{
+namespace {
 namespace fs = std::filesystem;
 
 WriteResult Failure(WriteResult::Status status, const std::string& path, const std::string& reason)
@@ -31,8 +30,10 @@ std::string SystemReason(const char* fallback)
 fs::path TemporaryNameFor(const fs::path& target)
 {
     static std::atomic<unsigned> counter{0};
-    const auto ticks = static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string name = ".kav-" + std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++) + ".tmp";
+    const auto ticks =
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::string name =
+        ".kav-" + std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++) + ".tmp";
     return target.parent_path() / name;
 }
 } // namespace
@@ -74,7 +75,8 @@ WriteResult StagedFile::Stage(const std::string& path, const std::string& bytes)
         errno = 0;
         std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
         if (!probe)
-            return Failure(WriteResult::Status::CannotOpen, path, SystemReason("cannot be opened for writing"));
+            return Failure(WriteResult::Status::CannotOpen, path,
+                           SystemReason("cannot be opened for writing"));
         // A device or pipe (/dev/null, a named pipe) is written to, never
         // replaced by a file.
         if (!fs::is_regular_file(existing)) {

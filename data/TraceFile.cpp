@@ -7,8 +7,7 @@
 
 #include <cmath>
 
-namespace
-{
+namespace {
 constexpr size_t MarkOffset = 24;
 
 std::string DateTimeText(ByteReader& reader)

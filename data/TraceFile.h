@@ -15,9 +15,9 @@ struct TraceFileContents
     std::string reference;   // "%.2f"
     std::string minimum;     // by the statistics display rule ("Low", "High", "%.2f")
     std::string maximum;
-    std::string average;     // "N/A" for a trace without samples
-    std::string waveLength;  // "%d"
-    std::string start;       // "YYYY-MM-DD hh:mm:ss"
+    std::string average;    // "N/A" for a trace without samples
+    std::string waveLength; // "%d"
+    std::string start;      // "YYYY-MM-DD hh:mm:ss"
     std::string end;
     float averageValue = 0.0f;
     int sampleCount = 0;

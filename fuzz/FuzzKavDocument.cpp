@@ -1,5 +1,5 @@
-#include "StoreChecks.h"
 #include "Documents.h"
+#include "StoreChecks.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
-#include "StoreChecks.h"
 #include "ResultFileDecoders.h"
+#include "StoreChecks.h"
 
 #include <cstddef>
 #include <cstdint>

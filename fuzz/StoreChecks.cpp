@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace
-{
+namespace {
 using Writer = std::string (*)(const CDataStore&);
 using Reader = DecodeResult (*)(ByteSpan, CDataStore&);
 

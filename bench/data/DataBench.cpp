@@ -10,8 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace
-{
+namespace {
 constexpr size_t MaxRecords = 65535;
 
 // The two large files, written once into the temporary folder.

@@ -4,8 +4,7 @@
 #include <cstdlib>
 #include <new>
 
-namespace
-{
+namespace {
 std::atomic<size_t> g_LiveBytes{0};
 
 // Each block carries its size in front, aligned for any type.

@@ -15,8 +15,7 @@
 #include <iterator>
 #include <random>
 
-namespace
-{
+namespace {
 namespace fs = std::filesystem;
 
 std::string ReadFile(const fs::path& path)
@@ -57,7 +56,8 @@ protected:
     RunResult Convert(const std::string& arguments) const
     {
         const std::string out = Path("stdout.txt"), err = Path("stderr.txt");
-        const std::string command = std::string("'") + KAV_CONVERT + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
+        const std::string command =
+            std::string("'") + KAV_CONVERT + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
         const int raw = std::system(command.c_str());
         RunResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
         fs::remove(out);
@@ -92,10 +92,11 @@ TEST_F(KavConvert, InfoOfTheLossTestSamples)
     // 12 results, 4 fibers per cable, at 1310/1490/1550 nm.
     std::string groups;
     for (int g = 0; g < 3; ++g)
-        groups += std::string(g ? "," : "") + "{\"cable\":\"CAB-0" + std::to_string(g + 1) + "\",\"start\":" +
-                  std::to_string(4 * g) + ",\"records\":4}";
+        groups += std::string(g ? "," : "") + "{\"cable\":\"CAB-0" + std::to_string(g + 1) +
+                  "\",\"start\":" + std::to_string(4 * g) + ",\"records\":4}";
     EXPECT_EQ(three.out, "{\"kind\":\"kav\",\"records\":12,\"waveCount\":3,\"wavelengths\":[1310,1490,1550],"
-                         "\"groups\":[" + groups + "]}\n");
+                         "\"groups\":[" +
+                             groups + "]}\n");
     EXPECT_EQ(three.err, "");
 
     const RunResult two = Convert(Quoted(Sample("kav-two-wavelengths.bin")) + " --info");
@@ -113,10 +114,10 @@ TEST_F(KavConvert, InfoOfATraceShowsTheTracePageTexts)
     const TraceFileContents& c = expected.contents;
     const RunResult run = Convert(Quoted(sample) + " --info");
     ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "{\"kind\":\"trace\",\"records\":" + c.recordCount + ",\"wavelength\":\"" + c.waveLength +
-                           "\",\"reference\":\"" + c.reference + "\",\"min\":\"" + c.minimum + "\",\"max\":\"" +
-                           c.maximum + "\",\"average\":\"" + c.average + "\",\"start\":\"" + c.start +
-                           "\",\"end\":\"" + c.end + "\"}\n");
+    EXPECT_EQ(run.out, "{\"kind\":\"trace\",\"records\":" + c.recordCount + ",\"wavelength\":\"" +
+                           c.waveLength + "\",\"reference\":\"" + c.reference + "\",\"min\":\"" + c.minimum +
+                           "\",\"max\":\"" + c.maximum + "\",\"average\":\"" + c.average + "\",\"start\":\"" +
+                           c.start + "\",\"end\":\"" + c.end + "\"}\n");
 }
 
 TEST_F(KavConvert, CsvAndDocumentMatchTheProgramsOwnExportAndSaveAs)
@@ -146,14 +147,15 @@ TEST_F(KavConvert, CsvAndDocumentMatchTheProgramsOwnExportAndSaveAs)
         }
         const std::string extension = kind == "tra" ? ".trace" : "." + kind;
         const std::string csvOut = Path("out.csv"), documentOut = Path("out" + extension);
-        const RunResult run = Convert(Quoted(sample) + " --csv " + Quoted(csvOut) + " --document " + Quoted(documentOut));
+        const RunResult run =
+            Convert(Quoted(sample) + " --csv " + Quoted(csvOut) + " --document " + Quoted(documentOut));
         ASSERT_EQ(run.status, 0) << name << run.err;
         EXPECT_EQ(ReadFile(csvOut), csv) << name;
         EXPECT_EQ(ReadFile(documentOut), document) << name;
 
         // The document read back exports the same CSV and saves the same document.
-        const RunResult again = Convert(Quoted(documentOut) + " --csv " + Quoted(Path("again.csv")) + " --document " +
-                                  Quoted(Path("again" + extension)));
+        const RunResult again = Convert(Quoted(documentOut) + " --csv " + Quoted(Path("again.csv")) +
+                                        " --document " + Quoted(Path("again" + extension)));
         ASSERT_EQ(again.status, 0) << name << again.err;
         EXPECT_EQ(ReadFile(Path("again.csv")), csv) << name;
         EXPECT_EQ(ReadFile(Path("again" + extension)), document) << name;
@@ -200,8 +202,8 @@ TEST_F(KavConvert, FileErrorsAreRefused)
 TEST_F(KavConvert, AFailedOutputLeavesNoOutputBehind)
 {
     const std::string csvOut = Path("good.csv");
-    const RunResult run = Convert(Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(csvOut) + " --document " +
-                            Quoted(Path("no/such/folder/x.opm")));
+    const RunResult run = Convert(Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(csvOut) +
+                                  " --document " + Quoted(Path("no/such/folder/x.opm")));
     EXPECT_EQ(run.status, 5);
     EXPECT_NE(run.err.find("no/such/folder/x.opm"), std::string::npos);
     EXPECT_EQ(LineCount(run.err), 1u);

@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <sstream>
 
-namespace
-{
+namespace {
 const char* const KavHeader = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
                               "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
                               "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time\r\n";

@@ -1,5 +1,5 @@
-#include "CsvExport.h"
 #include "Documents.h"
+#include "CsvExport.h"
 #include "ResultFileDecoders.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
@@ -9,14 +9,14 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 const uint16_t Three[3] = {1310, 1490, 1550};
 const uint16_t Two[3] = {1310, 0, 1550};
 
 template <typename Record> bool SameRecords(const std::vector<Record>& a, const std::vector<Record>& b)
 {
-    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(Record)) == 0);
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(Record)) == 0);
 }
 
 uint32_t U32At(const std::string& bytes, size_t offset)

@@ -1,5 +1,5 @@
-#include "FileKind.h"
 #include "FileNames.h"
+#include "FileKind.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
 
@@ -38,9 +38,13 @@ TEST(FileKind, ContentFirstThenTheDocumentEnding)
         EXPECT_EQ(RecognizeFile(path).kind, kind);
     }
     const std::string noise(40, 'x');
-    for (const auto& [name, kind] : std::vector<std::pair<std::string, FileKind>>{
-             {"a.opm", FileKind::OpmDocument}, {"a.ORL", FileKind::OrlDocument}, {"a.Kav", FileKind::KavDocument},
-             {"a.trace", FileKind::TraceDocument}, {"a.bin", FileKind::Unknown}, {"opm", FileKind::Unknown}}) {
+    for (const auto& [name, kind] :
+         std::vector<std::pair<std::string, FileKind>>{{"a.opm", FileKind::OpmDocument},
+                                                       {"a.ORL", FileKind::OrlDocument},
+                                                       {"a.Kav", FileKind::KavDocument},
+                                                       {"a.trace", FileKind::TraceDocument},
+                                                       {"a.bin", FileKind::Unknown},
+                                                       {"opm", FileKind::Unknown}}) {
         WriteBytes(dir.File(name), noise);
         EXPECT_EQ(RecognizeFile(dir.File(name)).kind, kind) << name;
     }

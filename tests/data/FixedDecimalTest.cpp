@@ -9,8 +9,7 @@
 #include <limits>
 #include <random>
 
-namespace
-{
+namespace {
 std::string LibraryText(double value, int decimals)
 {
     char text[512];
@@ -51,9 +50,9 @@ public:
             const float actualValue = RoundThroughText(value, decimals);
             if (expected != actual || !SameFloat(expectedValue, actualValue)) {
                 if (++m_Failures <= 5)
-                    ADD_FAILURE() << "value " << LibraryText(value, 12) << " decimals " << decimals << ": text "
-                                  << actual << " vs " << expected << ", round trip " << actualValue << " vs "
-                                  << expectedValue;
+                    ADD_FAILURE() << "value " << LibraryText(value, 12) << " decimals " << decimals
+                                  << ": text " << actual << " vs " << expected << ", round trip "
+                                  << actualValue << " vs " << expectedValue;
             }
         }
     }
@@ -67,11 +66,31 @@ private:
 TEST(FixedDecimal, TiesAndSignsAsTheCLibraryPrintsThem)
 {
     Checker checker;
-    for (float v : {0.125f, 0.375f, 0.005f, 0.015f, 0.0005f, 2.675f, 1.005f, -0.004f, -0.0f, 0.0f, 0.126f,
-                    12.34567f, -12.3456f, 98.0f, 99.995f, 1e-45f, 1e-38f, 16777216.0f, 1099511627776.0f,
-                    std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
-                    std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
-                    std::numeric_limits<float>::quiet_NaN(), -std::numeric_limits<float>::quiet_NaN()})
+    for (float v : {0.125f,
+                    0.375f,
+                    0.005f,
+                    0.015f,
+                    0.0005f,
+                    2.675f,
+                    1.005f,
+                    -0.004f,
+                    -0.0f,
+                    0.0f,
+                    0.126f,
+                    12.34567f,
+                    -12.3456f,
+                    98.0f,
+                    99.995f,
+                    1e-45f,
+                    1e-38f,
+                    16777216.0f,
+                    1099511627776.0f,
+                    std::numeric_limits<float>::max(),
+                    -std::numeric_limits<float>::max(),
+                    std::numeric_limits<float>::infinity(),
+                    -std::numeric_limits<float>::infinity(),
+                    std::numeric_limits<float>::quiet_NaN(),
+                    -std::numeric_limits<float>::quiet_NaN()})
         checker.Check(v);
     for (int k = -4000; k <= 4000; ++k) {
         checker.Check(static_cast<float>(k) / 8.0f);  // exact ties at the third decimal

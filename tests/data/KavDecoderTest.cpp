@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 const uint16_t Three[3] = {1310, 1490, 1550};
 const uint16_t Two[3] = {1310, 0, 1550};
 

@@ -7,8 +7,7 @@
 #include <cstring>
 #include <limits>
 
-namespace
-{
+namespace {
 std::string Text(const char* format, double v)
 {
     char text[64];

@@ -8,17 +8,16 @@
 
 #include <cstdio>
 
-namespace
-{
+namespace {
 // The worked example: one reading of cable C1, fiber F1.
 std::string EightyEightByteFile()
 {
     const unsigned char bytes[] = {
-        'k', 'a', 'v', '1', '2', '.', 'o', 'p', 'm', 's', 'a', 'v', 'e', 0, 1, 0, //
-        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                           //
-        'C', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                       //
-        'F', '1', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,                       //
-        0x00, 0x00, 0x48, 0xC1, 0x00, 0x00, 0x40, 0xC0, 0x01, 0x00, 0x1E, 0x05,   //
+        'k',  'a',  'v',  '1',  '2',  '.',  'o',  'p',  'm',  's',  'a',  'v',  'e', 0, 1, 0, //
+        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        'C',  '1',  0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        'F',  '1',  0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        0x00, 0x00, 0x48, 0xC1, 0x00, 0x00, 0x40, 0xC0, 0x01, 0x00, 0x1E, 0x05,               //
         0x00, 0x00, 0x00, 0x00, 0x20, 0x17, 0x06, 0x15, 0x14, 0x05, 0x09, 0x00};
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
@@ -49,8 +48,9 @@ TEST(OpmDecoder, TheEightyEightByteFile)
     EXPECT_EQ(sink.rows[0], (std::vector<std::string>{"1", "C1", "F1", "-12.50dBm", "-3.00dBm", "1310nm",
                                                       "2017-06-15", "14:05:09"}));
     ASSERT_EQ(store.GetOpmRecords().size(), 1u);
-    EXPECT_EQ(RecordTexts(store.GetOpmRecords()[0]), (std::vector<std::string>{"C1", "F1", "1310nm", "-12.50dBm",
-                                                                               "-3.00dBm", "2017-06-15", "14:05:09"}));
+    EXPECT_EQ(
+        RecordTexts(store.GetOpmRecords()[0]),
+        (std::vector<std::string>{"C1", "F1", "1310nm", "-12.50dBm", "-3.00dBm", "2017-06-15", "14:05:09"}));
 }
 
 TEST(OpmDecoder, SignatureIsExactAndARefusalChangesNothing)

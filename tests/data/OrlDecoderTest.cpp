@@ -30,7 +30,8 @@ TEST(OrlDecoder, RowsAndRecordsOfEveryReading)
 TEST(OrlDecoder, OtherSignaturesAreRefusedWithoutChange)
 {
     CDataStore store;
-    ASSERT_EQ(DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr), DecodeResult::Ok);
+    ASSERT_EQ(DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr),
+              DecodeResult::Ok);
     RecordingSink sink;
     EXPECT_EQ(DecodeOrlBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(1))), store, &sink),
               DecodeResult::BadSignature);

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 const int32_t Waves[3] = {1310, 1490, 1550};
 
 CDataStore::KavTriples NumberedTriples()

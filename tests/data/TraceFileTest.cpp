@@ -1,6 +1,6 @@
+#include "TraceFile.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
-#include "TraceFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace
-{
+namespace {
 TraceRecording Recording(std::vector<float> samples)
 {
     TraceRecording t;
@@ -108,7 +107,8 @@ TEST(TraceFile, NotANumberAndInfiniteSamples)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     CDataStore store;
-    const TraceReadOutcome outcome = ReadTraceBytes(SpanOf(EncodeTraceResult(Recording({-5.0f, inf, nan}))), store);
+    const TraceReadOutcome outcome =
+        ReadTraceBytes(SpanOf(EncodeTraceResult(Recording({-5.0f, inf, nan}))), store);
     ASSERT_EQ(outcome.result, DecodeResult::Ok);
     EXPECT_EQ(outcome.contents.maximum, "High");
     EXPECT_EQ(outcome.contents.average, "N/A");

@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 // What a decode left in the store, as the documents and groups show it.
 using DecodeToText = std::function<std::string(const std::string& bytes)>;
 

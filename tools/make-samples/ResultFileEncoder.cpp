@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 uint8_t Bcd(int value)
 {
     return static_cast<uint8_t>(((value / 10) % 10) << 4 | (value % 10));
@@ -107,7 +106,8 @@ std::string EncodeKavResult(const uint16_t waveLengths[3], const std::vector<Los
     for (const LossTestResult& r : results) {
         PutName(out, r.cable);
         PutName(out, r.fiber);
-        for (const float* triple : {r.lossAB, r.lossBA, r.refAB, r.refBA, r.threshold, r.length, r.orlAB, r.orlBA})
+        for (const float* triple :
+             {r.lossAB, r.lossBA, r.refAB, r.refBA, r.threshold, r.length, r.orlAB, r.orlBA})
             for (int i = 0; i < 3; ++i)
                 PutFloat(out, triple[i]);
         PutStamp(out, r.stamp);

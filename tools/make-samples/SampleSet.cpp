@@ -7,8 +7,7 @@
 const uint16_t ThreeWaveLengths[3] = {1310, 1490, 1550};
 const uint16_t TwoWaveLengths[3] = {1310, 0, 1550};
 
-namespace
-{
+namespace {
 // A small fixed generator, so the files come out the same on every system.
 class Dice
 {
@@ -112,6 +111,7 @@ TraceRecording SampleTrace(size_t sampleCount)
                           static_cast<int>(sampleCount / 2 % 60));
     trace.samples.resize(sampleCount);
     for (size_t i = 0; i < sampleCount; ++i)
-        trace.samples[i] = -5.4f + 0.3f * std::sin(static_cast<float>(i) / 40.0f) + dice.Between(-0.05f, 0.05f);
+        trace.samples[i] =
+            -5.4f + 0.3f * std::sin(static_cast<float>(i) / 40.0f) + dice.Between(-0.05f, 0.05f);
     return trace;
 }

@@ -6,8 +6,7 @@
 #include <fstream>
 #include <string>
 
-namespace
-{
+namespace {
 bool WriteFile(const std::string& folder, const char* name, const std::string& bytes)
 {
     const std::string path = folder + "/" + name;
