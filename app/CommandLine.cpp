@@ -12,6 +12,15 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             line.showHelp = true;
+        } else if (argument == "--simulate") {
+            line.simulate = true;
+        } else if (argument == "--trace-for") {
+            bool number = false;
+            line.traceForSeconds = i + 1 < arguments.size() ? arguments[++i].toInt(&number) : 0;
+            if (!number || line.traceForSeconds <= 0) {
+                line.error = "--trace-for needs a number of seconds above 0";
+                return line;
+            }
         } else if (argument == "--screenshots") {
             if (i + 1 >= arguments.size()) {
                 line.error = "--screenshots needs a folder";
@@ -32,8 +41,12 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
 
 QString CommandLine::Usage()
 {
-    return "Usage: kav [--screenshots DIR] [FILE...]\n"
+    return "Usage: kav [--simulate] [--trace-for SECONDS] [--screenshots DIR] [FILE...]\n"
            "  FILE              instrument result files or KAV documents, each opened on the tab of its "
            "kind\n"
-           "  --screenshots DIR render the window on each tab into DIR/<tab>.png and exit\n";
+           "  --simulate        a simulated instrument stands in for the USB instrument\n"
+           "  --trace-for SECONDS\n"
+           "                    trace on the AUTOTRACE tab and save the log for SECONDS, then stop\n"
+           "  --screenshots DIR render the window on each tab into DIR/<tab>.png and exit\n"
+           "                    (after the trace, when --trace-for is given)\n";
 }

@@ -1,10 +1,13 @@
 #include "AutoTracePageControl.h"
 #include "CKAVApp.h"
+#include "CKAVView.h"
 #include "CMainFrame.h"
 #include "CommandLine.h"
 #include "HeadlessPrompts.h"
 #include "HidTransport.h"
 #include "Screenshots.h"
+#include "ScriptedTrace.h"
+#include "SimulatedInstrument.h"
 
 #include <QApplication>
 
@@ -28,13 +31,30 @@ int main(int argc, char* argv[])
     if (screenshots)
         Prompts::Install(&headless);
 
-    CKAVApp app(MakeAutoTracePageFactory(CreateSystemHidTransport()));
+    std::shared_ptr<HidTransport> transport =
+        line.simulate ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument()) : CreateSystemHidTransport();
+    CKAVApp app(MakeAutoTracePageFactory(std::move(transport)));
     if (!app.InitInstance(line.files))
         return 1;
-    if (screenshots) {
-        const bool written = SaveTabScreenshots(*app.MainFrame(), line.screenshotsDir);
+    CMainFrame& frame = *app.MainFrame();
+    if (line.simulate)
+        frame.setWindowTitle(frame.windowTitle() + QStringLiteral(" (simulated instrument)"));
+
+    int status = 0;
+    const auto takeScreenshots = [&] {
+        status = SaveTabScreenshots(frame, line.screenshotsDir) ? 0 : 1;
         Prompts::Install(nullptr);
-        return written ? 0 : 1;
+    };
+    if (line.traceForSeconds > 0) {
+        RunScriptedTrace(*frame.View(), line.traceForSeconds, [&] {
+            if (screenshots) {
+                takeScreenshots();
+                QApplication::exit(status);
+            }
+        });
+    } else if (screenshots) {
+        takeScreenshots();
+        return status;
     }
     return application.exec();
 }

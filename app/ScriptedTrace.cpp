@@ -1,0 +1,23 @@
+#include "ScriptedTrace.h"
+
+#include "CAutoTracePage.h"
+#include "CKAVView.h"
+#include "Tabs.h"
+
+#include <QTimer>
+
+void RunScriptedTrace(CKAVView& view, int seconds, std::function<void()> done)
+{
+    view.SelectTab(TabAutoTrace);
+    auto* page = qobject_cast<CAutoTracePage*>(view.AutoTracePage());
+    if (!page) {
+        done();
+        return;
+    }
+    page->PressTrace();
+    page->PressStartToSave();
+    QTimer::singleShot(seconds * 1000, page, [page, done = std::move(done)] {
+        page->PressStop();
+        done();
+    });
+}
