@@ -1,0 +1,61 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The program as a trainer runs it without hardware: `kav --simulate
+// --trace-for SECONDS --screenshots DIR` traces the simulated instrument,
+// logs what it saw, stops, and leaves the pictures of every tab.
+class SimulatedTraceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tracesLogsStopsAndTakesPictures()
+    {
+        QTemporaryDir home;
+        const QString shots = home.filePath("shots");
+        QProcess kav;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path()); // the log's default folder
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        kav.setProcessEnvironment(environment);
+        kav.start(KAV_BINARY, {"--simulate", "--trace-for", "3", "--screenshots", shots});
+        QVERIFY(kav.waitForFinished(30000));
+        QCOMPARE(kav.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kav.exitCode(), 0);
+
+        for (const char* tab : {"opm", "kav", "trace", "autotrace", "orl"})
+            QVERIFY2(!QImage(QDir(shots).filePath(QString(tab) + ".png")).isNull(), tab);
+
+        QFile log(home.filePath("COMData.txt"));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = log.readAll().split('\n');
+        // An empty line, the header, then one line per report until Stop;
+        // the last split part is what follows the final line end.
+        QVERIFY(lines.size() >= 4);
+        QCOMPARE(lines.front(), QByteArray("\r"));
+        QVERIFY(QRegularExpression("^\\d+nmRef\\.=-?\\d+\\.\\d\\ddBm\r$").match(lines[1]).hasMatch());
+        const QRegularExpression data("^(-?\\d+\\.\\d\\d|Low|High)\t\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d\r$");
+        for (int i = 2; i < lines.size() - 1; ++i)
+            QVERIFY2(data.match(lines[i]).hasMatch(), lines[i].constData());
+        QCOMPARE(lines.back(), QByteArray());
+        // At one report per 500 ms, three seconds give about six lines.
+        QVERIFY(lines.size() - 3 >= 3);
+    }
+
+    void refusesAMeaninglessDuration()
+    {
+        QProcess kav;
+        kav.start(KAV_BINARY, {"--trace-for", "soon"});
+        QVERIFY(kav.waitForFinished(10000));
+        QCOMPARE(kav.exitCode(), 2);
+        QVERIFY(kav.readAllStandardError().contains("--trace-for"));
+    }
+};
+
+QTEST_MAIN(SimulatedTraceTest)
+#include "SimulatedTraceTest.moc"
