@@ -50,6 +50,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
 
 CGridCtrl::~CGridCtrl()
 {
+    // The edit ends while the grid can still take its text.
+    EndInPlaceEdit();
     delete m_TitleTip;
 }
 

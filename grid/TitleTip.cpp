@@ -39,7 +39,6 @@ void CTitleTip::Show(const QRect& titleRect, const QString& text, int xOffset, c
     const QPoint topLeft = surface->mapToGlobal(QPoint(titleRect.left() + xOffset, titleRect.top() - 1));
     setGeometry(QRect(topLeft, QSize(width, titleRect.height() + 1)));
     show();
-    raise();
 }
 
 void CTitleTip::Hide()
