@@ -118,36 +118,3 @@ void CGridCtrl::OnEditSelectAll()
         SelectAllCells();
     }
 }
-
-void CGridCtrl::SortTextItems(int col, bool ascending)
-{
-    if (col < 0 || col >= m_nCols || m_nRows - m_nFixedRows < 2) {
-        return;
-    }
-    std::vector<int> order(static_cast<size_t>(m_nRows - m_nFixedRows));
-    for (size_t i = 0; i < order.size(); ++i) {
-        order[i] = m_nFixedRows + static_cast<int>(i);
-    }
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const int compared = QString::localeAwareCompare(Cell(a, col).m_Text, Cell(b, col).m_Text);
-        return ascending ? compared < 0 : compared > 0;
-    });
-    std::vector<CGridCell> sorted(m_Cells.size());
-    std::move(m_Cells.begin(), m_Cells.begin() + static_cast<long>(m_nFixedRows) * m_nCols, sorted.begin());
-    std::vector<int> heights;
-    for (size_t i = 0; i < order.size(); ++i) {
-        const int from = order[i];
-        const int to = m_nFixedRows + static_cast<int>(i);
-        for (int c = 0; c < m_nCols; ++c) {
-            sorted[static_cast<size_t>(to) * m_nCols + c] = std::move(Cell(from, c));
-        }
-        heights.push_back(m_RowHeights.Size(from));
-    }
-    m_Cells.swap(sorted);
-    for (size_t i = 0; i < heights.size(); ++i) {
-        m_RowHeights.SetSize(m_nFixedRows + static_cast<int>(i), heights[i]);
-    }
-    m_SortColumn = col;
-    m_bSortAscending = ascending;
-    Redraw();
-}

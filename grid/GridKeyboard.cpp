@@ -190,8 +190,10 @@ void CGridCtrl::MoveFocusTo(CCellId next, int key, Qt::KeyboardModifiers modifie
 
 void CGridCtrl::DeleteFocusCellText()
 {
-    if (IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col)) {
-        ClearCellsWithNotification({m_idCurrentCell});
+    // In a merged block the text shown, and so cleared, is the first cell's.
+    const CCellRange block = GetMergedRange(m_idCurrentCell.row, m_idCurrentCell.col);
+    if (IsCellEditable(block.minRow, block.minCol)) {
+        ClearCellsWithNotification({{block.minRow, block.minCol}});
     }
 }
 

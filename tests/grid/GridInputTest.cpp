@@ -170,6 +170,58 @@ private slots:
         QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
     }
 
+    void dragBelowTheWindowAutoScrollsAndExtendsTheSelection()
+    {
+        auto grid = MakeGrid(100, 4, 1, 1);
+        SendMouse(*grid, QEvent::MouseButtonPress, CellCentre(*grid, 2, 2), Qt::LeftButton, Qt::LeftButton);
+        const QPoint below(CellCentre(*grid, 2, 2).x(), grid->viewport()->height() + 20);
+        SendMouse(*grid, QEvent::MouseMove, below, Qt::NoButton, Qt::LeftButton);
+        QTRY_VERIFY(grid->GetTopleftNonFixedCell().row > 2);
+        SendMouse(*grid, QEvent::MouseButtonRelease, below, Qt::LeftButton, Qt::NoButton);
+        const int lastShown = grid->GetVisibleNonFixedCellRange().maxRow;
+        QVERIFY(grid->IsCellSelected(2, 2));
+        QVERIFY(grid->IsCellSelected(lastShown - 1, 2));
+        QVERIFY(!grid->IsCellSelected(2, 3));
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    }
+
+    void doubleClickOnADividerFitsTheColumnToItsWidestText()
+    {
+        auto grid = MakeGrid(5, 4, 1, 1);
+        const QString widest = QStringLiteral("a much longer text than the others");
+        grid->SetItemText(3, 2, widest);
+        QRect header;
+        grid->GetCellRect(0, 2, header);
+        const QPoint divider(header.right(), header.center().y());
+        SendMouse(*grid, QEvent::MouseButtonDblClick, divider, Qt::LeftButton, Qt::LeftButton);
+        const int expected = grid->fontMetrics().horizontalAdvance(widest) + 2 * grid->GetMargin();
+        QCOMPARE(grid->GetColumnWidth(2), expected);
+    }
+
+    void headerClickSortsInListMode()
+    {
+        auto grid = MakeGrid(4, 3, 1, 1);
+        const QStringList texts{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")};
+        for (int row = 1; row <= 3; ++row) {
+            grid->SetItemText(row, 2, texts[row - 1]);
+        }
+        grid->SetListMode(true);
+        Click(*grid, CellCentre(*grid, 0, 2));
+        QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("a"));
+        QCOMPARE(grid->GetItemText(1, 1), QStringLiteral("3,1")); // whole rows move
+        Click(*grid, CellCentre(*grid, 0, 2));
+        QCOMPARE(grid->GetItemText(1, 2), QStringLiteral("c"));
+    }
+
+    void deleteInAMergedBlockClearsTheTextItShows()
+    {
+        auto grid = MakeGrid(6, 4, 1, 1);
+        QVERIFY(grid->MergeCells(2, 2, 2, 0, 0));
+        grid->SetFocusCell(3, 2);
+        QTest::keyClick(grid.get(), Qt::Key_Delete);
+        QCOMPARE(grid->GetItemText(2, 2), QString());
+    }
+
     void scrollRangesFollowSizes()
     {
         auto grid = MakeGrid(60, 30, 1, 1);
