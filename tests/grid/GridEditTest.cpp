@@ -188,6 +188,17 @@ private slots:
         QVERIFY(!(m_Grid->GetItemState(3, 3) & GVIS_DROPHILITED));
     }
 
+    void clickOnASelectedCellPreparesADragWhenAllowed()
+    {
+        m_Grid->SetDragAndDropAllowed(true);
+        m_Grid->SetSelectedRange({3, 1, 3, 3});
+        SendMouse(*m_Grid, QEvent::MouseButtonPress, CellCentre(*m_Grid, 3, 2), Qt::LeftButton, Qt::LeftButton);
+        QCOMPARE(m_Grid->GetMouseMode(), CGridCtrl::MOUSE_PREPARE_DRAG);
+        SendMouse(*m_Grid, QEvent::MouseButtonRelease, CellCentre(*m_Grid, 3, 2), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(m_Grid->IsSelectionEmpty());
+        QVERIFY(!m_Grid->GetFocusCell().IsValid());
+    }
+
 private:
     std::unique_ptr<CGridCtrl> m_Grid;
 };
