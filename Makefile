@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan install clean
+.PHONY: all deps build test run bench fuzz tsan install screenshots clean
 
 all: build
 
@@ -37,6 +37,9 @@ tsan: deps
 
 install: build
 	@scripts/install.sh
+
+screenshots: build
+	@scripts/screenshots.sh
 
 clean:
 	rm -rf build build-debug build-fuzz build-tsan

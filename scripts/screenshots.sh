@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Renders the README's pictures of the program with the sample files: every
+# tab, with a 20-second live trace of the simulated instrument on AUTOTRACE.
+# Needs no display (Qt's offscreen platform on a 1920 x 1080 screen).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshots}
+screen=$(mktemp --suffix=.json)
+home=$(mktemp -d)
+trap 'rm -rf "$screen" "$home"' EXIT
+echo '{ "screens": [ { "name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96 } ] }' > "$screen"
+HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
+  build/app/kav --simulate --trace-for "${TRACE_SECONDS:-20}" --screenshots "$out" samples/*.bin
+QT_QPA_PLATFORM="offscreen:configfile=$screen" build/grid/demo/grid-demo --rows 60 --screenshot "$out/grid-demo.png"
+echo "pictures in $out"
