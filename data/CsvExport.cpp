@@ -5,34 +5,44 @@
 #include "LossTestRules.h"
 #include "SafeFileWriter.h"
 
-#include <cstdio>
+#include <initializer_list>
+#include <string_view>
 
 namespace {
 const char* const LineEnd = "\r\n";
 
 // A field holding a separator, a quote or a line break is quoted so that it
 // reads back as one field; every other field is written byte for byte.
-void AppendField(std::string& out, const char* text, size_t length)
+void AppendField(std::string& out, std::string_view text)
 {
-    bool needsQuotes = false;
-    for (size_t i = 0; i < length && !needsQuotes; ++i)
-        needsQuotes = text[i] == ',' || text[i] == '"' || text[i] == '\r' || text[i] == '\n';
-    if (!needsQuotes) {
-        out.append(text, length);
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
         return;
     }
     out += '"';
-    for (size_t i = 0; i < length; ++i) {
-        if (text[i] == '"')
+    for (const char c : text) {
+        if (c == '"')
             out += '"';
-        out += text[i];
+        out += c;
     }
     out += '"';
 }
 
-template <size_t Width> void AppendTextField(std::string& out, const char (&field)[Width])
+// A record's text field up to its terminator, never past its width.
+template <size_t Width> std::string_view StoredText(const char (&field)[Width])
 {
-    AppendField(out, field, BoundedLength(field, Width));
+    return std::string_view(field, BoundedLength(field, Width));
+}
+
+void AppendTextLine(std::string& out, std::initializer_list<std::string_view> fields)
+{
+    const char* separator = "";
+    for (const std::string_view field : fields) {
+        out += separator;
+        AppendField(out, field);
+        separator = ",";
+    }
+    out += LineEnd;
 }
 
 template <typename Record> void AppendKavLines(std::string& out, const std::vector<Record>& records)
@@ -52,7 +62,7 @@ template <typename Record> void AppendKavLines(std::string& out, const std::vect
                 }
                 cell.clear();
                 AppendKavCellText(cell, view, i, column);
-                AppendField(out, cell.data(), cell.size());
+                AppendField(out, cell);
             }
             out += LineEnd;
         }
@@ -74,20 +84,9 @@ std::string OpmCsvBytes(const CDataStore& store)
     for (const OpmRecord& r : store.GetOpmRecords()) {
         if (out.empty())
             out = std::string("Cable,Fiber,WaveLength,Reference,Power,Date,Time") + LineEnd;
-        AppendTextField(out, r.Cable);
-        out += ',';
-        AppendTextField(out, r.Fiber);
-        out += ',';
-        AppendTextField(out, r.WaveLength);
-        out += ',';
-        AppendTextField(out, r.Reference);
-        out += ',';
-        AppendTextField(out, r.Power);
-        out += ',';
-        AppendTextField(out, r.Date);
-        out += ',';
-        AppendTextField(out, r.Time);
-        out += LineEnd;
+        AppendTextLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
+                             StoredText(r.Reference), StoredText(r.Power), StoredText(r.Date),
+                             StoredText(r.Time)});
     }
     return out;
 }
@@ -112,20 +111,9 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount)
 std::string OrlCsvBytes(const CDataStore& store)
 {
     std::string out = std::string("Cable,Fiber,Wavelength(nm),ORL Value(dB),Date,Time") + LineEnd;
-    for (const OrlRecord& r : store.GetOrlRecords()) {
-        AppendTextField(out, r.Cable);
-        out += ',';
-        AppendTextField(out, r.Fiber);
-        out += ',';
-        AppendTextField(out, r.WaveLength);
-        out += ',';
-        AppendTextField(out, r.OrlValue);
-        out += ',';
-        AppendTextField(out, r.Date);
-        out += ',';
-        AppendTextField(out, r.Time);
-        out += LineEnd;
-    }
+    for (const OrlRecord& r : store.GetOrlRecords())
+        AppendTextLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
+                             StoredText(r.OrlValue), StoredText(r.Date), StoredText(r.Time)});
     return out;
 }
 
