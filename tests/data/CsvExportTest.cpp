@@ -6,20 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sstream>
 
 namespace {
 const char* const KavHeader = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
                               "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
                               "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time\r\n";
-
-std::string F2(double v)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    return text;
-}
 
 std::vector<std::string> Lines(const std::string& csv)
 {
@@ -81,12 +73,12 @@ TEST(CsvExport, LossTestLinesFollowTheValueRules)
     const std::vector<std::string> lines = Lines(KavCsvBytes(store, 3));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0] + "\r\n", KavHeader);
-    EXPECT_EQ(lines[1], "CAB-01,F001,1310,N/A," + F2(0.7f) + "," + F2(0.7f) + ",-10.00,-7.25,2.00,N/A," +
-                            F2(double(-7.25f) - double(0.7f)) + ",Pass, ,40.00,50.00,2026-05-06,07:08:09");
+    EXPECT_EQ(lines[1], "CAB-01,F001,1310,N/A," + Printed("%.2f", 0.7f) + "," + Printed("%.2f", 0.7f) + ",-10.00,-7.25,2.00,N/A," +
+                            Printed("%.2f", double(-7.25f) - double(0.7f)) + ",Pass, ,40.00,50.00,2026-05-06,07:08:09");
     const std::vector<std::string> last = Fields(lines[3]);
     ASSERT_EQ(last.size(), 17u);
     EXPECT_EQ(last[2], "1550");
-    EXPECT_EQ(last[5], F2(float(2.5f + 2.7f) / 2));
+    EXPECT_EQ(last[5], Printed("%.2f", float(2.5f + 2.7f) / 2));
     EXPECT_EQ(last[11], "Fail");
     EXPECT_EQ(last[12], "1.500");
     EXPECT_EQ(Fields(lines[2])[12], " ");
@@ -127,7 +119,7 @@ TEST(CsvExport, TraceSamplesNumberedFromOne)
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "Sample,Power(dBm)");
     for (size_t i = 0; i < 4; ++i)
-        EXPECT_EQ(lines[i + 1], std::to_string(i + 1) + "," + F2(trace.samples[i]));
+        EXPECT_EQ(lines[i + 1], std::to_string(i + 1) + "," + Printed("%.2f", trace.samples[i]));
 }
 
 TEST(CsvExport, UnwritableTargetReportsCannotOpen)

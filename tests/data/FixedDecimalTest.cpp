@@ -135,11 +135,3 @@ TEST(FixedDecimal, DoublesOfEveryMagnitudeMatchTheCLibrary)
     }
     EXPECT_EQ(failures, 0);
 }
-
-TEST(FixedDecimal, WorkedRoundingExamples)
-{
-    EXPECT_EQ(RoundThroughText(0.126f, 2), 0.13f);
-    EXPECT_EQ(RoundThroughText(12.34567f, 3), 12.346f);
-    EXPECT_EQ(RoundThroughText(-12.3456f, 2), -12.35f);
-    EXPECT_EQ(FixedText(-0.004f, 2), "-0.00");
-}

@@ -1,20 +1,13 @@
 #include "LossTestRules.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <limits>
 
 namespace {
-std::string Text(const char* format, double v)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, v);
-    return text;
-}
-
 KavRecord3 Record(float lossAB, float lossBA)
 {
     KavRecord3 r{};
@@ -44,7 +37,7 @@ std::string Cell(const KavRecord3& r, KavColumn column)
 
 TEST(LossTestRules, AverageLossByItsFourRules)
 {
-    EXPECT_EQ(Text("%.2f", AverageLoss(0.5f, 0.7f)), "0.60");
+    EXPECT_EQ(Printed("%.2f", AverageLoss(0.5f, 0.7f)), "0.60");
     EXPECT_EQ(AverageLoss(99.5f, 0.7f), 0.7f);
     EXPECT_EQ(AverageLoss(0.7f, 98.5f), 0.7f);
     EXPECT_EQ(AverageLoss(-1.0f, -1.0f), -1.0f);
@@ -52,7 +45,7 @@ TEST(LossTestRules, AverageLossByItsFourRules)
     EXPECT_EQ(AverageLoss(std::nanf(""), 0.7f), 0.7f);
     EXPECT_EQ(Cell(Record(0.0f, 0.7f), KavColumn::AverageLoss), "N/A");
     EXPECT_EQ(Cell(Record(0.0f, 0.7f), KavColumn::LossAB), "0.00");
-    EXPECT_EQ(Cell(Record(0.5f, 0.7f), KavColumn::AverageLoss), Text("%.2f", (0.5f + 0.7f) / 2));
+    EXPECT_EQ(Cell(Record(0.5f, 0.7f), KavColumn::AverageLoss), Printed("%.2f", (0.5f + 0.7f) / 2));
 }
 
 TEST(LossTestRules, ShownRangeAndReceivedPower)
@@ -64,7 +57,7 @@ TEST(LossTestRules, ShownRangeAndReceivedPower)
     EXPECT_EQ(LossText(std::numeric_limits<float>::infinity()), "N/A");
 
     const KavRecord3 r = Record(1.25f, -1.0f);
-    EXPECT_EQ(Cell(r, KavColumn::PowerB), Text("%.2f", double(-10.0f) - double(1.25f)));
+    EXPECT_EQ(Cell(r, KavColumn::PowerB), Printed("%.2f", double(-10.0f) - double(1.25f)));
     EXPECT_EQ(Cell(r, KavColumn::PowerB), "-11.25");
     EXPECT_EQ(Cell(r, KavColumn::PowerA), "N/A");
     EXPECT_EQ(Cell(r, KavColumn::LossBA), "N/A");

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 namespace {
 // The worked example: one reading of cable C1, fiber F1.
 std::string EightyEightByteFile()
@@ -26,13 +24,6 @@ std::vector<std::string> RecordTexts(const OpmRecord& r)
 {
     return {FieldText(r.Cable),     FieldText(r.Fiber), FieldText(r.WaveLength), FieldText(r.Power),
             FieldText(r.Reference), FieldText(r.Date),  FieldText(r.Time)};
-}
-
-std::string Text2(float v)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    return text;
 }
 } // namespace
 
@@ -102,7 +93,7 @@ TEST(OpmDecoder, RangeStatusAndUnits)
     ASSERT_EQ(DecodeOpmBytes(SpanOf(EncodeOpmResult(readings)), store, &sink), DecodeResult::Ok);
     const auto& records = store.GetOpmRecords();
     ASSERT_EQ(records.size(), 5u);
-    const std::string power = Text2(-12.3456f), reference = Text2(-3.2f);
+    const std::string power = Printed("%.2f", -12.3456f), reference = Printed("%.2f", -3.2f);
     EXPECT_EQ(FieldText(records[0].Power), "too low");
     EXPECT_EQ(FieldText(records[0].Reference), reference + "dBm");
     EXPECT_EQ(sink.rows[0][3], "too low");

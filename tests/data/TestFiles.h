@@ -23,6 +23,9 @@ private:
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 
+// value as the C library prints it with format, e.g. "%.2f".
+std::string Printed(const char* format, double value);
+
 inline ByteSpan SpanOf(const std::string& bytes)
 {
     return {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};

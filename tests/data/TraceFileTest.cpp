@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace {
@@ -18,13 +17,6 @@ TraceRecording Recording(std::vector<float> samples)
     t.end = MakeStamp(2017, 6, 15, 14, 6, 0);
     t.samples = std::move(samples);
     return t;
-}
-
-std::string Text2(double v)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", v);
-    return text;
 }
 } // namespace
 
@@ -43,9 +35,9 @@ TEST(TraceFile, TextsOfTheTracePage)
     EXPECT_EQ(c.minimum, "-12.50");
     EXPECT_EQ(c.maximum, "-10.00");
     const float average = (-10.0f + -12.5f + -11.0f) / 3;
-    EXPECT_EQ(c.average, Text2(average));
+    EXPECT_EQ(c.average, Printed("%.2f", average));
     EXPECT_EQ(c.average, "-11.17");
-    EXPECT_EQ(c.reference, Text2(-3.2f));
+    EXPECT_EQ(c.reference, Printed("%.2f", -3.2f));
     EXPECT_EQ(c.waveLength, "1550");
     EXPECT_EQ(c.start, "2017-06-15 14:05:09");
     EXPECT_EQ(c.end, "2017-06-15 14:06:00");
@@ -68,7 +60,7 @@ TEST(TraceFile, StatisticsDisplayRule)
     EXPECT_EQ(TraceStatisticText(-79.85f), "-79.85");
     EXPECT_EQ(TraceStatisticText(-80.0f), "Low");
     EXPECT_EQ(TraceStatisticText(29.0f), "High");
-    EXPECT_EQ(TraceStatisticText(28.9f), Text2(28.9f));
+    EXPECT_EQ(TraceStatisticText(28.9f), Printed("%.2f", 28.9f));
     EXPECT_EQ(TraceStatisticText(-std::numeric_limits<float>::infinity()), "Low");
     EXPECT_EQ(TraceStatisticText(std::numeric_limits<float>::quiet_NaN()), "N/A");
 }
