@@ -50,23 +50,10 @@ TraceFileContents ContentsOfValues(const std::vector<float>& values)
     c.sampleCount = values.empty() ? 0 : static_cast<int>(values.size() - 1);
     c.recordCount = std::to_string(c.sampleCount);
     c.plotValues = values;
-    c.minimum = c.maximum = "0.00";
-    c.average = "N/A";
-    if (values.empty())
-        return c;
-    c.reference = FixedText(values[0], 2);
-    if (c.sampleCount == 0)
-        return c;
-    float minimum = values[1], maximum = values[1], sum = 0.0f;
-    for (size_t i = 1; i < values.size(); ++i) {
-        minimum = values[i] < minimum ? values[i] : minimum;
-        maximum = values[i] > maximum ? values[i] : maximum;
-        sum += values[i];
-    }
-    c.minimum = TraceStatisticText(minimum);
-    c.maximum = TraceStatisticText(maximum);
-    c.averageValue = sum / c.sampleCount;
-    c.average = TraceStatisticText(c.averageValue);
+    if (!values.empty())
+        c.reference = FixedText(values[0], 2);
+    const float* samples = values.empty() ? nullptr : values.data() + 1;
+    SetTraceStatistics(c, samples, static_cast<size_t>(c.sampleCount));
     return c;
 }
 

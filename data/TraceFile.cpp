@@ -30,6 +30,27 @@ std::string TraceStatisticText(float value)
     return FixedText(value, 2);
 }
 
+void SetTraceStatistics(TraceFileContents& contents, const float* samples, size_t count)
+{
+    float minimum = 0.0f, maximum = 0.0f, sum = 0.0f;
+    for (size_t i = 0; i < count; ++i) {
+        const float sample = samples[i];
+        if (i == 0) {
+            minimum = maximum = sample;
+        } else {
+            if (sample < minimum)
+                minimum = sample;
+            if (sample > maximum)
+                maximum = sample;
+        }
+        sum += sample;
+    }
+    contents.minimum = TraceStatisticText(minimum);
+    contents.maximum = TraceStatisticText(maximum);
+    contents.averageValue = count == 0 ? 0.0f : sum / static_cast<float>(count);
+    contents.average = count == 0 ? "N/A" : TraceStatisticText(contents.averageValue);
+}
+
 TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store)
 {
     TraceReadOutcome outcome;
@@ -62,28 +83,13 @@ TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store)
     c.plotValues.push_back(RoundThroughText(reference, 2));
 
     reader.Seek(TraceHeaderSize);
-    float minimum = 0.0f, maximum = 0.0f, sum = 0.0f;
-    for (int i = 0; i < count; ++i) {
-        const float sample = reader.F32();
-        if (i == 0) {
-            minimum = maximum = sample;
-        } else {
-            if (sample < minimum)
-                minimum = sample;
-            if (sample > maximum)
-                maximum = sample;
-        }
-        sum += sample;
+    std::vector<float> samples(count);
+    for (float& sample : samples) {
+        sample = reader.F32();
         c.plotValues.push_back(RoundThroughText(sample, 2));
     }
-    c.minimum = TraceStatisticText(minimum);
-    c.maximum = TraceStatisticText(maximum);
-    if (count == 0) {
-        c.average = "N/A";
-    } else {
-        c.averageValue = sum / count;
-        c.average = TraceStatisticText(c.averageValue);
-    }
+    // The page's statistics come from the file's samples, not the rounded plot values.
+    SetTraceStatistics(c, samples.data(), samples.size());
 
     store.ReplaceTraceValues(c.plotValues);
     outcome.result = DecodeResult::Ok;

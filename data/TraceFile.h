@@ -43,5 +43,9 @@ TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store);
 // otherwise "%.2f"; a value that is not a number shows "N/A".
 std::string TraceStatisticText(float value);
 
+// The minimum, maximum and average of the samples by that rule; a trace
+// without samples shows 0.00, 0.00 and "N/A".
+void SetTraceStatistics(TraceFileContents& contents, const float* samples, size_t count);
+
 constexpr size_t TraceHeaderSize = 28;
 constexpr uint32_t TraceMark = 165;
