@@ -5,8 +5,6 @@
 #include "FileBytes.h"
 #include "FixedDecimal.h"
 
-#include <cmath>
-
 namespace {
 constexpr size_t MarkOffset = 24;
 
@@ -21,8 +19,6 @@ std::string DateTimeText(ByteReader& reader)
 
 std::string TraceStatisticText(float value)
 {
-    if (std::isnan(value))
-        return "N/A";
     if (value < -79.9)
         return "Low";
     if (value > 28.9)

@@ -40,7 +40,7 @@ TraceReadOutcome ReadTraceFile(const std::string& path, CDataStore& store);
 TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store);
 
 // The statistics display rule: below -79.9 "Low", above 28.9 "High",
-// otherwise "%.2f"; a value that is not a number shows "N/A".
+// otherwise "%.2f".
 std::string TraceStatisticText(float value);
 
 // The minimum, maximum and average of the samples by that rule; a trace
