@@ -25,29 +25,33 @@ int Fail(int status, const std::string& name, const std::string& reason)
 }
 
 // Both outputs are staged before either replaces its target, so a failed run
-// leaves no output file behind.
+// leaves no output file behind. A device is written only when committed and
+// can still fail then (a full disk behind it), so devices are committed first.
 int WriteOutputs(const CommandLine& command, const LoadedFile& file)
 {
-    StagedFile csv, document;
-    if (command.csvOut) {
-        const WriteResult r = csv.Stage(*command.csvOut, file.CsvBytes());
+    struct Output
+    {
+        const std::optional<std::string>& path;
+        std::string bytes;
+        StagedFile staged;
+    };
+    Output outputs[] = {{command.csvOut, command.csvOut ? file.CsvBytes() : std::string(), {}},
+                        {command.documentOut, command.documentOut ? file.DocumentBytes() : std::string(), {}}};
+    for (Output& output : outputs) {
+        if (!output.path)
+            continue;
+        const WriteResult r = output.staged.Stage(*output.path, output.bytes);
         if (!r.ok())
-            return Fail(CannotWrite, *command.csvOut, "cannot be written: " + r.reason);
+            return Fail(CannotWrite, *output.path, "cannot be written: " + r.reason);
     }
-    if (command.documentOut) {
-        const WriteResult r = document.Stage(*command.documentOut, file.DocumentBytes());
-        if (!r.ok())
-            return Fail(CannotWrite, *command.documentOut, "cannot be written: " + r.reason);
-    }
-    if (command.csvOut) {
-        const WriteResult r = csv.Commit();
-        if (!r.ok())
-            return Fail(CannotWrite, *command.csvOut, "cannot be written: " + r.reason);
-    }
-    if (command.documentOut) {
-        const WriteResult r = document.Commit();
-        if (!r.ok())
-            return Fail(CannotWrite, *command.documentOut, "cannot be written: " + r.reason);
+    for (const bool devices : {true, false}) {
+        for (Output& output : outputs) {
+            if (!output.path || output.staged.WritesAtCommit() != devices)
+                continue;
+            const WriteResult r = output.staged.Commit();
+            if (!r.ok())
+                return Fail(CannotWrite, *output.path, "cannot be written: " + r.reason);
+        }
     }
     return Done;
 }

@@ -20,6 +20,8 @@ public:
     WriteResult Stage(const std::string& path, const std::string& bytes);
     // Moves the staged file over the target.
     WriteResult Commit();
+    // A device or pipe is not replaced but written to, at commit.
+    bool WritesAtCommit() const { return m_Direct; }
     void Discard();
 
 private:
