@@ -145,7 +145,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
         const int visible = viewport()->height() - GetFixedRowHeight();
         if (row < TopRow()) {
             SetVScrollPos(m_RowHeights.Start(row) - GetFixedRowHeight());
-        } else if (!IsCellFullyVisible(row, std::max(col, LeftColumn()))) {
+        } else if (RowTop(row) + m_RowHeights.Size(row) > viewport()->height()) {
             const int top = m_RowHeights.FirstStartingFrom(m_RowHeights.Start(row + 1) - visible);
             SetVScrollPos(m_RowHeights.Start(std::clamp(top, m_nFixedRows, row)) - GetFixedRowHeight());
         }

@@ -115,6 +115,18 @@ private slots:
         QVERIFY(grid->GetTopleftNonFixedCell().row > 1);
     }
 
+    void bringingACutColumnIntoViewKeepsTheRows()
+    {
+        auto grid = MakeGrid(100, 30, 1, 1);
+        grid->OnVScroll(SB_THUMBPOSITION, grid->verticalScrollBar()->maximum() / 2);
+        const int top = grid->GetTopleftNonFixedCell().row;
+        const int cut = grid->GetVisibleNonFixedCellRange().maxCol;
+        QVERIFY(!grid->IsCellFullyVisible(top, cut));
+        grid->EnsureVisible(top, cut);
+        QCOMPARE(grid->GetTopleftNonFixedCell().row, top);
+        QVERIFY(grid->IsCellFullyVisible(top, cut));
+    }
+
     void deleteClearsAnEditableFocusCellWithNotifications()
     {
         auto grid = MakeGrid(4, 4, 1, 1);
