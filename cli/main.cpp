@@ -35,8 +35,9 @@ int WriteOutputs(const CommandLine& command, const LoadedFile& file)
         std::string bytes;
         StagedFile staged;
     };
-    Output outputs[] = {{command.csvOut, command.csvOut ? file.CsvBytes() : std::string(), {}},
-                        {command.documentOut, command.documentOut ? file.DocumentBytes() : std::string(), {}}};
+    Output outputs[] = {
+        {command.csvOut, command.csvOut ? file.CsvBytes() : std::string(), {}},
+        {command.documentOut, command.documentOut ? file.DocumentBytes() : std::string(), {}}};
     for (Output& output : outputs) {
         if (!output.path)
             continue;

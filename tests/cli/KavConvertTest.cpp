@@ -210,9 +210,10 @@ TEST_F(KavConvert, AFailedOutputLeavesNoOutputBehind)
     EXPECT_EQ(FileCount(), 0u);
 
     // A device fails only when written, after the other output was staged.
-    EXPECT_EQ(Convert(Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(csvOut) + " --document /dev/full")
-                  .status,
-              5);
+    EXPECT_EQ(
+        Convert(Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(csvOut) + " --document /dev/full")
+            .status,
+        5);
     EXPECT_EQ(FileCount(), 0u);
 
     fs::create_directory(Path("taken.csv"));

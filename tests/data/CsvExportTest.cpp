@@ -73,8 +73,9 @@ TEST(CsvExport, LossTestLinesFollowTheValueRules)
     const std::vector<std::string> lines = Lines(KavCsvBytes(store, 3));
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0] + "\r\n", KavHeader);
-    EXPECT_EQ(lines[1], "CAB-01,F001,1310,N/A," + Printed("%.2f", 0.7f) + "," + Printed("%.2f", 0.7f) + ",-10.00,-7.25,2.00,N/A," +
-                            Printed("%.2f", double(-7.25f) - double(0.7f)) + ",Pass, ,40.00,50.00,2026-05-06,07:08:09");
+    EXPECT_EQ(lines[1], "CAB-01,F001,1310,N/A," + Printed("%.2f", 0.7f) + "," + Printed("%.2f", 0.7f) +
+                            ",-10.00,-7.25,2.00,N/A," + Printed("%.2f", double(-7.25f) - double(0.7f)) +
+                            ",Pass, ,40.00,50.00,2026-05-06,07:08:09");
     const std::vector<std::string> last = Fields(lines[3]);
     ASSERT_EQ(last.size(), 17u);
     EXPECT_EQ(last[2], "1550");
