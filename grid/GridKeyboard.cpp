@@ -76,6 +76,12 @@ bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
         return false;
     }
     if (m_nRows <= m_nFixedRows || m_nCols <= m_nFixedCols) {
+        // No cell to move to: Tab goes on to the next control, as from the
+        // last cell.
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            focusNextPrevChild(key == Qt::Key_Tab);
+            return true;
+        }
         return false;
     }
     if (!m_idCurrentCell.IsValid()) {

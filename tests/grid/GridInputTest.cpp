@@ -84,6 +84,10 @@ private slots:
         grid->SetFocusCell(1, 1);
         QTest::keyClick(grid, Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), before);
+        grid->SetRowCount(1); // no cell left to move to
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
     }
 
     void homeEndAndPaging()
