@@ -145,8 +145,10 @@ void CAutoTracePage::ShowSavePath(const std::string& path)
 
 void CAutoTracePage::RepaintChart()
 {
-    update(m_rcChart);
-    emit RepaintRequested();
+    // Not the chart rectangle alone: a paint draws only inside the area asked
+    // for, and the current power printed beside the chart and the curve
+    // clamped below it change with every report too.
+    RepaintPage();
 }
 
 void CAutoTracePage::RepaintPage()

@@ -35,6 +35,18 @@ std::vector<RecordingDrawContext::Line> Curve(const std::vector<float>& series, 
     return dc.LinesOfColor(kRed);
 }
 
+// Collects the areas the page was asked to paint.
+struct PaintedArea : QObject
+{
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 QPushButton* Button(CAutoTracePage& page, const QString& text)
 {
     for (QPushButton* button : page.findChildren<QPushButton*>())
@@ -138,6 +150,8 @@ private slots:
         prompts.QueueFolder(dir.path());
         page.PressSavePath();
 
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
         QSignalSpy repaints(&page, &CAutoTracePage::RepaintRequested);
         page.PressTrace();
         QVERIFY(page.IsTraceStarted());
@@ -146,6 +160,19 @@ private slots:
         QCOMPARE(save->text(), QString("Saving..."));
         QTRY_VERIFY_WITH_TIMEOUT(repaints.count() >= 2, 5000);
         QCOMPARE(QString::fromStdString(page.Trace().Acquisition().TraceWaveLength()), QString("1550"));
+
+        // A report that changes no text still repaints the current power
+        // beside the chart and the curve clamped below it.
+        PaintedArea painted;
+        page.installEventFilter(&painted);
+        QCoreApplication::processEvents();
+        painted.region = QRegion();
+        const int before = repaints.count();
+        QTRY_VERIFY_WITH_TIMEOUT(repaints.count() > before && !painted.region.isEmpty(), 5000);
+        const QRect chart = page.ChartRect();
+        const int bottom = chart.top() + chart.height();
+        QVERIFY(painted.region.contains(QPoint(chart.left() + 5 + chart.width() + 131, bottom / 2 + 21)));
+        QVERIFY(painted.region.contains(QPoint(chart.left() + 5, bottom + 20)));
 
         page.PressStop();
         QVERIFY(!page.IsTraceStarted());
