@@ -77,16 +77,11 @@ private:
     void ShowOnly(QWidget* page);
     void RefreshPage();
 
-    void OpenOpm();
-    void OpenKav();
-    void OpenTrace();
-    void OpenOrl();
-    void OpenOnTab(int tab);
+    // Asks for a file and reads it on the selected tab.
+    void Open();
     DecodeResult ReadOnTab(int tab, const QString& path, bool asDocument);
-    DecodeResult ReadOpm(const QString& path, bool asDocument);
     DecodeResult ReadKav(const QString& path, bool asDocument);
     DecodeResult ReadTrace(const QString& path, bool asDocument);
-    DecodeResult ReadOrl(const QString& path, bool asDocument);
     void SetKavWaveCount(int waveCount);
 
     void SaveOpmCsv();

@@ -16,7 +16,6 @@
 #include "SaveTarget.h"
 #include "Tabs.h"
 
-
 #include <array>
 
 namespace {
@@ -70,17 +69,31 @@ int WaveCountOfMode(int32_t mode)
     return 0;
 }
 
-using CsvExporter = WriteResult (*)(const std::string&, CDataStore&);
-using DocumentWriter = WriteResult (*)(const std::string&, CDataStore&);
+using ResultDecoder = DecodeResult (*)(const std::string&, CDataStore&, RowSink*);
+using DocumentReader = DecodeResult (*)(const std::string&, CDataStore&);
+using FileWriter = WriteResult (*)(const std::string&, CDataStore&);
 
-void ExportCsv(QWidget* owner, const QString& filter, CsvExporter exporter, CDataStore& store)
+// A result file writes its rows into the page as it is decoded; a document
+// fills the store, so the page is refilled from there.
+DecodeResult ReadIntoList(const QString& path, bool asDocument, CReportListPage& page, ResultDecoder decode,
+                          DocumentReader readDocument, CDataStore& store)
+{
+    if (!asDocument)
+        return decode(ToFileSystemPath(path), store, &page);
+    const DecodeResult result = readDocument(ToFileSystemPath(path), store);
+    if (result == DecodeResult::Ok)
+        page.FillFromStore(store);
+    return result;
+}
+
+void ExportCsv(QWidget* owner, const QString& filter, FileWriter exporter, CDataStore& store)
 {
     const std::optional<std::string> target = ChooseSaveTarget(owner, filter, OutputKind::Csv);
     if (target)
         ReportCsvWriteResult(owner, exporter(*target, store));
 }
 
-void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, DocumentWriter writer,
+void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, FileWriter writer,
                   CDataStore& store)
 {
     const std::optional<std::string> target = ChooseSaveTarget(owner, filter, kind);
@@ -98,8 +111,7 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         Handler byTab[TabCount];
     };
     static const Row Table[] = {
-        {CommandId::FileOpen,
-         {&CKAVView::OpenOpm, &CKAVView::OpenKav, &CKAVView::OpenTrace, nullptr, &CKAVView::OpenOrl}},
+        {CommandId::FileOpen, {&CKAVView::Open, &CKAVView::Open, &CKAVView::Open, nullptr, &CKAVView::Open}},
         {CommandId::FileSave,
          {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
         {CommandId::FileSaveAsCsv,
@@ -153,31 +165,12 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
     return result == DecodeResult::Ok;
 }
 
-void CKAVView::OpenOpm()
-{
-    OpenOnTab(TabOpm);
-}
-
-void CKAVView::OpenKav()
-{
-    OpenOnTab(TabKav);
-}
-
-void CKAVView::OpenTrace()
-{
-    OpenOnTab(TabTrace);
-}
-
-void CKAVView::OpenOrl()
-{
-    OpenOnTab(TabOrl);
-}
-
-void CKAVView::OpenOnTab(int tab)
+void CKAVView::Open()
 {
     const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter);
     if (!path)
         return;
+    const int tab = SelectedTab();
     ReportReadResult(this, ReadOnTab(tab, *path, HasDocumentEnding(tab, *path)), *path, true);
 }
 
@@ -185,36 +178,16 @@ DecodeResult CKAVView::ReadOnTab(int tab, const QString& path, bool asDocument)
 {
     switch (tab) {
     case TabOpm:
-        return ReadOpm(path, asDocument);
+        return ReadIntoList(path, asDocument, *m_OpmPage, &DecodeOpmFile, &ReadOpmDocument, m_Store);
     case TabKav:
         return ReadKav(path, asDocument);
     case TabTrace:
         return ReadTrace(path, asDocument);
     case TabOrl:
-        return ReadOrl(path, asDocument);
+        return ReadIntoList(path, asDocument, *m_OrlPage, &DecodeOrlFile, &ReadOrlDocument, m_Store);
     default:
         return DecodeResult::CannotOpen;
     }
-}
-
-DecodeResult CKAVView::ReadOpm(const QString& path, bool asDocument)
-{
-    if (!asDocument)
-        return DecodeOpmFile(ToFileSystemPath(path), m_Store, m_OpmPage);
-    const DecodeResult result = ReadOpmDocument(ToFileSystemPath(path), m_Store);
-    if (result == DecodeResult::Ok)
-        m_OpmPage->FillFromStore(m_Store);
-    return result;
-}
-
-DecodeResult CKAVView::ReadOrl(const QString& path, bool asDocument)
-{
-    if (!asDocument)
-        return DecodeOrlFile(ToFileSystemPath(path), m_Store, m_OrlPage);
-    const DecodeResult result = ReadOrlDocument(ToFileSystemPath(path), m_Store);
-    if (result == DecodeResult::Ok)
-        m_OrlPage->FillFromStore(m_Store);
-    return result;
 }
 
 DecodeResult CKAVView::ReadKav(const QString& path, bool asDocument)

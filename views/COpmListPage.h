@@ -2,8 +2,6 @@
 
 #include "CReportListPage.h"
 
-class CDataStore;
-
 // The OPM tab: one row per OPM reading.
 class COpmListPage : public CReportListPage
 {
@@ -12,8 +10,7 @@ class COpmListPage : public CReportListPage
 public:
     using CReportListPage::CReportListPage;
 
-    // One row per record of the store's OPM list, numbered from 1.
-    void FillFromStore(const CDataStore& store);
+    void FillFromStore(const CDataStore& store) override;
 
 protected:
     QStringList ColumnTitles() const override;

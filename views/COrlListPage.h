@@ -2,8 +2,6 @@
 
 #include "CReportListPage.h"
 
-class CDataStore;
-
 // The ORL tab: one row per return-loss reading.
 class COrlListPage : public CReportListPage
 {
@@ -12,8 +10,7 @@ class COrlListPage : public CReportListPage
 public:
     using CReportListPage::CReportListPage;
 
-    // One row per record of the store's ORL list, numbered from 1.
-    void FillFromStore(const CDataStore& store);
+    void FillFromStore(const CDataStore& store) override;
 
 protected:
     QStringList ColumnTitles() const override;

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class CDataStore;
 class QTableView;
 class ReportListModel;
 
@@ -22,6 +23,8 @@ public:
     // Removes every row and column, then inserts the page's columns sized to
     // the page's client width.
     void BuildColumns();
+    // One row per record of the page's store list, numbered from 1.
+    virtual void FillFromStore(const CDataStore& store) = 0;
 
     QTableView* List() const { return m_List; }
     ReportListModel* Model() const { return m_Model; }
