@@ -15,7 +15,10 @@ const char* const LineEnd = "\r\n";
 // reads back as one field; every other field is written byte for byte.
 void AppendField(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool needsQuotes = false;
+    for (size_t i = 0; i < text.size() && !needsQuotes; ++i)
+        needsQuotes = text[i] == ',' || text[i] == '"' || text[i] == '\r' || text[i] == '\n';
+    if (!needsQuotes) {
         out += text;
         return;
     }
