@@ -5,11 +5,11 @@
 #include "DialogUnits.h"
 #include "FakeAutoTrace.h"
 #include "ReportListModel.h"
-#include "ResultFiles.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,94 +45,91 @@ private:
         }
     };
 
-    static const OpmReading FirstReading;
-    static const OpmReading SecondReading;
-    static const OrlReading OrlSample;
-
-    static QStringList RowOf(const CReportListPage* page, int row)
+    static QString Sample(const char* name)
     {
-        QStringList texts;
-        for (int column = 0; column < page->Model()->columnCount(); ++column)
-            texts << page->CellText(row, column);
-        return texts;
+        return qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + name;
     }
 
-    static QStringList ExpectedOpmRow(int number, const OpmReading& reading)
+    static QList<QStringList> Rows(const CReportListPage* page)
     {
-        return {QString::number(number),
-                reading.cable,
-                reading.fiber,
-                Printed("%.2f", reading.power) + "dBm",
-                Printed("%.2f", reading.reference) + "dBm",
-                QString::number(reading.waveLength) + "nm",
-                BcdText(reading.date, 4, '-', 2),
-                BcdText(reading.time, 3, ':', 1)};
+        QList<QStringList> rows;
+        for (int row = 0; row < page->RowCount(); ++row) {
+            QStringList texts;
+            for (int column = 0; column < page->Model()->columnCount(); ++column)
+                texts << page->CellText(row, column);
+            rows << texts;
+        }
+        return rows;
+    }
+
+    static void WriteFile(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+
+    static QByteArray ReadFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
-    void openingAnOpmFileListsItsReadings()
+    void openingResultFilesListsTheirReadings()
     {
         Fixture f;
-        const OpmReading readings[] = {FirstReading, SecondReading};
-        WriteFile(f.Path("opm.bin"), OpmFile(readings, 2));
-        f.prompts.QueueFile(f.Path("opm.bin"));
-        f.Run(CommandId::FileOpen, TabOpm);
+        const struct
+        {
+            int tab;
+            const char* file;
+            const char* otherKind;
+        } lists[] = {{TabOpm, "opm-readings.bin", "orl-readings.bin"},
+                     {TabOrl, "orl-readings.bin", "opm-readings.bin"}};
+        for (const auto& list : lists) {
+            const auto* page = static_cast<CReportListPage*>(f.view.PageOfTab(list.tab));
+            f.prompts.Clear();
+            f.prompts.QueueFile(Sample(list.file));
+            f.Run(CommandId::FileOpen, list.tab);
+            QCOMPARE(f.prompts.Asked().at(0).filter,
+                     QString("Open Files (*.bin)|*.bin|All Files(*.*)|*.*||"));
+            const QList<QStringList> decoded = Rows(page);
+            QVERIFY(decoded.size() > 1);
+            for (int row = 0; row < decoded.size(); ++row)
+                QCOMPARE(decoded[row][0], QString::number(row + 1));
+            // The rows written while decoding are the ones the store gives back.
+            QVERIFY(f.view.SelectTab(TabKav));
+            QVERIFY(f.view.SelectTab(list.tab));
+            QCOMPARE(Rows(page), decoded);
+            QVERIFY(f.prompts.MessageTexts().isEmpty());
 
-        QCOMPARE(f.prompts.Asked().at(0).filter, QString("Open Files (*.bin)|*.bin|All Files(*.*)|*.*||"));
-        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
-        QCOMPARE(RowOf(f.view.OpmPage(), 0), ExpectedOpmRow(1, FirstReading));
-        QCOMPARE(RowOf(f.view.OpmPage(), 1), ExpectedOpmRow(2, SecondReading));
-        QCOMPARE(f.store.GetOpmRecords().size(), size_t(2));
-        QVERIFY(f.prompts.MessageTexts().isEmpty());
+            // A file of another kind is refused and the list keeps its rows.
+            f.prompts.QueueFile(Sample(list.otherKind));
+            f.Run(CommandId::FileOpen, list.tab);
+            QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+            QCOMPARE(Rows(page), decoded);
 
-        // A file of another kind is refused and the list keeps its rows.
-        WriteFile(f.Path("orl.bin"), OrlFile(&OrlSample, 1));
-        f.prompts.QueueFile(f.Path("orl.bin"));
-        f.Run(CommandId::FileOpen, TabOpm);
-        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
-        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
-
-        // Cancelling and a missing file change nothing and say nothing.
-        f.prompts.Clear();
-        f.prompts.QueueCancel();
-        f.Run(CommandId::FileOpen, TabOpm);
-        f.prompts.QueueFile(f.Path("missing.bin"));
-        f.Run(CommandId::FileOpen, TabOpm);
-        QVERIFY(f.prompts.MessageTexts().isEmpty());
-        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
-    }
-
-    void openingAnOrlFileListsItsReadings()
-    {
-        Fixture f;
-        WriteFile(f.Path("orl.bin"), OrlFile(&OrlSample, 1));
-        f.prompts.QueueFile(f.Path("orl.bin"));
-        f.Run(CommandId::FileOpen, TabOrl);
-        QCOMPARE(
-            RowOf(f.view.OrlPage(), 0),
-            QStringList({"1", OrlSample.cable, OrlSample.fiber, QString::number(OrlSample.waveLength) + "nm",
-                         Printed("%.2f", OrlSample.returnLoss) + "dB", BcdText(OrlSample.date, 4, '-', 2),
-                         BcdText(OrlSample.time, 3, ':', 1)}));
-
-        WriteFile(f.Path("opm.bin"), OpmFile(&FirstReading, 1));
-        f.prompts.QueueFile(f.Path("opm.bin"));
-        f.Run(CommandId::FileOpen, TabOrl);
-        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
-        QCOMPARE(f.view.OrlPage()->RowCount(), 1);
+            // Cancelling and a missing file change nothing and say nothing.
+            f.prompts.Clear();
+            f.prompts.QueueCancel();
+            f.Run(CommandId::FileOpen, list.tab);
+            f.prompts.QueueFile(f.Path("missing.bin"));
+            f.Run(CommandId::FileOpen, list.tab);
+            QVERIFY(f.prompts.MessageTexts().isEmpty());
+            QCOMPARE(Rows(page), decoded);
+        }
     }
 
     void documentsSaveAndOpenAgain()
     {
         Fixture f;
-        const OpmReading readings[] = {FirstReading, SecondReading};
-        WriteFile(f.Path("opm.bin"), OpmFile(readings, 2));
-        f.prompts.QueueFile(f.Path("opm.bin"));
+        f.prompts.QueueFile(Sample("opm-readings.bin"));
         f.Run(CommandId::FileOpen, TabOpm);
+        const QList<QStringList> decoded = Rows(f.view.OpmPage());
 
         f.prompts.QueueFile(f.Path("result"));
         f.Run(CommandId::FileSaveAs, TabOpm);
         QCOMPARE(f.prompts.Asked().back().filter, QString("OPM File(*.opm) | *.opm||"));
-        QCOMPARE(QFileInfo(f.Path("result.opm")).size(), qint64(604 + 244 * 2));
+        QCOMPARE(QFileInfo(f.Path("result.opm")).size(), qint64(604 + 244 * decoded.size()));
 
         // Mixed case is refused without a word; upper case is accepted.
         f.prompts.QueueFile(f.Path("other.Opm"));
@@ -145,8 +142,7 @@ private slots:
         f.store.ClearOpm();
         f.prompts.QueueFile(f.Path("result.opm"));
         f.Run(CommandId::FileOpen, TabOpm);
-        QCOMPARE(f.view.OpmPage()->RowCount(), 2);
-        QCOMPARE(RowOf(f.view.OpmPage(), 1), ExpectedOpmRow(2, SecondReading));
+        QCOMPARE(Rows(f.view.OpmPage()), decoded);
         QVERIFY(f.prompts.MessageTexts().isEmpty());
     }
 
@@ -196,7 +192,6 @@ private slots:
     void lossTestExportFollowsTheFileRead()
     {
         Fixture f;
-        const QString samples = qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/";
         const struct
         {
             const char* file;
@@ -204,7 +199,7 @@ private slots:
             const char* csvName;
         } forms[] = {{"kav-three-wavelengths.bin", 3, "three"}, {"kav-two-wavelengths.bin", 2, "two"}};
         for (const auto& form : forms) {
-            f.prompts.QueueFile(samples + form.file);
+            f.prompts.QueueFile(Sample(form.file));
             f.Run(CommandId::FileOpen, TabKav);
             QCOMPARE(f.view.m_KavWaveCount, form.waves);
             const size_t records =
@@ -266,13 +261,6 @@ private slots:
         QVERIFY(QDir(f.dir.path()).isEmpty());
     }
 };
-
-const OpmReading ViewCommandsTest::FirstReading = {
-    "C1", "F1", -12.5f, -3.0f, 1, 1310, 0, {0x20, 0x17, 0x06, 0x15}, {0x14, 0x05, 0x09, 0x00}};
-const OpmReading ViewCommandsTest::SecondReading = {
-    "CABLE-2", "FIBER-12", -7.125f, -2.5f, 1, 1550, 0, {0x20, 0x24, 0x11, 0x30}, {0x23, 0x59, 0x58, 0x00}};
-const OrlReading ViewCommandsTest::OrlSample = {
-    "R1", "F9", 1550, 45.32f, {0x20, 0x17, 0x06, 0x15}, {0x14, 0x05, 0x09, 0x00}};
 
 QTEST_MAIN(ViewCommandsTest)
 #include "ViewCommandsTest.moc"
