@@ -4,6 +4,7 @@
 #include "TraceText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -92,7 +93,12 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
     dc.SetPen(kRed);
     const double reference = LeadingNumber(data.reference.toStdString());
     const auto yOf = [&](float sample) {
-        const float d = std::clamp(static_cast<float>(sample - reference), kLowerClamp, kUpperClamp);
+        float d = static_cast<float>(sample - reference);
+        // A report's power is the instrument's bytes: one that is no number
+        // goes to the bottom rather than into an undefined conversion.
+        if (std::isnan(d))
+            d = kLowerClamp;
+        d = std::clamp(d, kLowerClamp, kUpperClamp);
         return static_cast<int>(mid - (d / unit) * step);
     };
     const std::vector<float>& series = *data.series;

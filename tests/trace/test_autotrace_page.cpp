@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 namespace
 {
@@ -85,12 +86,13 @@ private slots:
     {
         QCOMPARE(ExpectedY(0), 280);
         QCOMPARE(ExpectedY(10), 145);
-        const auto curve = Curve({-3.2f, 6.8f, 26.8f, -33.2f}, "-3.20");
-        QCOMPARE(curve.size(), size_t(4));
+        const auto curve = Curve({-3.2f, 6.8f, 26.8f, -33.2f, std::nanf("")}, "-3.20");
+        QCOMPARE(curve.size(), size_t(5));
         QCOMPARE(curve[0].line.p1(), QPoint(45, 280));
         QCOMPARE(curve[1].line.p2().y(), 145);
         QCOMPARE(curve[2].line.p2().y(), 16);  // +30 dB drawn at +19.5
         QCOMPARE(curve[3].line.p2().y(), 570); // -30 dB drawn at -21.5
+        QCOMPARE(curve[4].line.p2().y(), 570); // a power that is no number, as the lowest
     }
 
     void emptyReferenceCountsFromZeroAnd239SamplesSpanTheWidth()
