@@ -38,7 +38,7 @@ const Control Controls[] = {
     {Control::Kind::Radio, "Range=4.0dB", 1013, 299, 38, 58, 10},
     {Control::Kind::Button, "Line as Reference", 1008, 299, 50, 62, 15},
     {Control::Kind::Button, "Line as Average", 1014, 299, 68, 62, 15},
-    {Control::Kind::Label, "WaveLength(nm)", 0, 299, 92, 62, 12},
+    {Control::Kind::Label, "WaveLength(nm)", 0, 301, 92, 60, 12},
     {Control::Kind::Edit, "", 1045, 362, 92, 52, 12},
     {Control::Kind::Label, "Min(dBm)", 0, 299, 111, 62, 12},
     {Control::Kind::Edit, "", 1035, 362, 111, 52, 12},
