@@ -9,6 +9,8 @@ if [ -x build/app/kav ]; then
   fi
   exec build/app/kav "$@"
 fi
+# A build without the Qt program (KAV_BUILD_GUI=OFF) still shows what the
+# converter reads from the sample files.
 for f in samples/*; do
   [ -f "$f" ] || continue
   case "$f" in *.md|*.txt) continue ;; esac
