@@ -272,6 +272,16 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     }
 }
 
+bool CGridCtrl::viewportEvent(QEvent* event)
+{
+    // The tip lets the pointer through to the grid, so no move outside its
+    // cell arrives once the pointer has left the grid.
+    if (event->type() == QEvent::Leave) {
+        m_TitleTip->Hide();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
 void CGridCtrl::OfferTitleTip(const QPoint& point)
 {
     if (!m_bTitleTips) {

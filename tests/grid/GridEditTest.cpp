@@ -167,6 +167,11 @@ private slots:
         QVERIFY(tip->isVisible());
         QTest::keyClick(m_Grid.get(), Qt::Key_Shift);
         QVERIFY(!tip->isVisible());
+        MoveMouse(*m_Grid, CellCentre(*m_Grid, 4, 3));
+        QVERIFY(tip->isVisible());
+        QEvent leave(QEvent::Leave); // the pointer leaves the grid from the cell
+        QApplication::sendEvent(m_Grid->viewport(), &leave);
+        QVERIFY(!tip->isVisible());
     }
 
     void dropsAreRefusedWhileDragAndDropIsNotAllowed()
