@@ -21,21 +21,20 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
                 line.error = "--trace-for needs a number of seconds above 0";
                 return line;
             }
-        } else if (argument == "--screenshots") {
-            if (i + 1 >= arguments.size()) {
+        } else if (argument == "--screenshots" || argument.startsWith("--screenshots=")) {
+            if (argument.contains('='))
+                line.screenshotsDir = argument.mid(argument.indexOf('=') + 1);
+            else if (i + 1 < arguments.size())
+                line.screenshotsDir = arguments[++i];
+            if (line.screenshotsDir.isEmpty()) {
                 line.error = "--screenshots needs a folder";
                 return line;
             }
-            line.screenshotsDir = arguments[++i];
-        } else if (argument.startsWith("--screenshots=")) {
-            line.screenshotsDir = argument.mid(QString("--screenshots=").size());
         } else {
             line.error = QString("unknown option %1").arg(argument);
             return line;
         }
     }
-    if (line.screenshotsDir.isEmpty() && arguments.contains("--screenshots="))
-        line.error = "--screenshots needs a folder";
     return line;
 }
 
