@@ -173,6 +173,7 @@ TEST(LinkLive, UnwritableLogIsToldOncePerTrace)
     ASSERT_EQ(rig.ui.messages.size(), 1u);
     EXPECT_NE(rig.ui.messages[0].text.find(dir.path().toStdString()), std::string::npos);
     EXPECT_GT(rig.trace.Acquisition().TraceSeries().size(), 1u); // the trace went on
+    EXPECT_TRUE(rig.trace.Acquisition().SaveStarted());            // the header stays due
     rig.trace.Stop();
     rig.trace.Trace();
     rig.trace.SetSaving(true);

@@ -100,3 +100,11 @@ TEST(LinkThread, UnplugGivesOneReadErrorAndWaitsForANewDevice)
     io.Send(kPoll);
     ASSERT_TRUE(WaitFor([&] { return events.reports == 1; }));
 }
+
+TEST(LinkHidApi, EnumeratesWithoutErrorAndRefusesAPathThatIsNoDevice)
+{
+    const std::shared_ptr<HidTransport> transport = CreateSystemHidTransport();
+    for (const HidDeviceInfo& device : transport->Enumerate())
+        EXPECT_FALSE(device.path.empty());
+    EXPECT_EQ(transport->Open("/nonexistent/hidraw"), nullptr);
+}
