@@ -273,7 +273,7 @@ private:
     void PaintBand(QPainter& painter, const QRect& clip, int row0, int row1, int col0, int col1, bool fixed);
     void DrawCell(QPainter& painter, const QRect& rect, const CCellRange& block);
     void DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block);
-    void DrawCellText(QPainter& painter, const CGridCell& cell, QRect rect, unsigned format);
+    void DrawCellText(QPainter& painter, const QString& text, QRect rect, unsigned format, const QFont& font);
     void DrawGridLines(QPainter& painter, const QRect& clip);
     void InvalidateBlocksAtEdges(int oldTop, int oldLeft);
 

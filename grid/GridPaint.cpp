@@ -142,7 +142,7 @@ void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange&
         painter.drawRect(rect.adjusted(0, 0, -2, -2));
     }
     painter.setPen(FromRgb(fg));
-    DrawCellText(painter, cell, area.adjusted(m_nMargin, 0, -m_nMargin, 0), cell.m_Format);
+    DrawCellText(painter, cell.m_Text, area.adjusted(m_nMargin, 0, -m_nMargin, 0), cell.m_Format, CellFont(cell));
 }
 
 void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block)
@@ -179,32 +179,29 @@ void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellR
     }
     const bool mergedInFixedRows = block.maxRow < m_nFixedRows && (block.maxRow > block.minRow || block.maxCol > block.minCol);
     const unsigned format = mergedInFixedRows ? kFixedMergeFormat : cell.m_Format;
-    painter.setFont(font);
     painter.setPen(FromRgb(fg));
-    const QRect textArea = rect.adjusted(1 + m_nMargin, 1, -1 - m_nMargin, -1);
-    DrawCellText(painter, cell, textArea, format);
-    if (inFocusLine) {
-        painter.setFont(this->font());
-    }
+    DrawCellText(painter, cell.m_Text, rect.adjusted(1 + m_nMargin, 1, -1 - m_nMargin, -1), format, font);
 }
 
-void CGridCtrl::DrawCellText(QPainter& painter, const CGridCell& cell, QRect rect, unsigned format)
+void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect, unsigned format,
+                             const QFont& font)
 {
-    if (cell.m_Text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
+    if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
         return;
     }
-    if (cell.m_FontIndex != 0) {
-        painter.setFont(m_CellFonts[cell.m_FontIndex]);
+    // The painter holds the grid's font; most cells use it unchanged.
+    const bool ownFont = !font.isCopyOf(this->font());
+    if (ownFont) {
+        painter.setFont(font);
     }
     const int flags = QtTextFlags(format);
     if ((format & DT_END_ELLIPSIS) && (format & DT_SINGLELINE)) {
-        const QString elided = painter.fontMetrics().elidedText(cell.m_Text, Qt::ElideRight, rect.width());
-        painter.drawText(rect, flags, elided);
+        painter.drawText(rect, flags, painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
     } else {
-        painter.drawText(rect, flags, cell.m_Text);
+        painter.drawText(rect, flags, text);
     }
-    if (cell.m_FontIndex != 0) {
-        painter.setFont(font());
+    if (ownFont) {
+        painter.setFont(this->font());
     }
 }
 

@@ -134,8 +134,12 @@ private slots:
     void fixedCellsInTheFocusRowAreBold()
     {
         auto grid = MakeGrid(10, 5, 1, 1);
-        for (int row = 2; row <= 3; ++row) {
-            grid->SetItemText(row, 0, QStringLiteral("Header"));
+        GridItem header; // in a font of its own, which turns bold as well
+        header.mask = GVIF_TEXT | GVIF_FONT;
+        header.strText = QStringLiteral("Header");
+        header.font = QFont(grid->font().family(), grid->font().pointSize() - 1);
+        for (header.row = 2; header.row <= 3; ++header.row) {
+            grid->SetItem(header);
         }
         grid->SetFocusCell(2, 2);
         const QImage image = Grab(*grid);
