@@ -24,7 +24,7 @@ bool CKAVApp::InitInstance(const QStringList& files)
     m_Frame = std::make_unique<CMainFrame>(*m_Document, CDataStore::GetInstance(), m_AutoTraceFactory);
     m_Frame->SetApplicationHandler([this](CommandId id) { return OnCommand(id); });
     m_Document->OnNewDocument();
-    m_Frame->setWindowTitle(MainCaption);
+    m_Frame->SetCaption(MainCaption);
     m_Frame->show();
 
     for (const QString& file : files)

@@ -36,13 +36,25 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     CreateToolBar();
     CreateStatusBar();
     setCentralWidget(m_View);
-    connect(&m_Document, &CKAVDoc::TitleChanged, this, &QWidget::setWindowTitle);
+    connect(&m_Document, &CKAVDoc::TitleChanged, this, &CMainFrame::SetCaption);
     connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateEditCommands);
     connect(m_View, &CKAVView::SaveButtonEnabled, Action(CommandId::FileSave), &QAction::setEnabled);
 
     SizeToForm();
     m_View->OnInitialUpdate();
     UpdateEditCommands();
+}
+
+void CMainFrame::SetCaption(const QString& title)
+{
+    m_CaptionTitle = title;
+    setWindowTitle(m_CaptionTitle + m_CaptionNote);
+}
+
+void CMainFrame::SetCaptionNote(const QString& note)
+{
+    m_CaptionNote = note;
+    SetCaption(m_CaptionTitle);
 }
 
 QAction* CMainFrame::AddCommand(CommandId id, const QString& text, const QString& prompt)

@@ -31,6 +31,11 @@ public:
     // Who handles the commands that neither the view nor the frame does.
     void SetApplicationHandler(std::function<bool(CommandId)> handler);
 
+    // The window caption: `title`, followed by the note that says how the
+    // program runs (such as with the simulated instrument), if any.
+    void SetCaption(const QString& title);
+    void SetCaptionNote(const QString& note);
+
     CKAVView* View() const { return m_View; }
     QAction* Action(CommandId id) const;
     QToolBar* ToolBar() const { return m_ToolBar; }
@@ -58,4 +63,6 @@ private:
     std::map<CommandId, QAction*> m_Actions;
     std::function<bool(CommandId)> m_ApplicationHandler;
     bool m_FittedToScreen = false;
+    QString m_CaptionTitle;
+    QString m_CaptionNote;
 };

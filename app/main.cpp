@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
         return 1;
     CMainFrame& frame = *app.MainFrame();
     if (line.simulate)
-        frame.setWindowTitle(frame.windowTitle() + QStringLiteral(" (simulated instrument)"));
+        frame.SetCaptionNote(QStringLiteral(" (simulated instrument)"));
 
     int status = 0;
     const auto takeScreenshots = [&] {

@@ -177,6 +177,11 @@ private slots:
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
         QCOMPARE(f.View().OrlPage()->RowCount(), 1);
         QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System"));
+
+        // A note on how the program runs survives New.
+        f.Frame().SetCaptionNote(" (simulated instrument)");
+        f.Frame().OnCommand(CommandId::FileNew);
+        QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System (simulated instrument)"));
     }
 
     void filesOnTheCommandLineOpenOnTheirTab()
