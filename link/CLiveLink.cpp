@@ -3,20 +3,17 @@
 #include "HidTransport.h"
 #include "LinkListener.h"
 
-namespace
+CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener)
+    : m_Transport(std::move(transport)), m_Clock(clock), m_Io(io), m_Listener(listener)
 {
-std::vector<uint8_t> PollRequest()
+}
+
+std::vector<uint8_t> CLiveLink::PollRequest()
 {
     std::vector<uint8_t> request(65, 0);
     const uint8_t text[] = {'K', 'A', 'V', '-', '1', '2', 0xA5};
     std::copy(std::begin(text), std::end(text), request.begin() + 1);
     return request;
-}
-} // namespace
-
-CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener)
-    : m_Transport(std::move(transport)), m_Clock(clock), m_Io(io), m_Listener(listener)
-{
 }
 
 void CLiveLink::FindMyDevice()

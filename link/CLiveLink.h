@@ -4,6 +4,7 @@
 #include "LinkIo.h"
 
 #include <memory>
+#include <vector>
 
 class HidTransport;
 class LinkListener;
@@ -20,6 +21,9 @@ public:
     static constexpr uint16_t kRelease = 0x0200;
     static constexpr int kPollPeriodMs = 500;
     static constexpr int kWatchdogPeriodMs = 3000;
+
+    // The 65-byte output report that asks for a reading: report ID 0, "KAV-12", 0xA5.
+    static std::vector<uint8_t> PollRequest();
 
     CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener);
 

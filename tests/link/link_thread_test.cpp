@@ -1,3 +1,4 @@
+#include "CLiveLink.h"
 #include "LinkIoThread.h"
 #include "SimulatedInstrument.h"
 
@@ -39,12 +40,7 @@ bool WaitFor(Condition condition)
     return true;
 }
 
-const std::vector<uint8_t> kPoll = [] {
-    std::vector<uint8_t> request(65, 0);
-    const uint8_t text[] = {'K', 'A', 'V', '-', '1', '2', 0xA5};
-    std::copy(std::begin(text), std::end(text), request.begin() + 1);
-    return request;
-}();
+const std::vector<uint8_t> kPoll = CLiveLink::PollRequest();
 } // namespace
 
 TEST(LinkThread, SendsRequestsAndReadsTheAnswersWhileRunning)
