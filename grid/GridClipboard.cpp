@@ -70,7 +70,7 @@ bool CGridCtrl::CanPaste() const
 bool CGridCtrl::OnEditPaste()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasText()) {
+    if (!m_bEditable || !data || !data->hasText()) {
         return false;
     }
     const CCellId target = m_idCurrentCell.IsValid() ? m_idCurrentCell : GetTopleftNonFixedCell();

@@ -337,6 +337,10 @@ private slots:
         QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("x"));
         QCOMPARE(grid->GetItemText(2, 2), QStringLiteral("y"));
         QCOMPARE(grid->GetItemText(3, 1), QStringLiteral("3,1")); // no line after the last line end
+        grid->SetEditable(false);
+        QGuiApplication::clipboard()->setText(QStringLiteral("changed"));
+        QTest::keyClick(grid.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(grid->GetItemText(1, 1), QStringLiteral("7.5")); // a read-only grid takes no paste
     }
 
     void pasteSkipsMergedReadOnlyCells()
