@@ -6,16 +6,22 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+CCellRange CGridCtrl::SelectionBounds() const
+{
+    CCellRange bounds = m_Selection.empty() ? CCellRange() : m_Selection.front();
+    for (const CCellRange& range : m_Selection) {
+        bounds = {std::min(bounds.minRow, range.minRow), std::min(bounds.minCol, range.minCol),
+                  std::max(bounds.maxRow, range.maxRow), std::max(bounds.maxCol, range.maxCol)};
+    }
+    return bounds;
+}
+
 QString CGridCtrl::CopyText() const
 {
     if (m_Selection.empty()) {
         return QString();
     }
-    CCellRange bounds = m_Selection.front();
-    for (const CCellRange& range : m_Selection) {
-        bounds = {std::min(bounds.minRow, range.minRow), std::min(bounds.minCol, range.minCol),
-                  std::max(bounds.maxRow, range.maxRow), std::max(bounds.maxCol, range.maxCol)};
-    }
+    const CCellRange bounds = SelectionBounds();
     QString text;
     for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
         for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
@@ -47,13 +53,13 @@ void CGridCtrl::OnEditCut()
         return;
     }
     OnEditCopy();
+    // Selections made with Ctrl may overlap; each cell is emptied once.
+    const CCellRange bounds = SelectionBounds();
     std::vector<CCellId> cleared;
-    for (const CCellRange& range : m_Selection) {
-        for (int row = range.minRow; row <= range.maxRow; ++row) {
-            for (int col = range.minCol; col <= range.maxCol; ++col) {
-                if (IsCellEditable(row, col)) {
-                    cleared.push_back({row, col});
-                }
+    for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
+        for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
+            if (IsCellSelected(row, col) && IsCellEditable(row, col)) {
+                cleared.push_back({row, col});
             }
         }
     }

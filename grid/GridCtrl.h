@@ -292,6 +292,7 @@ private:
     void StartSizing(Qt::Orientation orientation, int index);
     void DeleteFocusCellText();
     void ClearCellsWithNotification(const std::vector<CCellId>& cells);
+    CCellRange SelectionBounds() const;
     void OfferTitleTip(const QPoint& point);
     void EndInPlaceEdit();
     void CancelMouseMode();

@@ -359,7 +359,14 @@ private slots:
         auto grid = MakeGrid(4, 4, 1, 1);
         QSignalSpy end(grid.get(), &CGridCtrl::endEdit);
         grid->SetItemState(1, 2, GVIS_READONLY);
-        grid->SetSelectedRange({1, 1, 1, 2});
+        // A Ctrl+drag back over the selected cell selects it a second time.
+        Click(*grid, CellCentre(*grid, 1, 1));
+        const auto ctrlMouse = [&grid](QEvent::Type type, int col, Qt::MouseButtons buttons) {
+            SendMouse(*grid, type, CellCentre(*grid, 1, col), Qt::LeftButton, buttons, Qt::ControlModifier);
+        };
+        ctrlMouse(QEvent::MouseButtonPress, 2, Qt::LeftButton);
+        ctrlMouse(QEvent::MouseMove, 1, Qt::LeftButton);
+        ctrlMouse(QEvent::MouseButtonRelease, 1, Qt::NoButton);
         const QString copied = grid->CopyText();
         QTest::keyClick(grid.get(), Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
