@@ -83,6 +83,13 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
         m_MouseMode = MOUSE_PREPARE_EDIT;
         return;
     }
+    const CCellId clamped{std::max(down.row, m_nFixedRows), std::max(down.col, m_nFixedCols)};
+    const CCellId previousFocus = m_idCurrentCell;
+    SetFocusCell(clamped.row, clamped.col);
+    if (m_bAllowDragAndDrop && m_bHadFocusOnPress && IsCellSelected(down.row, down.col)) {
+        m_MouseMode = MOUSE_PREPARE_DRAG;
+        return;
+    }
     if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
         StartSizing(Qt::Horizontal, DividerIndex(down.col, point.x(), ColumnLeft(down.col)));
         return;
@@ -91,14 +98,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
         StartSizing(Qt::Vertical, DividerIndex(down.row, point.y(), RowTop(down.row)));
         return;
     }
-    const CCellId clamped{std::max(down.row, m_nFixedRows), std::max(down.col, m_nFixedCols)};
     if (!IsValid(clamped.row, clamped.col)) {
-        return;
-    }
-    const CCellId previousFocus = m_idCurrentCell;
-    SetFocusCell(clamped.row, clamped.col);
-    if (m_bAllowDragAndDrop && m_bHadFocusOnPress && IsCellSelected(down.row, down.col)) {
-        m_MouseMode = MOUSE_PREPARE_DRAG;
         return;
     }
     m_SelectionStartCell = shift && previousFocus.IsValid() ? previousFocus : clamped;

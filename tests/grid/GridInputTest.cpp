@@ -179,6 +179,7 @@ private slots:
         const QPoint divider(header.right() - 1, header.center().y());
         SendMouse(*grid, QEvent::MouseButtonPress, divider, Qt::LeftButton, Qt::LeftButton);
         QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_SIZING_COL);
+        QVERIFY(grid->GetFocusCell() == (CCellId{1, 2})); // the click on the header moves the focus below it
         const QPoint release(header.left() + 17, header.center().y());
         SendMouse(*grid, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton);
         SendMouse(*grid, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
