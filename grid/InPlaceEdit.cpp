@@ -5,7 +5,7 @@
 CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment alignment, int row, int col,
                            const QString& initialText, EditStart how, const QString& typed)
     : QLineEdit(parent), m_nRow(row), m_nColumn(col), m_sInitText(initialText),
-      m_bExitOnArrows(how != EditStart::Mouse), m_Rect(rect)
+      m_bExitOnArrows(how != EditStart::Mouse)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(parent->font());

@@ -38,5 +38,4 @@ private:
     int m_nLastKey = 0;
     bool m_bExitOnArrows;
     bool m_bEnding = false;
-    QRect m_Rect;
 };
