@@ -189,21 +189,6 @@ private slots:
         QCOMPARE(grid->GetVirtualWidth(), client);
     }
 
-    void expandGivesPlusThreeTwoTwo()
-    {
-        auto grid = MakeGrid(1, 3, 0, 0);
-        const int client = grid->viewport()->width();
-        const int each = (client - 7) / 3;
-        const int widths[3] = {each, each, client - 7 - 2 * each};
-        for (int col = 0; col < 3; ++col) {
-            grid->SetColumnWidth(col, widths[col]);
-        }
-        grid->ExpandColumnsToFit();
-        QCOMPARE(grid->GetColumnWidth(0), widths[0] + 3);
-        QCOMPARE(grid->GetColumnWidth(1), widths[1] + 2);
-        QCOMPARE(grid->GetColumnWidth(2), widths[2] + 2);
-    }
-
     void deleteAllItemsLeavesAnEmptyGrid()
     {
         auto grid = MakeGrid(4, 4, 1, 1);
