@@ -8,6 +8,11 @@
 
 #include <sstream>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 namespace {
 const char* const KavHeader = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
                               "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
@@ -131,3 +136,49 @@ TEST(CsvExport, UnwritableTargetReportsCannotOpen)
     EXPECT_EQ(result.status, WriteResult::Status::CannotOpen);
     EXPECT_TRUE(dir.Names().empty());
 }
+
+#if defined(__unix__) || defined(__APPLE__)
+// A disk that fills up while the file is written: the process may write no
+// more than a few bytes per file, as on a full disk.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_Saved);
+        m_SavedSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_Saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_Saved);
+        std::signal(SIGXFSZ, m_SavedSignal);
+    }
+
+private:
+    rlimit m_Saved{};
+    void (*m_SavedSignal)(int) = SIG_DFL;
+};
+
+TEST(CsvExport, WriteFailureReportsTheReasonAndKeepsTheEarlierFile)
+{
+    TempDir dir;
+    const std::string path = dir.File("results.csv");
+    WriteBytes(path, "earlier export\r\n");
+    CDataStore store;
+    for (int i = 0; i < 50; ++i)
+        store.AddOrlRecord("CAB-01", "F001", "1550nm", "45.32dB", "2026-03-10", "08:00:00");
+
+    WriteResult result;
+    {
+        FullDisk full(64);
+        result = ExportOrlCsv(path, store);
+    }
+    EXPECT_EQ(result.status, WriteResult::Status::WriteFailed);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_EQ(ReadBytes(path), "earlier export\r\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"}); // no temporary file left
+}
+#endif
