@@ -116,6 +116,8 @@ void FillLossTableSample(CGridCtrl& grid, int dataRows)
         grid.SetItemText(0, col, SampleTitle(col));
         grid.SetItemFormat(0, col, kCellFormat);
     }
+    // Titles carry their unit on a second line.
+    grid.AutoSizeRow(0);
     grid.SetFixedColumnCount(1);
     for (int first = 0; first < dataRows; first += kSampleWavesPerRecord) {
         const int row = 1 + first;
