@@ -6,8 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshots}
 screen=$(mktemp --suffix=.json)
-home=$(mktemp -d)
-trap 'rm -rf "$screen" "$home"' EXIT
+scratch=$(mktemp -d)
+home="$scratch/technician" # the live trace log goes to $HOME/COMData.txt
+mkdir "$home"
+trap 'rm -rf "$screen" "$scratch"' EXIT
 echo '{ "screens": [ { "name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96 } ] }' > "$screen"
 HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
   build/app/kav --simulate --trace-for "${TRACE_SECONDS:-20}" --screenshots "$out" samples/*.bin
