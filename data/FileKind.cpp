@@ -21,6 +21,19 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& ending)
 }
 } // namespace
 
+FileKind DocumentKindOfEnding(const std::string& path)
+{
+    if (EndsWithIgnoringCase(path, ".opm"))
+        return FileKind::OpmDocument;
+    if (EndsWithIgnoringCase(path, ".orl"))
+        return FileKind::OrlDocument;
+    if (EndsWithIgnoringCase(path, ".kav"))
+        return FileKind::KavDocument;
+    if (EndsWithIgnoringCase(path, ".trace"))
+        return FileKind::TraceDocument;
+    return FileKind::Unknown;
+}
+
 FileKind RecognizeBytes(ByteSpan head, const std::string& path)
 {
     if (HasSignature(head, OpmSignature))
@@ -31,15 +44,7 @@ FileKind RecognizeBytes(ByteSpan head, const std::string& path)
         return FileKind::OrlResult;
     if (head.size >= TraceHeaderSize && ByteReader(head, 24).U32() == TraceMark)
         return FileKind::TraceResult;
-    if (EndsWithIgnoringCase(path, ".opm"))
-        return FileKind::OpmDocument;
-    if (EndsWithIgnoringCase(path, ".orl"))
-        return FileKind::OrlDocument;
-    if (EndsWithIgnoringCase(path, ".kav"))
-        return FileKind::KavDocument;
-    if (EndsWithIgnoringCase(path, ".trace"))
-        return FileKind::TraceDocument;
-    return FileKind::Unknown;
+    return DocumentKindOfEnding(path);
 }
 
 Recognition RecognizeFile(const std::string& path)

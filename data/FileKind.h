@@ -27,5 +27,8 @@ struct Recognition
 };
 
 Recognition RecognizeFile(const std::string& path);
+// The program's own document that the path's ending (in any letter case)
+// names, or Unknown.
+FileKind DocumentKindOfEnding(const std::string& path);
 // The same on the first bytes of the file (28 are enough) and its path.
 FileKind RecognizeBytes(ByteSpan head, const std::string& path);

@@ -16,22 +16,8 @@
 #include "SaveTarget.h"
 #include "Tabs.h"
 
-#include <array>
-
 namespace {
 const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
-
-// The document extension of each tab; the AUTOTRACE tab has none.
-const std::array<const char*, TabCount> DocumentExtensions = {".opm", ".kav", ".trace", nullptr, ".orl"};
-
-bool HasDocumentEnding(int tab, const QString& path)
-{
-    const char* extension = DocumentExtensions[static_cast<size_t>(tab)];
-    if (!extension)
-        return false;
-    const QString lower = QString::fromLatin1(extension);
-    return path.endsWith(lower) || path.endsWith(lower.toUpper());
-}
 
 int TabOfKind(FileKind kind)
 {
@@ -52,6 +38,12 @@ int TabOfKind(FileKind kind)
         break;
     }
     return -1;
+}
+
+// A chosen file named like the tab's own document is read as one.
+bool HasDocumentEnding(int tab, const QString& path)
+{
+    return TabOfKind(DocumentKindOfEnding(ToFileSystemPath(path))) == tab;
 }
 
 bool IsDocument(FileKind kind)
