@@ -22,7 +22,8 @@ struct CCellRange
 
     static CCellRange Spanning(CCellId a, CCellId b)
     {
-        return {std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row), std::max(a.col, b.col)};
+        return {std::min(a.row, b.row), std::min(a.col, b.col), std::max(a.row, b.row),
+                std::max(a.col, b.col)};
     }
     bool IsValid() const { return minRow >= 0 && minCol >= 0 && minRow <= maxRow && minCol <= maxCol; }
     bool Contains(int row, int col) const

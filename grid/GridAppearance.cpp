@@ -1,7 +1,6 @@
 #include "GridCtrl.h"
 
 #include <QFontMetrics>
-#include <algorithm>
 
 namespace {
 QRgb Opaque(const QColor& colour)
@@ -13,9 +12,9 @@ QRgb Opaque(const QColor& colour)
 void CGridCtrl::ApplyFont()
 {
     const QFontMetrics metrics(font());
-    m_nMargin = metrics.horizontalAdvance(QLatin1Char(' '));
-    m_nDefCellHeight = metrics.height() + metrics.leading() + 2 * m_nMargin;
-    m_nDefCellWidth = 12 * metrics.averageCharWidth() + 2 * m_nMargin;
+    m_Margin = metrics.horizontalAdvance(QLatin1Char(' '));
+    m_DefaultRowHeight = metrics.height() + metrics.leading() + 2 * m_Margin;
+    m_DefaultColumnWidth = 12 * metrics.averageCharWidth() + 2 * m_Margin;
     for (CGridCell& cell : m_Cells) {
         cell.m_FontIndex = 0;
     }
@@ -26,71 +25,71 @@ void CGridCtrl::ApplyFont()
 void CGridCtrl::TakeSystemColours()
 {
     const QPalette colours = palette();
-    m_crSysWindowText = Opaque(colours.color(QPalette::Text));
-    m_crSysWindow = Opaque(colours.color(QPalette::Base));
-    m_crSysShadow = Opaque(colours.color(QPalette::Dark));
-    m_crSysFace = Opaque(colours.color(QPalette::Button));
+    m_SysWindowText = Opaque(colours.color(QPalette::Text));
+    m_SysWindow = Opaque(colours.color(QPalette::Base));
+    m_SysShadow = Opaque(colours.color(QPalette::Dark));
+    m_SysFace = Opaque(colours.color(QPalette::Button));
 }
 
 void CGridCtrl::OnSystemColoursChanged()
 {
-    const QRgb oldText = m_crSysWindowText;
-    const QRgb oldWindow = m_crSysWindow;
-    const QRgb oldShadow = m_crSysShadow;
-    const QRgb oldFace = m_crSysFace;
+    const QRgb oldText = m_SysWindowText;
+    const QRgb oldWindow = m_SysWindow;
+    const QRgb oldShadow = m_SysShadow;
+    const QRgb oldFace = m_SysFace;
     TakeSystemColours();
     const auto follow = [](QRgb& colour, QRgb oldSystem, QRgb newSystem) {
         if (colour == oldSystem) {
             colour = newSystem;
         }
     };
-    follow(m_crTextColour, oldText, m_crSysWindowText);
-    follow(m_crFixedTextColour, oldText, m_crSysWindowText);
-    follow(m_crTextBkColour, oldWindow, m_crSysWindow);
-    follow(m_crGridBkColour, oldShadow, m_crSysShadow);
-    follow(m_crFixedBkColour, oldFace, m_crSysFace);
+    follow(m_TextColour, oldText, m_SysWindowText);
+    follow(m_FixedTextColour, oldText, m_SysWindowText);
+    follow(m_TextBkColour, oldWindow, m_SysWindow);
+    follow(m_GridBkColour, oldShadow, m_SysShadow);
+    follow(m_FixedBkColour, oldFace, m_SysFace);
     Redraw();
 }
 
 void CGridCtrl::SetTextColour(QRgb colour)
 {
-    m_crTextColour = colour;
+    m_TextColour = colour;
     Redraw();
 }
 
 void CGridCtrl::SetTextBkColour(QRgb colour)
 {
-    m_crTextBkColour = colour;
+    m_TextBkColour = colour;
     Redraw();
 }
 
 void CGridCtrl::SetGridBkColour(QRgb colour)
 {
-    m_crGridBkColour = colour;
+    m_GridBkColour = colour;
     Redraw();
 }
 
 void CGridCtrl::SetFixedTextColour(QRgb colour)
 {
-    m_crFixedTextColour = colour;
+    m_FixedTextColour = colour;
     Redraw();
 }
 
 void CGridCtrl::SetFixedBkColour(QRgb colour)
 {
-    m_crFixedBkColour = colour;
+    m_FixedBkColour = colour;
     Redraw();
 }
 
-void CGridCtrl::SetGridLines(int lines)
+void CGridCtrl::SetGridLines(GridLines lines)
 {
-    m_nGridLines = std::clamp(lines, int(GVL_NONE), int(GVL_BOTH));
+    m_GridLines = lines;
     Redraw();
 }
 
 void CGridCtrl::SetRedraw(bool allowDraw, bool resetScrollBars)
 {
-    m_bAllowDraw = allowDraw;
+    m_AllowDraw = allowDraw;
     if (allowDraw) {
         if (resetScrollBars) {
             ResetScrollBars();
@@ -101,20 +100,20 @@ void CGridCtrl::SetRedraw(bool allowDraw, bool resetScrollBars)
 
 void CGridCtrl::EnableSelection(bool enable)
 {
-    m_bEnableSelection = enable;
+    m_SelectionEnabled = enable;
     ClearSelection();
 }
 
 void CGridCtrl::Redraw()
 {
-    if (m_bAllowDraw) {
+    if (m_AllowDraw) {
         viewport()->update();
     }
 }
 
 void CGridCtrl::RedrawCell(int row, int col)
 {
-    if (!m_bAllowDraw || !IsValid(row, col)) {
+    if (!m_AllowDraw || !IsValid(row, col)) {
         return;
     }
     viewport()->update(BlockRect(GetMergedRange(row, col)));

@@ -1,7 +1,23 @@
 #pragma once
 
+#include "BitFlags.h"
+#include "GridFormat.h"
+#include "GridItem.h"
+
 #include <QString>
 #include <QtGlobal>
+
+// Where a cell stands in a merged block.
+enum class MergeFlag : quint8
+{
+    ContinuesRight = 0x1, // the right border lies inside a merged block
+    ContinuesDown = 0x2,  // the bottom border lies inside a merged block
+    Covered = 0x4,        // covered by another cell's merge
+};
+
+template <> struct BitFlagsEnabled<MergeFlag> : std::true_type
+{
+};
 
 // One cell of the grid. Millions of them live in one contiguous array, so a
 // cell keeps only its text and small fields; colours and fonts are indices
@@ -9,30 +25,23 @@
 class CGridCell
 {
 public:
-    enum MergeFlag : quint8
-    {
-        ContinuesRight = 0x1, // the right border lies inside a merged block
-        ContinuesDown = 0x2,  // the bottom border lies inside a merged block
-        Covered = 0x4,        // covered by another cell's merge
-    };
-
     QString m_Text;
     qint32 m_MergeAttr = 0; // non-zero makes the merged cells read-only
     // On a block's first cell: the extra rows and columns it spans. On a
     // covered cell: the row and column of the block's first cell.
     qint32 m_MergeRow = 0;
     qint32 m_MergeCol = 0;
-    quint16 m_Format = 0;
+    CellFormat m_Format{};
     quint16 m_FontIndex = 0;
     quint16 m_BkColourIndex = 0;
     quint16 m_FgColourIndex = 0;
     qint16 m_Image = -1;
-    quint8 m_State = 0;
-    quint8 m_MergeFlags = 0;
+    CellState m_State{};
+    MergeFlag m_MergeFlags{};
 
-    bool IsCovered() const { return m_MergeFlags & Covered; }
-    bool ContinuesToRight() const { return m_MergeFlags & ContinuesRight; }
-    bool ContinuesBelow() const { return m_MergeFlags & ContinuesDown; }
+    bool IsCovered() const { return Has(m_MergeFlags, MergeFlag::Covered); }
+    bool ContinuesToRight() const { return Has(m_MergeFlags, MergeFlag::ContinuesRight); }
+    bool ContinuesBelow() const { return Has(m_MergeFlags, MergeFlag::ContinuesDown); }
     int ExtraRows() const { return IsCovered() ? 0 : m_MergeRow; }
     int ExtraColumns() const { return IsCovered() ? 0 : m_MergeCol; }
     bool IsMerged() const { return IsCovered() || m_MergeRow != 0 || m_MergeCol != 0; }
@@ -41,7 +50,7 @@ public:
         m_MergeAttr = 0;
         m_MergeRow = 0;
         m_MergeCol = 0;
-        m_MergeFlags = 0;
+        m_MergeFlags = {};
     }
 };
 

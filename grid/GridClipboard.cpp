@@ -70,16 +70,16 @@ void CGridCtrl::OnEditCut()
 bool CGridCtrl::CanPaste() const
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col) && data && data->hasText();
+    return IsCellEditable(m_FocusCell.row, m_FocusCell.col) && data && data->hasText();
 }
 
 bool CGridCtrl::OnEditPaste()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!m_bEditable || !data || !data->hasText()) {
+    if (!m_Editable || !data || !data->hasText()) {
         return false;
     }
-    const CCellId target = m_idCurrentCell.IsValid() ? m_idCurrentCell : GetTopleftNonFixedCell();
+    const CCellId target = m_FocusCell.IsValid() ? m_FocusCell : GetTopleftNonFixedCell();
     PasteText(data->text(), target);
     return true;
 }
@@ -105,13 +105,14 @@ void CGridCtrl::PasteText(const QString& text, CCellId target)
         for (int j = 0; j < fields.size(); ++j) {
             const int row = target.row + i;
             const int col = target.col + j;
-            if (!IsValid(row, col) || Cell(row, col).m_MergeAttr != 0 || (Cell(row, col).m_State & GVIS_READONLY)) {
+            if (!IsValid(row, col) || Cell(row, col).m_MergeAttr != 0 ||
+                Has(Cell(row, col).m_State, CellState::ReadOnly)) {
                 continue;
             }
             emit beginEdit(row, col);
             SetItemText(row, col, fields[j]);
             emit endEdit(row, col);
-            SetItemState(row, col, GetItemState(row, col) & ~GVIS_SELECTED);
+            SetItemState(row, col, GetItemState(row, col) & ~CellState::Selected);
             RedrawCell(row, col);
         }
     }

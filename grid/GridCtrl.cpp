@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidget* parent)
+CGridCtrl::CGridCtrl(int rows, int columns, int fixedRows, int fixedColumns, QWidget* parent)
     : QAbstractScrollArea(parent), m_DropTarget(this)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -18,15 +18,15 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_InputMethodEnabled);
     TakeSystemColours();
-    m_crTextColour = m_crSysWindowText;
-    m_crFixedTextColour = m_crSysWindowText;
-    m_crTextBkColour = m_crSysWindow;
-    m_crGridBkColour = m_crSysShadow;
-    m_crFixedBkColour = m_crSysFace;
+    m_TextColour = m_SysWindowText;
+    m_FixedTextColour = m_SysWindowText;
+    m_TextBkColour = m_SysWindow;
+    m_GridBkColour = m_SysShadow;
+    m_FixedBkColour = m_SysFace;
     // Read once, as the desktop's own lists do; see OnVScroll for page mode.
-    m_nRowsPerWheelNotch = QApplication::wheelScrollLines();
+    m_RowsPerWheelNotch = QApplication::wheelScrollLines();
 
-    m_AutoScrollTimer.setInterval(kAutoScrollInterval);
+    m_AutoScrollTimer.setInterval(AutoScrollInterval);
     connect(&m_AutoScrollTimer, &QTimer::timeout, this, &CGridCtrl::OnAutoScrollTick);
     connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScrollBarAction(Qt::Vertical, action); });
@@ -35,10 +35,10 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols, QWidg
 
     m_TitleTip = new CTitleTip(this);
     ApplyFont();
-    SetRowCount(nRows);
-    SetColumnCount(nCols);
-    SetFixedRowCount(nFixedRows);
-    SetFixedColumnCount(nFixedCols);
+    SetRowCount(rows);
+    SetColumnCount(columns);
+    SetFixedRowCount(fixedRows);
+    SetFixedColumnCount(fixedColumns);
 }
 
 CGridCtrl::~CGridCtrl()
@@ -57,112 +57,112 @@ bool CGridCtrl::Create(const QRect& rect, QWidget* parent)
     return true;
 }
 
-bool CGridCtrl::SetRowCount(int nRows)
+bool CGridCtrl::SetRowCount(int count)
 {
-    if (nRows < 0 || nRows == m_nRows) {
-        return nRows >= 0;
+    if (count < 0 || count == m_RowCount) {
+        return count >= 0;
     }
-    const bool shrinking = nRows < m_nRows;
-    m_Cells.resize(static_cast<size_t>(nRows) * m_nCols);
-    m_RowHeights.Resize(nRows, m_nDefCellHeight);
-    m_nRows = nRows;
-    m_nFixedRows = std::min(m_nFixedRows, nRows);
+    const bool shrinking = count < m_RowCount;
+    m_Cells.resize(static_cast<size_t>(count) * m_ColumnCount);
+    m_RowHeights.Resize(count, m_DefaultRowHeight);
+    m_RowCount = count;
+    m_FixedRowCount = std::min(m_FixedRowCount, count);
     if (shrinking) {
-        if (m_idCurrentCell.row >= nRows) {
-            m_idCurrentCell = CCellId();
+        if (m_FocusCell.row >= count) {
+            m_FocusCell = CCellId();
         }
         for (auto it = m_UserValues.begin(); it != m_UserValues.end();) {
-            it = int(it.key() >> 32) >= nRows ? m_UserValues.erase(it) : std::next(it);
+            it = int(it.key() >> 32) >= count ? m_UserValues.erase(it) : std::next(it);
         }
         // Blocks that reached past the new last row now end at it.
-        for (int row = 0; row < nRows; ++row) {
-            for (int col = 0; col < m_nCols; ++col) {
+        for (int row = 0; row < count; ++row) {
+            for (int col = 0; col < m_ColumnCount; ++col) {
                 CGridCell& cell = Cell(row, col);
-                if (!cell.IsCovered() && row + cell.m_MergeRow >= nRows) {
-                    cell.m_MergeRow = nRows - 1 - row;
+                if (!cell.IsCovered() && row + cell.m_MergeRow >= count) {
+                    cell.m_MergeRow = count - 1 - row;
                 }
-                if (row == nRows - 1) {
-                    cell.m_MergeFlags &= ~CGridCell::ContinuesDown;
+                if (row == count - 1) {
+                    cell.m_MergeFlags &= ~MergeFlag::ContinuesDown;
                 }
             }
         }
         ClearSelection();
     }
-    if (m_bAllowDraw) {
+    if (m_AllowDraw) {
         ResetScrollBars();
         Redraw();
     }
     return true;
 }
 
-bool CGridCtrl::SetColumnCount(int nCols)
+bool CGridCtrl::SetColumnCount(int count)
 {
-    if (nCols < 0 || nCols == m_nCols) {
-        return nCols >= 0;
+    if (count < 0 || count == m_ColumnCount) {
+        return count >= 0;
     }
-    std::vector<CGridCell> cells(static_cast<size_t>(m_nRows) * nCols);
-    const int kept = std::min(nCols, m_nCols);
-    for (int row = 0; row < m_nRows; ++row) {
+    std::vector<CGridCell> cells(static_cast<size_t>(m_RowCount) * count);
+    const int kept = std::min(count, m_ColumnCount);
+    for (int row = 0; row < m_RowCount; ++row) {
         for (int col = 0; col < kept; ++col) {
-            CGridCell& cell = cells[static_cast<size_t>(row) * nCols + col];
+            CGridCell& cell = cells[static_cast<size_t>(row) * count + col];
             cell = std::move(Cell(row, col));
-            if (nCols < m_nCols) {
-                if (!cell.IsCovered() && col + cell.m_MergeCol >= nCols) {
-                    cell.m_MergeCol = nCols - 1 - col;
+            if (count < m_ColumnCount) {
+                if (!cell.IsCovered() && col + cell.m_MergeCol >= count) {
+                    cell.m_MergeCol = count - 1 - col;
                 }
-                if (col == nCols - 1) {
-                    cell.m_MergeFlags &= ~CGridCell::ContinuesRight;
+                if (col == count - 1) {
+                    cell.m_MergeFlags &= ~MergeFlag::ContinuesRight;
                 }
             }
         }
     }
-    const bool shrinking = nCols < m_nCols;
+    const bool shrinking = count < m_ColumnCount;
     m_Cells.swap(cells);
-    m_ColWidths.Resize(nCols, m_nDefCellWidth);
-    m_nCols = nCols;
-    m_nFixedCols = std::min(m_nFixedCols, nCols);
+    m_ColumnWidths.Resize(count, m_DefaultColumnWidth);
+    m_ColumnCount = count;
+    m_FixedColumnCount = std::min(m_FixedColumnCount, count);
     if (shrinking) {
-        if (m_idCurrentCell.col >= nCols) {
-            m_idCurrentCell = CCellId();
+        if (m_FocusCell.col >= count) {
+            m_FocusCell = CCellId();
         }
         for (auto it = m_UserValues.begin(); it != m_UserValues.end();) {
-            it = int(it.key() & 0xFFFFFFFF) >= nCols ? m_UserValues.erase(it) : std::next(it);
+            it = int(it.key() & 0xFFFFFFFF) >= count ? m_UserValues.erase(it) : std::next(it);
         }
         ClearSelection();
     }
-    if (m_bAllowDraw) {
+    if (m_AllowDraw) {
         ResetScrollBars();
         Redraw();
     }
     return true;
 }
 
-bool CGridCtrl::SetFixedRowCount(int nFixedRows)
+bool CGridCtrl::SetFixedRowCount(int count)
 {
-    if (nFixedRows < 0 || (nFixedRows > m_nRows && !SetRowCount(nFixedRows))) {
+    if (count < 0 || (count > m_RowCount && !SetRowCount(count))) {
         return false;
     }
-    if (m_idCurrentCell.row >= 0 && m_idCurrentCell.row < nFixedRows) {
+    if (m_FocusCell.row >= 0 && m_FocusCell.row < count) {
         SetFocusCell(-1, -1);
     }
-    m_nFixedRows = nFixedRows;
-    if (m_bAllowDraw) {
+    m_FixedRowCount = count;
+    if (m_AllowDraw) {
         ResetScrollBars();
         Redraw();
     }
     return true;
 }
 
-bool CGridCtrl::SetFixedColumnCount(int nFixedCols)
+bool CGridCtrl::SetFixedColumnCount(int count)
 {
-    if (nFixedCols < 0 || (nFixedCols > m_nCols && !SetColumnCount(nFixedCols))) {
+    if (count < 0 || (count > m_ColumnCount && !SetColumnCount(count))) {
         return false;
     }
-    if (m_idCurrentCell.col >= 0 && m_idCurrentCell.col < nFixedCols) {
+    if (m_FocusCell.col >= 0 && m_FocusCell.col < count) {
         SetFocusCell(-1, -1);
     }
-    m_nFixedCols = nFixedCols;
-    if (m_bAllowDraw) {
+    m_FixedColumnCount = count;
+    if (m_AllowDraw) {
         ResetScrollBars();
         Redraw();
     }
@@ -174,10 +174,10 @@ void CGridCtrl::DeleteAllItems()
     EndInPlaceEdit();
     std::vector<CGridCell>().swap(m_Cells);
     m_RowHeights.Resize(0, 0);
-    m_ColWidths.Resize(0, 0);
-    m_nRows = m_nCols = m_nFixedRows = m_nFixedCols = 0;
+    m_ColumnWidths.Resize(0, 0);
+    m_RowCount = m_ColumnCount = m_FixedRowCount = m_FixedColumnCount = 0;
     m_UserValues.clear();
-    m_idCurrentCell = CCellId();
+    m_FocusCell = CCellId();
     m_SelectionStartCell = CCellId();
     m_Selection.clear();
     m_PrevSelection.clear();
@@ -189,17 +189,17 @@ void CGridCtrl::DeleteAllItems()
 
 int CGridCtrl::GetRowHeight(int row) const
 {
-    return row >= 0 && row < m_nRows ? m_RowHeights.Size(row) : -1;
+    return row >= 0 && row < m_RowCount ? m_RowHeights.Size(row) : -1;
 }
 
 int CGridCtrl::GetColumnWidth(int col) const
 {
-    return col >= 0 && col < m_nCols ? m_ColWidths.Size(col) : -1;
+    return col >= 0 && col < m_ColumnCount ? m_ColumnWidths.Size(col) : -1;
 }
 
 bool CGridCtrl::SetRowHeight(int row, int height)
 {
-    if (row < 0 || row >= m_nRows || height < 0) {
+    if (row < 0 || row >= m_RowCount || height < 0) {
         return false;
     }
     m_RowHeights.SetSize(row, height);
@@ -208,10 +208,10 @@ bool CGridCtrl::SetRowHeight(int row, int height)
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
-    if (col < 0 || col >= m_nCols || width < 0) {
+    if (col < 0 || col >= m_ColumnCount || width < 0) {
         return false;
     }
-    m_ColWidths.SetSize(col, width);
+    m_ColumnWidths.SetSize(col, width);
     return true;
 }
 
@@ -221,7 +221,7 @@ bool CGridCtrl::event(QEvent* event)
     // the dialog.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_bHandleTabKey &&
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && m_HandleTabKey &&
             !(key->modifiers() & Qt::ControlModifier)) {
             keyPressEvent(key);
             return true;

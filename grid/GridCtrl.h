@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AxisSizes.h"
+#include "BitFlags.h"
 #include "CellRange.h"
 #include "GridCell.h"
 #include "GridDropTarget.h"
@@ -17,28 +18,33 @@ class CInPlaceEdit;
 class CTitleTip;
 class QPainter;
 
-enum GridLines
+// Which grid lines are drawn between the non-fixed cells.
+enum class GridLines
 {
-    GVL_NONE = 0,
-    GVL_HORZ = 1,
-    GVL_VERT = 2,
-    GVL_BOTH = 3,
+    Neither = 0,
+    Horizontal = 1,
+    Vertical = 2,
+    Both = 3,
+};
+
+template <> struct BitFlagsEnabled<GridLines> : std::true_type
+{
 };
 
 // Scroll requests, with the codes of the desktop scroll bar messages and the
 // two row-wise codes the wheel uses.
-enum GridScroll
+enum class GridScroll
 {
-    SB_LINEUP = 0,
-    SB_LINEDOWN = 1,
-    SB_PAGEUP = 2,
-    SB_PAGEDOWN = 3,
-    SB_THUMBPOSITION = 4,
-    SB_THUMBTRACK = 5,
-    SB_TOP = 6,
-    SB_BOTTOM = 7,
-    SB_ROWUP = 9,
-    SB_ROWDOWN = 10,
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbPosition = 4,
+    ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
+    RowUp = 9,
+    RowDown = 10,
 };
 
 // How an in-place edit was started; it decides where the caret goes and
@@ -59,23 +65,24 @@ class CGridCtrl : public QAbstractScrollArea
     Q_OBJECT
 
 public:
-    enum MouseMode
+    // What a press of the left button started; Nothing between presses.
+    enum class MouseMode
     {
-        MOUSE_NOTHING = 0,
-        MOUSE_SELECT_ALL = 1,
-        MOUSE_SELECT_COL = 2,
-        MOUSE_SELECT_ROW = 3,
-        MOUSE_SELECT_CELLS = 4,
-        MOUSE_OVER_ROW_DIVIDE = 6,
-        MOUSE_SIZING_ROW = 7,
-        MOUSE_OVER_COL_DIVIDE = 8,
-        MOUSE_SIZING_COL = 9,
-        MOUSE_PREPARE_EDIT = 10,
-        MOUSE_PREPARE_DRAG = 11,
-        MOUSE_DRAGGING = 12,
+        Nothing = 0,
+        SelectAll = 1,
+        SelectColumns = 2,
+        SelectRows = 3,
+        SelectCells = 4,
+        OverRowDivider = 6,
+        SizingRow = 7,
+        OverColumnDivider = 8,
+        SizingColumn = 9,
+        PrepareEdit = 10,
+        PrepareDrag = 11,
+        Dragging = 12,
     };
 
-    explicit CGridCtrl(int nRows = 0, int nCols = 0, int nFixedRows = 0, int nFixedCols = 0,
+    explicit CGridCtrl(int rows = 0, int columns = 0, int fixedRows = 0, int fixedColumns = 0,
                        QWidget* parent = nullptr);
     ~CGridCtrl() override;
 
@@ -83,26 +90,26 @@ public:
     bool Create(const QRect& rect, QWidget* parent);
 
     // Counts and sizes.
-    int GetRowCount() const { return m_nRows; }
-    int GetColumnCount() const { return m_nCols; }
-    int GetFixedRowCount() const { return m_nFixedRows; }
-    int GetFixedColumnCount() const { return m_nFixedCols; }
-    bool SetRowCount(int nRows);
-    bool SetColumnCount(int nCols);
-    bool SetFixedRowCount(int nFixedRows);
-    bool SetFixedColumnCount(int nFixedCols);
+    int GetRowCount() const { return m_RowCount; }
+    int GetColumnCount() const { return m_ColumnCount; }
+    int GetFixedRowCount() const { return m_FixedRowCount; }
+    int GetFixedColumnCount() const { return m_FixedColumnCount; }
+    bool SetRowCount(int count);
+    bool SetColumnCount(int count);
+    bool SetFixedRowCount(int count);
+    bool SetFixedColumnCount(int count);
     void DeleteAllItems();
     int GetRowHeight(int row) const;
     int GetColumnWidth(int col) const;
     bool SetRowHeight(int row, int height);
     bool SetColumnWidth(int col, int width);
-    int GetFixedRowHeight() const { return m_RowHeights.Start(m_nFixedRows); }
-    int GetFixedColumnWidth() const { return m_ColWidths.Start(m_nFixedCols); }
+    int GetFixedRowHeight() const { return m_RowHeights.Start(m_FixedRowCount); }
+    int GetFixedColumnWidth() const { return m_ColumnWidths.Start(m_FixedColumnCount); }
     int GetVirtualHeight() const { return m_RowHeights.Total(); }
-    int GetVirtualWidth() const { return m_ColWidths.Total(); }
-    int GetDefaultRowHeight() const { return m_nDefCellHeight; }
-    int GetDefaultColumnWidth() const { return m_nDefCellWidth; }
-    int GetMargin() const { return m_nMargin; }
+    int GetVirtualWidth() const { return m_ColumnWidths.Total(); }
+    int GetDefaultRowHeight() const { return m_DefaultRowHeight; }
+    int GetDefaultColumnWidth() const { return m_DefaultColumnWidth; }
+    int GetMargin() const { return m_Margin; }
     void ExpandColumnsToFit();
     bool AutoSizeColumn(int col);
     bool AutoSizeRow(int row);
@@ -113,12 +120,15 @@ public:
     bool GetItem(GridItem& item) const;
     bool SetItemText(int row, int col, const QString& text);
     QString GetItemText(int row, int col) const;
-    bool SetItemState(int row, int col, unsigned state);
-    unsigned GetItemState(int row, int col) const;
-    bool SetItemFormat(int row, int col, unsigned format);
-    unsigned GetItemFormat(int row, int col) const;
-    bool IsValid(int row, int col) const { return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols; }
-    bool IsCellFixed(int row, int col) const { return row < m_nFixedRows || col < m_nFixedCols; }
+    bool SetItemState(int row, int col, CellState state);
+    CellState GetItemState(int row, int col) const;
+    bool SetItemFormat(int row, int col, CellFormat format);
+    CellFormat GetItemFormat(int row, int col) const;
+    bool IsValid(int row, int col) const
+    {
+        return row >= 0 && row < m_RowCount && col >= 0 && col < m_ColumnCount;
+    }
+    bool IsCellFixed(int row, int col) const { return row < m_FixedRowCount || col < m_FixedColumnCount; }
     bool IsCellEditable(int row, int col) const;
     const CGridCell* GetCell(int row, int col) const;
 
@@ -146,11 +156,11 @@ public:
     void OnHScroll(GridScroll code, int position = 0);
     // Rows per wheel notch, taken from the platform at construction. A
     // negative value, or one of a visible page or more, scrolls by pages.
-    int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
-    void SetWheelScrollLines(int lines) { m_nRowsPerWheelNotch = lines; }
+    int GetWheelScrollLines() const { return m_RowsPerWheelNotch; }
+    void SetWheelScrollLines(int lines) { m_RowsPerWheelNotch = lines; }
 
     // Focus and selection.
-    CCellId GetFocusCell() const { return m_idCurrentCell; }
+    CCellId GetFocusCell() const { return m_FocusCell; }
     void SetFocusCell(int row, int col);
     void SetSelectedRange(const CCellRange& range, bool keepPrevious = false);
     void ClearSelection();
@@ -163,9 +173,9 @@ public:
     // Clipboard and editing commands, with their enabled states.
     QString CopyText() const;
     bool CanCopy() const { return !IsSelectionEmpty(); }
-    bool CanCut() const { return m_bEditable && !IsSelectionEmpty(); }
+    bool CanCut() const { return m_Editable && !IsSelectionEmpty(); }
     bool CanPaste() const;
-    bool CanSelectAll() const { return m_bEnableSelection; }
+    bool CanSelectAll() const { return m_SelectionEnabled; }
     void OnEditCopy();
     void OnEditCut();
     bool OnEditPaste();
@@ -181,37 +191,37 @@ public:
     CTitleTip* GetTitleTip() const { return m_TitleTip; }
 
     // Colours and options.
-    QRgb GetTextColour() const { return m_crTextColour; }
-    QRgb GetTextBkColour() const { return m_crTextBkColour; }
-    QRgb GetGridBkColour() const { return m_crGridBkColour; }
-    QRgb GetFixedTextColour() const { return m_crFixedTextColour; }
-    QRgb GetFixedBkColour() const { return m_crFixedBkColour; }
-    QRgb GetGridColour() const { return m_crGridColour; }
+    QRgb GetTextColour() const { return m_TextColour; }
+    QRgb GetTextBkColour() const { return m_TextBkColour; }
+    QRgb GetGridBkColour() const { return m_GridBkColour; }
+    QRgb GetFixedTextColour() const { return m_FixedTextColour; }
+    QRgb GetFixedBkColour() const { return m_FixedBkColour; }
+    QRgb GetGridColour() const { return m_GridColour; }
     void SetTextColour(QRgb colour);
     void SetTextBkColour(QRgb colour);
     void SetGridBkColour(QRgb colour);
     void SetFixedTextColour(QRgb colour);
     void SetFixedBkColour(QRgb colour);
-    void SetGridColour(QRgb colour) { m_crGridColour = colour; }
-    int GetGridLines() const { return m_nGridLines; }
-    void SetGridLines(int lines);
-    bool IsEditable() const { return m_bEditable; }
-    void SetEditable(bool editable) { m_bEditable = editable; }
-    bool GetDragAndDropAllowed() const { return m_bAllowDragAndDrop; }
-    void SetDragAndDropAllowed(bool allowed) { m_bAllowDragAndDrop = allowed; }
-    bool GetListMode() const { return m_bListMode; }
-    void SetListMode(bool listMode) { m_bListMode = listMode; }
-    bool GetRedraw() const { return m_bAllowDraw; }
+    void SetGridColour(QRgb colour) { m_GridColour = colour; }
+    GridLines GetGridLines() const { return m_GridLines; }
+    void SetGridLines(GridLines lines);
+    bool IsEditable() const { return m_Editable; }
+    void SetEditable(bool editable) { m_Editable = editable; }
+    bool GetDragAndDropAllowed() const { return m_AllowDragAndDrop; }
+    void SetDragAndDropAllowed(bool allowed) { m_AllowDragAndDrop = allowed; }
+    bool GetListMode() const { return m_ListMode; }
+    void SetListMode(bool listMode) { m_ListMode = listMode; }
+    bool GetRedraw() const { return m_AllowDraw; }
     void SetRedraw(bool allowDraw, bool resetScrollBars = false);
-    bool IsSelectionEnabled() const { return m_bEnableSelection; }
+    bool IsSelectionEnabled() const { return m_SelectionEnabled; }
     void EnableSelection(bool enable);
-    void SetSortOnClick(bool sort) { m_bSortOnClick = sort; }
-    bool GetHandleTabKey() const { return m_bHandleTabKey; }
-    void SetHandleTabKey(bool handle) { m_bHandleTabKey = handle; }
-    bool GetTitleTips() const { return m_bTitleTips; }
-    void EnableTitleTips(bool enable) { m_bTitleTips = enable; }
-    void SetRowResize(bool allow) { m_bAllowRowResize = allow; }
-    void SetColumnResize(bool allow) { m_bAllowColumnResize = allow; }
+    void SetSortOnClick(bool sort) { m_SortOnClick = sort; }
+    bool GetHandleTabKey() const { return m_HandleTabKey; }
+    void SetHandleTabKey(bool handle) { m_HandleTabKey = handle; }
+    bool GetTitleTips() const { return m_TitleTipsEnabled; }
+    void EnableTitleTips(bool enable) { m_TitleTipsEnabled = enable; }
+    void SetRowResize(bool allow) { m_AllowRowResize = allow; }
+    void SetColumnResize(bool allow) { m_AllowColumnResize = allow; }
     MouseMode GetMouseMode() const { return m_MouseMode; }
 
 signals:
@@ -243,8 +253,11 @@ protected:
 
 private:
     // Storage.
-    CGridCell& Cell(int row, int col) { return m_Cells[static_cast<size_t>(row) * m_nCols + col]; }
-    const CGridCell& Cell(int row, int col) const { return m_Cells[static_cast<size_t>(row) * m_nCols + col]; }
+    CGridCell& Cell(int row, int col) { return m_Cells[static_cast<size_t>(row) * m_ColumnCount + col]; }
+    const CGridCell& Cell(int row, int col) const
+    {
+        return m_Cells[static_cast<size_t>(row) * m_ColumnCount + col];
+    }
     quint16 ColourIndex(QRgb colour);
     QRgb ColourAt(quint16 index) const { return m_Colours[index]; }
     quint16 FontIndex(const QFont& font);
@@ -273,7 +286,8 @@ private:
     void PaintBand(QPainter& painter, const QRect& clip, int row0, int row1, int col0, int col1, bool fixed);
     void DrawCell(QPainter& painter, const QRect& rect, const CCellRange& block);
     void DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block);
-    void DrawCellText(QPainter& painter, const QString& text, QRect rect, unsigned format, const QFont& font);
+    void DrawCellText(QPainter& painter, const QString& text, QRect rect, CellFormat format,
+                      const QFont& font);
     void DrawGridLines(QPainter& painter, const QRect& clip);
     void InvalidateBlocksAtEdges(int oldTop, int oldLeft);
 
@@ -298,72 +312,72 @@ private:
     void CancelMouseMode();
 
     // Colours.
-    QRgb m_crTextColour = 0;
-    QRgb m_crTextBkColour = 0;
-    QRgb m_crGridBkColour = 0;
-    QRgb m_crFixedTextColour = 0;
-    QRgb m_crFixedBkColour = 0;
-    QRgb m_crGridColour = 0xC0C0C0;
+    QRgb m_TextColour = 0;
+    QRgb m_TextBkColour = 0;
+    QRgb m_GridBkColour = 0;
+    QRgb m_FixedTextColour = 0;
+    QRgb m_FixedBkColour = 0;
+    QRgb m_GridColour = 0xC0C0C0;
     // The system colours the five colours above were taken from.
-    QRgb m_crSysWindowText = 0;
-    QRgb m_crSysWindow = 0;
-    QRgb m_crSysShadow = 0;
-    QRgb m_crSysFace = 0;
+    QRgb m_SysWindowText = 0;
+    QRgb m_SysWindow = 0;
+    QRgb m_SysShadow = 0;
+    QRgb m_SysFace = 0;
 
-    int m_nGridLines = GVL_BOTH;
-    bool m_bEditable = true;
-    bool m_bAllowDragAndDrop = false;
-    bool m_bListMode = false;
-    bool m_bAllowDraw = true;
-    bool m_bEnableSelection = true;
-    bool m_bSortOnClick = true;
-    bool m_bHandleTabKey = true;
-    bool m_bTitleTips = true;
-    bool m_bAllowRowResize = true;
-    bool m_bAllowColumnResize = true;
+    GridLines m_GridLines = GridLines::Both;
+    bool m_Editable = true;
+    bool m_AllowDragAndDrop = false;
+    bool m_ListMode = false;
+    bool m_AllowDraw = true;
+    bool m_SelectionEnabled = true;
+    bool m_SortOnClick = true;
+    bool m_HandleTabKey = true;
+    bool m_TitleTipsEnabled = true;
+    bool m_AllowRowResize = true;
+    bool m_AllowColumnResize = true;
 
-    int m_nRows = 0;
-    int m_nFixedRows = 0;
-    int m_nCols = 0;
-    int m_nFixedCols = 0;
+    int m_RowCount = 0;
+    int m_FixedRowCount = 0;
+    int m_ColumnCount = 0;
+    int m_FixedColumnCount = 0;
     CAxisSizes m_RowHeights;
-    CAxisSizes m_ColWidths;
-    int m_nDefCellHeight = 10;
-    int m_nDefCellWidth = 30;
-    int m_nMargin = 0;
+    CAxisSizes m_ColumnWidths;
+    int m_DefaultRowHeight = 10;
+    int m_DefaultColumnWidth = 30;
+    int m_Margin = 0;
 
-    std::vector<CGridCell> m_Cells; // row-major, m_nRows * m_nCols
-    std::vector<QRgb> m_Colours{kDefaultColour};
+    std::vector<CGridCell> m_Cells; // row-major, m_RowCount * m_ColumnCount
+    std::vector<QRgb> m_Colours{DefaultColour};
     std::vector<QFont> m_CellFonts{QFont()}; // index 0 stands for the grid's font
     QHash<quint64, qint32> m_UserValues;     // the rare cells with a user value
 
-    CCellId m_idCurrentCell;
+    CCellId m_FocusCell;
     CCellId m_SelectionStartCell;
     std::vector<CCellRange> m_Selection;
     std::vector<CCellRange> m_PrevSelection; // kept while Ctrl is held
 
-    MouseMode m_MouseMode = MOUSE_NOTHING;
+    MouseMode m_MouseMode = MouseMode::Nothing;
     CCellId m_LeftClickDownCell;
     QPoint m_LeftClickDownPoint;
     QPoint m_LastMousePoint;
-    bool m_bHadFocusOnPress = false;
-    int m_nSizingIndex = -1;
-    int m_nTrackingLine = -1; // pixel of the divider line while sizing
+    bool m_HadFocusOnPress = false;
+    int m_SizingIndex = -1;
+    int m_TrackingLine = -1; // pixel of the divider line while sizing
 
     QTimer m_AutoScrollTimer;
-    static constexpr int kAutoScrollInterval = 25;
-    static constexpr int kResizeCaptureRange = 3;
-    int m_nRowsPerWheelNotch = 3;
-    int m_nWheelRemainder = 0;
+    static constexpr int AutoScrollInterval = 25;
+    static constexpr int ResizeCaptureRange = 3;
+    int m_RowsPerWheelNotch = 3;
+    int m_WheelRemainder = 0;
 
     int m_SortColumn = -1;
-    bool m_bSortAscending = true;
+    bool m_SortAscending = true;
 
     // The top row and left column last painted, to scroll pixels by the
     // sizes of the rows and columns that came in or went out.
     int m_PaintedTopRow = 0;
-    int m_PaintedLeftCol = 0;
-    bool m_bInResetScrollBars = false;
+    int m_PaintedLeftColumn = 0;
+    bool m_InResetScrollBars = false;
 
     QPointer<CInPlaceEdit> m_InPlaceEdit;
     CTitleTip* m_TitleTip = nullptr;

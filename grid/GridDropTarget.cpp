@@ -13,12 +13,12 @@ void CGridDropTarget::OnDragEnter(QDragMoveEvent* event)
 
 void CGridDropTarget::OnDragOver(QDragMoveEvent* event)
 {
-    if (!m_pGridCtrl->GetDragAndDropAllowed() || !event->mimeData()->hasText()) {
+    if (!m_Grid->GetDragAndDropAllowed() || !event->mimeData()->hasText()) {
         event->ignore();
         return;
     }
-    const CCellId cell = m_pGridCtrl->GetCellFromPt(event->position().toPoint());
-    if (!m_pGridCtrl->IsCellEditable(cell.row, cell.col)) {
+    const CCellId cell = m_Grid->GetCellFromPt(event->position().toPoint());
+    if (!m_Grid->IsCellEditable(cell.row, cell.col)) {
         Highlight({});
         event->ignore();
         return;
@@ -34,14 +34,14 @@ void CGridDropTarget::OnDragLeave()
 
 void CGridDropTarget::OnDrop(QDropEvent* event)
 {
-    const CCellId cell = m_pGridCtrl->GetCellFromPt(event->position().toPoint());
+    const CCellId cell = m_Grid->GetCellFromPt(event->position().toPoint());
     Highlight({});
-    if (!m_pGridCtrl->GetDragAndDropAllowed() || !event->mimeData()->hasText() ||
-        !m_pGridCtrl->IsCellEditable(cell.row, cell.col)) {
+    if (!m_Grid->GetDragAndDropAllowed() || !event->mimeData()->hasText() ||
+        !m_Grid->IsCellEditable(cell.row, cell.col)) {
         event->ignore();
         return;
     }
-    m_pGridCtrl->PasteText(event->mimeData()->text(), cell);
+    m_Grid->PasteText(event->mimeData()->text(), cell);
     event->acceptProposedAction();
 }
 
@@ -51,13 +51,14 @@ void CGridDropTarget::Highlight(CCellId cell)
         return;
     }
     const CCellId previous = m_LastDragOverCell;
-    if (m_pGridCtrl->IsValid(previous.row, previous.col)) {
-        m_pGridCtrl->SetItemState(previous.row, previous.col,
-                                  m_pGridCtrl->GetItemState(previous.row, previous.col) & ~GVIS_DROPHILITED);
+    if (m_Grid->IsValid(previous.row, previous.col)) {
+        m_Grid->SetItemState(previous.row, previous.col,
+                             m_Grid->GetItemState(previous.row, previous.col) & ~CellState::DropHighlighted);
     }
-    if (m_pGridCtrl->IsValid(cell.row, cell.col)) {
-        m_pGridCtrl->SetItemState(cell.row, cell.col, m_pGridCtrl->GetItemState(cell.row, cell.col) | GVIS_DROPHILITED);
+    if (m_Grid->IsValid(cell.row, cell.col)) {
+        m_Grid->SetItemState(cell.row, cell.col,
+                             m_Grid->GetItemState(cell.row, cell.col) | CellState::DropHighlighted);
     }
     m_LastDragOverCell = cell;
-    m_pGridCtrl->viewport()->update();
+    m_Grid->viewport()->update();
 }

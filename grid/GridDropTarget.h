@@ -12,7 +12,7 @@ class QDropEvent;
 class CGridDropTarget
 {
 public:
-    explicit CGridDropTarget(CGridCtrl* grid) : m_pGridCtrl(grid) {}
+    explicit CGridDropTarget(CGridCtrl* grid) : m_Grid(grid) {}
 
     void OnDragEnter(QDragMoveEvent* event);
     void OnDragOver(QDragMoveEvent* event);
@@ -22,6 +22,6 @@ public:
 private:
     void Highlight(CCellId cell);
 
-    CGridCtrl* m_pGridCtrl;
+    CGridCtrl* m_Grid;
     CCellId m_LastDragOverCell;
 };

@@ -23,9 +23,9 @@ void CGridCtrl::OnEditCell(int row, int col, EditStart how, const QString& typed
     emit beginEdit(row, col);
     const CGridCell& cell = Cell(row, col);
     Qt::Alignment alignment = Qt::AlignLeft;
-    if (cell.m_Format & DT_RIGHT) {
+    if (Has(cell.m_Format, CellFormat::Right)) {
         alignment = Qt::AlignRight;
-    } else if (cell.m_Format & DT_CENTER) {
+    } else if (Has(cell.m_Format, CellFormat::HCenter)) {
         alignment = Qt::AlignHCenter;
     }
     m_InPlaceEdit = new CInPlaceEdit(viewport(), rect, alignment, row, col, cell.m_Text, how, typed);
@@ -58,10 +58,10 @@ void CGridCtrl::OnEndEditCell(int row, int col, const QString& text, int lastKey
     case Qt::Key_Up:
     case Qt::Key_Right:
     case Qt::Key_Down: {
-        const CCellId before = m_idCurrentCell;
+        const CCellId before = m_FocusCell;
         HandleNavigationKey(lastKey, Qt::NoModifier);
-        if (m_idCurrentCell != before) {
-            OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditStart::Navigation);
+        if (m_FocusCell != before) {
+            OnEditCell(m_FocusCell.row, m_FocusCell.col, EditStart::Navigation);
         }
         break;
     }

@@ -1,27 +1,29 @@
 #include "GridFormat.h"
 
-int QtTextFlags(unsigned format)
+#include <Qt>
+
+int QtTextFlags(CellFormat format)
 {
     int flags = 0;
-    if (format & DT_CENTER) {
+    if (Has(format, CellFormat::HCenter)) {
         flags |= Qt::AlignHCenter;
-    } else if (format & DT_RIGHT) {
+    } else if (Has(format, CellFormat::Right)) {
         flags |= Qt::AlignRight;
     } else {
         flags |= Qt::AlignLeft;
     }
-    if (format & DT_SINGLELINE) {
+    if (Has(format, CellFormat::SingleLine)) {
         flags |= Qt::TextSingleLine;
-        if (format & DT_VCENTER) {
+        if (Has(format, CellFormat::VCenter)) {
             flags |= Qt::AlignVCenter;
-        } else if (format & DT_BOTTOM) {
+        } else if (Has(format, CellFormat::Bottom)) {
             flags |= Qt::AlignBottom;
         } else {
             flags |= Qt::AlignTop;
         }
     } else {
         flags |= Qt::AlignTop;
-        if (format & DT_WORDBREAK) {
+        if (Has(format, CellFormat::WordBreak)) {
             flags |= Qt::TextWordWrap;
         }
     }

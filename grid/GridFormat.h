@@ -1,25 +1,38 @@
 #pragma once
 
-#include <Qt>
+#include "BitFlags.h"
 
-// Text drawing flags of a cell. The values are those of the desktop DrawText
-// flags the table's callers already speak (0x11 = centred with word wrap).
-enum GridFormat : unsigned
+#include <QtGlobal>
+
+// How a cell's text is placed, combinable. The values are the desktop's text
+// drawing flags, which the table's callers already speak (0x11 = centred with
+// word wrap); 16 bits hold them all, which keeps a cell small.
+enum class CellFormat : quint16
 {
-    DT_LEFT = 0x0,
-    DT_CENTER = 0x1,
-    DT_RIGHT = 0x2,
-    DT_VCENTER = 0x4,
-    DT_BOTTOM = 0x8,
-    DT_WORDBREAK = 0x10,
-    DT_SINGLELINE = 0x20,
-    DT_NOPREFIX = 0x800,
-    DT_END_ELLIPSIS = 0x8000,
+    Left = 0x0,
+    Top = 0x0,
+    HCenter = 0x1,
+    Right = 0x2,
+    VCenter = 0x4,
+    Bottom = 0x8,
+    WordBreak = 0x10,
+    SingleLine = 0x20,
+    NoPrefix = 0x800,
+    EndEllipsis = 0x8000,
 };
 
+template <> struct BitFlagsEnabled<CellFormat> : std::true_type
+{
+};
+
+// Centred lines wrapped at word breaks: what the loss-test table shows.
+constexpr CellFormat CentredWordWrap = CellFormat::HCenter | CellFormat::WordBreak;
+
 // The format a merged block gets when it ends inside the fixed rows.
-constexpr unsigned kFixedMergeFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS;
+constexpr CellFormat FixedMergeFormat =
+    CellFormat::HCenter | CellFormat::VCenter | CellFormat::SingleLine | CellFormat::EndEllipsis;
 
 // Qt alignment and wrap flags for a format. Vertical alignment applies to a
-// single line only, as with DrawText; several lines start at the top.
-int QtTextFlags(unsigned format);
+// single line only, as with the desktop's text drawing; several lines start
+// at the top.
+int QtTextFlags(CellFormat format);

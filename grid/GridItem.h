@@ -1,30 +1,43 @@
 #pragma once
 
+#include "BitFlags.h"
+#include "GridFormat.h"
+
 #include <QFont>
 #include <QRgb>
 #include <QString>
 
 // A cell colour of this value stands for the grid's own colour.
-constexpr QRgb kDefaultColour = 0xFF000000;
+constexpr QRgb DefaultColour = 0xFF000000;
 
-enum GridCellState : unsigned
+// The state bits of a cell; a cell keeps them in one byte.
+enum class CellState : quint8
 {
-    GVIS_FOCUSED = 0x1,
-    GVIS_SELECTED = 0x2,
-    GVIS_DROPHILITED = 0x4,
-    GVIS_READONLY = 0x8,
+    Focused = 0x1,
+    Selected = 0x2,
+    DropHighlighted = 0x4,
+    ReadOnly = 0x8,
 };
 
-enum GridItemMask : unsigned
+template <> struct BitFlagsEnabled<CellState> : std::true_type
 {
-    GVIF_TEXT = 0x01,
-    GVIF_IMAGE = 0x02,
-    GVIF_PARAM = 0x04,
-    GVIF_STATE = 0x08,
-    GVIF_BKCLR = 0x10,
-    GVIF_FGCLR = 0x20,
-    GVIF_FORMAT = 0x40,
-    GVIF_FONT = 0x80,
+};
+
+// Which members of a GridItem take part in setting or reading a cell.
+enum class ItemMask : quint32
+{
+    Text = 0x01,
+    Image = 0x02,
+    UserValue = 0x04,
+    State = 0x08,
+    BkColour = 0x10,
+    FgColour = 0x20,
+    Format = 0x40,
+    Font = 0x80,
+};
+
+template <> struct BitFlagsEnabled<ItemMask> : std::true_type
+{
 };
 
 // Describes what to set in, or read from, one cell: only the members named
@@ -33,13 +46,13 @@ struct GridItem
 {
     int row = 0;
     int col = 0;
-    unsigned mask = 0;
-    unsigned state = 0;
-    unsigned nFormat = 0;
-    QString strText;
-    int iImage = -1;
-    QRgb crBkClr = kDefaultColour;
-    QRgb crFgClr = kDefaultColour;
-    qint32 lParam = 0;
+    ItemMask mask{};
+    CellState state{};
+    CellFormat format{};
+    QString text;
+    int image = -1;
+    QRgb bkColour = DefaultColour;
+    QRgb fgColour = DefaultColour;
+    qint32 userValue = 0;
     QFont font;
 };

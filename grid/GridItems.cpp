@@ -47,32 +47,32 @@ bool CGridCtrl::SetItem(const GridItem& item)
         return false;
     }
     CGridCell& cell = Cell(item.row, item.col);
-    if (item.mask & GVIF_TEXT) {
-        cell.m_Text = item.strText;
+    if (Has(item.mask, ItemMask::Text)) {
+        cell.m_Text = item.text;
     }
-    if (item.mask & GVIF_IMAGE) {
-        cell.m_Image = static_cast<qint16>(std::clamp(item.iImage, -1, 0x7FFF));
+    if (Has(item.mask, ItemMask::Image)) {
+        cell.m_Image = static_cast<qint16>(std::clamp(item.image, -1, 0x7FFF));
     }
-    if (item.mask & GVIF_PARAM) {
-        if (item.lParam == 0) {
+    if (Has(item.mask, ItemMask::UserValue)) {
+        if (item.userValue == 0) {
             m_UserValues.remove(CellKey(item.row, item.col));
         } else {
-            m_UserValues.insert(CellKey(item.row, item.col), item.lParam);
+            m_UserValues.insert(CellKey(item.row, item.col), item.userValue);
         }
     }
-    if (item.mask & GVIF_STATE) {
+    if (Has(item.mask, ItemMask::State)) {
         SetItemState(item.row, item.col, item.state);
     }
-    if (item.mask & GVIF_BKCLR) {
-        cell.m_BkColourIndex = ColourIndex(item.crBkClr);
+    if (Has(item.mask, ItemMask::BkColour)) {
+        cell.m_BkColourIndex = ColourIndex(item.bkColour);
     }
-    if (item.mask & GVIF_FGCLR) {
-        cell.m_FgColourIndex = ColourIndex(item.crFgClr);
+    if (Has(item.mask, ItemMask::FgColour)) {
+        cell.m_FgColourIndex = ColourIndex(item.fgColour);
     }
-    if (item.mask & GVIF_FORMAT) {
-        cell.m_Format = static_cast<quint16>(item.nFormat);
+    if (Has(item.mask, ItemMask::Format)) {
+        cell.m_Format = item.format;
     }
-    if (item.mask & GVIF_FONT) {
+    if (Has(item.mask, ItemMask::Font)) {
         cell.m_FontIndex = FontIndex(item.font);
     }
     return true;
@@ -84,28 +84,28 @@ bool CGridCtrl::GetItem(GridItem& item) const
         return false;
     }
     const CGridCell& cell = Cell(item.row, item.col);
-    if (item.mask & GVIF_TEXT) {
-        item.strText = cell.m_Text;
+    if (Has(item.mask, ItemMask::Text)) {
+        item.text = cell.m_Text;
     }
-    if (item.mask & GVIF_IMAGE) {
-        item.iImage = cell.m_Image;
+    if (Has(item.mask, ItemMask::Image)) {
+        item.image = cell.m_Image;
     }
-    if (item.mask & GVIF_PARAM) {
-        item.lParam = m_UserValues.value(CellKey(item.row, item.col), 0);
+    if (Has(item.mask, ItemMask::UserValue)) {
+        item.userValue = m_UserValues.value(CellKey(item.row, item.col), 0);
     }
-    if (item.mask & GVIF_STATE) {
+    if (Has(item.mask, ItemMask::State)) {
         item.state = GetItemState(item.row, item.col);
     }
-    if (item.mask & GVIF_BKCLR) {
-        item.crBkClr = ColourAt(cell.m_BkColourIndex);
+    if (Has(item.mask, ItemMask::BkColour)) {
+        item.bkColour = ColourAt(cell.m_BkColourIndex);
     }
-    if (item.mask & GVIF_FGCLR) {
-        item.crFgClr = ColourAt(cell.m_FgColourIndex);
+    if (Has(item.mask, ItemMask::FgColour)) {
+        item.fgColour = ColourAt(cell.m_FgColourIndex);
     }
-    if (item.mask & GVIF_FORMAT) {
-        item.nFormat = cell.m_Format;
+    if (Has(item.mask, ItemMask::Format)) {
+        item.format = cell.m_Format;
     }
-    if (item.mask & GVIF_FONT) {
+    if (Has(item.mask, ItemMask::Font)) {
         item.font = CellFont(cell);
     }
     return true;
@@ -125,14 +125,14 @@ QString CGridCtrl::GetItemText(int row, int col) const
     return IsValid(row, col) ? Cell(row, col).m_Text : QString();
 }
 
-bool CGridCtrl::SetItemState(int row, int col, unsigned state)
+bool CGridCtrl::SetItemState(int row, int col, CellState state)
 {
     if (!IsValid(row, col)) {
         return false;
     }
     // The selection is kept as ranges, not per cell, so that selecting
     // millions of cells costs nothing.
-    const bool selected = state & GVIS_SELECTED;
+    const bool selected = Has(state, CellState::Selected);
     if (selected != IsCellSelected(row, col)) {
         if (selected) {
             m_Selection.push_back({row, col, row, col});
@@ -156,37 +156,38 @@ bool CGridCtrl::SetItemState(int row, int col, unsigned state)
             m_Selection.swap(remaining);
         }
     }
-    Cell(row, col).m_State = static_cast<quint8>(state & ~GVIS_SELECTED);
+    Cell(row, col).m_State = state & ~CellState::Selected;
     return true;
 }
 
-unsigned CGridCtrl::GetItemState(int row, int col) const
+CellState CGridCtrl::GetItemState(int row, int col) const
 {
     if (!IsValid(row, col)) {
-        return 0;
+        return {};
     }
-    return Cell(row, col).m_State | (IsCellSelected(row, col) ? GVIS_SELECTED : 0u);
+    const CellState state = Cell(row, col).m_State;
+    return IsCellSelected(row, col) ? state | CellState::Selected : state;
 }
 
-bool CGridCtrl::SetItemFormat(int row, int col, unsigned format)
+bool CGridCtrl::SetItemFormat(int row, int col, CellFormat format)
 {
     if (!IsValid(row, col)) {
         return false;
     }
-    Cell(row, col).m_Format = static_cast<quint16>(format);
+    Cell(row, col).m_Format = format;
     return true;
 }
 
-unsigned CGridCtrl::GetItemFormat(int row, int col) const
+CellFormat CGridCtrl::GetItemFormat(int row, int col) const
 {
-    return IsValid(row, col) ? Cell(row, col).m_Format : 0u;
+    return IsValid(row, col) ? Cell(row, col).m_Format : CellFormat{};
 }
 
 bool CGridCtrl::IsCellEditable(int row, int col) const
 {
-    if (!m_bEditable || !IsValid(row, col) || IsCellFixed(row, col)) {
+    if (!m_Editable || !IsValid(row, col) || IsCellFixed(row, col)) {
         return false;
     }
     const CGridCell& cell = Cell(row, col);
-    return !(cell.m_State & GVIS_READONLY) && cell.m_MergeAttr == 0;
+    return !Has(cell.m_State, CellState::ReadOnly) && cell.m_MergeAttr == 0;
 }

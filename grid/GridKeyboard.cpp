@@ -29,7 +29,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     if (HandleNavigationKey(event->key(), modifiers)) {
         return;
     }
-    const CCellId focus = m_idCurrentCell;
+    const CCellId focus = m_FocusCell;
     switch (event->key()) {
     case Qt::Key_Delete:
         DeleteFocusCellText();
@@ -75,7 +75,7 @@ bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
     default:
         return false;
     }
-    if (m_nRows <= m_nFixedRows || m_nCols <= m_nFixedCols) {
+    if (m_RowCount <= m_FixedRowCount || m_ColumnCount <= m_FixedColumnCount) {
         // No cell to move to: Tab goes on to the next control, as from the
         // last cell.
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
@@ -84,45 +84,45 @@ bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
         }
         return false;
     }
-    if (!m_idCurrentCell.IsValid()) {
+    if (!m_FocusCell.IsValid()) {
         MoveFocusTo(GetTopleftNonFixedCell(), key, modifiers);
         return true;
     }
-    CCellId next = m_idCurrentCell;
+    CCellId next = m_FocusCell;
     switch (key) {
     case Qt::Key_Down:
-        next.row = std::min(next.row + 1, m_nRows - 1);
+        next.row = std::min(next.row + 1, m_RowCount - 1);
         break;
     case Qt::Key_Up:
-        next.row = std::max(next.row - 1, m_nFixedRows);
+        next.row = std::max(next.row - 1, m_FixedRowCount);
         break;
     case Qt::Key_Right:
-        next.col = std::min(next.col + 1, m_nCols - 1);
+        next.col = std::min(next.col + 1, m_ColumnCount - 1);
         break;
     case Qt::Key_Left:
-        next.col = std::max(next.col - 1, m_nFixedCols);
+        next.col = std::max(next.col - 1, m_FixedColumnCount);
         break;
     case Qt::Key_Tab:
-        if (next.col < m_nCols - 1) {
+        if (next.col < m_ColumnCount - 1) {
             ++next.col;
-        } else if (next.row < m_nRows - 1) {
+        } else if (next.row < m_RowCount - 1) {
             ++next.row;
-            next.col = m_nFixedCols;
-            OnVScroll(SB_LINEDOWN);
-            OnHScroll(SB_TOP);
+            next.col = m_FixedColumnCount;
+            OnVScroll(GridScroll::LineDown);
+            OnHScroll(GridScroll::Top);
         } else {
             focusNextPrevChild(true);
             return true;
         }
         break;
     case Qt::Key_Backtab:
-        if (next.col > m_nFixedCols) {
+        if (next.col > m_FixedColumnCount) {
             --next.col;
-        } else if (next.row > m_nFixedRows) {
+        } else if (next.row > m_FixedRowCount) {
             --next.row;
-            next.col = m_nCols - 1;
-            OnVScroll(SB_LINEUP);
-            OnHScroll(SB_BOTTOM);
+            next.col = m_ColumnCount - 1;
+            OnVScroll(GridScroll::LineUp);
+            OnHScroll(GridScroll::Bottom);
         } else {
             focusNextPrevChild(false);
             return true;
@@ -130,25 +130,25 @@ bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
         break;
     case Qt::Key_PageDown: {
         const int top = TopRow();
-        OnVScroll(SB_PAGEDOWN);
+        OnVScroll(GridScroll::PageDown);
         const int moved = TopRow() - top;
-        next.row = moved > 0 ? std::min(next.row + moved, m_nRows - 1) : m_nRows - 1;
+        next.row = moved > 0 ? std::min(next.row + moved, m_RowCount - 1) : m_RowCount - 1;
         break;
     }
     case Qt::Key_PageUp: {
         const int top = TopRow();
-        OnVScroll(SB_PAGEUP);
+        OnVScroll(GridScroll::PageUp);
         const int moved = top - TopRow();
-        next.row = moved > 0 ? std::max(next.row - moved, m_nFixedRows) : m_nFixedRows;
+        next.row = moved > 0 ? std::max(next.row - moved, m_FixedRowCount) : m_FixedRowCount;
         break;
     }
     case Qt::Key_Home:
-        OnVScroll(SB_TOP);
-        next.row = m_nFixedRows;
+        OnVScroll(GridScroll::Top);
+        next.row = m_FixedRowCount;
         break;
     case Qt::Key_End:
-        OnVScroll(SB_BOTTOM);
-        next.row = m_nRows - 1;
+        OnVScroll(GridScroll::Bottom);
+        next.row = m_RowCount - 1;
         break;
     }
     MoveFocusTo(next, key, modifiers);
@@ -159,15 +159,15 @@ void CGridCtrl::MoveFocusTo(CCellId next, int key, Qt::KeyboardModifiers modifie
 {
     // While the mouse drags a selection, the keys the auto-scroll sends only
     // move the focus; the pointer decides the selection.
-    if (m_MouseMode == MOUSE_NOTHING) {
+    if (m_MouseMode == MouseMode::Nothing) {
         const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
         if (!(modifiers & Qt::ShiftModifier) || tab || !m_SelectionStartCell.IsValid()) {
             m_SelectionStartCell = next;
         }
         m_PrevSelection.clear();
-        m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
+        m_MouseMode = m_ListMode ? MouseMode::SelectRows : MouseMode::SelectCells;
         ExtendSelectionTo(next);
-        m_MouseMode = MOUSE_NOTHING;
+        m_MouseMode = MouseMode::Nothing;
     }
     SetFocusCell(next.row, next.col);
     if (IsCellFullyVisible(next.row, next.col)) {
@@ -175,18 +175,18 @@ void CGridCtrl::MoveFocusTo(CCellId next, int key, Qt::KeyboardModifiers modifie
     }
     switch (key) {
     case Qt::Key_Down:
-        OnVScroll(SB_LINEDOWN);
+        OnVScroll(GridScroll::LineDown);
         break;
     case Qt::Key_Up:
-        OnVScroll(SB_LINEUP);
+        OnVScroll(GridScroll::LineUp);
         break;
     case Qt::Key_Right:
     case Qt::Key_Tab:
-        OnHScroll(SB_LINEDOWN);
+        OnHScroll(GridScroll::LineDown);
         break;
     case Qt::Key_Left:
     case Qt::Key_Backtab:
-        OnHScroll(SB_LINEUP);
+        OnHScroll(GridScroll::LineUp);
         break;
     default:
         break;
@@ -197,7 +197,7 @@ void CGridCtrl::MoveFocusTo(CCellId next, int key, Qt::KeyboardModifiers modifie
 void CGridCtrl::DeleteFocusCellText()
 {
     // In a merged block the text shown, and so cleared, is the first cell's.
-    const CCellRange block = GetMergedRange(m_idCurrentCell.row, m_idCurrentCell.col);
+    const CCellRange block = GetMergedRange(m_FocusCell.row, m_FocusCell.col);
     if (IsCellEditable(block.minRow, block.minCol)) {
         ClearCellsWithNotification({{block.minRow, block.minCol}});
     }

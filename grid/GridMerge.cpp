@@ -26,11 +26,11 @@ bool CGridCtrl::MergeCells(int row, int col, int extraRows, int extraCols, int m
     }
     CGridCell& first = Cell(row, col);
     if (extraRows > 0) {
-        first.m_MergeFlags |= CGridCell::ContinuesDown;
+        first.m_MergeFlags |= MergeFlag::ContinuesDown;
         first.m_MergeRow = extraRows;
     }
     if (extraCols > 0) {
-        first.m_MergeFlags |= CGridCell::ContinuesRight;
+        first.m_MergeFlags |= MergeFlag::ContinuesRight;
         first.m_MergeCol = extraCols;
     }
     first.m_MergeAttr = mergeAttr;
@@ -40,12 +40,12 @@ bool CGridCtrl::MergeCells(int row, int col, int extraRows, int extraCols, int m
                 continue;
             }
             CGridCell& cell = Cell(r, c);
-            cell.m_MergeFlags = CGridCell::Covered;
+            cell.m_MergeFlags = MergeFlag::Covered;
             if (c < col + extraCols) {
-                cell.m_MergeFlags |= CGridCell::ContinuesRight;
+                cell.m_MergeFlags |= MergeFlag::ContinuesRight;
             }
             if (r < row + extraRows) {
-                cell.m_MergeFlags |= CGridCell::ContinuesDown;
+                cell.m_MergeFlags |= MergeFlag::ContinuesDown;
             }
             cell.m_MergeRow = row;
             cell.m_MergeCol = col;
@@ -61,7 +61,8 @@ bool CGridCtrl::MergeFixedCells(int row, int col, int extraRows, int extraCols)
     extraRows = std::abs(extraRows);
     extraCols = std::abs(extraCols);
     if (!IsValid(row, col) || !IsValid(row + extraRows, col + extraCols) ||
-        !IsCellFixed(row + extraRows, col + extraCols) || !BlockIsFree(*this, row, col, extraRows, extraCols)) {
+        !IsCellFixed(row + extraRows, col + extraCols) ||
+        !BlockIsFree(*this, row, col, extraRows, extraCols)) {
         return false;
     }
     CGridCell& first = Cell(row, col);
@@ -71,7 +72,7 @@ bool CGridCtrl::MergeFixedCells(int row, int col, int extraRows, int extraCols)
         for (int c = col; c <= col + extraCols; ++c) {
             if (r != row || c != col) {
                 CGridCell& cell = Cell(r, c);
-                cell.m_MergeFlags = CGridCell::Covered;
+                cell.m_MergeFlags = MergeFlag::Covered;
                 cell.m_MergeRow = row;
                 cell.m_MergeCol = col;
             }

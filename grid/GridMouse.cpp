@@ -18,8 +18,8 @@ bool CGridCtrl::MouseOverColumnDivide(const QPoint& point) const
     if (!GetCellRect(cell.row, cell.col, rect)) {
         return false;
     }
-    return (point.x() - rect.left() < kResizeCaptureRange && cell.col > 0) ||
-           rect.left() + rect.width() - point.x() <= kResizeCaptureRange;
+    return (point.x() - rect.left() < ResizeCaptureRange && cell.col > 0) ||
+           rect.left() + rect.width() - point.x() <= ResizeCaptureRange;
 }
 
 bool CGridCtrl::MouseOverRowDivide(const QPoint& point) const
@@ -32,8 +32,8 @@ bool CGridCtrl::MouseOverRowDivide(const QPoint& point) const
     if (!GetCellRect(cell.row, cell.col, rect)) {
         return false;
     }
-    return (point.y() - rect.top() < kResizeCaptureRange && cell.row > 0) ||
-           rect.top() + rect.height() - point.y() <= kResizeCaptureRange;
+    return (point.y() - rect.top() < ResizeCaptureRange && cell.row > 0) ||
+           rect.top() + rect.height() - point.y() <= ResizeCaptureRange;
 }
 
 namespace {
@@ -47,17 +47,17 @@ int DividerIndex(int index, int position, int start)
 
 void CGridCtrl::StartSizing(Qt::Orientation orientation, int index)
 {
-    m_nSizingIndex = index;
+    m_SizingIndex = index;
     if (orientation == Qt::Horizontal) {
-        m_MouseMode = MOUSE_SIZING_COL;
-        m_nTrackingLine = m_LeftClickDownPoint.x();
+        m_MouseMode = MouseMode::SizingColumn;
+        m_TrackingLine = m_LeftClickDownPoint.x();
         viewport()->setCursor(Qt::SplitHCursor);
-        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
+        viewport()->update(QRect(m_TrackingLine, 0, 2, viewport()->height()));
     } else {
-        m_MouseMode = MOUSE_SIZING_ROW;
-        m_nTrackingLine = m_LeftClickDownPoint.y();
+        m_MouseMode = MouseMode::SizingRow;
+        m_TrackingLine = m_LeftClickDownPoint.y();
         viewport()->setCursor(Qt::SplitVCursor);
-        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
+        viewport()->update(QRect(0, m_TrackingLine, viewport()->width(), 2));
     }
 }
 
@@ -67,7 +67,7 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    m_bHadFocusOnPress = hasFocus();
+    m_HadFocusOnPress = hasFocus();
     setFocus(Qt::MouseFocusReason);
     const QPoint point = event->position().toPoint();
     m_LeftClickDownPoint = point;
@@ -79,22 +79,22 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    if (down == m_idCurrentCell) {
-        m_MouseMode = MOUSE_PREPARE_EDIT;
+    if (down == m_FocusCell) {
+        m_MouseMode = MouseMode::PrepareEdit;
         return;
     }
-    const CCellId clamped{std::max(down.row, m_nFixedRows), std::max(down.col, m_nFixedCols)};
-    const CCellId previousFocus = m_idCurrentCell;
+    const CCellId clamped{std::max(down.row, m_FixedRowCount), std::max(down.col, m_FixedColumnCount)};
+    const CCellId previousFocus = m_FocusCell;
     SetFocusCell(clamped.row, clamped.col);
-    if (m_bAllowDragAndDrop && m_bHadFocusOnPress && IsCellSelected(down.row, down.col)) {
-        m_MouseMode = MOUSE_PREPARE_DRAG;
+    if (m_AllowDragAndDrop && m_HadFocusOnPress && IsCellSelected(down.row, down.col)) {
+        m_MouseMode = MouseMode::PrepareDrag;
         return;
     }
-    if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
+    if (m_AllowColumnResize && MouseOverColumnDivide(point)) {
         StartSizing(Qt::Horizontal, DividerIndex(down.col, point.x(), ColumnLeft(down.col)));
         return;
     }
-    if (m_bAllowRowResize && MouseOverRowDivide(point)) {
+    if (m_AllowRowResize && MouseOverRowDivide(point)) {
         StartSizing(Qt::Vertical, DividerIndex(down.row, point.y(), RowTop(down.row)));
         return;
     }
@@ -103,19 +103,19 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     }
     m_SelectionStartCell = shift && previousFocus.IsValid() ? previousFocus : clamped;
     m_PrevSelection = ctrl ? m_Selection : std::vector<CCellRange>();
-    if (down.row < m_nFixedRows) {
-        if (down.col < m_nFixedCols) {
-            m_MouseMode = MOUSE_SELECT_ALL;
-        } else if (m_bListMode && m_bSortOnClick) {
-            SortTextItems(down.col, down.col == m_SortColumn ? !m_bSortAscending : true);
+    if (down.row < m_FixedRowCount) {
+        if (down.col < m_FixedColumnCount) {
+            m_MouseMode = MouseMode::SelectAll;
+        } else if (m_ListMode && m_SortOnClick) {
+            SortTextItems(down.col, down.col == m_SortColumn ? !m_SortAscending : true);
             return;
         } else {
-            m_MouseMode = MOUSE_SELECT_COL;
+            m_MouseMode = MouseMode::SelectColumns;
         }
-    } else if (down.col < m_nFixedCols) {
-        m_MouseMode = MOUSE_SELECT_ROW;
+    } else if (down.col < m_FixedColumnCount) {
+        m_MouseMode = MouseMode::SelectRows;
     } else {
-        m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
+        m_MouseMode = m_ListMode ? MouseMode::SelectRows : MouseMode::SelectCells;
     }
     ExtendSelectionTo(clamped);
     m_AutoScrollTimer.start();
@@ -127,57 +127,57 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
     m_LastMousePoint = point;
     if (!(event->buttons() & Qt::LeftButton)) {
         m_TitleTip->OnParentMouseMove(point);
-        if (m_MouseMode != MOUSE_NOTHING && m_MouseMode != MOUSE_OVER_COL_DIVIDE &&
-            m_MouseMode != MOUSE_OVER_ROW_DIVIDE) {
+        if (m_MouseMode != MouseMode::Nothing && m_MouseMode != MouseMode::OverColumnDivider &&
+            m_MouseMode != MouseMode::OverRowDivider) {
             return;
         }
-        if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
-            m_MouseMode = MOUSE_OVER_COL_DIVIDE;
+        if (m_AllowColumnResize && MouseOverColumnDivide(point)) {
+            m_MouseMode = MouseMode::OverColumnDivider;
             viewport()->setCursor(Qt::SplitHCursor);
-        } else if (m_bAllowRowResize && MouseOverRowDivide(point)) {
-            m_MouseMode = MOUSE_OVER_ROW_DIVIDE;
+        } else if (m_AllowRowResize && MouseOverRowDivide(point)) {
+            m_MouseMode = MouseMode::OverRowDivider;
             viewport()->setCursor(Qt::SplitVCursor);
         } else {
-            m_MouseMode = MOUSE_NOTHING;
+            m_MouseMode = MouseMode::Nothing;
             viewport()->unsetCursor();
             OfferTitleTip(point);
         }
         return;
     }
     switch (m_MouseMode) {
-    case MOUSE_SELECT_ALL:
-    case MOUSE_SELECT_COL:
-    case MOUSE_SELECT_ROW:
-    case MOUSE_SELECT_CELLS: {
+    case MouseMode::SelectAll:
+    case MouseMode::SelectColumns:
+    case MouseMode::SelectRows:
+    case MouseMode::SelectCells: {
         const CCellId cell = GetCellFromPt(point);
         if (cell.IsValid()) {
-            ExtendSelectionTo({std::max(cell.row, m_nFixedRows), std::max(cell.col, m_nFixedCols)});
+            ExtendSelectionTo({std::max(cell.row, m_FixedRowCount), std::max(cell.col, m_FixedColumnCount)});
         }
         break;
     }
-    case MOUSE_SIZING_COL: {
-        const int line = std::max(point.x(), ColumnLeft(m_nSizingIndex));
-        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
-        m_nTrackingLine = line;
-        viewport()->update(QRect(m_nTrackingLine, 0, 2, viewport()->height()));
+    case MouseMode::SizingColumn: {
+        const int line = std::max(point.x(), ColumnLeft(m_SizingIndex));
+        viewport()->update(QRect(m_TrackingLine, 0, 2, viewport()->height()));
+        m_TrackingLine = line;
+        viewport()->update(QRect(m_TrackingLine, 0, 2, viewport()->height()));
         break;
     }
-    case MOUSE_SIZING_ROW: {
-        const int line = std::max(point.y(), RowTop(m_nSizingIndex));
-        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
-        m_nTrackingLine = line;
-        viewport()->update(QRect(0, m_nTrackingLine, viewport()->width(), 2));
+    case MouseMode::SizingRow: {
+        const int line = std::max(point.y(), RowTop(m_SizingIndex));
+        viewport()->update(QRect(0, m_TrackingLine, viewport()->width(), 2));
+        m_TrackingLine = line;
+        viewport()->update(QRect(0, m_TrackingLine, viewport()->width(), 2));
         break;
     }
-    case MOUSE_PREPARE_DRAG:
+    case MouseMode::PrepareDrag:
         if ((point - m_LeftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
-            m_MouseMode = MOUSE_DRAGGING;
+            m_MouseMode = MouseMode::Dragging;
             auto* drag = new QDrag(this);
             auto* data = new QMimeData;
             data->setText(CopyText());
             drag->setMimeData(data);
             drag->exec(Qt::CopyAction);
-            m_MouseMode = MOUSE_NOTHING;
+            m_MouseMode = MouseMode::Nothing;
         }
         break;
     default:
@@ -187,8 +187,8 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
 
 void CGridCtrl::OnAutoScrollTick()
 {
-    if (m_MouseMode != MOUSE_SELECT_ALL && m_MouseMode != MOUSE_SELECT_COL && m_MouseMode != MOUSE_SELECT_ROW &&
-        m_MouseMode != MOUSE_SELECT_CELLS) {
+    if (m_MouseMode != MouseMode::SelectAll && m_MouseMode != MouseMode::SelectColumns &&
+        m_MouseMode != MouseMode::SelectRows && m_MouseMode != MouseMode::SelectCells) {
         m_AutoScrollTimer.stop();
         return;
     }
@@ -205,11 +205,13 @@ void CGridCtrl::OnAutoScrollTick()
         HandleNavigationKey(Qt::Key_Left, Qt::NoModifier);
     }
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    if (visible.minRow >= m_nRows || visible.minCol >= m_nCols) {
+    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount) {
         return;
     }
-    const int right = std::min(client.right(), ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol) - 1);
-    const int bottom = std::min(client.bottom(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow) - 1);
+    const int right =
+        std::min(client.right(), ColumnLeft(visible.maxCol) + m_ColumnWidths.Size(visible.maxCol) - 1);
+    const int bottom =
+        std::min(client.bottom(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow) - 1);
     const QPoint inside(std::clamp(point.x(), GetFixedColumnWidth(), std::max(GetFixedColumnWidth(), right)),
                         std::clamp(point.y(), GetFixedRowHeight(), std::max(GetFixedRowHeight(), bottom)));
     ExtendSelectionTo(GetCellFromPt(inside));
@@ -223,27 +225,27 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
     m_AutoScrollTimer.stop();
     const QPoint point = event->position().toPoint();
     switch (m_MouseMode) {
-    case MOUSE_PREPARE_EDIT:
-        m_MouseMode = MOUSE_NOTHING;
-        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditStart::Mouse);
+    case MouseMode::PrepareEdit:
+        m_MouseMode = MouseMode::Nothing;
+        OnEditCell(m_FocusCell.row, m_FocusCell.col, EditStart::Mouse);
         break;
-    case MOUSE_PREPARE_DRAG:
+    case MouseMode::PrepareDrag:
         ClearSelection();
         SetFocusCell(-1, -1);
         break;
-    case MOUSE_SIZING_COL:
-        SetColumnWidth(m_nSizingIndex, std::max(0, point.x() - ColumnLeft(m_nSizingIndex)));
+    case MouseMode::SizingColumn:
+        SetColumnWidth(m_SizingIndex, std::max(0, point.x() - ColumnLeft(m_SizingIndex)));
         ResetHorizontalScroll();
         break;
-    case MOUSE_SIZING_ROW:
-        SetRowHeight(m_nSizingIndex, std::max(0, point.y() - RowTop(m_nSizingIndex)));
+    case MouseMode::SizingRow:
+        SetRowHeight(m_SizingIndex, std::max(0, point.y() - RowTop(m_SizingIndex)));
         ResetScrollBars();
         break;
     default:
         break;
     }
-    m_nTrackingLine = -1;
-    m_MouseMode = MOUSE_NOTHING;
+    m_TrackingLine = -1;
+    m_MouseMode = MouseMode::Nothing;
     viewport()->unsetCursor();
     Redraw();
     const CCellId cell = GetCellFromPt(point);
@@ -262,13 +264,13 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     if (!cell.IsValid()) {
         return;
     }
-    if (m_bAllowColumnResize && MouseOverColumnDivide(point)) {
+    if (m_AllowColumnResize && MouseOverColumnDivide(point)) {
         AutoSizeColumn(DividerIndex(cell.col, point.x(), ColumnLeft(cell.col)));
-    } else if (m_bAllowRowResize && MouseOverRowDivide(point)) {
+    } else if (m_AllowRowResize && MouseOverRowDivide(point)) {
         AutoSizeRow(DividerIndex(cell.row, point.y(), RowTop(cell.row)));
     } else if (!IsCellFixed(cell.row, cell.col)) {
-        m_MouseMode = MOUSE_NOTHING;
-        OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, EditStart::Mouse);
+        m_MouseMode = MouseMode::Nothing;
+        OnEditCell(m_FocusCell.row, m_FocusCell.col, EditStart::Mouse);
     }
 }
 
@@ -284,7 +286,7 @@ bool CGridCtrl::viewportEvent(QEvent* event)
 
 void CGridCtrl::OfferTitleTip(const QPoint& point)
 {
-    if (!m_bTitleTips) {
+    if (!m_TitleTipsEnabled) {
         return;
     }
     const CCellId cell = GetCellFromPt(point);
@@ -300,11 +302,11 @@ void CGridCtrl::OfferTitleTip(const QPoint& point)
 void CGridCtrl::CancelMouseMode()
 {
     m_AutoScrollTimer.stop();
-    if (m_nTrackingLine >= 0) {
-        m_nTrackingLine = -1;
+    if (m_TrackingLine >= 0) {
+        m_TrackingLine = -1;
         Redraw();
     }
-    m_MouseMode = MOUSE_NOTHING;
+    m_MouseMode = MouseMode::Nothing;
     viewport()->unsetCursor();
 }
 

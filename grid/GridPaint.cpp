@@ -17,21 +17,21 @@ void CGridCtrl::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const QRect clip = event->rect();
     EraseBackground(painter, clip);
-    if (m_nRows == 0 || m_nCols == 0) {
+    if (m_RowCount == 0 || m_ColumnCount == 0) {
         return;
     }
     const CCellRange visible = GetVisibleNonFixedCellRange();
     m_PaintedTopRow = visible.minRow;
-    m_PaintedLeftCol = visible.minCol;
-    PaintBand(painter, clip, 0, m_nFixedRows - 1, 0, m_nFixedCols - 1, true);
-    PaintBand(painter, clip, visible.minRow, visible.maxRow, 0, m_nFixedCols - 1, true);
-    PaintBand(painter, clip, 0, m_nFixedRows - 1, visible.minCol, visible.maxCol, true);
+    m_PaintedLeftColumn = visible.minCol;
+    PaintBand(painter, clip, 0, m_FixedRowCount - 1, 0, m_FixedColumnCount - 1, true);
+    PaintBand(painter, clip, visible.minRow, visible.maxRow, 0, m_FixedColumnCount - 1, true);
+    PaintBand(painter, clip, 0, m_FixedRowCount - 1, visible.minCol, visible.maxCol, true);
     PaintBand(painter, clip, visible.minRow, visible.maxRow, visible.minCol, visible.maxCol, false);
     DrawGridLines(painter, clip);
-    if (m_nTrackingLine >= 0) {
-        const QRect line = m_MouseMode == MOUSE_SIZING_COL
-                               ? QRect(m_nTrackingLine, 0, 2, viewport()->height())
-                               : QRect(0, m_nTrackingLine, viewport()->width(), 2);
+    if (m_TrackingLine >= 0) {
+        const QRect line = m_MouseMode == MouseMode::SizingColumn
+                               ? QRect(m_TrackingLine, 0, 2, viewport()->height())
+                               : QRect(0, m_TrackingLine, viewport()->width(), 2);
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         painter.fillRect(line, Qt::black);
     }
@@ -45,21 +45,22 @@ void CGridCtrl::EraseBackground(QPainter& painter, const QRect& clip)
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
     int cellsRight = fixedWidth;
-    if (visible.maxCol >= visible.minCol && visible.minCol < m_nCols) {
-        cellsRight = ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol);
+    if (visible.maxCol >= visible.minCol && visible.minCol < m_ColumnCount) {
+        cellsRight = ColumnLeft(visible.maxCol) + m_ColumnWidths.Size(visible.maxCol);
     }
     int cellsBottom = fixedHeight;
-    if (visible.maxRow >= visible.minRow && visible.minRow < m_nRows) {
+    if (visible.maxRow >= visible.minRow && visible.minRow < m_RowCount) {
         cellsBottom = RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow);
     }
     cellsRight = std::min(cellsRight, width);
     cellsBottom = std::min(cellsBottom, height);
-    const QColor fixedBk = FromRgb(m_crFixedBkColour);
-    const QColor gridBk = FromRgb(m_crGridBkColour);
+    const QColor fixedBk = FromRgb(m_FixedBkColour);
+    const QColor gridBk = FromRgb(m_GridBkColour);
     painter.fillRect(clip & QRect(0, 0, cellsRight, fixedHeight), fixedBk);
     painter.fillRect(clip & QRect(0, fixedHeight, fixedWidth, cellsBottom - fixedHeight), fixedBk);
-    painter.fillRect(clip & QRect(fixedWidth, fixedHeight, cellsRight - fixedWidth, cellsBottom - fixedHeight),
-                     FromRgb(m_crTextBkColour));
+    painter.fillRect(clip &
+                         QRect(fixedWidth, fixedHeight, cellsRight - fixedWidth, cellsBottom - fixedHeight),
+                     FromRgb(m_TextBkColour));
     painter.fillRect(clip & QRect(cellsRight, 0, width - cellsRight, height), gridBk);
     painter.fillRect(clip & QRect(0, cellsBottom, cellsRight, height - cellsBottom), gridBk);
 }
@@ -77,7 +78,7 @@ void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int ro
     while (row1 >= row0 && RowTop(row1) > clip.bottom()) {
         --row1;
     }
-    while (col0 <= col1 && ColumnLeft(col0) + m_ColWidths.Size(col0) <= clip.left()) {
+    while (col0 <= col1 && ColumnLeft(col0) + m_ColumnWidths.Size(col0) <= clip.left()) {
         ++col0;
     }
     while (col1 >= col0 && ColumnLeft(col1) > clip.right()) {
@@ -92,7 +93,7 @@ void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int ro
         const int height = m_RowHeights.Size(row);
         int left = left0;
         for (int col = col0; col <= col1; ++col) {
-            const int width = m_ColWidths.Size(col);
+            const int width = m_ColumnWidths.Size(col);
             const CGridCell& cell = Cell(row, col);
             if (!cell.IsMerged()) {
                 const QRect rect(left, top, width, height);
@@ -114,14 +115,14 @@ void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int ro
 
 void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange& block)
 {
-    if (!m_bAllowDraw) {
+    if (!m_AllowDraw) {
         return;
     }
     const CGridCell& cell = Cell(block.minRow, block.minCol);
     const bool printing = painter.device()->devType() == QInternal::Printer;
-    const bool focused = block.Contains(m_idCurrentCell.row, m_idCurrentCell.col) && !printing;
-    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_crTextBkColour;
-    QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_crTextColour;
+    const bool focused = block.Contains(m_FocusCell.row, m_FocusCell.col) && !printing;
+    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_TextBkColour;
+    QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_TextColour;
     // The right and bottom pixels belong to the grid lines.
     QRect area = rect.adjusted(0, 0, -1, -1);
     if (focused) {
@@ -136,27 +137,28 @@ void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange&
     } else {
         painter.fillRect(area, FromRgb(bk));
     }
-    if ((cell.m_State & GVIS_DROPHILITED) && !printing) {
+    if (Has(cell.m_State, CellState::DropHighlighted) && !printing) {
         painter.setPen(Qt::black);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(0, 0, -2, -2));
     }
     painter.setPen(FromRgb(fg));
-    DrawCellText(painter, cell.m_Text, area.adjusted(m_nMargin, 0, -m_nMargin, 0), cell.m_Format, CellFont(cell));
+    DrawCellText(painter, cell.m_Text, area.adjusted(m_Margin, 0, -m_Margin, 0), cell.m_Format,
+                 CellFont(cell));
 }
 
 void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block)
 {
-    if (!m_bAllowDraw) {
+    if (!m_AllowDraw) {
         return;
     }
     const CGridCell& cell = Cell(block.minRow, block.minCol);
-    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_crFixedBkColour;
-    const QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_crFixedTextColour;
+    const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_FixedBkColour;
+    const QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_FixedTextColour;
     painter.fillRect(rect.adjusted(0, 0, -1, -1), FromRgb(bk));
     const bool inFocusLine =
-        m_idCurrentCell.IsValid() && ((m_idCurrentCell.row >= block.minRow && m_idCurrentCell.row <= block.maxRow) ||
-                                      (m_idCurrentCell.col >= block.minCol && m_idCurrentCell.col <= block.maxCol));
+        m_FocusCell.IsValid() && ((m_FocusCell.row >= block.minRow && m_FocusCell.row <= block.maxRow) ||
+                                  (m_FocusCell.col >= block.minCol && m_FocusCell.col <= block.maxCol));
     const int right = rect.right();
     const int bottom = rect.bottom();
     QFont font = CellFont(cell);
@@ -177,13 +179,14 @@ void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellR
         painter.drawLine(right, rect.top(), right, bottom);
         painter.drawLine(right, bottom, rect.left(), bottom);
     }
-    const bool mergedInFixedRows = block.maxRow < m_nFixedRows && (block.maxRow > block.minRow || block.maxCol > block.minCol);
-    const unsigned format = mergedInFixedRows ? kFixedMergeFormat : cell.m_Format;
+    const bool mergedInFixedRows =
+        block.maxRow < m_FixedRowCount && (block.maxRow > block.minRow || block.maxCol > block.minCol);
+    const CellFormat format = mergedInFixedRows ? FixedMergeFormat : cell.m_Format;
     painter.setPen(FromRgb(fg));
-    DrawCellText(painter, cell.m_Text, rect.adjusted(1 + m_nMargin, 1, -1 - m_nMargin, -1), format, font);
+    DrawCellText(painter, cell.m_Text, rect.adjusted(1 + m_Margin, 1, -1 - m_Margin, -1), format, font);
 }
 
-void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect, unsigned format,
+void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect, CellFormat format,
                              const QFont& font)
 {
     if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
@@ -195,7 +198,7 @@ void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect,
         painter.setFont(font);
     }
     const int flags = QtTextFlags(format);
-    if ((format & DT_END_ELLIPSIS) && (format & DT_SINGLELINE)) {
+    if (Has(format, CellFormat::EndEllipsis | CellFormat::SingleLine)) {
         painter.drawText(rect, flags, painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
     } else {
         painter.drawText(rect, flags, text);
@@ -207,24 +210,26 @@ void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect,
 
 void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
 {
-    if (m_nGridLines == GVL_NONE) {
+    if (m_GridLines == GridLines::Neither) {
         return;
     }
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    if (visible.minRow >= m_nRows || visible.minCol >= m_nCols) {
+    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount) {
         return;
     }
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
-    const int right = std::min(viewport()->width(), ColumnLeft(visible.maxCol) + m_ColWidths.Size(visible.maxCol));
-    const int bottom = std::min(viewport()->height(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow));
+    const int right =
+        std::min(viewport()->width(), ColumnLeft(visible.maxCol) + m_ColumnWidths.Size(visible.maxCol));
+    const int bottom =
+        std::min(viewport()->height(), RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow));
     // Lines stop at merged blocks: each line is laid down in runs over the
     // cells whose border it is, and every pixel is inverted once, crossings
     // included.
     QRegion lines;
-    if (m_nGridLines & GVL_VERT) {
+    if (Has(m_GridLines, GridLines::Vertical)) {
         for (int col = visible.minCol; col <= visible.maxCol; ++col) {
-            const int x = ColumnLeft(col) + m_ColWidths.Size(col) - 1;
+            const int x = ColumnLeft(col) + m_ColumnWidths.Size(col) - 1;
             if (x < clip.left() || x > clip.right()) {
                 continue;
             }
@@ -241,7 +246,7 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
             lines += QRect(x, runStart, 1, bottom - runStart);
         }
     }
-    if (m_nGridLines & GVL_HORZ) {
+    if (Has(m_GridLines, GridLines::Horizontal)) {
         for (int row = visible.minRow; row <= visible.maxRow; ++row) {
             const int y = RowTop(row) + m_RowHeights.Size(row) - 1;
             if (y < clip.top() || y > clip.bottom()) {
@@ -250,7 +255,7 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
             int runStart = fixedWidth;
             int x = fixedWidth;
             for (int col = visible.minCol; col <= visible.maxCol; ++col) {
-                const int width = m_ColWidths.Size(col);
+                const int width = m_ColumnWidths.Size(col);
                 if (Cell(row, col).ContinuesBelow()) {
                     lines += QRect(runStart, y, x - runStart, 1);
                     runStart = std::min(x + width, right);
@@ -268,7 +273,7 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     }
     for (const QRect& rect : lines) {
-        painter.fillRect(rect, FromRgb(m_crGridColour));
+        painter.fillRect(rect, FromRgb(m_GridColour));
     }
     painter.restore();
 }

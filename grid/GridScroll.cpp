@@ -23,10 +23,10 @@ QSize BareClientSize(const QAbstractScrollArea& area)
 
 void CGridCtrl::ResetScrollBars()
 {
-    if (!m_bAllowDraw || m_bInResetScrollBars) {
+    if (!m_AllowDraw || m_InResetScrollBars) {
         return;
     }
-    m_bInResetScrollBars = true;
+    m_InResetScrollBars = true;
     // Decide here which bars are needed, so the client size is known at once
     // and a fit right after a fill uses the width the user will see.
     const QSize area = BareClientSize(*this);
@@ -49,15 +49,16 @@ void CGridCtrl::ResetScrollBars()
     verticalScrollBar()->setPageStep(std::max(1, visibleHeight));
     horizontalScrollBar()->setRange(0, std::max(0, totalWidth - visibleWidth));
     horizontalScrollBar()->setPageStep(std::max(1, visibleWidth));
-    m_bInResetScrollBars = false;
+    m_InResetScrollBars = false;
 }
 
 void CGridCtrl::ResetHorizontalScroll()
 {
-    if (!m_bAllowDraw) {
+    if (!m_AllowDraw) {
         return;
     }
-    const int vbarWidth = verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? verticalScrollBar()->sizeHint().width() : 0;
+    const int vbarWidth =
+        verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? verticalScrollBar()->sizeHint().width() : 0;
     const int fixedWidth = GetFixedColumnWidth();
     const int totalWidth = GetVirtualWidth() - fixedWidth;
     const int visibleWidth = BareClientSize(*this).width() - vbarWidth - fixedWidth;
@@ -101,22 +102,22 @@ int ScrollTarget(GridScroll code, int position, int current, int maximum, int pa
 {
     const int origin = sizes.Start(firstScrolling);
     switch (code) {
-    case SB_LINEDOWN:
-    case SB_ROWDOWN:
+    case GridScroll::LineDown:
+    case GridScroll::RowDown:
         return firstShown + 1 < count ? std::min(maximum, sizes.Start(firstShown + 1) - origin) : current;
-    case SB_LINEUP:
-    case SB_ROWUP:
+    case GridScroll::LineUp:
+    case GridScroll::RowUp:
         return firstShown > firstScrolling ? sizes.Start(firstShown - 1) - origin : 0;
-    case SB_PAGEDOWN:
+    case GridScroll::PageDown:
         return std::min(maximum, current + page);
-    case SB_PAGEUP:
+    case GridScroll::PageUp:
         return std::max(0, current - page);
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
+    case GridScroll::ThumbPosition:
+    case GridScroll::ThumbTrack:
         return std::clamp(position, 0, maximum);
-    case SB_TOP:
+    case GridScroll::Top:
         return 0;
-    case SB_BOTTOM:
+    case GridScroll::Bottom:
         return maximum;
     }
     return current;
@@ -127,14 +128,14 @@ void CGridCtrl::OnVScroll(GridScroll code, int position)
 {
     const QScrollBar* bar = verticalScrollBar();
     SetVScrollPos(ScrollTarget(code, position, bar->value(), bar->maximum(), bar->pageStep(), TopRow(),
-                               m_nFixedRows, m_nRows, m_RowHeights));
+                               m_FixedRowCount, m_RowCount, m_RowHeights));
 }
 
 void CGridCtrl::OnHScroll(GridScroll code, int position)
 {
     const QScrollBar* bar = horizontalScrollBar();
     SetHScrollPos(ScrollTarget(code, position, bar->value(), bar->maximum(), bar->pageStep(), LeftColumn(),
-                               m_nFixedCols, m_nCols, m_ColWidths));
+                               m_FixedColumnCount, m_ColumnCount, m_ColumnWidths));
 }
 
 void CGridCtrl::OnScrollBarAction(Qt::Orientation orientation, int action)
@@ -142,22 +143,22 @@ void CGridCtrl::OnScrollBarAction(Qt::Orientation orientation, int action)
     GridScroll code;
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd:
-        code = SB_LINEDOWN;
+        code = GridScroll::LineDown;
         break;
     case QAbstractSlider::SliderSingleStepSub:
-        code = SB_LINEUP;
+        code = GridScroll::LineUp;
         break;
     case QAbstractSlider::SliderPageStepAdd:
-        code = SB_PAGEDOWN;
+        code = GridScroll::PageDown;
         break;
     case QAbstractSlider::SliderPageStepSub:
-        code = SB_PAGEUP;
+        code = GridScroll::PageUp;
         break;
     case QAbstractSlider::SliderToMinimum:
-        code = SB_TOP;
+        code = GridScroll::Top;
         break;
     case QAbstractSlider::SliderToMaximum:
-        code = SB_BOTTOM;
+        code = GridScroll::Bottom;
         break;
     default:
         return; // thumb moves keep the tracked position
@@ -168,9 +169,9 @@ void CGridCtrl::OnScrollBarAction(Qt::Orientation orientation, int action)
     const int current = bar->value();
     const int target = orientation == Qt::Vertical
                            ? ScrollTarget(code, 0, current, bar->maximum(), bar->pageStep(), TopRow(),
-                                          m_nFixedRows, m_nRows, m_RowHeights)
+                                          m_FixedRowCount, m_RowCount, m_RowHeights)
                            : ScrollTarget(code, 0, current, bar->maximum(), bar->pageStep(), LeftColumn(),
-                                          m_nFixedCols, m_nCols, m_ColWidths);
+                                          m_FixedColumnCount, m_ColumnCount, m_ColumnWidths);
     bar->setSliderPosition(target);
 }
 
@@ -182,13 +183,13 @@ void CGridCtrl::scrollContentsBy(int, int)
     const QRect client = viewport()->rect();
     const int fixedHeight = GetFixedRowHeight();
     const int fixedWidth = GetFixedColumnWidth();
-    const int oldTop = std::min(m_PaintedTopRow, m_nRows);
-    const int oldLeft = std::min(m_PaintedLeftCol, m_nCols);
+    const int oldTop = std::min(m_PaintedTopRow, m_RowCount);
+    const int oldLeft = std::min(m_PaintedLeftColumn, m_ColumnCount);
     const int shiftY = m_RowHeights.Start(top) - m_RowHeights.Start(oldTop);
-    const int shiftX = m_ColWidths.Start(left) - m_ColWidths.Start(oldLeft);
+    const int shiftX = m_ColumnWidths.Start(left) - m_ColumnWidths.Start(oldLeft);
     m_PaintedTopRow = top;
-    m_PaintedLeftCol = left;
-    if (!m_bAllowDraw) {
+    m_PaintedLeftColumn = left;
+    if (!m_AllowDraw) {
         return;
     }
     // Move the pixels that stay in view; only what comes in is painted.
@@ -224,10 +225,10 @@ void CGridCtrl::InvalidateBlocksAtEdges(int oldTop, int oldLeft)
         }
     };
     for (const int row : {visible.minRow, oldTop}) {
-        if (row < m_nFixedRows || row > visible.maxRow) {
+        if (row < m_FixedRowCount || row > visible.maxRow) {
             continue;
         }
-        for (int col = 0; col < m_nFixedCols; ++col) {
+        for (int col = 0; col < m_FixedColumnCount; ++col) {
             invalidateIfCut(row, col, true);
         }
         for (int col = visible.minCol; col <= visible.maxCol && col >= 0; ++col) {
@@ -235,10 +236,10 @@ void CGridCtrl::InvalidateBlocksAtEdges(int oldTop, int oldLeft)
         }
     }
     for (const int col : {visible.minCol, oldLeft}) {
-        if (col < m_nFixedCols || col > visible.maxCol) {
+        if (col < m_FixedColumnCount || col > visible.maxCol) {
             continue;
         }
-        for (int row = 0; row < m_nFixedRows; ++row) {
+        for (int row = 0; row < m_FixedRowCount; ++row) {
             invalidateIfCut(row, col, false);
         }
         for (int row = visible.minRow; row <= visible.maxRow && row >= 0; ++row) {
@@ -256,25 +257,25 @@ void CGridCtrl::wheelEvent(QWheelEvent* event)
     }
     event->accept();
     // Small steps of high-resolution wheels add up until they make a row.
-    m_nWheelRemainder += delta;
+    m_WheelRemainder += delta;
     const CCellRange visible = GetVisibleNonFixedCellRange();
     const int rowsInPage = std::max(1, visible.maxRow - visible.minRow);
-    const bool paging = m_nRowsPerWheelNotch < 0 || m_nRowsPerWheelNotch >= rowsInPage;
+    const bool paging = m_RowsPerWheelNotch < 0 || m_RowsPerWheelNotch >= rowsInPage;
     if (paging) {
-        const int notches = m_nWheelRemainder / 120;
-        m_nWheelRemainder -= notches * 120;
+        const int notches = m_WheelRemainder / 120;
+        m_WheelRemainder -= notches * 120;
         for (int i = 0; i < std::abs(notches); ++i) {
-            OnVScroll(notches > 0 ? SB_PAGEUP : SB_PAGEDOWN);
+            OnVScroll(notches > 0 ? GridScroll::PageUp : GridScroll::PageDown);
         }
         return;
     }
-    if (m_nRowsPerWheelNotch == 0) {
-        m_nWheelRemainder = 0;
+    if (m_RowsPerWheelNotch == 0) {
+        m_WheelRemainder = 0;
         return;
     }
-    const int rows = m_nWheelRemainder * m_nRowsPerWheelNotch / 120;
-    m_nWheelRemainder -= rows * 120 / m_nRowsPerWheelNotch;
+    const int rows = m_WheelRemainder * m_RowsPerWheelNotch / 120;
+    m_WheelRemainder -= rows * 120 / m_RowsPerWheelNotch;
     for (int i = 0; i < std::abs(rows); ++i) {
-        OnVScroll(rows > 0 ? SB_ROWUP : SB_ROWDOWN);
+        OnVScroll(rows > 0 ? GridScroll::RowUp : GridScroll::RowDown);
     }
 }

@@ -3,21 +3,21 @@
 void CGridCtrl::SetFocusCell(int row, int col)
 {
     const CCellId next = IsValid(row, col) ? CCellId{row, col} : CCellId{};
-    if (next == m_idCurrentCell) {
+    if (next == m_FocusCell) {
         return;
     }
-    const CCellId previous = m_idCurrentCell;
+    const CCellId previous = m_FocusCell;
     if (previous.IsValid()) {
-        Cell(previous.row, previous.col).m_State &= ~GVIS_FOCUSED;
+        Cell(previous.row, previous.col).m_State &= ~CellState::Focused;
         RedrawCell(previous.row, previous.col);
     }
-    m_idCurrentCell = next;
+    m_FocusCell = next;
     if (next.IsValid()) {
-        Cell(next.row, next.col).m_State |= GVIS_FOCUSED;
+        Cell(next.row, next.col).m_State |= CellState::Focused;
         RedrawCell(next.row, next.col);
     }
     // The headers of the focus row and column are drawn sunken and bold.
-    if (m_bAllowDraw) {
+    if (m_AllowDraw) {
         viewport()->update(QRect(0, 0, viewport()->width(), GetFixedRowHeight()));
         viewport()->update(QRect(0, 0, GetFixedColumnWidth(), viewport()->height()));
     }
@@ -25,7 +25,7 @@ void CGridCtrl::SetFocusCell(int row, int col)
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range, bool keepPrevious)
 {
-    if (!m_bEnableSelection) {
+    if (!m_SelectionEnabled) {
         return;
     }
     if (keepPrevious) {
@@ -64,21 +64,21 @@ bool CGridCtrl::IsSelectionEmpty() const
 
 void CGridCtrl::SelectAllCells()
 {
-    if (m_nRows > m_nFixedRows && m_nCols > m_nFixedCols) {
-        SetSelectedRange({m_nFixedRows, m_nFixedCols, m_nRows - 1, m_nCols - 1});
+    if (m_RowCount > m_FixedRowCount && m_ColumnCount > m_FixedColumnCount) {
+        SetSelectedRange({m_FixedRowCount, m_FixedColumnCount, m_RowCount - 1, m_ColumnCount - 1});
     }
 }
 
 void CGridCtrl::SelectRows(CCellId current)
 {
-    SetSelectedRange({std::min(m_SelectionStartCell.row, current.row), m_nFixedCols,
-                      std::max(m_SelectionStartCell.row, current.row), m_nCols - 1},
+    SetSelectedRange({std::min(m_SelectionStartCell.row, current.row), m_FixedColumnCount,
+                      std::max(m_SelectionStartCell.row, current.row), m_ColumnCount - 1},
                      true);
 }
 
 void CGridCtrl::SelectColumns(CCellId current)
 {
-    SetSelectedRange({m_nFixedRows, std::min(m_SelectionStartCell.col, current.col), m_nRows - 1,
+    SetSelectedRange({m_FixedRowCount, std::min(m_SelectionStartCell.col, current.col), m_RowCount - 1,
                       std::max(m_SelectionStartCell.col, current.col)},
                      true);
 }
@@ -89,13 +89,13 @@ void CGridCtrl::ExtendSelectionTo(CCellId current)
         return;
     }
     switch (m_MouseMode) {
-    case MOUSE_SELECT_ALL:
+    case MouseMode::SelectAll:
         SelectAllCells();
         break;
-    case MOUSE_SELECT_COL:
+    case MouseMode::SelectColumns:
         SelectColumns(current);
         break;
-    case MOUSE_SELECT_ROW:
+    case MouseMode::SelectRows:
         SelectRows(current);
         break;
     default:

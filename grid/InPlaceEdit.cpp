@@ -4,8 +4,8 @@
 
 CInPlaceEdit::CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment alignment, int row, int col,
                            const QString& initialText, EditStart how, const QString& typed)
-    : QLineEdit(parent), m_nRow(row), m_nColumn(col), m_sInitText(initialText),
-      m_bExitOnArrows(how != EditStart::Mouse)
+    : QLineEdit(parent), m_Row(row), m_Column(col), m_InitialText(initialText),
+      m_ExitOnArrows(how != EditStart::Mouse)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(parent->font());
@@ -43,7 +43,8 @@ bool CInPlaceEdit::event(QEvent* event)
             return true;
         }
         // Tab ends the edit here instead of moving the focus.
-        if (event->type() == QEvent::KeyPress && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+        if (event->type() == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
             keyPressEvent(key);
             return true;
         }
@@ -61,7 +62,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
-        if (m_bExitOnArrows || (event->modifiers() & Qt::ControlModifier)) {
+        if (m_ExitOnArrows || (event->modifiers() & Qt::ControlModifier)) {
             EndEdit(key);
             return;
         }
@@ -75,7 +76,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
         EndEdit(key);
         return;
     case Qt::Key_Escape:
-        setText(m_sInitText);
+        setText(m_InitialText);
         EndEdit(key);
         return;
     default:
@@ -103,13 +104,13 @@ void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
 
 void CInPlaceEdit::EndEdit(int lastKey)
 {
-    if (m_bEnding) {
+    if (m_Ending) {
         return;
     }
-    m_bEnding = true;
-    m_nLastKey = lastKey;
+    m_Ending = true;
+    m_LastKey = lastKey;
     const QString finalText = text();
     hide();
-    emit editEnded(m_nRow, m_nColumn, finalText, lastKey);
+    emit editEnded(m_Row, m_Column, finalText, lastKey);
     close();
 }

@@ -15,9 +15,9 @@ public:
     CInPlaceEdit(QWidget* parent, const QRect& rect, Qt::Alignment alignment, int row, int col,
                  const QString& initialText, EditStart how, const QString& typed);
 
-    int GetRow() const { return m_nRow; }
-    int GetColumn() const { return m_nColumn; }
-    int GetLastKey() const { return m_nLastKey; }
+    int GetRow() const { return m_Row; }
+    int GetColumn() const { return m_Column; }
+    int GetLastKey() const { return m_LastKey; }
     // Reads the text and tells the grid; 0 as the key means the focus left.
     void EndEdit(int lastKey);
 
@@ -32,10 +32,10 @@ protected:
 private:
     void GrowToFitText();
 
-    int m_nRow;
-    int m_nColumn;
-    QString m_sInitText;
-    int m_nLastKey = 0;
-    bool m_bExitOnArrows;
-    bool m_bEnding = false;
+    int m_Row;
+    int m_Column;
+    QString m_InitialText;
+    int m_LastKey = 0;
+    bool m_ExitOnArrows;
+    bool m_Ending = false;
 };

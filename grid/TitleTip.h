@@ -14,7 +14,8 @@ public:
     explicit CTitleTip(QWidget* parentGrid);
 
     // The rectangles are in the coordinates of the grid's viewport.
-    void Show(const QRect& titleRect, const QString& text, int xOffset, const QRect& hoverRect, const QFont& font);
+    void Show(const QRect& titleRect, const QString& text, int xOffset, const QRect& hoverRect,
+              const QFont& font);
     void Hide();
     void OnParentMouseMove(const QPoint& point);
     QString GetText() const { return m_Text; }
@@ -23,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QWidget* m_pParentWnd;
-    QRect m_rectHover;
+    QWidget* m_ParentGrid;
+    QRect m_HoverRect;
     QString m_Text;
 };

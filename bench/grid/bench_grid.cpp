@@ -13,28 +13,28 @@
 #include <memory>
 
 namespace {
-constexpr int kRecords = 65535;
-constexpr int kDataRows = kRecords * kSampleWavesPerRecord + 1; // 196,606 with the title row
-constexpr int kWindowWidth = 1280;
-constexpr int kWindowHeight = 1024;
+constexpr int RecordCount = 65535;
+constexpr int DataRowCount = RecordCount * SampleWavesPerRecord + 1; // 196,606 with the title row
+constexpr int WindowWidth = 1280;
+constexpr int WindowHeight = 1024;
 
 void FillTableWidget(QTableWidget& table, int dataRows)
 {
     table.setRowCount(1 + dataRows);
-    table.setColumnCount(kSampleColumns);
-    for (int col = 0; col < kSampleColumns; ++col) {
+    table.setColumnCount(SampleColumns);
+    for (int col = 0; col < SampleColumns; ++col) {
         table.setColumnWidth(col, SampleColumnWidth(col));
         table.setItem(0, col, new QTableWidgetItem(SampleTitle(col)));
     }
-    for (int first = 0; first < dataRows; first += kSampleWavesPerRecord) {
-        const int extraRows = std::min(kSampleWavesPerRecord, dataRows - first) - 1;
-        for (int col = 0; col < kSampleColumns; ++col) {
+    for (int first = 0; first < dataRows; first += SampleWavesPerRecord) {
+        const int extraRows = std::min(SampleWavesPerRecord, dataRows - first) - 1;
+        for (int col = 0; col < SampleColumns; ++col) {
             if (SampleColumnIsMerged(col) && extraRows > 0) {
                 table.setSpan(1 + first, col, extraRows + 1, 1);
             }
         }
         for (int i = 0; i <= extraRows; ++i) {
-            for (int col = 0; col < kSampleColumns; ++col) {
+            for (int col = 0; col < SampleColumns; ++col) {
                 auto* item = new QTableWidgetItem(SampleText(first + i, col));
                 item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
                 table.setItem(1 + first + i, col, item);
@@ -57,10 +57,10 @@ void BM_FillGrid(benchmark::State& state)
         state.PauseTiming();
         const long long before = HeapInUse();
         auto grid = std::make_unique<CGridCtrl>();
-        grid->resize(kWindowWidth, kWindowHeight);
+        grid->resize(WindowWidth, WindowHeight);
         grid->show();
         state.ResumeTiming();
-        FillLossTableSample(*grid, kDataRows - 1);
+        FillLossTableSample(*grid, DataRowCount - 1);
         state.PauseTiming();
         ReportMemory(state, before);
         state.counters["cells"] = static_cast<double>(grid->GetRowCount()) * grid->GetColumnCount();
@@ -76,10 +76,10 @@ void BM_FillTableWidget(benchmark::State& state)
         state.PauseTiming();
         const long long before = HeapInUse();
         auto table = std::make_unique<QTableWidget>();
-        table->resize(kWindowWidth, kWindowHeight);
+        table->resize(WindowWidth, WindowHeight);
         table->show();
         state.ResumeTiming();
-        FillTableWidget(*table, kDataRows - 1);
+        FillTableWidget(*table, DataRowCount - 1);
         state.PauseTiming();
         ReportMemory(state, before);
         table.reset();
@@ -93,9 +93,9 @@ CGridCtrl& FilledGrid()
 {
     static CGridCtrl* grid = [] {
         auto* created = new CGridCtrl();
-        created->resize(kWindowWidth, kWindowHeight);
+        created->resize(WindowWidth, WindowHeight);
         created->show();
-        FillLossTableSample(*created, kDataRows - 1);
+        FillLossTableSample(*created, DataRowCount - 1);
         QApplication::processEvents();
         return created;
     }();
@@ -126,7 +126,7 @@ void BM_ScrollOneLine(benchmark::State& state)
     bar->setValue(bar->maximum() / 2);
     QApplication::processEvents();
     for (auto _ : state) {
-        grid.OnVScroll(SB_LINEDOWN);
+        grid.OnVScroll(GridScroll::LineDown);
         QApplication::processEvents();
         if (bar->value() == bar->maximum()) {
             state.PauseTiming();
@@ -143,7 +143,7 @@ void BM_ExpandColumnsToFit(benchmark::State& state)
     CGridCtrl& grid = FilledGrid();
     for (auto _ : state) {
         state.PauseTiming();
-        for (int col = 0; col < kSampleColumns; ++col) {
+        for (int col = 0; col < SampleColumns; ++col) {
             grid.SetColumnWidth(col, SampleColumnWidth(col));
         }
         state.ResumeTiming();
@@ -157,7 +157,7 @@ void BM_ResetScrollBars(benchmark::State& state)
 {
     CGridCtrl& grid = FilledGrid();
     for (auto _ : state) {
-        grid.SetRowHeight(kDataRows / 2, grid.GetRowHeight(kDataRows / 2)); // sums are stale again
+        grid.SetRowHeight(DataRowCount / 2, grid.GetRowHeight(DataRowCount / 2)); // sums are stale again
         grid.ResetScrollBars();
         grid.ResetHorizontalScroll();
     }

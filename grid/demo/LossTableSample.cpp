@@ -13,33 +13,45 @@ struct SampleColumn
     int width;
 };
 
-const std::array<SampleColumn, kSampleColumns> kColumns{{
-    {"Cable", nullptr, 111},     {"Fiber", nullptr, 111},     {"Wavelength", "(nm)", 85}, {"Loss AB", "(dB)", 66},
-    {"Loss BA", "(dB)", 66},     {"AVG L", "(dB)", 55},       {"REF AB", "(dBm)", 66},    {"REF BA", "(dBm)", 66},
-    {"Threshold", "(dB)", 78},   {"PWR B", "(dBm)", 60},      {"PWR A", "(dBm)", 60},     {"Pass", "/Fail", 51},
-    {"Length", "(km)", 60},      {"ORL AB", "(dB)", 72},      {"ORL BA", "(dB)", 72},     {"Date", nullptr, 82},
+const std::array<SampleColumn, SampleColumns> ColumnDefinitions{{
+    {"Cable", nullptr, 111},
+    {"Fiber", nullptr, 111},
+    {"Wavelength", "(nm)", 85},
+    {"Loss AB", "(dB)", 66},
+    {"Loss BA", "(dB)", 66},
+    {"AVG L", "(dB)", 55},
+    {"REF AB", "(dBm)", 66},
+    {"REF BA", "(dBm)", 66},
+    {"Threshold", "(dB)", 78},
+    {"PWR B", "(dBm)", 60},
+    {"PWR A", "(dBm)", 60},
+    {"Pass", "/Fail", 51},
+    {"Length", "(km)", 60},
+    {"ORL AB", "(dB)", 72},
+    {"ORL BA", "(dB)", 72},
+    {"Date", nullptr, 82},
     {"Time", nullptr, 70},
 }};
 
-constexpr int kWaveLengths[kSampleWavesPerRecord] = {1310, 1550, 1625};
-constexpr unsigned kCellFormat = DT_CENTER | DT_WORDBREAK;
+constexpr int WaveLengths[SampleWavesPerRecord] = {1310, 1550, 1625};
 
 // A repeatable spread of loss values between 0.10 and 2.09 dB.
 double SampleLoss(int dataRow, int direction)
 {
-    const unsigned mixed = static_cast<unsigned>(dataRow) * 2654435761u + static_cast<unsigned>(direction) * 40503u;
+    const unsigned mixed =
+        static_cast<unsigned>(dataRow) * 2654435761u + static_cast<unsigned>(direction) * 40503u;
     return 0.10 + (mixed >> 8) % 200 / 100.0;
 }
 } // namespace
 
 int SampleColumnWidth(int col)
 {
-    return kColumns[static_cast<size_t>(col)].width;
+    return ColumnDefinitions[static_cast<size_t>(col)].width;
 }
 
 QString SampleTitle(int col)
 {
-    const SampleColumn& column = kColumns[static_cast<size_t>(col)];
+    const SampleColumn& column = ColumnDefinitions[static_cast<size_t>(col)];
     QString title = QString::fromLatin1(column.name);
     if (column.unit) {
         title += QLatin1Char('\n') + QString::fromLatin1(column.unit);
@@ -54,8 +66,8 @@ bool SampleColumnIsMerged(int col)
 
 QString SampleText(int dataRow, int col)
 {
-    const int record = dataRow / kSampleWavesPerRecord;
-    const int wave = dataRow % kSampleWavesPerRecord;
+    const int record = dataRow / SampleWavesPerRecord;
+    const int wave = dataRow % SampleWavesPerRecord;
     const double lossAB = SampleLoss(dataRow, 0);
     const double lossBA = SampleLoss(dataRow, 1);
     const double threshold = 1.50;
@@ -67,7 +79,7 @@ QString SampleText(int dataRow, int col)
     case 1:
         return QStringLiteral("Fiber %1").arg(record % 12 + 1);
     case 2:
-        return QString::number(kWaveLengths[wave]);
+        return QString::number(WaveLengths[wave]);
     case 3:
         return QString::number(lossAB, 'f', 2);
     case 4:
@@ -93,7 +105,9 @@ QString SampleText(int dataRow, int col)
     case 14:
         return QString::number(40 + lossBA * 3, 'f', 2);
     case 15:
-        return QStringLiteral("2024-%1-%2").arg(record % 12 + 1, 2, 10, QLatin1Char('0')).arg(record % 28 + 1, 2, 10, QLatin1Char('0'));
+        return QStringLiteral("2024-%1-%2")
+            .arg(record % 12 + 1, 2, 10, QLatin1Char('0'))
+            .arg(record % 28 + 1, 2, 10, QLatin1Char('0'));
     default:
         return QStringLiteral("%1:%2:%3")
             .arg(record / 3600 % 24, 2, 10, QLatin1Char('0'))
@@ -109,27 +123,27 @@ void FillLossTableSample(CGridCtrl& grid, int dataRows)
         return;
     }
     grid.SetRowCount(1 + dataRows);
-    grid.SetColumnCount(kSampleColumns);
+    grid.SetColumnCount(SampleColumns);
     grid.SetFixedRowCount(1);
-    for (int col = 0; col < kSampleColumns; ++col) {
+    for (int col = 0; col < SampleColumns; ++col) {
         grid.SetColumnWidth(col, SampleColumnWidth(col));
         grid.SetItemText(0, col, SampleTitle(col));
-        grid.SetItemFormat(0, col, kCellFormat);
+        grid.SetItemFormat(0, col, CentredWordWrap);
     }
     // Titles carry their unit on a second line.
     grid.AutoSizeRow(0);
     grid.SetFixedColumnCount(1);
-    for (int first = 0; first < dataRows; first += kSampleWavesPerRecord) {
+    for (int first = 0; first < dataRows; first += SampleWavesPerRecord) {
         const int row = 1 + first;
-        const int extraRows = std::min(kSampleWavesPerRecord, dataRows - first) - 1;
+        const int extraRows = std::min(SampleWavesPerRecord, dataRows - first) - 1;
         grid.MergeFixedCells(row, 0, extraRows, 0);
         grid.MergeCells(row, 1, extraRows, 0, 0);
         grid.MergeCells(row, 15, extraRows, 0, 0);
         grid.MergeCells(row, 16, extraRows, 0, 0);
         for (int i = 0; i <= extraRows; ++i) {
-            for (int col = 0; col < kSampleColumns; ++col) {
+            for (int col = 0; col < SampleColumns; ++col) {
                 grid.SetItemText(row + i, col, SampleText(first + i, col));
-                grid.SetItemFormat(row + i, col, kCellFormat);
+                grid.SetItemFormat(row + i, col, CentredWordWrap);
             }
         }
     }

@@ -7,8 +7,8 @@ class CGridCtrl;
 // Sample contents shaped like the loss-test table: 17 columns, one title row,
 // three rows (wavelengths) per record, Cable, Fiber, Date and Time merged over
 // the record's rows. Used by the demonstration and the benchmarks.
-constexpr int kSampleColumns = 17;
-constexpr int kSampleWavesPerRecord = 3;
+constexpr int SampleColumns = 17;
+constexpr int SampleWavesPerRecord = 3;
 
 int SampleColumnWidth(int col);
 QString SampleTitle(int col);

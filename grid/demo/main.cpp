@@ -15,7 +15,8 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Grid control demonstration"));
     parser.addHelpOption();
-    const QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("Data rows to fill (default 30)."),
+    const QCommandLineOption rowsOption(QStringLiteral("rows"),
+                                        QStringLiteral("Data rows to fill (default 30)."),
                                         QStringLiteral("N"), QStringLiteral("30"));
     const QCommandLineOption shotOption(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window to FILE (PNG) and exit."),

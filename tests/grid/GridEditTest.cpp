@@ -186,20 +186,22 @@ private slots:
         QDragEnterEvent accepted(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_Grid->viewport(), &accepted);
         QVERIFY(accepted.isAccepted());
-        QVERIFY(m_Grid->GetItemState(3, 3) & GVIS_DROPHILITED);
+        QVERIFY(Has(m_Grid->GetItemState(3, 3), CellState::DropHighlighted));
         QDropEvent drop(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_Grid->viewport(), &drop);
         QCOMPARE(m_Grid->GetItemText(3, 3), QStringLiteral("dropped"));
-        QVERIFY(!(m_Grid->GetItemState(3, 3) & GVIS_DROPHILITED));
+        QVERIFY(!Has(m_Grid->GetItemState(3, 3), CellState::DropHighlighted));
     }
 
     void clickOnASelectedCellPreparesADragWhenAllowed()
     {
         m_Grid->SetDragAndDropAllowed(true);
         m_Grid->SetSelectedRange({3, 1, 3, 3});
-        SendMouse(*m_Grid, QEvent::MouseButtonPress, CellCentre(*m_Grid, 3, 2), Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(m_Grid->GetMouseMode(), CGridCtrl::MOUSE_PREPARE_DRAG);
-        SendMouse(*m_Grid, QEvent::MouseButtonRelease, CellCentre(*m_Grid, 3, 2), Qt::LeftButton, Qt::NoButton);
+        SendMouse(*m_Grid, QEvent::MouseButtonPress, CellCentre(*m_Grid, 3, 2), Qt::LeftButton,
+                  Qt::LeftButton);
+        QCOMPARE(m_Grid->GetMouseMode(), CGridCtrl::MouseMode::PrepareDrag);
+        SendMouse(*m_Grid, QEvent::MouseButtonRelease, CellCentre(*m_Grid, 3, 2), Qt::LeftButton,
+                  Qt::NoButton);
         QVERIFY(m_Grid->IsSelectionEmpty());
         QVERIFY(!m_Grid->GetFocusCell().IsValid());
     }

@@ -122,7 +122,7 @@ private slots:
     void bringingACutColumnIntoViewKeepsTheRows()
     {
         auto grid = MakeGrid(100, 30, 1, 1);
-        grid->OnVScroll(SB_THUMBPOSITION, grid->verticalScrollBar()->maximum() / 2);
+        grid->OnVScroll(GridScroll::ThumbPosition, grid->verticalScrollBar()->maximum() / 2);
         const int top = grid->GetTopleftNonFixedCell().row;
         const int cut = grid->GetVisibleNonFixedCellRange().maxCol;
         QVERIFY(!grid->IsCellFullyVisible(top, cut));
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(grid->GetItemText(2, 2), QString());
         QCOMPARE(begin.count(), 1);
         QCOMPARE(end.count(), 1);
-        grid->SetItemState(2, 3, GVIS_READONLY);
+        grid->SetItemState(2, 3, CellState::ReadOnly);
         grid->SetFocusCell(2, 3);
         QTest::keyClick(grid.get(), Qt::Key_Delete);
         QCOMPARE(grid->GetItemText(2, 3), QStringLiteral("2,3"));
@@ -178,13 +178,13 @@ private slots:
         grid->GetCellRect(0, 2, header);
         const QPoint divider(header.right() - 1, header.center().y());
         SendMouse(*grid, QEvent::MouseButtonPress, divider, Qt::LeftButton, Qt::LeftButton);
-        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_SIZING_COL);
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MouseMode::SizingColumn);
         QVERIFY(grid->GetFocusCell() == (CCellId{1, 2})); // the click on the header moves the focus below it
         const QPoint release(header.left() + 17, header.center().y());
         SendMouse(*grid, QEvent::MouseMove, release, Qt::NoButton, Qt::LeftButton);
         SendMouse(*grid, QEvent::MouseButtonRelease, release, Qt::LeftButton, Qt::NoButton);
         QCOMPARE(grid->GetColumnWidth(2), 17);
-        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MouseMode::Nothing);
     }
 
     void dragBelowTheWindowAutoScrollsAndExtendsTheSelection()
@@ -199,7 +199,7 @@ private slots:
         QVERIFY(grid->IsCellSelected(2, 2));
         QVERIFY(grid->IsCellSelected(lastShown - 1, 2));
         QVERIFY(!grid->IsCellSelected(2, 3));
-        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+        QCOMPARE(grid->GetMouseMode(), CGridCtrl::MouseMode::Nothing);
     }
 
     void doubleClickOnADividerFitsTheColumnToItsWidestText()
@@ -262,14 +262,14 @@ private slots:
         auto grid = MakeGrid(40, 3, 1, 1);
         grid->SetRowHeight(1, 50);
         grid->ResetScrollBars();
-        grid->OnVScroll(SB_LINEDOWN);
+        grid->OnVScroll(GridScroll::LineDown);
         QCOMPARE(grid->GetTopleftNonFixedCell().row, 2);
         QCOMPARE(grid->verticalScrollBar()->value(), 50);
-        grid->OnVScroll(SB_ROWUP);
+        grid->OnVScroll(GridScroll::RowUp);
         QCOMPARE(grid->verticalScrollBar()->value(), 0);
-        grid->OnVScroll(SB_BOTTOM);
+        grid->OnVScroll(GridScroll::Bottom);
         const int bottom = grid->verticalScrollBar()->value();
-        grid->OnVScroll(SB_ROWDOWN);
+        grid->OnVScroll(GridScroll::RowDown);
         QCOMPARE(grid->verticalScrollBar()->value(), bottom);
         QVERIFY(grid->IsCellFullyVisible(39, 1));
     }
@@ -322,8 +322,9 @@ private slots:
     {
         auto grid = MakeGrid(4, 4, 1, 1);
         grid->SetSelectedRange({1, 1, 1, 1});
-        grid->SetItemState(2, 3, GVIS_SELECTED);
-        const QString expected = grid->GetItemText(1, 1) + QLatin1String("\t\t\n\t\t") + grid->GetItemText(2, 3);
+        grid->SetItemState(2, 3, CellState::Selected);
+        const QString expected =
+            grid->GetItemText(1, 1) + QLatin1String("\t\t\n\t\t") + grid->GetItemText(2, 3);
         QCOMPARE(grid->CopyText(), expected);
     }
 
@@ -359,7 +360,7 @@ private slots:
     {
         auto grid = MakeGrid(4, 4, 1, 1);
         QSignalSpy end(grid.get(), &CGridCtrl::endEdit);
-        grid->SetItemState(1, 2, GVIS_READONLY);
+        grid->SetItemState(1, 2, CellState::ReadOnly);
         // A Ctrl+drag back over the selected cell selects it a second time.
         Click(*grid, CellCentre(*grid, 1, 1));
         const auto ctrlMouse = [&grid](QEvent::Type type, int col, Qt::MouseButtons buttons) {

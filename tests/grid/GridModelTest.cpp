@@ -83,22 +83,23 @@ private slots:
         GridItem item;
         item.row = 1;
         item.col = 1;
-        item.mask = GVIF_FORMAT | GVIF_BKCLR | GVIF_PARAM;
-        item.strText = QStringLiteral("not taken");
-        item.nFormat = DT_CENTER | DT_WORDBREAK;
-        item.crBkClr = qRgb(10, 20, 30);
-        item.lParam = 77;
+        item.mask = ItemMask::Format | ItemMask::BkColour | ItemMask::UserValue;
+        item.text = QStringLiteral("not taken");
+        item.format = CentredWordWrap;
+        item.bkColour = qRgb(10, 20, 30);
+        item.userValue = 77;
         QVERIFY(grid->SetItem(item));
         GridItem read;
         read.row = 1;
         read.col = 1;
-        read.mask = GVIF_TEXT | GVIF_FORMAT | GVIF_BKCLR | GVIF_PARAM | GVIF_FGCLR;
+        read.mask =
+            ItemMask::Text | ItemMask::Format | ItemMask::BkColour | ItemMask::UserValue | ItemMask::FgColour;
         QVERIFY(grid->GetItem(read));
-        QCOMPARE(read.strText, QStringLiteral("1,1"));
-        QCOMPARE(read.nFormat, item.nFormat);
-        QCOMPARE(read.crBkClr, item.crBkClr);
-        QCOMPARE(read.crFgClr, kDefaultColour);
-        QCOMPARE(read.lParam, item.lParam);
+        QCOMPARE(read.text, QStringLiteral("1,1"));
+        QCOMPARE(read.format, item.format);
+        QCOMPARE(read.bkColour, item.bkColour);
+        QCOMPARE(read.fgColour, DefaultColour);
+        QCOMPARE(read.userValue, item.userValue);
         item.row = 2;
         QVERIFY(!grid->SetItem(item));
     }
@@ -131,7 +132,7 @@ private slots:
         QVERIFY(grid->MergeCells(6, 3, -1, -1, 0)); // spans are taken as absolute values
         QCOMPARE(grid->GetCell(6, 3)->ExtraRows(), 1);
         QVERIFY(grid->GetCell(7, 4)->IsCovered());
-        QVERIFY(!grid->MergeFixedCells(2, 3, 1, 0));  // ends outside the fixed area
+        QVERIFY(!grid->MergeFixedCells(2, 3, 1, 0)); // ends outside the fixed area
         QVERIFY(grid->MergeFixedCells(1, 0, 1, 0));
         QVERIFY(!grid->MergeFixedCells(2, 0, 1, 0)); // already covered
     }

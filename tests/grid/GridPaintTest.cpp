@@ -55,7 +55,8 @@ private slots:
         const QImage image = Grab(*grid);
         for (const int row : {2, 3}) {
             QVERIFY2(IsDark(image.pixel(MiddleX(*grid, 3), LineY(*grid, row))), "line between rows missing");
-            QVERIFY2(!IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, row))), "line inside a merged block");
+            QVERIFY2(!IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, row))),
+                     "line inside a merged block");
         }
         QVERIFY(IsDark(image.pixel(MiddleX(*grid, 2), LineY(*grid, 4)))); // below the block again
         QRect left;
@@ -87,8 +88,8 @@ private slots:
     void mergedTextStaysInViewWhenItsFirstRowScrollsOut()
     {
         auto grid = GridWithMergedBlock();
-        grid->OnVScroll(SB_LINEDOWN); // row 1 leaves
-        grid->OnVScroll(SB_LINEDOWN); // row 2, the block's first row, leaves
+        grid->OnVScroll(GridScroll::LineDown); // row 1 leaves
+        grid->OnVScroll(GridScroll::LineDown); // row 2, the block's first row, leaves
         QCOMPARE(grid->GetTopleftNonFixedCell().row, 3);
         QApplication::processEvents();
         const QImage image = Grab(*grid);
@@ -108,9 +109,9 @@ private slots:
             return grid->screen()->grabWindow(grid->winId()).toImage();
         };
         shown();
-        grid->OnVScroll(SB_LINEDOWN);
+        grid->OnVScroll(GridScroll::LineDown);
         shown();
-        grid->OnVScroll(SB_LINEDOWN); // the block's first row leaves the view
+        grid->OnVScroll(GridScroll::LineDown); // the block's first row leaves the view
         const QImage scrolled = shown();
         grid->viewport()->update();
         QCOMPARE(scrolled, shown());
@@ -135,8 +136,8 @@ private slots:
     {
         auto grid = MakeGrid(10, 5, 1, 1);
         GridItem header; // in a font of its own, which turns bold as well
-        header.mask = GVIF_TEXT | GVIF_FONT;
-        header.strText = QStringLiteral("Header");
+        header.mask = ItemMask::Text | ItemMask::Font;
+        header.text = QStringLiteral("Header");
         header.font = QFont(grid->font().family(), grid->font().pointSize() - 1);
         for (header.row = 2; header.row <= 3; ++header.row) {
             grid->SetItem(header);
