@@ -1,12 +1,12 @@
 #include "CAutoTracePage.h"
 
+#include "AppTitle.h"
 #include "LiveTraceChart.h"
 #include "LogPath.h"
 #include "Prompts.h"
 #include "QPainterDrawContext.h"
 #include "QtLiveTrace.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,24 +14,15 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
-namespace
-{
+namespace {
 // Every control takes this size once the page is resized.
 constexpr int kResizedControlWidth = 140;
 constexpr int kResizedControlHeight = 40;
-
-QString ApplicationTitle()
-{
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QStringLiteral("KAV") : name;
-}
 } // namespace
 
 CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget* parent)
-    : QWidget(parent),
-      m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
-      m_PathEdit(new QLineEdit(this)),
-      m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
+    : QWidget(parent), m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
+      m_PathEdit(new QLineEdit(this)), m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
       m_SaveButton(new QPushButton(QStringLiteral("Start to Save"), this)),
       m_StopButton(new QPushButton(QStringLiteral("Stop"), this))
 {
@@ -50,7 +41,8 @@ CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget*
     connect(m_SaveButton, &QPushButton::toggled, this, &CAutoTracePage::OnSaveToggled);
     connect(m_StopButton, &QPushButton::clicked, this, &CAutoTracePage::PressStop);
 
-    m_Live = std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
+    m_Live =
+        std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
     m_Live->Trace().Start();
 
     m_Controls = {m_SavePathButton, m_PathEdit, m_TraceButton, m_SaveButton, m_StopButton};
@@ -126,7 +118,7 @@ void CAutoTracePage::OnSaveToggled(bool checked)
 void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption)
 {
     Prompts::Current().Message(this, QString::fromStdString(text),
-                               caption.empty() ? ApplicationTitle() : QString::fromStdString(caption),
+                               caption.empty() ? QString(ApplicationTitle) : QString::fromStdString(caption),
                                MessageButtons::Ok, MessageIcon::Warning);
 }
 
@@ -175,16 +167,14 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 void CAutoTracePage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_ChildRects.empty())
-    {
+    if (m_ChildRects.empty()) {
         update();
         return;
     }
     const QRect initial = m_ChildRects.front();
     const float sx = static_cast<float>(width()) / static_cast<float>(initial.width());
     const float sy = static_cast<float>(height()) / static_cast<float>(initial.height());
-    for (size_t i = 0; i < m_Controls.size(); ++i)
-    {
+    for (size_t i = 0; i < m_Controls.size(); ++i) {
         const QRect& entry = m_ChildRects[i + 1];
         const int left = static_cast<int>(static_cast<float>(entry.left() - initial.left()) * sx);
         const int top = static_cast<int>(static_cast<float>(entry.top() - initial.top()) * sy);

@@ -1,3 +1,4 @@
+#include "AppTitle.h"
 #include "CAutoTracePage.h"
 #include "CLiveTrace.h"
 #include "LiveTraceChart.h"
@@ -118,7 +119,7 @@ private slots:
         CAutoTracePage page(instrument);
         page.PressTrace();
         QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
-        QCOMPARE(prompts.Asked()[0].caption, QCoreApplication::applicationName());
+        QCOMPARE(prompts.Asked()[0].caption, QString(ApplicationTitle));
         QVERIFY(!page.IsTraceStarted());
     }
 
