@@ -104,11 +104,13 @@ private slots:
         ScriptedPrompts prompts;
         CAutoTracePage page(std::make_shared<SimulatedInstrument>());
         const QRect trace = Button(page, "Trace")->geometry();
+        const QSize initial = page.size();
         page.show();
-        page.resize(CAutoTracePage::kInitialWidth / 2, CAutoTracePage::kInitialHeight * 2);
+        page.resize(initial.width() / 2, initial.height() * 2);
         for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(control->size(), QSize(140, 40));
-        QCOMPARE(Button(page, "Trace")->pos(), QPoint(int(trace.left() * 0.5f), int(trace.top() * 2.0f)));
+        const float sx = float(page.width()) / float(initial.width());
+        QCOMPARE(Button(page, "Trace")->pos(), QPoint(int(float(trace.left()) * sx), trace.top() * 2));
     }
 
     void traceWithoutInstrumentAsksForCommunicationMode()
