@@ -4,7 +4,6 @@
 #include "CDataStore.h"
 #include "CKAVDoc.h"
 #include "CKAVView.h"
-#include "DialogUnits.h"
 #include "InfoDialogs.h"
 #include "KavTabActive.h"
 
@@ -177,7 +176,7 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::SizeToForm()
 {
-    const QSize form = ViewFormSize();
+    const QSize form = CKAVView::FormSize();
     m_View->resize(form);
     const int chrome =
         menuBar()->sizeHint().height() + m_ToolBar->sizeHint().height() + statusBar()->sizeHint().height();

@@ -1,12 +1,14 @@
 #include "CAutoTracePage.h"
 
+#include "AppTitle.h"
+#include "DialogUnits.h"
 #include "LiveTraceChart.h"
 #include "LogPath.h"
 #include "Prompts.h"
+#include "ProportionalResize.h"
 #include "QPainterDrawContext.h"
 #include "QtLiveTrace.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,34 +16,24 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
-namespace
-{
+namespace {
+constexpr QSize FormSize(667, 395); // dialog units of the "System" 10 font
 // Every control takes this size once the page is resized.
-constexpr int kResizedControlWidth = 140;
-constexpr int kResizedControlHeight = 40;
-
-QString ApplicationTitle()
-{
-    const QString name = QCoreApplication::applicationName();
-    return name.isEmpty() ? QStringLiteral("KAV") : name;
-}
+constexpr QSize ResizedControlSize(140, 40);
 } // namespace
 
 CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget* parent)
-    : QWidget(parent),
-      m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
-      m_PathEdit(new QLineEdit(this)),
-      m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
+    : QWidget(parent), m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
+      m_PathEdit(new QLineEdit(this)), m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
       m_SaveButton(new QPushButton(QStringLiteral("Start to Save"), this)),
       m_StopButton(new QPushButton(QStringLiteral("Stop"), this))
 {
-    // The dialog's layout in units of 2 pixels.
-    resize(kInitialWidth, kInitialHeight);
-    m_SavePathButton->setGeometry(826, 20, 66, 24);
-    m_PathEdit->setGeometry(1012, 24, 86, 28);
-    m_TraceButton->setGeometry(830, 84, 58, 26);
-    m_SaveButton->setGeometry(830, 142, 58, 26);
-    m_StopButton->setGeometry(830, 204, 58, 26);
+    resize(System10Units.ToPixels(FormSize));
+    m_SavePathButton->setGeometry(System10Units.ToPixels(QRect(413, 10, 33, 12)));
+    m_PathEdit->setGeometry(System10Units.ToPixels(QRect(506, 12, 43, 14)));
+    m_TraceButton->setGeometry(System10Units.ToPixels(QRect(415, 42, 29, 13)));
+    m_SaveButton->setGeometry(System10Units.ToPixels(QRect(415, 71, 29, 13)));
+    m_StopButton->setGeometry(System10Units.ToPixels(QRect(415, 102, 29, 13)));
     m_PathEdit->setReadOnly(true);
     m_SaveButton->setCheckable(true);
 
@@ -50,13 +42,11 @@ CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget*
     connect(m_SaveButton, &QPushButton::toggled, this, &CAutoTracePage::OnSaveToggled);
     connect(m_StopButton, &QPushButton::clicked, this, &CAutoTracePage::PressStop);
 
-    m_Live = std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
+    m_Live =
+        std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
     m_Live->Trace().Start();
 
-    m_Controls = {m_SavePathButton, m_PathEdit, m_TraceButton, m_SaveButton, m_StopButton};
-    m_ChildRects.push_back(rect());
-    for (QWidget* control : m_Controls)
-        m_ChildRects.push_back(control->geometry());
+    m_ChildRects = RecordChildRects(*this);
 }
 
 CAutoTracePage::~CAutoTracePage() = default;
@@ -126,7 +116,7 @@ void CAutoTracePage::OnSaveToggled(bool checked)
 void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption)
 {
     Prompts::Current().Message(this, QString::fromStdString(text),
-                               caption.empty() ? ApplicationTitle() : QString::fromStdString(caption),
+                               caption.empty() ? QString(ApplicationTitle) : QString::fromStdString(caption),
                                MessageButtons::Ok, MessageIcon::Warning);
 }
 
@@ -175,20 +165,6 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 void CAutoTracePage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_ChildRects.empty())
-    {
-        update();
-        return;
-    }
-    const QRect initial = m_ChildRects.front();
-    const float sx = static_cast<float>(width()) / static_cast<float>(initial.width());
-    const float sy = static_cast<float>(height()) / static_cast<float>(initial.height());
-    for (size_t i = 0; i < m_Controls.size(); ++i)
-    {
-        const QRect& entry = m_ChildRects[i + 1];
-        const int left = static_cast<int>(static_cast<float>(entry.left() - initial.left()) * sx);
-        const int top = static_cast<int>(static_cast<float>(entry.top() - initial.top()) * sy);
-        m_Controls[i]->setGeometry(left, top, kResizedControlWidth, kResizedControlHeight);
-    }
+    MoveChildrenInProportion(*this, m_ChildRects, ResizedControlSize);
     update();
 }

@@ -26,10 +26,11 @@ public:
     ~CAutoTracePage() override;
 
     // What the view uses.
-    bool IsTraceStarted() const;          // m_TraceStarted
-    void Stop();                          // the Stop command
-    void StopPollTimer();                 // on every change to another tab
-    void SetChartRect(const QRect& rect); // m_rcChart (x, y, width, height), replaced on every resize of the view
+    bool IsTraceStarted() const; // m_TraceStarted
+    void Stop();                 // the Stop command
+    void StopPollTimer();        // on every change to another tab
+    void
+    SetChartRect(const QRect& rect); // m_rcChart (x, y, width, height), replaced on every resize of the view
 
     // The buttons, pressed as a user would (for scripted runs such as --trace-for).
     void PressSavePath();
@@ -40,10 +41,6 @@ public:
     QRect ChartRect() const { return m_rcChart; }
     QString SavePathText() const;
     const CLiveTrace& Trace() const;
-
-    // The page's size at creation: the dialog's 667 x 395 units in pixels.
-    static constexpr int kInitialWidth = 1334;
-    static constexpr int kInitialHeight = 790;
 
 signals:
     // After a report was taken in and the chart asked to repaint.
@@ -67,7 +64,6 @@ private:
     QPushButton* m_TraceButton;
     QPushButton* m_SaveButton;
     QPushButton* m_StopButton;
-    std::vector<QWidget*> m_Controls; // in the dialog's order
     QRect m_rcChart{40, 10, 560, 540};
     std::vector<QRect> m_ChildRects; // the page's rectangle at creation, then each control's
     std::unique_ptr<QtLiveTrace> m_Live;

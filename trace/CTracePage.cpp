@@ -1,20 +1,15 @@
 #include "CTracePage.h"
 
+#include "DialogUnits.h"
+#include "ProportionalResize.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace {
-// The page's template uses a 10-point system font, whose character cell of
-// 9 x 16 pixels makes 2.25 pixels per horizontal and 2 per vertical unit.
-QRect FromDialogUnits(int left, int top, int width, int height)
-{
-    return QRect(static_cast<int>(left * 2.25), top * 2, static_cast<int>(width * 2.25), height * 2);
-}
-
-constexpr int TemplateWidth = 445;
-constexpr int TemplateHeight = 250;
+constexpr QSize FormSize(445, 250); // dialog units of the "System" 10 font
 
 struct Control
 {
@@ -58,13 +53,13 @@ const Control Controls[] = {
 
 CTracePage::CTracePage(QWidget* parent) : QWidget(parent)
 {
-    resize(FromDialogUnits(0, 0, TemplateWidth, TemplateHeight).size());
+    resize(System10Units.ToPixels(FormSize));
     AddControls();
+    m_ChildRects = RecordChildRects(*this);
 }
 
 void CTracePage::AddControls()
 {
-    m_ChildRects.push_back(rect());
     for (const Control& control : Controls) {
         QWidget* child = nullptr;
         switch (control.kind) {
@@ -89,8 +84,8 @@ void CTracePage::AddControls()
         }
         if (control.id != 0)
             child->setObjectName(QString("control%1").arg(control.id));
-        child->setGeometry(FromDialogUnits(control.left, control.top, control.width, control.height));
-        m_ChildRects.push_back(child->geometry());
+        child->setGeometry(
+            System10Units.ToPixels(QRect(control.left, control.top, control.width, control.height)));
     }
 }
 
@@ -109,18 +104,6 @@ bool CTracePage::OpenRecordedTrace(const QString& path)
 void CTracePage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const QRect& initial = m_ChildRects.front();
-    const float sx = static_cast<float>(width()) / static_cast<float>(initial.width());
-    const float sy = static_cast<float>(height()) / static_cast<float>(initial.height());
-    const QObjectList& children = this->children();
-    size_t entry = 1;
-    for (QObject* object : children) {
-        auto* child = qobject_cast<QWidget*>(object);
-        if (!child || entry >= m_ChildRects.size())
-            continue;
-        const QRect& recorded = m_ChildRects[entry++];
-        child->move(static_cast<int>(static_cast<float>(recorded.left() - initial.left()) * sx),
-                    static_cast<int>(static_cast<float>(recorded.top() - initial.top()) * sy));
-    }
+    MoveChildrenInProportion(*this, m_ChildRects);
     update();
 }

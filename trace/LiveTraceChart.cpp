@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace
-{
+namespace {
 constexpr float kRange = 20.0f;     // the power axis spans +-kRange dB around the reference
 constexpr int kPowerDivisions = 20; // 10 above and 10 below the reference line
 constexpr int kTimeDivisions = 20;  // sample spacing: 12 samples per division
@@ -53,40 +52,37 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
     dc.FillRect(QRect(x0 + w + 130, y0 / 2 - 60, 50, 95), data.valueBoxColor);
     const int labelX = x0 + w;
     const int valueX = x0 + w + 130;
-    dc.TextOut(labelX, y0 / 2 - 60, QStringLiteral("WaveLength(nm):"));
-    dc.TextOut(valueX, y0 / 2 - 60, data.waveLength);
-    dc.TextOut(labelX, y0 / 2 - 20, QStringLiteral("Reference(dBm):"));
-    dc.TextOut(valueX, y0 / 2 - 20, data.reference);
-    dc.TextOut(labelX, y0 / 2 + 20, QStringLiteral("CurrentPower(dBm):"));
-    dc.TextOut(valueX, y0 / 2 + 20, data.power);
+    dc.TextAt(labelX, y0 / 2 - 60, QStringLiteral("WaveLength(nm):"));
+    dc.TextAt(valueX, y0 / 2 - 60, data.waveLength);
+    dc.TextAt(labelX, y0 / 2 - 20, QStringLiteral("Reference(dBm):"));
+    dc.TextAt(valueX, y0 / 2 - 20, data.reference);
+    dc.TextAt(labelX, y0 / 2 + 20, QStringLiteral("CurrentPower(dBm):"));
+    dc.TextAt(valueX, y0 / 2 + 20, data.power);
 
     dc.SetTextColor(kRed);
-    dc.TextOut(x0 + w + 50, y0 / 2 + 90, QStringLiteral("Please switch the unit to OPM mode"));
+    dc.TextAt(x0 + w + 50, y0 / 2 + 90, QStringLiteral("Please switch the unit to OPM mode"));
     dc.SetTextColor(kBlack);
 
-    for (int i = 0; i <= kTimeTicks; ++i)
-    {
+    for (int i = 0; i <= kTimeTicks; ++i) {
         const int x = x0 + (i * w) / kTimeTicks;
-        dc.TextOut(x - 7, y0 + 5, QString::number((i * kSeconds) / kTimeTicks));
+        dc.TextAt(x - 7, y0 + 5, QString::number((i * kSeconds) / kTimeTicks));
         Line(dc, x, y0, x, y0 - 10);
     }
-    dc.TextOut(x0 + w + 25, y0 + 5, QStringLiteral("Time(s)"));
+    dc.TextAt(x0 + w + 25, y0 + 5, QStringLiteral("Time(s)"));
 
     Line(dc, x0, mid, x0 + w, mid);
-    for (int i = 0; i < kPowerDivisions / 2; ++i)
-    {
+    for (int i = 0; i < kPowerDivisions / 2; ++i) {
         const int y = mid - i * step;
-        dc.TextOut(x0 - 40, y - 10, i == 0 ? QStringLiteral("Ref.") : Tenths(i * unit));
+        dc.TextAt(x0 - 40, y - 10, i == 0 ? QStringLiteral("Ref.") : Tenths(i * unit));
         Line(dc, x0, y, x0 + 10, y);
     }
-    for (int i = 1; i <= kPowerDivisions / 2; ++i)
-    {
+    for (int i = 1; i <= kPowerDivisions / 2; ++i) {
         const int y = mid + i * step;
-        dc.TextOut(x0 - 40, y - 10, QStringLiteral("-") + Tenths(i * unit));
+        dc.TextAt(x0 - 40, y - 10, QStringLiteral("-") + Tenths(i * unit));
         if (i < kPowerDivisions / 2)
             Line(dc, x0, y, x0 + 10, y);
     }
-    dc.TextOut(x0 + 5, 10, QStringLiteral("Power(dB)"));
+    dc.TextAt(x0 + 5, 10, QStringLiteral("Power(dB)"));
 
     if (data.series == nullptr || data.series->empty())
         return;

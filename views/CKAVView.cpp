@@ -5,9 +5,11 @@
 #include "COpmListPage.h"
 #include "COrlListPage.h"
 #include "CTracePage.h"
+#include "DialogUnits.h"
 #include "FixedTabBar.h"
 #include "KavTabActive.h"
 #include "Messages.h"
+#include "ProportionalResize.h"
 #include "Tabs.h"
 
 #include <QResizeEvent>
@@ -30,6 +32,11 @@ CKAVView::CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget
 }
 
 CKAVView::~CKAVView() = default;
+
+QSize CKAVView::FormSize()
+{
+    return DefaultFontUnits.ToPixels(QSize(742, 398));
+}
 
 void CKAVView::OnInitialUpdate()
 {

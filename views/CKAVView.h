@@ -27,6 +27,9 @@ public:
     CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget* parent = nullptr);
     ~CKAVView() override;
 
+    // The form's size at creation: 742 x 398 dialog units in pixels.
+    static QSize FormSize();
+
     // Inserts the tabs, creates the pages and records the layout. Only the
     // first call does anything.
     void OnInitialUpdate();

@@ -1,3 +1,4 @@
+#include "AppTitle.h"
 #include "CAutoTracePage.h"
 #include "CLiveTrace.h"
 #include "LiveTraceChart.h"
@@ -13,8 +14,7 @@
 #include <QtTest>
 #include <cmath>
 
-namespace
-{
+namespace {
 const QColor kRed(255, 0, 0);
 const QRect kCreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
 
@@ -69,17 +69,17 @@ private slots:
         data.waveLength = "1550";
         PaintLiveTraceChart(dc, kCreationChart, data);
         QVERIFY(dc.LinesOfColor(kRed).empty());
-        const auto* hint = dc.FindText("Please switch the unit to OPM mode");
+        const auto* hint = dc.FirstText("Please switch the unit to OPM mode");
         QVERIFY(hint);
         QCOMPARE(hint->color, kRed);
         QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
-        QCOMPARE(dc.FindText("Ref.")->at, QPoint(5, ExpectedY(0) - 10));
-        QCOMPARE(dc.FindText("18.0")->at, QPoint(5, ExpectedY(18) - 10));
-        QCOMPARE(dc.FindText("-20.0")->at, QPoint(5, ExpectedY(-20) - 10));
-        QCOMPARE(dc.FindText("120")->at, QPoint(45 + 560 - 7, 555));
-        QCOMPARE(dc.FindText("WaveLength(nm):")->at, QPoint(605, 550 / 2 - 60));
-        QCOMPARE(dc.FindText("1550")->at, QPoint(735, 550 / 2 - 60));
-        QCOMPARE(dc.FindText("1550")->color, QColor(0, 0, 0));
+        QCOMPARE(dc.FirstText("Ref.")->at, QPoint(5, ExpectedY(0) - 10));
+        QCOMPARE(dc.FirstText("18.0")->at, QPoint(5, ExpectedY(18) - 10));
+        QCOMPARE(dc.FirstText("-20.0")->at, QPoint(5, ExpectedY(-20) - 10));
+        QCOMPARE(dc.FirstText("120")->at, QPoint(45 + 560 - 7, 555));
+        QCOMPARE(dc.FirstText("WaveLength(nm):")->at, QPoint(605, 550 / 2 - 60));
+        QCOMPARE(dc.FirstText("1550")->at, QPoint(735, 550 / 2 - 60));
+        QCOMPARE(dc.FirstText("1550")->color, QColor(0, 0, 0));
     }
 
     void curveFollowsTheReferenceAndIsClamped()
@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(curve[4].line.p2().y(), 570); // a power that is no number, as the lowest
 
         // An empty reference counts from 0 dBm; 239 samples span the width.
-        QCOMPARE(Curve(std::vector<float>(239, 10.0f), "").back().line.p2(), QPoint(45 + (28 * 238) / 12, 145));
+        QCOMPARE(Curve(std::vector<float>(239, 10.0f), "").back().line.p2(),
+                 QPoint(45 + (28 * 238) / 12, 145));
     }
 
     void controlsTakeTheFixedSizeAfterAResize()
@@ -103,11 +104,13 @@ private slots:
         ScriptedPrompts prompts;
         CAutoTracePage page(std::make_shared<SimulatedInstrument>());
         const QRect trace = Button(page, "Trace")->geometry();
+        const QSize initial = page.size();
         page.show();
-        page.resize(CAutoTracePage::kInitialWidth / 2, CAutoTracePage::kInitialHeight * 2);
+        page.resize(initial.width() / 2, initial.height() * 2);
         for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(control->size(), QSize(140, 40));
-        QCOMPARE(Button(page, "Trace")->pos(), QPoint(int(trace.left() * 0.5f), int(trace.top() * 2.0f)));
+        const float sx = float(page.width()) / float(initial.width());
+        QCOMPARE(Button(page, "Trace")->pos(), QPoint(int(float(trace.left()) * sx), trace.top() * 2));
     }
 
     void traceWithoutInstrumentAsksForCommunicationMode()
@@ -118,7 +121,7 @@ private slots:
         CAutoTracePage page(instrument);
         page.PressTrace();
         QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
-        QCOMPARE(prompts.Asked()[0].caption, QCoreApplication::applicationName());
+        QCOMPARE(prompts.Asked()[0].caption, QString(ApplicationTitle));
         QVERIFY(!page.IsTraceStarted());
     }
 

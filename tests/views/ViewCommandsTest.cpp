@@ -2,7 +2,6 @@
 #include "CKAVView.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
-#include "DialogUnits.h"
 #include "FakeAutoTrace.h"
 #include "ReportListModel.h"
 #include "ScriptedPrompts.h"
@@ -33,7 +32,7 @@ private:
 
         Fixture()
         {
-            view.resize(ViewFormSize());
+            view.resize(CKAVView::FormSize());
             view.OnInitialUpdate();
             host.show();
         }

@@ -3,7 +3,6 @@
 #include "COpmListPage.h"
 #include "COrlListPage.h"
 #include "CTracePage.h"
-#include "DialogUnits.h"
 #include "FakeAutoTrace.h"
 #include "FixedTabBar.h"
 #include "KavTabActive.h"
@@ -33,9 +32,9 @@ private:
 
         Fixture()
         {
-            view.resize(ViewFormSize());
+            view.resize(CKAVView::FormSize());
             view.OnInitialUpdate();
-            host.resize(ViewFormSize() * 2);
+            host.resize(CKAVView::FormSize() * 2);
             host.show();
         }
     };
@@ -56,19 +55,6 @@ private:
     }
 
 private slots:
-    void scaleAnchoredCutsTowardZero()
-    {
-        const PixelRect original{0, 0, 100, 100};
-        const PixelRect recorded{10, 20, 97, 99};
-        // One and a half times as wide, half as tall.
-        const PixelRect current{0, 0, 150, 50};
-        const PixelRect scaled = ScaleAnchored(recorded, original, current);
-        QCOMPARE(scaled.left, static_cast<int>(10 * 1.5f));
-        QCOMPARE(scaled.top, static_cast<int>(20 * 0.5f));
-        QCOMPARE(scaled.right, 150 + static_cast<int>(-3 * 1.5f)); // -4.5 cuts to -4, not -5
-        QCOMPARE(scaled.bottom, 50 + static_cast<int>(-1 * 0.5f));
-    }
-
     void startUpShowsTheEmptyOpmList()
     {
         g_KavTabActive = 0;
@@ -86,7 +72,7 @@ private slots:
 
         const std::vector<PixelRect>& rects = f.view.PageRects();
         QCOMPARE(rects.size(), size_t(4));
-        QCOMPARE(rects[0], PixelRect::From(QRect(QPoint(0, 0), ViewFormSize())));
+        QCOMPARE(rects[0], PixelRect::From(QRect(QPoint(0, 0), CKAVView::FormSize())));
         QCOMPARE(rects[1], rects[0]);
         QCOMPARE(rects[2].top, rects[0].top + 20);
         QCOMPARE(rects[3], PixelRect::From(f.view.TracePage()->ChartRect()));
@@ -161,7 +147,7 @@ private slots:
         AddOpm(f.store, 2);
         f.store.AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
         QVERIFY(f.view.SelectTab(TabOpm));
-        const QSize form = ViewFormSize();
+        const QSize form = CKAVView::FormSize();
         const QRect pageBefore = f.view.OpmPage()->geometry();
 
         f.view.resize(form.width() * 2, form.height());

@@ -17,8 +17,8 @@ public:
     void LineTo(int x, int y) override;
     void DrawRectangle(const QRect& rect) override;
     void FillRect(const QRect& rect, const QColor& color) override;
-    void TextOut(int x, int y, const QString& text) override;
-    void DrawText(const QRect& rect, const QString& text, int format) override;
+    void TextAt(int x, int y, const QString& text) override;
+    void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) override;
     int TextWidth(const QString& text) const override;
     void SetMapping(const QRect& window, const QRect& viewport) override;
     QPoint LogicalToDevice(const QPoint& point) const override;

@@ -20,9 +20,3 @@ struct PixelRect
         return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
     }
 };
-
-// The proportional resize: `recorded` was laid out while the window was
-// `original`; the window is now `current`. Each edge keeps its scaled offset
-// from the matching edge of the window, scaled by the 32-bit float quotients
-// of the sizes and cut toward zero.
-PixelRect ScaleAnchored(const PixelRect& recorded, const PixelRect& original, const PixelRect& current);

@@ -4,6 +4,8 @@
 
 #include <QLine>
 #include <QString>
+
+#include <optional>
 #include <vector>
 
 // A DrawContext that draws nothing and records what was drawn, in logical
@@ -19,11 +21,11 @@ public:
     };
     struct Text
     {
-        QPoint at;   // TextOut: top-left; DrawText: the rectangle's top-left
-        QRect rect;  // DrawText only
+        QPoint at;  // TextAt: top-left; DrawTextIn: the rectangle's top-left
+        QRect rect; // DrawTextIn only
         QString text;
         QColor color;
-        int format = -1; // -1 for TextOut
+        std::optional<TextFormat> format; // DrawTextIn only
     };
     struct Fill
     {
@@ -31,7 +33,7 @@ public:
         QColor color;
     };
 
-    static constexpr int kCharWidth = 8;
+    static constexpr int CharWidth = 8;
 
     void SetPen(const QColor& color, int width = 1) override;
     void SetFont(const QFont& font) override;
@@ -40,8 +42,8 @@ public:
     void LineTo(int x, int y) override;
     void DrawRectangle(const QRect& rect) override;
     void FillRect(const QRect& rect, const QColor& color) override;
-    void TextOut(int x, int y, const QString& text) override;
-    void DrawText(const QRect& rect, const QString& text, int format) override;
+    void TextAt(int x, int y, const QString& text) override;
+    void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) override;
     int TextWidth(const QString& text) const override;
     void SetMapping(const QRect& window, const QRect& viewport) override;
     QPoint LogicalToDevice(const QPoint& point) const override;
@@ -53,7 +55,7 @@ public:
     const QFont& CurrentFont() const { return m_Font; }
 
     std::vector<Line> LinesOfColor(const QColor& color) const;
-    const Text* FindText(const QString& text) const; // the first such text, or nullptr
+    const Text* FirstText(const QString& text) const; // the first text that reads `text`, or nullptr
 
 private:
     QColor m_PenColor = Qt::black;

@@ -10,11 +10,15 @@
 // of a device context: a current pen, font and text colour, a current point
 // for line drawing, and a logical-to-device mapping. A QPainter stands behind
 // it on screen, on a printer, in preview and in a PDF; tests record the calls.
+//
+// No method is named like a macro of the Windows headers (DrawText, TextOut),
+// so the painters build whatever those headers define.
 class DrawContext
 {
 public:
-    // Placement of text in a rectangle, combinable.
-    enum TextFormat
+    // Placement of text in a rectangle, combinable with |. Left and Top are
+    // the placements when neither of their alternatives is given.
+    enum class TextFormat : unsigned
     {
         Left = 0x0,
         HCenter = 0x1,
@@ -22,8 +26,8 @@ public:
         Top = 0x0,
         VCenter = 0x4,
         Bottom = 0x8,
-        SingleLine = 0x20,
         WordBreak = 0x10,
+        SingleLine = 0x20,
         NoClip = 0x100,
     };
 
@@ -34,17 +38,35 @@ public:
     virtual void SetTextColor(const QColor& color) = 0;
 
     virtual void MoveTo(int x, int y) = 0;
-    virtual void LineTo(int x, int y) = 0; // draws with the pen and moves the current point
+    virtual void LineTo(int x, int y) = 0;             // draws with the pen and moves the current point
     virtual void DrawRectangle(const QRect& rect) = 0; // outline with the pen
     virtual void FillRect(const QRect& rect, const QColor& color) = 0;
 
     // Text with its top-left corner at (x, y), on a transparent background.
-    virtual void TextOut(int x, int y, const QString& text) = 0;
-    virtual void DrawText(const QRect& rect, const QString& text, int format) = 0;
+    virtual void TextAt(int x, int y, const QString& text) = 0;
+    // Text placed in `rect` as `format` says.
+    virtual void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) = 0;
     virtual int TextWidth(const QString& text) const = 0;
 
     // Logical coordinates: the window rectangle maps onto the device's
     // viewport rectangle (anisotropically).
     virtual void SetMapping(const QRect& window, const QRect& viewport) = 0;
+    // A logical point in device pixels, rounded to the nearest pixel.
     virtual QPoint LogicalToDevice(const QPoint& point) const = 0;
 };
+
+constexpr DrawContext::TextFormat operator|(DrawContext::TextFormat a, DrawContext::TextFormat b)
+{
+    return static_cast<DrawContext::TextFormat>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+
+constexpr DrawContext::TextFormat operator&(DrawContext::TextFormat a, DrawContext::TextFormat b)
+{
+    return static_cast<DrawContext::TextFormat>(static_cast<unsigned>(a) & static_cast<unsigned>(b));
+}
+
+// Whether `format` includes `flag` (never true for the zero placements Left and Top).
+constexpr bool Includes(DrawContext::TextFormat format, DrawContext::TextFormat flag)
+{
+    return (format & flag) != DrawContext::TextFormat{};
+}

@@ -1,5 +1,7 @@
 #include "RecordingDrawContext.h"
 
+#include <QTransform>
+
 void RecordingDrawContext::SetPen(const QColor& color, int)
 {
     m_PenColor = color;
@@ -36,19 +38,19 @@ void RecordingDrawContext::FillRect(const QRect& rect, const QColor& color)
     m_Fills.push_back({rect, color});
 }
 
-void RecordingDrawContext::TextOut(int x, int y, const QString& text)
+void RecordingDrawContext::TextAt(int x, int y, const QString& text)
 {
-    m_Texts.push_back({QPoint(x, y), QRect(), text, m_TextColor, -1});
+    m_Texts.push_back({QPoint(x, y), QRect(), text, m_TextColor, std::nullopt});
 }
 
-void RecordingDrawContext::DrawText(const QRect& rect, const QString& text, int format)
+void RecordingDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
 {
     m_Texts.push_back({rect.topLeft(), rect, text, m_TextColor, format});
 }
 
 int RecordingDrawContext::TextWidth(const QString& text) const
 {
-    return kCharWidth * static_cast<int>(text.size());
+    return CharWidth * static_cast<int>(text.size());
 }
 
 void RecordingDrawContext::SetMapping(const QRect& window, const QRect& viewport)
@@ -59,12 +61,14 @@ void RecordingDrawContext::SetMapping(const QRect& window, const QRect& viewport
 
 QPoint RecordingDrawContext::LogicalToDevice(const QPoint& point) const
 {
-    if (!m_Window.isValid() || !m_Viewport.isValid())
+    if (m_Window.width() == 0 || m_Window.height() == 0)
         return point;
-    const double sx = double(m_Viewport.width()) / m_Window.width();
-    const double sy = double(m_Viewport.height()) / m_Window.height();
-    return QPoint(m_Viewport.left() + int((point.x() - m_Window.left()) * sx),
-                  m_Viewport.top() + int((point.y() - m_Window.top()) * sy));
+    // The same transform, and so the same rounding, as a QPainter's view.
+    const qreal sx = qreal(m_Viewport.width()) / m_Window.width();
+    const qreal sy = qreal(m_Viewport.height()) / m_Window.height();
+    const QTransform view(sx, 0, 0, sy, m_Viewport.left() - m_Window.left() * sx,
+                          m_Viewport.top() - m_Window.top() * sy);
+    return view.map(point);
 }
 
 std::vector<RecordingDrawContext::Line> RecordingDrawContext::LinesOfColor(const QColor& color) const
@@ -76,7 +80,7 @@ std::vector<RecordingDrawContext::Line> RecordingDrawContext::LinesOfColor(const
     return lines;
 }
 
-const RecordingDrawContext::Text* RecordingDrawContext::FindText(const QString& text) const
+const RecordingDrawContext::Text* RecordingDrawContext::FirstText(const QString& text) const
 {
     for (const Text& candidate : m_Texts)
         if (candidate.text == text)

@@ -3,22 +3,21 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace
+namespace {
+int QtTextFlags(DrawContext::TextFormat format)
 {
-int QtAlignment(int format)
-{
-    int flags = 0;
-    flags |= (format & DrawContext::HCenter) ? Qt::AlignHCenter
-             : (format & DrawContext::Right) ? Qt::AlignRight
-                                             : Qt::AlignLeft;
-    flags |= (format & DrawContext::VCenter) ? Qt::AlignVCenter
-             : (format & DrawContext::Bottom) ? Qt::AlignBottom
-                                              : Qt::AlignTop;
-    if (format & DrawContext::SingleLine)
+    using Format = DrawContext::TextFormat;
+    int flags = Includes(format, Format::HCenter) ? Qt::AlignHCenter
+                : Includes(format, Format::Right) ? Qt::AlignRight
+                                                  : Qt::AlignLeft;
+    flags |= Includes(format, Format::VCenter)  ? Qt::AlignVCenter
+             : Includes(format, Format::Bottom) ? Qt::AlignBottom
+                                                : Qt::AlignTop;
+    if (Includes(format, Format::SingleLine))
         flags |= Qt::TextSingleLine;
-    if (format & DrawContext::WordBreak)
+    if (Includes(format, Format::WordBreak))
         flags |= Qt::TextWordWrap;
-    if (format & DrawContext::NoClip)
+    if (Includes(format, Format::NoClip))
         flags |= Qt::TextDontClip;
     return flags;
 }
@@ -70,16 +69,16 @@ void QPainterDrawContext::FillRect(const QRect& rect, const QColor& color)
     m_Painter.fillRect(rect, color);
 }
 
-void QPainterDrawContext::TextOut(int x, int y, const QString& text)
+void QPainterDrawContext::TextAt(int x, int y, const QString& text)
 {
     m_Painter.setPen(m_TextColor);
     m_Painter.drawText(QPoint(x, y + m_Painter.fontMetrics().ascent()), text);
 }
 
-void QPainterDrawContext::DrawText(const QRect& rect, const QString& text, int format)
+void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
 {
     m_Painter.setPen(m_TextColor);
-    m_Painter.drawText(rect, QtAlignment(format), text);
+    m_Painter.drawText(rect, QtTextFlags(format), text);
 }
 
 int QPainterDrawContext::TextWidth(const QString& text) const
