@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan install screenshots clean
+.PHONY: all deps build test run bench fuzz tsan install package package-check screenshots clean
 
 all: build
 
@@ -37,6 +37,12 @@ tsan: deps
 
 install: build
 	@scripts/install.sh
+
+package: build
+	@cpack --config $(BUILD_DIR)/CPackConfig.cmake -B $(BUILD_DIR)
+
+package-check: package
+	@scripts/check-package.sh $(BUILD_DIR)
 
 screenshots: build
 	@scripts/screenshots.sh

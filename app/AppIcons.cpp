@@ -1,5 +1,7 @@
 #include "AppIcons.h"
 
+#include "ProgramIdentity.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -71,7 +73,9 @@ QIcon PrintIcon()
     return themed.isNull() ? DrawnPrinter() : themed;
 }
 
+// The installed program has its icon in the desktop's theme, the one its
+// menu entry shows; a program run from the build tree draws the same mark.
 QIcon ApplicationIcon()
 {
-    return DrawnApplicationIcon();
+    return QIcon::fromTheme(QString::fromLatin1(DesktopEntryName), DrawnApplicationIcon());
 }

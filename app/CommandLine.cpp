@@ -12,6 +12,8 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
             line.showHelp = true;
+        } else if (argument == "--version") {
+            line.showVersion = true;
         } else if (argument == "--simulate") {
             line.simulate = true;
         } else if (argument == "--trace-for") {
@@ -47,5 +49,6 @@ QString CommandLine::Usage()
            "  --trace-for SECONDS\n"
            "                    trace on the AUTOTRACE tab and save the log for SECONDS, then stop\n"
            "  --screenshots DIR render the window on each tab into DIR/<tab>.png and exit\n"
-           "                    (after the trace, when --trace-for is given)\n";
+           "                    (after the trace, when --trace-for is given)\n"
+           "  --version         print the version and exit\n";
 }

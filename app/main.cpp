@@ -5,6 +5,7 @@
 #include "CommandLine.h"
 #include "HeadlessPrompts.h"
 #include "HidTransport.h"
+#include "ProgramIdentity.h"
 #include "Screenshots.h"
 #include "ScriptedTrace.h"
 #include "SimulatedInstrument.h"
@@ -13,26 +14,53 @@
 
 #include <cstdio>
 
+namespace {
+// --help and --version: answered on the terminal, no window opens.
+bool AnsweredOnTerminal(const CommandLine& line)
+{
+    if (line.showHelp)
+        std::printf("%s", qPrintable(CommandLine::Usage()));
+    else if (line.showVersion)
+        std::printf("kav %s\n", ProgramVersion);
+    return line.showHelp || line.showVersion;
+}
+
+QStringList ArgumentsAfterProgramName(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // The QApplication needs a display, which --help and --version do not, so
+    // they are looked for first. Qt's own options (-platform, -style) are
+    // known only to the QApplication: a line with them is read after it.
+    const CommandLine early = CommandLine::Parse(ArgumentsAfterProgramName(argc, argv));
+    if (early.error.isEmpty() && AnsweredOnTerminal(early))
+        return 0;
+
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(DesktopEntryName);
     const CommandLine line = CommandLine::Parse(QApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {
         std::fprintf(stderr, "kav: %s\n%s", qPrintable(line.error), qPrintable(CommandLine::Usage()));
         return 2;
     }
-    if (line.showHelp) {
-        std::printf("%s", qPrintable(CommandLine::Usage()));
+    if (AnsweredOnTerminal(line))
         return 0;
-    }
 
     const bool screenshots = !line.screenshotsDir.isEmpty();
     HeadlessPrompts headless;
     if (screenshots)
         Prompts::Install(&headless);
 
-    std::shared_ptr<HidTransport> transport =
-        line.simulate ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument()) : CreateSystemHidTransport();
+    std::shared_ptr<HidTransport> transport = line.simulate
+                                                  ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument())
+                                                  : CreateSystemHidTransport();
     CKAVApp app(MakeAutoTracePageFactory(std::move(transport)));
     if (!app.InitInstance(line.files))
         return 1;

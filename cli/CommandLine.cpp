@@ -19,6 +19,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h") {
             command.help = true;
+        } else if (a == "--version") {
+            command.version = true;
         } else if (a == "--info") {
             if (command.info)
                 return Refuse("--info given twice");
@@ -41,7 +43,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             haveFile = true;
         }
     }
-    if (!haveFile && !command.help)
+    if (!haveFile && !command.help && !command.version)
         return Refuse("no FILE given");
     ParsedCommandLine parsed;
     parsed.command = command;

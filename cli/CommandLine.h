@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-// kav-convert FILE [--info] [--csv OUT] [--document OUT]
+// kav-convert FILE [--info] [--csv OUT] [--document OUT], or --help, or --version
 struct CommandLine
 {
     std::string file;
@@ -12,6 +12,7 @@ struct CommandLine
     std::optional<std::string> csvOut;
     std::optional<std::string> documentOut;
     bool help = false;
+    bool version = false;
 };
 
 struct ParsedCommandLine

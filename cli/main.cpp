@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
+#include "ProgramIdentity.h"
 #include "SafeFileWriter.h"
 
 #include <cstdio>
@@ -68,6 +69,10 @@ int main(int argc, char** argv)
     const CommandLine& command = *parsed.command;
     if (command.help) {
         std::printf("%s\n", UsageText);
+        return Done;
+    }
+    if (command.version) {
+        std::printf("kav-convert %s\n", ProgramVersion);
         return Done;
     }
 

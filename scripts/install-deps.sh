@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing, packaging and running
+# need.
 # Only what is missing is installed; as a non-root user it prints the command
 # to run and fails, so nothing half-installs.
 set -euo pipefail
@@ -11,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  librsvg2-bin dpkg-dev shared-mime-info
+  desktop-file-utils appstream lintian file
 )
 
 missing=()

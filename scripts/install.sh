@@ -1,34 +1,33 @@
 #!/usr/bin/env bash
-# Installs the udev rule that lets a logged-in user open the instrument, and
-# the built program. Needs root; as another user it says what to run.
+# `make install`: CMake's install rules (prefix /usr/local unless the build was
+# configured with another CMAKE_INSTALL_PREFIX; DESTDIR honoured). Installed
+# for real, the desktop's file types and menu and udev's rules are refreshed,
+# as the Debian package's triggers and scripts do for /usr.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-rule=packaging/linux/70-kav-instrument.rules
-rules_dir=${KAV_UDEV_RULES_DIR:-/etc/udev/rules.d}
-bin_dir=${KAV_BIN_DIR:-/usr/local/bin}
-
-if [ "$(uname)" != Linux ]; then
-  echo "Nothing to install on $(uname): the udev rule is for Linux only."
-  exit 0
-fi
-
-if [ "$(id -u)" -ne 0 ]; then
-  echo "Installing needs root. Run: sudo make install" >&2
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' build/CMakeCache.txt)
+if [ -z "${DESTDIR:-}" ] && [ -d "$prefix" ] && [ ! -w "$prefix" ]; then
+  echo "Installing into $prefix needs root. Run: sudo make install" >&2
   exit 1
 fi
 
-install -D -m 0644 "$rule" "$rules_dir/$(basename "$rule")"
-echo "Installed $rules_dir/$(basename "$rule")"
-if command -v udevadm >/dev/null 2>&1 && [ -d /run/udev ]; then
-  udevadm control --reload-rules
-  udevadm trigger --subsystem-match=hidraw
-  echo "Reloaded the udev rules"
-else
-  echo "udev is not running here: the rule takes effect at the next boot"
-fi
+cmake --install build
+[ -z "${DESTDIR:-}" ] || exit 0
 
-if [ -x build/app/kav ]; then
-  install -D -m 0755 build/app/kav "$bin_dir/kav"
-  echo "Installed $bin_dir/kav"
+if [ -d "$prefix/share/mime/packages" ] && command -v update-mime-database >/dev/null 2>&1; then
+  update-mime-database "$prefix/share/mime"
+fi
+if [ -d "$prefix/share/applications" ] && command -v update-desktop-database >/dev/null 2>&1; then
+  update-desktop-database -q "$prefix/share/applications"
+fi
+if [ -d "$prefix/lib/udev/rules.d" ]; then
+  if [ -S /run/udev/control ] && command -v udevadm >/dev/null 2>&1; then
+    # An instrument already plugged in gets the new permission without replugging.
+    udevadm control --reload-rules
+    udevadm trigger --subsystem-match=hidraw
+    echo "Reloaded the udev rules"
+  else
+    echo "udev is not running here: the instrument's rule takes effect when it starts"
+  fi
 fi

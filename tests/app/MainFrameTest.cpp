@@ -7,6 +7,7 @@
 #include "COrlListPage.h"
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
+#include "ProgramIdentity.h"
 #include "Screenshots.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
@@ -168,6 +169,8 @@ private slots:
         f.Frame().OnCommand(CommandId::AppAbout);
         QCOMPARE(caption, QString("About KAV Application System"));
         QCOMPARE(text, QString("KAV Application System V2.38"));
+        // The package and --version carry the release the About text names.
+        QVERIFY(QString(ProgramVersion).startsWith(text.section('V', -1) + '.'));
 
         CDataStore::GetInstance().AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
         QVERIFY(f.View().SelectTab(TabOrl));

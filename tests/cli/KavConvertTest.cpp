@@ -1,5 +1,6 @@
 #include "CsvExport.h"
 #include "Documents.h"
+#include "ProgramIdentity.h"
 #include "ResultFileDecoders.h"
 #include "SampleSet.h"
 #include "TraceFile.h"
@@ -183,6 +184,14 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
+}
+
+TEST_F(KavConvert, VersionNeedsNoFile)
+{
+    const RunResult run = Convert("--version");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, std::string("kav-convert ") + ProgramVersion + "\n");
+    EXPECT_EQ(run.err, "");
 }
 
 TEST_F(KavConvert, FileErrorsAreRefused)
