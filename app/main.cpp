@@ -2,9 +2,9 @@
 #include "CKAVApp.h"
 #include "CKAVView.h"
 #include "CMainFrame.h"
-#include "CommandLine.h"
 #include "HeadlessPrompts.h"
 #include "HidTransport.h"
+#include "ProgramOptions.h"
 #include "Screenshots.h"
 #include "ScriptedTrace.h"
 #include "SimulatedInstrument.h"
@@ -16,13 +16,13 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    const CommandLine line = CommandLine::Parse(QApplication::arguments().mid(1));
+    const ProgramOptions line = ProgramOptions::Parse(QApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "kav: %s\n%s", qPrintable(line.error), qPrintable(CommandLine::Usage()));
+        std::fprintf(stderr, "kav: %s\n%s", qPrintable(line.error), qPrintable(ProgramOptions::Usage()));
         return 2;
     }
     if (line.showHelp) {
-        std::printf("%s", qPrintable(CommandLine::Usage()));
+        std::printf("%s", qPrintable(ProgramOptions::Usage()));
         return 0;
     }
 
@@ -31,8 +31,9 @@ int main(int argc, char* argv[])
     if (screenshots)
         Prompts::Install(&headless);
 
-    std::shared_ptr<HidTransport> transport =
-        line.simulate ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument()) : CreateSystemHidTransport();
+    std::shared_ptr<HidTransport> transport = line.simulate
+                                                  ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument())
+                                                  : CreateSystemHidTransport();
     CKAVApp app(MakeAutoTracePageFactory(std::move(transport)));
     if (!app.InitInstance(line.files))
         return 1;

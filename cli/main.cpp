@@ -1,7 +1,7 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
 // CSV export and its document, for scripts and batch work.
-#include "CommandLine.h"
+#include "ConvertOptions.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
 #include "SafeFileWriter.h"
@@ -27,7 +27,7 @@ int Fail(int status, const std::string& name, const std::string& reason)
 // Both outputs are staged before either replaces its target, so a failed run
 // leaves no output file behind. A device is written only when committed and
 // can still fail then (a full disk behind it), so devices are committed first.
-int WriteOutputs(const CommandLine& command, const LoadedFile& file)
+int WriteOutputs(const ConvertOptions& command, const LoadedFile& file)
 {
     struct Output
     {
@@ -60,12 +60,12 @@ int WriteOutputs(const CommandLine& command, const LoadedFile& file)
 
 int main(int argc, char** argv)
 {
-    const ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.command) {
+    const ParsedConvertOptions parsed = ParseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
         std::fprintf(stderr, "kav-convert: %s; %s\n", parsed.error.c_str(), UsageText);
         return UsageError;
     }
-    const CommandLine& command = *parsed.command;
+    const ConvertOptions& command = *parsed.options;
     if (command.help) {
         std::printf("%s\n", UsageText);
         return Done;
