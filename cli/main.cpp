@@ -27,7 +27,7 @@ int Fail(int status, const std::string& name, const std::string& reason)
 // Both outputs are staged before either replaces its target, so a failed run
 // leaves no output file behind. A device is written only when committed and
 // can still fail then (a full disk behind it), so devices are committed first.
-int WriteOutputs(const ConvertOptions& command, const LoadedFile& file)
+int WriteOutputs(const ConvertOptions& options, const LoadedFile& file)
 {
     struct Output
     {
@@ -36,8 +36,8 @@ int WriteOutputs(const ConvertOptions& command, const LoadedFile& file)
         StagedFile staged;
     };
     Output outputs[] = {
-        {command.csvOut, command.csvOut ? file.CsvBytes() : std::string(), {}},
-        {command.documentOut, command.documentOut ? file.DocumentBytes() : std::string(), {}}};
+        {options.csvOut, options.csvOut ? file.CsvBytes() : std::string(), {}},
+        {options.documentOut, options.documentOut ? file.DocumentBytes() : std::string(), {}}};
     for (Output& output : outputs) {
         if (!output.path)
             continue;
@@ -65,21 +65,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kav-convert: %s; %s\n", parsed.error.c_str(), UsageText);
         return UsageError;
     }
-    const ConvertOptions& command = *parsed.options;
-    if (command.help) {
+    const ConvertOptions& options = *parsed.options;
+    if (options.help) {
         std::printf("%s\n", UsageText);
         return Done;
     }
 
-    const LoadedFile file = LoadFile(command.file);
-    if (file.status == LoadedFile::Status::CannotRead)
-        return Fail(CannotRead, command.file, file.reason);
-    if (file.status == LoadedFile::Status::Refused)
-        return Fail(Refused, command.file, file.reason);
+    LoadedFile file;
+    file.outcome = LoadFile(options.file, file.store);
+    if (file.outcome.result == DecodeResult::CannotOpen)
+        return Fail(CannotRead, options.file, FailureReason(file.outcome));
+    if (file.outcome.result != DecodeResult::Ok)
+        return Fail(Refused, options.file, FailureReason(file.outcome));
 
-    if (command.info) {
+    if (options.info) {
         std::printf("%s\n", InfoJson(file).c_str());
         std::fflush(stdout);
     }
-    return WriteOutputs(command, file);
+    return WriteOutputs(options, file);
 }
