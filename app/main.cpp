@@ -2,10 +2,10 @@
 #include "CKAVApp.h"
 #include "CKAVView.h"
 #include "CMainFrame.h"
-#include "CommandLine.h"
 #include "HeadlessPrompts.h"
 #include "HidTransport.h"
 #include "ProgramIdentity.h"
+#include "ProgramOptions.h"
 #include "Screenshots.h"
 #include "ScriptedTrace.h"
 #include "SimulatedInstrument.h"
@@ -16,10 +16,10 @@
 
 namespace {
 // --help and --version: answered on the terminal, no window opens.
-bool AnsweredOnTerminal(const CommandLine& line)
+bool AnsweredOnTerminal(const ProgramOptions& line)
 {
     if (line.showHelp)
-        std::printf("%s", qPrintable(CommandLine::Usage()));
+        std::printf("%s", qPrintable(ProgramOptions::Usage()));
     else if (line.showVersion)
         std::printf("kav %s\n", ProgramVersion);
     return line.showHelp || line.showVersion;
@@ -39,15 +39,15 @@ int main(int argc, char* argv[])
     // The QApplication needs a display, which --help and --version do not, so
     // they are looked for first. Qt's own options (-platform, -style) are
     // known only to the QApplication: a line with them is read after it.
-    const CommandLine early = CommandLine::Parse(ArgumentsAfterProgramName(argc, argv));
+    const ProgramOptions early = ProgramOptions::Parse(ArgumentsAfterProgramName(argc, argv));
     if (early.error.isEmpty() && AnsweredOnTerminal(early))
         return 0;
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(DesktopEntryName);
-    const CommandLine line = CommandLine::Parse(QApplication::arguments().mid(1));
+    const ProgramOptions line = ProgramOptions::Parse(QApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {
-        std::fprintf(stderr, "kav: %s\n%s", qPrintable(line.error), qPrintable(CommandLine::Usage()));
+        std::fprintf(stderr, "kav: %s\n%s", qPrintable(line.error), qPrintable(ProgramOptions::Usage()));
         return 2;
     }
     if (AnsweredOnTerminal(line))

@@ -25,11 +25,12 @@ std::string InfoJson(const LoadedFile& f)
 {
     std::string json =
         "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
-    const FileKind kind = f.kind;
-    if (kind == FileKind::KavResult || kind == FileKind::KavDocument) {
-        json += ",\"waveCount\":" + std::to_string(f.waveCount);
-        json += ",\"wavelengths\":[" + std::to_string(f.waveLengths[0]) + "," +
-                std::to_string(f.waveLengths[1]) + "," + std::to_string(f.waveLengths[2]) + "]";
+    const LoadOutcome& o = f.outcome;
+    const RecordKind kind = RecordKindOf(o.kind);
+    if (kind == RecordKind::Kav) {
+        json += ",\"waveCount\":" + std::to_string(o.waveCount);
+        json += ",\"wavelengths\":[" + std::to_string(o.waveLengths[0]) + "," +
+                std::to_string(o.waveLengths[1]) + "," + std::to_string(o.waveLengths[2]) + "]";
         json += ",\"groups\":[";
         const CableGroups& groups = f.store.m_CableGroups;
         const auto records = static_cast<int32_t>(f.RecordCount());
@@ -41,8 +42,8 @@ std::string InfoJson(const LoadedFile& f)
                     ",\"records\":" + std::to_string(groups.End(g, records) - groups.Begin(g)) + "}";
         }
         json += "]";
-    } else if (kind == FileKind::TraceResult || kind == FileKind::TraceDocument) {
-        const TraceFileContents& t = f.trace;
+    } else if (kind == RecordKind::Trace) {
+        const TraceFileContents& t = o.trace;
         json += ",\"wavelength\":" + JsonString(t.waveLength) + ",\"reference\":" + JsonString(t.reference) +
                 ",\"min\":" + JsonString(t.minimum) + ",\"max\":" + JsonString(t.maximum) +
                 ",\"average\":" + JsonString(t.average) + ",\"start\":" + JsonString(t.start) +

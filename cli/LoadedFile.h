@@ -1,33 +1,20 @@
 #pragma once
 
 #include "CDataStore.h"
-#include "FileKind.h"
-#include "TraceFile.h"
+#include "FileLoading.h"
 
 #include <string>
 
-// A file read the way File > Open reads it on the tab of its kind.
+// A file kav-convert has loaded, with what it prints and writes for it.
 struct LoadedFile
 {
-    enum class Status
-    {
-        Ok,
-        CannotRead,
-        Refused
-    } status = Status::Ok;
-    std::string reason; // why it was not read or refused
-
-    FileKind kind = FileKind::Unknown;
     CDataStore store;
-    int waveCount = 0;              // loss tests: 3 or 2 (0: a document without a test)
-    int waveLengths[3] = {0, 0, 0}; // loss tests: the header's, or the first record's
-    TraceFileContents trace;        // traces: what the TRACE page shows
+    LoadOutcome outcome;
 
     // "opm", "kav", "orl" or "trace"
     const char* KindName() const;
     size_t RecordCount() const;
+    // What Save As CSV and Save As write on the tab of the file's kind.
     std::string CsvBytes() const;
     std::string DocumentBytes() const;
 };
-
-LoadedFile LoadFile(const std::string& path);

@@ -1,7 +1,7 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
 // CSV export and its document, for scripts and batch work.
-#include "CommandLine.h"
+#include "ConvertOptions.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
 #include "ProgramIdentity.h"
@@ -28,7 +28,7 @@ int Fail(int status, const std::string& name, const std::string& reason)
 // Both outputs are staged before either replaces its target, so a failed run
 // leaves no output file behind. A device is written only when committed and
 // can still fail then (a full disk behind it), so devices are committed first.
-int WriteOutputs(const CommandLine& command, const LoadedFile& file)
+int WriteOutputs(const ConvertOptions& options, const LoadedFile& file)
 {
     struct Output
     {
@@ -37,8 +37,8 @@ int WriteOutputs(const CommandLine& command, const LoadedFile& file)
         StagedFile staged;
     };
     Output outputs[] = {
-        {command.csvOut, command.csvOut ? file.CsvBytes() : std::string(), {}},
-        {command.documentOut, command.documentOut ? file.DocumentBytes() : std::string(), {}}};
+        {options.csvOut, options.csvOut ? file.CsvBytes() : std::string(), {}},
+        {options.documentOut, options.documentOut ? file.DocumentBytes() : std::string(), {}}};
     for (Output& output : outputs) {
         if (!output.path)
             continue;
@@ -61,13 +61,13 @@ int WriteOutputs(const CommandLine& command, const LoadedFile& file)
 
 int main(int argc, char** argv)
 {
-    const ParsedCommandLine parsed = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.command) {
+    const ParsedConvertOptions parsed = ParseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
         std::fprintf(stderr, "kav-convert: %s; %s\n", parsed.error.c_str(), UsageText);
         return UsageError;
     }
-    const CommandLine& command = *parsed.command;
-    if (command.help) {
+    const ConvertOptions& options = *parsed.options;
+    if (options.help) {
         std::printf("%s\n", UsageText);
         return Done;
     }
@@ -76,15 +76,16 @@ int main(int argc, char** argv)
         return Done;
     }
 
-    const LoadedFile file = LoadFile(command.file);
-    if (file.status == LoadedFile::Status::CannotRead)
-        return Fail(CannotRead, command.file, file.reason);
-    if (file.status == LoadedFile::Status::Refused)
-        return Fail(Refused, command.file, file.reason);
+    LoadedFile file;
+    file.outcome = LoadFile(options.file, file.store);
+    if (file.outcome.result == DecodeResult::CannotOpen)
+        return Fail(CannotRead, options.file, FailureReason(file.outcome));
+    if (file.outcome.result != DecodeResult::Ok)
+        return Fail(Refused, options.file, FailureReason(file.outcome));
 
-    if (command.info) {
+    if (options.info) {
         std::printf("%s\n", InfoJson(file).c_str());
         std::fflush(stdout);
     }
-    return WriteOutputs(command, file);
+    return WriteOutputs(options, file);
 }

@@ -88,6 +88,24 @@ void CDataStore::AddKavRecord2(const std::string& cable, const std::string& fibe
     m_KavRecords2.push_back(record);
 }
 
+int CDataStore::KavWaveCount() const
+{
+    if (m_KavWaveMode == KavModeThree)
+        return 3;
+    if (m_KavWaveMode == KavModeTwo)
+        return 2;
+    return 0;
+}
+
+size_t CDataStore::KavRecordCount() const
+{
+    if (m_KavWaveMode == KavModeThree)
+        return m_KavRecords3.size();
+    if (m_KavWaveMode == KavModeTwo)
+        return m_KavRecords2.size();
+    return 0;
+}
+
 void CDataStore::ClearOpm()
 {
     m_OpmRecords.clear();

@@ -58,6 +58,13 @@ public:
     const std::vector<KavRecord2>& GetKavRecords2() const { return m_KavRecords2; }
     const std::vector<OrlRecord>& GetOrlRecords() const { return m_OrlRecords; }
 
+    // The loss-test form, decided by m_KavWaveMode alone: 3 or 2 wavelengths
+    // per record of the last loss-test file or document read, 0 before any.
+    // The view, the grid page and kav-convert all take it from here.
+    int KavWaveCount() const;
+    // The records of the list that form selects.
+    size_t KavRecordCount() const;
+
     void AppendTraceValue(float value) { m_TraceValues.push_back(value); }
     void ClearTraceValues() { m_TraceValues.clear(); }
     const std::vector<float>& GetTraceValues() const { return m_TraceValues; }

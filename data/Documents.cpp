@@ -2,7 +2,6 @@
 
 #include "ByteReader.h"
 #include "FieldText.h"
-#include "FileBytes.h"
 #include "SafeFileWriter.h"
 
 #include <cstring>
@@ -15,9 +14,6 @@
 
 namespace {
 constexpr size_t OpmReservedSize = 600;
-// Far beyond any document the program writes; a longer file is refused
-// without being read whole.
-constexpr size_t DocumentLimit = size_t(1) << 30;
 
 void AppendU32(std::string& out, uint32_t value)
 {
@@ -33,17 +29,21 @@ template <typename Record> void AppendRecords(std::string& out, const std::vecto
 }
 
 // Records follow a count at `offset` and fill the rest exactly.
-template <typename Record> bool ReadRecords(ByteSpan bytes, size_t offset, std::vector<Record>& records)
+template <typename Record> bool RecordsFit(ByteSpan bytes, size_t offset)
 {
     if (bytes.size < offset + 4)
         return false;
-    ByteReader reader(bytes, offset);
-    const uint64_t count = reader.U32();
-    if (bytes.size - offset - 4 != count * sizeof(Record))
+    const uint64_t count = ByteReader(bytes, offset).U32();
+    return bytes.size - offset - 4 == count * sizeof(Record);
+}
+
+template <typename Record> bool ReadRecords(ByteSpan bytes, size_t offset, std::vector<Record>& records)
+{
+    if (!RecordsFit<Record>(bytes, offset))
         return false;
-    records.resize(static_cast<size_t>(count));
-    if (count != 0)
-        std::memcpy(records.data(), bytes.data + offset + 4, static_cast<size_t>(count) * sizeof(Record));
+    records.resize((bytes.size - offset - 4) / sizeof(Record));
+    if (!records.empty())
+        std::memcpy(records.data(), bytes.data + offset + 4, records.size() * sizeof(Record));
     return true;
 }
 
@@ -62,17 +62,34 @@ WriteResult WriteDocument(const std::string& path, const std::string& bytes, std
     return result;
 }
 
-template <typename Reader>
-DecodeResult ReadDocumentFile(const std::string& path, CDataStore& store, Reader read)
-{
-    const FileBytes file = ReadFileBytes(path, DocumentLimit);
-    if (!file.opened)
-        return DecodeResult::CannotOpen;
-    if (file.overLimit)
-        return DecodeResult::WrongLength;
-    return read({file.bytes.data(), file.bytes.size()}, store);
-}
 } // namespace
+
+bool FitsOpmDocument(ByteSpan bytes)
+{
+    return RecordsFit<OpmRecord>(bytes, OpmReservedSize);
+}
+
+bool FitsOrlDocument(ByteSpan bytes)
+{
+    return RecordsFit<OrlRecord>(bytes, 0);
+}
+
+bool FitsKavDocument(ByteSpan bytes)
+{
+    if (bytes.size < 4)
+        return false;
+    const int32_t mode = ByteReader(bytes).I32();
+    if (mode == CDataStore::KavModeThree)
+        return RecordsFit<KavRecord3>(bytes, 4);
+    if (mode == CDataStore::KavModeTwo)
+        return RecordsFit<KavRecord2>(bytes, 4);
+    return bytes.size == 4;
+}
+
+bool FitsTraceDocument(ByteSpan bytes)
+{
+    return RecordsFit<float>(bytes, 0);
+}
 
 std::string OpmDocumentBytes(const CDataStore& store)
 {
@@ -147,27 +164,21 @@ DecodeResult ReadOrlDocumentBytes(ByteSpan bytes, CDataStore& store)
 
 DecodeResult ReadKavDocumentBytes(ByteSpan bytes, CDataStore& store)
 {
-    if (bytes.size < 4)
+    if (!FitsKavDocument(bytes))
         return DecodeResult::WrongLength;
     const int32_t mode = ByteReader(bytes).I32();
+    store.ClearKav();
     if (mode == CDataStore::KavModeThree) {
         std::vector<KavRecord3> records;
-        if (!ReadRecords(bytes, 4, records))
-            return DecodeResult::WrongLength;
-        store.ClearKav();
+        ReadRecords(bytes, 4, records);
         RebuildCableGroups(store.m_CableGroups, records);
         store.ReplaceKavRecords3(std::move(records));
     } else if (mode == CDataStore::KavModeTwo) {
         std::vector<KavRecord2> records;
-        if (!ReadRecords(bytes, 4, records))
-            return DecodeResult::WrongLength;
-        store.ClearKav();
+        ReadRecords(bytes, 4, records);
         RebuildCableGroups(store.m_CableGroups, records);
         store.ReplaceKavRecords2(std::move(records));
     } else {
-        if (bytes.size != 4)
-            return DecodeResult::WrongLength;
-        store.ClearKav();
         store.m_CableGroups.Clear();
     }
     store.m_KavWaveMode = mode;
@@ -181,24 +192,4 @@ DecodeResult ReadTraceDocumentBytes(ByteSpan bytes, CDataStore& store)
         return DecodeResult::WrongLength;
     store.ReplaceTraceValues(std::move(values));
     return DecodeResult::Ok;
-}
-
-DecodeResult ReadOpmDocument(const std::string& path, CDataStore& store)
-{
-    return ReadDocumentFile(path, store, ReadOpmDocumentBytes);
-}
-
-DecodeResult ReadOrlDocument(const std::string& path, CDataStore& store)
-{
-    return ReadDocumentFile(path, store, ReadOrlDocumentBytes);
-}
-
-DecodeResult ReadKavDocument(const std::string& path, CDataStore& store)
-{
-    return ReadDocumentFile(path, store, ReadKavDocumentBytes);
-}
-
-DecodeResult ReadTraceDocument(const std::string& path, CDataStore& store)
-{
-    return ReadDocumentFile(path, store, ReadTraceDocumentBytes);
 }

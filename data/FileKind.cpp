@@ -1,7 +1,6 @@
 #include "FileKind.h"
 
-#include "ByteReader.h"
-#include "FileBytes.h"
+#include "Documents.h"
 #include "ResultFrame.h"
 #include "TraceFile.h"
 
@@ -19,7 +18,46 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& ending)
                                  std::tolower(static_cast<unsigned char>(b));
                       });
 }
+
+bool FitsDocument(FileKind kind, ByteSpan bytes)
+{
+    switch (kind) {
+    case FileKind::OpmDocument:
+        return FitsOpmDocument(bytes);
+    case FileKind::KavDocument:
+        return FitsKavDocument(bytes);
+    case FileKind::OrlDocument:
+        return FitsOrlDocument(bytes);
+    case FileKind::TraceDocument:
+        return FitsTraceDocument(bytes);
+    default:
+        return false;
+    }
+}
 } // namespace
+
+RecordKind RecordKindOf(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::KavResult:
+    case FileKind::KavDocument:
+        return RecordKind::Kav;
+    case FileKind::OrlResult:
+    case FileKind::OrlDocument:
+        return RecordKind::Orl;
+    case FileKind::TraceResult:
+    case FileKind::TraceDocument:
+        return RecordKind::Trace;
+    default:
+        return RecordKind::Opm;
+    }
+}
+
+bool IsDocument(FileKind kind)
+{
+    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument || kind == FileKind::OrlDocument ||
+           kind == FileKind::TraceDocument;
+}
 
 FileKind DocumentKindOfEnding(const std::string& path)
 {
@@ -34,27 +72,18 @@ FileKind DocumentKindOfEnding(const std::string& path)
     return FileKind::Unknown;
 }
 
-FileKind RecognizeBytes(ByteSpan head, const std::string& path)
+FileKind RecognizeBytes(ByteSpan bytes, const std::string& path)
 {
-    if (HasSignature(head, OpmSignature))
+    if (HasSignature(bytes, OpmSignature))
         return FileKind::OpmResult;
-    if (HasSignature(head, KavSignature))
+    if (HasSignature(bytes, KavSignature))
         return FileKind::KavResult;
-    if (HasSignature(head, OrlSignature))
+    if (HasSignature(bytes, OrlSignature))
         return FileKind::OrlResult;
-    if (head.size >= TraceHeaderSize && ByteReader(head, 24).U32() == TraceMark)
+    const FileKind named = DocumentKindOfEnding(path);
+    if (FitsDocument(named, bytes))
+        return named;
+    if (HasTraceMark(bytes))
         return FileKind::TraceResult;
-    return DocumentKindOfEnding(path);
-}
-
-Recognition RecognizeFile(const std::string& path)
-{
-    Recognition recognition;
-    const FileBytes file = ReadFileBytes(path, TraceHeaderSize);
-    if (!file.opened) {
-        recognition.readable = false;
-        return recognition;
-    }
-    recognition.kind = RecognizeBytes({file.bytes.data(), file.bytes.size()}, path);
-    return recognition;
+    return FileKind::Unknown;
 }

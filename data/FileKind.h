@@ -4,9 +4,8 @@
 
 #include <string>
 
-// What a file given on the command line or dropped on the window is, from its
-// content: the three result-file signatures, the trace mark 165 at bytes
-// 24-27, else by its ending the program's own document of that kind.
+// What a file is: one of the instrument's result files or one of the
+// program's own documents.
 enum class FileKind
 {
     Unknown,
@@ -20,15 +19,26 @@ enum class FileKind
     TraceDocument
 };
 
-struct Recognition
+// The records a file holds, whether it is a result file or a document.
+enum class RecordKind
 {
-    FileKind kind = FileKind::Unknown;
-    bool readable = true; // false: the file could not be opened or read
+    Opm,
+    Kav,
+    Orl,
+    Trace
 };
 
-Recognition RecognizeFile(const std::string& path);
+// Only meaningful for a known kind.
+RecordKind RecordKindOf(FileKind kind);
+bool IsDocument(FileKind kind);
+
 // The program's own document that the path's ending (in any letter case)
 // names, or Unknown.
 FileKind DocumentKindOfEnding(const std::string& path);
-// The same on the first bytes of the file (28 are enough) and its path.
-FileKind RecognizeBytes(ByteSpan head, const std::string& path);
+
+// The kind of a file from its whole content and its path, in this order: the
+// three result-file signatures (a result file may have any name); then the
+// document that the ending names, if the length fits that document's layout;
+// then the trace mark 165 at bytes 24-27, which a document can hold by chance
+// and so comes last.
+FileKind RecognizeBytes(ByteSpan bytes, const std::string& path);

@@ -1,5 +1,4 @@
 #include "BcdText.h"
-#include "FileBytes.h"
 #include "FixedDecimal.h"
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
@@ -65,15 +64,5 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
         else
             store.AddKavRecord2(cable, fiber, waveLengths, values, BcdDateText(date), BcdTimeText(time));
     }
-    if (count != 0)
-        outcome.waveCount = threeWaves ? 3 : 2;
     return outcome;
-}
-
-KavDecodeOutcome DecodeKavFile(const std::string& path, CDataStore& store)
-{
-    const FileBytes file = ReadFileBytes(path, ResultFileLimit(KavResultRecordSize));
-    if (!file.opened)
-        return KavDecodeOutcome{};
-    return DecodeKavBytes({file.bytes.data(), file.bytes.size()}, store);
 }

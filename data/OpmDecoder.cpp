@@ -1,5 +1,4 @@
 #include "BcdText.h"
-#include "FileBytes.h"
 #include "FixedDecimal.h"
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
@@ -76,12 +75,4 @@ DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
         store.AddOpmRecord(cable, fiber, waveLengthText, powerText, referenceText, dateText, timeText);
     }
     return DecodeResult::Ok;
-}
-
-DecodeResult DecodeOpmFile(const std::string& path, CDataStore& store, RowSink* sink)
-{
-    const FileBytes file = ReadFileBytes(path, ResultFileLimit(OpmResultRecordSize));
-    if (!file.opened)
-        return DecodeResult::CannotOpen;
-    return DecodeOpmBytes({file.bytes.data(), file.bytes.size()}, store, sink);
 }

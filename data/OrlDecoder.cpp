@@ -1,5 +1,4 @@
 #include "BcdText.h"
-#include "FileBytes.h"
 #include "FixedDecimal.h"
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
@@ -56,12 +55,4 @@ DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
         store.AddOrlRecord(cable, fiber, waveLengthText, orlText, dateText, timeText);
     }
     return DecodeResult::Ok;
-}
-
-DecodeResult DecodeOrlFile(const std::string& path, CDataStore& store, RowSink* sink)
-{
-    const FileBytes file = ReadFileBytes(path, ResultFileLimit(OrlResultRecordSize));
-    if (!file.opened)
-        return DecodeResult::CannotOpen;
-    return DecodeOrlBytes({file.bytes.data(), file.bytes.size()}, store, sink);
 }

@@ -21,9 +21,3 @@ constexpr const char* OrlSignature = "kav12.orlsave";
 
 // The signature text with its zero bytes left out, compared exactly.
 bool HasSignature(ByteSpan bytes, const char* signature);
-
-// The most bytes a result file of that record size can use; more are never read.
-constexpr size_t ResultFileLimit(size_t recordSize)
-{
-    return ResultHeaderSize + recordSize * MaxResultRecords;
-}

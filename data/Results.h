@@ -8,17 +8,20 @@ enum class DecodeResult
 {
     Ok,
     CannotOpen,   // the file could not be opened or read
+    Unrecognized, // no signature, no mark and no document ending
     BadSignature, // not the expected result file: "File error!"
     BadMark,      // a recorded trace without the mark 165: "File error!"
     Truncated,    // a recorded trace shorter than its header or its samples: "File error!"
-    WrongLength,  // a document whose length does not match its count
+    WrongLength,  // a document whose length does not match its count: "File error!"
+    TooLarge,     // larger than any file of its kind: "File error!"
+    WrongKind,    // a known file, but not of the kind the caller asked for: "File error!"
 };
 
 // True where the user is shown "File error!".
 inline bool IsFileError(DecodeResult result)
 {
-    return result == DecodeResult::BadSignature || result == DecodeResult::BadMark ||
-           result == DecodeResult::Truncated || result == DecodeResult::WrongLength;
+    return result != DecodeResult::Ok && result != DecodeResult::CannotOpen &&
+           result != DecodeResult::Unrecognized;
 }
 
 // What writing an output file did.

@@ -2,7 +2,6 @@
 
 #include "BcdText.h"
 #include "ByteReader.h"
-#include "FileBytes.h"
 #include "FixedDecimal.h"
 
 namespace {
@@ -16,6 +15,11 @@ std::string DateTimeText(ByteReader& reader)
     return BcdDateText(date) + " " + BcdTimeText(time);
 }
 } // namespace
+
+bool HasTraceMark(ByteSpan bytes)
+{
+    return bytes.size >= TraceHeaderSize && ByteReader(bytes, MarkOffset).U32() == TraceMark;
+}
 
 std::string TraceStatisticText(float value)
 {
@@ -47,6 +51,19 @@ void SetTraceStatistics(TraceFileContents& contents, const float* samples, size_
     contents.average = count == 0 ? "N/A" : TraceStatisticText(contents.averageValue);
 }
 
+TraceFileContents TraceContentsOfValues(const std::vector<float>& values)
+{
+    TraceFileContents c;
+    c.sampleCount = values.empty() ? 0 : static_cast<int>(values.size() - 1);
+    c.recordCount = std::to_string(c.sampleCount);
+    c.plotValues = values;
+    if (!values.empty())
+        c.reference = FixedText(values[0], 2);
+    const float* samples = values.empty() ? nullptr : values.data() + 1;
+    SetTraceStatistics(c, samples, static_cast<size_t>(c.sampleCount));
+    return c;
+}
+
 TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store)
 {
     TraceReadOutcome outcome;
@@ -54,12 +71,11 @@ TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store)
         outcome.result = DecodeResult::Truncated;
         return outcome;
     }
-    ByteReader reader(bytes, MarkOffset);
-    if (reader.U32() != TraceMark) {
+    if (!HasTraceMark(bytes)) {
         outcome.result = DecodeResult::BadMark;
         return outcome;
     }
-    reader.Seek(0);
+    ByteReader reader(bytes);
     const uint16_t waveLength = reader.U16();
     const uint16_t count = reader.U16();
     if (bytes.size < TraceHeaderSize + 4 * size_t(count)) {
@@ -90,12 +106,4 @@ TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store)
     store.ReplaceTraceValues(c.plotValues);
     outcome.result = DecodeResult::Ok;
     return outcome;
-}
-
-TraceReadOutcome ReadTraceFile(const std::string& path, CDataStore& store)
-{
-    const FileBytes file = ReadFileBytes(path, TraceHeaderSize + 4 * size_t(65535));
-    if (!file.opened)
-        return TraceReadOutcome{};
-    return ReadTraceBytes({file.bytes.data(), file.bytes.size()}, store);
 }

@@ -31,13 +31,16 @@ struct TraceReadOutcome
     TraceFileContents contents;
 };
 
-// Checks the mark and the length, computes the statistics and decodes the
-// samples. On success the store's trace values are replaced by plotValues;
-// on any failure nothing changes.
-TraceReadOutcome ReadTraceFile(const std::string& path, CDataStore& store);
-
-// The same on the file's bytes already in memory.
+// A recorded trace's bytes (LoadFile reads them): checks the mark and the
+// length, computes the statistics and decodes the samples. On success the
+// store's trace values are replaced by plotValues; on any failure nothing
+// changes.
 TraceReadOutcome ReadTraceBytes(ByteSpan bytes, CDataStore& store);
+
+// What the page shows for trace values without their file (a trace
+// document): the reference level first, then the samples; no wavelength and
+// no times.
+TraceFileContents TraceContentsOfValues(const std::vector<float>& values);
 
 // The statistics display rule: below -79.9 "Low", above 28.9 "High",
 // otherwise "%.2f".
@@ -49,3 +52,6 @@ void SetTraceStatistics(TraceFileContents& contents, const float* samples, size_
 
 constexpr size_t TraceHeaderSize = 28;
 constexpr uint32_t TraceMark = 165;
+
+// A whole header with the mark 165 at bytes 24-27.
+bool HasTraceMark(ByteSpan bytes);

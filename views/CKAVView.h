@@ -2,8 +2,9 @@
 
 #include "AutoTraceControl.h"
 #include "CommandIds.h"
+#include "FileLoading.h"
+#include "Messages.h"
 #include "PixelRect.h"
-#include "Results.h"
 
 #include <QWidget>
 
@@ -58,6 +59,8 @@ public:
     const std::vector<PixelRect>& PageRects() const { return m_PageRects; }
 
     // 3 or 2: wavelengths per record of the last loss-test file; 0 before.
+    // A copy of the store's KavWaveCount(), taken with the grid page's by
+    // UpdateKavWaveCount after every load.
     int m_KavWaveCount = 0;
 
 signals:
@@ -82,10 +85,12 @@ private:
 
     // Asks for a file and reads it on the selected tab.
     void Open();
-    DecodeResult ReadOnTab(int tab, const QString& path, bool asDocument);
-    DecodeResult ReadKav(const QString& path, bool asDocument);
-    DecodeResult ReadTrace(const QString& path, bool asDocument);
-    void SetKavWaveCount(int waveCount);
+    // Loads a file on `tab` if it is of the tab's kind and shows it there;
+    // says why not otherwise. False when nothing was loaded.
+    bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
+    void ShowLoaded(FileKind kind);
+    // Both copies of the loss-test form, from the store's, and the grid.
+    void UpdateKavWaveCount();
 
     void SaveOpmCsv();
     void SaveKavCsv();

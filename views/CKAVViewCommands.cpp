@@ -7,12 +7,11 @@
 #include "CTracePage.h"
 #include "CsvExport.h"
 #include "Documents.h"
-#include "FileKind.h"
+#include "FileLoading.h"
 #include "KavTabActive.h"
 #include "Messages.h"
 #include "Prompts.h"
 #include "RecordText.h"
-#include "ResultFileDecoders.h"
 #include "SaveTarget.h"
 #include "Tabs.h"
 
@@ -21,62 +20,38 @@ const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
 
 int TabOfKind(FileKind kind)
 {
-    switch (kind) {
-    case FileKind::OpmResult:
-    case FileKind::OpmDocument:
+    switch (RecordKindOf(kind)) {
+    case RecordKind::Opm:
         return TabOpm;
-    case FileKind::KavResult:
-    case FileKind::KavDocument:
+    case RecordKind::Kav:
         return TabKav;
-    case FileKind::TraceResult:
-    case FileKind::TraceDocument:
+    case RecordKind::Trace:
         return TabTrace;
-    case FileKind::OrlResult:
-    case FileKind::OrlDocument:
-        return TabOrl;
-    case FileKind::Unknown:
+    case RecordKind::Orl:
         break;
     }
-    return -1;
+    return TabOrl;
 }
 
-// A chosen file named like the tab's own document is read as one.
-bool HasDocumentEnding(int tab, const QString& path)
+// What Open loads on each tab that opens files; a file of another kind is
+// refused with "File error!". A recorded trace is the TRACE page's own to open.
+std::vector<FileKind> KindsOfTab(int tab)
 {
-    return TabOfKind(DocumentKindOfEnding(ToFileSystemPath(path))) == tab;
+    switch (tab) {
+    case TabOpm:
+        return {FileKind::OpmResult, FileKind::OpmDocument};
+    case TabKav:
+        return {FileKind::KavResult, FileKind::KavDocument};
+    case TabTrace:
+        return {FileKind::TraceDocument};
+    case TabOrl:
+        return {FileKind::OrlResult, FileKind::OrlDocument};
+    default:
+        return {};
+    }
 }
 
-bool IsDocument(FileKind kind)
-{
-    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument ||
-           kind == FileKind::TraceDocument || kind == FileKind::OrlDocument;
-}
-
-int WaveCountOfMode(int32_t mode)
-{
-    if (mode == CDataStore::KavModeThree)
-        return 3;
-    if (mode == CDataStore::KavModeTwo)
-        return 2;
-    return 0;
-}
-
-using ResultDecoder = DecodeResult (*)(const std::string&, CDataStore&, RowSink*);
-using DocumentReader = DecodeResult (*)(const std::string&, CDataStore&);
 using FileWriter = WriteResult (*)(const std::string&, CDataStore&);
-
-// A result file writes its rows into the page as it is decoded; a document
-// fills the store, so the page is refilled from there.
-DecodeResult ReadIntoList(const QString& path, bool asDocument, CReportListPage& page, ResultDecoder decode,
-                          DocumentReader readDocument, CDataStore& store)
-{
-    if (!asDocument)
-        return decode(ToFileSystemPath(path), store, &page);
-    const DecodeResult result = readDocument(ToFileSystemPath(path), store);
-    if (result == DecodeResult::Ok)
-        page.FillFromStore(store);
-    return result;
-}
 
 void ExportCsv(QWidget* owner, const QString& filter, FileWriter exporter, CDataStore& store)
 {
@@ -140,81 +115,65 @@ bool CKAVView::OnCommand(CommandId id)
 
 bool CKAVView::OpenRecognizedFile(const QString& path)
 {
-    const Recognition recognition = RecognizeFile(ToFileSystemPath(path));
-    if (!recognition.readable) {
-        ShowNotReadable(this, path);
+    const RecognizedFile file = RecognizeFile(ToFileSystemPath(path));
+    if (file.status != DecodeResult::Ok) {
+        ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path, OpenedFrom::CommandLineOrDrop);
         return false;
     }
-    const int tab = TabOfKind(recognition.kind);
-    if (tab < 0) {
-        ShowNotRecognized(this, path);
-        return false;
-    }
-    if (!SelectTab(tab))
-        return false;
-    const DecodeResult result = ReadOnTab(tab, path, IsDocument(recognition.kind));
-    ReportReadResult(this, result, path, false);
-    return result == DecodeResult::Ok;
+    const int tab = TabOfKind(file.kind);
+    return SelectTab(tab) && ReadOnTab(tab, file, path, OpenedFrom::CommandLineOrDrop);
 }
 
 void CKAVView::Open()
 {
     const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter);
-    if (!path)
-        return;
-    const int tab = SelectedTab();
-    ReportReadResult(this, ReadOnTab(tab, *path, HasDocumentEnding(tab, *path)), *path, true);
+    if (path)
+        ReadOnTab(SelectedTab(), RecognizeFile(ToFileSystemPath(*path)), *path, OpenedFrom::OpenDialog);
 }
 
-DecodeResult CKAVView::ReadOnTab(int tab, const QString& path, bool asDocument)
+bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
 {
-    switch (tab) {
-    case TabOpm:
-        return ReadIntoList(path, asDocument, *m_OpmPage, &DecodeOpmFile, &ReadOpmDocument, m_Store);
-    case TabKav:
-        return ReadKav(path, asDocument);
-    case TabTrace:
-        return ReadTrace(path, asDocument);
-    case TabOrl:
-        return ReadIntoList(path, asDocument, *m_OrlPage, &DecodeOrlFile, &ReadOrlDocument, m_Store);
-    default:
-        return DecodeResult::CannotOpen;
-    }
+    if (tab == TabTrace && file.kind == FileKind::TraceResult)
+        return m_TracePage->OpenRecordedTrace(path); // the page tells the user what it refuses
+    LoadOptions options;
+    options.accepted = KindsOfTab(tab);
+    if (tab == TabOpm)
+        options.rows = m_OpmPage;
+    else if (tab == TabOrl)
+        options.rows = m_OrlPage;
+    const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
+    ReportLoadOutcome(this, outcome, path, from);
+    if (outcome.result != DecodeResult::Ok)
+        return false;
+    ShowLoaded(outcome.kind);
+    return true;
 }
 
-DecodeResult CKAVView::ReadKav(const QString& path, bool asDocument)
+void CKAVView::ShowLoaded(FileKind kind)
 {
-    if (asDocument) {
-        const DecodeResult result = ReadKavDocument(ToFileSystemPath(path), m_Store);
-        if (result == DecodeResult::Ok)
-            SetKavWaveCount(WaveCountOfMode(m_Store.m_KavWaveMode));
-        return result;
-    }
-    const KavDecodeOutcome outcome = DecodeKavFile(ToFileSystemPath(path), m_Store);
-    if (outcome.result == DecodeResult::Ok && outcome.waveCount != 0)
-        SetKavWaveCount(outcome.waveCount);
-    else if (outcome.result == DecodeResult::Ok)
-        m_KavPage->RefreshGrid();
-    return outcome.result;
-}
-
-void CKAVView::SetKavWaveCount(int waveCount)
-{
-    m_KavWaveCount = waveCount;
-    m_KavPage->m_KavWaveCount = waveCount;
-    m_KavPage->RefreshGrid();
-}
-
-DecodeResult CKAVView::ReadTrace(const QString& path, bool asDocument)
-{
-    DecodeResult result = DecodeResult::Ok;
-    if (asDocument)
-        result = ReadTraceDocument(ToFileSystemPath(path), m_Store);
-    else if (!m_TracePage->OpenRecordedTrace(path))
-        return DecodeResult::Ok; // the page has told the user what it refused
-    if (result == DecodeResult::Ok)
+    switch (kind) {
+    case FileKind::OpmDocument:
+        m_OpmPage->FillFromStore(m_Store);
+        break;
+    case FileKind::OrlDocument:
+        m_OrlPage->FillFromStore(m_Store);
+        break;
+    case FileKind::KavResult:
+    case FileKind::KavDocument:
+        UpdateKavWaveCount();
+        break;
+    case FileKind::TraceDocument:
         m_TracePage->update();
-    return result;
+        break;
+    default:
+        break; // a result file's rows were written into its list as it was decoded
+    }
+}
+
+void CKAVView::UpdateKavWaveCount()
+{
+    m_KavWaveCount = m_KavPage->m_KavWaveCount = m_Store.KavWaveCount();
+    m_KavPage->RefreshGrid();
 }
 
 void CKAVView::SaveOpmCsv()

@@ -19,5 +19,5 @@ public:
     // Forgets the grid so that the next fill builds one sized to the page.
     void DestroyGrid();
 
-    int m_KavWaveCount = 0; // 3 or 2 after a loss-test file, 0 before
+    int m_KavWaveCount = 0; // the store's KavWaveCount(), set by the view with its own
 };

@@ -21,12 +21,21 @@ void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 }
 } // namespace
 
-void ReportReadResult(QWidget* owner, DecodeResult result, const QString& path, bool silentWhenUnopened)
+void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path, OpenedFrom from)
 {
+    const DecodeResult result = outcome.result;
+    if (result == DecodeResult::Ok)
+        return;
+    if (from == OpenedFrom::OpenDialog) {
+        if (result != DecodeResult::CannotOpen)
+            Warn(owner, "File error!");
+        return;
+    }
     if (IsFileError(result))
         Warn(owner, "File error!");
-    else if (result == DecodeResult::CannotOpen && !silentWhenUnopened)
-        ShowNotReadable(owner, path);
+    else
+        Warn(owner, QString("%1: %2").arg(QDir::toNativeSeparators(path),
+                                          QString::fromStdString(FailureReason(outcome))));
 }
 
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)
@@ -56,15 +65,4 @@ bool ConfirmStopAutoTrace(QWidget* owner)
     return Prompts::Current().Message(owner, "This will stop the AutoTrace,Do you continue?",
                                       ApplicationTitle, MessageButtons::YesNo,
                                       MessageIcon::Question) == MessageAnswer::Yes;
-}
-
-void ShowNotReadable(QWidget* owner, const QString& path)
-{
-    Warn(owner, QString("Cannot open %1.").arg(QDir::toNativeSeparators(path)));
-}
-
-void ShowNotRecognized(QWidget* owner, const QString& path)
-{
-    Warn(owner, QString("%1 is not an instrument result file or a document of this program.")
-                    .arg(QDir::toNativeSeparators(path)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileLoading.h"
 #include "Results.h"
 
 #include <QString>
@@ -9,10 +10,18 @@ class QWidget;
 // Where the results of reading and writing files become what the user sees.
 // Every message box of the view goes through here.
 
-// "File error!" for a refused file; nothing for a file that cannot be opened
-// when the user picked it in the open dialog (`silentWhenUnopened`),
-// otherwise a message naming the file.
-void ReportReadResult(QWidget* owner, DecodeResult result, const QString& path, bool silentWhenUnopened);
+enum class OpenedFrom
+{
+    OpenDialog,       // File > Open on a tab
+    CommandLineOrDrop // given on the command line or dropped on the window
+};
+
+// Nothing for a loaded file. A file the user picked in a tab's Open dialog
+// that cannot be read is passed over in silence; any other file the tab does
+// not load gets "File error!". A file from the command line or a drop gets
+// "File error!" where its kind was known but it was refused, otherwise its
+// name and the reason.
+void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path, OpenedFrom from);
 
 // A CSV export that cannot open its file says "Please close the file first!"
 // with no owner window; any other failure names the file and the reason.
@@ -24,6 +33,3 @@ bool ConfirmReplace(QWidget* owner, const QString& path);
 
 // "This will stop the AutoTrace,Do you continue?"; true on Yes.
 bool ConfirmStopAutoTrace(QWidget* owner);
-
-void ShowNotReadable(QWidget* owner, const QString& path);
-void ShowNotRecognized(QWidget* owner, const QString& path);

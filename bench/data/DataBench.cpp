@@ -1,8 +1,8 @@
 // Decoding the largest result files the instrument can write (65,535
 // records) and exporting them to CSV, plus the store's memory for them.
 #include "CsvExport.h"
+#include "FileLoading.h"
 #include "LiveHeap.h"
-#include "ResultFileDecoders.h"
 #include "SampleSet.h"
 
 #include <benchmark/benchmark.h>
@@ -48,7 +48,7 @@ void BM_DecodeKavThreeWavelengths(benchmark::State& state)
 {
     CDataStore store;
     for (auto _ : state) {
-        const KavDecodeOutcome outcome = DecodeKavFile(Files().Kav(), store);
+        const LoadOutcome outcome = LoadFile(Files().Kav(), store);
         if (outcome.waveCount != 3 || store.GetKavRecords3().size() != MaxRecords)
             state.SkipWithError("decode failed");
     }
@@ -60,7 +60,7 @@ void BM_DecodeOpm(benchmark::State& state)
 {
     CDataStore store;
     for (auto _ : state) {
-        if (DecodeOpmFile(Files().Opm(), store, nullptr) != DecodeResult::Ok ||
+        if (LoadFile(Files().Opm(), store).result != DecodeResult::Ok ||
             store.GetOpmRecords().size() != MaxRecords)
             state.SkipWithError("decode failed");
     }
@@ -71,7 +71,7 @@ BENCHMARK(BM_DecodeOpm)->Unit(benchmark::kMillisecond);
 void BM_ExportKavCsv(benchmark::State& state)
 {
     CDataStore store;
-    DecodeKavFile(Files().Kav(), store);
+    LoadFile(Files().Kav(), store);
     for (auto _ : state)
         if (!ExportKav3Csv(Files().Csv(), store).ok())
             state.SkipWithError("export failed");
@@ -83,7 +83,7 @@ BENCHMARK(BM_ExportKavCsv)->Unit(benchmark::kMillisecond);
 void BM_ExportOpmCsv(benchmark::State& state)
 {
     CDataStore store;
-    DecodeOpmFile(Files().Opm(), store, nullptr);
+    LoadFile(Files().Opm(), store);
     for (auto _ : state)
         if (!ExportOpmCsv(Files().Csv(), store).ok())
             state.SkipWithError("export failed");
@@ -111,7 +111,7 @@ void MeasureStore(benchmark::State& state, Decode decode, Records recordBytes)
 void BM_StoreMemoryKav(benchmark::State& state)
 {
     MeasureStore(
-        state, [](CDataStore& s) { DecodeKavFile(Files().Kav(), s); },
+        state, [](CDataStore& s) { LoadFile(Files().Kav(), s); },
         [](const CDataStore& s) { return s.GetKavRecords3().size() * sizeof(KavRecord3); });
 }
 BENCHMARK(BM_StoreMemoryKav)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -119,7 +119,7 @@ BENCHMARK(BM_StoreMemoryKav)->Iterations(1)->Unit(benchmark::kMillisecond);
 void BM_StoreMemoryOpm(benchmark::State& state)
 {
     MeasureStore(
-        state, [](CDataStore& s) { DecodeOpmFile(Files().Opm(), s, nullptr); },
+        state, [](CDataStore& s) { LoadFile(Files().Opm(), s); },
         [](const CDataStore& s) { return s.GetOpmRecords().size() * sizeof(OpmRecord); });
 }
 BENCHMARK(BM_StoreMemoryOpm)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -1,84 +1,13 @@
 #include "CsvExport.h"
 #include "Documents.h"
+#include "FileLoading.h"
+#include "KavConvertRun.h"
 #include "ProgramIdentity.h"
-#include "ResultFileDecoders.h"
-#include "SampleSet.h"
-#include "TraceFile.h"
-
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace {
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-struct RunResult
-{
-    int status;
-    std::string out, err;
-};
-
-class KavConvert : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_Dir = fs::temp_directory_path() / ("kav-convert-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_Dir);
-    }
-    void TearDown() override { fs::remove_all(m_Dir); }
-
-    std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
-
-    static std::string Sample(const std::string& name)
-    {
-        const char* source = std::getenv("KAV_SOURCE_DIR");
-        return (fs::path(source ? source : ".") / "samples" / name).string();
-    }
-
-    RunResult Convert(const std::string& arguments) const
-    {
-        const std::string out = Path("stdout.txt"), err = Path("stderr.txt");
-        const std::string command =
-            std::string("'") + KAV_CONVERT + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-        const int raw = std::system(command.c_str());
-        RunResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
-        fs::remove(out);
-        fs::remove(err);
-        return run;
-    }
-
-    // Files the runs left in the test folder.
-    size_t FileCount() const
-    {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(m_Dir), fs::directory_iterator()));
-    }
-
-    fs::path m_Dir;
-};
-
-std::string Quoted(const std::string& text)
-{
-    return "'" + text + "'";
-}
 
 size_t LineCount(const std::string& text)
 {
@@ -106,19 +35,21 @@ TEST_F(KavConvert, InfoOfTheLossTestSamples)
     EXPECT_NE(two.out.find("{\"cable\":\"CAB-03\",\"start\":6,\"records\":3}"), std::string::npos);
 }
 
-TEST_F(KavConvert, InfoOfATraceShowsTheTracePageTexts)
+// Bytes 24-27 of this document read 165, the mark of a recorded trace.
+TEST_F(KavConvert, TheProgramsOwnDocumentIsNotTakenForATrace)
 {
-    const std::string sample = Sample("trace-1550nm.bin");
     CDataStore store;
-    const TraceReadOutcome expected = ReadTraceFile(sample, store);
-    ASSERT_EQ(expected.result, DecodeResult::Ok);
-    const TraceFileContents& c = expected.contents;
-    const RunResult run = Convert(Quoted(sample) + " --info");
-    ASSERT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "{\"kind\":\"trace\",\"records\":" + c.recordCount + ",\"wavelength\":\"" +
-                           c.waveLength + "\",\"reference\":\"" + c.reference + "\",\"min\":\"" + c.minimum +
-                           "\",\"max\":\"" + c.maximum + "\",\"average\":\"" + c.average + "\",\"start\":\"" +
-                           c.start + "\",\"end\":\"" + c.end + "\"}\n");
+    store.AddOrlRecord("CAB-01", "F-01\xA5", "1550nm", "45.32dB", "2026-03-04", "10:11:12");
+    store.AddOrlRecord("CAB-01", "F-02", "1550nm", "44.10dB", "2026-03-04", "10:12:40");
+    const std::string document = OrlDocumentBytes(store);
+    ASSERT_EQ(document.substr(24, 4), std::string("\xA5\0\0\0", 4));
+    WriteFile(Path("saved.orl"), document);
+    const RunResult run =
+        Convert(Quoted(Path("saved.orl")) + " --info --document " + Quoted(Path("again.orl")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "{\"kind\":\"orl\",\"records\":" + std::to_string(store.GetOrlRecords().size()) + "}\n");
+    EXPECT_EQ(ReadFile(Path("again.orl")), document);
 }
 
 TEST_F(KavConvert, CsvAndDocumentMatchTheProgramsOwnExportAndSaveAs)
@@ -127,22 +58,19 @@ TEST_F(KavConvert, CsvAndDocumentMatchTheProgramsOwnExportAndSaveAs)
                              "kav-two-wavelengths.bin", "trace-1550nm.bin"}) {
         const std::string sample = Sample(name);
         CDataStore store;
+        ASSERT_EQ(LoadFile(sample, store).result, DecodeResult::Ok) << name;
         std::string csv, document;
         const std::string kind = std::string(name).substr(0, 3);
         if (kind == "opm") {
-            DecodeOpmFile(sample, store, nullptr);
             csv = OpmCsvBytes(store);
             document = OpmDocumentBytes(store);
         } else if (kind == "orl") {
-            DecodeOrlFile(sample, store, nullptr);
             csv = OrlCsvBytes(store);
             document = OrlDocumentBytes(store);
         } else if (kind == "kav") {
-            const KavDecodeOutcome outcome = DecodeKavFile(sample, store);
-            csv = KavCsvBytes(store, outcome.waveLengths[1] != 0 ? 3 : 2);
+            csv = KavCsvBytes(store, std::string(name).find("three") != std::string::npos ? 3 : 2);
             document = KavDocumentBytes(store);
         } else {
-            ReadTraceFile(sample, store);
             csv = TraceCsvBytes(store);
             document = TraceDocumentBytes(store);
         }

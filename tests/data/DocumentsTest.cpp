@@ -1,5 +1,6 @@
 #include "Documents.h"
 #include "CsvExport.h"
+#include "FileLoading.h"
 #include "ResultFileDecoders.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
@@ -76,10 +77,8 @@ TEST(Documents, ReadersAreTheExactInverseOfTheWriters)
         ASSERT_TRUE(WriteTraceDocument(dir.File("a.trace"), original).ok());
 
         CDataStore copy;
-        ASSERT_EQ(ReadOpmDocument(dir.File("a.opm"), copy), DecodeResult::Ok);
-        ASSERT_EQ(ReadOrlDocument(dir.File("a.orl"), copy), DecodeResult::Ok);
-        ASSERT_EQ(ReadKavDocument(dir.File("a.kav"), copy), DecodeResult::Ok);
-        ASSERT_EQ(ReadTraceDocument(dir.File("a.trace"), copy), DecodeResult::Ok);
+        for (const char* name : {"a.opm", "a.orl", "a.kav", "a.trace"})
+            ASSERT_EQ(LoadFile(dir.File(name), copy).result, DecodeResult::Ok) << name;
         EXPECT_TRUE(SameRecords(copy.GetOpmRecords(), original.GetOpmRecords()));
         EXPECT_TRUE(SameRecords(copy.GetOrlRecords(), original.GetOrlRecords()));
         EXPECT_TRUE(SameRecords(copy.GetKavRecords3(), original.GetKavRecords3()));

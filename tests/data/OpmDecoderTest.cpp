@@ -1,5 +1,6 @@
 #include "Documents.h"
 #include "FieldText.h"
+#include "FileLoading.h"
 #include "ResultFileDecoders.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
@@ -34,7 +35,9 @@ TEST(OpmDecoder, TheEightyEightByteFile)
     WriteBytes(path, EightyEightByteFile());
     CDataStore store;
     RecordingSink sink;
-    ASSERT_EQ(DecodeOpmFile(path, store, &sink), DecodeResult::Ok);
+    LoadOptions options;
+    options.rows = &sink;
+    ASSERT_EQ(LoadFile(path, store, options).result, DecodeResult::Ok);
     ASSERT_EQ(sink.rows.size(), 1u);
     EXPECT_EQ(sink.rows[0], (std::vector<std::string>{"1", "C1", "F1", "-12.50dBm", "-3.00dBm", "1310nm",
                                                       "2017-06-15", "14:05:09"}));
@@ -60,8 +63,6 @@ TEST(OpmDecoder, SignatureIsExactAndARefusalChangesNothing)
         EXPECT_EQ(sink.rows.size(), 1u);
         EXPECT_EQ(sink.clears, 1);
     }
-    CDataStore other;
-    EXPECT_EQ(DecodeOpmFile("/no/such/file.bin", other, nullptr), DecodeResult::CannotOpen);
 }
 
 TEST(OpmDecoder, NoRecordsEmptiesListAndStore)

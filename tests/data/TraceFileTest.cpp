@@ -1,4 +1,5 @@
 #include "TraceFile.h"
+#include "FileLoading.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
 
@@ -28,9 +29,9 @@ TEST(TraceFile, TextsOfTheTracePage)
     EXPECT_EQ(bytes.substr(8, 8), std::string("\x20\x17\x06\x15\x14\x05\x09\x00", 8));
     WriteBytes(path, bytes);
     CDataStore store;
-    const TraceReadOutcome outcome = ReadTraceFile(path, store);
+    const LoadOutcome outcome = LoadFile(path, store);
     ASSERT_EQ(outcome.result, DecodeResult::Ok);
-    const TraceFileContents& c = outcome.contents;
+    const TraceFileContents& c = outcome.trace;
     EXPECT_EQ(c.recordCount, "3");
     EXPECT_EQ(c.minimum, "-12.50");
     EXPECT_EQ(c.maximum, "-10.00");
@@ -94,7 +95,6 @@ TEST(TraceFile, ShortFilesAndWrongMarksChangeNothing)
     wrongMark.mark = 164;
     EXPECT_EQ(ReadTraceBytes(SpanOf(EncodeTraceResult(wrongMark)), store).result, DecodeResult::BadMark);
     EXPECT_EQ(store.GetTraceValues(), before);
-    EXPECT_EQ(ReadTraceFile("/no/such/trace.bin", store).result, DecodeResult::CannotOpen);
 }
 
 TEST(TraceFile, NotANumberAndInfiniteSamples)

@@ -1,5 +1,6 @@
 #include "CDataStore.h"
 #include "CKAVView.h"
+#include "CKavGridPage.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
 #include "FakeAutoTrace.h"
@@ -73,6 +74,16 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // Save As on `tab` to "saved" with the kind's ending; the bytes written.
+    static QByteArray SavedDocument(Fixture& f, int tab)
+    {
+        const QString name = tab == TabKav ? "saved.kav" : tab == TabOrl ? "saved.orl" : "saved.trace";
+        QFile::remove(f.Path(name));
+        f.prompts.QueueFile(f.Path("saved"));
+        f.Run(CommandId::FileSaveAs, tab);
+        return ReadFile(f.Path(name));
+    }
+
 private slots:
     void openingResultFilesListsTheirReadings()
     {
@@ -116,6 +127,88 @@ private slots:
             QVERIFY(f.prompts.MessageTexts().isEmpty());
             QCOMPARE(Rows(page), decoded);
         }
+    }
+
+    // The instrument's files may have any name, the program's document
+    // endings included; a file of another kind is refused and changes nothing.
+    void resultFilesNamedLikeDocumentsOpenOnTheirTab()
+    {
+        Fixture f;
+        const struct
+        {
+            int tab;
+            const char* sample;
+            const char* name;
+        } files[] = {{TabOpm, "opm-readings.bin", "x.opm"},
+                     {TabKav, "kav-three-wavelengths.bin", "x.kav"},
+                     {TabOrl, "orl-readings.bin", "x.orl"}};
+        for (const auto& file : files) {
+            QVERIFY(QFile::copy(Sample(file.sample), f.Path(file.name)));
+            f.prompts.QueueFile(f.Path(file.name));
+            f.Run(CommandId::FileOpen, file.tab);
+        }
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+        QVERIFY(!f.store.GetOpmRecords().empty() && !f.store.GetOrlRecords().empty());
+        QCOMPARE(size_t(f.view.OpmPage()->RowCount()), f.store.GetOpmRecords().size());
+        QCOMPARE(size_t(f.view.OrlPage()->RowCount()), f.store.GetOrlRecords().size());
+        QVERIFY(!f.store.GetKavRecords3().empty());
+        QCOMPARE(f.view.m_KavWaveCount, 3);
+        QCOMPARE(f.view.KavPage()->m_KavWaveCount, 3);
+
+        const QByteArray kavDocument = SavedDocument(f, TabKav);
+        const int opmRows = f.view.OpmPage()->RowCount();
+        f.prompts.QueueFile(Sample("kav-two-wavelengths.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        QCOMPARE(f.view.OpmPage()->RowCount(), opmRows);
+        QCOMPARE(f.view.m_KavWaveCount, 3);
+        QCOMPARE(SavedDocument(f, TabKav), kavDocument);
+    }
+
+    // A name in the program's own document can put the byte 165 where a
+    // recorded trace keeps its mark; the document still opens as itself.
+    void aDocumentHoldingTheTraceMarkOpensAsADocument()
+    {
+        Fixture f;
+        f.store.AddOrlRecord("CAB-01", "F-01\xA5", "1550nm", "45.32dB", "2026-03-04", "10:11:12");
+        const QByteArray saved = SavedDocument(f, TabOrl);
+        QCOMPARE(saved.mid(24, 4), QByteArray("\xA5\0\0\0", 4));
+
+        f.store.ClearOrl();
+        f.prompts.QueueFile(f.Path("saved.orl"));
+        f.Run(CommandId::FileOpen, TabOrl);
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+        QCOMPARE(f.view.OrlPage()->RowCount(), 1);
+        QCOMPARE(f.view.OrlPage()->CellText(0, 1), QString("CAB-01"));
+        QVERIFY(f.store.GetTraceValues().empty());
+    }
+
+    // The TRACE tab opens trace documents; a recorded trace is its page's to
+    // open; anything else is refused.
+    void theTraceTabOpensTraceDocuments()
+    {
+        Fixture f;
+        for (const float value : {-5.0f, -6.5f, -7.25f})
+            f.store.AppendTraceValue(value);
+        const std::vector<float> values = f.store.GetTraceValues();
+        SavedDocument(f, TabTrace);
+        f.store.ClearTraceValues();
+
+        f.prompts.QueueFile(f.Path("saved.trace"));
+        f.Run(CommandId::FileOpen, TabTrace);
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+        QCOMPARE(f.store.GetTraceValues(), values);
+
+        f.prompts.QueueFile(Sample("trace-1550nm.bin"));
+        f.Run(CommandId::FileOpen, TabTrace);
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+        QCOMPARE(f.store.GetTraceValues(), values);
+
+        f.prompts.QueueFile(Sample("opm-readings.bin"));
+        f.Run(CommandId::FileOpen, TabTrace);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        QVERIFY(f.store.GetOpmRecords().empty());
+        QCOMPARE(f.store.GetTraceValues(), values);
     }
 
     void documentsSaveAndOpenAgain()

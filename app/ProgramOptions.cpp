@@ -1,8 +1,8 @@
-#include "CommandLine.h"
+#include "ProgramOptions.h"
 
-CommandLine CommandLine::Parse(const QStringList& arguments)
+ProgramOptions ProgramOptions::Parse(const QStringList& arguments)
 {
-    CommandLine line;
+    ProgramOptions line;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -40,7 +40,7 @@ CommandLine CommandLine::Parse(const QStringList& arguments)
     return line;
 }
 
-QString CommandLine::Usage()
+QString ProgramOptions::Usage()
 {
     return "Usage: kav [--simulate] [--trace-for SECONDS] [--screenshots DIR] [FILE...]\n"
            "  FILE              instrument result files or KAV documents, each opened on the tab of its "

@@ -5,7 +5,7 @@
 
 // What the program was asked to do:
 // `kav [--simulate] [--trace-for SECONDS] [--screenshots DIR] [FILE...]`.
-struct CommandLine
+struct ProgramOptions
 {
     QStringList files;       // opened on the tab of their kind
     QString screenshotsDir;  // non-empty: render each tab into DIR and exit
@@ -15,6 +15,6 @@ struct CommandLine
     bool showVersion = false;
     QString error; // non-empty: the arguments could not be understood
 
-    static CommandLine Parse(const QStringList& arguments); // arguments without the program name
+    static ProgramOptions Parse(const QStringList& arguments); // arguments without the program name
     static QString Usage();
 };

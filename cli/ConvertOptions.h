@@ -5,7 +5,7 @@
 #include <vector>
 
 // kav-convert FILE [--info] [--csv OUT] [--document OUT], or --help, or --version
-struct CommandLine
+struct ConvertOptions
 {
     std::string file;
     bool info = false;
@@ -15,12 +15,12 @@ struct CommandLine
     bool version = false;
 };
 
-struct ParsedCommandLine
+struct ParsedConvertOptions
 {
-    std::optional<CommandLine> command; // nothing: a usage error
-    std::string error;                  // what was wrong
+    std::optional<ConvertOptions> options; // nothing: a usage error
+    std::string error;                     // what was wrong
 };
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments);
 
 extern const char* const UsageText;

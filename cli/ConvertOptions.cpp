@@ -1,32 +1,32 @@
-#include "CommandLine.h"
+#include "ConvertOptions.h"
 
 const char* const UsageText = "usage: kav-convert FILE [--info] [--csv OUT] [--document OUT]";
 
 namespace {
-ParsedCommandLine Refuse(const std::string& error)
+ParsedConvertOptions Refuse(const std::string& error)
 {
-    ParsedCommandLine parsed;
+    ParsedConvertOptions parsed;
     parsed.error = error;
     return parsed;
 }
 } // namespace
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments)
 {
-    CommandLine command;
+    ConvertOptions options;
     bool haveFile = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         if (a == "--help" || a == "-h") {
-            command.help = true;
+            options.help = true;
         } else if (a == "--version") {
-            command.version = true;
+            options.version = true;
         } else if (a == "--info") {
-            if (command.info)
+            if (options.info)
                 return Refuse("--info given twice");
-            command.info = true;
+            options.info = true;
         } else if (a == "--csv" || a == "--document") {
-            std::optional<std::string>& out = a == "--csv" ? command.csvOut : command.documentOut;
+            std::optional<std::string>& out = a == "--csv" ? options.csvOut : options.documentOut;
             if (out)
                 return Refuse(a + " given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
@@ -36,16 +36,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             return Refuse("unknown option " + a);
         } else {
             if (haveFile)
-                return Refuse("more than one FILE: " + command.file + " and " + a);
+                return Refuse("more than one FILE: " + options.file + " and " + a);
             if (a.empty())
                 return Refuse("FILE is empty");
-            command.file = a;
+            options.file = a;
             haveFile = true;
         }
     }
-    if (!haveFile && !command.help && !command.version)
+    if (!haveFile && !options.help && !options.version)
         return Refuse("no FILE given");
-    ParsedCommandLine parsed;
-    parsed.command = command;
+    ParsedConvertOptions parsed;
+    parsed.options = options;
     return parsed;
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "CDataStore.h"
+#include "FileKind.h"
+#include "Results.h"
+#include "RowSink.h"
+#include "TraceFile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Every way a file comes into the program (a tab's Open, a dropped file, the
+// command line, kav-convert) loads it here: the bytes are read once, the kind
+// recognised by RecognizeBytes, then the decoder or document reader of that
+// kind fills the store.
+
+// A file read and recognised, not yet loaded.
+struct RecognizedFile
+{
+    // Ok when the kind is known; otherwise CannotOpen, Unrecognized,
+    // WrongLength (named as a document but not of its length) or TooLarge.
+    DecodeResult status = DecodeResult::CannotOpen;
+    FileKind kind = FileKind::Unknown;
+    std::string systemReason; // why it could not be read
+    std::vector<uint8_t> bytes;
+};
+
+RecognizedFile RecognizeFile(const std::string& path);
+
+struct LoadOptions
+{
+    // The kinds the caller takes; empty takes every kind. A file of another
+    // kind is refused with WrongKind and changes nothing.
+    std::vector<FileKind> accepted;
+    // Receives the list rows of an OPM or ORL result file as it is decoded;
+    // the rows of a document are the store's records.
+    RowSink* rows = nullptr;
+};
+
+struct LoadOutcome
+{
+    DecodeResult result = DecodeResult::CannotOpen;
+    FileKind kind = FileKind::Unknown; // also when refused as another kind
+    std::string systemReason;          // why it could not be read
+    int waveCount = 0;                 // the store's KavWaveCount() after the load
+    // Loss tests: the header's wavelengths, or a document's first record's
+    // (the middle one 0 for two wavelengths).
+    int waveLengths[3] = {0, 0, 0};
+    TraceFileContents trace; // traces: what the TRACE page shows and plots
+};
+
+// Changes nothing in the store unless the result is Ok (a KAV result file
+// empties the loss-test lists and the information fields once its signature
+// is accepted, as its decoder does).
+LoadOutcome LoadRecognizedFile(const RecognizedFile& file, CDataStore& store,
+                               const LoadOptions& options = {});
+LoadOutcome LoadFile(const std::string& path, CDataStore& store, const LoadOptions& options = {});
+
+// Why a load failed, in one line that names no file: "cannot be read: ...",
+// "not an instrument result file ...", or "File error! (...)" exactly where
+// IsFileError holds. Empty for Ok.
+std::string FailureReason(const LoadOutcome& outcome);

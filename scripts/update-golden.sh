@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Writes kav-convert's outputs for every sample into tests/cli/golden/ again,
+# after a deliberate change of an output format; the change then shows as a
+# diff to review and commit with it.
+#   scripts/update-golden.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset default >/dev/null
+cmake --build --preset default --target cli_tests
+KAV_SOURCE_DIR="$PWD" KAV_UPDATE_GOLDEN=1 build/tests/cli/cli_tests \
+  --gtest_filter=KavConvert.EverySampleGivesItsGoldenOutputs
+git status --short tests/cli/golden
