@@ -71,7 +71,7 @@ int main(int argc, char** argv)
         std::printf("%s\n", UsageText);
         return Done;
     }
-    if (command.version) {
+    if (options.version) {
         std::printf("kav-convert %s\n", ProgramVersion);
         return Done;
     }
