@@ -57,7 +57,7 @@ QPushButton* Button(CAutoTracePage& page, const QString& text)
 }
 } // namespace
 
-class TestAutoTracePage : public QObject
+class AutoTracePageTest : public QObject
 {
     Q_OBJECT
 
@@ -183,5 +183,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAutoTracePage)
-#include "test_autotrace_page.moc"
+QTEST_MAIN(AutoTracePageTest)
+#include "AutoTracePageTest.moc"

@@ -29,7 +29,7 @@ std::string Header(const std::string& wavelength, const std::string& reference)
     return "\r\n" + wavelength + "nmRef.=" + reference + "dBm\r\n";
 }
 
-struct AcquisitionTest : ::testing::Test
+struct LinkAcquisition : ::testing::Test
 {
     QTemporaryDir dir;
     std::string path = dir.filePath("COMData.txt").toStdString();
@@ -39,7 +39,7 @@ struct AcquisitionTest : ::testing::Test
 };
 } // namespace
 
-TEST_F(AcquisitionTest, LogOfTheExampleHasItsExactBytesAfterEarlierLines)
+TEST_F(LinkAcquisition, LogOfTheExampleHasItsExactBytesAfterEarlierLines)
 {
     { std::ofstream(path, std::ios::binary) << "earlier run\r\n"; }
     acquisition.HandleReading({1550, -3.2f, -40.0f}, false, first); // before saving: nothing logged
@@ -50,7 +50,7 @@ TEST_F(AcquisitionTest, LogOfTheExampleHasItsExactBytesAfterEarlierLines)
               "earlier run\r\n" + Header("1550", "-3.20") + "-12.34" + Stamp(first) + "-12.35" + Stamp(second));
 }
 
-TEST_F(AcquisitionTest, HeaderIsWrittenAfterEachReasonAndOnlyThen)
+TEST_F(LinkAcquisition, HeaderIsWrittenAfterEachReasonAndOnlyThen)
 {
     acquisition.SetSaveStarted(true);
     acquisition.HandleReading({1550, -3.0f, -10.0f}, true, first); // header: saving started
@@ -68,7 +68,7 @@ TEST_F(AcquisitionTest, HeaderIsWrittenAfterEachReasonAndOnlyThen)
                                   Header("1310", "-4.00") + line);
 }
 
-TEST_F(AcquisitionTest, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
+TEST_F(LinkAcquisition, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // the first wavelength restarts the series
     acquisition.HandleReading({1550, 0.0f, -85.0f}, true, first);
@@ -78,7 +78,7 @@ TEST_F(AcquisitionTest, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
     EXPECT_EQ(ReadFile(path), Header("1550", "0.00") + "Low" + Stamp(first) + "High" + Stamp(first));
 }
 
-TEST_F(AcquisitionTest, WavelengthZeroChangesNothing)
+TEST_F(LinkAcquisition, WavelengthZeroChangesNothing)
 {
     acquisition.SetSaveStarted(true);
     const CTraceAcquisition::Outcome outcome = acquisition.HandleReading({0, -3.0f, -10.0f}, true, first);
@@ -89,7 +89,7 @@ TEST_F(AcquisitionTest, WavelengthZeroChangesNothing)
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
 }
 
-TEST_F(AcquisitionTest, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
+TEST_F(LinkAcquisition, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // dropped with the new wavelength
     for (size_t i = 0; i + 1 < CTraceAcquisition::kSeriesLimit; ++i)
@@ -99,7 +99,7 @@ TEST_F(AcquisitionTest, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
     EXPECT_TRUE(acquisition.TraceSeries().empty());
 }
 
-TEST_F(AcquisitionTest, NewWavelengthEmptiesTheSeriesAtOnceOrAtTheNextPaintWhenSaving)
+TEST_F(LinkAcquisition, NewWavelengthEmptiesTheSeriesAtOnceOrAtTheNextPaintWhenSaving)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first);
     acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first);

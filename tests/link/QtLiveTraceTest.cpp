@@ -12,7 +12,7 @@ namespace
 QCoreApplication& Application()
 {
     static int argc = 1;
-    static char name[] = "link_qt_test";
+    static char name[] = "link_qt_tests";
     static char* argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     return application;
