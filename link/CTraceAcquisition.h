@@ -13,14 +13,14 @@
 class CTraceAcquisition
 {
 public:
-    static constexpr size_t kSeriesLimit = 240; // two minutes at two samples a second
+    static constexpr size_t SeriesLimit = 240; // two minutes at two samples a second
 
     explicit CTraceAcquisition(std::string savePath);
 
     struct Outcome
     {
-        bool handled = false;     // false: wavelength 0, nothing changed
-        bool repaintPage = false; // a text changed or the series was emptied
+        bool handled = false;                // false: wavelength 0, nothing changed
+        bool repaintPage = false;            // a text changed or the series was emptied
         std::optional<std::string> logError; // the log could not be written: the system's reason
     };
 
@@ -53,7 +53,8 @@ private:
     std::string m_TraceReference;
     std::string m_TracePower;
     std::vector<float> m_TraceSeries;
-    int m_WaveFlag = 0; // 0 nothing pending, 1 new wavelength, 2 handled, the chart restarts at the next paint
+    // 0 nothing pending, 1 new wavelength, 2 handled, the chart restarts at the next paint.
+    int m_WaveFlag = 0;
     bool m_RefChanged = false;
     bool m_SaveStarted = false;
     bool m_NewSavePath = false;

@@ -14,8 +14,7 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
-namespace
-{
+namespace {
 // Every control takes this size once the page is resized.
 constexpr int kResizedControlWidth = 140;
 constexpr int kResizedControlHeight = 40;
@@ -28,10 +27,8 @@ QString ApplicationTitle()
 } // namespace
 
 CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget* parent)
-    : QWidget(parent),
-      m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
-      m_PathEdit(new QLineEdit(this)),
-      m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
+    : QWidget(parent), m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
+      m_PathEdit(new QLineEdit(this)), m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
       m_SaveButton(new QPushButton(QStringLiteral("Start to Save"), this)),
       m_StopButton(new QPushButton(QStringLiteral("Stop"), this))
 {
@@ -50,7 +47,8 @@ CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget*
     connect(m_SaveButton, &QPushButton::toggled, this, &CAutoTracePage::OnSaveToggled);
     connect(m_StopButton, &QPushButton::clicked, this, &CAutoTracePage::PressStop);
 
-    m_Live = std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
+    m_Live =
+        std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
     m_Live->Trace().Start();
 
     m_Controls = {m_SavePathButton, m_PathEdit, m_TraceButton, m_SaveButton, m_StopButton};
@@ -123,11 +121,12 @@ void CAutoTracePage::OnSaveToggled(bool checked)
     m_Live->Trace().SetSaving(checked);
 }
 
-void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption)
+void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption,
+                                 const std::string& detail)
 {
     Prompts::Current().Message(this, QString::fromStdString(text),
                                caption.empty() ? ApplicationTitle() : QString::fromStdString(caption),
-                               MessageButtons::Ok, MessageIcon::Warning);
+                               MessageButtons::Ok, MessageIcon::Warning, QString::fromStdString(detail));
 }
 
 void CAutoTracePage::ShowSaveButton(bool enabled, bool checked)
@@ -175,16 +174,14 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 void CAutoTracePage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_ChildRects.empty())
-    {
+    if (m_ChildRects.empty()) {
         update();
         return;
     }
     const QRect initial = m_ChildRects.front();
     const float sx = static_cast<float>(width()) / static_cast<float>(initial.width());
     const float sy = static_cast<float>(height()) / static_cast<float>(initial.height());
-    for (size_t i = 0; i < m_Controls.size(); ++i)
-    {
+    for (size_t i = 0; i < m_Controls.size(); ++i) {
         const QRect& entry = m_ChildRects[i + 1];
         const int left = static_cast<int>(static_cast<float>(entry.left() - initial.left()) * sx);
         const int top = static_cast<int>(static_cast<float>(entry.top() - initial.top()) * sy);

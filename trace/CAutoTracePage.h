@@ -26,10 +26,11 @@ public:
     ~CAutoTracePage() override;
 
     // What the view uses.
-    bool IsTraceStarted() const;          // m_TraceStarted
-    void Stop();                          // the Stop command
-    void StopPollTimer();                 // on every change to another tab
-    void SetChartRect(const QRect& rect); // m_rcChart (x, y, width, height), replaced on every resize of the view
+    bool IsTraceStarted() const; // m_TraceStarted
+    void Stop();                 // the Stop command
+    void StopPollTimer();        // on every change to another tab
+    void
+    SetChartRect(const QRect& rect); // m_rcChart (x, y, width, height), replaced on every resize of the view
 
     // The buttons, pressed as a user would (for scripted runs such as --trace-for).
     void PressSavePath();
@@ -54,7 +55,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowMessage(const std::string& text, const std::string& caption, const std::string& detail) override;
     void ShowSaveButton(bool enabled, bool checked) override;
     void ShowSavePath(const std::string& path) override;
     void RepaintChart() override;

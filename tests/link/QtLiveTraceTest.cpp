@@ -7,8 +7,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 QCoreApplication& Application()
 {
     static int argc = 1;
@@ -19,8 +18,7 @@ QCoreApplication& Application()
 }
 
 // Runs the event loop until the condition holds or five seconds pass.
-template <typename Condition>
-bool RunUntil(Condition condition)
+template <typename Condition> bool RunUntil(Condition condition)
 {
     QEventLoop loop;
     QTimer check;

@@ -1,5 +1,6 @@
 #include "CAutoTracePage.h"
 #include "CLiveTrace.h"
+#include "HidAccessHint.h"
 #include "LiveTraceChart.h"
 #include "RecordingDrawContext.h"
 #include "ScriptedPrompts.h"
@@ -13,16 +14,15 @@
 #include <QtTest>
 #include <cmath>
 
-namespace
-{
-const QColor kRed(255, 0, 0);
-const QRect kCreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
+namespace {
+const QColor Red(255, 0, 0);
+const QRect CreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
 
 // The chart's arithmetic, restated from its rule: mid = bottom - H/2, step = H/20, 2 dB a division.
 int ExpectedY(double dB)
 {
-    const int h = kCreationChart.height();
-    const int mid = kCreationChart.top() + h - h / 2;
+    const int h = CreationChart.height();
+    const int mid = CreationChart.top() + h - h / 2;
     return static_cast<int>(mid - (static_cast<float>(dB) / 2.0f) * (h / 20));
 }
 
@@ -32,8 +32,8 @@ std::vector<RecordingDrawContext::Line> Curve(const std::vector<float>& series, 
     LiveTraceChartData data;
     data.reference = reference;
     data.series = &series;
-    PaintLiveTraceChart(dc, kCreationChart, data);
-    return dc.LinesOfColor(kRed);
+    PaintLiveTraceChart(dc, CreationChart, data);
+    return dc.LinesOfColor(Red);
 }
 
 // Collects the areas the page was asked to paint.
@@ -67,11 +67,11 @@ private slots:
         RecordingDrawContext dc;
         LiveTraceChartData data;
         data.waveLength = "1550";
-        PaintLiveTraceChart(dc, kCreationChart, data);
-        QVERIFY(dc.LinesOfColor(kRed).empty());
+        PaintLiveTraceChart(dc, CreationChart, data);
+        QVERIFY(dc.LinesOfColor(Red).empty());
         const auto* hint = dc.FindText("Please switch the unit to OPM mode");
         QVERIFY(hint);
-        QCOMPARE(hint->color, kRed);
+        QCOMPARE(hint->color, Red);
         QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
         QCOMPARE(dc.FindText("Ref.")->at, QPoint(5, ExpectedY(0) - 10));
         QCOMPARE(dc.FindText("18.0")->at, QPoint(5, ExpectedY(18) - 10));
@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(curve[4].line.p2().y(), 570); // a power that is no number, as the lowest
 
         // An empty reference counts from 0 dBm; 239 samples span the width.
-        QCOMPARE(Curve(std::vector<float>(239, 10.0f), "").back().line.p2(), QPoint(45 + (28 * 238) / 12, 145));
+        QCOMPARE(Curve(std::vector<float>(239, 10.0f), "").back().line.p2(),
+                 QPoint(45 + (28 * 238) / 12, 145));
     }
 
     void controlsTakeTheFixedSizeAfterAResize()
@@ -120,6 +121,17 @@ private slots:
         QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
         QCOMPARE(prompts.Asked()[0].caption, QCoreApplication::applicationName());
         QVERIFY(!page.IsTraceStarted());
+    }
+
+    void traceFailedSaysWhyUnderTheMessage()
+    {
+        ScriptedPrompts prompts;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->FailOpens(std::errc::permission_denied);
+        CAutoTracePage page(instrument);
+        page.PressTrace();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Trace Failed"});
+        QVERIFY(prompts.Asked()[0].detail.contains(QString::fromStdString(HidAccessHint())));
     }
 
     void savePathPicksAFolderAndReusesItWhenCancelled()
