@@ -20,6 +20,7 @@ CTraceAcquisition::Outcome CTraceAcquisition::HandleReading(const InstrumentRead
     if (reading.wavelength == 0)
         return outcome;
     outcome.handled = true;
+    RestartPendingChart();
 
     const std::string waveLength = std::to_string(reading.wavelength);
     if (waveLength != m_TraceWaveLength) {
@@ -79,11 +80,14 @@ std::string CTraceAcquisition::LogLine(const std::string& powerText, const Local
     return line + powerText + stamp;
 }
 
-void CTraceAcquisition::AfterPaint()
+void CTraceAcquisition::RestartPendingChart()
 {
-    if (m_TraceSeries.size() >= SeriesLimit || m_WaveFlag == 2) {
-        if (m_WaveFlag == 2)
-            m_WaveFlag = 0;
-        m_TraceSeries.clear();
-    }
+    // A wavelength change that the log took first kept the series, so the
+    // chart could still show the reading that brought the change; the chart
+    // starts again with the reading after it. (After a change the series took
+    // itself, it is empty already.)
+    if (m_WaveFlag != 2)
+        return;
+    m_WaveFlag = 0;
+    m_TraceSeries.clear();
 }

@@ -160,7 +160,8 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QPainterDrawContext dc(painter);
-    CTraceAcquisition& acquisition = m_Live->Trace().Acquisition();
+    // Read only: a paint for a picture or a print must leave the trace as it is.
+    const CTraceAcquisition& acquisition = Trace().Acquisition();
     LiveTraceChartData data;
     data.waveLength = QString::fromStdString(acquisition.TraceWaveLength());
     data.reference = QString::fromStdString(acquisition.TraceReference());
@@ -168,7 +169,6 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
     data.series = &acquisition.TraceSeries();
     data.valueBoxColor = palette().color(QPalette::Button);
     PaintLiveTraceChart(dc, m_rcChart, data);
-    acquisition.AfterPaint();
 }
 
 void CAutoTracePage::resizeEvent(QResizeEvent* event)

@@ -92,20 +92,22 @@ TEST_F(LinkAcquisition, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
     EXPECT_TRUE(acquisition.TraceSeries().empty());
 }
 
-TEST_F(LinkAcquisition, NewWavelengthEmptiesTheSeriesAtOnceOrAtTheNextPaintWhenSaving)
+TEST_F(LinkAcquisition, NewWavelengthEmptiesTheSeriesAtOnceOrWithTheNextReadingWhenSaving)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first);
     acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first);
     acquisition.HandleReading({1310, 0.0f, 2.0f}, false, first);
     EXPECT_TRUE(acquisition.TraceSeries().empty());
-    EXPECT_EQ(acquisition.WaveFlag(), 2);
-    acquisition.AfterPaint();
-    EXPECT_EQ(acquisition.WaveFlag(), 0);
-
     acquisition.HandleReading({1310, 0.0f, 3.0f}, true, first);
-    acquisition.HandleReading({1550, 0.0f, 4.0f}, true, first); // the log takes the change first
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f}));
+
+    // The log takes the change first, so the chart still shows the reading
+    // that brought it; a reading without a wavelength changes nothing, the
+    // next real one starts the chart again.
+    acquisition.HandleReading({1550, 0.0f, 4.0f}, true, first);
     EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f, 4.0f}));
-    acquisition.AfterPaint();
-    EXPECT_TRUE(acquisition.TraceSeries().empty());
-    EXPECT_EQ(acquisition.WaveFlag(), 0);
+    acquisition.HandleReading({0, 0.0f, 9.0f}, true, first);
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f, 4.0f}));
+    acquisition.HandleReading({1550, 0.0f, 5.0f}, true, first);
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{5.0f}));
 }

@@ -134,6 +134,36 @@ private slots:
         QVERIFY(prompts.Asked()[0].detail.contains(QString::fromStdString(HidAccessHint())));
     }
 
+    void picturesOfThePageLeaveTheTraceAsItIs()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        CAutoTracePage page(instrument);
+        prompts.QueueFolder(dir.path());
+        page.PressSavePath();
+        const CTraceAcquisition& acquisition = page.Trace().Acquisition();
+        // Frozen right after the report that brings a new wavelength while
+        // saving: the series still holds the old wavelength's samples, which
+        // the chart shows once more.
+        connect(&page, &CAutoTracePage::RepaintRequested, &page, [&] {
+            if (acquisition.TraceWaveLength() == "1310")
+                page.PressStop();
+        });
+        page.PressTrace();
+        page.PressStartToSave();
+        QTRY_VERIFY_WITH_TIMEOUT(acquisition.TraceSeries().size() >= 2, 5000);
+        instrument->SetWavelength(1310);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.IsTraceStarted(), 5000);
+        const std::vector<float> series = acquisition.TraceSeries();
+        QVERIFY(series.size() >= 3);
+
+        const QImage first = page.grab().toImage();
+        const QImage second = page.grab().toImage();
+        QCOMPARE(acquisition.TraceSeries(), series);
+        QCOMPARE(second, first);
+    }
+
     void savePathPicksAFolderAndReusesItWhenCancelled()
     {
         ScriptedPrompts prompts;
