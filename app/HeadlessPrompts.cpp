@@ -18,8 +18,9 @@ std::optional<QString> HeadlessPrompts::PickFolder(QWidget*, const QString&)
 }
 
 MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QString& caption,
-                                       MessageButtons buttons, MessageIcon)
+                                       MessageButtons buttons, MessageIcon, const QString& detail)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(text).replace('\n', ' ')));
+    const QString said = detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(said).replace('\n', ' ')));
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }

@@ -1,9 +1,9 @@
 #include "CLiveLink.h"
 
-#include "HidTransport.h"
 #include "LinkListener.h"
 
-CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, LinkListener& listener)
+CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io,
+                     LinkListener& listener)
     : m_Transport(std::move(transport)), m_Clock(clock), m_Io(io), m_Listener(listener)
 {
 }
@@ -20,15 +20,17 @@ void CLiveLink::FindMyDevice()
 {
     m_MyDevFound = false;
     m_ProbeFound = false;
+    m_OpenFailure = {};
     std::unique_ptr<HidDevice> device;
-    for (const HidDeviceInfo& info : m_Transport->Enumerate())
-    {
-        if (info.vendorId != kVendorId || info.productId != kProductId || info.release != kRelease)
+    for (const HidDeviceInfo& info : m_Transport->Enumerate()) {
+        if (info.vendorId != VendorId || info.productId != ProductId || info.release != Release)
             continue;
         m_ProbeFound = true;
-        device = m_Transport->Open(info.path);
+        const HidResult opened = m_Transport->Open(info.path, device);
         if (device)
             break;
+        if (m_OpenFailure.Ok())
+            m_OpenFailure = opened;
     }
     // The worker closes the previous device once it is no longer in use.
     m_MyDevFound = device != nullptr;
@@ -39,7 +41,7 @@ void CLiveLink::FindMyDevice()
 
 void CLiveLink::StartPoll()
 {
-    m_Clock.SetTimer(LinkTimer::Poll, kPollPeriodMs);
+    m_Clock.SetTimer(LinkTimer::Poll, PollPeriodMs);
     m_Tracing = true;
 }
 
@@ -85,7 +87,7 @@ void CLiveLink::OnReportRead(const uint8_t* data, size_t size)
     if (size == 0 || !m_Io.IsRunning())
         return;
     m_DataSeen = true;
-    m_Clock.SetTimer(LinkTimer::Watchdog, kWatchdogPeriodMs);
+    m_Clock.SetTimer(LinkTimer::Watchdog, WatchdogPeriodMs);
     if (const auto reading = DecodeReport(data, size))
         m_Listener.OnReading(*reading);
 }

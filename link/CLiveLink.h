@@ -1,12 +1,12 @@
 #pragma once
 
+#include "HidTransport.h"
 #include "LinkClock.h"
 #include "LinkIo.h"
 
 #include <memory>
 #include <vector>
 
-class HidTransport;
 class LinkListener;
 
 // The USB link to the instrument: discovery, the 500 ms poll with at most one
@@ -16,11 +16,11 @@ class LinkListener;
 class CLiveLink : public LinkIoEvents
 {
 public:
-    static constexpr uint16_t kVendorId = 0x0483;
-    static constexpr uint16_t kProductId = 0x5750;
-    static constexpr uint16_t kRelease = 0x0200;
-    static constexpr int kPollPeriodMs = 500;
-    static constexpr int kWatchdogPeriodMs = 3000;
+    static constexpr uint16_t VendorId = 0x0483;
+    static constexpr uint16_t ProductId = 0x5750;
+    static constexpr uint16_t Release = 0x0200;
+    static constexpr int PollPeriodMs = 500;
+    static constexpr int WatchdogPeriodMs = 3000;
 
     // The 65-byte output report that asks for a reading: report ID 0, "KAV-12", 0xA5.
     static std::vector<uint8_t> PollRequest();
@@ -31,6 +31,9 @@ public:
     void FindMyDevice();
     bool DeviceFound() const { return m_MyDevFound; } // MyDevFound
     bool ProbeFound() const { return m_ProbeFound; }  // m_ProbeFound: an instrument is listed
+    // Why the last discovery could not open the instrument it listed (Ok when
+    // it opened one or listed none); the first failure when several were.
+    const HidResult& OpenFailure() const { return m_OpenFailure; }
     bool DataInSending() const { return m_DataInSending; }
     bool DataSeen() const { return m_DataSeen; }
 
@@ -58,6 +61,7 @@ private:
 
     bool m_MyDevFound = false;
     bool m_ProbeFound = false;
+    HidResult m_OpenFailure;
     bool m_DataInSending = false;
     bool m_DataSeen = false;
     bool m_Tracing = false;

@@ -1,11 +1,13 @@
 #include "CLiveTrace.h"
 
 #include "LogPath.h"
+#include "TraceFailure.h"
 #include "TraceUi.h"
 
 CLiveTrace::CLiveTrace(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, TraceUi& ui,
                        std::string savePath)
-    : m_Clock(clock), m_Ui(ui), m_Link(std::move(transport), clock, io, *this), m_Acquisition(std::move(savePath))
+    : m_Clock(clock), m_Ui(ui), m_Link(std::move(transport), clock, io, *this),
+      m_Acquisition(std::move(savePath))
 {
 }
 
@@ -19,9 +21,8 @@ void CLiveTrace::Start()
 void CLiveTrace::Trace()
 {
     m_Link.FindMyDevice();
-    if (!m_Link.ProbeFound())
-    {
-        m_Ui.ShowMessage("Please config USB to Communication Mode", "");
+    if (!m_Link.ProbeFound()) {
+        m_Ui.ShowMessage("Please config USB to Communication Mode", "", "");
         return;
     }
     m_Link.ResumeWorkers();
@@ -29,7 +30,7 @@ void CLiveTrace::Trace()
         return;
     m_LogErrorShown = false;
     if (!m_Link.DeviceFound())
-        m_Ui.ShowMessage("Trace Failed", "");
+        m_Ui.ShowMessage("Trace Failed", "", TraceFailedDetail(m_Link.OpenFailure()));
     m_Link.StartPoll();
     m_Ui.ShowSaveButton(true, m_SaveChecked);
     m_TraceStarted = true;
@@ -74,23 +75,24 @@ void CLiveTrace::StopPollTimer()
 
 void CLiveTrace::OnReading(const InstrumentReading& reading)
 {
-    const CTraceAcquisition::Outcome outcome = m_Acquisition.HandleReading(reading, m_SaveChecked, m_Clock.Now());
+    const CTraceAcquisition::Outcome outcome =
+        m_Acquisition.HandleReading(reading, m_SaveChecked, m_Clock.Now());
     if (!outcome.handled)
         return;
     if (outcome.repaintPage)
         m_Ui.RepaintPage();
     else
         m_Ui.RepaintChart();
-    if (outcome.logError && !m_LogErrorShown)
-    {
+    if (outcome.logError && !m_LogErrorShown) {
         // Told once per trace: the trace goes on without the log.
         m_LogErrorShown = true;
-        m_Ui.ShowMessage("Cannot write the trace log " + m_Acquisition.SavePath() + ": " + *outcome.logError, "");
+        m_Ui.ShowMessage("Cannot write the trace log " + m_Acquisition.SavePath() + ": " + *outcome.logError,
+                         "", "");
     }
 }
 
 void CLiveTrace::OnInstrumentLost()
 {
     EndTrace();
-    m_Ui.ShowMessage("Please power on and correctly set the USB mode", "Note");
+    m_Ui.ShowMessage("Please power on and correctly set the USB mode", "Note", "");
 }

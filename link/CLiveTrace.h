@@ -10,8 +10,9 @@
 class TraceUi;
 
 // The live trace behind the AUTOTRACE page: its commands (Trace, Stop, Start
-// to Save, SavePath), the link to the instrument and the acquired data. Plain
-// C++ on one thread; QtLiveTrace binds it to Qt timers and the I/O thread.
+// to Save, SavePath), the link to the instrument and the acquired data, which
+// only the commands and the readings change. Plain C++ on one thread;
+// QtLiveTrace binds it to Qt timers and the I/O thread.
 class CLiveTrace : public LinkListener
 {
 public:
@@ -32,7 +33,6 @@ public:
     bool Saving() const { return m_SaveChecked; }
     CLiveLink& Link() { return m_Link; }
     const CLiveLink& Link() const { return m_Link; }
-    CTraceAcquisition& Acquisition() { return m_Acquisition; }
     const CTraceAcquisition& Acquisition() const { return m_Acquisition; }
 
     void OnReading(const InstrumentReading& reading) override;
@@ -46,7 +46,7 @@ private:
     CLiveLink m_Link;
     CTraceAcquisition m_Acquisition;
     bool m_TraceStarted = false;
-    bool m_SaveChecked = false;    // the "Start to Save" button, pressed in
-    bool m_LogErrorShown = false;  // the log failure was told once in this trace
+    bool m_SaveChecked = false;   // the "Start to Save" button, pressed in
+    bool m_LogErrorShown = false; // the log failure was told once in this trace
     std::string m_PickedFolder;
 };

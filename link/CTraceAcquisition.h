@@ -10,26 +10,24 @@
 // The live trace's data: the texts the chart shows, the series of power
 // samples it draws and the log of the readings. Used on one thread (the UI
 // thread in the program), so a report's update and a paint never interleave.
+// Only readings and the page's commands change it: painting the chart, for
+// the screen, a printer or a picture, reads it and leaves it as it was.
 class CTraceAcquisition
 {
 public:
-    static constexpr size_t kSeriesLimit = 240; // two minutes at two samples a second
+    static constexpr size_t SeriesLimit = 240; // two minutes at two samples a second
 
     explicit CTraceAcquisition(std::string savePath);
 
     struct Outcome
     {
-        bool handled = false;     // false: wavelength 0, nothing changed
-        bool repaintPage = false; // a text changed or the series was emptied
+        bool handled = false;                // false: wavelength 0, nothing changed
+        bool repaintPage = false;            // a text changed or the series was emptied
         std::optional<std::string> logError; // the log could not be written: the system's reason
     };
 
     // One reading from the instrument; saving is the "Start to Save" state.
     Outcome HandleReading(const InstrumentReading& reading, bool saving, const LocalDateTime& now);
-
-    // After the chart was painted: a full series or a handled wavelength change
-    // starts the chart again.
-    void AfterPaint();
 
     void SetSaveStarted(bool started) { m_SaveStarted = started; }
     void SetSavePath(const std::string& path);
@@ -45,6 +43,7 @@ public:
     bool NewSavePath() const { return m_NewSavePath; }
 
 private:
+    void RestartPendingChart();
     bool HeaderDue() const;
     void ConsumeHeader();
     std::string LogLine(const std::string& powerText, const LocalDateTime& now) const;
@@ -53,7 +52,8 @@ private:
     std::string m_TraceReference;
     std::string m_TracePower;
     std::vector<float> m_TraceSeries;
-    int m_WaveFlag = 0; // 0 nothing pending, 1 new wavelength, 2 handled, the chart restarts at the next paint
+    // 0 nothing pending, 1 new wavelength, 2 handled, the chart restarts with the next reading.
+    int m_WaveFlag = 0;
     bool m_RefChanged = false;
     bool m_SaveStarted = false;
     bool m_NewSavePath = false;

@@ -1,17 +1,26 @@
 #include "CTraceLog.h"
 
-#include <QFile>
-#include <QString>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+std::string SystemReason(const char* fallback)
+{
+    return errno != 0 ? std::strerror(errno) : fallback;
+}
+} // namespace
 
 CTraceLog::Result CTraceLog::Append(const std::string& path, const std::string& bytes)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return {false, file.errorString().toStdString()};
-    const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    const bool flushed = file.flush();
-    if (written != static_cast<qint64>(bytes.size()) || !flushed)
-        return {false, file.errorString().toStdString()};
-    file.close();
+    errno = 0;
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary | std::ios::app);
+    if (!file)
+        return {false, SystemReason("cannot be opened")};
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    if (!file)
+        return {false, SystemReason("cannot be written")};
     return {};
 }

@@ -62,9 +62,8 @@ void LinkIoThread::Run()
 {
     std::unique_ptr<HidDevice> device;
     bool failed = false; // the device failed a read; wait for the next discovery
-    std::vector<uint8_t> buffer(kReportSize);
-    for (;;)
-    {
+    std::vector<uint8_t> buffer(ReportSize);
+    for (;;) {
         std::unique_ptr<HidDevice> retired;
         std::optional<std::vector<uint8_t>> request;
         {
@@ -72,8 +71,7 @@ void LinkIoThread::Run()
             m_Wake.wait(lock, [&] { return m_Stop || m_Replace || (m_Running && device && !failed); });
             if (m_Stop)
                 break;
-            if (m_Replace)
-            {
+            if (m_Replace) {
                 retired = std::move(device);
                 device = std::move(m_Incoming);
                 m_Replace = false;
@@ -87,17 +85,16 @@ void LinkIoThread::Run()
         retired.reset();
 
         if (request)
-            m_Events.OnWriteDone(device->Write(request->data(), request->size()) >= 0);
+            m_Events.OnWriteDone(device->Write(request->data(), request->size()).Ok());
 
-        const int count = device->Read(buffer.data(), buffer.size(), m_ReadTimeoutMs);
-        if (count < 0)
-        {
+        size_t count = 0;
+        const HidResult read = device->Read(buffer.data(), buffer.size(), m_ReadTimeoutMs, count);
+        if (read.Ok()) {
+            if (count > 0 && IsRunning())
+                m_Events.OnReportRead(buffer.data(), count);
+        } else if (read.status != HidStatus::Timeout) {
             failed = true;
             m_Events.OnReadError();
-        }
-        else if (count > 0 && IsRunning())
-        {
-            m_Events.OnReportRead(buffer.data(), static_cast<size_t>(count));
         }
     }
 }

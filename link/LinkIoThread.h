@@ -15,7 +15,7 @@
 class LinkIoThread : public LinkIo
 {
 public:
-    static constexpr size_t kReportSize = 65;
+    static constexpr size_t ReportSize = 65;
 
     explicit LinkIoThread(LinkIoEvents& events, int readTimeoutMs = 50);
     ~LinkIoThread() override; // stops the thread and closes the device
@@ -38,7 +38,7 @@ private:
     std::condition_variable m_Wake;
     bool m_Stop = false;
     bool m_Running = false;
-    bool m_Replace = false;                  // m_Incoming waits to replace the device
+    bool m_Replace = false; // m_Incoming waits to replace the device
     std::unique_ptr<HidDevice> m_Incoming;
     std::optional<std::vector<uint8_t>> m_Request;
 

@@ -2,6 +2,9 @@
 
 #include <string>
 
+// The live trace log's file name.
+inline constexpr const char* LogName = "COMData.txt";
+
 // Where the live trace log goes: "C:\COMData.txt" on Windows, COMData.txt in
 // the user's home folder elsewhere.
 std::string DefaultLogPath();

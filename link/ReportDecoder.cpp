@@ -2,13 +2,12 @@
 
 #include <cstring>
 
-namespace
-{
-constexpr size_t kFullReportSize = 65;
-constexpr size_t kWavelengthOffset = 2;
-constexpr size_t kReferenceOffset = 4;
-constexpr size_t kPowerOffset = 8;
-constexpr size_t kFieldsEnd = 12;
+namespace {
+constexpr size_t FullReportSize = 65;
+constexpr size_t WavelengthOffset = 2;
+constexpr size_t ReferenceOffset = 4;
+constexpr size_t PowerOffset = 8;
+constexpr size_t FieldsEnd = 12;
 
 float FloatLittleEndian(const uint8_t* in)
 {
@@ -25,13 +24,13 @@ std::optional<InstrumentReading> DecodeReport(const uint8_t* data, size_t size)
 {
     // Offsets below count the report-ID byte; without it everything sits one
     // byte earlier.
-    const size_t shift = size >= kFullReportSize ? 0 : 1;
-    if (data == nullptr || size + shift < kFieldsEnd)
+    const size_t shift = size >= FullReportSize ? 0 : 1;
+    if (data == nullptr || size + shift < FieldsEnd)
         return std::nullopt;
     InstrumentReading reading;
-    const uint8_t* wavelength = data + kWavelengthOffset - shift;
+    const uint8_t* wavelength = data + WavelengthOffset - shift;
     reading.wavelength = static_cast<uint16_t>(wavelength[0] << 8 | wavelength[1]);
-    reading.reference = FloatLittleEndian(data + kReferenceOffset - shift);
-    reading.power = FloatLittleEndian(data + kPowerOffset - shift);
+    reading.reference = FloatLittleEndian(data + ReferenceOffset - shift);
+    reading.power = FloatLittleEndian(data + PowerOffset - shift);
     return reading;
 }

@@ -9,8 +9,10 @@ public:
     virtual ~TraceUi() = default;
 
     // A message box with an OK button; an empty caption means the
-    // application's title.
-    virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
+    // application's title. detail, when not empty, says why in a second,
+    // smaller text under the message.
+    virtual void ShowMessage(const std::string& text, const std::string& caption,
+                             const std::string& detail) = 0;
 
     // The "Start to Save" button: enabled, and pressed in ("Saving...") or not.
     virtual void ShowSaveButton(bool enabled, bool checked) = 0;

@@ -16,8 +16,17 @@ if [ ! -x "${targets[0]}" ]; then
   exit 1
 fi
 
+# A 65-byte input report of the instrument: the report ID, a byte not read,
+# then the fields given as escapes (wavelength big-endian, reference and power
+# as little-endian floats), padded with zeros.
+instrument_report() {
+  { printf '\x00\x00%b' "$1"; head -c 53 /dev/zero; }
+}
+
 # The document readers are seeded with the documents Save As writes for the
-# samples; the result-file decoders with the samples themselves.
+# samples; the result-file decoders with the samples themselves; the report
+# decoder with reports in both layouts (hidapi delivers them without the ID
+# byte) and a run of reports.
 seed() {
   local name=$1 corpus=$2
   case $name in
@@ -27,6 +36,11 @@ seed() {
       "$convert" samples/kav-three-wavelengths.bin --document "$corpus/seed3.kav"
       "$convert" samples/kav-two-wavelengths.bin --document "$corpus/seed2.kav" ;;
     fuzz_TraceDocument) "$convert" samples/trace-1550nm.bin --document "$corpus/seed.trace" ;;
+    fuzz_ReportDecoder)
+      instrument_report '\x06\x0e\xcd\xcc\x4c\xc0\x33\x33\x73\xc1' >"$corpus/1550nm.bin" # -3.20, -15.20 dBm
+      instrument_report '\x05\x1e\x00\x00\x00\x00\x00\x00\xaa\xc2' >"$corpus/1310nm.bin" # 0.00, -85.00 dBm
+      tail -c 64 "$corpus/1550nm.bin" >"$corpus/1550nm-delivered.bin"
+      for report in 1550nm 1310nm 1550nm; do tail -c 64 "$corpus/$report.bin"; done >"$corpus/run.bin" ;;
     *) cp samples/*.bin "$corpus/" ;;
   esac
 }

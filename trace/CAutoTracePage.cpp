@@ -113,11 +113,12 @@ void CAutoTracePage::OnSaveToggled(bool checked)
     m_Live->Trace().SetSaving(checked);
 }
 
-void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption)
+void CAutoTracePage::ShowMessage(const std::string& text, const std::string& caption,
+                                 const std::string& detail)
 {
     Prompts::Current().Message(this, QString::fromStdString(text),
                                caption.empty() ? QString(ApplicationTitle) : QString::fromStdString(caption),
-                               MessageButtons::Ok, MessageIcon::Warning);
+                               MessageButtons::Ok, MessageIcon::Warning, QString::fromStdString(detail));
 }
 
 void CAutoTracePage::ShowSaveButton(bool enabled, bool checked)
@@ -151,7 +152,8 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QPainterDrawContext dc(painter);
-    CTraceAcquisition& acquisition = m_Live->Trace().Acquisition();
+    // Read only: a paint for a picture or a print must leave the trace as it is.
+    const CTraceAcquisition& acquisition = Trace().Acquisition();
     LiveTraceChartData data;
     data.waveLength = QString::fromStdString(acquisition.TraceWaveLength());
     data.reference = QString::fromStdString(acquisition.TraceReference());
@@ -159,7 +161,6 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
     data.series = &acquisition.TraceSeries();
     data.valueBoxColor = palette().color(QPalette::Button);
     PaintLiveTraceChart(dc, m_rcChart, data);
-    acquisition.AfterPaint();
 }
 
 void CAutoTracePage::resizeEvent(QResizeEvent* event)

@@ -51,7 +51,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ShowMessage(const std::string& text, const std::string& caption, const std::string& detail) override;
     void ShowSaveButton(bool enabled, bool checked) override;
     void ShowSavePath(const std::string& path) override;
     void RepaintChart() override;

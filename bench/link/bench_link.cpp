@@ -22,8 +22,7 @@
 #include <sys/resource.h>
 #include <vector>
 
-namespace
-{
+namespace {
 using Clock = std::chrono::steady_clock;
 
 int Seconds(const char* variable, int fallback)
@@ -54,10 +53,12 @@ public:
     TimedInstrument() : m_Instrument(CreateSimulatedInstrument()) {}
 
     std::vector<HidDeviceInfo> Enumerate() override { return m_Instrument->Enumerate(); }
-    std::unique_ptr<HidDevice> Open(const std::string& path) override
+    HidResult Open(const std::string& path, std::unique_ptr<HidDevice>& device) override
     {
-        auto device = m_Instrument->Open(path);
-        return device ? std::make_unique<TimedDevice>(std::move(device), *this) : nullptr;
+        const HidResult opened = m_Instrument->Open(path, device);
+        if (device)
+            device = std::make_unique<TimedDevice>(std::move(device), *this);
+        return opened;
     }
 
     void Arrived()
@@ -79,14 +80,14 @@ private:
             : m_Device(std::move(device)), m_Owner(owner)
         {
         }
-        int Read(uint8_t* buffer, size_t size, int timeoutMs) override
+        HidResult Read(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) override
         {
-            const int count = m_Device->Read(buffer, size, timeoutMs);
-            if (count > 0)
+            const HidResult read = m_Device->Read(buffer, size, timeoutMs, count);
+            if (read.Ok() && count > 0)
                 m_Owner.Arrived();
-            return count;
+            return read;
         }
-        int Write(const uint8_t* data, size_t size) override { return m_Device->Write(data, size); }
+        HidResult Write(const uint8_t* data, size_t size) override { return m_Device->Write(data, size); }
 
     private:
         std::unique_ptr<HidDevice> m_Device;
@@ -103,8 +104,7 @@ private:
 void BM_TraceSimulatedInstrument(benchmark::State& state)
 {
     const int seconds = Seconds("KAV_BENCH_TRACE_SECONDS", 60);
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         ScriptedPrompts prompts;
         QTemporaryDir folder;
         auto instrument = std::make_shared<TimedInstrument>();
@@ -130,9 +130,9 @@ void BM_TraceSimulatedInstrument(benchmark::State& state)
         std::sort(latencies.begin(), latencies.end());
         state.counters["cpu_percent"] = 100.0 * cpu / wall;
         state.counters["reports"] = double(arrivals.size());
-        if (!latencies.empty())
-        {
-            state.counters["latency_p99_ms"] = latencies[std::min(latencies.size() - 1, latencies.size() * 99 / 100)];
+        if (!latencies.empty()) {
+            state.counters["latency_p99_ms"] =
+                latencies[std::min(latencies.size() - 1, latencies.size() * 99 / 100)];
             state.counters["latency_max_ms"] = latencies.back();
         }
     }
@@ -143,8 +143,7 @@ BENCHMARK(BM_TraceSimulatedInstrument)->Iterations(1)->Unit(benchmark::kSecond);
 void BM_IdleWithoutInstrument(benchmark::State& state)
 {
     const int seconds = Seconds("KAV_BENCH_IDLE_SECONDS", 20);
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         ScriptedPrompts prompts;
         auto instrument = std::make_shared<SimulatedInstrument>();
         instrument->SetInstrumentCount(0);
@@ -173,8 +172,7 @@ void BM_HandleReading(benchmark::State& state)
 {
     CTraceAcquisition acquisition("unused");
     float power = -20.0f;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         power = power > 0.0f ? -20.0f : power + 0.01f;
         benchmark::DoNotOptimize(acquisition.HandleReading({1550, -3.2f, power}, false, {}));
     }
@@ -187,8 +185,7 @@ void BM_PaintFullChart(benchmark::State& state)
     LiveTraceChartData data;
     data.reference = "-3.20";
     data.series = &series;
-    for (auto _ : state)
-    {
+    for (auto _ : state) {
         RecordingDrawContext dc;
         PaintLiveTraceChart(dc, QRect(40, 10, 560, 540), data);
         benchmark::DoNotOptimize(dc.Lines().size());

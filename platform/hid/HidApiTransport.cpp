@@ -1,23 +1,50 @@
 #include "HidTransport.h"
+#include "SystemError.h"
 
 #include <hidapi.h>
 
-namespace
+HidResult HidFailure(std::error_code error)
 {
+    if (!error)
+        error = std::make_error_code(std::errc::io_error);
+    HidResult result{HidStatus::Io, error.message()};
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        result.status = HidStatus::NoAccess;
+    else if (error == std::errc::no_such_file_or_directory || error == std::errc::no_such_device ||
+             error == std::errc::no_such_device_or_address)
+        result.status = HidStatus::NoDevice;
+    return result;
+}
+
+namespace {
+
+// hidapi answers a failed call with -1 or a null handle; the system's error
+// of that call says why. (hidapi's own error texts are not used: they repeat
+// the system's reason, and reading them after a failed open is not safe in
+// every hidapi release.)
+HidResult LastHidApiFailure()
+{
+    return HidFailure(LastSystemError());
+}
 
 // hid_init and hid_exit bracket every use of hidapi; devices keep the library
 // alive, so a device may outlive the transport that opened it.
 class HidApiLibrary
 {
 public:
-    HidApiLibrary() { m_Ready = hid_init() == 0; }
+    HidApiLibrary()
+    {
+        ClearSystemError();
+        if (hid_init() != 0)
+            m_Failure = LastHidApiFailure();
+    }
     ~HidApiLibrary() { hid_exit(); }
     HidApiLibrary(const HidApiLibrary&) = delete;
     HidApiLibrary& operator=(const HidApiLibrary&) = delete;
-    bool Ready() const { return m_Ready; }
+    const HidResult& Readiness() const { return m_Failure; }
 
 private:
-    bool m_Ready = false;
+    HidResult m_Failure;
 };
 
 class HidApiDevice : public HidDevice
@@ -31,12 +58,26 @@ public:
     HidApiDevice(const HidApiDevice&) = delete;
     HidApiDevice& operator=(const HidApiDevice&) = delete;
 
-    int Read(uint8_t* buffer, size_t size, int timeoutMs) override
+    HidResult Read(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) override
     {
-        return hid_read_timeout(m_Handle, buffer, size, timeoutMs);
+        count = 0;
+        ClearSystemError();
+        const int read = hid_read_timeout(m_Handle, buffer, size, timeoutMs);
+        if (read < 0)
+            return LastHidApiFailure();
+        if (read == 0)
+            return {HidStatus::Timeout, {}};
+        count = static_cast<size_t>(read);
+        return {};
     }
 
-    int Write(const uint8_t* data, size_t size) override { return hid_write(m_Handle, data, size); }
+    HidResult Write(const uint8_t* data, size_t size) override
+    {
+        ClearSystemError();
+        if (hid_write(m_Handle, data, size) < 0)
+            return LastHidApiFailure();
+        return {};
+    }
 
 private:
     std::shared_ptr<HidApiLibrary> m_Library;
@@ -51,11 +92,10 @@ public:
     std::vector<HidDeviceInfo> Enumerate() override
     {
         std::vector<HidDeviceInfo> devices;
-        if (!m_Library->Ready())
+        if (!m_Library->Readiness().Ok())
             return devices;
         hid_device_info* list = hid_enumerate(0, 0);
-        for (const hid_device_info* info = list; info != nullptr; info = info->next)
-        {
+        for (const hid_device_info* info = list; info != nullptr; info = info->next) {
             HidDeviceInfo device;
             device.path = info->path != nullptr ? info->path : "";
             device.vendorId = info->vendor_id;
@@ -67,14 +107,17 @@ public:
         return devices;
     }
 
-    std::unique_ptr<HidDevice> Open(const std::string& path) override
+    HidResult Open(const std::string& path, std::unique_ptr<HidDevice>& device) override
     {
-        if (!m_Library->Ready())
-            return nullptr;
+        device.reset();
+        if (!m_Library->Readiness().Ok())
+            return m_Library->Readiness();
+        ClearSystemError();
         hid_device* handle = hid_open_path(path.c_str());
         if (handle == nullptr)
-            return nullptr;
-        return std::make_unique<HidApiDevice>(m_Library, handle);
+            return LastHidApiFailure();
+        device = std::make_unique<HidApiDevice>(m_Library, handle);
+        return {};
     }
 
 private:

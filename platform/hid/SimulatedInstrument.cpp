@@ -6,13 +6,13 @@
 #include <deque>
 #include <mutex>
 #include <random>
+#include <utility>
 
-namespace
-{
+namespace {
 using Clock = std::chrono::steady_clock;
 
-constexpr uint8_t kPollRequest[] = {0x00, 'K', 'A', 'V', '-', '1', '2', 0xA5};
-constexpr int kRealisticLatencyMs = 8;
+constexpr uint8_t PollRequest[] = {0x00, 'K', 'A', 'V', '-', '1', '2', 0xA5};
+constexpr int RealisticLatencyMs = 8;
 
 void PutFloatLittleEndian(uint8_t* out, float value)
 {
@@ -45,11 +45,12 @@ struct SimulatedInstrument::State
 
     bool plugged = true;
     int plugGeneration = 0;
-    bool failNextRead = false;
+    std::error_code openError;
+    std::error_code nextReadError;
     bool emptyReads = false;
     bool silent = false;
     bool holdWrites = false;
-    uint16_t release = kRelease;
+    uint16_t release = Release;
     int instrumentCount = 1;
     bool reportIdInReads = false;
 
@@ -62,13 +63,12 @@ struct SimulatedInstrument::State
     {
         if (!rawReport.empty())
             return rawReport;
-        if (!powerPinned)
-        {
+        if (!powerPinned) {
             std::uniform_real_distribution<float> step(-0.15f, 0.15f);
             const float centre = reference - 12.0f;
             power += step(random) + (centre - power) * 0.05f;
         }
-        std::vector<uint8_t> report(kReportSize, 0);
+        std::vector<uint8_t> report(ReportSize, 0);
         report[2] = static_cast<uint8_t>(wavelength >> 8);
         report[3] = static_cast<uint8_t>(wavelength & 0xFF);
         PutFloatLittleEndian(&report[4], reference);
@@ -77,8 +77,7 @@ struct SimulatedInstrument::State
     }
 };
 
-namespace
-{
+namespace {
 class SimulatedDevice : public HidDevice
 {
 public:
@@ -95,24 +94,23 @@ public:
     SimulatedDevice(const SimulatedDevice&) = delete;
     SimulatedDevice& operator=(const SimulatedDevice&) = delete;
 
-    int Read(uint8_t* buffer, size_t size, int timeoutMs) override
+    HidResult Read(uint8_t* buffer, size_t size, int timeoutMs, size_t& count) override
     {
+        count = 0;
         std::unique_lock<std::mutex> lock(m_State->mutex);
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
-        for (;;)
-        {
+        for (;;) {
             if (Dead())
-                return -1;
-            if (m_State->failNextRead)
-            {
-                m_State->failNextRead = false;
-                return -1;
-            }
+                return Gone();
+            if (m_State->nextReadError)
+                return HidFailure(std::exchange(m_State->nextReadError, {}));
             const auto now = Clock::now();
-            if (!m_Answers.empty() && m_Answers.front().ready <= now)
-                return Deliver(buffer, size);
+            if (!m_Answers.empty() && m_Answers.front().ready <= now) {
+                count = Deliver(buffer, size);
+                return {};
+            }
             if (timeoutMs >= 0 && now >= deadline)
-                return 0;
+                return {HidStatus::Timeout, {}};
             auto wakeAt = timeoutMs >= 0 ? deadline : Clock::time_point::max();
             if (!m_Answers.empty() && m_Answers.front().ready < wakeAt)
                 wakeAt = m_Answers.front().ready;
@@ -123,28 +121,31 @@ public:
         }
     }
 
-    int Write(const uint8_t* data, size_t size) override
+    HidResult Write(const uint8_t* data, size_t size) override
     {
         std::unique_lock<std::mutex> lock(m_State->mutex);
         ++m_State->pendingWrites;
         m_State->changed.wait(lock, [this] { return !m_State->holdWrites || Dead(); });
         --m_State->pendingWrites;
         if (Dead())
-            return -1;
+            return Gone();
         ++m_State->writeCount;
-        const bool isPoll = size >= sizeof kPollRequest && std::memcmp(data, kPollRequest, sizeof kPollRequest) == 0;
-        if (isPoll && !m_State->silent)
-        {
+        const bool isPoll =
+            size >= sizeof PollRequest && std::memcmp(data, PollRequest, sizeof PollRequest) == 0;
+        if (isPoll && !m_State->silent) {
             m_Answers.push_back({Clock::now() + m_State->latency, m_State->NextReport()});
             m_State->changed.notify_all();
         }
-        return static_cast<int>(size);
+        return {};
     }
 
 private:
     bool Dead() const { return !m_State->plugged || m_Generation != m_State->plugGeneration; }
 
-    int Deliver(uint8_t* buffer, size_t size)
+    // Every call on a handle of an unplugged instrument fails so.
+    static HidResult Gone() { return HidFailure(std::make_error_code(std::errc::no_such_device)); }
+
+    size_t Deliver(uint8_t* buffer, size_t size)
     {
         std::vector<uint8_t> report = std::move(m_Answers.front().report);
         m_Answers.pop_front();
@@ -153,7 +154,7 @@ private:
         const size_t skip = m_State->reportIdInReads ? 0 : 1;
         const size_t count = std::min(size, report.size() - skip);
         std::memcpy(buffer, report.data() + skip, count);
-        return static_cast<int>(count);
+        return count;
     }
 
     std::shared_ptr<SimulatedInstrument::State> m_State;
@@ -187,25 +188,29 @@ std::vector<HidDeviceInfo> SimulatedInstrument::Enumerate()
     if (!m_State->plugged)
         return devices;
     for (int i = 0; i < m_State->instrumentCount; ++i)
-        devices.push_back({InstrumentPath(i), kVendorId, kProductId, m_State->release});
+        devices.push_back({InstrumentPath(i), VendorId, ProductId, m_State->release});
     return devices;
 }
 
-std::unique_ptr<HidDevice> SimulatedInstrument::Open(const std::string& path)
+HidResult SimulatedInstrument::Open(const std::string& path, std::unique_ptr<HidDevice>& device)
 {
+    device.reset();
     std::lock_guard<std::mutex> lock(m_State->mutex);
     bool known = false;
     for (int i = 0; i < m_State->instrumentCount; ++i)
         known = known || path == InstrumentPath(i);
+    // As opening a /dev/hidraw node that is not there.
     if (!known || !m_State->plugged)
-        return nullptr;
+        return HidFailure(std::make_error_code(std::errc::no_such_file_or_directory));
+    if (m_State->openError)
+        return HidFailure(m_State->openError);
     ++m_State->openHandles;
     m_State->openedPaths.push_back(path);
-    return std::make_unique<SimulatedDevice>(m_State);
+    device = std::make_unique<SimulatedDevice>(m_State);
+    return {};
 }
 
-template <typename Change>
-static void Update(SimulatedInstrument::State& state, Change change)
+template <typename Change> static void Update(SimulatedInstrument::State& state, Change change)
 {
     std::lock_guard<std::mutex> lock(state.mutex);
     change();
@@ -248,9 +253,14 @@ void SimulatedInstrument::Replug()
     Update(*m_State, [&] { m_State->plugged = true; });
 }
 
-void SimulatedInstrument::FailNextRead()
+void SimulatedInstrument::FailOpens(std::errc error)
 {
-    Update(*m_State, [&] { m_State->failNextRead = true; });
+    Update(*m_State, [&] { m_State->openError = std::make_error_code(error); });
+}
+
+void SimulatedInstrument::FailNextRead(std::errc error)
+{
+    Update(*m_State, [&] { m_State->nextReadError = std::make_error_code(error); });
 }
 
 void SimulatedInstrument::SetEmptyReads(bool on)
@@ -315,5 +325,5 @@ std::vector<std::string> SimulatedInstrument::OpenedPaths() const
 
 std::shared_ptr<SimulatedInstrument> CreateSimulatedInstrument()
 {
-    return std::make_shared<SimulatedInstrument>(kRealisticLatencyMs);
+    return std::make_shared<SimulatedInstrument>(RealisticLatencyMs);
 }

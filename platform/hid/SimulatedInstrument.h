@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // A stand-in for the handheld instrument behind USB, for tests and for
@@ -11,19 +12,19 @@
 // unrelated HID device) and answers each poll request with an input report of
 // the current wavelength, reference and a slowly wandering power, after a
 // configurable latency; reads wait on a condition, never spin. Tests can
-// unplug and replug it, fail a read, make it return empty reads or never
-// answer, hold writes pending, change its release number, or attach a second
-// instrument.
+// unplug and replug it, fail opens or a read with a system error of their
+// choice, make it return empty reads or never answer, hold writes pending,
+// change its release number, or attach a second instrument.
 //
 // Like hidapi, reads deliver the report without its report-ID byte unless
 // SetReportIdInReads(true) asks for the full 65 bytes.
 class SimulatedInstrument : public HidTransport
 {
 public:
-    static constexpr uint16_t kVendorId = 0x0483;
-    static constexpr uint16_t kProductId = 0x5750;
-    static constexpr uint16_t kRelease = 0x0200;
-    static constexpr size_t kReportSize = 65;
+    static constexpr uint16_t VendorId = 0x0483;
+    static constexpr uint16_t ProductId = 0x5750;
+    static constexpr uint16_t Release = 0x0200;
+    static constexpr size_t ReportSize = 65;
 
     explicit SimulatedInstrument(int answerLatencyMs = 0);
     ~SimulatedInstrument() override;
@@ -31,7 +32,7 @@ public:
     SimulatedInstrument& operator=(const SimulatedInstrument&) = delete;
 
     std::vector<HidDeviceInfo> Enumerate() override;
-    std::unique_ptr<HidDevice> Open(const std::string& path) override;
+    HidResult Open(const std::string& path, std::unique_ptr<HidDevice>& device) override;
 
     // What the instrument measures. SetPower pins the power; without it the
     // power wanders around reference - 12 dB.
@@ -41,21 +42,22 @@ public:
     void SetRawReport(const std::vector<uint8_t>& report); // answers exactly these 65 bytes
 
     // Faults and set-ups.
-    void Unplug();             // gone from the list; open handles fail
-    void Replug();             // listed again; old handles stay dead
-    void FailNextRead();       // the next read on any handle returns -1
-    void SetEmptyReads(bool on); // answers arrive as reads of 0 bytes
-    void SetSilent(bool on);   // requests are accepted but never answered
-    void HoldWrites(bool on);  // while on, writes block (pending) until released
+    void Unplug();                                            // gone from the list; open handles fail
+    void Replug();                                            // listed again; old handles stay dead
+    void FailOpens(std::errc error);                          // listed, but every open fails with this error
+    void FailNextRead(std::errc error = std::errc::io_error); // the next read on any handle fails
+    void SetEmptyReads(bool on);                              // answers arrive as reads of 0 bytes
+    void SetSilent(bool on);  // requests are accepted but never answered: reads time out
+    void HoldWrites(bool on); // while on, writes block (pending) until released
     void SetRelease(uint16_t release);
     void SetInstrumentCount(int count); // two or more instruments attached
     void SetReportIdInReads(bool on);
 
     // Observations for tests.
-    int WriteCount() const;          // requests accepted so far
+    int WriteCount() const; // requests accepted so far
     bool WritesHeld() const;
-    int PendingWriteCount() const;   // writes blocked by HoldWrites
-    int OpenHandleCount() const;     // handles opened and not yet closed
+    int PendingWriteCount() const;                // writes blocked by HoldWrites
+    int OpenHandleCount() const;                  // handles opened and not yet closed
     std::vector<std::string> OpenedPaths() const; // every successful open, in order
     static std::string InstrumentPath(int index);
 

@@ -7,9 +7,25 @@ class QWidget;
 
 // Every question the program asks the user goes through here, so widgets never
 // open QMessageBox or QFileDialog themselves and tests can answer by script.
-enum class MessageButtons { Ok, YesNo };
-enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons
+{
+    Ok,
+    YesNo
+};
+enum class MessageIcon
+{
+    None,
+    Information,
+    Warning,
+    Error,
+    Question
+};
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
 
 class Prompts
 {
@@ -21,8 +37,10 @@ public:
     virtual std::optional<QString> OpenFile(QWidget* owner, const QString& filter) = 0;
     virtual std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) = 0;
     virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title) = 0;
+    // detail, when given, says why under the text.
     virtual MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption,
-                                  MessageButtons buttons, MessageIcon icon) = 0;
+                                  MessageButtons buttons, MessageIcon icon,
+                                  const QString& detail = QString()) = 0;
 
     // The prompts in force for the process: the Qt dialogs unless a test or a
     // headless run installed others. Install(nullptr) brings back the dialogs.

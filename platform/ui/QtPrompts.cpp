@@ -38,7 +38,8 @@ std::optional<QString> QtPrompts::SaveFile(QWidget* owner, const QString& filter
 {
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return Chosen(QFileDialog::getSaveFileName(owner, QString(), QString(), QtFilterFromPairs(filter), nullptr, options));
+    return Chosen(QFileDialog::getSaveFileName(owner, QString(), QString(), QtFilterFromPairs(filter),
+                                               nullptr, options));
 }
 
 std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& title)
@@ -46,11 +47,13 @@ std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& titl
     return Chosen(QFileDialog::getExistingDirectory(owner, title, QString()));
 }
 
-MessageAnswer QtPrompts::Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
-                                 MessageIcon icon)
+MessageAnswer QtPrompts::Message(QWidget* owner, const QString& text, const QString& caption,
+                                 MessageButtons buttons, MessageIcon icon, const QString& detail)
 {
     QMessageBox box(ToQt(icon), caption, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner);
+    box.setInformativeText(detail);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;

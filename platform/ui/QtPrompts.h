@@ -10,5 +10,5 @@ public:
     std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
-                          MessageIcon icon) override;
+                          MessageIcon icon, const QString& detail) override;
 };

@@ -69,26 +69,27 @@ std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::F
 
 std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter)
 {
-    Prompt prompt{Kind::OpenFile, {}, {}, filter, false, MessageButtons::Ok, MessageIcon::None, owner};
+    Prompt prompt{Kind::OpenFile, {}, {}, filter, false, MessageButtons::Ok, MessageIcon::None, owner, {}};
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite)
 {
-    Prompt prompt{Kind::SaveFile, {}, {}, filter, confirmOverwrite, MessageButtons::Ok, MessageIcon::None, owner};
+    Prompt prompt{Kind::SaveFile,    {},    {}, filter, confirmOverwrite, MessageButtons::Ok,
+                  MessageIcon::None, owner, {}};
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::PickFolder(QWidget* owner, const QString& title)
 {
-    Prompt prompt{Kind::PickFolder, title, {}, {}, false, MessageButtons::Ok, MessageIcon::None, owner};
+    Prompt prompt{Kind::PickFolder, title, {}, {}, false, MessageButtons::Ok, MessageIcon::None, owner, {}};
     return TakePath(prompt, Answer::For::Folder);
 }
 
 MessageAnswer ScriptedPrompts::Message(QWidget* owner, const QString& text, const QString& caption,
-                                       MessageButtons buttons, MessageIcon icon)
+                                       MessageButtons buttons, MessageIcon icon, const QString& detail)
 {
-    Prompt prompt{Kind::Message, text, caption, {}, false, buttons, icon, owner};
+    Prompt prompt{Kind::Message, text, caption, {}, false, buttons, icon, owner, detail};
     m_Asked.push_back(prompt);
     if (m_Answers.empty() || m_Answers.front().kind != Answer::For::Message) {
         // An OK box has only one answer, so it needs no script.

@@ -19,18 +19,25 @@
 class ScriptedPrompts : public Prompts
 {
 public:
-    enum class Kind { OpenFile, SaveFile, PickFolder, Message };
+    enum class Kind
+    {
+        OpenFile,
+        SaveFile,
+        PickFolder,
+        Message
+    };
 
     struct Prompt
     {
         Kind kind;
-        QString text;     // message text, or the folder picker's title
-        QString caption;  // message caption
-        QString filter;   // file dialogs: the filter as the program gave it
+        QString text;    // message text, or the folder picker's title
+        QString caption; // message caption
+        QString filter;  // file dialogs: the filter as the program gave it
         bool confirmOverwrite = false;
         MessageButtons buttons = MessageButtons::Ok;
         MessageIcon icon = MessageIcon::None;
         QWidget* owner = nullptr;
+        QString detail; // message detail
     };
 
     ScriptedPrompts();
@@ -53,12 +60,18 @@ public:
     std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
-                          MessageIcon icon) override;
+                          MessageIcon icon, const QString& detail) override;
 
 private:
     struct Answer
     {
-        enum class For { Path, Folder, Cancel, Message } kind;
+        enum class For
+        {
+            Path,
+            Folder,
+            Cancel,
+            Message
+        } kind;
         QString path;
         MessageAnswer message = MessageAnswer::Ok;
     };

@@ -17,7 +17,10 @@ class VirtualLinkClock : public LinkClock
 {
 public:
     LocalDateTime Now() const override { return m_Date; }
-    void SetTimer(LinkTimer timer, int periodMs) override { m_Timers[timer] = {periodMs, m_NowMs + periodMs}; }
+    void SetTimer(LinkTimer timer, int periodMs) override
+    {
+        m_Timers[timer] = {periodMs, m_NowMs + periodMs};
+    }
     void KillTimer(LinkTimer timer) override { m_Timers.erase(timer); }
     bool IsTimerRunning(LinkTimer timer) const override { return m_Timers.count(timer) != 0; }
 
@@ -71,8 +74,12 @@ public:
     {
         std::string text;
         std::string caption;
+        std::string detail;
     };
-    void ShowMessage(const std::string& text, const std::string& caption) override { messages.push_back({text, caption}); }
+    void ShowMessage(const std::string& text, const std::string& caption, const std::string& detail) override
+    {
+        messages.push_back({text, caption, detail});
+    }
     void ShowSaveButton(bool enabled, bool checked) override
     {
         saveEnabled = enabled;

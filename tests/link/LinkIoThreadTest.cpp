@@ -1,5 +1,5 @@
-#include "CLiveLink.h"
 #include "LinkIoThread.h"
+#include "CLiveLink.h"
 #include "SimulatedInstrument.h"
 
 #include <atomic>
@@ -7,8 +7,7 @@
 #include <gtest/gtest.h>
 #include <thread>
 
-namespace
-{
+namespace {
 // Counts the worker's events; they arrive on the worker thread.
 struct CountingEvents : LinkIoEvents
 {
@@ -27,12 +26,10 @@ struct CountingEvents : LinkIoEvents
     std::atomic<int> failedWrites{0};
 };
 
-template <typename Condition>
-bool WaitFor(Condition condition)
+template <typename Condition> bool WaitFor(Condition condition)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!condition())
-    {
+    while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -40,7 +37,14 @@ bool WaitFor(Condition condition)
     return true;
 }
 
-const std::vector<uint8_t> kPoll = CLiveLink::PollRequest();
+const std::vector<uint8_t> Poll = CLiveLink::PollRequest();
+
+std::unique_ptr<HidDevice> OpenInstrument(SimulatedInstrument& instrument)
+{
+    std::unique_ptr<HidDevice> device;
+    EXPECT_TRUE(instrument.Open(SimulatedInstrument::InstrumentPath(0), device).Ok());
+    return device;
+}
 } // namespace
 
 TEST(LinkThread, SendsRequestsAndReadsTheAnswersWhileRunning)
@@ -48,8 +52,8 @@ TEST(LinkThread, SendsRequestsAndReadsTheAnswersWhileRunning)
     SimulatedInstrument instrument(5);
     CountingEvents events;
     LinkIoThread io(events, 20);
-    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
-    io.Send(kPoll);
+    io.Attach(OpenInstrument(instrument));
+    io.Send(Poll);
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
     EXPECT_EQ(instrument.WriteCount(), 0); // paused: no I/O
 
@@ -65,12 +69,12 @@ TEST(LinkThread, ReplacedDeviceIsClosedOnlyAfterItsPendingWrite)
     CountingEvents events;
     {
         LinkIoThread io(events, 20);
-        io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+        io.Attach(OpenInstrument(instrument));
         io.Resume();
         instrument.HoldWrites(true);
-        io.Send(kPoll);
+        io.Send(Poll);
         ASSERT_TRUE(WaitFor([&] { return instrument.PendingWriteCount() == 1; }));
-        io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+        io.Attach(OpenInstrument(instrument));
         std::this_thread::sleep_for(std::chrono::milliseconds(30));
         EXPECT_EQ(instrument.OpenHandleCount(), 2); // the old one is still in use
         instrument.HoldWrites(false);
@@ -85,22 +89,29 @@ TEST(LinkThread, UnplugGivesOneReadErrorAndWaitsForANewDevice)
     SimulatedInstrument instrument(0);
     CountingEvents events;
     LinkIoThread io(events, 20);
-    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
+    io.Attach(OpenInstrument(instrument));
     io.Resume();
     instrument.Unplug();
     ASSERT_TRUE(WaitFor([&] { return events.readErrors == 1; }));
     std::this_thread::sleep_for(std::chrono::milliseconds(60));
     EXPECT_EQ(events.readErrors, 1);
     instrument.Replug();
-    io.Attach(instrument.Open(SimulatedInstrument::InstrumentPath(0)));
-    io.Send(kPoll);
+    io.Attach(OpenInstrument(instrument));
+    io.Send(Poll);
     ASSERT_TRUE(WaitFor([&] { return events.reports == 1; }));
 }
 
-TEST(LinkHidApi, EnumeratesWithoutErrorAndRefusesAPathThatIsNoDevice)
+TEST(LinkThread, ReadsThatTimeOutAreNoErrors)
 {
-    const std::shared_ptr<HidTransport> transport = CreateSystemHidTransport();
-    for (const HidDeviceInfo& device : transport->Enumerate())
-        EXPECT_FALSE(device.path.empty());
-    EXPECT_EQ(transport->Open("/nonexistent/hidraw"), nullptr);
+    SimulatedInstrument instrument(0);
+    instrument.SetSilent(true);
+    CountingEvents events;
+    LinkIoThread io(events, 5);
+    io.Attach(OpenInstrument(instrument));
+    io.Resume();
+    io.Send(Poll);
+    ASSERT_TRUE(WaitFor([&] { return events.writes == 1; }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50)); // about ten time-outs
+    EXPECT_EQ(events.readErrors, 0);
+    EXPECT_EQ(events.reports, 0);
 }

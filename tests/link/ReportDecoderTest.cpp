@@ -1,9 +1,6 @@
-#include "LogPath.h"
-#include "ReportBytes.h"
 #include "ReportDecoder.h"
-#include "TraceText.h"
+#include "ReportBytes.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 TEST(LinkDecoder, WavelengthIsBigEndianAndFloatsLittleEndian)
@@ -35,28 +32,4 @@ TEST(LinkDecoder, ReportTooShortForTheFieldsIsRejected)
     EXPECT_FALSE(DecodeReport(full.data() + 1, 10));
     EXPECT_TRUE(DecodeReport(full.data() + 1, 11));
     EXPECT_FALSE(DecodeReport(nullptr, 0));
-}
-
-TEST(LinkText, PowerLimitsCompareTheFloatWithTheDoubleLimits)
-{
-    EXPECT_EQ(PowerText(-79.9f), "Low"); // the float lies just below -79.9
-    EXPECT_EQ(PowerText(-80.5f), "Low");
-    EXPECT_EQ(PowerText(-79.8f), "-79.80");
-    EXPECT_EQ(PowerText(28.9f), "28.90"); // the float lies just below 28.9
-    EXPECT_EQ(PowerText(29.0f), "High");
-    EXPECT_EQ(PowerText(-12.345f), "-12.35");
-}
-
-TEST(LinkLogPath, FolderGetsTheSeparatorAndTheLogName)
-{
-    const std::string separator(1, QDir::separator().toLatin1());
-    EXPECT_EQ(LogPathInFolder("logs"), "logs" + separator + "COMData.txt");
-    // A root keeps its own separator and gets one more, which still opens.
-    EXPECT_EQ(LogPathInFolder(separator), separator + separator + "COMData.txt");
-#ifdef Q_OS_WIN
-    EXPECT_EQ(DefaultLogPath(), "C:\\COMData.txt");
-#else
-    const std::string home = QDir::toNativeSeparators(QDir::homePath()).toStdString();
-    EXPECT_EQ(DefaultLogPath(), home + separator + "COMData.txt");
-#endif
 }

@@ -1,11 +1,31 @@
+#include "HidAccessHint.h"
+#include "ScratchFolder.h"
 #include "VirtualLinkRig.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace
+namespace {
+const std::string LostText = "Please power on and correctly set the USB mode";
+
+// The detail of the one message that Trace gave when every open of the
+// listed instrument failed with error.
+std::string DetailOfTraceFailed(std::errc error)
 {
-const std::string kLostText = "Please power on and correctly set the USB mode";
+    VirtualLinkRig rig;
+    rig.instrument->FailOpens(error);
+    rig.trace.Trace();
+    EXPECT_EQ(rig.ui.messages.size(), 1u);
+    if (rig.ui.messages.empty())
+        return {};
+    EXPECT_EQ(rig.ui.messages[0].text, "Trace Failed");
+    EXPECT_EQ(rig.ui.messages[0].caption, ""); // the application's title
+    return rig.ui.messages[0].detail;
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 } // namespace
 
 TEST(LinkLive, PollsEvery500msWithOneRequestInFlight)
@@ -65,7 +85,7 @@ TEST(LinkLive, UnpluggingDuringATraceStopsItAndOnePressResumesAfterReplugging)
     rig.instrument->Unplug();
     rig.Advance(3500);
     ASSERT_EQ(rig.ui.messages.size(), 1u);
-    EXPECT_EQ(rig.ui.messages[0].text, kLostText);
+    EXPECT_EQ(rig.ui.messages[0].text, LostText);
     EXPECT_EQ(rig.ui.messages[0].caption, "Note");
     EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Poll));
     EXPECT_FALSE(rig.clock.IsTimerRunning(LinkTimer::Watchdog));
@@ -144,36 +164,46 @@ TEST(LinkLive, ReadErrorRediscoversAtOnceAndReadingGoesOn)
 
 TEST(LinkLive, OpenFailureAfterAMatchSaysTraceFailedAndPollsNothing)
 {
-    struct UnopenableInstrument : SimulatedInstrument
-    {
-        std::unique_ptr<HidDevice> Open(const std::string&) override { return nullptr; }
-    };
-    auto instrument = std::make_shared<UnopenableInstrument>();
-    VirtualLinkClock clock;
-    SyncLinkIo io(*instrument);
-    RecordingTraceUi ui;
-    CLiveTrace trace(instrument, clock, io, ui, "unused");
-    io.SetEvents(trace.Link());
-    trace.Trace();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Trace Failed");
-    EXPECT_TRUE(trace.TraceStarted());
-    EXPECT_TRUE(clock.IsTimerRunning(LinkTimer::Poll));
-    trace.Link().OnTimer(LinkTimer::Poll);
-    EXPECT_FALSE(trace.Link().DataInSending());
+    VirtualLinkRig rig;
+    rig.instrument->FailOpens(std::errc::permission_denied);
+    rig.trace.Trace();
+    ASSERT_EQ(rig.ui.messages.size(), 1u);
+    EXPECT_EQ(rig.ui.messages[0].text, "Trace Failed");
+    EXPECT_TRUE(rig.trace.TraceStarted());
+    EXPECT_TRUE(rig.clock.IsTimerRunning(LinkTimer::Poll));
+    rig.Advance(2000);
+    EXPECT_EQ(rig.instrument->WriteCount(), 0);
+    EXPECT_FALSE(rig.trace.Link().DataInSending());
+}
+
+TEST(LinkLive, TraceFailedSaysWhetherTheInstrumentIsGoneForbiddenOrFailing)
+{
+    const std::string forbidden = DetailOfTraceFailed(std::errc::permission_denied);
+    EXPECT_EQ(DetailOfTraceFailed(std::errc::operation_not_permitted), forbidden);
+    EXPECT_TRUE(Contains(forbidden, "may not open")) << forbidden;
+    EXPECT_TRUE(Contains(forbidden, HidAccessHint())) << forbidden;
+
+    const std::string gone = DetailOfTraceFailed(std::errc::no_such_device);
+    EXPECT_TRUE(Contains(gone, "No instrument")) << gone;
+
+    // Any other failure is told in the system's own words.
+    const std::string reason = std::make_error_code(std::errc::io_error).message();
+    const std::string failing = DetailOfTraceFailed(std::errc::io_error);
+    EXPECT_TRUE(Contains(failing, reason)) << failing;
+    EXPECT_FALSE(Contains(gone, reason) || Contains(forbidden, reason));
 }
 
 TEST(LinkLive, UnwritableLogIsToldOncePerTrace)
 {
-    QTemporaryDir dir;
-    VirtualLinkRig rig(dir.path().toStdString()); // a folder, not a file
+    ScratchFolder folder;
+    VirtualLinkRig rig(folder.Path()); // a folder, not a file
     rig.trace.Trace();
     rig.trace.SetSaving(true);
     rig.Advance(3000);
     ASSERT_EQ(rig.ui.messages.size(), 1u);
-    EXPECT_NE(rig.ui.messages[0].text.find(dir.path().toStdString()), std::string::npos);
+    EXPECT_TRUE(Contains(rig.ui.messages[0].text, folder.Path()));
     EXPECT_GT(rig.trace.Acquisition().TraceSeries().size(), 1u); // the trace went on
-    EXPECT_TRUE(rig.trace.Acquisition().SaveStarted());            // the header stays due
+    EXPECT_TRUE(rig.trace.Acquisition().SaveStarted());          // the header stays due
     rig.trace.Stop();
     rig.trace.Trace();
     rig.trace.SetSaving(true);

@@ -1,26 +1,17 @@
 #include "CTraceAcquisition.h"
+#include "ScratchFolder.h"
 
-#include <QTemporaryDir>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
-namespace
-{
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
+namespace {
 std::string Stamp(const LocalDateTime& t)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "\t%4d-%02d-%02d  %02d:%02d:%02d\r\n", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
+    std::snprintf(text, sizeof text, "\t%4d-%02d-%02d  %02d:%02d:%02d\r\n", t.year, t.month, t.day, t.hour,
+                  t.minute, t.second);
     return text;
 }
 
@@ -29,28 +20,30 @@ std::string Header(const std::string& wavelength, const std::string& reference)
     return "\r\n" + wavelength + "nmRef.=" + reference + "dBm\r\n";
 }
 
-struct AcquisitionTest : ::testing::Test
+struct LinkAcquisition : ::testing::Test
 {
-    QTemporaryDir dir;
-    std::string path = dir.filePath("COMData.txt").toStdString();
+    ScratchFolder folder;
+    std::string path = folder.File("COMData.txt");
     CTraceAcquisition acquisition{path};
     LocalDateTime first{2017, 6, 1, 9, 5, 7};
     LocalDateTime second{2017, 6, 1, 9, 5, 8};
 };
 } // namespace
 
-TEST_F(AcquisitionTest, LogOfTheExampleHasItsExactBytesAfterEarlierLines)
+TEST_F(LinkAcquisition, LogOfTheExampleHasItsExactBytesAfterEarlierLines)
 {
-    { std::ofstream(path, std::ios::binary) << "earlier run\r\n"; }
+    {
+        std::ofstream(path, std::ios::binary) << "earlier run\r\n";
+    }
     acquisition.HandleReading({1550, -3.2f, -40.0f}, false, first); // before saving: nothing logged
     acquisition.SetSaveStarted(true);
     acquisition.HandleReading({1550, -3.2f, -12.34f}, true, first);
     acquisition.HandleReading({1550, -3.2f, -12.35f}, true, second);
-    EXPECT_EQ(ReadFile(path),
-              "earlier run\r\n" + Header("1550", "-3.20") + "-12.34" + Stamp(first) + "-12.35" + Stamp(second));
+    EXPECT_EQ(ReadWholeFile(path), "earlier run\r\n" + Header("1550", "-3.20") + "-12.34" + Stamp(first) +
+                                       "-12.35" + Stamp(second));
 }
 
-TEST_F(AcquisitionTest, HeaderIsWrittenAfterEachReasonAndOnlyThen)
+TEST_F(LinkAcquisition, HeaderIsWrittenAfterEachReasonAndOnlyThen)
 {
     acquisition.SetSaveStarted(true);
     acquisition.HandleReading({1550, -3.0f, -10.0f}, true, first); // header: saving started
@@ -63,22 +56,22 @@ TEST_F(AcquisitionTest, HeaderIsWrittenAfterEachReasonAndOnlyThen)
     acquisition.SetSaveStarted(true); // out and in again
     acquisition.HandleReading({1310, -4.0f, -10.0f}, true, first);
     const std::string line = "-10.00" + Stamp(first);
-    EXPECT_EQ(ReadFile(path), Header("1550", "-3.00") + line + line + Header("1550", "-4.00") + line +
-                                  Header("1310", "-4.00") + line + Header("1310", "-4.00") + line +
-                                  Header("1310", "-4.00") + line);
+    EXPECT_EQ(ReadWholeFile(path), Header("1550", "-3.00") + line + line + Header("1550", "-4.00") + line +
+                                       Header("1310", "-4.00") + line + Header("1310", "-4.00") + line +
+                                       Header("1310", "-4.00") + line);
 }
 
-TEST_F(AcquisitionTest, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
+TEST_F(LinkAcquisition, LowAndHighAreLoggedButTheSeriesKeepsTheRawPower)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // the first wavelength restarts the series
     acquisition.HandleReading({1550, 0.0f, -85.0f}, true, first);
     acquisition.HandleReading({1550, 0.0f, 29.0f}, true, first);
     EXPECT_EQ(acquisition.TracePower(), "High");
     EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{-85.0f, 29.0f}));
-    EXPECT_EQ(ReadFile(path), Header("1550", "0.00") + "Low" + Stamp(first) + "High" + Stamp(first));
+    EXPECT_EQ(ReadWholeFile(path), Header("1550", "0.00") + "Low" + Stamp(first) + "High" + Stamp(first));
 }
 
-TEST_F(AcquisitionTest, WavelengthZeroChangesNothing)
+TEST_F(LinkAcquisition, WavelengthZeroChangesNothing)
 {
     acquisition.SetSaveStarted(true);
     const CTraceAcquisition::Outcome outcome = acquisition.HandleReading({0, -3.0f, -10.0f}, true, first);
@@ -86,33 +79,35 @@ TEST_F(AcquisitionTest, WavelengthZeroChangesNothing)
     EXPECT_EQ(acquisition.TraceWaveLength(), "");
     EXPECT_EQ(acquisition.TracePower(), "");
     EXPECT_TRUE(acquisition.TraceSeries().empty());
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(AcquisitionTest, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
+TEST_F(LinkAcquisition, SeriesHoldsAtMost239SamplesAndRestartsOnTheNext)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first); // dropped with the new wavelength
-    for (size_t i = 0; i + 1 < CTraceAcquisition::kSeriesLimit; ++i)
+    for (size_t i = 0; i + 1 < CTraceAcquisition::SeriesLimit; ++i)
         EXPECT_FALSE(acquisition.HandleReading({1550, 0.0f, float(i)}, false, first).repaintPage);
-    EXPECT_EQ(acquisition.TraceSeries().size(), CTraceAcquisition::kSeriesLimit - 1);
+    EXPECT_EQ(acquisition.TraceSeries().size(), CTraceAcquisition::SeriesLimit - 1);
     EXPECT_TRUE(acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first).repaintPage);
     EXPECT_TRUE(acquisition.TraceSeries().empty());
 }
 
-TEST_F(AcquisitionTest, NewWavelengthEmptiesTheSeriesAtOnceOrAtTheNextPaintWhenSaving)
+TEST_F(LinkAcquisition, NewWavelengthEmptiesTheSeriesAtOnceOrWithTheNextReadingWhenSaving)
 {
     acquisition.HandleReading({1550, 0.0f, 0.0f}, false, first);
     acquisition.HandleReading({1550, 0.0f, 1.0f}, false, first);
     acquisition.HandleReading({1310, 0.0f, 2.0f}, false, first);
     EXPECT_TRUE(acquisition.TraceSeries().empty());
-    EXPECT_EQ(acquisition.WaveFlag(), 2);
-    acquisition.AfterPaint();
-    EXPECT_EQ(acquisition.WaveFlag(), 0);
-
     acquisition.HandleReading({1310, 0.0f, 3.0f}, true, first);
-    acquisition.HandleReading({1550, 0.0f, 4.0f}, true, first); // the log takes the change first
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f}));
+
+    // The log takes the change first, so the chart still shows the reading
+    // that brought it; a reading without a wavelength changes nothing, the
+    // next real one starts the chart again.
+    acquisition.HandleReading({1550, 0.0f, 4.0f}, true, first);
     EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f, 4.0f}));
-    acquisition.AfterPaint();
-    EXPECT_TRUE(acquisition.TraceSeries().empty());
-    EXPECT_EQ(acquisition.WaveFlag(), 0);
+    acquisition.HandleReading({0, 0.0f, 9.0f}, true, first);
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{3.0f, 4.0f}));
+    acquisition.HandleReading({1550, 0.0f, 5.0f}, true, first);
+    EXPECT_EQ(acquisition.TraceSeries(), (std::vector<float>{5.0f}));
 }

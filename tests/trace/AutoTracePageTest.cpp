@@ -1,6 +1,7 @@
 #include "AppTitle.h"
 #include "CAutoTracePage.h"
 #include "CLiveTrace.h"
+#include "HidAccessHint.h"
 #include "LiveTraceChart.h"
 #include "RecordingDrawContext.h"
 #include "ScriptedPrompts.h"
@@ -15,14 +16,14 @@
 #include <cmath>
 
 namespace {
-const QColor kRed(255, 0, 0);
-const QRect kCreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
+const QColor Red(255, 0, 0);
+const QRect CreationChart(40, 10, 560, 540); // left 40, top 10, right 600, bottom 550
 
 // The chart's arithmetic, restated from its rule: mid = bottom - H/2, step = H/20, 2 dB a division.
 int ExpectedY(double dB)
 {
-    const int h = kCreationChart.height();
-    const int mid = kCreationChart.top() + h - h / 2;
+    const int h = CreationChart.height();
+    const int mid = CreationChart.top() + h - h / 2;
     return static_cast<int>(mid - (static_cast<float>(dB) / 2.0f) * (h / 20));
 }
 
@@ -32,8 +33,8 @@ std::vector<RecordingDrawContext::Line> Curve(const std::vector<float>& series, 
     LiveTraceChartData data;
     data.reference = reference;
     data.series = &series;
-    PaintLiveTraceChart(dc, kCreationChart, data);
-    return dc.LinesOfColor(kRed);
+    PaintLiveTraceChart(dc, CreationChart, data);
+    return dc.LinesOfColor(Red);
 }
 
 // Collects the areas the page was asked to paint.
@@ -57,7 +58,7 @@ QPushButton* Button(CAutoTracePage& page, const QString& text)
 }
 } // namespace
 
-class TestAutoTracePage : public QObject
+class AutoTracePageTest : public QObject
 {
     Q_OBJECT
 
@@ -67,11 +68,11 @@ private slots:
         RecordingDrawContext dc;
         LiveTraceChartData data;
         data.waveLength = "1550";
-        PaintLiveTraceChart(dc, kCreationChart, data);
-        QVERIFY(dc.LinesOfColor(kRed).empty());
+        PaintLiveTraceChart(dc, CreationChart, data);
+        QVERIFY(dc.LinesOfColor(Red).empty());
         const auto* hint = dc.FirstText("Please switch the unit to OPM mode");
         QVERIFY(hint);
-        QCOMPARE(hint->color, kRed);
+        QCOMPARE(hint->color, Red);
         QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
         QCOMPARE(dc.FirstText("Ref.")->at, QPoint(5, ExpectedY(0) - 10));
         QCOMPARE(dc.FirstText("18.0")->at, QPoint(5, ExpectedY(18) - 10));
@@ -123,6 +124,47 @@ private slots:
         QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
         QCOMPARE(prompts.Asked()[0].caption, QString(ApplicationTitle));
         QVERIFY(!page.IsTraceStarted());
+    }
+
+    void traceFailedSaysWhyUnderTheMessage()
+    {
+        ScriptedPrompts prompts;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->FailOpens(std::errc::permission_denied);
+        CAutoTracePage page(instrument);
+        page.PressTrace();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Trace Failed"});
+        QVERIFY(prompts.Asked()[0].detail.contains(QString::fromStdString(HidAccessHint())));
+    }
+
+    void picturesOfThePageLeaveTheTraceAsItIs()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        CAutoTracePage page(instrument);
+        prompts.QueueFolder(dir.path());
+        page.PressSavePath();
+        const CTraceAcquisition& acquisition = page.Trace().Acquisition();
+        // Frozen right after the report that brings a new wavelength while
+        // saving: the series still holds the old wavelength's samples, which
+        // the chart shows once more.
+        connect(&page, &CAutoTracePage::RepaintRequested, &page, [&] {
+            if (acquisition.TraceWaveLength() == "1310")
+                page.PressStop();
+        });
+        page.PressTrace();
+        page.PressStartToSave();
+        QTRY_VERIFY_WITH_TIMEOUT(acquisition.TraceSeries().size() >= 2, 5000);
+        instrument->SetWavelength(1310);
+        QTRY_VERIFY_WITH_TIMEOUT(!page.IsTraceStarted(), 5000);
+        const std::vector<float> series = acquisition.TraceSeries();
+        QVERIFY(series.size() >= 3);
+
+        const QImage first = page.grab().toImage();
+        const QImage second = page.grab().toImage();
+        QCOMPARE(acquisition.TraceSeries(), series);
+        QCOMPARE(second, first);
     }
 
     void savePathPicksAFolderAndReusesItWhenCancelled()
@@ -186,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAutoTracePage)
-#include "test_autotrace_page.moc"
+QTEST_MAIN(AutoTracePageTest)
+#include "AutoTracePageTest.moc"

@@ -7,20 +7,18 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 QCoreApplication& Application()
 {
     static int argc = 1;
-    static char name[] = "link_qt_test";
+    static char name[] = "link_qt_tests";
     static char* argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     return application;
 }
 
 // Runs the event loop until the condition holds or five seconds pass.
-template <typename Condition>
-bool RunUntil(Condition condition)
+template <typename Condition> bool RunUntil(Condition condition)
 {
     QEventLoop loop;
     QTimer check;

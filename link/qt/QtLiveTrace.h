@@ -6,13 +6,19 @@
 #include <QObject>
 #include <QTimer>
 
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class LinkIoThread;
 
 // Binds the live trace to Qt: its two timers are QTimers on the UI thread, its
 // device is owned by a LinkIoThread, and whatever that thread reports is
-// queued to the UI thread, where the whole trace logic runs.
+// queued to the UI thread, where the whole trace logic runs. The queue is our
+// own, under a std::mutex, with one queued call per event to take the next:
+// Qt's own locks are invisible to the thread sanitizer (the system's Qt is not
+// built with it), ours are not.
 class QtLiveTrace : public QObject, private LinkIoEvents
 {
     Q_OBJECT
@@ -44,11 +50,31 @@ private:
         QTimer m_Watchdog;
     };
 
+    struct IoEvent
+    {
+        enum class Kind
+        {
+            ReportRead,
+            ReadError,
+            WriteDone
+        };
+        Kind kind;
+        std::vector<uint8_t> report; // ReportRead
+        bool written = false;        // WriteDone
+    };
+
+    // Called on the I/O thread.
     void OnReportRead(const uint8_t* data, size_t size) override;
     void OnReadError() override;
     void OnWriteDone(bool written) override;
+    void Queue(IoEvent event);
+
+    // On the UI thread: hands the oldest queued event to the link.
+    Q_INVOKABLE void DeliverIoEvent();
 
     Clock m_Clock;
+    std::mutex m_IoEventsMutex; // guards m_IoEvents
+    std::deque<IoEvent> m_IoEvents;
     std::unique_ptr<LinkIoThread> m_Io;
     std::unique_ptr<CLiveTrace> m_Trace;
 };

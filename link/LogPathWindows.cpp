@@ -1,0 +1,6 @@
+#include "LogPath.h"
+
+std::string DefaultLogPath()
+{
+    return std::string("C:\\") + LogName;
+}
