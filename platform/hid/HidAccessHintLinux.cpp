@@ -4,6 +4,7 @@
 // seat access to the instrument's node.
 std::string HidAccessHint()
 {
-    return "Install the udev rule that grants access (packaging/linux/70-kav-instrument.rules): run "
-           "\"sudo make install\" in the program's source folder.";
+    return "The udev rule 70-kav-instrument.rules gives the user at the seat access to it. It comes with "
+           "the kav package; from a source build, run \"sudo make install\" in the source folder. Then "
+           "unplug the instrument and plug it in again.";
 }
