@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan install package package-check screenshots clean
+.PHONY: all deps build test run bench fuzz tsan install package package-check screenshots format format-check clean
 
 all: build
 
@@ -46,6 +46,13 @@ package-check: package
 
 screenshots: build
 	@scripts/screenshots.sh
+
+# Every C++ file in the repository, formatted by the repository's .clang-format.
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf build build-debug build-fuzz build-tsan

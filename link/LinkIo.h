@@ -14,8 +14,8 @@ class LinkIoEvents
 public:
     virtual ~LinkIoEvents() = default;
     virtual void OnReportRead(const uint8_t* data, size_t size) = 0; // a read that transferred data
-    virtual void OnReadError() = 0;                                   // the device failed a read
-    virtual void OnWriteDone(bool written) = 0;                       // a request completed or failed
+    virtual void OnReadError() = 0;                                  // the device failed a read
+    virtual void OnWriteDone(bool written) = 0;                      // a request completed or failed
 };
 
 // The worker that alone uses the open device: it reads input reports while it

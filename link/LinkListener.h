@@ -8,5 +8,5 @@ class LinkListener
 public:
     virtual ~LinkListener() = default;
     virtual void OnReading(const InstrumentReading& reading) = 0; // every report with data
-    virtual void OnInstrumentLost() = 0; // the watchdog found the instrument gone
+    virtual void OnInstrumentLost() = 0;                          // the watchdog found the instrument gone
 };

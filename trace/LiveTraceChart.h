@@ -11,9 +11,9 @@ class DrawContext;
 // What the live chart shows besides its axes.
 struct LiveTraceChartData
 {
-    QString waveLength; // nm
-    QString reference;  // dBm, "%.2f"
-    QString power;      // dBm, "%.2f", "Low" or "High"
+    QString waveLength;                         // nm
+    QString reference;                          // dBm, "%.2f"
+    QString power;                              // dBm, "%.2f", "Low" or "High"
     const std::vector<float>* series = nullptr; // power samples, oldest first
     QColor valueBoxColor;
 };

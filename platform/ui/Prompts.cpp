@@ -30,8 +30,9 @@ QString QtFilterFromPairs(const QString& pairs)
         if (description.isEmpty())
             break;
         const QString pattern = parts[i + 1].trimmed();
-        filters << (description.contains(QLatin1Char('(')) ? description
-                                                            : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+        filters << (description.contains(QLatin1Char('('))
+                        ? description
+                        : description + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

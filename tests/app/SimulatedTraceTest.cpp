@@ -39,7 +39,8 @@ private slots:
         QVERIFY(lines.size() >= 4);
         QCOMPARE(lines.front(), QByteArray("\r"));
         QVERIFY(QRegularExpression("^\\d+nmRef\\.=-?\\d+\\.\\d\\ddBm\r$").match(lines[1]).hasMatch());
-        const QRegularExpression data("^(-?\\d+\\.\\d\\d|Low|High)\t\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d\r$");
+        const QRegularExpression data(
+            "^(-?\\d+\\.\\d\\d|Low|High)\t\\d{4}-\\d\\d-\\d\\d  \\d\\d:\\d\\d:\\d\\d\r$");
         for (int i = 2; i < lines.size() - 1; ++i)
             QVERIFY2(data.match(lines[i]).hasMatch(), lines[i].constData());
         QCOMPARE(lines.back(), QByteArray());
