@@ -144,8 +144,12 @@ void CKavGridPage::RebuildGrid()
 {
     if (isHidden())
         return;
+    // The keyboard stays with the table, so Ctrl+C goes on working.
+    const bool hadFocus = m_pGrid && m_pGrid->hasFocus();
     DestroyGrid();
     RefreshGrid();
+    if (hadFocus)
+        m_pGrid->setFocus();
 }
 
 void CKavGridPage::DestroyGrid()

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
+#include <set>
 
 namespace {
 constexpr size_t RecordCount = 65535;
@@ -153,13 +154,19 @@ void BM_ResizeStep(benchmark::State& state)
     program.OpenOnKavTab();
     program.PaintGrid();
     const QSize start = program.Frame().size();
+    CGridCtrl* const grid = program.Page().Grid();
+    std::set<int> gridWidths;
     int step = 0;
     for (auto _ : state) {
         ++step;
         program.Frame().resize(start.width() + 4 * (step % 50), start.height() + 2 * (step % 50));
         if (!program.PaintGrid())
             state.SkipWithError("the grid did not repaint");
+        gridWidths.insert(grid->width());
     }
+    // The same grid, resized at every step, with its rebuild still to come.
+    state.counters["grid_widths"] = static_cast<double>(gridWidths.size());
+    state.counters["same_grid"] = program.Page().Grid() == grid ? 1 : 0;
     state.counters["rebuild_pending"] = program.Page().IsRebuildPending() ? 1 : 0;
     program.Frame().resize(start);
     program.Settle();

@@ -310,7 +310,10 @@ private slots:
         useTheGrid();
 
         // Dragging the edge resizes the grid at once; the rebuild waits until
-        // the size has settled.
+        // the size has settled, and the keyboard stays with the table.
+        f.host.activateWindow();
+        f.Grid().setFocus();
+        QTRY_VERIFY(f.Grid().hasFocus());
         CGridCtrl* const before = f.Page().Grid();
         for (int step = 1; step <= 3; ++step) {
             f.view.resize(ViewFormSize() + QSize(100 * step, 40 * step));
@@ -320,6 +323,7 @@ private slots:
         }
         QTRY_VERIFY(!f.Page().IsRebuildPending());
         QCOMPARE(Snapshot(f.Grid()), Snapshot(fresh.Grid()));
+        QVERIFY(f.Grid().hasFocus());
     }
 
     void keysSelectAllAndCopyTabSeparatedText()
