@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
+
 // The KAV tab's table through the real view and page: the rows, merges and
 // texts of loss-test files made here, the title row, what Open, a tab change
 // and a resize leave on screen, and copying from it.
@@ -41,12 +44,15 @@ private:
         }
         CKavGridPage& Page() const { return *view.KavPage(); }
         CGridCtrl& Grid() const { return *Page().Grid(); }
-        QString Write(const QString& name, const std::string& bytes) const
+        // Writes the bytes into a file of that name and opens it on the tab.
+        QString Open(const QString& name, const std::string& bytes)
         {
             const QString path = dir.filePath(name);
             QFile file(path);
             if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0)
                 qFatal("cannot write %s", qPrintable(path));
+            file.close();
+            Open(path);
             return path;
         }
         void Open(const QString& path)
@@ -73,34 +79,25 @@ private:
         return r;
     }
 
-    // The value-rule examples, one per record and wavelength.
+    // The value-rule examples: the averages in record 0, the verdict at the
+    // threshold in record 1, a received power and a length triple in record 2.
     static std::vector<LossTestResult> RuleExamples()
     {
-        LossTestResult averages = Result("C1", "F1", 1);
-        const float lossAB[3] = {0.5f, 99.5f, -1.0f};
-        const float lossBA[3] = {0.7f, 0.7f, -1.0f};
-        for (int i = 0; i < 3; ++i) {
-            averages.lossAB[i] = lossAB[i];
-            averages.lossBA[i] = lossBA[i];
-        }
-        averages.length[2] = -1.0f;
-
-        LossTestResult verdicts = Result("C1", "F2", 2);
-        verdicts.lossAB[0] = 0.0f;
-        verdicts.lossBA[0] = 0.7f;
-        verdicts.lossAB[1] = verdicts.lossAB[2] = 1.2f;
-        verdicts.lossBA[1] = 1.5f;
-        verdicts.lossBA[2] = 1.51f;
-        verdicts.threshold[1] = verdicts.threshold[2] = 1.5f;
-        verdicts.length[2] = 0.5f;
-
-        LossTestResult power = Result("C2", "F1", 3);
-        power.refAB[0] = -10.0f;
-        power.lossAB[0] = 1.25f;
-        power.length[0] = 1.0f;
-        power.length[1] = 2.0f;
-        power.length[2] = 3.0f;
-        return {averages, verdicts, power};
+        std::vector<LossTestResult> r{Result("C1", "F1", 1), Result("C1", "F2", 2), Result("C2", "F1", 3)};
+        const auto set = [](float(&triple)[3], std::array<float, 3> values) {
+            std::copy(values.begin(), values.end(), triple);
+        };
+        set(r[0].lossAB, {0.5f, 99.5f, -1.0f});
+        set(r[0].lossBA, {0.7f, 0.7f, -1.0f});
+        r[0].length[2] = -1.0f;
+        set(r[1].lossAB, {0.0f, 1.2f, 1.2f});
+        set(r[1].lossBA, {0.7f, 1.5f, 1.51f});
+        set(r[1].threshold, {2.0f, 1.5f, 1.5f});
+        r[1].length[2] = 0.5f;
+        r[2].refAB[0] = -10.0f;
+        r[2].lossAB[0] = 1.25f;
+        set(r[2].length, {1.0f, 2.0f, 3.0f});
+        return r;
     }
 
     static QStringList Row(const CGridCtrl& grid, int row, std::initializer_list<int> columns)
@@ -114,36 +111,23 @@ private:
     // Everything a fill decides, for comparing two grids.
     static QStringList Snapshot(const CGridCtrl& grid)
     {
-        QStringList lines;
-        lines << QString("%1x%2 fixed %3,%4 at %5,%6 %7x%8 scroll %9,%10")
-                     .arg(grid.GetRowCount())
-                     .arg(grid.GetColumnCount())
-                     .arg(grid.GetFixedRowCount())
-                     .arg(grid.GetFixedColumnCount())
-                     .arg(grid.x())
-                     .arg(grid.y())
-                     .arg(grid.width())
-                     .arg(grid.height())
-                     .arg(grid.horizontalScrollBar()->value())
-                     .arg(grid.verticalScrollBar()->value());
-        QStringList widths;
+        QString layout = QString::asprintf(
+            "%dx%d fixed %d,%d at %d,%d %dx%d scroll %d,%d focus %d selected %d widths", grid.GetRowCount(),
+            grid.GetColumnCount(), grid.GetFixedRowCount(), grid.GetFixedColumnCount(), grid.x(), grid.y(),
+            grid.width(), grid.height(), grid.horizontalScrollBar()->value(),
+            grid.verticalScrollBar()->value(), grid.GetFocusCell().row, !grid.IsSelectionEmpty());
         for (int col = 0; col < grid.GetColumnCount(); ++col)
-            widths << QString::number(grid.GetColumnWidth(col));
-        lines << widths.join(' ') << QString::number(grid.GetFocusCell().row)
-              << QString::number(grid.IsSelectionEmpty());
+            layout += ' ' + QString::number(grid.GetColumnWidth(col));
+        QStringList lines{layout};
         for (int row = 0; row < grid.GetRowCount(); ++row) {
-            QStringList cells{QString::number(grid.GetRowHeight(row))};
+            QString line = QString::number(grid.GetRowHeight(row));
             for (int col = 0; col < grid.GetColumnCount(); ++col) {
                 const CCellRange block = grid.GetMergedRange(row, col);
-                cells << QString("%1[%2:%3,%4:%5]%6")
-                             .arg(grid.GetItemText(row, col))
-                             .arg(block.minRow)
-                             .arg(block.maxRow)
-                             .arg(block.minCol)
-                             .arg(block.maxCol)
-                             .arg(BitsOf(grid.GetItemFormat(row, col)));
+                line += QString::asprintf("|%d:%d,%d:%d %x ", block.minRow, block.maxRow, block.minCol,
+                                          block.maxCol, unsigned(BitsOf(grid.GetItemFormat(row, col)))) +
+                        grid.GetItemText(row, col);
             }
-            lines << cells.join('|');
+            lines << line;
         }
         return lines;
     }
@@ -173,7 +157,7 @@ private slots:
         QCOMPARE(f.Grid().GetColumnCount(), 0);
 
         const std::vector<LossTestResult> results = RuleExamples();
-        f.Open(f.Write("rules.bin", EncodeKavResult(ThreeWaveLengths, results)));
+        f.Open("rules.bin", EncodeKavResult(ThreeWaveLengths, results));
         const CGridCtrl& grid = f.Grid();
         QCOMPARE(grid.GetRowCount(), 1 + 3 * int(results.size()));
         QCOMPARE(grid.GetColumnCount(), 17);
@@ -209,7 +193,7 @@ private slots:
 
         // A two-wavelength file: two rows per record, at the first and last
         // wavelength of the header.
-        f.Open(f.Write("two.bin", EncodeKavResult(TwoWaveLengths, results)));
+        f.Open("two.bin", EncodeKavResult(TwoWaveLengths, results));
         QCOMPARE(grid.GetRowCount(), 1 + 2 * int(results.size()));
         QCOMPARE(grid.GetMergedRange(3, 1), (CCellRange{3, 1, 4, 1}));
         QCOMPARE(Row(grid, 3, {1, 2, 3}) + Row(grid, 4, {2, 3}),
@@ -219,7 +203,7 @@ private slots:
     void titleRowShowsNameAndUnit()
     {
         Fixture f;
-        f.Open(f.Write("one.bin", EncodeKavResult(ThreeWaveLengths, {Result("C1", "F1", 1)})));
+        f.Open("one.bin", EncodeKavResult(ThreeWaveLengths, {Result("C1", "F1", 1)}));
         CGridCtrl& grid = f.Grid();
         QCOMPARE(grid.GetRowHeight(1), grid.GetDefaultRowHeight());
         QVERIFY(grid.GetRowHeight(0) > grid.GetDefaultRowHeight());
@@ -242,7 +226,7 @@ private slots:
     {
         const std::string bytes = EncodeKavResult(ThreeWaveLengths, {Result("C1", "F1", 1)});
         Fixture wide(ViewFormSize() + QSize(400, 0));
-        wide.Open(wide.Write("one.bin", bytes));
+        wide.Open("one.bin", bytes);
         int total = 0;
         for (int col = 0; col < 17; ++col)
             total += wide.Grid().GetColumnWidth(col);
@@ -252,7 +236,7 @@ private slots:
         // Cable (111 pixels) and Pass/Fail (51) lose 8 at most; the rest of
         // the table is a sideways scroll away.
         Fixture narrow(QSize(500, 300));
-        narrow.Open(narrow.Write("one.bin", bytes));
+        narrow.Open("one.bin", bytes);
         const CGridCtrl& grid = narrow.Grid();
         QCOMPARE(grid.GetColumnWidth(0), 111 - 8);
         QCOMPARE(grid.GetColumnWidth(11), 51 - 8);
@@ -262,18 +246,17 @@ private slots:
     void openShowsTheNewFileAndARefusalKeepsTheTable()
     {
         Fixture f;
-        const QString first = f.Write("first.bin", EncodeKavResult(ThreeWaveLengths, RuleExamples()));
-        f.Open(first);
+        f.Open("first.bin", EncodeKavResult(ThreeWaveLengths, RuleExamples()));
         const QStringList shown = Snapshot(f.Grid());
 
-        f.Open(f.Write("refused.bin", "kav12.opmsave" + std::string(40, '\0')));
+        f.Open("refused.bin", "kav12.opmsave" + std::string(40, '\0'));
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
         QCOMPARE(Snapshot(f.Grid()), shown);
 
         // A document of the table opened on the tab shows it again.
         f.prompts.QueueFile(f.dir.filePath("table.kav"));
         QVERIFY(f.view.OnCommand(CommandId::FileSaveAs));
-        f.Open(f.Write("empty.bin", EncodeKavResult(ThreeWaveLengths, {})));
+        f.Open("empty.bin", EncodeKavResult(ThreeWaveLengths, {}));
         QCOMPARE(f.Grid().GetRowCount(), 0);
         f.Open(f.dir.filePath("table.kav"));
         QCOMPARE(Snapshot(f.Grid()), shown);
@@ -287,8 +270,7 @@ private slots:
         std::vector<LossTestResult> results;
         for (int i = 0; i < 40; ++i)
             results.push_back(Result(i < 20 ? "C1" : "C2", "F", i));
-        const QString path = fresh.Write("forty.bin", EncodeKavResult(ThreeWaveLengths, results));
-        fresh.Open(path);
+        const QString path = fresh.Open("forty.bin", EncodeKavResult(ThreeWaveLengths, results));
 
         Fixture f;
         f.Open(path);
@@ -329,7 +311,7 @@ private slots:
     void keysSelectAllAndCopyTabSeparatedText()
     {
         Fixture f;
-        f.Open(f.Write("rules.bin", EncodeKavResult(ThreeWaveLengths, RuleExamples())));
+        f.Open("rules.bin", EncodeKavResult(ThreeWaveLengths, RuleExamples()));
         CGridCtrl& grid = f.Grid();
         grid.setFocus();
         grid.SetSelectedRange({1, 3, 2, 4});
