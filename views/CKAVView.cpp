@@ -47,7 +47,7 @@ void CKAVView::OnInitialUpdate()
         m_TabBar->addTab(label);
 
     m_OpmPage = new COpmListPage(this);
-    m_KavPage = new CKavGridPage(this);
+    m_KavPage = new CKavGridPage(m_Store, this);
     m_AutoTrace = m_AutoTraceFactory(this);
     m_TracePage = new CTracePage(this);
     m_OrlPage = new COrlListPage(this);
@@ -108,7 +108,7 @@ void CKAVView::OnTabChange(int tab)
     if (!LeaveAutoTrace(tab))
         return;
     emit SaveButtonEnabled(tab != TabTrace && tab != TabAutoTrace);
-    BringUpPage(tab);
+    BringUpPage(tab, false);
     emit TabChanged(tab);
 }
 
@@ -129,7 +129,7 @@ bool CKAVView::LeaveAutoTrace(int tab)
     return false;
 }
 
-void CKAVView::BringUpPage(int tab)
+void CKAVView::BringUpPage(int tab, bool afterResize)
 {
     if (tab != TabAutoTrace)
         m_AutoTrace->StopPollTimer();
@@ -141,7 +141,9 @@ void CKAVView::BringUpPage(int tab)
         break;
     case TabKav:
         ShowOnly(m_KavPage);
-        m_KavPage->RefreshGrid();
+        // A resize leaves the refill to the page, once the size has settled.
+        if (!afterResize)
+            m_KavPage->RefreshGrid();
         break;
     case TabTrace:
         ShowOnly(m_TracePage);
@@ -175,7 +177,7 @@ void CKAVView::RefreshPage()
 {
     const int tab = SelectedTab();
     if (LeaveAutoTrace(tab))
-        BringUpPage(tab);
+        BringUpPage(tab, true);
 }
 
 void CKAVView::resizeEvent(QResizeEvent* event)
@@ -199,8 +201,7 @@ void CKAVView::resizeEvent(QResizeEvent* event)
     m_OpmPage->setGeometry(pages.ToQRect());
     m_OrlPage->setGeometry(pages.ToQRect());
     m_KavPage->setGeometry(pages.ToQRect());
-    m_KavPage->DestroyGrid();
-    m_KavPage->RefreshGrid();
+    m_KavPage->ResizeGrid();
     AutoTracePage()->setGeometry(pages.ToQRect());
     m_TracePage->setGeometry(pages.ToQRect());
 

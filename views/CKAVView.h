@@ -79,8 +79,9 @@ private:
     // Asks before leaving a running live trace; false (and the AUTOTRACE tab
     // selected again) when the user refuses.
     bool LeaveAutoTrace(int tab);
-    void BringUpPage(int tab);
+    void BringUpPage(int tab, bool afterResize);
     void ShowOnly(QWidget* page);
+    // The selected tab's page brought up again at the end of a resize.
     void RefreshPage();
 
     // Asks for a file and reads it on the selected tab.

@@ -1,23 +1,46 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
-// The KAV tab: the loss-test table. Its grid is built by the loss-test table
-// work; until then the page shows nothing and keeps the wave count that the
-// view and the CSV export rely on.
+class CDataStore;
+class CGridCtrl;
+
+// The KAV tab: the loss-test table, one grid row per wavelength with the
+// record-wide columns merged over the record's rows. The grid holds copies of
+// the texts, so an edit in it never reaches the store, a CSV file or a report.
 class CKavGridPage : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit CKavGridPage(QWidget* parent = nullptr);
+    // How long the window's size must stay put before the grid is rebuilt.
+    static constexpr int RebuildDelayMs = 100;
+
+    explicit CKavGridPage(const CDataStore& store, QWidget* parent = nullptr);
 
     // Rebuilds the grid from the store's list of the given form (3 or 2).
     void FillGrid(int waveCount);
     // FillGrid in the two-wavelength form when m_KavWaveCount is 2, else three.
     void RefreshGrid();
-    // Forgets the grid so that the next fill builds one sized to the page.
-    void DestroyGrid();
+    // After the page has been resized: the grid follows the page at once and
+    // is rebuilt from the store once the size has settled, so dragging the
+    // window's edge does not refill millions of cells at every step. A page
+    // on a hidden tab waits for the tab's own refresh.
+    void ResizeGrid();
+    bool IsRebuildPending() const { return m_RebuildTimer.isActive(); }
+
+    CGridCtrl* Grid() const { return m_pGrid; }
 
     int m_KavWaveCount = 0; // the store's KavWaveCount(), set by the view with its own
+
+private:
+    void DestroyGrid();
+    void RebuildGrid();
+    // The page's client rectangle below the band the tab strip needs.
+    QRect GridRect() const;
+
+    const CDataStore& m_Store;
+    CGridCtrl* m_pGrid = nullptr; // a child of the page
+    QTimer m_RebuildTimer;
 };

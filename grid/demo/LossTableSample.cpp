@@ -1,37 +1,12 @@
 #include "LossTableSample.h"
 
 #include "GridCtrl.h"
+#include "LossTableColumns.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
-struct SampleColumn
-{
-    const char* name;
-    const char* unit;
-    int width;
-};
-
-const std::array<SampleColumn, SampleColumns> ColumnDefinitions{{
-    {"Cable", nullptr, 111},
-    {"Fiber", nullptr, 111},
-    {"Wavelength", "(nm)", 85},
-    {"Loss AB", "(dB)", 66},
-    {"Loss BA", "(dB)", 66},
-    {"AVG L", "(dB)", 55},
-    {"REF AB", "(dBm)", 66},
-    {"REF BA", "(dBm)", 66},
-    {"Threshold", "(dB)", 78},
-    {"PWR B", "(dBm)", 60},
-    {"PWR A", "(dBm)", 60},
-    {"Pass", "/Fail", 51},
-    {"Length", "(km)", 60},
-    {"ORL AB", "(dB)", 72},
-    {"ORL BA", "(dB)", 72},
-    {"Date", nullptr, 82},
-    {"Time", nullptr, 70},
-}};
+static_assert(SampleColumns == LossTableColumnCount, "the sample shows the loss-test table's columns");
 
 constexpr int WaveLengths[SampleWavesPerRecord] = {1310, 1550, 1625};
 
@@ -46,17 +21,12 @@ double SampleLoss(int dataRow, int direction)
 
 int SampleColumnWidth(int col)
 {
-    return ColumnDefinitions[static_cast<size_t>(col)].width;
+    return LossTableColumns[static_cast<size_t>(col)].width;
 }
 
 QString SampleTitle(int col)
 {
-    const SampleColumn& column = ColumnDefinitions[static_cast<size_t>(col)];
-    QString title = QString::fromLatin1(column.name);
-    if (column.unit) {
-        title += QLatin1Char('\n') + QString::fromLatin1(column.unit);
-    }
-    return title;
+    return LossTableTitle(LossTableColumns[static_cast<size_t>(col)]);
 }
 
 bool SampleColumnIsMerged(int col)

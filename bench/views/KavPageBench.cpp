@@ -1,0 +1,223 @@
+// The KAV tab of the running program with the largest loss-test file the
+// instrument writes (65,535 three-wavelength records, 196,606 grid rows):
+// opening it through the tab's Open until the grid has painted, coming back to
+// the tab, one step of the window's edge being dragged, the rebuild once the
+// size has settled, and the memory the table adds.
+#include "AutoTracePageControl.h"
+#include "CDataStore.h"
+#include "CKAVApp.h"
+#include "CKAVView.h"
+#include "CKavGridPage.h"
+#include "CMainFrame.h"
+#include "GridCtrl.h"
+#include "HeapInUse.h"
+#include "SampleSet.h"
+#include "ScriptedPrompts.h"
+#include "SimulatedInstrument.h"
+#include "Tabs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <benchmark/benchmark.h>
+#include <set>
+
+namespace {
+constexpr size_t RecordCount = 65535;
+constexpr int TableRows = 1 + 3 * static_cast<int>(RecordCount);
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The program's window with the file written once into a temporary folder.
+class Program
+{
+public:
+    Program() : m_App(MakeAutoTracePageFactory(CreateSimulatedInstrument()))
+    {
+        m_Path = m_Folder.filePath(QStringLiteral("largest.bin"));
+        const std::string bytes = EncodeKavResult(ThreeWaveLengths, SampleLossTests(RecordCount, 12));
+        QFile file(m_Path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        m_App.InitInstance({});
+        View().SelectTab(TabKav);
+        QApplication::processEvents();
+    }
+
+    CMainFrame& Frame() const { return *m_App.MainFrame(); }
+    CKAVView& View() const { return *Frame().View(); }
+    CKavGridPage& Page() const { return *View().KavPage(); }
+
+    void OpenOnKavTab()
+    {
+        m_Prompts.QueueFile(m_Path);
+        View().OnCommand(CommandId::FileOpen);
+    }
+
+    // Runs the event loop until the page's grid has painted; false when it
+    // never does.
+    bool PaintGrid() const
+    {
+        CGridCtrl* grid = Page().Grid();
+        if (!grid)
+            return false;
+        PaintCounter counter;
+        grid->viewport()->installEventFilter(&counter);
+        QElapsedTimer waited;
+        waited.start();
+        while (counter.paints == 0 && waited.elapsed() < 5000)
+            QApplication::processEvents();
+        grid->viewport()->removeEventFilter(&counter);
+        return counter.paints > 0;
+    }
+
+    bool ShowsLargestTable() const { return Page().Grid() && Page().Grid()->GetRowCount() == TableRows; }
+
+    // Lets a pending rebuild run and paint.
+    void Settle() const
+    {
+        while (Page().IsRebuildPending()) {
+            QThread::msleep(5);
+            QApplication::processEvents();
+        }
+        PaintGrid();
+    }
+
+private:
+    QTemporaryDir m_Folder;
+    QString m_Path;
+    ScriptedPrompts m_Prompts;
+    CKAVApp m_App;
+};
+
+Program& TheProgram()
+{
+    static Program* program = new Program();
+    return *program;
+}
+
+// Open on the KAV tab until the first paint: Arg(0) over an empty table,
+// Arg(1) over the same table already shown.
+void BM_OpenUntilFirstPaint(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            state.PauseTiming();
+            program.Page().FillGrid(2); // the two-wavelength list is empty
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+        program.OpenOnKavTab();
+        if (!program.PaintGrid() || !program.ShowsLargestTable())
+            state.SkipWithError("the table was not shown");
+    }
+}
+BENCHMARK(BM_OpenUntilFirstPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_TabChangeBackToKav(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    for (auto _ : state) {
+        state.PauseTiming();
+        program.View().SelectTab(TabOpm);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        program.View().SelectTab(TabKav);
+        if (!program.PaintGrid() || !program.ShowsLargestTable())
+            state.SkipWithError("the table was not shown");
+    }
+}
+BENCHMARK(BM_TabChangeBackToKav)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One step of the window's edge being dragged: the view's resize and the
+// repaint, with the rebuild still waiting for the size to settle.
+void BM_ResizeStep(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    program.PaintGrid();
+    const QSize start = program.Frame().size();
+    CGridCtrl* const grid = program.Page().Grid();
+    std::set<int> gridWidths;
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        program.Frame().resize(start.width() + 4 * (step % 50), start.height() + 2 * (step % 50));
+        if (!program.PaintGrid())
+            state.SkipWithError("the grid did not repaint");
+        gridWidths.insert(grid->width());
+    }
+    // The same grid, resized at every step, with its rebuild still to come.
+    state.counters["grid_widths"] = static_cast<double>(gridWidths.size());
+    state.counters["same_grid"] = program.Page().Grid() == grid ? 1 : 0;
+    state.counters["rebuild_pending"] = program.Page().IsRebuildPending() ? 1 : 0;
+    program.Frame().resize(start);
+    program.Settle();
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// From the last resize until the rebuilt grid has painted, the settling delay
+// included.
+void BM_RebuildAfterResize(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    program.PaintGrid();
+    const QSize start = program.Frame().size();
+    int step = 0;
+    for (auto _ : state) {
+        program.Frame().resize(start.width() + 8 * (++step % 2), start.height());
+        program.Settle();
+        if (!program.ShowsLargestTable())
+            state.SkipWithError("the table was not rebuilt");
+    }
+    state.counters["settle_delay_ms"] = CKavGridPage::RebuildDelayMs;
+}
+BENCHMARK(BM_RebuildAfterResize)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The heap the shown table holds beyond the same store with an empty grid.
+void BM_TableMemory(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    for (auto _ : state) {
+        program.OpenOnKavTab();
+        program.PaintGrid();
+        const long long shown = HeapInUse();
+        program.Page().FillGrid(2);
+        QApplication::processEvents();
+        const long long empty = HeapInUse();
+        if (shown < 0 || empty < 0)
+            state.SkipWithError("the C library does not tell its heap in use");
+        state.counters["table_MB"] = static_cast<double>(shown - empty) / (1024.0 * 1024.0);
+    }
+}
+BENCHMARK(BM_TableMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,13 @@
+#include "SharedTexts.h"
+
+#include <functional>
+
+const QString& SharedTexts::Of(const std::string& text)
+{
+    Slot& slot = m_Slots[std::hash<std::string>{}(text) & (SlotCount - 1)];
+    if (slot.text != text) {
+        slot.text = text;
+        slot.shared = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    return slot.shared;
+}
