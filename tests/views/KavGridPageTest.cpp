@@ -1,7 +1,6 @@
 #include "CDataStore.h"
 #include "CKAVView.h"
 #include "CKavGridPage.h"
-#include "DialogUnits.h"
 #include "FakeAutoTrace.h"
 #include "GridCtrl.h"
 #include "SampleSet.h"
@@ -34,11 +33,11 @@ private:
         CKAVView& view = *new CKAVView(store, FakeAutoTraceFactory(trace), &host);
         ScriptedPrompts prompts;
 
-        explicit Fixture(QSize size = ViewFormSize())
+        explicit Fixture(QSize size = CKAVView::FormSize())
         {
-            view.resize(ViewFormSize());
+            view.resize(CKAVView::FormSize());
             view.OnInitialUpdate();
-            host.resize(ViewFormSize() * 2);
+            host.resize(CKAVView::FormSize() * 2);
             host.show();
             view.resize(size);
         }
@@ -225,7 +224,7 @@ private slots:
     void columnsFillTheWindowButNeverGetCramped()
     {
         const std::string bytes = EncodeKavResult(ThreeWaveLengths, {Result("C1", "F1", 1)});
-        Fixture wide(ViewFormSize() + QSize(400, 0));
+        Fixture wide(CKAVView::FormSize() + QSize(400, 0));
         wide.Open("one.bin", bytes);
         int total = 0;
         for (int col = 0; col < 17; ++col)
@@ -265,7 +264,7 @@ private slots:
 
     void tabChangeAndSettledResizeGiveAFreshTable()
     {
-        const QSize wider = ViewFormSize() + QSize(300, 120);
+        const QSize wider = CKAVView::FormSize() + QSize(300, 120);
         Fixture fresh(wider);
         std::vector<LossTestResult> results;
         for (int i = 0; i < 40; ++i)
@@ -298,7 +297,7 @@ private slots:
         QTRY_VERIFY(f.Grid().hasFocus());
         CGridCtrl* const before = f.Page().Grid();
         for (int step = 1; step <= 3; ++step) {
-            f.view.resize(ViewFormSize() + QSize(100 * step, 40 * step));
+            f.view.resize(CKAVView::FormSize() + QSize(100 * step, 40 * step));
             QCOMPARE(f.Page().Grid(), before);
             QCOMPARE(f.Grid().geometry(), f.Page().rect().adjusted(0, 20, 0, 0));
             QVERIFY(f.Page().IsRebuildPending());
