@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 class DrawContext;
