@@ -89,7 +89,7 @@ private:
     // Loads a file on `tab` if it is of the tab's kind and shows it there;
     // says why not otherwise. False when nothing was loaded.
     bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
-    void ShowLoaded(FileKind kind);
+    void ShowLoaded(const LoadOutcome& outcome, const QString& path);
     // Both copies of the loss-test form, from the store's, and the grid.
     void UpdateKavWaveCount();
 

@@ -34,7 +34,7 @@ int TabOfKind(FileKind kind)
 }
 
 // What Open loads on each tab that opens files; a file of another kind is
-// refused with "File error!". A recorded trace is the TRACE page's own to open.
+// refused with "File error!".
 std::vector<FileKind> KindsOfTab(int tab)
 {
     switch (tab) {
@@ -43,7 +43,7 @@ std::vector<FileKind> KindsOfTab(int tab)
     case TabKav:
         return {FileKind::KavResult, FileKind::KavDocument};
     case TabTrace:
-        return {FileKind::TraceDocument};
+        return {FileKind::TraceResult, FileKind::TraceDocument};
     case TabOrl:
         return {FileKind::OrlResult, FileKind::OrlDocument};
     default:
@@ -133,8 +133,6 @@ void CKAVView::Open()
 
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
 {
-    if (tab == TabTrace && file.kind == FileKind::TraceResult)
-        return m_TracePage->OpenRecordedTrace(path); // the page tells the user what it refuses
     LoadOptions options;
     options.accepted = KindsOfTab(tab);
     if (tab == TabOpm)
@@ -145,13 +143,13 @@ bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& pat
     ReportLoadOutcome(this, outcome, path, from);
     if (outcome.result != DecodeResult::Ok)
         return false;
-    ShowLoaded(outcome.kind);
+    ShowLoaded(outcome, path);
     return true;
 }
 
-void CKAVView::ShowLoaded(FileKind kind)
+void CKAVView::ShowLoaded(const LoadOutcome& outcome, const QString& path)
 {
-    switch (kind) {
+    switch (outcome.kind) {
     case FileKind::OpmDocument:
         m_OpmPage->FillFromStore(m_Store);
         break;
@@ -162,8 +160,9 @@ void CKAVView::ShowLoaded(FileKind kind)
     case FileKind::KavDocument:
         UpdateKavWaveCount();
         break;
+    case FileKind::TraceResult:
     case FileKind::TraceDocument:
-        m_TracePage->update();
+        m_TracePage->ShowTrace(path, outcome.trace);
         break;
     default:
         break; // a result file's rows were written into its list as it was decoded

@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
+#include "CTracePage.h"
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
 #include "ProgramIdentity.h"
@@ -16,6 +17,7 @@
 #include <QDropEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -219,6 +221,18 @@ private slots:
         QCOMPARE(f.View().SelectedTab(), int(TabOpm));
         QVERIFY(f.View().OpmPage()->RowCount() > 0);
         QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
+
+        // A recorded trace goes to the TRACE tab.
+        QMimeData trace;
+        trace.setUrls(
+            {QUrl::fromLocalFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/trace-1550nm.bin")});
+        QDragEnterEvent traceEnter(QPoint(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent traceDrop(QPointF(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&f.Frame(), &traceEnter);
+        QCoreApplication::sendEvent(&f.Frame(), &traceDrop);
+        QCOMPARE(f.View().SelectedTab(), int(TabTrace));
+        QCOMPARE(f.View().TracePage()->findChild<QLineEdit*>("control1017")->text(), QString("600"));
+        QCOMPARE(prompts.MessageTexts().size(), 1);
     }
 
     void screenshotsOfEveryTab()

@@ -3,6 +3,7 @@
 #include "CKavGridPage.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
+#include "CTracePage.h"
 #include "FakeAutoTrace.h"
 #include "ReportListModel.h"
 #include "ScriptedPrompts.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -183,9 +185,9 @@ private slots:
         QVERIFY(f.store.GetTraceValues().empty());
     }
 
-    // The TRACE tab opens trace documents; a recorded trace is its page's to
-    // open; anything else is refused.
-    void theTraceTabOpensTraceDocuments()
+    // The TRACE tab opens trace documents and recorded traces, each replacing
+    // the store's trace values; anything else is refused and changes nothing.
+    void theTraceTabOpensTraceDocumentsAndRecordedTraces()
     {
         Fixture f;
         for (const float value : {-5.0f, -6.5f, -7.25f})
@@ -202,13 +204,59 @@ private slots:
         f.prompts.QueueFile(Sample("trace-1550nm.bin"));
         f.Run(CommandId::FileOpen, TabTrace);
         QVERIFY(f.prompts.MessageTexts().isEmpty());
-        QCOMPARE(f.store.GetTraceValues(), values);
+        const std::vector<float> recorded = f.store.GetTraceValues();
+        QCOMPARE(recorded.size(), size_t(1 + 600)); // the reference, then the samples
+        QCOMPARE(recorded.front(), -5.0f);
 
         f.prompts.QueueFile(Sample("opm-readings.bin"));
         f.Run(CommandId::FileOpen, TabTrace);
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
         QVERIFY(f.store.GetOpmRecords().empty());
+        QCOMPARE(f.store.GetTraceValues(), recorded);
+    }
+
+    // A recorded trace opened on the TRACE tab fills its page; a file that is
+    // refused, or a dialog that is cancelled, leaves the page and the store
+    // as they were.
+    void aRefusedTraceChangesNothing()
+    {
+        Fixture f;
+        const auto text = [&](int id) {
+            return f.view.TracePage()->findChild<QLineEdit*>(QString("control%1").arg(id))->text();
+        };
+        const QList<int> edits = {1017, 1034, 1035, 1036, 1037, 1045, 1039, 1044};
+        const auto texts = [&] {
+            QStringList all;
+            for (int id : edits)
+                all << text(id);
+            return all;
+        };
+        f.prompts.QueueFile(Sample("trace-1550nm.bin"));
+        f.Run(CommandId::FileOpen, TabTrace);
+        QCOMPARE(text(1017), QString("600"));
+        QCOMPARE(text(1034), QString("-5.00"));
+        QCOMPARE(text(1045), QString("1550"));
+        const QStringList shown = texts();
+        const std::vector<float> values = f.store.GetTraceValues();
+        const QString path = f.view.TracePage()->TraceFilePath();
+
+        const QByteArray good = ReadFile(Sample("trace-1550nm.bin"));
+        QByteArray wrongMark = good;
+        wrongMark[24] = char(166);
+        WriteFile(f.Path("short.bin"), good.left(good.size() - 1));
+        WriteFile(f.Path("mark.bin"), wrongMark);
+        WriteFile(f.Path("header.bin"), good.left(27));
+        for (const char* refused : {"short.bin", "mark.bin", "header.bin"}) {
+            f.prompts.Clear();
+            f.prompts.QueueFile(f.Path(refused));
+            f.Run(CommandId::FileOpen, TabTrace);
+            QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        }
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabTrace);
+        QCOMPARE(texts(), shown);
         QCOMPARE(f.store.GetTraceValues(), values);
+        QCOMPARE(f.view.TracePage()->TraceFilePath(), path);
     }
 
     void documentsSaveAndOpenAgain()
