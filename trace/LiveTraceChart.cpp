@@ -8,15 +8,15 @@
 #include <cmath>
 
 namespace {
-constexpr float kRange = 20.0f;    // the power axis spans +-kRange dB around the reference
-constexpr int kTimeDivisions = 20; // sample spacing: 12 samples per division
-constexpr int kTimeTicks = 8;      // labelled 0 to 120 s
-constexpr int kSeconds = 120;
-constexpr float kUpperClamp = 19.5f; // the limits are not symmetric
-constexpr float kLowerClamp = -21.5f;
+constexpr float PowerRange = 20.0f; // the power axis spans +-PowerRange dB around the reference
+constexpr int TimeDivisions = 20;   // sample spacing: 12 samples per division
+constexpr int TimeTicks = 8;        // labelled 0 to 120 s
+constexpr int SecondsShown = 120;
+constexpr float UpperClamp = 19.5f; // the limits are not symmetric
+constexpr float LowerClamp = -21.5f;
 
-const QColor kBlack(0, 0, 0);
-const QColor kRed(255, 0, 0);
+const QColor Black(0, 0, 0);
+const QColor Red(255, 0, 0);
 } // namespace
 
 void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceChartData& data)
@@ -27,10 +27,10 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
     const int w = frame.w;
     const int mid = frame.mid;
     const int step = frame.step;
-    const float unit = 2 * kRange / PowerDivisions;
+    const float unit = 2 * PowerRange / PowerDivisions;
 
-    dc.SetPen(kBlack);
-    dc.SetTextColor(kBlack);
+    dc.SetPen(Black);
+    dc.SetTextColor(Black);
     DrawPowerAxis(dc, frame);
     DrawTimeAxis(dc, frame, w + 40);
 
@@ -44,13 +44,13 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
     dc.TextAt(labelX, y0 / 2 + 20, QStringLiteral("CurrentPower(dBm):"));
     dc.TextAt(valueX, y0 / 2 + 20, data.power);
 
-    dc.SetTextColor(kRed);
+    dc.SetTextColor(Red);
     dc.TextAt(x0 + w + 50, y0 / 2 + 90, QStringLiteral("Please switch the unit to OPM mode"));
-    dc.SetTextColor(kBlack);
+    dc.SetTextColor(Black);
 
-    for (int i = 0; i <= kTimeTicks; ++i) {
-        const int x = x0 + (i * w) / kTimeTicks;
-        dc.TextAt(x - 7, y0 + 5, QString::number((i * kSeconds) / kTimeTicks));
+    for (int i = 0; i <= TimeTicks; ++i) {
+        const int x = x0 + (i * w) / TimeTicks;
+        dc.TextAt(x - 7, y0 + 5, QString::number((i * SecondsShown) / TimeTicks));
         DrawChartLine(dc, x, y0, x, y0 - 10);
     }
     dc.TextAt(x0 + w + 25, y0 + 5, QStringLiteral("Time(s)"));
@@ -60,19 +60,19 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
 
     if (data.series == nullptr || data.series->empty())
         return;
-    dc.SetPen(kRed);
+    dc.SetPen(Red);
     const double reference = LeadingNumber(data.reference.toStdString());
     const auto yOf = [&](float sample) {
         float d = static_cast<float>(sample - reference);
         // A report's power is the instrument's bytes: one that is no number
         // goes to the bottom rather than into an undefined conversion.
         if (std::isnan(d))
-            d = kLowerClamp;
-        d = std::clamp(d, kLowerClamp, kUpperClamp);
+            d = LowerClamp;
+        d = std::clamp(d, LowerClamp, UpperClamp);
         return static_cast<int>(mid - (d / unit) * step);
     };
     const std::vector<float>& series = *data.series;
     dc.MoveTo(x0, yOf(series.front()));
     for (size_t k = 0; k < series.size(); ++k)
-        dc.LineTo(x0 + (static_cast<int>(k) * (w / kTimeDivisions)) / 12, yOf(series[k]));
+        dc.LineTo(x0 + (static_cast<int>(k) * (w / TimeDivisions)) / 12, yOf(series[k]));
 }

@@ -1,6 +1,6 @@
-#include "CTracePage.h"
 #include "AppTitle.h"
 #include "CDataStore.h"
+#include "CTracePage.h"
 #include "Documents.h"
 #include "FileLoading.h"
 #include "QPainterDrawContext.h"
