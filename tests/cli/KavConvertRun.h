@@ -80,6 +80,8 @@ protected:
             command.replace(at, name.size(), std::string("'") + KAV_CONVERT + "'");
         const std::string err = Path("stderr.txt");
         FILE* pipe = popen(("(" + command + ") 2>'" + err + "'").c_str(), "r");
+        if (pipe == nullptr)
+            return {-1, "", "cannot start the shell"};
         std::string out;
         char chunk[4096];
         for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) != 0;)
