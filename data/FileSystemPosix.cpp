@@ -65,7 +65,7 @@ bool EndOfLinkChain(std::string& name)
             return true;
         std::string linked(static_cast<size_t>(status.st_size) + 256, '\0');
         const ssize_t length = readlink(name.c_str(), linked.data(), linked.size());
-        if (length < 0)
+        if (length <= 0)
             return true;
         linked.resize(static_cast<size_t>(length));
         name = linked[0] == '/' ? linked : (fs::path(name).parent_path() / linked).string();
