@@ -1,6 +1,7 @@
 #include "ConvertOptions.h"
 
-const char* const UsageText = "usage: kav-convert FILE [--info] [--csv OUT] [--document OUT]";
+const char* const UsageText = "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--] FILE";
+const char* const StandardInputName = "-";
 
 namespace {
 ParsedConvertOptions Refuse(const std::string& error)
@@ -15,9 +16,19 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
 {
     ConvertOptions options;
     bool haveFile = false;
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        if (a == "--help" || a == "-h") {
+        if (optionsEnded || a.empty() || a[0] != '-' || a == StandardInputName) {
+            if (haveFile)
+                return Refuse("more than one FILE: " + options.file + " and " + a);
+            if (a.empty())
+                return Refuse("FILE is empty");
+            options.file = a;
+            haveFile = true;
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--help" || a == "-h") {
             options.help = true;
         } else if (a == "--version") {
             options.version = true;
@@ -32,15 +43,8 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refuse(a + " needs an output file");
             out = arguments[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Refuse("unknown option " + a);
         } else {
-            if (haveFile)
-                return Refuse("more than one FILE: " + options.file + " and " + a);
-            if (a.empty())
-                return Refuse("FILE is empty");
-            options.file = a;
-            haveFile = true;
+            return Refuse("unknown option " + a);
         }
     }
     if (!haveFile && !options.help && !options.version)

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-// kav-convert FILE [--info] [--csv OUT] [--document OUT], or --help, or --version
+// kav-convert [--info] [--csv OUT] [--document OUT] [--] FILE, or --help, or
+// --version. FILE "-" is standard input and OUT "-" standard output; after
+// "--" every argument is FILE, so that a name starting with "-" can be given.
 struct ConvertOptions
 {
     std::string file;
@@ -24,3 +26,5 @@ struct ParsedConvertOptions
 ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments);
 
 extern const char* const UsageText;
+// FILE and OUT name standard input and output so.
+extern const char* const StandardInputName;

@@ -5,9 +5,13 @@
 #include "COrlListPage.h"
 #include "CTracePage.h"
 #include "FakeAutoTrace.h"
+#include "FieldText.h"
 #include "ReportListModel.h"
+#include "SampleSet.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
+
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -374,6 +378,58 @@ private slots:
         f.Run(CommandId::FileSaveAs, TabOpm);
         QCOMPARE(f.prompts.MessageTexts().size(), 1);
         QVERIFY(f.prompts.MessageTexts().front().contains(QDir::toNativeSeparators(f.Path("taken.opm"))));
+    }
+
+    // A named pipe is refused at once, however it is opened, with its name
+    // and why; reading it would wait for a writer forever.
+    void aNamedPipeIsRefusedWithoutWaiting()
+    {
+        Fixture f;
+        f.prompts.QueueFile(Sample("opm-readings.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        const QList<QStringList> rows = Rows(f.view.OpmPage());
+        const QString pipe = f.Path("readings.bin");
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+
+        f.prompts.Clear();
+        f.prompts.QueueFile(pipe);
+        f.Run(CommandId::FileOpen, TabOpm);
+        QVERIFY(!f.view.OpenRecognizedFile(pipe));
+        QCOMPARE(f.prompts.MessageTexts().size(), 2);
+        for (const QString& text : f.prompts.MessageTexts()) {
+            QVERIFY2(text.startsWith("Cannot open " + QDir::toNativeSeparators(pipe) + "."),
+                     qPrintable(text));
+            QVERIFY2(text.contains("named pipe"), qPrintable(text));
+        }
+        QCOMPARE(Rows(f.view.OpmPage()), rows);
+    }
+
+    // A value too long for its record field: the list shows the text the
+    // store holds, which the CSV export and the document carry too.
+    void anOverLongValueIsShownAsItIsSaved()
+    {
+        Fixture f;
+        std::vector<OpmReading> readings = SampleOpmReadings(1);
+        readings[0].power = 1e30f;
+        readings[0].rangeStatus = 0;
+        WriteFile(f.Path("huge.bin"), QByteArray::fromStdString(EncodeOpmResult(readings)));
+        f.prompts.QueueFile(f.Path("huge.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        const int power = 3; // list column; the CSV has it fifth
+        const QString shown = f.view.OpmPage()->CellText(0, power);
+        QCOMPARE(shown, QString::fromStdString(FieldText(f.store.GetOpmRecords().at(0).Power)));
+        QVERIFY2(shown.endsWith("dBm") && shown.contains("e+30"), qPrintable(shown));
+
+        f.prompts.QueueFile(f.Path("huge.csv"));
+        f.Run(CommandId::FileSave, TabOpm);
+        QCOMPARE(QString(ReadFile(f.Path("huge.csv")).split('\n').at(1).split(',').at(4)), shown);
+
+        f.prompts.QueueFile(f.Path("huge.opm"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        f.store.ClearOpm();
+        f.prompts.QueueFile(f.Path("huge.opm"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(f.view.OpmPage()->CellText(0, power), shown);
     }
 
     void commandsWithoutWorkOnTheirTabDoNothing()
