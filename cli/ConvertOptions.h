@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
-// kav-convert FILE [--info] [--csv OUT] [--document OUT], or --help, or --version
+// kav-convert FILE [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]],
+// or --help, or --version
 struct ConvertOptions
 {
     std::string file;
     bool info = false;
     std::optional<std::string> csvOut;
     std::optional<std::string> documentOut;
+    std::optional<std::string> pdfOut;
+    std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given
     bool help = false;
     bool version = false;
 };

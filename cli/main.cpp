@@ -1,13 +1,17 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
-// CSV export and its document, for scripts and batch work.
+// CSV export, its document and its printed report as PDF, for scripts and
+// batch work.
 #include "ConvertOptions.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
+#include "OffscreenGui.h"
 #include "ProgramIdentity.h"
+#include "ReportPdf.h"
 #include "SafeFileWriter.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 enum ExitStatus
@@ -25,10 +29,15 @@ int Fail(int status, const std::string& name, const std::string& reason)
     return status;
 }
 
-// Both outputs are staged before either replaces its target, so a failed run
+QPageSize PaperOf(const ConvertOptions& options)
+{
+    return options.pageSize ? *ReportPaperNamed(*options.pageSize) : DefaultReportPaper();
+}
+
+// The outputs are staged before any replaces its target, so a failed run
 // leaves no output file behind. A device is written only when committed and
 // can still fail then (a full disk behind it), so devices are committed first.
-int WriteOutputs(const ConvertOptions& options, const LoadedFile& file)
+int WriteOutputs(const ConvertOptions& options, LoadedFile& file)
 {
     struct Output
     {
@@ -38,7 +47,10 @@ int WriteOutputs(const ConvertOptions& options, const LoadedFile& file)
     };
     Output outputs[] = {
         {options.csvOut, options.csvOut ? file.CsvBytes() : std::string(), {}},
-        {options.documentOut, options.documentOut ? file.DocumentBytes() : std::string(), {}}};
+        {options.documentOut, options.documentOut ? file.DocumentBytes() : std::string(), {}},
+        {options.pdfOut, options.pdfOut ? file.PdfBytes(PaperOf(options)) : std::string(), {}}};
+    if (options.pdfOut && outputs[2].bytes.empty())
+        return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
     for (Output& output : outputs) {
         if (!output.path)
             continue;
@@ -82,6 +94,18 @@ int main(int argc, char** argv)
         return Fail(CannotRead, options.file, FailureReason(file.outcome));
     if (file.outcome.result != DecodeResult::Ok)
         return Fail(Refused, options.file, FailureReason(file.outcome));
+
+    std::optional<OffscreenGui> gui;
+    if (options.pdfOut) {
+        if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace) {
+            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no report for --pdf; %s\n",
+                         options.file.c_str(), UsageText);
+            return UsageError;
+        }
+        if (file.ReportPageCount() == 0)
+            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
+        gui.emplace();
+    }
 
     if (options.info) {
         std::printf("%s\n", InfoJson(file).c_str());
