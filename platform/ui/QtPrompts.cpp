@@ -2,6 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 
 namespace {
 std::optional<QString> Chosen(const QString& path)
@@ -10,6 +14,30 @@ std::optional<QString> Chosen(const QString& path)
         return std::nullopt;
     return path;
 }
+
+class QtProgress : public ProgressPrompt
+{
+public:
+    QtProgress(QWidget* owner, const QString& text, int maximum)
+        : m_Dialog(text, QStringLiteral("Cancel"), 0, maximum, owner)
+    {
+        m_Dialog.setWindowModality(Qt::WindowModal);
+        m_Dialog.setMinimumDuration(500);
+        m_Dialog.setAutoClose(false);
+        m_Dialog.setAutoReset(false);
+    }
+
+    bool Advance(int done) override
+    {
+        // A window-modal progress dialog takes the user's input as it is told
+        // of each step, so Cancel is seen between two pages.
+        m_Dialog.setValue(done);
+        return !m_Dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_Dialog;
+};
 
 QMessageBox::Icon ToQt(MessageIcon icon)
 {
@@ -38,7 +66,8 @@ std::optional<QString> QtPrompts::SaveFile(QWidget* owner, const QString& filter
 {
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return Chosen(QFileDialog::getSaveFileName(owner, QString(), QString(), QtFilterFromPairs(filter), nullptr, options));
+    return Chosen(QFileDialog::getSaveFileName(owner, QString(), QString(), QtFilterFromPairs(filter),
+                                               nullptr, options));
 }
 
 std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& title)
@@ -46,13 +75,37 @@ std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& titl
     return Chosen(QFileDialog::getExistingDirectory(owner, title, QString()));
 }
 
-MessageAnswer QtPrompts::Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
-                                 MessageIcon icon)
+MessageAnswer QtPrompts::Message(QWidget* owner, const QString& text, const QString& caption,
+                                 MessageButtons buttons, MessageIcon icon)
 {
     QMessageBox box(ToQt(icon), caption, text,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner);
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool QtPrompts::PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage)
+{
+    QPrintDialog dialog(&printer, owner);
+    if (maxPage > 0) {
+        dialog.setMinMax(minPage, maxPage);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    } else {
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::PageSetup(QWidget* owner, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<ProgressPrompt> QtPrompts::Progress(QWidget* owner, const QString& text, int maximum)
+{
+    return std::make_unique<QtProgress>(owner, text, maximum);
 }
