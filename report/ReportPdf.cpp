@@ -39,7 +39,8 @@ std::optional<QPageSize> ReportPaperNamed(const std::string& name)
     return std::nullopt;
 }
 
-ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, const PageProgress& progress)
+ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLayout::Orientation orientation,
+                          const PageProgress& progress)
 {
     ReportPdfResult pdf;
     QBuffer buffer(&pdf.bytes);
@@ -48,7 +49,7 @@ ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, const Pa
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
         const QMarginsF margins(PdfMarginInches, PdfMarginInches, PdfMarginInches, PdfMarginInches);
-        writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, margins, QPageLayout::Inch));
+        writer.setPageLayout(QPageLayout(paper, orientation, margins, QPageLayout::Inch));
         writer.setTitle(QString::fromLatin1(ReportTitle(job.Kind())));
         writer.setCreator(QString::fromLatin1(MainCaption));
         QPainter painter;

@@ -3,6 +3,7 @@
 #include "ReportPageLoop.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPageSize>
 
 #include <optional>
@@ -23,4 +24,6 @@ struct ReportPdfResult
 
 // Every page of the report as one PDF document, the pages exactly as Print
 // prints them, on `paper` with the margins of a typical printer.
-ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, const PageProgress& progress = {});
+ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper,
+                          QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                          const PageProgress& progress = {});
