@@ -163,15 +163,6 @@ private slots:
         part.SetMapping(QRect(0, 0, 10, 10), QRect(0, 0, 20, 30));
         QCOMPARE(part.LogicalToDevice(QPoint(5, 5)), QPoint(10, 15));
         QCOMPARE(painter.combinedTransform().map(QPoint(5, 5)), QPoint(50, 45));
-
-        RecordingDrawContext recorded;
-        recorded.SetDevice(QSize(640, 480), QSize(72, 96));
-        recorded.SetFont(font);
-        recorded.TextAt(1, 2, QStringLiteral("x"));
-        QCOMPARE(recorded.DeviceSize(), QSize(640, 480));
-        QCOMPARE(recorded.DotsPerInch(), QSize(72, 96));
-        QCOMPARE(recorded.Font(), font);
-        QCOMPARE(recorded.Texts().front().font, font);
     }
 
     void textAtAPointHangsBelowIt()

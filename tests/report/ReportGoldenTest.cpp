@@ -64,24 +64,6 @@ std::string Listing(const RecordingDrawContext& dc)
     return out.toStdString();
 }
 
-void SetInformation(InfoFields& f)
-{
-    f.JobId = "J-031";
-    f.JobDate = "2026-03-10";
-    f.Reason = "Acceptance test of the new feeder";
-    f.Contractor = "Fibre Works";
-    f.OperatorA = "A. Lee";
-    f.Customer = "City Net";
-    f.OperatorB = "B. Kim";
-    f.CableMfr = "Corning";
-    f.CableType = "G.652D";
-    f.LocationA = "POP 1";
-    f.LocationB = "Cabinet 7";
-    f.UnitNameA = "KAV-A";
-    f.UnitNameB = "KAV-B";
-    f.SerialNumberA = "SN1001";
-    f.SerialNumberB = "SN1002";
-}
 } // namespace
 
 TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
@@ -100,7 +82,6 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
             EXPECT_EQ(RecordKindOf(outcome.kind), RecordKind::Trace) << entry.path();
             continue;
         }
-        SetInformation(store.m_InfoFields);
         CReportPrinting job(store, kind);
         RecordingDrawContext measure;
         PrintInfo info;

@@ -55,6 +55,13 @@ TEST(ReportPagesTest, ListReportsHold24RowsAPageAndAlwaysOnePage)
     EXPECT_EQ(first.front(), "F1");
     EXPECT_EQ(first.back(), "F24");
     EXPECT_EQ(FibersOnPage(store, ReportKind::Opm, 2, 2), std::vector<QString>{"F25"});
+    // No readings: one page, without a title row.
+    CDataStore empty;
+    RecordingDrawContext dc;
+    PrintInfo info;
+    info.m_MaxPage = 1;
+    CReportPrinting(empty, ReportKind::Orl).OnPrint(dc, info);
+    EXPECT_TRUE(dc.Texts().empty() && dc.Lines().empty());
 }
 
 TEST(ReportPagesTest, ACableGroupFillsItsFirstPageThenContinuationPages)
@@ -121,29 +128,4 @@ TEST(ReportPagesTest, NoLossTestReportBeforeALossTestFileAndNothingPastTheLastPa
         CReportPrinting(store, ReportKind::Kav2).OnPrint(dc, info);
         EXPECT_TRUE(dc.Texts().empty() && dc.Lines().empty()) << page;
     }
-}
-
-// A long report of one cable, and one of a cable per record: the last page
-// and a page deep inside are found.
-TEST(ReportPagesTest, LongReportsFindTheirLastPage)
-{
-    CDataStore store;
-    AddGroups(store, 2, {1000});
-    CReport report(store);
-    const unsigned pages = report.GetKav2PrintPages();
-    EXPECT_EQ(pages, 1u + (1000u - 5u + 12u) / 13u);
-    const auto last = report.FindKavPage(pages, 1000, CReport::Kav2Paging);
-    ASSERT_TRUE(last.has_value());
-    EXPECT_EQ(last->end, 1000);
-    EXPECT_EQ(last->first, 5 + 13 * static_cast<int>(pages - 2));
-    EXPECT_FALSE(report.FindKavPage(pages + 1, 1000, CReport::Kav2Paging).has_value());
-
-    CDataStore many;
-    AddGroups(many, 3, std::vector<int>(500, 1));
-    CReport perRecord(many);
-    EXPECT_EQ(perRecord.GetKav3PrintPages(), 500u);
-    const auto page = perRecord.FindKavPage(321, 500, CReport::Kav3Paging);
-    ASSERT_TRUE(page.has_value());
-    EXPECT_EQ(page->group, 320);
-    EXPECT_TRUE(page->startsGroup);
 }

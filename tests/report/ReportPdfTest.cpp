@@ -1,87 +1,36 @@
 #include "ReportPdf.h"
 #include "CReportPrinting.h"
+#include "PdfReading.h"
 #include "ReportStores.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <sstream>
 
-// The PDFs read back as a reader gets them, with poppler's tools (which the
-// project's install script installs): the pages, what is printed on each,
-// the paper, and the fonts embedded once.
+// The PDF of a loss-test report read back: its pages, what each holds, the
+// paper, and the fonts embedded once for the whole document.
 
 namespace {
-// The standard output of `command`; fails the test when it does not run.
-QString RunTool(const QString& command)
-{
-    std::string out;
-    FILE* pipe = popen((command + " 2>/dev/null").toLocal8Bit().constData(), "r");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command.toStdString();
-        return QString();
-    }
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    if (pclose(pipe) != 0)
-        ADD_FAILURE() << command.toStdString()
-                      << " failed: is poppler-utils installed (scripts/install-deps.sh)?";
-    return QString::fromStdString(out);
-}
-
 struct WrittenPdf
 {
     QTemporaryDir dir;
-    QString path;
+    std::string path = dir.filePath("report.pdf").toStdString();
 };
 
 std::unique_ptr<WrittenPdf> WritePdf(CDataStore& store, ReportKind kind, const QPageSize& paper)
 {
     auto pdf = std::make_unique<WrittenPdf>();
-    pdf->path = pdf->dir.filePath("report.pdf");
     CReportPrinting job(store, kind);
     const ReportPdfResult result = ReportPdf(job, paper);
     EXPECT_EQ(result.result, PageLoopResult::Done);
-    QFile file(pdf->path);
+    QFile file(QString::fromStdString(pdf->path));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(result.bytes) == result.bytes.size());
     return pdf;
 }
-
-QString Info(const WrittenPdf& pdf, const QString& key)
-{
-    const QRegularExpression line("^" + key + ":\\s*(.*)$", QRegularExpression::MultilineOption);
-    return line.match(RunTool("pdfinfo '" + pdf.path + "'")).captured(1).trimmed();
-}
-
-QString PageText(const WrittenPdf& pdf, unsigned page)
-{
-    return RunTool(QString("pdftotext -layout -f %1 -l %1 '%2' -").arg(page).arg(pdf.path));
-}
 } // namespace
-
-TEST(ReportPdfTest, EveryOpmReadingOnItsPage)
-{
-    CDataStore store;
-    AddOpmReadings(store, 50); // 24 + 24 + 2
-    const auto pdf = WritePdf(store, ReportKind::Opm, QPageSize(QPageSize::A4));
-    EXPECT_EQ(Info(*pdf, "Pages"), "3");
-    EXPECT_EQ(Info(*pdf, "Title"), "OPM Report");
-    EXPECT_TRUE(Info(*pdf, "Page size").contains("(A4)"));
-    for (unsigned page = 1; page <= 3; ++page) {
-        const QString text = PageText(*pdf, page);
-        EXPECT_TRUE(text.contains("WaveLength") && text.contains("Reference")) << page;
-        for (int i = 1; i <= 50; ++i) {
-            const bool here = (i - 1) / 24 + 1 == static_cast<int>(page);
-            EXPECT_EQ(text.contains(QRegularExpression(QString("\\bF%1\\b").arg(i))), here)
-                << "F" << i << " on page " << page;
-        }
-    }
-}
 
 TEST(ReportPdfTest, EveryCableWithItsHeaderAndEveryFibreOnItsPage)
 {
@@ -89,27 +38,21 @@ TEST(ReportPdfTest, EveryCableWithItsHeaderAndEveryFibreOnItsPage)
     AddGroups(store, 3, {3, 12}); // pages: 1, then 4 + 8
     store.m_InfoFields.Customer = "City Net";
     const auto pdf = WritePdf(store, ReportKind::Kav3, QPageSize(QPageSize::Letter));
-    EXPECT_EQ(Info(*pdf, "Pages"), "3");
-    EXPECT_EQ(Info(*pdf, "Title"), "KAV Report");
-    EXPECT_TRUE(Info(*pdf, "Page size").contains("letter"));
-    const QString first = PageText(*pdf, 1), second = PageText(*pdf, 2), third = PageText(*pdf, 3);
-    for (const QString& page : {first, second}) {
-        EXPECT_TRUE(page.contains("KAV Report") && page.contains("CorvantaTech"));
-        EXPECT_TRUE(page.contains("Customer: City Net"));
-        EXPECT_TRUE(page.contains("Fiber ID") && page.contains("(dBm)"));
+    EXPECT_EQ(PdfPages(pdf->path), 3);
+    EXPECT_EQ(PdfInfo(pdf->path, "Title"), "KAV Report");
+    EXPECT_NE(PdfInfo(pdf->path, "Page size").find("letter"), std::string::npos);
+    const std::string pages[] = {PdfText(pdf->path, 1), PdfText(pdf->path, 2), PdfText(pdf->path, 3)};
+    for (int p = 0; p < 3; ++p) {
+        EXPECT_NE(pages[p].find("Fiber ID"), std::string::npos) << p;
+        const bool header = p < 2;
+        EXPECT_EQ(pages[p].find("Customer: City Net") != std::string::npos, header) << p;
+        EXPECT_EQ(HasWord(pages[p], "Cable ID: C" + std::to_string(p)), header) << p;
     }
-    EXPECT_TRUE(first.contains(QRegularExpression("Cable ID: C0\\b")));
-    EXPECT_TRUE(second.contains(QRegularExpression("Cable ID: C1\\b")));
-    EXPECT_FALSE(third.contains("Cable ID"));
-    EXPECT_TRUE(third.contains("Fiber ID"));
-    const auto onPage = [](const QString& text, const QString& fiber) {
-        return text.contains(QRegularExpression("\\b" + QRegularExpression::escape(fiber) + "\\b"));
-    };
     for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(onPage(first, QString("C0/F%1").arg(i)));
+        EXPECT_TRUE(HasWord(pages[0], "C0/F" + std::to_string(i)));
     for (int i = 0; i < 12; ++i)
-        EXPECT_TRUE(onPage(i < 4 ? second : third, QString("C1/F%1").arg(i))) << i;
-    EXPECT_TRUE(first.contains("1490 Up/Down") && first.contains("(10/03/2026 08:00:00 AM)"));
+        EXPECT_TRUE(HasWord(pages[i < 4 ? 1 : 2], "C1/F" + std::to_string(i))) << i;
+    EXPECT_NE(pages[0].find("1490 Up/Down"), std::string::npos);
 }
 
 TEST(ReportPdfTest, FontsAreEmbeddedOnceForTheWholeDocument)
@@ -117,22 +60,23 @@ TEST(ReportPdfTest, FontsAreEmbeddedOnceForTheWholeDocument)
     CDataStore store;
     AddGroups(store, 2, std::vector<int>(40, 2));
     const auto pdf = WritePdf(store, ReportKind::Kav2, QPageSize(QPageSize::A4));
-    EXPECT_EQ(Info(*pdf, "Pages"), "40");
-    // pdffonts: two heading lines, then one line per font object.
-    const QStringList fonts = RunTool("pdffonts '" + pdf->path + "'").split('\n', Qt::SkipEmptyParts).mid(2);
-    ASSERT_FALSE(fonts.isEmpty());
-    EXPECT_LE(fonts.size(), 4) << fonts.join('\n').toStdString(); // Liberation Sans, regular and bold
-    // The columns after the encoding: embedded, subset, Unicode map.
-    for (const QString& font : fonts)
-        EXPECT_TRUE(font.contains(QRegularExpression("Identity-H\\s+yes\\s+\\w+\\s+yes")))
-            << "not embedded with its Unicode map: " << font.toStdString();
+    EXPECT_EQ(PdfPages(pdf->path), 40);
+    // pdffonts: two heading lines, then one per font; after the encoding the
+    // columns say embedded, subset, Unicode map.
+    const std::string fonts = ToolOutput("pdffonts '" + pdf->path + "'");
+    const std::regex embedded("Identity-H\\s+yes\\s+\\w+\\s+yes");
+    std::istringstream listing(fonts);
+    size_t lines = 0, good = 0;
+    for (std::string line; std::getline(listing, line);)
+        if (++lines > 2)
+            good += std::regex_search(line, embedded);
+    EXPECT_GE(lines, 3u) << fonts;
+    EXPECT_LE(lines - 2, 4u) << fonts; // regular and bold Liberation Sans
+    EXPECT_EQ(good, lines - 2) << fonts;
 }
 
-TEST(ReportPdfTest, PaperByNameAndByLocale)
+TEST(ReportPdfTest, LetterWhereTheLocaleMeasuresInUsUnits)
 {
-    EXPECT_EQ(ReportPaperNamed("a4")->id(), QPageSize::A4);
-    EXPECT_EQ(ReportPaperNamed("LETTER")->id(), QPageSize::Letter);
-    EXPECT_FALSE(ReportPaperNamed("A3").has_value());
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(DefaultReportPaper().id(), QPageSize::Letter);

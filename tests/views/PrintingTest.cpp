@@ -4,13 +4,13 @@
 #include "CReportPrinting.h"
 #include "CWindowPrinter.h"
 #include "FakeAutoTrace.h"
+#include "PdfReading.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -76,26 +76,8 @@ private:
         }
     };
 
-    // What poppler reads in a PDF.
-    static QString Tool(const QString& program, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        if (!process.waitForFinished(30000) || process.exitCode() != 0)
-            qWarning("%s failed: is poppler-utils installed?", qPrintable(program));
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
-    static int PageCount(const QString& pdf)
-    {
-        const QRegularExpression pages("^Pages:\\s*(\\d+)", QRegularExpression::MultilineOption);
-        return pages.match(Tool("pdfinfo", {pdf})).captured(1).toInt();
-    }
-    static QString PageSize(const QString& pdf)
-    {
-        const QRegularExpression size("^Page size:\\s*(.*)$", QRegularExpression::MultilineOption);
-        return size.match(Tool("pdfinfo", {pdf})).captured(1);
-    }
-    static QString Text(const QString& pdf) { return Tool("pdftotext", {"-layout", pdf, "-"}); }
+    static int PageCount(const QString& pdf) { return PdfPages(pdf.toStdString()); }
+    static QString Text(const QString& pdf) { return QString::fromStdString(PdfText(pdf.toStdString())); }
 
 private slots:
     void printGoesThroughThePrintDialogAndPrintsEveryPage()
@@ -114,22 +96,16 @@ private slots:
         QVERIFY(text.contains(QRegularExpression("\\bF1\\b")) &&
                 text.contains(QRegularExpression("\\bF50\\b")));
         QCOMPARE(f.prompts.ProgressSteps(), (std::vector<int>{1, 2, 3}));
-        QVERIFY(f.prompts.Unexpected().empty());
-    }
 
-    void aPageRangePrintsThosePagesOnly()
-    {
-        Fixture f;
-        f.AddOpmReadings(50);
-        const QString pdf = f.Path("page2.pdf");
-        f.prompts.QueuePrintToFile(pdf, 2, 2);
+        // Page 2 only: readings 25 to 48.
+        f.prompts.QueuePrintToFile(f.Path("page2.pdf"), 2, 2);
         f.Run(CommandId::FilePrint, TabOpm);
-        QCOMPARE(PageCount(pdf), 1);
-        const QString text = Text(pdf);
-        QVERIFY(text.contains(QRegularExpression("\\bF25\\b")) &&
-                text.contains(QRegularExpression("\\bF48\\b")));
-        QVERIFY(!text.contains(QRegularExpression("\\bF24\\b")) &&
-                !text.contains(QRegularExpression("\\bF49\\b")));
+        QCOMPARE(PageCount(f.Path("page2.pdf")), 1);
+        const QString page2 = Text(f.Path("page2.pdf"));
+        for (const int reading : {24, 25, 48, 49})
+            QCOMPARE(page2.contains(QRegularExpression(QString("\\bF%1\\b").arg(reading))),
+                     reading >= 25 && reading <= 48);
+        QVERIFY(f.prompts.Unexpected().empty());
     }
 
     void cancelledDialogsPrintAndWriteNothing()
@@ -168,11 +144,7 @@ private slots:
         f.prompts.QueuePrintToFile(printed);
         f.Run(CommandId::FilePrint, TabKav);
         QCOMPARE(PageCount(exported), 3);
-        QCOMPARE(PageCount(printed), 3);
-        const QString text = Text(exported);
-        QVERIFY(text.contains(QRegularExpression("Cable ID: C0\\b")));
-        QVERIFY(text.contains(QRegularExpression("Cable ID: C1\\b")));
-        QVERIFY(text.contains("C1/F6"));
+        QCOMPARE(Text(exported).simplified(), Text(printed).simplified());
         QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C1"));
         QVERIFY(f.prompts.Unexpected().empty());
     }
@@ -186,8 +158,8 @@ private slots:
         QCOMPARE(f.view.Printer().pageLayout().pageSize().id(), QPageSize::Letter);
         f.prompts.QueueFile(f.Path("wide.pdf"));
         f.Run(CommandId::FileExportPdf, TabOpm);
-        QVERIFY2(PageSize(f.Path("wide.pdf")).startsWith("792 x 612"),
-                 qPrintable(PageSize(f.Path("wide.pdf"))));
+        const std::string size = PdfInfo(f.Path("wide.pdf").toStdString(), "Page size");
+        QVERIFY2(size.rfind("792 x 612", 0) == 0, size.c_str());
     }
 
     void noLossTestFileNoReport()
@@ -226,13 +198,9 @@ private slots:
         preview->NextPage();
         QCOMPARE(preview->CurrentPage(), 4u);
 
-        // Zoom: twice the size, then the paper's width in the window.
-        preview->SetZoom(1.0);
-        const QSize actual = preview->PageImage().size();
+        const int fitted = preview->PageImage().width();
         preview->ZoomIn();
-        QVERIFY(preview->PageImage().width() > actual.width());
-        preview->FitWidth();
-        QVERIFY(preview->Zoom() > 0.1);
+        QVERIFY(preview->PageImage().width() > fitted);
 
         // Print from the preview: the same report, the preview owns the dialog.
         f.prompts.QueuePrintToFile(f.Path("from-preview.pdf"));
