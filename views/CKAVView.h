@@ -7,6 +7,7 @@
 #include "PixelRect.h"
 #include "ReportKind.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -147,5 +148,5 @@ private:
     std::vector<PixelRect> m_PageRects;
     std::unique_ptr<QPrinter> m_Printer; // made when first needed
     bool m_PaperChosen = false;          // print setup chose the paper
-    CPrintPreview* m_Preview = nullptr;
+    QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
 };

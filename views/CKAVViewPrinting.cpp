@@ -115,10 +115,7 @@ void CKAVView::PreviewReport()
     m_Preview = new CPrintPreview(
         m_Store, kind, Printer().pageLayout(), [this, kind](QWidget* owner) { PrintReportOf(kind, owner); },
         this);
-    connect(m_Preview, &QObject::destroyed, this, [this] {
-        m_Preview = nullptr;
-        OnEndPrinting();
-    });
+    connect(m_Preview, &QObject::destroyed, this, &CKAVView::OnEndPrinting);
     m_Preview->show();
 }
 
