@@ -6,6 +6,7 @@
 #include "CKAVView.h"
 #include "InfoDialogs.h"
 #include "KavTabActive.h"
+#include "Tabs.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -37,11 +38,13 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     setCentralWidget(m_View);
     connect(&m_Document, &CKAVDoc::TitleChanged, this, &CMainFrame::SetCaption);
     connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateEditCommands);
+    connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateReportCommands);
     connect(m_View, &CKAVView::SaveButtonEnabled, Action(CommandId::FileSave), &QAction::setEnabled);
 
     SizeToForm();
     m_View->OnInitialUpdate();
     UpdateEditCommands();
+    UpdateReportCommands();
 }
 
 void CMainFrame::SetCaption(const QString& title)
@@ -96,6 +99,9 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(print);
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
+    file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup...",
+                               "Chooses the printer, the paper and its orientation for the reports"));
+    file->addAction(AddCommand(CommandId::FileExportPdf, "Export PDF...", "Writes the report as a PDF file"));
     file->addAction(
         AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
 
@@ -207,6 +213,13 @@ void CMainFrame::UpdateEditCommands()
     const bool enabled = g_KavTabActive == 1;
     for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo})
         Action(id)->setEnabled(enabled);
+}
+
+// The trace tabs have no report to export.
+void CMainFrame::UpdateReportCommands()
+{
+    const int tab = m_View->SelectedTab();
+    Action(CommandId::FileExportPdf)->setEnabled(tab == TabOpm || tab == TabKav || tab == TabOrl);
 }
 
 void CMainFrame::SetApplicationHandler(std::function<bool(CommandId)> handler)

@@ -54,6 +54,7 @@ private:
     void CreateStatusBar();
     void SizeToForm();
     void UpdateEditCommands();
+    void UpdateReportCommands();
     bool OnFrameCommand(CommandId id);
 
     CKAVDoc& m_Document;

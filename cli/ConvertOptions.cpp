@@ -1,6 +1,9 @@
 #include "ConvertOptions.h"
 
-const char* const UsageText = "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--] FILE";
+#include "ReportPdf.h"
+
+const char* const UsageText =
+    "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -36,19 +39,29 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (options.info)
                 return Refuse("--info given twice");
             options.info = true;
-        } else if (a == "--csv" || a == "--document") {
-            std::optional<std::string>& out = a == "--csv" ? options.csvOut : options.documentOut;
+        } else if (a == "--csv" || a == "--document" || a == "--pdf") {
+            std::optional<std::string>& out = a == "--csv"        ? options.csvOut
+                                              : a == "--document" ? options.documentOut
+                                                                  : options.pdfOut;
             if (out)
                 return Refuse(a + " given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refuse(a + " needs an output file");
             out = arguments[++i];
+        } else if (a == "--page-size") {
+            if (options.pageSize)
+                return Refuse(a + " given twice");
+            if (i + 1 >= arguments.size() || !ReportPaperNamed(arguments[i + 1]))
+                return Refuse(a + " needs A4 or Letter");
+            options.pageSize = arguments[++i];
         } else {
             return Refuse("unknown option " + a);
         }
     }
     if (!haveFile && !options.help && !options.version)
         return Refuse("no FILE given");
+    if (options.pageSize && !options.pdfOut)
+        return Refuse("--page-size without --pdf");
     ParsedConvertOptions parsed;
     parsed.options = options;
     return parsed;

@@ -1,15 +1,19 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
-// CSV export and its document, for scripts and batch work.
+// CSV export, its document and its printed report as PDF, for scripts and
+// batch work.
 #include "ConvertOptions.h"
 #include "ConvertOutputs.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
+#include "OffscreenGui.h"
 #include "ProgramIdentity.h"
+#include "ReportPdf.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 enum ExitStatus
@@ -42,6 +46,11 @@ int PrintLine(const std::string& text)
         return Fail(CannotWrite, "standard output", errno != 0 ? std::strerror(errno) : "write error");
     return Done;
 }
+
+QPageSize PaperOf(const ConvertOptions& options)
+{
+    return options.pageSize ? *ReportPaperNamed(*options.pageSize) : DefaultReportPaper();
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,11 +65,13 @@ int main(int argc, char** argv)
         return PrintLine(std::string("kav-convert ") + ProgramVersion);
 
     LoadedFile file;
+    std::string pdf; // painted once the file is read, before any output is written
     // Every output, in the order they are written; the bytes are made only
     // for the outputs asked for.
     const std::vector<OutputRequest> outputs = {
         {"--csv", options.csvOut, [&] { return file.CsvBytes(); }},
         {"--document", options.documentOut, [&] { return file.DocumentBytes(); }},
+        {"--pdf", options.pdfOut, [&] { return pdf; }},
     };
     if (const std::optional<std::string> conflict = SameFileConflict(options.file, outputs))
         return FailUsage(*conflict);
@@ -73,6 +84,21 @@ int main(int argc, char** argv)
         return Fail(CannotRead, options.file, FailureReason(file.outcome));
     if (result != DecodeResult::Ok)
         return Fail(Refused, options.file, FailureReason(file.outcome));
+
+    std::optional<OffscreenGui> gui;
+    if (options.pdfOut) {
+        if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace) {
+            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no report for --pdf; %s\n",
+                         options.file.c_str(), UsageText);
+            return UsageError;
+        }
+        if (file.ReportPageCount() == 0)
+            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
+        gui.emplace();
+        pdf = file.PdfBytes(PaperOf(options));
+        if (pdf.empty())
+            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
+    }
 
     if (options.info) {
         const int printed = PrintLine(InfoJson(file));

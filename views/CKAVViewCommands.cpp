@@ -92,6 +92,11 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         {CommandId::FilePrintPreview,
          {&CKAVView::PreviewReport, &CKAVView::PreviewReport, &CKAVView::PrintPagePicture,
           &CKAVView::PrintPagePicture, &CKAVView::PreviewReport}},
+        {CommandId::FilePrintSetup,
+         {&CKAVView::PrintSetup, &CKAVView::PrintSetup, &CKAVView::PrintSetup, &CKAVView::PrintSetup,
+          &CKAVView::PrintSetup}},
+        {CommandId::FileExportPdf,
+         {&CKAVView::ExportPdf, &CKAVView::ExportPdf, nullptr, nullptr, &CKAVView::ExportPdf}},
     };
     for (const Row& row : Table) {
         if (row.id == id)
@@ -213,9 +218,3 @@ void CKAVView::SaveOrlDocument()
 {
     SaveDocument(this, "ORL File(*.orl) | *.orl||", OutputKind::OrlDocument, &WriteOrlDocument, m_Store);
 }
-
-void CKAVView::PrintReport() {}
-
-void CKAVView::PreviewReport() {}
-
-void CKAVView::PrintPagePicture() {}

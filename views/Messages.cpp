@@ -59,6 +59,11 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
         ReportSaveFailure(owner, result);
 }
 
+void ReportPrintFailure(QWidget* owner)
+{
+    Warn(owner, "The printer did not take the report; nothing more was printed.");
+}
+
 bool ConfirmReplace(QWidget* owner, const QString& path)
 {
     const QString text =

@@ -28,6 +28,9 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result);
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
 
+// A report that the printer would not take.
+void ReportPrintFailure(QWidget* owner);
+
 // Asks before replacing `path`; true when the user agrees.
 bool ConfirmReplace(QWidget* owner, const QString& path);
 

@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(menus[0]->text(), QString("File(&F)"));
         QCOMPARE(ItemTexts(menus[0]->menu()),
                  QStringList({"Open(&O)...\tCtrl+O", "Save As CSV", "Save As...\tCtrl+Shift+S", "-",
-                              "Print(&P)...\tCtrl+P", "Print View(&V)", "Exit(&X)"}));
+                              "Print(&P)...\tCtrl+P", "Print View(&V)", "Print Setup...", "Export PDF...",
+                              "Exit(&X)"}));
         QCOMPARE(menus[1]->text(), QString("Edit(&E)"));
         QCOMPARE(ItemTexts(menus[1]->menu()),
                  QStringList({"Job Information", "Cable Information", "System Information"}));
@@ -128,6 +129,17 @@ private slots:
             QCOMPARE(toolBar->widgetForAction(action)->size(), QSize(85, 38));
         }
         QCOMPARE(labels, QStringList({"Open", "Save", "Print"}));
+    }
+
+    void exportPdfOnTheTabsWithAReport()
+    {
+        Fixture f;
+        QAction* export_ = f.Frame().Action(CommandId::FileExportPdf);
+        for (const int tab : {TabKav, TabTrace, TabAutoTrace, TabOrl, TabOpm}) {
+            QVERIFY(f.View().SelectTab(tab));
+            QCOMPARE(export_->isEnabled(), tab != TabTrace && tab != TabAutoTrace);
+            QVERIFY(f.Frame().Action(CommandId::FilePrintSetup)->isEnabled());
+        }
     }
 
     void editCommandsFollowTheKavTab()
