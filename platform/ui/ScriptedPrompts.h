@@ -43,7 +43,7 @@ public:
         MessageButtons buttons = MessageButtons::Ok;
         MessageIcon icon = MessageIcon::None;
         QWidget* owner = nullptr;
-        QString detail; // message detail
+        QString detail;               // message detail
         int minPage = 0, maxPage = 0; // print dialog: the pages offered; progress: the steps
     };
 
