@@ -1,7 +1,3 @@
-#include "CDataStore.h"
-#include "CsvExport.h"
-#include "Documents.h"
-#include "FileLoading.h"
 #include "KavConvertRun.h"
 
 #include <sys/stat.h>
@@ -16,19 +12,6 @@
 namespace {
 namespace fs = std::filesystem;
 
-// What the program's own export and Save As write for a sample.
-struct Expected
-{
-    std::string csv, document;
-};
-
-Expected ExpectedOf(const std::string& sample)
-{
-    CDataStore store;
-    EXPECT_EQ(LoadFile(sample, store).result, DecodeResult::Ok);
-    return {KavCsvBytes(store, store.KavWaveCount()), KavDocumentBytes(store)};
-}
-
 bool IsLink(const std::string& path)
 {
     return fs::is_symlink(fs::symlink_status(path));
@@ -40,7 +23,6 @@ class KavConvertFiles : public KavConvert
 protected:
     void SetUp() override
     {
-        KavConvert::SetUp();
         m_Input = Path("k.bin");
         fs::copy_file(Sample("kav-two-wavelengths.bin"), m_Input);
         m_Expected = ExpectedOf(m_Input);
@@ -48,18 +30,6 @@ protected:
     std::string m_Input;
     Expected m_Expected;
 };
-
-// A device takes its bytes once, and an output beside it is still written.
-TEST_F(KavConvertFiles, DevicesAreWrittenOnceBesideFiles)
-{
-    const RunResult run = Convert(Quoted(m_Input) + " --csv /dev/null --document " + Quoted(Path("out.kav")));
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(ReadFile(Path("out.kav")), m_Expected.document);
-
-    // /dev/null may be named by both outputs: a device loses nothing.
-    EXPECT_EQ(Convert(Quoted(m_Input) + " --csv /dev/null --document /dev/null").status, 0);
-}
 
 TEST_F(KavConvertFiles, StandardInputAndOutputByDashAndByName)
 {
@@ -81,8 +51,8 @@ TEST_F(KavConvertFiles, StandardInputAndOutputByDashAndByName)
 
     // "--" ends the options, so a file whose name starts with "-" can be read.
     fs::copy_file(m_Input, Path("-k.bin"));
-    EXPECT_EQ(ThroughPipe("cd " + Quoted(m_Dir.string()) + " && KAV_CONVERT --info -- -k.bin").out, info);
-    EXPECT_EQ(ThroughPipe("cd " + Quoted(m_Dir.string()) + " && KAV_CONVERT --info -k.bin").status, 2);
+    EXPECT_EQ(ThroughPipe("cd " + Quoted(m_Dir.Path()) + " && KAV_CONVERT --info -- -k.bin").out, info);
+    EXPECT_EQ(ThroughPipe("cd " + Quoted(m_Dir.Path()) + " && KAV_CONVERT --info -k.bin").status, 2);
 }
 
 // Nothing but a regular file is read, and refusing never waits for a writer.
@@ -106,12 +76,13 @@ TEST_F(KavConvertFiles, PipesDevicesAndFoldersAreNotRead)
 }
 
 // An output that is the input or another output is refused before anything
-// is written, whatever names, links or hard links lead to it.
+// is written, whatever names, links or hard links lead to it; only a device,
+// which takes its bytes once, may be named twice.
 TEST_F(KavConvertFiles, AnOutputMayNotBeTheInputOrAnotherOutput)
 {
     fs::create_hard_link(m_Input, Path("hard.bin"));
     fs::create_symlink(m_Input, Path("soft.bin"));
-    const std::string out = Path("out"), sameOut = m_Dir.string() + "/./out";
+    const std::string out = Path("out"), sameOut = m_Dir.Path() + "/./out";
     const std::string clashes[] = {
         Quoted(m_Input) + " --csv " + Quoted(m_Input),
         Quoted(m_Input) + " --document " + Quoted(Path("hard.bin")),
@@ -119,7 +90,7 @@ TEST_F(KavConvertFiles, AnOutputMayNotBeTheInputOrAnotherOutput)
         Quoted(m_Input) + " --csv " + Quoted(out) + " --document " + Quoted(out),
         Quoted(m_Input) + " --csv " + Quoted(out) + " --document " + Quoted(sameOut),
     };
-    const std::string before = ReadFile(m_Input);
+    const std::string before = ReadBytes(m_Input);
     const size_t files = FileCount();
     for (const std::string& clash : clashes) {
         const RunResult run = Convert(clash);
@@ -127,8 +98,13 @@ TEST_F(KavConvertFiles, AnOutputMayNotBeTheInputOrAnotherOutput)
         EXPECT_NE(run.err.find("same file"), run.err.find("FILE itself")) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
     }
-    EXPECT_EQ(ReadFile(m_Input), before);
+    EXPECT_EQ(ReadBytes(m_Input), before);
     EXPECT_EQ(FileCount(), files);
+
+    EXPECT_EQ(Convert(Quoted(m_Input) + " --csv /dev/null --document /dev/null").status, 0);
+    const RunResult run = Convert(Quoted(m_Input) + " --csv /dev/null --document " + Quoted(out));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(out), m_Expected.document);
 }
 
 TEST_F(KavConvertFiles, AFullDiskBehindStandardOutputFails)
@@ -145,14 +121,14 @@ TEST_F(KavConvertFiles, AFullDiskBehindStandardOutputFails)
 // link; a loop fails as the system fails it, and changes nothing.
 TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)
 {
-    WriteFile(Path("real.csv"), "old");
+    WriteBytes(Path("real.csv"), "old");
     constexpr int ChainLength = 12;
     for (int i = ChainLength; i >= 1; --i)
         fs::create_symlink(i == ChainLength ? "real.csv" : "link" + std::to_string(i + 1),
                            Path("link" + std::to_string(i)));
     RunResult run = Convert(Quoted(m_Input) + " --csv " + Quoted(Path("link1")));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadFile(Path("real.csv")), m_Expected.csv);
+    EXPECT_EQ(ReadBytes(Path("real.csv")), m_Expected.csv);
     for (int i = 1; i <= ChainLength; ++i)
         EXPECT_TRUE(IsLink(Path("link" + std::to_string(i)))) << i;
 
@@ -161,7 +137,7 @@ TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)
     run = Convert(Quoted(m_Input) + " --document " + Quoted(Path("dangling")));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(IsLink(Path("dangling")));
-    EXPECT_EQ(ReadFile(Path("new.kav")), m_Expected.document);
+    EXPECT_EQ(ReadBytes(Path("new.kav")), m_Expected.document);
 
     fs::create_symlink("loop-b", Path("loop-a"));
     fs::create_symlink("loop-a", Path("loop-b"));

@@ -15,7 +15,6 @@ class KavConvertPdf : public KavConvert
 protected:
     void SetUp() override
     {
-        KavConvert::SetUp();
         for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             unsetenv(variable);
     }
@@ -51,8 +50,8 @@ TEST_F(KavConvertPdf, EveryReportOfTheSamplesAsPdf)
 
 TEST_F(KavConvertPdf, NoReportNoPaperNoFile)
 {
-    const std::string noTests = (m_Dir / "no-tests.bin").string();
-    WriteFile(noTests, EncodeKavResult(ThreeWaveLengths, {}));
+    const std::string noTests = Path("no-tests.bin");
+    WriteBytes(noTests, EncodeKavResult(ThreeWaveLengths, {}));
     const struct
     {
         std::string arguments;

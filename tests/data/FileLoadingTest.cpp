@@ -13,59 +13,47 @@
 #include <set>
 
 namespace {
-const char* const Endings[] = {".opm", ".orl", ".kav", ".trace"};
-
-struct Document
+std::string DocumentOf(FileKind kind, const CDataStore& store)
 {
-    const char* what;
-    FileKind kind;
-    std::string bytes;
-};
+    switch (kind) {
+    case FileKind::OpmDocument:
+        return OpmDocumentBytes(store);
+    case FileKind::OrlDocument:
+        return OrlDocumentBytes(store);
+    case FileKind::KavDocument:
+        return KavDocumentBytes(store);
+    default:
+        return TraceDocumentBytes(store);
+    }
+}
 
 // One document of every kind and form, each holding a few records.
-std::vector<Document> EveryDocument()
+std::vector<std::pair<FileKind, std::string>> EveryDocument()
 {
     CDataStore store;
-    std::vector<Document> documents;
-    documents.push_back({"empty loss test", FileKind::KavDocument, KavDocumentBytes(store)});
+    std::vector<std::pair<FileKind, std::string>> documents{{FileKind::KavDocument, KavDocumentBytes(store)}};
     DecodeOpmBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(3))), store, nullptr);
     DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr);
     ReadTraceBytes(SpanOf(EncodeTraceResult(SampleTrace(5))), store);
     DecodeKavBytes(SpanOf(EncodeKavResult(ThreeWaveLengths, SampleLossTests(2, 1))), store);
-    documents.push_back({"three wavelengths", FileKind::KavDocument, KavDocumentBytes(store)});
+    documents.push_back({FileKind::KavDocument, KavDocumentBytes(store)});
     DecodeKavBytes(SpanOf(EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 2))), store);
-    documents.push_back({"two wavelengths", FileKind::KavDocument, KavDocumentBytes(store)});
-    documents.push_back({"opm", FileKind::OpmDocument, OpmDocumentBytes(store)});
-    documents.push_back({"orl", FileKind::OrlDocument, OrlDocumentBytes(store)});
-    documents.push_back({"trace", FileKind::TraceDocument, TraceDocumentBytes(store)});
+    for (FileKind kind :
+         {FileKind::KavDocument, FileKind::OpmDocument, FileKind::OrlDocument, FileKind::TraceDocument})
+        documents.push_back({kind, DocumentOf(kind, store)});
     return documents;
 }
 
-// A document whose record puts 165 at bytes 24-27, where a recorded trace
-// keeps its mark.
-std::string MarkedOrlDocument()
-{
-    CDataStore store;
-    // The fiber name starts at byte 4 + 16; its fifth byte is byte 24.
-    store.AddOrlRecord("CAB-01", "F-01\xA5", "1550nm", "45.32dB", "2026-03-04", "10:11:12");
-    return OrlDocumentBytes(store);
-}
-
-std::string MarkedKavDocument()
-{
-    CDataStore store;
-    store.m_KavWaveMode = CDataStore::KavModeTwo;
-    // Mode and count take 8 bytes, the cable 16: the fiber starts at byte 24.
-    std::vector<KavRecord2> records(1);
-    SetFieldName(records[0].Cable, "CAB-01");
-    SetFieldName(records[0].Fiber, "\xA5");
-    store.ReplaceKavRecords2(records);
-    return KavDocumentBytes(store);
-}
-
-bool HoldsTheMark(const std::string& bytes)
+bool HoldsTheTraceMark(const std::string& bytes)
 {
     return bytes.size() >= 28 && bytes.substr(24, 4) == std::string("\xA5\0\0\0", 4);
+}
+
+LoadOutcome Load(const ScratchFolder& dir, const std::string& name, const std::string& bytes,
+                 CDataStore& store, const LoadOptions& options = {})
+{
+    WriteBytes(dir.File(name), bytes);
+    return LoadFile(dir.File(name), store, options);
 }
 } // namespace
 
@@ -78,13 +66,11 @@ TEST(FileLoading, ResultFilesAreKnownByContentUnderAnyName)
         {EncodeKavResult(ThreeWaveLengths, SampleLossTests(4, 2)), FileKind::KavResult},
         {EncodeTraceResult(SampleTrace(4)), FileKind::TraceResult},
     };
-    TempDir dir;
+    ScratchFolder dir;
     for (const auto& [bytes, kind] : results) {
         for (const std::string ending : {".opm", ".orl", ".kav", ".trace", ".bin", ""}) {
-            EXPECT_EQ(RecognizeBytes(SpanOf(bytes), "x" + ending), kind) << ending;
-            WriteBytes(dir.File("x" + ending), bytes);
             CDataStore store;
-            const LoadOutcome outcome = LoadFile(dir.File("x" + ending), store);
+            const LoadOutcome outcome = Load(dir, "x" + ending, bytes, store);
             EXPECT_EQ(outcome.result, DecodeResult::Ok) << ending;
             EXPECT_EQ(outcome.kind, kind) << ending;
         }
@@ -96,51 +82,50 @@ TEST(FileLoading, ResultFilesAreKnownByContentUnderAnyName)
 // the same bytes.
 TEST(FileLoading, DocumentsKeepTheirKindUnderEveryEnding)
 {
-    TempDir dir;
-    for (const Document& document : EveryDocument()) {
-        ASSERT_FALSE(HoldsTheMark(document.bytes)) << document.what;
-        for (const char* ending : Endings) {
-            const std::string path = dir.File(std::string("doc") + ending);
-            WriteBytes(path, document.bytes);
+    ScratchFolder dir;
+    for (const auto& [kind, bytes] : EveryDocument()) {
+        ASSERT_FALSE(HoldsTheTraceMark(bytes));
+        for (const std::string ending : {".opm", ".orl", ".KAV", ".trace"}) {
             CDataStore store;
-            const LoadOutcome outcome = LoadFile(path, store);
-            if (DocumentKindOfEnding(path) == document.kind) {
-                ASSERT_EQ(outcome.result, DecodeResult::Ok) << document.what << ending;
-                EXPECT_EQ(outcome.kind, document.kind);
-                const std::string again = document.kind == FileKind::OpmDocument   ? OpmDocumentBytes(store)
-                                          : document.kind == FileKind::OrlDocument ? OrlDocumentBytes(store)
-                                          : document.kind == FileKind::KavDocument
-                                              ? KavDocumentBytes(store)
-                                              : TraceDocumentBytes(store);
-                EXPECT_EQ(again, document.bytes) << document.what;
+            const LoadOutcome outcome = Load(dir, "doc" + ending, bytes, store);
+            if (DocumentKindOfEnding(dir.File("doc" + ending)) == kind) {
+                ASSERT_EQ(outcome.result, DecodeResult::Ok) << ending;
+                EXPECT_EQ(outcome.kind, kind);
+                EXPECT_EQ(DocumentOf(kind, store), bytes) << ending;
             } else {
-                EXPECT_EQ(outcome.result, DecodeResult::WrongLength) << document.what << ending;
+                EXPECT_EQ(outcome.result, DecodeResult::WrongLength) << ending;
                 EXPECT_EQ(store.GetOpmRecords().size() + store.GetOrlRecords().size() +
                               store.KavRecordCount() + store.GetTraceValues().size(),
                           0u);
             }
         }
     }
-    EXPECT_EQ(RecognizeBytes(SpanOf(EveryDocument().back().bytes), "UPPER.TRACE"), FileKind::TraceDocument);
 }
 
 // The program's own document is not a recorded trace because a name in it
 // happens to put 165 where a trace keeps its mark.
 TEST(FileLoading, ADocumentWinsOverTheTraceMark)
 {
-    TempDir dir;
-    for (const auto& [bytes, kind] : {std::pair{MarkedOrlDocument(), FileKind::OrlDocument},
-                                      std::pair{MarkedKavDocument(), FileKind::KavDocument}}) {
-        ASSERT_TRUE(HoldsTheMark(bytes));
-        const std::string named = dir.File(kind == FileKind::OrlDocument ? "saved.orl" : "saved.kav");
-        WriteBytes(named, bytes);
+    CDataStore marked;
+    // The ORL document's fiber starts at byte 4 + 16, so its fifth byte is byte 24.
+    marked.AddOrlRecord("CAB-01", "F-01\xA5", "1550nm", "45.32dB", "2026-03-04", "10:11:12");
+    // Mode and count take 8 bytes, the cable 16: the fiber starts at byte 24.
+    marked.m_KavWaveMode = CDataStore::KavModeTwo;
+    std::vector<KavRecord2> records(1);
+    SetFieldName(records[0].Fiber, "\xA5");
+    marked.ReplaceKavRecords2(records);
+
+    ScratchFolder dir;
+    for (const auto& [kind, name] :
+         {std::pair{FileKind::OrlDocument, "saved.orl"}, std::pair{FileKind::KavDocument, "saved.kav"}}) {
+        const std::string bytes = DocumentOf(kind, marked);
+        ASSERT_TRUE(HoldsTheTraceMark(bytes));
         CDataStore store;
-        const LoadOutcome outcome = LoadFile(named, store);
+        const LoadOutcome outcome = Load(dir, name, bytes, store);
         ASSERT_EQ(outcome.result, DecodeResult::Ok);
         EXPECT_EQ(outcome.kind, kind);
         EXPECT_TRUE(store.GetTraceValues().empty());
-        EXPECT_EQ(kind == FileKind::OrlDocument ? OrlDocumentBytes(store) : KavDocumentBytes(store), bytes);
-
+        EXPECT_EQ(DocumentOf(kind, store), bytes);
         // Under a name that claims no document, the mark decides.
         EXPECT_EQ(RecognizeBytes(SpanOf(bytes), "saved.bin"), FileKind::TraceResult);
     }
@@ -148,33 +133,30 @@ TEST(FileLoading, ADocumentWinsOverTheTraceMark)
 
 TEST(FileLoading, AKindTheCallerDoesNotTakeChangesNothing)
 {
-    TempDir dir;
+    ScratchFolder dir;
     CDataStore store;
     DecodeKavBytes(SpanOf(EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 1))), store);
     DecodeOpmBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(2))), store, nullptr);
     store.m_InfoFields.JobId = "JOB-7";
-    const std::string kavDocument = KavDocumentBytes(store);
-    const std::string opmDocument = OpmDocumentBytes(store);
+    const std::string kavDocument = KavDocumentBytes(store), opmDocument = OpmDocumentBytes(store);
 
-    WriteBytes(dir.File("three.bin"), EncodeKavResult(ThreeWaveLengths, SampleLossTests(5, 1)));
     RecordingSink sink;
     LoadOptions opmTab;
     opmTab.accepted = {FileKind::OpmResult, FileKind::OpmDocument};
     opmTab.rows = &sink;
-    const LoadOutcome refused = LoadFile(dir.File("three.bin"), store, opmTab);
+    const LoadOutcome refused =
+        Load(dir, "three.bin", EncodeKavResult(ThreeWaveLengths, SampleLossTests(5, 1)), store, opmTab);
     EXPECT_EQ(refused.result, DecodeResult::WrongKind);
     EXPECT_EQ(refused.kind, FileKind::KavResult);
-    EXPECT_EQ(KavDocumentBytes(store), kavDocument);
-    EXPECT_EQ(OpmDocumentBytes(store), opmDocument);
+    EXPECT_EQ(KavDocumentBytes(store) + OpmDocumentBytes(store), kavDocument + opmDocument);
     EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
     EXPECT_EQ(sink.clears, 0);
 
     // The kind it takes goes to the sink; a document's rows come from the store.
-    WriteBytes(dir.File("readings.bin"), EncodeOpmResult(SampleOpmReadings(6)));
-    ASSERT_EQ(LoadFile(dir.File("readings.bin"), store, opmTab).result, DecodeResult::Ok);
+    ASSERT_EQ(Load(dir, "readings.bin", EncodeOpmResult(SampleOpmReadings(6)), store, opmTab).result,
+              DecodeResult::Ok);
     EXPECT_EQ(sink.rows.size(), 6u);
-    WriteBytes(dir.File("saved.opm"), opmDocument);
-    ASSERT_EQ(LoadFile(dir.File("saved.opm"), store, opmTab).result, DecodeResult::Ok);
+    ASSERT_EQ(Load(dir, "saved.opm", opmDocument, store, opmTab).result, DecodeResult::Ok);
     EXPECT_EQ(store.GetOpmRecords().size(), 2u);
     EXPECT_EQ(sink.rows.size(), 6u);
     EXPECT_EQ(sink.clears, 1);
@@ -184,7 +166,7 @@ TEST(FileLoading, AKindTheCallerDoesNotTakeChangesNothing)
 // when it holds no records; other kinds leave it alone.
 TEST(FileLoading, TheWaveCountIsTheStores)
 {
-    TempDir dir;
+    ScratchFolder dir;
     CDataStore store;
     EXPECT_EQ(store.KavWaveCount(), 0);
     const struct
@@ -200,8 +182,7 @@ TEST(FileLoading, TheWaveCountIsTheStores)
         {"two.bin", EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 3)), 2},
     };
     for (const auto& step : steps) {
-        WriteBytes(dir.File(step.name), step.bytes);
-        const LoadOutcome outcome = LoadFile(dir.File(step.name), store);
+        const LoadOutcome outcome = Load(dir, step.name, step.bytes, store);
         ASSERT_EQ(outcome.result, DecodeResult::Ok) << step.name;
         EXPECT_EQ(outcome.waveCount, step.waveCount) << step.name;
         EXPECT_EQ(store.KavWaveCount(), step.waveCount) << step.name;
@@ -209,9 +190,8 @@ TEST(FileLoading, TheWaveCountIsTheStores)
 
     // A document gives the wavelengths of its first record, a result file its header's.
     const LoadOutcome result = LoadFile(dir.File("two.bin"), store);
-    WriteBytes(dir.File("two.kav"), KavDocumentBytes(store));
     CDataStore other;
-    const LoadOutcome document = LoadFile(dir.File("two.kav"), other);
+    const LoadOutcome document = Load(dir, "two.kav", KavDocumentBytes(store), other);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(result.waveLengths[i], TwoWaveLengths[i]);
         EXPECT_EQ(document.waveLengths[i], TwoWaveLengths[i]);
@@ -221,14 +201,12 @@ TEST(FileLoading, TheWaveCountIsTheStores)
 // A trace document holds only its values: the page's texts come from them.
 TEST(FileLoading, ATraceDocumentGivesThePageTextsOfItsValues)
 {
-    TempDir dir;
     CDataStore store;
-    store.AppendTraceValue(-5.0f);
-    for (const float sample : {-7.0f, -9.5f, -8.25f})
-        store.AppendTraceValue(sample);
-    WriteBytes(dir.File("log.trace"), TraceDocumentBytes(store));
+    for (const float value : {-5.0f, -7.0f, -9.5f, -8.25f}) // the reference level first
+        store.AppendTraceValue(value);
+    ScratchFolder dir;
     CDataStore loaded;
-    const LoadOutcome outcome = LoadFile(dir.File("log.trace"), loaded);
+    const LoadOutcome outcome = Load(dir, "log.trace", TraceDocumentBytes(store), loaded);
     ASSERT_EQ(outcome.result, DecodeResult::Ok);
     const TraceFileContents& c = outcome.trace;
     EXPECT_EQ(c.plotValues, store.GetTraceValues());
@@ -237,13 +215,12 @@ TEST(FileLoading, ATraceDocumentGivesThePageTextsOfItsValues)
     EXPECT_EQ(c.minimum, Printed("%.2f", -9.5));
     EXPECT_EQ(c.maximum, Printed("%.2f", -7.0));
     EXPECT_EQ(c.average, Printed("%.2f", (-7.0f + -9.5f + -8.25f) / 3));
-    EXPECT_EQ(c.waveLength, "");
-    EXPECT_EQ(c.start, "");
+    EXPECT_EQ(c.waveLength + c.start, "");
 }
 
 TEST(FileLoading, RefusalsSayWhyAndChangeNothing)
 {
-    TempDir dir;
+    ScratchFolder dir;
     const std::string noise(40, 'x');
     WriteBytes(dir.File("noise.bin"), noise);
     WriteBytes(dir.File("noise.opm"), noise);
@@ -255,24 +232,19 @@ TEST(FileLoading, RefusalsSayWhyAndChangeNothing)
     CDataStore store;
     DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr);
     const std::string before = OrlDocumentBytes(store);
-    const struct
-    {
-        std::string name;
-        DecodeResult result;
-    } refusals[] = {{"noise.bin", DecodeResult::Unrecognized},
-                    {"noise.opm", DecodeResult::WrongLength},
-                    {"short.bin", DecodeResult::Truncated},
-                    {"missing.orl", DecodeResult::CannotOpen},
-                    {"folder.kav", DecodeResult::NotAFile}};
-    for (const auto& refusal : refusals) {
-        const LoadOutcome outcome = LoadFile(dir.File(refusal.name), store);
-        EXPECT_EQ(outcome.result, refusal.result) << refusal.name;
-        EXPECT_FALSE(FailureReason(outcome).empty()) << refusal.name;
+    const std::pair<std::string, DecodeResult> refusals[] = {{"noise.bin", DecodeResult::Unrecognized},
+                                                             {"noise.opm", DecodeResult::WrongLength},
+                                                             {"short.bin", DecodeResult::Truncated},
+                                                             {"missing.orl", DecodeResult::CannotOpen},
+                                                             {"folder.kav", DecodeResult::NotAFile}};
+    for (const auto& [name, result] : refusals) {
+        const LoadOutcome outcome = LoadFile(dir.File(name), store);
+        EXPECT_EQ(outcome.result, result) << name;
+        EXPECT_FALSE(FailureReason(outcome).empty()) << name;
     }
     EXPECT_EQ(OrlDocumentBytes(store), before);
-    const LoadOutcome missing = LoadFile(dir.File("missing.orl"), store);
-    EXPECT_NE(FailureReason(missing).find(std::strerror(ENOENT)), std::string::npos)
-        << FailureReason(missing);
+    const std::string missing = FailureReason(LoadFile(dir.File("missing.orl"), store));
+    EXPECT_NE(missing.find(std::strerror(ENOENT)), std::string::npos) << missing;
 }
 
 // Every refusal has its own reason, and "File error!" heads exactly the ones

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -13,7 +12,7 @@ namespace fs = std::filesystem;
 // write to, is never followed: the file it points to keeps its bytes.
 TEST(OutputBatch, TheTemporaryFileIsCreatedExclusively)
 {
-    TempDir dir;
+    ScratchFolder dir;
     WriteBytes(dir.File("victim"), "precious");
     fs::create_symlink(dir.File("victim"), dir.File("planted"));
     WriteBytes(dir.File("taken"), "someone else's");
@@ -31,7 +30,7 @@ TEST(OutputBatch, TheTemporaryFileIsCreatedExclusively)
 // file: the outcome says so, and nothing staged is left behind.
 TEST(OutputBatch, AFailedSecondCommitNamesTheOutputAlreadyWritten)
 {
-    TempDir dir;
+    ScratchFolder dir;
     const std::string first = dir.File("first.csv"), second = dir.File("second.kav");
     WriteBytes(first, "old csv");
     OutputBatch batch;
@@ -47,16 +46,14 @@ TEST(OutputBatch, AFailedSecondCommitNamesTheOutputAlreadyWritten)
     EXPECT_EQ(outcome.committed, std::vector<std::string>{first});
     EXPECT_EQ(ReadBytes(first), "new csv");
     EXPECT_TRUE(fs::is_directory(second));
-    std::vector<std::string> names = dir.Names();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"first.csv", "second.kav"}));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"first.csv", "second.kav"}));
 }
 
 // Devices are written before any file is replaced: a full disk behind one
 // leaves the files as they were.
 TEST(OutputBatch, ADeviceThatFailsReplacesNoFile)
 {
-    TempDir dir;
+    ScratchFolder dir;
     WriteBytes(dir.File("kept.csv"), "old");
     OutputBatch batch;
     ASSERT_TRUE(batch.Stage(dir.File("kept.csv"), "new").ok());

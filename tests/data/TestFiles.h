@@ -2,29 +2,19 @@
 
 #include "ByteSpan.h"
 #include "RowSink.h"
+#include "ScratchFolder.h"
 
-#include <filesystem>
+#include <cstdio>
 #include <string>
 #include <vector>
 
-// A fresh folder under the system's temporary folder, removed with its files.
-class TempDir
-{
-public:
-    TempDir();
-    ~TempDir();
-    std::string File(const std::string& name) const { return (m_Path / name).string(); }
-    std::vector<std::string> Names() const; // the files now in the folder
-
-private:
-    std::filesystem::path m_Path;
-};
-
-void WriteBytes(const std::string& path, const std::string& bytes);
-std::string ReadBytes(const std::string& path);
-
 // value as the C library prints it with format, e.g. "%.2f".
-std::string Printed(const char* format, double value);
+inline std::string Printed(const char* format, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
 
 inline ByteSpan SpanOf(const std::string& bytes)
 {

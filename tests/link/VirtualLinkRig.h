@@ -16,7 +16,7 @@
 class VirtualLinkClock : public LinkClock
 {
 public:
-    LocalDateTime Now() const override { return m_Date; }
+    LocalDateTime Now() const override { return {2017, 6, 1, 9, 5, 7}; }
     void SetTimer(LinkTimer timer, int periodMs) override
     {
         m_Timers[timer] = {periodMs, m_NowMs + periodMs};
@@ -26,8 +26,6 @@ public:
 
     // Moves time on by ms and returns the timers that came due.
     std::vector<LinkTimer> Step(int ms);
-    long long NowMs() const { return m_NowMs; }
-    void SetDate(const LocalDateTime& date) { m_Date = date; }
 
 private:
     struct Timer
@@ -37,7 +35,6 @@ private:
     };
     std::map<LinkTimer, Timer> m_Timers;
     long long m_NowMs = 0;
-    LocalDateTime m_Date{2017, 6, 1, 9, 5, 7};
 };
 
 // Does the worker's I/O on the test's thread, one read per pump; a write the
@@ -55,7 +52,6 @@ public:
     void Send(const std::vector<uint8_t>& report) override { m_Request = report; }
 
     void Pump();
-    bool HasDevice() const { return m_Device != nullptr; }
 
 private:
     SimulatedInstrument& m_Instrument;
@@ -72,9 +68,7 @@ class RecordingTraceUi : public TraceUi
 public:
     struct Message
     {
-        std::string text;
-        std::string caption;
-        std::string detail;
+        std::string text, caption, detail;
     };
     void ShowMessage(const std::string& text, const std::string& caption, const std::string& detail) override
     {
@@ -85,16 +79,14 @@ public:
         saveEnabled = enabled;
         saveChecked = checked;
     }
-    void ShowSavePath(const std::string& path) override { savePath = path; }
-    void RepaintChart() override { ++chartRepaints; }
-    void RepaintPage() override { ++pageRepaints; }
+    void ShowSavePath(const std::string&) override {}
+    void RepaintChart() override { ++repaints; }
+    void RepaintPage() override { ++repaints; }
 
     std::vector<Message> messages;
     bool saveEnabled = true;
     bool saveChecked = false;
-    std::string savePath;
-    int chartRepaints = 0;
-    int pageRepaints = 0;
+    int repaints = 0;
 };
 
 // The live trace against the simulated instrument, in virtual time.

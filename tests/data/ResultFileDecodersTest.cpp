@@ -1,0 +1,252 @@
+#include "ResultFileDecoders.h"
+
+#include "Documents.h"
+#include "FieldText.h"
+#include "FileLoading.h"
+#include "SampleSet.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+// The worked example: one reading of cable C1, fiber F1.
+std::string EightyEightByteFile()
+{
+    const unsigned char bytes[] = {
+        'k',  'a',  'v',  '1',  '2',  '.',  'o',  'p',  'm',  's',  'a',  'v',  'e', 0, 1, 0, //
+        0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        'C',  '1',  0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        'F',  '1',  0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0, //
+        0x00, 0x00, 0x48, 0xC1, 0x00, 0x00, 0x40, 0xC0, 0x01, 0x00, 0x1E, 0x05,               //
+        0x00, 0x00, 0x00, 0x00, 0x20, 0x17, 0x06, 0x15, 0x14, 0x05, 0x09, 0x00};
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+using Decoder = DecodeResult (*)(const std::string& bytes, CDataStore& store, RowSink* sink);
+
+DecodeResult Opm(const std::string& bytes, CDataStore& store, RowSink* sink)
+{
+    return DecodeOpmBytes(SpanOf(bytes), store, sink);
+}
+
+DecodeResult Orl(const std::string& bytes, CDataStore& store, RowSink* sink)
+{
+    return DecodeOrlBytes(SpanOf(bytes), store, sink);
+}
+
+DecodeResult Kav(const std::string& bytes, CDataStore& store, RowSink*)
+{
+    return DecodeKavBytes(SpanOf(bytes), store).result;
+}
+
+// Everything a decode may change, as the documents and the cable groups show it.
+std::string Contents(const CDataStore& store)
+{
+    std::string text = OpmDocumentBytes(store) + OrlDocumentBytes(store) + KavDocumentBytes(store);
+    for (const std::string& name : store.m_CableGroups.CableGroupNames)
+        text += "|" + name;
+    return text + "|" + store.m_InfoFields.JobId;
+}
+
+std::string After(Decoder decode, const std::string& bytes)
+{
+    CDataStore store;
+    const DecodeResult result = decode(bytes, store, nullptr);
+    return std::to_string(static_cast<int>(result)) + Contents(store);
+}
+
+float ThroughText(float v, int decimals)
+{
+    return static_cast<float>(std::strtod(Printed(decimals == 2 ? "%.2f" : "%.3f", v).c_str(), nullptr));
+}
+} // namespace
+
+TEST(OpmDecoder, TheEightyEightByteFile)
+{
+    ScratchFolder dir;
+    WriteBytes(dir.File("reading.bin"), EightyEightByteFile());
+    CDataStore store;
+    RecordingSink sink;
+    LoadOptions options;
+    options.rows = &sink;
+    ASSERT_EQ(LoadFile(dir.File("reading.bin"), store, options).result, DecodeResult::Ok);
+    ASSERT_EQ(sink.rows.size(), 1u);
+    EXPECT_EQ(sink.rows[0], (std::vector<std::string>{"1", "C1", "F1", "-12.50dBm", "-3.00dBm", "1310nm",
+                                                      "2017-06-15", "14:05:09"}));
+    EXPECT_EQ(store.GetOpmRecords().size(), 1u);
+}
+
+// A decoder refuses every other signature and changes nothing; a file it
+// takes replaces its own kind only, also when it holds no records, and a
+// loss-test file also empties the job information.
+TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
+{
+    std::string upper = EightyEightByteFile();
+    upper[2] = 'V';
+    const std::string opm = EncodeOpmResult(SampleOpmReadings(2)),
+                      orl = EncodeOrlResult(SampleOrlReadings(2)),
+                      kav = EncodeKavResult(ThreeWaveLengths, SampleLossTests(2, 1));
+    const std::pair<Decoder, std::vector<std::string>> refusals[] = {
+        {Opm, {orl, kav, upper, "", "kav12.opm"}}, {Orl, {opm, kav}}, {Kav, {opm, orl}}};
+    CDataStore store;
+    for (const auto& [decode, file] : {std::pair{Opm, opm}, std::pair{Orl, orl}, std::pair{Kav, kav}})
+        ASSERT_EQ(decode(file, store, nullptr), DecodeResult::Ok);
+    store.m_InfoFields.JobId = "JOB-7";
+    const std::string before = Contents(store);
+    RecordingSink sink;
+    for (const auto& [decode, files] : refusals)
+        for (const std::string& file : files)
+            EXPECT_EQ(decode(file, store, &sink), DecodeResult::BadSignature);
+    EXPECT_EQ(Contents(store), before);
+    EXPECT_EQ(sink.clears, 0);
+
+    ASSERT_EQ(Opm(EncodeOpmResult({}), store, &sink), DecodeResult::Ok);
+    EXPECT_TRUE(store.GetOpmRecords().empty() && sink.rows.empty());
+    EXPECT_EQ(sink.clears, 1);
+    EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
+    ASSERT_EQ(Kav(EncodeKavResult(TwoWaveLengths, {}), store, nullptr), DecodeResult::Ok);
+    EXPECT_EQ(store.KavRecordCount(), 0u);
+    EXPECT_EQ(store.m_InfoFields.JobId, "");
+    EXPECT_EQ(store.GetOrlRecords().size(), 2u);
+}
+
+TEST(OpmDecoder, RangeStatusAndUnits)
+{
+    std::vector<OpmReading> readings(5);
+    for (OpmReading& r : readings) {
+        r.power = -12.3456f;
+        r.reference = -3.2f;
+    }
+    readings[0].rangeStatus = -1;
+    readings[1].rangeStatus = 1;
+    readings[2].rangeStatus = 2;
+    readings[3].unit = 0;
+    readings[4].unit = 7;
+    CDataStore store;
+    RecordingSink sink;
+    ASSERT_EQ(Opm(EncodeOpmResult(readings), store, &sink), DecodeResult::Ok);
+    const auto& records = store.GetOpmRecords();
+    ASSERT_EQ(records.size(), 5u);
+    const std::string power = Printed("%.2f", -12.3456f), reference = Printed("%.2f", -3.2f);
+    EXPECT_EQ(FieldText(records[0].Power), "too low");
+    EXPECT_EQ(FieldText(records[0].Reference), reference + "dBm");
+    EXPECT_EQ(sink.rows[0][3], "too low");
+    EXPECT_EQ(FieldText(records[1].Power), "too high");
+    EXPECT_EQ(FieldText(records[2].Power), power + "dBm");
+    EXPECT_EQ(sink.rows[2][3], "");
+    EXPECT_EQ(FieldText(records[3].Power), power + " ");
+    EXPECT_EQ(FieldText(records[4].Reference), reference + "dB");
+}
+
+TEST(OpmDecoder, UnknownUnitEndsTheFileAtThatRecord)
+{
+    std::vector<OpmReading> readings = SampleOpmReadings(4);
+    readings[2].unit = 8;
+    CDataStore store;
+    RecordingSink sink;
+    ASSERT_EQ(Opm(EncodeOpmResult(readings), store, &sink), DecodeResult::Ok);
+    EXPECT_EQ(store.GetOpmRecords().size(), 2u);
+    ASSERT_EQ(sink.rows.size(), 3u);
+    EXPECT_EQ(sink.rows[2],
+              (std::vector<std::string>{"3", readings[2].cable, readings[2].fiber, "", "", "", "", ""}));
+}
+
+TEST(OrlDecoder, RowsAndRecordsOfEveryReading)
+{
+    std::vector<OrlReading> readings = SampleOrlReadings(3);
+    readings[1].returnLoss = -0.004f;
+    readings[2].returnLoss = 12345.0f; // too long for its field
+    CDataStore store;
+    RecordingSink sink;
+    ASSERT_EQ(Orl(EncodeOrlResult(readings), store, &sink), DecodeResult::Ok);
+    ASSERT_EQ(store.GetOrlRecords().size(), 3u);
+    ASSERT_EQ(sink.rows.size(), 3u);
+    const OrlRecord& first = store.GetOrlRecords()[0];
+    EXPECT_EQ(FieldText(first.Cable), readings[0].cable);
+    EXPECT_EQ(FieldText(first.WaveLength), std::to_string(readings[0].waveLength) + "nm");
+    EXPECT_EQ(sink.rows[0][0], "1");
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[1].OrlValue), "-0.00dB");
+    // "12345.00dB" does not fit the field's 9 characters; the exponent form
+    // with as many decimals as fit keeps the unit, in the list as in the store.
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[2].OrlValue), Printed("%.1e", 12345.0) + "dB");
+    EXPECT_EQ(sink.rows[2][4], FieldText(store.GetOrlRecords()[2].OrlValue));
+    EXPECT_EQ(sink.rows[2][5], FieldText(store.GetOrlRecords()[2].Date));
+}
+
+TEST(KavDecoder, ValuesPassThroughTwoDecimalTextAndLengthsTakeTheLastInThree)
+{
+    std::vector<LossTestResult> results = SampleLossTests(40, 5);
+    results[0].lossAB[0] = 0.126f;
+    results[0].length[2] = 12.34567f;
+    CDataStore store;
+    ASSERT_EQ(Kav(EncodeKavResult(ThreeWaveLengths, results), store, nullptr), DecodeResult::Ok);
+    EXPECT_EQ(store.GetKavRecords3()[0].LossAB[0], 0.13f);
+    for (size_t k = 0; k < results.size(); ++k) {
+        const LossTestResult& in = results[k];
+        const KavRecord3& out = store.GetKavRecords3()[k];
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(out.LossAB[i], ThroughText(in.lossAB[i], 2));
+            ASSERT_EQ(out.LossBA[i], ThroughText(in.lossBA[i], 2));
+            ASSERT_EQ(out.RefBA[i], ThroughText(in.refBA[i], 2));
+            ASSERT_EQ(out.OrlBA[i], ThroughText(in.orlBA[i], 2));
+            ASSERT_EQ(out.Length[i], ThroughText(in.length[2], 3));
+        }
+    }
+}
+
+// A cable's group is a run of its name: a name that comes back starts a new one.
+TEST(KavDecoder, CableGroupsFollowRunsOfNames)
+{
+    std::vector<LossTestResult> results(4);
+    for (size_t i = 0; i < results.size(); ++i)
+        results[i].cable = i == 2 ? "C2" : "C1";
+    CDataStore store;
+    for (int pass = 0; pass < 2; ++pass) {
+        Kav(EncodeKavResult(ThreeWaveLengths, results), store, nullptr);
+        EXPECT_EQ(store.m_CableGroups.CableGroupCount, 3);
+        EXPECT_EQ(store.m_CableGroups.CableGroupStart, (std::vector<int32_t>{0, 2, 3}));
+        EXPECT_EQ(store.m_CableGroups.CableGroupNames, (std::vector<std::string>{"C1", "C2", "C1"}));
+    }
+    Kav(EncodeKavResult(TwoWaveLengths, SampleLossTests(1200, 1)), store, nullptr);
+    EXPECT_EQ(store.m_CableGroups.CableGroupCount, 1200);
+}
+
+// Bytes missing at the end of a result file read as zero: a file cut anywhere,
+// or one that claims the largest count, decodes as if the zeros were there.
+TEST(ResultFiles, MissingBytesReadAsZero)
+{
+    const struct
+    {
+        Decoder decode;
+        std::string whole;
+        size_t recordSize;
+    } files[] = {
+        {Opm, EncodeOpmResult(SampleOpmReadings(3)), 56},
+        {Orl, EncodeOrlResult(SampleOrlReadings(3)), 52},
+        {Kav, EncodeKavResult(ThreeWaveLengths, SampleLossTests(3, 2)), 136},
+        {Kav, EncodeKavResult(TwoWaveLengths, SampleLossTests(2, 1)), 136},
+    };
+    for (const auto& file : files) {
+        for (size_t cut = 0; cut <= file.whole.size(); ++cut) {
+            std::string padded = file.whole.substr(0, cut);
+            padded.resize(file.whole.size(), '\0');
+            ASSERT_EQ(After(file.decode, file.whole.substr(0, cut)), After(file.decode, padded)) << cut;
+        }
+        std::string largest = file.whole;
+        largest[14] = largest[15] = '\xFF';
+        largest.resize(32 + file.recordSize + file.recordSize / 2); // the second record partly there
+        std::string padded = largest;
+        padded.resize(32 + file.recordSize * 65535, '\0');
+        EXPECT_EQ(After(file.decode, largest), After(file.decode, padded));
+    }
+
+    CDataStore store;
+    Opm(EncodeOpmResult(SampleOpmReadings(3)).substr(0, 32), store, nullptr);
+    ASSERT_EQ(store.GetOpmRecords().size(), 3u);
+    const OpmRecord& r = store.GetOpmRecords()[2];
+    EXPECT_EQ((std::vector<std::string>{FieldText(r.Cable), FieldText(r.WaveLength), FieldText(r.Power),
+                                        FieldText(r.Reference), FieldText(r.Date), FieldText(r.Time)}),
+              (std::vector<std::string>{"", "0nm", "0.00 ", "0.00 ", "0000-00-00", "00:00:00"}));
+}
