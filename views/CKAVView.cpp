@@ -107,9 +107,9 @@ void CKAVView::OnTabChange(int tab)
     g_KavTabActive = tab == TabKav ? 1 : 0;
     if (!LeaveAutoTrace(tab))
         return;
-    emit SaveButtonEnabled(tab != TabTrace && tab != TabAutoTrace);
     BringUpPage(tab, false);
     emit TabChanged(tab);
+    emit CommandStatesChanged();
 }
 
 bool CKAVView::LeaveAutoTrace(int tab)
@@ -126,6 +126,7 @@ bool CKAVView::LeaveAutoTrace(int tab)
     }
     g_KavTabActive = 0;
     emit TabChanged(TabAutoTrace);
+    emit CommandStatesChanged();
     return false;
 }
 

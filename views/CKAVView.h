@@ -5,6 +5,7 @@
 #include "FileLoading.h"
 #include "Messages.h"
 #include "PixelRect.h"
+#include "Tabs.h"
 
 #include <QWidget>
 
@@ -38,6 +39,10 @@ public:
     // Carries out a command on the selected tab. False when the view does not
     // handle the command at all, so that it goes on to the next handler.
     bool OnCommand(CommandId id);
+    // False for a command of the view that has no work on the selected tab
+    // (Open on AUTOTRACE, Save on KAV before any loss-test file ...), which
+    // the menu and the toolbar then grey; true for every other command.
+    bool CommandEnabled(CommandId id) const;
 
     int SelectedTab() const;
     // Selects `tab` as the user would; false when the user refused to leave a
@@ -47,6 +52,8 @@ public:
     // A file given on the command line or dropped on the window: selects the
     // tab of its kind and reads it there. False when it was not read.
     bool OpenRecognizedFile(const QString& path);
+    // The file last read on `tab`; empty while the tab shows none.
+    QString FileOfTab(int tab) const;
 
     CDataStore& Store() const { return m_Store; }
     FixedTabBar* TabBar() const { return m_TabBar; }
@@ -66,8 +73,10 @@ public:
 signals:
     // After every tab change, also a refused one (then with the AUTOTRACE tab).
     void TabChanged(int tab);
-    // The toolbar's Save button: greyed on the two trace tabs.
-    void SaveButtonEnabled(bool enabled);
+    // What CommandEnabled answers may have changed.
+    void CommandStatesChanged();
+    // A file was read on the tab of its kind.
+    void FileOpened(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -90,6 +99,8 @@ private:
     // says why not otherwise. False when nothing was loaded.
     bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
     void ShowLoaded(FileKind kind);
+    // `path` is now the file of `tab`.
+    void ShowOpened(int tab, const QString& path);
     // Both copies of the loss-test form, from the store's, and the grid.
     void UpdateKavWaveCount();
 
@@ -120,4 +131,5 @@ private:
     // The view, the tab control, the page area and the TRACE chart as laid
     // out at the initial update; every resize scales from them.
     std::vector<PixelRect> m_PageRects;
+    QString m_TabFiles[TabCount];
 };

@@ -67,29 +67,32 @@ std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::F
     return answer.path;
 }
 
-std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter)
+std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter, const QString& start)
 {
-    Prompt prompt{Kind::OpenFile, {}, {}, filter, false, MessageButtons::Ok, MessageIcon::None, owner, {}};
+    Prompt prompt{Kind::OpenFile,    {},    {}, filter, false, MessageButtons::Ok,
+                  MessageIcon::None, owner, {}, start};
     return TakePath(prompt, Answer::For::Path);
 }
 
-std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite)
+std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                                 const QString& start)
 {
     Prompt prompt{Kind::SaveFile,    {},    {}, filter, confirmOverwrite, MessageButtons::Ok,
-                  MessageIcon::None, owner, {}};
+                  MessageIcon::None, owner, {}, start};
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::PickFolder(QWidget* owner, const QString& title)
 {
-    Prompt prompt{Kind::PickFolder, title, {}, {}, false, MessageButtons::Ok, MessageIcon::None, owner, {}};
+    Prompt prompt{Kind::PickFolder,  title, {}, {}, false, MessageButtons::Ok,
+                  MessageIcon::None, owner, {}, {}};
     return TakePath(prompt, Answer::For::Folder);
 }
 
 MessageAnswer ScriptedPrompts::Message(QWidget* owner, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageIcon icon, const QString& detail)
 {
-    Prompt prompt{Kind::Message, text, caption, {}, false, buttons, icon, owner, detail};
+    Prompt prompt{Kind::Message, text, caption, {}, false, buttons, icon, owner, detail, {}};
     m_Asked.push_back(prompt);
     if (m_Answers.empty() || m_Answers.front().kind != Answer::For::Message) {
         // An OK box has only one answer, so it needs no script.

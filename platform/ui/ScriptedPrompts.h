@@ -38,6 +38,7 @@ public:
         MessageIcon icon = MessageIcon::None;
         QWidget* owner = nullptr;
         QString detail; // message detail
+        QString start;  // file dialogs: the folder or file they opened at
     };
 
     ScriptedPrompts();
@@ -56,8 +57,9 @@ public:
     size_t PendingAnswers() const { return m_Answers.size(); }
     void Clear();
 
-    std::optional<QString> OpenFile(QWidget* owner, const QString& filter) override;
-    std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) override;
+    std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                    const QString& start) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;

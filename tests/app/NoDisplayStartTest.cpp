@@ -3,50 +3,74 @@
 #include <QProcess>
 #include <QtTest>
 
-// --version and --help are answered on the terminal, also where no window can
-// open: a server, an SSH session, a package check. A platform that does not
-// exist stands in for a missing display, so the test does not depend on the
-// machine having one.
-class VersionOptionTest : public QObject
+// Started where no window can open (a server, an SSH session, a package
+// check): --version and --help are answered on the terminal, and the program
+// says how to run headless instead of aborting.
+class NoDisplayStartTest : public QObject
 {
     Q_OBJECT
 
-    static QByteArray Run(const QStringList& arguments, int* exitCode)
+    struct Outcome
     {
-        QProcess kav;
+        int exitCode = -1;
+        QByteArray output;
+        QByteArray errors;
+    };
+
+    static Outcome Run(const char* program, const QStringList& arguments)
+    {
+        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "no-such-platform");
-        kav.setProcessEnvironment(environment);
-        kav.start(KAV_BINARY, arguments);
-        if (!kav.waitForFinished(10000) || kav.exitStatus() != QProcess::NormalExit)
-            return "did not end normally: " + kav.readAllStandardError();
-        *exitCode = kav.exitCode();
-        return kav.readAllStandardOutput();
+        for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(display);
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        Outcome outcome;
+        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit) {
+            outcome.errors = "did not end normally: " + process.readAllStandardError();
+            return outcome;
+        }
+        outcome.exitCode = process.exitCode();
+        outcome.output = process.readAllStandardOutput();
+        outcome.errors = process.readAllStandardError();
+        return outcome;
     }
 
 private slots:
     void answeredWithoutAWindow()
     {
-        int status = -1;
-        QCOMPARE(Run({"--version"}, &status), QByteArray("kav ") + ProgramVersion + "\n");
-        QCOMPARE(status, 0);
+        const Outcome version = Run(KAV_BINARY, {"--version"});
+        QCOMPARE(version.output, QByteArray("kav ") + ProgramVersion + "\n");
+        QCOMPARE(version.exitCode, 0);
 
-        status = -1;
-        const QByteArray help = Run({"--help", "results.kav"}, &status);
-        QCOMPARE(status, 0);
-        QVERIFY2(help.startsWith("Usage: kav ") && help.contains("--version"), help.constData());
+        const Outcome help = Run(KAV_BINARY, {"--help", "results.kav"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(help.output.startsWith("Usage: kav ") && help.output.contains("--version"),
+                 help.errors.constData());
+
+        const Outcome demo = Run(GRID_DEMO_BINARY, {"--help"});
+        QCOMPARE(demo.exitCode, 0);
+        QVERIFY2(demo.output.contains("--rows") && demo.output.contains("--screenshot"),
+                 demo.errors.constData());
     }
 
-    // Qt's own options are read by the QApplication, so such a line is
-    // answered once it exists; here -platform picks one that does.
+    void saysHowToRunHeadless()
+    {
+        const Outcome kav = Run(KAV_BINARY, {});
+        QCOMPARE(kav.exitCode, 1);
+        QVERIFY2(kav.errors.contains("QT_QPA_PLATFORM=offscreen"), kav.errors.constData());
+        QVERIFY(kav.output.isEmpty());
+    }
+
+    // Qt's own options are read by the QApplication; -platform picks a
+    // platform that needs no display.
     void qtOptionsAlongside()
     {
-        int status = -1;
-        QCOMPARE(Run({"-platform", "offscreen", "--version"}, &status),
-                 QByteArray("kav ") + ProgramVersion + "\n");
-        QCOMPARE(status, 0);
+        const Outcome version = Run(KAV_BINARY, {"-platform", "offscreen", "--version"});
+        QCOMPARE(version.output, QByteArray("kav ") + ProgramVersion + "\n");
+        QCOMPARE(version.exitCode, 0);
     }
 };
 
-QTEST_MAIN(VersionOptionTest)
-#include "VersionOptionTest.moc"
+QTEST_MAIN(NoDisplayStartTest)
+#include "NoDisplayStartTest.moc"
