@@ -63,6 +63,8 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
 
     SizeToForm();
     m_View->OnInitialUpdate();
+    m_LayoutMinimum = WithChrome(m_View->MinimumFormSize());
+    FitMinimumToScreen();
     UpdateCommandStates();
 }
 
@@ -202,12 +204,25 @@ void CMainFrame::CreateStatusBar()
     bar->showMessage(IdleText);
 }
 
-QSize CMainFrame::DesignSize() const
+QSize CMainFrame::WithChrome(const QSize& viewSize) const
 {
-    const QSize form = CKAVView::FormSize();
     const int chrome =
         menuBar()->sizeHint().height() + m_ToolBar->sizeHint().height() + statusBar()->sizeHint().height();
-    return QSize(form.width(), form.height() + chrome);
+    return QSize(viewSize.width(), viewSize.height() + chrome);
+}
+
+QSize CMainFrame::DesignSize() const
+{
+    return WithChrome(CKAVView::FormSize());
+}
+
+void CMainFrame::FitMinimumToScreen()
+{
+    QSize minimum = m_LayoutMinimum;
+    // A smaller screen still holds the whole window, as at start-up.
+    if (const QScreen* screen = this->screen())
+        minimum = minimum.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - size()));
+    setMinimumSize(minimum);
 }
 
 void CMainFrame::SizeToForm()
@@ -226,6 +241,7 @@ void CMainFrame::showEvent(QShowEvent* event)
         return;
     m_FittedToScreen = true;
     // The window's border is known only now: keep the whole frame on screen.
+    FitMinimumToScreen();
     const QScreen* screen = this->screen();
     if (!screen)
         return;

@@ -45,6 +45,9 @@ public:
     // bar, toolbar and status bar. It starts at this size where the screen
     // has room for it.
     QSize DesignSize() const;
+    // The smallest size at which no page's controls overlap and no chart
+    // text is cut; the window keeps to it unless the screen is smaller.
+    QSize LayoutMinimum() const { return m_LayoutMinimum; }
 
     CKAVView* View() const { return m_View; }
     QAction* Action(CommandId id) const;
@@ -64,7 +67,9 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    QSize WithChrome(const QSize& viewSize) const;
     void SizeToForm();
+    void FitMinimumToScreen();
     void UpdateCommandStates();
     void UpdateCaption();
     bool OnFrameCommand(CommandId id);
@@ -86,6 +91,7 @@ private:
     std::map<CommandId, QAction*> m_Actions;
     std::function<bool(CommandId)> m_ApplicationHandler;
     bool m_FittedToScreen = false;
+    QSize m_LayoutMinimum;
     QString m_CaptionTitle;
     QString m_CaptionNote;
 };

@@ -1,6 +1,7 @@
 #include "CTracePage.h"
 
 #include "DialogUnits.h"
+#include "PageFit.h"
 #include "ProportionalResize.h"
 
 #include <QLabel>
@@ -93,6 +94,12 @@ void CTracePage::SetChartRect(const QRect& rect)
 {
     m_rcChart = rect;
     update();
+}
+
+bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
+{
+    Q_UNUSED(chart);
+    return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), {}, QRect(QPoint(0, 0), pageSize));
 }
 
 bool CTracePage::OpenRecordedTrace(const QString& path)

@@ -18,6 +18,9 @@ public:
     // m_rcChart, replaced by the view on every resize of the view.
     void SetChartRect(const QRect& rect);
     QRect ChartRect() const { return m_rcChart; }
+    // Whether the page, `pageSize` large with its chart at `chart`, keeps its
+    // controls apart and within it.
+    bool FitsIn(const QSize& pageSize, const QRect& chart) const;
 
     // File > Open on the TRACE tab with a file the user chose: checks and
     // shows the recorded trace. Filled by the recorded-trace work; until

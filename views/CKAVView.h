@@ -31,6 +31,10 @@ public:
 
     // The form's size at creation: 742 x 398 dialog units in pixels.
     static QSize FormSize();
+    // The smallest size at which both trace pages keep their controls and
+    // chart texts apart and whole (the other pages scroll); the form's size
+    // before the initial update.
+    QSize MinimumFormSize() const;
 
     // Inserts the tabs, creates the pages and records the layout. Only the
     // first call does anything.
@@ -83,6 +87,16 @@ protected:
 
 private:
     using Handler = void (CKAVView::*)();
+
+    // Where a resize to `window` puts the tab control, the pages and the
+    // trace charts.
+    struct ViewLayout
+    {
+        PixelRect tabControl;
+        PixelRect pages;
+        QRect chart;
+    };
+    ViewLayout LayoutFor(const PixelRect& window) const;
 
     void OnTabChange(int tab);
     // Asks before leaving a running live trace; false (and the AUTOTRACE tab

@@ -264,6 +264,17 @@ private slots:
         QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
     }
 
+    // A screen smaller than the window's minimum still holds the whole window.
+    void aSmallScreenHoldsTheWindow()
+    {
+        Fixture f;
+        const QRect screen = f.Frame().screen()->availableGeometry();
+        QVERIFY(f.Frame().LayoutMinimum().width() > screen.width());
+        QVERIFY(f.Frame().minimumSize().width() <= screen.width());
+        QVERIFY(f.Frame().minimumSize().height() <= screen.height());
+        QVERIFY(screen.contains(f.Frame().frameGeometry()));
+    }
+
     // The offscreen screen is narrower than the window's form: the pictures
     // are made at the design size all the same.
     void screenshotsOfEveryTab()
