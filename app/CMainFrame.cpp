@@ -10,6 +10,7 @@
 #include "ProgramSettings.h"
 #include "Prompts.h"
 #include "RecentFiles.h"
+#include "Tabs.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -32,9 +33,9 @@ const char* const IdleText = "Ready";
 // Between the file's name and the document's title in the caption.
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
-constexpr CommandId ViewCommands[] = {CommandId::FileOpen,      CommandId::FileSave,
-                                      CommandId::FileSaveAsCsv, CommandId::FileSaveAs,
-                                      CommandId::FilePrint,     CommandId::FilePrintPreview};
+constexpr CommandId ViewCommands[] = {
+    CommandId::FileOpen,  CommandId::FileSave,         CommandId::FileSaveAsCsv,  CommandId::FileSaveAs,
+    CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup, CommandId::FileExportPdf};
 
 namespace Keys {
 const QString Size = QStringLiteral("Window/Size");
@@ -126,6 +127,9 @@ void CMainFrame::CreateMenus()
     file->addSeparator();
     file->addAction(print);
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
+    file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup...",
+                               "Chooses the printer, the paper and its orientation for the reports"));
+    file->addAction(AddCommand(CommandId::FileExportPdf, "Export PDF...", "Writes the report as a PDF file"));
     file->addAction(
         AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
 

@@ -24,3 +24,26 @@ MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QStr
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(said).replace('\n', ' ')));
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
+
+bool HeadlessPrompts::PrintDialog(QWidget*, QPrinter&, int, int)
+{
+    return false;
+}
+
+bool HeadlessPrompts::PageSetup(QWidget*, QPrinter&)
+{
+    return false;
+}
+
+namespace {
+class Unattended : public ProgressPrompt
+{
+public:
+    bool Advance(int) override { return true; }
+};
+} // namespace
+
+std::unique_ptr<ProgressPrompt> HeadlessPrompts::Progress(QWidget*, const QString&, int)
+{
+    return std::make_unique<Unattended>();
+}

@@ -3,7 +3,8 @@
 #include "Prompts.h"
 
 // Prompts for a run with nobody at the screen: messages go to the error
-// output, file and folder dialogs are cancelled, questions answered No.
+// output, file, folder, print and page setup dialogs are cancelled,
+// questions answered No, and long tasks run to their end.
 class HeadlessPrompts : public Prompts
 {
 public:
@@ -13,4 +14,7 @@ public:
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
+    bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;
+    bool PageSetup(QWidget* owner, QPrinter& printer) override;
+    std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) override;
 };

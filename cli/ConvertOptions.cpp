@@ -1,6 +1,10 @@
 #include "ConvertOptions.h"
 
-const char* const UsageText = "usage: kav-convert FILE [--info] [--csv OUT] [--document OUT]";
+#include "ReportPdf.h"
+
+const char* const UsageText =
+    "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";
+const char* const StandardInputName = "-";
 
 namespace {
 ParsedConvertOptions Refuse(const std::string& error)
@@ -15,9 +19,19 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
 {
     ConvertOptions options;
     bool haveFile = false;
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        if (a == "--help" || a == "-h") {
+        if (optionsEnded || a.empty() || a[0] != '-' || a == StandardInputName) {
+            if (haveFile)
+                return Refuse("more than one FILE: " + options.file + " and " + a);
+            if (a.empty())
+                return Refuse("FILE is empty");
+            options.file = a;
+            haveFile = true;
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--help" || a == "-h") {
             options.help = true;
         } else if (a == "--version") {
             options.version = true;
@@ -25,26 +39,29 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (options.info)
                 return Refuse("--info given twice");
             options.info = true;
-        } else if (a == "--csv" || a == "--document") {
-            std::optional<std::string>& out = a == "--csv" ? options.csvOut : options.documentOut;
+        } else if (a == "--csv" || a == "--document" || a == "--pdf") {
+            std::optional<std::string>& out = a == "--csv"        ? options.csvOut
+                                              : a == "--document" ? options.documentOut
+                                                                  : options.pdfOut;
             if (out)
                 return Refuse(a + " given twice");
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refuse(a + " needs an output file");
             out = arguments[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            return Refuse("unknown option " + a);
+        } else if (a == "--page-size") {
+            if (options.pageSize)
+                return Refuse(a + " given twice");
+            if (i + 1 >= arguments.size() || !ReportPaperNamed(arguments[i + 1]))
+                return Refuse(a + " needs A4 or Letter");
+            options.pageSize = arguments[++i];
         } else {
-            if (haveFile)
-                return Refuse("more than one FILE: " + options.file + " and " + a);
-            if (a.empty())
-                return Refuse("FILE is empty");
-            options.file = a;
-            haveFile = true;
+            return Refuse("unknown option " + a);
         }
     }
     if (!haveFile && !options.help && !options.version)
         return Refuse("no FILE given");
+    if (options.pageSize && !options.pdfOut)
+        return Refuse("--page-size without --pdf");
     ParsedConvertOptions parsed;
     parsed.options = options;
     return parsed;

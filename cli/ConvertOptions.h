@@ -4,13 +4,18 @@
 #include <string>
 #include <vector>
 
-// kav-convert FILE [--info] [--csv OUT] [--document OUT], or --help, or --version
+// kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]]
+// [--] FILE, or --help, or --version. FILE "-" is standard input and OUT "-"
+// standard output; after "--" every argument is FILE, so that a name starting
+// with "-" can be given.
 struct ConvertOptions
 {
     std::string file;
     bool info = false;
     std::optional<std::string> csvOut;
     std::optional<std::string> documentOut;
+    std::optional<std::string> pdfOut;
+    std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given
     bool help = false;
     bool version = false;
 };
@@ -24,3 +29,5 @@ struct ParsedConvertOptions
 ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments);
 
 extern const char* const UsageText;
+// FILE and OUT name standard input and output so.
+extern const char* const StandardInputName;

@@ -1,7 +1,9 @@
 #include "LoadedFile.h"
 
+#include "CReportPrinting.h"
 #include "CsvExport.h"
 #include "Documents.h"
+#include "ReportPdf.h"
 
 const char* LoadedFile::KindName() const
 {
@@ -63,4 +65,21 @@ std::string LoadedFile::DocumentBytes() const
         break;
     }
     return TraceDocumentBytes(store);
+}
+
+ReportKind LoadedFile::Report() const
+{
+    return ReportKindOf(RecordKindOf(outcome.kind), store.KavWaveCount());
+}
+
+unsigned LoadedFile::ReportPageCount()
+{
+    return CReportPrinting(store, Report()).PageCount();
+}
+
+std::string LoadedFile::PdfBytes(const QPageSize& paper)
+{
+    CReportPrinting job(store, Report());
+    const ReportPdfResult pdf = ReportPdf(job, paper);
+    return pdf.bytes.toStdString();
 }

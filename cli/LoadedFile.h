@@ -2,8 +2,11 @@
 
 #include "CDataStore.h"
 #include "FileLoading.h"
+#include "ReportKind.h"
 
 #include <string>
+
+class QPageSize;
 
 // A file kav-convert has loaded, with what it prints and writes for it.
 struct LoadedFile
@@ -17,4 +20,10 @@ struct LoadedFile
     // What Save As CSV and Save As write on the tab of the file's kind.
     std::string CsvBytes() const;
     std::string DocumentBytes() const;
+    // The report that Print prints on that tab: none for a trace, nor for a
+    // loss-test document saved before any loss test.
+    ReportKind Report() const;
+    unsigned ReportPageCount();
+    // The report as a PDF (a Qt Gui must exist); empty if it failed.
+    std::string PdfBytes(const QPageSize& paper);
 };

@@ -1,13 +1,19 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
-// CSV export and its document, for scripts and batch work.
+// CSV export, its document and its printed report as PDF, for scripts and
+// batch work.
 #include "ConvertOptions.h"
+#include "ConvertOutputs.h"
 #include "InfoJson.h"
 #include "LoadedFile.h"
+#include "OffscreenGui.h"
 #include "ProgramIdentity.h"
-#include "SafeFileWriter.h"
+#include "ReportPdf.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace {
 enum ExitStatus
@@ -25,67 +31,81 @@ int Fail(int status, const std::string& name, const std::string& reason)
     return status;
 }
 
-// Both outputs are staged before either replaces its target, so a failed run
-// leaves no output file behind. A device is written only when committed and
-// can still fail then (a full disk behind it), so devices are committed first.
-int WriteOutputs(const ConvertOptions& options, const LoadedFile& file)
+int FailUsage(const std::string& error)
 {
-    struct Output
-    {
-        const std::optional<std::string>& path;
-        std::string bytes;
-        StagedFile staged;
-    };
-    Output outputs[] = {
-        {options.csvOut, options.csvOut ? file.CsvBytes() : std::string(), {}},
-        {options.documentOut, options.documentOut ? file.DocumentBytes() : std::string(), {}}};
-    for (Output& output : outputs) {
-        if (!output.path)
-            continue;
-        const WriteResult r = output.staged.Stage(*output.path, output.bytes);
-        if (!r.ok())
-            return Fail(CannotWrite, *output.path, "cannot be written: " + r.reason);
-    }
-    for (const bool devices : {true, false}) {
-        for (Output& output : outputs) {
-            if (!output.path || output.staged.WritesAtCommit() != devices)
-                continue;
-            const WriteResult r = output.staged.Commit();
-            if (!r.ok())
-                return Fail(CannotWrite, *output.path, "cannot be written: " + r.reason);
-        }
-    }
+    std::fprintf(stderr, "kav-convert: %s; %s\n", error.c_str(), UsageText);
+    return UsageError;
+}
+
+// A full disk or a closed pipe behind standard output is a failure like any
+// other output's.
+int PrintLine(const std::string& text)
+{
+    errno = 0;
+    if (std::printf("%s\n", text.c_str()) < 0 || std::fflush(stdout) != 0)
+        return Fail(CannotWrite, "standard output", errno != 0 ? std::strerror(errno) : "write error");
     return Done;
+}
+
+QPageSize PaperOf(const ConvertOptions& options)
+{
+    return options.pageSize ? *ReportPaperNamed(*options.pageSize) : DefaultReportPaper();
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     const ParsedConvertOptions parsed = ParseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) {
-        std::fprintf(stderr, "kav-convert: %s; %s\n", parsed.error.c_str(), UsageText);
-        return UsageError;
-    }
+    if (!parsed.options)
+        return FailUsage(parsed.error);
     const ConvertOptions& options = *parsed.options;
-    if (options.help) {
-        std::printf("%s\n", UsageText);
-        return Done;
-    }
-    if (options.version) {
-        std::printf("kav-convert %s\n", ProgramVersion);
-        return Done;
-    }
+    if (options.help)
+        return PrintLine(UsageText);
+    if (options.version)
+        return PrintLine(std::string("kav-convert ") + ProgramVersion);
 
     LoadedFile file;
-    file.outcome = LoadFile(options.file, file.store);
-    if (file.outcome.result == DecodeResult::CannotOpen)
+    std::string pdf; // painted once the file is read, before any output is written
+    // Every output, in the order they are written; the bytes are made only
+    // for the outputs asked for.
+    const std::vector<OutputRequest> outputs = {
+        {"--csv", options.csvOut, [&] { return file.CsvBytes(); }},
+        {"--document", options.documentOut, [&] { return file.DocumentBytes(); }},
+        {"--pdf", options.pdfOut, [&] { return pdf; }},
+    };
+    if (const std::optional<std::string> conflict = SameFileConflict(options.file, outputs))
+        return FailUsage(*conflict);
+
+    file.outcome = options.file == StandardInputName
+                       ? LoadRecognizedFile(RecognizeStandardInput(), file.store)
+                       : LoadFile(options.file, file.store);
+    const DecodeResult result = file.outcome.result;
+    if (result == DecodeResult::CannotOpen || result == DecodeResult::NotAFile)
         return Fail(CannotRead, options.file, FailureReason(file.outcome));
-    if (file.outcome.result != DecodeResult::Ok)
+    if (result != DecodeResult::Ok)
         return Fail(Refused, options.file, FailureReason(file.outcome));
 
-    if (options.info) {
-        std::printf("%s\n", InfoJson(file).c_str());
-        std::fflush(stdout);
+    std::optional<OffscreenGui> gui;
+    if (options.pdfOut) {
+        if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace) {
+            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no report for --pdf; %s\n",
+                         options.file.c_str(), UsageText);
+            return UsageError;
+        }
+        if (file.ReportPageCount() == 0)
+            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
+        gui.emplace();
+        pdf = file.PdfBytes(PaperOf(options));
+        if (pdf.empty())
+            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
     }
-    return WriteOutputs(options, file);
+
+    if (options.info) {
+        const int printed = PrintLine(InfoJson(file));
+        if (printed != Done)
+            return printed;
+    }
+    if (const std::optional<OutputFailure> failure = WriteOutputs(outputs))
+        return Fail(CannotWrite, failure->name, failure->reason);
+    return Done;
 }

@@ -1,11 +1,16 @@
 include(GoogleTest)
 
-# kav_gtest(name SOURCES a.cpp ... LIBS lib ...): a GoogleTest executable whose
-# cases CTest lists one by one.
+# kav_gtest(name [OWN_MAIN] SOURCES a.cpp ... LIBS lib ...): a GoogleTest
+# executable whose cases CTest lists one by one. OWN_MAIN: the sources bring
+# their main (one that starts Qt Gui, say).
 function(kav_gtest name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
   kav_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "KAV_SOURCE_DIR=${PROJECT_SOURCE_DIR}")

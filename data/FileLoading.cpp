@@ -3,13 +3,41 @@
 #include "Documents.h"
 #include "FileBytes.h"
 #include "ResultFileDecoders.h"
+#include "ResultFrame.h"
 
 #include <algorithm>
 
 namespace {
-// Far beyond any file the instrument or the program makes; a document longer
-// than this is refused without being read whole.
-constexpr size_t ReadLimit = size_t(1) << 30;
+// The largest file of each kind: a result file holds at most 65,535 records,
+// and a document at most what the store can hold from one (a trace document:
+// the reference level and 65,535 samples). Reading stops just past the
+// largest file the name allows, so a document too long for its kind, a
+// device or an endless stream is never read whole.
+constexpr size_t MaxDocumentRecords = MaxResultRecords;
+constexpr size_t LargestResultFile = ResultHeaderSize + KavResultRecordSize * MaxResultRecords;
+static_assert(KavResultRecordSize >= OpmResultRecordSize && KavResultRecordSize >= OrlResultRecordSize);
+static_assert(LargestResultFile >= TraceHeaderSize + 4 * MaxResultRecords);
+
+size_t LargestDocument(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::OpmDocument:
+        return sizeof(CDataStore::m_Reserved) + 4 + sizeof(OpmRecord) * MaxDocumentRecords;
+    case FileKind::OrlDocument:
+        return 4 + sizeof(OrlRecord) * MaxDocumentRecords;
+    case FileKind::KavDocument:
+        return 8 + sizeof(KavRecord3) * MaxDocumentRecords;
+    case FileKind::TraceDocument:
+        return 4 + sizeof(float) * (MaxDocumentRecords + 1);
+    default:
+        return 0;
+    }
+}
+
+size_t ReadLimitFor(const std::string& name)
+{
+    return std::max(LargestResultFile, LargestDocument(DocumentKindOfEnding(name)));
+}
 
 void SetFirstRecordWaveLengths(const CDataStore& store, int (&waveLengths)[3])
 {
@@ -62,17 +90,18 @@ DecodeResult Decode(FileKind kind, ByteSpan bytes, CDataStore& store, RowSink* r
 }
 } // namespace
 
-RecognizedFile RecognizeFile(const std::string& path)
+RecognizedFile RecognizeFileBytes(FileBytes file, const std::string& name)
 {
     RecognizedFile recognized;
-    FileBytes file = ReadFileBytes(path, ReadLimit);
-    if (!file.opened) {
+    if (!file.read()) {
+        recognized.status =
+            file.status == FileBytes::Status::NotAFile ? DecodeResult::NotAFile : DecodeResult::CannotOpen;
         recognized.systemReason = file.reason;
         return recognized;
     }
     recognized.bytes = std::move(file.bytes);
-    recognized.kind = RecognizeBytes({recognized.bytes.data(), recognized.bytes.size()}, path);
-    const FileKind named = DocumentKindOfEnding(path);
+    recognized.kind = RecognizeBytes({recognized.bytes.data(), recognized.bytes.size()}, name);
+    const FileKind named = DocumentKindOfEnding(name);
     if (named != FileKind::Unknown && file.overLimit &&
         (recognized.kind == named || recognized.kind == FileKind::Unknown))
         recognized.status = DecodeResult::TooLarge;
@@ -82,6 +111,16 @@ RecognizedFile RecognizeFile(const std::string& path)
     else
         recognized.status = DecodeResult::Ok;
     return recognized;
+}
+
+RecognizedFile RecognizeFile(const std::string& path)
+{
+    return RecognizeFileBytes(ReadFileBytes(path, ReadLimitFor(path)), path);
+}
+
+RecognizedFile RecognizeStandardInput()
+{
+    return RecognizeFileBytes(ReadStandardInput(ReadLimitFor("")), "");
 }
 
 LoadOutcome LoadRecognizedFile(const RecognizedFile& file, CDataStore& store, const LoadOptions& options)
@@ -114,6 +153,9 @@ std::string FailureReason(const LoadOutcome& outcome)
         return "";
     case DecodeResult::CannotOpen:
         return outcome.systemReason.empty() ? "cannot be read" : "cannot be read: " + outcome.systemReason;
+    case DecodeResult::NotAFile:
+        return "cannot be read: " +
+               (outcome.systemReason.empty() ? "not a regular file" : outcome.systemReason);
     case DecodeResult::Unrecognized:
         return "not an instrument result file or a document of this program";
     case DecodeResult::BadSignature:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDataStore.h"
+#include "FileBytes.h"
 #include "FileKind.h"
 #include "Results.h"
 #include "RowSink.h"
@@ -18,15 +19,21 @@
 // A file read and recognised, not yet loaded.
 struct RecognizedFile
 {
-    // Ok when the kind is known; otherwise CannotOpen, Unrecognized,
-    // WrongLength (named as a document but not of its length) or TooLarge.
+    // Ok when the kind is known; otherwise CannotOpen, NotAFile,
+    // Unrecognized, WrongLength (named as a document but not of its length)
+    // or TooLarge.
     DecodeResult status = DecodeResult::CannotOpen;
     FileKind kind = FileKind::Unknown;
     std::string systemReason; // why it could not be read
     std::vector<uint8_t> bytes;
 };
 
+// The bytes read from a file (or a stream) recognised under `name`.
+RecognizedFile RecognizeFileBytes(FileBytes file, const std::string& name);
 RecognizedFile RecognizeFile(const std::string& path);
+// Standard input has no name: only a result file, which its content names,
+// is recognised there.
+RecognizedFile RecognizeStandardInput();
 
 struct LoadOptions
 {

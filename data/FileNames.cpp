@@ -17,6 +17,8 @@ const char* ExtensionOf(OutputKind kind)
         return ".kav";
     case OutputKind::TraceDocument:
         return ".trace";
+    case OutputKind::Pdf:
+        return ".pdf";
     }
     return "";
 }

@@ -10,7 +10,8 @@ enum class OutputKind
     OpmDocument,
     OrlDocument,
     KavDocument,
-    TraceDocument
+    TraceDocument,
+    Pdf // a printed report
 };
 
 // The extension rule of the save dialogs: a chosen name containing a dot must
@@ -19,5 +20,5 @@ enum class OutputKind
 // path to write, or nothing when the name is refused.
 std::optional<std::string> ApplyExtensionRule(const std::string& chosenPath, OutputKind kind);
 
-// ".csv", ".opm", ".orl", ".kav", ".trace"
+// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf"
 const char* ExtensionOf(OutputKind kind);

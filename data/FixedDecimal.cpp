@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <vector>
 
 namespace {
 constexpr uint64_t PowerOfTen[] = {1, 10, 100, 1000};
@@ -76,11 +75,15 @@ void AppendScaled(std::string& out, bool negative, uint64_t scaled, int decimals
 }
 
 // Magnitudes of 2^50 and more have at most two binary fraction digits, so the
-// value times 100 or 1000 is an exact integer: computed in base 10^9 limbs.
+// value times 100 or 1000 is an exact integer: computed in base 10^9 limbs,
+// on the stack, since fuzzed and damaged files are full of such values.
 void AppendLarge(std::string& out, const Decomposed& d, int decimals)
 {
     constexpr uint64_t LimbBase = 1000000000;
-    std::vector<uint64_t> limbs; // least significant first
+    constexpr int LimbDigits = 9;
+    // Below 2^1024 times 1000: at most 312 digits.
+    uint64_t limbs[36]; // least significant first
+    size_t count = 0;
     uint64_t start = d.mantissa * PowerOfTen[decimals];
     int exponent = d.exponent;
     if (exponent < 0) {
@@ -88,30 +91,36 @@ void AppendLarge(std::string& out, const Decomposed& d, int decimals)
         exponent = 0;
     }
     for (; start != 0; start /= LimbBase)
-        limbs.push_back(start % LimbBase);
+        limbs[count++] = start % LimbBase;
     while (exponent > 0) {
         const int step = exponent < 29 ? exponent : 29;
         uint64_t carry = 0;
-        for (uint64_t& limb : limbs) {
-            const uint64_t v = (limb << step) + carry;
-            limb = v % LimbBase;
+        for (size_t i = 0; i < count; ++i) {
+            const uint64_t v = (limbs[i] << step) + carry;
+            limbs[i] = v % LimbBase;
             carry = v / LimbBase;
         }
         for (; carry != 0; carry /= LimbBase)
-            limbs.push_back(carry % LimbBase);
+            limbs[count++] = carry % LimbBase;
         exponent -= step;
     }
-    std::string digits = std::to_string(limbs.back());
-    for (size_t i = limbs.size() - 1; i-- > 0;) {
-        const std::string part = std::to_string(limbs[i]);
-        digits.append(9 - part.size(), '0');
-        digits += part;
+    char digits[sizeof limbs / sizeof limbs[0] * LimbDigits];
+    char* const end = digits + sizeof digits;
+    char* p = end;
+    for (size_t i = 0; i < count; ++i) {
+        uint64_t limb = limbs[i];
+        // Every limb but the most significant keeps its leading zeros.
+        for (int digit = 0; digit < LimbDigits && (limb != 0 || i + 1 < count); ++digit) {
+            *--p = static_cast<char>('0' + limb % 10);
+            limb /= 10;
+        }
     }
+    const auto length = static_cast<size_t>(end - p);
     if (d.negative)
         out += '-';
-    out.append(digits, 0, digits.size() - static_cast<size_t>(decimals));
+    out.append(p, length - static_cast<size_t>(decimals));
     out += '.';
-    out.append(digits, digits.size() - static_cast<size_t>(decimals), std::string::npos);
+    out.append(end - decimals, static_cast<size_t>(decimals));
 }
 } // namespace
 

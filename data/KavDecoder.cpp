@@ -9,6 +9,38 @@ void ReadRoundedTriple(ByteReader& reader, float (&triple)[3], int decimals)
     for (float& value : triple)
         value = RoundThroughText(reader.F32(), decimals);
 }
+
+// One record as the store takes it.
+struct KavRow
+{
+    std::string cable, fiber;
+    CDataStore::KavTriples values;
+    std::string date, time;
+};
+
+KavRow ReadRow(ByteReader& reader)
+{
+    KavRow row;
+    row.cable = reader.Name();
+    row.fiber = reader.Name();
+    CDataStore::KavTriples& values = row.values;
+    ReadRoundedTriple(reader, values.LossAB, 2);
+    ReadRoundedTriple(reader, values.LossBA, 2);
+    ReadRoundedTriple(reader, values.RefAB, 2);
+    ReadRoundedTriple(reader, values.RefBA, 2);
+    ReadRoundedTriple(reader, values.Threshold, 2);
+    ReadRoundedTriple(reader, values.Length, 3);
+    ReadRoundedTriple(reader, values.OrlAB, 2);
+    ReadRoundedTriple(reader, values.OrlBA, 2);
+    // The instrument measures the length once, in the last slot.
+    values.Length[0] = values.Length[1] = values.Length[2];
+    uint8_t date[4], time[4];
+    reader.Read(date, 4);
+    reader.Read(time, 4);
+    row.date = BcdDateText(date);
+    row.time = BcdTimeText(time);
+    return row;
+}
 } // namespace
 
 KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
@@ -40,29 +72,25 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
     else
         store.ReserveKavRecords2(count);
 
-    CDataStore::KavTriples values;
     for (int i = 0; i < count; ++i) {
-        reader.Seek(ResultHeaderSize + KavResultRecordSize * static_cast<size_t>(i));
-        const std::string cable = reader.Name();
-        store.m_CableGroups.AddRecord(i, cable);
-        const std::string fiber = reader.Name();
-        ReadRoundedTriple(reader, values.LossAB, 2);
-        ReadRoundedTriple(reader, values.LossBA, 2);
-        ReadRoundedTriple(reader, values.RefAB, 2);
-        ReadRoundedTriple(reader, values.RefBA, 2);
-        ReadRoundedTriple(reader, values.Threshold, 2);
-        ReadRoundedTriple(reader, values.Length, 3);
-        ReadRoundedTriple(reader, values.OrlAB, 2);
-        ReadRoundedTriple(reader, values.OrlBA, 2);
-        // The instrument measures the length once, in the last slot.
-        values.Length[0] = values.Length[1] = values.Length[2];
-        uint8_t date[4], time[4];
-        reader.Read(date, 4);
-        reader.Read(time, 4);
+        const size_t start = ResultHeaderSize + KavResultRecordSize * static_cast<size_t>(i);
+        reader.Seek(start);
+        const KavRow row = ReadRow(reader);
+        store.m_CableGroups.AddRecord(i, row.cable);
         if (threeWaves)
-            store.AddKavRecord3(cable, fiber, waveLengths, values, BcdDateText(date), BcdTimeText(time));
+            store.AddKavRecord3(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
         else
-            store.AddKavRecord2(cable, fiber, waveLengths, values, BcdDateText(date), BcdTimeText(time));
+            store.AddKavRecord2(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
+        if (start >= bytes.size) {
+            // Past the end of the file every record reads as this one, in
+            // this record's cable group.
+            const auto rest = static_cast<size_t>(count - i - 1);
+            if (threeWaves)
+                store.RepeatLastKavRecord3(rest);
+            else
+                store.RepeatLastKavRecord2(rest);
+            break;
+        }
     }
     return outcome;
 }

@@ -1,5 +1,5 @@
 #include "BcdText.h"
-#include "FixedDecimal.h"
+#include "FieldValueText.h"
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
 
@@ -18,6 +18,63 @@ enum ListColumn
     Date,
     Time
 };
+
+// One record as the list and the store take it.
+struct OpmRow
+{
+    std::string cable, fiber;
+    bool knownUnit = false; // an unknown unit ends the file
+    int16_t rangeStatus = 0;
+    std::string power, reference, waveLength, date, time;
+};
+
+OpmRow ReadRow(ByteReader& reader)
+{
+    OpmRow row;
+    row.cable = reader.Name();
+    row.fiber = reader.Name();
+    const float power = reader.F32();
+    const float reference = reader.F32();
+    const uint16_t unit = reader.U16();
+    const uint16_t waveLength = reader.U16();
+    row.rangeStatus = reader.I16();
+    reader.Skip(2);
+    uint8_t date[4], time[4];
+    reader.Read(date, 4);
+    reader.Read(time, 4);
+    row.knownUnit = unit < UnitCount;
+    if (!row.knownUnit)
+        return row;
+    if (row.rangeStatus == -1)
+        row.power = "too low";
+    else if (row.rangeStatus == 1)
+        row.power = "too high";
+    else
+        row.power = FieldValueText(power, UnitTexts[unit], sizeof(OpmRecord::Power));
+    row.reference = FieldValueText(reference, UnitTexts[unit], sizeof(OpmRecord::Reference));
+    row.waveLength = std::to_string(waveLength) + "nm";
+    row.date = BcdDateText(date);
+    row.time = BcdTimeText(time);
+    return row;
+}
+
+// The list shows exactly the texts the store holds.
+void ListRow(RowSink& sink, int i, const OpmRow& row)
+{
+    sink.InsertRow(i, std::to_string(i + 1));
+    sink.SetCell(i, Cable, row.cable);
+    sink.SetCell(i, Fiber, row.fiber);
+    if (!row.knownUnit)
+        return;
+    sink.SetCell(i, Reference, row.reference);
+    sink.SetCell(i, WaveLength, row.waveLength);
+    // Any other status leaves the power cell empty while the store keeps the
+    // number.
+    if (row.rangeStatus >= -1 && row.rangeStatus <= 1)
+        sink.SetCell(i, Power, row.power);
+    sink.SetCell(i, Date, row.date);
+    sink.SetCell(i, Time, row.time);
+}
 } // namespace
 
 DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
@@ -32,47 +89,23 @@ DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
     store.ClearOpm();
     store.ReserveOpmRecords(count);
     for (int i = 0; i < count; ++i) {
-        reader.Seek(ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i));
-        const std::string cable = reader.Name();
-        const std::string fiber = reader.Name();
-        const float power = reader.F32();
-        const float reference = reader.F32();
-        const uint16_t unit = reader.U16();
-        const uint16_t waveLength = reader.U16();
-        const int16_t rangeStatus = reader.I16();
-        reader.Skip(2);
-        uint8_t date[4], time[4];
-        reader.Read(date, 4);
-        reader.Read(time, 4);
-
-        if (sink) {
-            sink->InsertRow(i, std::to_string(i + 1));
-            sink->SetCell(i, Cable, cable);
-            sink->SetCell(i, Fiber, fiber);
-        }
-        // An unknown unit ends the file: what was read so far stays.
-        if (unit >= UnitCount)
+        const size_t start = ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i);
+        reader.Seek(start);
+        const OpmRow row = ReadRow(reader);
+        if (sink)
+            ListRow(*sink, i, row);
+        if (!row.knownUnit)
             break;
-        std::string powerText = FixedText(power, 2) + UnitTexts[unit];
-        const std::string referenceText = FixedText(reference, 2) + UnitTexts[unit];
-        const std::string waveLengthText = std::to_string(waveLength) + "nm";
-        if (rangeStatus == -1)
-            powerText = "too low";
-        else if (rangeStatus == 1)
-            powerText = "too high";
-        const std::string dateText = BcdDateText(date);
-        const std::string timeText = BcdTimeText(time);
-        if (sink) {
-            sink->SetCell(i, Reference, referenceText);
-            sink->SetCell(i, WaveLength, waveLengthText);
-            // Any other status leaves the power cell empty while the store
-            // keeps the number.
-            if (rangeStatus >= -1 && rangeStatus <= 1)
-                sink->SetCell(i, Power, powerText);
-            sink->SetCell(i, Date, dateText);
-            sink->SetCell(i, Time, timeText);
+        store.AddOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date,
+                           row.time);
+        if (start >= bytes.size) {
+            // Past the end of the file every record reads as this one.
+            if (sink)
+                for (int j = i + 1; j < count; ++j)
+                    ListRow(*sink, j, row);
+            store.RepeatLastOpmRecord(static_cast<size_t>(count - i - 1));
+            break;
         }
-        store.AddOpmRecord(cable, fiber, waveLengthText, powerText, referenceText, dateText, timeText);
     }
     return DecodeResult::Ok;
 }

@@ -1,5 +1,5 @@
 #include "BcdText.h"
-#include "FixedDecimal.h"
+#include "FieldValueText.h"
 #include "ResultFileDecoders.h"
 #include "ResultFrame.h"
 
@@ -14,7 +14,44 @@ enum ListColumn
     Date,
     Time
 };
+
+// One record as the list and the store take it.
+struct OrlRow
+{
+    std::string cable, fiber, waveLength, orlValue, date, time;
+};
+
+OrlRow ReadRow(ByteReader& reader)
+{
+    OrlRow row;
+    row.cable = reader.Name();
+    row.fiber = reader.Name();
+    const uint16_t waveLength = reader.U16();
+    reader.Skip(2);
+    const float returnLoss = reader.F32();
+    reader.Skip(4); // a second value the program never used
+    uint8_t date[4], time[4];
+    reader.Read(date, 4);
+    reader.Read(time, 4);
+    row.waveLength = std::to_string(waveLength) + "nm";
+    row.orlValue = FieldValueText(returnLoss, "dB", sizeof(OrlRecord::OrlValue));
+    row.date = BcdDateText(date);
+    row.time = BcdTimeText(time);
+    return row;
 }
+
+// The list shows exactly the texts the store holds.
+void ListRow(RowSink& sink, int i, const OrlRow& row)
+{
+    sink.InsertRow(i, std::to_string(i + 1));
+    sink.SetCell(i, Cable, row.cable);
+    sink.SetCell(i, Fiber, row.fiber);
+    sink.SetCell(i, WaveLength, row.waveLength);
+    sink.SetCell(i, OrlValue, row.orlValue);
+    sink.SetCell(i, Date, row.date);
+    sink.SetCell(i, Time, row.time);
+}
+} // namespace
 
 DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
 {
@@ -28,31 +65,20 @@ DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
     store.ClearOrl();
     store.ReserveOrlRecords(count);
     for (int i = 0; i < count; ++i) {
-        reader.Seek(ResultHeaderSize + OrlResultRecordSize * static_cast<size_t>(i));
-        const std::string cable = reader.Name();
-        const std::string fiber = reader.Name();
-        const uint16_t waveLength = reader.U16();
-        reader.Skip(2);
-        const float returnLoss = reader.F32();
-        reader.Skip(4); // a second value the program never used
-        uint8_t date[4], time[4];
-        reader.Read(date, 4);
-        reader.Read(time, 4);
-
-        const std::string waveLengthText = std::to_string(waveLength) + "nm";
-        const std::string orlText = FixedText(returnLoss, 2) + "dB";
-        const std::string dateText = BcdDateText(date);
-        const std::string timeText = BcdTimeText(time);
-        if (sink) {
-            sink->InsertRow(i, std::to_string(i + 1));
-            sink->SetCell(i, Cable, cable);
-            sink->SetCell(i, Fiber, fiber);
-            sink->SetCell(i, WaveLength, waveLengthText);
-            sink->SetCell(i, OrlValue, orlText);
-            sink->SetCell(i, Date, dateText);
-            sink->SetCell(i, Time, timeText);
+        const size_t start = ResultHeaderSize + OrlResultRecordSize * static_cast<size_t>(i);
+        reader.Seek(start);
+        const OrlRow row = ReadRow(reader);
+        if (sink)
+            ListRow(*sink, i, row);
+        store.AddOrlRecord(row.cable, row.fiber, row.waveLength, row.orlValue, row.date, row.time);
+        if (start >= bytes.size) {
+            // Past the end of the file every record reads as this one.
+            if (sink)
+                for (int j = i + 1; j < count; ++j)
+                    ListRow(*sink, j, row);
+            store.RepeatLastOrlRecord(static_cast<size_t>(count - i - 1));
+            break;
         }
-        store.AddOrlRecord(cable, fiber, waveLengthText, orlText, dateText, timeText);
     }
     return DecodeResult::Ok;
 }

@@ -8,6 +8,7 @@ enum class DecodeResult
 {
     Ok,
     CannotOpen,   // the file could not be opened or read
+    NotAFile,     // a folder, a pipe or a device: refused without reading it
     Unrecognized, // no signature, no mark and no document ending
     BadSignature, // not the expected result file: "File error!"
     BadMark,      // a recorded trace without the mark 165: "File error!"
@@ -21,7 +22,7 @@ enum class DecodeResult
 inline bool IsFileError(DecodeResult result)
 {
     return result != DecodeResult::Ok && result != DecodeResult::CannotOpen &&
-           result != DecodeResult::Unrecognized;
+           result != DecodeResult::NotAFile && result != DecodeResult::Unrecognized;
 }
 
 // What writing an output file did.

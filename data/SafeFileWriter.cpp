@@ -1,14 +1,13 @@
 #include "SafeFileWriter.h"
 
-#include <atomic>
-#include <cerrno>
-#include <chrono>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <random>
 
 namespace {
-namespace fs = std::filesystem;
+// Fresh names to try before giving up: only a folder crowded with files of
+// this pattern, or someone planting them as fast as they are drawn, takes
+// them all.
+constexpr int TemporaryNameTries = 16;
 
 WriteResult Failure(WriteResult::Status status, const std::string& path, const std::string& reason)
 {
@@ -19,22 +18,22 @@ WriteResult Failure(WriteResult::Status status, const std::string& path, const s
     return result;
 }
 
-std::string SystemReason(const char* fallback)
+WriteResult Success(const std::string& path)
 {
-    return errno != 0 ? std::strerror(errno) : fallback;
+    WriteResult ok;
+    ok.path = path;
+    return ok;
 }
 
-// A short hidden name in the target's folder (so the rename stays on one
-// disk) that no other writer in this or another process picks at the same
-// moment.
-fs::path TemporaryNameFor(const fs::path& target)
+// A hidden name in the target's folder, so that the rename stays on one disk,
+// drawn at random so that nobody can plant a file or link under it ahead of
+// time.
+std::string TemporaryNameBeside(const std::string& target)
 {
-    static std::atomic<unsigned> counter{0};
-    const auto ticks =
-        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string name =
-        ".kav-" + std::to_string(ticks % 1000000007ULL) + "-" + std::to_string(counter++) + ".tmp";
-    return target.parent_path() / name;
+    static std::mt19937_64 generator{std::random_device{}()};
+    const std::filesystem::path path = std::filesystem::u8path(target);
+    const std::string name = ".kav-" + std::to_string(generator()) + ".tmp";
+    return (path.parent_path() / std::filesystem::u8path(name)).u8string();
 }
 } // namespace
 
@@ -45,102 +44,85 @@ StagedFile::~StagedFile()
 
 void StagedFile::Discard()
 {
-    m_Direct = false;
-    m_DirectBytes.clear();
-    if (!m_Temporary.empty()) {
-        std::error_code ignored;
-        fs::remove(fs::u8path(m_Temporary), ignored);
-        m_Temporary.clear();
-    }
+    if (!m_Temporary.empty())
+        RemoveFile(m_Temporary);
+    m_Temporary.clear();
+    m_Bytes.clear();
+    m_Mode = Mode::Nothing;
 }
 
 WriteResult StagedFile::Stage(const std::string& path, const std::string& bytes)
 {
     Discard();
-    fs::path target = fs::u8path(path);
-    std::error_code error;
-    // Saving through a link replaces the file it points to, not the link.
-    for (int depth = 0; depth < 8 && fs::is_symlink(target, error); ++depth) {
-        const fs::path linked = fs::read_symlink(target, error);
-        if (error)
-            break;
-        target = linked.is_absolute() ? linked : target.parent_path() / linked;
+    const PathTarget target = ExaminePath(path);
+    if (!target.reason.empty())
+        return Failure(WriteResult::Status::CannotOpen, path, target.reason);
+    if (target.type != PathTarget::Type::Missing) {
+        const SystemResult writable = CheckWritable(target);
+        if (!writable.ok())
+            return Failure(WriteResult::Status::CannotOpen, path, writable.reason);
     }
-    if (fs::is_directory(target, error))
-        return Failure(WriteResult::Status::CannotOpen, path, std::strerror(EISDIR));
-    const fs::file_status existing = fs::status(target, error);
-    if (fs::exists(existing)) {
-        // The rename would replace even a write-protected file; honour the
-        // protection as opening the file itself would.
-        errno = 0;
-        std::fstream probe(target, std::ios::in | std::ios::out | std::ios::binary);
-        if (!probe)
-            return Failure(WriteResult::Status::CannotOpen, path,
-                           SystemReason("cannot be opened for writing"));
-        // A device or pipe (/dev/null, a named pipe) is written to, never
-        // replaced by a file.
-        if (!fs::is_regular_file(existing)) {
-            m_Target = target.u8string();
-            m_Reported = path;
-            m_DirectBytes = bytes;
-            m_Direct = true;
-            WriteResult ok;
-            ok.path = path;
-            return ok;
-        }
+    m_Target = target.file;
+    m_Reported = path;
+    if (target.type != PathTarget::Type::Missing && target.type != PathTarget::Type::Regular) {
+        m_Bytes = bytes;
+        m_Mode = Mode::InPlace;
+        return Success(path);
     }
 
-    const fs::path temporary = TemporaryNameFor(target);
-    errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return Failure(WriteResult::Status::CannotOpen, path, SystemReason("cannot be created"));
-    m_Temporary = temporary.u8string();
-    errno = 0;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out.fail()) {
-        const std::string reason = SystemReason("write error");
-        Discard();
-        return Failure(WriteResult::Status::WriteFailed, path, reason);
+    SystemResult created;
+    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
+        const std::string temporary = TemporaryNameBeside(target.file);
+        // A replaced file keeps its permissions, as it would when overwritten.
+        created = CreateFileExclusively(temporary, bytes,
+                                        target.type == PathTarget::Type::Regular ? target.file : "");
+        if (created.ok()) {
+            m_Temporary = temporary;
+            m_Mode = Mode::Replace;
+            return Success(path);
+        }
+        if (!created.nameTaken)
+            break;
     }
-    // A replaced file keeps its permissions, as it would when overwritten.
-    if (fs::exists(existing))
-        fs::permissions(temporary, existing.permissions(), error);
-    m_Target = target.u8string();
-    m_Reported = path;
-    WriteResult ok;
-    ok.path = path;
-    return ok;
+    return Failure(created.notCreated ? WriteResult::Status::CannotOpen : WriteResult::Status::WriteFailed,
+                   path, created.reason);
+}
+
+WriteResult StagedFile::StageStandardOutput(const std::string& name, const std::string& bytes)
+{
+    Discard();
+    m_Reported = name;
+    m_Bytes = bytes;
+    m_Mode = Mode::StandardOutput;
+    return Success(name);
 }
 
 WriteResult StagedFile::Commit()
 {
-    if (m_Direct) {
-        m_Direct = false;
-        errno = 0;
-        std::ofstream out(fs::u8path(m_Target), std::ios::binary);
-        out.write(m_DirectBytes.data(), static_cast<std::streamsize>(m_DirectBytes.size()));
-        out.close();
-        m_DirectBytes.clear();
-        if (out.fail())
-            return Failure(WriteResult::Status::WriteFailed, m_Reported, SystemReason("write error"));
-        WriteResult ok;
-        ok.path = m_Reported;
-        return ok;
-    }
-    if (m_Temporary.empty())
+    const Mode mode = m_Mode;
+    m_Mode = Mode::Nothing;
+    SystemResult result;
+    switch (mode) {
+    case Mode::Nothing:
         return Failure(WriteResult::Status::WriteFailed, m_Reported, "nothing staged");
-    std::error_code error;
-    fs::rename(fs::u8path(m_Temporary), fs::u8path(m_Target), error);
-    if (error) {
-        Discard();
-        return Failure(WriteResult::Status::WriteFailed, m_Reported, error.message());
+    case Mode::Replace:
+        result = ReplaceFile(m_Temporary, m_Target);
+        break;
+    case Mode::InPlace:
+        result = WriteInPlace(m_Target, m_Bytes);
+        break;
+    case Mode::StandardOutput:
+        result = WriteStandardOutput(m_Bytes);
+        break;
     }
-    m_Temporary.clear();
-    WriteResult ok;
-    ok.path = m_Reported;
-    return ok;
+    // A failed rename leaves the temporary file behind; a successful one has
+    // moved it, and the old target is gone with its old name.
+    if (mode != Mode::Replace || result.ok())
+        m_Temporary.clear();
+    Discard();
+    if (!result.ok())
+        return Failure(WriteResult::Status::WriteFailed, m_Reported, result.reason);
+    return Success(m_Reported);
 }
 
 WriteResult WriteFileSafely(const std::string& path, const std::string& bytes)

@@ -1,4 +1,5 @@
 #include "ResultFileDecoders.h"
+#include "ResultInput.h"
 #include "StoreChecks.h"
 
 #include <cstddef>
@@ -6,8 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    const std::vector<uint8_t> input = WithCountCut(data, size, KavResultRecordSize);
     CDataStore store;
-    DecodeKavBytes({data, size}, store);
+    DecodeKavBytes({input.data(), input.size()}, store);
     CheckStore(store);
     return 0;
 }

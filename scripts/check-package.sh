@@ -35,8 +35,8 @@ grep -v '^running with root privileges' <<<"$tags" || true
 changelog_version=$(zcat "$root/usr/share/doc/kav/changelog.gz" | sed -n '1s/^kav (\([^)]*\)).*/\1/p')
 [ "$changelog_version" = "$version" ] || fail "the changelog's newest entry is $changelog_version, not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libhidapi-hidraw0; do
-  [[ "$depends" == *"$library "* ]] || fail "Depends lacks $library: $depends"
+for package in libqt6widgets6 libhidapi-hidraw0 fonts-liberation qt6-qpa-plugins; do
+  grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 pass "version $version, changelog, Depends: $depends"
 
@@ -89,6 +89,10 @@ convert="$root/usr/bin/kav-convert"
 sample=samples/kav-two-wavelengths.bin
 info=$("$convert" "$sample" --info)
 [ "$info" = "$("$build/cli/kav-convert" "$sample" --info)" ] || fail "kav-convert --info: $info"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$convert" "$sample" --pdf "$scratch/report.pdf" \
+  --page-size A4 2>"$scratch/convert.err" || fail "kav-convert --pdf: $(cat "$scratch/convert.err")"
+pdftotext "$scratch/report.pdf" - 2>/dev/null | grep -q "Cable ID: CAB-01" ||
+  fail "kav-convert --pdf wrote no loss-test report"
 shots="$scratch/shots"
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$kav" --screenshots "$shots" samples/*.bin 2>"$scratch/kav.err" ||
   fail "kav --screenshots: $(cat "$scratch/kav.err")"

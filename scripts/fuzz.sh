@@ -53,8 +53,9 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$artifacts"
   seed "$name" "$corpus"
   log=$corpus_root/$name.log
-  if "$target" -max_total_time="$seconds" -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1; then
-    echo "$name: no crash in ${seconds}s ($(grep -c . "$log" || true) log lines, $(ls "$corpus" | wc -l) corpus files)"
+  if "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1; then
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+    echo "$name: no crash in ${seconds}s, ${rate:-?} inputs/s ($(ls "$corpus" | wc -l) corpus files)"
   else
     echo "$name: FAILED, see $log and $artifacts" >&2
     tail -n 40 "$log" >&2

@@ -11,7 +11,8 @@ packages=(
   libhidapi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation fonts-wqy-microhei
+  poppler-utils
   librsvg2-bin dpkg-dev shared-mime-info
   desktop-file-utils appstream lintian file
 )

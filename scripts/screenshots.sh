@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the README's pictures of the program with the sample files: every
-# tab, with a 20-second live trace of the simulated instrument on AUTOTRACE.
+# tab, with a 20-second live trace of the simulated instrument on AUTOTRACE,
+# and the first page of the loss-test report as kav-convert writes it to PDF.
 # Needs no display (Qt's offscreen platform on a 1920 x 1080 screen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,6 @@ echo '{ "screens": [ { "name": "screen", "x": 0, "y": 0, "width": 1920, "height"
 HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
   build/app/kav --simulate --trace-for "${TRACE_SECONDS:-20}" --screenshots "$out" samples/*.bin
 QT_QPA_PLATFORM="offscreen:configfile=$screen" build/grid/demo/grid-demo --rows 60 --screenshot "$out/grid-demo.png"
+build/cli/kav-convert samples/kav-three-wavelengths.bin --pdf "$scratch/report-kav.pdf" --page-size A4
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$scratch/report-kav.pdf" "$out/report-kav"
 echo "pictures in $out"

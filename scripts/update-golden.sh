@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Writes kav-convert's outputs for every sample into tests/cli/golden/ again,
+# Writes kav-convert's outputs for every sample into tests/cli/golden/, and
+# the listings of the samples' reports into tests/report/golden/, again,
 # after a deliberate change of an output format; the change then shows as a
 # diff to review and commit with it.
 #   scripts/update-golden.sh
@@ -7,7 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset default >/dev/null
-cmake --build --preset default --target cli_tests
+cmake --build --preset default --target cli_tests report_tests
 KAV_SOURCE_DIR="$PWD" KAV_UPDATE_GOLDEN=1 build/tests/cli/cli_tests \
   --gtest_filter=KavConvert.EverySampleGivesItsGoldenOutputs
-git status --short tests/cli/golden
+KAV_SOURCE_DIR="$PWD" KAV_UPDATE_GOLDEN=1 build/tests/report/report_tests \
+  --gtest_filter=ReportGoldenTest.EverySamplesReportDrawsItsGoldenListing
+git status --short tests/cli/golden tests/report/golden

@@ -1,16 +1,44 @@
 #include "CTracePage.h"
 
+#include "AppTitle.h"
 #include "DialogUnits.h"
 #include "PageFit.h"
+#include "Prompts.h"
 #include "ProportionalResize.h"
+#include "QPainterDrawContext.h"
+#include "RecordedTraceChart.h"
+#include "RecordingDrawContext.h"
+#include "TraceFile.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace {
 constexpr QSize FormSize(445, 250); // dialog units of the "System" 10 font
+
+enum ControlId : int
+{
+    LineAsReferenceId = 1008,
+    RangeHalfId = 1010,
+    RangeTwoId = 1011,
+    RangeOneId = 1012,
+    RangeFourId = 1013,
+    LineAsAverageId = 1014,
+    RecordId = 1017,
+    ReferenceId = 1034,
+    MinimumId = 1035,
+    MaximumId = 1036,
+    AverageId = 1037,
+    StartId = 1039,
+    EndId = 1044,
+    WaveLengthId = 1045,
+};
 
 struct Control
 {
@@ -24,32 +52,38 @@ struct Control
     const char* caption;
     int id;
     int left, top, width, height;
+    float range = 0.0f; // a range radio button's dB
 };
 
 // In child order, as the template lists them; labels precede their boxes.
 const Control Controls[] = {
-    {Control::Kind::Radio, "Range=0.5dB", 1010, 299, 8, 58, 10},
-    {Control::Kind::Radio, "Range=1.0dB", 1012, 299, 18, 58, 10},
-    {Control::Kind::Radio, "Range=2.0dB", 1011, 299, 28, 58, 10},
-    {Control::Kind::Radio, "Range=4.0dB", 1013, 299, 38, 58, 10},
-    {Control::Kind::Button, "Line as Reference", 1008, 299, 50, 62, 15},
-    {Control::Kind::Button, "Line as Average", 1014, 299, 68, 62, 15},
+    {Control::Kind::Radio, "Range=0.5dB", RangeHalfId, 299, 8, 58, 10, 0.5f},
+    {Control::Kind::Radio, "Range=1.0dB", RangeOneId, 299, 18, 58, 10, 1.0f},
+    {Control::Kind::Radio, "Range=2.0dB", RangeTwoId, 299, 28, 58, 10, 2.0f},
+    {Control::Kind::Radio, "Range=4.0dB", RangeFourId, 299, 38, 58, 10, 4.0f},
+    {Control::Kind::Button, "Line as Reference", LineAsReferenceId, 299, 50, 62, 15},
+    {Control::Kind::Button, "Line as Average", LineAsAverageId, 299, 68, 62, 15},
     {Control::Kind::Label, "WaveLength(nm)", 0, 301, 92, 60, 12},
-    {Control::Kind::Edit, "", 1045, 362, 92, 52, 12},
+    {Control::Kind::Edit, "", WaveLengthId, 362, 92, 52, 12},
     {Control::Kind::Label, "Min(dBm)", 0, 299, 111, 62, 12},
-    {Control::Kind::Edit, "", 1035, 362, 111, 52, 12},
+    {Control::Kind::Edit, "", MinimumId, 362, 111, 52, 12},
     {Control::Kind::Label, "Max(dBm)", 0, 299, 130, 62, 12},
-    {Control::Kind::Edit, "", 1036, 362, 130, 52, 12},
+    {Control::Kind::Edit, "", MaximumId, 362, 130, 52, 12},
     {Control::Kind::Label, "Average(dBm)", 0, 299, 149, 62, 12},
-    {Control::Kind::Edit, "", 1037, 362, 149, 52, 12},
+    {Control::Kind::Edit, "", AverageId, 362, 149, 52, 12},
     {Control::Kind::Label, "Reference(dBm)", 0, 299, 168, 62, 12},
-    {Control::Kind::Edit, "", 1034, 362, 168, 52, 12},
+    {Control::Kind::Edit, "", ReferenceId, 362, 168, 52, 12},
     {Control::Kind::Label, "Record", 0, 299, 187, 62, 12},
-    {Control::Kind::Edit, "", 1017, 362, 187, 52, 12},
+    {Control::Kind::Edit, "", RecordId, 362, 187, 52, 12},
     {Control::Kind::Label, "Time", 0, 299, 207, 38, 12},
-    {Control::Kind::Edit, "", 1039, 339, 207, 73, 12},
-    {Control::Kind::Edit, "", 1044, 339, 222, 74, 12},
+    {Control::Kind::Edit, "", StartId, 339, 207, 73, 12},
+    {Control::Kind::Edit, "", EndId, 339, 222, 74, 12},
 };
+
+QString ControlName(int id)
+{
+    return QString("control%1").arg(id);
+}
 } // namespace
 
 CTracePage::CTracePage(QWidget* parent) : QWidget(parent)
@@ -66,13 +100,25 @@ void CTracePage::AddControls()
         switch (control.kind) {
         case Control::Kind::Radio: {
             auto* radio = new QRadioButton(control.caption, this);
-            radio->setChecked(control.id == 1012);
+            radio->setChecked(control.range == m_Range);
+            const float range = control.range;
+            connect(radio, &QRadioButton::toggled, this, [this, range](bool checked) {
+                if (!checked)
+                    return;
+                m_Range = range;
+                update();
+            });
             child = radio;
             break;
         }
-        case Control::Kind::Button:
-            child = new QPushButton(control.caption, this);
+        case Control::Kind::Button: {
+            auto* button = new QPushButton(control.caption, this);
+            connect(button, &QPushButton::clicked, this,
+                    control.id == LineAsReferenceId ? &CTracePage::LineAsReference
+                                                    : &CTracePage::LineAsAverage);
+            child = button;
             break;
+        }
         case Control::Kind::Edit: {
             auto* edit = new QLineEdit(this);
             edit->setReadOnly(true);
@@ -84,10 +130,22 @@ void CTracePage::AddControls()
             break;
         }
         if (control.id != 0)
-            child->setObjectName(QString("control%1").arg(control.id));
+            child->setObjectName(ControlName(control.id));
         child->setGeometry(
             System10Units.ToPixels(QRect(control.left, control.top, control.width, control.height)));
     }
+}
+
+QLineEdit* CTracePage::Edit(int id) const
+{
+    return findChild<QLineEdit*>(ControlName(id), Qt::FindDirectChildrenOnly);
+}
+
+void CTracePage::SetEditText(int id, const std::string& text)
+{
+    QLineEdit* edit = Edit(id);
+    edit->setText(QString::fromStdString(text));
+    edit->setCursorPosition(0); // the start of a long text, as a fresh edit shows it
 }
 
 void CTracePage::SetChartRect(const QRect& rect)
@@ -96,16 +154,88 @@ void CTracePage::SetChartRect(const QRect& rect)
     update();
 }
 
-bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
+void CTracePage::ShowTrace(const QString& path, const TraceFileContents& trace)
 {
-    Q_UNUSED(chart);
-    return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), {}, QRect(QPoint(0, 0), pageSize));
+    m_TraceFilePath = QFileInfo(path).absoluteFilePath();
+    SetEditText(RecordId, trace.recordCount);
+    SetEditText(ReferenceId, trace.reference);
+    SetEditText(MinimumId, trace.minimum);
+    SetEditText(MaximumId, trace.maximum);
+    SetEditText(AverageId, trace.average);
+    m_Average = trace.averageValue;
+    SetEditText(WaveLengthId, trace.waveLength);
+    SetEditText(StartId, trace.start);
+    SetEditText(EndId, trace.end);
+    m_SampleCount = trace.sampleCount;
+    m_TraceRefText = QString::fromStdString(trace.reference);
+    m_PlotValues = trace.plotValues;
+    // The new values' zero line is their reference, so its label says so
+    // even if the last file was shown against its average.
+    m_LineMode = 0;
+    update();
 }
 
-bool CTracePage::OpenRecordedTrace(const QString& path)
+void CTracePage::LineAsReference()
 {
-    Q_UNUSED(path);
-    return false;
+    if (m_TraceRefText.isEmpty() || m_PlotValues.empty()) {
+        ShowNoData();
+        return;
+    }
+    m_PlotValues[0] = m_TraceRefText.toFloat();
+    m_LineMode = 0;
+    update();
+}
+
+void CTracePage::LineAsAverage()
+{
+    // An infinite average (samples that sum beyond a float) is no level to
+    // draw against either.
+    if (!std::isfinite(m_Average) || m_Average == 0.0f || m_PlotValues.empty()) {
+        ShowNoData();
+        return;
+    }
+    m_PlotValues[0] = m_Average;
+    m_LineMode = 1;
+    update();
+}
+
+void CTracePage::ShowNoData()
+{
+    Prompts::Current().Message(this, QStringLiteral("No Data"), ApplicationTitle, MessageButtons::Ok,
+                               MessageIcon::Information);
+}
+
+RecordedTraceChartData CTracePage::ChartData() const
+{
+    RecordedTraceChartData data;
+    data.range = m_Range;
+    data.zeroLineIsAverage = m_LineMode == 1;
+    data.sampleCount = m_SampleCount;
+    data.plotValues = &m_PlotValues;
+    return data;
+}
+
+void CTracePage::PaintChart(DrawContext& dc) const
+{
+    PaintRecordedTraceChart(dc, m_rcChart, rect(), ChartData());
+}
+
+bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
+{
+    const QRect page(QPoint(0, 0), pageSize);
+    RecordedTraceChartData axes = ChartData();
+    axes.plotValues = nullptr; // the texts are what must fit
+    RecordingDrawContext drawn;
+    PaintRecordedTraceChart(drawn, chart, page, axes);
+    return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), DrawnTextRects(drawn, fontMetrics()),
+                     page);
+}
+
+void CTracePage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QPainterDrawContext dc(painter);
+    PaintChart(dc);
 }
 
 void CTracePage::resizeEvent(QResizeEvent* event)

@@ -4,10 +4,16 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
-// The page under the "TRACE" tab: the range choices, the zero-line commands,
-// the statistics boxes and the chart area of a recorded trace.
+class DrawContext;
+class QLineEdit;
+struct RecordedTraceChartData;
+struct TraceFileContents;
+
+// The page under the "TRACE" tab: a recorded power trace with its statistics
+// and its chart, the range choices and the zero-line commands.
 class CTracePage : public QWidget
 {
     Q_OBJECT
@@ -19,22 +25,45 @@ public:
     void SetChartRect(const QRect& rect);
     QRect ChartRect() const { return m_rcChart; }
     // Whether the page, `pageSize` large with its chart at `chart`, keeps its
-    // controls apart and within it.
+    // controls and chart texts apart and within it.
     bool FitsIn(const QSize& pageSize, const QRect& chart) const;
 
-    // File > Open on the TRACE tab with a file the user chose: checks and
-    // shows the recorded trace. Filled by the recorded-trace work; until
-    // then no file is accepted. Returns whether the file was accepted.
-    bool OpenRecordedTrace(const QString& path);
+    // A recorded trace or a trace document that was loaded from `path`:
+    // shows its statistics and texts and plots its values against its
+    // reference. A document has no wavelength and no times, so theirs are
+    // emptied.
+    void ShowTrace(const QString& path, const TraceFileContents& trace);
+    QString TraceFilePath() const { return m_TraceFilePath; }
+
+    // The zero-line commands, as their buttons give them.
+    void LineAsReference();
+    void LineAsAverage();
+
+    // The chart as the page paints it.
+    void PaintChart(DrawContext& dc) const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void AddControls();
+    QLineEdit* Edit(int id) const;
+    void SetEditText(int id, const std::string& text);
+    void ShowNoData();
+    RecordedTraceChartData ChartData() const;
 
+    // 0: the zero line is the reference, labelled "Ref."; 1: the average, "Avg.".
+    int m_LineMode = 0;
     QRect m_rcChart{QPoint(40, 10), QPoint(599, 549)};
     // The page's rectangle at creation, then each child's, in child order;
     // the resize keeps every child at its scaled offset and its own size.
     std::vector<QRect> m_ChildRects;
+    QString m_TraceFilePath; // the last file shown
+    float m_Range = 1.0f;    // dB from the zero line to the top of the power axis
+    float m_Average = 0.0f;  // of the samples of the last file shown
+    int m_SampleCount = 0;
+    QString m_TraceRefText; // the file's reference, "%.2f"
+    // The zero line's level, then the samples in file order, dBm.
+    std::vector<float> m_PlotValues;
 };

@@ -12,6 +12,7 @@
 #include "ProportionalResize.h"
 #include "Tabs.h"
 
+#include <QPrinter>
 #include <QResizeEvent>
 #include <QSignalBlocker>
 

@@ -5,8 +5,10 @@
 #include "FileLoading.h"
 #include "Messages.h"
 #include "PixelRect.h"
+#include "ReportKind.h"
 #include "Tabs.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -14,6 +16,9 @@
 
 class CDataStore;
 class CKavGridPage;
+class CPrintPreview;
+class CReportPrinting;
+class QPrinter;
 class COpmListPage;
 class COrlListPage;
 class CTracePage;
@@ -69,6 +74,15 @@ public:
     QWidget* PageOfTab(int tab) const;
     const std::vector<PixelRect>& PageRects() const { return m_PageRects; }
 
+    // The report of the selected tab: OPM, ORL, or the loss-test report in
+    // the form of the last loss-test file; none on the trace tabs.
+    ReportKind SelectedReport() const;
+    // The printer, paper and orientation that the next print, preview and
+    // PDF export use; print setup changes them.
+    QPrinter& Printer();
+    // The print preview while it is open.
+    CPrintPreview* Preview() const;
+
     // 3 or 2: wavelengths per record of the last loss-test file; 0 before.
     // A copy of the store's KavWaveCount(), taken with the grid page's by
     // UpdateKavWaveCount after every load.
@@ -112,7 +126,7 @@ private:
     // Loads a file on `tab` if it is of the tab's kind and shows it there;
     // says why not otherwise. False when nothing was loaded.
     bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
-    void ShowLoaded(FileKind kind);
+    void ShowLoaded(const LoadOutcome& outcome, const QString& path);
     // `path` is now the file of `tab`.
     void ShowOpened(int tab, const QString& path);
     // Both copies of the loss-test form, from the store's, and the grid.
@@ -126,11 +140,24 @@ private:
     void SaveTraceDocument();
     void SaveOrlDocument();
 
-    // Filled by the report printing work (OPM, KAV and ORL tabs) and the
-    // picture print of the trace pages; they do nothing yet.
+    // The report of the selected tab: printed through the print dialog,
+    // previewed, or written to a PDF file the user names. A report of no
+    // pages says "No Data".
     void PrintReport();
     void PreviewReport();
+    void ExportPdf();
+    // The picture of the trace tab's page.
     void PrintPagePicture();
+    void PrintSetup();
+
+    // The print steps the view takes itself; the report's own steps (begin,
+    // prepare each page, print it) are CReportPrinting's.
+    bool OnPreparePrinting(QWidget* owner, unsigned pageCount);
+    void OnEndPrinting();
+    // Prints `kind` on the printer after the print dialog, owned by `owner`.
+    void PrintReportOf(ReportKind kind, QWidget* owner);
+    // False, after saying "No Data", when the report has no pages.
+    bool HasPages(CReportPrinting& job, QWidget* owner);
 
     static const Handler* HandlersOf(CommandId id);
 
@@ -145,5 +172,8 @@ private:
     // The view, the tab control, the page area and the TRACE chart as laid
     // out at the initial update; every resize scales from them.
     std::vector<PixelRect> m_PageRects;
+    std::unique_ptr<QPrinter> m_Printer; // made when first needed
+    bool m_PaperChosen = false;          // print setup chose the paper
+    QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
     QString m_TabFiles[TabCount];
 };

@@ -35,7 +35,7 @@ int TabOfKind(FileKind kind)
 }
 
 // What Open loads on each tab that opens files; a file of another kind is
-// refused with "File error!". A recorded trace is the TRACE page's own to open.
+// refused with "File error!".
 std::vector<FileKind> KindsOfTab(int tab)
 {
     switch (tab) {
@@ -44,7 +44,7 @@ std::vector<FileKind> KindsOfTab(int tab)
     case TabKav:
         return {FileKind::KavResult, FileKind::KavDocument};
     case TabTrace:
-        return {FileKind::TraceDocument};
+        return {FileKind::TraceResult, FileKind::TraceDocument};
     case TabOrl:
         return {FileKind::OrlResult, FileKind::OrlDocument};
     default:
@@ -93,6 +93,11 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         {CommandId::FilePrintPreview,
          {&CKAVView::PreviewReport, &CKAVView::PreviewReport, &CKAVView::PrintPagePicture,
           &CKAVView::PrintPagePicture, &CKAVView::PreviewReport}},
+        {CommandId::FilePrintSetup,
+         {&CKAVView::PrintSetup, &CKAVView::PrintSetup, &CKAVView::PrintSetup, &CKAVView::PrintSetup,
+          &CKAVView::PrintSetup}},
+        {CommandId::FileExportPdf,
+         {&CKAVView::ExportPdf, &CKAVView::ExportPdf, nullptr, nullptr, &CKAVView::ExportPdf}},
     };
     for (const Row& row : Table) {
         if (row.id == id)
@@ -157,13 +162,6 @@ void CKAVView::Open()
 
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
 {
-    if (tab == TabTrace && file.kind == FileKind::TraceResult) {
-        // The page tells the user what it refuses.
-        if (!m_TracePage->OpenRecordedTrace(path))
-            return false;
-        ShowOpened(tab, path);
-        return true;
-    }
     LoadOptions options;
     options.accepted = KindsOfTab(tab);
     if (tab == TabOpm)
@@ -174,7 +172,7 @@ bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& pat
     ReportLoadOutcome(this, outcome, path, from);
     if (outcome.result != DecodeResult::Ok)
         return false;
-    ShowLoaded(outcome.kind);
+    ShowLoaded(outcome, path);
     ShowOpened(tab, path);
     return true;
 }
@@ -185,9 +183,9 @@ void CKAVView::ShowOpened(int tab, const QString& path)
     emit FileOpened(path);
 }
 
-void CKAVView::ShowLoaded(FileKind kind)
+void CKAVView::ShowLoaded(const LoadOutcome& outcome, const QString& path)
 {
-    switch (kind) {
+    switch (outcome.kind) {
     case FileKind::OpmDocument:
         m_OpmPage->FillFromStore(m_Store);
         break;
@@ -198,8 +196,9 @@ void CKAVView::ShowLoaded(FileKind kind)
     case FileKind::KavDocument:
         UpdateKavWaveCount();
         break;
+    case FileKind::TraceResult:
     case FileKind::TraceDocument:
-        m_TracePage->update();
+        m_TracePage->ShowTrace(path, outcome.trace);
         break;
     default:
         break; // a result file's rows were written into its list as it was decoded
@@ -251,9 +250,3 @@ void CKAVView::SaveOrlDocument()
 {
     SaveDocument(this, "ORL File(*.orl) | *.orl||", OutputKind::OrlDocument, &WriteOrlDocument, m_Store);
 }
-
-void CKAVView::PrintReport() {}
-
-void CKAVView::PreviewReport() {}
-
-void CKAVView::PrintPagePicture() {}

@@ -8,11 +8,13 @@ enum class CommandId : int
     FileOpen = 57601,
     FileSave = 57603,
     FileSaveAs = 57604,
+    FilePrintSetup = 57606,
     FilePrint = 57607,
     FilePrintPreview = 57609,
     AppAbout = 57664,
     AppExit = 57665,
     FileSaveAsCsv = 32776,
+    FileExportPdf = 32789, // ours: the report as a PDF file
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,

@@ -27,6 +27,13 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
     const DecodeResult result = outcome.result;
     if (result == DecodeResult::Ok)
         return;
+    // A pipe or a device chosen by name is refused whichever way it came;
+    // only a file that cannot be opened stays silent in the dialog.
+    if (result == DecodeResult::NotAFile) {
+        Warn(owner, QString("Cannot open %1.\nIt is %2.")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.systemReason)));
+        return;
+    }
     if (from == OpenedFrom::OpenDialog) {
         if (result != DecodeResult::CannotOpen)
             Warn(owner, "File error!");
@@ -59,6 +66,11 @@ void ReportRefusedEnding(QWidget* owner, OutputKind kind)
 {
     const QString ending = QString::fromLatin1(ExtensionOf(kind));
     Warn(owner, QString("Please end the file name with %1 or %2!").arg(ending, ending.toUpper()));
+}
+
+void ReportPrintFailure(QWidget* owner)
+{
+    Warn(owner, "The printer did not take the report; nothing more was printed.");
 }
 
 bool ConfirmReplace(QWidget* owner, const QString& path)

@@ -34,6 +34,9 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
 // ending the file needs.
 void ReportRefusedEnding(QWidget* owner, OutputKind kind);
 
+// A report that the printer would not take.
+void ReportPrintFailure(QWidget* owner);
+
 // Asks before replacing `path`; true when the user agrees.
 bool ConfirmReplace(QWidget* owner, const QString& path);
 

@@ -3,6 +3,7 @@
 #include "CsvExport.h"
 #include "FileLoading.h"
 #include "LiveHeap.h"
+#include "ResultFileDecoders.h"
 #include "SampleSet.h"
 
 #include <benchmark/benchmark.h>
@@ -67,6 +68,22 @@ void BM_DecodeOpm(benchmark::State& state)
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
 }
 BENCHMARK(BM_DecodeOpm)->Unit(benchmark::kMillisecond);
+
+// A short file claiming the largest count: the records past its end all read
+// as zeros, so one is decoded and the rest are copies.
+void BM_DecodeShortKavClaimingMaxRecords(benchmark::State& state)
+{
+    std::string bytes = EncodeKavResult(ThreeWaveLengths, SampleLossTests(1, 1));
+    bytes[14] = bytes[15] = '\xFF';
+    CDataStore store;
+    for (auto _ : state) {
+        DecodeKavBytes({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, store);
+        if (store.GetKavRecords3().size() != MaxRecords)
+            state.SkipWithError("decode failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
+}
+BENCHMARK(BM_DecodeShortKavClaimingMaxRecords)->Unit(benchmark::kMillisecond);
 
 void BM_ExportKavCsv(benchmark::State& state)
 {

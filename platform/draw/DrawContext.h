@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 // The drawing surface every chart and report painter draws on, in the manner
@@ -33,8 +34,17 @@ public:
 
     virtual ~DrawContext() = default;
 
+    // The device: its drawing area in device pixels and its resolution, as a
+    // device context tells its HORZRES, VERTRES and LOGPIXELSX/Y.
+    virtual QSize DeviceSize() const = 0;
+    virtual QSize DotsPerInch() const = 0;
+
+    // A pen `width` device pixels wide whatever the mapping, as a device
+    // context's default pen is; 0 and 1 both give the thinnest line.
     virtual void SetPen(const QColor& color, int width = 1) = 0;
     virtual void SetFont(const QFont& font) = 0;
+    // The font selected now, so that a painter can put it back when it is done.
+    virtual QFont Font() const = 0;
     virtual void SetTextColor(const QColor& color) = 0;
 
     virtual void MoveTo(int x, int y) = 0;

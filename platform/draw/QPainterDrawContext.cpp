@@ -1,5 +1,8 @@
 #include "QPainterDrawContext.h"
 
+#include "MergedLines.h"
+#include "ShapedTextCache.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -23,21 +26,74 @@ int QtTextFlags(DrawContext::TextFormat format)
 }
 } // namespace
 
-QPainterDrawContext::QPainterDrawContext(QPainter& painter) : m_Painter(painter)
+QPainterDrawContext::QPainterDrawContext(QPainter& painter, const QRect& deviceArea, ShapedTextCache* shapes)
+    : m_Painter(painter), m_DeviceArea(deviceArea), m_Shapes(shapes)
 {
-    m_Painter.setPen(QPen(m_PenColor, m_PenWidth));
+    if (m_DeviceArea.isNull() && painter.device())
+        m_DeviceArea = QRect(0, 0, painter.device()->width(), painter.device()->height());
+    UseLinePen();
+}
+
+QPainterDrawContext::~QPainterDrawContext()
+{
+    FlushLines();
+}
+
+void QPainterDrawContext::FlushLines()
+{
+    if (m_Lines.empty())
+        return;
+    const std::vector<QLine> lines = MergedLines(std::move(m_Lines));
+    m_Lines.clear();
+    UseLinePen();
+    m_Painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
+QSize QPainterDrawContext::DeviceSize() const
+{
+    return m_DeviceArea.size();
+}
+
+QSize QPainterDrawContext::DotsPerInch() const
+{
+    const QPaintDevice* device = m_Painter.device();
+    return device ? QSize(device->logicalDpiX(), device->logicalDpiY()) : QSize();
+}
+
+// Lines and text share one pen where they can (text takes only the pen's
+// colour), so that a page of boxed cells does not switch the painter's pen,
+// which a PDF records, between every line and every text.
+void QPainterDrawContext::UseLinePen()
+{
+    QPen pen(m_PenColor, m_PenWidth);
+    pen.setCosmetic(true);
+    m_Painter.setPen(pen);
+}
+
+void QPainterDrawContext::UseTextPen()
+{
+    QPen pen(m_TextColor, m_PenWidth);
+    pen.setCosmetic(true);
+    m_Painter.setPen(pen);
 }
 
 void QPainterDrawContext::SetPen(const QColor& color, int width)
 {
+    if (color != m_PenColor || width != m_PenWidth)
+        FlushLines();
     m_PenColor = color;
     m_PenWidth = width;
-    m_Painter.setPen(QPen(color, width));
+    UseLinePen();
 }
 
 void QPainterDrawContext::SetFont(const QFont& font)
 {
     m_Painter.setFont(font);
+}
+
+QFont QPainterDrawContext::Font() const
+{
+    return m_Painter.font();
 }
 
 void QPainterDrawContext::SetTextColor(const QColor& color)
@@ -52,33 +108,69 @@ void QPainterDrawContext::MoveTo(int x, int y)
 
 void QPainterDrawContext::LineTo(int x, int y)
 {
-    m_Painter.setPen(QPen(m_PenColor, m_PenWidth));
-    m_Painter.drawLine(m_Current, QPoint(x, y));
+    m_Lines.emplace_back(m_Current, QPoint(x, y));
     m_Current = QPoint(x, y);
 }
 
 void QPainterDrawContext::DrawRectangle(const QRect& rect)
 {
-    m_Painter.setPen(QPen(m_PenColor, m_PenWidth));
+    FlushLines();
+    UseLinePen();
     m_Painter.setBrush(Qt::NoBrush);
     m_Painter.drawRect(rect);
 }
 
 void QPainterDrawContext::FillRect(const QRect& rect, const QColor& color)
 {
+    FlushLines();
     m_Painter.fillRect(rect, color);
 }
 
+// Text in the lines' own colour looks the same above or below them.
 void QPainterDrawContext::TextAt(int x, int y, const QString& text)
 {
-    m_Painter.setPen(m_TextColor);
+    if (m_TextColor != m_PenColor)
+        FlushLines();
+    UseTextPen();
     m_Painter.drawText(QPoint(x, y + m_Painter.fontMetrics().ascent()), text);
 }
 
 void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
 {
-    m_Painter.setPen(m_TextColor);
-    m_Painter.drawText(rect, QtTextFlags(format), text);
+    if (m_TextColor != m_PenColor)
+        FlushLines();
+    UseTextPen();
+    if (!DrawShapedText(rect, text, format))
+        m_Painter.drawText(rect, QtTextFlags(format), text);
+}
+
+// Placed as the painter places a single line, clipped where it overflows.
+bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text, TextFormat format)
+{
+    if (!m_Shapes || !Includes(format, TextFormat::SingleLine) || Includes(format, TextFormat::WordBreak))
+        return false;
+    const ShapedTextCache::Shaped& shaped = m_Shapes->Get(text, m_Painter.font(), m_Painter.device());
+    qreal x = rect.x();
+    if (Includes(format, TextFormat::HCenter))
+        x += (rect.width() - shaped.width) / 2;
+    else if (Includes(format, TextFormat::Right))
+        x += rect.width() - shaped.width;
+    qreal y = rect.y();
+    if (Includes(format, TextFormat::VCenter))
+        y += (rect.height() - shaped.height) / 2;
+    else if (Includes(format, TextFormat::Bottom))
+        y += rect.height() - shaped.height;
+    const bool clip = !Includes(format, TextFormat::NoClip) &&
+                      (shaped.width > rect.width() || shaped.height > rect.height());
+    if (clip) {
+        m_Painter.save();
+        m_Painter.setClipRect(rect, Qt::IntersectClip);
+    }
+    for (const QGlyphRun& run : shaped.runs)
+        m_Painter.drawGlyphRun(QPointF(x, y), run);
+    if (clip)
+        m_Painter.restore();
+    return true;
 }
 
 int QPainterDrawContext::TextWidth(const QString& text) const
@@ -88,11 +180,12 @@ int QPainterDrawContext::TextWidth(const QString& text) const
 
 void QPainterDrawContext::SetMapping(const QRect& window, const QRect& viewport)
 {
+    FlushLines();
     m_Painter.setWindow(window);
-    m_Painter.setViewport(viewport);
+    m_Painter.setViewport(viewport.translated(m_DeviceArea.topLeft()));
 }
 
 QPoint QPainterDrawContext::LogicalToDevice(const QPoint& point) const
 {
-    return m_Painter.combinedTransform().map(point);
+    return m_Painter.combinedTransform().map(point) - m_DeviceArea.topLeft();
 }

@@ -2,16 +2,39 @@
 
 #include "DrawContext.h"
 
+#include <QLine>
+
+#include <vector>
+
 class QPainter;
+class ShapedTextCache;
 
 // A DrawContext over a QPainter that the caller opened on any paint device.
+//
+// Lines are drawn together, merged where they continue one another, when
+// something must come after them: a fill, a rectangle, text in a colour of
+// its own, another pen or mapping, or the end of the context. A page of
+// boxed cells so costs a printer or a PDF one line per rule, not four per
+// cell.
 class QPainterDrawContext : public DrawContext
 {
 public:
-    explicit QPainterDrawContext(QPainter& painter);
+    // `deviceArea` is the part of the device drawn on, in device pixels: the
+    // printable area of a page that a preview shows inside its paper. By
+    // default the whole device.
+    // `shapes`, when given, keeps single lines of text shaped for the next
+    // page that draws them again.
+    explicit QPainterDrawContext(QPainter& painter, const QRect& deviceArea = QRect(),
+                                 ShapedTextCache* shapes = nullptr);
+    ~QPainterDrawContext() override;
+    QPainterDrawContext(const QPainterDrawContext&) = delete;
+    QPainterDrawContext& operator=(const QPainterDrawContext&) = delete;
 
+    QSize DeviceSize() const override;
+    QSize DotsPerInch() const override;
     void SetPen(const QColor& color, int width = 1) override;
     void SetFont(const QFont& font) override;
+    QFont Font() const override;
     void SetTextColor(const QColor& color) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -24,9 +47,19 @@ public:
     QPoint LogicalToDevice(const QPoint& point) const override;
 
 private:
+    void UseLinePen();
+    void UseTextPen();
+    // Draws the lines held back; whatever is drawn next comes after them.
+    void FlushLines();
+    // A single line in `rect` from its shaped glyphs; false when it cannot be.
+    bool DrawShapedText(const QRect& rect, const QString& text, TextFormat format);
+
     QPainter& m_Painter;
+    QRect m_DeviceArea;
+    ShapedTextCache* m_Shapes;
     QColor m_PenColor = Qt::black;
     int m_PenWidth = 1;
     QColor m_TextColor = Qt::black;
     QPoint m_Current;
+    std::vector<QLine> m_Lines; // drawn, not yet painted
 };

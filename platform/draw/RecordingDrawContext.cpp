@@ -2,6 +2,12 @@
 
 #include <QTransform>
 
+void RecordingDrawContext::SetDevice(const QSize& deviceSize, const QSize& dotsPerInch)
+{
+    m_DeviceSize = deviceSize;
+    m_DotsPerInch = dotsPerInch;
+}
+
 void RecordingDrawContext::SetPen(const QColor& color, int)
 {
     m_PenColor = color;
@@ -40,12 +46,12 @@ void RecordingDrawContext::FillRect(const QRect& rect, const QColor& color)
 
 void RecordingDrawContext::TextAt(int x, int y, const QString& text)
 {
-    m_Texts.push_back({QPoint(x, y), QRect(), text, m_TextColor, std::nullopt});
+    m_Texts.push_back({QPoint(x, y), QRect(), text, m_TextColor, std::nullopt, m_Font});
 }
 
 void RecordingDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
 {
-    m_Texts.push_back({rect.topLeft(), rect, text, m_TextColor, format});
+    m_Texts.push_back({rect.topLeft(), rect, text, m_TextColor, format, m_Font});
 }
 
 int RecordingDrawContext::TextWidth(const QString& text) const

@@ -10,7 +10,8 @@
 
 // A DrawContext that draws nothing and records what was drawn, in logical
 // coordinates, for tests of painters. Text widths are a fixed 8 units per
-// character so layouts are predictable.
+// character so layouts are predictable. Its device is a page of 8 x 10.5
+// inches at 600 dots per inch unless a test gives another.
 class RecordingDrawContext : public DrawContext
 {
 public:
@@ -26,6 +27,7 @@ public:
         QString text;
         QColor color;
         std::optional<TextFormat> format; // DrawTextIn only
+        QFont font;
     };
     struct Fill
     {
@@ -35,8 +37,13 @@ public:
 
     static constexpr int CharWidth = 8;
 
+    void SetDevice(const QSize& deviceSize, const QSize& dotsPerInch);
+
+    QSize DeviceSize() const override { return m_DeviceSize; }
+    QSize DotsPerInch() const override { return m_DotsPerInch; }
     void SetPen(const QColor& color, int width = 1) override;
     void SetFont(const QFont& font) override;
+    QFont Font() const override { return m_Font; }
     void SetTextColor(const QColor& color) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -52,12 +59,15 @@ public:
     const std::vector<Text>& Texts() const { return m_Texts; }
     const std::vector<Fill>& Fills() const { return m_Fills; }
     const std::vector<QRect>& Rectangles() const { return m_Rectangles; }
-    const QFont& CurrentFont() const { return m_Font; }
+    const QRect& Window() const { return m_Window; }
+    const QRect& Viewport() const { return m_Viewport; }
 
     std::vector<Line> LinesOfColor(const QColor& color) const;
     const Text* FirstText(const QString& text) const; // the first text that reads `text`, or nullptr
 
 private:
+    QSize m_DeviceSize{8 * 600, 21 * 300};
+    QSize m_DotsPerInch{600, 600};
     QColor m_PenColor = Qt::black;
     QColor m_TextColor = Qt::black;
     QFont m_Font;

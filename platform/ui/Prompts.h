@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+
+#include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every question the program asks the user goes through here, so widgets never
@@ -27,6 +30,15 @@ enum class MessageAnswer
     No
 };
 
+// A progress dialog with a Cancel button, shown for as long as it lives.
+class ProgressPrompt
+{
+public:
+    virtual ~ProgressPrompt() = default;
+    // Shows `done` steps of the maximum; false once the user has cancelled.
+    virtual bool Advance(int done) = 0;
+};
+
 class Prompts
 {
 public:
@@ -44,6 +56,15 @@ public:
     virtual MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption,
                                   MessageButtons buttons, MessageIcon icon,
                                   const QString& detail = QString()) = 0;
+
+    // The print dialog on `printer`, offering the pages minPage to maxPage
+    // (both 0: no choice of pages). True when the user chose to print; the
+    // printer then holds what was chosen (printer, copies, pages).
+    virtual bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) = 0;
+    // The page setup dialog: the paper and orientation of `printer`.
+    virtual bool PageSetup(QWidget* owner, QPrinter& printer) = 0;
+    // Progress through `maximum` steps of a long task.
+    virtual std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) = 0;
 
     // The prompts in force for the process: the Qt dialogs unless a test or a
     // headless run installed others. Install(nullptr) brings back the dialogs.

@@ -2,6 +2,10 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 
 namespace {
 std::optional<QString> Chosen(const QString& path)
@@ -10,6 +14,30 @@ std::optional<QString> Chosen(const QString& path)
         return std::nullopt;
     return path;
 }
+
+class QtProgress : public ProgressPrompt
+{
+public:
+    QtProgress(QWidget* owner, const QString& text, int maximum)
+        : m_Dialog(text, QStringLiteral("Cancel"), 0, maximum, owner)
+    {
+        m_Dialog.setWindowModality(Qt::WindowModal);
+        m_Dialog.setMinimumDuration(500);
+        m_Dialog.setAutoClose(false);
+        m_Dialog.setAutoReset(false);
+    }
+
+    bool Advance(int done) override
+    {
+        // A window-modal progress dialog takes the user's input as it is told
+        // of each step, so Cancel is seen between two pages.
+        m_Dialog.setValue(done);
+        return !m_Dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_Dialog;
+};
 
 QMessageBox::Icon ToQt(MessageIcon icon)
 {
@@ -59,4 +87,27 @@ MessageAnswer QtPrompts::Message(QWidget* owner, const QString& text, const QStr
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+bool QtPrompts::PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage)
+{
+    QPrintDialog dialog(&printer, owner);
+    if (maxPage > 0) {
+        dialog.setMinMax(minPage, maxPage);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    } else {
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    }
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompts::PageSetup(QWidget* owner, QPrinter& printer)
+{
+    QPageSetupDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<ProgressPrompt> QtPrompts::Progress(QWidget* owner, const QString& text, int maximum)
+{
+    return std::make_unique<QtProgress>(owner, text, maximum);
 }

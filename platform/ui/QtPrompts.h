@@ -12,4 +12,7 @@ public:
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
+    bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;
+    bool PageSetup(QWidget* owner, QPrinter& printer) override;
+    std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) override;
 };

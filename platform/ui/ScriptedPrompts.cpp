@@ -1,8 +1,18 @@
 #include "ScriptedPrompts.h"
 
+#include <QPrinter>
+
 namespace {
 Prompts* g_current = nullptr; // the scripted prompts in force, to restore nesting
+
+ScriptedPrompts::Prompt NewPrompt(ScriptedPrompts::Kind kind, QWidget* owner)
+{
+    ScriptedPrompts::Prompt prompt;
+    prompt.kind = kind;
+    prompt.owner = owner;
+    return prompt;
 }
+} // namespace
 
 ScriptedPrompts::ScriptedPrompts() : m_Previous(g_current)
 {
@@ -36,6 +46,29 @@ void ScriptedPrompts::QueueMessage(MessageAnswer answer)
     m_Answers.push_back({Answer::For::Message, QString(), answer});
 }
 
+void ScriptedPrompts::QueuePrintToFile(const QString& path, int from, int to)
+{
+    Answer answer{Answer::For::Print, path};
+    answer.from = from;
+    answer.to = to;
+    m_Answers.push_back(answer);
+}
+
+void ScriptedPrompts::QueuePageSetup(const QPageSize& paper, QPageLayout::Orientation orientation)
+{
+    Answer answer{Answer::For::PageSetup, QString()};
+    answer.paper = paper;
+    answer.orientation = orientation;
+    m_Answers.push_back(answer);
+}
+
+void ScriptedPrompts::QueueProgressCancel(int step)
+{
+    Answer answer{Answer::For::ProgressCancel, QString()};
+    answer.from = step;
+    m_Answers.push_back(answer);
+}
+
 QStringList ScriptedPrompts::MessageTexts() const
 {
     QStringList texts;
@@ -50,9 +83,10 @@ void ScriptedPrompts::Clear()
     m_Answers.clear();
     m_Asked.clear();
     m_Unexpected.clear();
+    m_ProgressSteps.clear();
 }
 
-std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::For wanted)
+std::optional<ScriptedPrompts::Answer> ScriptedPrompts::Take(const Prompt& prompt, Answer::For wanted)
 {
     m_Asked.push_back(prompt);
     if (m_Answers.empty() ||
@@ -64,35 +98,49 @@ std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::F
     m_Answers.pop_front();
     if (answer.kind == Answer::For::Cancel)
         return std::nullopt;
-    return answer.path;
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::For wanted)
+{
+    const std::optional<Answer> answer = Take(prompt, wanted);
+    return answer ? std::optional<QString>(answer->path) : std::nullopt;
 }
 
 std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter, const QString& start)
 {
-    Prompt prompt{Kind::OpenFile,    {},    {}, filter, false, MessageButtons::Ok,
-                  MessageIcon::None, owner, {}, start};
+    Prompt prompt = NewPrompt(Kind::OpenFile, owner);
+    prompt.filter = filter;
+    prompt.start = start;
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
                                                  const QString& start)
 {
-    Prompt prompt{Kind::SaveFile,    {},    {}, filter, confirmOverwrite, MessageButtons::Ok,
-                  MessageIcon::None, owner, {}, start};
+    Prompt prompt = NewPrompt(Kind::SaveFile, owner);
+    prompt.filter = filter;
+    prompt.confirmOverwrite = confirmOverwrite;
+    prompt.start = start;
     return TakePath(prompt, Answer::For::Path);
 }
 
 std::optional<QString> ScriptedPrompts::PickFolder(QWidget* owner, const QString& title)
 {
-    Prompt prompt{Kind::PickFolder,  title, {}, {}, false, MessageButtons::Ok,
-                  MessageIcon::None, owner, {}, {}};
+    Prompt prompt = NewPrompt(Kind::PickFolder, owner);
+    prompt.text = title;
     return TakePath(prompt, Answer::For::Folder);
 }
 
 MessageAnswer ScriptedPrompts::Message(QWidget* owner, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageIcon icon, const QString& detail)
 {
-    Prompt prompt{Kind::Message, text, caption, {}, false, buttons, icon, owner, detail, {}};
+    Prompt prompt = NewPrompt(Kind::Message, owner);
+    prompt.text = text;
+    prompt.caption = caption;
+    prompt.buttons = buttons;
+    prompt.icon = icon;
+    prompt.detail = detail;
     m_Asked.push_back(prompt);
     if (m_Answers.empty() || m_Answers.front().kind != Answer::For::Message) {
         // An OK box has only one answer, so it needs no script.
@@ -104,4 +152,60 @@ MessageAnswer ScriptedPrompts::Message(QWidget* owner, const QString& text, cons
     const MessageAnswer answer = m_Answers.front().message;
     m_Answers.pop_front();
     return answer;
+}
+
+bool ScriptedPrompts::PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage)
+{
+    Prompt prompt = NewPrompt(Kind::PrintDialog, owner);
+    prompt.minPage = minPage;
+    prompt.maxPage = maxPage;
+    const std::optional<Answer> answer = Take(prompt, Answer::For::Print);
+    if (!answer)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(answer->path);
+    printer.setPrintRange(answer->from > 0 ? QPrinter::PageRange : QPrinter::AllPages);
+    printer.setFromTo(answer->from, answer->to);
+    return true;
+}
+
+bool ScriptedPrompts::PageSetup(QWidget* owner, QPrinter& printer)
+{
+    Prompt prompt = NewPrompt(Kind::PageSetup, owner);
+    const std::optional<Answer> answer = Take(prompt, Answer::For::PageSetup);
+    if (!answer)
+        return false;
+    printer.setPageSize(answer->paper);
+    printer.setPageOrientation(answer->orientation);
+    return true;
+}
+
+// Records every step; cancels at the step a test queued.
+class ScriptedPrompts::ScriptedProgress : public ProgressPrompt
+{
+public:
+    ScriptedProgress(std::vector<int>& steps, int cancelAt) : m_Steps(steps), m_CancelAt(cancelAt) {}
+    bool Advance(int done) override
+    {
+        m_Steps.push_back(done);
+        return m_CancelAt <= 0 || done < m_CancelAt;
+    }
+
+private:
+    std::vector<int>& m_Steps;
+    int m_CancelAt;
+};
+
+std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(QWidget* owner, const QString& text, int maximum)
+{
+    Prompt prompt = NewPrompt(Kind::Progress, owner);
+    prompt.text = text;
+    prompt.maxPage = maximum;
+    m_Asked.push_back(prompt);
+    int cancelAt = 0;
+    if (!m_Answers.empty() && m_Answers.front().kind == Answer::For::ProgressCancel) {
+        cancelAt = m_Answers.front().from;
+        m_Answers.pop_front();
+    }
+    return std::make_unique<ScriptedProgress>(m_ProgressSteps, cancelAt);
 }

@@ -2,6 +2,8 @@
 
 #include "Prompts.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QStringList>
 #include <deque>
 #include <vector>
@@ -12,10 +14,11 @@
 //     prompts.QueueFile(path);
 //     ...run the command...
 //     QCOMPARE(prompts.Asked().size(), 1u);
-// A message box with only an OK button is answered OK without a script. Any
-// other prompt with no queued answer, or with an answer of another kind, is
-// cancelled (file and folder prompts) or answered No (Yes/No), and listed in
-// Unexpected().
+// A message box with only an OK button is answered OK without a script, and
+// a progress dialog runs to its end unless told to cancel. Any other prompt
+// with no queued answer, or with an answer of another kind, is cancelled
+// (file, folder, print and page setup dialogs) or answered No (Yes/No), and
+// listed in Unexpected().
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -24,12 +27,15 @@ public:
         OpenFile,
         SaveFile,
         PickFolder,
-        Message
+        Message,
+        PrintDialog,
+        PageSetup,
+        Progress
     };
 
     struct Prompt
     {
-        Kind kind;
+        Kind kind = Kind::Message;
         QString text;    // message text, or the folder picker's title
         QString caption; // message caption
         QString filter;  // file dialogs: the filter as the program gave it
@@ -37,8 +43,9 @@ public:
         MessageButtons buttons = MessageButtons::Ok;
         MessageIcon icon = MessageIcon::None;
         QWidget* owner = nullptr;
-        QString detail; // message detail
-        QString start;  // file dialogs: the folder or file they opened at
+        QString detail;               // message detail
+        int minPage = 0, maxPage = 0; // print dialog: the pages offered; progress: the steps
+        QString start;                // file dialogs: the folder or file they opened at
     };
 
     ScriptedPrompts();
@@ -50,8 +57,17 @@ public:
     void QueueFolder(const QString& folder); // the next folder picker chooses folder
     void QueueCancel();                      // the next file or folder dialog is cancelled
     void QueueMessage(MessageAnswer answer); // the next message box is answered so
+    // The next print dialog prints to the PDF file `path` (so a test can read
+    // what was printed), pages `from` to `to` (0, 0: all).
+    void QueuePrintToFile(const QString& path, int from = 0, int to = 0);
+    // The next page setup dialog chooses this paper and orientation.
+    void QueuePageSetup(const QPageSize& paper, QPageLayout::Orientation orientation);
+    // The next progress dialog is cancelled when it reaches `step`.
+    void QueueProgressCancel(int step);
 
     const std::vector<Prompt>& Asked() const { return m_Asked; }
+    // The steps every progress dialog was told, in order.
+    const std::vector<int>& ProgressSteps() const { return m_ProgressSteps; }
     QStringList MessageTexts() const;
     const std::vector<Prompt>& Unexpected() const { return m_Unexpected; }
     size_t PendingAnswers() const { return m_Answers.size(); }
@@ -63,6 +79,9 @@ public:
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
+    bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;
+    bool PageSetup(QWidget* owner, QPrinter& printer) override;
+    std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) override;
 
 private:
     struct Answer
@@ -72,16 +91,27 @@ private:
             Path,
             Folder,
             Cancel,
-            Message
+            Message,
+            Print,
+            PageSetup,
+            ProgressCancel
         } kind;
         QString path;
         MessageAnswer message = MessageAnswer::Ok;
+        int from = 0, to = 0; // Print: the pages; ProgressCancel: the step in `from`
+        QPageSize paper = QPageSize();
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
     };
+    class ScriptedProgress;
 
     std::optional<QString> TakePath(const Prompt& prompt, Answer::For wanted);
+    // The next answer if it is of the kind `wanted` (or a cancel); the prompt
+    // is listed as unexpected otherwise.
+    std::optional<Answer> Take(const Prompt& prompt, Answer::For wanted);
 
     std::deque<Answer> m_Answers;
     std::vector<Prompt> m_Asked;
     std::vector<Prompt> m_Unexpected;
+    std::vector<int> m_ProgressSteps;
     Prompts* m_Previous = nullptr;
 };

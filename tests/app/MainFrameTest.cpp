@@ -5,6 +5,7 @@
 #include "CMainFrame.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
+#include "CTracePage.h"
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
 #include "ProgramIdentity.h"
@@ -18,6 +19,7 @@
 #include <QDropEvent>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
@@ -136,7 +138,8 @@ private slots:
         QCOMPARE(menus[0]->text(), QString("File(&F)"));
         QCOMPARE(ItemTexts(menus[0]->menu()),
                  QStringList({"Open(&O)...\tCtrl+O", "Save As CSV", "Save As...\tCtrl+Shift+S", "-",
-                              "Print(&P)...\tCtrl+P", "Print View(&V)", "Recent Files", "-", "Exit(&X)"}));
+                              "Print(&P)...\tCtrl+P", "Print View(&V)", "Print Setup...", "Export PDF...",
+                              "Recent Files", "-", "Exit(&X)"}));
         QCOMPARE(menus[1]->text(), QString("Edit(&E)"));
         QCOMPARE(ItemTexts(menus[1]->menu()),
                  QStringList({"Job Information", "Cable Information", "System Information"}));
@@ -171,6 +174,17 @@ private slots:
             QCOMPARE(toolBar->widgetForAction(action)->size(), QSize(85, 38));
         }
         QCOMPARE(labels, QStringList({"Open", "Save", "Print"}));
+    }
+
+    void exportPdfOnTheTabsWithAReport()
+    {
+        Fixture f;
+        QAction* export_ = f.Frame().Action(CommandId::FileExportPdf);
+        for (const int tab : {TabKav, TabTrace, TabAutoTrace, TabOrl, TabOpm}) {
+            QVERIFY(f.View().SelectTab(tab));
+            QCOMPARE(export_->isEnabled(), tab != TabTrace && tab != TabAutoTrace);
+            QVERIFY(f.Frame().Action(CommandId::FilePrintSetup)->isEnabled());
+        }
     }
 
     void editCommandsFollowTheKavTab()
@@ -262,6 +276,18 @@ private slots:
         QCOMPARE(f.View().SelectedTab(), int(TabOpm));
         QVERIFY(f.View().OpmPage()->RowCount() > 0);
         QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
+
+        // A recorded trace goes to the TRACE tab.
+        QMimeData trace;
+        trace.setUrls(
+            {QUrl::fromLocalFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/trace-1550nm.bin")});
+        QDragEnterEvent traceEnter(QPoint(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent traceDrop(QPointF(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&f.Frame(), &traceEnter);
+        QCoreApplication::sendEvent(&f.Frame(), &traceDrop);
+        QCOMPARE(f.View().SelectedTab(), int(TabTrace));
+        QCOMPARE(f.View().TracePage()->findChild<QLineEdit*>("control1017")->text(), QString("600"));
+        QCOMPARE(prompts.MessageTexts().size(), 1);
     }
 
     // A screen smaller than the window's minimum still holds the whole window.

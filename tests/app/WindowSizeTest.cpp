@@ -27,7 +27,10 @@ private:
     struct Fixture
     {
         CKAVApp app{MakeAutoTracePageFactory(std::make_shared<SimulatedInstrument>())};
-        Fixture() { app.InitInstance({}); }
+        Fixture()
+        {
+            app.InitInstance({qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/trace-1550nm.bin"});
+        }
         CMainFrame& Frame() { return *app.MainFrame(); }
         CKAVView& View() { return *Frame().View(); }
     };
@@ -49,6 +52,8 @@ private:
         RecordingDrawContext drawn;
         if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
             autoTrace->PaintChart(drawn);
+        else if (auto* trace = qobject_cast<CTracePage*>(page))
+            trace->PaintChart(drawn);
         for (const RecordingDrawContext::Text& text : drawn.Texts()) {
             if (!text.text.isEmpty())
                 shown.texts.push_back(

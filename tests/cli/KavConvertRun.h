@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,28 @@ protected:
         const int raw = std::system(command.c_str());
         RunResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
         std::filesystem::remove(out);
+        std::filesystem::remove(err);
+        return run;
+    }
+
+    // Runs a shell command line in which kav-convert is written KAV_CONVERT,
+    // its standard output read through a pipe, as a script's pipeline does.
+    RunResult ThroughPipe(const std::string& line) const
+    {
+        std::string command = line;
+        const std::string name = "KAV_CONVERT";
+        for (size_t at = command.find(name); at != std::string::npos; at = command.find(name, at))
+            command.replace(at, name.size(), std::string("'") + KAV_CONVERT + "'");
+        const std::string err = Path("stderr.txt");
+        FILE* pipe = popen(("(" + command + ") 2>'" + err + "'").c_str(), "r");
+        if (pipe == nullptr)
+            return {-1, "", "cannot start the shell"};
+        std::string out;
+        char chunk[4096];
+        for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) != 0;)
+            out.append(chunk, got);
+        const int raw = pclose(pipe);
+        RunResult run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out, ReadFile(err)};
         std::filesystem::remove(err);
         return run;
     }

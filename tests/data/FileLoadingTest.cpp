@@ -263,7 +263,7 @@ TEST(FileLoading, RefusalsSayWhyAndChangeNothing)
                     {"noise.opm", DecodeResult::WrongLength},
                     {"short.bin", DecodeResult::Truncated},
                     {"missing.orl", DecodeResult::CannotOpen},
-                    {"folder.kav", DecodeResult::CannotOpen}};
+                    {"folder.kav", DecodeResult::NotAFile}};
     for (const auto& refusal : refusals) {
         const LoadOutcome outcome = LoadFile(dir.File(refusal.name), store);
         EXPECT_EQ(outcome.result, refusal.result) << refusal.name;

@@ -22,8 +22,10 @@ TEST(OrlDecoder, RowsAndRecordsOfEveryReading)
     EXPECT_EQ(sink.rows[0][0], "1");
     EXPECT_EQ(sink.rows[0][4], FieldText(first.OrlValue));
     EXPECT_EQ(FieldText(store.GetOrlRecords()[1].OrlValue), "-0.00dB");
-    EXPECT_EQ(FieldText(store.GetOrlRecords()[2].OrlValue), "12345.00d");
-    EXPECT_EQ(sink.rows[2][4], "12345.00dB");
+    // "12345.00dB" does not fit the field's 9 characters; the exponent form
+    // with as many decimals as fit keeps the unit, in the list as in the store.
+    EXPECT_EQ(FieldText(store.GetOrlRecords()[2].OrlValue), Printed("%.1e", 12345.0) + "dB");
+    EXPECT_EQ(sink.rows[2][4], FieldText(store.GetOrlRecords()[2].OrlValue));
     EXPECT_EQ(FieldText(store.GetOrlRecords()[2].Date), sink.rows[2][5]);
 }
 

@@ -56,6 +56,28 @@ TEST(ResultFiles, FileCutAtEveryByteReadsMissingBytesAsZero)
     }
 }
 
+// A short file that claims the largest count decodes every missing record,
+// exactly as if the zeros were there.
+TEST(ResultFiles, AShortFileWithTheLargestCountReadsAsZeroPadded)
+{
+    const uint16_t waves[3] = {1310, 0, 1550};
+    const std::pair<std::string, DecodeToText> files[] = {
+        {EncodeOpmResult(SampleOpmReadings(2)), AfterOpm},
+        {EncodeOrlResult(SampleOrlReadings(2)), AfterOrl},
+        {EncodeKavResult(waves, SampleLossTests(2, 1)), AfterKav},
+    };
+    const size_t recordSizes[] = {56, 52, 136};
+    for (size_t f = 0; f < 3; ++f) {
+        std::string file = files[f].first;
+        file[14] = file[15] = '\xFF';
+        // Cut inside the second record, so one record is partly there.
+        file.resize(32 + recordSizes[f] + recordSizes[f] / 2);
+        std::string padded = file;
+        padded.resize(32 + recordSizes[f] * 65535, '\0');
+        EXPECT_EQ(files[f].second(file), files[f].second(padded)) << f;
+    }
+}
+
 TEST(ResultFiles, RecordsMissingWhollyReadAsEmptyTexts)
 {
     CDataStore store;

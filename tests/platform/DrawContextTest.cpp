@@ -1,5 +1,6 @@
 #include "QPainterDrawContext.h"
 #include "RecordingDrawContext.h"
+#include "ShapedTextCache.h"
 
 #include <QImage>
 #include <QPainter>
@@ -26,13 +27,19 @@ QImage Blank()
     return image;
 }
 
-QImage TextIn(const QRect& rect, Format format)
+QImage TextIn(const QRect& rect, Format format, ShapedTextCache* shapes = nullptr,
+              const QString& text = QStringLiteral("WWW"))
 {
     QImage image = Blank();
     QPainter painter(&image);
-    QPainterDrawContext dc(painter);
-    dc.DrawTextIn(rect, QStringLiteral("WWW"), format);
+    QPainterDrawContext dc(painter, QRect(), shapes);
+    dc.DrawTextIn(rect, text, format);
     return image;
+}
+
+int Rows(const QRect& ink)
+{
+    return ink.isEmpty() ? 0 : ink.height();
 }
 } // namespace
 
@@ -58,6 +65,104 @@ private slots:
         // The same text, only moved (give or take a pixel of anti-aliasing).
         QVERIFY(qAbs(centred.width() - topLeft.width()) <= 1);
         QVERIFY(qAbs(bottomRight.height() - topLeft.height()) <= 1);
+    }
+
+    void shapedTextIsPlacedAsThePainterPlacesIt()
+    {
+        ShapedTextCache shapes;
+        const QRect rect(20, 30, 300, 90);
+        for (const Format format : {Format::HCenter | Format::VCenter | Format::SingleLine,
+                                    Format::Left | Format::VCenter | Format::SingleLine,
+                                    Format::Right | Format::Bottom | Format::SingleLine}) {
+            const QRect painted = Ink(TextIn(rect, format));
+            const QRect shaped = Ink(TextIn(rect, format, &shapes));
+            const QRect again = Ink(TextIn(rect, format, &shapes)); // from the cache
+            QVERIFY(!shaped.isEmpty());
+            QVERIFY2(qAbs(shaped.left() - painted.left()) <= 1 && qAbs(shaped.top() - painted.top()) <= 1,
+                     qPrintable(QString("%1,%2 against %3,%4")
+                                    .arg(shaped.left())
+                                    .arg(shaped.top())
+                                    .arg(painted.left())
+                                    .arg(painted.top())));
+            QCOMPARE(shaped.size(), painted.size());
+            QCOMPARE(again, shaped);
+        }
+        // Too wide for its rectangle: cut at the rectangle's edges.
+        const QRect narrow(100, 50, 20, 40);
+        const QRect cut = Ink(TextIn(narrow, Format::HCenter | Format::VCenter | Format::SingleLine, &shapes,
+                                     QStringLiteral("WWWWWWWWWW")));
+        QVERIFY(!cut.isEmpty());
+        QVERIFY(narrow.contains(cut));
+    }
+
+    void linesAreMergedButKeepTheirPlaceBeforeFills()
+    {
+        // Boxes that share their edges draw the same pixels as the painter's
+        // own lines; a fill drawn after them still covers them.
+        QImage drawn = Blank(), reference = Blank();
+        {
+            QPainter painter(&drawn);
+            QPainterDrawContext dc(painter);
+            for (int c = 0; c < 3; ++c) {
+                dc.MoveTo(10 + 40 * c, 10);
+                dc.LineTo(50 + 40 * c, 10);
+                dc.LineTo(50 + 40 * c, 60);
+                dc.LineTo(10 + 40 * c, 60);
+                dc.LineTo(10 + 40 * c, 10);
+            }
+            dc.FillRect(QRect(0, 0, 30, 200), Qt::white);
+            dc.MoveTo(200, 100);
+            dc.LineTo(250, 150);
+        }
+        {
+            QPainter painter(&reference);
+            painter.drawRect(QRect(10, 10, 120, 50));
+            painter.drawLine(50, 10, 50, 60);
+            painter.drawLine(90, 10, 90, 60);
+            painter.fillRect(QRect(0, 0, 30, 200), Qt::white);
+            painter.drawLine(200, 100, 250, 150);
+        }
+        QCOMPARE(drawn, reference);
+    }
+
+    void pensAreDevicePixelsWideWhateverTheMapping()
+    {
+        for (const int width : {1, 3}) {
+            QImage image = Blank();
+            {
+                QPainter painter(&image);
+                QPainterDrawContext dc(painter);
+                dc.SetMapping(QRect(0, 0, 100, 100), QRect(0, 0, 400, 600)); // 4 and 6 pixels a unit
+                dc.SetPen(Qt::black, width);
+                dc.MoveTo(10, 20);
+                dc.LineTo(90, 20);
+            }
+            QCOMPARE(Rows(Ink(image)), width);
+        }
+    }
+
+    void theDeviceAndTheFontReadBack()
+    {
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(150 / 0.0254));
+        image.setDotsPerMeterY(qRound(300 / 0.0254));
+        QPainter painter(&image);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(17);
+
+        QPainterDrawContext whole(painter);
+        QCOMPARE(whole.DeviceSize(), image.size());
+        QCOMPARE(whole.DotsPerInch(), QSize(150, 300));
+        whole.SetFont(font);
+        QCOMPARE(whole.Font(), font);
+
+        // A part of the device: its size, and a mapping from its corner.
+        const QRect area(40, 30, 200, 100);
+        QPainterDrawContext part(painter, area);
+        QCOMPARE(part.DeviceSize(), area.size());
+        part.SetMapping(QRect(0, 0, 10, 10), QRect(0, 0, 20, 30));
+        QCOMPARE(part.LogicalToDevice(QPoint(5, 5)), QPoint(10, 15));
+        QCOMPARE(painter.combinedTransform().map(QPoint(5, 5)), QPoint(50, 45));
     }
 
     void textAtAPointHangsBelowIt()

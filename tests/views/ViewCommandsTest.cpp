@@ -3,15 +3,21 @@
 #include "CKavGridPage.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
+#include "CTracePage.h"
 #include "FakeAutoTrace.h"
+#include "FieldText.h"
 #include "ProgramSettings.h"
 #include "ReportListModel.h"
+#include "SampleSet.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
+
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -187,9 +193,9 @@ private slots:
         QVERIFY(f.store.GetTraceValues().empty());
     }
 
-    // The TRACE tab opens trace documents; a recorded trace is its page's to
-    // open; anything else is refused.
-    void theTraceTabOpensTraceDocuments()
+    // The TRACE tab opens trace documents and recorded traces, each replacing
+    // the store's trace values; anything else is refused and changes nothing.
+    void theTraceTabOpensTraceDocumentsAndRecordedTraces()
     {
         Fixture f;
         for (const float value : {-5.0f, -6.5f, -7.25f})
@@ -206,13 +212,59 @@ private slots:
         f.prompts.QueueFile(Sample("trace-1550nm.bin"));
         f.Run(CommandId::FileOpen, TabTrace);
         QVERIFY(f.prompts.MessageTexts().isEmpty());
-        QCOMPARE(f.store.GetTraceValues(), values);
+        const std::vector<float> recorded = f.store.GetTraceValues();
+        QCOMPARE(recorded.size(), size_t(1 + 600)); // the reference, then the samples
+        QCOMPARE(recorded.front(), -5.0f);
 
         f.prompts.QueueFile(Sample("opm-readings.bin"));
         f.Run(CommandId::FileOpen, TabTrace);
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
         QVERIFY(f.store.GetOpmRecords().empty());
+        QCOMPARE(f.store.GetTraceValues(), recorded);
+    }
+
+    // A recorded trace opened on the TRACE tab fills its page; a file that is
+    // refused, or a dialog that is cancelled, leaves the page and the store
+    // as they were.
+    void aRefusedTraceChangesNothing()
+    {
+        Fixture f;
+        const auto text = [&](int id) {
+            return f.view.TracePage()->findChild<QLineEdit*>(QString("control%1").arg(id))->text();
+        };
+        const QList<int> edits = {1017, 1034, 1035, 1036, 1037, 1045, 1039, 1044};
+        const auto texts = [&] {
+            QStringList all;
+            for (int id : edits)
+                all << text(id);
+            return all;
+        };
+        f.prompts.QueueFile(Sample("trace-1550nm.bin"));
+        f.Run(CommandId::FileOpen, TabTrace);
+        QCOMPARE(text(1017), QString("600"));
+        QCOMPARE(text(1034), QString("-5.00"));
+        QCOMPARE(text(1045), QString("1550"));
+        const QStringList shown = texts();
+        const std::vector<float> values = f.store.GetTraceValues();
+        const QString path = f.view.TracePage()->TraceFilePath();
+
+        const QByteArray good = ReadFile(Sample("trace-1550nm.bin"));
+        QByteArray wrongMark = good;
+        wrongMark[24] = char(166);
+        WriteFile(f.Path("short.bin"), good.left(good.size() - 1));
+        WriteFile(f.Path("mark.bin"), wrongMark);
+        WriteFile(f.Path("header.bin"), good.left(27));
+        for (const char* refused : {"short.bin", "mark.bin", "header.bin"}) {
+            f.prompts.Clear();
+            f.prompts.QueueFile(f.Path(refused));
+            f.Run(CommandId::FileOpen, TabTrace);
+            QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        }
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabTrace);
+        QCOMPARE(texts(), shown);
         QCOMPARE(f.store.GetTraceValues(), values);
+        QCOMPARE(f.view.TracePage()->TraceFilePath(), path);
     }
 
     void documentsSaveAndOpenAgain()
@@ -366,6 +418,58 @@ private slots:
         f.Run(CommandId::FileSaveAs, TabOpm);
         QCOMPARE(f.prompts.MessageTexts().size(), 1);
         QVERIFY(f.prompts.MessageTexts().front().contains(QDir::toNativeSeparators(f.Path("taken.opm"))));
+    }
+
+    // A named pipe is refused at once, however it is opened, with its name
+    // and why; reading it would wait for a writer forever.
+    void aNamedPipeIsRefusedWithoutWaiting()
+    {
+        Fixture f;
+        f.prompts.QueueFile(Sample("opm-readings.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        const QList<QStringList> rows = Rows(f.view.OpmPage());
+        const QString pipe = f.Path("readings.bin");
+        QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+
+        f.prompts.Clear();
+        f.prompts.QueueFile(pipe);
+        f.Run(CommandId::FileOpen, TabOpm);
+        QVERIFY(!f.view.OpenRecognizedFile(pipe));
+        QCOMPARE(f.prompts.MessageTexts().size(), 2);
+        for (const QString& text : f.prompts.MessageTexts()) {
+            QVERIFY2(text.startsWith("Cannot open " + QDir::toNativeSeparators(pipe) + "."),
+                     qPrintable(text));
+            QVERIFY2(text.contains("named pipe"), qPrintable(text));
+        }
+        QCOMPARE(Rows(f.view.OpmPage()), rows);
+    }
+
+    // A value too long for its record field: the list shows the text the
+    // store holds, which the CSV export and the document carry too.
+    void anOverLongValueIsShownAsItIsSaved()
+    {
+        Fixture f;
+        std::vector<OpmReading> readings = SampleOpmReadings(1);
+        readings[0].power = 1e30f;
+        readings[0].rangeStatus = 0;
+        WriteFile(f.Path("huge.bin"), QByteArray::fromStdString(EncodeOpmResult(readings)));
+        f.prompts.QueueFile(f.Path("huge.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        const int power = 3; // list column; the CSV has it fifth
+        const QString shown = f.view.OpmPage()->CellText(0, power);
+        QCOMPARE(shown, QString::fromStdString(FieldText(f.store.GetOpmRecords().at(0).Power)));
+        QVERIFY2(shown.endsWith("dBm") && shown.contains("e+30"), qPrintable(shown));
+
+        f.prompts.QueueFile(f.Path("huge.csv"));
+        f.Run(CommandId::FileSave, TabOpm);
+        QCOMPARE(QString(ReadFile(f.Path("huge.csv")).split('\n').at(1).split(',').at(4)), shown);
+
+        f.prompts.QueueFile(f.Path("huge.opm"));
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        f.store.ClearOpm();
+        f.prompts.QueueFile(f.Path("huge.opm"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(f.view.OpmPage()->CellText(0, power), shown);
     }
 
     // Each kind of file dialog opens where a file of its kind was last

@@ -1,0 +1,36 @@
+#include "ShapedTextCache.h"
+
+#include <QPaintDevice>
+#include <QTextLayout>
+
+namespace {
+// Enough for every distinct text of a long report; past it the cache starts
+// again rather than grow without bound.
+constexpr qsizetype MostTexts = 50000;
+} // namespace
+
+const ShapedTextCache::Shaped& ShapedTextCache::Get(const QString& text, const QFont& font,
+                                                    QPaintDevice* device)
+{
+    Key key{font, device ? device->logicalDpiY() : 0, text};
+    const auto found = m_Shapes.constFind(key);
+    if (found != m_Shapes.constEnd())
+        return *found;
+    if (m_Shapes.size() >= MostTexts)
+        m_Shapes.clear();
+
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    Shaped shaped;
+    if (line.isValid()) {
+        shaped.runs = layout.glyphRuns();
+        shaped.width = line.naturalTextWidth();
+        shaped.height = line.ascent() + line.descent();
+    }
+    return *m_Shapes.insert(std::move(key), std::move(shaped));
+}

@@ -1,0 +1,209 @@
+#include "CDataStore.h"
+#include "CReport.h"
+#include "FieldText.h"
+#include "RecordDateTime.h"
+#include "ReportDrawing.h"
+#include "ReportFonts.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+constexpr int TableLeft = 80;
+constexpr int ColumnCount = 10;
+constexpr std::array<int, ColumnCount> ColumnWidths{90, 110, 65, 65, 65, 65, 65, 65, 65, 65};
+constexpr int ContinuationTop = 60; // where the heading row starts on a page without the header block
+constexpr int HeadingHeight = 48;
+constexpr int SubRowHeight = 24;
+
+struct Heading
+{
+    const char* title;
+    const char* unit; // null: none
+};
+constexpr std::array<Heading, ColumnCount> Headings{{{"Fiber ID", nullptr},
+                                                     {"Wavelength", "(nm)"},
+                                                     {"Loss AB", "(dB)"},
+                                                     {"REF AB", "(dBm)"},
+                                                     {"Loss BA", "(dB)"},
+                                                     {"REF BA", "(dBm)"},
+                                                     {"AVG L", "(dB)"},
+                                                     {"ORL AB", "(dB)"},
+                                                     {"ORL BA", "(dB)"},
+                                                     {"Length", "(km)"}}};
+
+// The value columns 2 to 8, by the loss-test table's columns.
+constexpr std::array<KavColumn, 7> ValueColumns{KavColumn::LossAB, KavColumn::RefAB,       KavColumn::LossBA,
+                                                KavColumn::RefBA,  KavColumn::AverageLoss, KavColumn::OrlAB,
+                                                KavColumn::OrlBA};
+
+int ColumnLeft(int column)
+{
+    int x = TableLeft;
+    for (int c = 0; c < column; ++c)
+        x += ColumnWidths[static_cast<size_t>(c)];
+    return x;
+}
+
+int ColumnRight(int column)
+{
+    return ColumnLeft(column) + ColumnWidths[static_cast<size_t>(column)];
+}
+
+bool Heavy(int column)
+{
+    return column == 0 || column == 2 || column == 4 || column == 7 || column == 8;
+}
+
+void PrintHeadingRow(DrawContext& dc, int top)
+{
+    for (int c = 0; c < ColumnCount; ++c) {
+        const int left = ColumnLeft(c);
+        const int right = ColumnRight(c);
+        const Heading& heading = Headings[static_cast<size_t>(c)];
+        Box(dc, left, top, right, top + HeadingHeight);
+        dc.DrawTextIn(Edges(left, top + 6, right, top + 24), heading.title, Centred);
+        if (heading.unit)
+            dc.DrawTextIn(Edges(left, top + 24, right, top + HeadingHeight), heading.unit, Centred);
+    }
+}
+
+// The mean of the record's lengths, "N/A" when it is negative or no number.
+QString MeanLengthText(const KavRecordView& record)
+{
+    float sum = 0.0f;
+    for (int w = 0; w < record.waveCount; ++w)
+        sum += record.length[w];
+    const float mean = sum / static_cast<float>(record.waveCount);
+    if (!(mean >= 0.0f))
+        return QStringLiteral("N/A");
+    return QString::number(static_cast<double>(mean), 'f', 3);
+}
+
+} // namespace
+
+QPoint CReport::KavLayoutEnd(int waveCount)
+{
+    // A header block's page with as many record blocks as it holds.
+    const KavPaging paging = waveCount == 3 ? Kav3Paging : Kav2Paging;
+    constexpr int HeaderBottom = 676;
+    return QPoint(ColumnRight(ColumnCount - 1),
+                  HeaderBottom + HeadingHeight + paging.firstPage * (waveCount + 1) * SubRowHeight);
+}
+
+void CReport::PrintKav2Page(DrawContext& dc, const PrintInfo& info)
+{
+    PrintKavPage(dc, info, 2);
+}
+
+void CReport::PrintKav3Page(DrawContext& dc, const PrintInfo& info)
+{
+    PrintKavPage(dc, info, 3);
+}
+
+void CReport::PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount)
+{
+    SelectedFont restored(dc, ReportFont::Heading);
+    const int32_t recordCount = static_cast<int32_t>(waveCount == 3 ? m_Store.GetKavRecords3().size()
+                                                                    : m_Store.GetKavRecords2().size());
+    const std::optional<KavPage> page =
+        FindKavPage(info.m_CurrentPage, recordCount, waveCount == 3 ? Kav3Paging : Kav2Paging);
+    if (!page)
+        return;
+    m_PageStartsGroup = page->startsGroup;
+    m_Store.m_InfoFields.CableId =
+        Latin1(m_Store.m_CableGroups.CableGroupNames[static_cast<size_t>(page->group)]).toStdString();
+    if (info.m_CurrentPage > info.m_MaxPage)
+        return;
+
+    int headingTop = ContinuationTop;
+    if (m_PageStartsGroup) {
+        headingTop = PrintReportHeader(dc);
+        m_Store.m_HeaderBottom = headingTop;
+    }
+    if (recordCount > 0)
+        PrintHeadingRow(dc, headingTop);
+    const int subRows = waveCount + 1;
+    for (int32_t i = page->first; i < page->end; ++i) {
+        const int firstSubRow = subRows * (i - page->first);
+        if (waveCount == 3)
+            PrintKav3Record(dc, firstSubRow, m_Store.GetKavRecords3()[static_cast<size_t>(i)]);
+        else
+            PrintKav2Record(dc, firstSubRow, m_Store.GetKavRecords2()[static_cast<size_t>(i)]);
+    }
+}
+
+void CReport::PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record) const
+{
+    PrintKavRecord(dc, firstSubRow, ViewOf(record));
+}
+
+void CReport::PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record) const
+{
+    PrintKavRecord(dc, firstSubRow, ViewOf(record));
+}
+
+// A block of one sub-row per wavelength and a date line. The date line has
+// no rules between the Fiber ID box and the Length column's right edge.
+void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record) const
+{
+    const int n = record.waveCount;
+    const int base = (m_PageStartsGroup ? m_Store.m_HeaderBottom : ContinuationTop) + SubRowHeight;
+    const auto subRowTop = [&](int j) { return base + SubRowHeight * (firstSubRow + 1 + j); };
+    const int blockTop = subRowTop(0);
+    const int dateTop = subRowTop(n);
+    const int blockBottom = subRowTop(n + 1);
+
+    const QString fiber = Latin1(std::string(record.fiber, BoundedLength(record.fiber, record.fiberSize)));
+    const QString dateTime =
+        Latin1(RecordDateTimeText(std::string(record.date, BoundedLength(record.date, record.dateSize)),
+                                  std::string(record.time, BoundedLength(record.time, record.timeSize))));
+    const QString length = MeanLengthText(record);
+
+    const QFont heavy = MakeReportFont(ReportFont::HeavyCell);
+    const QFont thin = MakeReportFont(ReportFont::ThinCell);
+    SelectedFont restored(dc, ReportFont::HeavyCell);
+
+    // 0: the fibre's name in one box over the whole block.
+    int left = ColumnLeft(0);
+    int right = ColumnRight(0);
+    Box(dc, left, blockTop, right, blockBottom);
+    dc.DrawTextIn(Edges(left + 3, blockTop + 6, right, base + SubRowHeight * (firstSubRow + 4)), fiber,
+                  Wrapped);
+
+    // 1: the wavelengths, and the date line from here to column 3.
+    dc.SetFont(thin);
+    left = ColumnLeft(1);
+    right = ColumnRight(1);
+    for (int w = 0; w < n; ++w) {
+        Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
+        dc.DrawTextIn(Edges(left, subRowTop(w), right, subRowTop(w + 1)),
+                      QStringLiteral("%1 Up/Down").arg(record.waveLength[w]), Centred);
+    }
+    dc.DrawTextIn(Edges(left + 5, dateTop, ColumnRight(3), blockBottom), dateTime, LeftAligned);
+    Line(dc, left, blockBottom, right, blockBottom);
+
+    // 2 to 8: a value per wavelength.
+    for (int c = 2; c <= 8; ++c) {
+        dc.SetFont(Heavy(c) ? heavy : thin);
+        left = ColumnLeft(c);
+        right = ColumnRight(c);
+        const KavColumn column = ValueColumns[static_cast<size_t>(c - 2)];
+        for (int w = 0; w < n; ++w) {
+            Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
+            dc.DrawTextIn(Edges(left, subRowTop(w), right, subRowTop(w + 1)),
+                          Latin1(KavCellText(record, w, column)), Centred);
+        }
+        Line(dc, left, blockBottom, right, blockBottom);
+    }
+
+    // 9: the mean length once, closed on the right.
+    dc.SetFont(thin);
+    left = ColumnLeft(9);
+    right = ColumnRight(9);
+    dc.DrawTextIn(Edges(left, subRowTop(0), right, subRowTop(1)), length, Centred);
+    Line(dc, left, blockTop, right, blockTop);
+    Line(dc, right, blockTop, right, blockBottom);
+    Line(dc, left, dateTop, right, dateTop);
+    Line(dc, left, blockBottom, right, blockBottom);
+}

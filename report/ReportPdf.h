@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ReportPageLoop.h"
+
+#include <QByteArray>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <optional>
+#include <string>
+
+class CReportPrinting;
+
+// Paper for a PDF: A4, or Letter where the user's locale measures in US units.
+QPageSize DefaultReportPaper();
+// "A4" or "Letter", in any letter case.
+std::optional<QPageSize> ReportPaperNamed(const std::string& name);
+
+struct ReportPdfResult
+{
+    PageLoopResult result = PageLoopResult::Done;
+    QByteArray bytes; // the whole PDF, when done
+};
+
+// Every page of the report as one PDF document, the pages exactly as Print
+// prints them, on `paper` with the margins of a typical printer.
+ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper,
+                          QPageLayout::Orientation orientation = QPageLayout::Portrait,
+                          const PageProgress& progress = {});

@@ -1,0 +1,69 @@
+#include "OutputBatch.h"
+#include "FileSystem.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+// A link planted under the temporary file's name, in a folder others can
+// write to, is never followed: the file it points to keeps its bytes.
+TEST(OutputBatch, TheTemporaryFileIsCreatedExclusively)
+{
+    TempDir dir;
+    WriteBytes(dir.File("victim"), "precious");
+    fs::create_symlink(dir.File("victim"), dir.File("planted"));
+    WriteBytes(dir.File("taken"), "someone else's");
+    for (const char* name : {"planted", "taken"}) {
+        const SystemResult created = CreateFileExclusively(dir.File(name), "staged bytes", "");
+        EXPECT_FALSE(created.ok()) << name;
+        EXPECT_TRUE(created.nameTaken) << name;
+    }
+    EXPECT_EQ(ReadBytes(dir.File("victim")), "precious");
+    EXPECT_EQ(ReadBytes(dir.File("taken")), "someone else's");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.File("planted"))));
+}
+
+// When the second of two renames fails, the first has already replaced its
+// file: the outcome says so, and nothing staged is left behind.
+TEST(OutputBatch, AFailedSecondCommitNamesTheOutputAlreadyWritten)
+{
+    TempDir dir;
+    const std::string first = dir.File("first.csv"), second = dir.File("second.kav");
+    WriteBytes(first, "old csv");
+    OutputBatch batch;
+    ASSERT_TRUE(batch.Stage(first, "new csv").ok());
+    ASSERT_TRUE(batch.Stage(second, "new document").ok());
+    // Something takes the second name between staging and the commit.
+    fs::create_directory(second);
+
+    const OutputBatch::CommitOutcome outcome = batch.CommitAll();
+    EXPECT_FALSE(outcome.failure.ok());
+    EXPECT_EQ(outcome.failure.path, second);
+    EXPECT_FALSE(outcome.failure.reason.empty());
+    EXPECT_EQ(outcome.committed, std::vector<std::string>{first});
+    EXPECT_EQ(ReadBytes(first), "new csv");
+    EXPECT_TRUE(fs::is_directory(second));
+    std::vector<std::string> names = dir.Names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"first.csv", "second.kav"}));
+}
+
+// Devices are written before any file is replaced: a full disk behind one
+// leaves the files as they were.
+TEST(OutputBatch, ADeviceThatFailsReplacesNoFile)
+{
+    TempDir dir;
+    WriteBytes(dir.File("kept.csv"), "old");
+    OutputBatch batch;
+    ASSERT_TRUE(batch.Stage(dir.File("kept.csv"), "new").ok());
+    ASSERT_TRUE(batch.Stage("/dev/full", "bytes").ok());
+    const OutputBatch::CommitOutcome outcome = batch.CommitAll();
+    EXPECT_EQ(outcome.failure.path, "/dev/full");
+    EXPECT_TRUE(outcome.committed.empty());
+    EXPECT_EQ(ReadBytes(dir.File("kept.csv")), "old");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"kept.csv"});
+}

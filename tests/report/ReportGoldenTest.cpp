@@ -1,0 +1,111 @@
+#include "CReportPrinting.h"
+#include "FileLoading.h"
+#include "RecordingDrawContext.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+// Every rule and text of the reports of the samples, page by page, compared
+// with the listings checked in under tests/report/golden/, so that a change
+// of the layout shows as a diff in review. After a deliberate change,
+// scripts/update-golden.sh writes them again.
+
+namespace {
+namespace fs = std::filesystem;
+
+fs::path SourceDir()
+{
+    const char* source = std::getenv("KAV_SOURCE_DIR");
+    return source ? source : ".";
+}
+
+QString FormatName(const std::optional<DrawContext::TextFormat>& format)
+{
+    using F = DrawContext::TextFormat;
+    if (!format)
+        return QStringLiteral("at");
+    if (*format == (F::HCenter | F::VCenter | F::SingleLine))
+        return QStringLiteral("centred");
+    if (*format == (F::Left | F::VCenter | F::SingleLine))
+        return QStringLiteral("left");
+    if (*format == F::WordBreak)
+        return QStringLiteral("wrapped");
+    return QString::number(static_cast<unsigned>(*format), 16);
+}
+
+// One line per rule and text, in drawing order; fonts by the face the report
+// asks for and their weight (the installed face's sizes are not the layout's).
+std::string Listing(const RecordingDrawContext& dc)
+{
+    QString out;
+    for (const RecordingDrawContext::Line& line : dc.Lines())
+        out += QString("line %1,%2 %3,%4\n")
+                   .arg(line.line.x1())
+                   .arg(line.line.y1())
+                   .arg(line.line.x2())
+                   .arg(line.line.y2());
+    for (const RecordingDrawContext::Text& text : dc.Texts()) {
+        const QString place = text.format ? QString("%1,%2 %3x%4")
+                                                .arg(text.rect.x())
+                                                .arg(text.rect.y())
+                                                .arg(text.rect.width())
+                                                .arg(text.rect.height())
+                                          : QString("%1,%2").arg(text.at.x()).arg(text.at.y());
+        out += QString("text %1 %2 %3 %4 \"%5\"\n")
+                   .arg(place, FormatName(text.format), text.font.families().value(0))
+                   .arg(text.font.weight())
+                   .arg(text.text);
+    }
+    return out.toStdString();
+}
+
+} // namespace
+
+TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
+{
+    const bool update = std::getenv("KAV_UPDATE_GOLDEN") != nullptr;
+    const fs::path golden = SourceDir() / "tests" / "report" / "golden";
+    std::set<std::string> listed;
+    for (const fs::directory_entry& entry : fs::directory_iterator(SourceDir() / "samples")) {
+        if (entry.path().extension() != ".bin")
+            continue;
+        CDataStore store;
+        const LoadOutcome outcome = LoadFile(entry.path().string(), store);
+        ASSERT_EQ(outcome.result, DecodeResult::Ok) << entry.path();
+        const ReportKind kind = ReportKindOf(RecordKindOf(outcome.kind), store.KavWaveCount());
+        if (kind == ReportKind::None) {
+            EXPECT_EQ(RecordKindOf(outcome.kind), RecordKind::Trace) << entry.path();
+            continue;
+        }
+        CReportPrinting job(store, kind);
+        RecordingDrawContext measure;
+        PrintInfo info;
+        job.OnBeginPrinting(measure, info);
+        std::string listing;
+        for (unsigned page = 1; page <= info.m_MaxPage; ++page) {
+            RecordingDrawContext dc;
+            info.m_CurrentPage = page;
+            job.OnPrepareDC(dc, info);
+            job.OnPrint(dc, info);
+            listing +=
+                "page " + std::to_string(page) + " of " + std::to_string(info.m_MaxPage) + "\n" + Listing(dc);
+        }
+        const std::string name = entry.path().stem().string() + ".txt";
+        listed.insert(name);
+        if (update) {
+            std::ofstream(golden / name, std::ios::binary) << listing;
+            continue;
+        }
+        std::ifstream in(golden / name, std::ios::binary);
+        ASSERT_TRUE(in) << "no golden listing " << name << ": run scripts/update-golden.sh";
+        const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(listing, expected) << name << " differs from its golden listing";
+    }
+    // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
+    EXPECT_EQ(listed.size(), 4u);
+}

@@ -1,0 +1,385 @@
+#include "AppTitle.h"
+#include "CDataStore.h"
+#include "CTracePage.h"
+#include "Documents.h"
+#include "FileLoading.h"
+#include "QPainterDrawContext.h"
+#include "RecordedTraceChart.h"
+#include "RecordingDrawContext.h"
+#include "ScriptedPrompts.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+const QColor Red(255, 0, 0);
+
+// The chart as the page lays it out at creation: the rectangle (40, 10) to
+// (600, 550), so the origin is at (45, 550), the zero line half the height
+// (270 pixels) up and a division a twentieth of the height.
+constexpr int X0 = 45;
+constexpr int Y0 = 550;
+constexpr int Width = 560;
+constexpr int HalfHeight = 270;
+constexpr int Mid = Y0 - HalfHeight;
+constexpr int Division = 540 / 20;
+
+struct RecordedTrace
+{
+    quint16 waveLength = 1550;
+    float reference = -5.0f;
+    std::vector<float> samples;
+    QByteArray startAndEnd = QByteArray::fromHex("20170615140509002017061515100000");
+    quint32 mark = 165;
+};
+
+QByteArray Bytes(const RecordedTrace& trace)
+{
+    QByteArray bytes(28, '\0');
+    qToLittleEndian(trace.waveLength, bytes.data());
+    qToLittleEndian(quint16(trace.samples.size()), bytes.data() + 2);
+    qToLittleEndian(trace.reference, bytes.data() + 4);
+    bytes.replace(8, 16, trace.startAndEnd);
+    qToLittleEndian(trace.mark, bytes.data() + 24);
+    for (const float sample : trace.samples) {
+        char le[4];
+        qToLittleEndian(sample, le);
+        bytes.append(le, 4);
+    }
+    return bytes;
+}
+
+// The points the curve was drawn through, checking that it is one unbroken line.
+std::vector<QPoint> CurvePoints(const RecordingDrawContext& dc)
+{
+    std::vector<QPoint> points;
+    for (const auto& segment : dc.LinesOfColor(Red)) {
+        if (points.empty())
+            points.push_back(segment.line.p1());
+        else if (points.back() != segment.line.p1())
+            qFatal("the curve is broken");
+        points.push_back(segment.line.p2());
+    }
+    return points;
+}
+
+// Where the chart puts a sample `dB` above the zero line, by the rule that
+// `range` dB reach from the zero line to the top of the power axis.
+int YAbove(double dB, float range)
+{
+    return static_cast<int>(Mid - dB / range * HalfHeight);
+}
+
+QString TwoDecimals(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+} // namespace
+
+// The TRACE page with files made here and read the way File > Open reads
+// them: statistics and texts, the range and zero-line commands, and the
+// chart's coordinates through a recording context.
+class CTracePageTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Fixture
+    {
+        QTemporaryDir dir;
+        CDataStore store;
+        ScriptedPrompts prompts;
+        QWidget host;
+        CTracePage& page = *new CTracePage(&host);
+
+        Fixture()
+        {
+            host.resize(page.size());
+            host.show();
+        }
+        // Shows what loading the file gave, as the view does.
+        void Open(const QString& path)
+        {
+            LoadOptions options;
+            options.accepted = {FileKind::TraceResult, FileKind::TraceDocument};
+            const LoadOutcome outcome = LoadFile(path.toStdString(), store, options);
+            QCOMPARE(outcome.result, DecodeResult::Ok);
+            page.ShowTrace(path, outcome.trace);
+        }
+        void Open(const RecordedTrace& trace)
+        {
+            QFile file(dir.filePath("trace.bin"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(Bytes(trace)) > 0);
+            file.close();
+            Open(file.fileName());
+        }
+        QString Text(int id) const
+        {
+            return page.findChild<QLineEdit*>(QString("control%1").arg(id))->text();
+        }
+        void Click(int id)
+        {
+            auto* button = page.findChild<QAbstractButton*>(QString("control%1").arg(id));
+            QVERIFY(button);
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        RecordingDrawContext Painted() const
+        {
+            RecordingDrawContext dc;
+            page.PaintChart(dc);
+            return dc;
+        }
+    };
+
+private slots:
+    void statisticsAndTextsOfARecordedTrace()
+    {
+        Fixture f;
+        RecordedTrace trace;
+        trace.waveLength = 1310;
+        trace.reference = -3.456f;
+        trace.samples = {-10.00f, -12.50f, -11.00f};
+        f.Open(trace);
+        QCOMPARE(f.Text(1017), QString("3"));
+        QCOMPARE(f.Text(1035), QString("-12.50"));
+        QCOMPARE(f.Text(1036), QString("-10.00"));
+        QCOMPARE(f.Text(1037), TwoDecimals((-10.0 - 12.5 - 11.0) / 3)); // -11.17
+        QCOMPARE(f.Text(1034), QString("-3.46"));
+        QCOMPARE(f.Text(1045), QString("1310"));
+        QCOMPARE(f.Text(1039), QString("2017-06-15 14:05:09"));
+        QCOMPARE(f.Text(1044), QString("2017-06-15 15:10:00"));
+        // The store holds the plotted values: the reference, then the samples.
+        QCOMPARE(f.store.GetTraceValues(), std::vector<float>({-3.46f, -10.0f, -12.5f, -11.0f}));
+
+        // Beyond what the instrument reads: "Low" below -79.9 dBm, "High" above 28.9.
+        trace.samples = {-79.85f, 0.0f};
+        f.Open(trace);
+        QCOMPARE(f.Text(1035), QString("-79.85"));
+        trace.samples = {-80.00f, 29.00f};
+        f.Open(trace);
+        QCOMPARE(f.Text(1035), QString("Low"));
+        QCOMPARE(f.Text(1036), QString("High"));
+    }
+
+    void chartAxesLabelsAndTicks()
+    {
+        Fixture f;
+        const RecordingDrawContext dc = f.Painted();
+        QCOMPARE(dc.FirstText("Ref.")->at, QPoint(X0 - 40, Mid - 10));
+        QVERIFY(!dc.FirstText("Avg."));
+        for (int i = 1; i <= 9; ++i) {
+            const RecordingDrawContext::Text* up = dc.FirstText(TwoDecimals(i * 0.1));
+            QVERIFY2(up, qPrintable(TwoDecimals(i * 0.1)));
+            QCOMPARE(up->at, QPoint(X0 - 40, Mid - i * Division - 10));
+        }
+        for (int i = 1; i <= 10; ++i) {
+            const RecordingDrawContext::Text* down = dc.FirstText("-" + TwoDecimals(i * 0.1));
+            QVERIFY2(down, qPrintable("-" + TwoDecimals(i * 0.1)));
+            QCOMPARE(down->at, QPoint(X0 - 40, Mid + i * Division - 10));
+        }
+        QVERIFY(!dc.FirstText("1.00"));
+        QCOMPARE(dc.FirstText("Power(dB)")->at, QPoint(X0 + 15, 10));
+
+        std::vector<QLine> lines;
+        for (const auto& line : dc.Lines())
+            lines.push_back(line.line);
+        const auto drawn = [&](const QLine& line) {
+            return std::count(lines.begin(), lines.end(), line) > 0;
+        };
+        QVERIFY(drawn(QLine(X0, Y0 - 540, X0 + 5, Y0 - 530)));          // the power axis's arrow
+        QVERIFY(drawn(QLine(X0 + Width, Y0, X0 + Width - 10, Y0 + 5))); // the time axis's
+        QVERIFY(drawn(QLine(X0, Mid, X0 + Width, Mid)));                // the zero line
+        for (int i = 1; i <= 4; ++i) // ticks at three quarters of the time axis
+            QCOMPARE(drawn(QLine(X0 + i * Width / 4, Y0 - 10, X0 + i * Width / 4, Y0)), i < 4);
+        QVERIFY(drawn(QLine(X0, Mid + 9 * Division, X0 + 10, Mid + 9 * Division)));
+        QVERIFY(!drawn(QLine(X0, Mid + 10 * Division, X0 + 10, Mid + 10 * Division)));
+        QVERIFY(dc.LinesOfColor(Red).empty());
+    }
+
+    void rangeScalesTheCurveWhichIsNotClamped()
+    {
+        Fixture f;
+        RecordedTrace trace;
+        trace.reference = -10.0f;
+        trace.samples = {-10.0f, -9.5f, -10.5f, -8.5f};
+        f.Open(trace);
+        const auto xOf = [](int k) { return X0 + k * Width / 4; };
+
+        f.Click(1010);
+        std::vector<QPoint> curve = CurvePoints(f.Painted());
+        QCOMPARE(curve.size(), size_t(4));
+        QCOMPARE(curve[0], QPoint(X0, Mid));
+        QCOMPARE(curve[1], QPoint(xOf(2), Y0 - 540));             // 0.5 dB up: the top of the axis
+        QCOMPARE(curve[2], QPoint(xOf(3), Y0));                   // 0.5 dB down: the bottom
+        QCOMPARE(curve[3], QPoint(xOf(4), Mid - 3 * HalfHeight)); // 1.5 dB up: far above it
+        f.Click(1013);
+        curve = CurvePoints(f.Painted());
+        QCOMPARE(curve[1].y(), int(Mid - HalfHeight / 8.0)); // an eighth of the way up
+        QCOMPARE(curve[3].y(), YAbove(1.5, 4.0f));
+        f.Click(1011);
+        QCOMPARE(CurvePoints(f.Painted())[3].y(), YAbove(1.5, 2.0f));
+        QCOMPARE(f.Painted().FirstText("0.20")->at.y(), Mid - Division - 10);
+        f.Click(1012);
+        QCOMPARE(CurvePoints(f.Painted())[3].y(), YAbove(1.5, 1.0f));
+    }
+
+    void zeroLineAsAverageAndBackAsReference()
+    {
+        Fixture f;
+        RecordedTrace trace;
+        trace.reference = -10.5f;
+        trace.samples = {-10.0f, -12.0f, -11.0f}; // averaging -11 exactly
+        f.Open(trace);
+        const auto yOf = [](float sample, float level) { return YAbove(double(sample) - level, 1.0f); };
+
+        f.Click(1014);
+        RecordingDrawContext dc = f.Painted();
+        QVERIFY(dc.FirstText("Avg."));
+        QVERIFY(!dc.FirstText("Ref."));
+        std::vector<QPoint> curve = CurvePoints(dc);
+        QCOMPARE(curve[1].y(), yOf(-12.0f, -11.0f));
+        QCOMPARE(curve[2].y(), Mid);
+
+        f.Click(1008);
+        dc = f.Painted();
+        QVERIFY(dc.FirstText("Ref."));
+        QVERIFY(!dc.FirstText("Avg."));
+        curve = CurvePoints(dc);
+        QCOMPARE(curve[1].y(), yOf(-12.0f, -10.5f));
+        QCOMPARE(curve[2].y(), yOf(-11.0f, -10.5f));
+
+        // A new file is drawn against its reference, and its label says so.
+        f.Click(1014);
+        f.Open(trace);
+        QVERIFY(f.Painted().FirstText("Ref."));
+        QCOMPARE(CurvePoints(f.Painted())[2].y(), yOf(-11.0f, -10.5f));
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+    }
+
+    void noDataWithoutAFileOrWithoutSamples()
+    {
+        Fixture f;
+        f.Click(1008);
+        f.Click(1014);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"No Data", "No Data"}));
+        QCOMPARE(f.prompts.Asked()[0].caption, QString(ApplicationTitle));
+        QVERIFY(f.Painted().FirstText("Ref."));
+        QVERIFY(f.Painted().LinesOfColor(Red).empty());
+
+        f.prompts.Clear();
+        RecordedTrace empty;
+        f.Open(empty);
+        QCOMPARE(f.Text(1017), QString("0"));
+        QCOMPARE(f.Text(1035), QString("0.00"));
+        QCOMPARE(f.Text(1036), QString("0.00"));
+        QCOMPARE(f.Text(1037), QString("N/A"));
+        f.Click(1014);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"No Data"}));
+        f.Click(1008);
+        QCOMPARE(f.prompts.MessageTexts().size(), 1);
+        QVERIFY(f.Painted().LinesOfColor(Red).empty());
+    }
+
+    void aTraceDocumentShowsAsItsRecordedTrace()
+    {
+        Fixture f;
+        RecordedTrace trace;
+        trace.reference = -4.25f;
+        trace.samples = {-4.0f, -4.5f, -3.75f, -4.25f, -5.0f};
+        f.Open(trace);
+        const QList<int> statistics = {1017, 1034, 1035, 1036, 1037};
+        QStringList recorded;
+        for (int id : statistics)
+            recorded << f.Text(id);
+        const std::vector<QPoint> recordedCurve = CurvePoints(f.Painted());
+        const QString document = f.dir.filePath("saved.trace");
+        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
+
+        f.Open(document);
+        for (int i = 0; i < statistics.size(); ++i)
+            QCOMPARE(f.Text(statistics[i]), recorded[i]);
+        QCOMPARE(CurvePoints(f.Painted()), recordedCurve);
+        for (int id : {1045, 1039, 1044})
+            QVERIFY(f.Text(id).isEmpty());
+        QCOMPARE(f.page.TraceFilePath(), QFileInfo(document).absoluteFilePath());
+    }
+
+    // Samples hundreds of dB away, infinities and numbers that are none
+    // leave no integer overflowing: the lines towards them are cut far
+    // beyond the page, in the direction they take.
+    void wildSamplesAreCutFarBeyondThePage()
+    {
+        Fixture f;
+        RecordedTrace trace;
+        trace.samples = {-5.0f, 500.0f, -5.0f, INFINITY, -INFINITY, NAN, -5.0f, -1e30f};
+        f.Open(trace);
+        const auto lines = f.Painted().LinesOfColor(Red);
+        QCOMPARE(lines.size(), size_t(6)); // to each sample after the first but the one that is no number
+        for (const auto& line : lines)
+            QVERIFY(QRect(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21).contains(line.line.p1()));
+        const QLine up = lines[0].line; // to 505 dB above the reference, 2/8 of the width along
+        QCOMPARE(up.p1(), QPoint(X0, Mid));
+        QVERIFY(up.p2().y() < -f.page.height());
+        const double along = double(up.p2().y() - Mid) / (-505.0 * HalfHeight);
+        QVERIFY(std::abs(up.p2().x() - (X0 + along * 2 * Width / 8)) <= 1.0);
+        const QLine down = lines[3].line; // from +infinity to -infinity, 4/8 and 5/8 along
+        QVERIFY(down.p1().y() < -f.page.height() && down.p2().y() > 2 * f.page.height());
+        QCOMPARE(lines[4].line.p2(), QPoint(X0 + 7 * Width / 8, Mid)); // past the one that is no number
+        QVERIFY(lines[5].line.p2().y() > 2 * f.page.height());
+    }
+
+    // The painter keeps per pixel column only the first, lowest, highest and
+    // last sample; the picture must be the one that every sample draws.
+    void aLargeTraceDrawsTheSamePixelsReduced()
+    {
+        std::mt19937 random(20260304);
+        std::normal_distribution<float> noise(0.0f, 0.05f);
+        std::vector<float> values = {-5.0f};
+        float level = -5.0f;
+        for (int i = 0; i < 65535; ++i) {
+            level += noise(random);
+            float sample = level + 4 * noise(random);
+            if (i % 9973 == 0)
+                sample += (i % 2 ? 40.0f : -40.0f); // spikes far off the page
+            values.push_back(std::round(sample * 100) / 100);
+        }
+        const QRect page(0, 0, 900, 620);
+        for (const float range : {0.5f, 1.0f, 4.0f}) {
+            RecordedTraceChartData data;
+            data.range = range;
+            data.sampleCount = 65535;
+            data.plotValues = &values;
+            QImage images[2];
+            const CurveDetail details[] = {CurveDetail::PixelColumns, CurveDetail::EveryPoint};
+            for (int i = 0; i < 2; ++i) {
+                images[i] = QImage(page.size(), QImage::Format_RGB32);
+                images[i].fill(Qt::white);
+                QPainter painter(&images[i]);
+                QPainterDrawContext dc(painter);
+                PaintRecordedTraceChart(dc, QRect(40, 10, 560, 540), page, data, details[i]);
+            }
+            int differing = 0, red = 0;
+            for (int y = 0; y < page.height(); ++y) {
+                for (int x = 0; x < page.width(); ++x) {
+                    differing += images[0].pixel(x, y) != images[1].pixel(x, y);
+                    red += images[0].pixel(x, y) == qRgb(255, 0, 0);
+                }
+            }
+            QCOMPARE(differing, 0);
+            QVERIFY(red > Width);
+            RecordingDrawContext reduced;
+            PaintRecordedTraceChart(reduced, QRect(40, 10, 560, 540), page, data);
+            QVERIFY(reduced.LinesOfColor(Red).size() <= size_t(4 * (Width + 1)));
+        }
+    }
+};
+
+QTEST_MAIN(CTracePageTest)
+#include "TracePageTest.moc"

@@ -1,0 +1,266 @@
+#include "CDataStore.h"
+#include "CKAVView.h"
+#include "CPrintPreview.h"
+#include "CReportPrinting.h"
+#include "CWindowPrinter.h"
+#include "FakeAutoTrace.h"
+#include "PdfReading.h"
+#include "ScriptedPrompts.h"
+#include "Tabs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Print, Print View, Print Setup and Export PDF on each tab, answered by
+// script; what is printed is read back from the PDF the print went to.
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Fixture
+    {
+        QTemporaryDir dir;
+        CDataStore store;
+        FakeAutoTraceState trace;
+        QWidget host;
+        CKAVView& view = *new CKAVView(store, FakeAutoTraceFactory(trace), &host);
+        ScriptedPrompts prompts;
+
+        Fixture()
+        {
+            view.resize(CKAVView::FormSize());
+            view.OnInitialUpdate();
+            host.show();
+        }
+        QString Path(const QString& name) const { return dir.filePath(name); }
+        void Run(CommandId id, int tab)
+        {
+            QVERIFY(view.SelectTab(tab));
+            QVERIFY(view.OnCommand(id));
+        }
+        // Readings "F1" ... on the OPM tab.
+        void AddOpmReadings(int count)
+        {
+            for (int i = 1; i <= count; ++i)
+                store.AddOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm",
+                                   "2026-03-10", "08:00:00");
+        }
+        // Loss tests at two wavelengths in cables "C0", "C1", ... of `sizes` fibers.
+        void AddLossTests(const std::vector<int>& sizes)
+        {
+            const int32_t waveLengths[3] = {1310, 0, 1550};
+            const CDataStore::KavTriples values{};
+            for (size_t g = 0; g < sizes.size(); ++g)
+                for (int i = 0; i < sizes[g]; ++i) {
+                    const std::string cable = "C" + std::to_string(g);
+                    store.AddKavRecord2(cable, cable + "/F" + std::to_string(i), waveLengths, values,
+                                        "2026-03-10", "08:00:00");
+                    store.m_CableGroups.AddRecord(static_cast<int32_t>(store.GetKavRecords2().size() - 1),
+                                                  cable);
+                }
+            store.m_KavWaveMode = CDataStore::KavModeTwo;
+            view.m_KavWaveCount = 2;
+        }
+        std::vector<ScriptedPrompts::Prompt> AskedOf(ScriptedPrompts::Kind kind) const
+        {
+            std::vector<ScriptedPrompts::Prompt> asked;
+            for (const ScriptedPrompts::Prompt& prompt : prompts.Asked())
+                if (prompt.kind == kind)
+                    asked.push_back(prompt);
+            return asked;
+        }
+    };
+
+    static int PageCount(const QString& pdf) { return PdfPages(pdf.toStdString()); }
+    static QString Text(const QString& pdf) { return QString::fromStdString(PdfText(pdf.toStdString())); }
+
+private slots:
+    void printGoesThroughThePrintDialogAndPrintsEveryPage()
+    {
+        Fixture f;
+        f.AddOpmReadings(50); // 3 pages
+        const QString pdf = f.Path("printed.pdf");
+        f.prompts.QueuePrintToFile(pdf);
+        f.Run(CommandId::FilePrint, TabOpm);
+        const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+        QCOMPARE(dialogs.size(), size_t(1));
+        QCOMPARE(dialogs[0].minPage, 1);
+        QCOMPARE(dialogs[0].maxPage, 3);
+        QCOMPARE(PageCount(pdf), 3);
+        const QString text = Text(pdf);
+        QVERIFY(text.contains(QRegularExpression("\\bF1\\b")) &&
+                text.contains(QRegularExpression("\\bF50\\b")));
+        QCOMPARE(f.prompts.ProgressSteps(), (std::vector<int>{1, 2, 3}));
+
+        // Page 2 only: readings 25 to 48.
+        f.prompts.QueuePrintToFile(f.Path("page2.pdf"), 2, 2);
+        f.Run(CommandId::FilePrint, TabOpm);
+        QCOMPARE(PageCount(f.Path("page2.pdf")), 1);
+        const QString page2 = Text(f.Path("page2.pdf"));
+        for (const int reading : {24, 25, 48, 49})
+            QCOMPARE(page2.contains(QRegularExpression(QString("\\bF%1\\b").arg(reading))),
+                     reading >= 25 && reading <= 48);
+        QVERIFY(f.prompts.Unexpected().empty());
+    }
+
+    void cancelledDialogsPrintAndWriteNothing()
+    {
+        Fixture f;
+        f.AddOpmReadings(30);
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FilePrint, TabOpm);
+        QVERIFY(f.prompts.ProgressSteps().empty());
+
+        // A PDF export cancelled half way leaves the file that was there.
+        const QString target = f.Path("report.pdf");
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.close();
+        f.prompts.QueueFile(target);
+        f.prompts.QueueProgressCancel(1);
+        f.Run(CommandId::FileExportPdf, TabOpm);
+        QCOMPARE(f.prompts.ProgressSteps(), std::vector<int>{1});
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+        QVERIFY(f.prompts.Unexpected().empty());
+    }
+
+    void exportPdfWritesWhatPrintPrints()
+    {
+        Fixture f;
+        f.AddLossTests({3, 7});                    // 1 page, then 5 + 2
+        f.prompts.QueueFile(f.Path("loss-tests")); // the ending is added
+        f.Run(CommandId::FileExportPdf, TabKav);
+        const QString exported = f.Path("loss-tests.pdf");
+        QVERIFY(QFileInfo::exists(exported));
+        const QString printed = f.Path("printed.pdf");
+        f.prompts.QueuePrintToFile(printed);
+        f.Run(CommandId::FilePrint, TabKav);
+        QCOMPARE(PageCount(exported), 3);
+        QCOMPARE(Text(exported).simplified(), Text(printed).simplified());
+        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C1"));
+        QVERIFY(f.prompts.Unexpected().empty());
+    }
+
+    void printSetupChoosesThePaperOfTheNextExport()
+    {
+        Fixture f;
+        f.AddOpmReadings(5);
+        f.prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
+        f.Run(CommandId::FilePrintSetup, TabTrace); // print setup works on every tab
+        QCOMPARE(f.view.Printer().pageLayout().pageSize().id(), QPageSize::Letter);
+        f.prompts.QueueFile(f.Path("wide.pdf"));
+        f.Run(CommandId::FileExportPdf, TabOpm);
+        const std::string size = PdfInfo(f.Path("wide.pdf").toStdString(), "Page size");
+        QVERIFY2(size.rfind("792 x 612", 0) == 0, size.c_str());
+    }
+
+    void noLossTestFileNoReport()
+    {
+        Fixture f;
+        for (const CommandId id :
+             {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FileExportPdf}) {
+            f.prompts.Clear();
+            f.Run(id, TabKav);
+            QCOMPARE(f.prompts.MessageTexts(), QStringList{"No Data"});
+            QCOMPARE(f.prompts.Asked().size(), size_t(1));
+            QCOMPARE(f.view.Preview(), nullptr);
+        }
+    }
+
+    void thePreviewShowsOnePageAtATime()
+    {
+        Fixture f;
+        f.AddLossTests({2, 20}); // 1 page, then 5 + 13 + 2
+        f.Run(CommandId::FilePrintPreview, TabKav);
+        CPrintPreview* preview = f.view.Preview();
+        QVERIFY(preview);
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->PageCount(), 4u);
+        QCOMPARE(preview->CurrentPage(), 1u);
+        QVERIFY(!preview->PageImage().isNull());
+        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C0"));
+        const QImage first = preview->PageImage();
+
+        preview->NextPage();
+        QCOMPARE(preview->CurrentPage(), 2u);
+        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C1"));
+        QVERIFY(preview->PageImage() != first);
+        preview->LastPage();
+        QCOMPARE(preview->CurrentPage(), 4u);
+        preview->NextPage();
+        QCOMPARE(preview->CurrentPage(), 4u);
+
+        const int fitted = preview->PageImage().width();
+        preview->ZoomIn();
+        QVERIFY(preview->PageImage().width() > fitted);
+
+        // Print from the preview: the same report, the preview owns the dialog.
+        f.prompts.QueuePrintToFile(f.Path("from-preview.pdf"));
+        preview->Print();
+        const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+        QCOMPARE(dialogs.size(), size_t(1));
+        QCOMPARE(dialogs[0].owner, static_cast<QWidget*>(preview));
+        QCOMPARE(PageCount(f.Path("from-preview.pdf")), 4);
+
+        preview->close();
+        QTRY_COMPARE(f.view.Preview(), nullptr);
+    }
+
+    void theTraceTabsPrintTheirPicture()
+    {
+        Fixture f;
+        for (const CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview}) {
+            f.prompts.Clear();
+            const QString pdf = f.Path(QString("picture%1.pdf").arg(int(id)));
+            f.prompts.QueuePrintToFile(pdf);
+            f.Run(id, TabTrace);
+            const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+            QCOMPARE(dialogs.size(), size_t(1));
+            QCOMPARE(dialogs[0].maxPage, 0); // a picture has no pages to choose
+            QCOMPARE(PageCount(pdf), 1);
+            QCOMPARE(f.view.Preview(), nullptr);
+        }
+        // A printer that cannot take the picture: the error, nothing printed.
+        f.prompts.Clear();
+        f.prompts.QueuePrintToFile(f.Path("no/such/folder/picture.pdf"));
+        f.Run(CommandId::FilePrint, TabAutoTrace);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList{QString::fromUtf8("无法打印指定屏幕!")});
+        QCOMPARE(f.prompts.Asked().back().caption, QString::fromUtf8("打印结果"));
+        QCOMPARE(f.prompts.Asked().back().icon, MessageIcon::Error);
+        // Cancelling the dialog says nothing.
+        f.prompts.Clear();
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FilePrint, TabTrace);
+        QVERIFY(f.prompts.MessageTexts().isEmpty());
+    }
+
+    void pictureScaleRules()
+    {
+        // A 1000 x 600 window on a 1920 x 1080 screen, a portrait page of
+        // 4800 x 6300 pixels (8 x 10.5 inches at 600 dots per inch).
+        const QSize screen(1920, 1080), window(1000, 600), page(4800, 6300);
+        // Fitted: the page's width, the window's aspect.
+        QCOMPARE(CWindowPrinter::PictureSize(screen, window, page, true), QSize(4800, 4800 * 600 / 1000));
+        // Not fitted: the screen's width across the page's, and the same
+        // pixels-per-pixel down.
+        QCOMPARE(CWindowPrinter::PictureSize(screen, window, page, false),
+                 QSize(4800 * 1000 / 1920, 4800 * 600 / 1920));
+        // A window as tall as the screen and narrow, fitted: the page's height
+        // bounds it.
+        const QSize tall = CWindowPrinter::PictureSize(screen, QSize(200, 1080), QSize(6300, 4800), true);
+        QCOMPARE(tall.height(), 4800);
+        QVERIFY(qAbs(tall.width() - 4800 * 200 / 1080) <= 1);
+        QCOMPARE(CWindowPrinter::PictureSize(screen, QSize(), page, true), QSize());
+    }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"

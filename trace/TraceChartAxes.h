@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class DrawContext;
+
+// What the live and the recorded trace charts draw alike: the power axis
+// rising from the origin, the time axis running right from it, and the
+// power scale of ten divisions above and ten below the zero line.
+
+constexpr int PowerDivisions = 20;
+
+// The chart's origin and size in the page's pixels, from its rectangle; the
+// zero line lies half the height up, a power division is a twentieth of it.
+struct TraceChartFrame
+{
+    explicit TraceChartFrame(const QRect& chart);
+
+    int x0;
+    int y0;
+    int w;
+    int h;
+    int mid;
+    int step;
+};
+
+void DrawChartLine(DrawContext& dc, int x1, int y1, int x2, int y2);
+
+// Up to the top of the chart, with an arrow head.
+void DrawPowerAxis(DrawContext& dc, const TraceChartFrame& frame);
+// Along the bottom to x0 + length, with an arrow head.
+void DrawTimeAxis(DrawContext& dc, const TraceChartFrame& frame, int length);
+// The zero line, labelled zeroLabel, and the ticks and labels of `unit` dB
+// per division, each with `decimals` digits, those below prefixed "-".
+void DrawPowerScale(DrawContext& dc, const TraceChartFrame& frame, float unit, int decimals,
+                    const QString& zeroLabel);

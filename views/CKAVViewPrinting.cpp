@@ -1,0 +1,162 @@
+#include "CKAVView.h"
+
+#include "AppTitle.h"
+#include "CDataStore.h"
+#include "CPrintPreview.h"
+#include "CReportPrinting.h"
+#include "CWindowPrinter.h"
+#include "Messages.h"
+#include "Prompts.h"
+#include "ReportPdf.h"
+#include "SafeFileWriter.h"
+#include "SaveTarget.h"
+#include "Tabs.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace {
+// Progress through the pages of a job, told to the user's progress dialog.
+PageProgress ProgressOf(ProgressPrompt& prompt)
+{
+    return [&prompt](unsigned done, unsigned) { return prompt.Advance(static_cast<int>(done)); };
+}
+} // namespace
+
+ReportKind CKAVView::SelectedReport() const
+{
+    switch (SelectedTab()) {
+    case TabOpm:
+        return ReportKind::Opm;
+    case TabKav:
+        return ReportKindOf(RecordKind::Kav, m_KavWaveCount);
+    case TabOrl:
+        return ReportKind::Orl;
+    default:
+        return ReportKind::None;
+    }
+}
+
+QPrinter& CKAVView::Printer()
+{
+    if (!m_Printer)
+        m_Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_Printer;
+}
+
+CPrintPreview* CKAVView::Preview() const
+{
+    return m_Preview;
+}
+
+bool CKAVView::HasPages(CReportPrinting& job, QWidget* owner)
+{
+    if (job.PageCount() > 0)
+        return true;
+    Prompts::Current().Message(owner, QStringLiteral("No Data"), ApplicationTitle, MessageButtons::Ok,
+                               MessageIcon::Information);
+    return false;
+}
+
+bool CKAVView::OnPreparePrinting(QWidget* owner, unsigned pageCount)
+{
+    return Prompts::Current().PrintDialog(owner, Printer(), 1, static_cast<int>(pageCount));
+}
+
+void CKAVView::OnEndPrinting()
+{
+    if (QWidget* main = window())
+        main->repaint();
+}
+
+void CKAVView::PrintReport()
+{
+    PrintReportOf(SelectedReport(), this);
+}
+
+void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
+{
+    CReportPrinting job(m_Store, kind);
+    if (!HasPages(job, owner))
+        return;
+    const unsigned pages = job.PageCount();
+    if (!OnPreparePrinting(owner, pages))
+        return;
+    QPrinter& printer = Printer();
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    const unsigned from = range ? static_cast<unsigned>(printer.fromPage()) : 1;
+    const unsigned to = range ? std::min(static_cast<unsigned>(printer.toPage()), pages) : pages;
+    printer.setDocName(QString::fromLatin1(ReportTitle(kind)));
+
+    const std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
+        owner, QStringLiteral("Printing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
+        static_cast<int>(to >= from ? to - from + 1 : 0));
+    QPainter painter;
+    PageLoopResult result = PageLoopResult::Failed;
+    if (painter.begin(&printer)) {
+        result = PrintReportPages(painter, printer, job, from, to, ProgressOf(*progress));
+        if (result != PageLoopResult::Done)
+            printer.abort();
+        painter.end();
+    }
+    if (result == PageLoopResult::Failed)
+        ReportPrintFailure(owner);
+    OnEndPrinting();
+}
+
+void CKAVView::PreviewReport()
+{
+    const ReportKind kind = SelectedReport();
+    CReportPrinting job(m_Store, kind);
+    if (!HasPages(job, this))
+        return;
+    if (m_Preview)
+        m_Preview->close();
+    m_Preview = new CPrintPreview(
+        m_Store, kind, Printer().pageLayout(), [this, kind](QWidget* owner) { PrintReportOf(kind, owner); },
+        this);
+    connect(m_Preview, &QObject::destroyed, this, &CKAVView::OnEndPrinting);
+    m_Preview->show();
+}
+
+void CKAVView::ExportPdf()
+{
+    const ReportKind kind = SelectedReport();
+    CReportPrinting job(m_Store, kind);
+    if (!HasPages(job, this))
+        return;
+    const std::optional<std::string> target =
+        ChooseSaveTarget(this, "PDF File(*.pdf) | *.pdf||", OutputKind::Pdf);
+    if (!target)
+        return;
+    const std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
+        this, QStringLiteral("Writing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
+        static_cast<int>(job.PageCount()));
+    const QPageSize paper = m_PaperChosen ? Printer().pageLayout().pageSize() : DefaultReportPaper();
+    const QPageLayout::Orientation orientation =
+        m_PaperChosen ? Printer().pageLayout().orientation() : QPageLayout::Portrait;
+    const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress));
+    if (pdf.result == PageLoopResult::Cancelled)
+        return;
+    WriteResult written;
+    if (pdf.result == PageLoopResult::Done) {
+        written = WriteFileSafely(*target, pdf.bytes.toStdString());
+    } else {
+        written.status = WriteResult::Status::WriteFailed;
+        written.path = *target;
+        written.reason = "the report could not be painted";
+    }
+    ReportDocumentWriteResult(this, written);
+}
+
+void CKAVView::PrintSetup()
+{
+    if (Prompts::Current().PageSetup(this, Printer()))
+        m_PaperChosen = true;
+}
+
+void CKAVView::PrintPagePicture()
+{
+    CWindowPrinter printer(nullptr, nullptr);
+    printer.PrintWindowImage(PageOfTab(SelectedTab()), true, true);
+}
