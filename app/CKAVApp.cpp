@@ -17,7 +17,7 @@ CKAVApp::~CKAVApp() = default;
 bool CKAVApp::InitInstance(const QStringList& files)
 {
     // Where QSettings keeps the program's settings.
-    QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
+    QCoreApplication::setOrganizationName(SettingsOrganization);
     QCoreApplication::setApplicationName(ApplicationTitle);
 
     m_Document = std::make_unique<CKAVDoc>();
@@ -25,6 +25,7 @@ bool CKAVApp::InitInstance(const QStringList& files)
     m_Frame->SetApplicationHandler([this](CommandId id) { return OnCommand(id); });
     m_Document->OnNewDocument();
     m_Frame->SetCaption(MainCaption);
+    m_Frame->RestorePlacement();
     m_Frame->show();
 
     for (const QString& file : files)

@@ -15,11 +15,16 @@ class CMainFrame;
 class CKAVApp
 {
 public:
+    // Who keeps the program's settings, by QSettings' organisation name.
+    static constexpr const char* SettingsOrganization = "Local AppWizard-Generated Applications";
+
     explicit CKAVApp(AutoTraceFactory autoTraceFactory);
     ~CKAVApp();
 
     // Settings identity, document, frame and view, a new document, the
-    // caption; shows the window and opens `files` on the tabs of their kinds.
+    // caption; shows the window where it was last closed (from the settings
+    // in force, ProgramSettings::Current()) and opens `files` on the tabs of
+    // their kinds.
     bool InitInstance(const QStringList& files);
 
     CMainFrame* MainFrame() const { return m_Frame.get(); }

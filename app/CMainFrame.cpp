@@ -1,15 +1,22 @@
 #include "CMainFrame.h"
 
 #include "AppIcons.h"
+#include "AppTitle.h"
 #include "CDataStore.h"
 #include "CKAVDoc.h"
 #include "CKAVView.h"
 #include "InfoDialogs.h"
 #include "KavTabActive.h"
+#include "ProgramSettings.h"
+#include "Prompts.h"
+#include "RecentFiles.h"
 #include "Tabs.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -23,6 +30,19 @@ namespace {
 constexpr QSize ToolButtonSize(85, 38);
 constexpr QSize ToolImageSize(16, 15);
 const char* const IdleText = "Ready";
+// Between the file's name and the document's title in the caption.
+const QString CaptionSeparator = QStringLiteral(" \u2014 ");
+// The view's commands, whose state follows the selected tab.
+constexpr CommandId ViewCommands[] = {
+    CommandId::FileOpen,  CommandId::FileSave,         CommandId::FileSaveAsCsv,  CommandId::FileSaveAs,
+    CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup, CommandId::FileExportPdf};
+
+namespace Keys {
+const QString Size = QStringLiteral("Window/Size");
+const QString Position = QStringLiteral("Window/Position");
+const QString Maximized = QStringLiteral("Window/Maximized");
+const QString Tab = QStringLiteral("Window/Tab");
+} // namespace Keys
 } // namespace
 
 CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory,
@@ -36,27 +56,35 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     CreateToolBar();
     CreateStatusBar();
     setCentralWidget(m_View);
+    AddRecentFilesMenu();
     connect(&m_Document, &CKAVDoc::TitleChanged, this, &CMainFrame::SetCaption);
-    connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateEditCommands);
-    connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateReportCommands);
-    connect(m_View, &CKAVView::SaveButtonEnabled, Action(CommandId::FileSave), &QAction::setEnabled);
+    connect(m_View, &CKAVView::CommandStatesChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateCaption);
+    connect(m_View, &CKAVView::FileOpened, this, &CMainFrame::OnFileOpened);
 
     SizeToForm();
     m_View->OnInitialUpdate();
-    UpdateEditCommands();
-    UpdateReportCommands();
+    m_LayoutMinimum = WithChrome(m_View->MinimumFormSize());
+    FitMinimumToScreen();
+    UpdateCommandStates();
 }
 
 void CMainFrame::SetCaption(const QString& title)
 {
     m_CaptionTitle = title;
-    setWindowTitle(m_CaptionTitle + m_CaptionNote);
+    UpdateCaption();
 }
 
 void CMainFrame::SetCaptionNote(const QString& note)
 {
     m_CaptionNote = note;
-    SetCaption(m_CaptionTitle);
+    UpdateCaption();
+}
+
+void CMainFrame::UpdateCaption()
+{
+    const QString file = QFileInfo(m_View->FileOfTab(m_View->SelectedTab())).fileName();
+    setWindowTitle((file.isEmpty() ? QString() : file + CaptionSeparator) + m_CaptionTitle + m_CaptionNote);
 }
 
 QAction* CMainFrame::AddCommand(CommandId id, const QString& text, const QString& prompt)
@@ -109,7 +137,7 @@ void CMainFrame::CreateMenus()
     edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information", QString()));
     edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information", QString()));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information", QString()));
-    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditCommands);
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     QMenu* help = menuBar()->addMenu("Help(&H)");
     help->addAction(AddCommand(CommandId::AppAbout, "About KAV(&A)...",
@@ -180,13 +208,31 @@ void CMainFrame::CreateStatusBar()
     bar->showMessage(IdleText);
 }
 
-void CMainFrame::SizeToForm()
+QSize CMainFrame::WithChrome(const QSize& viewSize) const
 {
-    const QSize form = CKAVView::FormSize();
-    m_View->resize(form);
     const int chrome =
         menuBar()->sizeHint().height() + m_ToolBar->sizeHint().height() + statusBar()->sizeHint().height();
-    QSize size(form.width(), form.height() + chrome);
+    return QSize(viewSize.width(), viewSize.height() + chrome);
+}
+
+QSize CMainFrame::DesignSize() const
+{
+    return WithChrome(CKAVView::FormSize());
+}
+
+void CMainFrame::FitMinimumToScreen()
+{
+    QSize minimum = m_LayoutMinimum;
+    // A smaller screen still holds the whole window, as at start-up.
+    if (const QScreen* screen = this->screen())
+        minimum = minimum.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - size()));
+    setMinimumSize(minimum);
+}
+
+void CMainFrame::SizeToForm()
+{
+    m_View->resize(CKAVView::FormSize());
+    QSize size = DesignSize();
     if (const QScreen* screen = this->screen())
         size = size.boundedTo(screen->availableGeometry().size());
     resize(size);
@@ -199,6 +245,7 @@ void CMainFrame::showEvent(QShowEvent* event)
         return;
     m_FittedToScreen = true;
     // The window's border is known only now: keep the whole frame on screen.
+    FitMinimumToScreen();
     const QScreen* screen = this->screen();
     if (!screen)
         return;
@@ -208,18 +255,15 @@ void CMainFrame::showEvent(QShowEvent* event)
         resize(size() - QSize(std::max(0, excess.width()), std::max(0, excess.height())));
 }
 
-void CMainFrame::UpdateEditCommands()
+void CMainFrame::UpdateCommandStates()
 {
-    const bool enabled = g_KavTabActive == 1;
+    const bool information = g_KavTabActive == 1;
     for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo})
-        Action(id)->setEnabled(enabled);
-}
-
-// The trace tabs have no report to export.
-void CMainFrame::UpdateReportCommands()
-{
-    const int tab = m_View->SelectedTab();
-    Action(CommandId::FileExportPdf)->setEnabled(tab == TabOpm || tab == TabKav || tab == TabOrl);
+        Action(id)->setEnabled(information);
+    // A command with no work on the tab is greyed rather than left to do
+    // nothing when chosen.
+    for (CommandId id : ViewCommands)
+        Action(id)->setEnabled(m_View->CommandEnabled(id));
 }
 
 void CMainFrame::SetApplicationHandler(std::function<bool(CommandId)> handler)
@@ -281,4 +325,99 @@ void CMainFrame::dropEvent(QDropEvent* event)
         if (url.isLocalFile())
             m_View->OpenRecognizedFile(url.toLocalFile());
     }
+}
+
+void CMainFrame::AddRecentFilesMenu()
+{
+    QMenu* file = menuBar()->actions().front()->menu();
+    QAction* exit = Action(CommandId::AppExit);
+    m_RecentMenu = new QMenu("Recent Files", this);
+    file->insertMenu(exit, m_RecentMenu);
+    file->insertSeparator(exit);
+    UpdateRecentFilesMenu();
+}
+
+void CMainFrame::UpdateRecentFilesMenu()
+{
+    m_RecentMenu->clear();
+    const QStringList paths = RecentFiles(ProgramSettings::Current()).Paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        const QString shown = QDir::toNativeSeparators(path).replace('&', "&&");
+        QAction* entry = m_RecentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(shown));
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    m_RecentMenu->setEnabled(!paths.isEmpty());
+}
+
+void CMainFrame::OpenRecentFile(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        RecentFiles(ProgramSettings::Current()).Remove(path);
+        UpdateRecentFilesMenu();
+        Prompts::Current().Message(this, QString("%1 was not found.").arg(QDir::toNativeSeparators(path)),
+                                   ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning,
+                                   "It is taken off the recent files.");
+        return;
+    }
+    m_View->OpenRecognizedFile(path);
+}
+
+void CMainFrame::OnFileOpened(const QString& path)
+{
+    RecentFiles(ProgramSettings::Current()).Add(path);
+    UpdateRecentFilesMenu();
+    UpdateCaption();
+}
+
+void CMainFrame::RestorePlacement()
+{
+    ProgramSettings& settings = ProgramSettings::Current();
+    const QSize size = settings.Value(Keys::Size).toSize();
+    if (size.isValid()) {
+        QSize fitted = size.expandedTo(minimumSize());
+        if (const QScreen* screen = this->screen())
+            fitted = fitted.boundedTo(screen->availableGeometry().size());
+        resize(fitted);
+    }
+    const QVariant position = settings.Value(Keys::Position);
+    if (position.isValid() && TitleBarOnAScreen(position.toPoint()))
+        move(position.toPoint());
+    if (settings.Value(Keys::Maximized).toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
+    bool known = false;
+    const int tab = settings.Value(Keys::Tab).toInt(&known);
+    if (known && tab >= 0 && tab < TabCount)
+        m_View->SelectTab(tab);
+}
+
+bool CMainFrame::TitleBarOnAScreen(const QPoint& position) const
+{
+    // The point a user grabs to move the window: the middle of its title bar.
+    const QPoint grip = position + QPoint(width() / 2, 10);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().contains(grip))
+            return true;
+    }
+    return false;
+}
+
+void CMainFrame::SavePlacement()
+{
+    ProgramSettings& settings = ProgramSettings::Current();
+    const bool maximized = isMaximized();
+    settings.SetValue(Keys::Maximized, maximized);
+    // A maximized window keeps the place it had before, to come back to.
+    if (!maximized && !isMinimized()) {
+        settings.SetValue(Keys::Size, size());
+        settings.SetValue(Keys::Position, pos());
+    }
+    settings.SetValue(Keys::Tab, m_View->SelectedTab());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    SavePlacement();
+    QMainWindow::closeEvent(event);
 }

@@ -12,6 +12,7 @@ class CDataStore;
 class CKAVDoc;
 class CKAVView;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QToolBar;
 
@@ -33,17 +34,31 @@ public:
 
     // The window caption: `title`, followed by the note that says how the
     // program runs (such as with the simulated instrument), if any.
+    // The name of the file on the selected tab goes in front of both.
     void SetCaption(const QString& title);
     void SetCaptionNote(const QString& note);
+
+    // The size, place and tab the window had when it was last closed, from
+    // the program's settings; a place off every screen is left to the system.
+    void RestorePlacement();
+    // The size the window is laid out for: the view's form with the menu
+    // bar, toolbar and status bar. It starts at this size where the screen
+    // has room for it.
+    QSize DesignSize() const;
+    // The smallest size at which no page's controls overlap and no chart
+    // text is cut; the window keeps to it unless the screen is smaller.
+    QSize LayoutMinimum() const { return m_LayoutMinimum; }
 
     CKAVView* View() const { return m_View; }
     QAction* Action(CommandId id) const;
     QToolBar* ToolBar() const { return m_ToolBar; }
     QProgressBar* ProgressBar() const { return m_ProgressBar; }
+    QMenu* RecentFilesMenu() const { return m_RecentMenu; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -52,18 +67,31 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    QSize WithChrome(const QSize& viewSize) const;
     void SizeToForm();
-    void UpdateEditCommands();
-    void UpdateReportCommands();
+    void FitMinimumToScreen();
+    void UpdateCommandStates();
+    void UpdateCaption();
     bool OnFrameCommand(CommandId id);
+
+    // File > Recent Files: each entry reopens its file on the tab of its kind.
+    void AddRecentFilesMenu();
+    void UpdateRecentFilesMenu();
+    void OpenRecentFile(const QString& path);
+    void OnFileOpened(const QString& path);
+
+    bool TitleBarOnAScreen(const QPoint& position) const;
+    void SavePlacement();
 
     CKAVDoc& m_Document;
     CKAVView* m_View;
     QToolBar* m_ToolBar = nullptr;
     QProgressBar* m_ProgressBar = nullptr;
+    QMenu* m_RecentMenu = nullptr;
     std::map<CommandId, QAction*> m_Actions;
     std::function<bool(CommandId)> m_ApplicationHandler;
     bool m_FittedToScreen = false;
+    QSize m_LayoutMinimum;
     QString m_CaptionTitle;
     QString m_CaptionNote;
 };

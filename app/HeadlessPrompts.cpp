@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-std::optional<QString> HeadlessPrompts::OpenFile(QWidget*, const QString&)
+std::optional<QString> HeadlessPrompts::OpenFile(QWidget*, const QString&, const QString&)
 {
     return std::nullopt;
 }
 
-std::optional<QString> HeadlessPrompts::SaveFile(QWidget*, const QString&, bool)
+std::optional<QString> HeadlessPrompts::SaveFile(QWidget*, const QString&, bool, const QString&)
 {
     return std::nullopt;
 }

@@ -16,6 +16,9 @@ bool SaveTabScreenshots(CMainFrame& frame, const QString& dir)
         std::fprintf(stderr, "kav: cannot create %s\n", qPrintable(dir));
         return false;
     }
+    // The same pictures whatever the screen: a small one has shrunk the
+    // window to fit.
+    frame.resize(frame.DesignSize());
     bool allWritten = true;
     for (int tab = 0; tab < TabCount; ++tab) {
         frame.View()->SelectTab(tab);

@@ -2,13 +2,17 @@
 #include "CKAVApp.h"
 #include "CKAVView.h"
 #include "CMainFrame.h"
+#include "DisplayPresence.h"
 #include "HeadlessPrompts.h"
 #include "HidTransport.h"
 #include "ProgramIdentity.h"
 #include "ProgramOptions.h"
+#include "ProgramSettings.h"
 #include "Screenshots.h"
 #include "ScriptedTrace.h"
 #include "SimulatedInstrument.h"
+
+#include "AppTitle.h"
 
 #include <QApplication>
 
@@ -42,6 +46,12 @@ int main(int argc, char* argv[])
     const ProgramOptions early = ProgramOptions::Parse(ArgumentsAfterProgramName(argc, argv));
     if (early.error.isEmpty() && AnsweredOnTerminal(early))
         return 0;
+    if (!DisplayAvailable(argc, argv)) {
+        std::fprintf(stderr, "kav: no display found. Run headless with "
+                             "'QT_QPA_PLATFORM=offscreen kav --screenshots DIR FILE...' "
+                             "or start an X server (for example: xvfb-run kav).\n");
+        return 1;
+    }
 
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(DesktopEntryName);
@@ -55,8 +65,15 @@ int main(int argc, char* argv[])
 
     const bool screenshots = !line.screenshotsDir.isEmpty();
     HeadlessPrompts headless;
-    if (screenshots)
+    // Pictures are the same on every machine: they neither read nor change
+    // what the user's window and files were.
+    std::unique_ptr<ProgramSettings> userSettings;
+    if (screenshots) {
         Prompts::Install(&headless);
+    } else {
+        userSettings = ProgramSettings::OfUser(CKAVApp::SettingsOrganization, ApplicationTitle);
+        ProgramSettings::Install(userSettings.get());
+    }
 
     std::shared_ptr<HidTransport> transport = line.simulate
                                                   ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument())

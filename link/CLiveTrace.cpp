@@ -28,7 +28,6 @@ void CLiveTrace::Trace()
     m_Link.ResumeWorkers();
     if (m_Link.Tracing())
         return;
-    m_LogErrorShown = false;
     if (!m_Link.DeviceFound())
         m_Ui.ShowMessage("Trace Failed", "", TraceFailedDetail(m_Link.OpenFailure()));
     m_Link.StartPoll();
@@ -83,9 +82,10 @@ void CLiveTrace::OnReading(const InstrumentReading& reading)
         m_Ui.RepaintPage();
     else
         m_Ui.RepaintChart();
-    if (outcome.logError && !m_LogErrorShown) {
-        // Told once per trace: the trace goes on without the log.
-        m_LogErrorShown = true;
+    if (outcome.logError) {
+        // The trace goes on without the log. "Start to Save" is released so
+        // that it no longer says "Saving..."; pressing it again tries again.
+        SetSaving(false);
         m_Ui.ShowMessage("Cannot write the trace log " + m_Acquisition.SavePath() + ": " + *outcome.logError,
                          "", "");
     }

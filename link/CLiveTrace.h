@@ -46,7 +46,6 @@ private:
     CLiveLink m_Link;
     CTraceAcquisition m_Acquisition;
     bool m_TraceStarted = false;
-    bool m_SaveChecked = false;   // the "Start to Save" button, pressed in
-    bool m_LogErrorShown = false; // the log failure was told once in this trace
+    bool m_SaveChecked = false; // the "Start to Save" button, pressed in
     std::string m_PickedFolder;
 };

@@ -4,10 +4,12 @@
 #include "DialogUnits.h"
 #include "LiveTraceChart.h"
 #include "LogPath.h"
+#include "PageFit.h"
 #include "Prompts.h"
 #include "ProportionalResize.h"
 #include "QPainterDrawContext.h"
 #include "QtLiveTrace.h"
+#include "RecordingDrawContext.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -82,6 +84,19 @@ QString CAutoTracePage::SavePathText() const
     return m_PathEdit->text();
 }
 
+bool CAutoTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
+{
+    // The readings at their widest.
+    LiveTraceChartData widest;
+    widest.waveLength = QStringLiteral("1625");
+    widest.reference = QStringLiteral("-88.88");
+    widest.power = QStringLiteral("-88.88");
+    RecordingDrawContext drawn;
+    PaintLiveTraceChart(drawn, chart, widest);
+    return LaidApart(ProportionalChildRects(m_ChildRects, pageSize, ResizedControlSize),
+                     DrawnTextRects(drawn, fontMetrics()), QRect(QPoint(0, 0), pageSize));
+}
+
 void CAutoTracePage::PressSavePath()
 {
     const std::optional<QString> folder =
@@ -152,6 +167,11 @@ void CAutoTracePage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QPainterDrawContext dc(painter);
+    PaintChart(dc);
+}
+
+void CAutoTracePage::PaintChart(DrawContext& dc) const
+{
     // Read only: a paint for a picture or a print must leave the trace as it is.
     const CTraceAcquisition& acquisition = Trace().Acquisition();
     LiveTraceChartData data;

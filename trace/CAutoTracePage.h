@@ -13,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 class QtLiveTrace;
 class CLiveTrace;
+class DrawContext;
 
 // The page under the "AUTOTRACE" tab: the live-trace buttons and the chart of
 // the instrument's power against its reference. Creating it looks for the
@@ -39,8 +40,13 @@ public:
     void PressStop();
 
     QRect ChartRect() const { return m_rcChart; }
+    // Whether the page, `pageSize` large with its chart at `chart`, keeps its
+    // buttons, path box and chart texts apart and within it.
+    bool FitsIn(const QSize& pageSize, const QRect& chart) const;
     QString SavePathText() const;
     const CLiveTrace& Trace() const;
+    // The chart as the page paints it.
+    void PaintChart(DrawContext& dc) const;
 
 signals:
     // After a report was taken in and the chart asked to repaint.

@@ -2,10 +2,12 @@
 
 #include "AppTitle.h"
 #include "DialogUnits.h"
+#include "PageFit.h"
 #include "Prompts.h"
 #include "ProportionalResize.h"
 #include "QPainterDrawContext.h"
 #include "RecordedTraceChart.h"
+#include "RecordingDrawContext.h"
 #include "TraceFile.h"
 
 #include <QFileInfo>
@@ -203,14 +205,30 @@ void CTracePage::ShowNoData()
                                MessageIcon::Information);
 }
 
-void CTracePage::PaintChart(DrawContext& dc) const
+RecordedTraceChartData CTracePage::ChartData() const
 {
     RecordedTraceChartData data;
     data.range = m_Range;
     data.zeroLineIsAverage = m_LineMode == 1;
     data.sampleCount = m_SampleCount;
     data.plotValues = &m_PlotValues;
-    PaintRecordedTraceChart(dc, m_rcChart, rect(), data);
+    return data;
+}
+
+void CTracePage::PaintChart(DrawContext& dc) const
+{
+    PaintRecordedTraceChart(dc, m_rcChart, rect(), ChartData());
+}
+
+bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
+{
+    const QRect page(QPoint(0, 0), pageSize);
+    RecordedTraceChartData axes = ChartData();
+    axes.plotValues = nullptr; // the texts are what must fit
+    RecordingDrawContext drawn;
+    PaintRecordedTraceChart(drawn, chart, page, axes);
+    return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), DrawnTextRects(drawn, fontMetrics()),
+                     page);
 }
 
 void CTracePage::paintEvent(QPaintEvent*)

@@ -9,6 +9,7 @@
 
 class DrawContext;
 class QLineEdit;
+struct RecordedTraceChartData;
 struct TraceFileContents;
 
 // The page under the "TRACE" tab: a recorded power trace with its statistics
@@ -23,6 +24,9 @@ public:
     // m_rcChart, replaced by the view on every resize of the view.
     void SetChartRect(const QRect& rect);
     QRect ChartRect() const { return m_rcChart; }
+    // Whether the page, `pageSize` large with its chart at `chart`, keeps its
+    // controls and chart texts apart and within it.
+    bool FitsIn(const QSize& pageSize, const QRect& chart) const;
 
     // A recorded trace or a trace document that was loaded from `path`:
     // shows its statistics and texts and plots its values against its
@@ -47,6 +51,7 @@ private:
     QLineEdit* Edit(int id) const;
     void SetEditText(int id, const std::string& text);
     void ShowNoData();
+    RecordedTraceChartData ChartData() const;
 
     // 0: the zero line is the reference, labelled "Ref."; 1: the average, "Avg.".
     int m_LineMode = 0;

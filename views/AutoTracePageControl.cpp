@@ -16,6 +16,10 @@ public:
     void Stop() override { m_Page->Stop(); }
     void StopPollTimer() override { m_Page->StopPollTimer(); }
     void SetChartRect(const QRect& rect) override { m_Page->SetChartRect(rect); }
+    bool FitsIn(const QSize& pageSize, const QRect& chart) const override
+    {
+        return m_Page->FitsIn(pageSize, chart);
+    }
 
 private:
     CAutoTracePage* m_Page; // owned by its parent widget

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 CInfoDialog::CInfoDialog(const QString& caption, QWidget* parent) : QDialog(parent), m_Grid(new QGridLayout)
@@ -12,6 +13,10 @@ CInfoDialog::CInfoDialog(const QString& caption, QWidget* parent) : QDialog(pare
     m_Grid->setHorizontalSpacing(10);
     m_Grid->setVerticalSpacing(8);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_Ok = buttons->button(QDialogButtonBox::Ok);
+    m_Cancel = buttons->button(QDialogButtonBox::Cancel);
+    // Enter in any field means OK.
+    m_Ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -39,6 +44,27 @@ QLineEdit* CInfoDialog::AddField(int row, int column, const QString& label, int 
     m_Grid->addWidget(edit, row, column + 1, 1, columnSpan);
     m_Bindings.push_back({edit, id, field});
     return edit;
+}
+
+void CInfoDialog::showEvent(QShowEvent* event)
+{
+    // The user types at once: the fields come first, in the order they were
+    // added (row by row, left to right), then OK, then Cancel.
+    QWidget* previous = nullptr;
+    QLineEdit* first = nullptr;
+    for (const Binding& binding : m_Bindings) {
+        if (previous)
+            setTabOrder(previous, binding.edit);
+        previous = binding.edit;
+        if (!first && !binding.edit->isHidden())
+            first = binding.edit;
+    }
+    if (previous)
+        setTabOrder(previous, m_Ok);
+    setTabOrder(m_Ok, m_Cancel);
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 QLineEdit* CInfoDialog::Edit(int id) const

@@ -10,6 +10,7 @@
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // A modal dialog of labelled single-line edits, each bound to one of the
 // information fields. OK copies every edit back; Cancel changes nothing.
@@ -29,8 +30,12 @@ public:
 protected:
     CInfoDialog(const QString& caption, QWidget* parent);
 
+    // Opens with the first field focused.
+    void showEvent(QShowEvent* event) override;
+
     // A label and its edit at grid row `row`, label in column `column`, the
-    // edit spanning `columnSpan` columns after it.
+    // edit spanning `columnSpan` columns after it. Fields are added in reading
+    // order, which the Tab key follows.
     QLineEdit* AddField(int row, int column, const QString& label, int id, int limit,
                         std::string InfoFields::*field, int columnSpan = 1);
     QLabel* AddLabel(int row, int column, const QString& text);
@@ -44,5 +49,7 @@ private:
     };
 
     QGridLayout* m_Grid;
+    QPushButton* m_Ok;
+    QPushButton* m_Cancel;
     std::vector<Binding> m_Bindings;
 };

@@ -108,9 +108,9 @@ void CKAVView::OnTabChange(int tab)
     g_KavTabActive = tab == TabKav ? 1 : 0;
     if (!LeaveAutoTrace(tab))
         return;
-    emit SaveButtonEnabled(tab != TabTrace && tab != TabAutoTrace);
     BringUpPage(tab, false);
     emit TabChanged(tab);
+    emit CommandStatesChanged();
 }
 
 bool CKAVView::LeaveAutoTrace(int tab)
@@ -127,6 +127,7 @@ bool CKAVView::LeaveAutoTrace(int tab)
     }
     g_KavTabActive = 0;
     emit TabChanged(TabAutoTrace);
+    emit CommandStatesChanged();
     return false;
 }
 
@@ -181,6 +182,41 @@ void CKAVView::RefreshPage()
         BringUpPage(tab, true);
 }
 
+CKAVView::ViewLayout CKAVView::LayoutFor(const PixelRect& window) const
+{
+    const PixelRect& original = m_PageRects[0];
+    ViewLayout layout;
+    layout.tabControl = ScaleAnchored(m_PageRects[1], original, window);
+    layout.tabControl.left += TabControlLeftOffset;
+    // The tab strip keeps its height, so the pages keep the band above them
+    // instead of growing it with the window.
+    layout.pages = ScaleAnchored(m_PageRects[2], original, window);
+    layout.pages.top = layout.tabControl.top + (m_PageRects[2].top - m_PageRects[1].top);
+    layout.chart = ScaleAnchored(m_PageRects[3], original, window).ToQRect();
+    return layout;
+}
+
+QSize CKAVView::MinimumFormSize() const
+{
+    const QSize form = FormSize();
+    if (m_PageRects.empty())
+        return form;
+    const auto fits = [this](const QSize& size) {
+        const ViewLayout layout = LayoutFor(PixelRect{0, 0, size.width(), size.height()});
+        const QSize page(layout.pages.Width(), layout.pages.Height());
+        return m_TracePage->FitsIn(page, layout.chart) && m_AutoTrace->FitsIn(page, layout.chart);
+    };
+    // The pages scale in proportion, so once a size is too small for them
+    // every smaller one is too: narrow the form while the pages fit, then
+    // lower it.
+    QSize size = form;
+    while (size.width() > 1 && fits(size - QSize(1, 0)))
+        size.rwidth() -= 1;
+    while (size.height() > 1 && fits(size - QSize(0, 1)))
+        size.rheight() -= 1;
+    return size;
+}
+
 void CKAVView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -188,27 +224,20 @@ void CKAVView::resizeEvent(QResizeEvent* event)
         update();
         return;
     }
-    const PixelRect& original = m_PageRects[0];
-    const PixelRect window = PixelRect::From(rect());
-
-    PixelRect tabControl = ScaleAnchored(m_PageRects[1], original, window);
-    tabControl.left += TabControlLeftOffset;
+    const ViewLayout layout = LayoutFor(PixelRect::From(rect()));
+    const PixelRect& tabControl = layout.tabControl;
     m_TabBar->setGeometry(tabControl.left, tabControl.top, tabControl.Width(), FixedTabBar::BandHeight);
 
-    // The tab strip keeps its height, so the pages keep the band above them
-    // instead of growing it with the window.
-    PixelRect pages = ScaleAnchored(m_PageRects[2], original, window);
-    pages.top = tabControl.top + (m_PageRects[2].top - m_PageRects[1].top);
-    m_OpmPage->setGeometry(pages.ToQRect());
-    m_OrlPage->setGeometry(pages.ToQRect());
-    m_KavPage->setGeometry(pages.ToQRect());
+    const QRect pages = layout.pages.ToQRect();
+    m_OpmPage->setGeometry(pages);
+    m_OrlPage->setGeometry(pages);
+    m_KavPage->setGeometry(pages);
     m_KavPage->ResizeGrid();
-    AutoTracePage()->setGeometry(pages.ToQRect());
-    m_TracePage->setGeometry(pages.ToQRect());
+    AutoTracePage()->setGeometry(pages);
+    m_TracePage->setGeometry(pages);
 
-    const QRect chart = ScaleAnchored(m_PageRects[3], original, window).ToQRect();
-    m_AutoTrace->SetChartRect(chart);
-    m_TracePage->SetChartRect(chart);
+    m_AutoTrace->SetChartRect(layout.chart);
+    m_TracePage->SetChartRect(layout.chart);
 
     m_OrlPage->BuildColumns();
     m_OpmPage->BuildColumns();

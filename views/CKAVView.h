@@ -6,6 +6,7 @@
 #include "Messages.h"
 #include "PixelRect.h"
 #include "ReportKind.h"
+#include "Tabs.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -35,6 +36,10 @@ public:
 
     // The form's size at creation: 742 x 398 dialog units in pixels.
     static QSize FormSize();
+    // The smallest size at which both trace pages keep their controls and
+    // chart texts apart and whole (the other pages scroll); the form's size
+    // before the initial update.
+    QSize MinimumFormSize() const;
 
     // Inserts the tabs, creates the pages and records the layout. Only the
     // first call does anything.
@@ -43,6 +48,10 @@ public:
     // Carries out a command on the selected tab. False when the view does not
     // handle the command at all, so that it goes on to the next handler.
     bool OnCommand(CommandId id);
+    // False for a command of the view that has no work on the selected tab
+    // (Open on AUTOTRACE, Save on KAV before any loss-test file ...), which
+    // the menu and the toolbar then grey; true for every other command.
+    bool CommandEnabled(CommandId id) const;
 
     int SelectedTab() const;
     // Selects `tab` as the user would; false when the user refused to leave a
@@ -52,6 +61,8 @@ public:
     // A file given on the command line or dropped on the window: selects the
     // tab of its kind and reads it there. False when it was not read.
     bool OpenRecognizedFile(const QString& path);
+    // The file last read on `tab`; empty while the tab shows none.
+    QString FileOfTab(int tab) const;
 
     CDataStore& Store() const { return m_Store; }
     FixedTabBar* TabBar() const { return m_TabBar; }
@@ -80,14 +91,26 @@ public:
 signals:
     // After every tab change, also a refused one (then with the AUTOTRACE tab).
     void TabChanged(int tab);
-    // The toolbar's Save button: greyed on the two trace tabs.
-    void SaveButtonEnabled(bool enabled);
+    // What CommandEnabled answers may have changed.
+    void CommandStatesChanged();
+    // A file was read on the tab of its kind.
+    void FileOpened(const QString& path);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     using Handler = void (CKAVView::*)();
+
+    // Where a resize to `window` puts the tab control, the pages and the
+    // trace charts.
+    struct ViewLayout
+    {
+        PixelRect tabControl;
+        PixelRect pages;
+        QRect chart;
+    };
+    ViewLayout LayoutFor(const PixelRect& window) const;
 
     void OnTabChange(int tab);
     // Asks before leaving a running live trace; false (and the AUTOTRACE tab
@@ -104,6 +127,8 @@ private:
     // says why not otherwise. False when nothing was loaded.
     bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
     void ShowLoaded(const LoadOutcome& outcome, const QString& path);
+    // `path` is now the file of `tab`.
+    void ShowOpened(int tab, const QString& path);
     // Both copies of the loss-test form, from the store's, and the grid.
     void UpdateKavWaveCount();
 
@@ -150,4 +175,5 @@ private:
     std::unique_ptr<QPrinter> m_Printer; // made when first needed
     bool m_PaperChosen = false;          // print setup chose the paper
     QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
+    QString m_TabFiles[TabCount];
 };

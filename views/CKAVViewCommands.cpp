@@ -6,6 +6,7 @@
 #include "COrlListPage.h"
 #include "CTracePage.h"
 #include "CsvExport.h"
+#include "DialogFolders.h"
 #include "Documents.h"
 #include "FileLoading.h"
 #include "KavTabActive.h"
@@ -118,6 +119,25 @@ bool CKAVView::OnCommand(CommandId id)
     return true;
 }
 
+bool CKAVView::CommandEnabled(CommandId id) const
+{
+    const Handler* handlers = HandlersOf(id);
+    const int tab = SelectedTab();
+    if (!handlers || tab < 0 || tab >= TabCount)
+        return true;
+    if (!handlers[tab])
+        return false;
+    // The loss-test export needs to know its form, which the first file gives.
+    if (tab == TabKav && (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv))
+        return m_KavWaveCount != 0;
+    return true;
+}
+
+QString CKAVView::FileOfTab(int tab) const
+{
+    return tab >= 0 && tab < TabCount ? m_TabFiles[tab] : QString();
+}
+
 bool CKAVView::OpenRecognizedFile(const QString& path)
 {
     const RecognizedFile file = RecognizeFile(ToFileSystemPath(path));
@@ -131,9 +151,13 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
 
 void CKAVView::Open()
 {
-    const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter);
-    if (path)
-        ReadOnTab(SelectedTab(), RecognizeFile(ToFileSystemPath(*path)), *path, OpenedFrom::OpenDialog);
+    const int tab = SelectedTab();
+    const QString dialogKind = OpenDialogKind(tab);
+    const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter, LastFolder(dialogKind));
+    if (!path)
+        return;
+    RememberFolder(dialogKind, *path);
+    ReadOnTab(tab, RecognizeFile(ToFileSystemPath(*path)), *path, OpenedFrom::OpenDialog);
 }
 
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
@@ -149,7 +173,14 @@ bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& pat
     if (outcome.result != DecodeResult::Ok)
         return false;
     ShowLoaded(outcome, path);
+    ShowOpened(tab, path);
     return true;
+}
+
+void CKAVView::ShowOpened(int tab, const QString& path)
+{
+    m_TabFiles[tab] = path;
+    emit FileOpened(path);
 }
 
 void CKAVView::ShowLoaded(const LoadOutcome& outcome, const QString& path)
@@ -178,6 +209,7 @@ void CKAVView::UpdateKavWaveCount()
 {
     m_KavWaveCount = m_KavPage->m_KavWaveCount = m_Store.KavWaveCount();
     m_KavPage->RefreshGrid();
+    emit CommandStatesChanged();
 }
 
 void CKAVView::SaveOpmCsv()

@@ -22,7 +22,7 @@ QStringList COpmListPage::ColumnTitles() const
     return {"Record", "Cable", "Fiber", "Power", "Reference", "Wavelength", "Date", "Time"};
 }
 
-int COpmListPage::ColumnWidth(int pageWidth) const
+int COpmListPage::ColumnWidth(int visibleWidth) const
 {
-    return static_cast<int>(pageWidth * 0.125);
+    return static_cast<int>(visibleWidth * 0.125);
 }

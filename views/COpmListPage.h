@@ -14,5 +14,5 @@ public:
 
 protected:
     QStringList ColumnTitles() const override;
-    int ColumnWidth(int pageWidth) const override;
+    int ColumnWidth(int visibleWidth) const override;
 };

@@ -22,7 +22,7 @@ QStringList COrlListPage::ColumnTitles() const
     return {"Record", "Cable", "Fiber", "Wavelength", "ORL Value", "Date", "Time"};
 }
 
-int COrlListPage::ColumnWidth(int pageWidth) const
+int COrlListPage::ColumnWidth(int visibleWidth) const
 {
-    return pageWidth / 7;
+    return visibleWidth / 7;
 }

@@ -1,17 +1,19 @@
 #include "CReportListPage.h"
 
 #include "ReportListModel.h"
+#include "ReportListView.h"
 
 #include <QHeaderView>
-#include <QTableView>
+#include <QScrollBar>
 
 CReportListPage::CReportListPage(QWidget* parent)
-    : QWidget(parent), m_List(new QTableView(this)), m_Model(new ReportListModel(this))
+    : QWidget(parent), m_List(new ReportListView(this)), m_Model(new ReportListModel(this))
 {
     m_List->setObjectName("list1001");
     m_List->setModel(m_Model);
-    // The list fills its page edge to edge, so columns sized to the page's
-    // width fit without a horizontal scroll bar.
+    // The list fills its page edge to edge; its columns share what the
+    // vertical scroll bar leaves of the page's width, so they fit without a
+    // horizontal one.
     m_List->setFrameShape(QFrame::NoFrame);
     m_List->setShowGrid(true);
     m_List->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -24,12 +26,21 @@ CReportListPage::CReportListPage(QWidget* parent)
     m_List->horizontalHeader()->setHighlightSections(false);
     m_List->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_List->horizontalHeader()->setStretchLastSection(false);
+    connect(m_List, &ReportListView::VisibleWidthChanged, this, &CReportListPage::SizeColumns);
 }
 
 void CReportListPage::BuildColumns()
 {
     m_Model->SetColumns(ColumnTitles());
-    const int width = ColumnWidth(this->width());
+    // A hidden page lays out its list only when shown, so the width is
+    // taken from the page; the list tells its own once it is laid out.
+    const QScrollBar* bar = m_List->verticalScrollBar();
+    SizeColumns(width() - (bar->isVisibleTo(m_List) ? bar->width() : 0));
+}
+
+void CReportListPage::SizeColumns(int visibleWidth)
+{
+    const int width = ColumnWidth(visibleWidth);
     for (int column = 0; column < m_Model->columnCount(); ++column)
         m_List->setColumnWidth(column, width);
 }

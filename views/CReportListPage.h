@@ -8,8 +8,8 @@
 #include <vector>
 
 class CDataStore;
-class QTableView;
 class ReportListModel;
+class ReportListView;
 
 // A page holding one report-style list (id 1001): grid lines, full-row
 // selection, centred columns. The decoders write rows into it as they read.
@@ -21,12 +21,12 @@ public:
     explicit CReportListPage(QWidget* parent = nullptr);
 
     // Removes every row and column, then inserts the page's columns sized to
-    // the page's client width.
+    // the list's visible width: the page's, less a vertical scroll bar.
     void BuildColumns();
     // One row per record of the page's store list, numbered from 1.
     virtual void FillFromStore(const CDataStore& store) = 0;
 
-    QTableView* List() const { return m_List; }
+    ReportListView* List() const { return m_List; }
     ReportListModel* Model() const { return m_Model; }
     int RowCount() const;
     QString CellText(int row, int column) const;
@@ -37,11 +37,13 @@ public:
 
 protected:
     virtual QStringList ColumnTitles() const = 0;
-    virtual int ColumnWidth(int pageWidth) const = 0;
+    virtual int ColumnWidth(int visibleWidth) const = 0;
     void ReplaceRows(std::vector<QStringList> rows);
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QTableView* m_List;
+    void SizeColumns(int visibleWidth);
+
+    ReportListView* m_List;
     ReportListModel* m_Model;
 };

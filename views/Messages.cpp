@@ -8,9 +8,10 @@
 #include <QFileInfo>
 
 namespace {
-void Warn(QWidget* owner, const QString& text)
+void Warn(QWidget* owner, const QString& text, const QString& detail = QString())
 {
-    Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning);
+    Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning,
+                               detail);
 }
 
 void ReportSaveFailure(QWidget* owner, const WriteResult& result)
@@ -47,8 +48,10 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
 
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)
 {
+    // The usual cause is the file held open in a spreadsheet; the system's
+    // reason tells the other causes (no such folder, no permission) apart.
     if (result.status == WriteResult::Status::CannotOpen)
-        Warn(nullptr, "Please close the file first!");
+        Warn(nullptr, "Please close the file first!", QString::fromStdString(result.reason));
     else if (result.status == WriteResult::Status::WriteFailed)
         ReportSaveFailure(owner, result);
 }
@@ -57,6 +60,12 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
 {
     if (result.status == WriteResult::Status::CannotOpen || result.status == WriteResult::Status::WriteFailed)
         ReportSaveFailure(owner, result);
+}
+
+void ReportRefusedEnding(QWidget* owner, OutputKind kind)
+{
+    const QString ending = QString::fromLatin1(ExtensionOf(kind));
+    Warn(owner, QString("Please end the file name with %1 or %2!").arg(ending, ending.toUpper()));
 }
 
 void ReportPrintFailure(QWidget* owner)

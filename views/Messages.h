@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileLoading.h"
+#include "FileNames.h"
 #include "Results.h"
 
 #include <QString>
@@ -24,9 +25,14 @@ enum class OpenedFrom
 void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path, OpenedFrom from);
 
 // A CSV export that cannot open its file says "Please close the file first!"
-// with no owner window; any other failure names the file and the reason.
+// with no owner window and the system's reason as its detail; any other
+// failure names the file and the reason.
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result);
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
+
+// A chosen name whose ending the extension rule of `kind` refuses: says which
+// ending the file needs.
+void ReportRefusedEnding(QWidget* owner, OutputKind kind);
 
 // A report that the printer would not take.
 void ReportPrintFailure(QWidget* owner);

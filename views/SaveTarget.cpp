@@ -1,5 +1,6 @@
 #include "SaveTarget.h"
 
+#include "DialogFolders.h"
 #include "Messages.h"
 #include "Prompts.h"
 #include "RecordText.h"
@@ -8,15 +9,25 @@
 
 std::optional<std::string> ChooseSaveTarget(QWidget* owner, const QString& filter, OutputKind kind)
 {
-    const std::optional<QString> chosen = Prompts::Current().SaveFile(owner, filter, true);
-    if (!chosen)
-        return std::nullopt;
-    const std::string chosenPath = ToFileSystemPath(*chosen);
-    std::optional<std::string> target = ApplyExtensionRule(chosenPath, kind);
-    if (!target)
-        return std::nullopt;
-    if (*target != chosenPath && QFileInfo::exists(FromFileSystemPath(*target)) &&
-        !ConfirmReplace(owner, FromFileSystemPath(*target)))
-        return std::nullopt;
-    return target;
+    const QString dialogKind = SaveDialogKind(kind);
+    QString start = LastFolder(dialogKind);
+    for (;;) {
+        const std::optional<QString> chosen = Prompts::Current().SaveFile(owner, filter, true, start);
+        if (!chosen)
+            return std::nullopt;
+        RememberFolder(dialogKind, *chosen);
+        const std::string chosenPath = ToFileSystemPath(*chosen);
+        const std::optional<std::string> target = ApplyExtensionRule(chosenPath, kind);
+        if (!target) {
+            // Said, and asked again with the name as typed, so that only the
+            // ending needs mending.
+            ReportRefusedEnding(owner, kind);
+            start = *chosen;
+            continue;
+        }
+        if (*target != chosenPath && QFileInfo::exists(FromFileSystemPath(*target)) &&
+            !ConfirmReplace(owner, FromFileSystemPath(*target)))
+            return std::nullopt;
+        return target;
+    }
 }

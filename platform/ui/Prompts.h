@@ -46,8 +46,11 @@ public:
 
     // Filters are given in the program's own form, pairs of description and
     // pattern separated by '|', ended by "||" ("Open Files (*.bin)|*.bin|...||").
-    virtual std::optional<QString> OpenFile(QWidget* owner, const QString& filter) = 0;
-    virtual std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) = 0;
+    // A file dialog opens in `start`, a folder; a save dialog's start may also
+    // be a file path, whose name it then proposes.
+    virtual std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) = 0;
+    virtual std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                            const QString& start) = 0;
     virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title) = 0;
     // detail, when given, says why under the text.
     virtual MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption,

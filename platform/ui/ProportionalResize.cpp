@@ -53,19 +53,30 @@ std::vector<QRect> RecordChildRects(const QWidget& form)
     return rects;
 }
 
+std::vector<QRect> ProportionalChildRects(const std::vector<QRect>& childRects, const QSize& formSize,
+                                          const std::optional<QSize>& fixedSize)
+{
+    std::vector<QRect> placed;
+    if (childRects.empty())
+        return placed;
+    const QRect& initial = childRects.front();
+    const ResizeScale scale(initial.width(), initial.height(), formSize.width(), formSize.height());
+    for (size_t entry = 1; entry < childRects.size(); ++entry) {
+        const QRect& recorded = childRects[entry];
+        const QPoint at(scale.X(recorded.left() - initial.left()), scale.Y(recorded.top() - initial.top()));
+        placed.push_back(QRect(at, fixedSize.value_or(recorded.size())));
+    }
+    return placed;
+}
+
 void MoveChildrenInProportion(QWidget& form, const std::vector<QRect>& childRects,
                               const std::optional<QSize>& fixedSize)
 {
-    if (childRects.empty())
-        return;
-    const QRect& initial = childRects.front();
-    const ResizeScale scale(initial.width(), initial.height(), form.width(), form.height());
-    size_t entry = 1;
+    const std::vector<QRect> placed = ProportionalChildRects(childRects, form.size(), fixedSize);
+    size_t entry = 0;
     for (QWidget* child : ChildWidgets(form)) {
-        if (entry >= childRects.size())
+        if (entry >= placed.size())
             break;
-        const QRect& recorded = childRects[entry++];
-        const QPoint at(scale.X(recorded.left() - initial.left()), scale.Y(recorded.top() - initial.top()));
-        child->setGeometry(QRect(at, fixedSize.value_or(recorded.size())));
+        child->setGeometry(placed[entry++]);
     }
 }

@@ -23,6 +23,11 @@ PixelRect ScaleAnchored(const PixelRect& recorded, const PixelRect& original, co
 // each child widget's, in child order.
 std::vector<QRect> RecordChildRects(const QWidget& form);
 
+// Where MoveChildrenInProportion puts each recorded child, in child order,
+// once the form is `formSize`.
+std::vector<QRect> ProportionalChildRects(const std::vector<QRect>& childRects, const QSize& formSize,
+                                          const std::optional<QSize>& fixedSize = std::nullopt);
+
 // Moves each child widget of `form`, in child order, paired with the next
 // entry of `childRects` (as RecordChildRects made them), to its recorded
 // offset from the form's top-left corner, scaled. A child takes `fixedSize`

@@ -57,17 +57,18 @@ QMessageBox::Icon ToQt(MessageIcon icon)
 }
 } // namespace
 
-std::optional<QString> QtPrompts::OpenFile(QWidget* owner, const QString& filter)
+std::optional<QString> QtPrompts::OpenFile(QWidget* owner, const QString& filter, const QString& start)
 {
-    return Chosen(QFileDialog::getOpenFileName(owner, QString(), QString(), QtFilterFromPairs(filter)));
+    return Chosen(QFileDialog::getOpenFileName(owner, QString(), start, QtFilterFromPairs(filter)));
 }
 
-std::optional<QString> QtPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite)
+std::optional<QString> QtPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                           const QString& start)
 {
     const QFileDialog::Options options =
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return Chosen(QFileDialog::getSaveFileName(owner, QString(), QString(), QtFilterFromPairs(filter),
-                                               nullptr, options));
+    return Chosen(
+        QFileDialog::getSaveFileName(owner, QString(), start, QtFilterFromPairs(filter), nullptr, options));
 }
 
 std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& title)

@@ -107,18 +107,21 @@ std::optional<QString> ScriptedPrompts::TakePath(const Prompt& prompt, Answer::F
     return answer ? std::optional<QString>(answer->path) : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter)
+std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& filter, const QString& start)
 {
     Prompt prompt = NewPrompt(Kind::OpenFile, owner);
     prompt.filter = filter;
+    prompt.start = start;
     return TakePath(prompt, Answer::For::Path);
 }
 
-std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite)
+std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                                 const QString& start)
 {
     Prompt prompt = NewPrompt(Kind::SaveFile, owner);
     prompt.filter = filter;
     prompt.confirmOverwrite = confirmOverwrite;
+    prompt.start = start;
     return TakePath(prompt, Answer::For::Path);
 }
 

@@ -45,6 +45,7 @@ public:
         QWidget* owner = nullptr;
         QString detail;               // message detail
         int minPage = 0, maxPage = 0; // print dialog: the pages offered; progress: the steps
+        QString start;                // file dialogs: the folder or file they opened at
     };
 
     ScriptedPrompts();
@@ -72,8 +73,9 @@ public:
     size_t PendingAnswers() const { return m_Answers.size(); }
     void Clear();
 
-    std::optional<QString> OpenFile(QWidget* owner, const QString& filter) override;
-    std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite) override;
+    std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) override;
+    std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
+                                    const QString& start) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;

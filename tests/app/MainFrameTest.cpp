@@ -9,6 +9,8 @@
 #include "DialogRunner.h"
 #include "FakeAutoTrace.h"
 #include "ProgramIdentity.h"
+#include "ProgramSettings.h"
+#include "RecentFiles.h"
 #include "Screenshots.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
@@ -21,13 +23,15 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
 // The main window as the program starts it: caption, menus, keys, toolbar,
-// status bar, the Edit menu's enablement and the application's commands.
+// status bar, the commands' enablement, the application's commands, and what
+// the window remembers from one run to the next.
 class MainFrameTest : public QObject
 {
     Q_OBJECT
@@ -57,6 +61,47 @@ private:
             return job;
         }
     };
+
+    // Settings in a file of the test's own; Reload() reads it afresh, as the
+    // next run of the program would.
+    struct ScratchSettings
+    {
+        QString path;
+        std::unique_ptr<ProgramSettings> settings;
+        explicit ScratchSettings(const QString& file) : path(file) { Reload(); }
+        ~ScratchSettings() { ProgramSettings::Install(nullptr); }
+        void Reload()
+        {
+            settings = ProgramSettings::InFile(path);
+            ProgramSettings::Install(settings.get());
+        }
+    };
+
+    static QString Sample(const char* name)
+    {
+        return qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + name;
+    }
+
+    static QStringList RecentEntries(CMainFrame& frame)
+    {
+        QStringList paths;
+        for (QAction* entry : frame.RecentFilesMenu()->actions())
+            paths << entry->data().toString();
+        return paths;
+    }
+
+    static void ChooseRecent(CMainFrame& frame, const QString& path)
+    {
+        for (QAction* entry : frame.RecentFilesMenu()->actions()) {
+            if (entry->data().toString() == path) {
+                // An ampersand in a name is shown, not taken as a mnemonic.
+                QVERIFY(entry->text().contains(QDir::toNativeSeparators(path).replace("&", "&&")));
+                entry->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no recent entry for " + path));
+    }
 
     static QStringList ItemTexts(QMenu* menu)
     {
@@ -94,7 +139,7 @@ private slots:
         QCOMPARE(ItemTexts(menus[0]->menu()),
                  QStringList({"Open(&O)...\tCtrl+O", "Save As CSV", "Save As...\tCtrl+Shift+S", "-",
                               "Print(&P)...\tCtrl+P", "Print View(&V)", "Print Setup...", "Export PDF...",
-                              "Exit(&X)"}));
+                              "Recent Files", "-", "Exit(&X)"}));
         QCOMPARE(menus[1]->text(), QString("Edit(&E)"));
         QCOMPARE(ItemTexts(menus[1]->menu()),
                  QStringList({"Job Information", "Cable Information", "System Information"}));
@@ -153,8 +198,6 @@ private slots:
         for (int tab : {TabKav, TabTrace, TabKav, TabAutoTrace, TabKav, TabOrl, TabKav, TabOpm}) {
             QVERIFY(f.View().SelectTab(tab));
             QCOMPARE(f.EditEnabled(), tab == TabKav);
-            QCOMPARE(f.Frame().Action(CommandId::FileSave)->isEnabled(),
-                     tab != TabTrace && tab != TabAutoTrace);
             const int before = dialogs;
             f.Frame().OnCommand(CommandId::EditCableInfo);
             QCOMPARE(dialogs - before, tab == TabKav ? 1 : 0);
@@ -247,15 +290,172 @@ private slots:
         QCOMPARE(prompts.MessageTexts().size(), 1);
     }
 
+    // A screen smaller than the window's minimum still holds the whole window.
+    void aSmallScreenHoldsTheWindow()
+    {
+        Fixture f;
+        const QRect screen = f.Frame().screen()->availableGeometry();
+        QVERIFY(f.Frame().LayoutMinimum().width() > screen.width());
+        QVERIFY(f.Frame().minimumSize().width() <= screen.width());
+        QVERIFY(f.Frame().minimumSize().height() <= screen.height());
+        QVERIFY(screen.contains(f.Frame().frameGeometry()));
+    }
+
+    // The offscreen screen is narrower than the window's form: the pictures
+    // are made at the design size all the same.
     void screenshotsOfEveryTab()
     {
         Fixture f;
+        QVERIFY(f.Frame().screen()->availableGeometry().width() < CKAVView::FormSize().width());
         QTemporaryDir dir;
         QVERIFY(SaveTabScreenshots(f.Frame(), dir.path()));
         for (const char* label : TabLabels) {
             const QImage image(dir.filePath(QString(label).toLower() + ".png"));
-            QCOMPARE(image.size(), f.Frame().size());
+            QCOMPARE(image.width(), CKAVView::FormSize().width());
+            QCOMPARE(image.size(), f.Frame().DesignSize());
         }
+    }
+
+    // A command with no work on the selected tab is greyed, in the menu and
+    // on the toolbar alike; every file command left enabled asks for a file.
+    void commandsWithoutWorkAreGreyed()
+    {
+        ScriptedPrompts prompts;
+        Fixture f;
+        const CommandId fileCommands[] = {CommandId::FileOpen, CommandId::FileSave, CommandId::FileSaveAsCsv,
+                                          CommandId::FileSaveAs};
+        // AUTOTRACE has no file of its own, TRACE no table to export, KAV no
+        // table before its first file.
+        const auto idle = [](CommandId id, int tab, bool kavFileRead) {
+            const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv;
+            return tab == TabAutoTrace || (tab == TabTrace && exports) ||
+                   (tab == TabKav && exports && !kavFileRead);
+        };
+        for (bool kavFileRead : {false, true}) {
+            if (kavFileRead)
+                QVERIFY(f.View().OpenRecognizedFile(Sample("kav-three-wavelengths.bin")));
+            for (int tab : {TabOpm, TabKav, TabTrace, TabAutoTrace, TabOrl, TabKav}) {
+                QVERIFY(f.View().SelectTab(tab));
+                for (CommandId id : fileCommands) {
+                    const bool enabled = !idle(id, tab, kavFileRead);
+                    QAction* action = f.Frame().Action(id);
+                    QVERIFY2(action->isEnabled() == enabled,
+                             qPrintable(QString("command %1 on tab %2").arg(int(id)).arg(TabLabels[tab])));
+                    if (const QWidget* button = f.Frame().ToolBar()->widgetForAction(action))
+                        QCOMPARE(button->isEnabled(), enabled);
+                    prompts.Clear();
+                    prompts.QueueCancel();
+                    f.Frame().OnCommand(id);
+                    QCOMPARE(prompts.Asked().size(), size_t(enabled ? 1 : 0));
+                }
+            }
+        }
+    }
+
+    void captionNamesTheFileOfTheTab()
+    {
+        ScriptedPrompts prompts;
+        Fixture f({Sample("opm-readings.bin"), Sample("kav-three-wavelengths.bin")});
+        const QString title = "KAV Application System";
+        const auto named = [&title](const char* file) {
+            return QString(file) + QStringLiteral(" \u2014 ") + title;
+        };
+        QCOMPARE(f.View().SelectedTab(), int(TabKav));
+        QCOMPARE(f.Frame().windowTitle(), named("kav-three-wavelengths.bin"));
+        QVERIFY(f.View().SelectTab(TabOpm));
+        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
+        for (int tab : {TabTrace, TabAutoTrace, TabOrl}) {
+            QVERIFY(f.View().SelectTab(tab));
+            QCOMPARE(f.Frame().windowTitle(), title);
+        }
+
+        // A file the tab refuses leaves the tab's file as it was.
+        QVERIFY(f.View().SelectTab(TabOpm));
+        prompts.QueueFile(Sample("orl-readings.bin"));
+        f.Frame().OnCommand(CommandId::FileOpen);
+        QCOMPARE(prompts.MessageTexts(), QStringList({"File error!"}));
+        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
+
+        f.Frame().SetCaptionNote(" (simulated instrument)");
+        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin") + " (simulated instrument)");
+    }
+
+    void recentFilesSurviveARestart()
+    {
+        QTemporaryDir dir;
+        ScratchSettings settings(dir.filePath("kav.ini"));
+        const QString opm = dir.filePath("monday.bin");
+        const QString orl = dir.filePath("tuesday & wednesday.bin");
+        QVERIFY(QFile::copy(Sample("opm-readings.bin"), opm));
+        QVERIFY(QFile::copy(Sample("orl-readings.bin"), orl));
+        QSize size;
+        QPoint place;
+        {
+            Fixture first({opm, orl});
+            QCOMPARE(RecentEntries(first.Frame()), QStringList({orl, opm}));
+            first.Frame().move(30, 40);
+            QVERIFY(first.View().SelectTab(TabTrace));
+            size = first.Frame().size();
+            place = first.Frame().pos();
+            first.Frame().close();
+        }
+
+        settings.Reload();
+        Fixture second;
+        QCOMPARE(RecentEntries(second.Frame()), QStringList({orl, opm}));
+        QCOMPARE(second.View().SelectedTab(), int(TabTrace));
+        QCOMPARE(second.Frame().size(), size);
+        QCOMPARE(second.Frame().pos(), place);
+
+        // An entry reopens its file on the tab of its kind and comes first.
+        CDataStore::GetInstance().ClearOpm();
+        ChooseRecent(second.Frame(), opm);
+        QCOMPARE(second.View().SelectedTab(), int(TabOpm));
+        QVERIFY(second.View().OpmPage()->RowCount() > 0);
+        QCOMPARE(RecentEntries(second.Frame()), QStringList({opm, orl}));
+
+        // A file that has gone is taken off, with a message naming it.
+        ScriptedPrompts prompts;
+        QVERIFY(QFile::remove(orl));
+        ChooseRecent(second.Frame(), orl);
+        QCOMPARE(prompts.MessageTexts().size(), 1);
+        QVERIFY(prompts.MessageTexts().front().contains(QDir::toNativeSeparators(orl)));
+        QCOMPARE(second.View().SelectedTab(), int(TabOpm));
+        QCOMPARE(RecentEntries(second.Frame()), QStringList({opm}));
+        settings.Reload();
+        QCOMPARE(RecentFiles(ProgramSettings::Current()).Paths(), QStringList({opm}));
+
+        // Eight at most, newest first.
+        QStringList opened;
+        for (int i = 0; i < RecentFiles::MaxCount + 2; ++i) {
+            const QString path = dir.filePath(QString("reading-%1.bin").arg(i));
+            QVERIFY(QFile::copy(Sample("opm-readings.bin"), path));
+            QVERIFY(second.View().OpenRecognizedFile(path));
+            opened.prepend(path);
+        }
+        QCOMPARE(RecentEntries(second.Frame()), opened.mid(0, RecentFiles::MaxCount));
+    }
+
+    // The window comes back where it was, but never off every screen and
+    // never larger than the screen.
+    void aPlaceOffEveryScreenIsIgnored()
+    {
+        QTemporaryDir dir;
+        ScratchSettings settings(dir.filePath("kav.ini"));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            Fixture first;
+            first.Frame().resize(screen.size() * 3);
+            first.Frame().move(screen.topRight() + QPoint(5000, 5000));
+            QVERIFY(!screen.intersects(first.Frame().frameGeometry()));
+            QVERIFY(first.Frame().width() > screen.width());
+            first.Frame().close();
+        }
+        settings.Reload();
+        Fixture second;
+        const QRect window = second.Frame().frameGeometry();
+        QVERIFY(screen.contains(QPoint(window.center().x(), window.top() + 10)));
+        QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
     }
 };
 

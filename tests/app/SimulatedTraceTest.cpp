@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,7 +9,8 @@
 
 // The program as a trainer runs it without hardware: `kav --simulate
 // --trace-for SECONDS --screenshots DIR` traces the simulated instrument,
-// logs what it saw, stops, and leaves the pictures of every tab.
+// logs what it saw, stops, and leaves the pictures of every tab, without
+// touching the user's settings.
 class SimulatedTraceTest : public QObject
 {
     Q_OBJECT
@@ -18,18 +20,36 @@ private slots:
     {
         QTemporaryDir home;
         const QString shots = home.filePath("shots");
+        // What a user has saved stays as it is: pictures neither read nor
+        // write the program's settings.
+        const QString config = home.filePath("config");
+        const QString saved = config + "/Local AppWizard-Generated Applications/KAV.conf";
+        const QByteArray savedBytes = "[Window]\nTab=4\nSize=@Size(500 400)\n";
+        QVERIFY(QDir().mkpath(QFileInfo(saved).path()));
+        QFile savedFile(saved);
+        QVERIFY(savedFile.open(QIODevice::WriteOnly) && savedFile.write(savedBytes) == savedBytes.size());
+        savedFile.close();
+
         QProcess kav;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path()); // the log's default folder
+        environment.insert("XDG_CONFIG_HOME", config);
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         kav.setProcessEnvironment(environment);
-        kav.start(KAV_BINARY, {"--simulate", "--trace-for", "3", "--screenshots", shots});
+        kav.start(KAV_BINARY, {"--simulate", "--trace-for", "3", "--screenshots", shots,
+                               qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/opm-readings.bin"});
         QVERIFY(kav.waitForFinished(30000));
         QCOMPARE(kav.exitStatus(), QProcess::NormalExit);
         QCOMPARE(kav.exitCode(), 0);
 
         for (const char* tab : {"opm", "kav", "trace", "autotrace", "orl"})
             QVERIFY2(!QImage(QDir(shots).filePath(QString(tab) + ".png")).isNull(), tab);
+        QVERIFY(savedFile.open(QIODevice::ReadOnly));
+        QCOMPARE(savedFile.readAll(), savedBytes);
+        QCOMPARE(QDir(config).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"Local AppWizard-Generated Applications"}));
+        QCOMPARE(QDir(QFileInfo(saved).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList({"KAV.conf"}));
 
         QFile log(home.filePath("COMData.txt"));
         QVERIFY(log.open(QIODevice::ReadOnly));

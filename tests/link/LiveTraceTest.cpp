@@ -174,7 +174,7 @@ TEST(LinkLive, TraceFailedSaysWhetherTheInstrumentIsGoneForbiddenOrFailing)
     EXPECT_FALSE(Contains(gone, reason) || Contains(forbidden, reason));
 }
 
-TEST(LinkLive, UnwritableLogIsToldOncePerTrace)
+TEST(LinkLive, UnwritableLogIsToldAndReleasesStartToSave)
 {
     ScratchFolder folder;
     VirtualLinkRig rig(folder.Path()); // a folder, not a file
@@ -183,12 +183,18 @@ TEST(LinkLive, UnwritableLogIsToldOncePerTrace)
     rig.Advance(3000);
     ASSERT_EQ(rig.ui.messages.size(), 1u);
     EXPECT_TRUE(Contains(rig.ui.messages[0].text, folder.Path()));
+    // Released, so the button no longer says "Saving..." while nothing is
+    // saved; it stays enabled for another try.
+    EXPECT_FALSE(rig.trace.Saving());
+    EXPECT_FALSE(rig.ui.saveChecked);
+    EXPECT_TRUE(rig.ui.saveEnabled);
     EXPECT_GT(rig.trace.Acquisition().TraceSeries().size(), 1u); // the trace went on
-    EXPECT_TRUE(rig.trace.Acquisition().SaveStarted());          // the header stays due
-    rig.trace.Stop();
-    rig.trace.Trace();
+    EXPECT_TRUE(rig.trace.TraceStarted());
+
+    // Pressing it again tries again, and is told again.
     rig.trace.SetSaving(true);
-    rig.Advance(1000);
-    ASSERT_EQ(rig.ui.messages.size(), 2u); // once more for the new trace
+    rig.Advance(3000);
+    ASSERT_EQ(rig.ui.messages.size(), 2u);
     EXPECT_EQ(rig.ui.messages[1].text, rig.ui.messages[0].text);
+    EXPECT_FALSE(rig.ui.saveChecked);
 }

@@ -226,6 +226,30 @@ private slots:
         QVERIFY(log.readAll().startsWith("\r\n1550nmRef.=-3.20dBm\r\n"));
         QVERIFY(prompts.MessageTexts().isEmpty());
     }
+
+    // A log that cannot be written is told, and the button comes out, so it
+    // does not say "Saving..." while nothing is saved.
+    void anUnwritableLogReleasesStartToSave()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("COMData.txt")); // where the log file should go
+        CAutoTracePage page(std::make_shared<SimulatedInstrument>());
+        QPushButton* save = Button(page, "Start to Save");
+        prompts.QueueFolder(dir.path());
+        page.PressSavePath();
+        page.show();
+        page.PressTrace();
+        page.PressStartToSave();
+        QCOMPARE(save->text(), QString("Saving..."));
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.MessageTexts().size(), 1, 5000);
+        QVERIFY(prompts.MessageTexts().front().contains(page.SavePathText()));
+        QVERIFY(!save->isChecked());
+        QCOMPARE(save->text(), QString("Start to Save"));
+        QVERIFY(save->isEnabled());
+        QVERIFY(page.IsTraceStarted());
+        page.PressStop();
+    }
 };
 
 QTEST_MAIN(AutoTracePageTest)

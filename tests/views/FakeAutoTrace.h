@@ -28,6 +28,7 @@ public:
     }
     void StopPollTimer() override { ++m_State.pollTimerStops; }
     void SetChartRect(const QRect& rect) override { m_State.chartRect = rect; }
+    bool FitsIn(const QSize&, const QRect&) const override { return true; }
 
 private:
     FakeAutoTraceState& m_State;

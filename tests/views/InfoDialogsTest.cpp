@@ -1,14 +1,19 @@
 #include "InfoDialogs.h"
 #include "DialogRunner.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <map>
+#include <memory>
 
 // The job, cable and system information dialogs: their limits, OK and
-// Cancel, and the cable ID that travels through hidden.
+// Cancel, the cable ID that travels through hidden, and the keyboard.
 class InfoDialogsTest : public QObject
 {
     Q_OBJECT
@@ -102,6 +107,47 @@ private slots:
         ShowJobInformation(nullptr, fields);
         QCOMPARE(fields.Customer, std::string("Other"));
         QCOMPARE(fields.JobId, std::string("J-1"));
+    }
+
+    // Each dialog opens on its first field; Tab reads the fields as they
+    // stand on screen, row by row, left to right, then OK, then Cancel; Enter
+    // in a field is OK.
+    void keyboardFollowsTheFields()
+    {
+        std::unique_ptr<CInfoDialog> dialogs[] = {std::make_unique<CJobInfoDlg>(),
+                                                  std::make_unique<CCableInfoDlg>(),
+                                                  std::make_unique<CSystemInfoDlg>()};
+        for (const std::unique_ptr<CInfoDialog>& dialog : dialogs) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+
+            std::vector<QWidget*> expected;
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->isVisible())
+                    expected.push_back(edit);
+            }
+            std::sort(expected.begin(), expected.end(), [](const QWidget* a, const QWidget* b) {
+                const QRect ra = a->geometry(), rb = b->geometry();
+                // One row: the same line on screen, whatever the heights.
+                if (ra.center().y() / 10 != rb.center().y() / 10)
+                    return ra.top() < rb.top();
+                return ra.left() < rb.left();
+            });
+            const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            expected.push_back(buttons->button(QDialogButtonBox::Ok));
+            expected.push_back(buttons->button(QDialogButtonBox::Cancel));
+
+            QCOMPARE(QApplication::focusWidget(), expected.front());
+            for (size_t i = 1; i <= expected.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), expected[i % expected.size()]);
+            }
+
+            QTest::keyClicks(QApplication::focusWidget(), "typed");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(!dialog->isVisible());
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        }
     }
 
     void cableIdTravelsHidden()

@@ -6,6 +6,7 @@
 #include "CTracePage.h"
 #include "FakeAutoTrace.h"
 #include "FieldText.h"
+#include "ProgramSettings.h"
 #include "ReportListModel.h"
 #include "SampleSet.h"
 #include "ScriptedPrompts.h"
@@ -20,9 +21,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+
 // The view's file commands run through the real dialogs' script: opening the
 // instrument's files and the program's documents, CSV exports and document
-// saves, and the cells of the command table that do nothing.
+// saves, and the folders the dialogs start in.
 class ViewCommandsTest : public QObject
 {
     Q_OBJECT
@@ -275,13 +279,15 @@ private slots:
         QCOMPARE(f.prompts.Asked().back().filter, QString("OPM File(*.opm) | *.opm||"));
         QCOMPARE(QFileInfo(f.Path("result.opm")).size(), qint64(604 + 244 * decoded.size()));
 
-        // Mixed case is refused without a word; upper case is accepted.
+        // Mixed case is refused and the dialog asks again; upper case is
+        // accepted.
         f.prompts.QueueFile(f.Path("other.Opm"));
-        f.Run(CommandId::FileSaveAs, TabOpm);
-        QVERIFY(!QFileInfo::exists(f.Path("other.Opm")));
         f.prompts.QueueFile(f.Path("other.OPM"));
         f.Run(CommandId::FileSaveAs, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please end the file name with .opm or .OPM!"}));
+        QVERIFY(!QFileInfo::exists(f.Path("other.Opm")));
         QVERIFY(QFileInfo::exists(f.Path("other.OPM")));
+        f.prompts.Clear();
 
         f.store.ClearOpm();
         f.prompts.QueueFile(f.Path("result.opm"));
@@ -325,12 +331,37 @@ private slots:
         f.Run(CommandId::FileSaveAsCsv, TabOrl);
         QVERIFY(QFileInfo::exists(f.Path("upper.CSV")));
 
-        for (const char* refused : {"mixed.Csv", "text.txt", "data.csv.bak"}) {
-            f.prompts.QueueFile(f.Path(refused));
-            f.Run(CommandId::FileSave, TabOrl);
-            QVERIFY2(!QFileInfo::exists(f.Path(refused)), refused);
-        }
         QVERIFY(f.prompts.MessageTexts().isEmpty());
+        f.prompts.Clear();
+
+        // A refused ending is told, and the dialog comes back with the name
+        // as typed, until an accepted name or a cancel.
+        const QStringList refused = {"mixed.Csv", "text.txt", "data.csv.bak"};
+        for (const QString& name : refused)
+            f.prompts.QueueFile(f.Path(name));
+        f.prompts.QueueFile(f.Path("mended.csv"));
+        f.Run(CommandId::FileSave, TabOrl);
+        QCOMPARE(f.prompts.MessageTexts(),
+                 QStringList(refused.size(), "Please end the file name with .csv or .CSV!"));
+        std::vector<QString> starts;
+        for (const ScriptedPrompts::Prompt& prompt : f.prompts.Asked()) {
+            if (prompt.kind == ScriptedPrompts::Kind::SaveFile)
+                starts.push_back(prompt.start);
+        }
+        QCOMPARE(starts.size(), size_t(refused.size() + 1));
+        for (int i = 0; i < refused.size(); ++i) {
+            QCOMPARE(starts[size_t(i) + 1], f.Path(refused[i]));
+            QVERIFY(!QFileInfo::exists(f.Path(refused[i])));
+        }
+        QVERIFY(ReadFile(f.Path("mended.csv")).startsWith(header));
+
+        f.prompts.Clear();
+        f.prompts.QueueFile(f.Path("again.txt"));
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileSave, TabOrl);
+        QCOMPARE(f.prompts.MessageTexts().size(), 1);
+        QCOMPARE(f.prompts.PendingAnswers(), size_t(0));
+        QVERIFY(!QFileInfo::exists(f.Path("again.txt")) && !QFileInfo::exists(f.Path("again.csv")));
     }
 
     void lossTestExportFollowsTheFileRead()
@@ -371,6 +402,15 @@ private slots:
         f.Run(CommandId::FileSave, TabOpm);
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
         QCOMPARE(f.prompts.Asked().back().owner, static_cast<QWidget*>(nullptr));
+        QCOMPARE(f.prompts.Asked().back().detail, QString::fromLocal8Bit(std::strerror(EISDIR)));
+
+        // A missing folder is not an open file: the detail says so.
+        f.prompts.Clear();
+        f.prompts.QueueFile(f.Path("no-such-folder/report.csv"));
+        f.Run(CommandId::FileSave, TabOpm);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
+        QVERIFY2(f.prompts.Asked().back().detail.contains(QString::fromLocal8Bit(std::strerror(ENOENT))),
+                 qPrintable(f.prompts.Asked().back().detail));
 
         f.prompts.Clear();
         QVERIFY(QDir(f.dir.path()).mkdir("taken.opm"));
@@ -432,29 +472,44 @@ private slots:
         QCOMPARE(f.view.OpmPage()->CellText(0, power), shown);
     }
 
-    void commandsWithoutWorkOnTheirTabDoNothing()
+    // Each kind of file dialog opens where a file of its kind was last
+    // chosen, also after a restart.
+    void fileDialogsStartWhereTheirKindWasLastUsed()
     {
         Fixture f;
-        f.store.AppendTraceValue(-10.0f);
-        const struct
-        {
-            CommandId id;
-            int tab;
-        } nothing[] = {{CommandId::FileOpen, TabAutoTrace},
-                       {CommandId::FileSave, TabTrace},
-                       {CommandId::FileSave, TabAutoTrace},
-                       {CommandId::FileSaveAsCsv, TabTrace},
-                       {CommandId::FileSaveAsCsv, TabAutoTrace},
-                       {CommandId::FileSaveAs, TabAutoTrace},
-                       // no loss-test file read yet
-                       {CommandId::FileSave, TabKav},
-                       {CommandId::FileSaveAsCsv, TabKav}};
-        for (const auto& cell : nothing) {
-            f.Run(cell.id, cell.tab);
-            QVERIFY(f.prompts.Asked().empty());
-        }
-        QVERIFY(!f.view.OnCommand(CommandId::EditJobInfo));
-        QVERIFY(QDir(f.dir.path()).isEmpty());
+        const QString settingsFile = f.Path("settings.ini");
+        std::unique_ptr<ProgramSettings> settings = ProgramSettings::InFile(settingsFile);
+        ProgramSettings::Install(settings.get());
+        const auto lastStart = [&f] { return f.prompts.Asked().back().start; };
+
+        f.prompts.QueueFile(Sample("opm-readings.bin"));
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(lastStart(), QString());
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabOpm);
+        const QString samples = qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples";
+        QCOMPARE(lastStart(), samples);
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabOrl);
+        QCOMPARE(lastStart(), QString());
+
+        QVERIFY(QDir(f.dir.path()).mkdir("exports"));
+        f.prompts.QueueFile(f.Path("exports/readings"));
+        f.Run(CommandId::FileSave, TabOpm);
+        QVERIFY(QFileInfo::exists(f.Path("exports/readings.csv")));
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileSaveAsCsv, TabOrl);
+        QCOMPARE(lastStart(), f.Path("exports"));
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileSaveAs, TabOpm);
+        QCOMPARE(lastStart(), QString());
+
+        settings = ProgramSettings::InFile(settingsFile);
+        ProgramSettings::Install(settings.get());
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileOpen, TabOpm);
+        QCOMPARE(lastStart(), samples);
+        ProgramSettings::Install(nullptr);
     }
 };
 

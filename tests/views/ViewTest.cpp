@@ -8,16 +8,17 @@
 #include "KavTabActive.h"
 #include "PixelRect.h"
 #include "ReportListModel.h"
+#include "ReportListView.h"
 #include "ScriptedPrompts.h"
 #include "Tabs.h"
 
+#include <QClipboard>
 #include <QHeaderView>
-#include <QSignalSpy>
-#include <QTableView>
+#include <QScrollBar>
 #include <QtTest>
 
 // The tabbed view: start-up, tab changes with the live-trace stop prompt,
-// the lists' refills and the proportional resize.
+// the lists' refills, columns and copy, and the proportional resize.
 class ViewTest : public QObject
 {
     Q_OBJECT
@@ -105,13 +106,11 @@ private slots:
     void pollTimerStopsOnEveryTabButAutoTrace()
     {
         Fixture f;
-        QSignalSpy saveButton(&f.view, &CKAVView::SaveButtonEnabled);
         for (int tab : {TabKav, TabTrace, TabAutoTrace, TabOrl, TabOpm}) {
             const int before = f.trace.pollTimerStops;
             QVERIFY(f.view.SelectTab(tab));
             QCOMPARE(f.trace.pollTimerStops - before, tab == TabAutoTrace ? 0 : 1);
             QCOMPARE(g_KavTabActive == 1, tab == TabKav);
-            QCOMPARE(saveButton.takeLast().at(0).toBool(), tab != TabTrace && tab != TabAutoTrace);
             QVERIFY(f.view.PageOfTab(tab)->isVisible());
         }
     }
@@ -177,6 +176,59 @@ private slots:
                  form.width() * 2 + static_cast<int>((600 - form.width()) * sx));
         QCOMPARE(chart.top(), 10);
         QCOMPARE(f.trace.chartRect, chart);
+    }
+
+    // More rows than the page shows: the vertical scroll bar takes its width
+    // from the columns' share, and no column goes out of sight.
+    void columnsShareTheWidthBesideTheScrollBar()
+    {
+        Fixture f;
+        AddOpm(f.store, 200);
+        for (int i = 0; i < 200; ++i)
+            f.store.AddOrlRecord("R", "F", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
+        const struct
+        {
+            int tab;
+            int columns;
+        } lists[] = {{TabOpm, 8}, {TabOrl, 7}};
+        for (const auto& list : lists) {
+            QVERIFY(f.view.SelectTab(TabKav)); // the list is filled as its tab is selected
+            QVERIFY(f.view.SelectTab(list.tab));
+            const ReportListView* table = static_cast<CReportListPage*>(f.view.PageOfTab(list.tab))->List();
+            QTRY_VERIFY(table->verticalScrollBar()->isVisible());
+            const int visible = table->viewport()->width();
+            QCOMPARE(visible, table->width() - table->verticalScrollBar()->width());
+            for (int column = 0; column < list.columns; ++column)
+                QCOMPARE(table->columnWidth(column), visible / list.columns);
+            const int last = list.columns - 1;
+            QVERIFY(table->columnViewportPosition(last) + table->columnWidth(last) <= visible);
+            QVERIFY(!table->horizontalScrollBar()->isVisible());
+        }
+    }
+
+    void copyTakesWholeSelectedRows()
+    {
+        Fixture f;
+        AddOpm(f.store, 4);
+        QVERIFY(f.view.SelectTab(TabKav));
+        QVERIFY(f.view.SelectTab(TabOpm));
+        ReportListView* table = f.view.OpmPage()->List();
+        const QAbstractItemModel* model = table->model();
+        // Rows 3 and 1, in that order: the copy lists them as the list does.
+        table->selectionModel()->select(model->index(3, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        table->selectionModel()->select(model->index(1, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+
+        // The records as AddOpm made them, columns in the list's order.
+        const auto line = [](int record) {
+            return QString("%1\tC%2\tF1\t-1.00dBm\t-2.00dBm\t1310nm\t2017-06-15\t14:05:09")
+                .arg(record + 1)
+                .arg(record);
+        };
+        QCOMPARE(QGuiApplication::clipboard()->text(), line(1) + "\n" + line(3));
     }
 };
 

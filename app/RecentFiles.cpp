@@ -1,0 +1,45 @@
+#include "RecentFiles.h"
+
+#include "ProgramSettings.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString SettingsKey = QStringLiteral("RecentFiles");
+
+// One entry per file, however it was named when opened.
+QString Canonical(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+} // namespace
+
+RecentFiles::RecentFiles(ProgramSettings& settings) : m_Settings(settings) {}
+
+QStringList RecentFiles::Paths() const
+{
+    QStringList paths = m_Settings.Value(SettingsKey).toStringList();
+    paths.removeAll(QString());
+    return paths.mid(0, MaxCount);
+}
+
+void RecentFiles::Add(const QString& path)
+{
+    const QString entry = Canonical(path);
+    QStringList paths = Paths();
+    paths.removeAll(entry);
+    paths.prepend(entry);
+    Store(paths.mid(0, MaxCount));
+}
+
+void RecentFiles::Remove(const QString& path)
+{
+    QStringList paths = Paths();
+    paths.removeAll(Canonical(path));
+    Store(paths);
+}
+
+void RecentFiles::Store(const QStringList& paths)
+{
+    m_Settings.SetValue(SettingsKey, paths);
+}

@@ -1,0 +1,166 @@
+#include "AutoTracePageControl.h"
+#include "CAutoTracePage.h"
+#include "CKAVApp.h"
+#include "CKAVView.h"
+#include "CMainFrame.h"
+#include "CTracePage.h"
+#include "PageFit.h"
+#include "RecordingDrawContext.h"
+#include "SimulatedInstrument.h"
+#include "Tabs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+// The window on a screen with room to spare: it keeps to the smallest size
+// at which every page keeps its controls and chart texts apart and whole.
+class WindowSizeTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Fixture
+    {
+        CKAVApp app{MakeAutoTracePageFactory(std::make_shared<SimulatedInstrument>())};
+        Fixture()
+        {
+            app.InitInstance({qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/trace-1550nm.bin"});
+        }
+        CMainFrame& Frame() { return *app.MainFrame(); }
+        CKAVView& View() { return *Frame().View(); }
+    };
+
+    // What a page shows: its visible controls and the texts its chart draws.
+    struct Shown
+    {
+        std::vector<QRect> controls;
+        std::vector<QRect> texts;
+    };
+
+    static Shown ShownOn(QWidget* page)
+    {
+        Shown shown;
+        for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (control->isVisible())
+                shown.controls.push_back(control->geometry());
+        }
+        RecordingDrawContext drawn;
+        if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
+            autoTrace->PaintChart(drawn);
+        else if (auto* trace = qobject_cast<CTracePage*>(page))
+            trace->PaintChart(drawn);
+        for (const RecordingDrawContext::Text& text : drawn.Texts()) {
+            if (!text.text.isEmpty())
+                shown.texts.push_back(
+                    QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
+        }
+        return shown;
+    }
+
+    // Pixels between two rectangles across and down (negative where they
+    // share columns or rows).
+    static int Across(const QRect& a, const QRect& b)
+    {
+        return std::max(b.x() - (a.x() + a.width()), a.x() - (b.x() + b.width()));
+    }
+    static int Down(const QRect& a, const QRect& b)
+    {
+        return std::max(b.y() - (a.y() + a.height()), a.y() - (b.y() + b.height()));
+    }
+
+    // What first crowds a page: a control closer than PageSpacing to
+    // anything else, two texts on each other, or anything cut by the page's
+    // edge. Empty when all is clear.
+    static QString Crowding(QWidget* page)
+    {
+        const Shown shown = ShownOn(page);
+        const auto text = [](const QRect& r) {
+            return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        std::vector<QRect> all = shown.controls;
+        all.insert(all.end(), shown.texts.begin(), shown.texts.end());
+        for (size_t i = 0; i < all.size(); ++i) {
+            if (!page->rect().contains(all[i]))
+                return text(all[i]) + " is cut";
+            const int needed = i < shown.controls.size() ? PageSpacing : 0;
+            for (size_t j = i + 1; j < all.size(); ++j) {
+                if (Across(all[i], all[j]) < needed && Down(all[i], all[j]) < needed)
+                    return text(all[i]) + " crowds " + text(all[j]);
+            }
+        }
+        return QString();
+    }
+
+    // The crowding of every tab's page once the window is `size`.
+    static QStringList CrowdingAt(Fixture& f, const QSize& size)
+    {
+        f.Frame().resize(size);
+        QStringList found;
+        for (int tab = 0; tab < TabCount; ++tab) {
+            f.View().SelectTab(tab);
+            QCoreApplication::processEvents();
+            const QString crowding = Crowding(f.View().PageOfTab(tab));
+            if (!crowding.isEmpty())
+                found << QString(TabLabels[tab]) + ": " + crowding;
+        }
+        return found;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().width() >
+                2 * CKAVView::FormSize().width());
+    }
+
+    void noPageIsCrowdedAtTheMinimumOrTheDesignSize()
+    {
+        Fixture f;
+        const QSize minimum = f.Frame().minimumSize();
+        QCOMPARE(minimum, f.Frame().LayoutMinimum());
+        QVERIFY(minimum.width() < f.Frame().DesignSize().width());
+        QVERIFY(minimum.height() < f.Frame().DesignSize().height());
+        QCOMPARE(CrowdingAt(f, f.Frame().DesignSize()), QStringList());
+        QCOMPARE(CrowdingAt(f, minimum), QStringList());
+        QCOMPARE(f.Frame().size(), minimum);
+
+        // Asked for less, the window stays at its minimum.
+        f.Frame().resize(minimum / 2);
+        QCOMPARE(f.Frame().size(), minimum);
+    }
+
+    // The minimum is the pages' own: a pixel less either way crowds a page.
+    void aPixelLessCrowdsAPage()
+    {
+        Fixture f;
+        const QSize minimum = f.Frame().minimumSize();
+        f.Frame().setMinimumSize(0, 0);
+        QVERIFY(!CrowdingAt(f, minimum - QSize(1, 0)).isEmpty());
+        QVERIFY(!CrowdingAt(f, minimum - QSize(0, 1)).isEmpty());
+    }
+};
+
+// A screen larger than any the window needs, so that the minimum is the
+// layout's own and not the screen's.
+int main(int argc, char* argv[])
+{
+    QTemporaryDir dir;
+    const QString screens = dir.filePath("screen.json");
+    QFile file(screens);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({ "screens": [ { "name": "large", "x": 0, "y": 0, "width": 2560, "height": 1600,
+                        "logicalDpi": 96 } ] })") <= 0)
+        return 1;
+    file.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
+    QApplication application(argc, argv);
+    WindowSizeTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "WindowSizeTest.moc"
