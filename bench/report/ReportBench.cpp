@@ -5,8 +5,6 @@
 #include "ReportPdf.h"
 #include "SampleSet.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -72,12 +70,3 @@ void BM_Kav2ReportPdfCablePerRecord(benchmark::State& state)
 }
 BENCHMARK(BM_Kav2ReportPdfCablePerRecord)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

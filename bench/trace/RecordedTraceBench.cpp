@@ -9,7 +9,6 @@
 #include "RecordedTraceChart.h"
 #include "RecordingDrawContext.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRadioButton>
@@ -134,14 +133,3 @@ void BM_PaintChart(benchmark::State& state)
 }
 BENCHMARK(BM_PaintChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

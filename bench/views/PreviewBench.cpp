@@ -97,12 +97,3 @@ void BM_PreviewTurnsKav3Pages(benchmark::State& state)
 }
 BENCHMARK(BM_PreviewTurnsKav3Pages)->Unit(benchmark::kMillisecond)->Iterations(50)->UseRealTime();
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 #include "ScriptedPrompts.h"
 #include "SimulatedInstrument.h"
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -193,12 +192,3 @@ void BM_PaintFullChart(benchmark::State& state)
 }
 BENCHMARK(BM_PaintFullChart);
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
