@@ -25,7 +25,7 @@ run: build
 bench: build
 	@scripts/bench.sh
 
-fuzz: deps
+fuzz: build
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@scripts/fuzz.sh $(FUZZ_SECONDS)

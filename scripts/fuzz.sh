@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 build=${KAV_FUZZ_BUILD:-build-fuzz}
 corpus_root=fuzz-corpus
-convert=$build/cli/kav-convert
+# The seeds are written by the program build's kav-convert (make fuzz builds it
+# first): the fuzz build has no widgets, and kav-convert paints reports.
+convert=${KAV_CONVERT:-build/cli/kav-convert}
 
 targets=("$build"/fuzz/fuzz_*)
 if [ ! -x "${targets[0]}" ]; then
