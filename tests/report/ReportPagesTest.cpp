@@ -9,28 +9,24 @@
 // How many pages each report has and which records each page holds.
 
 namespace {
-// The fibers page `page` of a `pages`-page report shows.
-std::vector<QString> FibersOnPage(CDataStore& store, ReportKind kind, unsigned page, unsigned pages)
+// What page `page` of a `pages`-page job draws.
+RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
 {
-    CReportPrinting job(store, kind);
     RecordingDrawContext dc;
     PrintInfo info;
     info.m_CurrentPage = page;
     info.m_MaxPage = pages;
     job.OnPrint(dc, info);
-    static const QRegularExpression fiber(QStringLiteral("^(C\\d+/)?F\\d+$"));
-    std::vector<QString> fibers;
-    for (const QString& text : TextsOf(dc))
-        if (fiber.match(text).hasMatch())
-            fibers.push_back(text);
-    return fibers;
+    return dc;
 }
 
-std::vector<QString> Fibers(const QString& cable, int from, int to)
+std::vector<QString> FibersOnPage(CReportPrinting& job, unsigned page, unsigned pages)
 {
+    static const QRegularExpression fiber(QStringLiteral("^(C\\d+/)?F\\d+$"));
     std::vector<QString> fibers;
-    for (int i = from; i < to; ++i)
-        fibers.push_back(QString("%1/F%2").arg(cable).arg(i));
+    for (const QString& text : TextsOf(Painted(job, page, pages)))
+        if (fiber.match(text).hasMatch())
+            fibers.push_back(text);
     return fibers;
 }
 } // namespace
@@ -43,89 +39,77 @@ TEST(ReportPagesTest, ListReportsHold24RowsAPageAndAlwaysOnePage)
         AddOpmReadings(store, records);
         for (int i = 0; i < records; ++i)
             store.AddOrlRecord("CAB", "F", "1550nm", "45.00dB", "2026-03-10", "08:00:00");
-        CReport report(store);
-        EXPECT_EQ(report.GetOpmPrintPages(), pages) << records;
-        EXPECT_EQ(report.GetOrlPrintPages(), pages) << records;
+        EXPECT_EQ(CReportPrinting(store, ReportKind::Opm).PageCount(), pages) << records;
+        EXPECT_EQ(CReportPrinting(store, ReportKind::Orl).PageCount(), pages) << records;
     }
     // 25 readings: 24 on the first page, the 25th alone on the second.
     CDataStore store;
     AddOpmReadings(store, 25);
-    const std::vector<QString> first = FibersOnPage(store, ReportKind::Opm, 1, 2);
+    CReportPrinting job(store, ReportKind::Opm);
+    const std::vector<QString> first = FibersOnPage(job, 1, 2);
     ASSERT_EQ(first.size(), 24u);
     EXPECT_EQ(first.front(), "F1");
     EXPECT_EQ(first.back(), "F24");
-    EXPECT_EQ(FibersOnPage(store, ReportKind::Opm, 2, 2), std::vector<QString>{"F25"});
-    // No readings: one page, without a title row.
-    CDataStore empty;
-    RecordingDrawContext dc;
-    PrintInfo info;
-    info.m_MaxPage = 1;
-    CReportPrinting(empty, ReportKind::Orl).OnPrint(dc, info);
-    EXPECT_TRUE(dc.Texts().empty() && dc.Lines().empty());
+    EXPECT_EQ(FibersOnPage(job, 2, 2), std::vector<QString>{"F25"});
 }
 
-TEST(ReportPagesTest, ACableGroupFillsItsFirstPageThenContinuationPages)
+// Two wavelengths: 5 records on a cable's first page, 13 on each other;
+// three wavelengths: 4 and 10. Every cable starts a page of its own, which
+// writes its name into the Cable ID field.
+TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
 {
-    // Two wavelengths: 5 records on a group's first page, 13 on the others.
     struct Case
     {
-        int records;
-        std::vector<int> perPage;
+        int waveCount;
+        std::vector<int> groups;  // records per cable
+        std::vector<int> perPage; // records per page, cable after cable
     };
-    for (const Case& c : {Case{5, {5}}, Case{6, {5, 1}}, Case{18, {5, 13}}, Case{19, {5, 13, 1}}}) {
+    const Case cases[] = {
+        {2, {5}, {5}},                                   // a full first page
+        {2, {6}, {5, 1}},                                // one more
+        {2, {18}, {5, 13}},                              // a full continuation page
+        {2, {19}, {5, 13, 1}},                           // one more
+        {3, {3, 3}, {3, 3}},                             // a cable short of a page
+        {3, {4, 5, 14, 15}, {4, 4, 1, 4, 10, 4, 10, 1}}, // the boundaries at three wavelengths
+    };
+    for (const Case& c : cases) {
         CDataStore store;
-        AddGroups(store, 2, {c.records});
+        AddGroups(store, c.waveCount, c.groups);
+        CReportPrinting job(store, c.waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2);
         const unsigned pages = static_cast<unsigned>(c.perPage.size());
-        EXPECT_EQ(CReport(store).GetKav2PrintPages(), pages) << c.records;
-        int first = 0;
+        ASSERT_EQ(job.PageCount(), pages) << c.groups.size() << " cables";
+        size_t group = 0;
+        int next = 0; // the cable's next record
         for (unsigned page = 1; page <= pages; ++page) {
-            const int count = c.perPage[page - 1];
-            EXPECT_EQ(FibersOnPage(store, ReportKind::Kav2, page, pages), Fibers("C0", first, first + count))
-                << c.records << " records, page " << page;
-            first += count;
+            if (next == c.groups[group]) {
+                ++group;
+                next = 0;
+            }
+            const QString cable = QString("C%1").arg(group);
+            std::vector<QString> expected;
+            for (const int end = next + c.perPage[page - 1]; next < end; ++next)
+                expected.push_back(QString("%1/F%2").arg(cable).arg(next));
+            EXPECT_EQ(FibersOnPage(job, page, pages), expected) << "page " << page;
+            EXPECT_EQ(QString::fromStdString(store.m_InfoFields.CableId), cable) << "page " << page;
         }
     }
 }
 
-TEST(ReportPagesTest, EveryGroupStartsOnAPageOfItsOwnWithItsCableId)
+TEST(ReportPagesTest, NothingDrawnWithoutRecordsOrPastTheJob)
 {
     CDataStore store;
-    AddGroups(store, 3, {3, 3});
-    CReportPrinting job(store, ReportKind::Kav3);
-    ASSERT_EQ(job.PageCount(), 2u);
-    for (unsigned page = 1; page <= 2; ++page) {
-        const QString cable = QString("C%1").arg(page - 1);
-        RecordingDrawContext dc;
-        PrintInfo info;
-        info.m_CurrentPage = page;
-        info.m_MaxPage = 2;
-        job.OnPrint(dc, info);
-        EXPECT_NE(dc.FirstText("KAV Report"), nullptr) << page;
-        EXPECT_NE(dc.FirstText(cable), nullptr) << "the header's Cable ID on page " << page;
-        EXPECT_EQ(QString::fromStdString(store.m_InfoFields.CableId), cable);
-        EXPECT_EQ(FibersOnPage(store, ReportKind::Kav3, page, 2), Fibers(cable, 0, 3));
-    }
-    // Three wavelengths: 4 records on a first page, 10 on the others.
-    CDataStore big;
-    AddGroups(big, 3, {4, 5, 14, 15});
-    EXPECT_EQ(CReport(big).GetKav3PrintPages(), 1u + 2u + 2u + 3u);
-}
-
-TEST(ReportPagesTest, NoLossTestReportBeforeALossTestFileAndNothingPastTheLastPage)
-{
-    CDataStore store;
+    // No loss-test report before a loss-test file.
     EXPECT_EQ(ReportKindOf(RecordKind::Kav, store.KavWaveCount()), ReportKind::None);
     EXPECT_EQ(CReportPrinting(store, ReportKind::None).PageCount(), 0u);
-    EXPECT_EQ(CReport(store).GetKav3PrintPages(), 0u);
-    EXPECT_EQ(ReportKindOf(RecordKind::Trace, 3), ReportKind::None);
+    EXPECT_EQ(CReportPrinting(store, ReportKind::Kav3).PageCount(), 0u);
+    CReportPrinting noReadings(store, ReportKind::Orl); // its one page has no title row
+    const RecordingDrawContext empty = Painted(noReadings, 1, 1);
+    EXPECT_TRUE(empty.Texts().empty() && empty.Lines().empty());
 
     AddGroups(store, 2, {6});
+    CReportPrinting job(store, ReportKind::Kav2);
     for (const unsigned page : {0u, 3u}) {
-        RecordingDrawContext dc;
-        PrintInfo info;
-        info.m_CurrentPage = page;
-        info.m_MaxPage = 2;
-        CReportPrinting(store, ReportKind::Kav2).OnPrint(dc, info);
+        const RecordingDrawContext dc = Painted(job, page, 2);
         EXPECT_TRUE(dc.Texts().empty() && dc.Lines().empty()) << page;
     }
 }

@@ -21,23 +21,16 @@ inline void AddOpmReadings(CDataStore& store, int count)
 // One loss-test record of cable `cable` and fiber `fiber`, the triples taken
 // from `values` (LossAB, LossBA, RefAB, RefBA, Threshold, Length, OrlAB, OrlBA).
 inline void AddLossTest(CDataStore& store, int waveCount, const std::string& cable, const std::string& fiber,
-                        const CDataStore::KavTriples& values, const std::string& date = "2026-03-10",
-                        const std::string& time = "08:00:00")
+                        const CDataStore::KavTriples& values)
 {
     const int32_t waveLengths[3] = {1310, waveCount == 3 ? 1490 : 0, 1550};
     if (waveCount == 3)
-        store.AddKavRecord3(cable, fiber, waveLengths, values, date, time);
+        store.AddKavRecord3(cable, fiber, waveLengths, values, "2026-03-10", "08:00:00");
     else
-        store.AddKavRecord2(cable, fiber, waveLengths, values, date, time);
+        store.AddKavRecord2(cable, fiber, waveLengths, values, "2026-03-10", "08:00:00");
     const size_t count = waveCount == 3 ? store.GetKavRecords3().size() : store.GetKavRecords2().size();
     store.m_CableGroups.AddRecord(static_cast<int32_t>(count - 1), cable);
     store.m_KavWaveMode = waveCount == 3 ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
-}
-
-inline CDataStore::KavTriples PlainLossTest()
-{
-    return {{0.5f, 0.6f, 0.7f}, {0.55f, 0.65f, 0.75f}, {-5.f, -5.f, -5.f}, {-6.f, -6.f, -6.f},
-            {1.5f, 1.5f, 1.5f}, {2.f, 2.f, 2.f},       {40.f, 41.f, 42.f}, {43.f, 44.f, 45.f}};
 }
 
 // Groups of `sizes` records, cables "C0", "C1", ..., fibers "<cable>/F<n>".
@@ -46,7 +39,7 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
     for (size_t g = 0; g < sizes.size(); ++g)
         for (int i = 0; i < sizes[g]; ++i)
             AddLossTest(store, waveCount, "C" + std::to_string(g),
-                        "C" + std::to_string(g) + "/F" + std::to_string(i), PlainLossTest());
+                        "C" + std::to_string(g) + "/F" + std::to_string(i), CDataStore::KavTriples{});
 }
 
 // The texts a page drew, in order.
