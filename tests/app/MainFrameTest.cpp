@@ -292,7 +292,8 @@ private slots:
         }
     }
 
-    void recentFilesSurviveARestart()
+    // Recent files, the window's size, place and tab survive a restart.
+    void whatTheWindowRemembersSurvivesARestart()
     {
         ScratchSettings settings;
         const QString opm = settings.dir.filePath("monday.bin");
@@ -343,25 +344,18 @@ private slots:
             opened.prepend(path);
         }
         QCOMPARE(RecentEntries(second.Frame()), opened.mid(0, RecentFiles::MaxCount));
-    }
 
-    // The window comes back where it was, but never off every screen and
-    // never larger than the screen.
-    void aPlaceOffEveryScreenIsIgnored()
-    {
-        ScratchSettings settings;
+        // The window comes back where it was, but never off every screen and
+        // never larger than the screen.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        {
-            Fixture first;
-            first.Frame().resize(screen.size() * 3);
-            first.Frame().move(screen.topRight() + QPoint(5000, 5000));
-            QVERIFY(!screen.intersects(first.Frame().frameGeometry()));
-            QVERIFY(first.Frame().width() > screen.width());
-            first.Frame().close();
-        }
+        second.Frame().resize(screen.size() * 3);
+        second.Frame().move(screen.topRight() + QPoint(5000, 5000));
+        QVERIFY(!screen.intersects(second.Frame().frameGeometry()));
+        QVERIFY(second.Frame().width() > screen.width());
+        second.Frame().close();
         settings.Reload();
-        Fixture second;
-        const QRect window = second.Frame().frameGeometry();
+        Fixture third;
+        const QRect window = third.Frame().frameGeometry();
         QVERIFY(screen.contains(QPoint(window.center().x(), window.top() + 10)));
         QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
     }
