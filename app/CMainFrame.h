@@ -52,7 +52,6 @@ public:
     CKAVView* View() const { return m_View; }
     QAction* Action(CommandId id) const;
     QToolBar* ToolBar() const { return m_ToolBar; }
-    QProgressBar* ProgressBar() const { return m_ProgressBar; }
     QMenu* RecentFilesMenu() const { return m_RecentMenu; }
 
 protected:

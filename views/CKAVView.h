@@ -72,7 +72,6 @@ public:
     QWidget* AutoTracePage() const;
     COrlListPage* OrlPage() const { return m_OrlPage; }
     QWidget* PageOfTab(int tab) const;
-    const std::vector<PixelRect>& PageRects() const { return m_PageRects; }
 
     // The report of the selected tab: OPM, ORL, or the loss-test report in
     // the form of the last loss-test file; none on the trace tabs.

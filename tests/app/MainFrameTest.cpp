@@ -1,19 +1,15 @@
-#include "CDataStore.h"
 #include "CKAVApp.h"
-#include "CKAVDoc.h"
-#include "CKAVView.h"
 #include "CMainFrame.h"
 #include "COpmListPage.h"
 #include "COrlListPage.h"
 #include "CTracePage.h"
 #include "DialogRunner.h"
-#include "FakeAutoTrace.h"
 #include "ProgramIdentity.h"
 #include "ProgramSettings.h"
 #include "RecentFiles.h"
 #include "Screenshots.h"
-#include "ScriptedPrompts.h"
 #include "Tabs.h"
+#include "ViewTestSupport.h"
 
 #include <QDialog>
 #include <QDropEvent>
@@ -22,16 +18,14 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QScreen>
-#include <QStatusBar>
-#include <QTemporaryDir>
 #include <QToolBar>
-#include <QtTest>
 
-// The main window as the program starts it: caption, menus, keys, toolbar,
-// status bar, the commands' enablement, the application's commands, and what
-// the window remembers from one run to the next.
+#include <map>
+
+// The main window as the program starts it: caption, menus, keys, the
+// commands' enablement, the application's commands, the files it is
+// given, and what the window remembers from one run to the next.
 class MainFrameTest : public QObject
 {
     Q_OBJECT
@@ -39,9 +33,8 @@ class MainFrameTest : public QObject
 private:
     struct Fixture
     {
-        FakeAutoTraceState trace;
-        CKAVApp app{FakeAutoTraceFactory(trace)};
-        Fixture(const QStringList& files = {})
+        CKAVApp app{[](QWidget* parent) { return std::make_unique<FakeAutoTrace>(parent); }};
+        explicit Fixture(const QStringList& files = {})
         {
             CDataStore& store = CDataStore::GetInstance();
             store.ClearOpm();
@@ -52,35 +45,22 @@ private:
         }
         CMainFrame& Frame() { return *app.MainFrame(); }
         CKAVView& View() { return *Frame().View(); }
-        bool EditEnabled()
-        {
-            const bool job = Frame().Action(CommandId::EditJobInfo)->isEnabled();
-            if (Frame().Action(CommandId::EditCableInfo)->isEnabled() != job ||
-                Frame().Action(CommandId::EditSystemInfo)->isEnabled() != job)
-                qFatal("the three information commands disagree");
-            return job;
-        }
     };
 
     // Settings in a file of the test's own; Reload() reads it afresh, as the
     // next run of the program would.
     struct ScratchSettings
     {
-        QString path;
+        QTemporaryDir dir;
         std::unique_ptr<ProgramSettings> settings;
-        explicit ScratchSettings(const QString& file) : path(file) { Reload(); }
+        ScratchSettings() { Reload(); }
         ~ScratchSettings() { ProgramSettings::Install(nullptr); }
         void Reload()
         {
-            settings = ProgramSettings::InFile(path);
+            settings = ProgramSettings::InFile(dir.filePath("kav.ini"));
             ProgramSettings::Install(settings.get());
         }
     };
-
-    static QString Sample(const char* name)
-    {
-        return qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + name;
-    }
 
     static QStringList RecentEntries(CMainFrame& frame)
     {
@@ -103,53 +83,42 @@ private:
         QFAIL(qPrintable("no recent entry for " + path));
     }
 
-    static QStringList ItemTexts(QMenu* menu)
+    static void Drop(QWidget& window, const QString& path)
     {
-        QStringList texts;
-        for (QAction* action : menu->actions())
-            texts << (action->isSeparator() ? QString("-") : action->text());
-        return texts;
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QVERIFY(enter.isAccepted());
+        QCoreApplication::sendEvent(&window, &drop);
     }
 
 private slots:
     void cleanup() { SetDialogRunner(nullptr); }
 
-    void startsOnTheOpmTab()
+    void theWindowAsItStarts()
     {
         Fixture f;
         QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System"));
-        QCOMPARE(f.app.Document().Title(), QString("KAV Application System"));
+        // Where the settings of earlier versions were kept.
         QCOMPARE(QCoreApplication::organizationName(), QString("Local AppWizard-Generated Applications"));
         QCOMPARE(QCoreApplication::applicationName(), QString("KAV"));
         QCOMPARE(f.View().SelectedTab(), int(TabOpm));
-        QVERIFY(f.View().OpmPage()->isVisible());
-        QVERIFY(!f.EditEnabled());
-        QVERIFY(f.Frame().Action(CommandId::FileSave)->isEnabled());
-        QCOMPARE(f.Frame().statusBar()->currentMessage(), QString("Ready"));
-        QCOMPARE(f.Frame().ProgressBar()->value(), 0);
-        QCOMPARE(f.Frame().ProgressBar()->maximum(), 100);
-    }
 
-    void menusKeysAndToolbar()
-    {
-        Fixture f;
-        const QList<QAction*> menus = f.Frame().menuBar()->actions();
-        QCOMPARE(menus.size(), 3);
-        QCOMPARE(menus[0]->text(), QString("File(&F)"));
-        QCOMPARE(ItemTexts(menus[0]->menu()),
-                 QStringList({"Open(&O)...\tCtrl+O", "Save As CSV", "Save As...\tCtrl+Shift+S", "-",
-                              "Print(&P)...\tCtrl+P", "Print View(&V)", "Print Setup...", "Export PDF...",
-                              "Recent Files", "-", "Exit(&X)"}));
-        QCOMPARE(menus[1]->text(), QString("Edit(&E)"));
-        QCOMPARE(ItemTexts(menus[1]->menu()),
-                 QStringList({"Job Information", "Cable Information", "System Information"}));
-        QCOMPARE(menus[2]->text(), QString("Help(&H)"));
-        QCOMPARE(ItemTexts(menus[2]->menu()), QStringList({"About KAV(&A)..."}));
-        QCOMPARE(f.Frame().Action(CommandId::FileOpen)->statusTip(), QString("Opens an exiting document"));
-        QCOMPARE(f.Frame().Action(CommandId::FilePrint)->statusTip(),
-                 QString("Prints all or part of the document "));
-        QVERIFY(f.Frame().Action(CommandId::FileSaveAsCsv)->statusTip().isEmpty());
-
+        QStringList menus;
+        for (QAction* menu : f.Frame().menuBar()->actions()) {
+            QStringList items;
+            for (QAction* action : menu->menu()->actions())
+                items << (action->isSeparator() ? QString("-") : action->text());
+            menus << menu->text() + ": " + items.join(", ");
+        }
+        QCOMPARE(menus,
+                 QStringList({"File(&F): Open(&O)...\tCtrl+O, Save As CSV, Save As...\tCtrl+Shift+S, -, "
+                              "Print(&P)...\tCtrl+P, Print View(&V), Print Setup..., Export PDF..., "
+                              "Recent Files, -, Exit(&X)",
+                              "Edit(&E): Job Information, Cable Information, System Information",
+                              "Help(&H): About KAV(&A)..."}));
         const std::map<CommandId, QKeySequence> keys = {{CommandId::FileNew, QKeySequence("Ctrl+N")},
                                                         {CommandId::FileOpen, QKeySequence("Ctrl+O")},
                                                         {CommandId::FileSave, QKeySequence("Ctrl+S")},
@@ -163,31 +132,9 @@ private slots:
                                      "Shift+Delete", "Alt+Backspace", "F6", "Shift+F6"})
                 QVERIFY2(!action->shortcuts().contains(QKeySequence(free)), free);
         }
-
-        QToolBar* toolBar = f.Frame().ToolBar();
-        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        QStringList labels;
-        for (QAction* action : toolBar->actions()) {
-            if (action->isSeparator())
-                continue;
-            labels << action->iconText();
-            QCOMPARE(toolBar->widgetForAction(action)->size(), QSize(85, 38));
-        }
-        QCOMPARE(labels, QStringList({"Open", "Save", "Print"}));
     }
 
-    void exportPdfOnTheTabsWithAReport()
-    {
-        Fixture f;
-        QAction* export_ = f.Frame().Action(CommandId::FileExportPdf);
-        for (const int tab : {TabKav, TabTrace, TabAutoTrace, TabOrl, TabOpm}) {
-            QVERIFY(f.View().SelectTab(tab));
-            QCOMPARE(export_->isEnabled(), tab != TabTrace && tab != TabAutoTrace);
-            QVERIFY(f.Frame().Action(CommandId::FilePrintSetup)->isEnabled());
-        }
-    }
-
-    void editCommandsFollowTheKavTab()
+    void informationCommandsFollowTheKavTab()
     {
         Fixture f;
         int dialogs = 0;
@@ -197,21 +144,14 @@ private slots:
         });
         for (int tab : {TabKav, TabTrace, TabKav, TabAutoTrace, TabKav, TabOrl, TabKav, TabOpm}) {
             QVERIFY(f.View().SelectTab(tab));
-            QCOMPARE(f.EditEnabled(), tab == TabKav);
-            const int before = dialogs;
-            f.Frame().OnCommand(CommandId::EditCableInfo);
-            QCOMPARE(dialogs - before, tab == TabKav ? 1 : 0);
+            for (CommandId id :
+                 {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo}) {
+                QCOMPARE(f.Frame().Action(id)->isEnabled(), tab == TabKav);
+                const int before = dialogs;
+                f.Frame().OnCommand(id);
+                QCOMPARE(dialogs - before, tab == TabKav ? 1 : 0);
+            }
         }
-
-        // Refusing to stop the live trace on the way to KAV keeps them disabled.
-        ScriptedPrompts prompts;
-        QVERIFY(f.View().SelectTab(TabAutoTrace));
-        f.trace.traceStarted = true;
-        prompts.QueueMessage(MessageAnswer::No);
-        QVERIFY(!f.View().SelectTab(TabKav));
-        QCOMPARE(f.View().SelectedTab(), int(TabAutoTrace));
-        QVERIFY(!f.EditEnabled());
-        QVERIFY(!f.Frame().Action(CommandId::FileSave)->isEnabled());
     }
 
     void aboutAndNew()
@@ -229,6 +169,7 @@ private slots:
         // The package and --version carry the release the About text names.
         QVERIFY(QString(ProgramVersion).startsWith(text.section('V', -1) + '.'));
 
+        // New keeps the tabs, the pages and the records.
         CDataStore::GetInstance().AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
         QVERIFY(f.View().SelectTab(TabOrl));
         const int children = f.View().findChildren<QWidget*>().size();
@@ -236,62 +177,57 @@ private slots:
         QCOMPARE(f.View().findChildren<QWidget*>().size(), children);
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
         QCOMPARE(f.View().OrlPage()->RowCount(), 1);
-        QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System"));
-
-        // A note on how the program runs survives New.
-        f.Frame().SetCaptionNote(" (simulated instrument)");
-        f.Frame().OnCommand(CommandId::FileNew);
-        QCOMPARE(f.Frame().windowTitle(), QString("KAV Application System (simulated instrument)"));
     }
 
-    void filesOnTheCommandLineOpenOnTheirTab()
+    // Files named on the command line or dropped on the window open on the
+    // tab of their kind, one that cannot be read is named in a message, and
+    // the caption names the file of the selected tab.
+    void filesGivenOpenOnTheirTabAndNameIt()
     {
-        QTemporaryDir dir;
-        // An ORL document of one record: the count, then the 86-byte record.
-        QByteArray document(4 + 86, '\0');
-        document[0] = 1;
-        document.replace(4, 2, "R7");
-        const QString path = dir.filePath("saved.orl");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(document) == document.size());
-        file.close();
-
         ScriptedPrompts prompts;
-        Fixture f({path, dir.filePath("missing.bin")});
-        QCOMPARE(f.View().SelectedTab(), int(TabOrl));
-        QCOMPARE(f.View().OrlPage()->RowCount(), 1);
-        QCOMPARE(f.View().OrlPage()->CellText(0, 1), QString("R7"));
+        Fixture f({SamplePath("opm-readings.bin"), SamplePath("missing.bin"),
+                   SamplePath("kav-three-wavelengths.bin")});
+        const QString title = "KAV Application System";
+        const auto named = [&title](const char* file) {
+            return QString(file) + QStringLiteral(" \u2014 ") + title;
+        };
+        QCOMPARE(f.View().SelectedTab(), int(TabKav));
+        QCOMPARE(f.Frame().windowTitle(), named("kav-three-wavelengths.bin"));
         QCOMPARE(prompts.MessageTexts().size(), 1);
         QVERIFY(prompts.MessageTexts().front().contains("missing.bin"));
+        for (int tab : {TabTrace, TabAutoTrace, TabOrl}) {
+            QVERIFY(f.View().SelectTab(tab));
+            QCOMPARE(f.Frame().windowTitle(), title);
+        }
 
-        // A file dropped on the window opens the same way.
-        QMimeData data;
-        data.setUrls(
-            {QUrl::fromLocalFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/opm-readings.bin")});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&f.Frame(), &enter);
-        QVERIFY(enter.isAccepted());
-        QCoreApplication::sendEvent(&f.Frame(), &drop);
-        QCOMPARE(f.View().SelectedTab(), int(TabOpm));
-        QVERIFY(f.View().OpmPage()->RowCount() > 0);
+        // A file the tab refuses leaves the tab's file as it was.
+        QVERIFY(f.View().SelectTab(TabOpm));
         QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
+        QVERIFY(f.View().OpmPage()->RowCount() > 0);
+        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
+        prompts.QueueFile(SamplePath("orl-readings.bin"));
+        f.Frame().OnCommand(CommandId::FileOpen);
+        QCOMPARE(prompts.MessageTexts().size(), 2);
+        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
 
-        // A recorded trace goes to the TRACE tab.
-        QMimeData trace;
-        trace.setUrls(
-            {QUrl::fromLocalFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/trace-1550nm.bin")});
-        QDragEnterEvent traceEnter(QPoint(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
-        QDropEvent traceDrop(QPointF(10, 10), Qt::CopyAction, &trace, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&f.Frame(), &traceEnter);
-        QCoreApplication::sendEvent(&f.Frame(), &traceDrop);
+        Drop(f.Frame(), SamplePath("orl-readings.bin"));
+        QCOMPARE(f.View().SelectedTab(), int(TabOrl));
+        QCOMPARE(size_t(f.View().OrlPage()->RowCount()), CDataStore::GetInstance().GetOrlRecords().size());
+        Drop(f.Frame(), SamplePath("trace-1550nm.bin"));
         QCOMPARE(f.View().SelectedTab(), int(TabTrace));
         QCOMPARE(f.View().TracePage()->findChild<QLineEdit*>("control1017")->text(), QString("600"));
-        QCOMPARE(prompts.MessageTexts().size(), 1);
+        QCOMPARE(prompts.MessageTexts().size(), 2);
+
+        // A note on how the program runs follows the title, also after New.
+        f.Frame().SetCaptionNote(" (simulated instrument)");
+        f.Frame().OnCommand(CommandId::FileNew);
+        QCOMPARE(f.Frame().windowTitle(), named("trace-1550nm.bin") + " (simulated instrument)");
     }
 
-    // A screen smaller than the window's minimum still holds the whole window.
-    void aSmallScreenHoldsTheWindow()
+    // The offscreen screen is smaller than the window's minimum: the window
+    // still fits it, and the pictures are made at the design size all the
+    // same.
+    void aSmallScreenHoldsTheWindowAndThePicturesKeepTheDesignSize()
     {
         Fixture f;
         const QRect screen = f.Frame().screen()->availableGeometry();
@@ -299,14 +235,7 @@ private slots:
         QVERIFY(f.Frame().minimumSize().width() <= screen.width());
         QVERIFY(f.Frame().minimumSize().height() <= screen.height());
         QVERIFY(screen.contains(f.Frame().frameGeometry()));
-    }
 
-    // The offscreen screen is narrower than the window's form: the pictures
-    // are made at the design size all the same.
-    void screenshotsOfEveryTab()
-    {
-        Fixture f;
-        QVERIFY(f.Frame().screen()->availableGeometry().width() < CKAVView::FormSize().width());
         QTemporaryDir dir;
         QVERIFY(SaveTabScreenshots(f.Frame(), dir.path()));
         for (const char* label : TabLabels) {
@@ -317,23 +246,26 @@ private slots:
     }
 
     // A command with no work on the selected tab is greyed, in the menu and
-    // on the toolbar alike; every file command left enabled asks for a file.
+    // on the toolbar alike; every file command left enabled asks something.
     void commandsWithoutWorkAreGreyed()
     {
         ScriptedPrompts prompts;
         Fixture f;
-        const CommandId fileCommands[] = {CommandId::FileOpen, CommandId::FileSave, CommandId::FileSaveAsCsv,
-                                          CommandId::FileSaveAs};
-        // AUTOTRACE has no file of its own, TRACE no table to export, KAV no
-        // table before its first file.
+        const CommandId fileCommands[] = {CommandId::FileOpen,      CommandId::FileSave,
+                                          CommandId::FileSaveAsCsv, CommandId::FileSaveAs,
+                                          CommandId::FileExportPdf, CommandId::FilePrintSetup};
+        // AUTOTRACE has no file of its own, the trace tabs no report and
+        // TRACE no table to export, KAV no table before its first file.
         const auto idle = [](CommandId id, int tab, bool kavFileRead) {
             const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv;
-            return tab == TabAutoTrace || (tab == TabTrace && exports) ||
+            const bool traceTab = tab == TabTrace || tab == TabAutoTrace;
+            return (tab == TabAutoTrace && id != CommandId::FilePrintSetup) ||
+                   (traceTab && (exports || id == CommandId::FileExportPdf)) ||
                    (tab == TabKav && exports && !kavFileRead);
         };
         for (bool kavFileRead : {false, true}) {
             if (kavFileRead)
-                QVERIFY(f.View().OpenRecognizedFile(Sample("kav-three-wavelengths.bin")));
+                QVERIFY(f.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
             for (int tab : {TabOpm, TabKav, TabTrace, TabAutoTrace, TabOrl, TabKav}) {
                 QVERIFY(f.View().SelectTab(tab));
                 for (CommandId id : fileCommands) {
@@ -352,42 +284,14 @@ private slots:
         }
     }
 
-    void captionNamesTheFileOfTheTab()
+    // Recent files, the window's size, place and tab survive a restart.
+    void whatTheWindowRemembersSurvivesARestart()
     {
-        ScriptedPrompts prompts;
-        Fixture f({Sample("opm-readings.bin"), Sample("kav-three-wavelengths.bin")});
-        const QString title = "KAV Application System";
-        const auto named = [&title](const char* file) {
-            return QString(file) + QStringLiteral(" \u2014 ") + title;
-        };
-        QCOMPARE(f.View().SelectedTab(), int(TabKav));
-        QCOMPARE(f.Frame().windowTitle(), named("kav-three-wavelengths.bin"));
-        QVERIFY(f.View().SelectTab(TabOpm));
-        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
-        for (int tab : {TabTrace, TabAutoTrace, TabOrl}) {
-            QVERIFY(f.View().SelectTab(tab));
-            QCOMPARE(f.Frame().windowTitle(), title);
-        }
-
-        // A file the tab refuses leaves the tab's file as it was.
-        QVERIFY(f.View().SelectTab(TabOpm));
-        prompts.QueueFile(Sample("orl-readings.bin"));
-        f.Frame().OnCommand(CommandId::FileOpen);
-        QCOMPARE(prompts.MessageTexts(), QStringList({"File error!"}));
-        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
-
-        f.Frame().SetCaptionNote(" (simulated instrument)");
-        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin") + " (simulated instrument)");
-    }
-
-    void recentFilesSurviveARestart()
-    {
-        QTemporaryDir dir;
-        ScratchSettings settings(dir.filePath("kav.ini"));
-        const QString opm = dir.filePath("monday.bin");
-        const QString orl = dir.filePath("tuesday & wednesday.bin");
-        QVERIFY(QFile::copy(Sample("opm-readings.bin"), opm));
-        QVERIFY(QFile::copy(Sample("orl-readings.bin"), orl));
+        ScratchSettings settings;
+        const QString opm = settings.dir.filePath("monday.bin");
+        const QString orl = settings.dir.filePath("tuesday & wednesday.bin");
+        QVERIFY(QFile::copy(SamplePath("opm-readings.bin"), opm));
+        QVERIFY(QFile::copy(SamplePath("orl-readings.bin"), orl));
         QSize size;
         QPoint place;
         {
@@ -408,7 +312,6 @@ private slots:
         QCOMPARE(second.Frame().pos(), place);
 
         // An entry reopens its file on the tab of its kind and comes first.
-        CDataStore::GetInstance().ClearOpm();
         ChooseRecent(second.Frame(), opm);
         QCOMPARE(second.View().SelectedTab(), int(TabOpm));
         QVERIFY(second.View().OpmPage()->RowCount() > 0);
@@ -420,7 +323,6 @@ private slots:
         ChooseRecent(second.Frame(), orl);
         QCOMPARE(prompts.MessageTexts().size(), 1);
         QVERIFY(prompts.MessageTexts().front().contains(QDir::toNativeSeparators(orl)));
-        QCOMPARE(second.View().SelectedTab(), int(TabOpm));
         QCOMPARE(RecentEntries(second.Frame()), QStringList({opm}));
         settings.Reload();
         QCOMPARE(RecentFiles(ProgramSettings::Current()).Paths(), QStringList({opm}));
@@ -428,32 +330,24 @@ private slots:
         // Eight at most, newest first.
         QStringList opened;
         for (int i = 0; i < RecentFiles::MaxCount + 2; ++i) {
-            const QString path = dir.filePath(QString("reading-%1.bin").arg(i));
-            QVERIFY(QFile::copy(Sample("opm-readings.bin"), path));
+            const QString path = settings.dir.filePath(QString("reading-%1.bin").arg(i));
+            QVERIFY(QFile::copy(SamplePath("opm-readings.bin"), path));
             QVERIFY(second.View().OpenRecognizedFile(path));
             opened.prepend(path);
         }
         QCOMPARE(RecentEntries(second.Frame()), opened.mid(0, RecentFiles::MaxCount));
-    }
 
-    // The window comes back where it was, but never off every screen and
-    // never larger than the screen.
-    void aPlaceOffEveryScreenIsIgnored()
-    {
-        QTemporaryDir dir;
-        ScratchSettings settings(dir.filePath("kav.ini"));
+        // The window comes back where it was, but never off every screen and
+        // never larger than the screen.
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        {
-            Fixture first;
-            first.Frame().resize(screen.size() * 3);
-            first.Frame().move(screen.topRight() + QPoint(5000, 5000));
-            QVERIFY(!screen.intersects(first.Frame().frameGeometry()));
-            QVERIFY(first.Frame().width() > screen.width());
-            first.Frame().close();
-        }
+        second.Frame().resize(screen.size() * 3);
+        second.Frame().move(screen.topRight() + QPoint(5000, 5000));
+        QVERIFY(!screen.intersects(second.Frame().frameGeometry()));
+        QVERIFY(second.Frame().width() > screen.width());
+        second.Frame().close();
         settings.Reload();
-        Fixture second;
-        const QRect window = second.Frame().frameGeometry();
+        Fixture third;
+        const QRect window = third.Frame().frameGeometry();
         QVERIFY(screen.contains(QPoint(window.center().x(), window.top() + 10)));
         QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
     }

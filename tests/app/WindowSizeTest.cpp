@@ -35,20 +35,25 @@ private:
         CKAVView& View() { return *Frame().View(); }
     };
 
-    // What a page shows: its visible controls and the texts its chart draws.
-    struct Shown
+    // The wider of the gaps between two rectangles across and down
+    // (negative where they overlap).
+    static int Gap(const QRect& a, const QRect& b)
     {
-        std::vector<QRect> controls;
-        std::vector<QRect> texts;
-    };
+        return std::max({b.x() - (a.x() + a.width()), a.x() - (b.x() + b.width()),
+                         b.y() - (a.y() + a.height()), a.y() - (b.y() + b.height())});
+    }
 
-    static Shown ShownOn(QWidget* page)
+    // What first crowds a page: a visible control closer than PageSpacing
+    // to anything else, two texts of its chart on each other, or anything cut
+    // by the page's edge. Empty when all is clear.
+    static QString Crowding(QWidget* page)
     {
-        Shown shown;
+        std::vector<QRect> all;
         for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             if (control->isVisible())
-                shown.controls.push_back(control->geometry());
+                all.push_back(control->geometry());
         }
+        const size_t controls = all.size();
         RecordingDrawContext drawn;
         if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
             autoTrace->PaintChart(drawn);
@@ -56,40 +61,17 @@ private:
             trace->PaintChart(drawn);
         for (const RecordingDrawContext::Text& text : drawn.Texts()) {
             if (!text.text.isEmpty())
-                shown.texts.push_back(
-                    QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
+                all.push_back(QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
         }
-        return shown;
-    }
-
-    // Pixels between two rectangles across and down (negative where they
-    // share columns or rows).
-    static int Across(const QRect& a, const QRect& b)
-    {
-        return std::max(b.x() - (a.x() + a.width()), a.x() - (b.x() + b.width()));
-    }
-    static int Down(const QRect& a, const QRect& b)
-    {
-        return std::max(b.y() - (a.y() + a.height()), a.y() - (b.y() + b.height()));
-    }
-
-    // What first crowds a page: a control closer than PageSpacing to
-    // anything else, two texts on each other, or anything cut by the page's
-    // edge. Empty when all is clear.
-    static QString Crowding(QWidget* page)
-    {
-        const Shown shown = ShownOn(page);
         const auto text = [](const QRect& r) {
             return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
         };
-        std::vector<QRect> all = shown.controls;
-        all.insert(all.end(), shown.texts.begin(), shown.texts.end());
         for (size_t i = 0; i < all.size(); ++i) {
             if (!page->rect().contains(all[i]))
                 return text(all[i]) + " is cut";
-            const int needed = i < shown.controls.size() ? PageSpacing : 0;
+            const int needed = i < controls ? PageSpacing : 0;
             for (size_t j = i + 1; j < all.size(); ++j) {
-                if (Across(all[i], all[j]) < needed && Down(all[i], all[j]) < needed)
+                if (Gap(all[i], all[j]) < needed)
                     return text(all[i]) + " crowds " + text(all[j]);
             }
         }
@@ -118,7 +100,9 @@ private slots:
                 2 * CKAVView::FormSize().width());
     }
 
-    void noPageIsCrowdedAtTheMinimumOrTheDesignSize()
+    // No page is crowded at the design size or at the minimum, and the
+    // minimum is the pages' own: a pixel less either way crowds a page.
+    void theMinimumIsTheSmallestSizeWithoutCrowding()
     {
         Fixture f;
         const QSize minimum = f.Frame().minimumSize();
@@ -128,17 +112,10 @@ private slots:
         QCOMPARE(CrowdingAt(f, f.Frame().DesignSize()), QStringList());
         QCOMPARE(CrowdingAt(f, minimum), QStringList());
         QCOMPARE(f.Frame().size(), minimum);
-
         // Asked for less, the window stays at its minimum.
         f.Frame().resize(minimum / 2);
         QCOMPARE(f.Frame().size(), minimum);
-    }
 
-    // The minimum is the pages' own: a pixel less either way crowds a page.
-    void aPixelLessCrowdsAPage()
-    {
-        Fixture f;
-        const QSize minimum = f.Frame().minimumSize();
         f.Frame().setMinimumSize(0, 0);
         QVERIFY(!CrowdingAt(f, minimum - QSize(1, 0)).isEmpty());
         QVERIFY(!CrowdingAt(f, minimum - QSize(0, 1)).isEmpty());

@@ -1,19 +1,12 @@
-#include "CDataStore.h"
-#include "CKAVView.h"
 #include "CPrintPreview.h"
-#include "CReportPrinting.h"
 #include "CWindowPrinter.h"
-#include "FakeAutoTrace.h"
 #include "PdfReading.h"
-#include "ScriptedPrompts.h"
 #include "Tabs.h"
+#include "ViewTestSupport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QtTest>
 
 // Print, Print View, Print Setup and Export PDF on each tab, answered by
 // script; what is printed is read back from the PDF the print went to.
@@ -22,79 +15,57 @@ class PrintingTest : public QObject
     Q_OBJECT
 
 private:
-    struct Fixture
+    // Readings "F1" ... on the OPM tab.
+    static void AddOpmReadings(CDataStore& store, int count)
     {
-        QTemporaryDir dir;
-        CDataStore store;
-        FakeAutoTraceState trace;
-        QWidget host;
-        CKAVView& view = *new CKAVView(store, FakeAutoTraceFactory(trace), &host);
-        ScriptedPrompts prompts;
-
-        Fixture()
-        {
-            view.resize(CKAVView::FormSize());
-            view.OnInitialUpdate();
-            host.show();
-        }
-        QString Path(const QString& name) const { return dir.filePath(name); }
-        void Run(CommandId id, int tab)
-        {
-            QVERIFY(view.SelectTab(tab));
-            QVERIFY(view.OnCommand(id));
-        }
-        // Readings "F1" ... on the OPM tab.
-        void AddOpmReadings(int count)
-        {
-            for (int i = 1; i <= count; ++i)
-                store.AddOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm",
-                                   "2026-03-10", "08:00:00");
-        }
-        // Loss tests at two wavelengths in cables "C0", "C1", ... of `sizes` fibers.
-        void AddLossTests(const std::vector<int>& sizes)
-        {
-            const int32_t waveLengths[3] = {1310, 0, 1550};
-            const CDataStore::KavTriples values{};
-            for (size_t g = 0; g < sizes.size(); ++g)
-                for (int i = 0; i < sizes[g]; ++i) {
-                    const std::string cable = "C" + std::to_string(g);
-                    store.AddKavRecord2(cable, cable + "/F" + std::to_string(i), waveLengths, values,
-                                        "2026-03-10", "08:00:00");
-                    store.m_CableGroups.AddRecord(static_cast<int32_t>(store.GetKavRecords2().size() - 1),
-                                                  cable);
-                }
-            store.m_KavWaveMode = CDataStore::KavModeTwo;
-            view.m_KavWaveCount = 2;
-        }
-        std::vector<ScriptedPrompts::Prompt> AskedOf(ScriptedPrompts::Kind kind) const
-        {
-            std::vector<ScriptedPrompts::Prompt> asked;
-            for (const ScriptedPrompts::Prompt& prompt : prompts.Asked())
-                if (prompt.kind == kind)
-                    asked.push_back(prompt);
-            return asked;
-        }
-    };
+        for (int i = 1; i <= count; ++i)
+            store.AddOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm", "2026-03-10",
+                               "08:00:00");
+    }
+    // Loss tests at two wavelengths in cables "C0", "C1", ... of `sizes` fibers.
+    static void AddLossTests(ViewFixture& f, const std::vector<int>& sizes)
+    {
+        const int32_t waveLengths[3] = {1310, 0, 1550};
+        const CDataStore::KavTriples values{};
+        for (size_t g = 0; g < sizes.size(); ++g)
+            for (int i = 0; i < sizes[g]; ++i) {
+                const std::string cable = "C" + std::to_string(g);
+                f.store.AddKavRecord2(cable, cable + "/F" + std::to_string(i), waveLengths, values,
+                                      "2026-03-10", "08:00:00");
+                f.store.m_CableGroups.AddRecord(static_cast<int32_t>(f.store.GetKavRecords2().size() - 1),
+                                                cable);
+            }
+        f.store.m_KavWaveMode = CDataStore::KavModeTwo;
+        f.view.m_KavWaveCount = 2;
+    }
+    static std::vector<ScriptedPrompts::Prompt> PrintDialogs(const ScriptedPrompts& prompts)
+    {
+        std::vector<ScriptedPrompts::Prompt> asked;
+        for (const ScriptedPrompts::Prompt& prompt : prompts.Asked())
+            if (prompt.kind == ScriptedPrompts::Kind::PrintDialog)
+                asked.push_back(prompt);
+        return asked;
+    }
 
     static int PageCount(const QString& pdf) { return PdfPages(pdf.toStdString()); }
     static QString Text(const QString& pdf) { return QString::fromStdString(PdfText(pdf.toStdString())); }
 
 private slots:
-    void printGoesThroughThePrintDialogAndPrintsEveryPage()
+    // Print offers the report's pages and prints those chosen, telling its
+    // progress; Export PDF writes what Print prints, on the paper of the
+    // print setup.
+    void printAndExportGiveTheReportsPages()
     {
-        Fixture f;
-        f.AddOpmReadings(50); // 3 pages
-        const QString pdf = f.Path("printed.pdf");
-        f.prompts.QueuePrintToFile(pdf);
+        ViewFixture f;
+        AddOpmReadings(f.store, 50); // 3 pages
+        const QString printed = f.Path("printed.pdf");
+        f.prompts.QueuePrintToFile(printed);
         f.Run(CommandId::FilePrint, TabOpm);
-        const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+        const auto dialogs = PrintDialogs(f.prompts);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].minPage, 1);
         QCOMPARE(dialogs[0].maxPage, 3);
-        QCOMPARE(PageCount(pdf), 3);
-        const QString text = Text(pdf);
-        QVERIFY(text.contains(QRegularExpression("\\bF1\\b")) &&
-                text.contains(QRegularExpression("\\bF50\\b")));
+        QCOMPARE(PageCount(printed), 3);
         QCOMPARE(f.prompts.ProgressSteps(), (std::vector<int>{1, 2, 3}));
 
         // Page 2 only: readings 25 to 48.
@@ -105,66 +76,42 @@ private slots:
         for (const int reading : {24, 25, 48, 49})
             QCOMPARE(page2.contains(QRegularExpression(QString("\\bF%1\\b").arg(reading))),
                      reading >= 25 && reading <= 48);
-        QVERIFY(f.prompts.Unexpected().empty());
-    }
 
-    void cancelledDialogsPrintAndWriteNothing()
-    {
-        Fixture f;
-        f.AddOpmReadings(30);
-        f.prompts.QueueCancel();
-        f.Run(CommandId::FilePrint, TabOpm);
-        QVERIFY(f.prompts.ProgressSteps().empty());
-
-        // A PDF export cancelled half way leaves the file that was there.
-        const QString target = f.Path("report.pdf");
-        QFile old(target);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-        old.close();
-        f.prompts.QueueFile(target);
-        f.prompts.QueueProgressCancel(1);
+        f.prompts.QueueFile(f.Path("exported")); // the ending is added
         f.Run(CommandId::FileExportPdf, TabOpm);
-        QCOMPARE(f.prompts.ProgressSteps(), std::vector<int>{1});
-        QFile kept(target);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("old"));
-        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
-        QVERIFY(f.prompts.Unexpected().empty());
-    }
+        QCOMPARE(Text(f.Path("exported.pdf")).simplified(), Text(printed).simplified());
 
-    void exportPdfWritesWhatPrintPrints()
-    {
-        Fixture f;
-        f.AddLossTests({3, 7});                    // 1 page, then 5 + 2
-        f.prompts.QueueFile(f.Path("loss-tests")); // the ending is added
-        f.Run(CommandId::FileExportPdf, TabKav);
-        const QString exported = f.Path("loss-tests.pdf");
-        QVERIFY(QFileInfo::exists(exported));
-        const QString printed = f.Path("printed.pdf");
-        f.prompts.QueuePrintToFile(printed);
-        f.Run(CommandId::FilePrint, TabKav);
-        QCOMPARE(PageCount(exported), 3);
-        QCOMPARE(Text(exported).simplified(), Text(printed).simplified());
-        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C1"));
-        QVERIFY(f.prompts.Unexpected().empty());
-    }
-
-    void printSetupChoosesThePaperOfTheNextExport()
-    {
-        Fixture f;
-        f.AddOpmReadings(5);
+        // Print setup, on any tab, chooses the paper of the next export.
         f.prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
-        f.Run(CommandId::FilePrintSetup, TabTrace); // print setup works on every tab
-        QCOMPARE(f.view.Printer().pageLayout().pageSize().id(), QPageSize::Letter);
+        f.Run(CommandId::FilePrintSetup, TabTrace);
         f.prompts.QueueFile(f.Path("wide.pdf"));
         f.Run(CommandId::FileExportPdf, TabOpm);
         const std::string size = PdfInfo(f.Path("wide.pdf").toStdString(), "Page size");
         QVERIFY2(size.rfind("792 x 612", 0) == 0, size.c_str());
+        QVERIFY(f.prompts.Unexpected().empty());
     }
 
-    void noLossTestFileNoReport()
+    // A cancelled dialog prints and writes nothing, and a PDF export
+    // cancelled half way leaves the file that was there; before a loss-test
+    // file the KAV tab has no report to print, preview or export.
+    void cancelsAndEmptyReportsWriteNothing()
     {
-        Fixture f;
+        ViewFixture f;
+        AddOpmReadings(f.store, 30);
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FilePrint, TabOpm);
+        QVERIFY(f.prompts.ProgressSteps().empty());
+
+        const QString target = f.Path("report.pdf");
+        WriteFile(target, "old");
+        f.prompts.QueueFile(target);
+        f.prompts.QueueProgressCancel(1);
+        f.Run(CommandId::FileExportPdf, TabOpm);
+        QCOMPARE(f.prompts.ProgressSteps(), std::vector<int>{1});
+        QCOMPARE(ReadFile(target), QByteArray("old"));
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+        QVERIFY(f.prompts.Unexpected().empty());
+
         for (const CommandId id :
              {CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FileExportPdf}) {
             f.prompts.Clear();
@@ -177,8 +124,8 @@ private slots:
 
     void thePreviewShowsOnePageAtATime()
     {
-        Fixture f;
-        f.AddLossTests({2, 20}); // 1 page, then 5 + 13 + 2
+        ViewFixture f;
+        AddLossTests(f, {2, 20}); // 1 page, then 5 + 13 + 2
         f.Run(CommandId::FilePrintPreview, TabKav);
         CPrintPreview* preview = f.view.Preview();
         QVERIFY(preview);
@@ -205,7 +152,7 @@ private slots:
         // Print from the preview: the same report, the preview owns the dialog.
         f.prompts.QueuePrintToFile(f.Path("from-preview.pdf"));
         preview->Print();
-        const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+        const auto dialogs = PrintDialogs(f.prompts);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].owner, static_cast<QWidget*>(preview));
         QCOMPARE(PageCount(f.Path("from-preview.pdf")), 4);
@@ -216,13 +163,13 @@ private slots:
 
     void theTraceTabsPrintTheirPicture()
     {
-        Fixture f;
+        ViewFixture f;
         for (const CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview}) {
             f.prompts.Clear();
             const QString pdf = f.Path(QString("picture%1.pdf").arg(int(id)));
             f.prompts.QueuePrintToFile(pdf);
             f.Run(id, TabTrace);
-            const auto dialogs = f.AskedOf(ScriptedPrompts::Kind::PrintDialog);
+            const auto dialogs = PrintDialogs(f.prompts);
             QCOMPARE(dialogs.size(), size_t(1));
             QCOMPARE(dialogs[0].maxPage, 0); // a picture has no pages to choose
             QCOMPARE(PageCount(pdf), 1);
