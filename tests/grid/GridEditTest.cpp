@@ -7,16 +7,6 @@
 #include <QTest>
 
 namespace {
-// An active window with a focused grid, so the editor and the tip behave as
-// they do for a user.
-std::unique_ptr<CGridCtrl> FocusedGrid()
-{
-    auto grid = MakeGrid(6, 5, 1, 1);
-    grid->activateWindow();
-    grid->setFocus();
-    return grid;
-}
-
 void MoveMouse(CGridCtrl& grid, QPoint point)
 {
     SendMouse(grid, QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton);
@@ -28,16 +18,20 @@ class GridEditTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An active window with a focused grid, so the editor and the tip behave
+    // as they do for a user.
     void init()
     {
-        m_Grid = FocusedGrid();
+        m_Grid = MakeGrid(6, 5, 1, 1);
+        m_Grid->activateWindow();
+        m_Grid->setFocus();
         QVERIFY(QTest::qWaitForWindowActive(m_Grid.get()));
         m_Grid->SetFocusCell(2, 2);
     }
 
     void cleanup() { m_Grid.reset(); }
 
-    void typingALetterReplacesTheText()
+    void typingALetterReplacesTheTextAndBackspaceCutsIt()
     {
         QSignalSpy begin(m_Grid.get(), &CGridCtrl::beginEdit);
         QTest::keyClicks(m_Grid.get(), QStringLiteral("q"));
@@ -48,15 +42,11 @@ private slots:
         QTest::keyClicks(edit, QStringLiteral("rs"));
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(m_Grid->GetItemText(2, 2), QStringLiteral("qrs"));
-    }
-
-    void backspaceRemovesTheLastCharacter()
-    {
-        const QString old = m_Grid->GetItemText(2, 2);
+        // Backspace edits the text without its last character.
         QTest::keyClick(m_Grid.get(), Qt::Key_Backspace);
         QVERIFY(m_Grid->GetInPlaceEdit());
         QTest::keyClick(m_Grid->GetInPlaceEdit(), Qt::Key_Enter);
-        QCOMPARE(m_Grid->GetItemText(2, 2), old.left(old.size() - 1));
+        QCOMPARE(m_Grid->GetItemText(2, 2), QStringLiteral("qr"));
     }
 
     void escapeKeepsTheOldTextAndEnterKeepsTheFocusCell()
@@ -105,7 +95,7 @@ private slots:
         QCOMPARE(m_Grid->GetInPlaceEdit()->GetColumn(), 1);
     }
 
-    void editorGrowsWithItsTextWithinTheClientArea()
+    void editorGrowsWithItsTextWithinTheClientAreaUntilAResizeEndsIt()
     {
         QTest::keyClicks(m_Grid.get(), QStringLiteral("a"));
         CInPlaceEdit* edit = m_Grid->GetInPlaceEdit();
@@ -113,9 +103,13 @@ private slots:
         QTest::keyClicks(edit, QString(80, QLatin1Char('w')));
         QVERIFY(edit->width() > start);
         QVERIFY(edit->geometry().right() < m_Grid->viewport()->width());
+        // A resize ends the edit, keeping the text.
+        m_Grid->resize(m_Grid->width() + 10, m_Grid->height());
+        QVERIFY(!m_Grid->GetInPlaceEdit());
+        QCOMPARE(m_Grid->GetItemText(2, 2), "a" + QString(80, QLatin1Char('w')));
     }
 
-    void mergedCellsWithAnAttributeAreNotEditable()
+    void mergedCellsAreEditedThroughTheirBlockUnlessTheyHaveAnAttribute()
     {
         QVERIFY(m_Grid->MergeCells(3, 3, 1, 0, 1));
         m_Grid->OnEditCell(3, 3, EditStart::Mouse);
@@ -124,10 +118,8 @@ private slots:
         QTest::keyClicks(m_Grid.get(), QStringLiteral("x"));
         QVERIFY(!m_Grid->GetInPlaceEdit());
         QCOMPARE(m_Grid->GetItemText(3, 3), QStringLiteral("3,3"));
-    }
 
-    void aCoveredCellIsEditedThroughItsBlock()
-    {
+        // Without an attribute, a covered cell is edited through its block.
         QVERIFY(m_Grid->MergeCells(3, 1, 2, 0, 0));
         m_Grid->SetFocusCell(4, 1);
         QTest::keyClicks(m_Grid.get(), QStringLiteral("m"));
@@ -139,15 +131,6 @@ private slots:
         QCOMPARE(edit->geometry().top(), first.top() - 1);
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(m_Grid->GetItemText(3, 1), QStringLiteral("m"));
-    }
-
-    void losingTheFocusEndsTheEdit()
-    {
-        QTest::keyClicks(m_Grid.get(), QStringLiteral("f"));
-        QVERIFY(m_Grid->GetInPlaceEdit());
-        m_Grid->resize(m_Grid->width() + 10, m_Grid->height());
-        QVERIFY(!m_Grid->GetInPlaceEdit());
-        QCOMPARE(m_Grid->GetItemText(2, 2), QStringLiteral("f"));
     }
 
     void titleTipOnlyForTextsThatDoNotFit()

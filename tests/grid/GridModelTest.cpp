@@ -59,8 +59,7 @@ private slots:
         QVERIFY(grid->MergeCells(3, 1, 2, 0, 0));
         grid->SetRowCount(5);
         QVERIFY(!grid->GetFocusCell().IsValid());
-        const CCellRange block = grid->GetMergedRange(3, 1);
-        QCOMPARE(block.maxRow, 4);
+        QCOMPARE(grid->GetMergedRange(3, 1).maxRow, 4);
         QVERIFY(!grid->GetCell(4, 1)->ContinuesBelow());
     }
 
@@ -121,7 +120,7 @@ private slots:
         QVERIFY(grid->GetMergedRange(4, 2) == (CCellRange{2, 1, 4, 2}));
     }
 
-    void mergeRefusals()
+    void mergeRefusalsAndFixedBlocks()
     {
         auto grid = MakeGrid(8, 5, 1, 1);
         QVERIFY(grid->MergeCells(2, 2, 2, 0, 0));
@@ -134,18 +133,12 @@ private slots:
         QCOMPARE(grid->GetCell(6, 3)->ExtraRows(), 1);
         QVERIFY(grid->GetCell(7, 4)->IsCovered());
         QVERIFY(!grid->MergeFixedCells(2, 3, 1, 0)); // ends outside the fixed area
-        QVERIFY(grid->MergeFixedCells(1, 0, 1, 0));
-        QVERIFY(!grid->MergeFixedCells(2, 0, 1, 0)); // already covered
-    }
-
-    void fixedMergeRecordsOnlySpansAndOrigin()
-    {
-        auto grid = MakeGrid(7, 3, 1, 1);
         QVERIFY(grid->MergeFixedCells(1, 0, 2, 0));
+        QVERIFY(!grid->MergeFixedCells(2, 0, 1, 0)); // already covered
+        // A fixed block records only its spans and origin.
         QCOMPARE(grid->GetCell(1, 0)->ExtraRows(), 2);
         QVERIFY(!grid->GetCell(1, 0)->ContinuesBelow());
-        QVERIFY(grid->GetCell(3, 0)->IsCovered());
-        QCOMPARE(grid->GetCell(3, 0)->m_MergeAttr, 0);
+        QVERIFY(grid->GetCell(3, 0)->IsCovered() && grid->GetCell(3, 0)->m_MergeAttr == 0);
     }
 
     void splitUndoesTheWholeBlock()
