@@ -20,13 +20,6 @@ inline std::string Quoted(const std::string& text)
     return "'" + text + "'";
 }
 
-// The source tree, where the samples and the golden files are.
-inline std::filesystem::path SourceDir()
-{
-    const char* source = std::getenv("KAV_SOURCE_DIR");
-    return source ? source : ".";
-}
-
 // What the program's own export and Save As write for a file.
 struct Expected
 {

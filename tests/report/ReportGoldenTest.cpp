@@ -1,13 +1,10 @@
 #include "CReportPrinting.h"
 #include "FileLoading.h"
 #include "RecordingDrawContext.h"
+#include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 // Every rule and text of the reports of the samples, page by page, compared
@@ -17,12 +14,6 @@
 
 namespace {
 namespace fs = std::filesystem;
-
-fs::path SourceDir()
-{
-    const char* source = std::getenv("KAV_SOURCE_DIR");
-    return source ? source : ".";
-}
 
 QString FormatName(const std::optional<DrawContext::TextFormat>& format)
 {
@@ -97,14 +88,11 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
         }
         const std::string name = entry.path().stem().string() + ".txt";
         listed.insert(name);
-        if (update) {
-            std::ofstream(golden / name, std::ios::binary) << listing;
-            continue;
-        }
-        std::ifstream in(golden / name, std::ios::binary);
-        ASSERT_TRUE(in) << "no golden listing " << name << ": run scripts/update-golden.sh";
-        const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(listing, expected) << name << " differs from its golden listing";
+        const std::string path = (golden / name).string();
+        if (update)
+            WriteBytes(path, listing);
+        ASSERT_TRUE(fs::exists(path)) << "no golden listing " << name << ": run scripts/update-golden.sh";
+        EXPECT_EQ(listing, ReadBytes(path)) << name << " differs from its golden listing";
     }
     // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
     EXPECT_EQ(listed.size(), 4u);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,6 +51,13 @@ public:
 private:
     std::filesystem::path m_Path;
 };
+
+// The source tree, where the samples and the golden files are.
+inline std::filesystem::path SourceDir()
+{
+    const char* source = std::getenv("KAV_SOURCE_DIR");
+    return source ? source : ".";
+}
 
 inline std::string ReadBytes(const std::string& path)
 {

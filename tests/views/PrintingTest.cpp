@@ -1,6 +1,7 @@
 #include "CPrintPreview.h"
 #include "CWindowPrinter.h"
 #include "PdfReading.h"
+#include "ReportStores.h"
 #include "Tabs.h"
 #include "ViewTestSupport.h"
 
@@ -15,29 +16,6 @@ class PrintingTest : public QObject
     Q_OBJECT
 
 private:
-    // Readings "F1" ... on the OPM tab.
-    static void AddOpmReadings(CDataStore& store, int count)
-    {
-        for (int i = 1; i <= count; ++i)
-            store.AddOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm", "2026-03-10",
-                               "08:00:00");
-    }
-    // Loss tests at two wavelengths in cables "C0", "C1", ... of `sizes` fibers.
-    static void AddLossTests(ViewFixture& f, const std::vector<int>& sizes)
-    {
-        const int32_t waveLengths[3] = {1310, 0, 1550};
-        const CDataStore::KavTriples values{};
-        for (size_t g = 0; g < sizes.size(); ++g)
-            for (int i = 0; i < sizes[g]; ++i) {
-                const std::string cable = "C" + std::to_string(g);
-                f.store.AddKavRecord2(cable, cable + "/F" + std::to_string(i), waveLengths, values,
-                                      "2026-03-10", "08:00:00");
-                f.store.m_CableGroups.AddRecord(static_cast<int32_t>(f.store.GetKavRecords2().size() - 1),
-                                                cable);
-            }
-        f.store.m_KavWaveMode = CDataStore::KavModeTwo;
-        f.view.m_KavWaveCount = 2;
-    }
     static std::vector<ScriptedPrompts::Prompt> PrintDialogs(const ScriptedPrompts& prompts)
     {
         std::vector<ScriptedPrompts::Prompt> asked;
@@ -125,7 +103,8 @@ private slots:
     void thePreviewShowsOnePageAtATime()
     {
         ViewFixture f;
-        AddLossTests(f, {2, 20}); // 1 page, then 5 + 13 + 2
+        AddGroups(f.store, 2, {2, 20}); // 1 page, then 5 + 13 + 2
+        f.view.m_KavWaveCount = 2;
         f.Run(CommandId::FilePrintPreview, TabKav);
         CPrintPreview* preview = f.view.Preview();
         QVERIFY(preview);
