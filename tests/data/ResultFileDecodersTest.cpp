@@ -2,7 +2,6 @@
 
 #include "Documents.h"
 #include "FieldText.h"
-#include "FileLoading.h"
 #include "SampleSet.h"
 #include "TestFiles.h"
 
@@ -25,21 +24,15 @@ std::string EightyEightByteFile()
 }
 
 using Decoder = DecodeResult (*)(const std::string& bytes, CDataStore& store, RowSink* sink);
-
-DecodeResult Opm(const std::string& bytes, CDataStore& store, RowSink* sink)
-{
-    return DecodeOpmBytes(SpanOf(bytes), store, sink);
-}
-
-DecodeResult Orl(const std::string& bytes, CDataStore& store, RowSink* sink)
-{
-    return DecodeOrlBytes(SpanOf(bytes), store, sink);
-}
-
-DecodeResult Kav(const std::string& bytes, CDataStore& store, RowSink*)
-{
-    return DecodeKavBytes(SpanOf(bytes), store).result;
-}
+const Decoder Opm = [](const std::string& b, CDataStore& s, RowSink* r) {
+    return DecodeOpmBytes(SpanOf(b), s, r);
+};
+const Decoder Orl = [](const std::string& b, CDataStore& s, RowSink* r) {
+    return DecodeOrlBytes(SpanOf(b), s, r);
+};
+const Decoder Kav = [](const std::string& b, CDataStore& s, RowSink*) {
+    return DecodeKavBytes(SpanOf(b), s).result;
+};
 
 // Everything a decode may change, as the documents and the cable groups show it.
 std::string Contents(const CDataStore& store)
@@ -65,13 +58,9 @@ float ThroughText(float v, int decimals)
 
 TEST(OpmDecoder, TheEightyEightByteFile)
 {
-    ScratchFolder dir;
-    WriteBytes(dir.File("reading.bin"), EightyEightByteFile());
     CDataStore store;
     RecordingSink sink;
-    LoadOptions options;
-    options.rows = &sink;
-    ASSERT_EQ(LoadFile(dir.File("reading.bin"), store, options).result, DecodeResult::Ok);
+    ASSERT_EQ(Opm(EightyEightByteFile(), store, &sink), DecodeResult::Ok);
     ASSERT_EQ(sink.rows.size(), 1u);
     EXPECT_EQ(sink.rows[0], (std::vector<std::string>{"1", "C1", "F1", "-12.50dBm", "-3.00dBm", "1310nm",
                                                       "2017-06-15", "14:05:09"}));
@@ -114,7 +103,7 @@ TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
 
 TEST(OpmDecoder, RangeStatusAndUnits)
 {
-    std::vector<OpmReading> readings(5);
+    std::vector<OpmReading> readings(6);
     for (OpmReading& r : readings) {
         r.power = -12.3456f;
         r.reference = -3.2f;
@@ -124,11 +113,12 @@ TEST(OpmDecoder, RangeStatusAndUnits)
     readings[2].rangeStatus = 2;
     readings[3].unit = 0;
     readings[4].unit = 7;
+    readings[5].power = 1e30f; // too long for its field
     CDataStore store;
     RecordingSink sink;
     ASSERT_EQ(Opm(EncodeOpmResult(readings), store, &sink), DecodeResult::Ok);
     const auto& records = store.GetOpmRecords();
-    ASSERT_EQ(records.size(), 5u);
+    ASSERT_EQ(records.size(), 6u);
     const std::string power = Printed("%.2f", -12.3456f), reference = Printed("%.2f", -3.2f);
     EXPECT_EQ(FieldText(records[0].Power), "too low");
     EXPECT_EQ(FieldText(records[0].Reference), reference + "dBm");
@@ -138,6 +128,9 @@ TEST(OpmDecoder, RangeStatusAndUnits)
     EXPECT_EQ(sink.rows[2][3], "");
     EXPECT_EQ(FieldText(records[3].Power), power + " ");
     EXPECT_EQ(FieldText(records[4].Reference), reference + "dB");
+    // Cut to fit in exponent form, the unit kept; the list shows what the store holds.
+    EXPECT_NE(FieldText(records[5].Power).find("e+30dBm"), std::string::npos) << FieldText(records[5].Power);
+    EXPECT_EQ(sink.rows[5][3], FieldText(records[5].Power));
 }
 
 TEST(OpmDecoder, UnknownUnitEndsTheFileAtThatRecord)

@@ -3,6 +3,7 @@
 #include "AutoTraceControl.h"
 #include "CDataStore.h"
 #include "CKAVView.h"
+#include "ProgramSettings.h"
 #include "ScriptedPrompts.h"
 
 #include <QFile>
@@ -71,6 +72,21 @@ struct ViewFixture
     {
         prompts.QueueFile(path);
         Run(CommandId::FileOpen, tab);
+    }
+};
+
+// Settings in a file of the test's own; Reload() reads it afresh, as the
+// next run of the program would.
+struct ScratchSettings
+{
+    QTemporaryDir dir;
+    std::unique_ptr<ProgramSettings> settings;
+    ScratchSettings() { Reload(); }
+    ~ScratchSettings() { ProgramSettings::Install(nullptr); }
+    void Reload()
+    {
+        settings = ProgramSettings::InFile(dir.filePath("kav.ini"));
+        ProgramSettings::Install(settings.get());
     }
 };
 
