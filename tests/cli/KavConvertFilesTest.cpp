@@ -107,16 +107,6 @@ TEST_F(KavConvertFiles, AnOutputMayNotBeTheInputOrAnotherOutput)
     EXPECT_EQ(ReadBytes(out), m_Expected.document);
 }
 
-TEST_F(KavConvertFiles, AFullDiskBehindStandardOutputFails)
-{
-    for (const char* arguments : {" --info", " --csv -"}) {
-        const RunResult run = ThroughPipe("KAV_CONVERT " + Quoted(m_Input) + arguments + " >/dev/full");
-        EXPECT_EQ(run.status, 5) << arguments;
-        EXPECT_NE(run.err.find(std::strerror(ENOSPC)), std::string::npos) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
-    }
-}
-
 // A chain of links leads to the file that is replaced, and every link stays a
 // link; a loop fails as the system fails it, and changes nothing.
 TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)

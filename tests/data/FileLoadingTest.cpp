@@ -27,23 +27,6 @@ std::string DocumentOf(FileKind kind, const CDataStore& store)
     }
 }
 
-// One document of every kind and form, each holding a few records.
-std::vector<std::pair<FileKind, std::string>> EveryDocument()
-{
-    CDataStore store;
-    std::vector<std::pair<FileKind, std::string>> documents{{FileKind::KavDocument, KavDocumentBytes(store)}};
-    DecodeOpmBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(3))), store, nullptr);
-    DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr);
-    ReadTraceBytes(SpanOf(EncodeTraceResult(SampleTrace(5))), store);
-    DecodeKavBytes(SpanOf(EncodeKavResult(ThreeWaveLengths, SampleLossTests(2, 1))), store);
-    documents.push_back({FileKind::KavDocument, KavDocumentBytes(store)});
-    DecodeKavBytes(SpanOf(EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 2))), store);
-    for (FileKind kind :
-         {FileKind::KavDocument, FileKind::OpmDocument, FileKind::OrlDocument, FileKind::TraceDocument})
-        documents.push_back({kind, DocumentOf(kind, store)});
-    return documents;
-}
-
 bool HoldsTheTraceMark(const std::string& bytes)
 {
     return bytes.size() >= 28 && bytes.substr(24, 4) == std::string("\xA5\0\0\0", 4);
@@ -82,8 +65,22 @@ TEST(FileLoading, ResultFilesAreKnownByContentUnderAnyName)
 // the same bytes.
 TEST(FileLoading, DocumentsKeepTheirKindUnderEveryEnding)
 {
+    // One document of every kind and form, each holding a few records.
+    CDataStore source;
+    std::vector<std::pair<FileKind, std::string>> documents{
+        {FileKind::KavDocument, KavDocumentBytes(source)}};
+    DecodeOpmBytes(SpanOf(EncodeOpmResult(SampleOpmReadings(3))), source, nullptr);
+    DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), source, nullptr);
+    ReadTraceBytes(SpanOf(EncodeTraceResult(SampleTrace(5))), source);
+    DecodeKavBytes(SpanOf(EncodeKavResult(ThreeWaveLengths, SampleLossTests(2, 1))), source);
+    documents.push_back({FileKind::KavDocument, KavDocumentBytes(source)});
+    DecodeKavBytes(SpanOf(EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 2))), source);
+    for (FileKind kind :
+         {FileKind::KavDocument, FileKind::OpmDocument, FileKind::OrlDocument, FileKind::TraceDocument})
+        documents.push_back({kind, DocumentOf(kind, source)});
+
     ScratchFolder dir;
-    for (const auto& [kind, bytes] : EveryDocument()) {
+    for (const auto& [kind, bytes] : documents) {
         ASSERT_FALSE(HoldsTheTraceMark(bytes));
         for (const std::string ending : {".opm", ".orl", ".KAV", ".trace"}) {
             CDataStore store;
@@ -196,26 +193,6 @@ TEST(FileLoading, TheWaveCountIsTheStores)
         EXPECT_EQ(result.waveLengths[i], TwoWaveLengths[i]);
         EXPECT_EQ(document.waveLengths[i], TwoWaveLengths[i]);
     }
-}
-
-// A trace document holds only its values: the page's texts come from them.
-TEST(FileLoading, ATraceDocumentGivesThePageTextsOfItsValues)
-{
-    CDataStore store;
-    for (const float value : {-5.0f, -7.0f, -9.5f, -8.25f}) // the reference level first
-        store.AppendTraceValue(value);
-    ScratchFolder dir;
-    CDataStore loaded;
-    const LoadOutcome outcome = Load(dir, "log.trace", TraceDocumentBytes(store), loaded);
-    ASSERT_EQ(outcome.result, DecodeResult::Ok);
-    const TraceFileContents& c = outcome.trace;
-    EXPECT_EQ(c.plotValues, store.GetTraceValues());
-    EXPECT_EQ(c.sampleCount, 3);
-    EXPECT_EQ(c.reference, Printed("%.2f", -5.0));
-    EXPECT_EQ(c.minimum, Printed("%.2f", -9.5));
-    EXPECT_EQ(c.maximum, Printed("%.2f", -7.0));
-    EXPECT_EQ(c.average, Printed("%.2f", (-7.0f + -9.5f + -8.25f) / 3));
-    EXPECT_EQ(c.waveLength + c.start, "");
 }
 
 TEST(FileLoading, RefusalsSayWhyAndChangeNothing)

@@ -48,19 +48,3 @@ TEST(OutputBatch, AFailedSecondCommitNamesTheOutputAlreadyWritten)
     EXPECT_TRUE(fs::is_directory(second));
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"first.csv", "second.kav"}));
 }
-
-// Devices are written before any file is replaced: a full disk behind one
-// leaves the files as they were.
-TEST(OutputBatch, ADeviceThatFailsReplacesNoFile)
-{
-    ScratchFolder dir;
-    WriteBytes(dir.File("kept.csv"), "old");
-    OutputBatch batch;
-    ASSERT_TRUE(batch.Stage(dir.File("kept.csv"), "new").ok());
-    ASSERT_TRUE(batch.Stage("/dev/full", "bytes").ok());
-    const OutputBatch::CommitOutcome outcome = batch.CommitAll();
-    EXPECT_EQ(outcome.failure.path, "/dev/full");
-    EXPECT_TRUE(outcome.committed.empty());
-    EXPECT_EQ(ReadBytes(dir.File("kept.csv")), "old");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"kept.csv"});
-}
