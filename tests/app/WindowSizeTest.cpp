@@ -35,50 +35,9 @@ private:
         CKAVView& View() { return *Frame().View(); }
     };
 
-    // The wider of the gaps between two rectangles across and down
-    // (negative where they overlap).
-    static int Gap(const QRect& a, const QRect& b)
-    {
-        return std::max({b.x() - (a.x() + a.width()), a.x() - (b.x() + b.width()),
-                         b.y() - (a.y() + a.height()), a.y() - (b.y() + b.height())});
-    }
-
-    // What first crowds a page: a visible control closer than PageSpacing
-    // to anything else, two texts of its chart on each other, or anything cut
-    // by the page's edge. Empty when all is clear.
-    static QString Crowding(QWidget* page)
-    {
-        std::vector<QRect> all;
-        for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (control->isVisible())
-                all.push_back(control->geometry());
-        }
-        const size_t controls = all.size();
-        RecordingDrawContext drawn;
-        if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
-            autoTrace->PaintChart(drawn);
-        else if (auto* trace = qobject_cast<CTracePage*>(page))
-            trace->PaintChart(drawn);
-        for (const RecordingDrawContext::Text& text : drawn.Texts()) {
-            if (!text.text.isEmpty())
-                all.push_back(QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
-        }
-        const auto text = [](const QRect& r) {
-            return QString("(%1,%2 %3x%4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-        };
-        for (size_t i = 0; i < all.size(); ++i) {
-            if (!page->rect().contains(all[i]))
-                return text(all[i]) + " is cut";
-            const int needed = i < controls ? PageSpacing : 0;
-            for (size_t j = i + 1; j < all.size(); ++j) {
-                if (Gap(all[i], all[j]) < needed)
-                    return text(all[i]) + " crowds " + text(all[j]);
-            }
-        }
-        return QString();
-    }
-
-    // The crowding of every tab's page once the window is `size`.
+    // The crowding of every tab's page once the window is `size`: a visible
+    // control closer than PageSpacing to anything else, two texts of its
+    // chart on each other, or anything cut by the page's edge.
     static QStringList CrowdingAt(Fixture& f, const QSize& size)
     {
         f.Frame().resize(size);
@@ -86,9 +45,43 @@ private:
         for (int tab = 0; tab < TabCount; ++tab) {
             f.View().SelectTab(tab);
             QCoreApplication::processEvents();
-            const QString crowding = Crowding(f.View().PageOfTab(tab));
-            if (!crowding.isEmpty())
-                found << QString(TabLabels[tab]) + ": " + crowding;
+            QWidget* page = f.View().PageOfTab(tab);
+            std::vector<QRect> all;
+            for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (control->isVisible())
+                    all.push_back(control->geometry());
+            }
+            const size_t controls = all.size();
+            RecordingDrawContext drawn;
+            if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
+                autoTrace->PaintChart(drawn);
+            else if (auto* trace = qobject_cast<CTracePage*>(page))
+                trace->PaintChart(drawn);
+            for (const RecordingDrawContext::Text& text : drawn.Texts()) {
+                if (!text.text.isEmpty())
+                    all.push_back(QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
+            }
+            const auto text = [&tab](const QRect& r) {
+                return QString("%1: (%2,%3 %4x%5)")
+                    .arg(TabLabels[tab])
+                    .arg(r.x())
+                    .arg(r.y())
+                    .arg(r.width())
+                    .arg(r.height());
+            };
+            for (size_t i = 0; i < all.size(); ++i) {
+                if (!page->rect().contains(all[i]))
+                    found << text(all[i]) + " is cut";
+                for (size_t j = i + 1; j < all.size(); ++j) {
+                    const QRect& a = all[i];
+                    const QRect& b = all[j];
+                    // The wider of the gaps across and down (negative where they overlap).
+                    const int gap = std::max({b.x() - (a.x() + a.width()), a.x() - (b.x() + b.width()),
+                                              b.y() - (a.y() + a.height()), a.y() - (b.y() + b.height())});
+                    if (gap < (i < controls ? PageSpacing : 0))
+                        found << text(a) + " crowds " + text(b);
+                }
+            }
         }
         return found;
     }

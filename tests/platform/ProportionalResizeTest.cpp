@@ -28,7 +28,7 @@ private:
     };
 
 private slots:
-    void childrenMoveToTheirScaledOffsetsAndKeepTheirSizes()
+    void childrenMoveToTheirScaledOffsetsAndKeepTheirSizesOrTakeOneGiven()
     {
         Form form;
         const std::vector<QRect> rects = RecordChildRects(form.widget);
@@ -38,12 +38,8 @@ private slots:
         MoveChildrenInProportion(form.widget, rects);
         QCOMPARE(form.first->geometry(), QRect(10, 30, 50, 10));
         QCOMPARE(form.second->geometry(), QRect(90, 295, 20, 3)); // 90.33 and 295.5 are cut
-    }
 
-    void childrenTakeAFixedSizeWhenOneIsGiven()
-    {
-        Form form;
-        const std::vector<QRect> rects = RecordChildRects(form.widget);
+        // Given a size, they take it.
         form.widget.resize(600, 200);
         MoveChildrenInProportion(form.widget, rects, QSize(140, 40));
         QCOMPARE(form.first->geometry(), QRect(60, 20, 140, 40));

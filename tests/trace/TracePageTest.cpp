@@ -7,6 +7,7 @@
 #include "RecordedTraceChart.h"
 #include "RecordingDrawContext.h"
 #include "ResultFileEncoder.h"
+#include "ScratchFolder.h"
 #include "ScriptedPrompts.h"
 
 #include <QLineEdit>
@@ -73,15 +74,19 @@ private:
         }
         void Open(const TraceRecording& trace)
         {
-            const std::string bytes = EncodeTraceResult(trace);
-            QFile file(dir.filePath("trace.bin"));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) > 0);
-            file.close();
-            Open(file.fileName());
+            WriteBytes(dir.filePath("trace.bin").toStdString(), EncodeTraceResult(trace));
+            Open(dir.filePath("trace.bin"));
         }
         QString Text(int id) const
         {
             return page.findChild<QLineEdit*>(QString("control%1").arg(id))->text();
+        }
+        QStringList Texts(std::initializer_list<int> ids) const
+        {
+            QStringList texts;
+            for (int id : ids)
+                texts << Text(id);
+            return texts;
         }
         void Click(int id)
         {
@@ -108,20 +113,11 @@ private slots:
         trace.start = MakeStamp(2017, 6, 15, 14, 5, 9);
         trace.end = MakeStamp(2017, 6, 15, 15, 10, 0);
         f.Open(trace);
-        QCOMPARE(f.Text(1017), QString("3"));
-        QCOMPARE(f.Text(1035), QString("-12.50"));
-        QCOMPARE(f.Text(1036), QString("-10.00"));
-        QCOMPARE(f.Text(1037), QString("-11.17")); // (-10 - 12.5 - 11) / 3
-        QCOMPARE(f.Text(1034), QString("-3.46"));
-        QCOMPARE(f.Text(1045), QString("1310"));
-        QCOMPARE(f.Text(1039), QString("2017-06-15 14:05:09"));
-        QCOMPARE(f.Text(1044), QString("2017-06-15 15:10:00"));
-
-        // Beyond what the instrument reads: "Low" below -79.9 dBm, "High" above 28.9.
-        trace.samples = {-80.00f, 29.00f};
-        f.Open(trace);
-        QCOMPARE(f.Text(1035), QString("Low"));
-        QCOMPARE(f.Text(1036), QString("High"));
+        // Samples, lowest, highest, average ((-10 - 12.5 - 11) / 3), reference,
+        // wavelength, start and end.
+        QCOMPARE(f.Texts({1017, 1035, 1036, 1037, 1034, 1045, 1039, 1044}),
+                 QStringList({"3", "-12.50", "-10.00", "-11.17", "-3.46", "1310", "2017-06-15 14:05:09",
+                              "2017-06-15 15:10:00"}));
     }
 
     void chartAxesLabelsAndTicks()
@@ -179,9 +175,18 @@ private slots:
         QCOMPARE(CurvePoints(f.Painted())[1].y(), Mid - HalfHeight / 2);
     }
 
+    // The zero line at the average and back at the reference; without a file
+    // or without samples there is no average, and "No Data" says so.
     void zeroLineAsAverageAndBackAsReference()
     {
         Fixture f;
+        f.Click(1008);
+        f.Click(1014);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"No Data", "No Data"}));
+        QCOMPARE(f.prompts.Asked()[0].caption, QString(ApplicationTitle));
+        QVERIFY(f.Painted().FirstText("Ref."));
+        f.prompts.Clear();
+
         TraceRecording trace;
         trace.reference = -10.5f;
         trace.samples = {-10.0f, -12.0f, -11.0f}; // averaging -11 exactly
@@ -208,19 +213,7 @@ private slots:
         QVERIFY(dc.FirstText("Ref."));
         QCOMPARE(CurvePoints(dc)[2].y(), Mid + HalfHeight / 2);
         QVERIFY(f.prompts.MessageTexts().isEmpty());
-    }
 
-    void noDataWithoutAFileOrWithoutSamples()
-    {
-        Fixture f;
-        f.Click(1008);
-        f.Click(1014);
-        QCOMPARE(f.prompts.MessageTexts(), QStringList({"No Data", "No Data"}));
-        QCOMPARE(f.prompts.Asked()[0].caption, QString(ApplicationTitle));
-        QVERIFY(f.Painted().FirstText("Ref."));
-
-        // A file without samples has a reference but no average.
-        f.prompts.Clear();
         f.Open(TraceRecording());
         f.Click(1014);
         f.Click(1008);
@@ -235,19 +228,16 @@ private slots:
         trace.reference = -4.25f;
         trace.samples = {-4.0f, -4.5f, -3.75f, -4.25f, -5.0f};
         f.Open(trace);
-        const auto statistics = [&f] {
-            return QStringList{f.Text(1017), f.Text(1034), f.Text(1035), f.Text(1036), f.Text(1037)};
-        };
-        const QStringList recorded = statistics();
+        const std::initializer_list<int> statistics = {1017, 1034, 1035, 1036, 1037};
+        const QStringList recorded = f.Texts(statistics);
         const std::vector<QPoint> recordedCurve = CurvePoints(f.Painted());
         const QString document = f.dir.filePath("saved.trace");
         QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
 
         f.Open(document);
-        QCOMPARE(statistics(), recorded);
+        QCOMPARE(f.Texts(statistics), recorded);
         QCOMPARE(CurvePoints(f.Painted()), recordedCurve);
-        for (int id : {1045, 1039, 1044})
-            QVERIFY(f.Text(id).isEmpty());
+        QCOMPARE(f.Texts({1045, 1039, 1044}), QStringList({"", "", ""}));
         QCOMPARE(f.page.TraceFilePath(), QFileInfo(document).absoluteFilePath());
     }
 
