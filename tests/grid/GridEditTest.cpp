@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(m_Grid->GetItemText(2, 2), QStringLiteral("qr"));
     }
 
-    void escapeKeepsTheOldTextAndEnterKeepsTheFocusCell()
+    void escapeKeepsTheOldTextEnterKeepsTheFocusCellAndTabMovesOn()
     {
         const QString old = m_Grid->GetItemText(2, 2);
         QSignalSpy end(m_Grid.get(), &CGridCtrl::endEdit);
@@ -64,10 +64,7 @@ private slots:
         QCOMPARE(m_Grid->GetItemText(2, 2), old + QLatin1Char('!'));
         QVERIFY(m_Grid->GetFocusCell() == (CCellId{2, 2}));
         QVERIFY(!m_Grid->GetInPlaceEdit());
-    }
-
-    void tabStoresMovesAndEditsTheNextCell()
-    {
+        // Tab stores the text, moves on and edits the next cell.
         QTest::keyClicks(m_Grid.get(), QStringLiteral("n"));
         QTest::keyClick(m_Grid->GetInPlaceEdit(), Qt::Key_Tab);
         QCOMPARE(m_Grid->GetItemText(2, 2), QStringLiteral("n"));

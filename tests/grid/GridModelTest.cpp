@@ -38,29 +38,26 @@ private slots:
         QCOMPARE(grid.GetRowHeight(7), -1);
     }
 
-    void growingKeepsTextsAndAddsDefaultSizes()
+    // Growing keeps the texts and adds default sizes; shrinking drops a
+    // focus left outside and cuts a block at the new edge.
+    void growingAndShrinkingKeepWhatStays()
     {
-        auto grid = MakeGrid(3, 2, 0, 0);
+        auto grid = MakeGrid(6, 2, 1, 0);
+        grid->SetFocusCell(5, 1);
+        QVERIFY(grid->MergeCells(3, 1, 2, 0, 0));
         grid->SetColumnCount(4);
-        grid->SetRowCount(5);
+        grid->SetRowCount(8);
         QCOMPARE(grid->GetItemText(2, 1), QStringLiteral("2,1"));
         QCOMPARE(grid->GetItemText(4, 3), QString());
         QCOMPARE(grid->GetColumnWidth(3), grid->GetDefaultColumnWidth());
-        QCOMPARE(grid->GetRowHeight(4), grid->GetDefaultRowHeight());
-        grid->SetColumnCount(1);
-        QCOMPARE(grid->GetItemText(2, 0), QStringLiteral("2,0"));
-        QVERIFY(!grid->SetItemText(2, 1, QStringLiteral("gone")));
-    }
-
-    void shrinkingClearsFocusOutsideAndCutsBlocks()
-    {
-        auto grid = MakeGrid(6, 3, 1, 0);
-        grid->SetFocusCell(5, 1);
-        QVERIFY(grid->MergeCells(3, 1, 2, 0, 0));
+        QCOMPARE(grid->GetRowHeight(7), grid->GetDefaultRowHeight());
         grid->SetRowCount(5);
         QVERIFY(!grid->GetFocusCell().IsValid());
         QCOMPARE(grid->GetMergedRange(3, 1).maxRow, 4);
         QVERIFY(!grid->GetCell(4, 1)->ContinuesBelow());
+        grid->SetColumnCount(1);
+        QCOMPARE(grid->GetItemText(2, 0), QStringLiteral("2,0"));
+        QVERIFY(!grid->SetItemText(2, 1, QStringLiteral("gone")));
     }
 
     void defaultSizesFollowTheFont()

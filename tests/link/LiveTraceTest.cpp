@@ -33,7 +33,7 @@ bool Contains(const std::string& text, const std::string& part)
 }
 } // namespace
 
-TEST(LinkLive, PollsEvery500msWithOneRequestInFlight)
+TEST(LinkLive, PollsEvery500msWithOneRequestInFlightAndRediscoversAfterAReadError)
 {
     VirtualLinkRig rig;
     rig.trace.Trace();
@@ -51,6 +51,17 @@ TEST(LinkLive, PollsEvery500msWithOneRequestInFlight)
     rig.Advance(10);
     EXPECT_EQ(rig.instrument->WriteCount(), held + 1);
     EXPECT_FALSE(rig.trace.Link().DataInSending());
+
+    // A read error rediscovers the instrument at once, and polling goes on.
+    const size_t opens = rig.instrument->OpenedPaths().size();
+    rig.instrument->FailNextRead();
+    rig.Advance(10);
+    EXPECT_EQ(rig.instrument->OpenedPaths().size(), opens + 1);
+    EXPECT_EQ(rig.instrument->OpenHandleCount(), 1);
+    const int written = rig.instrument->WriteCount();
+    rig.Advance(1000);
+    EXPECT_GT(rig.instrument->WriteCount(), written);
+    EXPECT_TRUE(rig.ui.messages.empty());
 }
 
 TEST(LinkLive, SecondTraceOnlyResumesAndStopPausesWithoutEndingTheWatchdog)
@@ -139,22 +150,6 @@ TEST(LinkLive, DiscoveryOpensTheFirstInstrumentOfItsReleaseOnly)
     EXPECT_EQ(other.ui.messages[0].caption, ""); // the application's title
     EXPECT_FALSE(other.trace.TraceStarted() || other.io.IsRunning());
     EXPECT_FALSE(other.clock.IsTimerRunning(LinkTimer::Poll));
-}
-
-TEST(LinkLive, ReadErrorRediscoversAtOnceAndReadingGoesOn)
-{
-    VirtualLinkRig rig;
-    rig.trace.Trace();
-    rig.Advance(1100);
-    const size_t opens = rig.instrument->OpenedPaths().size();
-    rig.instrument->FailNextRead();
-    rig.Advance(10);
-    EXPECT_EQ(rig.instrument->OpenedPaths().size(), opens + 1);
-    EXPECT_EQ(rig.instrument->OpenHandleCount(), 1);
-    const int written = rig.instrument->WriteCount();
-    rig.Advance(1000);
-    EXPECT_GT(rig.instrument->WriteCount(), written);
-    EXPECT_TRUE(rig.ui.messages.empty());
 }
 
 TEST(LinkLive, TraceFailedSaysWhetherTheInstrumentIsGoneForbiddenOrFailing)

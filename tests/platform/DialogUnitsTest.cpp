@@ -16,13 +16,11 @@ TEST(DialogUnitsTest, WholeCharactersAreTheFontsBaseUnitsAndFractionsRound)
     EXPECT_EQ(font.ToPixelsY(3), 3);   // 3.375
     EXPECT_EQ(font.ToPixelsY(4), 5);   // 4.5
     EXPECT_EQ(font.ToPixelsY(-4), -5); // -4.5
-}
 
-TEST(DialogUnitsTest, RectanglesConvertEachOfLeftTopWidthAndHeight)
-{
-    const DialogBaseUnits font(9, 16);                               // 2.25 across, 2 down
-    EXPECT_EQ(font.ToPixels(QRect(1, 3, 1, 5)), QRect(2, 6, 2, 10)); // not the 4.5 - 2.25 of its edges
-    EXPECT_EQ(font.ToPixels(QSize(2, 3)), QSize(5, 6));              // 4.5 rounds up
+    // Rectangles convert each of left, top, width and height.
+    const DialogBaseUnits wide(9, 16);                               // 2.25 across, 2 down
+    EXPECT_EQ(wide.ToPixels(QRect(1, 3, 1, 5)), QRect(2, 6, 2, 10)); // not the 4.5 - 2.25 of its edges
+    EXPECT_EQ(wide.ToPixels(QSize(2, 3)), QSize(5, 6));              // 4.5 rounds up
 }
 
 TEST(DialogUnitsTest, TheViewKeepsItsSize)

@@ -46,7 +46,7 @@ class DrawContextTest : public QObject
     Q_OBJECT
 
 private slots:
-    void textInARectangleIsPlacedAsItsFormatSays()
+    void textIsPlacedAsItsFormatOrPointSays()
     {
         const QRect rect(0, 0, 400, 200);
         const QRect topLeft = Ink(TextIn(rect, Format::Left | Format::Top | Format::SingleLine));
@@ -60,6 +60,16 @@ private slots:
         // The same text, only moved (give or take a pixel of anti-aliasing).
         QVERIFY(qAbs(centred.width() - topLeft.width()) <= 1);
         QVERIFY(qAbs(bottomRight.height() - topLeft.height()) <= 1);
+
+        // Text at a point hangs below it.
+        QImage image = Blank();
+        {
+            QPainter painter(&image);
+            QPainterDrawContext(painter).TextAt(50, 60, QStringLiteral("WWW"));
+        }
+        const QRect ink = Ink(image);
+        QVERIFY(!ink.isEmpty() && ink.top() >= 60 && ink.left() >= 50);
+        QVERIFY(ink.top() < 60 + QFontMetrics(QFont()).height());
     }
 
     void shapedTextIsPlacedAsThePainterPlacesIt()
@@ -155,21 +165,6 @@ private slots:
         part.SetMapping(QRect(0, 0, 10, 10), QRect(0, 0, 20, 30));
         QCOMPARE(part.LogicalToDevice(QPoint(5, 5)), QPoint(10, 15));
         QCOMPARE(painter.combinedTransform().map(QPoint(5, 5)), QPoint(50, 45));
-    }
-
-    void textAtAPointHangsBelowIt()
-    {
-        QImage image = Blank();
-        {
-            QPainter painter(&image);
-            QPainterDrawContext dc(painter);
-            dc.TextAt(50, 60, QStringLiteral("WWW"));
-        }
-        const QRect ink = Ink(image);
-        QVERIFY(!ink.isEmpty());
-        QVERIFY(ink.top() >= 60);
-        QVERIFY(ink.left() >= 50);
-        QVERIFY(ink.top() < 60 + QFontMetrics(QFont()).height());
     }
 
     void recordedMappingRoundsAsThePainterDoes()

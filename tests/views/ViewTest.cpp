@@ -26,7 +26,8 @@ private:
 
 private slots:
     // Each tab shows its page alone; the lists are refilled from the store as
-    // their tab is selected, and the live chart stops polling off its tab.
+    // their tab is selected, and the live chart stops polling off its tab;
+    // leaving a running trace asks first.
     void tabsBringUpTheirPageAndRefillTheirList()
     {
         ViewFixture f;
@@ -46,11 +47,7 @@ private slots:
         QCOMPARE(f.view.OrlPage()->RowCount(), 1);
         QCOMPARE(f.view.OrlPage()->CellText(0, 4), QString("45.32dB"));
         QCOMPARE(f.view.OpmPage()->RowCount(), 3);
-    }
 
-    void leavingARunningTraceAsksFirst()
-    {
-        ViewFixture f;
         QVERIFY(f.view.SelectTab(TabAutoTrace));
         f.trace->traceStarted = true;
 
