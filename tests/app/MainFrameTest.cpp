@@ -79,7 +79,7 @@ private:
 private slots:
     void cleanup() { SetDialogRunner(nullptr); }
 
-    void theWindowAsItStarts()
+    void theWindowAsItStartsAboutAndNew()
     {
         Fixture f;
         // Where the settings of earlier versions were kept.
@@ -91,6 +91,24 @@ private slots:
                                      "Shift+Delete", "Alt+Backspace", "F6", "Shift+F6"})
                 QVERIFY2(!action->shortcuts().contains(QKeySequence(free)), free);
         }
+
+        QString text;
+        SetDialogRunner([&](QDialog& dialog) {
+            text = dialog.findChild<QLabel*>("aboutText")->text();
+            return int(QDialog::Accepted);
+        });
+        f.Frame().OnCommand(CommandId::AppAbout);
+        // The package and --version carry the release the About text names.
+        QVERIFY2(QString(ProgramVersion).startsWith(text.section(" V", -1) + '.'), qPrintable(text));
+
+        // New keeps the tabs, the pages and the records.
+        CDataStore::GetInstance().AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
+        QVERIFY(f.View().SelectTab(TabOrl));
+        const int children = f.View().findChildren<QWidget*>().size();
+        f.Frame().OnCommand(CommandId::FileNew);
+        QCOMPARE(f.View().findChildren<QWidget*>().size(), children);
+        QCOMPARE(f.View().SelectedTab(), int(TabOrl));
+        QCOMPARE(f.View().OrlPage()->RowCount(), 1);
     }
 
     void informationCommandsFollowTheKavTab()
@@ -111,28 +129,6 @@ private slots:
                 QCOMPARE(dialogs - before, tab == TabKav ? 1 : 0);
             }
         }
-    }
-
-    void aboutAndNew()
-    {
-        Fixture f;
-        QString text;
-        SetDialogRunner([&](QDialog& dialog) {
-            text = dialog.findChild<QLabel*>("aboutText")->text();
-            return int(QDialog::Accepted);
-        });
-        f.Frame().OnCommand(CommandId::AppAbout);
-        // The package and --version carry the release the About text names.
-        QVERIFY2(QString(ProgramVersion).startsWith(text.section(" V", -1) + '.'), qPrintable(text));
-
-        // New keeps the tabs, the pages and the records.
-        CDataStore::GetInstance().AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
-        QVERIFY(f.View().SelectTab(TabOrl));
-        const int children = f.View().findChildren<QWidget*>().size();
-        f.Frame().OnCommand(CommandId::FileNew);
-        QCOMPARE(f.View().findChildren<QWidget*>().size(), children);
-        QCOMPARE(f.View().SelectedTab(), int(TabOrl));
-        QCOMPARE(f.View().OrlPage()->RowCount(), 1);
     }
 
     // Files named on the command line or dropped on the window open on the

@@ -103,7 +103,7 @@ private:
     };
 
 private slots:
-    void statisticsAndTextsOfARecordedTrace()
+    void statisticsAndTextsOfARecordedTraceAndItsDocument()
     {
         Fixture f;
         TraceRecording trace;
@@ -115,9 +115,19 @@ private slots:
         f.Open(trace);
         // Samples, lowest, highest, average ((-10 - 12.5 - 11) / 3), reference,
         // wavelength, start and end.
-        QCOMPARE(f.Texts({1017, 1035, 1036, 1037, 1034, 1045, 1039, 1044}),
-                 QStringList({"3", "-12.50", "-10.00", "-11.17", "-3.46", "1310", "2017-06-15 14:05:09",
-                              "2017-06-15 15:10:00"}));
+        const std::initializer_list<int> texts = {1017, 1035, 1036, 1037, 1034, 1045, 1039, 1044};
+        QCOMPARE(f.Texts(texts), QStringList({"3", "-12.50", "-10.00", "-11.17", "-3.46", "1310",
+                                              "2017-06-15 14:05:09", "2017-06-15 15:10:00"}));
+
+        // Saved as the program's document, it shows the same statistics and
+        // curve, without the wavelength and times a document does not hold.
+        const std::vector<QPoint> curve = CurvePoints(f.Painted());
+        const QString document = f.dir.filePath("saved.trace");
+        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
+        f.Open(document);
+        QCOMPARE(f.Texts(texts), QStringList({"3", "-12.50", "-10.00", "-11.17", "-3.46", "", "", ""}));
+        QCOMPARE(CurvePoints(f.Painted()), curve);
+        QCOMPARE(f.page.TraceFilePath(), QFileInfo(document).absoluteFilePath());
     }
 
     void chartAxesLabelsAndTicks()
@@ -219,26 +229,6 @@ private slots:
         f.Click(1008);
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"No Data"}));
         QVERIFY(f.Painted().LinesOfColor(Red).empty());
-    }
-
-    void aTraceDocumentShowsAsItsRecordedTrace()
-    {
-        Fixture f;
-        TraceRecording trace;
-        trace.reference = -4.25f;
-        trace.samples = {-4.0f, -4.5f, -3.75f, -4.25f, -5.0f};
-        f.Open(trace);
-        const std::initializer_list<int> statistics = {1017, 1034, 1035, 1036, 1037};
-        const QStringList recorded = f.Texts(statistics);
-        const std::vector<QPoint> recordedCurve = CurvePoints(f.Painted());
-        const QString document = f.dir.filePath("saved.trace");
-        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
-
-        f.Open(document);
-        QCOMPARE(f.Texts(statistics), recorded);
-        QCOMPARE(CurvePoints(f.Painted()), recordedCurve);
-        QCOMPARE(f.Texts({1045, 1039, 1044}), QStringList({"", "", ""}));
-        QCOMPARE(f.page.TraceFilePath(), QFileInfo(document).absoluteFilePath());
     }
 
     // Samples hundreds of dB away, infinities and numbers that are none

@@ -16,15 +16,6 @@ class PrintingTest : public QObject
     Q_OBJECT
 
 private:
-    static std::vector<ScriptedPrompts::Prompt> PrintDialogs(const ScriptedPrompts& prompts)
-    {
-        std::vector<ScriptedPrompts::Prompt> asked;
-        for (const ScriptedPrompts::Prompt& prompt : prompts.Asked())
-            if (prompt.kind == ScriptedPrompts::Kind::PrintDialog)
-                asked.push_back(prompt);
-        return asked;
-    }
-
     static int PageCount(const QString& pdf) { return PdfPages(pdf.toStdString()); }
     static QString Text(const QString& pdf) { return QString::fromStdString(PdfText(pdf.toStdString())); }
 
@@ -39,7 +30,7 @@ private slots:
         const QString printed = f.Path("printed.pdf");
         f.prompts.QueuePrintToFile(printed);
         f.Run(CommandId::FilePrint, TabOpm);
-        const auto dialogs = PrintDialogs(f.prompts);
+        const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::PrintDialog);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].minPage, 1);
         QCOMPARE(dialogs[0].maxPage, 3);
@@ -131,7 +122,7 @@ private slots:
         // Print from the preview: the same report, the preview owns the dialog.
         f.prompts.QueuePrintToFile(f.Path("from-preview.pdf"));
         preview->Print();
-        const auto dialogs = PrintDialogs(f.prompts);
+        const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::PrintDialog);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].owner, static_cast<QWidget*>(preview));
         QCOMPARE(PageCount(f.Path("from-preview.pdf")), 4);
@@ -148,7 +139,7 @@ private slots:
             const QString pdf = f.Path(QString("picture%1.pdf").arg(int(id)));
             f.prompts.QueuePrintToFile(pdf);
             f.Run(id, TabTrace);
-            const auto dialogs = PrintDialogs(f.prompts);
+            const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::PrintDialog);
             QCOMPARE(dialogs.size(), size_t(1));
             QCOMPARE(dialogs[0].maxPage, 0); // a picture has no pages to choose
             QCOMPARE(PageCount(pdf), 1);

@@ -152,14 +152,10 @@ private slots:
         f.Run(CommandId::FileSave, TabOrl);
         QCOMPARE(f.prompts.MessageTexts(),
                  QStringList(refused.size(), "Please end the file name with .csv or .CSV!"));
-        std::vector<QString> starts;
-        for (const ScriptedPrompts::Prompt& prompt : f.prompts.Asked()) {
-            if (prompt.kind == ScriptedPrompts::Kind::SaveFile)
-                starts.push_back(prompt.start);
-        }
-        QCOMPARE(starts.size(), size_t(refused.size() + 1));
+        const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
+        QCOMPARE(dialogs.size(), size_t(refused.size() + 1));
         for (int i = 0; i < refused.size(); ++i) {
-            QCOMPARE(starts[size_t(i) + 1], f.Path(refused[i]));
+            QCOMPARE(dialogs[size_t(i) + 1].start, f.Path(refused[i]));
             QVERIFY(!QFileInfo::exists(f.Path(refused[i])));
         }
         QVERIFY(QFileInfo::exists(f.Path("upper.CSV")));

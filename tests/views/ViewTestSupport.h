@@ -75,6 +75,17 @@ struct ViewFixture
     }
 };
 
+// The prompts of one kind that were asked, in order.
+inline std::vector<ScriptedPrompts::Prompt> AskedOf(const ScriptedPrompts& prompts,
+                                                    ScriptedPrompts::Kind kind)
+{
+    std::vector<ScriptedPrompts::Prompt> asked;
+    for (const ScriptedPrompts::Prompt& prompt : prompts.Asked())
+        if (prompt.kind == kind)
+            asked.push_back(prompt);
+    return asked;
+}
+
 // Settings in a file of the test's own; Reload() reads it afresh, as the
 // next run of the program would.
 struct ScratchSettings
