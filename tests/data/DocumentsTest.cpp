@@ -63,8 +63,9 @@ TEST(Documents, AnyOtherLengthIsRefusedWithoutChange)
 }
 
 // A write that cannot start says why, leaves the earlier file and no
-// temporary file, and does not become the store's path.
-TEST(Documents, FailedWritesLeaveEarlierFilesAndNoTemporaryFiles)
+// temporary file, and does not become the store's path; links and devices
+// are written through.
+TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
 {
     ScratchFolder dir;
     CDataStore store;
@@ -83,23 +84,17 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndNoTemporaryFiles)
 
     ASSERT_TRUE(WriteOpmDocument(dir.File("keep.opm"), store).ok());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
-}
 
-TEST(Documents, LinksAndDevicesAreWrittenThroughAndPermissionsKept)
-{
+    // Links and devices are written through, and a file keeps its permissions.
     namespace fs = std::filesystem;
-    ScratchFolder dir;
-    CDataStore store;
-    DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), store, nullptr);
-    WriteBytes(dir.File("real.orl"), "old");
-    fs::permissions(dir.File("real.orl"), fs::perms::owner_read | fs::perms::owner_write);
-    fs::create_symlink(dir.File("real.orl"), dir.File("link.orl"));
-
-    ASSERT_TRUE(WriteOrlDocument(dir.File("link.orl"), store).ok());
-    EXPECT_TRUE(fs::is_symlink(dir.File("link.orl")));
-    EXPECT_EQ(ReadBytes(dir.File("real.orl")), OrlDocumentBytes(store));
-    EXPECT_EQ(fs::status(dir.File("real.orl")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
-
-    ASSERT_TRUE(WriteOrlDocument("/dev/null", store).ok());
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(dir.File("keep.opm"), mode);
+    fs::create_symlink(dir.File("keep.opm"), dir.File("link.opm"));
+    store.ClearOpm();
+    ASSERT_TRUE(WriteOpmDocument(dir.File("link.opm"), store).ok());
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.opm")));
+    EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
+    EXPECT_EQ(fs::status(dir.File("keep.opm")).permissions(), mode);
+    ASSERT_TRUE(WriteOpmDocument("/dev/null", store).ok());
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }

@@ -154,7 +154,7 @@ private slots:
         QVERIFY(!tip->isVisible());
     }
 
-    void dropsAreRefusedWhileDragAndDropIsNotAllowed()
+    void dragAndDropOnlyWhenAllowed()
     {
         QMimeData data;
         data.setText(QStringLiteral("dropped"));
@@ -171,11 +171,8 @@ private slots:
         QApplication::sendEvent(m_Grid->viewport(), &drop);
         QCOMPARE(m_Grid->GetItemText(3, 3), QStringLiteral("dropped"));
         QVERIFY(!Has(m_Grid->GetItemState(3, 3), CellState::DropHighlighted));
-    }
 
-    void clickOnASelectedCellPreparesADragWhenAllowed()
-    {
-        m_Grid->SetDragAndDropAllowed(true);
+        // A click on a selected cell prepares a drag.
         m_Grid->SetSelectedRange({3, 1, 3, 3});
         SendMouse(*m_Grid, QEvent::MouseButtonPress, CellCentre(*m_Grid, 3, 2), Qt::LeftButton,
                   Qt::LeftButton);

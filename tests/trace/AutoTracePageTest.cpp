@@ -88,10 +88,13 @@ private slots:
         QCOMPARE(fullDc.LinesOfColor(Red).back().line.p2(), QPoint(45 + 560 * 238 / 240, 280 - 5 * 27));
     }
 
-    void controlsTakeTheFixedSizeAfterAResize()
+    // The controls take their fixed size after a resize; Trace, when the
+    // instrument cannot be opened, says so under the program's title, and why.
+    void controlsKeepTheirSizeAndTraceFailedSaysWhy()
     {
         ScriptedPrompts prompts;
-        CAutoTracePage page(std::make_shared<SimulatedInstrument>());
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        CAutoTracePage page(instrument);
         const QRect trace = Button(page, "Trace")->geometry();
         const QSize initial = page.size();
         page.show();
@@ -99,14 +102,8 @@ private slots:
         for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(control->size(), QSize(140, 40));
         QCOMPARE(Button(page, "Trace")->y(), trace.top() * 2);
-    }
 
-    void traceFailedHasTheTitleAndSaysWhy()
-    {
-        ScriptedPrompts prompts;
-        auto instrument = std::make_shared<SimulatedInstrument>();
         instrument->FailOpens(std::errc::permission_denied);
-        CAutoTracePage page(instrument);
         page.PressTrace();
         QCOMPARE(prompts.MessageTexts(), QStringList{"Trace Failed"});
         QCOMPARE(prompts.Asked()[0].caption, QString(ApplicationTitle));
