@@ -9,14 +9,7 @@
 // kav-convert with the files scripts and shared folders hand it: devices,
 // pipes, standard input and output, links, hard links and names that clash.
 
-namespace {
 namespace fs = std::filesystem;
-
-bool IsLink(const std::string& path)
-{
-    return fs::is_symlink(fs::symlink_status(path));
-}
-} // namespace
 
 class KavConvertFiles : public KavConvert
 {
@@ -120,13 +113,13 @@ TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadBytes(Path("real.csv")), m_Expected.csv);
     for (int i = 1; i <= ChainLength; ++i)
-        EXPECT_TRUE(IsLink(Path("link" + std::to_string(i)))) << i;
+        EXPECT_TRUE(fs::is_symlink(Path("link" + std::to_string(i)))) << i;
 
     // A dangling link gets its file made where it points.
     fs::create_symlink("new.kav", Path("dangling"));
     run = Convert(Quoted(m_Input) + " --document " + Quoted(Path("dangling")));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(IsLink(Path("dangling")));
+    EXPECT_TRUE(fs::is_symlink(Path("dangling")));
     EXPECT_EQ(ReadBytes(Path("new.kav")), m_Expected.document);
 
     fs::create_symlink("loop-b", Path("loop-a"));
@@ -135,6 +128,6 @@ TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)
     run = Convert(Quoted(m_Input) + " --csv " + Quoted(Path("loop-a")));
     EXPECT_EQ(run.status, 5);
     EXPECT_NE(run.err.find(std::strerror(ELOOP)), std::string::npos) << run.err;
-    EXPECT_TRUE(IsLink(Path("loop-a")) && IsLink(Path("loop-b")));
+    EXPECT_TRUE(fs::is_symlink(Path("loop-a")) && fs::is_symlink(Path("loop-b")));
     EXPECT_EQ(FileCount(), files);
 }

@@ -35,18 +35,13 @@ std::string Listing(const RecordingDrawContext& dc)
 {
     QString out;
     for (const RecordingDrawContext::Line& line : dc.Lines())
-        out += QString("line %1,%2 %3,%4\n")
-                   .arg(line.line.x1())
-                   .arg(line.line.y1())
-                   .arg(line.line.x2())
-                   .arg(line.line.y2());
+        out += QString::asprintf("line %d,%d %d,%d\n", line.line.x1(), line.line.y1(), line.line.x2(),
+                                 line.line.y2());
     for (const RecordingDrawContext::Text& text : dc.Texts()) {
-        const QString place = text.format ? QString("%1,%2 %3x%4")
-                                                .arg(text.rect.x())
-                                                .arg(text.rect.y())
-                                                .arg(text.rect.width())
-                                                .arg(text.rect.height())
-                                          : QString("%1,%2").arg(text.at.x()).arg(text.at.y());
+        const QRect& r = text.rect;
+        const QString place = text.format
+                                  ? QString::asprintf("%d,%d %dx%d", r.x(), r.y(), r.width(), r.height())
+                                  : QString::asprintf("%d,%d", text.at.x(), text.at.y());
         out += QString("text %1 %2 %3 %4 \"%5\"\n")
                    .arg(place, FormatName(text.format), text.font.families().value(0))
                    .arg(text.font.weight())

@@ -154,11 +154,8 @@ private slots:
                  QStringList(refused.size(), "Please end the file name with .csv or .CSV!"));
         const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
         QCOMPARE(dialogs.size(), size_t(refused.size() + 1));
-        for (int i = 0; i < refused.size(); ++i) {
+        for (int i = 0; i < refused.size(); ++i)
             QCOMPARE(dialogs[size_t(i) + 1].start, f.Path(refused[i]));
-            QVERIFY(!QFileInfo::exists(f.Path(refused[i])));
-        }
-        QVERIFY(QFileInfo::exists(f.Path("upper.CSV")));
 
         f.prompts.Clear();
         f.prompts.QueueFile(f.Path("other.Orl"));
@@ -166,7 +163,8 @@ private slots:
         f.Run(CommandId::FileSaveAs, TabOrl);
         QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please end the file name with .orl or .ORL!"}));
         QCOMPARE(f.prompts.PendingAnswers(), size_t(0));
-        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList({"upper.CSV"}));
+        QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files),
+                 QStringList({"upper.CSV"})); // nothing refused written
 
         WriteFile(f.Path("log.orl"), "earlier");
         for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
