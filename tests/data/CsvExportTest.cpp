@@ -10,7 +10,7 @@
 
 // The exports of records are pinned by the golden files of kav-convert.
 
-TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAlone)
+TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
 {
     ScratchFolder dir;
     CDataStore store;
@@ -22,12 +22,8 @@ TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAlone)
     EXPECT_EQ(ReadBytes(dir.File("kav.csv")).rfind("Cable,Fiber,Wavelength(nm),", 0), 0u);
     EXPECT_EQ(store.m_KavPath, dir.File("kav.csv"));
     EXPECT_EQ(store.m_OpmPath, dir.File("opm.csv"));
-}
 
-// A field holding a separator or a quote is quoted, its quotes doubled.
-TEST(CsvExport, FieldsWithSeparatorsOrQuotesAreQuoted)
-{
-    CDataStore store;
+    // A field holding a separator or a quote is quoted, its quotes doubled.
     store.AddOrlRecord("CAB 100%", "F,1", "1550nm", "45.32dB", "2026-05-06", "07:08:09");
     store.AddOrlRecord("say \"hi\"", "F2", "1550nm", "45.32dB", "2026-05-06", "07:08:09");
     const std::string csv = OrlCsvBytes(store);

@@ -195,7 +195,7 @@ TEST(FileLoading, TheWaveCountIsTheStores)
     }
 }
 
-TEST(FileLoading, RefusalsSayWhyAndChangeNothing)
+TEST(FileLoading, RefusalsSayWhyEachInItsOwnWordsAndChangeNothing)
 {
     ScratchFolder dir;
     const std::string noise(40, 'x');
@@ -222,12 +222,9 @@ TEST(FileLoading, RefusalsSayWhyAndChangeNothing)
     EXPECT_EQ(OrlDocumentBytes(store), before);
     const std::string missing = FailureReason(LoadFile(dir.File("missing.orl"), store));
     EXPECT_NE(missing.find(std::strerror(ENOENT)), std::string::npos) << missing;
-}
 
-// Every refusal has its own reason, and "File error!" heads exactly the ones
-// the program shows as "File error!".
-TEST(FileLoading, OneReasonPerResult)
-{
+    // Every refusal has its own reason, and "File error!" heads exactly the
+    // ones the program shows as "File error!".
     std::set<std::string> reasons;
     for (int r = static_cast<int>(DecodeResult::Ok); r <= static_cast<int>(DecodeResult::WrongKind); ++r) {
         LoadOutcome outcome;

@@ -23,26 +23,12 @@ private slots:
         QCOMPARE(sizes.Start(3), 5 + 10 + 30);
     }
 
-    void countsKeepFixedCountsWithinTotals()
-    {
-        CGridCtrl grid(3, 4, 1, 1);
-        QVERIFY(grid.SetFixedRowCount(5));
-        QCOMPARE(grid.GetRowCount(), 5);
-        QVERIFY(grid.SetRowCount(2));
-        QCOMPARE(grid.GetFixedRowCount(), 2);
-        QVERIFY(grid.SetColumnCount(0));
-        QCOMPARE(grid.GetFixedColumnCount(), 0);
-        QVERIFY(!grid.SetRowCount(-1));
-        QVERIFY(!grid.SetRowHeight(5, 10));
-        QVERIFY(!grid.SetColumnWidth(0, 10));
-        QCOMPARE(grid.GetRowHeight(7), -1);
-    }
-
     // Growing keeps the texts and adds default sizes; shrinking drops a
-    // focus left outside and cuts a block at the new edge.
+    // focus left outside, cuts a block at the new edge and takes the fixed
+    // counts down with it.
     void growingAndShrinkingKeepWhatStays()
     {
-        auto grid = MakeGrid(6, 2, 1, 0);
+        auto grid = MakeGrid(6, 2, 1, 1);
         grid->SetFocusCell(5, 1);
         QVERIFY(grid->MergeCells(3, 1, 2, 0, 0));
         grid->SetColumnCount(4);
@@ -58,6 +44,18 @@ private slots:
         grid->SetColumnCount(1);
         QCOMPARE(grid->GetItemText(2, 0), QStringLiteral("2,0"));
         QVERIFY(!grid->SetItemText(2, 1, QStringLiteral("gone")));
+
+        // The fixed counts keep within the totals; nothing is set past them.
+        QVERIFY(grid->SetFixedRowCount(7));
+        QCOMPARE(grid->GetRowCount(), 7);
+        QVERIFY(grid->SetRowCount(2));
+        QCOMPARE(grid->GetFixedRowCount(), 2);
+        QVERIFY(grid->SetColumnCount(0));
+        QCOMPARE(grid->GetFixedColumnCount(), 0);
+        QVERIFY(!grid->SetRowCount(-1));
+        QVERIFY(!grid->SetRowHeight(5, 10));
+        QVERIFY(!grid->SetColumnWidth(0, 10));
+        QCOMPARE(grid->GetRowHeight(7), -1);
     }
 
     void defaultSizesFollowTheFont()
