@@ -8,15 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QCoreApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "link_qt_tests";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication application(argc, argv);
-    return application;
-}
-
 // Runs the event loop until the condition holds or five seconds pass.
 template <typename Condition> bool RunUntil(Condition condition)
 {
@@ -35,7 +26,10 @@ template <typename Condition> bool RunUntil(Condition condition)
 
 TEST(LinkQt, ReportsFromTheIoThreadReachTheTraceOnTheEventLoop)
 {
-    Application();
+    int argc = 1;
+    char name[] = "link_qt_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
     auto instrument = std::make_shared<SimulatedInstrument>(5);
     RecordingTraceUi ui;
     QtLiveTrace live(instrument, ui, "unused");

@@ -38,24 +38,18 @@ std::set<Step> Ink(const std::vector<QLine>& lines)
     }
     return steps;
 }
-
-// The four edges of every cell of a table, as the report boxes its cells.
-std::vector<QLine> BoxedTable(int columns, int rows, int width, int height)
-{
-    std::vector<QLine> lines;
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c) {
-            const int l = c * width, t = r * height, rt = l + width, b = t + height;
-            lines.insert(lines.end(),
-                         {QLine(l, t, rt, t), QLine(rt, t, rt, b), QLine(rt, b, l, b), QLine(l, b, l, t)});
-        }
-    return lines;
-}
 } // namespace
 
 TEST(MergedLinesTest, ABoxedTableBecomesOneLinePerRule)
 {
-    const std::vector<QLine> boxes = BoxedTable(4, 3, 10, 7);
+    // The four edges of every cell of a 4 x 3 table, as the report boxes its cells.
+    std::vector<QLine> boxes;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const int l = c * 10, t = r * 7, rt = l + 10, b = t + 7;
+            boxes.insert(boxes.end(),
+                         {QLine(l, t, rt, t), QLine(rt, t, rt, b), QLine(rt, b, l, b), QLine(l, b, l, t)});
+        }
     const std::vector<QLine> merged = MergedLines(boxes);
     EXPECT_EQ(Ink(merged), Ink(boxes));
     EXPECT_EQ(merged.size(), size_t{(3 + 1) + (4 + 1)});
