@@ -72,7 +72,6 @@ public:
     // The records of the list that form selects.
     size_t KavRecordCount() const;
 
-    void AppendTraceValue(float value) { m_TraceValues.push_back(value); }
     void ClearTraceValues() { m_TraceValues.clear(); }
     const std::vector<float>& GetTraceValues() const { return m_TraceValues; }
 
