@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-struct FontSpec
+struct FontShape
 {
     bool table; // the table font's face, else "Arial"
     int height;
@@ -18,7 +18,7 @@ struct FontSpec
 };
 
 // Face, height, width and weight of each ReportFont, in its order.
-constexpr std::array<FontSpec, 8> Specs{{
+constexpr std::array<FontShape, 8> Shapes{{
     {true, 20, 7, 400},   // Table
     {false, 30, 16, 900}, // Title
     {false, 30, 16, 600}, // Brand
@@ -42,12 +42,12 @@ QStringList Faces(bool table)
     return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
 }
 
-QFont BaseFont(const FontSpec& spec, int pixelSize)
+QFont BaseFont(const FontShape& shape, int pixelSize)
 {
     QFont font;
-    font.setFamilies(Faces(spec.table));
+    font.setFamilies(Faces(shape.table));
     font.setPixelSize(pixelSize);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setWeight(static_cast<QFont::Weight>(shape.weight));
     // Text is laid out from its advances alone, as on the printers the
     // layout was made for, and scales linearly to any resolution.
     font.setKerning(false);
@@ -74,16 +74,16 @@ struct Resolved
     int stretch; // percent
 };
 
-// The pixel size that gives the spec's cell height and the stretch that
+// The pixel size that gives the shape's cell height and the stretch that
 // gives its average width, measured once on a large size of the face.
-Resolved Resolve(const FontSpec& spec)
+Resolved Resolve(const FontShape& shape)
 {
     constexpr int Reference = 200;
-    const QFontMetricsF metrics(BaseFont(spec, Reference));
+    const QFontMetricsF metrics(BaseFont(shape, Reference));
     const int pixelSize =
-        std::max(1, static_cast<int>(std::lround(spec.height * Reference / metrics.height())));
+        std::max(1, static_cast<int>(std::lround(shape.height * Reference / metrics.height())));
     const double natural = AverageWidth(metrics) * pixelSize / Reference;
-    const int stretch = natural > 0 ? static_cast<int>(std::lround(100.0 * spec.width / natural)) : 100;
+    const int stretch = natural > 0 ? static_cast<int>(std::lround(100.0 * shape.width / natural)) : 100;
     return {pixelSize, std::clamp(stretch, 1, 4000)};
 }
 } // namespace
@@ -91,12 +91,12 @@ Resolved Resolve(const FontSpec& spec)
 QFont MakeReportFont(ReportFont which)
 {
     // Measured once per run: a report selects its fonts thousands of times.
-    static std::array<Resolved, Specs.size()> resolved{};
-    const FontSpec& spec = Specs[static_cast<size_t>(which)];
+    static std::array<Resolved, Shapes.size()> resolved{};
+    const FontShape& shape = Shapes[static_cast<size_t>(which)];
     Resolved& r = resolved[static_cast<size_t>(which)];
     if (r.pixelSize == 0)
-        r = Resolve(spec);
-    QFont font = BaseFont(spec, r.pixelSize);
+        r = Resolve(shape);
+    QFont font = BaseFont(shape, r.pixelSize);
     font.setStretch(r.stretch);
     return font;
 }
