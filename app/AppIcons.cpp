@@ -1,4 +1,4 @@
-#include "AppIcons.h"
+#include "app/AppIcons.h"
 
 #include "ProgramIdentity.h"
 

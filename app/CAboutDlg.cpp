@@ -1,6 +1,6 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
-#include "AppIcons.h"
+#include "app/AppIcons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

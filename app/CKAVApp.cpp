@@ -1,12 +1,12 @@
-#include "CKAVApp.h"
+#include "app/CKAVApp.h"
 
-#include "AppTitle.h"
-#include "CAboutDlg.h"
-#include "CDataStore.h"
-#include "CKAVDoc.h"
-#include "CKAVView.h"
-#include "CMainFrame.h"
-#include "DialogRunner.h"
+#include "app/CAboutDlg.h"
+#include "app/CKAVDoc.h"
+#include "app/CMainFrame.h"
+#include "data/CDataStore.h"
+#include "platform/AppTitle.h"
+#include "views/CKAVView.h"
+#include "views/DialogRunner.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "CKAVDoc.h"
+#include "app/CKAVDoc.h"
 
-#include "AppTitle.h"
+#include "platform/AppTitle.h"
 
 void CKAVDoc::OnNewDocument()
 {

@@ -1,16 +1,16 @@
-#include "CMainFrame.h"
+#include "app/CMainFrame.h"
 
-#include "AppIcons.h"
-#include "AppTitle.h"
-#include "CDataStore.h"
-#include "CKAVDoc.h"
-#include "CKAVView.h"
-#include "InfoDialogs.h"
-#include "KavTabActive.h"
-#include "ProgramSettings.h"
-#include "Prompts.h"
-#include "RecentFiles.h"
-#include "Tabs.h"
+#include "app/AppIcons.h"
+#include "app/CKAVDoc.h"
+#include "app/RecentFiles.h"
+#include "data/CDataStore.h"
+#include "platform/AppTitle.h"
+#include "platform/ui/ProgramSettings.h"
+#include "platform/ui/Prompts.h"
+#include "views/CKAVView.h"
+#include "views/InfoDialogs.h"
+#include "views/KavTabActive.h"
+#include "views/Tabs.h"
 
 #include <QDir>
 #include <QDragEnterEvent>

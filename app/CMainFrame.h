@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AutoTraceControl.h"
-#include "CommandIds.h"
+#include "views/AutoTraceControl.h"
+#include "views/CommandIds.h"
 
 #include <QMainWindow>
 

@@ -1,4 +1,4 @@
-#include "HeadlessPrompts.h"
+#include "app/HeadlessPrompts.h"
 
 #include <cstdio>
 

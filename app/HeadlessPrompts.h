@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "platform/ui/Prompts.h"
 
 // Prompts for a run with nobody at the screen: messages go to the error
 // output, file, folder, print and page setup dialogs are cancelled,

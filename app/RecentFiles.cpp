@@ -1,6 +1,6 @@
-#include "RecentFiles.h"
+#include "app/RecentFiles.h"
 
-#include "ProgramSettings.h"
+#include "platform/ui/ProgramSettings.h"
 
 #include <QFileInfo>
 

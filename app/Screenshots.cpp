@@ -1,8 +1,8 @@
-#include "Screenshots.h"
+#include "app/Screenshots.h"
 
-#include "CKAVView.h"
-#include "CMainFrame.h"
-#include "Tabs.h"
+#include "app/CMainFrame.h"
+#include "views/CKAVView.h"
+#include "views/Tabs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "ScriptedTrace.h"
+#include "app/ScriptedTrace.h"
 
-#include "CAutoTracePage.h"
-#include "CKAVView.h"
-#include "Tabs.h"
+#include "trace/CAutoTracePage.h"
+#include "views/CKAVView.h"
+#include "views/Tabs.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
-#include "ConvertOptions.h"
+#include "cli/ConvertOptions.h"
 
-#include "ReportPdf.h"
+#include "report/ReportPdf.h"
 
 const char* const UsageText =
     "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";

@@ -1,7 +1,7 @@
-#include "ConvertOutputs.h"
+#include "cli/ConvertOutputs.h"
 
-#include "FileSystem.h"
-#include "OutputBatch.h"
+#include "data/FileSystem.h"
+#include "data/OutputBatch.h"
 
 namespace {
 const char* const StandardName = "-";

@@ -1,4 +1,4 @@
-#include "InfoJson.h"
+#include "cli/InfoJson.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LoadedFile.h"
+#include "cli/LoadedFile.h"
 
 #include <string>
 

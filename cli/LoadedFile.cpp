@@ -1,9 +1,9 @@
-#include "LoadedFile.h"
+#include "cli/LoadedFile.h"
 
-#include "CReportPrinting.h"
-#include "CsvExport.h"
-#include "Documents.h"
-#include "ReportPdf.h"
+#include "data/CsvExport.h"
+#include "data/Documents.h"
+#include "report/CReportPrinting.h"
+#include "report/ReportPdf.h"
 
 const char* LoadedFile::KindName() const
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CDataStore.h"
-#include "FileLoading.h"
-#include "ReportKind.h"
+#include "data/CDataStore.h"
+#include "data/FileLoading.h"
+#include "report/ReportKind.h"
 
 #include <string>
 

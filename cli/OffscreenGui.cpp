@@ -1,4 +1,4 @@
-#include "OffscreenGui.h"
+#include "cli/OffscreenGui.h"
 
 #include <QGuiApplication>
 

@@ -2,13 +2,13 @@
 // documents the way File > Open does, and prints what it holds or writes its
 // CSV export, its document and its printed report as PDF, for scripts and
 // batch work.
-#include "ConvertOptions.h"
-#include "ConvertOutputs.h"
-#include "InfoJson.h"
-#include "LoadedFile.h"
-#include "OffscreenGui.h"
 #include "ProgramIdentity.h"
-#include "ReportPdf.h"
+#include "cli/ConvertOptions.h"
+#include "cli/ConvertOutputs.h"
+#include "cli/InfoJson.h"
+#include "cli/LoadedFile.h"
+#include "cli/OffscreenGui.h"
+#include "report/ReportPdf.h"
 
 #include <cerrno>
 #include <cstdio>

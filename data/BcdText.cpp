@@ -1,4 +1,4 @@
-#include "BcdText.h"
+#include "data/BcdText.h"
 
 namespace {
 void AppendHexByte(std::string& out, uint8_t byte)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteSpan.h"
-#include "FieldText.h"
+#include "data/ByteSpan.h"
+#include "data/FieldText.h"
 
 #include <cstdint>
 #include <cstring>

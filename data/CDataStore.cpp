@@ -1,6 +1,6 @@
-#include "CDataStore.h"
+#include "data/CDataStore.h"
 
-#include "FieldText.h"
+#include "data/FieldText.h"
 
 #include <cstring>
 

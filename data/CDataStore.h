@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CableGroups.h"
-#include "InfoFields.h"
-#include "Records.h"
+#include "data/CableGroups.h"
+#include "data/InfoFields.h"
+#include "data/Records.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "CableGroups.h"
+#include "data/CableGroups.h"
 
 void CableGroups::Clear()
 {

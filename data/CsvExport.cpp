@@ -1,9 +1,9 @@
-#include "CsvExport.h"
+#include "data/CsvExport.h"
 
-#include "FieldText.h"
-#include "FixedDecimal.h"
-#include "LossTestRules.h"
-#include "SafeFileWriter.h"
+#include "data/FieldText.h"
+#include "data/FixedDecimal.h"
+#include "data/LossTestRules.h"
+#include "data/SafeFileWriter.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDataStore.h"
-#include "Results.h"
+#include "data/CDataStore.h"
+#include "data/Results.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "Documents.h"
+#include "data/Documents.h"
 
-#include "ByteReader.h"
-#include "FieldText.h"
-#include "SafeFileWriter.h"
+#include "data/ByteReader.h"
+#include "data/FieldText.h"
+#include "data/SafeFileWriter.h"
 
 #include <cstring>
 

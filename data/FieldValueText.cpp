@@ -1,6 +1,6 @@
-#include "FieldValueText.h"
+#include "data/FieldValueText.h"
 
-#include "FixedDecimal.h"
+#include "data/FixedDecimal.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
-#include "FileKind.h"
+#include "data/FileKind.h"
 
-#include "Documents.h"
-#include "ResultFrame.h"
-#include "TraceFile.h"
+#include "data/Documents.h"
+#include "data/ResultFrame.h"
+#include "data/TraceFile.h"
 
 #include <algorithm>
 #include <cctype>

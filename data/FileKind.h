@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteSpan.h"
+#include "data/ByteSpan.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "FileLoading.h"
+#include "data/FileLoading.h"
 
-#include "Documents.h"
-#include "FileBytes.h"
-#include "ResultFileDecoders.h"
-#include "ResultFrame.h"
+#include "data/Documents.h"
+#include "data/FileBytes.h"
+#include "data/ResultFileDecoders.h"
+#include "data/ResultFrame.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CDataStore.h"
-#include "FileBytes.h"
-#include "FileKind.h"
-#include "Results.h"
-#include "RowSink.h"
-#include "TraceFile.h"
+#include "data/CDataStore.h"
+#include "data/FileBytes.h"
+#include "data/FileKind.h"
+#include "data/Results.h"
+#include "data/RowSink.h"
+#include "data/TraceFile.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "data/FileNames.h"
 
 #include <algorithm>
 #include <cctype>

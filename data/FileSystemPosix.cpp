@@ -1,6 +1,6 @@
 // The file layer on Linux, macOS and the BSDs.
-#include "FileBytes.h"
-#include "FileSystem.h"
+#include "data/FileBytes.h"
+#include "data/FileSystem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,8 +1,8 @@
 // The file layer on Windows: wide-character paths, handles, and the calls
 // that stand for the POSIX ones (CREATE_NEW for O_EXCL, FlushFileBuffers for
 // fsync, MoveFileExW with write-through for the rename and the folder flush).
-#include "FileBytes.h"
-#include "FileSystem.h"
+#include "data/FileBytes.h"
+#include "data/FileSystem.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "BcdText.h"
-#include "FixedDecimal.h"
-#include "ResultFileDecoders.h"
-#include "ResultFrame.h"
+#include "data/BcdText.h"
+#include "data/FixedDecimal.h"
+#include "data/ResultFileDecoders.h"
+#include "data/ResultFrame.h"
 
 namespace {
 void ReadRoundedTriple(ByteReader& reader, float (&triple)[3], int decimals)

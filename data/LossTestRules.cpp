@@ -1,7 +1,7 @@
-#include "LossTestRules.h"
+#include "data/LossTestRules.h"
 
-#include "FieldText.h"
-#include "FixedDecimal.h"
+#include "data/FieldText.h"
+#include "data/FixedDecimal.h"
 
 namespace {
 // NaN fails every comparison, so it is outside every range.

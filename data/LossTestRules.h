@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Records.h"
+#include "data/Records.h"
 
 #include <cstddef>
 #include <cstdint>

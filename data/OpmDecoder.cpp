@@ -1,7 +1,7 @@
-#include "BcdText.h"
-#include "FieldValueText.h"
-#include "ResultFileDecoders.h"
-#include "ResultFrame.h"
+#include "data/BcdText.h"
+#include "data/FieldValueText.h"
+#include "data/ResultFileDecoders.h"
+#include "data/ResultFrame.h"
 
 namespace {
 const char* const UnitTexts[] = {" ", "dBm", "w", "mw", "uw", "nw", "pw", "dB"};

@@ -1,4 +1,4 @@
-#include "OutputBatch.h"
+#include "data/OutputBatch.h"
 
 #include <algorithm>
 

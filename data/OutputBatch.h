@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SafeFileWriter.h"
+#include "data/SafeFileWriter.h"
 
 #include <memory>
 #include <string>

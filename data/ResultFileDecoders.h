@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ByteSpan.h"
-#include "CDataStore.h"
-#include "Results.h"
-#include "RowSink.h"
+#include "data/ByteSpan.h"
+#include "data/CDataStore.h"
+#include "data/Results.h"
+#include "data/RowSink.h"
 
 // The instrument's result files, decoded from their bytes (LoadFile reads
 // them). Each decoder checks its signature and only then replaces the store's

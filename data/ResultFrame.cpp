@@ -1,4 +1,4 @@
-#include "ResultFrame.h"
+#include "data/ResultFrame.h"
 
 bool HasSignature(ByteSpan bytes, const char* signature)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ByteReader.h"
+#include "data/ByteReader.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileSystem.h"
-#include "Results.h"
+#include "data/FileSystem.h"
+#include "data/Results.h"
 
 #include <string>
 

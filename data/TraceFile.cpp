@@ -1,8 +1,8 @@
-#include "TraceFile.h"
+#include "data/TraceFile.h"
 
-#include "BcdText.h"
-#include "ByteReader.h"
-#include "FixedDecimal.h"
+#include "data/BcdText.h"
+#include "data/ByteReader.h"
+#include "data/FixedDecimal.h"
 
 namespace {
 constexpr size_t MarkOffset = 24;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ByteSpan.h"
-#include "CDataStore.h"
-#include "Results.h"
+#include "data/ByteSpan.h"
+#include "data/CDataStore.h"
+#include "data/Results.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "Documents.h"
-#include "StoreChecks.h"
+#include "data/Documents.h"
+#include "fuzz/StoreChecks.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "ResultFileDecoders.h"
-#include "ResultInput.h"
-#include "StoreChecks.h"
+#include "data/ResultFileDecoders.h"
+#include "fuzz/ResultInput.h"
+#include "fuzz/StoreChecks.h"
 
 #include <cstddef>
 #include <cstdint>

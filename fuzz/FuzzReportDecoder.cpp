@@ -1,8 +1,8 @@
 // The instrument's input reports: the input decoded as one report, and cut
 // into reports as hidapi delivers them, all taken in by one live trace.
-#include "CTraceAcquisition.h"
-#include "ReportDecoder.h"
-#include "TraceText.h"
+#include "link/CTraceAcquisition.h"
+#include "link/ReportDecoder.h"
+#include "link/TraceText.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,5 +1,5 @@
-#include "StoreChecks.h"
-#include "TraceFile.h"
+#include "data/TraceFile.h"
+#include "fuzz/StoreChecks.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultFrame.h"
+#include "data/ResultFrame.h"
 
 #include <cstddef>
 #include <cstdint>

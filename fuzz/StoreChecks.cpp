@@ -1,7 +1,7 @@
-#include "StoreChecks.h"
+#include "fuzz/StoreChecks.h"
 
-#include "CsvExport.h"
-#include "Documents.h"
+#include "data/CsvExport.h"
+#include "data/Documents.h"
 
 #include <cstdlib>
 #include <string>

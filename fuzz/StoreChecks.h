@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CDataStore.h"
+#include "data/CDataStore.h"
 
 // Runs everything that reads a store after a decode (the CSV exports, the
 // loss-test texts, the documents) and aborts when a document does not read

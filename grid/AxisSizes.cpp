@@ -1,4 +1,4 @@
-#include "AxisSizes.h"
+#include "grid/AxisSizes.h"
 
 #include <algorithm>
 

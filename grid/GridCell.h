@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BitFlags.h"
-#include "GridFormat.h"
-#include "GridItem.h"
+#include "grid/BitFlags.h"
+#include "grid/GridFormat.h"
+#include "grid/GridItem.h"
 
 #include <QString>
 #include <QtGlobal>

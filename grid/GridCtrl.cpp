@@ -1,7 +1,7 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
-#include "InPlaceEdit.h"
-#include "TitleTip.h"
+#include "grid/InPlaceEdit.h"
+#include "grid/TitleTip.h"
 
 #include <QApplication>
 #include <QKeyEvent>

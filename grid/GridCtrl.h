@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AxisSizes.h"
-#include "BitFlags.h"
-#include "CellRange.h"
-#include "GridCell.h"
-#include "GridDropTarget.h"
-#include "GridFormat.h"
-#include "GridItem.h"
+#include "grid/AxisSizes.h"
+#include "grid/BitFlags.h"
+#include "grid/CellRange.h"
+#include "grid/GridCell.h"
+#include "grid/GridDropTarget.h"
+#include "grid/GridFormat.h"
+#include "grid/GridItem.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>

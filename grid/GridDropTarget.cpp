@@ -1,6 +1,6 @@
-#include "GridDropTarget.h"
+#include "grid/GridDropTarget.h"
 
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
 #include <QDragMoveEvent>
 #include <QDropEvent>

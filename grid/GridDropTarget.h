@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellRange.h"
+#include "grid/CellRange.h"
 
 class CGridCtrl;
 class QDragMoveEvent;

@@ -1,6 +1,6 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
-#include "InPlaceEdit.h"
+#include "grid/InPlaceEdit.h"
 
 void CGridCtrl::OnEditCell(int row, int col, EditStart how, const QString& typed)
 {

@@ -1,4 +1,4 @@
-#include "GridFormat.h"
+#include "grid/GridFormat.h"
 
 #include <Qt>
 

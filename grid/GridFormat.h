@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BitFlags.h"
+#include "grid/BitFlags.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BitFlags.h"
-#include "GridFormat.h"
+#include "grid/BitFlags.h"
+#include "grid/GridFormat.h"
 
 #include <QFont>
 #include <QRgb>

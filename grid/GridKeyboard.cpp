@@ -1,6 +1,6 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
-#include "TitleTip.h"
+#include "grid/TitleTip.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
-#include "InPlaceEdit.h"
+#include "grid/InPlaceEdit.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>

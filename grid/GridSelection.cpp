@@ -1,4 +1,4 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
 void CGridCtrl::SetFocusCell(int row, int col)
 {

@@ -1,4 +1,4 @@
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "InPlaceEdit.h"
+#include "grid/InPlaceEdit.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "TitleTip.h"
+#include "grid/TitleTip.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "CLiveLink.h"
+#include "link/CLiveLink.h"
 
-#include "LinkListener.h"
+#include "link/LinkListener.h"
 
 CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io,
                      LinkListener& listener)

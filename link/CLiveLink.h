@@ -1,8 +1,8 @@
 #pragma once
 
-#include "HidTransport.h"
-#include "LinkClock.h"
-#include "LinkIo.h"
+#include "link/LinkClock.h"
+#include "link/LinkIo.h"
+#include "platform/hid/HidTransport.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "CLiveTrace.h"
+#include "link/CLiveTrace.h"
 
-#include "LogPath.h"
-#include "TraceFailure.h"
-#include "TraceUi.h"
+#include "link/LogPath.h"
+#include "link/TraceFailure.h"
+#include "link/TraceUi.h"
 
 CLiveTrace::CLiveTrace(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io, TraceUi& ui,
                        std::string savePath)

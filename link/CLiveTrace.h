@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CLiveLink.h"
-#include "CTraceAcquisition.h"
-#include "LinkListener.h"
+#include "link/CLiveLink.h"
+#include "link/CTraceAcquisition.h"
+#include "link/LinkListener.h"
 
 #include <optional>
 #include <string>

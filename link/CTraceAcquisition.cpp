@@ -1,7 +1,7 @@
-#include "CTraceAcquisition.h"
+#include "link/CTraceAcquisition.h"
 
-#include "CTraceLog.h"
-#include "TraceText.h"
+#include "link/CTraceLog.h"
+#include "link/TraceText.h"
 
 #include <cstdio>
 

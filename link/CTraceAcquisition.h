@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinkClock.h"
-#include "ReportDecoder.h"
+#include "link/LinkClock.h"
+#include "link/ReportDecoder.h"
 
 #include <optional>
 #include <string>

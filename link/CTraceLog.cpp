@@ -1,4 +1,4 @@
-#include "CTraceLog.h"
+#include "link/CTraceLog.h"
 
 #include <cerrno>
 #include <cstring>

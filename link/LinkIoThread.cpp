@@ -1,6 +1,6 @@
-#include "LinkIoThread.h"
+#include "link/LinkIoThread.h"
 
-#include "HidTransport.h"
+#include "platform/hid/HidTransport.h"
 
 LinkIoThread::LinkIoThread(LinkIoEvents& events, int readTimeoutMs)
     : m_Events(events), m_ReadTimeoutMs(readTimeoutMs), m_Thread([this] { Run(); })

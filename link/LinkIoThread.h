@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkIo.h"
+#include "link/LinkIo.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportDecoder.h"
+#include "link/ReportDecoder.h"
 
 // What the link tells the trace it serves.
 class LinkListener

@@ -1,6 +1,6 @@
-#include "TraceFailure.h"
+#include "link/TraceFailure.h"
 
-#include "HidAccessHint.h"
+#include "platform/hid/HidAccessHint.h"
 
 std::string TraceFailedDetail(const HidResult& failure)
 {

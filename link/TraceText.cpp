@@ -1,4 +1,4 @@
-#include "TraceText.h"
+#include "link/TraceText.h"
 
 #include <charconv>
 #include <cstdlib>

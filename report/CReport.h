@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LossTestRules.h"
-#include "PrintInfo.h"
-#include "Records.h"
+#include "data/LossTestRules.h"
+#include "data/Records.h"
+#include "report/PrintInfo.h"
 
 #include <QPoint>
 

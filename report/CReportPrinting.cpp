@@ -1,8 +1,8 @@
-#include "CReportPrinting.h"
+#include "report/CReportPrinting.h"
 
-#include "DrawContext.h"
-#include "PrintInfo.h"
-#include "ReportCoordinates.h"
+#include "platform/draw/DrawContext.h"
+#include "report/PrintInfo.h"
+#include "report/ReportCoordinates.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CReport.h"
-#include "ReportKind.h"
+#include "report/CReport.h"
+#include "report/ReportKind.h"
 
 #include <QSize>
 

@@ -1,8 +1,8 @@
-#include "CDataStore.h"
-#include "CReport.h"
-#include "FieldText.h"
-#include "ReportDrawing.h"
-#include "ReportFonts.h"
+#include "data/CDataStore.h"
+#include "data/FieldText.h"
+#include "report/CReport.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportFonts.h"
 
 #include <array>
 #include <vector>

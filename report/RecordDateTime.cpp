@@ -1,4 +1,4 @@
-#include "RecordDateTime.h"
+#include "report/RecordDateTime.h"
 
 #include <cstdio>
 #include <cstdlib>

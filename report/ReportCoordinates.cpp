@@ -1,7 +1,7 @@
-#include "ReportCoordinates.h"
+#include "report/ReportCoordinates.h"
 
-#include "CReport.h"
-#include "DrawContext.h"
+#include "platform/draw/DrawContext.h"
+#include "report/CReport.h"
 
 #include <QRect>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawContext.h"
+#include "platform/draw/DrawContext.h"
 
 #include <QRect>
 #include <QString>

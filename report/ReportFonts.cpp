@@ -1,6 +1,6 @@
-#include "ReportFonts.h"
+#include "report/ReportFonts.h"
 
-#include "DrawContext.h"
+#include "platform/draw/DrawContext.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "CDataStore.h"
-#include "CReport.h"
-#include "ReportDrawing.h"
-#include "ReportFonts.h"
+#include "data/CDataStore.h"
+#include "report/CReport.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportFonts.h"
 
 namespace {
 constexpr int Left = 80;

@@ -1,4 +1,4 @@
-#include "ReportKind.h"
+#include "report/ReportKind.h"
 
 ReportKind ReportKindOf(RecordKind records, int kavWaveCount)
 {

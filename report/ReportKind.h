@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileKind.h"
+#include "data/FileKind.h"
 
 // The printed reports: one per record table, the loss-test report in the
 // form of the last loss-test file read.

@@ -1,6 +1,6 @@
-#include "CReport.h"
+#include "report/CReport.h"
 
-#include "CDataStore.h"
+#include "data/CDataStore.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "ReportPageLoop.h"
+#include "report/ReportPageLoop.h"
 
-#include "CReportPrinting.h"
-#include "PrintInfo.h"
-#include "QPainterDrawContext.h"
-#include "ShapedTextCache.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "platform/draw/ShapedTextCache.h"
+#include "report/CReportPrinting.h"
+#include "report/PrintInfo.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

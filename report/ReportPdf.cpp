@@ -1,7 +1,7 @@
-#include "ReportPdf.h"
+#include "report/ReportPdf.h"
 
-#include "AppTitle.h"
-#include "CReportPrinting.h"
+#include "platform/AppTitle.h"
+#include "report/CReportPrinting.h"
 
 #include <QBuffer>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportPageLoop.h"
+#include "report/ReportPageLoop.h"
 
 #include <QByteArray>
 #include <QPageLayout>

@@ -14,7 +14,7 @@ trap 'rm -rf "$screen" "$scratch"' EXIT
 echo '{ "screens": [ { "name": "screen", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96 } ] }' > "$screen"
 HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
   build/app/kav --simulate --trace-for "${TRACE_SECONDS:-20}" --screenshots "$out" samples/*.bin
-QT_QPA_PLATFORM="offscreen:configfile=$screen" build/grid/demo/grid-demo --rows 60 --screenshot "$out/grid-demo.png"
+QT_QPA_PLATFORM="offscreen:configfile=$screen" build/tools/grid-demo/grid-demo --rows 60 --screenshot "$out/grid-demo.png"
 build/cli/kav-convert samples/kav-three-wavelengths.bin --pdf "$scratch/report-kav.pdf" --page-size A4
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$scratch/report-kav.pdf" "$out/report-kav"
 echo "pictures in $out"

@@ -1,15 +1,15 @@
-#include "CAutoTracePage.h"
+#include "trace/CAutoTracePage.h"
 
-#include "AppTitle.h"
-#include "DialogUnits.h"
-#include "LiveTraceChart.h"
-#include "LogPath.h"
-#include "PageFit.h"
-#include "Prompts.h"
-#include "ProportionalResize.h"
-#include "QPainterDrawContext.h"
-#include "QtLiveTrace.h"
-#include "RecordingDrawContext.h"
+#include "link/LogPath.h"
+#include "link/qt/QtLiveTrace.h"
+#include "platform/AppTitle.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Prompts.h"
+#include "platform/ui/ProportionalResize.h"
+#include "trace/LiveTraceChart.h"
+#include "trace/PageFit.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TraceUi.h"
+#include "link/TraceUi.h"
 
 #include <QRect>
 #include <QWidget>

@@ -1,14 +1,14 @@
-#include "CTracePage.h"
+#include "trace/CTracePage.h"
 
-#include "AppTitle.h"
-#include "DialogUnits.h"
-#include "PageFit.h"
-#include "Prompts.h"
-#include "ProportionalResize.h"
-#include "QPainterDrawContext.h"
-#include "RecordedTraceChart.h"
-#include "RecordingDrawContext.h"
-#include "TraceFile.h"
+#include "data/TraceFile.h"
+#include "platform/AppTitle.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/Prompts.h"
+#include "platform/ui/ProportionalResize.h"
+#include "trace/PageFit.h"
+#include "trace/RecordedTraceChart.h"
 
 #include <QFileInfo>
 #include <QLabel>

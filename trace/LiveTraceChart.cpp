@@ -1,8 +1,8 @@
-#include "LiveTraceChart.h"
+#include "trace/LiveTraceChart.h"
 
-#include "DrawContext.h"
-#include "TraceChartAxes.h"
-#include "TraceText.h"
+#include "link/TraceText.h"
+#include "platform/draw/DrawContext.h"
+#include "trace/TraceChartAxes.h"
 
 #include <algorithm>
 #include <cmath>

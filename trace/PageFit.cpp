@@ -1,6 +1,6 @@
-#include "PageFit.h"
+#include "trace/PageFit.h"
 
-#include "RecordingDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
 
 #include <QFontMetrics>
 

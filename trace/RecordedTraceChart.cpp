@@ -1,7 +1,7 @@
-#include "RecordedTraceChart.h"
+#include "trace/RecordedTraceChart.h"
 
-#include "DrawContext.h"
-#include "TraceChartAxes.h"
+#include "platform/draw/DrawContext.h"
+#include "trace/TraceChartAxes.h"
 
 namespace {
 constexpr int TimeQuarters = 4;

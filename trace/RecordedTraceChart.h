@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TracePolyline.h"
+#include "trace/TracePolyline.h"
 
 #include <QRect>
 

@@ -1,7 +1,7 @@
-#include "TraceChartAxes.h"
+#include "trace/TraceChartAxes.h"
 
-#include "DrawContext.h"
-#include "TraceText.h"
+#include "link/TraceText.h"
+#include "platform/draw/DrawContext.h"
 
 TraceChartFrame::TraceChartFrame(const QRect& chart)
     : x0(chart.left() + 5), y0(chart.top() + chart.height()), w(chart.width()), h(chart.height()),

@@ -1,6 +1,6 @@
-#include "TracePolyline.h"
+#include "trace/TracePolyline.h"
 
-#include "DrawContext.h"
+#include "platform/draw/DrawContext.h"
 
 #include <algorithm>
 #include <cmath>

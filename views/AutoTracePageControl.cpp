@@ -1,6 +1,6 @@
-#include "AutoTracePageControl.h"
+#include "views/AutoTracePageControl.h"
 
-#include "CAutoTracePage.h"
+#include "trace/CAutoTracePage.h"
 
 namespace {
 class AutoTracePageControl : public AutoTraceControl

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AutoTraceControl.h"
+#include "views/AutoTraceControl.h"
 
 class HidTransport;
 

@@ -1,4 +1,4 @@
-#include "CInfoDialog.h"
+#include "views/CInfoDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

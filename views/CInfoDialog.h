@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InfoFields.h"
+#include "data/InfoFields.h"
 
 #include <QDialog>
 

@@ -1,16 +1,16 @@
-#include "CKAVView.h"
+#include "views/CKAVView.h"
 
-#include "CDataStore.h"
-#include "CKavGridPage.h"
-#include "COpmListPage.h"
-#include "COrlListPage.h"
-#include "CTracePage.h"
-#include "DialogUnits.h"
-#include "FixedTabBar.h"
-#include "KavTabActive.h"
-#include "Messages.h"
-#include "ProportionalResize.h"
-#include "Tabs.h"
+#include "data/CDataStore.h"
+#include "platform/ui/DialogUnits.h"
+#include "platform/ui/ProportionalResize.h"
+#include "trace/CTracePage.h"
+#include "views/CKavGridPage.h"
+#include "views/COpmListPage.h"
+#include "views/COrlListPage.h"
+#include "views/FixedTabBar.h"
+#include "views/KavTabActive.h"
+#include "views/Messages.h"
+#include "views/Tabs.h"
 
 #include <QPrinter>
 #include <QResizeEvent>

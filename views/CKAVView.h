@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AutoTraceControl.h"
-#include "CommandIds.h"
-#include "FileLoading.h"
-#include "Messages.h"
-#include "PixelRect.h"
-#include "ReportKind.h"
-#include "Tabs.h"
+#include "data/FileLoading.h"
+#include "platform/ui/PixelRect.h"
+#include "report/ReportKind.h"
+#include "views/AutoTraceControl.h"
+#include "views/CommandIds.h"
+#include "views/Messages.h"
+#include "views/Tabs.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,16 +1,16 @@
-#include "CKAVView.h"
+#include "views/CKAVView.h"
 
-#include "AppTitle.h"
-#include "CDataStore.h"
-#include "CPrintPreview.h"
-#include "CReportPrinting.h"
-#include "CWindowPrinter.h"
-#include "Messages.h"
-#include "Prompts.h"
-#include "ReportPdf.h"
-#include "SafeFileWriter.h"
-#include "SaveTarget.h"
-#include "Tabs.h"
+#include "data/CDataStore.h"
+#include "data/SafeFileWriter.h"
+#include "platform/AppTitle.h"
+#include "platform/ui/Prompts.h"
+#include "report/CReportPrinting.h"
+#include "report/ReportPdf.h"
+#include "views/CPrintPreview.h"
+#include "views/CWindowPrinter.h"
+#include "views/Messages.h"
+#include "views/SaveTarget.h"
+#include "views/Tabs.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "CKavGridPage.h"
+#include "views/CKavGridPage.h"
 
-#include "CDataStore.h"
-#include "GridCtrl.h"
-#include "LossTableColumns.h"
-#include "LossTestRules.h"
-#include "SharedTexts.h"
+#include "data/CDataStore.h"
+#include "data/LossTestRules.h"
+#include "grid/GridCtrl.h"
+#include "views/LossTableColumns.h"
+#include "views/SharedTexts.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "COpmListPage.h"
+#include "views/COpmListPage.h"
 
-#include "CDataStore.h"
-#include "RecordText.h"
+#include "data/CDataStore.h"
+#include "views/RecordText.h"
 
 void COpmListPage::FillFromStore(const CDataStore& store)
 {

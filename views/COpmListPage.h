@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CReportListPage.h"
+#include "views/CReportListPage.h"
 
 // The OPM tab: one row per OPM reading.
 class COpmListPage : public CReportListPage

@@ -1,7 +1,7 @@
-#include "COrlListPage.h"
+#include "views/COrlListPage.h"
 
-#include "CDataStore.h"
-#include "RecordText.h"
+#include "data/CDataStore.h"
+#include "views/RecordText.h"
 
 void COrlListPage::FillFromStore(const CDataStore& store)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CReportListPage.h"
+#include "views/CReportListPage.h"
 
 // The ORL tab: one row per return-loss reading.
 class COrlListPage : public CReportListPage

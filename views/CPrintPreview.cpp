@@ -1,8 +1,8 @@
-#include "CPrintPreview.h"
+#include "views/CPrintPreview.h"
 
-#include "PrintInfo.h"
-#include "QPainterDrawContext.h"
-#include "ReportPageLoop.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "report/PrintInfo.h"
+#include "report/ReportPageLoop.h"
 
 #include <QKeySequence>
 #include <QLabel>

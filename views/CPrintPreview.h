@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CReportPrinting.h"
-#include "ShapedTextCache.h"
+#include "platform/draw/ShapedTextCache.h"
+#include "report/CReportPrinting.h"
 
 #include <QImage>
 #include <QPageLayout>

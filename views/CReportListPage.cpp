@@ -1,7 +1,7 @@
-#include "CReportListPage.h"
+#include "views/CReportListPage.h"
 
-#include "ReportListModel.h"
-#include "ReportListView.h"
+#include "views/ReportListModel.h"
+#include "views/ReportListView.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RowSink.h"
+#include "data/RowSink.h"
 
 #include <QStringList>
 #include <QWidget>

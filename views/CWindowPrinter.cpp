@@ -1,6 +1,6 @@
-#include "CWindowPrinter.h"
+#include "views/CWindowPrinter.h"
 
-#include "Prompts.h"
+#include "platform/ui/Prompts.h"
 
 #include <QPainter>
 #include <QPixmap>

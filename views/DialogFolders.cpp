@@ -1,7 +1,7 @@
-#include "DialogFolders.h"
+#include "views/DialogFolders.h"
 
-#include "ProgramSettings.h"
-#include "Tabs.h"
+#include "platform/ui/ProgramSettings.h"
+#include "views/Tabs.h"
 
 #include <QFileInfo>
 

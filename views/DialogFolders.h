@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileNames.h"
+#include "data/FileNames.h"
 
 #include <QString>
 

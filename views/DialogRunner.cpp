@@ -1,4 +1,4 @@
-#include "DialogRunner.h"
+#include "views/DialogRunner.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "FixedTabBar.h"
+#include "views/FixedTabBar.h"
 
 QSize FixedTabBar::tabSizeHint(int index) const
 {

@@ -1,6 +1,6 @@
-#include "InfoDialogs.h"
+#include "views/InfoDialogs.h"
 
-#include "DialogRunner.h"
+#include "views/DialogRunner.h"
 
 #include <QLabel>
 #include <QLineEdit>

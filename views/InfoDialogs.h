@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CInfoDialog.h"
+#include "views/CInfoDialog.h"
 
 // "Job Information": the job, its reason, contractor, operators and customer.
 class CJobInfoDlg : public CInfoDialog

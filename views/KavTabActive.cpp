@@ -1,3 +1,3 @@
-#include "KavTabActive.h"
+#include "views/KavTabActive.h"
 
 int32_t g_KavTabActive = 0;

@@ -1,8 +1,8 @@
-#include "Messages.h"
+#include "views/Messages.h"
 
-#include "AppTitle.h"
-#include "Prompts.h"
-#include "RecordText.h"
+#include "platform/AppTitle.h"
+#include "platform/ui/Prompts.h"
+#include "views/RecordText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileLoading.h"
-#include "FileNames.h"
-#include "Results.h"
+#include "data/FileLoading.h"
+#include "data/FileNames.h"
+#include "data/Results.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "RecordText.h"
+#include "views/RecordText.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "ReportListModel.h"
+#include "views/ReportListModel.h"
 
 void ReportListModel::SetColumns(const QStringList& titles)
 {

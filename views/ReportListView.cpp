@@ -1,4 +1,4 @@
-#include "ReportListView.h"
+#include "views/ReportListView.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

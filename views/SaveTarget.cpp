@@ -1,9 +1,9 @@
-#include "SaveTarget.h"
+#include "views/SaveTarget.h"
 
-#include "DialogFolders.h"
-#include "Messages.h"
-#include "Prompts.h"
-#include "RecordText.h"
+#include "platform/ui/Prompts.h"
+#include "views/DialogFolders.h"
+#include "views/Messages.h"
+#include "views/RecordText.h"
 
 #include <QFileInfo>
 

@@ -1,4 +1,4 @@
-#include "SharedTexts.h"
+#include "views/SharedTexts.h"
 
 #include <functional>
 

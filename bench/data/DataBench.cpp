@@ -1,10 +1,10 @@
 // Decoding the largest result files the instrument can write (65,535
 // records) and exporting them to CSV, plus the store's memory for them.
-#include "CsvExport.h"
-#include "FileLoading.h"
-#include "LiveHeap.h"
-#include "ResultFileDecoders.h"
-#include "SampleSet.h"
+#include "bench/data/LiveHeap.h"
+#include "data/CsvExport.h"
+#include "data/FileLoading.h"
+#include "data/ResultFileDecoders.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "LiveHeap.h"
+#include "bench/data/LiveHeap.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 // Speed and memory of the grid filled like the loss-test table with 65,535
 // three-wavelength records (196,606 rows x 17 columns), next to a
 // QTableWidget holding the same texts and spans.
-#include "GridCtrl.h"
-#include "HeapInUse.h"
-#include "LossTableSample.h"
+#include "bench/support/HeapInUse.h"
+#include "grid/GridCtrl.h"
+#include "tools/grid-demo/LossTableSample.h"
 
 #include <QApplication>
 #include <QImage>

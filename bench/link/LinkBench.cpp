@@ -1,13 +1,13 @@
 // The live link's costs: CPU of the whole process while tracing the simulated
 // instrument and while idle without one, the time from a report's arrival to
 // the repaint request, and the per-report and per-paint work.
-#include "CAutoTracePage.h"
-#include "CTraceAcquisition.h"
-#include "LiveTraceChart.h"
-#include "RecordingDrawContext.h"
-#include "ReportDecoder.h"
-#include "ScriptedPrompts.h"
-#include "SimulatedInstrument.h"
+#include "link/CTraceAcquisition.h"
+#include "link/ReportDecoder.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/hid/SimulatedInstrument.h"
+#include "platform/ui/ScriptedPrompts.h"
+#include "trace/CAutoTracePage.h"
+#include "trace/LiveTraceChart.h"
 
 #include <QEventLoop>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The largest reports the instrument's files can make (65,535 records) as
 // PDF: pages a second and the file's size.
-#include "CReportPrinting.h"
-#include "FileLoading.h"
-#include "ReportPdf.h"
-#include "SampleSet.h"
+#include "data/FileLoading.h"
+#include "report/CReportPrinting.h"
+#include "report/ReportPdf.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "HeapInUse.h"
+#include "bench/support/HeapInUse.h"
 
 #include <climits> // brings in the C library's identification macros
 

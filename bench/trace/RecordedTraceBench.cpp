@@ -2,12 +2,12 @@
 // the TRACE page: from the file to a painted page, and one repaint at each
 // range, with the curve cut to pixel columns and, for comparison, drawn
 // through every sample.
-#include "CDataStore.h"
-#include "CTracePage.h"
-#include "FileLoading.h"
-#include "QPainterDrawContext.h"
-#include "RecordedTraceChart.h"
-#include "RecordingDrawContext.h"
+#include "data/CDataStore.h"
+#include "data/FileLoading.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "trace/CTracePage.h"
+#include "trace/RecordedTraceChart.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,18 +3,18 @@
 // opening it through the tab's Open until the grid has painted, coming back to
 // the tab, one step of the window's edge being dragged, the rebuild once the
 // size has settled, and the memory the table adds.
-#include "AutoTracePageControl.h"
-#include "CDataStore.h"
-#include "CKAVApp.h"
-#include "CKAVView.h"
-#include "CKavGridPage.h"
-#include "CMainFrame.h"
-#include "GridCtrl.h"
-#include "HeapInUse.h"
-#include "SampleSet.h"
-#include "ScriptedPrompts.h"
-#include "SimulatedInstrument.h"
-#include "Tabs.h"
+#include "app/CKAVApp.h"
+#include "app/CMainFrame.h"
+#include "bench/support/HeapInUse.h"
+#include "data/CDataStore.h"
+#include "grid/GridCtrl.h"
+#include "platform/hid/SimulatedInstrument.h"
+#include "platform/ui/ScriptedPrompts.h"
+#include "tools/make-samples/SampleSet.h"
+#include "views/AutoTracePageControl.h"
+#include "views/CKAVView.h"
+#include "views/CKavGridPage.h"
+#include "views/Tabs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

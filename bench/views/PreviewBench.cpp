@@ -1,8 +1,8 @@
 // The print preview of the largest reports (65,535 records): how long it
 // takes to open on its first page, and to turn a page.
-#include "CPrintPreview.h"
-#include "FileLoading.h"
-#include "SampleSet.h"
+#include "data/FileLoading.h"
+#include "tools/make-samples/SampleSet.h"
+#include "views/CPrintPreview.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

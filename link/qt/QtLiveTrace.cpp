@@ -1,6 +1,6 @@
-#include "QtLiveTrace.h"
+#include "link/qt/QtLiveTrace.h"
 
-#include "LinkIoThread.h"
+#include "link/LinkIoThread.h"
 
 #include <QDateTime>
 

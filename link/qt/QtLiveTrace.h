@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CLiveTrace.h"
-#include "LinkIo.h"
+#include "link/CLiveTrace.h"
+#include "link/LinkIo.h"
 
 #include <QObject>
 #include <QTimer>

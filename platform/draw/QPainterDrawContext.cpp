@@ -1,7 +1,7 @@
-#include "QPainterDrawContext.h"
+#include "platform/draw/QPainterDrawContext.h"
 
-#include "MergedLines.h"
-#include "ShapedTextCache.h"
+#include "platform/draw/MergedLines.h"
+#include "platform/draw/ShapedTextCache.h"
 
 #include <QFontMetrics>
 #include <QPainter>

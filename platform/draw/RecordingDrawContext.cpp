@@ -1,4 +1,4 @@
-#include "RecordingDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
 
 #include <QTransform>
 

@@ -1,4 +1,4 @@
-#include "ShapedTextCache.h"
+#include "platform/draw/ShapedTextCache.h"
 
 #include <QPaintDevice>
 #include <QTextLayout>

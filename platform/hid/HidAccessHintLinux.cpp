@@ -1,4 +1,4 @@
-#include "HidAccessHint.h"
+#include "platform/hid/HidAccessHint.h"
 
 // Only root may open /dev/hidraw* until our udev rule grants the user at the
 // seat access to the instrument's node.

@@ -1,4 +1,4 @@
-#include "HidAccessHint.h"
+#include "platform/hid/HidAccessHint.h"
 
 // Systems other than Linux give every user access to a HID device that no
 // other program holds.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidTransport.h"
+#include "platform/hid/HidTransport.h"
 
 #include <memory>
 #include <string>

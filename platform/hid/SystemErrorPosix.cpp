@@ -1,4 +1,4 @@
-#include "SystemError.h"
+#include "platform/hid/SystemError.h"
 
 #include <cerrno>
 

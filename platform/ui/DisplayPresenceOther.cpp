@@ -1,4 +1,4 @@
-#include "DisplayPresence.h"
+#include "platform/ui/DisplayPresence.h"
 
 // Windows and macOS always have a desktop to show windows on.
 bool DisplayAvailable(int, char*[])

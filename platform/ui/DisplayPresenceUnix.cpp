@@ -1,4 +1,4 @@
-#include "DisplayPresence.h"
+#include "platform/ui/DisplayPresence.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ProgramSettings.h"
+#include "platform/ui/ProgramSettings.h"
 
 #include <QSettings>
 

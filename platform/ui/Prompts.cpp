@@ -1,6 +1,6 @@
-#include "Prompts.h"
+#include "platform/ui/Prompts.h"
 
-#include "QtPrompts.h"
+#include "platform/ui/QtPrompts.h"
 
 #include <QStringList>
 

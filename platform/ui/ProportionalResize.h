@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PixelRect.h"
+#include "platform/ui/PixelRect.h"
 
 #include <QRect>
 #include <QSize>

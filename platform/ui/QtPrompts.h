@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "platform/ui/Prompts.h"
 
 // The platform's real dialogs.
 class QtPrompts : public Prompts

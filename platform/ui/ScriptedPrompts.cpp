@@ -1,4 +1,4 @@
-#include "ScriptedPrompts.h"
+#include "platform/ui/ScriptedPrompts.h"
 
 #include <QPrinter>
 

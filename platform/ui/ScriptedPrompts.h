@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "platform/ui/Prompts.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,13 +1,13 @@
-#include "AutoTracePageControl.h"
-#include "CAutoTracePage.h"
-#include "CKAVApp.h"
-#include "CKAVView.h"
-#include "CMainFrame.h"
-#include "CTracePage.h"
-#include "PageFit.h"
-#include "RecordingDrawContext.h"
-#include "SimulatedInstrument.h"
-#include "Tabs.h"
+#include "app/CKAVApp.h"
+#include "app/CMainFrame.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/hid/SimulatedInstrument.h"
+#include "trace/CAutoTracePage.h"
+#include "trace/CTracePage.h"
+#include "trace/PageFit.h"
+#include "views/AutoTracePageControl.h"
+#include "views/CKAVView.h"
+#include "views/Tabs.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "KavConvertRun.h"
+#include "tests/cli/KavConvertRun.h"
 
 #include <iostream>
 #include <set>

@@ -1,4 +1,4 @@
-#include "KavConvertRun.h"
+#include "tests/cli/KavConvertRun.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

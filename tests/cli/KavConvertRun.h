@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CsvExport.h"
-#include "Documents.h"
-#include "FileLoading.h"
-#include "ScratchFolder.h"
+#include "data/CsvExport.h"
+#include "data/Documents.h"
+#include "data/FileLoading.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

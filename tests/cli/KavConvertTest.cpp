@@ -1,5 +1,5 @@
-#include "KavConvertRun.h"
 #include "ProgramIdentity.h"
+#include "tests/cli/KavConvertRun.h"
 
 #include <algorithm>
 #include <cerrno>

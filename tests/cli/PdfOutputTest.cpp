@@ -1,8 +1,8 @@
-#include "CReportPrinting.h"
-#include "FileLoading.h"
-#include "KavConvertRun.h"
-#include "PdfReading.h"
-#include "SampleSet.h"
+#include "data/FileLoading.h"
+#include "report/CReportPrinting.h"
+#include "tests/cli/KavConvertRun.h"
+#include "tests/support/PdfReading.h"
+#include "tools/make-samples/SampleSet.h"
 
 // kav-convert --pdf as a script runs it: no display and no Qt platform in
 // the environment.

@@ -1,5 +1,5 @@
-#include "CsvExport.h"
-#include "TestFiles.h"
+#include "data/CsvExport.h"
+#include "tests/data/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "Documents.h"
-#include "ResultFileDecoders.h"
-#include "SampleSet.h"
-#include "TestFiles.h"
-#include "TraceFile.h"
+#include "data/Documents.h"
+#include "data/ResultFileDecoders.h"
+#include "data/TraceFile.h"
+#include "tests/data/TestFiles.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "FileLoading.h"
+#include "data/FileLoading.h"
 
-#include "Documents.h"
-#include "FieldText.h"
-#include "ResultFileDecoders.h"
-#include "SampleSet.h"
-#include "TestFiles.h"
+#include "data/Documents.h"
+#include "data/FieldText.h"
+#include "data/ResultFileDecoders.h"
+#include "tests/data/TestFiles.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "FileNames.h"
+#include "data/FileNames.h"
 
 #include <gtest/gtest.h>
 

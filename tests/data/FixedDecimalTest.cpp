@@ -1,4 +1,4 @@
-#include "FixedDecimal.h"
+#include "data/FixedDecimal.h"
 
 #include <gtest/gtest.h>
 

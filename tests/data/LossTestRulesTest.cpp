@@ -1,5 +1,5 @@
-#include "LossTestRules.h"
-#include "TestFiles.h"
+#include "data/LossTestRules.h"
+#include "tests/data/TestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "OutputBatch.h"
-#include "FileSystem.h"
-#include "TestFiles.h"
+#include "data/OutputBatch.h"
+#include "data/FileSystem.h"
+#include "tests/data/TestFiles.h"
 
 #include <gtest/gtest.h>
 

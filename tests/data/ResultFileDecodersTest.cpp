@@ -1,9 +1,9 @@
-#include "ResultFileDecoders.h"
+#include "data/ResultFileDecoders.h"
 
-#include "Documents.h"
-#include "FieldText.h"
-#include "SampleSet.h"
-#include "TestFiles.h"
+#include "data/Documents.h"
+#include "data/FieldText.h"
+#include "tests/data/TestFiles.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "CDataStore.h"
-#include "FieldText.h"
-#include "ResultFileDecoders.h"
-#include "SampleSet.h"
-#include "TestFiles.h"
+#include "data/CDataStore.h"
+#include "data/FieldText.h"
+#include "data/ResultFileDecoders.h"
+#include "tests/data/TestFiles.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ByteSpan.h"
-#include "RowSink.h"
-#include "ScratchFolder.h"
+#include "data/ByteSpan.h"
+#include "data/RowSink.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
-#include "TraceFile.h"
-#include "SampleSet.h"
-#include "TestFiles.h"
+#include "data/TraceFile.h"
+#include "tests/data/TestFiles.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "GridTestSupport.h"
-#include "InPlaceEdit.h"
-#include "TitleTip.h"
+#include "grid/InPlaceEdit.h"
+#include "grid/TitleTip.h"
+#include "tests/grid/GridTestSupport.h"
 
 #include <QMimeData>
 #include <QSignalSpy>

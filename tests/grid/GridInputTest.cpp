@@ -1,4 +1,4 @@
-#include "GridTestSupport.h"
+#include "tests/grid/GridTestSupport.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "AxisSizes.h"
-#include "GridTestSupport.h"
+#include "grid/AxisSizes.h"
+#include "tests/grid/GridTestSupport.h"
 
 #include <QFontMetrics>
 #include <QTest>

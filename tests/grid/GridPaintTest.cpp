@@ -1,4 +1,4 @@
-#include "GridTestSupport.h"
+#include "tests/grid/GridTestSupport.h"
 
 #include <QScreen>
 #include <QTest>

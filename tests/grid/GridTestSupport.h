@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
 #include <QApplication>
 #include <QImage>

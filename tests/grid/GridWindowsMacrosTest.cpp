@@ -37,7 +37,7 @@
 #define small char
 #define interface struct
 
-#include "GridCtrl.h"
+#include "grid/GridCtrl.h"
 
 class GridWindowsMacrosTest : public QObject
 {

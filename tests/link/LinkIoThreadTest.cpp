@@ -1,6 +1,6 @@
-#include "LinkIoThread.h"
-#include "CLiveLink.h"
-#include "SimulatedInstrument.h"
+#include "link/LinkIoThread.h"
+#include "link/CLiveLink.h"
+#include "platform/hid/SimulatedInstrument.h"
 
 #include <atomic>
 #include <chrono>

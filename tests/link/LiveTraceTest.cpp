@@ -1,6 +1,6 @@
-#include "HidAccessHint.h"
-#include "ScratchFolder.h"
-#include "VirtualLinkRig.h"
+#include "platform/hid/HidAccessHint.h"
+#include "tests/link/VirtualLinkRig.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

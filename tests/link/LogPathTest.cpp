@@ -1,4 +1,4 @@
-#include "LogPath.h"
+#include "link/LogPath.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

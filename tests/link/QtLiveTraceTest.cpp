@@ -1,6 +1,6 @@
-#include "QtLiveTrace.h"
-#include "SimulatedInstrument.h"
-#include "VirtualLinkRig.h"
+#include "link/qt/QtLiveTrace.h"
+#include "platform/hid/SimulatedInstrument.h"
+#include "tests/link/VirtualLinkRig.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "ReportDecoder.h"
+#include "link/ReportDecoder.h"
 
 #include <gtest/gtest.h>
 

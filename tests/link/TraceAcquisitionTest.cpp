@@ -1,5 +1,5 @@
-#include "CTraceAcquisition.h"
-#include "ScratchFolder.h"
+#include "link/CTraceAcquisition.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "VirtualLinkRig.h"
+#include "tests/link/VirtualLinkRig.h"
 
 std::vector<LinkTimer> VirtualLinkClock::Step(int ms)
 {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CLiveTrace.h"
-#include "HidTransport.h"
-#include "LinkClock.h"
-#include "LinkIo.h"
-#include "SimulatedInstrument.h"
-#include "TraceUi.h"
+#include "link/CLiveTrace.h"
+#include "link/LinkClock.h"
+#include "link/LinkIo.h"
+#include "link/TraceUi.h"
+#include "platform/hid/HidTransport.h"
+#include "platform/hid/SimulatedInstrument.h"
 
 #include <map>
 #include <memory>

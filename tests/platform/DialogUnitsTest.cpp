@@ -1,4 +1,4 @@
-#include "DialogUnits.h"
+#include "platform/ui/DialogUnits.h"
 
 #include <gtest/gtest.h>
 

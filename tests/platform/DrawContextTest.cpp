@@ -1,6 +1,6 @@
-#include "QPainterDrawContext.h"
-#include "RecordingDrawContext.h"
-#include "ShapedTextCache.h"
+#include "platform/draw/QPainterDrawContext.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/draw/ShapedTextCache.h"
 
 #include <QImage>
 #include <QPainter>

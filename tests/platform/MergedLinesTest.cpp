@@ -1,4 +1,4 @@
-#include "MergedLines.h"
+#include "platform/draw/MergedLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ProportionalResize.h"
+#include "platform/ui/ProportionalResize.h"
 
 #include <QLabel>
 #include <QPushButton>

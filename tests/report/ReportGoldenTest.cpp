@@ -1,7 +1,7 @@
-#include "CReportPrinting.h"
-#include "FileLoading.h"
-#include "RecordingDrawContext.h"
-#include "ScratchFolder.h"
+#include "data/FileLoading.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "report/CReportPrinting.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "CReport.h"
-#include "CReportPrinting.h"
-#include "RecordDateTime.h"
-#include "ReportFonts.h"
-#include "ReportStores.h"
+#include "report/CReport.h"
+#include "report/CReportPrinting.h"
+#include "report/RecordDateTime.h"
+#include "report/ReportFonts.h"
+#include "tests/report/ReportStores.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
-#include "CReport.h"
-#include "CReportPrinting.h"
-#include "ReportStores.h"
+#include "report/CReport.h"
+#include "report/CReportPrinting.h"
+#include "tests/report/ReportStores.h"
 
 #include <gtest/gtest.h>
 

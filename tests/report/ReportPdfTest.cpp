@@ -1,8 +1,8 @@
-#include "ReportPdf.h"
-#include "CReportPrinting.h"
-#include "PdfReading.h"
-#include "ReportStores.h"
-#include "ScratchFolder.h"
+#include "report/ReportPdf.h"
+#include "report/CReportPrinting.h"
+#include "tests/report/ReportStores.h"
+#include "tests/support/PdfReading.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CDataStore.h"
-#include "RecordingDrawContext.h"
+#include "data/CDataStore.h"
+#include "platform/draw/RecordingDrawContext.h"
 
 #include <QString>
 

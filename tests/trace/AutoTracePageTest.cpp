@@ -1,11 +1,11 @@
-#include "AppTitle.h"
-#include "CAutoTracePage.h"
-#include "CLiveTrace.h"
-#include "HidAccessHint.h"
-#include "LiveTraceChart.h"
-#include "RecordingDrawContext.h"
-#include "ScriptedPrompts.h"
-#include "SimulatedInstrument.h"
+#include "link/CLiveTrace.h"
+#include "platform/AppTitle.h"
+#include "platform/draw/RecordingDrawContext.h"
+#include "platform/hid/HidAccessHint.h"
+#include "platform/hid/SimulatedInstrument.h"
+#include "platform/ui/ScriptedPrompts.h"
+#include "trace/CAutoTracePage.h"
+#include "trace/LiveTraceChart.h"
 
 #include <QDir>
 #include <QLineEdit>

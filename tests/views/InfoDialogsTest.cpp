@@ -1,5 +1,5 @@
-#include "InfoDialogs.h"
-#include "DialogRunner.h"
+#include "views/InfoDialogs.h"
+#include "views/DialogRunner.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,8 +1,8 @@
-#include "CKavGridPage.h"
-#include "GridCtrl.h"
-#include "SampleSet.h"
-#include "Tabs.h"
-#include "ViewTestSupport.h"
+#include "grid/GridCtrl.h"
+#include "tests/views/ViewTestSupport.h"
+#include "tools/make-samples/SampleSet.h"
+#include "views/CKavGridPage.h"
+#include "views/Tabs.h"
 
 #include <QClipboard>
 #include <QScrollBar>

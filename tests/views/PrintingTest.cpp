@@ -1,9 +1,9 @@
-#include "CPrintPreview.h"
-#include "CWindowPrinter.h"
-#include "PdfReading.h"
-#include "ReportStores.h"
-#include "Tabs.h"
-#include "ViewTestSupport.h"
+#include "tests/report/ReportStores.h"
+#include "tests/support/PdfReading.h"
+#include "tests/views/ViewTestSupport.h"
+#include "views/CPrintPreview.h"
+#include "views/CWindowPrinter.h"
+#include "views/Tabs.h"
 
 #include <QFileInfo>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "CKavGridPage.h"
-#include "COpmListPage.h"
-#include "CTracePage.h"
-#include "GridCtrl.h"
-#include "ReportListView.h"
-#include "Tabs.h"
-#include "ViewTestSupport.h"
+#include "grid/GridCtrl.h"
+#include "tests/views/ViewTestSupport.h"
+#include "trace/CTracePage.h"
+#include "views/CKavGridPage.h"
+#include "views/COpmListPage.h"
+#include "views/ReportListView.h"
+#include "views/Tabs.h"
 
 #include <sys/stat.h>
 

@@ -1,11 +1,11 @@
-#include "COpmListPage.h"
-#include "COrlListPage.h"
-#include "CTracePage.h"
-#include "FixedTabBar.h"
-#include "KavTabActive.h"
-#include "ReportListView.h"
-#include "Tabs.h"
-#include "ViewTestSupport.h"
+#include "tests/views/ViewTestSupport.h"
+#include "trace/CTracePage.h"
+#include "views/COpmListPage.h"
+#include "views/COrlListPage.h"
+#include "views/FixedTabBar.h"
+#include "views/KavTabActive.h"
+#include "views/ReportListView.h"
+#include "views/Tabs.h"
 
 #include <QClipboard>
 #include <QScrollBar>

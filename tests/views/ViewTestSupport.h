@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AutoTraceControl.h"
-#include "CDataStore.h"
-#include "CKAVView.h"
-#include "ProgramSettings.h"
-#include "ScriptedPrompts.h"
+#include "data/CDataStore.h"
+#include "platform/ui/ProgramSettings.h"
+#include "platform/ui/ScriptedPrompts.h"
+#include "views/AutoTraceControl.h"
+#include "views/CKAVView.h"
 
 #include <QFile>
 #include <QTemporaryDir>

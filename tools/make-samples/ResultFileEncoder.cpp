@@ -1,4 +1,4 @@
-#include "ResultFileEncoder.h"
+#include "tools/make-samples/ResultFileEncoder.h"
 
 #include <cstring>
 

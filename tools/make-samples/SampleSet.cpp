@@ -1,4 +1,4 @@
-#include "SampleSet.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <cmath>
 #include <cstdint>

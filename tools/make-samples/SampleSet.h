@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultFileEncoder.h"
+#include "tools/make-samples/ResultFileEncoder.h"
 
 #include <cstddef>
 #include <vector>

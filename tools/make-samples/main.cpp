@@ -1,6 +1,6 @@
 // Writes the synthetic sample files of samples/ into the folder given:
 //   make-samples DIR
-#include "SampleSet.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <cstdio>
 #include <fstream>

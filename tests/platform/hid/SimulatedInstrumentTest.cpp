@@ -1,4 +1,4 @@
-#include "SimulatedInstrument.h"
+#include "platform/hid/SimulatedInstrument.h"
 
 #include <gtest/gtest.h>
 

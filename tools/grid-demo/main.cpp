@@ -1,8 +1,8 @@
 // grid-demo [--rows N] [--screenshot FILE]
 // Shows a grid filled like the loss-test table; with --screenshot it renders
 // the window to a PNG file and exits.
-#include "GridCtrl.h"
-#include "LossTableSample.h"
+#include "grid/GridCtrl.h"
+#include "tools/grid-demo/LossTableSample.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -28,10 +28,9 @@ void DescribeOptions(QCommandLineParser& parser)
 bool AsksForHelp(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* help : {"--help", "-h", "-?", "--help-all"}) {
+        for (const char* help : {"--help", "-h", "-?", "--help-all"})
             if (std::strcmp(argv[i], help) == 0)
                 return true;
-        }
     }
     return false;
 }

@@ -1,7 +1,7 @@
-#include "LossTableSample.h"
+#include "tools/grid-demo/LossTableSample.h"
 
-#include "GridCtrl.h"
-#include "LossTableColumns.h"
+#include "grid/GridCtrl.h"
+#include "views/LossTableColumns.h"
 
 #include <algorithm>
 
@@ -89,9 +89,8 @@ QString SampleText(int dataRow, int col)
 void FillLossTableSample(CGridCtrl& grid, int dataRows)
 {
     grid.DeleteAllItems();
-    if (dataRows <= 0) {
+    if (dataRows <= 0)
         return;
-    }
     grid.SetRowCount(1 + dataRows);
     grid.SetColumnCount(SampleColumns);
     grid.SetFixedRowCount(1);
