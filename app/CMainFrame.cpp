@@ -321,10 +321,9 @@ void CMainFrame::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     event->acceptProposedAction();
-    for (const QUrl& url : urls) {
+    for (const QUrl& url : urls)
         if (url.isLocalFile())
             m_View->OpenRecognizedFile(url.toLocalFile());
-    }
 }
 
 void CMainFrame::AddRecentFilesMenu()
@@ -396,10 +395,9 @@ bool CMainFrame::TitleBarOnAScreen(const QPoint& position) const
 {
     // The point a user grabs to move the window: the middle of its title bar.
     const QPoint grip = position + QPoint(width() / 2, 10);
-    for (const QScreen* screen : QGuiApplication::screens()) {
+    for (const QScreen* screen : QGuiApplication::screens())
         if (screen->availableGeometry().contains(grip))
             return true;
-    }
     return false;
 }
 

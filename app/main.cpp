@@ -91,12 +91,14 @@ int main(int argc, char* argv[])
         Prompts::Install(nullptr);
     };
     if (line.traceForSeconds > 0) {
-        RunScriptedTrace(*frame.View(), line.traceForSeconds, [&] {
-            if (screenshots) {
-                takeScreenshots();
-                QApplication::exit(status);
-            }
-        });
+        RunScriptedTrace(
+            *frame.View(), line.traceForSeconds,
+            [&] {
+                if (screenshots) {
+                    takeScreenshots();
+                    QApplication::exit(status);
+                }
+            });
     } else if (screenshots) {
         takeScreenshots();
         return status;

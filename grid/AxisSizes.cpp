@@ -17,25 +17,22 @@ void CAxisSizes::SetSize(int index, int size)
 
 void CAxisSizes::Update(int upTo) const
 {
-    for (int i = m_ValidStarts; i < upTo; ++i) {
+    for (int i = m_ValidStarts; i < upTo; ++i)
         m_Starts[i + 1] = m_Starts[i] + m_Sizes[i];
-    }
     m_ValidStarts = std::max(m_ValidStarts, upTo);
 }
 
 int CAxisSizes::Start(int index) const
 {
-    if (index > m_ValidStarts) {
+    if (index > m_ValidStarts)
         Update(index);
-    }
     return m_Starts[index];
 }
 
 int CAxisSizes::IndexAt(int position) const
 {
-    if (m_Sizes.empty()) {
+    if (m_Sizes.empty())
         return 0;
-    }
     Update(Count());
     const auto it = std::upper_bound(m_Starts.begin(), m_Starts.end(), position);
     const int index = static_cast<int>(it - m_Starts.begin()) - 1;

@@ -15,9 +15,8 @@ void CGridCtrl::ApplyFont()
     m_Margin = metrics.horizontalAdvance(QLatin1Char(' '));
     m_DefaultRowHeight = metrics.height() + metrics.leading() + 2 * m_Margin;
     m_DefaultColumnWidth = 12 * metrics.averageCharWidth() + 2 * m_Margin;
-    for (CGridCell& cell : m_Cells) {
+    for (CGridCell& cell : m_Cells)
         cell.m_FontIndex = 0;
-    }
     m_CellFonts.resize(1);
     Redraw();
 }
@@ -39,9 +38,8 @@ void CGridCtrl::OnSystemColoursChanged()
     const QRgb oldFace = m_SysFace;
     TakeSystemColours();
     const auto follow = [](QRgb& colour, QRgb oldSystem, QRgb newSystem) {
-        if (colour == oldSystem) {
+        if (colour == oldSystem)
             colour = newSystem;
-        }
     };
     follow(m_TextColour, oldText, m_SysWindowText);
     follow(m_FixedTextColour, oldText, m_SysWindowText);
@@ -91,9 +89,8 @@ void CGridCtrl::SetRedraw(bool allowDraw, bool resetScrollBars)
 {
     m_AllowDraw = allowDraw;
     if (allowDraw) {
-        if (resetScrollBars) {
+        if (resetScrollBars)
             ResetScrollBars();
-        }
         Redraw();
     }
 }
@@ -106,15 +103,13 @@ void CGridCtrl::EnableSelection(bool enable)
 
 void CGridCtrl::Redraw()
 {
-    if (m_AllowDraw) {
+    if (m_AllowDraw)
         viewport()->update();
-    }
 }
 
 void CGridCtrl::RedrawCell(int row, int col)
 {
-    if (!m_AllowDraw || !IsValid(row, col)) {
+    if (!m_AllowDraw || !IsValid(row, col))
         return;
-    }
     viewport()->update(BlockRect(GetMergedRange(row, col)));
 }

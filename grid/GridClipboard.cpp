@@ -18,9 +18,8 @@ CCellRange CGridCtrl::SelectionBounds() const
 
 QString CGridCtrl::CopyText() const
 {
-    if (m_Selection.empty()) {
+    if (m_Selection.empty())
         return QString();
-    }
     const CCellRange bounds = SelectionBounds();
     QString text;
     for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
@@ -29,39 +28,33 @@ QString CGridCtrl::CopyText() const
                 const QString& cellText = Cell(row, col).m_Text;
                 text += cellText.isEmpty() ? QStringLiteral(" ") : cellText;
             }
-            if (col < bounds.maxCol) {
+            if (col < bounds.maxCol)
                 text += QLatin1Char('\t');
-            }
         }
-        if (row < bounds.maxRow) {
+        if (row < bounds.maxRow)
             text += QLatin1Char('\n');
-        }
     }
     return text;
 }
 
 void CGridCtrl::OnEditCopy()
 {
-    if (CanCopy()) {
+    if (CanCopy())
         QGuiApplication::clipboard()->setText(CopyText());
-    }
 }
 
 void CGridCtrl::OnEditCut()
 {
-    if (!CanCut()) {
+    if (!CanCut())
         return;
-    }
     OnEditCopy();
     // Selections made with Ctrl may overlap; each cell is emptied once.
     const CCellRange bounds = SelectionBounds();
     std::vector<CCellId> cleared;
     for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
-        for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
-            if (IsCellSelected(row, col) && IsCellEditable(row, col)) {
+        for (int col = bounds.minCol; col <= bounds.maxCol; ++col)
+            if (IsCellSelected(row, col) && IsCellEditable(row, col))
                 cleared.push_back({row, col});
-            }
-        }
     }
     ClearCellsWithNotification(cleared);
     Redraw();
@@ -76,9 +69,8 @@ bool CGridCtrl::CanPaste() const
 bool CGridCtrl::OnEditPaste()
 {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!m_Editable || !data || !data->hasText()) {
+    if (!m_Editable || !data || !data->hasText())
         return false;
-    }
     const CCellId target = m_FocusCell.IsValid() ? m_FocusCell : GetTopleftNonFixedCell();
     PasteText(data->text(), target);
     return true;
@@ -86,29 +78,25 @@ bool CGridCtrl::OnEditPaste()
 
 void CGridCtrl::PasteText(const QString& text, CCellId target)
 {
-    if (!IsValid(target.row, target.col)) {
+    if (!IsValid(target.row, target.col))
         return;
-    }
     QStringList lines = text.split(QLatin1Char('\n'));
     // The line end that closes the last line does not start another one.
-    if (lines.size() > 1 && lines.back().isEmpty()) {
+    if (lines.size() > 1 && lines.back().isEmpty())
         lines.removeLast();
-    }
     static const QRegularExpression separators(QStringLiteral("[\t,\n]"));
     for (int i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
-        if (line.endsWith(QLatin1Char('\r'))) {
+        if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        }
         const QStringList fields =
             line.isEmpty() ? QStringList{QStringLiteral(" ")} : line.split(separators, Qt::SkipEmptyParts);
         for (int j = 0; j < fields.size(); ++j) {
             const int row = target.row + i;
             const int col = target.col + j;
             if (!IsValid(row, col) || Cell(row, col).m_MergeAttr != 0 ||
-                Has(Cell(row, col).m_State, CellState::ReadOnly)) {
+                Has(Cell(row, col).m_State, CellState::ReadOnly))
                 continue;
-            }
             emit beginEdit(row, col);
             SetItemText(row, col, fields[j]);
             emit endEdit(row, col);
@@ -121,7 +109,6 @@ void CGridCtrl::PasteText(const QString& text, CCellId target)
 
 void CGridCtrl::OnEditSelectAll()
 {
-    if (CanSelectAll()) {
+    if (CanSelectAll())
         SelectAllCells();
-    }
 }

@@ -28,8 +28,9 @@ CGridCtrl::CGridCtrl(int rows, int columns, int fixedRows, int fixedColumns, QWi
 
     m_AutoScrollTimer.setInterval(AutoScrollInterval);
     connect(&m_AutoScrollTimer, &QTimer::timeout, this, &CGridCtrl::OnAutoScrollTick);
-    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
-            [this](int action) { OnScrollBarAction(Qt::Vertical, action); });
+    connect(
+        verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+        [this](int action) { OnScrollBarAction(Qt::Vertical, action); });
     connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this](int action) { OnScrollBarAction(Qt::Horizontal, action); });
 
@@ -59,31 +60,26 @@ bool CGridCtrl::Create(const QRect& rect, QWidget* parent)
 
 bool CGridCtrl::SetRowCount(int count)
 {
-    if (count < 0 || count == m_RowCount) {
+    if (count < 0 || count == m_RowCount)
         return count >= 0;
-    }
     const bool shrinking = count < m_RowCount;
     m_Cells.resize(static_cast<size_t>(count) * m_ColumnCount);
     m_RowHeights.Resize(count, m_DefaultRowHeight);
     m_RowCount = count;
     m_FixedRowCount = std::min(m_FixedRowCount, count);
     if (shrinking) {
-        if (m_FocusCell.row >= count) {
+        if (m_FocusCell.row >= count)
             m_FocusCell = CCellId();
-        }
-        for (auto it = m_UserValues.begin(); it != m_UserValues.end();) {
+        for (auto it = m_UserValues.begin(); it != m_UserValues.end();)
             it = int(it.key() >> 32) >= count ? m_UserValues.erase(it) : std::next(it);
-        }
         // Blocks that reached past the new last row now end at it.
         for (int row = 0; row < count; ++row) {
             for (int col = 0; col < m_ColumnCount; ++col) {
                 CGridCell& cell = Cell(row, col);
-                if (!cell.IsCovered() && row + cell.m_MergeRow >= count) {
+                if (!cell.IsCovered() && row + cell.m_MergeRow >= count)
                     cell.m_MergeRow = count - 1 - row;
-                }
-                if (row == count - 1) {
+                if (row == count - 1)
                     cell.m_MergeFlags &= ~MergeFlag::ContinuesDown;
-                }
             }
         }
         ClearSelection();
@@ -97,9 +93,8 @@ bool CGridCtrl::SetRowCount(int count)
 
 bool CGridCtrl::SetColumnCount(int count)
 {
-    if (count < 0 || count == m_ColumnCount) {
+    if (count < 0 || count == m_ColumnCount)
         return count >= 0;
-    }
     std::vector<CGridCell> cells(static_cast<size_t>(m_RowCount) * count);
     const int kept = std::min(count, m_ColumnCount);
     for (int row = 0; row < m_RowCount; ++row) {
@@ -107,12 +102,10 @@ bool CGridCtrl::SetColumnCount(int count)
             CGridCell& cell = cells[static_cast<size_t>(row) * count + col];
             cell = std::move(Cell(row, col));
             if (count < m_ColumnCount) {
-                if (!cell.IsCovered() && col + cell.m_MergeCol >= count) {
+                if (!cell.IsCovered() && col + cell.m_MergeCol >= count)
                     cell.m_MergeCol = count - 1 - col;
-                }
-                if (col == count - 1) {
+                if (col == count - 1)
                     cell.m_MergeFlags &= ~MergeFlag::ContinuesRight;
-                }
             }
         }
     }
@@ -122,12 +115,10 @@ bool CGridCtrl::SetColumnCount(int count)
     m_ColumnCount = count;
     m_FixedColumnCount = std::min(m_FixedColumnCount, count);
     if (shrinking) {
-        if (m_FocusCell.col >= count) {
+        if (m_FocusCell.col >= count)
             m_FocusCell = CCellId();
-        }
-        for (auto it = m_UserValues.begin(); it != m_UserValues.end();) {
+        for (auto it = m_UserValues.begin(); it != m_UserValues.end();)
             it = int(it.key() & 0xFFFFFFFF) >= count ? m_UserValues.erase(it) : std::next(it);
-        }
         ClearSelection();
     }
     if (m_AllowDraw) {
@@ -139,12 +130,10 @@ bool CGridCtrl::SetColumnCount(int count)
 
 bool CGridCtrl::SetFixedRowCount(int count)
 {
-    if (count < 0 || (count > m_RowCount && !SetRowCount(count))) {
+    if (count < 0 || (count > m_RowCount && !SetRowCount(count)))
         return false;
-    }
-    if (m_FocusCell.row >= 0 && m_FocusCell.row < count) {
+    if (m_FocusCell.row >= 0 && m_FocusCell.row < count)
         SetFocusCell(-1, -1);
-    }
     m_FixedRowCount = count;
     if (m_AllowDraw) {
         ResetScrollBars();
@@ -155,12 +144,10 @@ bool CGridCtrl::SetFixedRowCount(int count)
 
 bool CGridCtrl::SetFixedColumnCount(int count)
 {
-    if (count < 0 || (count > m_ColumnCount && !SetColumnCount(count))) {
+    if (count < 0 || (count > m_ColumnCount && !SetColumnCount(count)))
         return false;
-    }
-    if (m_FocusCell.col >= 0 && m_FocusCell.col < count) {
+    if (m_FocusCell.col >= 0 && m_FocusCell.col < count)
         SetFocusCell(-1, -1);
-    }
     m_FixedColumnCount = count;
     if (m_AllowDraw) {
         ResetScrollBars();
@@ -199,18 +186,16 @@ int CGridCtrl::GetColumnWidth(int col) const
 
 bool CGridCtrl::SetRowHeight(int row, int height)
 {
-    if (row < 0 || row >= m_RowCount || height < 0) {
+    if (row < 0 || row >= m_RowCount || height < 0)
         return false;
-    }
     m_RowHeights.SetSize(row, height);
     return true;
 }
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
-    if (col < 0 || col >= m_ColumnCount || width < 0) {
+    if (col < 0 || col >= m_ColumnCount || width < 0)
         return false;
-    }
     m_ColumnWidths.SetSize(col, width);
     return true;
 }
@@ -232,11 +217,10 @@ bool CGridCtrl::event(QEvent* event)
 
 void CGridCtrl::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange)
         ApplyFont();
-    } else if (event->type() == QEvent::PaletteChange) {
+    else if (event->type() == QEvent::PaletteChange)
         OnSystemColoursChanged();
-    }
     QAbstractScrollArea::changeEvent(event);
 }
 

@@ -47,9 +47,8 @@ void CGridDropTarget::OnDrop(QDropEvent* event)
 
 void CGridDropTarget::Highlight(CCellId cell)
 {
-    if (cell == m_LastDragOverCell) {
+    if (cell == m_LastDragOverCell)
         return;
-    }
     const CCellId previous = m_LastDragOverCell;
     if (m_Grid->IsValid(previous.row, previous.col)) {
         m_Grid->SetItemState(previous.row, previous.col,

@@ -26,9 +26,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
             break;
         }
     }
-    if (HandleNavigationKey(event->key(), modifiers)) {
+    if (HandleNavigationKey(event->key(), modifiers))
         return;
-    }
     const CCellId focus = m_FocusCell;
     switch (event->key()) {
     case Qt::Key_Delete:
@@ -57,9 +56,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
 
 bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier)) {
+    if (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier))
         key = Qt::Key_Backtab;
-    }
     switch (key) {
     case Qt::Key_Down:
     case Qt::Key_Up:
@@ -161,18 +159,16 @@ void CGridCtrl::MoveFocusTo(CCellId next, int key, Qt::KeyboardModifiers modifie
     // move the focus; the pointer decides the selection.
     if (m_MouseMode == MouseMode::Nothing) {
         const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
-        if (!(modifiers & Qt::ShiftModifier) || tab || !m_SelectionStartCell.IsValid()) {
+        if (!(modifiers & Qt::ShiftModifier) || tab || !m_SelectionStartCell.IsValid())
             m_SelectionStartCell = next;
-        }
         m_PrevSelection.clear();
         m_MouseMode = m_ListMode ? MouseMode::SelectRows : MouseMode::SelectCells;
         ExtendSelectionTo(next);
         m_MouseMode = MouseMode::Nothing;
     }
     SetFocusCell(next.row, next.col);
-    if (IsCellFullyVisible(next.row, next.col)) {
+    if (IsCellFullyVisible(next.row, next.col))
         return;
-    }
     switch (key) {
     case Qt::Key_Down:
         OnVScroll(GridScroll::LineDown);
@@ -198,9 +194,8 @@ void CGridCtrl::DeleteFocusCellText()
 {
     // In a merged block the text shown, and so cleared, is the first cell's.
     const CCellRange block = GetMergedRange(m_FocusCell.row, m_FocusCell.col);
-    if (IsCellEditable(block.minRow, block.minCol)) {
+    if (IsCellEditable(block.minRow, block.minCol))
         ClearCellsWithNotification({{block.minRow, block.minCol}});
-    }
 }
 
 void CGridCtrl::ClearCellsWithNotification(const std::vector<CCellId>& cells)

@@ -5,44 +5,39 @@
 
 int CGridCtrl::TopRow() const
 {
-    if (m_RowCount <= m_FixedRowCount) {
+    if (m_RowCount <= m_FixedRowCount)
         return m_RowCount;
-    }
     const int row = m_RowHeights.FirstStartingFrom(GetFixedRowHeight() + VScrollPos());
     return std::clamp(row, m_FixedRowCount, m_RowCount - 1);
 }
 
 int CGridCtrl::LeftColumn() const
 {
-    if (m_ColumnCount <= m_FixedColumnCount) {
+    if (m_ColumnCount <= m_FixedColumnCount)
         return m_ColumnCount;
-    }
     const int col = m_ColumnWidths.FirstStartingFrom(GetFixedColumnWidth() + HScrollPos());
     return std::clamp(col, m_FixedColumnCount, m_ColumnCount - 1);
 }
 
 int CGridCtrl::RowTop(int row) const
 {
-    if (row < m_FixedRowCount) {
+    if (row < m_FixedRowCount)
         return m_RowHeights.Start(row);
-    }
     return GetFixedRowHeight() + m_RowHeights.Start(row) - m_RowHeights.Start(TopRow());
 }
 
 int CGridCtrl::ColumnLeft(int col) const
 {
-    if (col < m_FixedColumnCount) {
+    if (col < m_FixedColumnCount)
         return m_ColumnWidths.Start(col);
-    }
     return GetFixedColumnWidth() + m_ColumnWidths.Start(col) - m_ColumnWidths.Start(LeftColumn());
 }
 
 int CGridCtrl::VisibleBottomRow() const
 {
     const int top = TopRow();
-    if (top >= m_RowCount) {
+    if (top >= m_RowCount)
         return m_RowCount - 1;
-    }
     const int lastPixel = m_RowHeights.Start(top) + viewport()->height() - GetFixedRowHeight() - 1;
     return std::max(top, m_RowHeights.IndexAt(lastPixel));
 }
@@ -50,18 +45,16 @@ int CGridCtrl::VisibleBottomRow() const
 int CGridCtrl::VisibleRightColumn() const
 {
     const int left = LeftColumn();
-    if (left >= m_ColumnCount) {
+    if (left >= m_ColumnCount)
         return m_ColumnCount - 1;
-    }
     const int lastPixel = m_ColumnWidths.Start(left) + viewport()->width() - GetFixedColumnWidth() - 1;
     return std::max(left, m_ColumnWidths.IndexAt(lastPixel));
 }
 
 bool CGridCtrl::GetCellRect(int row, int col, QRect& rect) const
 {
-    if (!IsValid(row, col)) {
+    if (!IsValid(row, col))
         return false;
-    }
     rect = QRect(ColumnLeft(col), RowTop(row), m_ColumnWidths.Size(col), m_RowHeights.Size(row));
     return true;
 }
@@ -82,9 +75,8 @@ QRect CGridCtrl::BlockRect(const CCellRange& block) const
 
 CCellId CGridCtrl::GetCellFromPt(const QPoint& point) const
 {
-    if (point.x() < 0 || point.y() < 0 || m_RowCount == 0 || m_ColumnCount == 0) {
+    if (point.x() < 0 || point.y() < 0 || m_RowCount == 0 || m_ColumnCount == 0)
         return {};
-    }
     const int fixedHeight = GetFixedRowHeight();
     const int fixedWidth = GetFixedColumnWidth();
     int row = -1;
@@ -101,9 +93,8 @@ CCellId CGridCtrl::GetCellFromPt(const QPoint& point) const
         const int x = m_ColumnWidths.Start(LeftColumn()) + point.x() - fixedWidth;
         col = x < GetVirtualWidth() ? m_ColumnWidths.IndexAt(x) : -1;
     }
-    if (row < 0 || col < 0) {
+    if (row < 0 || col < 0)
         return {};
-    }
     return {row, col};
 }
 
@@ -120,9 +111,8 @@ CCellRange CGridCtrl::GetVisibleNonFixedCellRange() const
 bool CGridCtrl::IsCellVisible(int row, int col) const
 {
     QRect rect;
-    if (!GetCellRect(row, col, rect)) {
+    if (!GetCellRect(row, col, rect))
         return false;
-    }
     const bool rowShown = row < m_FixedRowCount || row >= TopRow();
     const bool colShown = col < m_FixedColumnCount || col >= LeftColumn();
     return rowShown && colShown && rect.intersects(viewport()->rect());
@@ -131,17 +121,15 @@ bool CGridCtrl::IsCellVisible(int row, int col) const
 bool CGridCtrl::IsCellFullyVisible(int row, int col) const
 {
     QRect rect;
-    if (!IsCellVisible(row, col) || !GetCellRect(row, col, rect)) {
+    if (!IsCellVisible(row, col) || !GetCellRect(row, col, rect))
         return false;
-    }
     return rect.right() < viewport()->width() && rect.bottom() < viewport()->height();
 }
 
 void CGridCtrl::EnsureVisible(int row, int col)
 {
-    if (!IsValid(row, col)) {
+    if (!IsValid(row, col))
         return;
-    }
     if (row >= m_FixedRowCount) {
         const int visible = viewport()->height() - GetFixedRowHeight();
         if (row < TopRow()) {
@@ -165,9 +153,8 @@ void CGridCtrl::EnsureVisible(int row, int col)
 
 void CGridCtrl::ExpandColumnsToFit()
 {
-    if (m_ColumnCount <= 0) {
+    if (m_ColumnCount <= 0)
         return;
-    }
     const int difference = viewport()->width() - GetVirtualWidth();
     const int share = difference / m_ColumnCount;
     const int remainder = std::abs(difference) % m_ColumnCount;
@@ -188,15 +175,12 @@ QSize CGridCtrl::CellExtent(int row, int col) const
 
 bool CGridCtrl::AutoSizeColumn(int col)
 {
-    if (col < 0 || col >= m_ColumnCount) {
+    if (col < 0 || col >= m_ColumnCount)
         return false;
-    }
     int width = 0;
-    for (int row = 0; row < m_RowCount; ++row) {
-        if (!Cell(row, col).IsCovered()) {
+    for (int row = 0; row < m_RowCount; ++row)
+        if (!Cell(row, col).IsCovered())
             width = std::max(width, CellExtent(row, col).width());
-        }
-    }
     m_ColumnWidths.SetSize(col, width);
     ResetScrollBars();
     Redraw();
@@ -205,15 +189,12 @@ bool CGridCtrl::AutoSizeColumn(int col)
 
 bool CGridCtrl::AutoSizeRow(int row)
 {
-    if (row < 0 || row >= m_RowCount) {
+    if (row < 0 || row >= m_RowCount)
         return false;
-    }
     int height = 0;
-    for (int col = 0; col < m_ColumnCount; ++col) {
-        if (!Cell(row, col).IsCovered()) {
+    for (int col = 0; col < m_ColumnCount; ++col)
+        if (!Cell(row, col).IsCovered())
             height = std::max(height, CellExtent(row, col).height());
-        }
-    }
     m_RowHeights.SetSize(row, height);
     ResetScrollBars();
     Redraw();
@@ -226,18 +207,16 @@ void CGridCtrl::AutoSize()
     for (int row = 0; row < m_RowCount; ++row) {
         int height = 0;
         for (int col = 0; col < m_ColumnCount; ++col) {
-            if (Cell(row, col).IsCovered()) {
+            if (Cell(row, col).IsCovered())
                 continue;
-            }
             const QSize extent = CellExtent(row, col);
             height = std::max(height, extent.height());
             widths[col] = std::max(widths[col], extent.width());
         }
         m_RowHeights.SetSize(row, height);
     }
-    for (int col = 0; col < m_ColumnCount; ++col) {
+    for (int col = 0; col < m_ColumnCount; ++col)
         m_ColumnWidths.SetSize(col, widths[col]);
-    }
     ResetScrollBars();
     Redraw();
 }

@@ -10,28 +10,24 @@
 
 bool CGridCtrl::MouseOverColumnDivide(const QPoint& point) const
 {
-    if (point.y() >= GetFixedRowHeight()) {
+    if (point.y() >= GetFixedRowHeight())
         return false;
-    }
     const CCellId cell = GetCellFromPt(point);
     QRect rect;
-    if (!GetCellRect(cell.row, cell.col, rect)) {
+    if (!GetCellRect(cell.row, cell.col, rect))
         return false;
-    }
     return (point.x() - rect.left() < ResizeCaptureRange && cell.col > 0) ||
            rect.left() + rect.width() - point.x() <= ResizeCaptureRange;
 }
 
 bool CGridCtrl::MouseOverRowDivide(const QPoint& point) const
 {
-    if (point.x() >= GetFixedColumnWidth()) {
+    if (point.x() >= GetFixedColumnWidth())
         return false;
-    }
     const CCellId cell = GetCellFromPt(point);
     QRect rect;
-    if (!GetCellRect(cell.row, cell.col, rect)) {
+    if (!GetCellRect(cell.row, cell.col, rect))
         return false;
-    }
     return (point.y() - rect.top() < ResizeCaptureRange && cell.row > 0) ||
            rect.top() + rect.height() - point.y() <= ResizeCaptureRange;
 }
@@ -64,9 +60,8 @@ void CGridCtrl::StartSizing(Qt::Orientation orientation, int index)
 void CGridCtrl::mousePressEvent(QMouseEvent* event)
 {
     m_TitleTip->Hide();
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     m_HadFocusOnPress = hasFocus();
     setFocus(Qt::MouseFocusReason);
     const QPoint point = event->position().toPoint();
@@ -74,9 +69,8 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
     m_LastMousePoint = point;
     m_LeftClickDownCell = GetCellFromPt(point);
     const CCellId down = m_LeftClickDownCell;
-    if (!down.IsValid()) {
+    if (!down.IsValid())
         return;
-    }
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     if (down == m_FocusCell) {
@@ -98,9 +92,8 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
         StartSizing(Qt::Vertical, DividerIndex(down.row, point.y(), RowTop(down.row)));
         return;
     }
-    if (!IsValid(clamped.row, clamped.col)) {
+    if (!IsValid(clamped.row, clamped.col))
         return;
-    }
     m_SelectionStartCell = shift && previousFocus.IsValid() ? previousFocus : clamped;
     m_PrevSelection = ctrl ? m_Selection : std::vector<CCellRange>();
     if (down.row < m_FixedRowCount) {
@@ -128,9 +121,8 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton)) {
         m_TitleTip->OnParentMouseMove(point);
         if (m_MouseMode != MouseMode::Nothing && m_MouseMode != MouseMode::OverColumnDivider &&
-            m_MouseMode != MouseMode::OverRowDivider) {
+            m_MouseMode != MouseMode::OverRowDivider)
             return;
-        }
         if (m_AllowColumnResize && MouseOverColumnDivide(point)) {
             m_MouseMode = MouseMode::OverColumnDivider;
             viewport()->setCursor(Qt::SplitHCursor);
@@ -150,9 +142,8 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
     case MouseMode::SelectRows:
     case MouseMode::SelectCells: {
         const CCellId cell = GetCellFromPt(point);
-        if (cell.IsValid()) {
+        if (cell.IsValid())
             ExtendSelectionTo({std::max(cell.row, m_FixedRowCount), std::max(cell.col, m_FixedColumnCount)});
-        }
         break;
     }
     case MouseMode::SizingColumn: {
@@ -194,20 +185,17 @@ void CGridCtrl::OnAutoScrollTick()
     }
     const QPoint point = m_LastMousePoint;
     const QRect client = viewport()->rect();
-    if (point.y() > client.bottom()) {
+    if (point.y() > client.bottom())
         HandleNavigationKey(Qt::Key_Down, Qt::NoModifier);
-    } else if (point.y() < GetFixedRowHeight()) {
+    else if (point.y() < GetFixedRowHeight())
         HandleNavigationKey(Qt::Key_Up, Qt::NoModifier);
-    }
-    if (point.x() > client.right()) {
+    if (point.x() > client.right())
         HandleNavigationKey(Qt::Key_Right, Qt::NoModifier);
-    } else if (point.x() < GetFixedColumnWidth()) {
+    else if (point.x() < GetFixedColumnWidth())
         HandleNavigationKey(Qt::Key_Left, Qt::NoModifier);
-    }
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount) {
+    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount)
         return;
-    }
     const int right =
         std::min(client.right(), ColumnLeft(visible.maxCol) + m_ColumnWidths.Size(visible.maxCol) - 1);
     const int bottom =
@@ -219,9 +207,8 @@ void CGridCtrl::OnAutoScrollTick()
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     m_AutoScrollTimer.stop();
     const QPoint point = event->position().toPoint();
     switch (m_MouseMode) {
@@ -249,21 +236,18 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
     viewport()->unsetCursor();
     Redraw();
     const CCellId cell = GetCellFromPt(point);
-    if (cell.IsValid()) {
+    if (cell.IsValid())
         emit clicked(cell.row, cell.col);
-    }
 }
 
 void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton)
         return;
-    }
     const QPoint point = event->position().toPoint();
     const CCellId cell = GetCellFromPt(point);
-    if (!cell.IsValid()) {
+    if (!cell.IsValid())
         return;
-    }
     if (m_AllowColumnResize && MouseOverColumnDivide(point)) {
         AutoSizeColumn(DividerIndex(cell.col, point.x(), ColumnLeft(cell.col)));
     } else if (m_AllowRowResize && MouseOverRowDivide(point)) {
@@ -278,21 +262,18 @@ bool CGridCtrl::viewportEvent(QEvent* event)
 {
     // The tip lets the pointer through to the grid, so no move outside its
     // cell arrives once the pointer has left the grid.
-    if (event->type() == QEvent::Leave) {
+    if (event->type() == QEvent::Leave)
         m_TitleTip->Hide();
-    }
     return QAbstractScrollArea::viewportEvent(event);
 }
 
 void CGridCtrl::OfferTitleTip(const QPoint& point)
 {
-    if (!m_TitleTipsEnabled) {
+    if (!m_TitleTipsEnabled)
         return;
-    }
     const CCellId cell = GetCellFromPt(point);
-    if (!cell.IsValid()) {
+    if (!cell.IsValid())
         return;
-    }
     const CCellRange block = GetMergedRange(cell.row, cell.col);
     const QRect rect = BlockRect(block);
     const CGridCell& first = Cell(block.minRow, block.minCol);
@@ -314,9 +295,8 @@ void CGridCtrl::focusOutEvent(QFocusEvent* event)
 {
     // Losing the focus to another window ends a drag or a sizing, as losing
     // the mouse capture would.
-    if (!m_InPlaceEdit) {
+    if (!m_InPlaceEdit)
         CancelMouseMode();
-    }
     QAbstractScrollArea::focusOutEvent(event);
 }
 

@@ -17,9 +17,8 @@ void CGridCtrl::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     const QRect clip = event->rect();
     EraseBackground(painter, clip);
-    if (m_RowCount == 0 || m_ColumnCount == 0) {
+    if (m_RowCount == 0 || m_ColumnCount == 0)
         return;
-    }
     const CCellRange visible = GetVisibleNonFixedCellRange();
     m_PaintedTopRow = visible.minRow;
     m_PaintedLeftColumn = visible.minCol;
@@ -45,13 +44,11 @@ void CGridCtrl::EraseBackground(QPainter& painter, const QRect& clip)
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
     int cellsRight = fixedWidth;
-    if (visible.maxCol >= visible.minCol && visible.minCol < m_ColumnCount) {
+    if (visible.maxCol >= visible.minCol && visible.minCol < m_ColumnCount)
         cellsRight = ColumnLeft(visible.maxCol) + m_ColumnWidths.Size(visible.maxCol);
-    }
     int cellsBottom = fixedHeight;
-    if (visible.maxRow >= visible.minRow && visible.minRow < m_RowCount) {
+    if (visible.maxRow >= visible.minRow && visible.minRow < m_RowCount)
         cellsBottom = RowTop(visible.maxRow) + m_RowHeights.Size(visible.maxRow);
-    }
     cellsRight = std::min(cellsRight, width);
     cellsBottom = std::min(cellsBottom, height);
     const QColor fixedBk = FromRgb(m_FixedBkColour);
@@ -68,25 +65,19 @@ void CGridCtrl::EraseBackground(QPainter& painter, const QRect& clip)
 void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int row1, int col0, int col1,
                           bool fixed)
 {
-    if (row0 < 0 || col0 < 0 || row1 < row0 || col1 < col0) {
+    if (row0 < 0 || col0 < 0 || row1 < row0 || col1 < col0)
         return;
-    }
     // Only rows and columns that meet the clip box are painted.
-    while (row0 <= row1 && RowTop(row0) + m_RowHeights.Size(row0) <= clip.top()) {
+    while (row0 <= row1 && RowTop(row0) + m_RowHeights.Size(row0) <= clip.top())
         ++row0;
-    }
-    while (row1 >= row0 && RowTop(row1) > clip.bottom()) {
+    while (row1 >= row0 && RowTop(row1) > clip.bottom())
         --row1;
-    }
-    while (col0 <= col1 && ColumnLeft(col0) + m_ColumnWidths.Size(col0) <= clip.left()) {
+    while (col0 <= col1 && ColumnLeft(col0) + m_ColumnWidths.Size(col0) <= clip.left())
         ++col0;
-    }
-    while (col1 >= col0 && ColumnLeft(col1) > clip.right()) {
+    while (col1 >= col0 && ColumnLeft(col1) > clip.right())
         --col1;
-    }
-    if (row1 < row0 || col1 < col0) {
+    if (row1 < row0 || col1 < col0)
         return;
-    }
     const int left0 = ColumnLeft(col0);
     int top = RowTop(row0);
     for (int row = row0; row <= row1; ++row) {
@@ -115,9 +106,8 @@ void CGridCtrl::PaintBand(QPainter& painter, const QRect& clip, int row0, int ro
 
 void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange& block)
 {
-    if (!m_AllowDraw) {
+    if (!m_AllowDraw)
         return;
-    }
     const CGridCell& cell = Cell(block.minRow, block.minCol);
     const bool printing = painter.device()->devType() == QInternal::Printer;
     const bool focused = block.Contains(m_FocusCell.row, m_FocusCell.col) && !printing;
@@ -149,9 +139,8 @@ void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange&
 
 void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block)
 {
-    if (!m_AllowDraw) {
+    if (!m_AllowDraw)
         return;
-    }
     const CGridCell& cell = Cell(block.minRow, block.minCol);
     const QRgb bk = cell.m_BkColourIndex ? ColourAt(cell.m_BkColourIndex) : m_FixedBkColour;
     const QRgb fg = cell.m_FgColourIndex ? ColourAt(cell.m_FgColourIndex) : m_FixedTextColour;
@@ -189,34 +178,28 @@ void CGridCtrl::DrawFixedCell(QPainter& painter, const QRect& rect, const CCellR
 void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect, CellFormat format,
                              const QFont& font)
 {
-    if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0) {
+    if (text.isEmpty() || rect.width() <= 0 || rect.height() <= 0)
         return;
-    }
     // The painter holds the grid's font; most cells use it unchanged.
     const bool ownFont = !font.isCopyOf(this->font());
-    if (ownFont) {
+    if (ownFont)
         painter.setFont(font);
-    }
     const int flags = QtTextFlags(format);
-    if (Has(format, CellFormat::EndEllipsis | CellFormat::SingleLine)) {
+    if (Has(format, CellFormat::EndEllipsis | CellFormat::SingleLine))
         painter.drawText(rect, flags, painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
-    } else {
+    else
         painter.drawText(rect, flags, text);
-    }
-    if (ownFont) {
+    if (ownFont)
         painter.setFont(this->font());
-    }
 }
 
 void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
 {
-    if (m_GridLines == GridLines::Neither) {
+    if (m_GridLines == GridLines::Neither)
         return;
-    }
     const CCellRange visible = GetVisibleNonFixedCellRange();
-    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount) {
+    if (visible.minRow >= m_RowCount || visible.minCol >= m_ColumnCount)
         return;
-    }
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
     const int right =
@@ -230,9 +213,8 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
     if (Has(m_GridLines, GridLines::Vertical)) {
         for (int col = visible.minCol; col <= visible.maxCol; ++col) {
             const int x = ColumnLeft(col) + m_ColumnWidths.Size(col) - 1;
-            if (x < clip.left() || x > clip.right()) {
+            if (x < clip.left() || x > clip.right())
                 continue;
-            }
             int runStart = fixedHeight;
             int y = fixedHeight;
             for (int row = visible.minRow; row <= visible.maxRow; ++row) {
@@ -249,9 +231,8 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
     if (Has(m_GridLines, GridLines::Horizontal)) {
         for (int row = visible.minRow; row <= visible.maxRow; ++row) {
             const int y = RowTop(row) + m_RowHeights.Size(row) - 1;
-            if (y < clip.top() || y > clip.bottom()) {
+            if (y < clip.top() || y > clip.bottom())
                 continue;
-            }
             int runStart = fixedWidth;
             int x = fixedWidth;
             for (int col = visible.minCol; col <= visible.maxCol; ++col) {
@@ -269,11 +250,9 @@ void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)
     painter.save();
     // Inverted lines show on any background; where the device cannot invert
     // (a printer) they are drawn in the grid-line colour.
-    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+    if (painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
         painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-    }
-    for (const QRect& rect : lines) {
+    for (const QRect& rect : lines)
         painter.fillRect(rect, FromRgb(m_GridColour));
-    }
     painter.restore();
 }

@@ -11,21 +11,18 @@ namespace {
 QSize BareClientSize(const QAbstractScrollArea& area)
 {
     QSize size = area.maximumViewportSize();
-    if (area.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+    if (area.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         size.rwidth() += area.verticalScrollBar()->sizeHint().width();
-    }
-    if (area.horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+    if (area.horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
         size.rheight() += area.horizontalScrollBar()->sizeHint().height();
-    }
     return size;
 }
 } // namespace
 
 void CGridCtrl::ResetScrollBars()
 {
-    if (!m_AllowDraw || m_InResetScrollBars) {
+    if (!m_AllowDraw || m_InResetScrollBars)
         return;
-    }
     m_InResetScrollBars = true;
     // Decide here which bars are needed, so the client size is known at once
     // and a fit right after a fill uses the width the user will see.
@@ -38,9 +35,8 @@ void CGridCtrl::ResetScrollBars()
     const int totalHeight = GetVirtualHeight() - fixedHeight;
     bool needV = totalHeight > area.height() - fixedHeight;
     const bool needH = totalWidth > area.width() - fixedWidth - (needV ? vbarWidth : 0);
-    if (needH && !needV) {
+    if (needH && !needV)
         needV = totalHeight > area.height() - hbarHeight - fixedHeight;
-    }
     setVerticalScrollBarPolicy(needV ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(needH ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     const int visibleWidth = area.width() - (needV ? vbarWidth : 0) - fixedWidth;
@@ -54,9 +50,8 @@ void CGridCtrl::ResetScrollBars()
 
 void CGridCtrl::ResetHorizontalScroll()
 {
-    if (!m_AllowDraw) {
+    if (!m_AllowDraw)
         return;
-    }
     const int vbarWidth =
         verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ? verticalScrollBar()->sizeHint().width() : 0;
     const int fixedWidth = GetFixedColumnWidth();
@@ -189,25 +184,22 @@ void CGridCtrl::scrollContentsBy(int, int)
     const int shiftX = m_ColumnWidths.Start(left) - m_ColumnWidths.Start(oldLeft);
     m_PaintedTopRow = top;
     m_PaintedLeftColumn = left;
-    if (!m_AllowDraw) {
+    if (!m_AllowDraw)
         return;
-    }
     // Move the pixels that stay in view; only what comes in is painted.
     if (shiftY != 0) {
         const QRect area(0, fixedHeight, client.width(), client.height() - fixedHeight);
-        if (std::abs(shiftY) < area.height()) {
+        if (std::abs(shiftY) < area.height())
             viewport()->scroll(0, -shiftY, area);
-        } else {
+        else
             viewport()->update(area);
-        }
     }
     if (shiftX != 0) {
         const QRect area(fixedWidth, 0, client.width() - fixedWidth, client.height());
-        if (std::abs(shiftX) < area.width()) {
+        if (std::abs(shiftX) < area.width())
             viewport()->scroll(-shiftX, 0, area);
-        } else {
+        else
             viewport()->update(area);
-        }
     }
     // A merged block cut by the top or left edge is drawn from its first
     // visible cell, so the moved pixels of such a block are out of date.
@@ -220,31 +212,24 @@ void CGridCtrl::InvalidateBlocksAtEdges(int oldTop, int oldLeft)
     const auto invalidateIfCut = [this](int row, int col, bool byRow) {
         const CCellRange block = GetMergedRange(row, col);
         const bool cut = byRow ? block.minRow != block.maxRow : block.minCol != block.maxCol;
-        if (cut) {
+        if (cut)
             viewport()->update(BlockRect(block));
-        }
     };
     for (const int row : {visible.minRow, oldTop}) {
-        if (row < m_FixedRowCount || row > visible.maxRow) {
+        if (row < m_FixedRowCount || row > visible.maxRow)
             continue;
-        }
-        for (int col = 0; col < m_FixedColumnCount; ++col) {
+        for (int col = 0; col < m_FixedColumnCount; ++col)
             invalidateIfCut(row, col, true);
-        }
-        for (int col = visible.minCol; col <= visible.maxCol && col >= 0; ++col) {
+        for (int col = visible.minCol; col <= visible.maxCol && col >= 0; ++col)
             invalidateIfCut(row, col, true);
-        }
     }
     for (const int col : {visible.minCol, oldLeft}) {
-        if (col < m_FixedColumnCount || col > visible.maxCol) {
+        if (col < m_FixedColumnCount || col > visible.maxCol)
             continue;
-        }
-        for (int row = 0; row < m_FixedRowCount; ++row) {
+        for (int row = 0; row < m_FixedRowCount; ++row)
             invalidateIfCut(row, col, false);
-        }
-        for (int row = visible.minRow; row <= visible.maxRow && row >= 0; ++row) {
+        for (int row = visible.minRow; row <= visible.maxRow && row >= 0; ++row)
             invalidateIfCut(row, col, false);
-        }
     }
 }
 
@@ -264,9 +249,8 @@ void CGridCtrl::wheelEvent(QWheelEvent* event)
     if (paging) {
         const int notches = m_WheelRemainder / 120;
         m_WheelRemainder -= notches * 120;
-        for (int i = 0; i < std::abs(notches); ++i) {
+        for (int i = 0; i < std::abs(notches); ++i)
             OnVScroll(notches > 0 ? GridScroll::PageUp : GridScroll::PageDown);
-        }
         return;
     }
     if (m_RowsPerWheelNotch == 0) {
@@ -275,7 +259,6 @@ void CGridCtrl::wheelEvent(QWheelEvent* event)
     }
     const int rows = m_WheelRemainder * m_RowsPerWheelNotch / 120;
     m_WheelRemainder -= rows * 120 / m_RowsPerWheelNotch;
-    for (int i = 0; i < std::abs(rows); ++i) {
+    for (int i = 0; i < std::abs(rows); ++i)
         OnVScroll(rows > 0 ? GridScroll::RowUp : GridScroll::RowDown);
-    }
 }

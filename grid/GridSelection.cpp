@@ -3,9 +3,8 @@
 void CGridCtrl::SetFocusCell(int row, int col)
 {
     const CCellId next = IsValid(row, col) ? CCellId{row, col} : CCellId{};
-    if (next == m_FocusCell) {
+    if (next == m_FocusCell)
         return;
-    }
     const CCellId previous = m_FocusCell;
     if (previous.IsValid()) {
         Cell(previous.row, previous.col).m_State &= ~CellState::Focused;
@@ -25,17 +24,14 @@ void CGridCtrl::SetFocusCell(int row, int col)
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range, bool keepPrevious)
 {
-    if (!m_SelectionEnabled) {
+    if (!m_SelectionEnabled)
         return;
-    }
-    if (keepPrevious) {
+    if (keepPrevious)
         m_Selection = m_PrevSelection;
-    } else {
+    else
         m_Selection.clear();
-    }
-    if (range.IsValid() && IsValid(range.maxRow, range.maxCol)) {
+    if (range.IsValid() && IsValid(range.maxRow, range.maxCol))
         m_Selection.push_back(range);
-    }
     Redraw();
 }
 
@@ -49,11 +45,9 @@ void CGridCtrl::ClearSelection()
 
 bool CGridCtrl::IsCellSelected(int row, int col) const
 {
-    for (const CCellRange& range : m_Selection) {
-        if (range.Contains(row, col)) {
+    for (const CCellRange& range : m_Selection)
+        if (range.Contains(row, col))
             return true;
-        }
-    }
     return false;
 }
 
@@ -64,9 +58,8 @@ bool CGridCtrl::IsSelectionEmpty() const
 
 void CGridCtrl::SelectAllCells()
 {
-    if (m_RowCount > m_FixedRowCount && m_ColumnCount > m_FixedColumnCount) {
+    if (m_RowCount > m_FixedRowCount && m_ColumnCount > m_FixedColumnCount)
         SetSelectedRange({m_FixedRowCount, m_FixedColumnCount, m_RowCount - 1, m_ColumnCount - 1});
-    }
 }
 
 void CGridCtrl::SelectRows(CCellId current)
@@ -85,9 +78,8 @@ void CGridCtrl::SelectColumns(CCellId current)
 
 void CGridCtrl::ExtendSelectionTo(CCellId current)
 {
-    if (!current.IsValid() || !m_SelectionStartCell.IsValid()) {
+    if (!current.IsValid() || !m_SelectionStartCell.IsValid())
         return;
-    }
     switch (m_MouseMode) {
     case MouseMode::SelectAll:
         SelectAllCells();

@@ -89,9 +89,8 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 void CInPlaceEdit::GrowToFitText()
 {
     const int needed = fontMetrics().horizontalAdvance(text() + QStringLiteral("  "));
-    if (needed <= width()) {
+    if (needed <= width())
         return;
-    }
     const int limit = parentWidget()->width() - x();
     resize(std::min(needed, limit), height());
 }
@@ -104,9 +103,8 @@ void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
 
 void CInPlaceEdit::EndEdit(int lastKey)
 {
-    if (m_Ending) {
+    if (m_Ending)
         return;
-    }
     m_Ending = true;
     m_LastKey = lastKey;
     const QString finalText = text();

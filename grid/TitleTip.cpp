@@ -14,24 +14,21 @@ CTitleTip::CTitleTip(QWidget* parentGrid)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
-        if (!window) {
+        if (!window)
             Hide();
-        }
     });
 }
 
 void CTitleTip::Show(const QRect& titleRect, const QString& text, int xOffset, const QRect& hoverRect,
                      const QFont& font)
 {
-    if (titleRect.isEmpty() || isVisible() || !QApplication::focusWidget()) {
+    if (titleRect.isEmpty() || isVisible() || !QApplication::focusWidget())
         return;
-    }
     m_HoverRect = hoverRect;
     const QString padded = QLatin1Char(' ') + text + QLatin1Char(' ');
     const int width = QFontMetrics(font).horizontalAdvance(padded);
-    if (width + 2 * xOffset <= titleRect.width() - xOffset) {
+    if (width + 2 * xOffset <= titleRect.width() - xOffset)
         return; // the text fits in its cell
-    }
     m_Text = padded;
     setFont(font);
     auto* grid = qobject_cast<QAbstractScrollArea*>(m_ParentGrid);
@@ -43,16 +40,14 @@ void CTitleTip::Show(const QRect& titleRect, const QString& text, int xOffset, c
 
 void CTitleTip::Hide()
 {
-    if (isVisible()) {
+    if (isVisible())
         hide();
-    }
 }
 
 void CTitleTip::OnParentMouseMove(const QPoint& point)
 {
-    if (isVisible() && !m_HoverRect.contains(point)) {
+    if (isVisible() && !m_HoverRect.contains(point))
         Hide();
-    }
 }
 
 void CTitleTip::paintEvent(QPaintEvent*)

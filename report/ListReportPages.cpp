@@ -78,22 +78,26 @@ void PrintListPage(DrawContext& dc, const PrintInfo& info, int left, const std::
 
 void CReport::PrintOpmPage(DrawContext& dc, const PrintInfo& info) const
 {
-    PrintListPage(dc, info, OpmLeft, OpmColumns, m_Store.GetOpmRecords(), [](const OpmRecord& r, int number) {
-        return std::array<QString, 8>{QString::number(number),    Latin1(FieldText(r.Cable)),
-                                      Latin1(FieldText(r.Fiber)), Latin1(FieldText(r.WaveLength)),
-                                      Latin1(FieldText(r.Power)), Latin1(FieldText(r.Reference)),
-                                      Latin1(FieldText(r.Date)),  Latin1(FieldText(r.Time))};
-    });
+    PrintListPage(
+        dc, info, OpmLeft, OpmColumns, m_Store.GetOpmRecords(),
+        [](const OpmRecord& r, int number) {
+            return std::array<QString, 8>{QString::number(number),    Latin1(FieldText(r.Cable)),
+                                          Latin1(FieldText(r.Fiber)), Latin1(FieldText(r.WaveLength)),
+                                          Latin1(FieldText(r.Power)), Latin1(FieldText(r.Reference)),
+                                          Latin1(FieldText(r.Date)),  Latin1(FieldText(r.Time))};
+        });
 }
 
 void CReport::PrintOrlPage(DrawContext& dc, const PrintInfo& info) const
 {
-    PrintListPage(dc, info, OrlLeft, OrlColumns, m_Store.GetOrlRecords(), [](const OrlRecord& r, int number) {
-        return std::array<QString, 7>{QString::number(number),       Latin1(FieldText(r.Cable)),
-                                      Latin1(FieldText(r.Fiber)),    Latin1(FieldText(r.WaveLength)),
-                                      Latin1(FieldText(r.OrlValue)), Latin1(FieldText(r.Date)),
-                                      Latin1(FieldText(r.Time))};
-    });
+    PrintListPage(
+        dc, info, OrlLeft, OrlColumns, m_Store.GetOrlRecords(),
+        [](const OrlRecord& r, int number) {
+            return std::array<QString, 7>{QString::number(number),       Latin1(FieldText(r.Cable)),
+                                          Latin1(FieldText(r.Fiber)),    Latin1(FieldText(r.WaveLength)),
+                                          Latin1(FieldText(r.OrlValue)), Latin1(FieldText(r.Date)),
+                                          Latin1(FieldText(r.Time))};
+        });
 }
 
 QPoint CReport::OpmLayoutEnd()

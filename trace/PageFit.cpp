@@ -32,10 +32,9 @@ bool LaidApart(const std::vector<QRect>& controls, const std::vector<QRect>& tex
             return false;
     }
     for (size_t i = 0; i < texts.size(); ++i) {
-        for (size_t j = i + 1; j < texts.size(); ++j) {
+        for (size_t j = i + 1; j < texts.size(); ++j)
             if (texts[i].intersects(texts[j]))
                 return false;
-        }
     }
     return true;
 }

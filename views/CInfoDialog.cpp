@@ -69,10 +69,9 @@ void CInfoDialog::showEvent(QShowEvent* event)
 
 QLineEdit* CInfoDialog::Edit(int id) const
 {
-    for (const Binding& binding : m_Bindings) {
+    for (const Binding& binding : m_Bindings)
         if (binding.id == id)
             return binding.edit;
-    }
     return nullptr;
 }
 

@@ -99,10 +99,9 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         {CommandId::FileExportPdf,
          {&CKAVView::ExportPdf, &CKAVView::ExportPdf, nullptr, nullptr, &CKAVView::ExportPdf}},
     };
-    for (const Row& row : Table) {
+    for (const Row& row : Table)
         if (row.id == id)
             return row.byTab;
-    }
     return nullptr;
 }
 

@@ -30,12 +30,11 @@ void FitColumns(CGridCtrl& grid)
         grid.SetColumnWidth(col, LossTableColumns[col].width);
         tableWidth += LossTableColumns[col].width;
     }
-    if (grid.viewport()->width() >= tableWidth - MostNarrowing * LossTableColumnCount) {
+    if (grid.viewport()->width() >= tableWidth - MostNarrowing * LossTableColumnCount)
         grid.ExpandColumnsToFit();
-    } else {
+    else
         for (int col = 0; col < LossTableColumnCount; ++col)
             grid.SetColumnWidth(col, LossTableColumns[col].width - MostNarrowing);
-    }
     grid.ResetHorizontalScroll();
 }
 

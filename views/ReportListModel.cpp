@@ -40,10 +40,9 @@ void ReportListModel::ReplaceRows(std::vector<QStringList> rows)
 {
     beginResetModel();
     m_Rows = std::move(rows);
-    for (QStringList& texts : m_Rows) {
+    for (QStringList& texts : m_Rows)
         while (texts.size() < m_Titles.size())
             texts.append(QString());
-    }
     endResetModel();
 }
 

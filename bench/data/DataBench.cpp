@@ -60,11 +60,10 @@ BENCHMARK(BM_DecodeKavThreeWavelengths)->Unit(benchmark::kMillisecond);
 void BM_DecodeOpm(benchmark::State& state)
 {
     CDataStore store;
-    for (auto _ : state) {
+    for (auto _ : state)
         if (LoadFile(Files().Opm(), store).result != DecodeResult::Ok ||
             store.GetOpmRecords().size() != MaxRecords)
             state.SkipWithError("decode failed");
-    }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
 }
 BENCHMARK(BM_DecodeOpm)->Unit(benchmark::kMillisecond);

@@ -28,11 +28,9 @@ void FillTableWidget(QTableWidget& table, int dataRows)
     }
     for (int first = 0; first < dataRows; first += SampleWavesPerRecord) {
         const int extraRows = std::min(SampleWavesPerRecord, dataRows - first) - 1;
-        for (int col = 0; col < SampleColumns; ++col) {
-            if (SampleColumnIsMerged(col) && extraRows > 0) {
+        for (int col = 0; col < SampleColumns; ++col)
+            if (SampleColumnIsMerged(col) && extraRows > 0)
                 table.setSpan(1 + first, col, extraRows + 1, 1);
-            }
-        }
         for (int i = 0; i <= extraRows; ++i) {
             for (int col = 0; col < SampleColumns; ++col) {
                 auto* item = new QTableWidgetItem(SampleText(first + i, col));
@@ -46,9 +44,8 @@ void FillTableWidget(QTableWidget& table, int dataRows)
 void ReportMemory(benchmark::State& state, long long before)
 {
     const long long after = HeapInUse();
-    if (before >= 0 && after >= 0) {
+    if (before >= 0 && after >= 0)
         state.counters["added_MB"] = static_cast<double>(after - before) / (1024.0 * 1024.0);
-    }
 }
 
 void BM_FillGrid(benchmark::State& state)
@@ -143,9 +140,8 @@ void BM_ExpandColumnsToFit(benchmark::State& state)
     CGridCtrl& grid = FilledGrid();
     for (auto _ : state) {
         state.PauseTiming();
-        for (int col = 0; col < SampleColumns; ++col) {
+        for (int col = 0; col < SampleColumns; ++col)
             grid.SetColumnWidth(col, SampleColumnWidth(col));
-        }
         state.ResumeTiming();
         grid.ExpandColumnsToFit();
         benchmark::DoNotOptimize(grid.GetColumnWidth(0));

@@ -7,8 +7,8 @@
 QtLiveTrace::Clock::Clock(QtLiveTrace& owner)
 {
     for (LinkTimer id : {LinkTimer::Poll, LinkTimer::Watchdog})
-        QObject::connect(&Timer(id), &QTimer::timeout, &owner,
-                         [&owner, id] { owner.m_Trace->Link().OnTimer(id); });
+        QObject::connect(
+            &Timer(id), &QTimer::timeout, &owner, [&owner, id] { owner.m_Trace->Link().OnTimer(id); });
 }
 
 LocalDateTime QtLiveTrace::Clock::Now() const

@@ -34,14 +34,13 @@ QLine Forwards(const QLine& line)
 std::vector<QLine> MergedLines(std::vector<QLine> lines)
 {
     std::vector<QLine> rows, columns, merged;
-    for (const QLine& line : lines) {
+    for (const QLine& line : lines)
         if (line.y1() == line.y2() && line.x1() != line.x2())
             rows.push_back(Forwards(line));
         else if (line.x1() == line.x2() && line.y1() != line.y2())
             columns.push_back(Transposed(Forwards(line)));
         else
             merged.push_back(line);
-    }
     MergeAlongRows(rows, merged);
     const size_t firstColumn = merged.size();
     MergeAlongRows(columns, merged);

@@ -219,78 +219,94 @@ template <typename Change> static void Update(SimulatedInstrument::State& state,
 
 void SimulatedInstrument::SetWavelength(uint16_t nm)
 {
-    Update(*m_State, [&] { m_State->wavelength = nm; });
+    Update(
+        *m_State, [&] { m_State->wavelength = nm; });
 }
 
 void SimulatedInstrument::SetReference(float dBm)
 {
-    Update(*m_State, [&] { m_State->reference = dBm; });
+    Update(
+        *m_State, [&] { m_State->reference = dBm; });
 }
 
 void SimulatedInstrument::SetPower(float dBm)
 {
-    Update(*m_State, [&] {
-        m_State->power = dBm;
-        m_State->powerPinned = true;
-    });
+    Update(
+        *m_State,
+        [&] {
+            m_State->power = dBm;
+            m_State->powerPinned = true;
+        });
 }
 
 void SimulatedInstrument::SetRawReport(const std::vector<uint8_t>& report)
 {
-    Update(*m_State, [&] { m_State->rawReport = report; });
+    Update(
+        *m_State, [&] { m_State->rawReport = report; });
 }
 
 void SimulatedInstrument::Unplug()
 {
-    Update(*m_State, [&] {
-        m_State->plugged = false;
-        ++m_State->plugGeneration;
-    });
+    Update(
+        *m_State,
+        [&] {
+            m_State->plugged = false;
+            ++m_State->plugGeneration;
+        });
 }
 
 void SimulatedInstrument::Replug()
 {
-    Update(*m_State, [&] { m_State->plugged = true; });
+    Update(
+        *m_State, [&] { m_State->plugged = true; });
 }
 
 void SimulatedInstrument::FailOpens(std::errc error)
 {
-    Update(*m_State, [&] { m_State->openError = std::make_error_code(error); });
+    Update(
+        *m_State, [&] { m_State->openError = std::make_error_code(error); });
 }
 
 void SimulatedInstrument::FailNextRead(std::errc error)
 {
-    Update(*m_State, [&] { m_State->nextReadError = std::make_error_code(error); });
+    Update(
+        *m_State, [&] { m_State->nextReadError = std::make_error_code(error); });
 }
 
 void SimulatedInstrument::SetEmptyReads(bool on)
 {
-    Update(*m_State, [&] { m_State->emptyReads = on; });
+    Update(
+        *m_State, [&] { m_State->emptyReads = on; });
 }
 
 void SimulatedInstrument::SetSilent(bool on)
 {
-    Update(*m_State, [&] { m_State->silent = on; });
+    Update(
+        *m_State, [&] { m_State->silent = on; });
 }
 
 void SimulatedInstrument::HoldWrites(bool on)
 {
-    Update(*m_State, [&] { m_State->holdWrites = on; });
+    Update(
+        *m_State, [&] { m_State->holdWrites = on; });
 }
 
 void SimulatedInstrument::SetRelease(uint16_t release)
 {
-    Update(*m_State, [&] { m_State->release = release; });
+    Update(
+        *m_State, [&] { m_State->release = release; });
 }
 
 void SimulatedInstrument::SetInstrumentCount(int count)
 {
-    Update(*m_State, [&] { m_State->instrumentCount = count; });
+    Update(
+        *m_State, [&] { m_State->instrumentCount = count; });
 }
 
 void SimulatedInstrument::SetReportIdInReads(bool on)
 {
-    Update(*m_State, [&] { m_State->reportIdInReads = on; });
+    Update(
+        *m_State, [&] { m_State->reportIdInReads = on; });
 }
 
 int SimulatedInstrument::WriteCount() const

@@ -12,9 +12,8 @@ bool DisplayAvailable(int argc, char* argv[])
         if (value && *value)
             return true;
     }
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true;
-    }
     return false;
 }

@@ -86,11 +86,10 @@ private slots:
         QCOMPARE(QCoreApplication::organizationName(), QString("Local AppWizard-Generated Applications"));
         QCOMPARE(QCoreApplication::applicationName(), QString("KAV"));
         // The edit keys without a handler must reach a focused grid or editor.
-        for (QAction* action : f.Frame().findChildren<QAction*>()) {
+        for (QAction* action : f.Frame().findChildren<QAction*>())
             for (const char* free : {"Ctrl+C", "Ctrl+V", "Ctrl+X", "Ctrl+Z", "Ctrl+Insert", "Shift+Insert",
                                      "Shift+Delete", "Alt+Backspace", "F6", "Shift+F6"})
                 QVERIFY2(!action->shortcuts().contains(QKeySequence(free)), free);
-        }
 
         QString text;
         SetDialogRunner([&](QDialog& dialog) {

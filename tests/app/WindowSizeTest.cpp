@@ -47,20 +47,18 @@ private:
             QCoreApplication::processEvents();
             QWidget* page = f.View().PageOfTab(tab);
             std::vector<QRect> all;
-            for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QWidget* control : page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
                 if (control->isVisible())
                     all.push_back(control->geometry());
-            }
             const size_t controls = all.size();
             RecordingDrawContext drawn;
             if (auto* autoTrace = qobject_cast<CAutoTracePage*>(page))
                 autoTrace->PaintChart(drawn);
             else if (auto* trace = qobject_cast<CTracePage*>(page))
                 trace->PaintChart(drawn);
-            for (const RecordingDrawContext::Text& text : drawn.Texts()) {
+            for (const RecordingDrawContext::Text& text : drawn.Texts())
                 if (!text.text.isEmpty())
                     all.push_back(QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
-            }
             const auto text = [&tab](const QRect& r) {
                 return QString("%1: (%2,%3 %4x%5)")
                     .arg(TabLabels[tab])

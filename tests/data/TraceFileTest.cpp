@@ -59,9 +59,10 @@ TEST(TraceFile, EachDecodeReplacesTheValuesButShortFilesAndWrongMarksChangeNothi
     const std::vector<float> before = store.GetTraceValues();
 
     const std::string longer = EncodeTraceResult(Recording(std::vector<float>(5, -7.0f)));
-    for (size_t cut = 0; cut < longer.size(); ++cut)
+    for (size_t cut = 0; cut < longer.size(); ++cut) {
         ASSERT_EQ(ReadTraceBytes(SpanOf(longer.substr(0, cut)), store).result, DecodeResult::Truncated)
             << cut;
+    }
     TraceRecording wrongMark = Recording({1.0f});
     wrongMark.mark = 164;
     EXPECT_EQ(ReadTraceBytes(SpanOf(EncodeTraceResult(wrongMark)), store).result, DecodeResult::BadMark);

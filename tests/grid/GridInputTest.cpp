@@ -42,10 +42,9 @@ private slots:
         QTest::keyClick(grid.get(), Qt::Key_Down);
         QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
-        for (int row = 1; row <= 4; ++row) {
+        for (int row = 1; row <= 4; ++row)
             for (int col = 1; col <= 3; ++col)
                 QCOMPARE(grid->IsCellSelected(row, col), row >= 2 && row <= 3 && col <= 2);
-        }
     }
 
     void tabWrapsAndPassesOnAtTheEnds()

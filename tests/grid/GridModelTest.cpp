@@ -117,10 +117,9 @@ private slots:
         QVERIFY(grid->GetMergedRange(4, 2) == (CCellRange{2, 1, 4, 2}));
 
         QVERIFY(grid->SplitCell(3, 2));
-        for (int row = 2; row <= 4; ++row) {
+        for (int row = 2; row <= 4; ++row)
             for (int col = 1; col <= 2; ++col)
                 QVERIFY(!grid->GetCell(row, col)->IsMerged() && grid->GetCell(row, col)->m_MergeAttr == 0);
-        }
         QVERIFY(!grid->SplitCell(3, 2));
         QVERIFY(grid->MergeCells(3, 2, 1, 1, 0)); // the cells are free again
     }
@@ -161,16 +160,14 @@ private slots:
         auto grid = MakeGrid(2, 3, 0, 0);
         const int client = grid->viewport()->width();
         const int base[3] = {client / 3, client / 3, client - 2 * (client / 3) - difference};
-        for (int col = 0; col < 3; ++col) {
+        for (int col = 0; col < 3; ++col)
             grid->SetColumnWidth(col, base[col]);
-        }
         grid->ExpandColumnsToFit();
         const int share = difference / 3;
         const int remainder = std::abs(difference) % 3;
         const int sign = difference > 0 ? 1 : -1;
-        for (int col = 0; col < 3; ++col) {
+        for (int col = 0; col < 3; ++col)
             QCOMPARE(grid->GetColumnWidth(col) - base[col], share + (col < remainder ? sign : 0));
-        }
         QCOMPARE(grid->GetVirtualWidth(), client);
     }
 

@@ -9,9 +9,8 @@ namespace {
 std::unique_ptr<CGridCtrl> GridWithMergedBlock()
 {
     auto grid = MakeGrid(30, 5, 1, 1);
-    for (int row = 2; row <= 4; ++row) {
+    for (int row = 2; row <= 4; ++row)
         grid->SetItemText(row, 2, QStringLiteral("WWW"));
-    }
     grid->MergeCells(2, 2, 2, 0, 0);
     return grid;
 }
@@ -113,9 +112,8 @@ private slots:
         header.mask = ItemMask::Text | ItemMask::Font;
         header.text = QStringLiteral("Header");
         header.font = QFont(grid->font().family(), grid->font().pointSize() - 1);
-        for (header.row = 2; header.row <= 3; ++header.row) {
+        for (header.row = 2; header.row <= 3; ++header.row)
             grid->SetItem(header);
-        }
         grid->SetFocusCell(2, 2);
         const QImage bold = Grab(*grid);
         QVERIFY(DarkPixels(bold, Inside(*grid, 2, 0)) > DarkPixels(bold, Inside(*grid, 3, 0)));

@@ -18,11 +18,9 @@ inline std::unique_ptr<CGridCtrl> MakeGrid(int rows, int cols, int fixedRows, in
     colours.setColor(QPalette::Text, Qt::black);
     grid->setPalette(colours);
     grid->resize(size);
-    for (int row = 0; row < rows; ++row) {
-        for (int col = 0; col < cols; ++col) {
+    for (int row = 0; row < rows; ++row)
+        for (int col = 0; col < cols; ++col)
             grid->SetItemText(row, col, QString::number(row) + QLatin1Char(',') + QString::number(col));
-        }
-    }
     grid->show();
     grid->ResetScrollBars();
     return grid;
@@ -58,10 +56,8 @@ inline bool IsDark(QRgb pixel)
 inline int DarkPixels(const QImage& image, const QRect& rect)
 {
     int count = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
             count += IsDark(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
     return count;
 }

@@ -182,9 +182,10 @@ private slots:
                 onPaper.SetMapping(window, to);
                 recorded.SetMapping(window, to);
                 for (int x = -5; x <= 1445; x += 7)
-                    for (int y = -3; y <= 903; y += 9)
+                    for (int y = -3; y <= 903; y += 9) {
                         QCOMPARE(recorded.LogicalToDevice(QPoint(x, y)),
                                  onPaper.LogicalToDevice(QPoint(x, y)));
+                    }
             }
         }
     }

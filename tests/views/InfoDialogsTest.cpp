@@ -88,10 +88,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
 
             std::vector<QWidget*> expected;
-            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>())
                 if (edit->isVisible())
                     expected.push_back(edit);
-            }
             std::sort(expected.begin(), expected.end(), [](const QWidget* a, const QWidget* b) {
                 const QRect ra = a->geometry(), rb = b->geometry();
                 // One row: the same line on screen, whatever the heights.

@@ -103,9 +103,10 @@ private slots:
                  QStringList({"Cable", "Wavelength\n(nm)", "Pass\n/Fail", "Time"}));
         QVERIFY(grid.GetRowHeight(0) >= 2 * grid.fontMetrics().height()); // the name over the unit
         QCOMPARE(grid.GetRowHeight(1), grid.GetDefaultRowHeight());
-        for (int col : {0, 5, 16})
+        for (int col : {0, 5, 16}) {
             QVERIFY(grid.GetItemFormat(0, col) == CentredWordWrap &&
                     grid.GetItemFormat(4, col) == CentredWordWrap);
+        }
 
         // Cable, Fiber, Date and Time span a record's three rows; the rest
         // are a row each, Length repeated in every one.

@@ -42,9 +42,10 @@ private slots:
         f.Run(CommandId::FilePrint, TabOpm);
         QCOMPARE(PageCount(f.Path("page2.pdf")), 1);
         const QString page2 = Text(f.Path("page2.pdf"));
-        for (const int reading : {24, 25, 48, 49})
+        for (const int reading : {24, 25, 48, 49}) {
             QCOMPARE(page2.contains(QRegularExpression(QString("\\bF%1\\b").arg(reading))),
                      reading >= 25 && reading <= 48);
+        }
 
         f.prompts.QueueFile(f.Path("exported")); // the ending is added
         f.Run(CommandId::FileExportPdf, TabOpm);
