@@ -3,7 +3,8 @@
 #include "report/ReportPdf.h"
 
 const char* const UsageText =
-    "usage: kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";
+    "usage: kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT] [--document OUT] "
+    "[--pdf OUT [--page-size A4|Letter]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -39,8 +40,9 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (options.info)
                 return Refuse("--info given twice");
             options.info = true;
-        } else if (a == "--csv" || a == "--document" || a == "--pdf") {
+        } else if (a == "--csv" || a == "--verdicts" || a == "--document" || a == "--pdf") {
             std::optional<std::string>& out = a == "--csv"        ? options.csvOut
+                                              : a == "--verdicts" ? options.verdictsOut
                                               : a == "--document" ? options.documentOut
                                                                   : options.pdfOut;
             if (out)
@@ -48,6 +50,14 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return Refuse(a + " needs an output file");
             out = arguments[++i];
+        } else if (a == "--limits") {
+            if (options.limitsFile)
+                return Refuse(a + " given twice");
+            // Standard input may be FILE; a limit file is read by its name.
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty() ||
+                arguments[i + 1] == StandardInputName)
+                return Refuse(a + " needs a limit file");
+            options.limitsFile = arguments[++i];
         } else if (a == "--page-size") {
             if (options.pageSize)
                 return Refuse(a + " given twice");

@@ -4,15 +4,18 @@
 #include <string>
 #include <vector>
 
-// kav-convert [--info] [--csv OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]]
-// [--] FILE, or --help, or --version. FILE "-" is standard input and OUT "-"
+// kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT]
+// [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE, or --help,
+// or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
 // with "-" can be given.
 struct ConvertOptions
 {
     std::string file;
     bool info = false;
+    std::optional<std::string> limitsFile; // a .kavlimits file; the instrument's thresholds when not given
     std::optional<std::string> csvOut;
+    std::optional<std::string> verdictsOut;
     std::optional<std::string> documentOut;
     std::optional<std::string> pdfOut;
     std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given

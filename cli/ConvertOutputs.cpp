@@ -31,7 +31,8 @@ std::string Named(const OutputRequest& output)
 } // namespace
 
 std::optional<std::string> SameFileConflict(const std::string& file,
-                                            const std::vector<OutputRequest>& outputs)
+                                            const std::vector<OutputRequest>& outputs,
+                                            const std::string& inputName)
 {
     const PathTarget input = Examine(file, StandardStream::Input);
     std::vector<std::pair<const OutputRequest*, PathTarget>> earlier;
@@ -40,7 +41,7 @@ std::optional<std::string> SameFileConflict(const std::string& file,
             continue;
         const PathTarget target = Examine(*output.path, StandardStream::Output);
         if (SameFile(target, input))
-            return Named(output) + " is FILE itself";
+            return Named(output) + " is " + inputName + " itself";
         for (const auto& [other, otherTarget] : earlier)
             if (SameFile(target, otherTarget))
                 return Named(output) + " is the same file as " + Named(*other);

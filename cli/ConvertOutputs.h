@@ -15,12 +15,14 @@ struct OutputRequest
 };
 
 // FILE is "-" for standard input.
-// Refuses, before anything is read or written, an output that is FILE itself
-// or the same file as another output, whatever links or hard links lie
-// between the names; a device such as /dev/null may be named more than once.
-// The usage error, or nothing.
+// Refuses, before anything is read or written, an output that is the input
+// `file` itself or the same file as another output, whatever links or hard
+// links lie between the names; a device such as /dev/null may be named more
+// than once. `inputName` is what the usage error calls the input. The usage
+// error, or nothing.
 std::optional<std::string> SameFileConflict(const std::string& file,
-                                            const std::vector<OutputRequest>& outputs);
+                                            const std::vector<OutputRequest>& outputs,
+                                            const std::string& inputName = "FILE");
 
 struct OutputFailure
 {

@@ -1,27 +1,40 @@
 #include "cli/InfoJson.h"
 
-#include <cstdio>
+#include "data/CertificationSummary.h"
+#include "data/Json.h"
+#include "data/LossTestRules.h"
+#include "data/TextEncoding.h"
 
 std::string JsonString(const std::string& text)
 {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20 || byte >= 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    std::string out;
+    AppendJsonString(out, Utf8FromLatin1(text));
+    return out;
 }
 
-std::string InfoJson(const LoadedFile& f)
+namespace {
+std::string SummaryJson(const CDataStore& store, const TestLimits& limits, const LossTestVerdicts& verdicts)
+{
+    const CertificationSummary summary = Summarize(verdicts);
+    const VerdictCounts& fibres = summary.fibres;
+    std::string json =
+        "{\"limit\":" + JsonString(LimitName(limits)) + ",\"fibres\":" + std::to_string(fibres.Total()) +
+        ",\"pass\":" + std::to_string(fibres.pass) + ",\"warning\":" + std::to_string(fibres.warning) +
+        ",\"fail\":" + std::to_string(fibres.fail) + ",\"noVerdict\":" + std::to_string(fibres.noVerdict) +
+        ",\"worstMargin\":";
+    if (!summary.worst)
+        return json + "null,\"worst\":null}";
+    const VerdictPlace& worst = *summary.worst;
+    const KavRecordView record = KavRecordAt(store, worst.record);
+    AppendHundredths(json, summary.worstMargin);
+    return json + ",\"worst\":{\"cable\":" + JsonString(std::string(CableOf(record))) +
+           ",\"fiber\":" + JsonString(std::string(FiberOf(record))) +
+           ",\"wavelength\":" + std::to_string(record.waveLength[worst.wave]) +
+           ",\"direction\":" + JsonString(DirectionText(worst.direction)) + "}}";
+}
+} // namespace
+
+std::string InfoJson(const LoadedFile& f, const TestLimits& limits, const LossTestVerdicts& verdicts)
 {
     std::string json =
         "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
@@ -41,7 +54,7 @@ std::string InfoJson(const LoadedFile& f)
                     ",\"start\":" + std::to_string(groups.Begin(g)) +
                     ",\"records\":" + std::to_string(groups.End(g, records) - groups.Begin(g)) + "}";
         }
-        json += "]";
+        json += "],\"summary\":" + SummaryJson(f.store, limits, verdicts);
     } else if (kind == RecordKind::Trace) {
         const TraceFileContents& t = o.trace;
         json += ",\"wavelength\":" + JsonString(t.waveLength) + ",\"reference\":" + JsonString(t.reference) +

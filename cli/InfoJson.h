@@ -1,11 +1,14 @@
 #pragma once
 
 #include "cli/LoadedFile.h"
+#include "data/TestLimits.h"
+#include "data/Verdicts.h"
 
 #include <string>
 
-// The one-line JSON object that --info prints.
-std::string InfoJson(const LoadedFile& file);
+// The one-line JSON object that --info prints; a loss test's ends with the
+// summary of its verdicts against `limits`.
+std::string InfoJson(const LoadedFile& file, const TestLimits& limits, const LossTestVerdicts& verdicts);
 
 // A JSON string literal. Names are single-byte text of the instrument's code
 // page: bytes above 127 are written as the Latin-1 characters they code, so

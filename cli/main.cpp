@@ -8,6 +8,8 @@
 #include "cli/InfoJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/OffscreenGui.h"
+#include "data/LimitFile.h"
+#include "data/VerdictsCsv.h"
 #include "report/ReportPdf.h"
 
 #include <cerrno>
@@ -65,16 +67,29 @@ int main(int argc, char** argv)
         return PrintLine(std::string("kav-convert ") + ProgramVersion);
 
     LoadedFile file;
-    std::string pdf; // painted once the file is read, before any output is written
+    LossTestVerdicts verdicts; // worked out once the file is read
+    std::string pdf;           // painted once the file is read, before any output is written
     // Every output, in the order they are written; the bytes are made only
     // for the outputs asked for.
     const std::vector<OutputRequest> outputs = {
         {"--csv", options.csvOut, [&] { return file.CsvBytes(); }},
+        {"--verdicts", options.verdictsOut, [&] { return VerdictsCsvBytes(file.store, verdicts); }},
         {"--document", options.documentOut, [&] { return file.DocumentBytes(); }},
         {"--pdf", options.pdfOut, [&] { return pdf; }},
     };
     if (const std::optional<std::string> conflict = SameFileConflict(options.file, outputs))
         return FailUsage(*conflict);
+    TestLimits limits;
+    if (options.limitsFile) {
+        // An output over the limit file would destroy the contract's limit.
+        if (const std::optional<std::string> conflict =
+                SameFileConflict(*options.limitsFile, outputs, "the --limits file"))
+            return FailUsage(*conflict);
+        const LimitFileResult read = ReadLimitFile(*options.limitsFile);
+        if (!read.limits)
+            return FailUsage("--limits " + *options.limitsFile + ": " + read.error);
+        limits = *read.limits;
+    }
 
     file.outcome = options.file == StandardInputName
                        ? LoadRecognizedFile(RecognizeStandardInput(), file.store)
@@ -84,6 +99,15 @@ int main(int argc, char** argv)
         return Fail(CannotRead, options.file, FailureReason(file.outcome));
     if (result != DecodeResult::Ok)
         return Fail(Refused, options.file, FailureReason(file.outcome));
+
+    const bool lossTest = RecordKindOf(file.outcome.kind) == RecordKind::Kav;
+    if (options.verdictsOut && !lossTest) {
+        std::fprintf(stderr, "kav-convert: %s: only a loss test has verdicts for --verdicts; %s\n",
+                     options.file.c_str(), UsageText);
+        return UsageError;
+    }
+    if (lossTest)
+        verdicts = CertifyLossTests(file.store, limits);
 
     std::optional<OffscreenGui> gui;
     if (options.pdfOut) {
@@ -101,7 +125,7 @@ int main(int argc, char** argv)
     }
 
     if (options.info) {
-        const int printed = PrintLine(InfoJson(file));
+        const int printed = PrintLine(InfoJson(file, limits, verdicts));
         if (printed != Done)
             return printed;
     }

@@ -1,51 +1,18 @@
 #include "data/CsvExport.h"
 
+#include "data/CsvField.h"
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
 #include "data/LossTestRules.h"
 #include "data/SafeFileWriter.h"
 
-#include <initializer_list>
 #include <string_view>
 
 namespace {
-const char* const LineEnd = "\r\n";
-
-// A field holding a separator, a quote or a line break is quoted so that it
-// reads back as one field; every other field is written byte for byte.
-void AppendField(std::string& out, std::string_view text)
-{
-    bool needsQuotes = false;
-    for (size_t i = 0; i < text.size() && !needsQuotes; ++i)
-        needsQuotes = text[i] == ',' || text[i] == '"' || text[i] == '\r' || text[i] == '\n';
-    if (!needsQuotes) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // A record's text field up to its terminator, never past its width.
 template <size_t Width> std::string_view StoredText(const char (&field)[Width])
 {
     return std::string_view(field, BoundedLength(field, Width));
-}
-
-void AppendTextLine(std::string& out, std::initializer_list<std::string_view> fields)
-{
-    const char* separator = "";
-    for (const std::string_view field : fields) {
-        out += separator;
-        AppendField(out, field);
-        separator = ",";
-    }
-    out += LineEnd;
 }
 
 template <typename Record> void AppendKavLines(std::string& out, const std::vector<Record>& records)
@@ -65,9 +32,9 @@ template <typename Record> void AppendKavLines(std::string& out, const std::vect
                 }
                 cell.clear();
                 AppendKavCellText(cell, view, i, column);
-                AppendField(out, cell);
+                AppendCsvField(out, cell);
             }
-            out += LineEnd;
+            out += CsvLineEnd;
         }
     }
 }
@@ -86,10 +53,10 @@ std::string OpmCsvBytes(const CDataStore& store)
     std::string out;
     for (const OpmRecord& r : store.GetOpmRecords()) {
         if (out.empty())
-            out = std::string("Cable,Fiber,WaveLength,Reference,Power,Date,Time") + LineEnd;
-        AppendTextLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
-                             StoredText(r.Reference), StoredText(r.Power), StoredText(r.Date),
-                             StoredText(r.Time)});
+            out = std::string("Cable,Fiber,WaveLength,Reference,Power,Date,Time") + CsvLineEnd;
+        AppendCsvLine(out,
+                      {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
+                       StoredText(r.Reference), StoredText(r.Power), StoredText(r.Date), StoredText(r.Time)});
     }
     return out;
 }
@@ -100,7 +67,7 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount)
         std::string("Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
                     "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
                     "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time") +
-        LineEnd;
+        CsvLineEnd;
     if (waveCount == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);
         AppendKavLines(out, store.GetKavRecords2());
@@ -113,22 +80,22 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount)
 
 std::string OrlCsvBytes(const CDataStore& store)
 {
-    std::string out = std::string("Cable,Fiber,Wavelength(nm),ORL Value(dB),Date,Time") + LineEnd;
+    std::string out = std::string("Cable,Fiber,Wavelength(nm),ORL Value(dB),Date,Time") + CsvLineEnd;
     for (const OrlRecord& r : store.GetOrlRecords())
-        AppendTextLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
-                             StoredText(r.OrlValue), StoredText(r.Date), StoredText(r.Time)});
+        AppendCsvLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
+                            StoredText(r.OrlValue), StoredText(r.Date), StoredText(r.Time)});
     return out;
 }
 
 std::string TraceCsvBytes(const CDataStore& store)
 {
-    std::string out = std::string("Sample,Power(dBm)") + LineEnd;
+    std::string out = std::string("Sample,Power(dBm)") + CsvLineEnd;
     const std::vector<float>& values = store.GetTraceValues();
     for (size_t i = 1; i < values.size(); ++i) {
         out += std::to_string(i);
         out += ',';
         AppendFixed(out, values[i], 2);
-        out += LineEnd;
+        out += CsvLineEnd;
     }
     return out;
 }

@@ -143,6 +143,23 @@ std::string FixedText(double value, int decimals)
     return text;
 }
 
+std::optional<int64_t> ScaledFixed(double value, int decimals)
+{
+    const Decomposed d = Decompose(value);
+    uint64_t scaled;
+    if (!ScaleSmall(d, decimals, scaled))
+        return std::nullopt;
+    const auto whole = static_cast<int64_t>(scaled);
+    return d.negative ? -whole : whole;
+}
+
+void AppendScaledFixed(std::string& out, int64_t scaled, int decimals)
+{
+    const bool negative = scaled < 0;
+    AppendScaled(out, negative, negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled),
+                 decimals);
+}
+
 float RoundThroughText(float value, int decimals)
 {
     const Decomposed d = Decompose(value);

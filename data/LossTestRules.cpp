@@ -1,6 +1,5 @@
 #include "data/LossTestRules.h"
 
-#include "data/FieldText.h"
 #include "data/FixedDecimal.h"
 
 namespace {
@@ -32,6 +31,12 @@ void AppendPower(std::string& out, float reference, float loss)
         out += "N/A";
 }
 
+// A length that is not a number is no length either.
+bool LengthShown(float length)
+{
+    return !(length < 0.0f || length != length);
+}
+
 template <typename Record> KavRecordView MakeView(const Record& r, int waveCount)
 {
     return KavRecordView{waveCount, r.Cable,  sizeof r.Cable, r.Fiber,       sizeof r.Fiber, r.WaveLength,
@@ -48,6 +53,12 @@ KavRecordView ViewOf(const KavRecord3& record)
 KavRecordView ViewOf(const KavRecord2& record)
 {
     return MakeView(record, 2);
+}
+
+KavRecordView KavRecordAt(const CDataStore& store, size_t index)
+{
+    return store.KavWaveCount() == 2 ? ViewOf(store.GetKavRecords2()[index])
+                                     : ViewOf(store.GetKavRecords3()[index]);
 }
 
 std::string LossText(float value)
@@ -73,14 +84,29 @@ bool Passes(float threshold, float lossAB, float lossBA)
     return threshold >= lossAB && threshold >= lossBA;
 }
 
+std::optional<int32_t> ShownLossHundredths(float value)
+{
+    if (!Shown(value))
+        return std::nullopt;
+    return static_cast<int32_t>(*ScaledFixed(value, 2)); // at most 9800
+}
+
+std::optional<int64_t> ShownLengthMetres(const KavRecordView& record)
+{
+    const float length = record.length[record.waveCount - 1];
+    if (!LengthShown(length))
+        return std::nullopt;
+    return ScaledFixed(length, 3);
+}
+
 void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColumn column)
 {
     switch (column) {
     case KavColumn::Cable:
-        out.append(r.cable, BoundedLength(r.cable, r.cableSize));
+        out += CableOf(r);
         break;
     case KavColumn::Fiber:
-        out.append(r.fiber, BoundedLength(r.fiber, r.fiberSize));
+        out += FiberOf(r);
         break;
     case KavColumn::WaveLength:
         out += std::to_string(r.waveLength[i]);
@@ -118,12 +144,11 @@ void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColum
         out += Passes(r.threshold[i], r.lossAB[i], r.lossBA[i]) ? "Pass" : "Fail";
         break;
     case KavColumn::Length: {
-        // A length that is not a number is no length either.
         const float length = r.length[r.waveCount - 1];
-        if (length < 0.0f || length != length)
-            out += "N/A";
-        else
+        if (LengthShown(length))
             AppendFixed(out, length, 3);
+        else
+            out += "N/A";
         break;
     }
     case KavColumn::OrlAB:

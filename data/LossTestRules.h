@@ -1,10 +1,14 @@
 #pragma once
 
+#include "data/CDataStore.h"
+#include "data/FieldText.h"
 #include "data/Records.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The texts of a loss-test record at one wavelength, shared by the grid, the
 // CSV export and the report, so all three always agree.
@@ -50,12 +54,31 @@ struct KavRecordView
 
 KavRecordView ViewOf(const KavRecord3& record);
 KavRecordView ViewOf(const KavRecord2& record);
+// Record `index` of the store's list of its current loss-test form.
+KavRecordView KavRecordAt(const CDataStore& store, size_t index);
+
+inline std::string_view CableOf(const KavRecordView& record)
+{
+    return std::string_view(record.cable, BoundedLength(record.cable, record.cableSize));
+}
+
+inline std::string_view FiberOf(const KavRecordView& record)
+{
+    return std::string_view(record.fiber, BoundedLength(record.fiber, record.fiberSize));
+}
 
 // "%.2f" when 0 <= v <= 98, otherwise "N/A" (NaN included).
 std::string LossText(float value);
 // The average loss by its four rules; -1 when none applies.
 float AverageLoss(float lossAB, float lossBA);
 bool Passes(float threshold, float lossAB, float lossBA);
+
+// A loss as the table shows it, in whole hundredths of a dB; nothing where
+// it shows "N/A".
+std::optional<int32_t> ShownLossHundredths(float value);
+// The record's length as the table shows it, in metres (thousandths of a
+// km); nothing where it shows "N/A" or is too large to be a length.
+std::optional<int64_t> ShownLengthMetres(const KavRecordView& record);
 
 // The text of `column` for wavelength index `wave` (0 .. waveCount - 1).
 std::string KavCellText(const KavRecordView& record, int wave, KavColumn column);

@@ -26,9 +26,10 @@ instrument_report() {
 }
 
 # The document readers are seeded with the documents Save As writes for the
-# samples; the result-file decoders with the samples themselves; the report
-# decoder with reports in both layouts (hidapi delivers them without the ID
-# byte) and a run of reports.
+# samples; the result-file decoders with the samples themselves; the limit
+# file reader with the tests' limit files; the report decoder with reports in
+# both layouts (hidapi delivers them without the ID byte) and a run of
+# reports.
 seed() {
   local name=$1 corpus=$2
   case $name in
@@ -38,6 +39,7 @@ seed() {
       "$convert" samples/kav-three-wavelengths.bin --document "$corpus/seed3.kav"
       "$convert" samples/kav-two-wavelengths.bin --document "$corpus/seed2.kav" ;;
     fuzz_TraceDocument) "$convert" samples/trace-1550nm.bin --document "$corpus/seed.trace" ;;
+    fuzz_LimitFile) cp tests/cli/limits/*.kavlimits "$corpus/" ;;
     fuzz_ReportDecoder)
       instrument_report '\x06\x0e\xcd\xcc\x4c\xc0\x33\x33\x73\xc1' >"$corpus/1550nm.bin" # -3.20, -15.20 dBm
       instrument_report '\x05\x1e\x00\x00\x00\x00\x00\x00\xaa\xc2' >"$corpus/1310nm.bin" # 0.00, -85.00 dBm

@@ -1,6 +1,8 @@
 // Decoding the largest result files the instrument can write (65,535
-// records) and exporting them to CSV, plus the store's memory for them.
+// records), exporting them to CSV and certifying them, plus the store's
+// memory for them.
 #include "bench/data/LiveHeap.h"
+#include "data/CertificationSummary.h"
 #include "data/CsvExport.h"
 #include "data/FileLoading.h"
 #include "data/ResultFileDecoders.h"
@@ -106,6 +108,28 @@ void BM_ExportOpmCsv(benchmark::State& state)
     state.counters["lines"] = static_cast<double>(MaxRecords);
 }
 BENCHMARK(BM_ExportOpmCsv)->Unit(benchmark::kMillisecond);
+
+// Verdicts and summary of the largest loss test against a budget with a
+// cable of its own figures (target: at most 50 ms).
+void BM_CertifyKavThreeWavelengths(benchmark::State& state)
+{
+    CDataStore store;
+    LoadFile(Files().Kav(), store);
+    TestLimits limits;
+    limits.method = LimitMethod::Budget;
+    limits.preset = "tia-568.3-d-osp";
+    limits.attenuation[1490] = 0.5;
+    limits.connections = 2;
+    limits.warningBand = 0.5;
+    limits.cables["CAB-02"].connections = 4;
+    for (auto _ : state) {
+        const CertificationSummary summary = Summarize(CertifyLossTests(store, limits));
+        if (summary.fibres.Total() != MaxRecords)
+            state.SkipWithError("certification failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
+}
+BENCHMARK(BM_CertifyKavThreeWavelengths)->Unit(benchmark::kMillisecond);
 
 // The store's heap growth across one decode, against the bytes of the records
 // themselves; the ratio is the figure to watch (at most 1.5).

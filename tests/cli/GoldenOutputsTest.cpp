@@ -2,12 +2,15 @@
 
 #include <iostream>
 #include <set>
+#include <vector>
 
 // kav-convert's outputs for every sample, compared byte for byte with the
 // files checked in under tests/cli/golden/, so that any change to a CSV, a
-// document or the --info JSON shows as a diff in review. After a deliberate
-// change, scripts/update-golden.sh writes them again. The program's own
-// export and Save As write the same files (the view tests compare them).
+// document, the verdicts or the --info JSON shows as a diff in review. A
+// sample with a limit file of its name under tests/cli/limits/ is certified
+// against it as well. After a deliberate change, scripts/update-golden.sh
+// writes them again. The program's own export and Save As write the same
+// files (the view tests compare them).
 
 TEST_F(KavConvert, EverySampleGivesItsGoldenOutputs)
 {
@@ -21,14 +24,26 @@ TEST_F(KavConvert, EverySampleGivesItsGoldenOutputs)
             continue;
         const std::string stem = sample.stem().string();
         const std::string ending = ExpectedOf(sample.string()).ending, document = Path("out" + ending);
+        const bool lossTest = ending == ".kav";
+        const std::string verdicts = lossTest ? " --verdicts " + Quoted(Path("verdicts.csv")) : "";
         const RunResult run = Convert(Quoted(sample.string()) + " --info --csv " + Quoted(Path("out.csv")) +
-                                      " --document " + Quoted(document));
+                                      verdicts + " --document " + Quoted(document));
         ASSERT_EQ(run.status, 0) << stem << ": " << run.err;
-        const std::pair<std::string, std::string> outputs[] = {
+        std::vector<std::pair<std::string, std::string>> outputs = {
             {stem + ".json", run.out},
             {stem + ".csv", ReadBytes(Path("out.csv"))},
             {stem + ending, ReadBytes(document)},
         };
+        if (lossTest)
+            outputs.emplace_back(stem + ".verdicts.csv", ReadBytes(Path("verdicts.csv")));
+        const fs::path limits = SourceDir() / "tests" / "cli" / "limits" / (stem + ".kavlimits");
+        if (fs::exists(limits)) {
+            const RunResult certified =
+                Convert(Quoted(sample.string()) + " --info --limits " + Quoted(limits.string()) + verdicts);
+            ASSERT_EQ(certified.status, 0) << stem << ": " << certified.err;
+            outputs.emplace_back(stem + ".limits.json", certified.out);
+            outputs.emplace_back(stem + ".limits.verdicts.csv", ReadBytes(Path("verdicts.csv")));
+        }
         for (const auto& [name, bytes] : outputs) {
             names.insert(name);
             const fs::path golden = goldenDir / name;

@@ -20,6 +20,9 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     WriteBytes(Path("short.bin"), trace.substr(0, trace.size() - 1));
     WriteBytes(Path("wrong.kav"), std::string("\xD2\x05\0\0\x01\0\0\0", 8));
     const std::string outputs = " --info --csv " + Quoted(Path("x.csv"));
+    const std::string badLimits = R"({"method": "budget", "warningBand": "0.3"})";
+    WriteBytes(Path("bad.kavlimits"), badLimits);
+    const std::string lossTest = Quoted(Sample("kav-two-wavelengths.bin"));
     const struct
     {
         std::string arguments;
@@ -33,6 +36,13 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {Quoted(Sample("README.md")) + outputs, 4, "README.md"},
         {Quoted(Path("short.bin")) + outputs, 4, "File error!"},
         {Quoted(Path("wrong.kav")) + outputs, 4, "File error!"},
+        // A limit file is part of the command: any fault in it is a usage error.
+        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + outputs, 2, "key \"warningBand\""},
+        {lossTest + " --limits " + Quoted(Path("none.kavlimits")) + outputs, 2, "none.kavlimits"},
+        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + " --verdicts " +
+             Quoted(Path("bad.kavlimits")),
+         2, "the --limits file itself"},
+        {Quoted(Sample("opm-readings.bin")) + " --verdicts " + Quoted(Path("x.csv")), 2, "--verdicts"},
         // A full disk behind standard output.
         {Quoted(Sample("opm-readings.bin")) + " --info >/dev/full", 5, std::strerror(ENOSPC)},
         {Quoted(Sample("opm-readings.bin")) + " --csv - >/dev/full", 5, std::strerror(ENOSPC)},
@@ -45,6 +55,7 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(fs::exists(Path("x.csv")));
+    EXPECT_EQ(ReadBytes(Path("bad.kavlimits")), badLimits);
 }
 
 TEST_F(KavConvert, VersionNeedsNoFile)
