@@ -69,8 +69,9 @@ void CDataStore::AddKavRecord2(const std::string& cable, const std::string& fibe
     KavRecord2 record{};
     SetFieldName(record.Cable, cable);
     SetFieldName(record.Fiber, fiber);
-    // Slot 2 belongs to the absent middle wavelength; the two ORL triples keep
-    // their first two slots, as two-wavelength files have always been read.
+    // Slot 2 belongs to the absent middle wavelength. The two ORL triples keep
+    // their first two slots, so that the ORL values shown, exported and saved
+    // are those the instrument's desktop software shows for the same file.
     static constexpr int Slot[2] = {0, 2};
     for (int i = 0; i < 2; ++i) {
         record.WaveLength[i] = waveLength[Slot[i]];

@@ -67,7 +67,8 @@ public:
 
     // The loss-test form, decided by m_KavWaveMode alone: 3 or 2 wavelengths
     // per record of the last loss-test file or document read, 0 before any.
-    // The view, the grid page and kav-convert all take it from here.
+    // The view, the grid page, the reports and kav-convert all read it here;
+    // none keeps a copy.
     int KavWaveCount() const;
     // The records of the list that form selects.
     size_t KavRecordCount() const;
@@ -78,7 +79,6 @@ public:
     // Stores path cut to PathCapacity - 1 characters.
     static void SetPath(std::string& member, const std::string& path);
 
-    int32_t m_HeaderBottom = 0;
     int32_t m_KavWaveMode = KavModeNone;
     std::string m_OpmPath, m_KavPath, m_OrlPath, m_TracePath;
     std::array<uint8_t, 600> m_Reserved{};

@@ -4,16 +4,51 @@
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
 #include "data/LossTestRules.h"
+#include "data/RecordColumns.h"
 #include "data/SafeFileWriter.h"
 
+#include <array>
 #include <string_view>
 
 namespace {
-// A record's text field up to its terminator, never past its width.
-template <size_t Width> std::string_view StoredText(const char (&field)[Width])
+// The exported columns of a table, in the export's order.
+template <typename Record, size_t N> class CsvColumns
 {
-    return std::string_view(field, BoundedLength(field, Width));
-}
+public:
+    explicit CsvColumns(const RecordColumns<Record, N>& table)
+        : m_Table(table), m_Order(OrderOf(table, &RecordColumn<Record>::csvPosition))
+    {
+    }
+
+    void AppendHeader(std::string& out) const
+    {
+        const auto header = [&out](const RecordColumn<Record>& column) { out += column.csvHeader; };
+        Append(out, header);
+    }
+
+    // The record's exported text fields as stored.
+    void AppendLine(std::string& out, const Record& record) const
+    {
+        const auto field = [&](const RecordColumn<Record>& column) {
+            AppendCsvField(out, column.field(record));
+        };
+        Append(out, field);
+    }
+
+private:
+    template <typename AppendColumn> void Append(std::string& out, AppendColumn appendColumn) const
+    {
+        for (size_t place = 0; place < N && m_Order[place] != NotExported; ++place) {
+            if (place != 0)
+                out += ',';
+            appendColumn(m_Table.columns[static_cast<size_t>(m_Order[place])]);
+        }
+        out += CsvLineEnd;
+    }
+
+    const RecordColumns<Record, N>& m_Table;
+    std::array<int, N> m_Order;
+};
 
 template <typename Record> void AppendKavLines(std::string& out, const std::vector<Record>& records)
 {
@@ -50,13 +85,13 @@ WriteResult Export(const std::string& path, const std::string& bytes, std::strin
 
 std::string OpmCsvBytes(const CDataStore& store)
 {
+    // The header goes in front of the first reading: no readings, an empty file.
+    const CsvColumns columns(OpmColumns);
     std::string out;
-    for (const OpmRecord& r : store.GetOpmRecords()) {
+    for (const OpmRecord& record : store.GetOpmRecords()) {
         if (out.empty())
-            out = std::string("Cable,Fiber,WaveLength,Reference,Power,Date,Time") + CsvLineEnd;
-        AppendCsvLine(out,
-                      {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
-                       StoredText(r.Reference), StoredText(r.Power), StoredText(r.Date), StoredText(r.Time)});
+            columns.AppendHeader(out);
+        columns.AppendLine(out, record);
     }
     return out;
 }
@@ -78,12 +113,18 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount)
     return out;
 }
 
+std::string KavCsvBytes(const CDataStore& store)
+{
+    return KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3);
+}
+
 std::string OrlCsvBytes(const CDataStore& store)
 {
-    std::string out = std::string("Cable,Fiber,Wavelength(nm),ORL Value(dB),Date,Time") + CsvLineEnd;
-    for (const OrlRecord& r : store.GetOrlRecords())
-        AppendCsvLine(out, {StoredText(r.Cable), StoredText(r.Fiber), StoredText(r.WaveLength),
-                            StoredText(r.OrlValue), StoredText(r.Date), StoredText(r.Time)});
+    const CsvColumns columns(OrlColumns);
+    std::string out;
+    columns.AppendHeader(out);
+    for (const OrlRecord& record : store.GetOrlRecords())
+        columns.AppendLine(out, record);
     return out;
 }
 
@@ -120,7 +161,7 @@ WriteResult ExportOrlCsv(const std::string& path, CDataStore& store)
     return Export(path, OrlCsvBytes(store), nullptr);
 }
 
-WriteResult ExportTraceCsv(const std::string& path, const CDataStore& store)
+WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
 {
-    return Export(path, TraceCsvBytes(store), nullptr);
+    return store.KavWaveCount() == 2 ? ExportKav2Csv(path, store) : ExportKav3Csv(path, store);
 }

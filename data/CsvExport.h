@@ -12,12 +12,15 @@ WriteResult ExportOpmCsv(const std::string& path, CDataStore& store);
 WriteResult ExportKav3Csv(const std::string& path, CDataStore& store);
 WriteResult ExportKav2Csv(const std::string& path, CDataStore& store);
 WriteResult ExportOrlCsv(const std::string& path, CDataStore& store);
-// A recorded trace's samples (the trace values after the reference level):
-// "Sample,Power(dBm)", then "%d,%.2f" per sample from 1, CR LF line ends.
-WriteResult ExportTraceCsv(const std::string& path, const CDataStore& store);
+// The loss tests in the store's form: three wavelengths before any loss-test
+// file, as that table is shown.
+WriteResult ExportKavCsv(const std::string& path, CDataStore& store);
 
 // The bytes each export writes, for callers that write several files at once.
 std::string OpmCsvBytes(const CDataStore& store);
 std::string KavCsvBytes(const CDataStore& store, int waveCount); // 3 or 2
+std::string KavCsvBytes(const CDataStore& store);                // in the store's form
 std::string OrlCsvBytes(const CDataStore& store);
+// A recorded trace's samples (the trace values after the reference level):
+// "Sample,Power(dBm)", then "%d,%.2f" per sample from 1, CR LF line ends.
 std::string TraceCsvBytes(const CDataStore& store);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 // Text in the records' fixed fields. A field read back from a document may
 // lack its terminator, so reading never goes past the field's width.
@@ -17,6 +18,11 @@ inline size_t BoundedLength(const char* text, size_t width)
 template <size_t Width> std::string FieldText(const char (&field)[Width])
 {
     return std::string(field, BoundedLength(field, Width));
+}
+
+template <size_t Width> std::string_view FieldView(const char (&field)[Width])
+{
+    return std::string_view(field, BoundedLength(field, Width));
 }
 
 // Copies text cut to fit with its terminator; the rest of the field stays zero.

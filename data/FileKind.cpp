@@ -1,6 +1,6 @@
 #include "data/FileKind.h"
 
-#include "data/Documents.h"
+#include "data/RecordKinds.h"
 #include "data/ResultFrame.h"
 #include "data/TraceFile.h"
 
@@ -19,56 +19,25 @@ bool EndsWithIgnoringCase(const std::string& text, const std::string& ending)
                       });
 }
 
-bool FitsDocument(FileKind kind, ByteSpan bytes)
-{
-    switch (kind) {
-    case FileKind::OpmDocument:
-        return FitsOpmDocument(bytes);
-    case FileKind::KavDocument:
-        return FitsKavDocument(bytes);
-    case FileKind::OrlDocument:
-        return FitsOrlDocument(bytes);
-    case FileKind::TraceDocument:
-        return FitsTraceDocument(bytes);
-    default:
-        return false;
-    }
-}
 } // namespace
 
 RecordKind RecordKindOf(FileKind kind)
 {
-    switch (kind) {
-    case FileKind::KavResult:
-    case FileKind::KavDocument:
-        return RecordKind::Kav;
-    case FileKind::OrlResult:
-    case FileKind::OrlDocument:
-        return RecordKind::Orl;
-    case FileKind::TraceResult:
-    case FileKind::TraceDocument:
-        return RecordKind::Trace;
-    default:
-        return RecordKind::Opm;
-    }
+    const RecordKindData* data = DataOfFile(kind);
+    return data ? data->kind : RecordKind::Opm;
 }
 
 bool IsDocument(FileKind kind)
 {
-    return kind == FileKind::OpmDocument || kind == FileKind::KavDocument || kind == FileKind::OrlDocument ||
-           kind == FileKind::TraceDocument;
+    const RecordKindData* data = DataOfFile(kind);
+    return data && data->document == kind;
 }
 
 FileKind DocumentKindOfEnding(const std::string& path)
 {
-    if (EndsWithIgnoringCase(path, ".opm"))
-        return FileKind::OpmDocument;
-    if (EndsWithIgnoringCase(path, ".orl"))
-        return FileKind::OrlDocument;
-    if (EndsWithIgnoringCase(path, ".kav"))
-        return FileKind::KavDocument;
-    if (EndsWithIgnoringCase(path, ".trace"))
-        return FileKind::TraceDocument;
+    for (const RecordKindData& data : RecordKindTable())
+        if (EndsWithIgnoringCase(path, data.documentEnding))
+            return data.document;
     return FileKind::Unknown;
 }
 
@@ -81,7 +50,7 @@ FileKind RecognizeBytes(ByteSpan bytes, const std::string& path)
     if (HasSignature(bytes, OrlSignature))
         return FileKind::OrlResult;
     const FileKind named = DocumentKindOfEnding(path);
-    if (FitsDocument(named, bytes))
+    if (named != FileKind::Unknown && DataOfFile(named)->fitsDocument(bytes))
         return named;
     if (HasTraceMark(bytes))
         return FileKind::TraceResult;

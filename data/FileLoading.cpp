@@ -1,92 +1,24 @@
 #include "data/FileLoading.h"
 
-#include "data/Documents.h"
 #include "data/FileBytes.h"
-#include "data/ResultFileDecoders.h"
+#include "data/RecordKinds.h"
 #include "data/ResultFrame.h"
 
 #include <algorithm>
 
 namespace {
 // The largest file of each kind: a result file holds at most 65,535 records,
-// and a document at most what the store can hold from one (a trace document:
-// the reference level and 65,535 samples). Reading stops just past the
-// largest file the name allows, so a document too long for its kind, a
-// device or an endless stream is never read whole.
-constexpr size_t MaxDocumentRecords = MaxResultRecords;
+// and a document at most what the store can hold from one. Reading stops
+// just past the largest file the name allows, so a document too long for its
+// kind, a device or an endless stream is never read whole.
 constexpr size_t LargestResultFile = ResultHeaderSize + KavResultRecordSize * MaxResultRecords;
 static_assert(KavResultRecordSize >= OpmResultRecordSize && KavResultRecordSize >= OrlResultRecordSize);
 static_assert(LargestResultFile >= TraceHeaderSize + 4 * MaxResultRecords);
 
-size_t LargestDocument(FileKind kind)
-{
-    switch (kind) {
-    case FileKind::OpmDocument:
-        return sizeof(CDataStore::m_Reserved) + 4 + sizeof(OpmRecord) * MaxDocumentRecords;
-    case FileKind::OrlDocument:
-        return 4 + sizeof(OrlRecord) * MaxDocumentRecords;
-    case FileKind::KavDocument:
-        return 8 + sizeof(KavRecord3) * MaxDocumentRecords;
-    case FileKind::TraceDocument:
-        return 4 + sizeof(float) * (MaxDocumentRecords + 1);
-    default:
-        return 0;
-    }
-}
-
 size_t ReadLimitFor(const std::string& name)
 {
-    return std::max(LargestResultFile, LargestDocument(DocumentKindOfEnding(name)));
-}
-
-void SetFirstRecordWaveLengths(const CDataStore& store, int (&waveLengths)[3])
-{
-    if (store.m_KavWaveMode == CDataStore::KavModeThree && !store.GetKavRecords3().empty()) {
-        for (int i = 0; i < 3; ++i)
-            waveLengths[i] = store.GetKavRecords3()[0].WaveLength[i];
-    } else if (store.m_KavWaveMode == CDataStore::KavModeTwo && !store.GetKavRecords2().empty()) {
-        waveLengths[0] = store.GetKavRecords2()[0].WaveLength[0];
-        waveLengths[2] = store.GetKavRecords2()[0].WaveLength[1];
-    }
-}
-
-DecodeResult Decode(FileKind kind, ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome)
-{
-    switch (kind) {
-    case FileKind::OpmResult:
-        return DecodeOpmBytes(bytes, store, rows);
-    case FileKind::OrlResult:
-        return DecodeOrlBytes(bytes, store, rows);
-    case FileKind::KavResult: {
-        const KavDecodeOutcome decoded = DecodeKavBytes(bytes, store);
-        std::copy(std::begin(decoded.waveLengths), std::end(decoded.waveLengths), outcome.waveLengths);
-        return decoded.result;
-    }
-    case FileKind::TraceResult: {
-        TraceReadOutcome read = ReadTraceBytes(bytes, store);
-        outcome.trace = std::move(read.contents);
-        return read.result;
-    }
-    case FileKind::OpmDocument:
-        return ReadOpmDocumentBytes(bytes, store);
-    case FileKind::OrlDocument:
-        return ReadOrlDocumentBytes(bytes, store);
-    case FileKind::KavDocument: {
-        const DecodeResult result = ReadKavDocumentBytes(bytes, store);
-        if (result == DecodeResult::Ok)
-            SetFirstRecordWaveLengths(store, outcome.waveLengths);
-        return result;
-    }
-    case FileKind::TraceDocument: {
-        const DecodeResult result = ReadTraceDocumentBytes(bytes, store);
-        if (result == DecodeResult::Ok)
-            outcome.trace = TraceContentsOfValues(store.GetTraceValues());
-        return result;
-    }
-    case FileKind::Unknown:
-        break;
-    }
-    return DecodeResult::Unrecognized;
+    const RecordKindData* named = DataOfFile(DocumentKindOfEnding(name));
+    return std::max(LargestResultFile, named ? named->largestDocument : 0);
 }
 } // namespace
 
@@ -136,7 +68,10 @@ LoadOutcome LoadRecognizedFile(const RecognizedFile& file, CDataStore& store, co
         outcome.result = DecodeResult::WrongKind;
         return outcome;
     }
-    outcome.result = Decode(file.kind, {file.bytes.data(), file.bytes.size()}, store, options.rows, outcome);
+    const RecordKindData& data = *DataOfFile(file.kind);
+    const ByteSpan bytes{file.bytes.data(), file.bytes.size()};
+    outcome.result = IsDocument(file.kind) ? data.readDocument(bytes, store, outcome)
+                                           : data.decodeResultFile(bytes, store, options.rows, outcome);
     outcome.waveCount = store.KavWaveCount();
     return outcome;
 }

@@ -1,25 +1,20 @@
 #include "data/FileNames.h"
 
+#include "data/RecordKinds.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 
 const char* ExtensionOf(OutputKind kind)
 {
-    switch (kind) {
-    case OutputKind::Csv:
+    if (kind == OutputKind::Csv)
         return ".csv";
-    case OutputKind::OpmDocument:
-        return ".opm";
-    case OutputKind::OrlDocument:
-        return ".orl";
-    case OutputKind::KavDocument:
-        return ".kav";
-    case OutputKind::TraceDocument:
-        return ".trace";
-    case OutputKind::Pdf:
+    if (kind == OutputKind::Pdf)
         return ".pdf";
-    }
+    for (const RecordKindData& data : RecordKindTable())
+        if (data.documentOutput == kind)
+            return data.documentEnding;
     return "";
 }
 

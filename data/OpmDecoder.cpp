@@ -1,5 +1,6 @@
 #include "data/BcdText.h"
 #include "data/FieldValueText.h"
+#include "data/RecordColumns.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
 
@@ -7,17 +8,14 @@ namespace {
 const char* const UnitTexts[] = {" ", "dBm", "w", "mw", "uw", "nw", "pw", "dB"};
 constexpr uint16_t UnitCount = 8;
 
-enum ListColumn
-{
-    Number,
-    Cable,
-    Fiber,
-    Power,
-    Reference,
-    WaveLength,
-    Date,
-    Time
-};
+// Where the list shows each field.
+const int CableColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Cable>);
+const int FiberColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Fiber>);
+const int PowerColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Power>);
+const int ReferenceColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Reference>);
+const int WaveLengthColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::WaveLength>);
+const int DateColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Date>);
+const int TimeColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Time>);
 
 // One record as the list and the store take it.
 struct OpmRow
@@ -62,18 +60,18 @@ OpmRow ReadRow(ByteReader& reader)
 void ListRow(RowSink& sink, int i, const OpmRow& row)
 {
     sink.InsertRow(i, std::to_string(i + 1));
-    sink.SetCell(i, Cable, row.cable);
-    sink.SetCell(i, Fiber, row.fiber);
+    sink.SetCell(i, CableColumn, row.cable);
+    sink.SetCell(i, FiberColumn, row.fiber);
     if (!row.knownUnit)
         return;
-    sink.SetCell(i, Reference, row.reference);
-    sink.SetCell(i, WaveLength, row.waveLength);
+    sink.SetCell(i, ReferenceColumn, row.reference);
+    sink.SetCell(i, WaveLengthColumn, row.waveLength);
     // Any other status leaves the power cell empty while the store keeps the
     // number.
     if (row.rangeStatus >= -1 && row.rangeStatus <= 1)
-        sink.SetCell(i, Power, row.power);
-    sink.SetCell(i, Date, row.date);
-    sink.SetCell(i, Time, row.time);
+        sink.SetCell(i, PowerColumn, row.power);
+    sink.SetCell(i, DateColumn, row.date);
+    sink.SetCell(i, TimeColumn, row.time);
 }
 } // namespace
 

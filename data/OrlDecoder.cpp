@@ -1,19 +1,17 @@
 #include "data/BcdText.h"
 #include "data/FieldValueText.h"
+#include "data/RecordColumns.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
 
 namespace {
-enum ListColumn
-{
-    Number,
-    Cable,
-    Fiber,
-    WaveLength,
-    OrlValue,
-    Date,
-    Time
-};
+// Where the list shows each field.
+const int CableColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::Cable>);
+const int FiberColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::Fiber>);
+const int WaveLengthColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::WaveLength>);
+const int OrlValueColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::OrlValue>);
+const int DateColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::Date>);
+const int TimeColumn = ListColumnOf(OrlColumns, Field<&OrlRecord::Time>);
 
 // One record as the list and the store take it.
 struct OrlRow
@@ -29,7 +27,7 @@ OrlRow ReadRow(ByteReader& reader)
     const uint16_t waveLength = reader.U16();
     reader.Skip(2);
     const float returnLoss = reader.F32();
-    reader.Skip(4); // a second value the program never used
+    reader.Skip(4); // a second value, which no table, export or report shows
     uint8_t date[4], time[4];
     reader.Read(date, 4);
     reader.Read(time, 4);
@@ -44,12 +42,12 @@ OrlRow ReadRow(ByteReader& reader)
 void ListRow(RowSink& sink, int i, const OrlRow& row)
 {
     sink.InsertRow(i, std::to_string(i + 1));
-    sink.SetCell(i, Cable, row.cable);
-    sink.SetCell(i, Fiber, row.fiber);
-    sink.SetCell(i, WaveLength, row.waveLength);
-    sink.SetCell(i, OrlValue, row.orlValue);
-    sink.SetCell(i, Date, row.date);
-    sink.SetCell(i, Time, row.time);
+    sink.SetCell(i, CableColumn, row.cable);
+    sink.SetCell(i, FiberColumn, row.fiber);
+    sink.SetCell(i, WaveLengthColumn, row.waveLength);
+    sink.SetCell(i, OrlValueColumn, row.orlValue);
+    sink.SetCell(i, DateColumn, row.date);
+    sink.SetCell(i, TimeColumn, row.time);
 }
 } // namespace
 

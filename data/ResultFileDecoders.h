@@ -9,12 +9,9 @@
 // them). Each decoder checks its signature and only then replaces the store's
 // records of its kind.
 
-// OPM list columns: 0 "Record", 1 "Cable", 2 "Fiber", 3 "Power", 4 "Reference",
-// 5 "Wavelength", 6 "Date", 7 "Time". sink may be null.
+// Each fills the rows of `sink` (may be null) in the list's columns of
+// OpmColumns and OrlColumns.
 DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
-
-// ORL list columns: 0 "Record", 1 "Cable", 2 "Fiber", 3 "Wavelength",
-// 4 "ORL Value", 5 "Date", 6 "Time". sink may be null.
 DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
 
 struct KavDecodeOutcome

@@ -3,6 +3,7 @@
 #include "link/CTraceAcquisition.h"
 #include "link/ReportDecoder.h"
 #include "link/TraceText.h"
+#include "platform/hid/InstrumentUsb.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -11,7 +12,7 @@
 #include <string>
 
 namespace {
-constexpr size_t DeliveredReportSize = 64; // without the report-ID byte
+constexpr size_t DeliveredReportSize = InstrumentReportSize - 1; // without the report-ID byte
 
 void Check(bool holds)
 {

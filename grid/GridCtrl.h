@@ -7,6 +7,7 @@
 #include "grid/GridDropTarget.h"
 #include "grid/GridFormat.h"
 #include "grid/GridItem.h"
+#include "grid/GridScroll.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -29,22 +30,6 @@ enum class GridLines
 
 template <> struct BitFlagsEnabled<GridLines> : std::true_type
 {
-};
-
-// Scroll requests, with the codes of the desktop scroll bar messages and the
-// two row-wise codes the wheel uses.
-enum class GridScroll
-{
-    LineUp = 0,
-    LineDown = 1,
-    PageUp = 2,
-    PageDown = 3,
-    ThumbPosition = 4,
-    ThumbTrack = 5,
-    Top = 6,
-    Bottom = 7,
-    RowUp = 9,
-    RowDown = 10,
 };
 
 // How an in-place edit was started; it decides where the caret goes and
@@ -273,6 +258,9 @@ private:
     int RowTop(int row) const;
     int ColumnLeft(int col) const;
     int TopRow() const;
+    int TopRowAt(int scrollPos) const; // the top row at a vertical scroll position
+    // The top row once the view is scrolled by `code`, without scrolling it.
+    int TopRowAfter(GridScroll code) const;
     int LeftColumn() const;
     int VisibleBottomRow() const;
     int VisibleRightColumn() const;
@@ -296,6 +284,7 @@ private:
     int HScrollPos() const;
     void SetVScrollPos(int pos);
     void SetHScrollPos(int pos);
+    int VScrollTarget(GridScroll code, int position) const; // where OnVScroll would scroll to
     void OnScrollBarAction(Qt::Orientation orientation, int action);
 
     // Input.

@@ -1,5 +1,6 @@
 #include "grid/GridCtrl.h"
 
+#include "grid/NextFocus.h"
 #include "grid/TitleTip.h"
 
 #include <QKeyEvent>
@@ -56,100 +57,27 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
 
 bool CGridCtrl::HandleNavigationKey(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier))
-        key = Qt::Key_Backtab;
-    switch (key) {
-    case Qt::Key_Down:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Left:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        break;
-    default:
+    FocusGrid grid{m_RowCount,         m_ColumnCount, m_FixedRowCount,
+                   m_FixedColumnCount, m_FocusCell,   GetTopleftNonFixedCell()};
+    const int top = TopRow();
+    grid.rowsPagedDown = TopRowAfter(GridScroll::PageDown) - top;
+    grid.rowsPagedUp = top - TopRowAfter(GridScroll::PageUp);
+    const FocusStep step = NextFocus(key, modifiers, grid);
+    switch (step.action) {
+    case FocusStep::Action::None:
         return false;
-    }
-    if (m_RowCount <= m_FixedRowCount || m_ColumnCount <= m_FixedColumnCount) {
-        // No cell to move to: Tab goes on to the next control, as from the
-        // last cell.
-        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            focusNextPrevChild(key == Qt::Key_Tab);
-            return true;
-        }
-        return false;
-    }
-    if (!m_FocusCell.IsValid()) {
-        MoveFocusTo(GetTopleftNonFixedCell(), key, modifiers);
+    case FocusStep::Action::LeaveForward:
+    case FocusStep::Action::LeaveBackward:
+        focusNextPrevChild(step.action == FocusStep::Action::LeaveForward);
         return true;
-    }
-    CCellId next = m_FocusCell;
-    switch (key) {
-    case Qt::Key_Down:
-        next.row = std::min(next.row + 1, m_RowCount - 1);
-        break;
-    case Qt::Key_Up:
-        next.row = std::max(next.row - 1, m_FixedRowCount);
-        break;
-    case Qt::Key_Right:
-        next.col = std::min(next.col + 1, m_ColumnCount - 1);
-        break;
-    case Qt::Key_Left:
-        next.col = std::max(next.col - 1, m_FixedColumnCount);
-        break;
-    case Qt::Key_Tab:
-        if (next.col < m_ColumnCount - 1) {
-            ++next.col;
-        } else if (next.row < m_RowCount - 1) {
-            ++next.row;
-            next.col = m_FixedColumnCount;
-            OnVScroll(GridScroll::LineDown);
-            OnHScroll(GridScroll::Top);
-        } else {
-            focusNextPrevChild(true);
-            return true;
-        }
-        break;
-    case Qt::Key_Backtab:
-        if (next.col > m_FixedColumnCount) {
-            --next.col;
-        } else if (next.row > m_FixedRowCount) {
-            --next.row;
-            next.col = m_ColumnCount - 1;
-            OnVScroll(GridScroll::LineUp);
-            OnHScroll(GridScroll::Bottom);
-        } else {
-            focusNextPrevChild(false);
-            return true;
-        }
-        break;
-    case Qt::Key_PageDown: {
-        const int top = TopRow();
-        OnVScroll(GridScroll::PageDown);
-        const int moved = TopRow() - top;
-        next.row = moved > 0 ? std::min(next.row + moved, m_RowCount - 1) : m_RowCount - 1;
+    case FocusStep::Action::Move:
         break;
     }
-    case Qt::Key_PageUp: {
-        const int top = TopRow();
-        OnVScroll(GridScroll::PageUp);
-        const int moved = top - TopRow();
-        next.row = moved > 0 ? std::max(next.row - moved, m_FixedRowCount) : m_FixedRowCount;
-        break;
-    }
-    case Qt::Key_Home:
-        OnVScroll(GridScroll::Top);
-        next.row = m_FixedRowCount;
-        break;
-    case Qt::Key_End:
-        OnVScroll(GridScroll::Bottom);
-        next.row = m_RowCount - 1;
-        break;
-    }
-    MoveFocusTo(next, key, modifiers);
+    if (step.vertical)
+        OnVScroll(*step.vertical);
+    if (step.horizontal)
+        OnHScroll(*step.horizontal);
+    MoveFocusTo(step.cell, step.key, modifiers);
     return true;
 }
 

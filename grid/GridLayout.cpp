@@ -5,9 +5,14 @@
 
 int CGridCtrl::TopRow() const
 {
+    return TopRowAt(VScrollPos());
+}
+
+int CGridCtrl::TopRowAt(int scrollPos) const
+{
     if (m_RowCount <= m_FixedRowCount)
         return m_RowCount;
-    const int row = m_RowHeights.FirstStartingFrom(GetFixedRowHeight() + VScrollPos());
+    const int row = m_RowHeights.FirstStartingFrom(GetFixedRowHeight() + scrollPos);
     return std::clamp(row, m_FixedRowCount, m_RowCount - 1);
 }
 

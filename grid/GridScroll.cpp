@@ -119,11 +119,21 @@ int ScrollTarget(GridScroll code, int position, int current, int maximum, int pa
 }
 } // namespace
 
-void CGridCtrl::OnVScroll(GridScroll code, int position)
+int CGridCtrl::VScrollTarget(GridScroll code, int position) const
 {
     const QScrollBar* bar = verticalScrollBar();
-    SetVScrollPos(ScrollTarget(code, position, bar->value(), bar->maximum(), bar->pageStep(), TopRow(),
-                               m_FixedRowCount, m_RowCount, m_RowHeights));
+    return ScrollTarget(code, position, bar->value(), bar->maximum(), bar->pageStep(), TopRow(),
+                        m_FixedRowCount, m_RowCount, m_RowHeights);
+}
+
+void CGridCtrl::OnVScroll(GridScroll code, int position)
+{
+    SetVScrollPos(VScrollTarget(code, position));
+}
+
+int CGridCtrl::TopRowAfter(GridScroll code) const
+{
+    return TopRowAt(VScrollTarget(code, 0));
 }
 
 void CGridCtrl::OnHScroll(GridScroll code, int position)

@@ -1,6 +1,7 @@
 #include "link/CLiveLink.h"
 
 #include "link/LinkListener.h"
+#include "platform/hid/InstrumentUsb.h"
 
 CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, LinkIo& io,
                      LinkListener& listener)
@@ -10,7 +11,7 @@ CLiveLink::CLiveLink(std::shared_ptr<HidTransport> transport, LinkClock& clock, 
 
 std::vector<uint8_t> CLiveLink::PollRequest()
 {
-    std::vector<uint8_t> request(65, 0);
+    std::vector<uint8_t> request(InstrumentReportSize, 0);
     const uint8_t text[] = {'K', 'A', 'V', '-', '1', '2', 0xA5};
     std::copy(std::begin(text), std::end(text), request.begin() + 1);
     return request;
@@ -23,7 +24,8 @@ void CLiveLink::FindMyDevice()
     m_OpenFailure = {};
     std::unique_ptr<HidDevice> device;
     for (const HidDeviceInfo& info : m_Transport->Enumerate()) {
-        if (info.vendorId != VendorId || info.productId != ProductId || info.release != Release)
+        if (info.vendorId != InstrumentVendorId || info.productId != InstrumentProductId ||
+            info.release != InstrumentRelease)
             continue;
         m_ProbeFound = true;
         const HidResult opened = m_Transport->Open(info.path, device);

@@ -16,9 +16,6 @@ class LinkListener;
 class CLiveLink : public LinkIoEvents
 {
 public:
-    static constexpr uint16_t VendorId = 0x0483;
-    static constexpr uint16_t ProductId = 0x5750;
-    static constexpr uint16_t Release = 0x0200;
     static constexpr int PollPeriodMs = 500;
     static constexpr int WatchdogPeriodMs = 3000;
 

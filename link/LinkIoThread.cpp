@@ -1,6 +1,7 @@
 #include "link/LinkIoThread.h"
 
 #include "platform/hid/HidTransport.h"
+#include "platform/hid/InstrumentUsb.h"
 
 LinkIoThread::LinkIoThread(LinkIoEvents& events, int readTimeoutMs)
     : m_Events(events), m_ReadTimeoutMs(readTimeoutMs), m_Thread([this] { Run(); })
@@ -62,7 +63,7 @@ void LinkIoThread::Run()
 {
     std::unique_ptr<HidDevice> device;
     bool failed = false; // the device failed a read; wait for the next discovery
-    std::vector<uint8_t> buffer(ReportSize);
+    std::vector<uint8_t> buffer(InstrumentReportSize);
     for (;;) {
         std::unique_ptr<HidDevice> retired;
         std::optional<std::vector<uint8_t>> request;

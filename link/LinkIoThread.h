@@ -15,8 +15,6 @@
 class LinkIoThread : public LinkIo
 {
 public:
-    static constexpr size_t ReportSize = 65;
-
     explicit LinkIoThread(LinkIoEvents& events, int readTimeoutMs = 50);
     ~LinkIoThread() override; // stops the thread and closes the device
     LinkIoThread(const LinkIoThread&) = delete;

@@ -1,9 +1,10 @@
 #include "link/ReportDecoder.h"
 
+#include "platform/hid/InstrumentUsb.h"
+
 #include <cstring>
 
 namespace {
-constexpr size_t FullReportSize = 65;
 constexpr size_t WavelengthOffset = 2;
 constexpr size_t ReferenceOffset = 4;
 constexpr size_t PowerOffset = 8;
@@ -24,7 +25,7 @@ std::optional<InstrumentReading> DecodeReport(const uint8_t* data, size_t size)
 {
     // Offsets below count the report-ID byte; without it everything sits one
     // byte earlier.
-    const size_t shift = size >= FullReportSize ? 0 : 1;
+    const size_t shift = size >= InstrumentReportSize ? 0 : 1;
     if (data == nullptr || size + shift < FieldsEnd)
         return std::nullopt;
     InstrumentReading reading;

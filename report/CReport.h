@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CDataStore;
@@ -18,14 +19,13 @@ class DrawContext;
 // units, 110 per inch across and 100 down, from the top-left corner of the
 // printable area). A report serves one print job, preview or export: the
 // loss-test page table is built from the store's cable groups at first use.
-//
-// Painting reads the store, except for what the loss-test report has always
-// written: each page stores its cable's name into the CableId information
-// field and the header's bottom into m_HeaderBottom.
+// Painting only reads the store: a print, a preview or a PDF changes nothing
+// in it. What one painter tells another (a page's cable, where its table
+// starts) travels as arguments.
 class CReport
 {
 public:
-    explicit CReport(CDataStore& store);
+    explicit CReport(const CDataStore& store);
 
     // The report coordinates on `dc` for its resolution, shrunk by the
     // job's scale factor.
@@ -44,9 +44,10 @@ public:
 
     // One record block whose first sub-row is `firstSubRow`, counted from the
     // page's first record (0, 3, 6, ... for two wavelengths; 0, 4, 8, ...
-    // for three).
-    void PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record) const;
-    void PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record) const;
+    // for three), below the heading row that starts at `headingTop` (the
+    // header's bottom on a cable's first page, 60 on the others).
+    void PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record, int headingTop) const;
+    void PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record, int headingTop) const;
 
     // The bottom-right corner of the fullest page of each report, in report
     // units: what must fit on the paper.
@@ -54,10 +55,17 @@ public:
     static QPoint OrlLayoutEnd();
     static QPoint KavLayoutEnd(int waveCount);
 
-    // The job, cable and system block at the head of a cable's first page;
-    // returns the y at which the table may begin.
-    int32_t PrintReportHeader(DrawContext& dc) const;
+    // The job, cable and system block at the head of the first page of the
+    // cable `cableId` (shown as the CableId information field); returns the
+    // y at which the table may begin.
+    int32_t PrintReportHeader(DrawContext& dc, const std::string& cableId) const;
 
+    // The cable whose group owns loss-test page `page` of the form
+    // `waveCount`, as its header shows it in the CableId information field;
+    // nothing when no group owns the page.
+    std::optional<std::string> KavCableOfPage(unsigned page, int waveCount);
+
+private:
     // The loss-test pages: records a group's first page and a continuation
     // page hold.
     struct KavPaging
@@ -67,6 +75,7 @@ public:
     };
     static constexpr KavPaging Kav2Paging{5, 13};
     static constexpr KavPaging Kav3Paging{4, 10};
+    static KavPaging PagingOf(int waveCount);
     static unsigned GroupPages(int records, KavPaging paging);
 
     // The cable group and records of a loss-test page.
@@ -77,27 +86,27 @@ public:
         int32_t end;   // one past the last record's index
         bool startsGroup;
     };
+    int32_t KavRecordCount(int waveCount) const;
+    unsigned KavPrintPages(int waveCount);
     // Nothing when no group owns `page`.
-    std::optional<KavPage> FindKavPage(unsigned page, int32_t recordCount, KavPaging paging);
-
-private:
-    unsigned KavPrintPages(int32_t recordCount, KavPaging paging);
+    std::optional<KavPage> FindKavPage(unsigned page, int waveCount);
+    // The group's cable name as the CableId information field holds text.
+    std::string CableIdOf(const KavPage& page) const;
     // The running page total after each group, built at first use.
-    const std::vector<unsigned>& GroupPageEnds(int32_t recordCount, KavPaging paging);
+    const std::vector<unsigned>& GroupPageEnds(int waveCount);
     void PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount);
-    void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record) const;
+    void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record, int headingTop) const;
 
-    CDataStore& m_Store;
-    bool m_PageStartsGroup = false; // the page being painted is its cable's first
+    const CDataStore& m_Store;
     // What m_GroupPageEnds was built for.
     struct PageTableKey
     {
-        int firstPage;
+        int waveCount;
         int32_t recordCount;
         int32_t groupCount;
         bool operator==(const PageTableKey& other) const
         {
-            return firstPage == other.firstPage && recordCount == other.recordCount &&
+            return waveCount == other.waveCount && recordCount == other.recordCount &&
                    groupCount == other.groupCount;
         }
     };

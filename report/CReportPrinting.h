@@ -5,6 +5,9 @@
 
 #include <QSize>
 
+#include <optional>
+#include <string>
+
 class CDataStore;
 class DrawContext;
 struct PrintInfo;
@@ -15,7 +18,7 @@ struct PrintInfo;
 class CReportPrinting
 {
 public:
-    CReportPrinting(CDataStore& store, ReportKind kind);
+    CReportPrinting(const CDataStore& store, ReportKind kind);
 
     ReportKind Kind() const { return m_Kind; }
     unsigned PageCount();
@@ -26,9 +29,15 @@ public:
     void OnPrepareDC(DrawContext& dc, const PrintInfo& info);
     void OnPrint(DrawContext& dc, const PrintInfo& info);
 
+    // The cable that page `page` of a loss-test report heads its header
+    // with, as the CableId information field holds it; nothing for the
+    // other reports. The print commands keep the last page's in that field.
+    std::optional<std::string> CableIdOfPage(unsigned page);
+
 private:
     CReport m_Report;
     ReportKind m_Kind;
+    const ReportKindRow* m_Row; // null for None
 };
 
 // 1 when the report's fullest page fits `deviceSize` pixels at `dotsPerInch`;

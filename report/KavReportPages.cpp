@@ -85,7 +85,7 @@ QString MeanLengthText(const KavRecordView& record)
 QPoint CReport::KavLayoutEnd(int waveCount)
 {
     // A header block's page with as many record blocks as it holds.
-    const KavPaging paging = waveCount == 3 ? Kav3Paging : Kav2Paging;
+    const KavPaging paging = PagingOf(waveCount);
     constexpr int HeaderBottom = 676;
     return QPoint(ColumnRight(ColumnCount - 1),
                   HeaderBottom + HeadingHeight + paging.firstPage * (waveCount + 1) * SubRowHeight);
@@ -104,51 +104,44 @@ void CReport::PrintKav3Page(DrawContext& dc, const PrintInfo& info)
 void CReport::PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount)
 {
     SelectedFont restored(dc, ReportFont::Heading);
-    const int32_t recordCount = static_cast<int32_t>(waveCount == 3 ? m_Store.GetKavRecords3().size()
-                                                                    : m_Store.GetKavRecords2().size());
-    const std::optional<KavPage> page =
-        FindKavPage(info.m_CurrentPage, recordCount, waveCount == 3 ? Kav3Paging : Kav2Paging);
-    if (!page)
-        return;
-    m_PageStartsGroup = page->startsGroup;
-    m_Store.m_InfoFields.CableId =
-        Latin1(m_Store.m_CableGroups.CableGroupNames[static_cast<size_t>(page->group)]).toStdString();
-    if (info.m_CurrentPage > info.m_MaxPage)
+    const std::optional<KavPage> page = FindKavPage(info.m_CurrentPage, waveCount);
+    if (!page || info.m_CurrentPage > info.m_MaxPage)
         return;
 
     int headingTop = ContinuationTop;
-    if (m_PageStartsGroup) {
-        headingTop = PrintReportHeader(dc);
-        m_Store.m_HeaderBottom = headingTop;
-    }
-    if (recordCount > 0)
+    if (page->startsGroup)
+        headingTop = PrintReportHeader(dc, CableIdOf(*page));
+    if (KavRecordCount(waveCount) > 0)
         PrintHeadingRow(dc, headingTop);
     const int subRows = waveCount + 1;
     for (int32_t i = page->first; i < page->end; ++i) {
         const int firstSubRow = subRows * (i - page->first);
         if (waveCount == 3)
-            PrintKav3Record(dc, firstSubRow, m_Store.GetKavRecords3()[static_cast<size_t>(i)]);
+            PrintKav3Record(dc, firstSubRow, m_Store.GetKavRecords3()[static_cast<size_t>(i)], headingTop);
         else
-            PrintKav2Record(dc, firstSubRow, m_Store.GetKavRecords2()[static_cast<size_t>(i)]);
+            PrintKav2Record(dc, firstSubRow, m_Store.GetKavRecords2()[static_cast<size_t>(i)], headingTop);
     }
 }
 
-void CReport::PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record) const
+void CReport::PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record,
+                              int headingTop) const
 {
-    PrintKavRecord(dc, firstSubRow, ViewOf(record));
+    PrintKavRecord(dc, firstSubRow, ViewOf(record), headingTop);
 }
 
-void CReport::PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record) const
+void CReport::PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record,
+                              int headingTop) const
 {
-    PrintKavRecord(dc, firstSubRow, ViewOf(record));
+    PrintKavRecord(dc, firstSubRow, ViewOf(record), headingTop);
 }
 
 // A block of one sub-row per wavelength and a date line. The date line has
 // no rules between the Fiber ID box and the Length column's right edge.
-void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record) const
+void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record,
+                             int headingTop) const
 {
     const int n = record.waveCount;
-    const int base = (m_PageStartsGroup ? m_Store.m_HeaderBottom : ContinuationTop) + SubRowHeight;
+    const int base = headingTop + SubRowHeight;
     const auto subRowTop = [&](int j) { return base + SubRowHeight * (firstSubRow + 1 + j); };
     const int blockTop = subRowTop(0);
     const int dateTop = subRowTop(n);

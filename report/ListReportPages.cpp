@@ -1,5 +1,5 @@
 #include "data/CDataStore.h"
-#include "data/FieldText.h"
+#include "data/RecordColumns.h"
 #include "report/CReport.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
@@ -7,105 +7,101 @@
 #include <array>
 #include <vector>
 
+// The OPM and ORL reports: one record per row, in the columns the tables of
+// record columns give the report.
+
 namespace {
 constexpr int TitleTop = 60;
 constexpr int RowHeight = 40;
 constexpr size_t RowsPerPage = 24;
 
-struct Column
+unsigned ListPrintPages(size_t records)
 {
-    const char* title;
-    int width;
+    return records <= RowsPerPage ? 1u : static_cast<unsigned>((records + RowsPerPage - 1) / RowsPerPage);
+}
+
+// A report's columns, left to right, with their edges.
+template <typename Record> struct ReportColumn
+{
+    const RecordColumn<Record>* column;
+    int left;
+    int right;
 };
 
-constexpr int OpmLeft = 5;
-constexpr std::array<Column, 8> OpmColumns{{{"Record", 50},
-                                            {"Cable", 160},
-                                            {"Fiber", 160},
-                                            {"WaveLength", 90},
-                                            {"Power", 90},
-                                            {"Reference", 90},
-                                            {"Date", 105},
-                                            {"Time", 100}}};
-constexpr int OrlLeft = 20;
-constexpr std::array<Column, 7> OrlColumns{{{"Record", 55},
-                                            {"Cable", 170},
-                                            {"Fiber", 170},
-                                            {"WaveLength", 95},
-                                            {"OrlPower", 95},
-                                            {"Date", 120},
-                                            {"Time", 105}}};
+template <typename Record, size_t N>
+std::array<ReportColumn<Record>, N> ReportColumns(const RecordColumns<Record, N>& table)
+{
+    std::array<ReportColumn<Record>, N> placed{};
+    int x = table.reportLeft;
+    const std::array<int, N> order = OrderOf(table, &RecordColumn<Record>::reportPosition);
+    for (size_t place = 0; place < N; ++place) {
+        const RecordColumn<Record>& column = table.columns[static_cast<size_t>(order[place])];
+        placed[place] = {&column, x, x + column.reportWidth};
+        x += column.reportWidth;
+    }
+    return placed;
+}
 
 // The bottom-right corner of a full page.
-template <size_t N> QPoint LayoutEnd(int left, const std::array<Column, N>& columns)
+template <typename Record, size_t N> QPoint LayoutEnd(const RecordColumns<Record, N>& table)
 {
-    int right = left;
-    for (const Column& column : columns)
-        right += column.width;
-    return QPoint(right, TitleTop + RowHeight * static_cast<int>(RowsPerPage + 1));
+    return QPoint(ReportColumns(table).back().right,
+                  TitleTop + RowHeight * static_cast<int>(RowsPerPage + 1));
 }
 
 // A table of one record per row: the title row, then the page's records,
 // every cell boxed and its text centred.
-template <size_t N, typename Record, typename CellTexts>
-void PrintListPage(DrawContext& dc, const PrintInfo& info, int left, const std::array<Column, N>& columns,
-                   const std::vector<Record>& records, CellTexts cellTexts)
+template <typename Record, size_t N>
+void PrintListPage(DrawContext& dc, const PrintInfo& info, const RecordColumns<Record, N>& table,
+                   const std::vector<Record>& records)
 {
     SelectedFont font(dc, ReportFont::Table);
     if (records.empty())
         return;
-    int x = left;
-    for (const Column& column : columns) {
-        Box(dc, x, TitleTop, x + column.width, TitleTop + RowHeight);
-        dc.DrawTextIn(Edges(x, TitleTop, x + column.width, TitleTop + RowHeight), column.title, Centred);
-        x += column.width;
-    }
+    const std::array<ReportColumn<Record>, N> columns = ReportColumns(table);
+    const auto cell = [&dc](const ReportColumn<Record>& column, int top, const QString& text) {
+        Box(dc, column.left, top, column.right, top + RowHeight);
+        dc.DrawTextIn(Edges(column.left, top, column.right, top + RowHeight), text, Centred);
+    };
+    for (const ReportColumn<Record>& column : columns)
+        cell(column, TitleTop, column.column->reportTitle);
     const size_t first = info.m_CurrentPage > 0 ? RowsPerPage * (info.m_CurrentPage - 1) : 0;
     for (size_t i = first; i < records.size() && i < first + RowsPerPage; ++i) {
-        const int row = static_cast<int>(i - first);
-        const int top = TitleTop + RowHeight * (row + 1);
-        const std::array<QString, N> texts = cellTexts(records[i], static_cast<int>(i) + 1);
-        x = left;
-        for (size_t c = 0; c < N; ++c) {
-            const int right = x + columns[c].width;
-            Box(dc, x, top, right, top + RowHeight);
-            dc.DrawTextIn(Edges(x, top, right, top + RowHeight), texts[c], Centred);
-            x = right;
+        const int top = TitleTop + RowHeight * (static_cast<int>(i - first) + 1);
+        for (const ReportColumn<Record>& column : columns) {
+            const auto field = column.column->field;
+            cell(column, top, field ? Latin1(field(records[i])) : QString::number(i + 1));
         }
     }
 }
 } // namespace
 
+unsigned CReport::GetOpmPrintPages() const
+{
+    return ListPrintPages(m_Store.GetOpmRecords().size());
+}
+
+unsigned CReport::GetOrlPrintPages() const
+{
+    return ListPrintPages(m_Store.GetOrlRecords().size());
+}
+
 void CReport::PrintOpmPage(DrawContext& dc, const PrintInfo& info) const
 {
-    PrintListPage(
-        dc, info, OpmLeft, OpmColumns, m_Store.GetOpmRecords(),
-        [](const OpmRecord& r, int number) {
-            return std::array<QString, 8>{QString::number(number),    Latin1(FieldText(r.Cable)),
-                                          Latin1(FieldText(r.Fiber)), Latin1(FieldText(r.WaveLength)),
-                                          Latin1(FieldText(r.Power)), Latin1(FieldText(r.Reference)),
-                                          Latin1(FieldText(r.Date)),  Latin1(FieldText(r.Time))};
-        });
+    PrintListPage(dc, info, OpmColumns, m_Store.GetOpmRecords());
 }
 
 void CReport::PrintOrlPage(DrawContext& dc, const PrintInfo& info) const
 {
-    PrintListPage(
-        dc, info, OrlLeft, OrlColumns, m_Store.GetOrlRecords(),
-        [](const OrlRecord& r, int number) {
-            return std::array<QString, 7>{QString::number(number),       Latin1(FieldText(r.Cable)),
-                                          Latin1(FieldText(r.Fiber)),    Latin1(FieldText(r.WaveLength)),
-                                          Latin1(FieldText(r.OrlValue)), Latin1(FieldText(r.Date)),
-                                          Latin1(FieldText(r.Time))};
-        });
+    PrintListPage(dc, info, OrlColumns, m_Store.GetOrlRecords());
 }
 
 QPoint CReport::OpmLayoutEnd()
 {
-    return LayoutEnd(OpmLeft, OpmColumns);
+    return LayoutEnd(OpmColumns);
 }
 
 QPoint CReport::OrlLayoutEnd()
 {
-    return LayoutEnd(OrlLeft, OrlColumns);
+    return LayoutEnd(OrlColumns);
 }

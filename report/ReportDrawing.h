@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QString>
 
-#include <string>
+#include <string_view>
 
 // The drawing steps the report painters share, by edges (left, top, right,
 // bottom) as the layout gives them.
@@ -39,7 +39,7 @@ inline void Box(DrawContext& dc, int left, int top, int right, int bottom)
 }
 
 // The records' texts and the information fields are single-byte text.
-inline QString Latin1(const std::string& text)
+inline QString Latin1(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -55,7 +55,7 @@ template <size_t N> int PrintRows(DrawContext& dc, int y, const Row (&rows)[N], 
 }
 } // namespace
 
-int32_t CReport::PrintReportHeader(DrawContext& dc) const
+int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) const
 {
     static const Row JobRows[] = {
         {"Job ID:", &InfoFields::JobId, "Date:", &InfoFields::JobDate},
@@ -70,7 +70,9 @@ int32_t CReport::PrintReportHeader(DrawContext& dc) const
         {"Cable Mfr.:", &InfoFields::CableMfr, "Cable Type:", &InfoFields::CableType},
         {"Custom cable 1:", &InfoFields::CustomCable1, "Custom cable 2:", &InfoFields::CustomCable2},
     };
-    const InfoFields& fields = m_Store.m_InfoFields;
+    // The cable is the group's, whatever the information field holds.
+    InfoFields fields = m_Store.m_InfoFields;
+    fields.CableId = cableId;
     const QFont body = MakeReportFont(ReportFont::Body);
     const QFont section = MakeReportFont(ReportFont::Section);
 

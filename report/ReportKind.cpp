@@ -1,32 +1,42 @@
 #include "report/ReportKind.h"
 
+#include "report/CReport.h"
+
+namespace {
+const ReportKindRow Rows[] = {
+    {ReportKind::Opm, RecordKind::Opm, 0, "OPM Report", [](CReport& r) { return r.GetOpmPrintPages(); },
+     [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintOpmPage(dc, info); },
+     &CReport::OpmLayoutEnd},
+    {ReportKind::Kav2, RecordKind::Kav, 2, "KAV Report", [](CReport& r) { return r.GetKav2PrintPages(); },
+     [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintKav2Page(dc, info); },
+     [] { return CReport::KavLayoutEnd(2); }},
+    {ReportKind::Kav3, RecordKind::Kav, 3, "KAV Report", [](CReport& r) { return r.GetKav3PrintPages(); },
+     [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintKav3Page(dc, info); },
+     [] { return CReport::KavLayoutEnd(3); }},
+    {ReportKind::Orl, RecordKind::Orl, 0, "ORL Report", [](CReport& r) { return r.GetOrlPrintPages(); },
+     [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintOrlPage(dc, info); },
+     &CReport::OrlLayoutEnd},
+};
+} // namespace
+
+const ReportKindRow* ReportRowOf(ReportKind kind)
+{
+    for (const ReportKindRow& row : Rows)
+        if (row.kind == kind)
+            return &row;
+    return nullptr;
+}
+
 ReportKind ReportKindOf(RecordKind records, int kavWaveCount)
 {
-    switch (records) {
-    case RecordKind::Opm:
-        return ReportKind::Opm;
-    case RecordKind::Orl:
-        return ReportKind::Orl;
-    case RecordKind::Kav:
-        return kavWaveCount == 3 ? ReportKind::Kav3 : kavWaveCount == 2 ? ReportKind::Kav2 : ReportKind::None;
-    case RecordKind::Trace:
-        break;
-    }
+    for (const ReportKindRow& row : Rows)
+        if (row.records == records && (row.waveCount == 0 || row.waveCount == kavWaveCount))
+            return row.kind;
     return ReportKind::None;
 }
 
 const char* ReportTitle(ReportKind kind)
 {
-    switch (kind) {
-    case ReportKind::Opm:
-        return "OPM Report";
-    case ReportKind::Kav2:
-    case ReportKind::Kav3:
-        return "KAV Report";
-    case ReportKind::Orl:
-        return "ORL Report";
-    case ReportKind::None:
-        break;
-    }
-    return "";
+    const ReportKindRow* row = ReportRowOf(kind);
+    return row ? row->title : "";
 }

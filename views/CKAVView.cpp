@@ -52,6 +52,11 @@ void CKAVView::OnInitialUpdate()
     m_AutoTrace = m_AutoTraceFactory(this);
     m_TracePage = new CTracePage(this);
     m_OrlPage = new COrlListPage(this);
+    m_Pages[TabOpm] = m_OpmPage;
+    m_Pages[TabKav] = m_KavPage;
+    m_Pages[TabTrace] = m_TracePage;
+    m_Pages[TabAutoTrace] = AutoTracePage();
+    m_Pages[TabOrl] = m_OrlPage;
 
     const PixelRect view = PixelRect::From(rect());
     m_TabBar->setGeometry(view.left, view.top, view.Width(), FixedTabBar::BandHeight);
@@ -76,20 +81,7 @@ QWidget* CKAVView::AutoTracePage() const
 
 QWidget* CKAVView::PageOfTab(int tab) const
 {
-    switch (tab) {
-    case TabOpm:
-        return m_OpmPage;
-    case TabKav:
-        return m_KavPage;
-    case TabTrace:
-        return m_TracePage;
-    case TabAutoTrace:
-        return AutoTracePage();
-    case TabOrl:
-        return m_OrlPage;
-    default:
-        return nullptr;
-    }
+    return tab >= 0 && tab < TabCount ? m_Pages[tab] : nullptr;
 }
 
 int CKAVView::SelectedTab() const

@@ -82,11 +82,6 @@ public:
     // The print preview while it is open.
     CPrintPreview* Preview() const;
 
-    // 3 or 2: wavelengths per record of the last loss-test file; 0 before.
-    // A copy of the store's KavWaveCount(), taken with the grid page's by
-    // UpdateKavWaveCount after every load.
-    int m_KavWaveCount = 0;
-
 signals:
     // After every tab change, also a refused one (then with the AUTOTRACE tab).
     void TabChanged(int tab);
@@ -125,19 +120,16 @@ private:
     // Loads a file on `tab` if it is of the tab's kind and shows it there;
     // says why not otherwise. False when nothing was loaded.
     bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
-    void ShowLoaded(const LoadOutcome& outcome, const QString& path);
     // `path` is now the file of `tab`.
     void ShowOpened(int tab, const QString& path);
-    // Both copies of the loss-test form, from the store's, and the grid.
-    void UpdateKavWaveCount();
+    // What a file loaded on `tab` changes on its page, by the kind of record.
+    void ShowListDocument(int tab, const LoadOutcome& outcome, const QString& path);
+    void ShowLossTests(int tab, const LoadOutcome& outcome, const QString& path);
+    void ShowRecordedTrace(int tab, const LoadOutcome& outcome, const QString& path);
 
-    void SaveOpmCsv();
-    void SaveKavCsv();
-    void SaveOrlCsv();
-    void SaveOpmDocument();
-    void SaveKavDocument();
-    void SaveTraceDocument();
-    void SaveOrlDocument();
+    // The selected tab's table as CSV, and its records as a document.
+    void SaveCsv();
+    void SaveDocument();
 
     // The report of the selected tab: printed through the print dialog,
     // previewed, or written to a PDF file the user names. A report of no
@@ -157,8 +149,26 @@ private:
     void PrintReportOf(ReportKind kind, QWidget* owner);
     // False, after saying "No Data", when the report has no pages.
     bool HasPages(CReportPrinting& job, QWidget* owner);
+    // Where a print, a preview or an export ends: the Cable ID information
+    // field keeps the cable of the last loss-test page painted, as the
+    // header of that page showed it. Painting itself changes nothing.
+    void KeepLastCable(CReportPrinting& job, unsigned lastPage);
 
     static const Handler* HandlersOf(CommandId id);
+
+    // What the view does for each kind of record, one row per kind; the data
+    // and the report keep tables of their own by the same kinds.
+    struct KindTab
+    {
+        RecordKind kind;
+        int tab;                    // the tab that shows, opens and saves it
+        const char* csvFilter;      // Save As CSV's dialog; null where the tab exports none
+        const char* documentFilter; // Save As's dialog
+        void (CKAVView::*showLoaded)(int tab, const LoadOutcome& outcome, const QString& path);
+    };
+    static const KindTab KindTabs[];
+    static const KindTab& KindTabOf(RecordKind kind);
+    static const KindTab* KindTabOfTab(int tab); // null on AUTOTRACE
 
     CDataStore& m_Store;
     AutoTraceFactory m_AutoTraceFactory;
@@ -168,6 +178,7 @@ private:
     std::unique_ptr<AutoTraceControl> m_AutoTrace;
     CTracePage* m_TracePage = nullptr;
     COrlListPage* m_OrlPage = nullptr;
+    QWidget* m_Pages[TabCount] = {}; // by tab
     // The view, the tab control, the page area and the TRACE chart as laid
     // out at the initial update; every resize scales from them.
     std::vector<PixelRect> m_PageRects;

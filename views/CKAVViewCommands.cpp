@@ -1,14 +1,12 @@
 #include "views/CKAVView.h"
 
 #include "data/CDataStore.h"
-#include "data/CsvExport.h"
-#include "data/Documents.h"
 #include "data/FileLoading.h"
+#include "data/RecordKinds.h"
 #include "platform/ui/Prompts.h"
 #include "trace/CTracePage.h"
 #include "views/CKavGridPage.h"
-#include "views/COpmListPage.h"
-#include "views/COrlListPage.h"
+#include "views/CReportListPage.h"
 #include "views/DialogFolders.h"
 #include "views/KavTabActive.h"
 #include "views/Messages.h"
@@ -18,57 +16,31 @@
 
 namespace {
 const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
-
-int TabOfKind(FileKind kind)
-{
-    switch (RecordKindOf(kind)) {
-    case RecordKind::Opm:
-        return TabOpm;
-    case RecordKind::Kav:
-        return TabKav;
-    case RecordKind::Trace:
-        return TabTrace;
-    case RecordKind::Orl:
-        break;
-    }
-    return TabOrl;
-}
-
-// What Open loads on each tab that opens files; a file of another kind is
-// refused with "File error!".
-std::vector<FileKind> KindsOfTab(int tab)
-{
-    switch (tab) {
-    case TabOpm:
-        return {FileKind::OpmResult, FileKind::OpmDocument};
-    case TabKav:
-        return {FileKind::KavResult, FileKind::KavDocument};
-    case TabTrace:
-        return {FileKind::TraceResult, FileKind::TraceDocument};
-    case TabOrl:
-        return {FileKind::OrlResult, FileKind::OrlDocument};
-    default:
-        return {};
-    }
-}
-
-using FileWriter = WriteResult (*)(const std::string&, CDataStore&);
-
-void ExportCsv(QWidget* owner, const QString& filter, FileWriter exporter, CDataStore& store)
-{
-    const std::optional<std::string> target = ChooseSaveTarget(owner, filter, OutputKind::Csv);
-    if (target)
-        ReportCsvWriteResult(owner, exporter(*target, store));
-}
-
-void SaveDocument(QWidget* owner, const QString& filter, OutputKind kind, FileWriter writer,
-                  CDataStore& store)
-{
-    const std::optional<std::string> target = ChooseSaveTarget(owner, filter, kind);
-    if (target)
-        ReportDocumentWriteResult(owner, writer(*target, store));
-}
 } // namespace
+
+// In the order of RecordKind.
+const CKAVView::KindTab CKAVView::KindTabs[] = {
+    {RecordKind::Opm, TabOpm, "OPM File(*.csv) | *.csv||", "OPM File(*.opm) | *.opm||",
+     &CKAVView::ShowListDocument},
+    {RecordKind::Kav, TabKav, "KAV File(*.csv) | *.csv||", "KAV File(*.kav) | *.kav||",
+     &CKAVView::ShowLossTests},
+    {RecordKind::Orl, TabOrl, "ORL File(*.csv) | *.csv||", "ORL File(*.orl) | *.orl||",
+     &CKAVView::ShowListDocument},
+    {RecordKind::Trace, TabTrace, nullptr, "TRACE File(*.trace) | *.trace ||", &CKAVView::ShowRecordedTrace},
+};
+
+const CKAVView::KindTab& CKAVView::KindTabOf(RecordKind kind)
+{
+    return KindTabs[static_cast<size_t>(kind)];
+}
+
+const CKAVView::KindTab* CKAVView::KindTabOfTab(int tab)
+{
+    for (const KindTab& row : KindTabs)
+        if (row.tab == tab)
+            return &row;
+    return nullptr;
+}
 
 const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
 {
@@ -80,13 +52,12 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
     };
     static const Row Table[] = {
         {CommandId::FileOpen, {&CKAVView::Open, &CKAVView::Open, &CKAVView::Open, nullptr, &CKAVView::Open}},
-        {CommandId::FileSave,
-         {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
+        {CommandId::FileSave, {&CKAVView::SaveCsv, &CKAVView::SaveCsv, nullptr, nullptr, &CKAVView::SaveCsv}},
         {CommandId::FileSaveAsCsv,
-         {&CKAVView::SaveOpmCsv, &CKAVView::SaveKavCsv, nullptr, nullptr, &CKAVView::SaveOrlCsv}},
+         {&CKAVView::SaveCsv, &CKAVView::SaveCsv, nullptr, nullptr, &CKAVView::SaveCsv}},
         {CommandId::FileSaveAs,
-         {&CKAVView::SaveOpmDocument, &CKAVView::SaveKavDocument, &CKAVView::SaveTraceDocument, nullptr,
-          &CKAVView::SaveOrlDocument}},
+         {&CKAVView::SaveDocument, &CKAVView::SaveDocument, &CKAVView::SaveDocument, nullptr,
+          &CKAVView::SaveDocument}},
         {CommandId::FilePrint,
          {&CKAVView::PrintReport, &CKAVView::PrintReport, &CKAVView::PrintPagePicture,
           &CKAVView::PrintPagePicture, &CKAVView::PrintReport}},
@@ -113,7 +84,7 @@ bool CKAVView::OnCommand(CommandId id)
     const int tab = SelectedTab();
     if (id == CommandId::FileOpen)
         g_KavTabActive = tab;
-    if (tab >= 0 && tab < TabCount && handlers[tab])
+    if (tab >= 0 && tab < TabCount && handlers[tab] && CommandEnabled(id))
         (this->*handlers[tab])();
     return true;
 }
@@ -128,7 +99,7 @@ bool CKAVView::CommandEnabled(CommandId id) const
         return false;
     // The loss-test export needs to know its form, which the first file gives.
     if (tab == TabKav && (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv))
-        return m_KavWaveCount != 0;
+        return m_Store.KavWaveCount() != 0;
     return true;
 }
 
@@ -144,7 +115,7 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
         ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path, OpenedFrom::CommandLineOrDrop);
         return false;
     }
-    const int tab = TabOfKind(file.kind);
+    const int tab = KindTabOf(RecordKindOf(file.kind)).tab;
     return SelectTab(tab) && ReadOnTab(tab, file, path, OpenedFrom::CommandLineOrDrop);
 }
 
@@ -161,17 +132,17 @@ void CKAVView::Open()
 
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
 {
+    const KindTab& kindTab = *KindTabOfTab(tab);
+    const RecordKindData& data = DataOf(kindTab.kind);
     LoadOptions options;
-    options.accepted = KindsOfTab(tab);
-    if (tab == TabOpm)
-        options.rows = m_OpmPage;
-    else if (tab == TabOrl)
-        options.rows = m_OrlPage;
+    // A file of another kind is refused with "File error!".
+    options.accepted = {data.resultFile, data.document};
+    options.rows = dynamic_cast<RowSink*>(PageOfTab(tab));
     const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
     ReportLoadOutcome(this, outcome, path, from);
     if (outcome.result != DecodeResult::Ok)
         return false;
-    ShowLoaded(outcome, path);
+    (this->*kindTab.showLoaded)(tab, outcome, path);
     ShowOpened(tab, path);
     return true;
 }
@@ -182,70 +153,39 @@ void CKAVView::ShowOpened(int tab, const QString& path)
     emit FileOpened(path);
 }
 
-void CKAVView::ShowLoaded(const LoadOutcome& outcome, const QString& path)
+void CKAVView::ShowListDocument(int tab, const LoadOutcome& outcome, const QString&)
 {
-    switch (outcome.kind) {
-    case FileKind::OpmDocument:
-        m_OpmPage->FillFromStore(m_Store);
-        break;
-    case FileKind::OrlDocument:
-        m_OrlPage->FillFromStore(m_Store);
-        break;
-    case FileKind::KavResult:
-    case FileKind::KavDocument:
-        UpdateKavWaveCount();
-        break;
-    case FileKind::TraceResult:
-    case FileKind::TraceDocument:
-        m_TracePage->ShowTrace(path, outcome.trace);
-        break;
-    default:
-        break; // a result file's rows were written into its list as it was decoded
-    }
+    // A result file's rows were written into the list as it was decoded.
+    if (IsDocument(outcome.kind))
+        static_cast<CReportListPage*>(PageOfTab(tab))->FillFromStore(m_Store);
 }
 
-void CKAVView::UpdateKavWaveCount()
+void CKAVView::ShowLossTests(int, const LoadOutcome&, const QString&)
 {
-    m_KavWaveCount = m_KavPage->m_KavWaveCount = m_Store.KavWaveCount();
     m_KavPage->RefreshGrid();
+    // The export's form is known now.
     emit CommandStatesChanged();
 }
 
-void CKAVView::SaveOpmCsv()
+void CKAVView::ShowRecordedTrace(int, const LoadOutcome& outcome, const QString& path)
 {
-    ExportCsv(this, "OPM File(*.csv) | *.csv||", &ExportOpmCsv, m_Store);
+    m_TracePage->ShowTrace(path, outcome.trace);
 }
 
-void CKAVView::SaveKavCsv()
+void CKAVView::SaveCsv()
 {
-    if (m_KavWaveCount == 3)
-        ExportCsv(this, "KAV File(*.csv) | *.csv||", &ExportKav3Csv, m_Store);
-    else if (m_KavWaveCount == 2)
-        ExportCsv(this, "KAV File(*.csv) | *.csv||", &ExportKav2Csv, m_Store);
+    const KindTab& kindTab = *KindTabOfTab(SelectedTab());
+    const std::optional<std::string> target = ChooseSaveTarget(this, kindTab.csvFilter, OutputKind::Csv);
+    if (target)
+        ReportCsvWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
 }
 
-void CKAVView::SaveOrlCsv()
+void CKAVView::SaveDocument()
 {
-    ExportCsv(this, "ORL File(*.csv) | *.csv||", &ExportOrlCsv, m_Store);
-}
-
-void CKAVView::SaveOpmDocument()
-{
-    SaveDocument(this, "OPM File(*.opm) | *.opm||", OutputKind::OpmDocument, &WriteOpmDocument, m_Store);
-}
-
-void CKAVView::SaveKavDocument()
-{
-    SaveDocument(this, "KAV File(*.kav) | *.kav||", OutputKind::KavDocument, &WriteKavDocument, m_Store);
-}
-
-void CKAVView::SaveTraceDocument()
-{
-    SaveDocument(this, "TRACE File(*.trace) | *.trace ||", OutputKind::TraceDocument, &WriteTraceDocument,
-                 m_Store);
-}
-
-void CKAVView::SaveOrlDocument()
-{
-    SaveDocument(this, "ORL File(*.orl) | *.orl||", OutputKind::OrlDocument, &WriteOrlDocument, m_Store);
+    const KindTab& kindTab = *KindTabOfTab(SelectedTab());
+    const RecordKindData& data = DataOf(kindTab.kind);
+    const std::optional<std::string> target =
+        ChooseSaveTarget(this, kindTab.documentFilter, data.documentOutput);
+    if (target)
+        ReportDocumentWriteResult(this, data.writeDocument(*target, m_Store));
 }

@@ -16,25 +16,27 @@
 #include <QPrinter>
 
 namespace {
-// Progress through the pages of a job, told to the user's progress dialog.
-PageProgress ProgressOf(ProgressPrompt& prompt)
+// Progress through the pages of a job, told to the user's progress dialog;
+// `painted` counts the pages painted so far.
+PageProgress ProgressOf(ProgressPrompt& prompt, unsigned& painted)
 {
-    return [&prompt](unsigned done, unsigned) { return prompt.Advance(static_cast<int>(done)); };
+    return [&prompt, &painted](unsigned done, unsigned) {
+        painted = done;
+        return prompt.Advance(static_cast<int>(done));
+    };
 }
 } // namespace
 
 ReportKind CKAVView::SelectedReport() const
 {
-    switch (SelectedTab()) {
-    case TabOpm:
-        return ReportKind::Opm;
-    case TabKav:
-        return ReportKindOf(RecordKind::Kav, m_KavWaveCount);
-    case TabOrl:
-        return ReportKind::Orl;
-    default:
-        return ReportKind::None;
-    }
+    const KindTab* kindTab = KindTabOfTab(SelectedTab());
+    return kindTab ? ReportKindOf(kindTab->kind, m_Store.KavWaveCount()) : ReportKind::None;
+}
+
+void CKAVView::KeepLastCable(CReportPrinting& job, unsigned lastPage)
+{
+    if (const std::optional<std::string> cable = job.CableIdOfPage(lastPage))
+        m_Store.m_InfoFields.CableId = *cable;
 }
 
 QPrinter& CKAVView::Printer()
@@ -93,12 +95,15 @@ void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
         static_cast<int>(to >= from ? to - from + 1 : 0));
     QPainter painter;
     PageLoopResult result = PageLoopResult::Failed;
+    unsigned painted = 0;
     if (painter.begin(&printer)) {
-        result = PrintReportPages(painter, printer, job, from, to, ProgressOf(*progress));
+        result = PrintReportPages(painter, printer, job, from, to, ProgressOf(*progress, painted));
         if (result != PageLoopResult::Done)
             printer.abort();
         painter.end();
     }
+    if (painted > 0)
+        KeepLastCable(job, from + painted - 1);
     if (result == PageLoopResult::Failed)
         ReportPrintFailure(owner);
     OnEndPrinting();
@@ -115,6 +120,10 @@ void CKAVView::PreviewReport()
     m_Preview = new CPrintPreview(
         m_Store, kind, Printer().pageLayout(), [this, kind](QWidget* owner) { PrintReportOf(kind, owner); },
         this);
+    connect(m_Preview, &CPrintPreview::Closing, this, [this, kind](unsigned lastPainted) {
+        CReportPrinting closed(m_Store, kind);
+        KeepLastCable(closed, lastPainted);
+    });
     connect(m_Preview, &QObject::destroyed, this, &CKAVView::OnEndPrinting);
     m_Preview->show();
 }
@@ -135,7 +144,10 @@ void CKAVView::ExportPdf()
     const QPageSize paper = m_PaperChosen ? Printer().pageLayout().pageSize() : DefaultReportPaper();
     const QPageLayout::Orientation orientation =
         m_PaperChosen ? Printer().pageLayout().orientation() : QPageLayout::Portrait;
-    const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress));
+    unsigned painted = 0;
+    const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress, painted));
+    if (painted > 0)
+        KeepLastCable(job, painted);
     if (pdf.result == PageLoopResult::Cancelled)
         return;
     WriteResult written;

@@ -125,7 +125,7 @@ void CKavGridPage::FillGrid(int waveCount)
 
 void CKavGridPage::RefreshGrid()
 {
-    FillGrid(m_KavWaveCount == 2 ? 2 : 3);
+    FillGrid(m_Store.KavWaveCount() == 2 ? 2 : 3);
 }
 
 void CKavGridPage::ResizeGrid()

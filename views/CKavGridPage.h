@@ -21,7 +21,8 @@ public:
 
     // Rebuilds the grid from the store's list of the given form (3 or 2).
     void FillGrid(int waveCount);
-    // FillGrid in the two-wavelength form when m_KavWaveCount is 2, else three.
+    // FillGrid in the store's form: two wavelengths when the last loss-test
+    // file had two, else three.
     void RefreshGrid();
     // After the page has been resized: the grid follows the page at once and
     // is rebuilt from the store once the size has settled, so dragging the
@@ -31,8 +32,6 @@ public:
     bool IsRebuildPending() const { return m_RebuildTimer.isActive(); }
 
     CGridCtrl* Grid() const { return m_pGrid; }
-
-    int m_KavWaveCount = 0; // the store's KavWaveCount(), set by the view with its own
 
 private:
     void DestroyGrid();

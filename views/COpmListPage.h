@@ -14,5 +14,4 @@ public:
 
 protected:
     QStringList ColumnTitles() const override;
-    int ColumnWidth(int visibleWidth) const override;
 };

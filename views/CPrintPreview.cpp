@@ -24,7 +24,7 @@ constexpr double MostZoom = 8.0;
 constexpr int PaperMargin = 12; // grey around the paper, in screen pixels
 } // namespace
 
-CPrintPreview::CPrintPreview(CDataStore& store, ReportKind kind, const QPageLayout& paper,
+CPrintPreview::CPrintPreview(const CDataStore& store, ReportKind kind, const QPageLayout& paper,
                              std::function<void(QWidget*)> print, QWidget* parent)
     : QWidget(parent, Qt::Window), m_Job(store, kind), m_Paper(paper), m_Print(std::move(print)),
       m_PageCount(m_Job.PageCount())
@@ -126,8 +126,17 @@ void CPrintPreview::FitPage()
 
 void CPrintPreview::Print()
 {
-    if (m_Print)
-        m_Print(this);
+    if (!m_Print)
+        return;
+    m_Print(this);
+    m_PaintedSincePrint = false;
+}
+
+void CPrintPreview::closeEvent(QCloseEvent* event)
+{
+    if (m_PaintedSincePrint)
+        emit Closing(m_Page);
+    QWidget::closeEvent(event);
 }
 
 void CPrintPreview::resizeEvent(QResizeEvent* event)
@@ -172,6 +181,7 @@ void CPrintPreview::Render()
             m_Job.OnBeginPrinting(dc, info);
         }
         PaintReportPage(painter, printable, m_Job, info, m_Page, &m_Shapes);
+        m_PaintedSincePrint = true;
     }
     m_Image.setDevicePixelRatio(ratio);
     m_PageView->setPixmap(QPixmap::fromImage(m_Image));

@@ -26,7 +26,7 @@ class CPrintPreview : public QWidget
 public:
     // `print` runs the view's Print of the same report, with the preview as
     // the owner of its dialogs.
-    CPrintPreview(CDataStore& store, ReportKind kind, const QPageLayout& paper,
+    CPrintPreview(const CDataStore& store, ReportKind kind, const QPageLayout& paper,
                   std::function<void(QWidget*)> print, QWidget* parent = nullptr);
 
     unsigned PageCount() const { return m_PageCount; }
@@ -48,8 +48,14 @@ public:
     void FitPage();
     void Print();
 
+signals:
+    // The preview closes; the page it painted last, unless a print from it
+    // painted since.
+    void Closing(unsigned lastPainted);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     enum class Fit
@@ -70,6 +76,7 @@ private:
     ShapedTextCache m_Shapes;
     unsigned m_PageCount;
     unsigned m_Page = 1;
+    bool m_PaintedSincePrint = false;
     double m_Zoom = 1.0;
     Fit m_Fit = Fit::Page;
     QImage m_Image;

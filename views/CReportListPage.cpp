@@ -40,9 +40,9 @@ void CReportListPage::BuildColumns()
 
 void CReportListPage::SizeColumns(int visibleWidth)
 {
-    const int width = ColumnWidth(visibleWidth);
-    for (int column = 0; column < m_Model->columnCount(); ++column)
-        m_List->setColumnWidth(column, width);
+    const int count = m_Model->columnCount();
+    for (int column = 0; column < count; ++column)
+        m_List->setColumnWidth(column, visibleWidth / count);
 }
 
 int CReportListPage::RowCount() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/RecordColumns.h"
 #include "data/RowSink.h"
 
 #include <QStringList>
@@ -12,7 +13,8 @@ class ReportListModel;
 class ReportListView;
 
 // A page holding one report-style list (id 1001): grid lines, full-row
-// selection, centred columns. The decoders write rows into it as they read.
+// selection, centred columns sharing the list's width equally. The decoders
+// write rows into it as they read.
 class CReportListPage : public QWidget, public RowSink
 {
     Q_OBJECT
@@ -37,7 +39,33 @@ public:
 
 protected:
     virtual QStringList ColumnTitles() const = 0;
-    virtual int ColumnWidth(int visibleWidth) const = 0;
+
+    template <typename Record, size_t N> static QStringList TitlesOf(const RecordColumns<Record, N>& table)
+    {
+        QStringList titles;
+        for (const RecordColumn<Record>& column : table.columns)
+            titles.push_back(column.listTitle);
+        return titles;
+    }
+    // One row per record: its number from 1, then its fields as stored.
+    template <typename Record, size_t N>
+    void FillRows(const RecordColumns<Record, N>& table, const std::vector<Record>& records)
+    {
+        std::vector<QStringList> rows;
+        rows.reserve(records.size());
+        for (size_t i = 0; i < records.size(); ++i) {
+            QStringList& row = rows.emplace_back();
+            for (const RecordColumn<Record>& column : table.columns) {
+                if (!column.field) {
+                    row.push_back(QString::number(i + 1));
+                    continue;
+                }
+                const std::string_view text = column.field(records[i]);
+                row.push_back(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+            }
+        }
+        ReplaceRows(std::move(rows));
+    }
     void ReplaceRows(std::vector<QStringList> rows);
     void resizeEvent(QResizeEvent* event) override;
 

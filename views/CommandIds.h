@@ -1,7 +1,9 @@
 #pragma once
 
-// The commands of the menus, toolbar and keys, by the ids the instrument's
-// software has always used for them.
+// The commands of the menus, toolbar and keys. The numbers are the desktop
+// framework's standard ids of the common file and application commands
+// (57600 on) and ids from its range for a program's own commands (32768 on),
+// so that they name each command as the framework's documentation does.
 enum class CommandId : int
 {
     FileNew = 57600,

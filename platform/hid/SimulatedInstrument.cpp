@@ -50,7 +50,7 @@ struct SimulatedInstrument::State
     bool emptyReads = false;
     bool silent = false;
     bool holdWrites = false;
-    uint16_t release = Release;
+    uint16_t release = InstrumentRelease;
     int instrumentCount = 1;
     bool reportIdInReads = false;
 
@@ -68,7 +68,7 @@ struct SimulatedInstrument::State
             const float centre = reference - 12.0f;
             power += step(random) + (centre - power) * 0.05f;
         }
-        std::vector<uint8_t> report(ReportSize, 0);
+        std::vector<uint8_t> report(InstrumentReportSize, 0);
         report[2] = static_cast<uint8_t>(wavelength >> 8);
         report[3] = static_cast<uint8_t>(wavelength & 0xFF);
         PutFloatLittleEndian(&report[4], reference);
@@ -188,7 +188,7 @@ std::vector<HidDeviceInfo> SimulatedInstrument::Enumerate()
     if (!m_State->plugged)
         return devices;
     for (int i = 0; i < m_State->instrumentCount; ++i)
-        devices.push_back({InstrumentPath(i), VendorId, ProductId, m_State->release});
+        devices.push_back({InstrumentPath(i), InstrumentVendorId, InstrumentProductId, m_State->release});
     return devices;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/hid/HidTransport.h"
+#include "platform/hid/InstrumentUsb.h"
 
 #include <memory>
 #include <string>
@@ -21,11 +22,6 @@
 class SimulatedInstrument : public HidTransport
 {
 public:
-    static constexpr uint16_t VendorId = 0x0483;
-    static constexpr uint16_t ProductId = 0x5750;
-    static constexpr uint16_t Release = 0x0200;
-    static constexpr size_t ReportSize = 65;
-
     explicit SimulatedInstrument(int answerLatencyMs = 0);
     ~SimulatedInstrument() override;
     SimulatedInstrument(const SimulatedInstrument&) = delete;

@@ -33,11 +33,8 @@ private:
         CKAVApp app{[](QWidget* parent) { return std::make_unique<FakeAutoTrace>(parent); }};
         explicit Fixture(const QStringList& files = {})
         {
-            CDataStore& store = CDataStore::GetInstance();
-            store.ClearOpm();
-            store.ClearOrl();
-            store.ClearKav();
-            store.m_InfoFields.Clear();
+            // The store as a run starts with it, loss-test form included.
+            CDataStore::GetInstance() = CDataStore();
             app.InitInstance(files);
         }
         CMainFrame& Frame() { return *app.MainFrame(); }
@@ -82,7 +79,8 @@ private slots:
     void theWindowAsItStartsAboutAndNew()
     {
         Fixture f;
-        // Where the settings of earlier versions were kept.
+        // The settings are kept under this key and name, where an existing
+        // installation's are found.
         QCOMPARE(QCoreApplication::organizationName(), QString("Local AppWizard-Generated Applications"));
         QCOMPARE(QCoreApplication::applicationName(), QString("KAV"));
         // The edit keys without a handler must reach a focused grid or editor.

@@ -77,7 +77,7 @@ TEST(ReportLayoutTest, EveryHeaderFieldIsDrawnAfterItsLabel)
     RecordingDrawContext dc;
     const QFont before(QStringLiteral("Courier"), 33);
     dc.SetFont(before);
-    CReport(store).PrintReportHeader(dc);
+    CReport(store).PrintReportHeader(dc, f.CableId);
     EXPECT_EQ(dc.Font(), before);
 
     const std::vector<QString> texts = TextsOf(dc);

@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 // How many pages each report has and which records each page holds.
 
 namespace {
@@ -18,6 +20,14 @@ RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages
     info.m_MaxPage = pages;
     job.OnPrint(dc, info);
     return dc;
+}
+
+// The value the page's header shows after "Cable ID:"; empty without a header.
+QString CableIdShown(CReportPrinting& job, unsigned page, unsigned pages)
+{
+    const std::vector<QString> texts = TextsOf(Painted(job, page, pages));
+    const auto label = std::find(texts.begin(), texts.end(), QStringLiteral("Cable ID:"));
+    return label != texts.end() && label + 1 != texts.end() ? label[1] : QString();
 }
 
 std::vector<QString> FibersOnPage(CReportPrinting& job, unsigned page, unsigned pages)
@@ -54,8 +64,9 @@ TEST(ReportPagesTest, ListReportsHold24RowsAPageAndAlwaysOnePage)
 }
 
 // Two wavelengths: 5 records on a cable's first page, 13 on each other;
-// three wavelengths: 4 and 10. Every cable starts a page of its own, which
-// writes its name into the Cable ID field.
+// three wavelengths: 4 and 10. Every cable starts a page of its own, whose
+// header names it as the Cable ID; painting leaves the information field as
+// the user typed it.
 TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
 {
     struct Case
@@ -75,6 +86,7 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
     for (const Case& c : cases) {
         CDataStore store;
         AddGroups(store, c.waveCount, c.groups);
+        store.m_InfoFields.CableId = "typed";
         CReportPrinting job(store, c.waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2);
         const unsigned pages = static_cast<unsigned>(c.perPage.size());
         ASSERT_EQ(job.PageCount(), pages) << c.groups.size() << " cables";
@@ -86,12 +98,15 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
                 next = 0;
             }
             const QString cable = QString("C%1").arg(group);
+            const bool startsCable = next == 0;
             std::vector<QString> expected;
             for (const int end = next + c.perPage[page - 1]; next < end; ++next)
                 expected.push_back(QString("%1/F%2").arg(cable).arg(next));
             EXPECT_EQ(FibersOnPage(job, page, pages), expected) << "page " << page;
-            EXPECT_EQ(QString::fromStdString(store.m_InfoFields.CableId), cable) << "page " << page;
+            EXPECT_EQ(CableIdShown(job, page, pages), startsCable ? cable : QString()) << "page " << page;
+            EXPECT_EQ(job.CableIdOfPage(page), cable.toStdString()) << "page " << page;
         }
+        EXPECT_EQ(store.m_InfoFields.CableId, "typed");
     }
 }
 

@@ -1,4 +1,5 @@
 #include "report/ReportPdf.h"
+#include "data/Documents.h"
 #include "report/CReportPrinting.h"
 #include "tests/report/ReportStores.h"
 #include "tests/support/PdfReading.h"
@@ -18,9 +19,15 @@ TEST(ReportPdfTest, EveryCableWithItsHeaderAndItsFibresOnTheirPages)
     CDataStore store;
     AddGroups(store, 3, {3, 12}); // pages: 1, then 4 + 8
     store.m_InfoFields.Customer = "City Net";
+    store.m_InfoFields.CableId = "typed";
+    const std::string records = KavDocumentBytes(store);
     CReportPrinting job(store, ReportKind::Kav3);
     const ReportPdfResult written = ReportPdf(job, QPageSize(QPageSize::Letter));
     ASSERT_EQ(written.result, PageLoopResult::Done);
+    // Painting only reads: each header names its own cable, the field keeps
+    // what the user typed.
+    EXPECT_EQ(store.m_InfoFields.CableId, "typed");
+    EXPECT_EQ(KavDocumentBytes(store), records);
     ScratchFolder dir;
     const std::string path = dir.File("report.pdf");
     WriteBytes(path, written.bytes.toStdString());

@@ -96,20 +96,20 @@ private slots:
     {
         ViewFixture f;
         AddGroups(f.store, 2, {2, 20}); // 1 page, then 5 + 13 + 2
-        f.view.m_KavWaveCount = 2;
+        f.store.m_InfoFields.CableId = "typed";
         f.Run(CommandId::FilePrintPreview, TabKav);
         CPrintPreview* preview = f.view.Preview();
         QVERIFY(preview);
         QVERIFY(preview->isVisible());
         QCOMPARE(preview->PageCount(), 4u);
         QCOMPARE(preview->CurrentPage(), 1u);
-        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C0"));
         const QImage first = preview->PageImage();
 
+        // Turning pages paints them and changes nothing.
         preview->NextPage();
         QCOMPARE(preview->CurrentPage(), 2u);
-        QCOMPARE(QString::fromStdString(f.store.m_InfoFields.CableId), QString("C1"));
         QVERIFY(preview->PageImage() != first);
+        QCOMPARE(f.store.m_InfoFields.CableId, std::string("typed"));
         preview->LastPage();
         QCOMPARE(preview->CurrentPage(), 4u);
         preview->NextPage();
@@ -127,8 +127,15 @@ private slots:
         QCOMPARE(dialogs[0].owner, static_cast<QWidget*>(preview));
         QCOMPARE(PageCount(f.Path("from-preview.pdf")), 4);
 
+        // Where the print and the preview end, the Cable ID field keeps the
+        // cable of the last page painted: the print's last, then the
+        // preview's first page, shown again before it closed.
+        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
+        preview->FirstPage();
+        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
         preview->close();
         QTRY_COMPARE(f.view.Preview(), nullptr);
+        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C0"));
     }
 
     void theTraceTabsPrintTheirPicture()

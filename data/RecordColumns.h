@@ -1,0 +1,124 @@
+#pragma once
+
+#include "data/FieldText.h"
+#include "data/Records.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// The columns of the OPM and ORL tables, each described once for the list on
+// its tab (which the decoder fills as it reads), the printed report and the
+// CSV export. The three show the same fields, each in an order of its own;
+// the record's number is shown by the list and the report only. The list
+// shares its width equally among its columns.
+
+template <typename Record> struct RecordColumn
+{
+    // The text field shown; null for the record's number in its list, from 1.
+    std::string_view (*field)(const Record& record);
+    const char* listTitle;
+    const char* reportTitle;
+    int reportWidth;       // report units
+    int reportPosition;    // 0 for the leftmost
+    const char* csvHeader; // null: not exported
+    int csvPosition;
+};
+
+template <typename Record, size_t N> struct RecordColumns
+{
+    int reportLeft;                              // where the report's first column starts
+    std::array<RecordColumn<Record>, N> columns; // in the list's order
+};
+
+// The text of the field `Member`, for a column's `field`.
+template <typename> struct FieldOwner;
+template <typename Record, typename Type> struct FieldOwner<Type Record::*>
+{
+    using type = Record;
+};
+template <auto Member> std::string_view Field(const typename FieldOwner<decltype(Member)>::type& record)
+{
+    return FieldView(record.*Member);
+}
+
+constexpr int NotExported = -1;
+
+// The columns' indices by their place in `position` (the report's or the
+// CSV export's); places past the last column placed hold NotExported.
+template <typename Record, size_t N>
+constexpr std::array<int, N> OrderOf(const RecordColumns<Record, N>& table,
+                                     int RecordColumn<Record>::*position)
+{
+    std::array<int, N> order{};
+    for (size_t place = 0; place < N; ++place)
+        order[place] = NotExported;
+    for (size_t c = 0; c < N; ++c) {
+        const int place = table.columns[c].*position;
+        if (place >= 0 && static_cast<size_t>(place) < N)
+            order[static_cast<size_t>(place)] = static_cast<int>(c);
+    }
+    return order;
+}
+
+// Whether the places in `position` run 0, 1, 2, ... with neither gaps nor
+// repeats, columns without one aside.
+template <typename Record, size_t N>
+constexpr bool IsOrder(const RecordColumns<Record, N>& table, int RecordColumn<Record>::*position)
+{
+    int placed = 0;
+    for (const RecordColumn<Record>& column : table.columns)
+        placed += column.*position != NotExported ? 1 : 0;
+    for (int place = 0; place < placed; ++place) {
+        int holders = 0;
+        for (const RecordColumn<Record>& column : table.columns)
+            holders += column.*position == place ? 1 : 0;
+        if (holders != 1)
+            return false;
+    }
+    return true;
+}
+
+// The list's column that shows `field`, or -1.
+template <typename Record, size_t N>
+int ListColumnOf(const RecordColumns<Record, N>& table, std::string_view (*field)(const Record&))
+{
+    for (size_t c = 0; c < N; ++c)
+        if (table.columns[c].field == field)
+            return static_cast<int>(c);
+    return -1;
+}
+
+// Each row: the field; the list's title; the report's title, width and
+// position; the CSV header and position.
+inline constexpr RecordColumns<OpmRecord, 8> OpmColumns{
+    5,
+    {{
+        {nullptr, "Record", "Record", 50, 0, nullptr, NotExported},
+        {Field<&OpmRecord::Cable>, "Cable", "Cable", 160, 1, "Cable", 0},
+        {Field<&OpmRecord::Fiber>, "Fiber", "Fiber", 160, 2, "Fiber", 1},
+        {Field<&OpmRecord::Power>, "Power", "Power", 90, 4, "Power", 4},
+        {Field<&OpmRecord::Reference>, "Reference", "Reference", 90, 5, "Reference", 3},
+        {Field<&OpmRecord::WaveLength>, "Wavelength", "WaveLength", 90, 3, "WaveLength", 2},
+        {Field<&OpmRecord::Date>, "Date", "Date", 105, 6, "Date", 5},
+        {Field<&OpmRecord::Time>, "Time", "Time", 100, 7, "Time", 6},
+    }},
+};
+
+inline constexpr RecordColumns<OrlRecord, 7> OrlColumns{
+    20,
+    {{
+        {nullptr, "Record", "Record", 55, 0, nullptr, NotExported},
+        {Field<&OrlRecord::Cable>, "Cable", "Cable", 170, 1, "Cable", 0},
+        {Field<&OrlRecord::Fiber>, "Fiber", "Fiber", 170, 2, "Fiber", 1},
+        {Field<&OrlRecord::WaveLength>, "Wavelength", "WaveLength", 95, 3, "Wavelength(nm)", 2},
+        {Field<&OrlRecord::OrlValue>, "ORL Value", "OrlPower", 95, 4, "ORL Value(dB)", 3},
+        {Field<&OrlRecord::Date>, "Date", "Date", 120, 5, "Date", 4},
+        {Field<&OrlRecord::Time>, "Time", "Time", 105, 6, "Time", 5},
+    }},
+};
+
+static_assert(IsOrder(OpmColumns, &RecordColumn<OpmRecord>::reportPosition) &&
+              IsOrder(OpmColumns, &RecordColumn<OpmRecord>::csvPosition));
+static_assert(IsOrder(OrlColumns, &RecordColumn<OrlRecord>::reportPosition) &&
+              IsOrder(OrlColumns, &RecordColumn<OrlRecord>::csvPosition));
