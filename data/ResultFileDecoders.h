@@ -2,24 +2,31 @@
 
 #include "data/ByteSpan.h"
 #include "data/CDataStore.h"
+#include "data/ResultFrame.h"
 #include "data/Results.h"
 #include "data/RowSink.h"
 
 // The instrument's result files, decoded from their bytes (LoadFile reads
 // them). Each decoder checks its signature and only then replaces the store's
-// records of its kind.
+// records of its kind, with the records the file holds whole: a record cut
+// off by the end of the file is not made up.
+
+struct ResultDecodeOutcome
+{
+    DecodeResult result = DecodeResult::BadSignature;
+    ResultRecordCounts records;
+};
 
 // OPM list columns: 0 "Record", 1 "Cable", 2 "Fiber", 3 "Power", 4 "Reference",
 // 5 "Wavelength", 6 "Date", 7 "Time". sink may be null.
-DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
+ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
 
 // ORL list columns: 0 "Record", 1 "Cable", 2 "Fiber", 3 "Wavelength",
 // 4 "ORL Value", 5 "Date", 6 "Time". sink may be null.
-DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
+ResultDecodeOutcome DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink);
 
-struct KavDecodeOutcome
+struct KavDecodeOutcome : ResultDecodeOutcome
 {
-    DecodeResult result = DecodeResult::BadSignature;
     // The header's three wavelengths in nm (the second is 0 for two wavelengths).
     int waveLengths[3] = {0, 0, 0};
 };
