@@ -17,7 +17,11 @@
 #include "views/Tabs.h"
 
 namespace {
-const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
+// The instrument's files have no ending on Linux and macOS, and "*" takes
+// every file on every system.
+const QString OpenFilter = "Open Files (*.bin)|*.bin|"
+                           "Program documents (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|"
+                           "All Files (*)|*||";
 
 int TabOfKind(FileKind kind)
 {
@@ -32,24 +36,6 @@ int TabOfKind(FileKind kind)
         break;
     }
     return TabOrl;
-}
-
-// What Open loads on each tab that opens files; a file of another kind is
-// refused with "File error!".
-std::vector<FileKind> KindsOfTab(int tab)
-{
-    switch (tab) {
-    case TabOpm:
-        return {FileKind::OpmResult, FileKind::OpmDocument};
-    case TabKav:
-        return {FileKind::KavResult, FileKind::KavDocument};
-    case TabTrace:
-        return {FileKind::TraceResult, FileKind::TraceDocument};
-    case TabOrl:
-        return {FileKind::OrlResult, FileKind::OrlDocument};
-    default:
-        return {};
-    }
 }
 
 using FileWriter = WriteResult (*)(const std::string&, CDataStore&);
@@ -141,38 +127,40 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
 {
     const RecognizedFile file = RecognizeFile(ToFileSystemPath(path));
     if (file.status != DecodeResult::Ok) {
-        ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path, OpenedFrom::CommandLineOrDrop);
+        ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path);
         return false;
     }
     const int tab = TabOfKind(file.kind);
-    return SelectTab(tab) && ReadOnTab(tab, file, path, OpenedFrom::CommandLineOrDrop);
+    return SelectTab(tab) && ReadOnTab(tab, file, path);
 }
 
 void CKAVView::Open()
 {
-    const int tab = SelectedTab();
-    const QString dialogKind = OpenDialogKind(tab);
+    const QString dialogKind = OpenDialogKind(SelectedTab());
     const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter, LastFolder(dialogKind));
     if (!path)
         return;
     RememberFolder(dialogKind, *path);
-    ReadOnTab(tab, RecognizeFile(ToFileSystemPath(*path)), *path, OpenedFrom::OpenDialog);
+    // Read by content, as a drop is: a file of another kind goes to its own tab.
+    OpenRecognizedFile(*path);
 }
 
-bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
+bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path)
 {
     LoadOptions options;
-    options.accepted = KindsOfTab(tab);
     if (tab == TabOpm)
         options.rows = m_OpmPage;
     else if (tab == TabOrl)
         options.rows = m_OrlPage;
     const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
-    ReportLoadOutcome(this, outcome, path, from);
-    if (outcome.result != DecodeResult::Ok)
+    if (outcome.result != DecodeResult::Ok) {
+        ReportLoadOutcome(this, outcome, path);
         return false;
+    }
     ShowLoaded(outcome, path);
     ShowOpened(tab, path);
+    // A short file's notice comes once its records are on the screen.
+    ReportLoadOutcome(this, outcome, path);
     return true;
 }
 
@@ -206,8 +194,8 @@ void CKAVView::ShowLoaded(const LoadOutcome& outcome, const QString& path)
 
 void CKAVView::UpdateKavWaveCount()
 {
-    m_KavWaveCount = m_KavPage->m_KavWaveCount = m_Store.KavWaveCount();
-    m_KavPage->RefreshGrid();
+    m_KavWaveCount = m_Store.KavWaveCount();
+    m_KavPage->FillGrid();
     emit CommandStatesChanged();
 }
 
