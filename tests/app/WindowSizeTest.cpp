@@ -142,6 +142,8 @@ private slots:
     void everyPageIsWholeOnASmallScreen()
     {
         Fixture f;
+        for (const char* sample : {"opm-readings.bin", "kav-three-wavelengths.bin", "orl-readings.bin"})
+            QVERIFY(f.View().OpenRecognizedFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + sample));
         const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
         QCOMPARE(screen, ScreenOfTest());
         f.Frame().show();
