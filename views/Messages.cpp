@@ -32,13 +32,7 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
                                        MessageButtons::Ok, MessageIcon::Information, shown);
         return;
     }
-    // A pipe or a device is refused without reading it, and said so.
-    if (outcome.result == DecodeResult::NotAFile)
-        Warn(owner,
-             QString("Cannot open %1.\nIt is %2.").arg(shown, QString::fromStdString(outcome.systemReason)));
-    else
-        Warn(owner, "File error!",
-             QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
+    Warn(owner, "File error!", QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
 }
 
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)

@@ -12,8 +12,8 @@ class QWidget;
 // Every message box of the view goes through here.
 
 // For a loaded file, the notice of a result file cut short, once the file is
-// shown. A pipe or a device gets its name and what it is; any other file that
-// is not loaded gets "File error!" with its name and the reason as detail.
+// shown; for any other, "File error!" with its name and the reason (a pipe or
+// a device is named as such) as detail.
 void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path);
 
 // A CSV export that cannot open its file says "Please close the file first!"

@@ -244,11 +244,11 @@ private slots:
         f.prompts.Clear();
         f.Open(TabOpm, pipe);
         QVERIFY(!f.view.OpenRecognizedFile(pipe));
-        QCOMPARE(f.prompts.MessageTexts().size(), 2);
-        for (const QString& text : f.prompts.MessageTexts()) {
-            QVERIFY2(text.startsWith("Cannot open " + QDir::toNativeSeparators(pipe) + "."),
-                     qPrintable(text));
-            QVERIFY2(text.contains("named pipe"), qPrintable(text));
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!", "File error!"}));
+        for (const auto& message : AskedOf(f.prompts, ScriptedPrompts::Kind::Message)) {
+            QVERIFY2(message.detail.startsWith(QDir::toNativeSeparators(pipe) + ": "),
+                     qPrintable(message.detail));
+            QVERIFY2(message.detail.contains("named pipe"), qPrintable(message.detail));
         }
         QCOMPARE(Shown(f.view, TabOpm), rows);
     }
