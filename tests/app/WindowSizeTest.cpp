@@ -143,7 +143,8 @@ private slots:
     {
         Fixture f;
         for (const char* sample : {"opm-readings.bin", "kav-three-wavelengths.bin", "orl-readings.bin"})
-            QVERIFY(f.View().OpenRecognizedFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + sample));
+            QVERIFY(
+                f.View().OpenRecognizedFile(qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/" + sample));
         const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
         QCOMPARE(screen, ScreenOfTest());
         f.Frame().show();
