@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -47,15 +48,21 @@ const QString Tab = QStringLiteral("Window/Tab");
 
 CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory autoTraceFactory,
                        QWidget* parent)
-    : QMainWindow(parent), m_Document(document),
-      m_View(new CKAVView(store, std::move(autoTraceFactory), this))
+    : QMainWindow(parent), m_Document(document), m_View(new CKAVView(store, std::move(autoTraceFactory)))
 {
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    setCentralWidget(m_View);
+    // On a screen smaller than a page needs (a laptop's, or at 150 % or
+    // 200 % scaling) the view keeps that page's size and scrolls.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName("viewScroller");
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_View);
+    setCentralWidget(scroller);
     AddRecentFilesMenu();
     connect(&m_Document, &CKAVDoc::TitleChanged, this, &CMainFrame::SetCaption);
     connect(m_View, &CKAVView::CommandStatesChanged, this, &CMainFrame::UpdateCommandStates);
@@ -111,8 +118,8 @@ void CMainFrame::CreateMenus()
     open->setShortcut(QKeySequence("Ctrl+O"));
     QAction* save = AddCommand(CommandId::FileSave, "Save", "Saves the document");
     save->setShortcut(QKeySequence("Ctrl+S"));
-    QAction* saveAs =
-        AddCommand(CommandId::FileSaveAs, "Save As...\tCtrl+Shift+S", "Saves the document with a new name");
+    QAction* saveAs = AddCommand(CommandId::FileSaveAs, "Save As(&A)...\tCtrl+Shift+S",
+                                 "Saves the document with a new name");
     saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
     QAction* print =
         AddCommand(CommandId::FilePrint, "Print(&P)...\tCtrl+P", "Prints all or part of the document ");
@@ -122,22 +129,39 @@ void CMainFrame::CreateMenus()
 
     QMenu* file = menuBar()->addMenu("File(&F)");
     file->addAction(open);
-    file->addAction(AddCommand(CommandId::FileSaveAsCsv, "Save As CSV", QString()));
+    file->addAction(AddCommand(CommandId::FileSaveAsCsv, "Save As CSV(&C)", QString()));
     file->addAction(saveAs);
     file->addSeparator();
     file->addAction(print);
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
-    file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup...",
+    file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup(&T)...",
                                "Chooses the printer, the paper and its orientation for the reports"));
-    file->addAction(AddCommand(CommandId::FileExportPdf, "Export PDF...", "Writes the report as a PDF file"));
+    file->addAction(
+        AddCommand(CommandId::FileExportPdf, "Export PDF(&E)...", "Writes the report as a PDF file"));
     file->addAction(
         AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
 
     QMenu* edit = menuBar()->addMenu("Edit(&E)");
-    edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information", QString()));
-    edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information", QString()));
-    edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information", QString()));
+    edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information(&J)", QString()));
+    edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information(&C)", QString()));
+    edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information(&S)", QString()));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    // Between the tabs as between a browser's: the key the user expects, and
+    // the older one.
+    const struct
+    {
+        const char* keys[2];
+        int step;
+    } tabKeys[] = {{{"Ctrl+Tab", "Ctrl+PgDown"}, 1}, {{"Ctrl+Shift+Tab", "Ctrl+PgUp"}, -1}};
+    for (const auto& tabKey : tabKeys) {
+        auto* action = new QAction(this);
+        action->setShortcuts({QKeySequence(tabKey.keys[0]), QKeySequence(tabKey.keys[1])});
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int step = tabKey.step;
+        connect(action, &QAction::triggered, this, [this, step] { m_View->SelectNeighbourTab(step); });
+        addAction(action);
+    }
 
     QMenu* help = menuBar()->addMenu("Help(&H)");
     help->addAction(AddCommand(CommandId::AppAbout, "About KAV(&A)...",
@@ -330,7 +354,7 @@ void CMainFrame::AddRecentFilesMenu()
 {
     QMenu* file = menuBar()->actions().front()->menu();
     QAction* exit = Action(CommandId::AppExit);
-    m_RecentMenu = new QMenu("Recent Files", this);
+    m_RecentMenu = new QMenu("Recent Files(&R)", this);
     file->insertMenu(exit, m_RecentMenu);
     file->insertSeparator(exit);
     UpdateRecentFilesMenu();
@@ -365,6 +389,8 @@ void CMainFrame::OpenRecentFile(const QString& path)
 
 void CMainFrame::OnFileOpened(const QString& path)
 {
+    statusBar()->showMessage(QString("%1 is shown on the %2 tab.")
+                                 .arg(QFileInfo(path).fileName(), TabLabels[m_View->SelectedTab()]));
     RecentFiles(ProgramSettings::Current()).Add(path);
     UpdateRecentFilesMenu();
     UpdateCaption();

@@ -39,6 +39,8 @@ std::string InfoJson(const LoadedFile& f, const TestLimits& limits, const LossTe
     std::string json =
         "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
     const LoadOutcome& o = f.outcome;
+    if (o.records.CutShort())
+        json += ",\"declaredRecords\":" + std::to_string(o.records.declared);
     const RecordKind kind = RecordKindOf(o.kind);
     if (kind == RecordKind::Kav) {
         json += ",\"waveCount\":" + std::to_string(o.waveCount);

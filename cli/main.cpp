@@ -99,6 +99,10 @@ int main(int argc, char** argv)
         return Fail(CannotRead, options.file, FailureReason(file.outcome));
     if (result != DecodeResult::Ok)
         return Fail(Refused, options.file, FailureReason(file.outcome));
+    // The records read are real, so a short file is no failure; it is said.
+    const std::string notice = ShortFileNotice(file.outcome);
+    if (!notice.empty())
+        std::fprintf(stderr, "kav-convert: %s: %s\n", options.file.c_str(), notice.c_str());
 
     const bool lossTest = RecordKindOf(file.outcome.kind) == RecordKind::Kav;
     if (options.verdictsOut && !lossTest) {

@@ -49,13 +49,6 @@ public:
     void ReserveKavRecords2(size_t count) { m_KavRecords2.reserve(count); }
     void ReserveOrlRecords(size_t count) { m_OrlRecords.reserve(count); }
 
-    // Appends `count` more copies of the list's last record: the records past
-    // the end of a short result file all read alike.
-    void RepeatLastOpmRecord(size_t count) { RepeatLast(m_OpmRecords, count); }
-    void RepeatLastKavRecord3(size_t count) { RepeatLast(m_KavRecords3, count); }
-    void RepeatLastKavRecord2(size_t count) { RepeatLast(m_KavRecords2, count); }
-    void RepeatLastOrlRecord(size_t count) { RepeatLast(m_OrlRecords, count); }
-
     void ClearOpm();
     void ClearKav();
     void ClearOrl();
@@ -94,12 +87,6 @@ public:
     void ReplaceTraceValues(std::vector<float> values) { m_TraceValues = std::move(values); }
 
 private:
-    template <typename Record> static void RepeatLast(std::vector<Record>& records, size_t count)
-    {
-        if (!records.empty())
-            records.insert(records.end(), count, Record(records.back()));
-    }
-
     std::vector<float> m_TraceValues;
     std::vector<OpmRecord> m_OpmRecords;
     std::vector<KavRecord3> m_KavRecords3;

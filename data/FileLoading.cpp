@@ -37,11 +37,15 @@ RecognizedFile RecognizeFileBytes(FileBytes file, const std::string& name)
     if (named != FileKind::Unknown && file.overLimit &&
         (recognized.kind == named || recognized.kind == FileKind::Unknown))
         recognized.status = DecodeResult::TooLarge;
-    else if (recognized.kind == FileKind::Unknown)
-        recognized.status =
-            named == FileKind::Unknown ? DecodeResult::Unrecognized : DecodeResult::WrongLength;
-    else
+    else if (recognized.kind != FileKind::Unknown)
         recognized.status = DecodeResult::Ok;
+    else if (named != FileKind::Unknown)
+        recognized.status = DecodeResult::WrongLength;
+    else {
+        recognized.status = DecodeResult::Unrecognized;
+        recognized.systemReason =
+            recognized.bytes.size() < ResultSignatureSize ? "too short" : "unknown signature";
+    }
     return recognized;
 }
 
@@ -81,7 +85,7 @@ LoadOutcome LoadFile(const std::string& path, CDataStore& store, const LoadOptio
     return LoadRecognizedFile(RecognizeFile(path), store, options);
 }
 
-std::string FailureReason(const LoadOutcome& outcome)
+std::string FailureDetail(const LoadOutcome& outcome)
 {
     switch (outcome.result) {
     case DecodeResult::Ok:
@@ -92,19 +96,38 @@ std::string FailureReason(const LoadOutcome& outcome)
         return "cannot be read: " +
                (outcome.systemReason.empty() ? "not a regular file" : outcome.systemReason);
     case DecodeResult::Unrecognized:
-        return "not an instrument result file or a document of this program";
+        return "not an instrument result file or a document of this program" +
+               (outcome.systemReason.empty() ? "" : " (" + outcome.systemReason + ")");
     case DecodeResult::BadSignature:
-        return "File error! (wrong signature)";
+        return "wrong signature";
     case DecodeResult::BadMark:
-        return "File error! (no trace mark 165)";
+        return "no trace mark 165";
     case DecodeResult::Truncated:
-        return "File error! (shorter than its header or its samples)";
+        return "shorter than its header or its samples";
     case DecodeResult::WrongLength:
-        return "File error! (its length does not match its record count)";
+        return "its length does not match its record count";
     case DecodeResult::TooLarge:
-        return "File error! (too large for its kind)";
+        return "too large for its kind";
     case DecodeResult::WrongKind:
-        return "File error! (not of the kind asked for)";
+        return "not of the kind asked for";
     }
     return "";
+}
+
+std::string FailureReason(const LoadOutcome& outcome)
+{
+    const std::string detail = FailureDetail(outcome);
+    return IsFileError(outcome.result) ? "File error! (" + detail + ")" : detail;
+}
+
+std::string ShortFileNotice(const LoadOutcome& outcome)
+{
+    if (outcome.result != DecodeResult::Ok || !outcome.records.CutShort())
+        return "";
+    const int whole = outcome.records.whole;
+    const std::string shown = whole == 0   ? "none is shown"
+                              : whole == 1 ? "the 1 is shown"
+                                           : "the " + std::to_string(whole) + " are shown";
+    return "The file ends after " + std::to_string(whole) + " of " +
+           std::to_string(outcome.records.declared) + " records; " + shown + ".";
 }

@@ -24,7 +24,9 @@ struct RecognizedFile
     // or TooLarge.
     DecodeResult status = DecodeResult::CannotOpen;
     FileKind kind = FileKind::Unknown;
-    std::string systemReason; // why it could not be read
+    // Why it could not be read, or why no kind was recognised ("too short",
+    // "unknown signature").
+    std::string systemReason;
     std::vector<uint8_t> bytes;
 };
 
@@ -49,8 +51,11 @@ struct LoadOutcome
 {
     DecodeResult result = DecodeResult::CannotOpen;
     FileKind kind = FileKind::Unknown; // also when refused as another kind
-    std::string systemReason;          // why it could not be read
+    std::string systemReason;          // as RecognizedFile's
     int waveCount = 0;                 // the store's KavWaveCount() after the load
+    // Result files: the records declared and those held whole, which alone
+    // are loaded.
+    ResultRecordCounts records;
     // Loss tests: the header's wavelengths, or a document's first record's
     // (the middle one 0 for two wavelengths).
     int waveLengths[3] = {0, 0, 0};
@@ -65,6 +70,12 @@ LoadOutcome LoadRecognizedFile(const RecognizedFile& file, CDataStore& store,
 LoadOutcome LoadFile(const std::string& path, CDataStore& store, const LoadOptions& options = {});
 
 // Why a load failed, in one line that names no file: "cannot be read: ...",
-// "not an instrument result file ...", or "File error! (...)" exactly where
-// IsFileError holds. Empty for Ok.
+// "not an instrument result file ... (too short)", "wrong signature" ...
+// Empty for Ok.
+std::string FailureDetail(const LoadOutcome& outcome);
+// FailureDetail, headed "File error! (...)" exactly where IsFileError holds.
 std::string FailureReason(const LoadOutcome& outcome);
+
+// For a result file cut short: "The file ends after 12 of 50 records; the 12
+// are shown." Empty for any other load.
+std::string ShortFileNotice(const LoadOutcome& outcome);

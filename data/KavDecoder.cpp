@@ -51,9 +51,9 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
         return outcome;
     }
     outcome.result = DecodeResult::Ok;
-    ByteReader reader(bytes, ResultSignatureSize);
-    const uint16_t count = reader.U16();
-    reader.Skip(2);
+    outcome.records = CountResultRecords(bytes, KavResultRecordSize);
+    // The wavelengths follow the record count and two spare bytes.
+    ByteReader reader(bytes, ResultSignatureSize + 4);
     int32_t waveLengths[3];
     for (int32_t& w : waveLengths)
         w = reader.U16();
@@ -67,30 +67,20 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
     store.ClearKav();
     store.m_KavWaveMode = threeWaves ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
     store.m_CableGroups.Clear();
+    const int count = outcome.records.whole;
     if (threeWaves)
-        store.ReserveKavRecords3(count);
+        store.ReserveKavRecords3(static_cast<size_t>(count));
     else
-        store.ReserveKavRecords2(count);
+        store.ReserveKavRecords2(static_cast<size_t>(count));
 
     for (int i = 0; i < count; ++i) {
-        const size_t start = ResultHeaderSize + KavResultRecordSize * static_cast<size_t>(i);
-        reader.Seek(start);
+        reader.Seek(ResultHeaderSize + KavResultRecordSize * static_cast<size_t>(i));
         const KavRow row = ReadRow(reader);
         store.m_CableGroups.AddRecord(i, row.cable);
         if (threeWaves)
             store.AddKavRecord3(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
         else
             store.AddKavRecord2(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
-        if (start >= bytes.size) {
-            // Past the end of the file every record reads as this one, in
-            // this record's cable group.
-            const auto rest = static_cast<size_t>(count - i - 1);
-            if (threeWaves)
-                store.RepeatLastKavRecord3(rest);
-            else
-                store.RepeatLastKavRecord2(rest);
-            break;
-        }
     }
     return outcome;
 }

@@ -75,20 +75,22 @@ void ListRow(RowSink& sink, int i, const OpmRow& row)
 }
 } // namespace
 
-DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
+ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
 {
+    ResultDecodeOutcome outcome;
     if (!HasSignature(bytes, OpmSignature))
-        return DecodeResult::BadSignature;
-    ByteReader reader(bytes, ResultSignatureSize);
-    const uint16_t count = reader.U16();
+        return outcome;
+    outcome.result = DecodeResult::Ok;
+    outcome.records = CountResultRecords(bytes, OpmResultRecordSize);
+    const int count = outcome.records.whole;
+    ByteReader reader(bytes);
 
     if (sink)
         sink->ClearRows();
     store.ClearOpm();
-    store.ReserveOpmRecords(count);
+    store.ReserveOpmRecords(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const size_t start = ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i);
-        reader.Seek(start);
+        reader.Seek(ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i));
         const OpmRow row = ReadRow(reader);
         if (sink)
             ListRow(*sink, i, row);
@@ -96,14 +98,6 @@ DecodeResult DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
             break;
         store.AddOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date,
                            row.time);
-        if (start >= bytes.size) {
-            // Past the end of the file every record reads as this one.
-            if (sink)
-                for (int j = i + 1; j < count; ++j)
-                    ListRow(*sink, j, row);
-            store.RepeatLastOpmRecord(static_cast<size_t>(count - i - 1));
-            break;
-        }
     }
-    return DecodeResult::Ok;
+    return outcome;
 }

@@ -51,32 +51,26 @@ void ListRow(RowSink& sink, int i, const OrlRow& row)
 }
 } // namespace
 
-DecodeResult DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
+ResultDecodeOutcome DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
 {
+    ResultDecodeOutcome outcome;
     if (!HasSignature(bytes, OrlSignature))
-        return DecodeResult::BadSignature;
-    ByteReader reader(bytes, ResultSignatureSize);
-    const uint16_t count = reader.U16();
+        return outcome;
+    outcome.result = DecodeResult::Ok;
+    outcome.records = CountResultRecords(bytes, OrlResultRecordSize);
+    const int count = outcome.records.whole;
+    ByteReader reader(bytes);
 
     if (sink)
         sink->ClearRows();
     store.ClearOrl();
-    store.ReserveOrlRecords(count);
+    store.ReserveOrlRecords(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
-        const size_t start = ResultHeaderSize + OrlResultRecordSize * static_cast<size_t>(i);
-        reader.Seek(start);
+        reader.Seek(ResultHeaderSize + OrlResultRecordSize * static_cast<size_t>(i));
         const OrlRow row = ReadRow(reader);
         if (sink)
             ListRow(*sink, i, row);
         store.AddOrlRecord(row.cable, row.fiber, row.waveLength, row.orlValue, row.date, row.time);
-        if (start >= bytes.size) {
-            // Past the end of the file every record reads as this one.
-            if (sink)
-                for (int j = i + 1; j < count; ++j)
-                    ListRow(*sink, j, row);
-            store.RepeatLastOrlRecord(static_cast<size_t>(count - i - 1));
-            break;
-        }
     }
-    return DecodeResult::Ok;
+    return outcome;
 }

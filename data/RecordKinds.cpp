@@ -27,11 +27,18 @@ void SetFirstRecordWaveLengths(const CDataStore& store, int (&waveLengths)[3])
     }
 }
 
+// A result file's decode with the records it declared and held whole.
+DecodeResult Counted(const ResultDecodeOutcome& decoded, LoadOutcome& outcome)
+{
+    outcome.records = decoded.records;
+    return decoded.result;
+}
+
 constexpr std::array<RecordKindData, RecordKindCount> Table{{
     {RecordKind::Opm, "opm", FileKind::OpmResult, FileKind::OpmDocument, OutputKind::OpmDocument, ".opm",
      sizeof(CDataStore::m_Reserved) + 4 + sizeof(OpmRecord) * MaxDocumentRecords, &FitsOpmDocument,
-     [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome&) {
-         return DecodeOpmBytes(bytes, store, rows);
+     [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome) {
+         return Counted(DecodeOpmBytes(bytes, store, rows), outcome);
      },
      [](ByteSpan bytes, CDataStore& store, LoadOutcome&) { return ReadOpmDocumentBytes(bytes, store); },
      &OpmDocumentBytes, &WriteOpmDocument, &OpmCsvBytes, &ExportOpmCsv,
@@ -41,7 +48,7 @@ constexpr std::array<RecordKindData, RecordKindCount> Table{{
      [](ByteSpan bytes, CDataStore& store, RowSink*, LoadOutcome& outcome) {
          const KavDecodeOutcome decoded = DecodeKavBytes(bytes, store);
          std::copy(std::begin(decoded.waveLengths), std::end(decoded.waveLengths), outcome.waveLengths);
-         return decoded.result;
+         return Counted(decoded, outcome);
      },
      [](ByteSpan bytes, CDataStore& store, LoadOutcome& outcome) {
          const DecodeResult result = ReadKavDocumentBytes(bytes, store);
@@ -53,8 +60,8 @@ constexpr std::array<RecordKindData, RecordKindCount> Table{{
      &ExportKavCsv, [](const CDataStore& store) { return store.KavRecordCount(); }},
     {RecordKind::Orl, "orl", FileKind::OrlResult, FileKind::OrlDocument, OutputKind::OrlDocument, ".orl",
      4 + sizeof(OrlRecord) * MaxDocumentRecords, &FitsOrlDocument,
-     [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome&) {
-         return DecodeOrlBytes(bytes, store, rows);
+     [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome) {
+         return Counted(DecodeOrlBytes(bytes, store, rows), outcome);
      },
      [](ByteSpan bytes, CDataStore& store, LoadOutcome&) { return ReadOrlDocumentBytes(bytes, store); },
      &OrlDocumentBytes, &WriteOrlDocument, &OrlCsvBytes, &ExportOrlCsv,

@@ -11,3 +11,13 @@ bool HasSignature(ByteSpan bytes, const char* signature)
             text += c;
     return text == signature;
 }
+
+ResultRecordCounts CountResultRecords(ByteSpan bytes, size_t recordSize)
+{
+    ByteReader reader(bytes, ResultSignatureSize);
+    ResultRecordCounts counts;
+    counts.declared = reader.U16();
+    const size_t held = bytes.size > ResultHeaderSize ? (bytes.size - ResultHeaderSize) / recordSize : 0;
+    counts.whole = held < static_cast<size_t>(counts.declared) ? static_cast<int>(held) : counts.declared;
+    return counts;
+}

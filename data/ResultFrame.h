@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ByteReader.h"
+#include "data/Results.h"
 
 #include <cstddef>
 #include <string>
@@ -21,3 +22,5 @@ constexpr const char* OrlSignature = "kav12.orlsave";
 
 // The signature text with its zero bytes left out, compared exactly.
 bool HasSignature(ByteSpan bytes, const char* signature);
+
+ResultRecordCounts CountResultRecords(ByteSpan bytes, size_t recordSize);

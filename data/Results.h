@@ -18,6 +18,17 @@ enum class DecodeResult
     WrongKind,    // a known file, but not of the kind the caller asked for: "File error!"
 };
 
+// The records a result file's header declares, and how many of them the file
+// holds whole: a file cut short (an interrupted copy, a card pulled) loads
+// only those.
+struct ResultRecordCounts
+{
+    int declared = 0;
+    int whole = 0;
+
+    bool CutShort() const { return whole < declared; }
+};
+
 // True where the user is shown "File error!".
 inline bool IsFileError(DecodeResult result)
 {

@@ -1,5 +1,4 @@
 #include "data/ResultFileDecoders.h"
-#include "fuzz/ResultInput.h"
 #include "fuzz/StoreChecks.h"
 
 #include <cstddef>
@@ -7,9 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<uint8_t> input = WithCountCut(data, size, KavResultRecordSize);
     CDataStore store;
-    DecodeKavBytes({input.data(), input.size()}, store);
+    DecodeKavBytes({data, size}, store);
     CheckStore(store);
     return 0;
 }

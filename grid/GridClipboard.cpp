@@ -22,6 +22,13 @@ QString CGridCtrl::CopyText() const
         return QString();
     const CCellRange bounds = SelectionBounds();
     QString text;
+    if (m_CopyTitles)
+        for (int row = 0; row < m_FixedRowCount; ++row) {
+            for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
+                text += Cell(row, col).m_Text.simplified();
+                text += col < bounds.maxCol ? QLatin1Char('\t') : QLatin1Char('\n');
+            }
+        }
     for (int row = bounds.minRow; row <= bounds.maxRow; ++row) {
         for (int col = bounds.minCol; col <= bounds.maxCol; ++col) {
             if (IsCellSelected(row, col)) {

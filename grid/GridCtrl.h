@@ -190,6 +190,11 @@ public:
     void SetGridColour(QRgb colour) { m_GridColour = colour; }
     GridLines GetGridLines() const { return m_GridLines; }
     void SetGridLines(GridLines lines);
+    // A copy for a spreadsheet: select-all takes the fixed columns too, and
+    // a copy starts with the fixed rows of its columns, each title on one
+    // line, so that every pasted line can be told apart.
+    bool GetCopyTitles() const { return m_CopyTitles; }
+    void SetCopyTitles(bool copy) { m_CopyTitles = copy; }
     bool IsEditable() const { return m_Editable; }
     void SetEditable(bool editable) { m_Editable = editable; }
     bool GetDragAndDropAllowed() const { return m_AllowDragAndDrop; }
@@ -315,6 +320,7 @@ private:
 
     GridLines m_GridLines = GridLines::Both;
     bool m_Editable = true;
+    bool m_CopyTitles = false;
     bool m_AllowDragAndDrop = false;
     bool m_ListMode = false;
     bool m_AllowDraw = true;

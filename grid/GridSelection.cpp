@@ -59,7 +59,8 @@ bool CGridCtrl::IsSelectionEmpty() const
 void CGridCtrl::SelectAllCells()
 {
     if (m_RowCount > m_FixedRowCount && m_ColumnCount > m_FixedColumnCount)
-        SetSelectedRange({m_FixedRowCount, m_FixedColumnCount, m_RowCount - 1, m_ColumnCount - 1});
+        SetSelectedRange(
+            {m_FixedRowCount, m_CopyTitles ? 0 : m_FixedColumnCount, m_RowCount - 1, m_ColumnCount - 1});
 }
 
 void CGridCtrl::SelectRows(CCellId current)

@@ -6,6 +6,7 @@
 #include "platform/draw/QPainterDrawContext.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/ui/DialogUnits.h"
+#include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
 #include "platform/ui/ProportionalResize.h"
 #include "trace/LiveTraceChart.h"
@@ -22,6 +23,8 @@ namespace {
 constexpr QSize FormSize(667, 395); // dialog units of the "System" 10 font
 // Every control takes this size once the page is resized.
 constexpr QSize ResizedControlSize(140, 40);
+// The folder of the log, kept from one run to the next like the file dialogs'.
+const QString LogFolderKey = QStringLiteral("Folders/LiveLog");
 } // namespace
 
 CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget* parent)
@@ -47,6 +50,9 @@ CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget*
     m_Live =
         std::make_unique<QtLiveTrace>(std::move(transport), static_cast<TraceUi&>(*this), DefaultLogPath());
     m_Live->Trace().Start();
+    const QString lastFolder = ProgramSettings::Current().Value(LogFolderKey).toString();
+    if (!lastFolder.isEmpty() && QDir(lastFolder).exists())
+        m_Live->Trace().ChooseLogFolder(QDir::toNativeSeparators(lastFolder).toStdString());
 
     m_ChildRects = RecordChildRects(*this);
 }
@@ -102,8 +108,10 @@ void CAutoTracePage::PressSavePath()
     const std::optional<QString> folder =
         Prompts::Current().PickFolder(this, QStringLiteral("Please select the folder of save data"));
     std::optional<std::string> picked;
-    if (folder && !folder->isEmpty())
+    if (folder && !folder->isEmpty()) {
         picked = QDir::toNativeSeparators(*folder).toStdString();
+        ProgramSettings::Current().SetValue(LogFolderKey, *folder);
+    }
     m_Live->Trace().ChooseLogFolder(picked);
 }
 

@@ -10,6 +10,7 @@
 #include "trace/PageFit.h"
 #include "trace/RecordedTraceChart.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,8 @@
 
 namespace {
 constexpr QSize FormSize(445, 250); // dialog units of the "System" 10 font
+// A recording this long gives the widest time labels the page must fit.
+constexpr int LongestRecordingSeconds = 99 * 3600;
 
 enum ControlId : int
 {
@@ -167,6 +170,10 @@ void CTracePage::ShowTrace(const QString& path, const TraceFileContents& trace)
     SetEditText(StartId, trace.start);
     SetEditText(EndId, trace.end);
     m_SampleCount = trace.sampleCount;
+    const QString format = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    const QDateTime start = QDateTime::fromString(QString::fromStdString(trace.start), format);
+    const QDateTime end = QDateTime::fromString(QString::fromStdString(trace.end), format);
+    m_RecordedSeconds = start.isValid() && end.isValid() && start <= end ? int(start.secsTo(end)) : -1;
     m_TraceRefText = QString::fromStdString(trace.reference);
     m_PlotValues = trace.plotValues;
     // The new values' zero line is their reference, so its label says so
@@ -211,13 +218,14 @@ RecordedTraceChartData CTracePage::ChartData() const
     data.range = m_Range;
     data.zeroLineIsAverage = m_LineMode == 1;
     data.sampleCount = m_SampleCount;
+    data.recordedSeconds = m_RecordedSeconds;
     data.plotValues = &m_PlotValues;
     return data;
 }
 
 void CTracePage::PaintChart(DrawContext& dc) const
 {
-    PaintRecordedTraceChart(dc, m_rcChart, rect(), ChartData());
+    PaintRecordedTraceChart(dc, m_rcChart, ChartData());
 }
 
 bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
@@ -225,8 +233,9 @@ bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
     const QRect page(QPoint(0, 0), pageSize);
     RecordedTraceChartData axes = ChartData();
     axes.plotValues = nullptr; // the texts are what must fit
+    axes.recordedSeconds = LongestRecordingSeconds;
     RecordingDrawContext drawn;
-    PaintRecordedTraceChart(drawn, chart, page, axes);
+    PaintRecordedTraceChart(drawn, chart, axes);
     return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), DrawnTextRects(drawn, fontMetrics()),
                      page);
 }

@@ -63,7 +63,8 @@ private:
     float m_Range = 1.0f;    // dB from the zero line to the top of the power axis
     float m_Average = 0.0f;  // of the samples of the last file shown
     int m_SampleCount = 0;
-    QString m_TraceRefText; // the file's reference, "%.2f"
+    int m_RecordedSeconds = -1; // from the start to the end; -1 when unknown
+    QString m_TraceRefText;     // the file's reference, "%.2f"
     // The zero line's level, then the samples in file order, dBm.
     std::vector<float> m_PlotValues;
 };

@@ -5,21 +5,35 @@
 
 namespace {
 constexpr int TimeQuarters = 4;
-// Lines leaving the page are cut this many pixels beyond it: far enough that
-// neither the cut nor its rounding is ever seen, near enough for the
-// fixed-point coordinates of any rasteriser.
-constexpr int ClipMargin = 1 << 16;
 
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
 
-void DrawCurve(DrawContext& dc, const TraceChartFrame& f, const QRect& page,
-               const RecordedTraceChartData& data, float unit, CurveDetail detail)
+QString ElapsedText(int seconds, bool withHours)
+{
+    const int s = seconds % 60, m = (seconds / 60) % 60, h = seconds / 3600;
+    return withHours ? QString::asprintf("%d:%02d:%02d", h, m, s) : QString::asprintf("%02d:%02d", m, s);
+}
+
+// Below the axis at each tick, the origin and the arrow's end included.
+void DrawTimeLabels(DrawContext& dc, const TraceChartFrame& f, int recordedSeconds)
+{
+    const bool withHours = recordedSeconds >= 3600;
+    for (int i = 0; i <= TimeQuarters; ++i) {
+        const int x = i == TimeQuarters ? f.x0 + f.w : f.x0 + i * (f.w / TimeQuarters);
+        const auto elapsed = static_cast<int>(static_cast<long long>(recordedSeconds) * i / TimeQuarters);
+        const QString label = ElapsedText(elapsed, withHours);
+        dc.TextAt(x - dc.TextWidth(label) / 2, f.y0 + 5, label);
+    }
+}
+
+void DrawCurve(DrawContext& dc, const TraceChartFrame& f, const RecordedTraceChartData& data, float unit,
+               CurveDetail detail)
 {
     const std::vector<float>& values = *data.plotValues;
     const int n = static_cast<int>(values.size());
     const float level = values[0];
-    TracePolyline curve(dc, page.adjusted(-ClipMargin, -ClipMargin, ClipMargin, ClipMargin), detail);
+    TracePolyline curve(dc, f.y0 - f.h, f.y0, detail);
     dc.SetPen(Red);
     // The first sample is placed by the power divisions, the others by the
     // half height: the two agree when the height is a multiple of 20.
@@ -39,8 +53,8 @@ void DrawCurve(DrawContext& dc, const TraceChartFrame& f, const QRect& page,
 }
 } // namespace
 
-void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const QRect& page,
-                             const RecordedTraceChartData& data, CurveDetail detail)
+void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const RecordedTraceChartData& data,
+                             CurveDetail detail)
 {
     const TraceChartFrame frame(chart);
     const float unit = 2 * data.range / PowerDivisions;
@@ -53,10 +67,12 @@ void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const QRect& p
         const int x = frame.x0 + i * (frame.w / TimeQuarters);
         DrawChartLine(dc, x, frame.y0 - 10, x, frame.y0);
     }
+    if (data.recordedSeconds >= 0)
+        DrawTimeLabels(dc, frame, data.recordedSeconds);
     DrawPowerScale(dc, frame, unit, 2,
                    data.zeroLineIsAverage ? QStringLiteral("Avg.") : QStringLiteral("Ref."));
     dc.TextAt(frame.x0 + 15, 10, QStringLiteral("Power(dB)"));
 
     if (data.plotValues != nullptr && data.plotValues->size() >= 2 && data.sampleCount > 0)
-        DrawCurve(dc, frame, page, data, unit, detail);
+        DrawCurve(dc, frame, data, unit, detail);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 class DrawContext;
 
 // How much of a curve is handed to the drawing context.
@@ -16,18 +14,18 @@ enum class CurveDetail
 };
 
 // A chart's curve, drawn point by point as a line from each point to the
-// next, as a device context's line-to would. A point's y is given before it
-// is cut to whole pixels, so a value far beyond the page (a trace sample
-// hundreds of dB from the zero line, an infinity) is not turned into an
-// integer that overflows: a line reaching beyond `bounds` is clipped to them,
-// which changes nothing that lies inside them. A point whose y is no number
-// is left out, and the line goes on from the point before it.
+// next, as a device context's line-to would, held to the chart's band of
+// rows: a point above or below it is drawn on its edge, so a curve beyond
+// the range runs along the edge, where the user sees that it goes on beyond.
+// A point's y is given before it is cut to whole pixels, so a value far
+// beyond the page (a sample hundreds of dB from the zero line, an infinity)
+// never becomes an integer that overflows. A point whose y is no number is
+// left out, and the line goes on from the point before it.
 class TracePolyline
 {
 public:
-    // `bounds` should reach well beyond the area the curve is seen in, so
-    // that what clipping takes off a line is never seen.
-    TracePolyline(DrawContext& dc, const QRect& bounds, CurveDetail detail);
+    // The band runs from the row `top` down to the row `bottom`.
+    TracePolyline(DrawContext& dc, int top, int bottom, CurveDetail detail);
 
     // x never decreases from one point to the next.
     void Add(int x, double y);
@@ -38,17 +36,15 @@ private:
     struct Point
     {
         int x;
-        double y;
+        int y;
     };
 
     void Flush();
     void Draw(const Point& point);
-    void DrawClipped(const Point& from, const Point& to);
-    bool Inside(const Point& point) const;
-    static int Pixel(double value);
 
     DrawContext& m_Dc;
-    QRect m_Bounds;
+    int m_Top;
+    int m_Bottom;
     CurveDetail m_Detail;
 
     // The pixel column being gathered: its first, lowest, highest and last
@@ -58,8 +54,5 @@ private:
     long m_FirstIndex = 0, m_LowestIndex = 0, m_HighestIndex = 0, m_LastIndex = 0;
     long m_Count = 0;
 
-    // The last point drawn to, and whether the context's current point is it.
     bool m_Started = false;
-    Point m_Previous{};
-    bool m_ContextAtPrevious = false;
 };

@@ -70,6 +70,7 @@ void CKAVView::OnInitialUpdate()
         PageOfTab(tab)->setGeometry(pages.ToQRect());
     ShowOnly(m_OpmPage);
     m_OpmPage->BuildColumns();
+    m_MinimumFormSize = FittingFormSize();
 
     connect(m_TabBar, &QTabBar::currentChanged, this, &CKAVView::OnTabChange);
 }
@@ -95,12 +96,20 @@ bool CKAVView::SelectTab(int tab)
     return SelectedTab() == tab;
 }
 
+void CKAVView::SelectNeighbourTab(int step)
+{
+    SelectTab((SelectedTab() + step + TabCount) % TabCount);
+}
+
 void CKAVView::OnTabChange(int tab)
 {
     g_KavTabActive = tab == TabKav ? 1 : 0;
     if (!LeaveAutoTrace(tab))
         return;
-    BringUpPage(tab, false);
+    // The lists and the table scroll by themselves; the trace pages keep
+    // the size at which they fit, and the window scrolls them.
+    setMinimumSize(tab == TabTrace || tab == TabAutoTrace ? m_MinimumFormSize : QSize(0, 0));
+    BringUpPage(tab);
     emit TabChanged(tab);
     emit CommandStatesChanged();
 }
@@ -123,7 +132,7 @@ bool CKAVView::LeaveAutoTrace(int tab)
     return false;
 }
 
-void CKAVView::BringUpPage(int tab, bool afterResize)
+void CKAVView::BringUpPage(int tab)
 {
     if (tab != TabAutoTrace)
         m_AutoTrace->StopPollTimer();
@@ -135,9 +144,7 @@ void CKAVView::BringUpPage(int tab, bool afterResize)
         break;
     case TabKav:
         ShowOnly(m_KavPage);
-        // A resize leaves the refill to the page, once the size has settled.
-        if (!afterResize)
-            m_KavPage->RefreshGrid();
+        m_KavPage->ShowGrid();
         break;
     case TabTrace:
         ShowOnly(m_TracePage);
@@ -171,7 +178,7 @@ void CKAVView::RefreshPage()
 {
     const int tab = SelectedTab();
     if (LeaveAutoTrace(tab))
-        BringUpPage(tab, true);
+        BringUpPage(tab);
 }
 
 CKAVView::ViewLayout CKAVView::LayoutFor(const PixelRect& window) const
@@ -190,9 +197,12 @@ CKAVView::ViewLayout CKAVView::LayoutFor(const PixelRect& window) const
 
 QSize CKAVView::MinimumFormSize() const
 {
+    return m_PageRects.empty() ? FormSize() : m_MinimumFormSize;
+}
+
+QSize CKAVView::FittingFormSize() const
+{
     const QSize form = FormSize();
-    if (m_PageRects.empty())
-        return form;
     const auto fits = [this](const QSize& size) {
         const ViewLayout layout = LayoutFor(PixelRect{0, 0, size.width(), size.height()});
         const QSize page(layout.pages.Width(), layout.pages.Height());

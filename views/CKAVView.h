@@ -5,7 +5,6 @@
 #include "report/ReportKind.h"
 #include "views/AutoTraceControl.h"
 #include "views/CommandIds.h"
-#include "views/Messages.h"
 #include "views/Tabs.h"
 
 #include <QPointer>
@@ -38,7 +37,8 @@ public:
     static QSize FormSize();
     // The smallest size at which both trace pages keep their controls and
     // chart texts apart and whole (the other pages scroll); the form's size
-    // before the initial update.
+    // before the initial update. While a trace tab is selected the view
+    // keeps to it, and a smaller window scrolls the view.
     QSize MinimumFormSize() const;
 
     // Inserts the tabs, creates the pages and records the layout. Only the
@@ -57,9 +57,12 @@ public:
     // Selects `tab` as the user would; false when the user refused to leave a
     // running live trace.
     bool SelectTab(int tab);
+    // The next tab (step 1) or the previous one (-1), round the ends.
+    void SelectNeighbourTab(int step);
 
-    // A file given on the command line or dropped on the window: selects the
-    // tab of its kind and reads it there. False when it was not read.
+    // A file chosen in Open on any tab, given on the command line or dropped
+    // on the window: selects the tab of its kind and reads it there. False
+    // when it was not read.
     bool OpenRecognizedFile(const QString& path);
     // The file last read on `tab`; empty while the tab shows none.
     QString FileOfTab(int tab) const;
@@ -105,21 +108,22 @@ private:
         QRect chart;
     };
     ViewLayout LayoutFor(const PixelRect& window) const;
+    QSize FittingFormSize() const;
 
     void OnTabChange(int tab);
     // Asks before leaving a running live trace; false (and the AUTOTRACE tab
     // selected again) when the user refuses.
     bool LeaveAutoTrace(int tab);
-    void BringUpPage(int tab, bool afterResize);
+    void BringUpPage(int tab);
     void ShowOnly(QWidget* page);
     // The selected tab's page brought up again at the end of a resize.
     void RefreshPage();
 
-    // Asks for a file and reads it on the selected tab.
+    // Asks for a file and reads it on the tab of its kind.
     void Open();
-    // Loads a file on `tab` if it is of the tab's kind and shows it there;
-    // says why not otherwise. False when nothing was loaded.
-    bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from);
+    // Loads a file of the kind of `tab` and shows it there; says why not
+    // otherwise. False when nothing was loaded.
+    bool ReadOnTab(int tab, const RecognizedFile& file, const QString& path);
     // `path` is now the file of `tab`.
     void ShowOpened(int tab, const QString& path);
     // What a file loaded on `tab` changes on its page, by the kind of record.
@@ -182,6 +186,7 @@ private:
     // The view, the tab control, the page area and the TRACE chart as laid
     // out at the initial update; every resize scales from them.
     std::vector<PixelRect> m_PageRects;
+    QSize m_MinimumFormSize;             // taken once the layout is recorded
     std::unique_ptr<QPrinter> m_Printer; // made when first needed
     bool m_PaperChosen = false;          // print setup chose the paper
     QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes

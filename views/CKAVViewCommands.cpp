@@ -15,7 +15,11 @@
 #include "views/Tabs.h"
 
 namespace {
-const QString OpenFilter = "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||";
+// The instrument's files have no ending on Linux and macOS, and "*" takes
+// every file on every system.
+const QString OpenFilter = "Open Files (*.bin)|*.bin|"
+                           "Program documents (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|"
+                           "All Files (*)|*||";
 } // namespace
 
 // In the order of RecordKind.
@@ -112,25 +116,25 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
 {
     const RecognizedFile file = RecognizeFile(ToFileSystemPath(path));
     if (file.status != DecodeResult::Ok) {
-        ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path, OpenedFrom::CommandLineOrDrop);
+        ReportLoadOutcome(this, LoadRecognizedFile(file, m_Store), path);
         return false;
     }
     const int tab = KindTabOf(RecordKindOf(file.kind)).tab;
-    return SelectTab(tab) && ReadOnTab(tab, file, path, OpenedFrom::CommandLineOrDrop);
+    return SelectTab(tab) && ReadOnTab(tab, file, path);
 }
 
 void CKAVView::Open()
 {
-    const int tab = SelectedTab();
-    const QString dialogKind = OpenDialogKind(tab);
+    const QString dialogKind = OpenDialogKind(SelectedTab());
     const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter, LastFolder(dialogKind));
     if (!path)
         return;
     RememberFolder(dialogKind, *path);
-    ReadOnTab(tab, RecognizeFile(ToFileSystemPath(*path)), *path, OpenedFrom::OpenDialog);
+    // Read by content, as a drop is: a file of another kind goes to its own tab.
+    OpenRecognizedFile(*path);
 }
 
-bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path, OpenedFrom from)
+bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path)
 {
     const KindTab& kindTab = *KindTabOfTab(tab);
     const RecordKindData& data = DataOf(kindTab.kind);
@@ -139,11 +143,14 @@ bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& pat
     options.accepted = {data.resultFile, data.document};
     options.rows = dynamic_cast<RowSink*>(PageOfTab(tab));
     const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
-    ReportLoadOutcome(this, outcome, path, from);
-    if (outcome.result != DecodeResult::Ok)
+    if (outcome.result != DecodeResult::Ok) {
+        ReportLoadOutcome(this, outcome, path);
         return false;
+    }
     (this->*kindTab.showLoaded)(tab, outcome, path);
     ShowOpened(tab, path);
+    // A short file's notice comes once its records are on the screen.
+    ReportLoadOutcome(this, outcome, path);
     return true;
 }
 
@@ -162,8 +169,7 @@ void CKAVView::ShowListDocument(int tab, const LoadOutcome& outcome, const QStri
 
 void CKAVView::ShowLossTests(int, const LoadOutcome&, const QString&)
 {
-    m_KavPage->RefreshGrid();
-    // The export's form is known now.
+    m_KavPage->FillGrid();
     emit CommandStatesChanged();
 }
 

@@ -6,6 +6,8 @@
 #include "views/LossTableColumns.h"
 #include "views/SharedTexts.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace {
@@ -15,27 +17,37 @@ constexpr int GridControlId = 1000;
 
 static_assert(LossTableColumnCount == KavColumnCount, "one title per loss-test column");
 
-// The columns widen to fill the window and narrow with it, as the grid's fit
-// shares out the difference, but none by more than this: a narrower window
-// scrolls sideways, with the Cable column in place, instead of cutting every
-// value short.
+// The columns widen to fill the window; a narrower window takes up to this
+// much off each column, never cutting its texts, and then scrolls sideways,
+// with the Cable column in place.
 constexpr int MostNarrowing = 8;
+// Room around a text in its cell: the grid's margin on either side and the
+// grid line.
+constexpr int TextSlack = 1;
 
-void FitColumns(CGridCtrl& grid)
+// Also after a resize, so the scroll position is left as it is.
+void FitColumns(CGridCtrl& grid, const ColumnWidths& widths)
 {
     if (grid.GetColumnCount() != LossTableColumnCount)
         return;
     int tableWidth = 0;
-    for (int col = 0; col < LossTableColumnCount; ++col) {
-        grid.SetColumnWidth(col, LossTableColumns[col].width);
-        tableWidth += LossTableColumns[col].width;
-    }
-    if (grid.viewport()->width() >= tableWidth - MostNarrowing * LossTableColumnCount)
+    for (const int width : widths.wanted)
+        tableWidth += width;
+    const bool fits = grid.viewport()->width() >= tableWidth;
+    for (int col = 0; col < LossTableColumnCount; ++col)
+        grid.SetColumnWidth(col, fits ? widths.wanted[col]
+                                      : std::max(widths.text[col], widths.wanted[col] - MostNarrowing));
+    if (grid.GetVirtualWidth() <= grid.viewport()->width())
         grid.ExpandColumnsToFit();
-    else
-        for (int col = 0; col < LossTableColumnCount; ++col)
-            grid.SetColumnWidth(col, LossTableColumns[col].width - MostNarrowing);
-    grid.ResetHorizontalScroll();
+}
+
+// The width the grid's font needs for `text`, line by line.
+int TextWidth(const CGridCtrl& grid, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        width = std::max(width, grid.fontMetrics().horizontalAdvance(line));
+    return width + 2 * (grid.GetMargin() + TextSlack);
 }
 
 void WriteTitles(CGridCtrl& grid)
@@ -52,7 +64,12 @@ void WriteTitles(CGridCtrl& grid)
 
 // One row per wavelength, from row 1 on; Cable (a fixed column), Fiber, Date
 // and Time are merged over each record's rows and written into every one.
-template <typename Record> void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records)
+// Keeps each column's longest text, whose width the column needs: the values
+// have fixed forms and the names are single-byte, so the longest is the widest
+// in all but the rarest mix of letters.
+template <typename Record>
+void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
+                  std::array<std::string, KavColumnCount>& longest)
 {
     SharedTexts texts[KavColumnCount];
     std::string text;
@@ -68,6 +85,8 @@ template <typename Record> void WriteRecords(CGridCtrl& grid, const std::vector<
                 text.clear();
                 AppendKavCellText(text, view, wave, static_cast<KavColumn>(col));
                 grid.SetItemText(row, col, texts[col].Of(text));
+                if (text.size() > longest[col].size())
+                    longest[col] = text;
                 grid.SetItemFormat(row, col, CentredWordWrap);
             }
         }
@@ -75,84 +94,64 @@ template <typename Record> void WriteRecords(CGridCtrl& grid, const std::vector<
 }
 } // namespace
 
-CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent) : QWidget(parent), m_Store(store)
-{
-    m_RebuildTimer.setSingleShot(true);
-    m_RebuildTimer.setInterval(RebuildDelayMs);
-    connect(&m_RebuildTimer, &QTimer::timeout, this, &CKavGridPage::RebuildGrid);
-}
+CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent) : QWidget(parent), m_Store(store) {}
 
 QRect CKavGridPage::GridRect() const
 {
     return rect().adjusted(0, GridTopBand, 0, 0);
 }
 
-void CKavGridPage::FillGrid(int waveCount)
+void CKavGridPage::FillGrid()
 {
-    // A rebuild that was waiting for the size to settle happens now.
-    if (m_RebuildTimer.isActive()) {
-        m_RebuildTimer.stop();
-        DestroyGrid();
-    }
     if (!m_pGrid) {
         m_pGrid = new CGridCtrl();
         m_pGrid->setObjectName(QStringLiteral("grid%1").arg(GridControlId));
+        m_pGrid->SetEditable(false);
+        m_pGrid->SetCopyTitles(true);
         m_pGrid->Create(GridRect(), this);
     } else {
         m_pGrid->DeleteAllItems();
     }
+    m_Filled = true;
     CGridCtrl& grid = *m_pGrid;
+    const int waveCount = m_Store.KavWaveCount() == 2 ? 2 : 3;
     const size_t recordCount =
         waveCount == 2 ? m_Store.GetKavRecords2().size() : m_Store.GetKavRecords3().size();
     if (recordCount > 0) {
-        const int rowsPerRecord = waveCount == 2 ? 2 : 3;
         // Nothing is painted or measured until every cell is written.
         grid.SetRedraw(false);
-        grid.SetRowCount(1 + rowsPerRecord * static_cast<int>(recordCount));
+        grid.SetRowCount(1 + waveCount * static_cast<int>(recordCount));
         grid.SetColumnCount(KavColumnCount);
         grid.SetFixedRowCount(1);
         WriteTitles(grid);
         grid.SetFixedColumnCount(1);
+        std::array<std::string, KavColumnCount> longest;
         if (waveCount == 2)
-            WriteRecords(grid, m_Store.GetKavRecords2());
+            WriteRecords(grid, m_Store.GetKavRecords2(), longest);
         else
-            WriteRecords(grid, m_Store.GetKavRecords3());
+            WriteRecords(grid, m_Store.GetKavRecords3(), longest);
+        for (int col = 0; col < LossTableColumnCount; ++col) {
+            m_Widths.text[col] = std::max(TextWidth(grid, grid.GetItemText(0, col)),
+                                          TextWidth(grid, QString::fromLatin1(longest[col].c_str())));
+            m_Widths.wanted[col] = std::max(LossTableColumns[col].width, m_Widths.text[col]);
+        }
         grid.SetRedraw(true, true);
     }
-    FitColumns(grid);
+    FitColumns(grid, m_Widths);
+    grid.ResetHorizontalScroll();
     grid.ScrollToTop();
 }
 
-void CKavGridPage::RefreshGrid()
+void CKavGridPage::ShowGrid()
 {
-    FillGrid(m_Store.KavWaveCount() == 2 ? 2 : 3);
+    if (!m_Filled)
+        FillGrid();
 }
 
 void CKavGridPage::ResizeGrid()
 {
     if (!m_pGrid)
         return;
-    // Meanwhile the old grid follows the page, its columns fitted to it.
     m_pGrid->setGeometry(GridRect());
-    FitColumns(*m_pGrid);
-    if (!isHidden())
-        m_RebuildTimer.start();
-}
-
-void CKavGridPage::RebuildGrid()
-{
-    if (isHidden())
-        return;
-    // The keyboard stays with the table, so Ctrl+C goes on working.
-    const bool hadFocus = m_pGrid && m_pGrid->hasFocus();
-    DestroyGrid();
-    RefreshGrid();
-    if (hadFocus)
-        m_pGrid->setFocus();
-}
-
-void CKavGridPage::DestroyGrid()
-{
-    delete m_pGrid;
-    m_pGrid = nullptr;
+    FitColumns(*m_pGrid, m_Widths);
 }

@@ -22,28 +22,17 @@ void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 }
 } // namespace
 
-void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path, OpenedFrom from)
+void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path)
 {
-    const DecodeResult result = outcome.result;
-    if (result == DecodeResult::Ok)
-        return;
-    // A pipe or a device chosen by name is refused whichever way it came;
-    // only a file that cannot be opened stays silent in the dialog.
-    if (result == DecodeResult::NotAFile) {
-        Warn(owner, QString("Cannot open %1.\nIt is %2.")
-                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(outcome.systemReason)));
+    const QString shown = QDir::toNativeSeparators(path);
+    if (outcome.result == DecodeResult::Ok) {
+        const std::string notice = ShortFileNotice(outcome);
+        if (!notice.empty())
+            Prompts::Current().Message(owner, QString::fromStdString(notice), ApplicationTitle,
+                                       MessageButtons::Ok, MessageIcon::Information, shown);
         return;
     }
-    if (from == OpenedFrom::OpenDialog) {
-        if (result != DecodeResult::CannotOpen)
-            Warn(owner, "File error!");
-        return;
-    }
-    if (IsFileError(result))
-        Warn(owner, "File error!");
-    else
-        Warn(owner, QString("%1: %2").arg(QDir::toNativeSeparators(path),
-                                          QString::fromStdString(FailureReason(outcome))));
+    Warn(owner, "File error!", QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
 }
 
 void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)

@@ -11,18 +11,10 @@ class QWidget;
 // Where the results of reading and writing files become what the user sees.
 // Every message box of the view goes through here.
 
-enum class OpenedFrom
-{
-    OpenDialog,       // File > Open on a tab
-    CommandLineOrDrop // given on the command line or dropped on the window
-};
-
-// Nothing for a loaded file. A file the user picked in a tab's Open dialog
-// that cannot be read is passed over in silence; any other file the tab does
-// not load gets "File error!". A file from the command line or a drop gets
-// "File error!" where its kind was known but it was refused, otherwise its
-// name and the reason.
-void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path, OpenedFrom from);
+// For a loaded file, the notice of a result file cut short, once the file is
+// shown; for any other, "File error!" with its name and the reason (a pipe or
+// a device is named as such) as detail.
+void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path);
 
 // A CSV export that cannot open its file says "Please close the file first!"
 // with no owner window and the system's reason as its detail; any other

@@ -19,6 +19,13 @@ QString ReportListView::SelectedRowsText() const
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
 
     QStringList lines;
+    if (rows.isEmpty())
+        return QString();
+    // The titles first, so that the pasted columns can be told apart.
+    QStringList titles;
+    for (int column = 0; column < model()->columnCount(); ++column)
+        titles << model()->headerData(column, Qt::Horizontal).toString();
+    lines << titles.join(QLatin1Char('\t'));
     for (int row : rows) {
         QStringList cells;
         for (int column = 0; column < model()->columnCount(); ++column)

@@ -11,8 +11,9 @@ class ReportListView : public QTableView
 public:
     using QTableView::QTableView;
 
-    // The selected rows in row order, one line each, their cells separated
-    // by tabs, as a spreadsheet pastes them; lines joined like the grid's.
+    // The title row and the selected rows in row order, one line each, their
+    // cells separated by tabs, as a spreadsheet pastes them; lines joined
+    // like the grid's. Empty when no row is selected.
     QString SelectedRowsText() const;
 
 signals:

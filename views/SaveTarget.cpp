@@ -25,9 +25,12 @@ std::optional<std::string> ChooseSaveTarget(QWidget* owner, const QString& filte
             start = *chosen;
             continue;
         }
+        // Not to replace is to choose another name, so the dialog comes back.
         if (*target != chosenPath && QFileInfo::exists(FromFileSystemPath(*target)) &&
-            !ConfirmReplace(owner, FromFileSystemPath(*target)))
-            return std::nullopt;
+            !ConfirmReplace(owner, FromFileSystemPath(*target))) {
+            start = *chosen;
+            continue;
+        }
         return target;
     }
 }

@@ -14,6 +14,6 @@ class QWidget;
 // for `kind`, and applies the extension rule of `kind`. A name the rule
 // refuses is told and the dialog comes back with it. When the rule appended
 // the extension to a name that now names an existing file, asks before
-// replacing that one too. Returns the path to write, or nothing when the user
-// cancelled or refused.
+// replacing that one too, and a No brings the dialog back. Returns the path
+// to write, or nothing when the user cancelled.
 std::optional<std::string> ChooseSaveTarget(QWidget* owner, const QString& filter, OutputKind kind);

@@ -128,7 +128,7 @@ void BM_PaintChart(benchmark::State& state)
     for (auto _ : state) {
         QPainter painter(&image);
         QPainterDrawContext dc(painter);
-        PaintRecordedTraceChart(dc, ChartRect(0), image.rect(), data, detail);
+        PaintRecordedTraceChart(dc, ChartRect(0), data, detail);
     }
 }
 BENCHMARK(BM_PaintChart)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

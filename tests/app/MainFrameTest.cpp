@@ -16,8 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 
 // The main window as the program starts it: the keys it leaves free, the
@@ -30,7 +32,12 @@ class MainFrameTest : public QObject
 private:
     struct Fixture
     {
-        CKAVApp app{[](QWidget* parent) { return std::make_unique<FakeAutoTrace>(parent); }};
+        FakeAutoTrace* autoTrace = nullptr;
+        CKAVApp app{[this](QWidget* parent) {
+            auto page = std::make_unique<FakeAutoTrace>(parent);
+            autoTrace = page.get();
+            return page;
+        }};
         explicit Fixture(const QStringList& files = {})
         {
             // The store as a run starts with it, loss-test form included.
@@ -122,35 +129,77 @@ private slots:
         };
         QCOMPARE(f.View().SelectedTab(), int(TabKav));
         QCOMPARE(f.Frame().windowTitle(), named("kav-three-wavelengths.bin"));
-        QCOMPARE(prompts.MessageTexts().size(), 1);
-        QVERIFY(prompts.MessageTexts().front().contains("missing.bin"));
+        QCOMPARE(prompts.MessageTexts(), QStringList({"File error!"}));
+        QVERIFY(prompts.Asked().front().detail.contains("missing.bin"));
         for (int tab : {TabTrace, TabAutoTrace, TabOrl}) {
             QVERIFY(f.View().SelectTab(tab));
             QCOMPARE(f.Frame().windowTitle(), title);
         }
 
-        // A file the tab refuses leaves the tab's file as it was.
+        // Open reads a file by its content: an ORL file chosen on the OPM tab
+        // opens on the ORL tab, and the status bar says so.
         QVERIFY(f.View().SelectTab(TabOpm));
         QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
         QVERIFY(f.View().OpmPage()->RowCount() > 0);
         QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
         prompts.QueueFile(SamplePath("orl-readings.bin"));
         f.Frame().OnCommand(CommandId::FileOpen);
-        QCOMPARE(prompts.MessageTexts().size(), 2);
-        QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
-
-        Drop(f.Frame(), SamplePath("orl-readings.bin"));
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
+        QCOMPARE(f.Frame().windowTitle(), named("orl-readings.bin"));
+        QCOMPARE(f.Frame().statusBar()->currentMessage(),
+                 QString("orl-readings.bin is shown on the ORL tab."));
         QCOMPARE(size_t(f.View().OrlPage()->RowCount()), CDataStore::GetInstance().GetOrlRecords().size());
+
         Drop(f.Frame(), SamplePath("trace-1550nm.bin"));
         QCOMPARE(f.View().SelectedTab(), int(TabTrace));
         QCOMPARE(f.View().TracePage()->findChild<QLineEdit*>("control1017")->text(), QString("600"));
-        QCOMPARE(prompts.MessageTexts().size(), 2);
+        QCOMPARE(prompts.MessageTexts().size(), 1);
 
         // A note on how the program runs follows the title, also after New.
         f.Frame().SetCaptionNote(" (simulated instrument)");
         f.Frame().OnCommand(CommandId::FileNew);
         QCOMPARE(f.Frame().windowTitle(), named("trace-1550nm.bin") + " (simulated instrument)");
+    }
+
+    // Every menu item has an access letter; Ctrl+Tab and Ctrl+PgDown go to
+    // the next tab, Ctrl+Shift+Tab and Ctrl+PgUp to the one before, round
+    // the ends, asking before they leave a running live trace.
+    void accessLettersAndTabKeys()
+    {
+        ScriptedPrompts prompts;
+        Fixture f;
+        for (QAction* top : f.Frame().menuBar()->actions()) {
+            QVERIFY2(!QKeySequence::mnemonic(top->text()).isEmpty(), qPrintable(top->text()));
+            for (QAction* item : top->menu()->actions())
+                QVERIFY2(item->isSeparator() || !QKeySequence::mnemonic(item->text()).isEmpty(),
+                         qPrintable(item->text()));
+        }
+
+        f.Frame().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+        const struct
+        {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int tab;
+        } presses[] = {{Qt::Key_Tab, Qt::ControlModifier, TabKav},
+                       {Qt::Key_PageDown, Qt::ControlModifier, TabTrace},
+                       {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, TabKav},
+                       {Qt::Key_PageUp, Qt::ControlModifier, TabOpm},
+                       {Qt::Key_PageUp, Qt::ControlModifier, TabOrl},
+                       {Qt::Key_Tab, Qt::ControlModifier, TabOpm},
+                       {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, TabOrl},
+                       {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, TabAutoTrace}};
+        for (const auto& press : presses) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f.Frame(), press.key,
+                            press.modifiers);
+            QCOMPARE(f.View().SelectedTab(), press.tab);
+        }
+        f.autoTrace->traceStarted = true;
+        prompts.QueueMessage(MessageAnswer::No);
+        QTest::keyClick(&f.Frame(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(f.View().SelectedTab(), int(TabAutoTrace));
+        QCOMPARE(prompts.MessageTexts(), QStringList({"This will stop the AutoTrace,Do you continue?"}));
     }
 
     // The offscreen screen is smaller than the window's minimum: the window

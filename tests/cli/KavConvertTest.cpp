@@ -1,5 +1,6 @@
 #include "ProgramIdentity.h"
 #include "tests/cli/KavConvertRun.h"
+#include "tools/make-samples/SampleSet.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -81,4 +82,17 @@ TEST_F(KavConvert, AFailedOutputLeavesNoOutputBehind)
 
     fs::create_directory(Path("taken.csv"));
     EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("taken.csv"))).status, 5);
+}
+
+// A loss-test file cut after 12 of its 50 records (and into the 13th): the
+// 12 are real, so the run succeeds, and says what is missing.
+TEST_F(KavConvert, AShortFileGivesItsWholeRecordsAndSaysSo)
+{
+    const std::string whole = EncodeKavResult(ThreeWaveLengths, SampleLossTests(50, 5));
+    WriteBytes(Path("short.bin"), whole.substr(0, 32 + 12 * 136 + 70));
+    const RunResult run = Convert(Quoted(Path("short.bin")) + " --info");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("\"records\":12,\"declaredRecords\":50,"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "kav-convert: " + Path("short.bin") +
+                           ": The file ends after 12 of 50 records; the 12 are shown.\n");
 }

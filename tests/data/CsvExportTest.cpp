@@ -23,13 +23,15 @@ TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
     EXPECT_EQ(store.m_KavPath, dir.File("kav.csv"));
     EXPECT_EQ(store.m_OpmPath, dir.File("opm.csv"));
 
-    // A field holding a separator or a quote is quoted, its quotes doubled.
+    // A field holding a separator, a quote, or a line break of either half
+    // is quoted, its quotes doubled.
     store.AddOrlRecord("CAB 100%", "F,1", "1550nm", "45.32dB", "2026-05-06", "07:08:09");
     store.AddOrlRecord("say \"hi\"", "F2", "1550nm", "45.32dB", "2026-05-06", "07:08:09");
+    store.AddOrlRecord("C\rR", "L\nF", "1550nm", "45.32dB", "2026-05-06", "07:08:09");
     const std::string csv = OrlCsvBytes(store);
-    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2),
-              "CAB 100%,\"F,1\",1550nm,45.32dB,2026-05-06,07:08:09\r\n"
-              "\"say \"\"hi\"\"\",F2,1550nm,45.32dB,2026-05-06,07:08:09\r\n");
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "CAB 100%,\"F,1\",1550nm,45.32dB,2026-05-06,07:08:09\r\n"
+                                                "\"say \"\"hi\"\"\",F2,1550nm,45.32dB,2026-05-06,07:08:09\r\n"
+                                                "\"C\rR\",\"L\nF\",1550nm,45.32dB,2026-05-06,07:08:09\r\n");
 }
 
 #if defined(__unix__) || defined(__APPLE__)

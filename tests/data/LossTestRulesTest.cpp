@@ -52,6 +52,8 @@ TEST(LossTestRules, ShownRangeAndReceivedPower)
     EXPECT_EQ(Cell(r, KavColumn::PowerB), "-11.25");
     EXPECT_EQ(Cell(r, KavColumn::PowerA), "N/A");
     EXPECT_EQ(Cell(r, KavColumn::LossBA), "N/A");
+    // No loss at all is a loss shown, so the power arrives whole.
+    EXPECT_EQ(Cell(Record(0.0f, 0.0f), KavColumn::PowerB), "-10.00");
 }
 
 TEST(LossTestRules, VerdictAndLength)
@@ -62,8 +64,10 @@ TEST(LossTestRules, VerdictAndLength)
     EXPECT_EQ(Cell(Record(1.2f, 1.51f), KavColumn::Verdict), "Fail");
 
     KavRecord3 r = Record(1.0f, 1.0f);
-    r.Length[2] = -1.0f;
-    EXPECT_EQ(Cell(r, KavColumn::Length), "N/A");
+    for (const float length : {-1.0f, std::nanf("")}) {
+        r.Length[2] = length;
+        EXPECT_EQ(Cell(r, KavColumn::Length), "N/A") << length;
+    }
     r.Length[2] = 1.5f;
     r.Length[0] = -1.0f; // only the last element counts
     EXPECT_EQ(Cell(r, KavColumn::Length), "1.500");

@@ -25,10 +25,10 @@ std::string EightyEightByteFile()
 
 using Decoder = DecodeResult (*)(const std::string& bytes, CDataStore& store, RowSink* sink);
 const Decoder Opm = [](const std::string& b, CDataStore& s, RowSink* r) {
-    return DecodeOpmBytes(SpanOf(b), s, r);
+    return DecodeOpmBytes(SpanOf(b), s, r).result;
 };
 const Decoder Orl = [](const std::string& b, CDataStore& s, RowSink* r) {
-    return DecodeOrlBytes(SpanOf(b), s, r);
+    return DecodeOrlBytes(SpanOf(b), s, r).result;
 };
 const Decoder Kav = [](const std::string& b, CDataStore& s, RowSink*) {
     return DecodeKavBytes(SpanOf(b), s).result;
@@ -41,13 +41,6 @@ std::string Contents(const CDataStore& store)
     for (const std::string& name : store.m_CableGroups.CableGroupNames)
         text += "|" + name;
     return text + "|" + store.m_InfoFields.JobId;
-}
-
-std::string After(Decoder decode, const std::string& bytes)
-{
-    CDataStore store;
-    const DecodeResult result = decode(bytes, store, nullptr);
-    return std::to_string(static_cast<int>(result)) + Contents(store);
 }
 
 float ThroughText(float v, int decimals)
@@ -198,40 +191,56 @@ TEST(KavDecoder, CableGroupsFollowRunsOfNames)
     EXPECT_EQ(store.m_CableGroups.CableGroupCount, 1200);
 }
 
-// Bytes missing at the end of a result file read as zero: a file cut anywhere,
-// or one that claims the largest count, decodes as if the zeros were there.
-TEST(ResultFiles, MissingBytesReadAsZero)
+// A file cut short (anywhere, or one that declares the largest count) loads
+// the records it holds whole and says how many it declared; nothing is made
+// up for the rest.
+TEST(ResultFiles, ACutFileLoadsItsWholeRecordsOnly)
 {
+    using Counter = ResultRecordCounts (*)(const std::string&, CDataStore&);
     const struct
     {
-        Decoder decode;
+        Counter decode;
         std::string whole;
         size_t recordSize;
     } files[] = {
-        {Opm, EncodeOpmResult(SampleOpmReadings(3)), 56},
-        {Orl, EncodeOrlResult(SampleOrlReadings(3)), 52},
-        {Kav, EncodeKavResult(ThreeWaveLengths, SampleLossTests(3, 2)), 136},
-        {Kav, EncodeKavResult(TwoWaveLengths, SampleLossTests(2, 1)), 136},
+        {[](const std::string& b, CDataStore& s) { return DecodeOpmBytes(SpanOf(b), s, nullptr).records; },
+         EncodeOpmResult(SampleOpmReadings(3)), 56},
+        {[](const std::string& b, CDataStore& s) { return DecodeOrlBytes(SpanOf(b), s, nullptr).records; },
+         EncodeOrlResult(SampleOrlReadings(3)), 52},
+        {[](const std::string& b, CDataStore& s) { return DecodeKavBytes(SpanOf(b), s).records; },
+         EncodeKavResult(ThreeWaveLengths, SampleLossTests(3, 2)), 136},
+        {[](const std::string& b, CDataStore& s) { return DecodeKavBytes(SpanOf(b), s).records; },
+         EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 1)), 136},
+    };
+    // The documents hold the records' bytes, so a prefix of records is a
+    // prefix of their bytes after the document's header.
+    const auto recordBytes = [](const CDataStore& store) {
+        const auto after = [](const std::string& document, size_t header) {
+            return document.size() > header ? document.substr(header) : std::string();
+        };
+        return after(OpmDocumentBytes(store), 604) + after(OrlDocumentBytes(store), 4) +
+               after(KavDocumentBytes(store), 8);
     };
     for (const auto& file : files) {
-        for (size_t cut = 0; cut <= file.whole.size(); ++cut) {
-            std::string padded = file.whole.substr(0, cut);
-            padded.resize(file.whole.size(), '\0');
-            ASSERT_EQ(After(file.decode, file.whole.substr(0, cut)), After(file.decode, padded)) << cut;
+        CDataStore full;
+        ASSERT_EQ(file.decode(file.whole, full).whole, 3);
+        const std::string all = recordBytes(full);
+        const size_t perRecord = all.size() / 3;
+        for (size_t cut = 14; cut <= file.whole.size(); ++cut) {
+            CDataStore store;
+            const ResultRecordCounts counts = file.decode(file.whole.substr(0, cut), store);
+            const int held = cut < 32 ? 0 : static_cast<int>((cut - 32) / file.recordSize);
+            ASSERT_EQ(counts.declared, cut < 15 ? 0 : 3) << cut; // the count's low byte is at 14
+            ASSERT_EQ(counts.whole, held) << cut;
+            ASSERT_EQ(recordBytes(store), all.substr(0, perRecord * static_cast<size_t>(held))) << cut;
         }
         std::string largest = file.whole;
         largest[14] = largest[15] = '\xFF';
         largest.resize(32 + file.recordSize + file.recordSize / 2); // the second record partly there
-        std::string padded = largest;
-        padded.resize(32 + file.recordSize * 65535, '\0');
-        EXPECT_EQ(After(file.decode, largest), After(file.decode, padded));
+        CDataStore store;
+        const ResultRecordCounts counts = file.decode(largest, store);
+        EXPECT_EQ(counts.declared, 65535);
+        EXPECT_EQ(counts.whole, 1);
+        EXPECT_EQ(recordBytes(store), all.substr(0, perRecord));
     }
-
-    CDataStore store;
-    Opm(EncodeOpmResult(SampleOpmReadings(3)).substr(0, 32), store, nullptr);
-    ASSERT_EQ(store.GetOpmRecords().size(), 3u);
-    const OpmRecord& r = store.GetOpmRecords()[2];
-    EXPECT_EQ((std::vector<std::string>{FieldText(r.Cable), FieldText(r.WaveLength), FieldText(r.Power),
-                                        FieldText(r.Reference), FieldText(r.Date), FieldText(r.Time)}),
-              (std::vector<std::string>{"", "0nm", "0.00 ", "0.00 ", "0000-00-00", "00:00:00"}));
 }

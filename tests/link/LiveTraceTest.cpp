@@ -40,6 +40,11 @@ TEST(LinkLive, PollsEvery500msWithOneRequestInFlightAndRediscoversAfterAReadErro
     rig.Advance(2990);
     EXPECT_EQ(rig.instrument->WriteCount(), 5); // at 500, 1000, ... 2500 ms
     EXPECT_EQ(rig.trace.Acquisition().TraceWaveLength(), "1550");
+    // Each report restarts the 3 s watchdog: while reports flow, the
+    // instrument is never looked for again.
+    const size_t opened = rig.instrument->OpenedPaths().size();
+    rig.Advance(7000);
+    EXPECT_EQ(rig.instrument->OpenedPaths().size(), opened);
 
     rig.instrument->HoldWrites(true);
     rig.Advance(2000);

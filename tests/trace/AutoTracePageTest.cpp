@@ -195,6 +195,10 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().startsWith("\r\n1550nmRef.=-3.20dBm\r\n"));
         QCOMPARE(prompts.MessageTexts().size(), 1);
+
+        // The folder is remembered: the next page, as in the next run, logs there.
+        const CAutoTracePage next(std::make_shared<SimulatedInstrument>());
+        QCOMPARE(next.SavePathText(), log);
     }
 };
 

@@ -156,9 +156,34 @@ private slots:
         QVERIFY(drawn(QLine(X0, Mid + 9 * Division, X0 + 10, Mid + 9 * Division)));
         QVERIFY(!drawn(QLine(X0, Mid + 10 * Division, X0 + 10, Mid + 10 * Division)));
         QVERIFY(dc.LinesOfColor(Red).empty());
+        QVERIFY(!dc.FirstText("00:00")); // no recording, no times
+
+        // The elapsed time under each tick, centred on it, in the form the
+        // recording's length asks for.
+        TraceRecording trace;
+        trace.samples = {-1.0f, -2.0f};
+        const struct
+        {
+            int hour, minute, second;
+            QStringList labels;
+        } ends[] = {{14, 20, 0, {"00:00", "05:00", "10:00", "15:00", "20:00"}},
+                    {16, 10, 0, {"0:00:00", "0:32:30", "1:05:00", "1:37:30", "2:10:00"}}};
+        for (const auto& end : ends) {
+            trace.start = MakeStamp(2017, 6, 15, 14, 0, 0);
+            trace.end = MakeStamp(2017, 6, 15, end.hour, end.minute, end.second);
+            f.Open(trace);
+            const RecordingDrawContext timed = f.Painted();
+            for (int i = 0; i <= 4; ++i) {
+                const RecordingDrawContext::Text* text = timed.FirstText(end.labels[i]);
+                QVERIFY2(text, qPrintable(end.labels[i]));
+                QCOMPARE(text->at.y(), Y0 + 5);
+                const int middle = text->at.x() + timed.TextWidth(end.labels[i]) / 2;
+                QVERIFY(std::abs(middle - (X0 + i * Width / 4)) <= 1);
+            }
+        }
     }
 
-    void rangeScalesTheCurveWhichIsNotClamped()
+    void rangeScalesTheCurveWithinTheChart()
     {
         Fixture f;
         TraceRecording trace;
@@ -171,9 +196,9 @@ private slots:
         std::vector<QPoint> curve = CurvePoints(f.Painted());
         QCOMPARE(curve.size(), size_t(4));
         QCOMPARE(curve[0], QPoint(X0, Mid));
-        QCOMPARE(curve[1], QPoint(xOf(2), Y0 - 540));             // 0.5 dB up: the top of the axis
-        QCOMPARE(curve[2], QPoint(xOf(3), Y0));                   // 0.5 dB down: the bottom
-        QCOMPARE(curve[3], QPoint(xOf(4), Mid - 3 * HalfHeight)); // 1.5 dB up: far above it
+        QCOMPARE(curve[1], QPoint(xOf(2), Y0 - 540)); // 0.5 dB up: the top of the axis
+        QCOMPARE(curve[2], QPoint(xOf(3), Y0));       // 0.5 dB down: the bottom
+        QCOMPARE(curve[3], QPoint(xOf(4), Y0 - 540)); // 1.5 dB up: on the top edge
         // 4 dB: 0.5 dB is an eighth of the way up.
         f.Click(1013);
         QCOMPARE(CurvePoints(f.Painted())[1].y(), int(Mid - HalfHeight / 8.0));
@@ -213,7 +238,7 @@ private slots:
         dc = f.Painted();
         QVERIFY(dc.FirstText("Ref.") && !dc.FirstText("Avg."));
         curve = CurvePoints(dc);
-        QCOMPARE(curve[1].y(), Mid + HalfHeight * 3 / 2); // 1.5 dB below the reference
+        QCOMPARE(curve[1].y(), Y0); // 1.5 dB below the reference: on the bottom edge
         QCOMPARE(curve[2].y(), Mid + HalfHeight / 2);
 
         // A new file is drawn against its reference, and its label says so.
@@ -231,29 +256,46 @@ private slots:
         QVERIFY(f.Painted().LinesOfColor(Red).empty());
     }
 
-    // Samples hundreds of dB away, infinities and numbers that are none
-    // leave no integer overflowing: the lines towards them are cut far
-    // beyond the page, in the direction they take.
-    void wildSamplesAreCutFarBeyondThePage()
+    // Samples hundreds of dB away and infinities are drawn on the chart's
+    // edges, so a run beyond the range goes along the edge; a number that
+    // is none is left out.
+    void wildSamplesRunAlongTheEdges()
     {
         Fixture f;
         TraceRecording trace;
         trace.reference = -5.0f;
         trace.samples = {-5.0f, 500.0f, -5.0f, INFINITY, -INFINITY, NAN, -5.0f, -1e30f};
         f.Open(trace);
-        const auto lines = f.Painted().LinesOfColor(Red);
-        QCOMPARE(lines.size(), size_t(6)); // to each sample after the first but the one that is no number
-        for (const auto& line : lines)
-            QVERIFY(QRect(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21).contains(line.line.p1()));
-        const QLine up = lines[0].line; // to 505 dB above the reference, 2/8 of the width along
-        QCOMPARE(up.p1(), QPoint(X0, Mid));
-        QVERIFY(up.p2().y() < -f.page.height());
-        const double along = double(up.p2().y() - Mid) / (-505.0 * HalfHeight);
-        QVERIFY(std::abs(up.p2().x() - (X0 + along * 2 * Width / 8)) <= 1.0);
-        const QLine down = lines[3].line; // from +infinity to -infinity, 4/8 and 5/8 along
-        QVERIFY(down.p1().y() < -f.page.height() && down.p2().y() > 2 * f.page.height());
-        QCOMPARE(lines[4].line.p2(), QPoint(X0 + 7 * Width / 8, Mid)); // past the one that is no number
-        QVERIFY(lines[5].line.p2().y() > 2 * f.page.height());
+        const std::vector<QPoint> curve = CurvePoints(f.Painted());
+        const auto at = [](int eighths, int y) { return QPoint(X0 + eighths * Width / 8, y); };
+        const int top = Y0 - 540;
+        QCOMPARE(curve, (std::vector<QPoint>{at(0, Mid), at(2, top), at(3, Mid), at(4, top), at(5, Y0),
+                                             at(7, Mid), at(8, Y0)}));
+    }
+
+    // A trace swinging 3 dB either way at a range of 0.5 dB: not one pixel of
+    // the curve outside the chart, on the time axis or below it.
+    void aSwingBeyondTheRangeStaysInTheChart()
+    {
+        Fixture f;
+        TraceRecording trace;
+        trace.reference = -10.0f;
+        for (int i = 0; i < 400; ++i)
+            trace.samples.push_back(-10.0f + 3.0f * std::sin(i / 10.0f));
+        f.Open(trace);
+        f.Click(1010);
+        QImage image(f.page.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        f.page.render(&image);
+        const QRect allowed(X0, Y0 - 540, Width + 1, 541);
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == Red) {
+                    ++red;
+                    QVERIFY2(allowed.contains(x, y), qPrintable(QString("%1,%2").arg(x).arg(y)));
+                }
+        QVERIFY(red > Width);
     }
 
     // The painter keeps per pixel column only the first, lowest, highest and
@@ -281,7 +323,7 @@ private slots:
             {
                 QPainter painter(&image);
                 QPainterDrawContext dc(painter);
-                PaintRecordedTraceChart(dc, chart, page, data, detail);
+                PaintRecordedTraceChart(dc, chart, data, detail);
             }
             return image;
         };
@@ -289,7 +331,7 @@ private slots:
             data.range = range;
             QCOMPARE(picture(CurveDetail::PixelColumns), picture(CurveDetail::EveryPoint));
             RecordingDrawContext reduced;
-            PaintRecordedTraceChart(reduced, chart, page, data);
+            PaintRecordedTraceChart(reduced, chart, data);
             const size_t segments = reduced.LinesOfColor(Red).size(); // across the width, at most 4 a column
             QVERIFY(segments > size_t(Width) && segments <= size_t(4 * (Width + 1)));
         }

@@ -40,8 +40,9 @@ private slots:
     // endings included, and saves, as a document and as CSV, the bytes
     // kav-convert writes for it; the rows shown as it is decoded, after a
     // tab change, and from the saved document are the same. A file of
-    // another kind is refused, a cancel or a missing file says nothing, and
-    // neither changes what is shown.
+    // another kind opens on its own tab; a cancel says nothing, a missing
+    // file says "File error!" with its name, and neither changes what is
+    // shown.
     void samplesOpenOnTheirTabAndSaveTheConvertersOutputs()
     {
         const struct
@@ -50,10 +51,11 @@ private slots:
             int tab;
             const char* ending;
             const char* otherKind;
-        } samples[] = {{"opm-readings", TabOpm, ".opm", "orl-readings.bin"},
-                       {"orl-readings", TabOrl, ".orl", "kav-two-wavelengths.bin"},
-                       {"kav-three-wavelengths", TabKav, ".kav", "opm-readings.bin"},
-                       {"kav-two-wavelengths", TabKav, ".kav", "trace-1550nm.bin"}};
+            int otherTab;
+        } samples[] = {{"opm-readings", TabOpm, ".opm", "kav-two-wavelengths.bin", TabKav},
+                       {"orl-readings", TabOrl, ".orl", "opm-readings.bin", TabOpm},
+                       {"kav-three-wavelengths", TabKav, ".kav", "orl-readings.bin", TabOrl},
+                       {"kav-two-wavelengths", TabKav, ".kav", "trace-1550nm.bin", TabTrace}};
         for (const auto& sample : samples) {
             ViewFixture f;
             const QString golden = SourcePath("tests/cli/golden/") + sample.stem;
@@ -62,6 +64,11 @@ private slots:
             f.Open(sample.tab, named);
             const QString shown = Shown(f.view, sample.tab);
             QVERIFY(shown.count('\n') > 2);
+            // A copy starts with the titles, so pasted columns can be told apart.
+            const char* const titles[] = {"Record\tCable\tFiber\tPower\tReference\tWavelength\tDate\tTime\n",
+                                          "Cable\tFiber\tWavelength (nm)\tLoss AB (dB)\t", "", "",
+                                          "Record\tCable\tFiber\tWavelength\tORL Value\tDate\tTime\n"};
+            QVERIFY2(shown.startsWith(titles[sample.tab]), qPrintable(shown.left(80)));
             QVERIFY(f.view.SelectTab(TabTrace));
             QVERIFY(f.view.SelectTab(sample.tab));
             QCOMPARE(Shown(f.view, sample.tab), shown);
@@ -84,12 +91,17 @@ private slots:
             QCOMPARE(Shown(f.view, sample.tab), shown);
 
             f.Open(sample.tab, SamplePath(sample.otherKind));
-            QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
-            f.prompts.Clear();
+            QVERIFY(f.prompts.MessageTexts().isEmpty());
+            QCOMPARE(f.view.SelectedTab(), sample.otherTab);
+            QCOMPARE(f.view.FileOfTab(sample.otherTab), SamplePath(sample.otherKind));
             f.prompts.QueueCancel();
             f.Run(CommandId::FileOpen, sample.tab);
-            f.Open(sample.tab, f.Path("missing.bin"));
             QVERIFY(f.prompts.MessageTexts().isEmpty());
+            f.Open(sample.tab, f.Path("missing.bin"));
+            QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+            const QString detail = f.prompts.Asked().back().detail;
+            QVERIFY2(detail.startsWith(QDir::toNativeSeparators(f.Path("missing.bin")) + ": cannot be read"),
+                     qPrintable(detail));
             QCOMPARE(Shown(f.view, sample.tab), shown);
         }
     }
@@ -126,16 +138,23 @@ private slots:
         QVERIFY(f.prompts.MessageTexts().isEmpty());
         const QStringList shown = texts();
 
-        for (const QString& refused : {f.Path("missing.bin"), SamplePath("opm-readings.bin")}) {
+        WriteFile(f.Path("tiny.bin"), "kav12");
+        for (const QString& refused : {f.Path("tiny.bin"), SamplePath("README.md")}) {
             f.Open(TabTrace, refused);
             f.prompts.QueueCancel();
             f.Run(CommandId::FileOpen, TabTrace);
         }
-        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!"}));
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!", "File error!"}));
+        const auto messages = AskedOf(f.prompts, ScriptedPrompts::Kind::Message);
+        const QStringList reasons = {
+            "tiny.bin: not an instrument result file or a document of this program (too short)",
+            "README.md: not an instrument result file or a document of this program (unknown signature)"};
+        for (size_t i = 0; i < 2; ++i)
+            QVERIFY2(messages[i].detail.endsWith(reasons[int(i)]), qPrintable(messages[i].detail));
+        QCOMPARE(f.view.SelectedTab(), int(TabTrace));
         QCOMPARE(texts(), shown);
         QCOMPARE(f.store.GetTraceValues(), values);
         QCOMPARE(f.view.TracePage()->TraceFilePath(), f.Path("saved.trace"));
-        QVERIFY(f.store.GetOpmRecords().empty());
     }
 
     // A refused ending is told and the dialog comes back with the name as
@@ -166,14 +185,20 @@ private slots:
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files),
                  QStringList({"upper.CSV"})); // nothing refused written
 
+        // No to replacing brings the dialog back with the name as typed.
         WriteFile(f.Path("log.orl"), "earlier");
         for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
             f.prompts.Clear();
             f.prompts.QueueFile(f.Path("log"));
             f.prompts.QueueMessage(answer);
+            if (answer == MessageAnswer::No)
+                f.prompts.QueueCancel();
             f.Run(CommandId::FileSaveAs, TabOrl);
             QVERIFY(f.prompts.Asked().front().confirmOverwrite);
             QCOMPARE(f.prompts.MessageTexts().size(), 1);
+            const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
+            QCOMPARE(dialogs.size(), size_t(answer == MessageAnswer::No ? 2 : 1));
+            QVERIFY(answer == MessageAnswer::Yes || dialogs.back().start == f.Path("log"));
             QCOMPARE(ReadFile(f.Path("log.orl")) == "earlier", answer == MessageAnswer::No);
             QVERIFY(f.prompts.Unexpected().empty());
         }
@@ -219,11 +244,11 @@ private slots:
         f.prompts.Clear();
         f.Open(TabOpm, pipe);
         QVERIFY(!f.view.OpenRecognizedFile(pipe));
-        QCOMPARE(f.prompts.MessageTexts().size(), 2);
-        for (const QString& text : f.prompts.MessageTexts()) {
-            QVERIFY2(text.startsWith("Cannot open " + QDir::toNativeSeparators(pipe) + "."),
-                     qPrintable(text));
-            QVERIFY2(text.contains("named pipe"), qPrintable(text));
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"File error!", "File error!"}));
+        for (const auto& message : AskedOf(f.prompts, ScriptedPrompts::Kind::Message)) {
+            QVERIFY2(message.detail.startsWith(QDir::toNativeSeparators(pipe) + ": "),
+                     qPrintable(message.detail));
+            QVERIFY2(message.detail.contains("named pipe"), qPrintable(message.detail));
         }
         QCOMPARE(Shown(f.view, TabOpm), rows);
     }

@@ -131,13 +131,16 @@ private slots:
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
 
-        // The records as AddOpm made them, columns in the list's order.
+        // The titles, then the records as AddOpm made them, columns in the
+        // list's order.
         const auto line = [](int record) {
             return QString("%1\tC%2\tF1\t-1.00dBm\t-2.00dBm\t1310nm\t2017-06-15\t14:05:09")
                 .arg(record + 1)
                 .arg(record);
         };
-        QCOMPARE(QGuiApplication::clipboard()->text(), line(1) + "\n" + line(3));
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "Record\tCable\tFiber\tPower\tReference\tWavelength\tDate\tTime\n" + line(1) + "\n" +
+                     line(3));
     }
 };
 
