@@ -21,8 +21,8 @@ double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dot
     return std::min({1.0, deviceSize.width() / needX, deviceSize.height() / needY});
 }
 
-CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind)
-    : m_Report(store), m_Kind(kind), m_Row(ReportRowOf(kind))
+CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
+    : m_Report(store), m_Kind(kind), m_Options(options), m_Row(ReportRowOf(kind))
 {
 }
 

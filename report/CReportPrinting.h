@@ -2,6 +2,7 @@
 
 #include "report/CReport.h"
 #include "report/ReportKind.h"
+#include "report/ReportOptions.h"
 
 #include <QSize>
 
@@ -18,9 +19,10 @@ struct PrintInfo;
 class CReportPrinting
 {
 public:
-    CReportPrinting(const CDataStore& store, ReportKind kind);
+    CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options = {});
 
     ReportKind Kind() const { return m_Kind; }
+    const ReportOptions& Options() const { return m_Options; }
     unsigned PageCount();
 
     // Sets the job's maximum page to the report's page count, and its scale
@@ -37,6 +39,7 @@ public:
 private:
     CReport m_Report;
     ReportKind m_Kind;
+    ReportOptions m_Options;
     const ReportKindRow* m_Row; // null for None
 };
 
