@@ -35,9 +35,9 @@ const char* const IdleText = "Ready";
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
 constexpr CommandId ViewCommands[] = {
-    CommandId::FileOpen,  CommandId::FileSave,         CommandId::FileSaveAsCsv,  CommandId::FileSaveAs,
-    CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup, CommandId::FileExportPdf,
-    CommandId::FileSaveAsExcel};
+    CommandId::FileOpen,       CommandId::FileSave,      CommandId::FileSaveAsCsv,
+    CommandId::FileSaveAs,     CommandId::FilePrint,     CommandId::FilePrintPreview,
+    CommandId::FilePrintSetup, CommandId::FileExportPdf, CommandId::FileSaveAsExcel};
 
 namespace Keys {
 const QString Size = QStringLiteral("Window/Size");

@@ -3,7 +3,6 @@
 #include "data/CDataStore.h"
 #include "data/FileLoading.h"
 #include "data/RecordKinds.h"
-#include "workbook/Workbook.h"
 #include "platform/ui/Prompts.h"
 #include "trace/CTracePage.h"
 #include "views/CKavGridPage.h"
@@ -14,6 +13,7 @@
 #include "views/RecordText.h"
 #include "views/SaveTarget.h"
 #include "views/Tabs.h"
+#include "workbook/Workbook.h"
 
 #include <QFileInfo>
 

@@ -19,9 +19,9 @@ struct CellValue
     };
     Type type = Type::Text;
     double number = 0;
-    int decimals = 0;       // digits written after the point
-    bool exponent = false;  // written as 1.00e+30
-    std::string_view unit;  // what follows the number ("dBm"), spaces trimmed; empty when none
+    int decimals = 0;      // digits written after the point
+    bool exponent = false; // written as 1.00e+30
+    std::string_view unit; // what follows the number ("dBm"), spaces trimmed; empty when none
     int year = 0, month = 0, day = 0;
     int hour = 0, minute = 0, second = 0;
 };

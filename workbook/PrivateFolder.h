@@ -15,7 +15,7 @@ public:
     PrivateFolder& operator=(const PrivateFolder&) = delete;
 
     bool Made() const { return !m_Path.empty(); }
-    const std::string& Path() const { return m_Path; } // UTF-8; empty when none could be made
+    const std::string& Path() const { return m_Path; }     // UTF-8; empty when none could be made
     const std::string& Reason() const { return m_Reason; } // why not
     // The path of `name` inside it.
     std::string PathOf(const std::string& name) const;

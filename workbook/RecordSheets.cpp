@@ -9,7 +9,8 @@
 
 namespace {
 template <typename Record, size_t N>
-SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table, const std::vector<Record>& records)
+SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
+                     const std::vector<Record>& records)
 {
     SheetTable sheet;
     sheet.name = name;
@@ -70,8 +71,8 @@ SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdic
         sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
     sheet.rowCount = VerdictRowCount(verdicts);
     const size_t rowsPerRecord = sheet.rowCount == 0 ? 1 : sheet.rowCount / verdicts.RecordCount();
-    sheet.fillRow = [&store, &verdicts, rowsPerRecord, texts = VerdictRowTexts()](
-                        size_t row, std::vector<std::string>& cells) mutable {
+    sheet.fillRow = [&store, &verdicts, rowsPerRecord,
+                     texts = VerdictRowTexts()](size_t row, std::vector<std::string>& cells) mutable {
         FillVerdictRow(store, verdicts, row, texts);
         for (size_t c = 0; c < texts.size(); ++c)
             cells[c] = texts[c];
@@ -104,7 +105,8 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
         cells.push_back({{"Worst margin", "(dB)", CellKind::Number}, margin});
         cells.push_back({{"Worst cable", "", CellKind::Text}, Utf8FromLatin1(CableOf(record))});
         cells.push_back({{"Worst fiber", "", CellKind::Text}, Utf8FromLatin1(FiberOf(record))});
-        cells.push_back({{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
+        cells.push_back(
+            {{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
         cells.push_back({{"Worst direction", "", CellKind::Text}, DirectionText(worst.direction)});
     }
     SheetTable sheet;

@@ -27,8 +27,8 @@ constexpr double MaximumWidth = 60;   // characters
 
 size_t CharactersOf(std::string_view utf8)
 {
-    return static_cast<size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<size_t>(std::count_if(
+        utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // The display format that shows the number with the digits it was written
@@ -181,7 +181,8 @@ lxw_error SheetWriter::Write(const SheetTable& table)
     bool twoLines = false;
     for (size_t c = 0; c < columns; ++c) {
         const std::string& given = table.columns[c].unit;
-        const std::string& unit = given.empty() && !states[c].foundUnit.empty() ? "(" + states[c].foundUnit + ")" : given;
+        const std::string& unit =
+            given.empty() && !states[c].foundUnit.empty() ? "(" + states[c].foundUnit + ")" : given;
         titles[c] = TitleOf(table.columns[c], unit);
         twoLines = twoLines || !unit.empty();
     }
@@ -207,7 +208,8 @@ lxw_error SheetWriter::Write(const SheetTable& table)
         size_t start = 0;
         // Room for the filter's button beside the title's longest line.
         for (size_t end; (end = titles[c].find('\n', start)) != std::string::npos; start = end + 1)
-            widest = std::max(widest, CharactersOf(std::string_view(titles[c]).substr(start, end - start)) + 2);
+            widest =
+                std::max(widest, CharactersOf(std::string_view(titles[c]).substr(start, end - start)) + 2);
         widest = std::max(widest, CharactersOf(std::string_view(titles[c]).substr(start)) + 2);
         const double width = std::min(MaximumWidth, static_cast<double>(widest) * 1.1 + 2);
         const auto col = static_cast<lxw_col_t>(c);

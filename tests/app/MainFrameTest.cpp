@@ -234,10 +234,11 @@ private slots:
             ++dialogs;
             return int(QDialog::Rejected);
         });
-        const CommandId commands[] = {
-            CommandId::FileOpen,    CommandId::FileSave,      CommandId::FileSaveAsCsv,  CommandId::FileSaveAsExcel,
-            CommandId::FileSaveAs,  CommandId::FileExportPdf, CommandId::FilePrintSetup, CommandId::EditJobInfo,
-            CommandId::EditCableInfo, CommandId::EditSystemInfo};
+        const CommandId commands[] = {CommandId::FileOpen,       CommandId::FileSave,
+                                      CommandId::FileSaveAsCsv,  CommandId::FileSaveAsExcel,
+                                      CommandId::FileSaveAs,     CommandId::FileExportPdf,
+                                      CommandId::FilePrintSetup, CommandId::EditJobInfo,
+                                      CommandId::EditCableInfo,  CommandId::EditSystemInfo};
         // The information dialogs belong to KAV, AUTOTRACE has no file of its
         // own, the trace tabs no report and TRACE no table to export, KAV no
         // table before its first file.

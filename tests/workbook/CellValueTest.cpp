@@ -16,9 +16,9 @@ TEST(CellValue, NumbersKeepTheirDigitsAndUnit)
         bool exponent;
         const char* unit;
     } numbers[] = {
-        {"0.60", 0.6, 2, false, ""},         {"-9.58dBm", -9.58, 2, false, "dBm"},
-        {"1310nm", 1310, 0, false, "nm"},    {"6.312", 6.312, 3, false, ""},
-        {"-0.00", 0, 2, false, ""},          {"1.00e+30dBm", 1e30, 2, true, "dBm"},
+        {"0.60", 0.6, 2, false, ""},      {"-9.58dBm", -9.58, 2, false, "dBm"},
+        {"1310nm", 1310, 0, false, "nm"}, {"6.312", 6.312, 3, false, ""},
+        {"-0.00", 0, 2, false, ""},       {"1.00e+30dBm", 1e30, 2, true, "dBm"},
         {"45.32 ", 45.32, 2, false, ""}, // the OPM's blank unit
     };
     for (const auto& n : numbers) {
@@ -30,7 +30,7 @@ TEST(CellValue, NumbersKeepTheirDigitsAndUnit)
         EXPECT_EQ(value.unit, n.unit) << n.text;
     }
     for (const char* text : {"N/A", "too low", "too high", "nan", "-nan", "inf", "-inf", "", "-", "1.", ".5",
-                              "+1", "1e5", "1.00e+999", "12dB m", "0x10", "1,5", "9.58-"})
+                             "+1", "1e5", "1.00e+999", "12dB m", "0x10", "1,5", "9.58-"})
         EXPECT_EQ(ValueOf(text, CellKind::Number).type, CellValue::Type::Text) << text;
     EXPECT_EQ(ValueOf("0.60", CellKind::Text).type, CellValue::Type::Text);
 }
@@ -44,9 +44,8 @@ TEST(CellValue, DatesAndTimesAreRealOnesOrText)
     ASSERT_EQ(time.type, CellValue::Type::Time);
     EXPECT_EQ(time.hour * 3600 + time.minute * 60 + time.second, 86398);
     // Bytes that are no binary-coded decimal print as hexadecimal digits.
-    for (const char* text :
-         {"2023-02-29", "2100-02-29", "2026-13-01", "2026-00-10", "2026-04-31", "1899-12-31", "202a-03-10",
-          "2026-3-10", "2026-03-10 ", "10:11:12"})
+    for (const char* text : {"2023-02-29", "2100-02-29", "2026-13-01", "2026-00-10", "2026-04-31",
+                             "1899-12-31", "202a-03-10", "2026-3-10", "2026-03-10 ", "10:11:12"})
         EXPECT_EQ(ValueOf(text, CellKind::Date).type, CellValue::Type::Text) << text;
     for (const char* text : {"24:00:00", "23:60:00", "23:59:60", "1a:00:00", "8:00:00", "2026-03-10"})
         EXPECT_EQ(ValueOf(text, CellKind::Time).type, CellValue::Type::Text) << text;

@@ -24,8 +24,9 @@ std::vector<LossTestResult> AwkwardLossTests()
     tests[0].fiber = "@SUM(A1)";
     tests[1].cable = "+CAB";
     tests[1].fiber = "-F2";
-    tests[2].cable = "Kabel \xC4\xDF";   // Latin-1 letters
-    tests[2].fiber = "F\x01" "3\x1F";   // control characters
+    tests[2].cable = "Kabel \xC4\xDF"; // Latin-1 letters
+    tests[2].fiber = "F\x01"
+                     "3\x1F"; // control characters
     tests[3].refAB[0] = std::numeric_limits<float>::quiet_NaN();
     tests[3].lossAB[1] = 99.5f; // shown "N/A", averaged
     tests[3].length[2] = -1.0f;
@@ -58,7 +59,8 @@ bool WriteWorkbook(const std::string& folder, const std::string& stem, const std
         std::fprintf(stderr, "workbook_probe: cannot read %s\n", input.c_str());
         return false;
     }
-    const WriteResult written = ExportWorkbook(folder + "/" + stem + ".xlsx", store, kind, {stem + ".bin", {}});
+    const WriteResult written =
+        ExportWorkbook(folder + "/" + stem + ".xlsx", store, kind, {stem + ".bin", {}});
     if (!written.ok())
         std::fprintf(stderr, "workbook_probe: %s: %s\n", stem.c_str(), written.reason.c_str());
     return written.ok();
@@ -75,7 +77,8 @@ int main(int argc, char** argv)
     std::printf("%s\n", std::localeconv()->decimal_point);
     const std::string folder = argv[1];
     const bool written =
-        WriteWorkbook(folder, "awkward-kav", EncodeKavResult(ThreeWaveLengths, AwkwardLossTests()), RecordKind::Kav) &&
+        WriteWorkbook(folder, "awkward-kav", EncodeKavResult(ThreeWaveLengths, AwkwardLossTests()),
+                      RecordKind::Kav) &&
         WriteWorkbook(folder, "awkward-opm", EncodeOpmResult(AwkwardReadings()), RecordKind::Opm);
     return written ? 0 : 1;
 }
