@@ -3,6 +3,8 @@
 #include "data/CsvField.h"
 #include "data/LossTestRules.h"
 
+#include <iterator>
+
 namespace {
 void SetValue(std::string& text, int64_t hundredths, bool present)
 {

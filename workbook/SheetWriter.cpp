@@ -31,6 +31,26 @@ size_t CharactersOf(std::string_view utf8)
         utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+bool IsHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// A spreadsheet reads _xHHHH_ in a text as the character HHHH (libxlsxwriter
+// writes a control character so); a name that holds those very characters
+// keeps them by having its underscore written as _x005F_.
+std::string KeepingEscapes(const std::string& text)
+{
+    std::string kept;
+    for (size_t i = 0; i < text.size(); ++i) {
+        kept += text[i];
+        if (text[i] == '_' && i + 6 < text.size() && text[i + 1] == 'x' && IsHexDigit(text[i + 2]) &&
+            IsHexDigit(text[i + 3]) && IsHexDigit(text[i + 4]) && IsHexDigit(text[i + 5]) && text[i + 6] == '_')
+            kept += "x005F_";
+    }
+    return kept;
+}
+
 // The display format that shows the number with the digits it was written
 // with: "0.00", "0", "0.00E+00", with a unit in quotes where it is shown.
 std::string NumberFormat(const CellValue& value, std::string_view unit)
@@ -153,6 +173,8 @@ lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column
     // An empty cell holds nothing but its rule.
     if (text.empty())
         return rule ? worksheet_write_blank(sheet, r, c, format) : LXW_NO_ERROR;
+    if (text.find("_x") != std::string::npos)
+        return worksheet_write_string(sheet, r, c, KeepingEscapes(text).c_str(), format);
     return worksheet_write_string(sheet, r, c, text.c_str(), format);
 }
 

@@ -1,6 +1,6 @@
 // workbook_probe FOLDER: writes into FOLDER a loss-test and an OPM result
-// file holding what the samples lack (names that look like formulas or hold
-// control characters and Latin-1 letters, values that are not numbers,
+// file holding what the samples lack (names that look like formulas or
+// escapes or hold control characters and Latin-1 letters, values that are not numbers,
 // dates whose digits are not decimal, OPM units that differ from reading to
 // reading), and the workbook of each, made under the locale the environment
 // names, as the program takes it. Prints the decimal point of that locale.
@@ -23,7 +23,7 @@ std::vector<LossTestResult> AwkwardLossTests()
     tests[0].cable = "=1+1";
     tests[0].fiber = "@SUM(A1)";
     tests[1].cable = "+CAB";
-    tests[1].fiber = "-F2";
+    tests[1].fiber = "-F2_x0041_"; // what a spreadsheet would read as an escape
     tests[2].cable = "Kabel \xC4\xDF"; // Latin-1 letters
     tests[2].fiber = "F\x01"
                      "3\x1F"; // control characters
