@@ -45,7 +45,8 @@ std::string KeepingEscapes(const std::string& text)
     for (size_t i = 0; i < text.size(); ++i) {
         kept += text[i];
         if (text[i] == '_' && i + 6 < text.size() && text[i + 1] == 'x' && IsHexDigit(text[i + 2]) &&
-            IsHexDigit(text[i + 3]) && IsHexDigit(text[i + 4]) && IsHexDigit(text[i + 5]) && text[i + 6] == '_')
+            IsHexDigit(text[i + 3]) && IsHexDigit(text[i + 4]) && IsHexDigit(text[i + 5]) &&
+            text[i + 6] == '_')
             kept += "x005F_";
     }
     return kept;

@@ -23,7 +23,7 @@ std::vector<LossTestResult> AwkwardLossTests()
     tests[0].cable = "=1+1";
     tests[0].fiber = "@SUM(A1)";
     tests[1].cable = "+CAB";
-    tests[1].fiber = "-F2_x0041_"; // what a spreadsheet would read as an escape
+    tests[1].fiber = "-F2_x0041_";     // what a spreadsheet would read as an escape
     tests[2].cable = "Kabel \xC4\xDF"; // Latin-1 letters
     tests[2].fiber = "F\x01"
                      "3\x1F"; // control characters
