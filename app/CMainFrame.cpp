@@ -35,8 +35,9 @@ const char* const IdleText = "Ready";
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
 constexpr CommandId ViewCommands[] = {
-    CommandId::FileOpen,  CommandId::FileSave,         CommandId::FileSaveAsCsv,  CommandId::FileSaveAs,
-    CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup, CommandId::FileExportPdf};
+    CommandId::FileOpen,       CommandId::FileSave,      CommandId::FileSaveAsCsv,
+    CommandId::FileSaveAs,     CommandId::FilePrint,     CommandId::FilePrintPreview,
+    CommandId::FilePrintSetup, CommandId::FileExportPdf, CommandId::FileSaveAsExcel};
 
 namespace Keys {
 const QString Size = QStringLiteral("Window/Size");
@@ -130,6 +131,8 @@ void CMainFrame::CreateMenus()
     QMenu* file = menuBar()->addMenu("File(&F)");
     file->addAction(open);
     file->addAction(AddCommand(CommandId::FileSaveAsCsv, "Save As CSV(&C)", QString()));
+    file->addAction(AddCommand(CommandId::FileSaveAsExcel, "Save As Excel(&L)...",
+                               "Saves the table as an Excel workbook"));
     file->addAction(saveAs);
     file->addSeparator();
     file->addAction(print);

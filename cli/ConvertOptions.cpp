@@ -3,8 +3,8 @@
 #include "report/ReportPdf.h"
 
 const char* const UsageText =
-    "usage: kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT] [--document OUT] "
-    "[--pdf OUT [--page-size A4|Letter]] [--] FILE";
+    "usage: kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT] [--xlsx OUT] "
+    "[--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -40,9 +40,10 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (options.info)
                 return Refuse("--info given twice");
             options.info = true;
-        } else if (a == "--csv" || a == "--verdicts" || a == "--document" || a == "--pdf") {
+        } else if (a == "--csv" || a == "--verdicts" || a == "--xlsx" || a == "--document" || a == "--pdf") {
             std::optional<std::string>& out = a == "--csv"        ? options.csvOut
                                               : a == "--verdicts" ? options.verdictsOut
+                                              : a == "--xlsx"     ? options.xlsxOut
                                               : a == "--document" ? options.documentOut
                                                                   : options.pdfOut;
             if (out)

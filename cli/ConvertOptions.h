@@ -5,7 +5,8 @@
 #include <vector>
 
 // kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT]
-// [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE, or --help,
+// [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--]
+// FILE, or --help,
 // or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
 // with "-" can be given.
@@ -16,6 +17,7 @@ struct ConvertOptions
     std::optional<std::string> limitsFile; // a .kavlimits file; the instrument's thresholds when not given
     std::optional<std::string> csvOut;
     std::optional<std::string> verdictsOut;
+    std::optional<std::string> xlsxOut;
     std::optional<std::string> documentOut;
     std::optional<std::string> pdfOut;
     std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given

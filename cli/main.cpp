@@ -1,7 +1,7 @@
 // kav-convert: reads an instrument result file or one of the program's own
 // documents the way File > Open does, and prints what it holds or writes its
-// CSV export, its document and its printed report as PDF, for scripts and
-// batch work.
+// CSV export, its workbook, its document and its printed report as PDF, for
+// scripts and batch work.
 #include "ProgramIdentity.h"
 #include "cli/ConvertOptions.h"
 #include "cli/ConvertOutputs.h"
@@ -11,10 +11,12 @@
 #include "data/LimitFile.h"
 #include "data/VerdictsCsv.h"
 #include "report/ReportPdf.h"
+#include "workbook/Workbook.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -49,6 +51,12 @@ int PrintLine(const std::string& text)
     return Done;
 }
 
+// What the workbook's properties call the file read.
+std::string SourceName(const std::string& file)
+{
+    return file == StandardInputName ? "standard input" : std::filesystem::u8path(file).filename().u8string();
+}
+
 QPageSize PaperOf(const ConvertOptions& options)
 {
     return options.pageSize ? *ReportPaperNamed(*options.pageSize) : DefaultReportPaper();
@@ -68,12 +76,14 @@ int main(int argc, char** argv)
 
     LoadedFile file;
     LossTestVerdicts verdicts; // worked out once the file is read
+    std::string workbook;      // made once the file is read, before any output is written
     std::string pdf;           // painted once the file is read, before any output is written
     // Every output, in the order they are written; the bytes are made only
     // for the outputs asked for.
     const std::vector<OutputRequest> outputs = {
         {"--csv", options.csvOut, [&] { return file.CsvBytes(); }},
         {"--verdicts", options.verdictsOut, [&] { return VerdictsCsvBytes(file.store, verdicts); }},
+        {"--xlsx", options.xlsxOut, [&] { return workbook; }},
         {"--document", options.documentOut, [&] { return file.DocumentBytes(); }},
         {"--pdf", options.pdfOut, [&] { return pdf; }},
     };
@@ -112,6 +122,19 @@ int main(int argc, char** argv)
     }
     if (lossTest)
         verdicts = CertifyLossTests(file.store, limits);
+
+    if (options.xlsxOut) {
+        const RecordKind kind = RecordKindOf(file.outcome.kind);
+        if (!HasWorkbook(kind)) {
+            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no table for --xlsx; %s\n",
+                         options.file.c_str(), UsageText);
+            return UsageError;
+        }
+        WorkbookOutcome made = WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+        if (!made.bytes)
+            return Fail(CannotWrite, *options.xlsxOut, "cannot be written: " + made.error);
+        workbook = std::move(*made.bytes);
+    }
 
     std::optional<OffscreenGui> gui;
     if (options.pdfOut) {

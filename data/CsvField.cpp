@@ -17,14 +17,3 @@ void AppendCsvField(std::string& out, std::string_view text)
     }
     out += '"';
 }
-
-void AppendCsvLine(std::string& out, std::initializer_list<std::string_view> fields)
-{
-    const char* separator = "";
-    for (const std::string_view field : fields) {
-        out += separator;
-        AppendCsvField(out, field);
-        separator = ",";
-    }
-    out += CsvLineEnd;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,4 +12,13 @@ inline constexpr char CsvLineEnd[] = "\r\n";
 void AppendCsvField(std::string& out, std::string_view text);
 
 // The fields, separated by commas, and a line end.
-void AppendCsvLine(std::string& out, std::initializer_list<std::string_view> fields);
+template <typename Fields> void AppendCsvLine(std::string& out, const Fields& fields)
+{
+    const char* separator = "";
+    for (const std::string_view field : fields) {
+        out += separator;
+        AppendCsvField(out, field);
+        separator = ",";
+    }
+    out += CsvLineEnd;
+}

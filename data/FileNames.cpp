@@ -12,6 +12,8 @@ const char* ExtensionOf(OutputKind kind)
         return ".csv";
     if (kind == OutputKind::Pdf)
         return ".pdf";
+    if (kind == OutputKind::Workbook)
+        return ".xlsx";
     for (const RecordKindData& data : RecordKindTable())
         if (data.documentOutput == kind)
             return data.documentEnding;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CellKind.h"
 #include "data/FieldText.h"
 #include "data/Records.h"
 
@@ -8,10 +9,10 @@
 #include <string_view>
 
 // The columns of the OPM and ORL tables, each described once for the list on
-// its tab (which the decoder fills as it reads), the printed report and the
-// CSV export. The three show the same fields, each in an order of its own;
-// the record's number is shown by the list and the report only. The list
-// shares its width equally among its columns.
+// its tab (which the decoder fills as it reads), the printed report, the CSV
+// export and the workbook. They show the same fields, each in an order of its
+// own; the CSV export leaves out the record's number. The list shares its
+// width equally among its columns.
 
 template <typename Record> struct RecordColumn
 {
@@ -23,6 +24,7 @@ template <typename Record> struct RecordColumn
     int reportPosition;    // 0 for the leftmost
     const char* csvHeader; // null: not exported
     int csvPosition;
+    CellKind cell;
 };
 
 template <typename Record, size_t N> struct RecordColumns
@@ -90,31 +92,32 @@ int ListColumnOf(const RecordColumns<Record, N>& table, std::string_view (*field
 }
 
 // Each row: the field; the list's title; the report's title, width and
-// position; the CSV header and position.
+// position; the CSV header and position; what its cells hold.
 inline constexpr RecordColumns<OpmRecord, 8> OpmColumns{
     5,
     {{
-        {nullptr, "Record", "Record", 50, 0, nullptr, NotExported},
-        {Field<&OpmRecord::Cable>, "Cable", "Cable", 160, 1, "Cable", 0},
-        {Field<&OpmRecord::Fiber>, "Fiber", "Fiber", 160, 2, "Fiber", 1},
-        {Field<&OpmRecord::Power>, "Power", "Power", 90, 4, "Power", 4},
-        {Field<&OpmRecord::Reference>, "Reference", "Reference", 90, 5, "Reference", 3},
-        {Field<&OpmRecord::WaveLength>, "Wavelength", "WaveLength", 90, 3, "WaveLength", 2},
-        {Field<&OpmRecord::Date>, "Date", "Date", 105, 6, "Date", 5},
-        {Field<&OpmRecord::Time>, "Time", "Time", 100, 7, "Time", 6},
+        {nullptr, "Record", "Record", 50, 0, nullptr, NotExported, CellKind::Number},
+        {Field<&OpmRecord::Cable>, "Cable", "Cable", 160, 1, "Cable", 0, CellKind::Text},
+        {Field<&OpmRecord::Fiber>, "Fiber", "Fiber", 160, 2, "Fiber", 1, CellKind::Text},
+        {Field<&OpmRecord::Power>, "Power", "Power", 90, 4, "Power", 4, CellKind::Number},
+        {Field<&OpmRecord::Reference>, "Reference", "Reference", 90, 5, "Reference", 3, CellKind::Number},
+        {Field<&OpmRecord::WaveLength>, "Wavelength", "WaveLength", 90, 3, "WaveLength", 2, CellKind::Number},
+        {Field<&OpmRecord::Date>, "Date", "Date", 105, 6, "Date", 5, CellKind::Date},
+        {Field<&OpmRecord::Time>, "Time", "Time", 100, 7, "Time", 6, CellKind::Time},
     }},
 };
 
 inline constexpr RecordColumns<OrlRecord, 7> OrlColumns{
     20,
     {{
-        {nullptr, "Record", "Record", 55, 0, nullptr, NotExported},
-        {Field<&OrlRecord::Cable>, "Cable", "Cable", 170, 1, "Cable", 0},
-        {Field<&OrlRecord::Fiber>, "Fiber", "Fiber", 170, 2, "Fiber", 1},
-        {Field<&OrlRecord::WaveLength>, "Wavelength", "WaveLength", 95, 3, "Wavelength(nm)", 2},
-        {Field<&OrlRecord::OrlValue>, "ORL Value", "OrlPower", 95, 4, "ORL Value(dB)", 3},
-        {Field<&OrlRecord::Date>, "Date", "Date", 120, 5, "Date", 4},
-        {Field<&OrlRecord::Time>, "Time", "Time", 105, 6, "Time", 5},
+        {nullptr, "Record", "Record", 55, 0, nullptr, NotExported, CellKind::Number},
+        {Field<&OrlRecord::Cable>, "Cable", "Cable", 170, 1, "Cable", 0, CellKind::Text},
+        {Field<&OrlRecord::Fiber>, "Fiber", "Fiber", 170, 2, "Fiber", 1, CellKind::Text},
+        {Field<&OrlRecord::WaveLength>, "Wavelength", "WaveLength", 95, 3, "Wavelength(nm)", 2,
+         CellKind::Number},
+        {Field<&OrlRecord::OrlValue>, "ORL Value", "OrlPower", 95, 4, "ORL Value(dB)", 3, CellKind::Number},
+        {Field<&OrlRecord::Date>, "Date", "Date", 120, 5, "Date", 4, CellKind::Date},
+        {Field<&OrlRecord::Time>, "Time", "Time", 105, 6, "Time", 5, CellKind::Time},
     }},
 };
 

@@ -3,38 +3,60 @@
 #include "data/CsvField.h"
 #include "data/LossTestRules.h"
 
+#include <iterator>
+
 namespace {
-void AppendValue(std::string& out, int32_t hundredths)
+void SetValue(std::string& text, int64_t hundredths, bool present)
 {
-    if (hundredths != NoHundredths)
-        AppendHundredths(out, hundredths);
+    text.clear();
+    if (present)
+        AppendHundredths(text, hundredths);
 }
 } // namespace
 
+size_t VerdictRowCount(const LossTestVerdicts& verdicts)
+{
+    return verdicts.RecordCount() * static_cast<size_t>(verdicts.WaveCount()) * std::size(Directions);
+}
+
+void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, size_t row,
+                    VerdictRowTexts& texts)
+{
+    const size_t directions = std::size(Directions);
+    const size_t perRecord = static_cast<size_t>(verdicts.WaveCount()) * directions;
+    const size_t k = row / perRecord;
+    const int i = static_cast<int>(row % perRecord / directions);
+    const Direction d = Directions[row % directions];
+    const KavRecordView record = KavRecordAt(store, k);
+    const WaveVerdict& wave = verdicts.At(k, i);
+    texts[0] = CableOf(record);
+    texts[1] = FiberOf(record);
+    texts[2] = std::to_string(record.waveLength[i]);
+    texts[3] = DirectionText(d);
+    SetValue(texts[4], wave.Loss(d), wave.Loss(d) != NoHundredths);
+    SetValue(texts[5], wave.limit, wave.limit != NoHundredths);
+    SetValue(texts[6], wave.HasMargin(d) ? wave.Margin(d) : 0, wave.HasMargin(d));
+    texts[7] = VerdictText(wave.VerdictOf(d));
+}
+
 std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& verdicts)
 {
-    std::string out =
-        std::string("Cable,Fiber,Wavelength(nm),Direction,Loss(dB),Limit(dB),Margin(dB),Verdict") +
-        CsvLineEnd;
-    out.reserve(out.size() + verdicts.RecordCount() * static_cast<size_t>(verdicts.WaveCount()) * 2 * 64);
-    std::string waveLength, loss, limit, margin;
-    for (size_t k = 0; k < verdicts.RecordCount(); ++k) {
-        const KavRecordView record = KavRecordAt(store, k);
-        for (int i = 0; i < verdicts.WaveCount(); ++i) {
-            const WaveVerdict& wave = verdicts.At(k, i);
-            waveLength = std::to_string(record.waveLength[i]);
-            limit.clear();
-            AppendValue(limit, wave.limit);
-            for (const Direction d : Directions) {
-                loss.clear();
-                AppendValue(loss, wave.Loss(d));
-                margin.clear();
-                if (wave.HasMargin(d))
-                    AppendHundredths(margin, wave.Margin(d));
-                AppendCsvLine(out, {CableOf(record), FiberOf(record), waveLength, DirectionText(d), loss,
-                                    limit, margin, VerdictText(wave.VerdictOf(d))});
-            }
-        }
+    std::string out;
+    const char* separator = "";
+    for (const VerdictColumn& column : VerdictColumns) {
+        out += separator;
+        out += column.name;
+        if (column.unit)
+            out += column.unit;
+        separator = ",";
+    }
+    out += CsvLineEnd;
+    const size_t rows = VerdictRowCount(verdicts);
+    out.reserve(out.size() + rows * 64);
+    VerdictRowTexts texts;
+    for (size_t row = 0; row < rows; ++row) {
+        FillVerdictRow(store, verdicts, row, texts);
+        AppendCsvLine(out, texts);
     }
     return out;
 }

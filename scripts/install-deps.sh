@@ -9,10 +9,11 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libhidapi-dev
+  libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
-  poppler-utils
+  poppler-utils python3-openpyxl locales
   librsvg2-bin dpkg-dev shared-mime-info
   desktop-file-utils appstream lintian file
 )

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/FileLoading.h"
+#include "data/TestLimits.h"
 #include "platform/ui/PixelRect.h"
 #include "report/ReportKind.h"
 #include "views/AutoTraceControl.h"
@@ -131,9 +132,14 @@ private:
     void ShowLossTests(int tab, const LoadOutcome& outcome, const QString& path);
     void ShowRecordedTrace(int tab, const LoadOutcome& outcome, const QString& path);
 
-    // The selected tab's table as CSV, and its records as a document.
+    // The selected tab's table as CSV or as a workbook, and its records as a
+    // document.
     void SaveCsv();
+    void SaveWorkbook();
     void SaveDocument();
+    // What a workbook of loss tests certifies them against: the instrument's
+    // own thresholds until a limit is chosen.
+    void SetWorkbookLimits(const TestLimits& limits) { m_WorkbookLimits = limits; }
 
     // The report of the selected tab: printed through the print dialog,
     // previewed, or written to a PDF file the user names. A report of no
@@ -166,7 +172,8 @@ private:
     {
         RecordKind kind;
         int tab;                    // the tab that shows, opens and saves it
-        const char* csvFilter;      // Save As CSV's dialog; null where the tab exports none
+        const char* csvFilter;      // Save As CSV's and Save As Excel's dialogs; null where the tab
+                                    // exports neither
         const char* documentFilter; // Save As's dialog
         void (CKAVView::*showLoaded)(int tab, const LoadOutcome& outcome, const QString& path);
     };
@@ -191,4 +198,5 @@ private:
     bool m_PaperChosen = false;          // print setup chose the paper
     QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
     QString m_TabFiles[TabCount];
+    TestLimits m_WorkbookLimits;
 };

@@ -13,6 +13,9 @@
 #include "views/RecordText.h"
 #include "views/SaveTarget.h"
 #include "views/Tabs.h"
+#include "workbook/Workbook.h"
+
+#include <QFileInfo>
 
 namespace {
 // The instrument's files have no ending on Linux and macOS, and "*" takes
@@ -59,6 +62,8 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
         {CommandId::FileSave, {&CKAVView::SaveCsv, &CKAVView::SaveCsv, nullptr, nullptr, &CKAVView::SaveCsv}},
         {CommandId::FileSaveAsCsv,
          {&CKAVView::SaveCsv, &CKAVView::SaveCsv, nullptr, nullptr, &CKAVView::SaveCsv}},
+        {CommandId::FileSaveAsExcel,
+         {&CKAVView::SaveWorkbook, &CKAVView::SaveWorkbook, nullptr, nullptr, &CKAVView::SaveWorkbook}},
         {CommandId::FileSaveAs,
          {&CKAVView::SaveDocument, &CKAVView::SaveDocument, &CKAVView::SaveDocument, nullptr,
           &CKAVView::SaveDocument}},
@@ -101,8 +106,9 @@ bool CKAVView::CommandEnabled(CommandId id) const
         return true;
     if (!handlers[tab])
         return false;
-    // The loss-test export needs to know its form, which the first file gives.
-    if (tab == TabKav && (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv))
+    // The loss-test exports need to know their form, which the first file gives.
+    if (tab == TabKav &&
+        (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv || id == CommandId::FileSaveAsExcel))
         return m_Store.KavWaveCount() != 0;
     return true;
 }
@@ -183,7 +189,19 @@ void CKAVView::SaveCsv()
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
     const std::optional<std::string> target = ChooseSaveTarget(this, kindTab.csvFilter, OutputKind::Csv);
     if (target)
-        ReportCsvWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
+        ReportExportWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
+}
+
+void CKAVView::SaveWorkbook()
+{
+    const int tab = SelectedTab();
+    const KindTab& kindTab = *KindTabOfTab(tab);
+    const std::optional<std::string> target =
+        ChooseSaveTarget(this, "Excel Workbook(*.xlsx) | *.xlsx||", OutputKind::Workbook);
+    if (!target)
+        return;
+    const WorkbookSource source{QFileInfo(m_TabFiles[tab]).fileName().toStdString(), m_WorkbookLimits};
+    ReportExportWriteResult(this, ExportWorkbook(*target, m_Store, kindTab.kind, source));
 }
 
 void CKAVView::SaveDocument()

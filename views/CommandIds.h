@@ -16,7 +16,8 @@ enum class CommandId : int
     AppAbout = 57664,
     AppExit = 57665,
     FileSaveAsCsv = 32776,
-    FileExportPdf = 32789, // ours: the report as a PDF file
+    FileExportPdf = 32789,   // ours: the report as a PDF file
+    FileSaveAsExcel = 32790, // ours: the table as a workbook
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,

@@ -35,7 +35,7 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
     Warn(owner, "File error!", QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
 }
 
-void ReportCsvWriteResult(QWidget* owner, const WriteResult& result)
+void ReportExportWriteResult(QWidget* owner, const WriteResult& result)
 {
     // The usual cause is the file held open in a spreadsheet; the system's
     // reason tells the other causes (no such folder, no permission) apart.

@@ -16,10 +16,10 @@ class QWidget;
 // a device is named as such) as detail.
 void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path);
 
-// A CSV export that cannot open its file says "Please close the file first!"
-// with no owner window and the system's reason as its detail; any other
-// failure names the file and the reason.
-void ReportCsvWriteResult(QWidget* owner, const WriteResult& result);
+// A CSV or workbook export that cannot open its file says "Please close the
+// file first!" with no owner window and the system's reason as its detail;
+// any other failure names the file and the reason.
+void ReportExportWriteResult(QWidget* owner, const WriteResult& result);
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
 
 // A chosen name whose ending the extension rule of `kind` refuses: says which

@@ -234,15 +234,17 @@ private slots:
             ++dialogs;
             return int(QDialog::Rejected);
         });
-        const CommandId commands[] = {
-            CommandId::FileOpen,    CommandId::FileSave,      CommandId::FileSaveAsCsv,
-            CommandId::FileSaveAs,  CommandId::FileExportPdf, CommandId::FilePrintSetup,
-            CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo};
+        const CommandId commands[] = {CommandId::FileOpen,       CommandId::FileSave,
+                                      CommandId::FileSaveAsCsv,  CommandId::FileSaveAsExcel,
+                                      CommandId::FileSaveAs,     CommandId::FileExportPdf,
+                                      CommandId::FilePrintSetup, CommandId::EditJobInfo,
+                                      CommandId::EditCableInfo,  CommandId::EditSystemInfo};
         // The information dialogs belong to KAV, AUTOTRACE has no file of its
         // own, the trace tabs no report and TRACE no table to export, KAV no
         // table before its first file.
         const auto idle = [](CommandId id, int tab, bool kavFileRead) {
-            const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv;
+            const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv ||
+                                 id == CommandId::FileSaveAsExcel;
             const bool information = id == CommandId::EditJobInfo || id == CommandId::EditCableInfo ||
                                      id == CommandId::EditSystemInfo;
             const bool traceTab = tab == TabTrace || tab == TabAutoTrace;

@@ -231,6 +231,37 @@ private slots:
         QVERIFY(f.prompts.MessageTexts().front().contains(QDir::toNativeSeparators(f.Path("taken.opm"))));
     }
 
+    // Save As Excel keeps the save rules of CSV: the ending added, a refused
+    // ending told, a replace asked, a target that cannot be opened told as a
+    // file held open. check_workbooks.py reads what the workbooks hold.
+    void saveAsExcelKeepsTheSaveRules()
+    {
+        ViewFixture f;
+        f.Open(TabKav, SamplePath("kav-two-wavelengths.bin"));
+        f.prompts.QueueFile(f.Path("book.Xlsx"));
+        f.prompts.QueueFile(f.Path("book"));
+        f.Run(CommandId::FileSaveAsExcel, TabKav);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please end the file name with .xlsx or .XLSX!"}));
+        const QByteArray saved = ReadFile(f.Path("book.xlsx"));
+        QVERIFY(saved.startsWith("PK")); // a zip, as every workbook is
+
+        f.prompts.Clear();
+        f.prompts.QueueFile(f.Path("book"));
+        f.prompts.QueueMessage(MessageAnswer::No);
+        f.prompts.QueueCancel();
+        f.Run(CommandId::FileSaveAsExcel, TabKav);
+        QCOMPARE(f.prompts.MessageTexts().size(), 1);
+        QCOMPARE(AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile).size(), size_t(2));
+        QCOMPARE(ReadFile(f.Path("book.xlsx")), saved);
+
+        f.prompts.Clear();
+        QVERIFY(QDir(f.dir.path()).mkdir("taken.xlsx"));
+        f.prompts.QueueFile(f.Path("taken.xlsx"));
+        f.Run(CommandId::FileSaveAsExcel, TabOrl);
+        QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
+        QVERIFY(f.prompts.Unexpected().empty());
+    }
+
     // A named pipe is refused at once, however it is opened, with its name
     // and why; reading it would wait for a writer forever.
     void aNamedPipeIsRefusedWithoutWaiting()

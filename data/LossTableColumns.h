@@ -1,0 +1,38 @@
+#pragma once
+
+#include "data/CellKind.h"
+
+#include <array>
+
+// The titles and starting widths of the loss-test table's 17 columns, in the
+// order of KavColumn, for the grid and the workbook. A title is its name, or
+// its name and unit on two lines.
+struct LossTableColumn
+{
+    const char* name;
+    const char* unit; // null when the title has one line
+    int width;        // pixels, before the columns are fitted to the window
+    CellKind cell;
+};
+
+constexpr int LossTableColumnCount = 17;
+
+inline constexpr std::array<LossTableColumn, LossTableColumnCount> LossTableColumns{{
+    {"Cable", nullptr, 111, CellKind::Text},
+    {"Fiber", nullptr, 111, CellKind::Text},
+    {"Wavelength", "(nm)", 85, CellKind::Number},
+    {"Loss AB", "(dB)", 66, CellKind::Number},
+    {"Loss BA", "(dB)", 66, CellKind::Number},
+    {"AVG L", "(dB)", 55, CellKind::Number},
+    {"REF AB", "(dBm)", 66, CellKind::Number},
+    {"REF BA", "(dBm)", 66, CellKind::Number},
+    {"Threshold", "(dB)", 78, CellKind::Number},
+    {"PWR B", "(dBm)", 60, CellKind::Number},
+    {"PWR A", "(dBm)", 60, CellKind::Number},
+    {"Pass", "/Fail", 51, CellKind::Text},
+    {"Length", "(km)", 60, CellKind::Number},
+    {"ORL AB", "(dB)", 72, CellKind::Number},
+    {"ORL BA", "(dB)", 72, CellKind::Number},
+    {"Date", nullptr, 82, CellKind::Date},
+    {"Time", nullptr, 70, CellKind::Time},
+}};

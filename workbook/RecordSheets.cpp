@@ -1,0 +1,125 @@
+#include "workbook/RecordSheets.h"
+
+#include "data/CertificationSummary.h"
+#include "data/LossTableColumns.h"
+#include "data/LossTestRules.h"
+#include "data/RecordColumns.h"
+#include "data/TextEncoding.h"
+#include "data/VerdictsCsv.h"
+
+namespace {
+template <typename Record, size_t N>
+SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
+                     const std::vector<Record>& records)
+{
+    SheetTable sheet;
+    sheet.name = name;
+    for (const RecordColumn<Record>& column : table.columns)
+        sheet.columns.push_back({column.listTitle, std::string(), column.cell});
+    sheet.rowCount = records.size();
+    sheet.fillRow = [&table, &records](size_t row, std::vector<std::string>& cells) {
+        for (size_t c = 0; c < N; ++c) {
+            const RecordColumn<Record>& column = table.columns[c];
+            cells[c] = column.field ? Utf8FromLatin1(column.field(records[row])) : std::to_string(row + 1);
+        }
+        return false;
+    };
+    return sheet;
+}
+
+} // namespace
+
+SheetTable OpmSheet(const CDataStore& store)
+{
+    return ListSheet("OPM", OpmColumns, store.GetOpmRecords());
+}
+
+SheetTable OrlSheet(const CDataStore& store)
+{
+    return ListSheet("ORL", OrlColumns, store.GetOrlRecords());
+}
+
+SheetTable LossTestSheet(const CDataStore& store)
+{
+    SheetTable sheet;
+    sheet.name = "KAV";
+    for (const LossTableColumn& column : LossTableColumns)
+        sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
+    const size_t waveCount = store.KavWaveCount() == 2 ? 2 : 3;
+    sheet.rowCount = store.KavRecordCount() * waveCount;
+    sheet.fillRow = [&store, waveCount](size_t row, std::vector<std::string>& cells) {
+        const KavRecordView record = KavRecordAt(store, row / waveCount);
+        const auto wave = static_cast<int>(row % waveCount);
+        for (int c = 0; c < KavColumnCount; ++c) {
+            std::string& cell = cells[static_cast<size_t>(c)];
+            cell.clear();
+            AppendKavCellText(cell, record, wave, static_cast<KavColumn>(c));
+        }
+        // Names are the instrument's single bytes; every other text is ASCII.
+        for (const KavColumn named : {KavColumn::Cable, KavColumn::Fiber})
+            cells[static_cast<size_t>(named)] = Utf8FromLatin1(cells[static_cast<size_t>(named)]);
+        return static_cast<size_t>(wave) == waveCount - 1;
+    };
+    return sheet;
+}
+
+SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdicts)
+{
+    SheetTable sheet;
+    sheet.name = "Verdicts";
+    for (const VerdictColumn& column : VerdictColumns)
+        sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
+    sheet.rowCount = VerdictRowCount(verdicts);
+    const size_t rowsPerRecord = sheet.rowCount == 0 ? 1 : sheet.rowCount / verdicts.RecordCount();
+    sheet.fillRow = [&store, &verdicts, rowsPerRecord,
+                     texts = VerdictRowTexts()](size_t row, std::vector<std::string>& cells) mutable {
+        FillVerdictRow(store, verdicts, row, texts);
+        for (size_t c = 0; c < texts.size(); ++c)
+            cells[c] = texts[c];
+        cells[0] = Utf8FromLatin1(cells[0]);
+        cells[1] = Utf8FromLatin1(cells[1]);
+        return row % rowsPerRecord == rowsPerRecord - 1;
+    };
+    return sheet;
+}
+
+SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdicts, const TestLimits& limits,
+                        const std::string& fileName)
+{
+    const CertificationSummary summary = Summarize(verdicts);
+    const VerdictCounts& fibres = summary.fibres;
+    std::vector<std::pair<SheetColumn, std::string>> cells = {
+        {{"File", "", CellKind::Text}, fileName},
+        {{"Limit", "", CellKind::Text}, LimitName(limits)},
+        {{"Fibres", "", CellKind::Number}, std::to_string(fibres.Total())},
+        {{"Pass", "", CellKind::Number}, std::to_string(fibres.pass)},
+        {{"Warning", "", CellKind::Number}, std::to_string(fibres.warning)},
+        {{"Fail", "", CellKind::Number}, std::to_string(fibres.fail)},
+        {{"No verdict", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
+    };
+    if (summary.worst) {
+        const VerdictPlace& worst = *summary.worst;
+        const KavRecordView record = KavRecordAt(store, worst.record);
+        std::string margin;
+        AppendHundredths(margin, summary.worstMargin);
+        cells.push_back({{"Worst margin", "(dB)", CellKind::Number}, margin});
+        cells.push_back({{"Worst cable", "", CellKind::Text}, Utf8FromLatin1(CableOf(record))});
+        cells.push_back({{"Worst fiber", "", CellKind::Text}, Utf8FromLatin1(FiberOf(record))});
+        cells.push_back(
+            {{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
+        cells.push_back({{"Worst direction", "", CellKind::Text}, DirectionText(worst.direction)});
+    }
+    SheetTable sheet;
+    sheet.name = "Summary";
+    std::vector<std::string> row;
+    for (auto& [column, text] : cells) {
+        sheet.columns.push_back(column);
+        row.push_back(text);
+    }
+    sheet.rowCount = 1;
+    sheet.fillRow = [row](size_t, std::vector<std::string>& out) {
+        out = row;
+        return false;
+    };
+    return sheet;
+}

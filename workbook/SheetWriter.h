@@ -1,0 +1,50 @@
+#pragma once
+
+#include "workbook/SheetTable.h"
+
+#include <xlsxwriter.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+// Writes tables as sheets of one workbook, row by row: a bold title row that
+// stays in view and carries the filter, every value of its column's kind as
+// a number, date or time with a display format that shows the table's text
+// (text where it holds none), "Fail" filled red, a rule under each record's
+// last row, and columns as wide as their texts. Text is always written as
+// text, never read as a formula.
+class SheetWriter
+{
+public:
+    explicit SheetWriter(lxw_workbook* book) : m_Book(book) {}
+
+    // The library's first error, or LXW_NO_ERROR.
+    lxw_error Write(const SheetTable& table);
+
+private:
+    // What a cell's format is made of.
+    struct Look
+    {
+        bool title = false;
+        std::string numberFormat; // empty: the library's general format
+        bool rule = false;        // a rule under the cell
+        bool fail = false;        // filled red
+
+        auto Key() const { return std::tie(title, numberFormat, rule, fail); }
+        bool operator<(const Look& other) const { return Key() < other.Key(); }
+        bool operator==(const Look& other) const { return Key() == other.Key(); }
+    };
+    struct ColumnState;
+
+    // The unit that every number of each open column carries in its text.
+    static void FindUnits(const SheetTable& table, std::vector<std::string>& cells,
+                          std::vector<ColumnState*>& open);
+    lxw_format* FormatOf(const Look& look);
+    lxw_error WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text, bool rule,
+                        ColumnState& state);
+
+    lxw_workbook* m_Book;
+    std::map<Look, lxw_format*> m_Formats; // the workbook owns them
+};

@@ -1,0 +1,95 @@
+#include "workbook/Workbook.h"
+
+#include "ProgramIdentity.h"
+#include "data/SafeFileWriter.h"
+#include "platform/AppTitle.h"
+#include "workbook/RecordSheets.h"
+#include "workbook/SheetWriter.h"
+#include "workbook/WorkbookFile.h"
+
+#include <vector>
+
+namespace {
+const char* TitleOf(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Opm:
+        return "OPM readings";
+    case RecordKind::Kav:
+        return "Loss tests";
+    case RecordKind::Orl:
+        return "ORL readings";
+    case RecordKind::Trace:
+        break;
+    }
+    return "";
+}
+
+void SetProperties(lxw_workbook* book, RecordKind kind, const WorkbookSource& source)
+{
+    std::string title = TitleOf(kind);
+    std::string subject = source.fileName;
+    std::string comments = std::string("Written by ") + MainCaption + " " + ProgramVersion;
+    lxw_doc_properties properties{};
+    properties.title = title.data();
+    properties.subject = subject.data();
+    properties.comments = comments.data();
+    workbook_set_properties(book, &properties);
+}
+} // namespace
+
+bool HasWorkbook(RecordKind kind)
+{
+    return kind == RecordKind::Opm || kind == RecordKind::Kav || kind == RecordKind::Orl;
+}
+
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+{
+    WorkbookOutcome outcome;
+    if (!HasWorkbook(kind)) {
+        outcome.error = "a recorded trace has no table";
+        return outcome;
+    }
+    WorkbookFile file;
+    if (!file.Book()) {
+        outcome.error = file.Error();
+        return outcome;
+    }
+    SetProperties(file.Book(), kind, source);
+    const LossTestVerdicts verdicts =
+        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
+    std::vector<SheetTable> sheets;
+    if (kind == RecordKind::Opm)
+        sheets.push_back(OpmSheet(store));
+    else if (kind == RecordKind::Orl)
+        sheets.push_back(OrlSheet(store));
+    else
+        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
+                  SummarySheet(store, verdicts, source.limits, source.fileName)};
+    SheetWriter writer(file.Book());
+    for (const SheetTable& sheet : sheets) {
+        const lxw_error error = writer.Write(sheet);
+        if (error != LXW_NO_ERROR) {
+            outcome.error = std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error);
+            return outcome;
+        }
+    }
+    outcome.bytes = file.Finish();
+    if (!outcome.bytes)
+        outcome.error = file.Error();
+    return outcome;
+}
+
+WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, RecordKind kind,
+                           const WorkbookSource& source)
+{
+    const WorkbookOutcome outcome = WorkbookBytes(store, kind, source);
+    if (!outcome.bytes) {
+        WriteResult result;
+        result.status = WriteResult::Status::WriteFailed;
+        result.path = path;
+        result.reason = outcome.error;
+        return result;
+    }
+    return WriteFileSafely(path, *outcome.bytes);
+}
