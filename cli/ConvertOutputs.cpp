@@ -1,7 +1,7 @@
 #include "cli/ConvertOutputs.h"
 
-#include "data/FileSystem.h"
 #include "data/OutputBatch.h"
+#include "platform/files/FileSystem.h"
 
 namespace {
 const char* const StandardName = "-";

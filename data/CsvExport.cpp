@@ -3,7 +3,7 @@
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
 #include "data/LossTestRules.h"
-#include "data/SafeFileWriter.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <initializer_list>
 #include <string_view>

@@ -1,9 +1,9 @@
 #include "data/FileLoading.h"
 
 #include "data/Documents.h"
-#include "data/FileBytes.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
+#include "platform/files/FileBytes.h"
 
 #include <algorithm>
 
@@ -93,9 +93,9 @@ DecodeResult Decode(FileKind kind, ByteSpan bytes, CDataStore& store, RowSink* r
 RecognizedFile RecognizeFileBytes(FileBytes file, const std::string& name)
 {
     RecognizedFile recognized;
-    if (!file.read()) {
+    if (!file.ok()) {
         recognized.status =
-            file.status == FileBytes::Status::NotAFile ? DecodeResult::NotAFile : DecodeResult::CannotOpen;
+            file.status == IoStatus::NotAFile ? DecodeResult::NotAFile : DecodeResult::CannotOpen;
         recognized.systemReason = file.reason;
         return recognized;
     }

@@ -1,8 +1,8 @@
 #include "views/CKAVView.h"
 
 #include "data/CDataStore.h"
-#include "data/SafeFileWriter.h"
 #include "platform/AppTitle.h"
+#include "platform/files/SafeFileWriter.h"
 #include "platform/ui/Prompts.h"
 #include "report/CReportPrinting.h"
 #include "report/ReportPdf.h"
@@ -138,14 +138,10 @@ void CKAVView::ExportPdf()
     const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress));
     if (pdf.result == PageLoopResult::Cancelled)
         return;
-    WriteResult written;
-    if (pdf.result == PageLoopResult::Done) {
-        written = WriteFileSafely(*target, pdf.bytes.toStdString());
-    } else {
-        written.status = WriteResult::Status::WriteFailed;
-        written.path = *target;
-        written.reason = "the report could not be painted";
-    }
+    const WriteResult written =
+        pdf.result == PageLoopResult::Done
+            ? WriteFileSafely(*target, pdf.bytes.toStdString())
+            : WriteResult{IoRefusal(IoStatus::Failed, "the report could not be painted"), *target};
     ReportDocumentWriteResult(this, written);
 }
 

@@ -71,7 +71,7 @@ TEST(CsvExport, WriteFailureReportsTheReasonAndKeepsTheEarlierFile)
         FullDisk full(64);
         result = ExportOrlCsv(path, store);
     }
-    EXPECT_EQ(result.status, WriteResult::Status::WriteFailed);
+    EXPECT_EQ(result.status, IoStatus::NoSpace);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(ReadBytes(path), "earlier export\r\n");
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"}); // no temporary file left

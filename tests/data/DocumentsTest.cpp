@@ -73,10 +73,15 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
     WriteBytes(dir.File("keep.opm"), "earlier contents");
     std::filesystem::create_directory(dir.File("folder.opm"));
 
-    for (const char* name : {"folder.opm", "missing/x.opm"}) {
-        const WriteResult result = WriteOpmDocument(dir.File(name), store);
-        EXPECT_EQ(result.status, WriteResult::Status::CannotOpen) << name;
-        EXPECT_FALSE(result.reason.empty()) << name;
+    const struct
+    {
+        const char* name;
+        IoStatus status;
+    } failures[] = {{"folder.opm", IoStatus::NotAFile}, {"missing/x.opm", IoStatus::NotFound}};
+    for (const auto& failure : failures) {
+        const WriteResult result = WriteOpmDocument(dir.File(failure.name), store);
+        EXPECT_EQ(result.status, failure.status) << failure.name;
+        EXPECT_FALSE(result.reason.empty()) << failure.name;
     }
     EXPECT_TRUE(store.m_OpmPath.empty());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), "earlier contents");

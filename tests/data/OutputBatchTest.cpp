@@ -1,5 +1,5 @@
 #include "data/OutputBatch.h"
-#include "data/FileSystem.h"
+#include "platform/files/FileSystem.h"
 #include "tests/data/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +17,8 @@ TEST(OutputBatch, TheTemporaryFileIsCreatedExclusively)
     fs::create_symlink(dir.File("victim"), dir.File("planted"));
     WriteBytes(dir.File("taken"), "someone else's");
     for (const char* name : {"planted", "taken"}) {
-        const SystemResult created = CreateFileExclusively(dir.File(name), "staged bytes", "");
-        EXPECT_FALSE(created.ok()) << name;
-        EXPECT_TRUE(created.nameTaken) << name;
+        const IoResult created = CreateFileExclusively(dir.File(name), "staged bytes", "");
+        EXPECT_EQ(created.status, IoStatus::NameTaken) << name;
     }
     EXPECT_EQ(ReadBytes(dir.File("victim")), "precious");
     EXPECT_EQ(ReadBytes(dir.File("taken")), "someone else's");

@@ -1,5 +1,5 @@
+#include "platform/files/IoResult.h"
 #include "platform/hid/HidTransport.h"
-#include "platform/hid/SystemError.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

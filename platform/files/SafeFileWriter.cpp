@@ -1,4 +1,4 @@
-#include "data/SafeFileWriter.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <filesystem>
 #include <random>
@@ -9,20 +9,9 @@ namespace {
 // them all.
 constexpr int TemporaryNameTries = 16;
 
-WriteResult Failure(WriteResult::Status status, const std::string& path, const std::string& reason)
+WriteResult Outcome(const std::string& path, IoResult result = {})
 {
-    WriteResult result;
-    result.status = status;
-    result.path = path;
-    result.reason = reason;
-    return result;
-}
-
-WriteResult Success(const std::string& path)
-{
-    WriteResult ok;
-    ok.path = path;
-    return ok;
+    return {std::move(result), path};
 }
 
 // A hidden name in the target's folder, so that the rename stays on one disk,
@@ -55,22 +44,22 @@ WriteResult StagedFile::Stage(const std::string& path, const std::string& bytes)
 {
     Discard();
     const PathTarget target = ExaminePath(path);
-    if (!target.reason.empty())
-        return Failure(WriteResult::Status::CannotOpen, path, target.reason);
+    if (!target.problem.ok())
+        return Outcome(path, target.problem);
     if (target.type != PathTarget::Type::Missing) {
-        const SystemResult writable = CheckWritable(target);
+        const IoResult writable = CheckWritable(target);
         if (!writable.ok())
-            return Failure(WriteResult::Status::CannotOpen, path, writable.reason);
+            return Outcome(path, writable);
     }
     m_Target = target.file;
     m_Reported = path;
     if (target.type != PathTarget::Type::Missing && target.type != PathTarget::Type::Regular) {
         m_Bytes = bytes;
         m_Mode = Mode::InPlace;
-        return Success(path);
+        return Outcome(path);
     }
 
-    SystemResult created;
+    IoResult created;
     for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
         const std::string temporary = TemporaryNameBeside(target.file);
         // A replaced file keeps its permissions, as it would when overwritten.
@@ -79,13 +68,12 @@ WriteResult StagedFile::Stage(const std::string& path, const std::string& bytes)
         if (created.ok()) {
             m_Temporary = temporary;
             m_Mode = Mode::Replace;
-            return Success(path);
+            return Outcome(path);
         }
-        if (!created.nameTaken)
+        if (created.status != IoStatus::NameTaken)
             break;
     }
-    return Failure(created.notCreated ? WriteResult::Status::CannotOpen : WriteResult::Status::WriteFailed,
-                   path, created.reason);
+    return Outcome(path, created);
 }
 
 WriteResult StagedFile::StageStandardOutput(const std::string& name, const std::string& bytes)
@@ -94,17 +82,17 @@ WriteResult StagedFile::StageStandardOutput(const std::string& name, const std::
     m_Reported = name;
     m_Bytes = bytes;
     m_Mode = Mode::StandardOutput;
-    return Success(name);
+    return Outcome(name);
 }
 
 WriteResult StagedFile::Commit()
 {
     const Mode mode = m_Mode;
     m_Mode = Mode::Nothing;
-    SystemResult result;
+    IoResult result;
     switch (mode) {
     case Mode::Nothing:
-        return Failure(WriteResult::Status::WriteFailed, m_Reported, "nothing staged");
+        return Outcome(m_Reported, IoRefusal(IoStatus::Failed, "nothing staged"));
     case Mode::Replace:
         result = ReplaceFile(m_Temporary, m_Target);
         break;
@@ -120,9 +108,7 @@ WriteResult StagedFile::Commit()
     if (mode != Mode::Replace || result.ok())
         m_Temporary.clear();
     Discard();
-    if (!result.ok())
-        return Failure(WriteResult::Status::WriteFailed, m_Reported, result.reason);
-    return Success(m_Reported);
+    return Outcome(m_Reported, result);
 }
 
 WriteResult WriteFileSafely(const std::string& path, const std::string& bytes)

@@ -1,6 +1,6 @@
 // The file layer on Linux, macOS and the BSDs.
-#include "data/FileBytes.h"
-#include "data/FileSystem.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,9 +18,14 @@ namespace {
 // chain that changes while it is walked.
 constexpr int MaxDanglingLinks = 64;
 
-std::string Reason(int error)
+IoResult Failure(int error)
 {
-    return std::strerror(error);
+    return IoFailure({error, std::system_category()});
+}
+
+IoResult NotAFile(PathTarget::Type type)
+{
+    return IoRefusal(IoStatus::NotAFile, NotAFileReason(type));
 }
 
 PathTarget::Type TypeOf(mode_t mode)
@@ -42,11 +47,11 @@ std::string IdentityOf(const struct stat& status)
            std::to_string(static_cast<unsigned long long>(status.st_ino));
 }
 
-std::string RealPath(const std::string& path, std::string& reason)
+std::string RealPath(const std::string& path, IoResult& problem)
 {
     char* real = realpath(path.c_str(), nullptr);
     if (real == nullptr) {
-        reason = Reason(errno);
+        problem = Failure(errno);
         return "";
     }
     std::string result = real;
@@ -94,18 +99,16 @@ void ReadAll(int fd, size_t limit, FileBytes& result)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            result.reason = Reason(errno);
-            result.bytes.clear();
+            result = FileBytes{Failure(errno)};
             return;
         }
         if (got == 0)
             break;
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);
     }
-    result.status = FileBytes::Status::Read;
 }
 
-SystemResult WriteAll(int fd, const std::string& bytes)
+IoResult WriteAll(int fd, const std::string& bytes)
 {
     size_t written = 0;
     while (written < bytes.size()) {
@@ -113,17 +116,17 @@ SystemResult WriteAll(int fd, const std::string& bytes)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return {Reason(errno)};
+            return Failure(errno);
         written += static_cast<size_t>(n);
     }
     return {};
 }
 
-int CloseKeepingFirstError(int fd, SystemResult& result)
+int CloseKeepingFirstError(int fd, IoResult& result)
 {
     const int closed = close(fd);
     if (closed != 0 && result.ok())
-        result.reason = Reason(errno);
+        result = Failure(errno);
     return closed;
 }
 } // namespace
@@ -138,16 +141,16 @@ PathTarget ExaminePath(const std::string& path)
         target.identity = IdentityOf(status);
         // Only a regular file is replaced, so only its own place matters;
         // a device or pipe is written through the path as given.
-        target.file = target.type == PathTarget::Type::Regular ? RealPath(path, target.reason) : path;
+        target.file = target.type == PathTarget::Type::Regular ? RealPath(path, target.problem) : path;
         return target;
     }
     if (errno != ENOENT) {
-        target.reason = Reason(errno); // a link loop gives ELOOP here
+        target.problem = Failure(errno); // a link loop gives ELOOP here
         return target;
     }
     std::string name = path;
     if (!EndOfLinkChain(name)) {
-        target.reason = Reason(ELOOP);
+        target.problem = Failure(ELOOP);
         return target;
     }
     const fs::path chained(name);
@@ -155,13 +158,13 @@ PathTarget ExaminePath(const std::string& path)
     const std::string folder = chained.has_parent_path() ? chained.parent_path().string() : ".";
     struct stat folderStatus;
     if (leaf.empty() || leaf == "." || leaf == "..") {
-        target.reason = Reason(EISDIR);
+        target.problem = Failure(EISDIR);
     } else if (stat(folder.c_str(), &folderStatus) != 0) {
-        target.reason = Reason(errno);
+        target.problem = Failure(errno);
     } else if (!S_ISDIR(folderStatus.st_mode)) {
-        target.reason = Reason(ENOTDIR);
+        target.problem = Failure(ENOTDIR);
     } else {
-        const std::string realFolder = RealPath(folder, target.reason);
+        const std::string realFolder = RealPath(folder, target.problem);
         target.file = (fs::path(realFolder) / leaf).string();
         target.identity = IdentityOf(folderStatus) + "/" + leaf;
     }
@@ -173,7 +176,7 @@ PathTarget ExamineStream(StandardStream stream)
     PathTarget target;
     struct stat status;
     if (fstat(stream == StandardStream::Input ? STDIN_FILENO : STDOUT_FILENO, &status) != 0) {
-        target.reason = Reason(errno);
+        target.problem = Failure(errno);
         return target;
     }
     target.type = TypeOf(status.st_mode);
@@ -181,64 +184,59 @@ PathTarget ExamineStream(StandardStream stream)
     return target;
 }
 
-SystemResult CheckWritable(const PathTarget& target)
+IoResult CheckWritable(const PathTarget& target)
 {
     if (target.type == PathTarget::Type::Folder)
-        return {Reason(EISDIR)};
+        return Failure(EISDIR);
     if (target.type == PathTarget::Type::Pipe) {
         if (access(target.file.c_str(), W_OK) != 0)
-            return {Reason(errno)};
+            return Failure(errno);
         return {};
     }
     // Opening without truncating changes nothing; it honours a write
     // protection that a rename over the file would ignore.
     const int fd = open(target.file.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {Reason(errno)};
+        return Failure(errno);
     close(fd);
     return {};
 }
 
-SystemResult CreateFileExclusively(const std::string& path, const std::string& bytes,
-                                   const std::string& permissionsOf)
+IoResult CreateFileExclusively(const std::string& path, const std::string& bytes,
+                               const std::string& permissionsOf)
 {
     // O_EXCL fails on any name in use, a link included, and O_NOFOLLOW makes
     // sure no link is followed on systems that would.
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const int error = errno;
-        SystemResult failed{Reason(error)};
-        failed.notCreated = true;
-        failed.nameTaken = error == EEXIST;
-        return failed;
-    }
-    SystemResult result = WriteAll(fd, bytes);
+    if (fd < 0)
+        return Failure(errno);
+    IoResult result = WriteAll(fd, bytes);
     struct stat replaced;
     if (result.ok() && !permissionsOf.empty() && stat(permissionsOf.c_str(), &replaced) == 0 &&
         fchmod(fd, replaced.st_mode & 07777) != 0)
-        result.reason = Reason(errno);
+        result = Failure(errno);
     if (result.ok() && fsync(fd) != 0)
-        result.reason = Reason(errno);
+        result = Failure(errno);
     CloseKeepingFirstError(fd, result);
     if (!result.ok())
         unlink(path.c_str());
     return result;
 }
 
-SystemResult ReplaceFile(const std::string& from, const std::string& to)
+IoResult ReplaceFile(const std::string& from, const std::string& to)
 {
     if (rename(from.c_str(), to.c_str()) != 0)
-        return {Reason(errno)};
+        return Failure(errno);
     // The rename is durable only once the folder holding both names is.
     const std::filesystem::path folder = std::filesystem::path(to).parent_path();
     const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return {};
-    SystemResult result;
+    IoResult result;
     // Some file systems cannot flush a folder (EINVAL); the file itself is on
     // the disk already.
     if (fsync(fd) != 0 && errno != EINVAL)
-        result.reason = Reason(errno);
+        result = Failure(errno);
     close(fd);
     return result;
 }
@@ -248,21 +246,31 @@ void RemoveFile(const std::string& path)
     unlink(path.c_str());
 }
 
-SystemResult WriteInPlace(const std::string& path, const std::string& bytes)
+IoResult WriteInPlace(const std::string& path, const std::string& bytes)
 {
     const int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return {Reason(errno)};
-    SystemResult result = WriteAll(fd, bytes);
+        return Failure(errno);
+    IoResult result = WriteAll(fd, bytes);
     CloseKeepingFirstError(fd, result);
     return result;
 }
 
-SystemResult WriteStandardOutput(const std::string& bytes)
+IoResult AppendToFile(const std::string& path, const std::string& bytes)
+{
+    const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return Failure(errno);
+    IoResult result = WriteAll(fd, bytes);
+    CloseKeepingFirstError(fd, result);
+    return result;
+}
+
+IoResult WriteStandardOutput(const std::string& bytes)
 {
     errno = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-        return {errno != 0 ? Reason(errno) : "write error"};
+        return Failure(errno != 0 ? errno : EIO);
     return {};
 }
 
@@ -271,27 +279,18 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
     FileBytes result;
     struct stat status;
     // Refused before it is opened: opening a device can have effects of its own.
-    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        result.status = FileBytes::Status::NotAFile;
-        result.reason = NotAFileReason(TypeOf(status.st_mode));
-        return result;
-    }
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return FileBytes{NotAFile(TypeOf(status.st_mode))};
     // O_NONBLOCK: a pipe put in the file's place since is not waited for.
     const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.reason = Reason(errno);
-        return result;
-    }
-    if (fstat(fd, &status) != 0) {
-        result.reason = Reason(errno);
+    if (fd < 0)
+        return FileBytes{Failure(errno)};
+    const IoResult refused = fstat(fd, &status) != 0    ? Failure(errno)
+                             : !S_ISREG(status.st_mode) ? NotAFile(TypeOf(status.st_mode))
+                                                        : IoResult{};
+    if (!refused.ok()) {
         close(fd);
-        return result;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        result.status = FileBytes::Status::NotAFile;
-        result.reason = NotAFileReason(TypeOf(status.st_mode));
-        close(fd);
-        return result;
+        return FileBytes{refused};
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const auto size = static_cast<size_t>(status.st_size);

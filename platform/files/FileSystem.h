@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/IoResult.h"
+
 #include <string>
 
 // The file operations whose safe form differs from one system to another, in
@@ -21,8 +23,8 @@ struct PathTarget
     };
     Type type = Type::Missing;
     // Why the path cannot be used (too many levels of links, a missing
-    // folder); empty when it can.
-    std::string reason;
+    // folder); ok when it can.
+    IoResult problem;
     // The file itself with every link followed: a regular file is replaced
     // here, and a missing one created here, so that a link stays a link.
     std::string file;
@@ -55,41 +57,35 @@ enum class StandardStream
 };
 
 // The file, pipe or device behind a standard stream, as ExaminePath tells it
-// (reason set when the stream is closed).
+// (a problem when the stream is closed).
 PathTarget ExamineStream(StandardStream stream);
-
-// What a system call did: empty reason on success.
-struct SystemResult
-{
-    std::string reason;
-    bool notCreated = false; // a create failed before anything was written
-    bool nameTaken = false;  // ... because something is there under the name
-
-    bool ok() const { return reason.empty(); }
-};
 
 // Whether an existing file, device or pipe may be opened for writing, asked
 // without opening a pipe (which would wait for a reader) and without
 // changing anything.
-SystemResult CheckWritable(const PathTarget& target);
+IoResult CheckWritable(const PathTarget& target);
 
 // Creates the file `path`, which must not exist in any form: a file or a link
-// found under its name is neither opened nor followed (nameTaken). Writes the
+// found under its name is neither opened nor followed (NameTaken). Writes the
 // bytes and flushes them to the disk before it returns. The file gets the
 // permissions of `permissionsOf` when that file exists.
-SystemResult CreateFileExclusively(const std::string& path, const std::string& bytes,
-                                   const std::string& permissionsOf);
+IoResult CreateFileExclusively(const std::string& path, const std::string& bytes,
+                               const std::string& permissionsOf);
 
 // Renames `from` over `to` in one step, then flushes the folder so that the
 // new name survives a power cut.
-SystemResult ReplaceFile(const std::string& from, const std::string& to);
+IoResult ReplaceFile(const std::string& from, const std::string& to);
 
 void RemoveFile(const std::string& path);
 
 // Writes into an existing device or pipe, which is never replaced by a file.
 // A named pipe waits for its reader, as a shell's redirection does.
-SystemResult WriteInPlace(const std::string& path, const std::string& bytes);
+IoResult WriteInPlace(const std::string& path, const std::string& bytes);
+
+// Appends the bytes to the file at `path`, created when missing; what the
+// file held stays as it was.
+IoResult AppendToFile(const std::string& path, const std::string& bytes);
 
 // Writes the bytes unchanged (no line-end translation) to standard output and
 // flushes it.
-SystemResult WriteStandardOutput(const std::string& bytes);
+IoResult WriteStandardOutput(const std::string& bytes);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/FileSystem.h"
-#include "data/Results.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/WriteResult.h"
 
 #include <string>
 

@@ -1,8 +1,9 @@
 // The file layer on Windows: wide-character paths, handles, and the calls
 // that stand for the POSIX ones (CREATE_NEW for O_EXCL, FlushFileBuffers for
 // fsync, MoveFileExW with write-through for the rename and the folder flush).
-#include "data/FileBytes.h"
-#include "data/FileSystem.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/WindowsText.h"
 
 #include <windows.h>
 
@@ -13,45 +14,19 @@
 #include <filesystem>
 
 namespace {
-std::wstring Wide(const std::string& utf8)
+IoResult Failure(DWORD error)
 {
-    if (utf8.empty())
-        return std::wstring();
-    const int length =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length);
-    return wide;
+    return IoFailure({static_cast<int>(error), std::system_category()});
 }
 
-std::string Narrow(const std::wstring& wide)
+IoResult LastFailure()
 {
-    if (wide.empty())
-        return std::string();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), length, nullptr,
-                        nullptr);
-    return utf8;
+    return Failure(GetLastError());
 }
 
-std::string Reason(DWORD error)
+IoResult NotAFile(PathTarget::Type type)
 {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::wstring message(text != nullptr ? text : L"", length);
-    LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
-        message.pop_back();
-    return message.empty() ? "system error " + std::to_string(error) : Narrow(message);
-}
-
-std::string LastReason()
-{
-    return Reason(GetLastError());
+    return IoRefusal(IoStatus::NotAFile, NotAFileReason(type));
 }
 
 // Opens what the path names, links followed, without reading or writing it;
@@ -111,7 +86,7 @@ PathTarget Examine(HANDLE handle, bool ownHandle)
     return target;
 }
 
-SystemResult WriteAll(HANDLE handle, const std::string& bytes)
+IoResult WriteAll(HANDLE handle, const std::string& bytes)
 {
     size_t written = 0;
     while (written < bytes.size()) {
@@ -119,7 +94,7 @@ SystemResult WriteAll(HANDLE handle, const std::string& bytes)
             static_cast<DWORD>(bytes.size() - written < 0x40000000 ? bytes.size() - written : 0x40000000);
         DWORD done = 0;
         if (!WriteFile(handle, bytes.data() + written, chunk, &done, nullptr))
-            return {LastReason()};
+            return LastFailure();
         written += done;
     }
     return {};
@@ -141,15 +116,13 @@ void ReadAll(HANDLE handle, size_t limit, FileBytes& result)
             // A pipe whose writer has gone ends so.
             if (GetLastError() == ERROR_BROKEN_PIPE)
                 break;
-            result.reason = LastReason();
-            result.bytes.clear();
+            result = FileBytes{LastFailure()};
             return;
         }
         if (got == 0)
             break;
         result.bytes.insert(result.bytes.end(), chunk, chunk + got);
     }
-    result.status = FileBytes::Status::Read;
 }
 } // namespace
 
@@ -167,7 +140,7 @@ PathTarget ExaminePath(const std::string& path)
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_NOT_FOUND) {
         // ERROR_CANT_RESOLVE_FILENAME: a loop of links.
-        target.reason = Reason(error);
+        target.problem = Failure(error);
         return target;
     }
     // A missing file: its folder decides where it is created. A dangling
@@ -178,14 +151,14 @@ PathTarget ExaminePath(const std::string& path)
         name.has_parent_path() ? name.parent_path() : std::filesystem::path(L".");
     const HANDLE folderHandle = OpenForQuery(folder.u8string());
     if (folderHandle == INVALID_HANDLE_VALUE) {
-        target.reason = LastReason();
+        target.problem = LastFailure();
         return target;
     }
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(folderHandle, &info)) {
-        target.reason = LastReason();
+        target.problem = LastFailure();
     } else if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        target.reason = Reason(ERROR_DIRECTORY);
+        target.problem = Failure(ERROR_DIRECTORY);
     } else {
         const std::string leaf = name.filename().u8string();
         target.file = (std::filesystem::u8path(FinalPathOf(folderHandle)) / name.filename()).u8string();
@@ -201,16 +174,16 @@ PathTarget ExamineStream(StandardStream stream)
         GetStdHandle(stream == StandardStream::Input ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
         PathTarget closed;
-        closed.reason = Reason(ERROR_INVALID_HANDLE);
+        closed.problem = Failure(ERROR_INVALID_HANDLE);
         return closed;
     }
     return Examine(handle, false);
 }
 
-SystemResult CheckWritable(const PathTarget& target)
+IoResult CheckWritable(const PathTarget& target)
 {
     if (target.type == PathTarget::Type::Folder)
-        return {Reason(ERROR_DIRECTORY)};
+        return Failure(ERROR_DIRECTORY);
     if (target.type == PathTarget::Type::Pipe)
         return {};
     // Opening without truncating changes nothing; it honours the read-only
@@ -219,41 +192,36 @@ SystemResult CheckWritable(const PathTarget& target)
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return {LastReason()};
+        return LastFailure();
     CloseHandle(handle);
     return {};
 }
 
-SystemResult CreateFileExclusively(const std::string& path, const std::string& bytes, const std::string&)
+IoResult CreateFileExclusively(const std::string& path, const std::string& bytes, const std::string&)
 {
     // CREATE_NEW fails on any name in use, a link included, and never
     // follows one. A replaced file's permissions are its folder's, which the
     // new file inherits as well.
     const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        SystemResult failed{Reason(error)};
-        failed.notCreated = true;
-        failed.nameTaken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
-        return failed;
-    }
-    SystemResult result = WriteAll(handle, bytes);
+    if (handle == INVALID_HANDLE_VALUE)
+        return LastFailure();
+    IoResult result = WriteAll(handle, bytes);
     if (result.ok() && !FlushFileBuffers(handle))
-        result.reason = LastReason();
+        result = LastFailure();
     CloseHandle(handle);
     if (!result.ok())
         DeleteFileW(Wide(path).c_str());
     return result;
 }
 
-SystemResult ReplaceFile(const std::string& from, const std::string& to)
+IoResult ReplaceFile(const std::string& from, const std::string& to)
 {
     // Write-through returns only once the rename is on the disk: Windows
     // has no folder to flush.
     if (!MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {LastReason()};
+        return LastFailure();
     return {};
 }
 
@@ -262,24 +230,36 @@ void RemoveFile(const std::string& path)
     DeleteFileW(Wide(path).c_str());
 }
 
-SystemResult WriteInPlace(const std::string& path, const std::string& bytes)
+IoResult WriteInPlace(const std::string& path, const std::string& bytes)
 {
     const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return {LastReason()};
-    const SystemResult result = WriteAll(handle, bytes);
+        return LastFailure();
+    const IoResult result = WriteAll(handle, bytes);
     CloseHandle(handle);
     return result;
 }
 
-SystemResult WriteStandardOutput(const std::string& bytes)
+IoResult AppendToFile(const std::string& path, const std::string& bytes)
+{
+    const HANDLE handle =
+        CreateFileW(Wide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return LastFailure();
+    const IoResult result = WriteAll(handle, bytes);
+    CloseHandle(handle);
+    return result;
+}
+
+IoResult WriteStandardOutput(const std::string& bytes)
 {
     // Text mode would turn every line feed of the CSV's CR LF into CR LF.
     std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-        return {"write error"};
+        return IoFailure(std::make_error_code(std::errc::io_error));
     return {};
 }
 
@@ -288,19 +268,15 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
     FileBytes result;
     const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        result.reason = LastReason();
-        return result;
-    }
+    if (handle == INVALID_HANDLE_VALUE)
+        return FileBytes{LastFailure()};
     // A pipe server or a device opens at once; refuse them before reading.
     BY_HANDLE_FILE_INFORMATION info;
     const bool onDisk = GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info);
     const PathTarget::Type type = TypeOf(handle, onDisk ? &info : nullptr);
     if (type != PathTarget::Type::Regular) {
-        result.status = FileBytes::Status::NotAFile;
-        result.reason = NotAFileReason(type);
         CloseHandle(handle);
-        return result;
+        return FileBytes{NotAFile(type)};
     }
     ReadAll(handle, limit, result);
     CloseHandle(handle);
