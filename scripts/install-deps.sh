@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libhidapi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64 googletest wine64
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   poppler-utils

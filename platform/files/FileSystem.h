@@ -74,7 +74,7 @@ IoResult CreateFileExclusively(const std::string& path, const std::string& bytes
 
 // Renames `from` over `to` in one step, then flushes the folder so that the
 // new name survives a power cut.
-IoResult ReplaceFile(const std::string& from, const std::string& to);
+IoResult MoveIntoPlace(const std::string& from, const std::string& to);
 
 void RemoveFile(const std::string& path);
 

@@ -223,7 +223,7 @@ IoResult CreateFileExclusively(const std::string& path, const std::string& bytes
     return result;
 }
 
-IoResult ReplaceFile(const std::string& from, const std::string& to)
+IoResult MoveIntoPlace(const std::string& from, const std::string& to)
 {
     if (rename(from.c_str(), to.c_str()) != 0)
         return Failure(errno);

@@ -186,8 +186,14 @@ IoResult CheckWritable(const PathTarget& target)
         return Failure(ERROR_DIRECTORY);
     if (target.type == PathTarget::Type::Pipe)
         return {};
-    // Opening without truncating changes nothing; it honours the read-only
-    // attribute and a lock held by another program, which a rename would not.
+    // The read-only attribute keeps every writer out, an administrator too;
+    // asked for itself, it does so also where the account could write the
+    // file (Wine run by root).
+    const DWORD attributes = GetFileAttributesW(Wide(target.file).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return Failure(ERROR_ACCESS_DENIED);
+    // Opening without truncating changes nothing; it honours a lock held by
+    // another program, which a rename would not.
     const HANDLE handle = CreateFileW(Wide(target.file).c_str(), GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -215,7 +221,7 @@ IoResult CreateFileExclusively(const std::string& path, const std::string& bytes
     return result;
 }
 
-IoResult ReplaceFile(const std::string& from, const std::string& to)
+IoResult MoveIntoPlace(const std::string& from, const std::string& to)
 {
     // Write-through returns only once the rename is on the disk: Windows
     // has no folder to flush.

@@ -94,7 +94,7 @@ WriteResult StagedFile::Commit()
     case Mode::Nothing:
         return Outcome(m_Reported, IoRefusal(IoStatus::Failed, "nothing staged"));
     case Mode::Replace:
-        result = ReplaceFile(m_Temporary, m_Target);
+        result = MoveIntoPlace(m_Temporary, m_Target);
         break;
     case Mode::InPlace:
         result = WriteInPlace(m_Target, m_Bytes);

@@ -1,12 +1,8 @@
 #include "data/CsvExport.h"
 #include "tests/data/TestFiles.h"
+#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 // The exports of records are pinned by the golden files of kav-convert.
 
@@ -33,30 +29,6 @@ TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
 }
 
 #if defined(__unix__) || defined(__APPLE__)
-// A disk that fills up while the file is written: the process may write no
-// more than a few bytes per file, as on a full disk.
-class FullDisk
-{
-public:
-    explicit FullDisk(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_Saved);
-        m_SavedSignal = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_Saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_Saved);
-        std::signal(SIGXFSZ, m_SavedSignal);
-    }
-
-private:
-    rlimit m_Saved{};
-    void (*m_SavedSignal)(int) = SIG_DFL;
-};
-
 TEST(CsvExport, WriteFailureReportsTheReasonAndKeepsTheEarlierFile)
 {
     ScratchFolder dir;

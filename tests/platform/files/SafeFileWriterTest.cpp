@@ -1,0 +1,101 @@
+#include "platform/files/SafeFileWriter.h"
+#include "platform/files/FileBytes.h"
+#include "tests/support/FullDisk.h"
+#include "tests/support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+// The safe save as the user meets it on each system: the earlier file is
+// replaced whole, or kept whole, and no temporary file stays behind.
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string Utf8File(const ScratchFolder& dir, const char* name)
+{
+    return (fs::path(dir.Path()) / fs::u8path(name)).u8string();
+}
+
+std::string ReadBack(const std::string& path)
+{
+    const FileBytes file = ReadFileBytes(path, 1 << 20);
+    EXPECT_TRUE(file.ok()) << path << ": " << file.reason;
+    return std::string(file.bytes.begin(), file.bytes.end());
+}
+} // namespace
+
+TEST(SafeFileWriter, AnExistingFileIsReplacedWhole)
+{
+    ScratchFolder dir;
+    const std::string path = dir.File("results.csv");
+    WriteBytes(path, "earlier contents, longer than the new ones\r\n");
+    const WriteResult result = WriteFileSafely(path, "new\r\n");
+    ASSERT_TRUE(result.ok()) << result.reason;
+    EXPECT_EQ(result.path, path);
+    EXPECT_EQ(ReadBack(path), "new\r\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"});
+}
+
+// A write that fails keeps the earlier file byte for byte: a disk that fills
+// up, or (on Windows) a file another program holds open.
+TEST(SafeFileWriter, AFailedWriteKeepsTheEarlierFile)
+{
+    ScratchFolder dir;
+    const std::string path = dir.File("results.csv");
+    WriteBytes(path, "earlier\r\n");
+    const std::string bytes(100000, 'x');
+    WriteResult result;
+    {
+#ifdef _WIN32
+        std::ifstream held(path, std::ios::binary);
+        ASSERT_TRUE(held.is_open());
+#else
+        FullDisk full(64);
+#endif
+        result = WriteFileSafely(path, bytes);
+    }
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_EQ(ReadBack(path), "earlier\r\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"});
+}
+
+TEST(SafeFileWriter, AReadOnlyFileIsRefused)
+{
+    ScratchFolder dir;
+    const std::string path = dir.File("results.csv");
+    WriteBytes(path, "protected\r\n");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+#ifndef _WIN32
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write a read-only file; run as another user to check the refusal";
+#endif
+    const WriteResult result = WriteFileSafely(path, "new\r\n");
+    EXPECT_EQ(result.status, IoStatus::NoAccess) << result.reason;
+    EXPECT_EQ(ReadBack(path), "protected\r\n");
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"});
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+}
+
+// Names are UTF-8 on every system; Windows takes them as UTF-16.
+TEST(SafeFileWriter, NamesOutsideAscii)
+{
+    ScratchFolder dir;
+    const char* name = u8"Messung Größe 測定 ½.csv";
+    const std::string path = Utf8File(dir, name);
+    ASSERT_TRUE(WriteFileSafely(path, "first\r\n").ok());
+    const WriteResult replaced = WriteFileSafely(path, "second\r\n");
+    ASSERT_TRUE(replaced.ok()) << replaced.reason;
+    EXPECT_EQ(ReadBack(path), "second\r\n");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::u8path(dir.Path())))
+        names.push_back(entry.path().filename().u8string());
+    EXPECT_EQ(names, std::vector<std::string>{name});
+}
