@@ -35,6 +35,13 @@ tsan: deps
 	@cmake --build --preset tsan --target link_tests
 	@ctest --preset tsan
 
+# The core's tests (GoogleTest: files, data, link, report, kav-convert) with
+# AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
 # The Qt-free core cross-built for Windows, its tests run as Windows programs
 # under Wine, in a Wine prefix of their own in build-mingw/.
 wine-test: deps
@@ -63,4 +70,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-debug build-fuzz build-tsan build-mingw
+	rm -rf build build-debug build-fuzz build-tsan build-asan build-mingw
