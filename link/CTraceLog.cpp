@@ -1,6 +1,6 @@
 #include "link/CTraceLog.h"
 
-#include "platform/files/FileSystem.h"
+#include "platform/files/SafeFileWriter.h"
 
 IoResult CTraceLog::Append(const std::string& path, const std::string& bytes)
 {

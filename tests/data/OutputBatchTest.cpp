@@ -1,5 +1,4 @@
 #include "data/OutputBatch.h"
-#include "platform/files/FileSystem.h"
 #include "tests/data/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -7,26 +6,6 @@
 #include <filesystem>
 
 namespace fs = std::filesystem;
-
-// A link planted under the temporary file's name, in a folder others can
-// write to, is never followed: the file it points to keeps its bytes.
-TEST(OutputBatch, TheTemporaryFileIsCreatedExclusively)
-{
-    ScratchFolder dir;
-    WriteBytes(dir.File("victim"), "precious");
-    WriteBytes(dir.File("taken"), "someone else's");
-    std::vector<const char*> names = {"taken"};
-#ifndef _WIN32
-    fs::create_symlink(dir.File("victim"), dir.File("planted"));
-    names.push_back("planted");
-#endif
-    for (const char* name : names) {
-        const IoResult created = CreateFileExclusively(dir.File(name), "staged bytes", "");
-        EXPECT_EQ(created.status, IoStatus::NameTaken) << name;
-    }
-    EXPECT_EQ(ReadBytes(dir.File("victim")), "precious");
-    EXPECT_EQ(ReadBytes(dir.File("taken")), "someone else's");
-}
 
 // When the second of two renames fails, the first has already replaced its
 // file: the outcome says so, and nothing staged is left behind.

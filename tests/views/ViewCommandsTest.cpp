@@ -187,15 +187,16 @@ private slots:
         // even by an administrator; a missing folder is not an open file, and
         // the detail says so.
         QVERIFY(QDir(f.dir.path()).mkdir("taken.csv"));
-        for (const auto& [name, error] :
-             {std::pair{"taken.csv", EISDIR}, std::pair{"no-such-folder/report.csv", ENOENT}}) {
+        for (const auto& [name, why] :
+             {std::pair{"taken.csv", QString("a folder")},
+              std::pair{"no-such-folder/report.csv", QString::fromLocal8Bit(std::strerror(ENOENT))}}) {
             f.prompts.Clear();
             f.prompts.QueueFile(f.Path(name));
             f.Run(CommandId::FileSave, TabOpm);
             QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
             QCOMPARE(f.prompts.Asked().back().owner, static_cast<QWidget*>(nullptr));
             const QString detail = f.prompts.Asked().back().detail;
-            QVERIFY2(detail.contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(detail));
+            QVERIFY2(detail.contains(why), qPrintable(detail));
         }
 
         f.prompts.Clear();

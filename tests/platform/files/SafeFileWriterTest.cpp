@@ -43,8 +43,9 @@ TEST(SafeFileWriter, AnExistingFileIsReplacedWhole)
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"});
 }
 
-// A write that fails keeps the earlier file byte for byte: a disk that fills
-// up, or (on Windows) a file another program holds open.
+// A write that fails keeps the earlier file byte for byte and leaves no
+// temporary file: a disk that fills up, or (on Windows) a file that another
+// program opens while it is being written.
 TEST(SafeFileWriter, AFailedWriteKeepsTheEarlierFile)
 {
     ScratchFolder dir;
@@ -52,15 +53,26 @@ TEST(SafeFileWriter, AFailedWriteKeepsTheEarlierFile)
     WriteBytes(path, "earlier\r\n");
     const std::string bytes(100000, 'x');
     WriteResult result;
-    {
 #ifdef _WIN32
+    {
+        // Held open already: refused before anything is written.
         std::ifstream held(path, std::ios::binary);
         ASSERT_TRUE(held.is_open());
+        EXPECT_EQ(WriteFileSafely(path, bytes).status, IoStatus::NoAccess);
+    }
+    StagedFile file;
+    ASSERT_TRUE(file.Stage(path, bytes).ok());
+    {
+        std::ifstream held(path, std::ios::binary);
+        ASSERT_TRUE(held.is_open());
+        result = file.Commit();
+    }
 #else
+    {
         FullDisk full(64);
-#endif
         result = WriteFileSafely(path, bytes);
     }
+#endif
     EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(ReadBack(path), "earlier\r\n");
