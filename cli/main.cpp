@@ -8,7 +8,10 @@
 #include "cli/InfoJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/OffscreenGui.h"
+#include "platform/files/QuotedName.h"
 #include "report/ReportPdf.h"
+
+#include <QHashSeed>
 
 #include <cerrno>
 #include <cstdio>
@@ -25,9 +28,10 @@ enum ExitStatus
     CannotWrite = 5
 };
 
-int Fail(int status, const std::string& name, const std::string& reason)
+// One line on standard error; `subject` is what failed, a file's name quoted.
+int Fail(int status, const std::string& subject, const std::string& reason)
 {
-    std::fprintf(stderr, "kav-convert: %s: %s\n", name.c_str(), reason.c_str());
+    std::fprintf(stderr, "kav-convert: %s: %s\n", subject.c_str(), reason.c_str());
     return status;
 }
 
@@ -55,6 +59,9 @@ QPageSize PaperOf(const ConvertOptions& options)
 
 int main(int argc, char** argv)
 {
+    // The PDF writer lists its fonts in the order of a hash table: with the
+    // same seed every run, the same input gives the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     const ParsedConvertOptions parsed = ParseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options)
         return FailUsage(parsed.error);
@@ -81,23 +88,25 @@ int main(int argc, char** argv)
                        : LoadFile(options.file, file.store);
     const DecodeResult result = file.outcome.result;
     if (result == DecodeResult::CannotOpen || result == DecodeResult::NotAFile)
-        return Fail(CannotRead, options.file, FailureReason(file.outcome));
+        return Fail(CannotRead, QuotedName(options.file), FailureReason(file.outcome));
     if (result != DecodeResult::Ok)
-        return Fail(Refused, options.file, FailureReason(file.outcome));
+        return Fail(Refused, QuotedName(options.file), FailureReason(file.outcome));
 
     std::optional<OffscreenGui> gui;
     if (options.pdfOut) {
         if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace) {
             std::fprintf(stderr, "kav-convert: %s: a recorded trace has no report for --pdf; %s\n",
-                         options.file.c_str(), UsageText);
+                         QuotedName(options.file).c_str(), UsageText);
             return UsageError;
         }
         if (file.ReportPageCount() == 0)
-            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
+            return Fail(CannotWrite, QuotedName(*options.pdfOut),
+                        "cannot be written: the report has no pages");
         gui.emplace();
         pdf = file.PdfBytes(PaperOf(options));
         if (pdf.empty())
-            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
+            return Fail(CannotWrite, QuotedName(*options.pdfOut),
+                        "cannot be written: the report could not be painted");
     }
 
     if (options.info) {
@@ -106,6 +115,6 @@ int main(int argc, char** argv)
             return printed;
     }
     if (const std::optional<OutputFailure> failure = WriteOutputs(outputs))
-        return Fail(CannotWrite, failure->name, failure->reason);
+        return Fail(CannotWrite, QuotedName(failure->name), failure->reason);
     return Done;
 }
