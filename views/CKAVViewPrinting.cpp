@@ -129,13 +129,15 @@ void CKAVView::ExportPdf()
         ChooseSaveTarget(this, "PDF File(*.pdf) | *.pdf||", OutputKind::Pdf);
     if (!target)
         return;
-    const std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
+    std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
         this, QStringLiteral("Writing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
         static_cast<int>(job.PageCount()));
     const QPageSize paper = m_PaperChosen ? Printer().pageLayout().pageSize() : DefaultReportPaper();
     const QPageLayout::Orientation orientation =
         m_PaperChosen ? Printer().pageLayout().orientation() : QPageLayout::Portrait;
     const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress));
+    // The pages are done: the progress window closes before any message.
+    progress.reset();
     if (pdf.result == PageLoopResult::Cancelled)
         return;
     const WriteResult written =

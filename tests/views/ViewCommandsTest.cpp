@@ -1,4 +1,5 @@
 #include "grid/GridCtrl.h"
+#include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
 #include "views/CKavGridPage.h"
@@ -227,6 +228,28 @@ private slots:
             QVERIFY2(text.contains("named pipe"), qPrintable(text));
         }
         QCOMPARE(Shown(f.view, TabOpm), rows);
+
+        // Nor does a save wait for a reader: CSV, document and PDF each say
+        // at once that no process reads the pipe, with no progress window
+        // left open above the message.
+        for (const CommandId save : {CommandId::FileSave, CommandId::FileSaveAs, CommandId::FileExportPdf}) {
+            const QString target = f.Path(save == CommandId::FileSave     ? "readings.csv"
+                                          : save == CommandId::FileSaveAs ? "readings.opm"
+                                                                          : "readings.pdf");
+            QVERIFY(mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+            f.prompts.Clear();
+            f.prompts.QueueFile(target);
+            {
+                const HangLimit limit(5);
+                f.Run(save, TabOpm);
+            }
+            const ScriptedPrompts::Prompt said = f.prompts.Asked().back();
+            QCOMPARE(said.kind, ScriptedPrompts::Kind::Message);
+            QVERIFY2((said.text + said.detail).contains("no process reads"),
+                     qPrintable(said.text + said.detail));
+            QVERIFY(!said.overProgress);
+            QVERIFY(QFileInfo(target).isFile() == false);
+        }
     }
 
     // Each kind of file dialog opens where a file of its kind was last
