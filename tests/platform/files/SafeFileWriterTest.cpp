@@ -54,13 +54,14 @@ TEST(SafeFileWriter, AFailedWriteKeepsTheEarlierFile)
     const std::string bytes(100000, 'x');
     WriteResult result;
 #ifdef _WIN32
+    StagedFile file;
     {
-        // Held open already: refused before anything is written.
+        // Held open already: refused while staging, before anything is
+        // written, so that a run's other outputs are not committed either.
         std::ifstream held(path, std::ios::binary);
         ASSERT_TRUE(held.is_open());
-        EXPECT_EQ(WriteFileSafely(path, bytes).status, IoStatus::NoAccess);
+        EXPECT_EQ(file.Stage(path, bytes).status, IoStatus::NoAccess);
     }
-    StagedFile file;
     ASSERT_TRUE(file.Stage(path, bytes).ok());
     {
         std::ifstream held(path, std::ios::binary);
@@ -110,4 +111,18 @@ TEST(SafeFileWriter, NamesOutsideAscii)
     for (const auto& entry : fs::directory_iterator(fs::u8path(dir.Path())))
         names.push_back(entry.path().filename().u8string());
     EXPECT_EQ(names, std::vector<std::string>{name});
+}
+
+// The null device takes an output the user named, and is left alone by the
+// files the program keeps for itself.
+TEST(SafeFileWriter, ADeviceIsWrittenOnlyWhereTheUserNamedIt)
+{
+#ifdef _WIN32
+    const std::string device = "NUL";
+#else
+    const std::string device = "/dev/null";
+#endif
+    EXPECT_TRUE(WriteFileSafely(device, "bytes").ok());
+    EXPECT_EQ(WriteFileSafely(device, "bytes", WriteRule::RegularOnly).status, IoStatus::NotAFile);
+    EXPECT_EQ(AppendToFile(device, "log line").status, IoStatus::NotAFile);
 }
