@@ -1,6 +1,5 @@
 #include "data/CsvExport.h"
 #include "tests/data/TestFiles.h"
-#include "tests/support/FullDisk.h"
 
 #include <gtest/gtest.h>
 
@@ -27,25 +26,3 @@ TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
               "CAB 100%,\"F,1\",1550nm,45.32dB,2026-05-06,07:08:09\r\n"
               "\"say \"\"hi\"\"\",F2,1550nm,45.32dB,2026-05-06,07:08:09\r\n");
 }
-
-#if defined(__unix__) || defined(__APPLE__)
-TEST(CsvExport, WriteFailureReportsTheReasonAndKeepsTheEarlierFile)
-{
-    ScratchFolder dir;
-    const std::string path = dir.File("results.csv");
-    WriteBytes(path, "earlier export\r\n");
-    CDataStore store;
-    for (int i = 0; i < 50; ++i)
-        store.AddOrlRecord("CAB-01", "F001", "1550nm", "45.32dB", "2026-03-10", "08:00:00");
-
-    WriteResult result;
-    {
-        FullDisk full(64);
-        result = ExportOrlCsv(path, store);
-    }
-    EXPECT_EQ(result.status, IoStatus::NoSpace);
-    EXPECT_FALSE(result.reason.empty());
-    EXPECT_EQ(ReadBytes(path), "earlier export\r\n");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"}); // no temporary file left
-}
-#endif
