@@ -21,7 +21,7 @@ set(allowed_trace report link link/qt data platform platform/draw platform/files
 set(allowed_views grid trace ${allowed_trace})
 set(allowed_app views ${allowed_views})
 set(allowed_cli report ${allowed_report})
-set(allowed_tools/make-samples data platform platform/files)
+set(allowed_tools/make-samples data platform)
 set(allowed_tools/grid-demo views ${allowed_views})
 set(allowed_fuzz data link ${allowed_link})
 set(source_layers platform platform/draw platform/files platform/hid platform/ui data link link/qt grid report trace views app
