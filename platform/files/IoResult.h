@@ -2,6 +2,7 @@
 
 #include <string>
 #include <system_error>
+#include <utility>
 
 // What an operation on a file, a pipe or a device did: the one status of the
 // file layer, the trace log and the system errors behind the HID calls. Each
@@ -12,9 +13,9 @@ enum class IoStatus
 {
     Ok,
     NotFound,  // the file, or a folder on its path, is not there
-    NoAccess,  // no permission, a read-only file or disk, or a lock held by another program
+    NoAccess,  // no permission, a read-only file or disk, a lock held by another program, a planted link
     NameTaken, // an exclusive create found something under the name
-    NotAFile,  // a folder, pipe, device or planted link where a regular file is needed
+    NotAFile,  // a folder, a pipe or a device where a regular file is needed
     NoDevice,  // the device is not, or no longer, there
     NoReader,  // a named pipe that no process reads: writing would wait for ever
     NoSpace,   // the disk or the user's quota is full

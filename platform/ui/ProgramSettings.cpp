@@ -16,6 +16,8 @@
 namespace {
 // Far more than the few lines the program keeps.
 constexpr size_t SettingsSizeLimit = 1 << 20;
+// QSettings reads and writes the format on a temporary file of its own.
+const char* const NoTemporaryFile = "no temporary file can be made for them";
 
 ProgramSettings* g_installed = nullptr;
 } // namespace
@@ -67,9 +69,14 @@ void ProgramSettings::SetValue(const QString& key, const QVariant& value)
         return;
     saved.insert(key, value);
     m_Values = saved;
+    const std::optional<QByteArray> bytes = SettingsBytes(saved);
+    if (!bytes) {
+        SayKeptForThisRun(NoTemporaryFile);
+        return;
+    }
     QDir().mkpath(QFileInfo(m_File).path());
-    const WriteResult written = WriteFileSafely(QFile::encodeName(m_File).toStdString(),
-                                                SettingsBytes(saved).toStdString(), WriteRule::RegularOnly);
+    const WriteResult written =
+        WriteFileSafely(QFile::encodeName(m_File).toStdString(), bytes->toStdString(), WriteRule::RegularOnly);
     if (!written.ok())
         SayKeptForThisRun(written.reason);
     m_Refused = written.status == IoStatus::NotAFile;
@@ -85,8 +92,13 @@ bool ProgramSettings::ReadFile(QVariantMap& values)
         SayKeptForThisRun(file.reason);
         return false;
     }
-    values = ParseSettings(QByteArray(reinterpret_cast<const char*>(file.bytes.data()),
-                                      static_cast<qsizetype>(file.bytes.size())));
+    const std::optional<QVariantMap> parsed = ParseSettings(
+        QByteArray(reinterpret_cast<const char*>(file.bytes.data()), static_cast<qsizetype>(file.bytes.size())));
+    if (!parsed) {
+        SayKeptForThisRun(NoTemporaryFile);
+        return false;
+    }
+    values = *parsed;
     return true;
 }
 

@@ -4,31 +4,35 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
-QVariantMap ParseSettings(const QByteArray& ini)
+std::optional<QVariantMap> ParseSettings(const QByteArray& ini)
 {
-    QVariantMap values;
     QTemporaryFile file;
     if (!file.open() || file.write(ini) != ini.size() || !file.flush())
-        return values;
+        return std::nullopt;
+    QVariantMap values;
     const QSettings settings(file.fileName(), QSettings::IniFormat);
     for (const QString& key : settings.allKeys())
         values.insert(key, settings.value(key));
     return values;
 }
 
-QByteArray SettingsBytes(const QVariantMap& values)
+std::optional<QByteArray> SettingsBytes(const QVariantMap& values)
 {
     QTemporaryFile file;
     if (!file.open())
-        return QByteArray();
+        return std::nullopt;
     {
         QSettings settings(file.fileName(), QSettings::IniFormat);
         for (auto value = values.begin(); value != values.end(); ++value)
             settings.setValue(value.key(), value.value());
         settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return std::nullopt;
     }
     // QSettings put a new file under the name; the one still open is the
     // empty one it replaced.
     QFile written(file.fileName());
-    return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    if (!written.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return written.readAll();
 }
