@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan install package package-check screenshots format format-check clean
+.PHONY: all deps build test run bench fuzz tsan wine-test asan install package package-check screenshots format format-check clean
 
 all: build
 
@@ -35,6 +35,21 @@ tsan: deps
 	@cmake --build --preset tsan --target link_tests
 	@ctest --preset tsan
 
+# The core's tests (GoogleTest: files, data, link, report, kav-convert) with
+# AddressSanitizer and UndefinedBehaviorSanitizer, in build-asan/.
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+# The Qt-free core cross-built for Windows, its tests run as Windows programs
+# under Wine, in a Wine prefix of their own in build-mingw/.
+wine-test: deps
+	@cmake --preset mingw >/dev/null
+	@cmake --build --preset mingw
+	@scripts/wine-prefix.sh build-mingw/wine
+	@ctest --preset mingw
+
 install: build
 	@scripts/install.sh
 
@@ -55,4 +70,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-debug build-fuzz build-tsan
+	rm -rf build build-debug build-fuzz build-tsan build-asan build-mingw

@@ -4,9 +4,7 @@
 #include "app/CKAVDoc.h"
 #include "app/RecentFiles.h"
 #include "data/CDataStore.h"
-#include "platform/AppTitle.h"
 #include "platform/ui/ProgramSettings.h"
-#include "platform/ui/Prompts.h"
 #include "views/CKAVView.h"
 #include "views/InfoDialogs.h"
 #include "views/KavTabActive.h"
@@ -379,15 +377,12 @@ void CMainFrame::UpdateRecentFilesMenu()
 
 void CMainFrame::OpenRecentFile(const QString& path)
 {
-    if (!QFileInfo::exists(path)) {
-        RecentFiles(ProgramSettings::Current()).Remove(path);
-        UpdateRecentFilesMenu();
-        Prompts::Current().Message(this, QString("%1 was not found.").arg(QDir::toNativeSeparators(path)),
-                                   ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning,
-                                   "It is taken off the recent files.");
+    // An entry that no longer opens, for whatever reason (gone, unreadable,
+    // a pipe or a device in its place), leaves the list; the view has said why.
+    if (m_View->OpenRecognizedFile(path))
         return;
-    }
-    m_View->OpenRecognizedFile(path);
+    RecentFiles(ProgramSettings::Current()).Remove(path);
+    UpdateRecentFilesMenu();
 }
 
 void CMainFrame::OnFileOpened(const QString& path)

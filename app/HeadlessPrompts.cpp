@@ -1,5 +1,7 @@
 #include "app/HeadlessPrompts.h"
 
+#include <QList>
+
 #include <cstdio>
 
 std::optional<QString> HeadlessPrompts::OpenFile(QWidget*, const QString&, const QString&)
@@ -17,11 +19,31 @@ std::optional<QString> HeadlessPrompts::PickFolder(QWidget*, const QString&)
     return std::nullopt;
 }
 
+namespace {
+// A message as one line: its lines joined, and any other control character
+// (a file name may hold one) written as an octal escape, so that nothing in
+// it ends the line or reaches the terminal.
+QByteArray OneLine(const QString& text)
+{
+    QByteArray line;
+    for (const uint c : text.toUcs4()) {
+        const char32_t code = c;
+        if (code == '\n')
+            line += ' ';
+        else if (code < 0x20 || (code >= 0x7F && code < 0xA0))
+            line += "\\" + QByteArray::number(code, 8).rightJustified(3, '0');
+        else
+            line += QString::fromUcs4(&code, 1).toUtf8();
+    }
+    return line;
+}
+} // namespace
+
 MessageAnswer HeadlessPrompts::Message(QWidget*, const QString& text, const QString& caption,
                                        MessageButtons buttons, MessageIcon, const QString& detail)
 {
     const QString said = detail.isEmpty() ? text : text + QLatin1Char('\n') + detail;
-    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(QString(said).replace('\n', ' ')));
+    std::fprintf(stderr, "%s: %s\n", OneLine(caption).constData(), OneLine(said).constData());
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 

@@ -1,5 +1,19 @@
 #include "app/ProgramOptions.h"
 
+#include "platform/files/QuotedName.h"
+
+namespace {
+// A day: the longest trace a script asks for, and far below the timer's limit.
+constexpr int MaxTraceSeconds = 86400;
+
+// An option's argument, which may not look like an option ("./-x" names a
+// folder called -x).
+bool TakesArgument(const QStringList& arguments, int i)
+{
+    return i + 1 < arguments.size() && !arguments[i + 1].isEmpty() && !arguments[i + 1].startsWith('-');
+}
+} // namespace
+
 ProgramOptions ProgramOptions::Parse(const QStringList& arguments)
 {
     ProgramOptions line;
@@ -18,22 +32,24 @@ ProgramOptions ProgramOptions::Parse(const QStringList& arguments)
             line.simulate = true;
         } else if (argument == "--trace-for") {
             bool number = false;
-            line.traceForSeconds = i + 1 < arguments.size() ? arguments[++i].toInt(&number) : 0;
-            if (!number || line.traceForSeconds <= 0) {
-                line.error = "--trace-for needs a number of seconds above 0";
+            line.traceForSeconds = TakesArgument(arguments, i) ? arguments[++i].toInt(&number) : 0;
+            if (!number || line.traceForSeconds < 1 || line.traceForSeconds > MaxTraceSeconds) {
+                line.error =
+                    QString("--trace-for needs a number of seconds from 1 to %1").arg(MaxTraceSeconds);
                 return line;
             }
         } else if (argument == "--screenshots" || argument.startsWith("--screenshots=")) {
             if (argument.contains('='))
                 line.screenshotsDir = argument.mid(argument.indexOf('=') + 1);
-            else if (i + 1 < arguments.size())
+            else if (TakesArgument(arguments, i))
                 line.screenshotsDir = arguments[++i];
             if (line.screenshotsDir.isEmpty()) {
                 line.error = "--screenshots needs a folder";
                 return line;
             }
         } else {
-            line.error = QString("unknown option %1").arg(argument);
+            line.error =
+                QString("unknown option %1").arg(QString::fromStdString(QuotedName(argument.toStdString())));
             return line;
         }
     }

@@ -1,19 +1,31 @@
 #include "app/Screenshots.h"
 
 #include "app/CMainFrame.h"
+#include "platform/files/QuotedName.h"
+#include "platform/files/SafeFileWriter.h"
 #include "views/CKAVView.h"
+#include "views/RecordText.h"
 #include "views/Tabs.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
 
 #include <cstdio>
 
+namespace {
+void SayCannotWrite(const QString& path, const std::string& reason)
+{
+    std::fprintf(stderr, "kav: %s: cannot be written: %s\n", QuotedName(ToFileSystemPath(path)).c_str(),
+                 reason.c_str());
+}
+} // namespace
+
 bool SaveTabScreenshots(CMainFrame& frame, const QString& dir)
 {
     if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "kav: cannot create %s\n", qPrintable(dir));
+        SayCannotWrite(dir, "the folder cannot be made");
         return false;
     }
     // The same pictures whatever the screen: a small one has shrunk the
@@ -24,8 +36,20 @@ bool SaveTabScreenshots(CMainFrame& frame, const QString& dir)
         frame.View()->SelectTab(tab);
         QCoreApplication::processEvents();
         const QString path = QDir(dir).filePath(QString::fromLatin1(TabLabels[tab]).toLower() + ".png");
-        if (!frame.grab().save(path)) {
-            std::fprintf(stderr, "kav: cannot write %s\n", qPrintable(path));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!frame.grab().save(&buffer, "PNG")) {
+            SayCannotWrite(path, "the picture could not be made");
+            allWritten = false;
+            continue;
+        }
+        // A picture takes an old one's place whole, or leaves it as it was;
+        // a pipe or a device under a picture's name is not written.
+        const WriteResult written =
+            WriteFileSafely(ToFileSystemPath(path), png.toStdString(), WriteRule::RegularOnly);
+        if (!written.ok()) {
+            SayCannotWrite(path, written.reason);
             allWritten = false;
         }
     }

@@ -15,6 +15,7 @@
 #include "platform/AppTitle.h"
 
 #include <QApplication>
+#include <QHashSeed>
 
 #include <cstdio>
 
@@ -53,6 +54,9 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Export PDF lists its fonts in the order of a hash table: with the same
+    // seed every run, the same report gives the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(DesktopEntryName);
     const ProgramOptions line = ProgramOptions::Parse(QApplication::arguments().mid(1));

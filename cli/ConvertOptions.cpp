@@ -1,5 +1,6 @@
 #include "cli/ConvertOptions.h"
 
+#include "platform/files/QuotedName.h"
 #include "report/ReportPdf.h"
 
 const char* const UsageText =
@@ -14,6 +15,16 @@ ParsedConvertOptions Refuse(const std::string& error)
     parsed.error = error;
     return parsed;
 }
+
+// An option's argument, which may not look like an option: "--csv --info"
+// is a forgotten OUT, not a file named --info ("./--info" names one).
+bool TakesArgument(const std::vector<std::string>& arguments, size_t i)
+{
+    if (i + 1 >= arguments.size())
+        return false;
+    const std::string& next = arguments[i + 1];
+    return !next.empty() && (next[0] != '-' || next == StandardInputName);
+}
 } // namespace
 
 ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments)
@@ -25,7 +36,7 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
         const std::string& a = arguments[i];
         if (optionsEnded || a.empty() || a[0] != '-' || a == StandardInputName) {
             if (haveFile)
-                return Refuse("more than one FILE: " + options.file + " and " + a);
+                return Refuse("more than one FILE: " + QuotedName(options.file) + " and " + QuotedName(a));
             if (a.empty())
                 return Refuse("FILE is empty");
             options.file = a;
@@ -48,7 +59,7 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
                                                                   : options.pdfOut;
             if (out)
                 return Refuse(a + " given twice");
-            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+            if (!TakesArgument(arguments, i))
                 return Refuse(a + " needs an output file");
             out = arguments[++i];
         } else if (a == "--limits") {
@@ -62,11 +73,11 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
         } else if (a == "--page-size") {
             if (options.pageSize)
                 return Refuse(a + " given twice");
-            if (i + 1 >= arguments.size() || !ReportPaperNamed(arguments[i + 1]))
+            if (!TakesArgument(arguments, i) || !ReportPaperNamed(arguments[i + 1]))
                 return Refuse(a + " needs A4 or Letter");
             options.pageSize = arguments[++i];
         } else {
-            return Refuse("unknown option " + a);
+            return Refuse("unknown option " + QuotedName(a));
         }
     }
     if (!haveFile && !options.help && !options.version)

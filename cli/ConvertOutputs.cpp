@@ -1,7 +1,8 @@
 #include "cli/ConvertOutputs.h"
 
-#include "data/FileSystem.h"
 #include "data/OutputBatch.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/QuotedName.h"
 
 namespace {
 const char* const StandardName = "-";
@@ -26,7 +27,7 @@ bool SameFile(const PathTarget& a, const PathTarget& b)
 
 std::string Named(const OutputRequest& output)
 {
-    return std::string(output.option) + " " + *output.path;
+    return std::string(output.option) + " " + QuotedName(*output.path);
 }
 } // namespace
 
@@ -69,7 +70,7 @@ std::optional<OutputFailure> WriteOutputs(const std::vector<OutputRequest>& outp
     if (!committed.committed.empty()) {
         std::string names;
         for (const std::string& name : committed.committed)
-            names += (names.empty() ? "" : ", ") + name;
+            names += (names.empty() ? "" : ", ") + QuotedName(name);
         reason += " (" + names + (committed.committed.size() == 1 ? " was" : " were") +
                   " written already and cannot be taken back)";
     }

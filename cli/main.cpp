@@ -10,8 +10,11 @@
 #include "cli/OffscreenGui.h"
 #include "data/LimitFile.h"
 #include "data/VerdictsCsv.h"
+#include "platform/files/QuotedName.h"
 #include "report/ReportPdf.h"
 #include "workbook/Workbook.h"
+
+#include <QHashSeed>
 
 #include <cerrno>
 #include <cstdio>
@@ -29,9 +32,16 @@ enum ExitStatus
     CannotWrite = 5
 };
 
-int Fail(int status, const std::string& name, const std::string& reason)
+// One line on standard error; `subject` is what it is about, a file's name
+// quoted.
+void Tell(const std::string& subject, const std::string& text)
 {
-    std::fprintf(stderr, "kav-convert: %s: %s\n", name.c_str(), reason.c_str());
+    std::fprintf(stderr, "kav-convert: %s: %s\n", subject.c_str(), text.c_str());
+}
+
+int Fail(int status, const std::string& subject, const std::string& reason)
+{
+    Tell(subject, reason);
     return status;
 }
 
@@ -65,6 +75,9 @@ QPageSize PaperOf(const ConvertOptions& options)
 
 int main(int argc, char** argv)
 {
+    // The PDF writer lists its fonts in the order of a hash table: with the
+    // same seed every run, the same input gives the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     const ParsedConvertOptions parsed = ParseConvertOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options)
         return FailUsage(parsed.error);
@@ -97,7 +110,7 @@ int main(int argc, char** argv)
             return FailUsage(*conflict);
         const LimitFileResult read = ReadLimitFile(*options.limitsFile);
         if (!read.limits)
-            return FailUsage("--limits " + *options.limitsFile + ": " + read.error);
+            return FailUsage("--limits " + QuotedName(*options.limitsFile) + ": " + read.error);
         limits = *read.limits;
     }
 
@@ -106,49 +119,42 @@ int main(int argc, char** argv)
                        : LoadFile(options.file, file.store);
     const DecodeResult result = file.outcome.result;
     if (result == DecodeResult::CannotOpen || result == DecodeResult::NotAFile)
-        return Fail(CannotRead, options.file, FailureReason(file.outcome));
+        return Fail(CannotRead, QuotedName(options.file), FailureReason(file.outcome));
     if (result != DecodeResult::Ok)
-        return Fail(Refused, options.file, FailureReason(file.outcome));
+        return Fail(Refused, QuotedName(options.file), FailureReason(file.outcome));
     // The records read are real, so a short file is no failure; it is said.
     const std::string notice = ShortFileNotice(file.outcome);
     if (!notice.empty())
-        std::fprintf(stderr, "kav-convert: %s: %s\n", options.file.c_str(), notice.c_str());
+        Tell(QuotedName(options.file), notice);
 
     const bool lossTest = RecordKindOf(file.outcome.kind) == RecordKind::Kav;
-    if (options.verdictsOut && !lossTest) {
-        std::fprintf(stderr, "kav-convert: %s: only a loss test has verdicts for --verdicts; %s\n",
-                     options.file.c_str(), UsageText);
-        return UsageError;
-    }
+    if (options.verdictsOut && !lossTest)
+        return FailUsage(QuotedName(options.file) + ": only a loss test has verdicts for --verdicts");
     if (lossTest)
         verdicts = CertifyLossTests(file.store, limits);
 
     if (options.xlsxOut) {
         const RecordKind kind = RecordKindOf(file.outcome.kind);
-        if (!HasWorkbook(kind)) {
-            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no table for --xlsx; %s\n",
-                         options.file.c_str(), UsageText);
-            return UsageError;
-        }
+        if (!HasWorkbook(kind))
+            return FailUsage(QuotedName(options.file) + ": a recorded trace has no table for --xlsx");
         WorkbookOutcome made = WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
         if (!made.bytes)
-            return Fail(CannotWrite, *options.xlsxOut, "cannot be written: " + made.error);
+            return Fail(CannotWrite, QuotedName(*options.xlsxOut), "cannot be written: " + made.error);
         workbook = std::move(*made.bytes);
     }
 
     std::optional<OffscreenGui> gui;
     if (options.pdfOut) {
-        if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace) {
-            std::fprintf(stderr, "kav-convert: %s: a recorded trace has no report for --pdf; %s\n",
-                         options.file.c_str(), UsageText);
-            return UsageError;
-        }
+        if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace)
+            return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
         if (file.ReportPageCount() == 0)
-            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
+            return Fail(CannotWrite, QuotedName(*options.pdfOut),
+                        "cannot be written: the report has no pages");
         gui.emplace();
         pdf = file.PdfBytes(PaperOf(options));
         if (pdf.empty())
-            return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
+            return Fail(CannotWrite, QuotedName(*options.pdfOut),
+                        "cannot be written: the report could not be painted");
     }
 
     if (options.info) {
@@ -157,6 +163,6 @@ int main(int argc, char** argv)
             return printed;
     }
     if (const std::optional<OutputFailure> failure = WriteOutputs(outputs))
-        return Fail(CannotWrite, failure->name, failure->reason);
+        return Fail(CannotWrite, QuotedName(failure->name), failure->reason);
     return Done;
 }

@@ -5,7 +5,7 @@
 #include "data/FixedDecimal.h"
 #include "data/LossTestRules.h"
 #include "data/RecordColumns.h"
-#include "data/SafeFileWriter.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <array>
 #include <string_view>

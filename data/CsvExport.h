@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/CDataStore.h"
-#include "data/Results.h"
+#include "platform/files/WriteResult.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "data/ByteReader.h"
 #include "data/FieldText.h"
-#include "data/SafeFileWriter.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <cstring>
 

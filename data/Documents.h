@@ -3,6 +3,7 @@
 #include "data/ByteSpan.h"
 #include "data/CDataStore.h"
 #include "data/Results.h"
+#include "platform/files/WriteResult.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "data/FileLoading.h"
 
-#include "data/FileBytes.h"
 #include "data/RecordKinds.h"
 #include "data/ResultFrame.h"
+#include "platform/files/FileBytes.h"
 
 #include <algorithm>
 
@@ -25,9 +25,9 @@ size_t ReadLimitFor(const std::string& name)
 RecognizedFile RecognizeFileBytes(FileBytes file, const std::string& name)
 {
     RecognizedFile recognized;
-    if (!file.read()) {
+    if (!file.ok()) {
         recognized.status =
-            file.status == FileBytes::Status::NotAFile ? DecodeResult::NotAFile : DecodeResult::CannotOpen;
+            file.status == IoStatus::NotAFile ? DecodeResult::NotAFile : DecodeResult::CannotOpen;
         recognized.systemReason = file.reason;
         return recognized;
     }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "data/CDataStore.h"
-#include "data/FileBytes.h"
 #include "data/FileKind.h"
 #include "data/Results.h"
 #include "data/RowSink.h"
 #include "data/TraceFile.h"
+#include "platform/files/FileBytes.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 #include "data/LimitFile.h"
 
-#include "data/FileBytes.h"
 #include "data/Json.h"
-#include "data/SafeFileWriter.h"
 #include "data/TextEncoding.h"
+#include "platform/files/FileBytes.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <climits>
 #include <cmath>
@@ -235,9 +235,8 @@ LimitFileResult ReadLimitFile(const std::string& path)
 {
     const FileBytes file = ReadFileBytes(path, LargestLimitFile);
     LimitFileResult result;
-    if (!file.read())
-        result.error =
-            "cannot be read: " + (file.reason.empty() ? std::string("not a regular file") : file.reason);
+    if (!file.ok())
+        result.error = "cannot be read: " + file.reason;
     else if (file.overLimit)
         result.error = "larger than a limit file can be";
     else

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "data/Results.h"
 #include "data/TestLimits.h"
+#include "platform/files/WriteResult.h"
 
 #include <optional>
 #include <string>

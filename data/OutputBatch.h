@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/SafeFileWriter.h"
+#include "platform/files/SafeFileWriter.h"
 
 #include <memory>
 #include <string>

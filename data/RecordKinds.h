@@ -4,6 +4,7 @@
 #include "data/FileKind.h"
 #include "data/FileNames.h"
 #include "data/Results.h"
+#include "platform/files/WriteResult.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // What a decode did. The user interface turns it into the message the user
 // sees in one place; decoders never talk to the user.
 enum class DecodeResult
@@ -35,19 +33,3 @@ inline bool IsFileError(DecodeResult result)
     return result != DecodeResult::Ok && result != DecodeResult::CannotOpen &&
            result != DecodeResult::NotAFile && result != DecodeResult::Unrecognized;
 }
-
-// What writing an output file did.
-struct WriteResult
-{
-    enum class Status
-    {
-        Ok,
-        Refused,    // the file name's ending is not accepted; nothing written, nothing said
-        CannotOpen, // the target cannot be opened for writing (locked, read-only, no folder)
-        WriteFailed // opened, but writing failed (disk full ...); the earlier file is untouched
-    } status = Status::Ok;
-    std::string path;   // the path written, with any appended extension
-    std::string reason; // the system's reason for a failure
-
-    bool ok() const { return status == Status::Ok; }
-};

@@ -37,9 +37,9 @@ CTraceAcquisition::Outcome CTraceAcquisition::HandleReading(const InstrumentRead
     m_TracePower = PowerText(reading.power);
 
     if (saving) {
-        const CTraceLog::Result written = CTraceLog::Append(m_SavePath, LogLine(m_TracePower, now));
+        const IoResult written = CTraceLog::Append(m_SavePath, LogLine(m_TracePower, now));
         // A header that could not be written stays due for the next line.
-        if (written.ok)
+        if (written.ok())
             ConsumeHeader();
         else
             outcome.logError = written.reason;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/files/IoResult.h"
+
 #include <string>
 
 // The live trace's text log: each call opens the file for appending (creating
@@ -8,11 +10,5 @@
 class CTraceLog
 {
 public:
-    struct Result
-    {
-        bool ok = true;
-        std::string reason; // the system's reason when not ok
-    };
-
-    static Result Append(const std::string& path, const std::string& bytes);
+    static IoResult Append(const std::string& path, const std::string& bytes);
 };

@@ -2,6 +2,7 @@
 
 #include "platform/AppTitle.h"
 #include "report/CReportPrinting.h"
+#include "report/PdfSourceDate.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -62,5 +63,6 @@ ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLay
     }
     if (pdf.result != PageLoopResult::Done)
         pdf.bytes.clear();
+    StampSourceDate(pdf.bytes);
     return pdf;
 }

@@ -11,6 +11,7 @@ packages=(
   libhidapi-dev
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  g++-mingw-w64-x86-64 googletest wine64
   clang libclang-rt-14-dev clang-format
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   poppler-utils python3-openpyxl locales

@@ -1,8 +1,8 @@
 #include "views/CKAVView.h"
 
 #include "data/CDataStore.h"
-#include "data/SafeFileWriter.h"
 #include "platform/AppTitle.h"
+#include "platform/files/SafeFileWriter.h"
 #include "platform/ui/Prompts.h"
 #include "report/CReportPrinting.h"
 #include "report/ReportPdf.h"
@@ -138,7 +138,7 @@ void CKAVView::ExportPdf()
         ChooseSaveTarget(this, "PDF File(*.pdf) | *.pdf||", OutputKind::Pdf);
     if (!target)
         return;
-    const std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
+    std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
         this, QStringLiteral("Writing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
         static_cast<int>(job.PageCount()));
     const QPageSize paper = m_PaperChosen ? Printer().pageLayout().pageSize() : DefaultReportPaper();
@@ -148,16 +148,14 @@ void CKAVView::ExportPdf()
     const ReportPdfResult pdf = ReportPdf(job, paper, orientation, ProgressOf(*progress, painted));
     if (painted > 0)
         KeepLastCable(job, painted);
+    // The pages are done: the progress window closes before any message.
+    progress.reset();
     if (pdf.result == PageLoopResult::Cancelled)
         return;
-    WriteResult written;
-    if (pdf.result == PageLoopResult::Done) {
-        written = WriteFileSafely(*target, pdf.bytes.toStdString());
-    } else {
-        written.status = WriteResult::Status::WriteFailed;
-        written.path = *target;
-        written.reason = "the report could not be painted";
-    }
+    const WriteResult written =
+        pdf.result == PageLoopResult::Done
+            ? WriteFileSafely(*target, pdf.bytes.toStdString())
+            : WriteResult{IoRefusal(IoStatus::Failed, "the report could not be painted"), *target};
     ReportDocumentWriteResult(this, written);
 }
 

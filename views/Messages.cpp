@@ -37,17 +37,21 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
 
 void ReportExportWriteResult(QWidget* owner, const WriteResult& result)
 {
-    // The usual cause is the file held open in a spreadsheet; the system's
-    // reason tells the other causes (no such folder, no permission) apart.
-    if (result.status == WriteResult::Status::CannotOpen)
-        Warn(nullptr, "Please close the file first!", QString::fromStdString(result.reason));
-    else if (result.status == WriteResult::Status::WriteFailed)
+    // The usual cause of a file that cannot be opened is the file held open
+    // in a spreadsheet; the system's reason tells the other causes (no such
+    // folder, no permission) apart. A full disk or a failing one is not
+    // helped by closing anything.
+    if (result.ok())
+        return;
+    if (result.status == IoStatus::NoSpace || result.status == IoStatus::Failed)
         ReportSaveFailure(owner, result);
+    else
+        Warn(nullptr, "Please close the file first!", QString::fromStdString(result.reason));
 }
 
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
 {
-    if (result.status == WriteResult::Status::CannotOpen || result.status == WriteResult::Status::WriteFailed)
+    if (!result.ok())
         ReportSaveFailure(owner, result);
 }
 

@@ -2,7 +2,7 @@
 
 #include "data/FileLoading.h"
 #include "data/FileNames.h"
-#include "data/Results.h"
+#include "platform/files/WriteResult.h"
 
 #include <QString>
 
@@ -17,8 +17,9 @@ class QWidget;
 void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path);
 
 // A CSV or workbook export that cannot open its file says "Please close the
-// file first!" with no owner window and the system's reason as its detail;
-// any other failure names the file and the reason.
+// file first!" with no owner window and the system's reason as its detail; a
+// full or failing disk names the file and the reason, as does any failed
+// document.
 void ReportExportWriteResult(QWidget* owner, const WriteResult& result);
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
 

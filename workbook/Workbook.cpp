@@ -1,8 +1,8 @@
 #include "workbook/Workbook.h"
 
 #include "ProgramIdentity.h"
-#include "data/SafeFileWriter.h"
 #include "platform/AppTitle.h"
+#include "platform/files/SafeFileWriter.h"
 #include "workbook/RecordSheets.h"
 #include "workbook/SheetWriter.h"
 #include "workbook/WorkbookFile.h"
@@ -84,12 +84,7 @@ WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, Rec
                            const WorkbookSource& source)
 {
     const WorkbookOutcome outcome = WorkbookBytes(store, kind, source);
-    if (!outcome.bytes) {
-        WriteResult result;
-        result.status = WriteResult::Status::WriteFailed;
-        result.path = path;
-        result.reason = outcome.error;
-        return result;
-    }
+    if (!outcome.bytes)
+        return WriteResult{IoRefusal(IoStatus::Failed, outcome.error), path};
     return WriteFileSafely(path, *outcome.bytes);
 }

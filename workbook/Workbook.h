@@ -2,8 +2,8 @@
 
 #include "data/CDataStore.h"
 #include "data/FileKind.h"
-#include "data/Results.h"
 #include "data/TestLimits.h"
+#include "platform/files/WriteResult.h"
 
 #include <optional>
 #include <string>

@@ -1,20 +1,7 @@
+#include "platform/files/IoResult.h"
 #include "platform/hid/HidTransport.h"
-#include "platform/hid/SystemError.h"
 
 #include <hidapi.h>
-
-HidResult HidFailure(std::error_code error)
-{
-    if (!error)
-        error = std::make_error_code(std::errc::io_error);
-    HidResult result{HidStatus::Io, error.message()};
-    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
-        result.status = HidStatus::NoAccess;
-    else if (error == std::errc::no_such_file_or_directory || error == std::errc::no_such_device ||
-             error == std::errc::no_such_device_or_address)
-        result.status = HidStatus::NoDevice;
-    return result;
-}
 
 namespace {
 

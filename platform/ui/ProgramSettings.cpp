@@ -1,43 +1,115 @@
 #include "platform/ui/ProgramSettings.h"
 
+#include "platform/files/FileBytes.h"
+#include "platform/files/QuotedName.h"
+#include "platform/files/SafeFileWriter.h"
+#include "platform/ui/SettingsIni.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
+#include <cstdio>
+
 namespace {
+// Far more than the few lines the program keeps.
+constexpr size_t SettingsSizeLimit = 1 << 20;
+// QSettings reads and writes the format on a temporary file of its own.
+const char* const NoTemporaryFile = "no temporary file can be made for them";
+
 ProgramSettings* g_installed = nullptr;
-}
+} // namespace
 
 ProgramSettings::ProgramSettings() = default;
 
-ProgramSettings::ProgramSettings(std::unique_ptr<QSettings> store) : m_Store(std::move(store)) {}
+ProgramSettings::ProgramSettings(std::unique_ptr<QSettings> native) : m_Native(std::move(native)) {}
+
+ProgramSettings::ProgramSettings(const QString& file) : m_File(file)
+{
+    ReadFile(m_Values);
+}
 
 ProgramSettings::~ProgramSettings() = default;
 
 std::unique_ptr<ProgramSettings> ProgramSettings::OfUser(const QString& organization,
                                                          const QString& application)
 {
+    const QString file = UserSettingsFile(organization, application);
+    if (!file.isEmpty())
+        return InFile(file);
     return std::unique_ptr<ProgramSettings>(new ProgramSettings(std::make_unique<QSettings>(
         QSettings::NativeFormat, QSettings::UserScope, organization, application)));
 }
 
 std::unique_ptr<ProgramSettings> ProgramSettings::InFile(const QString& path)
 {
-    return std::unique_ptr<ProgramSettings>(
-        new ProgramSettings(std::make_unique<QSettings>(path, QSettings::IniFormat)));
+    return std::unique_ptr<ProgramSettings>(new ProgramSettings(path));
 }
 
 QVariant ProgramSettings::Value(const QString& key) const
 {
-    return m_Store ? m_Store->value(key) : m_RunOnly.value(key);
+    return m_Native ? m_Native->value(key) : m_Values.value(key);
 }
 
 void ProgramSettings::SetValue(const QString& key, const QVariant& value)
 {
-    if (!m_Store) {
-        m_RunOnly.insert(key, value);
+    if (m_Native) {
+        m_Native->setValue(key, value);
+        m_Native->sync();
         return;
     }
-    m_Store->setValue(key, value);
-    m_Store->sync();
+    m_Values.insert(key, value);
+    if (m_File.isEmpty() || m_Refused)
+        return;
+    // What another window of the program saved meanwhile stays.
+    QVariantMap saved;
+    if (!ReadFile(saved))
+        return;
+    saved.insert(key, value);
+    m_Values = saved;
+    const std::optional<QByteArray> bytes = SettingsBytes(saved);
+    if (!bytes) {
+        SayKeptForThisRun(NoTemporaryFile);
+        return;
+    }
+    QDir().mkpath(QFileInfo(m_File).path());
+    const WriteResult written = WriteFileSafely(QFile::encodeName(m_File).toStdString(), bytes->toStdString(),
+                                                WriteRule::RegularOnly);
+    if (!written.ok())
+        SayKeptForThisRun(written.reason);
+    m_Refused = written.status == IoStatus::NotAFile;
+}
+
+bool ProgramSettings::ReadFile(QVariantMap& values)
+{
+    const FileBytes file = ReadFileBytes(QFile::encodeName(m_File).toStdString(), SettingsSizeLimit);
+    if (file.status == IoStatus::NotFound)
+        return true;
+    if (!file.ok()) {
+        m_Refused = file.status == IoStatus::NotAFile;
+        SayKeptForThisRun(file.reason);
+        return false;
+    }
+    const std::optional<QVariantMap> parsed = ParseSettings(QByteArray(
+        reinterpret_cast<const char*>(file.bytes.data()), static_cast<qsizetype>(file.bytes.size())));
+    if (!parsed) {
+        SayKeptForThisRun(NoTemporaryFile);
+        return false;
+    }
+    values = *parsed;
+    return true;
+}
+
+void ProgramSettings::SayKeptForThisRun(const std::string& reason)
+{
+    if (m_Said)
+        return;
+    m_Said = true;
+    std::fprintf(stderr, "%s: %s: the settings are kept for this run only: %s\n",
+                 qPrintable(QCoreApplication::applicationName()),
+                 QuotedName(QFile::encodeName(m_File).toStdString()).c_str(), reason.c_str());
 }
 
 ProgramSettings& ProgramSettings::Current()

@@ -9,10 +9,17 @@
 class QSettings;
 
 // What the program keeps from one run to the next (the recent files, the
-// folders of the file dialogs, the window's place and tab), kept by QSettings
-// where the instrument's software used its registry key. Until the program
-// installs the user's settings, everything is remembered for the run only, so
-// tests and picture runs never read or change what a user has saved.
+// folders of the file dialogs, the window's place and tab), kept where the
+// system keeps such settings, as the instrument's software kept them in its
+// registry key. Until the program installs the user's settings, everything is
+// remembered for the run only, so tests and picture runs never read or change
+// what a user has saved.
+//
+// A settings file is read without waiting and written through the safe write:
+// only a regular file is read or replaced, or a new one made. Anything else
+// under its name (a pipe, a device, a link planted in a shared folder) is
+// left alone, the settings are kept for the run, and the program says so
+// once, on standard error.
 class ProgramSettings
 {
 public:
@@ -22,7 +29,8 @@ public:
     ProgramSettings& operator=(const ProgramSettings&) = delete;
 
     // The user's settings of `application` by `organization`, where the
-    // system keeps such settings.
+    // system keeps such settings: a file under the user's configuration
+    // folder on Linux, the registry on Windows, the preferences on macOS.
     static std::unique_ptr<ProgramSettings> OfUser(const QString& organization, const QString& application);
     // Settings kept in the file `path` (INI format).
     static std::unique_ptr<ProgramSettings> InFile(const QString& path);
@@ -37,8 +45,22 @@ public:
     static void Install(ProgramSettings* settings);
 
 private:
-    explicit ProgramSettings(std::unique_ptr<QSettings> store);
+    explicit ProgramSettings(std::unique_ptr<QSettings> native);
+    explicit ProgramSettings(const QString& file);
 
-    std::unique_ptr<QSettings> m_Store; // null: run only
-    QVariantMap m_RunOnly;
+    // The file's settings as they are now; false, having said why, when the
+    // file cannot be read.
+    bool ReadFile(QVariantMap& values);
+    void SayKeptForThisRun(const std::string& reason);
+
+    std::unique_ptr<QSettings> m_Native; // the system's own store, where it has one
+    QString m_File;                      // the settings file, when there is one
+    QVariantMap m_Values;                // the file's settings, or this run's
+    bool m_Refused = false;              // the file's name holds no regular file: never written
+    bool m_Said = false;                 // a failure was told once already
 };
+
+// Where the system keeps the user's settings of `application` as a file;
+// empty where it keeps them in a store of its own (the registry).
+// (UserSettingsFileUnix.cpp, UserSettingsFileOther.cpp)
+QString UserSettingsFile(const QString& organization, const QString& application);

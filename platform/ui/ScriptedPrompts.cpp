@@ -141,6 +141,7 @@ MessageAnswer ScriptedPrompts::Message(QWidget* owner, const QString& text, cons
     prompt.buttons = buttons;
     prompt.icon = icon;
     prompt.detail = detail;
+    prompt.overProgress = m_OpenProgress > 0;
     m_Asked.push_back(prompt);
     if (m_Answers.empty() || m_Answers.front().kind != Answer::For::Message) {
         // An OK box has only one answer, so it needs no script.
@@ -184,7 +185,14 @@ bool ScriptedPrompts::PageSetup(QWidget* owner, QPrinter& printer)
 class ScriptedPrompts::ScriptedProgress : public ProgressPrompt
 {
 public:
-    ScriptedProgress(std::vector<int>& steps, int cancelAt) : m_Steps(steps), m_CancelAt(cancelAt) {}
+    ScriptedProgress(std::vector<int>& steps, int cancelAt, int& open)
+        : m_Steps(steps), m_CancelAt(cancelAt), m_Open(open)
+    {
+        ++m_Open;
+    }
+    ~ScriptedProgress() override { --m_Open; }
+    ScriptedProgress(const ScriptedProgress&) = delete;
+    ScriptedProgress& operator=(const ScriptedProgress&) = delete;
     bool Advance(int done) override
     {
         m_Steps.push_back(done);
@@ -194,6 +202,7 @@ public:
 private:
     std::vector<int>& m_Steps;
     int m_CancelAt;
+    int& m_Open;
 };
 
 std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(QWidget* owner, const QString& text, int maximum)
@@ -207,5 +216,5 @@ std::unique_ptr<ProgressPrompt> ScriptedPrompts::Progress(QWidget* owner, const 
         cancelAt = m_Answers.front().from;
         m_Answers.pop_front();
     }
-    return std::make_unique<ScriptedProgress>(m_ProgressSteps, cancelAt);
+    return std::make_unique<ScriptedProgress>(m_ProgressSteps, cancelAt, m_OpenProgress);
 }

@@ -46,6 +46,7 @@ public:
         QString detail;               // message detail
         int minPage = 0, maxPage = 0; // print dialog: the pages offered; progress: the steps
         QString start;                // file dialogs: the folder or file they opened at
+        bool overProgress = false;    // shown while a progress dialog was still open
     };
 
     ScriptedPrompts();
@@ -113,5 +114,6 @@ private:
     std::vector<Prompt> m_Asked;
     std::vector<Prompt> m_Unexpected;
     std::vector<int> m_ProgressSteps;
+    int m_OpenProgress = 0; // progress dialogs shown and not yet closed
     Prompts* m_Previous = nullptr;
 };

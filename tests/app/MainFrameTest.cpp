@@ -3,12 +3,15 @@
 #include "app/CMainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/Screenshots.h"
+#include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
 #include "views/COpmListPage.h"
 #include "views/COrlListPage.h"
 #include "views/DialogRunner.h"
 #include "views/Tabs.h"
+
+#include <sys/stat.h>
 
 #include <QDialog>
 #include <QDropEvent>
@@ -308,12 +311,18 @@ private slots:
         QVERIFY(second.View().OpmPage()->RowCount() > 0);
         QCOMPARE(RecentEntries(second.Frame()), QStringList({opm, orl}));
 
-        // A file that has gone is taken off, with a message naming it.
+        // An entry that no longer opens, for any reason (here a pipe has
+        // taken the file's name), is taken off at once, with a message
+        // naming it.
         ScriptedPrompts prompts;
         QVERIFY(QFile::remove(orl));
-        ChooseRecent(second.Frame(), orl);
-        QCOMPARE(prompts.MessageTexts().size(), 1);
-        QVERIFY(prompts.MessageTexts().front().contains(QDir::toNativeSeparators(orl)));
+        QVERIFY(mkfifo(QFile::encodeName(orl).constData(), 0600) == 0);
+        {
+            const HangLimit limit(5);
+            ChooseRecent(second.Frame(), orl);
+        }
+        QCOMPARE(prompts.MessageTexts(), QStringList({"File error!"}));
+        QVERIFY(prompts.Asked().back().detail.startsWith(QDir::toNativeSeparators(orl) + ": "));
         QCOMPARE(RecentEntries(second.Frame()), QStringList({opm}));
         settings.Reload();
         QCOMPARE(RecentFiles(ProgramSettings::Current()).Paths(), QStringList({opm}));

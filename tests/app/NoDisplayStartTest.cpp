@@ -31,6 +31,12 @@ private slots:
             {GRID_DEMO_BINARY, {"--help"}, 0, "--rows.*--screenshot", ""},
             {KAV_BINARY, {}, 1, "^$", "QT_QPA_PLATFORM=offscreen"},
             {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "soon"}, 2, "^$", "--trace-for"},
+            // From a second to a day: a longer trace would overflow the timer.
+            {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "0"}, 2, "^$", "1 to 86400"},
+            {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "86401"}, 2, "^$", "1 to 86400"},
+            {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "2147483647"}, 2, "^$", "1 to 86400"},
+            // An option's argument never looks like an option.
+            {KAV_BINARY, {"-platform", "offscreen", "--screenshots", "--simulate"}, 2, "^$", "--screenshots"},
         };
         const auto matches = [](const QString& pattern, const QByteArray& text) {
             return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)

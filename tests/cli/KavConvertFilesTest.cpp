@@ -1,4 +1,5 @@
 #include "tests/cli/KavConvertRun.h"
+#include "tests/support/FullDiskRun.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,4 +131,92 @@ TEST_F(KavConvertFiles, LinksAreFollowedAsTheSystemFollowsThem)
     EXPECT_NE(run.err.find(std::strerror(ELOOP)), std::string::npos) << run.err;
     EXPECT_TRUE(fs::is_symlink(Path("loop-a")) && fs::is_symlink(Path("loop-b")));
     EXPECT_EQ(FileCount(), files);
+}
+
+// An OUT that is a named pipe is written while a process reads it; without
+// a reader it fails at once, where it would otherwise wait for ever.
+TEST_F(KavConvertFiles, APipeWithoutAReaderFailsAtOnce)
+{
+    const std::string pipe = Path("pipe.csv");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
+    const RunResult unread = Convert("--csv " + Quoted(pipe) + " " + Quoted(m_Input), 5);
+    EXPECT_EQ(unread.status, 5) << unread.err;
+    EXPECT_NE(unread.err.find("no process reads"), std::string::npos) << unread.err;
+
+    const RunResult read =
+        ThroughPipe("(cat " + Quoted(pipe) + " &) ; sleep 0.2; timeout 5 KAV_CONVERT --csv " + Quoted(pipe) +
+                    " " + Quoted(m_Input) + " && wait");
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.out, m_Expected.csv);
+    EXPECT_TRUE(fs::is_fifo(pipe));
+}
+
+// In a sticky folder that everyone may write to, an OUT that is a link made
+// by another user is refused, and the file it names keeps its bytes; the
+// system's own protection (fs.protected_symlinks) need not be on.
+TEST_F(KavConvertFiles, ALinkAnotherUserPlantedInASharedFolderIsRefused)
+{
+    if (geteuid() != 0 || std::system("command -v setpriv >/dev/null") != 0)
+        GTEST_SKIP() << "making a link as another user needs root and setpriv";
+    const std::string shared = Path("shared"), secret = Path("secret");
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    WriteBytes(secret, "the user's own");
+    fs::permissions(secret, fs::perms::owner_read | fs::perms::owner_write);
+    const std::string planted = shared + "/evil.csv";
+    ASSERT_EQ(std::system(("setpriv --reuid=nobody --regid=nogroup --clear-groups ln -s " + Quoted(secret) +
+                           " " + Quoted(planted))
+                              .c_str()),
+              0);
+    const RunResult run = Convert(Quoted(m_Input) + " --csv " + Quoted(planted));
+    EXPECT_EQ(run.status, 5);
+    EXPECT_NE(run.err.find("another user"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadBytes(secret), "the user's own");
+    EXPECT_TRUE(fs::is_symlink(planted));
+}
+
+// Any OUT the shell can write is written: the temporary file's name is
+// relative to OUT's folder, never a longer absolute path.
+TEST_F(KavConvertFiles, AnOutWhosePathIsNearTheSystemsLimit)
+{
+    // 4090 bytes and the terminating zero: a few bytes short of Linux's
+    // PATH_MAX, so that even a short temporary name beside it would not fit.
+    constexpr size_t Length = 4090;
+    std::string folder = m_Dir.Path();
+    while (folder.size() < Length - 250)
+        folder += "/" + std::string(200, 'd');
+    fs::create_directories(folder);
+    const std::string out = folder + "/" + std::string(Length - folder.size() - 1, 'o');
+    ASSERT_EQ(out.size(), Length);
+    WriteBytes(out, "old");
+    const RunResult run = Convert(Quoted(m_Input) + " --csv " + Quoted(out));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(out), m_Expected.csv);
+}
+
+// A full disk fails every kind of output, alone or together, and keeps each
+// old file byte for byte, with no temporary file left beside it.
+TEST_F(KavConvertFiles, AFullDiskKeepsEveryOldOutput)
+{
+    const std::string keep = Path("kept"), statuses = Path("statuses");
+    const std::string setup = "printf old-csv >\"$DISK/out.csv\"; printf old-kav >\"$DISK/out.kav\"; "
+                              "printf old-pdf >\"$DISK/out.pdf\"";
+    const std::string csv = " --csv \"$DISK/out.csv\"", document = " --document \"$DISK/out.kav\"",
+                      pdf = " --pdf \"$DISK/out.pdf\"";
+    std::string commands;
+    for (const std::string& outputs : {csv, document, pdf, csv + document + pdf})
+        commands += Quoted(KAV_CONVERT) + " " + Quoted(m_Input) + outputs + " 2>/dev/null; echo $? >>" +
+                    Quoted(statuses) + "; ";
+    std::string why;
+    if (!RunOnFullDisk(m_Dir.Path(), setup, commands, keep, why))
+        GTEST_SKIP() << why;
+    EXPECT_EQ(ReadBytes(statuses), "5\n5\n5\n5\n");
+    std::vector<std::string> kept;
+    for (const auto& entry : fs::directory_iterator(keep))
+        kept.push_back(entry.path().filename().string());
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{"out.csv", "out.kav", "out.pdf"}));
+    EXPECT_EQ(ReadBytes(keep + "/out.csv"), "old-csv");
+    EXPECT_EQ(ReadBytes(keep + "/out.kav"), "old-kav");
+    EXPECT_EQ(ReadBytes(keep + "/out.pdf"), "old-pdf");
 }

@@ -33,6 +33,10 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {"", 2, "no FILE"},
         {Quoted(Sample("opm-readings.bin")) + " --csv", 2, "--csv"},
         {Quoted(Sample("opm-readings.bin")) + " --bogus", 2, "--bogus"},
+        // An option's argument never looks like an option: --info is an
+        // OUT forgotten, not a file to write.
+        {Quoted(Sample("opm-readings.bin")) + " --csv --info", 2, "--csv needs an output file"},
+        {Quoted(Sample("opm-readings.bin")) + " --pdf -q", 2, "--pdf needs an output file"},
         {Quoted(Path("missing.bin")) + outputs, 3, Path("missing.bin")},
         {Quoted(Sample("README.md")) + outputs, 4, "README.md"},
         {Quoted(Path("short.bin")) + outputs, 4, "File error!"},
@@ -95,4 +99,25 @@ TEST_F(KavConvert, AShortFileGivesItsWholeRecordsAndSaysSo)
     EXPECT_NE(run.out.find("\"records\":12,\"declaredRecords\":50,"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "kav-convert: " + Path("short.bin") +
                            ": The file ends after 12 of 50 records; the 12 are shown.\n");
+}
+
+// A file's name is quoted on standard error as GNU tools quote it: a newline
+// or a terminal's escape sequence in it can neither forge a second line nor
+// reach the terminal. An output named like an option is written when its
+// name says it is a file.
+TEST_F(KavConvert, NamesAreQuotedSoEachFailureStaysOneLine)
+{
+    const std::string forged = "a\nkav-convert: FAKE MESSAGE\x1b[2J";
+    setenv("KAV_FORGED_NAME", forged.c_str(), 1);
+    const RunResult run = Convert("\"$KAV_FORGED_NAME\" --info");
+    unsetenv("KAV_FORGED_NAME");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(LineCount(run.err), 1u) << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("FAKE MESSAGE"), std::string::npos) << run.err;
+
+    const RunResult dashed = ThroughPipe("cd " + Quoted(m_Dir.Path()) + " && KAV_CONVERT " +
+                                         Quoted(Sample("opm-readings.bin")) + " --csv ./--info");
+    EXPECT_EQ(dashed.status, 0) << dashed.err;
+    EXPECT_EQ(ReadBytes(Path("--info")), ExpectedOf(Sample("opm-readings.bin")).csv);
 }

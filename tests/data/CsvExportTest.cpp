@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#if defined(__unix__) || defined(__APPLE__)
-#include "tests/support/FullDisk.h"
-#endif
-
 // The exports of records are pinned by the golden files of kav-convert.
 
 TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
@@ -32,25 +28,3 @@ TEST(CsvExport, EmptyListsGiveNothingOrTheHeaderAloneAndFieldsAreQuotedAsNeeded)
                                                 "\"say \"\"hi\"\"\",F2,1550nm,45.32dB,2026-05-06,07:08:09\r\n"
                                                 "\"C\rR\",\"L\nF\",1550nm,45.32dB,2026-05-06,07:08:09\r\n");
 }
-
-#if defined(__unix__) || defined(__APPLE__)
-TEST(CsvExport, WriteFailureReportsTheReasonAndKeepsTheEarlierFile)
-{
-    ScratchFolder dir;
-    const std::string path = dir.File("results.csv");
-    WriteBytes(path, "earlier export\r\n");
-    CDataStore store;
-    for (int i = 0; i < 50; ++i)
-        store.AddOrlRecord("CAB-01", "F001", "1550nm", "45.32dB", "2026-03-10", "08:00:00");
-
-    WriteResult result;
-    {
-        FullDisk full(64);
-        result = ExportOrlCsv(path, store);
-    }
-    EXPECT_EQ(result.status, WriteResult::Status::WriteFailed);
-    EXPECT_FALSE(result.reason.empty());
-    EXPECT_EQ(ReadBytes(path), "earlier export\r\n");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"}); // no temporary file left
-}
-#endif

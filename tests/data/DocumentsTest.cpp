@@ -63,8 +63,8 @@ TEST(Documents, AnyOtherLengthIsRefusedWithoutChange)
 }
 
 // A write that cannot start says why, leaves the earlier file and no
-// temporary file, and does not become the store's path; links and devices
-// are written through.
+// temporary file, and does not become the store's path; links are written
+// through.
 TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
 {
     ScratchFolder dir;
@@ -73,10 +73,15 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
     WriteBytes(dir.File("keep.opm"), "earlier contents");
     std::filesystem::create_directory(dir.File("folder.opm"));
 
-    for (const char* name : {"folder.opm", "missing/x.opm"}) {
-        const WriteResult result = WriteOpmDocument(dir.File(name), store);
-        EXPECT_EQ(result.status, WriteResult::Status::CannotOpen) << name;
-        EXPECT_FALSE(result.reason.empty()) << name;
+    const struct
+    {
+        const char* name;
+        IoStatus status;
+    } failures[] = {{"folder.opm", IoStatus::NotAFile}, {"missing/x.opm", IoStatus::NotFound}};
+    for (const auto& failure : failures) {
+        const WriteResult result = WriteOpmDocument(dir.File(failure.name), store);
+        EXPECT_EQ(result.status, failure.status) << failure.name;
+        EXPECT_FALSE(result.reason.empty()) << failure.name;
     }
     EXPECT_TRUE(store.m_OpmPath.empty());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), "earlier contents");
@@ -85,7 +90,9 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
     ASSERT_TRUE(WriteOpmDocument(dir.File("keep.opm"), store).ok());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
 
-    // Links and devices are written through, and a file keeps its permissions.
+#ifndef _WIN32
+    // Links are written through, and a file keeps its permissions. (MinGW's
+    // library cannot make links on Windows, where they are rare.)
     namespace fs = std::filesystem;
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(dir.File("keep.opm"), mode);
@@ -95,6 +102,5 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
     EXPECT_TRUE(fs::is_symlink(dir.File("link.opm")));
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
     EXPECT_EQ(fs::status(dir.File("keep.opm")).permissions(), mode);
-    ASSERT_TRUE(WriteOpmDocument("/dev/null", store).ok());
-    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+#endif
 }

@@ -4,12 +4,11 @@
 #include "data/FieldText.h"
 #include "data/ResultFileDecoders.h"
 #include "tests/data/TestFiles.h"
+#include "tests/support/SystemWords.h"
 #include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <set>
 
 namespace {
@@ -221,7 +220,7 @@ TEST(FileLoading, RefusalsSayWhyEachInItsOwnWordsAndChangeNothing)
     }
     EXPECT_EQ(OrlDocumentBytes(store), before);
     const std::string missing = FailureReason(LoadFile(dir.File("missing.orl"), store));
-    EXPECT_NE(missing.find(std::strerror(ENOENT)), std::string::npos) << missing;
+    EXPECT_NE(missing.find(SystemWords(MissingFileError)), std::string::npos) << missing;
 
     // Every refusal has its own reason, and "File error!" heads exactly the
     // ones the program shows as "File error!".

@@ -10,8 +10,12 @@
 #include <random>
 
 namespace {
+// The C library's text. A NaN is written with its sign, as glibc writes it
+// (MinGW's library drops the sign), so that every system writes the same files.
 std::string LibraryText(double value, int decimals)
 {
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
     char text[512];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;

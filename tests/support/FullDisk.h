@@ -1,10 +1,13 @@
 #pragma once
 
-#include <csignal>
+#if defined(__unix__) || defined(__APPLE__)
 #include <sys/resource.h>
 
-// A disk that fills up while the file is written: the process may write no
-// more than a few bytes per file, as on a full disk.
+#include <csignal>
+
+// A disk that fills up while a file is written: the process may write no
+// more than `bytes` into any one file, as on a full disk, until the end of
+// the scope.
 class FullDisk
 {
 public:
@@ -21,8 +24,11 @@ public:
         setrlimit(RLIMIT_FSIZE, &m_Saved);
         std::signal(SIGXFSZ, m_SavedSignal);
     }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
 
 private:
     rlimit m_Saved{};
     void (*m_SavedSignal)(int) = SIG_DFL;
 };
+#endif

@@ -1,4 +1,5 @@
 #include "grid/GridCtrl.h"
+#include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
 #include "views/CKavGridPage.h"
@@ -212,15 +213,16 @@ private slots:
         // even by an administrator; a missing folder is not an open file, and
         // the detail says so.
         QVERIFY(QDir(f.dir.path()).mkdir("taken.csv"));
-        for (const auto& [name, error] :
-             {std::pair{"taken.csv", EISDIR}, std::pair{"no-such-folder/report.csv", ENOENT}}) {
+        for (const auto& [name, why] :
+             {std::pair{"taken.csv", QString("a folder")},
+              std::pair{"no-such-folder/report.csv", QString::fromLocal8Bit(std::strerror(ENOENT))}}) {
             f.prompts.Clear();
             f.prompts.QueueFile(f.Path(name));
             f.Run(CommandId::FileSave, TabOpm);
             QCOMPARE(f.prompts.MessageTexts(), QStringList({"Please close the file first!"}));
             QCOMPARE(f.prompts.Asked().back().owner, static_cast<QWidget*>(nullptr));
             const QString detail = f.prompts.Asked().back().detail;
-            QVERIFY2(detail.contains(QString::fromLocal8Bit(std::strerror(error))), qPrintable(detail));
+            QVERIFY2(detail.contains(why), qPrintable(detail));
         }
 
         f.prompts.Clear();
@@ -282,6 +284,28 @@ private slots:
             QVERIFY2(message.detail.contains("named pipe"), qPrintable(message.detail));
         }
         QCOMPARE(Shown(f.view, TabOpm), rows);
+
+        // Nor does a save wait for a reader: CSV, document and PDF each say
+        // at once that no process reads the pipe, with no progress window
+        // left open above the message.
+        for (const CommandId save : {CommandId::FileSave, CommandId::FileSaveAs, CommandId::FileExportPdf}) {
+            const QString target = f.Path(save == CommandId::FileSave     ? "readings.csv"
+                                          : save == CommandId::FileSaveAs ? "readings.opm"
+                                                                          : "readings.pdf");
+            QVERIFY(mkfifo(QFile::encodeName(target).constData(), 0600) == 0);
+            f.prompts.Clear();
+            f.prompts.QueueFile(target);
+            {
+                const HangLimit limit(5);
+                f.Run(save, TabOpm);
+            }
+            const ScriptedPrompts::Prompt said = f.prompts.Asked().back();
+            QCOMPARE(said.kind, ScriptedPrompts::Kind::Message);
+            QVERIFY2((said.text + said.detail).contains("no process reads"),
+                     qPrintable(said.text + said.detail));
+            QVERIFY(!said.overProgress);
+            QVERIFY(QFileInfo(target).isFile() == false);
+        }
     }
 
     // Each kind of file dialog opens where a file of its kind was last

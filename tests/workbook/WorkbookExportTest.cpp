@@ -93,7 +93,7 @@ TEST(Workbook, AFailedWriteKeepsTheEarlierFileAndLeavesNothing)
         FullDisk full(64); // while the library writes its working files
         result = ExportWorkbook(path, store, RecordKind::Orl, {"orl.bin", {}});
     }
-    EXPECT_EQ(result.status, WriteResult::Status::WriteFailed);
+    EXPECT_EQ(result.status, IoStatus::Failed);
     EXPECT_FALSE(result.reason.empty());
     EXPECT_EQ(ReadBytes(path), "earlier workbook");
     EXPECT_TRUE(temporary.Empty());

@@ -1,24 +1,23 @@
 #pragma once
 
+#include "platform/files/IoResult.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // A file read into memory in one go; decoders then work on the bytes alone.
-struct FileBytes
+// Not ok when it could not be read: NotAFile for a folder, a pipe or a device,
+// refused without reading, another status for a missing or locked file or a
+// read error.
+struct FileBytes : IoResult
 {
-    enum class Status
-    {
-        Read,
-        CannotOpen, // missing, locked, no permission, a read error
-        NotAFile    // a folder, a pipe or a device: refused without reading
-    } status = Status::CannotOpen;
+    FileBytes() = default;
+    explicit FileBytes(IoResult unread) : IoResult(std::move(unread)) {}
+
     bool overLimit = false; // the file holds more than the bytes read
     std::vector<uint8_t> bytes;
-    std::string reason; // the system's reason when not read
-
-    bool read() const { return status == Status::Read; }
 };
 
 // Reads at most `limit` bytes from the start of the regular file at path,

@@ -1,0 +1,118 @@
+// The file layer on Linux, macOS and the BSDs: examining paths and streams,
+// and reading without blocking.
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/PosixFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace {
+// Reads to the end or to limit; one byte more tells whether the file holds
+// more than the limit.
+void ReadAll(int fd, size_t limit, FileBytes& result)
+{
+    char chunk[65536];
+    for (;;) {
+        const size_t room = limit - result.bytes.size();
+        const size_t wanted = room < sizeof chunk ? room : sizeof chunk;
+        if (wanted == 0) {
+            char extra;
+            ssize_t got;
+            do
+                got = read(fd, &extra, 1);
+            while (got < 0 && errno == EINTR);
+            result.overLimit = got > 0;
+            break;
+        }
+        const ssize_t got = read(fd, chunk, wanted);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            result = FileBytes{Failure(errno)};
+            return;
+        }
+        if (got == 0)
+            break;
+        result.bytes.insert(result.bytes.end(), chunk, chunk + got);
+    }
+}
+} // namespace
+
+PathTarget ExaminePath(const std::string& path)
+{
+    PathTarget target;
+    FolderEntry entry;
+    target.problem = FindEntry(path, entry);
+    if (!target.problem.ok())
+        return target;
+    if (entry.found) {
+        target.type = TypeOf(entry.status.st_mode);
+        target.identity = IdentityOf(entry.status);
+        return target;
+    }
+    struct stat folder;
+    if (fstat(entry.folder, &folder) != 0)
+        target.problem = Failure(errno);
+    else
+        target.identity = IdentityOf(folder) + "/" + entry.name;
+    return target;
+}
+
+PathTarget ExamineStream(StandardStream stream)
+{
+    PathTarget target;
+    struct stat status;
+    if (fstat(stream == StandardStream::Input ? STDIN_FILENO : STDOUT_FILENO, &status) != 0) {
+        target.problem = Failure(errno);
+        return target;
+    }
+    target.type = TypeOf(status.st_mode);
+    target.identity = IdentityOf(status);
+    return target;
+}
+
+IoResult WriteStandardOutput(const std::string& bytes)
+{
+    // A reader that has gone ends the program by SIGPIPE, as in any pipeline.
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+        return Failure(errno != 0 ? errno : EIO);
+    return {};
+}
+
+FileBytes ReadFileBytes(const std::string& path, size_t limit)
+{
+    struct stat status;
+    // Refused before it is opened: opening a device can have effects of its own.
+    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
+        return FileBytes{NotAFile(TypeOf(status.st_mode))};
+    // O_NONBLOCK: a pipe put in the file's place since is not waited for.
+    const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return FileBytes{Failure(errno)};
+    const IoResult refused = fstat(fd, &status) != 0    ? Failure(errno)
+                             : !S_ISREG(status.st_mode) ? NotAFile(TypeOf(status.st_mode))
+                                                        : IoResult{};
+    if (!refused.ok()) {
+        close(fd);
+        return FileBytes{refused};
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FileBytes result;
+    const auto size = static_cast<size_t>(status.st_size);
+    result.bytes.reserve(size < limit ? size : limit);
+    ReadAll(fd, limit, result);
+    close(fd);
+    return result;
+}
+
+FileBytes ReadStandardInput(size_t limit)
+{
+    FileBytes result;
+    ReadAll(STDIN_FILENO, limit, result);
+    return result;
+}

@@ -1,0 +1,95 @@
+// The file layer on Windows: examining paths and streams, and reading
+// without blocking, through wide-character paths and handles.
+#include "platform/files/FileBytes.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/WindowsFiles.h"
+#include "platform/files/WindowsText.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+namespace {
+void ReadAll(HANDLE handle, size_t limit, FileBytes& result)
+{
+    char chunk[65536];
+    for (;;) {
+        const size_t room = limit - result.bytes.size();
+        DWORD got = 0;
+        if (room == 0) {
+            char extra;
+            result.overLimit = ReadFile(handle, &extra, 1, &got, nullptr) && got > 0;
+            break;
+        }
+        const DWORD wanted = static_cast<DWORD>(room < sizeof chunk ? room : sizeof chunk);
+        if (!ReadFile(handle, chunk, wanted, &got, nullptr)) {
+            // A pipe whose writer has gone ends so.
+            if (GetLastError() == ERROR_BROKEN_PIPE)
+                break;
+            result = FileBytes{LastFailure()};
+            return;
+        }
+        if (got == 0)
+            break;
+        result.bytes.insert(result.bytes.end(), chunk, chunk + got);
+    }
+}
+} // namespace
+
+PathTarget ExaminePath(const std::string& path)
+{
+    PathTarget target;
+    WindowsEntry entry;
+    target.problem = FindEntry(path, entry);
+    target.type = entry.type;
+    target.identity = entry.identity;
+    return target;
+}
+
+PathTarget ExamineStream(StandardStream stream)
+{
+    const HANDLE handle =
+        GetStdHandle(stream == StandardStream::Input ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+        PathTarget closed;
+        closed.problem = Failure(ERROR_INVALID_HANDLE);
+        return closed;
+    }
+    return Examine(handle);
+}
+
+IoResult WriteStandardOutput(const std::string& bytes)
+{
+    // Text mode would turn every line feed of the CSV's CR LF into CR LF.
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+        return IoFailure(std::make_error_code(std::errc::io_error));
+    return {};
+}
+
+FileBytes ReadFileBytes(const std::string& path, size_t limit)
+{
+    const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return FileBytes{LastFailure()};
+    // A pipe server or a device opens at once; refuse them before reading.
+    const PathTarget target = Examine(handle);
+    FileBytes result;
+    if (target.type != PathTarget::Type::Regular)
+        result = FileBytes{NotAFile(target.type)};
+    else
+        ReadAll(handle, limit, result);
+    CloseHandle(handle);
+    return result;
+}
+
+FileBytes ReadStandardInput(size_t limit)
+{
+    FileBytes result;
+    _setmode(_fileno(stdin), _O_BINARY);
+    ReadAll(GetStdHandle(STD_INPUT_HANDLE), limit, result);
+    return result;
+}
