@@ -120,10 +120,13 @@ int main(int argc, char** argv)
                          options.file.c_str(), UsageText);
             return UsageError;
         }
-        if (file.ReportPageCount() == 0)
+        ReportOptions report;
+        report.summaryPage = options.summaryPage;
+        report.limits = limits;
+        if (file.ReportPageCount(report) == 0)
             return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
         gui.emplace();
-        pdf = file.PdfBytes(PaperOf(options));
+        pdf = file.PdfBytes(PaperOf(options), report);
         if (pdf.empty())
             return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
     }
