@@ -3,6 +3,7 @@
 #include "data/FileLoading.h"
 #include "platform/ui/PixelRect.h"
 #include "report/ReportKind.h"
+#include "report/ReportOptions.h"
 #include "views/AutoTraceControl.h"
 #include "views/CommandIds.h"
 #include "views/Tabs.h"
@@ -144,6 +145,10 @@ private:
     // The picture of the trace tab's page.
     void PrintPagePicture();
     void PrintSetup();
+
+    // What every print, preview and PDF of the report is made with: the
+    // summary page, certified against the limit the KAV tab shows.
+    ReportOptions CurrentReportOptions() const;
 
     // The print steps the view takes itself; the report's own steps (begin,
     // prepare each page, print it) are CReportPrinting's.

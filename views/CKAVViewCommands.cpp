@@ -1,6 +1,7 @@
 #include "views/CKAVView.h"
 
 #include "data/CDataStore.h"
+#include "data/CsvExport.h"
 #include "data/FileLoading.h"
 #include "data/RecordKinds.h"
 #include "platform/ui/Prompts.h"
@@ -182,7 +183,13 @@ void CKAVView::SaveCsv()
 {
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
     const std::optional<std::string> target = ChooseSaveTarget(this, kindTab.csvFilter, OutputKind::Csv);
-    if (target)
+    if (!target)
+        return;
+    // The loss-test CSV carries what the table shows: the Limit and Margin
+    // columns too while they are shown.
+    if (kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown())
+        ReportCsvWriteResult(this, ExportKavCsvWithLimits(*target, m_Store, m_KavPage->Verdicts()));
+    else
         ReportCsvWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
 }
 

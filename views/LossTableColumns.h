@@ -5,7 +5,7 @@
 #include <array>
 
 // The titles and starting widths of the loss-test table's 17 columns, in the
-// order of KavColumn. A title is its name, or its name and unit on two lines.
+// order of KavColumn, and of the two it may add. A title is its name, or its name and unit on two lines.
 // The grid's demonstration shows the same columns.
 struct LossTableColumn
 {
@@ -35,6 +35,15 @@ inline constexpr std::array<LossTableColumn, LossTableColumnCount> LossTableColu
     {"Date", nullptr, 82},
     {"Time", nullptr, 70},
 }};
+
+// The Limit and Margin columns that the user may add after the 17, in the
+// order of VerdictColumn.
+constexpr int LimitColumnCount = 2;
+inline constexpr std::array<LossTableColumn, LimitColumnCount> LimitColumns{{
+    {"Limit", "(dB)", 60},
+    {"Margin", "(dB)", 60},
+}};
+constexpr int MostTableColumns = LossTableColumnCount + LimitColumnCount;
 
 inline QString LossTableTitle(const LossTableColumn& column)
 {
