@@ -4,8 +4,12 @@
 #include "app/CKAVDoc.h"
 #include "app/RecentFiles.h"
 #include "data/CDataStore.h"
+#include "data/LossTestRules.h"
 #include "platform/ui/ProgramSettings.h"
 #include "views/CKAVView.h"
+#include "views/CKavGridPage.h"
+#include "views/CTestLimitsDlg.h"
+#include "views/CertificationSettings.h"
 #include "views/InfoDialogs.h"
 #include "views/KavTabActive.h"
 #include "views/Tabs.h"
@@ -25,6 +29,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace {
 constexpr QSize ToolButtonSize(85, 38);
 constexpr QSize ToolImageSize(16, 15);
@@ -36,6 +44,31 @@ constexpr CommandId ViewCommands[] = {
     CommandId::FileOpen,       CommandId::FileSave,      CommandId::FileSaveAsCsv,
     CommandId::FileSaveAs,     CommandId::FilePrint,     CommandId::FilePrintPreview,
     CommandId::FilePrintSetup, CommandId::FileExportPdf, CommandId::FileSaveAsExcel};
+
+// The commands that, like the information dialogs, belong to the KAV tab.
+constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo, CommandId::EditCableInfo,
+                                        CommandId::EditSystemInfo, CommandId::EditTestLimits};
+
+// The cables of the loss tests in the order they first appear, and the
+// wavelengths of their form.
+std::vector<std::string> CablesOf(const CDataStore& store)
+{
+    std::vector<std::string> cables;
+    for (size_t k = 0; k < store.KavRecordCount(); ++k) {
+        const std::string_view cable = CableOf(KavRecordAt(store, k));
+        if (std::find(cables.begin(), cables.end(), cable) == cables.end())
+            cables.emplace_back(cable);
+    }
+    return cables;
+}
+
+std::vector<int32_t> WaveLengthsOf(const CDataStore& store)
+{
+    if (store.KavRecordCount() == 0)
+        return {};
+    const KavRecordView record = KavRecordAt(store, 0);
+    return std::vector<int32_t>(record.waveLength, record.waveLength + record.waveCount);
+}
 
 namespace Keys {
 const QString Size = QStringLiteral("Window/Size");
@@ -70,6 +103,10 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
 
     SizeToForm();
     m_View->OnInitialUpdate();
+    // The limit and the columns chosen in the last run.
+    m_View->KavPage()->SetLimits(RememberedLimits());
+    m_View->KavPage()->ShowLimitColumns(RememberedLimitColumns());
+    Action(CommandId::ViewLimitColumns)->setChecked(m_View->KavPage()->LimitColumnsShown());
     m_LayoutMinimum = WithChrome(m_View->MinimumFormSize());
     FitMinimumToScreen();
     UpdateCommandStates();
@@ -146,7 +183,16 @@ void CMainFrame::CreateMenus()
     edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information(&J)", QString()));
     edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information(&C)", QString()));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information(&S)", QString()));
+    edit->addSeparator();
+    edit->addAction(AddCommand(CommandId::EditTestLimits, "Test Limits(&L)...",
+                               "Chooses the limit the loss tests are certified against"));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+
+    QMenu* view = menuBar()->addMenu("View(&V)");
+    QAction* limitColumns = AddCommand(CommandId::ViewLimitColumns, "Limit and Margin Columns(&M)",
+                                       "Shows each wavelength's limit and margin in the KAV table");
+    limitColumns->setCheckable(true);
+    view->addAction(limitColumns);
 
     // Between the tabs as between a browser's: the key the user expects, and
     // the older one.
@@ -283,7 +329,7 @@ void CMainFrame::showEvent(QShowEvent* event)
 void CMainFrame::UpdateCommandStates()
 {
     const bool information = g_KavTabActive == 1;
-    for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo})
+    for (CommandId id : KavTabCommands)
         Action(id)->setEnabled(information);
     // A command with no work on the tab is greyed rather than left to do
     // nothing when chosen.
@@ -321,12 +367,39 @@ bool CMainFrame::OnFrameCommand(CommandId id)
         if (informationEnabled)
             ShowSystemInformation(this, fields);
         return true;
+    case CommandId::EditTestLimits:
+        if (informationEnabled)
+            EditLimits();
+        return true;
+    case CommandId::ViewLimitColumns:
+        ToggleLimitColumns();
+        return true;
     case CommandId::AppExit:
         close();
         return true;
     default:
         return false;
     }
+}
+
+void CMainFrame::EditLimits()
+{
+    CKavGridPage& page = *m_View->KavPage();
+    const CDataStore& store = m_View->Store();
+    const std::optional<TestLimits> limits =
+        EditTestLimits(this, page.Limits(), CablesOf(store), WaveLengthsOf(store));
+    if (!limits)
+        return;
+    page.SetLimits(*limits);
+    RememberLimits(*limits);
+}
+
+void CMainFrame::ToggleLimitColumns()
+{
+    CKavGridPage& page = *m_View->KavPage();
+    page.ShowLimitColumns(!page.LimitColumnsShown());
+    Action(CommandId::ViewLimitColumns)->setChecked(page.LimitColumnsShown());
+    RememberLimitColumns(page.LimitColumnsShown());
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)

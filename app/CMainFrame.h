@@ -72,6 +72,10 @@ private:
     void UpdateCommandStates();
     void UpdateCaption();
     bool OnFrameCommand(CommandId id);
+    // Edit > Test Limits...: the limit chosen is shown and remembered.
+    void EditLimits();
+    // View > Limit and Margin Columns, remembered.
+    void ToggleLimitColumns();
 
     // File > Recent Files: each entry reopens its file on the tab of its kind.
     void AddRecentFilesMenu();

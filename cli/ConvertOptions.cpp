@@ -5,7 +5,7 @@
 
 const char* const UsageText =
     "usage: kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT] [--xlsx OUT] "
-    "[--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE";
+    "[--document OUT] [--pdf OUT [--page-size A4|Letter] [--no-summary]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -70,6 +70,10 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
                 arguments[i + 1] == StandardInputName)
                 return Refuse(a + " needs a limit file");
             options.limitsFile = arguments[++i];
+        } else if (a == "--no-summary") {
+            if (!options.summaryPage)
+                return Refuse(a + " given twice");
+            options.summaryPage = false;
         } else if (a == "--page-size") {
             if (options.pageSize)
                 return Refuse(a + " given twice");
@@ -84,6 +88,8 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
         return Refuse("no FILE given");
     if (options.pageSize && !options.pdfOut)
         return Refuse("--page-size without --pdf");
+    if (!options.summaryPage && !options.pdfOut)
+        return Refuse("--no-summary without --pdf");
     ParsedConvertOptions parsed;
     parsed.options = options;
     return parsed;

@@ -5,7 +5,8 @@
 #include <vector>
 
 // kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT]
-// [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--]
+// [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]
+// [--no-summary]] [--]
 // FILE, or --help,
 // or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
@@ -21,6 +22,7 @@ struct ConvertOptions
     std::optional<std::string> documentOut;
     std::optional<std::string> pdfOut;
     std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given
+    bool summaryPage = true;             // a loss-test report ends with its verdicts' summary
     bool help = false;
     bool version = false;
 };

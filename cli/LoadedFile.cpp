@@ -36,14 +36,14 @@ ReportKind LoadedFile::Report() const
     return ReportKindOf(RecordKindOf(outcome.kind), store.KavWaveCount());
 }
 
-unsigned LoadedFile::ReportPageCount()
+unsigned LoadedFile::ReportPageCount(const ReportOptions& options)
 {
-    return CReportPrinting(store, Report()).PageCount();
+    return CReportPrinting(store, Report(), options).PageCount();
 }
 
-std::string LoadedFile::PdfBytes(const QPageSize& paper)
+std::string LoadedFile::PdfBytes(const QPageSize& paper, const ReportOptions& options)
 {
-    CReportPrinting job(store, Report());
+    CReportPrinting job(store, Report(), options);
     const ReportPdfResult pdf = ReportPdf(job, paper);
     return pdf.bytes.toStdString();
 }

@@ -3,6 +3,7 @@
 #include "data/CDataStore.h"
 #include "data/FileLoading.h"
 #include "report/ReportKind.h"
+#include "report/ReportOptions.h"
 
 #include <string>
 
@@ -23,7 +24,7 @@ struct LoadedFile
     // The report that Print prints on that tab: none for a trace, nor for a
     // loss-test document saved before any loss test.
     ReportKind Report() const;
-    unsigned ReportPageCount();
+    unsigned ReportPageCount(const ReportOptions& options);
     // The report as a PDF (a Qt Gui must exist); empty if it failed.
-    std::string PdfBytes(const QPageSize& paper);
+    std::string PdfBytes(const QPageSize& paper, const ReportOptions& options);
 };

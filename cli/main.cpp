@@ -147,11 +147,14 @@ int main(int argc, char** argv)
     if (options.pdfOut) {
         if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace)
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
-        if (file.ReportPageCount() == 0)
+        ReportOptions report;
+        report.summaryPage = options.summaryPage;
+        report.limits = limits;
+        if (file.ReportPageCount(report) == 0)
             return Fail(CannotWrite, QuotedName(*options.pdfOut),
                         "cannot be written: the report has no pages");
         gui.emplace();
-        pdf = file.PdfBytes(PaperOf(options));
+        pdf = file.PdfBytes(PaperOf(options), report);
         if (pdf.empty())
             return Fail(CannotWrite, QuotedName(*options.pdfOut),
                         "cannot be written: the report could not be painted");

@@ -5,6 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
+
+class CDataStore;
 
 // What a certified file comes to: how many fibres passed, warned, failed or
 // have no verdict, and the worst margin with where it is.
@@ -14,6 +18,7 @@ struct VerdictCounts
     size_t pass = 0, warning = 0, fail = 0, noVerdict = 0;
 
     void Add(Verdict verdict);
+    void Add(const VerdictCounts& other);
     size_t Total() const { return pass + warning + fail + noVerdict; }
 };
 
@@ -33,6 +38,22 @@ struct CertificationSummary
     // direction has a margin.
     std::optional<VerdictPlace> worst;
     int64_t worstMargin = 0; // hundredths of a dB, when there is a worst
+
+    // Adds the summary of records that all come after this one's.
+    void Include(const CertificationSummary& later);
 };
 
 CertificationSummary Summarize(const LossTestVerdicts& verdicts);
+// Of the records [first, end) at the wavelength indexes [firstWave, endWave)
+// only: each fibre counted by its worst verdict there.
+CertificationSummary SummarizePart(const LossTestVerdicts& verdicts, size_t first, size_t end, int firstWave,
+                                   int endWave);
+
+// One cable's fibres, wherever in the file they are.
+struct CableSummary
+{
+    std::string cable; // as the records hold it (single-byte text)
+    CertificationSummary summary;
+};
+// Every cable of the store's loss tests, in the order they first appear.
+std::vector<CableSummary> SummarizeByCable(const CDataStore& store, const LossTestVerdicts& verdicts);

@@ -3,6 +3,7 @@
 #include "data/CsvField.h"
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
+#include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "data/RecordColumns.h"
 #include "platform/files/SafeFileWriter.h"
@@ -50,11 +51,12 @@ private:
     std::array<int, N> m_Order;
 };
 
-template <typename Record> void AppendKavLines(std::string& out, const std::vector<Record>& records)
+template <typename Record>
+void AppendKavLines(std::string& out, const std::vector<Record>& records, const LossTestVerdicts* verdicts)
 {
     std::string cell;
-    for (const Record& record : records) {
-        const KavRecordView view = ViewOf(record);
+    for (size_t k = 0; k < records.size(); ++k) {
+        const KavRecordView view = ViewOf(records[k]);
         const int last = view.waveCount - 1;
         for (int i = 0; i <= last; ++i) {
             for (int c = 0; c < KavColumnCount; ++c) {
@@ -68,6 +70,12 @@ template <typename Record> void AppendKavLines(std::string& out, const std::vect
                 cell.clear();
                 AppendKavCellText(cell, view, i, column);
                 AppendCsvField(out, cell);
+            }
+            for (const LimitColumn column : LimitColumnOrder) {
+                if (!verdicts)
+                    break;
+                out += ',';
+                AppendLimitCellText(out, verdicts->At(k, i), column);
             }
             out += CsvLineEnd;
         }
@@ -96,19 +104,20 @@ std::string OpmCsvBytes(const CDataStore& store)
     return out;
 }
 
-std::string KavCsvBytes(const CDataStore& store, int waveCount)
+std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVerdicts* verdicts)
 {
-    std::string out =
-        std::string("Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
-                    "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
-                    "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time") +
-        CsvLineEnd;
+    std::string out = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
+                      "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
+                      "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time";
+    if (verdicts)
+        out += ",Limit(dB),Margin(dB)";
+    out += CsvLineEnd;
     if (waveCount == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);
-        AppendKavLines(out, store.GetKavRecords2());
+        AppendKavLines(out, store.GetKavRecords2(), verdicts);
     } else {
         out.reserve(out.size() + store.GetKavRecords3().size() * 3 * 120);
-        AppendKavLines(out, store.GetKavRecords3());
+        AppendKavLines(out, store.GetKavRecords3(), verdicts);
     }
     return out;
 }
@@ -164,4 +173,10 @@ WriteResult ExportOrlCsv(const std::string& path, CDataStore& store)
 WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
 {
     return store.KavWaveCount() == 2 ? ExportKav2Csv(path, store) : ExportKav3Csv(path, store);
+}
+
+WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
+                                   const LossTestVerdicts& verdicts)
+{
+    return Export(path, KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3, &verdicts), &store.m_KavPath);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CDataStore.h"
+#include "data/Verdicts.h"
 #include "platform/files/WriteResult.h"
 
 #include <string>
@@ -15,11 +16,16 @@ WriteResult ExportOrlCsv(const std::string& path, CDataStore& store);
 // The loss tests in the store's form: three wavelengths before any loss-test
 // file, as that table is shown.
 WriteResult ExportKavCsv(const std::string& path, CDataStore& store);
+// The same with the Limit and Margin columns after the table's own, from the
+// verdicts of the same records.
+WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
+                                   const LossTestVerdicts& verdicts);
 
 // The bytes each export writes, for callers that write several files at once.
 std::string OpmCsvBytes(const CDataStore& store);
-std::string KavCsvBytes(const CDataStore& store, int waveCount); // 3 or 2
-std::string KavCsvBytes(const CDataStore& store);                // in the store's form
+std::string KavCsvBytes(const CDataStore& store, int waveCount, // 3 or 2
+                        const LossTestVerdicts* verdicts = nullptr);
+std::string KavCsvBytes(const CDataStore& store); // in the store's form
 std::string OrlCsvBytes(const CDataStore& store);
 // A recorded trace's samples (the trace values after the reference level):
 // "Sample,Power(dBm)", then "%d,%.2f" per sample from 1, CR LF line ends.

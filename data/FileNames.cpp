@@ -1,5 +1,6 @@
 #include "data/FileNames.h"
 
+#include "data/LimitFile.h"
 #include "data/RecordKinds.h"
 
 #include <algorithm>
@@ -14,6 +15,8 @@ const char* ExtensionOf(OutputKind kind)
         return ".pdf";
     if (kind == OutputKind::Workbook)
         return ".xlsx";
+    if (kind == OutputKind::Limits)
+        return LimitFileEnding;
     for (const RecordKindData& data : RecordKindTable())
         if (data.documentOutput == kind)
             return data.documentEnding;

@@ -11,8 +11,9 @@ enum class OutputKind
     OrlDocument,
     KavDocument,
     TraceDocument,
-    Pdf,     // a printed report
-    Workbook // a spreadsheet of the table
+    Pdf,      // a printed report
+    Workbook, // a spreadsheet of the table
+    Limits    // a limit file
 };
 
 // The extension rule of the save dialogs: a chosen name containing a dot must
@@ -21,5 +22,5 @@ enum class OutputKind
 // path to write, or nothing when the name is refused.
 std::optional<std::string> ApplyExtensionRule(const std::string& chosenPath, OutputKind kind);
 
-// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf", ".xlsx"
+// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf", ".xlsx", ".kavlimits"
 const char* ExtensionOf(OutputKind kind);

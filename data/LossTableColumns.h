@@ -5,7 +5,8 @@
 #include <array>
 
 // The titles and starting widths of the loss-test table's 17 columns, in the
-// order of KavColumn, for the grid and the workbook. A title is its name, or
+// order of KavColumn, and of the two it may add, for the grid and the
+// workbook. A title is its name, or
 // its name and unit on two lines.
 struct LossTableColumn
 {
@@ -36,3 +37,12 @@ inline constexpr std::array<LossTableColumn, LossTableColumnCount> LossTableColu
     {"Date", nullptr, 82, CellKind::Date},
     {"Time", nullptr, 70, CellKind::Time},
 }};
+
+// The Limit and Margin columns that the user may add after the 17, in the
+// order of LimitColumn.
+constexpr int LimitColumnCount = 2;
+inline constexpr std::array<LossTableColumn, LimitColumnCount> LimitColumns{{
+    {"Limit", "(dB)", 60, CellKind::Number},
+    {"Margin", "(dB)", 60, CellKind::Number},
+}};
+constexpr int MostTableColumns = LossTableColumnCount + LimitColumnCount;

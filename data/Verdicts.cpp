@@ -86,6 +86,15 @@ void AppendHundredths(std::string& out, int64_t hundredths)
     AppendScaledFixed(out, hundredths, 2);
 }
 
+std::optional<int64_t> WaveVerdict::SmallerMargin() const
+{
+    std::optional<int64_t> smaller;
+    for (const Direction d : Directions)
+        if (HasMargin(d) && (!smaller || Margin(d) < *smaller))
+            smaller = Margin(d);
+    return smaller;
+}
+
 LossTestVerdicts CertifyLossTests(const CDataStore& store, const TestLimits& limits)
 {
     LossTestVerdicts verdicts;
@@ -116,8 +125,8 @@ LossTestVerdicts CertifyLossTests(const CDataStore& store, const TestLimits& lim
                 wave.loss[side] = ShownLossHundredths(losses[side]).value_or(NoHundredths);
                 if (wave.HasMargin(d))
                     wave.verdict[side] = VerdictOf(wave.Margin(d), band);
-                fibre = std::max(fibre, wave.verdict[side]);
             }
+            fibre = std::max(fibre, wave.Worst());
         }
         verdicts.m_Fibres[k] = fibre;
     }

@@ -3,8 +3,10 @@
 #include "data/CDataStore.h"
 #include "data/TestLimits.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,10 @@ struct WaveVerdict
     Verdict VerdictOf(Direction d) const { return verdict[static_cast<int>(d)]; }
     bool HasMargin(Direction d) const { return limit != NoHundredths && Loss(d) != NoHundredths; }
     int64_t Margin(Direction d) const { return int64_t(limit) - Loss(d); } // when HasMargin
+    // The worse of the two directions.
+    Verdict Worst() const { return std::max(verdict[0], verdict[1]); }
+    // The smaller of the two directions' margins; nothing when neither has one.
+    std::optional<int64_t> SmallerMargin() const;
 };
 
 // The verdicts of every record of the store's current loss-test list, in

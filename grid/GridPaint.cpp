@@ -6,6 +6,9 @@
 #include <QRegion>
 
 namespace {
+// The width of the frame that marks a selected cell of its own colour.
+constexpr int SelectionFrame = 2;
+
 QColor FromRgb(QRgb colour)
 {
     return QColor::fromRgb(colour | 0xFF000000);
@@ -121,6 +124,18 @@ void CGridCtrl::DrawCell(QPainter& painter, const QRect& rect, const CCellRange&
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(0, 0, -1, -1));
         area.adjust(1, 1, -1, -1);
+    } else if (IsCellSelected(block.minRow, block.minCol) && cell.m_BkColourIndex) {
+        // A cell's own background says something (a verdict) that a
+        // selection must not hide: it keeps it, framed in the highlight
+        // colour, and its text keeps the colour it is readable in.
+        const QColor highlight = palette().color(QPalette::Highlight);
+        painter.fillRect(area, FromRgb(bk));
+        for (const QRect& edge :
+             {QRect(area.left(), area.top(), area.width(), SelectionFrame),
+              QRect(area.left(), area.bottom() + 1 - SelectionFrame, area.width(), SelectionFrame),
+              QRect(area.left(), area.top(), SelectionFrame, area.height()),
+              QRect(area.right() + 1 - SelectionFrame, area.top(), SelectionFrame, area.height())})
+            painter.fillRect(edge, highlight);
     } else if (IsCellSelected(block.minRow, block.minCol)) {
         painter.fillRect(area, palette().color(QPalette::Highlight));
         fg = palette().color(QPalette::HighlightedText).rgb();

@@ -22,13 +22,24 @@ double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dot
 }
 
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
-    : m_Report(store), m_Kind(kind), m_Options(options), m_Row(ReportRowOf(kind))
+    : m_Store(store), m_Report(store), m_Kind(kind), m_Options(options), m_Row(ReportRowOf(kind))
 {
+}
+
+const SummaryPages* CReportPrinting::Summary(unsigned tablePages)
+{
+    if (!m_Summary && m_Row->waveCount > 0 && m_Options.summaryPage && tablePages > 0)
+        m_Summary.emplace(m_Store, m_Options.limits, CReport::KavLayoutEnd(m_Row->waveCount).y());
+    return m_Summary ? &*m_Summary : nullptr;
 }
 
 unsigned CReportPrinting::PageCount()
 {
-    return m_Row ? m_Row->pageCount(m_Report) : 0;
+    if (!m_Row)
+        return 0;
+    const unsigned tablePages = m_Row->pageCount(m_Report);
+    const SummaryPages* summary = Summary(tablePages);
+    return tablePages + (summary ? summary->PageCount() : 0);
 }
 
 void CReportPrinting::OnBeginPrinting(DrawContext& dc, PrintInfo& info)
@@ -44,13 +55,21 @@ void CReportPrinting::OnPrepareDC(DrawContext& dc, const PrintInfo& info)
 
 void CReportPrinting::OnPrint(DrawContext& dc, const PrintInfo& info)
 {
-    if (m_Row)
+    if (!m_Row)
+        return;
+    const unsigned tablePages = m_Row->pageCount(m_Report);
+    if (info.m_CurrentPage <= tablePages)
         m_Row->printPage(m_Report, dc, info);
+    else if (const SummaryPages* summary = Summary(tablePages);
+             summary && info.m_CurrentPage <= info.m_MaxPage)
+        summary->PrintPage(dc, info.m_CurrentPage - tablePages);
 }
 
 std::optional<std::string> CReportPrinting::CableIdOfPage(unsigned page)
 {
     if (!m_Row || m_Row->waveCount == 0)
         return std::nullopt;
-    return m_Report.KavCableOfPage(page, m_Row->waveCount);
+    const unsigned tablePages = m_Row->pageCount(m_Report);
+    return m_Report.KavCableOfPage(page > tablePages && page <= PageCount() ? tablePages : page,
+                                   m_Row->waveCount);
 }

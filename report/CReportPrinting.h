@@ -3,6 +3,7 @@
 #include "report/CReport.h"
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
+#include "report/SummaryPages.h"
 
 #include <QSize>
 
@@ -23,6 +24,7 @@ public:
 
     ReportKind Kind() const { return m_Kind; }
     const ReportOptions& Options() const { return m_Options; }
+    // The report's own pages, then the summary pages when it has them.
     unsigned PageCount();
 
     // Sets the job's maximum page to the report's page count, and its scale
@@ -34,13 +36,21 @@ public:
     // The cable that page `page` of a loss-test report heads its header
     // with, as the CableId information field holds it; nothing for the
     // other reports. The print commands keep the last page's in that field.
+    // The summary pages belong to no cable: theirs is the last table page's.
     std::optional<std::string> CableIdOfPage(unsigned page);
 
 private:
+    // The summary pages that end a loss-test report of at least one page,
+    // when the options ask for them; made at first use, for the store as it
+    // is while the job runs. Null otherwise.
+    const SummaryPages* Summary(unsigned tablePages);
+
+    const CDataStore& m_Store;
     CReport m_Report;
     ReportKind m_Kind;
     ReportOptions m_Options;
     const ReportKindRow* m_Row; // null for None
+    std::optional<SummaryPages> m_Summary;
 };
 
 // 1 when the report's fullest page fits `deviceSize` pixels at `dotsPerInch`;

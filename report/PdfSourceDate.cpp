@@ -1,12 +1,13 @@
 #include "report/PdfSourceDate.h"
 
+#include "platform/SourceDate.h"
+
 #include <QDateTime>
 
 void StampSourceDate(QByteArray& pdf)
 {
-    bool number = false;
-    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&number);
-    if (!number || seconds < 0)
+    const std::optional<int64_t> seconds = SourceDateEpoch();
+    if (!seconds)
         return;
     const QByteArray key = "/CreationDate (D:";
     const qsizetype start = pdf.indexOf(key);
@@ -17,7 +18,7 @@ void StampSourceDate(QByteArray& pdf)
     // Written as local time, ending in Z for UTC or in the offset +HH'mm'.
     const QByteArray written = pdf.mid(from, end - from);
     const QByteArray stamped =
-        QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toString("yyyyMMddHHmmss").toLatin1() +
+        QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).toString("yyyyMMddHHmmss").toLatin1() +
         (written.endsWith('Z') ? "Z" : "+00'00'");
     if (stamped.size() == written.size())
         pdf.replace(from, written.size(), stamped);

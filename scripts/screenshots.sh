@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the README's pictures of the program with the sample files: every
 # tab, with a 20-second live trace of the simulated instrument on AUTOTRACE,
-# and the first page of the loss-test report as kav-convert writes it to PDF.
+# and the first and the summary page of the loss-test report as kav-convert
+# writes it to PDF.
 # Needs no display (Qt's offscreen platform on a 1920 x 1080 screen).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,4 +18,8 @@ HOME="$home" QT_QPA_PLATFORM="offscreen:configfile=$screen" \
 QT_QPA_PLATFORM="offscreen:configfile=$screen" build/tools/grid-demo/grid-demo --rows 60 --screenshot "$out/grid-demo.png"
 build/cli/kav-convert samples/kav-three-wavelengths.bin --pdf "$scratch/report-kav.pdf" --page-size A4
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$scratch/report-kav.pdf" "$out/report-kav"
+build/cli/kav-convert samples/kav-three-wavelengths.bin --pdf "$scratch/report-summary.pdf" --page-size A4 \
+  --limits tests/cli/limits/kav-three-wavelengths.kavlimits
+summary=$(pdfinfo "$scratch/report-summary.pdf" | awk '/^Pages:/ { print $2 }')
+pdftoppm -png -r 80 -f "$summary" -l "$summary" -singlefile "$scratch/report-summary.pdf" "$out/report-summary"
 echo "pictures in $out"

@@ -2,9 +2,9 @@
 # Writes kav-convert's outputs for every sample into tests/cli/golden/ (the
 # CSV, the document, --info, and a loss test's verdicts, also against the
 # limit file of the sample's name in tests/cli/limits/), and the listings of
-# the samples' reports into tests/report/golden/, again, after a deliberate
-# change of an output format; the change then shows as a diff to review and
-# commit with it.
+# the samples' reports and of a loss test's summary page into
+# tests/report/golden/, again, after a deliberate change of an output format;
+# the change then shows as a diff to review and commit with it.
 #   scripts/update-golden.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."

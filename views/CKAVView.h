@@ -1,9 +1,9 @@
 #pragma once
 
 #include "data/FileLoading.h"
-#include "data/TestLimits.h"
 #include "platform/ui/PixelRect.h"
 #include "report/ReportKind.h"
+#include "report/ReportOptions.h"
 #include "views/AutoTraceControl.h"
 #include "views/CommandIds.h"
 #include "views/Tabs.h"
@@ -137,9 +137,6 @@ private:
     void SaveCsv();
     void SaveWorkbook();
     void SaveDocument();
-    // What a workbook of loss tests certifies them against: the instrument's
-    // own thresholds until a limit is chosen.
-    void SetWorkbookLimits(const TestLimits& limits) { m_WorkbookLimits = limits; }
 
     // The report of the selected tab: printed through the print dialog,
     // previewed, or written to a PDF file the user names. A report of no
@@ -150,6 +147,10 @@ private:
     // The picture of the trace tab's page.
     void PrintPagePicture();
     void PrintSetup();
+
+    // What every print, preview and PDF of the report is made with: the
+    // summary page, certified against the limit the KAV tab shows.
+    ReportOptions CurrentReportOptions() const;
 
     // The print steps the view takes itself; the report's own steps (begin,
     // prepare each page, print it) are CReportPrinting's.
@@ -198,5 +199,4 @@ private:
     bool m_PaperChosen = false;          // print setup chose the paper
     QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
     QString m_TabFiles[TabCount];
-    TestLimits m_WorkbookLimits;
 };

@@ -1,6 +1,7 @@
 #include "views/CKAVView.h"
 
 #include "data/CDataStore.h"
+#include "data/CsvExport.h"
 #include "data/FileLoading.h"
 #include "data/RecordKinds.h"
 #include "platform/ui/Prompts.h"
@@ -188,7 +189,13 @@ void CKAVView::SaveCsv()
 {
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
     const std::optional<std::string> target = ChooseSaveTarget(this, kindTab.csvFilter, OutputKind::Csv);
-    if (target)
+    if (!target)
+        return;
+    // The loss-test CSV carries what the table shows: the Limit and Margin
+    // columns too while they are shown.
+    if (kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown())
+        ReportExportWriteResult(this, ExportKavCsvWithLimits(*target, m_Store, m_KavPage->Verdicts()));
+    else
         ReportExportWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
 }
 
@@ -200,7 +207,8 @@ void CKAVView::SaveWorkbook()
         ChooseSaveTarget(this, "Excel Workbook(*.xlsx) | *.xlsx||", OutputKind::Workbook);
     if (!target)
         return;
-    const WorkbookSource source{QFileInfo(m_TabFiles[tab]).fileName().toStdString(), m_WorkbookLimits};
+    // A loss test's verdicts are those of the window, against its limit.
+    const WorkbookSource source{QFileInfo(m_TabFiles[tab]).fileName().toStdString(), m_KavPage->Limits()};
     ReportExportWriteResult(this, ExportWorkbook(*target, m_Store, kindTab.kind, source));
 }
 

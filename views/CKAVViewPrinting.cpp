@@ -6,6 +6,7 @@
 #include "platform/ui/Prompts.h"
 #include "report/CReportPrinting.h"
 #include "report/ReportPdf.h"
+#include "views/CKavGridPage.h"
 #include "views/CPrintPreview.h"
 #include "views/CWindowPrinter.h"
 #include "views/Messages.h"
@@ -31,6 +32,13 @@ ReportKind CKAVView::SelectedReport() const
 {
     const KindTab* kindTab = KindTabOfTab(SelectedTab());
     return kindTab ? ReportKindOf(kindTab->kind, m_Store.KavWaveCount()) : ReportKind::None;
+}
+
+ReportOptions CKAVView::CurrentReportOptions() const
+{
+    ReportOptions options;
+    options.limits = m_KavPage->Limits();
+    return options;
 }
 
 void CKAVView::KeepLastCable(CReportPrinting& job, unsigned lastPage)
@@ -78,7 +86,7 @@ void CKAVView::PrintReport()
 
 void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
 {
-    CReportPrinting job(m_Store, kind);
+    CReportPrinting job(m_Store, kind, CurrentReportOptions());
     if (!HasPages(job, owner))
         return;
     const unsigned pages = job.PageCount();
@@ -112,16 +120,17 @@ void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
 void CKAVView::PreviewReport()
 {
     const ReportKind kind = SelectedReport();
-    CReportPrinting job(m_Store, kind);
+    const ReportOptions options = CurrentReportOptions();
+    CReportPrinting job(m_Store, kind, options);
     if (!HasPages(job, this))
         return;
     if (m_Preview)
         m_Preview->close();
     m_Preview = new CPrintPreview(
-        m_Store, kind, Printer().pageLayout(), [this, kind](QWidget* owner) { PrintReportOf(kind, owner); },
-        this);
-    connect(m_Preview, &CPrintPreview::Closing, this, [this, kind](unsigned lastPainted) {
-        CReportPrinting closed(m_Store, kind);
+        m_Store, kind, options, Printer().pageLayout(),
+        [this, kind](QWidget* owner) { PrintReportOf(kind, owner); }, this);
+    connect(m_Preview, &CPrintPreview::Closing, this, [this, kind, options](unsigned lastPainted) {
+        CReportPrinting closed(m_Store, kind, options);
         KeepLastCable(closed, lastPainted);
     });
     connect(m_Preview, &QObject::destroyed, this, &CKAVView::OnEndPrinting);
@@ -131,7 +140,7 @@ void CKAVView::PreviewReport()
 void CKAVView::ExportPdf()
 {
     const ReportKind kind = SelectedReport();
-    CReportPrinting job(m_Store, kind);
+    CReportPrinting job(m_Store, kind, CurrentReportOptions());
     if (!HasPages(job, this))
         return;
     const std::optional<std::string> target =

@@ -1,18 +1,22 @@
 #include "views/CKavGridPage.h"
 
 #include "data/CDataStore.h"
+#include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "grid/GridCtrl.h"
 #include "views/LossTableColumns.h"
 #include "views/SharedTexts.h"
+#include "views/VerdictSummaryLine.h"
 
 #include <algorithm>
 #include <array>
 #include <vector>
 
 namespace {
-// The grid leaves this band of the page empty above it.
+// The grid leaves this band of the page above it to the summary line, or
+// as much as the line and the gap below it need in a larger font.
 constexpr int GridTopBand = 20;
+constexpr int SummaryGap = 4;
 constexpr int GridControlId = 1000;
 
 static_assert(LossTableColumnCount == KavColumnCount, "one title per loss-test column");
@@ -28,13 +32,14 @@ constexpr int TextSlack = 1;
 // Also after a resize, so the scroll position is left as it is.
 void FitColumns(CGridCtrl& grid, const ColumnWidths& widths)
 {
-    if (grid.GetColumnCount() != LossTableColumnCount)
+    const int columns = grid.GetColumnCount();
+    if (columns != LossTableColumnCount && columns != MostTableColumns)
         return;
     int tableWidth = 0;
-    for (const int width : widths.wanted)
-        tableWidth += width;
+    for (int col = 0; col < columns; ++col)
+        tableWidth += widths.wanted[col];
     const bool fits = grid.viewport()->width() >= tableWidth;
-    for (int col = 0; col < LossTableColumnCount; ++col)
+    for (int col = 0; col < columns; ++col)
         grid.SetColumnWidth(col, fits ? widths.wanted[col]
                                       : std::max(widths.text[col], widths.wanted[col] - MostNarrowing));
     if (grid.GetVirtualWidth() <= grid.viewport()->width())
@@ -50,16 +55,29 @@ int TextWidth(const CGridCtrl& grid, const QString& text)
     return width + 2 * (grid.GetMargin() + TextSlack);
 }
 
+void WriteTitle(CGridCtrl& grid, int col, const LossTableColumn& column)
+{
+    grid.SetColumnWidth(col, column.width);
+    grid.SetItemText(0, col, LossTableTitle(column));
+    grid.SetItemFormat(0, col, CentredWordWrap);
+}
+
 void WriteTitles(CGridCtrl& grid)
 {
-    for (int col = 0; col < LossTableColumnCount; ++col) {
-        grid.SetColumnWidth(col, LossTableColumns[col].width);
-        grid.SetItemText(0, col, LossTableTitle(LossTableColumns[col]));
-        grid.SetItemFormat(0, col, CentredWordWrap);
-    }
+    for (int col = 0; col < LossTableColumnCount; ++col)
+        WriteTitle(grid, col, LossTableColumns[col]);
     // The grid's default height shows one line; most titles have their unit
     // on a second one.
     grid.AutoSizeRow(0);
+}
+
+// What a column of `title` and of `longest` as its longest text needs.
+void MeasureColumn(const CGridCtrl& grid, ColumnWidths& widths, int col, int designWidth,
+                   const std::string& longest)
+{
+    widths.text[col] = std::max(TextWidth(grid, grid.GetItemText(0, col)),
+                                TextWidth(grid, QString::fromLatin1(longest.c_str())));
+    widths.wanted[col] = std::max(designWidth, widths.text[col]);
 }
 
 // One row per wavelength, from row 1 on; Cable (a fixed column), Fiber, Date
@@ -94,11 +112,41 @@ void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
 }
 } // namespace
 
-CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent) : QWidget(parent), m_Store(store) {}
+QRgb VerdictColour(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Fail:
+        return qRgb(0xF4, 0xB6, 0xB6);
+    case Verdict::Warning:
+        return qRgb(0xFB, 0xDD, 0x96);
+    case Verdict::Pass:
+    case Verdict::None:
+        break;
+    }
+    return DefaultColour;
+}
+
+CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent)
+    : QWidget(parent), m_Store(store), m_SummaryLine(new VerdictSummaryLine(this))
+{
+    m_SummaryLine->setObjectName(QStringLiteral("verdictSummary"));
+    m_SummaryLine->setGeometry(SummaryLineRect());
+    connect(m_SummaryLine, &VerdictSummaryLine::WorstMarginClicked, this, &CKavGridPage::SelectWorstMargin);
+}
+
+int CKavGridPage::BandHeight() const
+{
+    return std::max(GridTopBand, m_SummaryLine->sizeHint().height() + SummaryGap);
+}
+
+QRect CKavGridPage::SummaryLineRect() const
+{
+    return QRect(0, 0, width(), BandHeight() - SummaryGap);
+}
 
 QRect CKavGridPage::GridRect() const
 {
-    return rect().adjusted(0, GridTopBand, 0, 0);
+    return rect().adjusted(0, BandHeight(), 0, 0);
 }
 
 void CKavGridPage::FillGrid()
@@ -117,11 +165,11 @@ void CKavGridPage::FillGrid()
     const int waveCount = m_Store.KavWaveCount() == 2 ? 2 : 3;
     const size_t recordCount =
         waveCount == 2 ? m_Store.GetKavRecords2().size() : m_Store.GetKavRecords3().size();
+    // Nothing is painted or measured until every cell is written.
+    grid.SetRedraw(false);
     if (recordCount > 0) {
-        // Nothing is painted or measured until every cell is written.
-        grid.SetRedraw(false);
         grid.SetRowCount(1 + waveCount * static_cast<int>(recordCount));
-        grid.SetColumnCount(KavColumnCount);
+        grid.SetColumnCount(m_LimitColumns ? MostTableColumns : LossTableColumnCount);
         grid.SetFixedRowCount(1);
         WriteTitles(grid);
         grid.SetFixedColumnCount(1);
@@ -130,13 +178,11 @@ void CKavGridPage::FillGrid()
             WriteRecords(grid, m_Store.GetKavRecords2(), longest);
         else
             WriteRecords(grid, m_Store.GetKavRecords3(), longest);
-        for (int col = 0; col < LossTableColumnCount; ++col) {
-            m_Widths.text[col] = std::max(TextWidth(grid, grid.GetItemText(0, col)),
-                                          TextWidth(grid, QString::fromLatin1(longest[col].c_str())));
-            m_Widths.wanted[col] = std::max(LossTableColumns[col].width, m_Widths.text[col]);
-        }
-        grid.SetRedraw(true, true);
+        for (int col = 0; col < LossTableColumnCount; ++col)
+            MeasureColumn(grid, m_Widths, col, LossTableColumns[col].width, longest[col]);
     }
+    Certify();
+    grid.SetRedraw(true, true);
     FitColumns(grid, m_Widths);
     grid.ResetHorizontalScroll();
     grid.ScrollToTop();
@@ -150,8 +196,102 @@ void CKavGridPage::ShowGrid()
 
 void CKavGridPage::ResizeGrid()
 {
+    m_SummaryLine->setGeometry(SummaryLineRect());
     if (!m_pGrid)
         return;
     m_pGrid->setGeometry(GridRect());
     FitColumns(*m_pGrid, m_Widths);
+}
+
+void CKavGridPage::SetLimits(const TestLimits& limits)
+{
+    m_Limits = limits;
+    Certify();
+    if (m_pGrid) {
+        FitColumns(*m_pGrid, m_Widths);
+        m_pGrid->viewport()->update();
+    }
+}
+
+void CKavGridPage::ShowLimitColumns(bool shown)
+{
+    if (shown == m_LimitColumns)
+        return;
+    m_LimitColumns = shown;
+    if (!m_pGrid || m_pGrid->GetRowCount() == 0)
+        return;
+    m_pGrid->SetColumnCount(shown ? MostTableColumns : LossTableColumnCount);
+    if (shown)
+        ShowVerdicts();
+    FitColumns(*m_pGrid, m_Widths);
+    m_pGrid->viewport()->update();
+}
+
+void CKavGridPage::Certify()
+{
+    m_Verdicts = CertifyLossTests(m_Store, m_Limits);
+    m_Summary = Summarize(m_Verdicts);
+    m_SummaryLine->ShowSummary(m_Store, m_Summary, m_Limits);
+    if (m_pGrid)
+        ShowVerdicts();
+}
+
+void CKavGridPage::ShowVerdicts()
+{
+    CGridCtrl& grid = *m_pGrid;
+    const int waves = m_Verdicts.WaveCount();
+    const size_t records = m_Verdicts.RecordCount();
+    // The table may hold other records only until the view fills it again.
+    if (waves == 0 || grid.GetRowCount() != 1 + waves * static_cast<int>(records))
+        return;
+    GridItem colour;
+    colour.mask = ItemMask::BkColour;
+    SharedTexts texts[LimitColumnCount];
+    std::array<std::string, LimitColumnCount> longest;
+    std::string text;
+    int row = 1;
+    for (size_t k = 0; k < records; ++k) {
+        for (int i = 0; i < waves; ++i, ++row) {
+            const WaveVerdict& wave = m_Verdicts.At(k, i);
+            colour.row = row;
+            for (const Direction d : Directions) {
+                colour.col = static_cast<int>(d == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
+                colour.bkColour = VerdictColour(wave.VerdictOf(d));
+                grid.SetItem(colour);
+            }
+            for (int c = 0; m_LimitColumns && c < LimitColumnCount; ++c) {
+                text.clear();
+                AppendLimitCellText(text, wave, LimitColumnOrder[c]);
+                const int col = LossTableColumnCount + c;
+                grid.SetItemText(row, col, texts[c].Of(text));
+                grid.SetItemFormat(row, col, CentredWordWrap);
+                if (text.size() > longest[static_cast<size_t>(c)].size())
+                    longest[static_cast<size_t>(c)] = text;
+            }
+        }
+    }
+    for (int c = 0; m_LimitColumns && c < LimitColumnCount; ++c) {
+        const int col = LossTableColumnCount + c;
+        WriteTitle(grid, col, LimitColumns[c]);
+        MeasureColumn(grid, m_Widths, col, LimitColumns[c].width, longest[static_cast<size_t>(c)]);
+    }
+}
+
+void CKavGridPage::SelectWorstMargin()
+{
+    if (!m_pGrid || !m_Summary.worst || m_pGrid->GetRowCount() == 0)
+        return;
+    CGridCtrl& grid = *m_pGrid;
+    const VerdictPlace& worst = *m_Summary.worst;
+    const int waves = m_Verdicts.WaveCount();
+    const int first = 1 + waves * static_cast<int>(worst.record);
+    const int row = first + worst.wave;
+    const int col =
+        static_cast<int>(worst.direction == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
+    // From the Cable column on, so that a copy names the cable.
+    grid.SetSelectedRange({first, 0, first + waves - 1, grid.GetColumnCount() - 1});
+    grid.SetFocusCell(row, col);
+    grid.EnsureVisible(first + waves - 1, col);
+    grid.EnsureVisible(first, col);
+    grid.setFocus(Qt::OtherFocusReason);
 }

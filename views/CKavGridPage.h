@@ -1,27 +1,42 @@
 #pragma once
 
+#include "data/CertificationSummary.h"
+#include "data/TestLimits.h"
+#include "data/Verdicts.h"
 #include "views/LossTableColumns.h"
 
+#include <QRgb>
 #include <QWidget>
 
 #include <array>
 
 class CDataStore;
 class CGridCtrl;
+class VerdictSummaryLine;
 
-// The loss-test table's column widths, in pixels.
+// The loss-test table's column widths, in pixels, of the columns it shows.
 struct ColumnWidths
 {
     // What the column's title and longest text need in the grid's font.
-    std::array<int, LossTableColumnCount> text{};
+    std::array<int, MostTableColumns> text{};
     // The design's width, or the text's where it needs more.
-    std::array<int, LossTableColumnCount> wanted{};
+    std::array<int, MostTableColumns> wanted{};
 };
 
+// The background of a loss cell by its verdict: red for Fail, amber for
+// Warning, the grid's own otherwise. Both are light, so the table's black
+// text stays readable on them, also in the focus cell.
+QRgb VerdictColour(Verdict verdict);
+
 // The KAV tab: the loss-test table, one grid row per wavelength with the
-// record-wide columns merged over the record's rows. The table is for reading:
-// its cells are not edited, and a copy takes the titles and every record's
-// cable along.
+// record-wide columns merged over the record's rows, and above it the line
+// that sums up the verdicts against the chosen limit. The table is for
+// reading: its cells are not edited, and a copy takes the titles and every
+// record's cable along. Each loss cell is coloured by its verdict; the user
+// may add the Limit and Margin columns after the table's own.
+//
+// The verdicts are worked out once per change of the records or of the
+// limit, never while painting.
 class CKavGridPage : public QWidget
 {
     Q_OBJECT
@@ -40,14 +55,46 @@ public:
     // columns are fitted again; its cells, position and selection stay.
     void ResizeGrid();
 
+    // The limit the verdicts are against. A new one recolours the table and
+    // rewrites the summary line and the Limit and Margin columns; the table
+    // keeps its place.
+    void SetLimits(const TestLimits& limits);
+    const TestLimits& Limits() const { return m_Limits; }
+    // The Limit and Margin columns after the table's own 17; the table's
+    // copy takes them too while they are shown.
+    void ShowLimitColumns(bool shown);
+    bool LimitColumnsShown() const { return m_LimitColumns; }
+
+    // The verdicts of the records the table shows, and their summary.
+    const LossTestVerdicts& Verdicts() const { return m_Verdicts; }
+    const CertificationSummary& Summary() const { return m_Summary; }
+
+    // Selects the record with the worst margin, all its rows, with the focus
+    // on the loss that has it, and scrolls it into view.
+    void SelectWorstMargin();
+
     CGridCtrl* Grid() const { return m_pGrid; }
+    VerdictSummaryLine* SummaryLine() const { return m_SummaryLine; }
 
 private:
-    // The page's client rectangle below the band the tab strip needs.
+    // The page's client rectangle below the band that holds the summary line.
     QRect GridRect() const;
+    QRect SummaryLineRect() const;
+    int BandHeight() const;
+    // Works out the verdicts of the store's records against the limit, and
+    // shows them in the summary line and, once the table is filled, in it.
+    void Certify();
+    // The loss cells' colours and, when shown, the Limit and Margin columns'
+    // titles, texts and widths.
+    void ShowVerdicts();
 
     const CDataStore& m_Store;
     CGridCtrl* m_pGrid = nullptr; // a child of the page
-    ColumnWidths m_Widths;        // of the records last filled in
+    VerdictSummaryLine* m_SummaryLine;
+    ColumnWidths m_Widths; // of the records last filled in
     bool m_Filled = false;
+    TestLimits m_Limits;
+    bool m_LimitColumns = false;
+    LossTestVerdicts m_Verdicts;
+    CertificationSummary m_Summary;
 };

@@ -21,4 +21,6 @@ enum class CommandId : int
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,
+    EditTestLimits = 32792,   // ours: the limit the loss tests are certified against
+    ViewLimitColumns = 32791, // ours: the KAV table's Limit and Margin columns
 };

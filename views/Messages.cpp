@@ -61,6 +61,16 @@ void ReportRefusedEnding(QWidget* owner, OutputKind kind)
     Warn(owner, QString("Please end the file name with %1 or %2!").arg(ending, ending.toUpper()));
 }
 
+void ReportLimitFileRefused(QWidget* owner, const QString& path, const QString& reason)
+{
+    Warn(owner, QString("The limit file %1 was not read.").arg(QDir::toNativeSeparators(path)), reason);
+}
+
+void ReportLimitsRefused(QWidget* owner, const QString& reason)
+{
+    Warn(owner, "Please correct the test limits.", reason);
+}
+
 void ReportPrintFailure(QWidget* owner)
 {
     Warn(owner, "The printer did not take the report; nothing more was printed.");

@@ -27,6 +27,13 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result);
 // ending the file needs.
 void ReportRefusedEnding(QWidget* owner, OutputKind kind);
 
+// A limit file that could not be read or was refused, with the reason
+// (which names the key at fault).
+void ReportLimitFileRefused(QWidget* owner, const QString& path, const QString& reason);
+// Test Limits' fields hold no limit a limit file could hold; `reason` names
+// the field.
+void ReportLimitsRefused(QWidget* owner, const QString& reason);
+
 // A report that the printer would not take.
 void ReportPrintFailure(QWidget* owner);
 

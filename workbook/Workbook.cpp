@@ -2,6 +2,7 @@
 
 #include "ProgramIdentity.h"
 #include "platform/AppTitle.h"
+#include "platform/SourceDate.h"
 #include "platform/files/SafeFileWriter.h"
 #include "workbook/RecordSheets.h"
 #include "workbook/SheetWriter.h"
@@ -34,6 +35,9 @@ void SetProperties(lxw_workbook* book, RecordKind kind, const WorkbookSource& so
     properties.title = title.data();
     properties.subject = subject.data();
     properties.comments = comments.data();
+    // Otherwise the library stamps the present moment.
+    if (const std::optional<int64_t> seconds = SourceDateEpoch())
+        properties.created = static_cast<time_t>(*seconds);
     workbook_set_properties(book, &properties);
 }
 } // namespace

@@ -3,7 +3,10 @@
 // opening it through the tab's Open until the grid has painted, coming back to
 // the tab (at most 50 ms) and one step of the window's edge being dragged (at
 // most 30 ms), neither of which rebuilds the table, and the memory the table
-// adds.
+// adds. With verdicts: a repaint of the table with its coloured loss cells
+// and the summary line at any position (at most 16 ms), a change of the
+// limit until table and summary line are painted again (at most 300 ms), and
+// the Limit and Margin columns turned on or off.
 #include "app/CKAVApp.h"
 #include "app/CMainFrame.h"
 #include "bench/support/HeapInUse.h"
@@ -16,6 +19,7 @@
 #include "views/CKAVView.h"
 #include "views/CKavGridPage.h"
 #include "views/Tabs.h"
+#include "views/VerdictSummaryLine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -179,6 +183,78 @@ void BM_ResizeStep(benchmark::State& state)
     program.Frame().resize(start);
 }
 BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// A contract's budget with a warning band: many amber and red loss cells.
+TestLimits Budget()
+{
+    TestLimits limits;
+    limits.method = LimitMethod::Budget;
+    limits.preset = "tia-568.3-d-osp";
+    limits.connections = 2;
+    limits.splices = 2;
+    limits.warningBand = 0.5;
+    return limits;
+}
+
+// The table scrolled to Arg(0) percent of its rows.
+void ScrollTo(CGridCtrl& grid, int percent)
+{
+    const int row = 1 + static_cast<int>(static_cast<long long>(TableRows - 2) * percent / 100);
+    grid.EnsureVisible(row, 1);
+}
+
+// A repaint of the page, the summary line and the table with its colours, at
+// the top, the middle and the end of the table.
+void BM_RepaintWithVerdicts(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    program.PaintGrid();
+    program.Page().SetLimits(Budget());
+    ScrollTo(*program.Page().Grid(), static_cast<int>(state.range(0)));
+    QApplication::processEvents();
+    for (auto _ : state)
+        program.Page().repaint();
+    state.counters["summary_shown"] = program.Page().SummaryLine()->isVisible() ? 1 : 0;
+}
+BENCHMARK(BM_RepaintWithVerdicts)->Arg(0)->Arg(50)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// A new limit, from the instrument's thresholds to a budget and back, until
+// the table and the summary line have painted again; Arg(1) with the Limit
+// and Margin columns shown.
+void BM_ChangeLimit(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    program.PaintGrid();
+    program.Page().ShowLimitColumns(state.range(0) == 1);
+    ScrollTo(*program.Page().Grid(), 50);
+    bool budget = false;
+    for (auto _ : state) {
+        budget = !budget;
+        program.Page().SetLimits(budget ? Budget() : TestLimits{});
+        if (!program.PaintGrid())
+            state.SkipWithError("the table did not repaint");
+    }
+    program.Page().ShowLimitColumns(false);
+}
+BENCHMARK(BM_ChangeLimit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+// View > Limit and Margin Columns, on and off, until the table has painted.
+void BM_ToggleLimitColumns(benchmark::State& state)
+{
+    Program& program = TheProgram();
+    program.OpenOnKavTab();
+    program.PaintGrid();
+    program.Page().SetLimits(Budget());
+    for (auto _ : state) {
+        program.Page().ShowLimitColumns(!program.Page().LimitColumnsShown());
+        if (!program.PaintGrid())
+            state.SkipWithError("the table did not repaint");
+    }
+    program.Page().ShowLimitColumns(false);
+}
+BENCHMARK(BM_ToggleLimitColumns)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 // The heap the shown table holds beyond the same store with an empty grid.
 void BM_TableMemory(benchmark::State& state)

@@ -3,13 +3,17 @@
 #include "app/CMainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/Screenshots.h"
+#include "grid/GridCtrl.h"
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
+#include "views/CKavGridPage.h"
 #include "views/COpmListPage.h"
 #include "views/COrlListPage.h"
+#include "views/CTestLimitsDlg.h"
 #include "views/DialogRunner.h"
 #include "views/Tabs.h"
+#include "views/VerdictSummaryLine.h"
 
 #include <sys/stat.h>
 
@@ -237,19 +241,19 @@ private slots:
             ++dialogs;
             return int(QDialog::Rejected);
         });
-        const CommandId commands[] = {CommandId::FileOpen,       CommandId::FileSave,
-                                      CommandId::FileSaveAsCsv,  CommandId::FileSaveAsExcel,
-                                      CommandId::FileSaveAs,     CommandId::FileExportPdf,
-                                      CommandId::FilePrintSetup, CommandId::EditJobInfo,
-                                      CommandId::EditCableInfo,  CommandId::EditSystemInfo};
-        // The information dialogs belong to KAV, AUTOTRACE has no file of its
+        const CommandId commands[] = {
+            CommandId::FileOpen,        CommandId::FileSave,      CommandId::FileSaveAsCsv,
+            CommandId::FileSaveAsExcel, CommandId::FileSaveAs,    CommandId::FileExportPdf,
+            CommandId::FilePrintSetup,  CommandId::EditJobInfo,   CommandId::EditCableInfo,
+            CommandId::EditSystemInfo,  CommandId::EditTestLimits};
+        // The information and limit dialogs belong to KAV, AUTOTRACE has no file of its
         // own, the trace tabs no report and TRACE no table to export, KAV no
         // table before its first file.
         const auto idle = [](CommandId id, int tab, bool kavFileRead) {
             const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv ||
                                  id == CommandId::FileSaveAsExcel;
             const bool information = id == CommandId::EditJobInfo || id == CommandId::EditCableInfo ||
-                                     id == CommandId::EditSystemInfo;
+                                     id == CommandId::EditSystemInfo || id == CommandId::EditTestLimits;
             const bool traceTab = tab == TabTrace || tab == TabAutoTrace;
             return (information && tab != TabKav) ||
                    (tab == TabAutoTrace && id != CommandId::FilePrintSetup) ||
@@ -276,6 +280,55 @@ private slots:
                 }
             }
         }
+    }
+
+    // The limit chosen in Test Limits and the Limit and Margin columns
+    // survive a restart; Cancel changes nothing.
+    void theLimitAndItsColumnsSurviveARestart()
+    {
+        ScratchSettings settings;
+        TestLimits chosen;
+        chosen.method = LimitMethod::Fixed;
+        chosen.fixed = {{1310, 0.4}};
+        chosen.cables["CAB-02"].fixed = {{1310, 0.3}};
+        {
+            Fixture first({SamplePath("kav-two-wavelengths.bin")});
+            CKavGridPage& page = *first.View().KavPage();
+            QVERIFY(!page.LimitColumnsShown());
+            QVERIFY(page.Limits() == TestLimits{});
+            QStringList cables;
+            SetDialogRunner([&](QDialog& dialog) {
+                auto& limits = static_cast<CTestLimitsDlg&>(dialog);
+                cables << (limits.CableConnections("CAB-01") ? "CAB-01" : "")
+                       << (limits.CableConnections("CAB-03") ? "CAB-03" : "");
+                limits.Load(chosen);
+                return int(QDialog::Rejected);
+            });
+            first.Frame().OnCommand(CommandId::EditTestLimits);
+            QCOMPARE(cables, QStringList({"CAB-01", "CAB-03"})); // the file's cables are offered
+            QVERIFY(page.Limits() == TestLimits{});
+            SetDialogRunner([&](QDialog& dialog) {
+                static_cast<CTestLimitsDlg&>(dialog).Load(chosen);
+                return int(QDialog::Accepted);
+            });
+            first.Frame().OnCommand(CommandId::EditTestLimits);
+            QVERIFY(page.Limits() == chosen);
+            QCOMPARE(page.SummaryLine()->Limit()->text(), QString("Limit: fixed"));
+            first.Frame().Action(CommandId::ViewLimitColumns)->trigger();
+            QVERIFY(page.LimitColumnsShown());
+            QCOMPARE(page.Grid()->GetColumnCount(), 19);
+        }
+
+        settings.Reload();
+        Fixture second;
+        QVERIFY(second.View().KavPage()->Limits() == chosen);
+        QVERIFY(second.View().KavPage()->LimitColumnsShown());
+        QVERIFY(second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
+        second.Frame().OnCommand(CommandId::ViewLimitColumns);
+        QVERIFY(!second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
+        settings.Reload();
+        Fixture third;
+        QVERIFY(!third.View().KavPage()->LimitColumnsShown());
     }
 
     // Recent files, the window's size, place and tab survive a restart.

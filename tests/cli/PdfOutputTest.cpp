@@ -65,6 +65,7 @@ TEST_F(KavConvertPdf, NoReportNoPaperNoFile)
         {Quoted(Sample("opm-readings.bin")) + " --pdf " + Quoted(Path("t.pdf")) + " --page-size A3", 2,
          "--page-size"},
         {Quoted(Sample("opm-readings.bin")) + " --page-size A4", 2, "--page-size without --pdf"},
+        {Quoted(Sample("kav-two-wavelengths.bin")) + " --no-summary --info", 2, "--no-summary without --pdf"},
         {Quoted(Sample("opm-readings.bin")) + " --pdf", 2, "--pdf"},
         {Quoted(noTests) + " --pdf " + Quoted(Path("t.pdf")), 5, "no pages"},
         {Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(Path("t.csv")) + " --pdf " +
@@ -80,19 +81,26 @@ TEST_F(KavConvertPdf, NoReportNoPaperNoFile)
     }
 }
 
-// The same input and SOURCE_DATE_EPOCH give the same bytes, run after run:
-// the fonts come in a fixed order and the date is the given one. Only --pdf
+// The same input and SOURCE_DATE_EPOCH give the same PDF and workbook, run
+// after run: the fonts come in a fixed order and the date is the given one. Only --pdf
 // starts Qt's painting machinery, which alone may leave a runtime folder.
 TEST_F(KavConvertPdf, TheSameInputGivesTheSameBytes)
 {
     const std::string sample = Quoted(Sample("kav-three-wavelengths.bin"));
     setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-    ASSERT_EQ(Convert(sample + " --pdf " + Quoted(Path("first.pdf"))).status, 0);
+    ASSERT_EQ(
+        Convert(sample + " --pdf " + Quoted(Path("first.pdf")) + " --xlsx " + Quoted(Path("first.xlsx")))
+            .status,
+        0);
     // Past the next second, which the date would show.
     ThroughPipe("sleep 1.1");
-    ASSERT_EQ(Convert(sample + " --pdf " + Quoted(Path("second.pdf"))).status, 0);
+    ASSERT_EQ(
+        Convert(sample + " --pdf " + Quoted(Path("second.pdf")) + " --xlsx " + Quoted(Path("second.xlsx")))
+            .status,
+        0);
     unsetenv("SOURCE_DATE_EPOCH");
     EXPECT_TRUE(ReadBytes(Path("first.pdf")) == ReadBytes(Path("second.pdf")));
+    EXPECT_TRUE(ReadBytes(Path("first.xlsx")) == ReadBytes(Path("second.xlsx")));
     EXPECT_NE(ReadBytes(Path("first.pdf")).find("/CreationDate (D:20231114221320"), std::string::npos);
 
     const std::string scratch = Path("tmp");
@@ -132,4 +140,51 @@ TEST_F(KavConvertPdf, EndingSignalsLeaveNoDebris)
             EXPECT_TRUE(written == "old" || written.rfind("%PDF", 0) == 0) << milliseconds << " ms";
         }
     }
+}
+
+// A loss test's PDF ends with the summary of its verdicts against --limits'
+// limit, saying what --info says of them; --no-summary leaves it off.
+TEST_F(KavConvertPdf, TheSummaryPageUnlessNoSummary)
+{
+    const std::string sample = Quoted(Sample("kav-three-wavelengths.bin"));
+    const std::string limits =
+        (SourceDir() / "tests" / "cli" / "limits" / "kav-three-wavelengths.kavlimits").string();
+    CDataStore store;
+    ASSERT_EQ(LoadFile(Sample("kav-three-wavelengths.bin"), store).result, DecodeResult::Ok);
+    ReportOptions tableOnly;
+    tableOnly.summaryPage = false;
+    const int tablePages = static_cast<int>(CReportPrinting(store, ReportKind::Kav3, tableOnly).PageCount());
+
+    const RunResult run =
+        Convert(sample + " --limits " + Quoted(limits) + " --info --pdf " + Quoted(Path("summary.pdf")));
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(PdfPages(Path("summary.pdf")), tablePages + 1);
+    const std::string last = PdfText(Path("summary.pdf"), tablePages + 1);
+    const auto has = [&last](const std::string& pattern) {
+        return std::regex_search(last, std::regex(pattern));
+    };
+    EXPECT_TRUE(has("Limit: iso-11801-os2")) << last;
+    EXPECT_TRUE(has("Attenuation: 1310 nm 0.15 dB/km, 1550 nm 0.12 dB/km")) << last;
+    EXPECT_TRUE(has("Connector loss: 0.5 dB\\s+Splice loss: 0.3 dB")) << last;
+    EXPECT_TRUE(has("Cable CAB-03: 4 connections, attenuation 1490 nm 0.2 dB/km")) << last;
+    // The counts and the worst margin of --info's summary.
+    std::smatch info;
+    ASSERT_TRUE(
+        std::regex_search(run.out, info,
+                          std::regex("\"fibres\":(\\d+),\"pass\":(\\d+),\"warning\":(\\d+),\"fail\":(\\d+),"
+                                     "\"noVerdict\":(\\d+),\"worstMargin\":(-?[\\d.]+),\"worst\":\\{"
+                                     "\"cable\":\"([^\"]+)\",\"fiber\":\"([^\"]+)\",\"wavelength\":(\\d+),"
+                                     "\"direction\":\"([^\"]+)\"")))
+        << run.out;
+    EXPECT_TRUE(has("Fibres: " + info[1].str() + "\\s+Pass: " + info[2].str() + "\\s+Warning: " +
+                    info[3].str() + "\\s+Fail: " + info[4].str() + "\\s+No verdict: " + info[5].str()))
+        << last;
+    const std::string margin = QString::number(std::stod(info[6].str()), 'f', 2).toStdString();
+    EXPECT_TRUE(has("Worst margin: " + margin + " dB\\s+Cable: " + info[7].str() +
+                    "\\s+Fiber: " + info[8].str() + "\\s+" + info[9].str() + " nm " + info[10].str()))
+        << last;
+
+    ASSERT_EQ(Convert(sample + " --pdf " + Quoted(Path("table.pdf")) + " --no-summary").status, 0);
+    EXPECT_EQ(PdfPages(Path("table.pdf")), tablePages);
+    EXPECT_EQ(PdfText(Path("table.pdf")).find("Certification Summary"), std::string::npos);
 }

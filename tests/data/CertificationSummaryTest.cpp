@@ -1,5 +1,7 @@
 #include "data/CertificationSummary.h"
+#include "data/CsvExport.h"
 #include "data/FileLoading.h"
+#include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "data/VerdictsCsv.h"
 #include "tests/data/TestFiles.h"
@@ -29,6 +31,15 @@ LossTestResult Fibre(const std::string& cable, const std::string& fiber, float a
     return r;
 }
 
+TestLimits ContractLimits()
+{
+    TestLimits limits;
+    limits.method = LimitMethod::Fixed;
+    limits.fixed = {{1310, 2.0}, {1550, 2.5}};
+    limits.warningBand = 0.3;
+    return limits;
+}
+
 std::vector<std::string> Lines(const std::string& csv)
 {
     std::vector<std::string> lines;
@@ -56,10 +67,7 @@ TEST(CertificationSummary, CountsFibresAndFindsTheFirstWorstMargin)
                                }));
     CDataStore store;
     ASSERT_EQ(LoadFile(path, store).result, DecodeResult::Ok);
-    TestLimits limits;
-    limits.method = LimitMethod::Fixed;
-    limits.fixed = {{1310, 2.0}, {1550, 2.5}};
-    limits.warningBand = 0.3;
+    const TestLimits limits = ContractLimits();
     const LossTestVerdicts verdicts = CertifyLossTests(store, limits);
 
     const CertificationSummary summary = Summarize(verdicts);
@@ -87,4 +95,80 @@ TEST(CertificationSummary, CountsFibresAndFindsTheFirstWorstMargin)
     const CertificationSummary empty = Summarize(CertifyLossTests(store, limits));
     EXPECT_EQ(empty.fibres.Total(), 0u);
     EXPECT_FALSE(empty.worst);
+}
+
+// The counts a summary page and the table's added columns show: by cable
+// (a cable met again later counts with its first run, whose worst margin
+// stays the first of equal ones), by wavelength (a fibre by its worse
+// direction there), the Limit and Margin texts, and the CSV that carries
+// them.
+TEST(CertificationSummary, ByCableByWavelengthAndTheLimitColumns)
+{
+    ScratchFolder folder;
+    const std::string path = folder.File("contract.bin");
+    // Margins at 1310 A->B, B->A, 1550 A->B, B->A, as in the test above.
+    WriteBytes(path, EncodeKavResult(ThreeWaveLengths,
+                                     {
+                                         Fibre("CAB-01", "F1", 1.0f, 1.2f, 2.0f, 2.1f), // Pass
+                                         Fibre("CAB-01", "F2", 1.8f, 1.7f, 1.0f, 1.0f), // Warning, 0.20
+                                         Fibre("CAB-02", "F3", 1.0f, 2.1f, 2.6f, 2.0f), // Fail, -0.10 twice
+                                         Fibre("CAB-01", "F4", 2.1f, 1.0f, 1.0f, 1.0f), // Fail, -0.10
+                                         Fibre("CAB-01", "F5", -1.0f, -1.0f, -1.0f, -1.0f), // No verdict
+                                     }));
+    CDataStore store;
+    ASSERT_EQ(LoadFile(path, store).result, DecodeResult::Ok);
+    const LossTestVerdicts verdicts = CertifyLossTests(store, ContractLimits());
+
+    const std::vector<CableSummary> cables = SummarizeByCable(store, verdicts);
+    ASSERT_EQ(cables.size(), 2u);
+    EXPECT_EQ(cables[0].cable, "CAB-01");
+    const VerdictCounts& first = cables[0].summary.fibres;
+    EXPECT_EQ(std::vector<size_t>({first.pass, first.warning, first.fail, first.noVerdict}),
+              std::vector<size_t>({1, 1, 1, 1}));
+    ASSERT_TRUE(cables[0].summary.worst);
+    EXPECT_EQ(cables[0].summary.worst->record, 3u); // F4, CAB-01's only negative margin
+    EXPECT_EQ(cables[0].summary.worstMargin, -10);
+    EXPECT_EQ(cables[1].cable, "CAB-02");
+    EXPECT_EQ(cables[1].summary.fibres.fail, 1u);
+    // F3's two margins of -0.10: the first, at 1310 nm B->A.
+    EXPECT_EQ(cables[1].summary.worst->wave, 0);
+    EXPECT_EQ(cables[1].summary.worst->direction, Direction::BA);
+    // The file's worst: F3 comes before F4.
+    EXPECT_EQ(Summarize(verdicts).worst->record, 2u);
+
+    // 1310 nm: F1 Pass, F2 Warning, F3 and F4 Fail, F5 none; 1490 nm has no
+    // limit; 1550 nm: F1, F2, F4 Pass, F3 Fail.
+    const struct
+    {
+        int wave;
+        size_t pass, warning, fail, none;
+        bool worst;
+    } waves[] = {{0, 1, 1, 2, 1, true}, {1, 0, 0, 0, 5, false}, {2, 3, 0, 1, 1, true}};
+    for (const auto& w : waves) {
+        const CertificationSummary part = SummarizePart(verdicts, 0, 5, w.wave, w.wave + 1);
+        EXPECT_EQ(std::vector<size_t>(
+                      {part.fibres.pass, part.fibres.warning, part.fibres.fail, part.fibres.noVerdict}),
+                  std::vector<size_t>({w.pass, w.warning, w.fail, w.none}))
+            << w.wave;
+        EXPECT_EQ(part.worst.has_value(), w.worst) << w.wave;
+    }
+    EXPECT_EQ(SummarizePart(verdicts, 0, 5, 2, 3).worst->record, 2u); // 2.6 against 2.5
+
+    const auto texts = [&](size_t record, int wave) {
+        std::string limit, margin;
+        AppendLimitCellText(limit, verdicts.At(record, wave), LimitColumn::Limit);
+        AppendLimitCellText(margin, verdicts.At(record, wave), LimitColumn::Margin);
+        return limit + " " + margin;
+    };
+    EXPECT_EQ(texts(2, 0), "2.00 -0.10"); // the smaller of 1.00 and -0.10
+    EXPECT_EQ(texts(1, 2), "2.50 1.50");
+    EXPECT_EQ(texts(0, 1), "N/A N/A");
+    EXPECT_EQ(texts(4, 2), "2.50 N/A");
+
+    const std::vector<std::string> plain = Lines(KavCsvBytes(store));
+    const std::vector<std::string> withLimits = Lines(KavCsvBytes(store, 3, &verdicts));
+    ASSERT_EQ(withLimits.size(), plain.size());
+    EXPECT_EQ(withLimits[0], plain[0].substr(0, plain[0].size() - 1) + ",Limit(dB),Margin(dB)\r");
+    EXPECT_EQ(withLimits[7], plain[7].substr(0, plain[7].size() - 1) + ",2.00,-0.10\r");
+    EXPECT_EQ(withLimits[8], plain[8].substr(0, plain[8].size() - 1) + ",N/A,N/A\r");
 }

@@ -1,10 +1,12 @@
 #include "data/FileLoading.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "report/CReportPrinting.h"
+#include "tests/report/ReportStores.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 // Every rule and text of the reports of the samples, page by page, compared
@@ -50,12 +52,48 @@ std::string Listing(const RecordingDrawContext& dc)
     return out.toStdString();
 }
 
+// The listings of pages `first` to `last` of the job, each headed by
+// "page N of M".
+std::string PageListings(CReportPrinting& job, unsigned first, unsigned last)
+{
+    RecordingDrawContext measure;
+    PrintInfo info;
+    job.OnBeginPrinting(measure, info);
+    std::string listing;
+    for (unsigned page = first; page <= last; ++page) {
+        RecordingDrawContext dc;
+        info.m_CurrentPage = page;
+        job.OnPrepareDC(dc, info);
+        job.OnPrint(dc, info);
+        listing +=
+            "page " + std::to_string(page) + " of " + std::to_string(info.m_MaxPage) + "\n" + Listing(dc);
+    }
+    return listing;
+}
+
+// Compares `listing` with the golden file `name`, or writes it there when
+// KAV_UPDATE_GOLDEN is set.
+void ExpectGolden(const std::string& name, const std::string& listing)
+{
+    const std::string path = (SourceDir() / "tests" / "report" / "golden" / name).string();
+    if (std::getenv("KAV_UPDATE_GOLDEN") != nullptr)
+        WriteBytes(path, listing);
+    ASSERT_TRUE(fs::exists(path)) << "no golden listing " << name << ": run scripts/update-golden.sh";
+    EXPECT_EQ(listing, ReadBytes(path)) << name << " differs from its golden listing";
+}
+
+// Page `n of M` headings aside, the same listing.
+std::string WithoutPageHeadings(const std::string& listing)
+{
+    return std::regex_replace(listing, std::regex("page \\d+ of \\d+\n"), "");
+}
 } // namespace
 
+// The report's own pages, and for a loss test the summary pages that follow
+// them when it has them (certified against each record's own threshold):
+// the same pages first, then the summary's.
 TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
 {
-    const bool update = std::getenv("KAV_UPDATE_GOLDEN") != nullptr;
-    const fs::path golden = SourceDir() / "tests" / "report" / "golden";
     std::set<std::string> listed;
     for (const fs::directory_entry& entry : fs::directory_iterator(SourceDir() / "samples")) {
         if (entry.path().extension() != ".bin")
@@ -68,26 +106,21 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
             EXPECT_EQ(RecordKindOf(outcome.kind), RecordKind::Trace) << entry.path();
             continue;
         }
-        CReportPrinting job(store, kind);
-        RecordingDrawContext measure;
-        PrintInfo info;
-        job.OnBeginPrinting(measure, info);
-        std::string listing;
-        for (unsigned page = 1; page <= info.m_MaxPage; ++page) {
-            RecordingDrawContext dc;
-            info.m_CurrentPage = page;
-            job.OnPrepareDC(dc, info);
-            job.OnPrint(dc, info);
-            listing +=
-                "page " + std::to_string(page) + " of " + std::to_string(info.m_MaxPage) + "\n" + Listing(dc);
+        CReportPrinting job(store, kind, WithoutSummary());
+        const unsigned pages = job.PageCount();
+        const std::string listing = PageListings(job, 1, pages);
+        const std::string stem = entry.path().stem().string();
+        listed.insert(stem);
+        ExpectGolden(stem + ".txt", listing);
+
+        CReportPrinting summed(store, kind);
+        if (RecordKindOf(outcome.kind) != RecordKind::Kav) {
+            EXPECT_EQ(summed.PageCount(), pages) << stem;
+            continue;
         }
-        const std::string name = entry.path().stem().string() + ".txt";
-        listed.insert(name);
-        const std::string path = (golden / name).string();
-        if (update)
-            WriteBytes(path, listing);
-        ASSERT_TRUE(fs::exists(path)) << "no golden listing " << name << ": run scripts/update-golden.sh";
-        EXPECT_EQ(listing, ReadBytes(path)) << name << " differs from its golden listing";
+        ASSERT_EQ(summed.PageCount(), pages + 1) << stem;
+        EXPECT_EQ(WithoutPageHeadings(PageListings(summed, 1, pages)), WithoutPageHeadings(listing)) << stem;
+        ExpectGolden(stem + ".summary.txt", PageListings(summed, pages + 1, pages + 1));
     }
     // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
     EXPECT_EQ(listed.size(), 4u);

@@ -164,7 +164,7 @@ TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
     // Every page of the job at that factor.
     CDataStore store;
     AddGroups(store, 3, {15}); // 4 + 10 + 1
-    CReportPrinting job(store, ReportKind::Kav3);
+    CReportPrinting job(store, ReportKind::Kav3, WithoutSummary());
     RecordingDrawContext page;
     page.SetDevice(letter, QSize(600, 600));
     job.OnBeginPrinting(page, info);

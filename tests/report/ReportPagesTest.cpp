@@ -87,7 +87,7 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
         CDataStore store;
         AddGroups(store, c.waveCount, c.groups);
         store.m_InfoFields.CableId = "typed";
-        CReportPrinting job(store, c.waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2);
+        CReportPrinting job(store, c.waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2, WithoutSummary());
         const unsigned pages = static_cast<unsigned>(c.perPage.size());
         ASSERT_EQ(job.PageCount(), pages) << c.groups.size() << " cables";
         size_t group = 0;

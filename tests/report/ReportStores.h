@@ -2,6 +2,7 @@
 
 #include "data/CDataStore.h"
 #include "platform/draw/RecordingDrawContext.h"
+#include "report/ReportOptions.h"
 
 #include <QString>
 
@@ -40,6 +41,15 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
         for (int i = 0; i < sizes[g]; ++i)
             AddLossTest(store, waveCount, "C" + std::to_string(g),
                         "C" + std::to_string(g) + "/F" + std::to_string(i), CDataStore::KavTriples{});
+}
+
+// A report of its own pages only, without the summary that a loss-test
+// report ends with.
+inline ReportOptions WithoutSummary()
+{
+    ReportOptions options;
+    options.summaryPage = false;
+    return options;
 }
 
 // The texts a page drew, in order.

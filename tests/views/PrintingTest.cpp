@@ -95,13 +95,13 @@ private slots:
     void thePreviewShowsOnePageAtATime()
     {
         ViewFixture f;
-        AddGroups(f.store, 2, {2, 20}); // 1 page, then 5 + 13 + 2
+        AddGroups(f.store, 2, {2, 20}); // 1 page, then 5 + 13 + 2, then the summary
         f.store.m_InfoFields.CableId = "typed";
         f.Run(CommandId::FilePrintPreview, TabKav);
         CPrintPreview* preview = f.view.Preview();
         QVERIFY(preview);
         QVERIFY(preview->isVisible());
-        QCOMPARE(preview->PageCount(), 4u);
+        QCOMPARE(preview->PageCount(), 5u);
         QCOMPARE(preview->CurrentPage(), 1u);
         const QImage first = preview->PageImage();
 
@@ -111,9 +111,9 @@ private slots:
         QVERIFY(preview->PageImage() != first);
         QCOMPARE(f.store.m_InfoFields.CableId, std::string("typed"));
         preview->LastPage();
-        QCOMPARE(preview->CurrentPage(), 4u);
+        QCOMPARE(preview->CurrentPage(), 5u);
         preview->NextPage();
-        QCOMPARE(preview->CurrentPage(), 4u);
+        QCOMPARE(preview->CurrentPage(), 5u);
 
         const int fitted = preview->PageImage().width();
         preview->ZoomIn();
@@ -125,11 +125,12 @@ private slots:
         const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::PrintDialog);
         QCOMPARE(dialogs.size(), size_t(1));
         QCOMPARE(dialogs[0].owner, static_cast<QWidget*>(preview));
-        QCOMPARE(PageCount(f.Path("from-preview.pdf")), 4);
+        QCOMPARE(PageCount(f.Path("from-preview.pdf")), 5);
 
         // Where the print and the preview end, the Cable ID field keeps the
-        // cable of the last page painted: the print's last, then the
-        // preview's first page, shown again before it closed.
+        // cable of the last page painted: the print's last (the summary,
+        // which counts as the last table page), then the preview's first
+        // page, shown again before it closed.
         QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
         preview->FirstPage();
         QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
