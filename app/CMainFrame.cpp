@@ -10,6 +10,8 @@
 #include "views/CKAVView.h"
 #include "views/InfoDialogs.h"
 #include "views/KavTabActive.h"
+#include "views/ReportHeaderMemory.h"
+#include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
 
 #include <QDir>
@@ -35,8 +37,9 @@ const char* const IdleText = "Ready";
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
 constexpr CommandId ViewCommands[] = {
-    CommandId::FileOpen,  CommandId::FileSave,         CommandId::FileSaveAsCsv,  CommandId::FileSaveAs,
-    CommandId::FilePrint, CommandId::FilePrintPreview, CommandId::FilePrintSetup, CommandId::FileExportPdf};
+    CommandId::FileOpen,       CommandId::FileSave,      CommandId::FileSaveAsCsv,
+    CommandId::FileSaveAs,     CommandId::FilePrint,     CommandId::FilePrintPreview,
+    CommandId::FilePrintSetup, CommandId::FileExportPdf, CommandId::FileReportOptions};
 
 namespace Keys {
 const QString Size = QStringLiteral("Window/Size");
@@ -52,6 +55,9 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
 {
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
+    // What an earlier run kept.
+    RestoreReportHeader(store.m_InfoFields);
+    RestoreNameEncoding();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -136,6 +142,8 @@ void CMainFrame::CreateMenus()
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
     file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup(&T)...",
                                "Chooses the printer, the paper and its orientation for the reports"));
+    file->addAction(AddCommand(CommandId::FileReportOptions, "Report Options(&N)...",
+                               "Chooses the company, logo and footer of the reports and how names are read"));
     file->addAction(
         AddCommand(CommandId::FileExportPdf, "Export PDF(&E)...", "Writes the report as a PDF file"));
     file->addAction(
@@ -145,6 +153,9 @@ void CMainFrame::CreateMenus()
     edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information(&J)", QString()));
     edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information(&C)", QString()));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information(&S)", QString()));
+    edit->addSeparator();
+    edit->addAction(AddCommand(CommandId::EditClearHeader, "Clear Report Header(&H)",
+                               "Empties the job, cable and system information, also for later runs"));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     // Between the tabs as between a browser's: the key the user expects, and
@@ -282,7 +293,8 @@ void CMainFrame::showEvent(QShowEvent* event)
 void CMainFrame::UpdateCommandStates()
 {
     const bool information = g_KavTabActive == 1;
-    for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo})
+    for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo,
+                         CommandId::EditClearHeader})
         Action(id)->setEnabled(information);
     // A command with no work on the tab is greyed rather than left to do
     // nothing when chosen.
@@ -319,6 +331,12 @@ bool CMainFrame::OnFrameCommand(CommandId id)
     case CommandId::EditSystemInfo:
         if (informationEnabled)
             ShowSystemInformation(this, fields);
+        return true;
+    case CommandId::EditClearHeader:
+        if (informationEnabled) {
+            fields.Clear();
+            RememberReportHeader(fields);
+        }
         return true;
     case CommandId::AppExit:
         close();

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-// kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT]
-// [--document OUT] [--pdf OUT [--page-size A4|Letter]] [--] FILE, or --help,
+// kav-convert [--info] [--limits LIMITS] [--names auto|utf-8|gb18030|latin-1]
+// [--csv OUT] [--verdicts OUT] [--document OUT] [--pdf OUT [--page-size
+// A4|Letter] [--company TEXT] [--logo FILE] [--header FILE] [--no-footer]]
+// [--] FILE, or --help,
 // or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
 // with "-" can be given.
@@ -19,6 +21,14 @@ struct ConvertOptions
     std::optional<std::string> documentOut;
     std::optional<std::string> pdfOut;
     std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given
+    // The report's company, logo (PNG or SVG), header file (.kavheader) and
+    // footer, as the window's report options give them.
+    std::optional<std::string> company;
+    std::optional<std::string> logoFile;
+    std::optional<std::string> headerFile;
+    bool noFooter = false;
+    std::optional<std::string>
+        names; // how names are read: "auto" (the default), "utf-8", "gb18030", "latin-1"
     bool help = false;
     bool version = false;
 };

@@ -41,9 +41,9 @@ unsigned LoadedFile::ReportPageCount()
     return CReportPrinting(store, Report()).PageCount();
 }
 
-std::string LoadedFile::PdfBytes(const QPageSize& paper)
+std::string LoadedFile::PdfBytes(const QPageSize& paper, const ReportOptions& options)
 {
-    CReportPrinting job(store, Report());
+    CReportPrinting job(store, Report(), options);
     const ReportPdfResult pdf = ReportPdf(job, paper);
     return pdf.bytes.toStdString();
 }

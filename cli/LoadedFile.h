@@ -3,6 +3,7 @@
 #include "data/CDataStore.h"
 #include "data/FileLoading.h"
 #include "report/ReportKind.h"
+#include "report/ReportOptions.h"
 
 #include <string>
 
@@ -25,5 +26,5 @@ struct LoadedFile
     ReportKind Report() const;
     unsigned ReportPageCount();
     // The report as a PDF (a Qt Gui must exist); empty if it failed.
-    std::string PdfBytes(const QPageSize& paper);
+    std::string PdfBytes(const QPageSize& paper, const ReportOptions& options);
 };

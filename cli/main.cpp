@@ -8,13 +8,17 @@
 #include "cli/InfoJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/OffscreenGui.h"
+#include "data/HeaderFile.h"
 #include "data/LimitFile.h"
+#include "data/NameDecoding.h"
 #include "data/VerdictsCsv.h"
+#include "report/ReportBrand.h"
 #include "report/ReportPdf.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -47,6 +51,12 @@ int PrintLine(const std::string& text)
     if (std::printf("%s\n", text.c_str()) < 0 || std::fflush(stdout) != 0)
         return Fail(CannotWrite, "standard output", errno != 0 ? std::strerror(errno) : "write error");
     return Done;
+}
+
+// The name of the file at `path`, as a report's footer shows it.
+std::string FileNameOf(const std::string& path)
+{
+    return std::filesystem::u8path(path).filename().u8string();
 }
 
 QPageSize PaperOf(const ConvertOptions& options)
@@ -90,6 +100,31 @@ int main(int argc, char** argv)
             return FailUsage("--limits " + *options.limitsFile + ": " + read.error);
         limits = *read.limits;
     }
+    // Nor may an output replace the header or the logo it reads.
+    for (const auto& [option, path] :
+         {std::pair{"the --header file", options.headerFile}, std::pair{"the --logo file", options.logoFile}})
+        if (path)
+            if (const std::optional<std::string> conflict = SameFileConflict(*path, outputs, option))
+                return FailUsage(*conflict);
+
+    if (options.names)
+        SetNameEncoding(*NameEncodingOfWord(*options.names));
+    ReportOptions report;
+    report.footer = !options.noFooter;
+    report.company = options.company.value_or(std::string());
+    report.sourceFile = options.file == StandardInputName ? std::string() : FileNameOf(options.file);
+    if (options.logoFile) {
+        const ReportLogo logo = ReadReportLogo(*options.logoFile);
+        if (!logo.image)
+            return FailUsage("--logo " + *options.logoFile + ": " + logo.error);
+        report.logoFile = *options.logoFile;
+    }
+    if (options.headerFile) {
+        const HeaderFileResult read = ReadHeaderFile(*options.headerFile);
+        if (!read.fields)
+            return FailUsage("--header " + *options.headerFile + ": " + read.error);
+        file.store.m_InfoFields = *read.fields;
+    }
 
     file.outcome = options.file == StandardInputName
                        ? LoadRecognizedFile(RecognizeStandardInput(), file.store)
@@ -123,7 +158,7 @@ int main(int argc, char** argv)
         if (file.ReportPageCount() == 0)
             return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report has no pages");
         gui.emplace();
-        pdf = file.PdfBytes(PaperOf(options));
+        pdf = file.PdfBytes(PaperOf(options), report);
         if (pdf.empty())
             return Fail(CannotWrite, *options.pdfOut, "cannot be written: the report could not be painted");
     }

@@ -1,5 +1,6 @@
 #include "data/FileNames.h"
 
+#include "data/HeaderFile.h"
 #include "data/RecordKinds.h"
 
 #include <algorithm>
@@ -12,6 +13,8 @@ const char* ExtensionOf(OutputKind kind)
         return ".csv";
     if (kind == OutputKind::Pdf)
         return ".pdf";
+    if (kind == OutputKind::ReportHeader)
+        return HeaderFileEnding;
     for (const RecordKindData& data : RecordKindTable())
         if (data.documentOutput == kind)
             return data.documentEnding;

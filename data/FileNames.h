@@ -11,7 +11,8 @@ enum class OutputKind
     OrlDocument,
     KavDocument,
     TraceDocument,
-    Pdf // a printed report
+    Pdf,         // a printed report
+    ReportHeader // the loss-test report's header fields
 };
 
 // The extension rule of the save dialogs: a chosen name containing a dot must
@@ -20,5 +21,5 @@ enum class OutputKind
 // path to write, or nothing when the name is refused.
 std::optional<std::string> ApplyExtensionRule(const std::string& chosenPath, OutputKind kind);
 
-// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf"
+// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf", ".kavheader"
 const char* ExtensionOf(OutputKind kind);

@@ -4,6 +4,7 @@
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
 
+#include <QDateTime>
 #include <QSize>
 
 #include <optional>
@@ -23,6 +24,8 @@ public:
 
     ReportKind Kind() const { return m_Kind; }
     const ReportOptions& Options() const { return m_Options; }
+    // When the report was printed, as its footer and its PDF say.
+    const QDateTime& PrintedAt() const { return m_PrintedAt; }
     unsigned PageCount();
 
     // Sets the job's maximum page to the report's page count, and its scale
@@ -40,9 +43,18 @@ private:
     CReport m_Report;
     ReportKind m_Kind;
     ReportOptions m_Options;
+    QDateTime m_PrintedAt;
     const ReportKindRow* m_Row; // null for None
 };
 
-// 1 when the report's fullest page fits `deviceSize` pixels at `dotsPerInch`;
-// otherwise the largest factor, the same across and down, at which it fits.
-double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch);
+// 1 when the report's fullest page, with its footer when it has one, fits
+// `deviceSize` pixels at `dotsPerInch`; otherwise the largest factor, the
+// same across and down, at which it fits.
+double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch, bool footer);
+
+// Now; or, where the environment sets SOURCE_DATE_EPOCH (seconds since 1970,
+// UTC), that time, so that a report can be made again byte for byte.
+QDateTime ReportPrintingTime();
+
+// The time of printing as a footer shows it.
+QString FooterTimeText(const QDateTime& time);

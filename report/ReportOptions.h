@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // What the user chooses about a printed report beyond its fixed layout. The
 // window remembers the choice and offers it in one dialog; kav-convert takes
 // the same choices as flags. Every print, preview and PDF of a report reads
@@ -8,4 +10,13 @@ struct ReportOptions
 {
     // The loss-test report ends with a page that sums up its verdicts.
     bool summaryPage = true;
+    // Every page ends with its number, the time of printing, the file's
+    // name and, on a loss-test page, its cable.
+    bool footer = true;
+    // The contractor's company and logo (a PNG or SVG file) take the place
+    // of the maker's name in the loss-test header. UTF-8; empty: none.
+    std::string company;
+    std::string logoFile;
+    // The name of the file the report shows, for the footer; empty: none.
+    std::string sourceFile;
 };

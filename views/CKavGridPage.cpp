@@ -3,6 +3,7 @@
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
 #include "grid/GridCtrl.h"
+#include "report/NameText.h"
 #include "views/LossTableColumns.h"
 #include "views/SharedTexts.h"
 
@@ -65,8 +66,8 @@ void WriteTitles(CGridCtrl& grid)
 // One row per wavelength, from row 1 on; Cable (a fixed column), Fiber, Date
 // and Time are merged over each record's rows and written into every one.
 // Keeps each column's longest text, whose width the column needs: the values
-// have fixed forms and the names are single-byte, so the longest is the widest
-// in all but the rarest mix of letters.
+// have fixed forms and names are at most 16 bytes, so the longest is the
+// widest in all but the rarest mix of letters.
 template <typename Record>
 void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
                   std::array<std::string, KavColumnCount>& longest)
@@ -131,8 +132,8 @@ void CKavGridPage::FillGrid()
         else
             WriteRecords(grid, m_Store.GetKavRecords3(), longest);
         for (int col = 0; col < LossTableColumnCount; ++col) {
-            m_Widths.text[col] = std::max(TextWidth(grid, grid.GetItemText(0, col)),
-                                          TextWidth(grid, QString::fromLatin1(longest[col].c_str())));
+            m_Widths.text[col] =
+                std::max(TextWidth(grid, grid.GetItemText(0, col)), TextWidth(grid, NameText(longest[col])));
             m_Widths.wanted[col] = std::max(LossTableColumns[col].width, m_Widths.text[col]);
         }
         grid.SetRedraw(true, true);

@@ -24,9 +24,9 @@ constexpr double MostZoom = 8.0;
 constexpr int PaperMargin = 12; // grey around the paper, in screen pixels
 } // namespace
 
-CPrintPreview::CPrintPreview(const CDataStore& store, ReportKind kind, const QPageLayout& paper,
-                             std::function<void(QWidget*)> print, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_Job(store, kind), m_Paper(paper), m_Print(std::move(print)),
+CPrintPreview::CPrintPreview(const CDataStore& store, ReportKind kind, const ReportOptions& options,
+                             const QPageLayout& paper, std::function<void(QWidget*)> print, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_Job(store, kind, options), m_Paper(paper), m_Print(std::move(print)),
       m_PageCount(m_Job.PageCount())
 {
     setWindowTitle(QString::fromLatin1(ReportTitle(kind)) + QStringLiteral(" - Print View"));

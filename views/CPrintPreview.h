@@ -26,8 +26,8 @@ class CPrintPreview : public QWidget
 public:
     // `print` runs the view's Print of the same report, with the preview as
     // the owner of its dialogs.
-    CPrintPreview(const CDataStore& store, ReportKind kind, const QPageLayout& paper,
-                  std::function<void(QWidget*)> print, QWidget* parent = nullptr);
+    CPrintPreview(const CDataStore& store, ReportKind kind, const ReportOptions& options,
+                  const QPageLayout& paper, std::function<void(QWidget*)> print, QWidget* parent = nullptr);
 
     unsigned PageCount() const { return m_PageCount; }
     unsigned CurrentPage() const { return m_Page; }

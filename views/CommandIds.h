@@ -16,7 +16,9 @@ enum class CommandId : int
     AppAbout = 57664,
     AppExit = 57665,
     FileSaveAsCsv = 32776,
-    FileExportPdf = 32789, // ours: the report as a PDF file
+    FileExportPdf = 32789,     // ours: the report as a PDF file
+    FileReportOptions = 32790, // ours: the choices about every report
+    EditClearHeader = 32791,   // ours: empties the report's header fields
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,

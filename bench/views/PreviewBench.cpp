@@ -46,7 +46,7 @@ void PreviewOpens(benchmark::State& state, ReportKind kind)
     CDataStore& store = Store(kind);
     unsigned pages = 0;
     for (auto _ : state) {
-        auto* preview = new CPrintPreview(store, kind, A4(), {});
+        auto* preview = new CPrintPreview(store, kind, ReportOptions(), A4(), {});
         preview->resize(1200, 900);
         preview->show();
         QApplication::processEvents();
@@ -61,7 +61,7 @@ void PreviewOpens(benchmark::State& state, ReportKind kind)
 // Next page, painted.
 void PreviewTurnsPages(benchmark::State& state, ReportKind kind)
 {
-    CPrintPreview preview(Store(kind), kind, A4(), {});
+    CPrintPreview preview(Store(kind), kind, ReportOptions(), A4(), {});
     preview.resize(1200, 900);
     preview.show();
     QApplication::processEvents();

@@ -24,8 +24,10 @@ QString FormatName(const std::optional<DrawContext::TextFormat>& format)
         return QStringLiteral("centred");
     if (*format == (F::Left | F::VCenter | F::SingleLine))
         return QStringLiteral("left");
-    if (*format == F::WordBreak)
+    if (*format == (F::WordBreak | F::EditControl))
         return QStringLiteral("wrapped");
+    if (*format == (F::Right | F::VCenter | F::SingleLine))
+        return QStringLiteral("right");
     return QString::number(static_cast<unsigned>(*format), 16);
 }
 
@@ -55,6 +57,8 @@ std::string Listing(const RecordingDrawContext& dc)
 TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
 {
     const bool update = std::getenv("KAV_UPDATE_GOLDEN") != nullptr;
+    // The footer's time of printing, the same on every run.
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
     const fs::path golden = SourceDir() / "tests" / "report" / "golden";
     std::set<std::string> listed;
     for (const fs::directory_entry& entry : fs::directory_iterator(SourceDir() / "samples")) {
@@ -68,7 +72,9 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
             EXPECT_EQ(RecordKindOf(outcome.kind), RecordKind::Trace) << entry.path();
             continue;
         }
-        CReportPrinting job(store, kind);
+        ReportOptions options;
+        options.sourceFile = entry.path().filename().string();
+        CReportPrinting job(store, kind, options);
         RecordingDrawContext measure;
         PrintInfo info;
         job.OnBeginPrinting(measure, info);
@@ -89,6 +95,7 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
         ASSERT_TRUE(fs::exists(path)) << "no golden listing " << name << ": run scripts/update-golden.sh";
         EXPECT_EQ(listing, ReadBytes(path)) << name << " differs from its golden listing";
     }
+    qunsetenv("SOURCE_DATE_EPOCH");
     // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
     EXPECT_EQ(listed.size(), 4u);
 }
