@@ -1,9 +1,12 @@
 #include "grid/GridCtrl.h"
+#include "platform/draw/TextFitting.h"
 
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+
+#include <algorithm>
 
 namespace {
 QColor FromRgb(QRgb colour)
@@ -187,10 +190,37 @@ void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect,
     const int flags = QtTextFlags(format);
     if (Has(format, CellFormat::EndEllipsis | CellFormat::SingleLine))
         painter.drawText(rect, flags, painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
-    else
+    else if (Has(format, CellFormat::SingleLine) || !Has(format, CellFormat::WordBreak))
         painter.drawText(rect, flags, text);
+    else
+        DrawWrappedCellText(painter, text, rect, flags);
     if (ownFont)
         painter.setFont(this->font());
+}
+
+// Wrapped as an edit control wraps, a long word broken inside itself; but a
+// centred value that cannot be shown whole on the lines the cell has is
+// narrowed, or shown as "###", rather than cut to a part that reads like
+// another value.
+void CGridCtrl::DrawWrappedCellText(QPainter& painter, const QString& text, const QRect& rect, int flags)
+{
+    const auto alignment = static_cast<Qt::Alignment>(flags) & Qt::AlignHorizontal_Mask;
+    int width = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        width = std::max(width, painter.fontMetrics().horizontalAdvance(line));
+    if (width > rect.width() && (alignment & Qt::AlignHCenter) &&
+        EditControlWrappedHeight(text, painter.font(), painter.device(), rect.width()) > rect.height()) {
+        const QFont font = painter.font();
+        const FittedValue fitted = FitCentredValue(font, text, width, rect.width());
+        painter.setFont(fitted.font);
+        painter.drawText(rect, flags & ~Qt::TextWordWrap, fitted.text);
+        painter.setFont(font);
+        return;
+    }
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    painter.drawText(QRectF(rect), text, EditControlWrapping(alignment | Qt::AlignTop));
+    painter.restore();
 }
 
 void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)

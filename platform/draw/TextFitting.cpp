@@ -15,7 +15,9 @@ QTextOption EditControlWrapping(Qt::Alignment alignment)
 
 qreal EditControlWrappedHeight(const QString& text, const QFont& font, QPaintDevice* device, qreal width)
 {
-    QTextLayout layout(text, font, device);
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(lines, font, device);
     layout.setTextOption(EditControlWrapping(Qt::AlignLeft));
     layout.beginLayout();
     qreal height = 0;
