@@ -1,12 +1,11 @@
 #include "grid/GridCtrl.h"
 #include "platform/draw/TextFitting.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
-
-#include <algorithm>
 
 namespace {
 QColor FromRgb(QRgb colour)
@@ -205,22 +204,19 @@ void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect,
 void CGridCtrl::DrawWrappedCellText(QPainter& painter, const QString& text, const QRect& rect, int flags)
 {
     const auto alignment = static_cast<Qt::Alignment>(flags) & Qt::AlignHorizontal_Mask;
-    int width = 0;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        width = std::max(width, painter.fontMetrics().horizontalAdvance(line));
-    if (width > rect.width() && (alignment & Qt::AlignHCenter) &&
-        EditControlWrappedHeight(text, painter.font(), painter.device(), rect.width()) > rect.height()) {
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QStringList lines = EditControlLines(text, metrics, rect.width());
+    if (lines.size() * metrics.height() > rect.height() + 0.5 && (alignment & Qt::AlignHCenter) &&
+        metrics.horizontalAdvance(text) > rect.width() && !text.contains(QLatin1Char('\n'))) {
         const QFont font = painter.font();
-        const FittedValue fitted = FitCentredValue(font, text, width, rect.width());
+        const FittedValue fitted =
+            FitCentredValue(font, text, painter.fontMetrics().horizontalAdvance(text), rect.width());
         painter.setFont(fitted.font);
-        painter.drawText(rect, flags & ~Qt::TextWordWrap, fitted.text);
+        painter.drawText(rect, (flags & ~Qt::TextWordWrap) | Qt::TextSingleLine, fitted.text);
         painter.setFont(font);
         return;
     }
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.drawText(QRectF(rect), text, EditControlWrapping(alignment | Qt::AlignTop));
-    painter.restore();
+    DrawEditControlText(painter, rect, text, alignment, true);
 }
 
 void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)

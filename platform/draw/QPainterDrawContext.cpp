@@ -147,16 +147,8 @@ void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, Tex
         m_Painter.drawText(rect, QtTextFlags(format), text);
         return;
     }
-    const int flags = QtTextFlags(format);
-    const bool clip = !Includes(format, TextFormat::NoClip);
-    if (clip) {
-        m_Painter.save();
-        m_Painter.setClipRect(rect, Qt::IntersectClip);
-    }
-    m_Painter.drawText(QRectF(rect), text,
-                       EditControlWrapping(static_cast<Qt::Alignment>(flags) & Qt::AlignHorizontal_Mask));
-    if (clip)
-        m_Painter.restore();
+    DrawEditControlText(m_Painter, rect, text, static_cast<Qt::Alignment>(QtTextFlags(format)),
+                        !Includes(format, TextFormat::NoClip));
 }
 
 void QPainterDrawContext::DrawImage(const QRect& rect, const QImage& image)

@@ -1,32 +1,64 @@
 #include "platform/draw/TextFitting.h"
 
-#include <QTextLayout>
+#include <QFontMetricsF>
+#include <QPainter>
 
 #include <cmath>
 
 const char* const NoRoomText = "###";
 
-QTextOption EditControlWrapping(Qt::Alignment alignment)
+namespace {
+// The longest start of `word` that fits, at least one character.
+int FittingLength(const QString& word, const QFontMetricsF& metrics, qreal width)
 {
-    QTextOption option(alignment);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    return option;
+    int length = 1;
+    while (length < word.size() && metrics.horizontalAdvance(word.left(length + 1)) <= width)
+        ++length;
+    return length;
+}
+} // namespace
+
+QStringList EditControlLines(const QString& text, const QFontMetricsF& metrics, qreal width)
+{
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        for (QString word : paragraph.split(QLatin1Char(' '))) {
+            const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (metrics.horizontalAdvance(joined) <= width || (line.isEmpty() && word.isEmpty())) {
+                line = joined;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.push_back(line);
+            while (metrics.horizontalAdvance(word) > width && word.size() > 1) {
+                const int length = FittingLength(word, metrics, width);
+                lines.push_back(word.left(length));
+                word = word.mid(length);
+            }
+            line = word;
+        }
+        lines.push_back(line);
+    }
+    return lines;
 }
 
-qreal EditControlWrappedHeight(const QString& text, const QFont& font, QPaintDevice* device, qreal width)
+void DrawEditControlText(QPainter& painter, const QRect& rect, const QString& text, Qt::Alignment alignment,
+                         bool clip)
 {
-    QString lines = text;
-    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout layout(lines, font, device);
-    layout.setTextOption(EditControlWrapping(Qt::AlignLeft));
-    layout.beginLayout();
-    qreal height = 0;
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        height += line.height();
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    if (clip) {
+        painter.save();
+        painter.setClipRect(rect, Qt::IntersectClip);
     }
-    layout.endLayout();
-    return height;
+    qreal top = rect.top();
+    for (const QString& line : EditControlLines(text, metrics, rect.width())) {
+        painter.drawText(QRectF(rect.left(), top, rect.width(), metrics.height()),
+                         int(alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextSingleLine, line);
+        top += metrics.height();
+    }
+    if (clip)
+        painter.restore();
 }
 
 FittedValue FitCentredValue(const QFont& font, const QString& text, int naturalWidth, int width)

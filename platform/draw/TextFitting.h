@@ -1,20 +1,24 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
-#include <QTextOption>
+#include <QStringList>
 
-class QPaintDevice;
+class QFontMetricsF;
+class QPainter;
 
 // How text that does not fit its box is still shown whole, the same in the
 // reports and in the tables on screen.
 
-// Edit-control line breaking: lines break between words, and a word longer
-// than the line breaks after its last character that fits.
-QTextOption EditControlWrapping(Qt::Alignment alignment);
+// Edit-control line breaking: lines break at line feeds and between words,
+// and a word longer than the line breaks after its last character that fits.
+QStringList EditControlLines(const QString& text, const QFontMetricsF& metrics, qreal width);
 
-// The height of `text` broken so into lines `width` wide.
-qreal EditControlWrappedHeight(const QString& text, const QFont& font, QPaintDevice* device, qreal width);
+// The lines from the top of `rect` down, each placed across as `alignment`
+// says, in the painter's font; clipped to `rect` when `clip`.
+void DrawEditControlText(QPainter& painter, const QRect& rect, const QString& text, Qt::Alignment alignment,
+                         bool clip);
 
 // A centred value wider than its cell: the same text with the face narrowed
 // (its stretch) until it fits, or "###" where that would take it below half
