@@ -45,25 +45,6 @@ public:
     ~SourceDate() { qunsetenv("SOURCE_DATE_EPOCH"); }
 };
 
-// pdftotext's words with their boxes in points: xMin, yMin, xMax, yMax.
-struct Word
-{
-    std::string text;
-    double xMin, yMin, xMax, yMax;
-};
-std::vector<Word> PdfWords(const std::string& pdf, int page)
-{
-    const std::string html = ToolOutput("pdftotext -bbox -f " + std::to_string(page) + " -l " +
-                                        std::to_string(page) + " '" + pdf + "' -");
-    static const std::regex word(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Word> words;
-    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it)
-        words.push_back({(*it)[5].str(), std::stod((*it)[1].str()), std::stod((*it)[2].str()),
-                         std::stod((*it)[3].str()), std::stod((*it)[4].str())});
-    return words;
-}
-
 // A report unit across and down, in points, on a PDF page at scale 1 (110
 // units an inch across and 100 down, from the quarter-inch margin).
 double PointsAcross(int units)
@@ -262,8 +243,8 @@ TEST(ReportIdentityTest, ThePdfReadBackWholeNamesInAnyScriptArchivedAsPrinted)
     // heading row that ends at y 724), over as many lines as it needs: two
     // for digits, three for wide capitals.
     const auto fiberLines = [&path](int page) {
-        std::vector<Word> lines;
-        for (const Word& word : PdfWords(path, page))
+        std::vector<PdfWord> lines;
+        for (const PdfWord& word : PdfWords(path, page))
             if (word.xMin < PointsAcross(170) && word.yMin > PointsDown(724) &&
                 word.yMax < PointsDown(724 + 96))
                 lines.push_back(word);
@@ -276,9 +257,9 @@ TEST(ReportIdentityTest, ThePdfReadBackWholeNamesInAnyScriptArchivedAsPrinted)
         size_t lines;
     } fibers[] = {{1, "OSP_LGX_A12_P005", 3}, {2, "2024-0012-0034-5", 2}};
     for (const auto& fiber : fibers) {
-        const std::vector<Word> lines = fiberLines(fiber.page);
+        const std::vector<PdfWord> lines = fiberLines(fiber.page);
         std::string whole;
-        for (const Word& line : lines) {
+        for (const PdfWord& line : lines) {
             whole += line.text;
             EXPECT_GE(line.xMin, PointsAcross(80) - 0.5) << line.text;
             EXPECT_LE(line.xMax, PointsAcross(170) + 0.5) << line.text;
