@@ -102,9 +102,9 @@ TEST_F(KavConvert, AShortFileGivesItsWholeRecordsAndSaysSo)
 TEST_F(KavConvert, NamesInAnyScriptInTheInfo)
 {
     std::vector<LossTestResult> tests = SampleLossTests(3, 1);
-    tests[0].cable = "Kabel-\xC3\x9C"; // UTF-8
+    tests[0].cable = "Kabel-\xC3\x9C";   // UTF-8
     tests[1].cable = "\xB9\xE2\xC0\xC2"; // 光缆 in GB18030
-    tests[2].cable = "Kabel-\xDC";     // Latin-1
+    tests[2].cable = "Kabel-\xDC";       // Latin-1
     WriteBytes(Path("names.bin"), EncodeKavResult(ThreeWaveLengths, tests));
     const RunResult run = Convert(Quoted(Path("names.bin")) + " --info");
     ASSERT_EQ(run.status, 0) << run.err;

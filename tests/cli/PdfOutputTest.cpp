@@ -85,8 +85,8 @@ TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
     WriteBytes(header, "{\"Customer\": \"City Net\", \"OperatorB\": \"Li Wei \xE6\x9D\x8E\xE4\xBC\x9F\"}");
     const std::string sample = Quoted(Sample("kav-two-wavelengths.bin"));
     const std::string made = " --company 'Acme Fibre Ltd' --header " + Quoted(header);
-    const RunResult run =
-        ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " + Quoted(Path("a.pdf")) + made);
+    const RunResult run = ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
+                                      Quoted(Path("a.pdf")) + made);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string page2 = PdfText(Path("a.pdf"), 2);
     EXPECT_NE(page2.find("Acme Fibre Ltd"), std::string::npos);
@@ -97,8 +97,8 @@ TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
     EXPECT_NE(page2.find("kav-two-wavelengths.bin"), std::string::npos);
     EXPECT_NE(page2.find("Printed 2024-05-02 11:40 UTC"), std::string::npos);
 
-    ASSERT_EQ(ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " + Quoted(Path("b.pdf")) +
-                      made + " --no-footer")
+    ASSERT_EQ(ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
+                          Quoted(Path("b.pdf")) + made + " --no-footer")
                   .status,
               0);
     EXPECT_EQ(PdfText(Path("b.pdf"), 2).find("Page 2 of 3"), std::string::npos);
@@ -113,8 +113,9 @@ TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
             << refused.err;
         EXPECT_FALSE(fs::exists(Path("c.pdf")));
     }
-    EXPECT_NE(Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + " --header " + Quoted(Path("bad.kavheader")))
-                  .err.find("\"Customer\""),
-              std::string::npos);
+    EXPECT_NE(
+        Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + " --header " + Quoted(Path("bad.kavheader")))
+            .err.find("\"Customer\""),
+        std::string::npos);
     EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("t.csv")) + " --company X").status, 2);
 }
