@@ -29,8 +29,7 @@ constexpr int TitleHeight = 40; // the title font's line
 // company's name and logo, take.
 constexpr int BrandLeft = RightLabels;
 constexpr int LogoGap = 10; // between the company's name and its logo
-// What a header value may take below its first line before it meets the
-// rows beneath it.
+// The most lines a value too long for its column is drawn on.
 constexpr int ValueLines = 4;
 
 struct Row

@@ -97,15 +97,15 @@ void CReportOptionsDlg::LoadFrom(const ReportOptions& options, NameEncoding name
             m_Names->setCurrentIndex(i);
 }
 
-bool CReportOptionsDlg::StoreTo(ReportOptions& options, NameEncoding& names) const
+bool CReportOptionsDlg::StoreTo(ReportOptions& options, NameEncoding& names)
 {
     const std::string logo = ToFileSystemPath(m_Logo->text().trimmed());
     if (!logo.empty()) {
         const ReportLogo read = ReadReportLogo(logo);
         if (!read.image) {
-            Prompts::Current().Message(
-                const_cast<CReportOptionsDlg*>(this), QStringLiteral("The logo cannot be used."),
-                windowTitle(), MessageButtons::Ok, MessageIcon::Warning, QString::fromStdString(read.error));
+            Prompts::Current().Message(this, QStringLiteral("The logo cannot be used."), windowTitle(),
+                                       MessageButtons::Ok, MessageIcon::Warning,
+                                       QString::fromStdString(read.error));
             return false;
         }
     }

@@ -21,7 +21,7 @@ public:
 
     void LoadFrom(const ReportOptions& options, NameEncoding names);
     // False, after saying why, when the logo chosen cannot be read.
-    bool StoreTo(ReportOptions& options, NameEncoding& names) const;
+    bool StoreTo(ReportOptions& options, NameEncoding& names);
 
     QLineEdit* CompanyEdit() const { return m_Company; }
     QLineEdit* LogoEdit() const { return m_Logo; }
