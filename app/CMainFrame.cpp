@@ -12,6 +12,8 @@
 #include "views/CertificationSettings.h"
 #include "views/InfoDialogs.h"
 #include "views/KavTabActive.h"
+#include "views/ReportHeaderMemory.h"
+#include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
 
 #include <QDir>
@@ -40,14 +42,16 @@ const char* const IdleText = "Ready";
 // Between the file's name and the document's title in the caption.
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
-constexpr CommandId ViewCommands[] = {
-    CommandId::FileOpen,       CommandId::FileSave,      CommandId::FileSaveAsCsv,
-    CommandId::FileSaveAs,     CommandId::FilePrint,     CommandId::FilePrintPreview,
-    CommandId::FilePrintSetup, CommandId::FileExportPdf, CommandId::FileSaveAsExcel};
+constexpr CommandId ViewCommands[] = {CommandId::FileOpen,        CommandId::FileSave,
+                                      CommandId::FileSaveAsCsv,   CommandId::FileSaveAs,
+                                      CommandId::FilePrint,       CommandId::FilePrintPreview,
+                                      CommandId::FilePrintSetup,  CommandId::FileExportPdf,
+                                      CommandId::FileSaveAsExcel, CommandId::FileReportOptions};
 
 // The commands that, like the information dialogs, belong to the KAV tab.
 constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo, CommandId::EditCableInfo,
-                                        CommandId::EditSystemInfo, CommandId::EditTestLimits};
+                                        CommandId::EditSystemInfo, CommandId::EditTestLimits,
+                                        CommandId::EditClearHeader};
 
 // The cables of the loss tests in the order they first appear, and the
 // wavelengths of their form.
@@ -84,6 +88,9 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
 {
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
+    // What an earlier run kept.
+    RestoreReportHeader(store.m_InfoFields);
+    RestoreNameEncoding();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -174,6 +181,8 @@ void CMainFrame::CreateMenus()
     file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
     file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup(&T)...",
                                "Chooses the printer, the paper and its orientation for the reports"));
+    file->addAction(AddCommand(CommandId::FileReportOptions, "Report Options(&N)...",
+                               "Chooses the company, logo and footer of the reports and how names are read"));
     file->addAction(
         AddCommand(CommandId::FileExportPdf, "Export PDF(&E)...", "Writes the report as a PDF file"));
     file->addAction(
@@ -183,6 +192,8 @@ void CMainFrame::CreateMenus()
     edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information(&J)", QString()));
     edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information(&C)", QString()));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information(&S)", QString()));
+    edit->addAction(AddCommand(CommandId::EditClearHeader, "Clear Report Header(&H)",
+                               "Empties the job, cable and system information, also for later runs"));
     edit->addSeparator();
     edit->addAction(AddCommand(CommandId::EditTestLimits, "Test Limits(&L)...",
                                "Chooses the limit the loss tests are certified against"));
@@ -366,6 +377,12 @@ bool CMainFrame::OnFrameCommand(CommandId id)
     case CommandId::EditSystemInfo:
         if (informationEnabled)
             ShowSystemInformation(this, fields);
+        return true;
+    case CommandId::EditClearHeader:
+        if (informationEnabled) {
+            fields.Clear();
+            RememberReportHeader(fields);
+        }
         return true;
     case CommandId::EditTestLimits:
         if (informationEnabled)

@@ -52,7 +52,7 @@ bool HeadlessPrompts::PrintDialog(QWidget*, QPrinter&, int, int)
     return false;
 }
 
-bool HeadlessPrompts::PageSetup(QWidget*, QPrinter&)
+bool HeadlessPrompts::PageSetup(QWidget*, QPrinter&, const std::function<void(QWidget*)>&)
 {
     return false;
 }

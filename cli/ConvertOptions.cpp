@@ -1,11 +1,15 @@
 #include "cli/ConvertOptions.h"
 
+#include "data/NameDecoding.h"
 #include "platform/files/QuotedName.h"
 #include "report/ReportPdf.h"
 
+#include <utility>
+
 const char* const UsageText =
-    "usage: kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT] [--xlsx OUT] "
-    "[--document OUT] [--pdf OUT [--page-size A4|Letter] [--no-summary]] [--] FILE";
+    "usage: kav-convert [--info] [--limits LIMITS] [--names auto|utf-8|gb18030|latin-1] [--csv OUT] "
+    "[--verdicts OUT] [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter] [--no-summary] "
+    "[--company TEXT] [--logo FILE] [--header FILE] [--no-footer]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -66,14 +70,31 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (options.limitsFile)
                 return Refuse(a + " given twice");
             // Standard input may be FILE; a limit file is read by its name.
-            if (i + 1 >= arguments.size() || arguments[i + 1].empty() ||
-                arguments[i + 1] == StandardInputName)
+            if (!TakesArgument(arguments, i) || arguments[i + 1] == StandardInputName)
                 return Refuse(a + " needs a limit file");
             options.limitsFile = arguments[++i];
         } else if (a == "--no-summary") {
             if (!options.summaryPage)
                 return Refuse(a + " given twice");
             options.summaryPage = false;
+        } else if (a == "--company" || a == "--logo" || a == "--header") {
+            std::optional<std::string>& value = a == "--company" ? options.company
+                                                : a == "--logo"  ? options.logoFile
+                                                                 : options.headerFile;
+            if (value)
+                return Refuse(a + " given twice");
+            // A file is read by its name: standard input may be FILE.
+            if (!TakesArgument(arguments, i) || (a != "--company" && arguments[i + 1] == StandardInputName))
+                return Refuse(a + (a == "--company" ? " needs a name" : " needs a file"));
+            value = arguments[++i];
+        } else if (a == "--no-footer") {
+            options.noFooter = true;
+        } else if (a == "--names") {
+            if (options.names)
+                return Refuse(a + " given twice");
+            if (i + 1 >= arguments.size() || !NameEncodingOfWord(arguments[i + 1]))
+                return Refuse(a + " needs auto, utf-8, gb18030 or latin-1");
+            options.names = arguments[++i];
         } else if (a == "--page-size") {
             if (options.pageSize)
                 return Refuse(a + " given twice");
@@ -86,10 +107,13 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
     }
     if (!haveFile && !options.help && !options.version)
         return Refuse("no FILE given");
-    if (options.pageSize && !options.pdfOut)
-        return Refuse("--page-size without --pdf");
-    if (!options.summaryPage && !options.pdfOut)
-        return Refuse("--no-summary without --pdf");
+    const std::pair<bool, const char*> reportOnly[] = {
+        {options.pageSize.has_value(), "--page-size"}, {!options.summaryPage, "--no-summary"},
+        {options.company.has_value(), "--company"},    {options.logoFile.has_value(), "--logo"},
+        {options.headerFile.has_value(), "--header"},  {options.noFooter, "--no-footer"}};
+    for (const auto& [given, option] : reportOnly)
+        if (given && !options.pdfOut)
+            return Refuse(std::string(option) + " without --pdf");
     ParsedConvertOptions parsed;
     parsed.options = options;
     return parsed;

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-// kav-convert [--info] [--limits LIMITS] [--csv OUT] [--verdicts OUT]
-// [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter]
-// [--no-summary]] [--]
-// FILE, or --help,
+// kav-convert [--info] [--limits LIMITS] [--names auto|utf-8|gb18030|latin-1]
+// [--csv OUT] [--verdicts OUT] [--xlsx OUT] [--document OUT] [--pdf OUT
+// [--page-size A4|Letter] [--no-summary] [--company TEXT] [--logo FILE]
+// [--header FILE] [--no-footer]] [--] FILE, or --help,
 // or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
 // with "-" can be given.
@@ -23,6 +23,14 @@ struct ConvertOptions
     std::optional<std::string> pdfOut;
     std::optional<std::string> pageSize; // "A4" or "Letter" in any case; the locale's paper when not given
     bool summaryPage = true;             // a loss-test report ends with its verdicts' summary
+    // The report's company, logo (PNG or SVG), header file (.kavheader) and
+    // footer, as the window's report options give them.
+    std::optional<std::string> company;
+    std::optional<std::string> logoFile;
+    std::optional<std::string> headerFile;
+    bool noFooter = false;
+    std::optional<std::string>
+        names; // how names are read: "auto" (the default), "utf-8", "gb18030", "latin-1"
     bool help = false;
     bool version = false;
 };

@@ -3,12 +3,12 @@
 #include "data/CertificationSummary.h"
 #include "data/Json.h"
 #include "data/LossTestRules.h"
-#include "data/TextEncoding.h"
+#include "data/NameDecoding.h"
 
 std::string JsonString(const std::string& text)
 {
     std::string out;
-    AppendJsonString(out, Utf8FromLatin1(text));
+    AppendJsonString(out, NameUtf8(text));
     return out;
 }
 

@@ -10,7 +10,7 @@
 // summary of its verdicts against `limits`.
 std::string InfoJson(const LoadedFile& file, const TestLimits& limits, const LossTestVerdicts& verdicts);
 
-// A JSON string literal. Names are single-byte text of the instrument's code
-// page: bytes above 127 are written as the Latin-1 characters they code, so
-// the output is always valid JSON.
+// A JSON string literal. Names are read as the window shows them (UTF-8,
+// GB18030 or Latin-1) and written in plain ASCII escapes, so the output is
+// always valid JSON.
 std::string JsonString(const std::string& text);

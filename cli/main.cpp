@@ -8,9 +8,12 @@
 #include "cli/InfoJson.h"
 #include "cli/LoadedFile.h"
 #include "cli/OffscreenGui.h"
+#include "data/HeaderFile.h"
 #include "data/LimitFile.h"
+#include "data/NameDecoding.h"
 #include "data/VerdictsCsv.h"
 #include "platform/files/QuotedName.h"
+#include "report/ReportBrand.h"
 #include "report/ReportPdf.h"
 #include "workbook/Workbook.h"
 
@@ -61,7 +64,7 @@ int PrintLine(const std::string& text)
     return Done;
 }
 
-// What the workbook's properties call the file read.
+// What the workbook's properties and the report's footer call the file read.
 std::string SourceName(const std::string& file)
 {
     return file == StandardInputName ? "standard input" : std::filesystem::u8path(file).filename().u8string();
@@ -113,6 +116,31 @@ int main(int argc, char** argv)
             return FailUsage("--limits " + QuotedName(*options.limitsFile) + ": " + read.error);
         limits = *read.limits;
     }
+    // Nor may an output replace the header or the logo it reads.
+    for (const auto& [option, path] :
+         {std::pair{"the --header file", options.headerFile}, std::pair{"the --logo file", options.logoFile}})
+        if (path)
+            if (const std::optional<std::string> conflict = SameFileConflict(*path, outputs, option))
+                return FailUsage(*conflict);
+
+    if (options.names)
+        SetNameEncoding(*NameEncodingOfWord(*options.names));
+    ReportOptions report;
+    report.footer = !options.noFooter;
+    report.company = options.company.value_or(std::string());
+    report.sourceFile = options.file == StandardInputName ? std::string() : SourceName(options.file);
+    if (options.logoFile) {
+        const ReportLogo logo = ReadReportLogo(*options.logoFile);
+        if (!logo.image)
+            return FailUsage("--logo " + QuotedName(*options.logoFile) + ": " + logo.error);
+        report.logoFile = *options.logoFile;
+    }
+    if (options.headerFile) {
+        const HeaderFileResult read = ReadHeaderFile(*options.headerFile);
+        if (!read.fields)
+            return FailUsage("--header " + QuotedName(*options.headerFile) + ": " + read.error);
+        file.store.m_InfoFields = *read.fields;
+    }
 
     file.outcome = options.file == StandardInputName
                        ? LoadRecognizedFile(RecognizeStandardInput(), file.store)
@@ -147,7 +175,6 @@ int main(int argc, char** argv)
     if (options.pdfOut) {
         if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace)
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
-        ReportOptions report;
         report.summaryPage = options.summaryPage;
         report.limits = limits;
         if (file.ReportPageCount(report) == 0)

@@ -1,5 +1,6 @@
 #include "data/FileNames.h"
 
+#include "data/HeaderFile.h"
 #include "data/LimitFile.h"
 #include "data/RecordKinds.h"
 
@@ -17,6 +18,8 @@ const char* ExtensionOf(OutputKind kind)
         return ".xlsx";
     if (kind == OutputKind::Limits)
         return LimitFileEnding;
+    if (kind == OutputKind::ReportHeader)
+        return HeaderFileEnding;
     for (const RecordKindData& data : RecordKindTable())
         if (data.documentOutput == kind)
             return data.documentEnding;

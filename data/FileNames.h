@@ -11,9 +11,10 @@ enum class OutputKind
     OrlDocument,
     KavDocument,
     TraceDocument,
-    Pdf,      // a printed report
-    Workbook, // a spreadsheet of the table
-    Limits    // a limit file
+    Pdf,         // a printed report
+    Workbook,    // a spreadsheet of the table
+    Limits,      // a limit file
+    ReportHeader // the loss-test report's header fields
 };
 
 // The extension rule of the save dialogs: a chosen name containing a dot must
@@ -22,5 +23,5 @@ enum class OutputKind
 // path to write, or nothing when the name is refused.
 std::optional<std::string> ApplyExtensionRule(const std::string& chosenPath, OutputKind kind);
 
-// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf", ".xlsx", ".kavlimits"
+// ".csv", ".opm", ".orl", ".kav", ".trace", ".pdf", ".xlsx", ".kavlimits", ".kavheader"
 const char* ExtensionOf(OutputKind kind);

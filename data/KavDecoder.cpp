@@ -61,9 +61,9 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
     for (int i = 0; i < 3; ++i)
         outcome.waveLengths[i] = waveLengths[i];
 
-    // Only an accepted file replaces the loss-test results and the job
-    // information typed for them.
-    store.m_InfoFields.Clear();
+    // Only an accepted file replaces the loss-test results. The job, cable
+    // and system information the user typed stays: the report writes the
+    // cable of each group itself.
     store.ClearKav();
     store.m_KavWaveMode = threeWaves ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
     store.m_CableGroups.Clear();

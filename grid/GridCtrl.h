@@ -281,6 +281,7 @@ private:
     void DrawFixedCell(QPainter& painter, const QRect& rect, const CCellRange& block);
     void DrawCellText(QPainter& painter, const QString& text, QRect rect, CellFormat format,
                       const QFont& font);
+    void DrawWrappedCellText(QPainter& painter, const QString& text, const QRect& rect, int flags);
     void DrawGridLines(QPainter& painter, const QRect& clip);
     void InvalidateBlocksAtEdges(int oldTop, int oldLeft);
 

@@ -1,5 +1,7 @@
 #include "grid/GridCtrl.h"
+#include "platform/draw/TextFitting.h"
 
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -202,10 +204,34 @@ void CGridCtrl::DrawCellText(QPainter& painter, const QString& text, QRect rect,
     const int flags = QtTextFlags(format);
     if (Has(format, CellFormat::EndEllipsis | CellFormat::SingleLine))
         painter.drawText(rect, flags, painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width()));
-    else
+    else if (Has(format, CellFormat::SingleLine) || !Has(format, CellFormat::WordBreak))
         painter.drawText(rect, flags, text);
+    else
+        DrawWrappedCellText(painter, text, rect, flags);
     if (ownFont)
         painter.setFont(this->font());
+}
+
+// Wrapped as an edit control wraps, a long word broken inside itself; but a
+// centred value that cannot be shown whole on the lines the cell has is
+// narrowed, or shown as "###", rather than cut to a part that reads like
+// another value.
+void CGridCtrl::DrawWrappedCellText(QPainter& painter, const QString& text, const QRect& rect, int flags)
+{
+    const auto alignment = static_cast<Qt::Alignment>(flags) & Qt::AlignHorizontal_Mask;
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const QStringList lines = EditControlLines(text, metrics, rect.width());
+    if (lines.size() * metrics.height() > rect.height() + 0.5 && (alignment & Qt::AlignHCenter) &&
+        metrics.horizontalAdvance(text) > rect.width() && !text.contains(QLatin1Char('\n'))) {
+        const QFont font = painter.font();
+        const FittedValue fitted =
+            FitCentredValue(font, text, painter.fontMetrics().horizontalAdvance(text), rect.width());
+        painter.setFont(fitted.font);
+        painter.drawText(rect, (flags & ~Qt::TextWordWrap) | Qt::TextSingleLine, fitted.text);
+        painter.setFont(font);
+        return;
+    }
+    DrawEditControlText(painter, rect, text, alignment, true);
 }
 
 void CGridCtrl::DrawGridLines(QPainter& painter, const QRect& clip)

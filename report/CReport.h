@@ -3,6 +3,7 @@
 #include "data/LossTestRules.h"
 #include "data/Records.h"
 #include "report/PrintInfo.h"
+#include "report/ReportBrand.h"
 
 #include <QPoint>
 
@@ -25,7 +26,8 @@ class DrawContext;
 class CReport
 {
 public:
-    explicit CReport(const CDataStore& store);
+    // `brand` heads the loss-test report in place of the maker's name.
+    explicit CReport(const CDataStore& store, ReportBrand brand = {});
 
     // The report coordinates on `dc` for its resolution, shrunk by the
     // job's scale factor.
@@ -54,11 +56,28 @@ public:
     static QPoint OpmLayoutEnd();
     static QPoint OrlLayoutEnd();
     static QPoint KavLayoutEnd(int waveCount);
+    // Where the loss-test table and its header block start.
+    static constexpr int KavTableLeft = 80;
 
     // The job, cable and system block at the head of the first page of the
     // cable `cableId` (shown as the CableId information field); returns the
     // y at which the table may begin.
     int32_t PrintReportHeader(DrawContext& dc, const std::string& cableId) const;
+
+    // What a page's footer says besides its number.
+    struct PageFooter
+    {
+        int left;  // the layout's left edge
+        int top;   // below the fullest page's content
+        int right; // the layout's right edge
+        QString fileName;
+        QString printedAt;
+        std::optional<std::string> cableId; // on a loss-test page
+    };
+    static constexpr int FooterHeight = 10;
+    // "Page n of N", the file's name and the page's cable, and the time of
+    // printing, on one line.
+    static void PrintPageFooter(DrawContext& dc, const PrintInfo& info, const PageFooter& footer);
 
     // The cable whose group owns loss-test page `page` of the form
     // `waveCount`, as its header shows it in the CableId information field;
@@ -97,7 +116,11 @@ private:
     void PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount);
     void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record, int headingTop) const;
 
+    // The company's name and logo in the header's right-hand title area.
+    void PrintBrand(DrawContext& dc, int top) const;
+
     const CDataStore& m_Store;
+    ReportBrand m_Brand;
     // What m_GroupPageEnds was built for.
     struct PageTableKey
     {

@@ -1,5 +1,6 @@
 #include "report/CReportPrinting.h"
 
+#include "platform/SourceDate.h"
 #include "platform/draw/DrawContext.h"
 #include "report/PrintInfo.h"
 #include "report/ReportCoordinates.h"
@@ -7,13 +8,24 @@
 #include <algorithm>
 #include <cmath>
 
-double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch)
+namespace {
+// Below the fullest page's last rule and the unit its pen draws on.
+int FooterTop(const ReportKindRow& row)
+{
+    return row.layoutEnd().y() + 1;
+}
+} // namespace
+
+double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch, bool footer)
 {
     const ReportKindRow* row = ReportRowOf(kind);
     if (!row)
         return 1.0;
-    // One unit more than the layout's last rule, which the pen draws on.
-    const QPoint end = row->layoutEnd() + QPoint(1, 1);
+    // One unit more than the layout's last rule, which the pen draws on; or
+    // the footer's bottom.
+    QPoint end = row->layoutEnd() + QPoint(1, 1);
+    if (footer)
+        end.setY(FooterTop(*row) + CReport::FooterHeight);
     const double needX = std::ceil(double(end.x()) * dotsPerInch.width() / ReportUnitsPerInchAcross);
     const double needY = std::ceil(double(end.y()) * dotsPerInch.height() / ReportUnitsPerInchDown);
     if (needX <= 0 || needY <= 0)
@@ -21,8 +33,35 @@ double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dot
     return std::min({1.0, deviceSize.width() / needX, deviceSize.height() / needY});
 }
 
+QDateTime ReportPrintingTime()
+{
+    if (const std::optional<int64_t> seconds = SourceDateEpoch())
+        return QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC);
+    return QDateTime::currentDateTime();
+}
+
+QString FooterTimeText(const QDateTime& time)
+{
+    return time.toString(QStringLiteral("yyyy-MM-dd HH:mm")) +
+           (time.timeSpec() == Qt::UTC ? QStringLiteral(" UTC") : QString());
+}
+
+namespace {
+ReportBrand BrandOf(const ReportOptions& options)
+{
+    ReportBrand brand;
+    brand.company = QString::fromStdString(options.company);
+    // A logo that cannot be read was refused where it was chosen.
+    if (!options.logoFile.empty())
+        if (std::optional<QImage> logo = ReadReportLogo(options.logoFile).image)
+            brand.logo = *logo;
+    return brand;
+}
+} // namespace
+
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
-    : m_Store(store), m_Report(store), m_Kind(kind), m_Options(options), m_Row(ReportRowOf(kind))
+    : m_Store(store), m_Report(store, BrandOf(options)), m_Kind(kind), m_Options(options),
+      m_PrintedAt(ReportPrintingTime()), m_Row(ReportRowOf(kind))
 {
 }
 
@@ -45,7 +84,7 @@ unsigned CReportPrinting::PageCount()
 void CReportPrinting::OnBeginPrinting(DrawContext& dc, PrintInfo& info)
 {
     info.m_MaxPage = PageCount();
-    info.m_Scale = ReportFitScale(m_Kind, dc.DeviceSize(), dc.DotsPerInch());
+    info.m_Scale = ReportFitScale(m_Kind, dc.DeviceSize(), dc.DotsPerInch(), m_Options.footer);
 }
 
 void CReportPrinting::OnPrepareDC(DrawContext& dc, const PrintInfo& info)
@@ -58,11 +97,23 @@ void CReportPrinting::OnPrint(DrawContext& dc, const PrintInfo& info)
     if (!m_Row)
         return;
     const unsigned tablePages = m_Row->pageCount(m_Report);
-    if (info.m_CurrentPage <= tablePages)
+    const bool tablePage = info.m_CurrentPage <= tablePages;
+    if (tablePage)
         m_Row->printPage(m_Report, dc, info);
     else if (const SummaryPages* summary = Summary(tablePages);
              summary && info.m_CurrentPage <= info.m_MaxPage)
         summary->PrintPage(dc, info.m_CurrentPage - tablePages);
+    if (!m_Options.footer || info.m_CurrentPage < 1 || info.m_CurrentPage > info.m_MaxPage)
+        return;
+    // A summary page sums up every cable, so it names none.
+    CReport::PageFooter footer{
+        m_Row->layoutLeft,           FooterTop(*m_Row),
+        m_Row->layoutEnd().x(),      QString::fromStdString(m_Options.sourceFile),
+        FooterTimeText(m_PrintedAt), tablePage ? CableIdOfPage(info.m_CurrentPage) : std::nullopt};
+    // A loss-test page that no cable owns is left blank.
+    if (tablePage && m_Row->waveCount != 0 && !footer.cableId)
+        return;
+    CReport::PrintPageFooter(dc, info, footer);
 }
 
 std::optional<std::string> CReportPrinting::CableIdOfPage(unsigned page)

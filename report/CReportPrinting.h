@@ -5,6 +5,7 @@
 #include "report/ReportOptions.h"
 #include "report/SummaryPages.h"
 
+#include <QDateTime>
 #include <QSize>
 
 #include <optional>
@@ -24,6 +25,8 @@ public:
 
     ReportKind Kind() const { return m_Kind; }
     const ReportOptions& Options() const { return m_Options; }
+    // When the report was printed, as its footer and its PDF say.
+    const QDateTime& PrintedAt() const { return m_PrintedAt; }
     // The report's own pages, then the summary pages when it has them.
     unsigned PageCount();
 
@@ -49,10 +52,19 @@ private:
     CReport m_Report;
     ReportKind m_Kind;
     ReportOptions m_Options;
+    QDateTime m_PrintedAt;
     const ReportKindRow* m_Row; // null for None
     std::optional<SummaryPages> m_Summary;
 };
 
-// 1 when the report's fullest page fits `deviceSize` pixels at `dotsPerInch`;
-// otherwise the largest factor, the same across and down, at which it fits.
-double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch);
+// 1 when the report's fullest page, with its footer when it has one, fits
+// `deviceSize` pixels at `dotsPerInch`; otherwise the largest factor, the
+// same across and down, at which it fits.
+double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch, bool footer);
+
+// Now; or, where the environment sets SOURCE_DATE_EPOCH (seconds since 1970,
+// UTC), that time, so that a report can be made again byte for byte.
+QDateTime ReportPrintingTime();
+
+// The time of printing as a footer shows it.
+QString FooterTimeText(const QDateTime& time);

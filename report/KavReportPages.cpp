@@ -1,6 +1,7 @@
 #include "data/CDataStore.h"
 #include "data/FieldText.h"
 #include "report/CReport.h"
+#include "report/NameText.h"
 #include "report/RecordDateTime.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
@@ -9,7 +10,7 @@
 #include <cmath>
 
 namespace {
-constexpr int TableLeft = 80;
+constexpr int TableLeft = CReport::KavTableLeft;
 constexpr int ColumnCount = 10;
 constexpr std::array<int, ColumnCount> ColumnWidths{90, 110, 65, 65, 65, 65, 65, 65, 65, 65};
 constexpr int ContinuationTop = 60; // where the heading row starts on a page without the header block
@@ -62,9 +63,9 @@ void PrintHeadingRow(DrawContext& dc, int top)
         const int right = ColumnRight(c);
         const Heading& heading = Headings[static_cast<size_t>(c)];
         Box(dc, left, top, right, top + HeadingHeight);
-        dc.DrawTextIn(Edges(left, top + 6, right, top + 24), heading.title, Centred);
+        DrawCentred(dc, Edges(left, top + 6, right, top + 24), heading.title);
         if (heading.unit)
-            dc.DrawTextIn(Edges(left, top + 24, right, top + HeadingHeight), heading.unit, Centred);
+            DrawCentred(dc, Edges(left, top + 24, right, top + HeadingHeight), heading.unit);
     }
 }
 
@@ -147,10 +148,10 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     const int dateTop = subRowTop(n);
     const int blockBottom = subRowTop(n + 1);
 
-    const QString fiber = Latin1(std::string(record.fiber, BoundedLength(record.fiber, record.fiberSize)));
+    const QString fiber = NameText(std::string(record.fiber, BoundedLength(record.fiber, record.fiberSize)));
     const QString dateTime =
-        Latin1(RecordDateTimeText(std::string(record.date, BoundedLength(record.date, record.dateSize)),
-                                  std::string(record.time, BoundedLength(record.time, record.timeSize))));
+        NameText(RecordDateTimeText(std::string(record.date, BoundedLength(record.date, record.dateSize)),
+                                    std::string(record.time, BoundedLength(record.time, record.timeSize))));
     const QString length = MeanLengthText(record);
 
     const QFont heavy = MakeReportFont(ReportFont::HeavyCell);
@@ -170,8 +171,8 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     right = ColumnRight(1);
     for (int w = 0; w < n; ++w) {
         Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
-        dc.DrawTextIn(Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                      QStringLiteral("%1 Up/Down").arg(record.waveLength[w]), Centred);
+        DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
+                    QStringLiteral("%1 Up/Down").arg(record.waveLength[w]));
     }
     dc.DrawTextIn(Edges(left + 5, dateTop, ColumnRight(3), blockBottom), dateTime, LeftAligned);
     Line(dc, left, blockBottom, right, blockBottom);
@@ -184,8 +185,8 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
         const KavColumn column = ValueColumns[static_cast<size_t>(c - 2)];
         for (int w = 0; w < n; ++w) {
             Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
-            dc.DrawTextIn(Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                          Latin1(KavCellText(record, w, column)), Centred);
+            DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
+                        NameText(KavCellText(record, w, column)));
         }
         Line(dc, left, blockBottom, right, blockBottom);
     }
@@ -194,7 +195,7 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     dc.SetFont(thin);
     left = ColumnLeft(9);
     right = ColumnRight(9);
-    dc.DrawTextIn(Edges(left, subRowTop(0), right, subRowTop(1)), length, Centred);
+    DrawCentred(dc, Edges(left, subRowTop(0), right, subRowTop(1)), length);
     Line(dc, left, blockTop, right, blockTop);
     Line(dc, right, blockTop, right, blockBottom);
     Line(dc, left, dateTop, right, dateTop);

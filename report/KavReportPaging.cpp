@@ -1,12 +1,14 @@
 #include "data/CDataStore.h"
+#include "data/NameDecoding.h"
 #include "report/CReport.h"
 #include "report/ReportDrawing.h"
 
 #include <algorithm>
+#include <utility>
 
 // The loss-test report's pages: every cable group starts a page.
 
-CReport::CReport(const CDataStore& store) : m_Store(store) {}
+CReport::CReport(const CDataStore& store, ReportBrand brand) : m_Store(store), m_Brand(std::move(brand)) {}
 
 unsigned CReport::GetKav2PrintPages()
 {
@@ -82,7 +84,7 @@ std::optional<CReport::KavPage> CReport::FindKavPage(unsigned page, int waveCoun
 
 std::string CReport::CableIdOf(const KavPage& page) const
 {
-    return Latin1(m_Store.m_CableGroups.CableGroupNames[static_cast<size_t>(page.group)]).toStdString();
+    return NameUtf8(m_Store.m_CableGroups.CableGroupNames[static_cast<size_t>(page.group)]);
 }
 
 std::optional<std::string> CReport::KavCableOfPage(unsigned page, int waveCount)

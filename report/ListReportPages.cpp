@@ -1,6 +1,7 @@
 #include "data/CDataStore.h"
 #include "data/RecordColumns.h"
 #include "report/CReport.h"
+#include "report/NameText.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
 
@@ -61,7 +62,7 @@ void PrintListPage(DrawContext& dc, const PrintInfo& info, const RecordColumns<R
     const std::array<ReportColumn<Record>, N> columns = ReportColumns(table);
     const auto cell = [&dc](const ReportColumn<Record>& column, int top, const QString& text) {
         Box(dc, column.left, top, column.right, top + RowHeight);
-        dc.DrawTextIn(Edges(column.left, top, column.right, top + RowHeight), text, Centred);
+        DrawCentred(dc, Edges(column.left, top, column.right, top + RowHeight), text);
     };
     for (const ReportColumn<Record>& column : columns)
         cell(column, TitleTop, column.column->reportTitle);
@@ -70,7 +71,7 @@ void PrintListPage(DrawContext& dc, const PrintInfo& info, const RecordColumns<R
         const int top = TitleTop + RowHeight * (static_cast<int>(i - first) + 1);
         for (const ReportColumn<Record>& column : columns) {
             const auto field = column.column->field;
-            cell(column, top, field ? Latin1(field(records[i])) : QString::number(i + 1));
+            cell(column, top, field ? NameText(field(records[i])) : QString::number(i + 1));
         }
     }
 }

@@ -5,8 +5,6 @@
 #include <QRect>
 #include <QString>
 
-#include <string_view>
-
 // The drawing steps the report painters share, by edges (left, top, right,
 // bottom) as the layout gives them.
 
@@ -14,7 +12,9 @@ constexpr DrawContext::TextFormat Centred =
     DrawContext::TextFormat::HCenter | DrawContext::TextFormat::VCenter | DrawContext::TextFormat::SingleLine;
 constexpr DrawContext::TextFormat LeftAligned =
     DrawContext::TextFormat::Left | DrawContext::TextFormat::VCenter | DrawContext::TextFormat::SingleLine;
-constexpr DrawContext::TextFormat Wrapped = DrawContext::TextFormat::WordBreak;
+// Edit-control wrapping: a word longer than its line breaks inside itself.
+constexpr DrawContext::TextFormat Wrapped =
+    DrawContext::TextFormat::WordBreak | DrawContext::TextFormat::EditControl;
 
 inline QRect Edges(int left, int top, int right, int bottom)
 {
@@ -27,6 +27,10 @@ inline void Line(DrawContext& dc, int x1, int y1, int x2, int y2)
     dc.LineTo(x2, y2);
 }
 
+// A value centred in its cell, whole: narrowed, or "###", where it is wider
+// than the cell.
+void DrawCentred(DrawContext& dc, const QRect& rect, const QString& text);
+
 // The closed outline of a rectangle: top edge, right edge, bottom edge,
 // left edge.
 inline void Box(DrawContext& dc, int left, int top, int right, int bottom)
@@ -36,10 +40,4 @@ inline void Box(DrawContext& dc, int left, int top, int right, int bottom)
     dc.LineTo(right, bottom);
     dc.LineTo(left, bottom);
     dc.LineTo(left, top);
-}
-
-// The records' texts and the information fields are single-byte text.
-inline QString Latin1(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -18,7 +18,7 @@ struct FontShape
 };
 
 // Face, height, width and weight of each ReportFont, in its order.
-constexpr std::array<FontShape, 8> Shapes{{
+constexpr std::array<FontShape, 9> Shapes{{
     {true, 20, 7, 400},   // Table
     {false, 30, 16, 900}, // Title
     {false, 30, 16, 600}, // Brand
@@ -27,6 +27,7 @@ constexpr std::array<FontShape, 8> Shapes{{
     {false, 12, 7, 900},  // Heading
     {false, 12, 8, 900},  // HeavyCell
     {false, 12, 7, 100},  // ThinCell
+    {false, 10, 4, 400},  // Footer
 }};
 
 // The faces the reports name come first; where a system lacks them, faces

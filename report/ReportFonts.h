@@ -4,7 +4,7 @@
 
 class DrawContext;
 
-// The eight fonts of the reports. Sizes are in report units: the height is
+// The fonts of the reports. Sizes are in report units: the height is
 // the font's cell height (ascent and descent), the width its average
 // character width, which the face is stretched to match.
 enum class ReportFont
@@ -16,7 +16,8 @@ enum class ReportFont
     Body,      // labels and values of the header block
     Heading,   // the loss-test table's heading row
     HeavyCell, // loss-test columns 0, 2, 4, 7 and 8
-    ThinCell   // loss-test columns 1, 3, 5, 6 and 9
+    ThinCell,  // loss-test columns 1, 3, 5, 6 and 9
+    Footer     // the page footer, in the little room below the fullest page
 };
 
 QFont MakeReportFont(ReportFont font);

@@ -1,10 +1,11 @@
 #include "data/CDataStore.h"
+#include "platform/draw/TextFitting.h"
 #include "report/CReport.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
 
 namespace {
-constexpr int Left = 80;
+constexpr int Left = CReport::KavTableLeft;
 constexpr int Width = 720; // the table's width
 constexpr int Right = Left + Width;
 constexpr int RightLabels = Left + Width / 2;
@@ -23,6 +24,14 @@ constexpr int TallSectionToRow = 30 + BodyHeight + BodyHeight;
 constexpr int RowStep = static_cast<int>(BodyHeight * 1.25);
 constexpr int LastRowToRule = 32;
 
+constexpr int TitleHeight = 40; // the title font's line
+// The right-hand half of the title line, which the maker's name, or the
+// company's name and logo, take.
+constexpr int BrandLeft = RightLabels;
+constexpr int LogoGap = 10; // between the company's name and its logo
+// The most lines a value too long for its column is drawn on.
+constexpr int ValueLines = 4;
+
 struct Row
 {
     const char* label;
@@ -36,20 +45,35 @@ void Rule(DrawContext& dc, int y)
     Line(dc, Left, y, Right, y);
 }
 
-// A label at x and the field's value after it and one space.
-void Labelled(DrawContext& dc, int x, int y, const QString& label, const std::string& value)
+// A value at (x, y) in a column that ends at `right`: a value too long for
+// it wraps within the column, a body line below the other, rather than run
+// into what stands to its right.
+void Value(DrawContext& dc, int x, int y, int right, const std::string& value)
 {
-    dc.TextAt(x, y, label);
-    dc.TextAt(x + dc.TextWidth(label + QLatin1Char(' ')), y, QString::fromStdString(value));
+    const QString text = QString::fromStdString(value);
+    if (dc.TextWidth(text) <= right - x)
+        dc.TextAt(x, y, text);
+    else
+        dc.DrawTextIn(Edges(x, y, right, y + ValueLines * BodyHeight), text, Wrapped);
 }
 
-// Rows of labelled values from y on; returns the y of the last row.
+// A label at x and the field's value after it and one space.
+void Labelled(DrawContext& dc, int x, int y, int right, const QString& label, const std::string& value)
+{
+    dc.TextAt(x, y, label);
+    Value(dc, x + dc.TextWidth(label + QLatin1Char(' ')), y, right, value);
+}
+
+// Rows of labelled values from y on; returns the y of the last row. A left
+// value without a right half takes the whole width.
 template <size_t N> int PrintRows(DrawContext& dc, int y, const Row (&rows)[N], const InfoFields& fields)
 {
+    const int gap = dc.TextWidth(QStringLiteral(" "));
     for (size_t i = 0; i < N; ++i, y += RowStep) {
-        Labelled(dc, Left, y, rows[i].label, fields.*rows[i].field);
-        if (rows[i].rightLabel)
-            Labelled(dc, RightLabels, y, rows[i].rightLabel, fields.*rows[i].rightField);
+        const bool right = rows[i].rightLabel != nullptr;
+        Labelled(dc, Left, y, right ? RightLabels - gap : Right, rows[i].label, fields.*rows[i].field);
+        if (right)
+            Labelled(dc, RightLabels, y, Right, rows[i].rightLabel, fields.*rows[i].rightField);
     }
     return y - RowStep;
 }
@@ -79,9 +103,7 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
     SelectedFont restored(dc, ReportFont::Title);
     int y = 60;
     dc.TextAt(Left, y, QStringLiteral("KAV Report"));
-    dc.SetFont(MakeReportFont(ReportFont::Brand));
-    const QString brand = QStringLiteral("CorvantaTech");
-    dc.TextAt(Left + Width - 20 * (static_cast<int>(brand.size()) + 1), y, brand);
+    PrintBrand(dc, y);
 
     Rule(dc, y += TitleToRule);
     dc.SetFont(section);
@@ -103,16 +125,49 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
     dc.TextAt(UnitA, y, QStringLiteral("Unit A"));
     dc.TextAt(UnitB, y, QStringLiteral("Unit B"));
     y += RowStep;
+    const int gap = dc.TextWidth(QStringLiteral(" "));
     dc.TextAt(Left, y, QStringLiteral("Unit Name:"));
-    dc.TextAt(UnitA, y, QString::fromStdString(fields.UnitNameA));
-    dc.TextAt(UnitB, y, QString::fromStdString(fields.UnitNameB));
+    Value(dc, UnitA, y, UnitB - gap, fields.UnitNameA);
+    Value(dc, UnitB, y, Right, fields.UnitNameB);
     y += RowStep;
     dc.TextAt(Left, y, QStringLiteral("Serial Number:"));
-    dc.TextAt(UnitA, y, QString::fromStdString(fields.SerialNumberA));
-    dc.TextAt(UnitB, y, QString::fromStdString(fields.SerialNumberB));
+    Value(dc, UnitA, y, UnitB - gap, fields.SerialNumberA);
+    Value(dc, UnitB, y, Right, fields.SerialNumberB);
 
     Rule(dc, y += LastRowToRule);
     dc.SetFont(section);
     dc.TextAt(Left, y += RuleToNextSection, QStringLiteral("KAV FTTx"));
     return y + TallSectionToRow;
+}
+
+// Without a company or logo, the maker's name as the layout places it.
+// Otherwise the logo at the right, as tall as the title line, and the
+// company's name ending beside it, both within the title line's right half.
+void CReport::PrintBrand(DrawContext& dc, int top) const
+{
+    SelectedFont restored(dc, ReportFont::Brand);
+    if (m_Brand.company.isEmpty() && m_Brand.logo.isNull()) {
+        const QString brand = QStringLiteral("CorvantaTech");
+        dc.TextAt(Left + Width - 20 * (static_cast<int>(brand.size()) + 1), top, brand);
+        return;
+    }
+    int nameRight = Right;
+    if (!m_Brand.logo.isNull()) {
+        const QSize area(Right - BrandLeft, TitleHeight);
+        // Report units are not square: 110 across and 100 down to the inch.
+        const QSize logo =
+            QSize(m_Brand.logo.width() * 110, m_Brand.logo.height() * 100).scaled(area, Qt::KeepAspectRatio);
+        dc.DrawImage(QRect(Right - logo.width(), top, logo.width(), logo.height()), m_Brand.logo);
+        nameRight = Right - logo.width() - LogoGap;
+    }
+    if (m_Brand.company.isEmpty() || nameRight <= BrandLeft)
+        return;
+    const QRect name = Edges(BrandLeft, top, nameRight, top + TitleHeight);
+    const QFont font = dc.Font();
+    const FittedValue fitted =
+        FitCentredValue(font, m_Brand.company, dc.TextWidth(m_Brand.company), name.width());
+    dc.SetFont(fitted.font);
+    dc.DrawTextIn(name, fitted.text,
+                  DrawContext::TextFormat::Right | DrawContext::TextFormat::VCenter |
+                      DrawContext::TextFormat::SingleLine);
 }

@@ -1,21 +1,22 @@
 #include "report/ReportKind.h"
 
+#include "data/RecordColumns.h"
 #include "report/CReport.h"
 
 namespace {
 const ReportKindRow Rows[] = {
     {ReportKind::Opm, RecordKind::Opm, 0, "OPM Report", [](CReport& r) { return r.GetOpmPrintPages(); },
      [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintOpmPage(dc, info); },
-     &CReport::OpmLayoutEnd},
+     OpmColumns.reportLeft, &CReport::OpmLayoutEnd},
     {ReportKind::Kav2, RecordKind::Kav, 2, "KAV Report", [](CReport& r) { return r.GetKav2PrintPages(); },
      [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintKav2Page(dc, info); },
-     [] { return CReport::KavLayoutEnd(2); }},
+     CReport::KavTableLeft, [] { return CReport::KavLayoutEnd(2); }},
     {ReportKind::Kav3, RecordKind::Kav, 3, "KAV Report", [](CReport& r) { return r.GetKav3PrintPages(); },
      [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintKav3Page(dc, info); },
-     [] { return CReport::KavLayoutEnd(3); }},
+     CReport::KavTableLeft, [] { return CReport::KavLayoutEnd(3); }},
     {ReportKind::Orl, RecordKind::Orl, 0, "ORL Report", [](CReport& r) { return r.GetOrlPrintPages(); },
      [](CReport& r, DrawContext& dc, const PrintInfo& info) { r.PrintOrlPage(dc, info); },
-     &CReport::OrlLayoutEnd},
+     OrlColumns.reportLeft, &CReport::OrlLayoutEnd},
 };
 } // namespace
 

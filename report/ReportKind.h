@@ -29,6 +29,7 @@ struct ReportKindRow
     const char* title; // the document's title
     unsigned (*pageCount)(CReport& report);
     void (*printPage)(CReport& report, DrawContext& dc, const PrintInfo& info);
+    int layoutLeft;        // the left edge of every page's content
     QPoint (*layoutEnd)(); // the bottom-right corner of the fullest page
 };
 

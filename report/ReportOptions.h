@@ -2,6 +2,8 @@
 
 #include "data/TestLimits.h"
 
+#include <string>
+
 // What the user chooses about a printed report beyond its fixed layout. The
 // window remembers the choice and offers it in one dialog; kav-convert takes
 // the same choices as flags. Every print, preview and PDF of a report reads
@@ -13,4 +15,13 @@ struct ReportOptions
     // The limit that page certifies the loss tests against: the one the
     // window shows, or kav-convert's --limits.
     TestLimits limits;
+    // Every page ends with its number, the time of printing, the file's
+    // name and, on a loss-test page, its cable.
+    bool footer = true;
+    // The contractor's company and logo (a PNG or SVG file) take the place
+    // of the maker's name in the loss-test header. UTF-8; empty: none.
+    std::string company;
+    std::string logoFile;
+    // The name of the file the report shows, for the footer; empty: none.
+    std::string sourceFile;
 };

@@ -2,9 +2,9 @@
 
 #include "platform/AppTitle.h"
 #include "report/CReportPrinting.h"
-#include "report/PdfSourceDate.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -17,9 +17,85 @@ namespace {
 // The resolution of a common laser printer: report coordinates map to whole
 // pixels as they do on paper.
 constexpr int PdfResolution = 600;
-// What a printer cannot print at the paper's edges; the report's origin is
-// the corner of the printable area.
-constexpr double PdfMarginInches = 0.25;
+
+QString XmlText(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+// What an archive keeps of the report (PDF/A-1b keeps it as XMP): its title,
+// author (the company), subject and the time it was printed.
+QByteArray ReportXmp(const CReportPrinting& job)
+{
+    const ReportOptions& options = job.Options();
+    const QString title = QString::fromLatin1(ReportTitle(job.Kind()));
+    QString subject = title;
+    if (!options.sourceFile.empty())
+        subject += QStringLiteral(" of ") + QString::fromStdString(options.sourceFile);
+    const QString created =
+        job.PrintedAt().toOffsetFromUtc(0).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+    const auto alternative = [](const char* element, const QString& text) {
+        return QStringLiteral(
+                   "      <dc:%1><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></dc:%1>\n")
+            .arg(QLatin1String(element), XmlText(text));
+    };
+    QString xmp = QStringLiteral(
+        "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+        "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+        "  <rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+        "    <rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n");
+    xmp += alternative("title", title);
+    xmp += alternative("description", subject);
+    if (!options.company.empty())
+        xmp += QStringLiteral("      <dc:creator><rdf:Seq><rdf:li>%1</rdf:li></rdf:Seq></dc:creator>\n")
+                   .arg(XmlText(QString::fromStdString(options.company)));
+    xmp +=
+        QStringLiteral("    </rdf:Description>\n"
+                       "    <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "
+                       "xmp:CreatorTool=\"%1\" xmp:CreateDate=\"%2\" xmp:ModifyDate=\"%2\"/>\n"
+                       "    <rdf:Description rdf:about=\"\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\" "
+                       "pdf:Producer=\"Qt %3\"/>\n"
+                       "    <rdf:Description rdf:about=\"\" xmlns:pdfaid=\"http://www.aiim.org/pdfa/ns/id/\" "
+                       "pdfaid:part=\"1\" pdfaid:conformance=\"B\"/>\n"
+                       "  </rdf:RDF>\n"
+                       "</x:xmpmeta>\n"
+                       "<?xpacket end='w'?>")
+            .arg(XmlText(QString::fromLatin1(MainCaption)), created, QLatin1String(qVersion()));
+    return xmp.toUtf8();
+}
+
+// The writer dates the document by the clock; the report's own time of
+// printing takes its place, in the same number of bytes, so that no offset
+// in the file moves.
+void DateCreation(QByteArray& pdf, const QDateTime& printedAt)
+{
+    const QByteArray key = "/CreationDate (D:";
+    const qsizetype at = pdf.indexOf(key);
+    const QByteArray date =
+        printedAt.toOffsetFromUtc(0).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
+    if (at < 0 || pdf.mid(at + key.size() + date.size() - 2, 2) != "Z)")
+        return;
+    pdf.replace(at + key.size(), date.size(), date);
+}
+
+// The writer names each document with a random identifier; one drawn from
+// the document itself, in the same number of bytes, keeps it unique to what
+// the file holds and lets the same report be made again byte for byte.
+void IdentifyByContent(QByteArray& pdf)
+{
+    const QByteArray key = "/ID [ <";
+    const qsizetype at = pdf.lastIndexOf(key);
+    constexpr qsizetype HexDigits = 32;
+    const QByteArray tail = "> <";
+    if (at < 0 || pdf.mid(at + key.size() + HexDigits, tail.size()) != tail)
+        return;
+    const qsizetype first = at + key.size(), second = first + HexDigits + tail.size();
+    pdf.replace(first, HexDigits, QByteArray(HexDigits, '0'));
+    pdf.replace(second, HexDigits, QByteArray(HexDigits, '0'));
+    const QByteArray id = QCryptographicHash::hash(pdf, QCryptographicHash::Md5).toHex();
+    pdf.replace(first, HexDigits, id);
+    pdf.replace(second, HexDigits, id);
+}
 } // namespace
 
 QPageSize DefaultReportPaper()
@@ -49,10 +125,13 @@ ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLay
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(PdfResolution);
-        const QMarginsF margins(PdfMarginInches, PdfMarginInches, PdfMarginInches, PdfMarginInches);
+        const QMarginsF margins(ReportMarginInches, ReportMarginInches, ReportMarginInches,
+                                ReportMarginInches);
         writer.setPageLayout(QPageLayout(paper, orientation, margins, QPageLayout::Inch));
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
         writer.setTitle(QString::fromLatin1(ReportTitle(job.Kind())));
         writer.setCreator(QString::fromLatin1(MainCaption));
+        writer.setDocumentXmpMetadata(ReportXmp(job));
         QPainter painter;
         if (!painter.begin(&writer)) {
             pdf.result = PageLoopResult::Failed;
@@ -63,6 +142,9 @@ ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLay
     }
     if (pdf.result != PageLoopResult::Done)
         pdf.bytes.clear();
-    StampSourceDate(pdf.bytes);
+    else {
+        DateCreation(pdf.bytes, job.PrintedAt());
+        IdentifyByContent(pdf.bytes);
+    }
     return pdf;
 }

@@ -11,6 +11,11 @@
 
 class CReportPrinting;
 
+// What a printer cannot print at the paper's edges; the report's origin is
+// the corner of the printable area. A PDF has these margins, and so has a
+// print where the printer can print there.
+constexpr double ReportMarginInches = 0.25;
+
 // Paper for a PDF: A4, or Letter where the user's locale measures in US units.
 QPageSize DefaultReportPaper();
 // "A4" or "Letter", in any letter case.

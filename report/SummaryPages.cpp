@@ -3,6 +3,7 @@
 #include "data/CDataStore.h"
 #include "data/Json.h"
 #include "data/LossTestRules.h"
+#include "report/NameText.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
 
@@ -99,7 +100,7 @@ SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, in
         const KavRecordView record = KavRecordAt(store, all.worst->record);
         AddText(LineKind::Text,
                 QStringLiteral("Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
-                    .arg(Hundredths(all.worstMargin), Latin1(CableOf(record)), Latin1(FiberOf(record)))
+                    .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
                     .arg(record.waveLength[all.worst->wave])
                     .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
     } else {
@@ -188,7 +189,7 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
         if (!parts.isEmpty())
             AddText(
                 LineKind::Text,
-                QStringLiteral("Cable %1: %2").arg(Latin1(cable.cable), parts.join(QStringLiteral(", "))));
+                QStringLiteral("Cable %1: %2").arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
     }
 }
 
@@ -298,7 +299,7 @@ std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
     const CertificationSummary* counted = nullptr;
     switch (table) {
     case Table::Cables:
-        texts.push_back(Latin1(m_Cables[row].cable));
+        texts.push_back(NameText(m_Cables[row].cable));
         counted = &m_Cables[row].summary;
         break;
     case Table::Waves:
@@ -311,7 +312,7 @@ std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
         const CertificationSummary fibre = SummarizePart(m_Verdicts, k, k + 1, 0, m_Verdicts.WaveCount());
         const KavRecordView record = KavRecordAt(m_Store, k);
         // A failed or warning fibre has a margin somewhere.
-        texts = {Latin1(CableOf(record)), Latin1(FiberOf(record)), Hundredths(fibre.worstMargin),
+        texts = {NameText(CableOf(record)), NameText(FiberOf(record)), Hundredths(fibre.worstMargin),
                  QString::number(record.waveLength[fibre.worst->wave]),
                  QString::fromLatin1(DirectionText(fibre.worst->direction))};
         return texts;

@@ -1,5 +1,12 @@
 #include "views/CInfoDialog.h"
 
+#include "data/HeaderFile.h"
+#include "platform/ui/Prompts.h"
+#include "views/DialogFolders.h"
+#include "views/Messages.h"
+#include "views/RecordText.h"
+#include "views/SaveTarget.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -7,12 +14,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+const QString HeaderFileFilter =
+    QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files(*.*)|*.*||");
+const QString OpenHeaderDialogKind = QStringLiteral("OpenKAVHEADER");
+} // namespace
+
 CInfoDialog::CInfoDialog(const QString& caption, QWidget* parent) : QDialog(parent), m_Grid(new QGridLayout)
 {
     setWindowTitle(caption);
     m_Grid->setHorizontalSpacing(10);
     m_Grid->setVerticalSpacing(8);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_Buttons = buttons;
     m_Ok = buttons->button(QDialogButtonBox::Ok);
     m_Cancel = buttons->button(QDialogButtonBox::Cancel);
     // Enter in any field means OK.
@@ -32,12 +46,12 @@ QLabel* CInfoDialog::AddLabel(int row, int column, const QString& text)
     return label;
 }
 
-QLineEdit* CInfoDialog::AddField(int row, int column, const QString& label, int id, int limit,
+QLineEdit* CInfoDialog::AddField(int row, int column, const QString& label, int id,
                                  std::string InfoFields::*field, int columnSpan)
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString("edit%1").arg(id));
-    edit->setMaxLength(limit);
+    edit->setMaxLength(InfoFieldLimit(field));
     edit->setMinimumWidth(150);
     if (!label.isEmpty())
         AddLabel(row, column, label)->setBuddy(edit);
@@ -85,4 +99,53 @@ void CInfoDialog::StoreTo(InfoFields& fields) const
 {
     for (const Binding& binding : m_Bindings)
         fields.*binding.field = binding.edit->text().toStdString();
+}
+
+void CInfoDialog::OfferHeaderFiles(InfoFields& fields)
+{
+    m_Fields = &fields;
+    QPushButton* save = m_Buttons->addButton(QStringLiteral("Save Header..."), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("saveHeader"));
+    save->setToolTip(QStringLiteral("Saves the job, cable and system information to a header file"));
+    QPushButton* load = m_Buttons->addButton(QStringLiteral("Load Header..."), QDialogButtonBox::ActionRole);
+    load->setObjectName(QStringLiteral("loadHeader"));
+    load->setToolTip(QStringLiteral("Fills the job, cable and system information from a header file"));
+    // Neither closes the dialog.
+    save->setAutoDefault(false);
+    load->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, &CInfoDialog::SaveHeader);
+    connect(load, &QPushButton::clicked, this, &CInfoDialog::LoadHeader);
+}
+
+void CInfoDialog::SaveHeader()
+{
+    if (!m_Fields)
+        return;
+    InfoFields fields = *m_Fields;
+    StoreTo(fields);
+    const std::optional<std::string> target =
+        ChooseSaveTarget(this, HeaderFileFilter, OutputKind::ReportHeader);
+    if (target)
+        ReportDocumentWriteResult(this, SaveHeaderFile(*target, fields));
+}
+
+void CInfoDialog::LoadHeader()
+{
+    if (!m_Fields)
+        return;
+    const QString dialogKind = OpenHeaderDialogKind;
+    const std::optional<QString> chosen =
+        Prompts::Current().OpenFile(this, HeaderFileFilter, LastFolder(dialogKind));
+    if (!chosen)
+        return;
+    RememberFolder(dialogKind, *chosen);
+    const HeaderFileResult read = ReadHeaderFile(ToFileSystemPath(*chosen));
+    if (!read.fields) {
+        Prompts::Current().Message(this, QStringLiteral("%1 is not a report header.").arg(*chosen),
+                                   windowTitle(), MessageButtons::Ok, MessageIcon::Warning,
+                                   QString::fromStdString(read.error));
+        return;
+    }
+    *m_Fields = *read.fields;
+    LoadFrom(*m_Fields);
 }

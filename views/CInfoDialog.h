@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,14 @@ public:
     // The edit with the given control id, for tests and the hidden field.
     QLineEdit* Edit(int id) const;
 
+    // Adds "Save Header..." and "Load Header...": all twenty fields of the
+    // report's header, with this dialog's edits, to a header file, and from
+    // one into `fields` at once (this dialog's edits show what was loaded).
+    // A file that cannot be used says why and changes nothing.
+    void OfferHeaderFiles(InfoFields& fields);
+    void SaveHeader();
+    void LoadHeader();
+
 protected:
     CInfoDialog(const QString& caption, QWidget* parent);
 
@@ -36,8 +45,9 @@ protected:
     // A label and its edit at grid row `row`, label in column `column`, the
     // edit spanning `columnSpan` columns after it. Fields are added in reading
     // order, which the Tab key follows.
-    QLineEdit* AddField(int row, int column, const QString& label, int id, int limit,
-                        std::string InfoFields::*field, int columnSpan = 1);
+    // The edit takes as many characters as the field does.
+    QLineEdit* AddField(int row, int column, const QString& label, int id, std::string InfoFields::*field,
+                        int columnSpan = 1);
     QLabel* AddLabel(int row, int column, const QString& text);
 
 private:
@@ -49,6 +59,8 @@ private:
     };
 
     QGridLayout* m_Grid;
+    QDialogButtonBox* m_Buttons;
+    InfoFields* m_Fields = nullptr; // while header files are offered
     QPushButton* m_Ok;
     QPushButton* m_Cancel;
     std::vector<Binding> m_Bindings;

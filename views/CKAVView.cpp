@@ -10,6 +10,7 @@
 #include "views/FixedTabBar.h"
 #include "views/KavTabActive.h"
 #include "views/Messages.h"
+#include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
 
 #include <QPrinter>
@@ -26,6 +27,7 @@ CKAVView::CKAVView(CDataStore& store, AutoTraceFactory autoTraceFactory, QWidget
     : QWidget(parent), m_Store(store), m_AutoTraceFactory(std::move(autoTraceFactory)),
       m_TabBar(new FixedTabBar(this))
 {
+    m_ReportOptions = RememberedReportOptions();
     m_TabBar->setObjectName("tabControl1000");
     m_TabBar->setDrawBase(true);
     m_TabBar->setExpanding(false);

@@ -85,6 +85,11 @@ public:
     QPrinter& Printer();
     // The print preview while it is open.
     CPrintPreview* Preview() const;
+    // What the user chose about every report, as the next print, preview
+    // and PDF use it.
+    const ReportOptions& Options() const { return m_ReportOptions; }
+    // Runs the report options dialog; names read anew are shown anew.
+    void EditOptions();
 
 signals:
     // After every tab change, also a refused one (then with the AUTOTRACE tab).
@@ -147,10 +152,15 @@ private:
     // The picture of the trace tab's page.
     void PrintPagePicture();
     void PrintSetup();
-
     // What every print, preview and PDF of the report is made with: the
-    // summary page, certified against the limit the KAV tab shows.
-    ReportOptions CurrentReportOptions() const;
+    // report options, the name of the selected tab's file, and the limit
+    // the KAV tab shows for the summary pages.
+    ReportOptions JobOptions() const;
+    // Print and preview place the page as the PDF does: quarter-inch
+    // margins, where the printer can print there.
+    void UseReportMargins();
+    // The printer, paper and orientation chosen in an earlier run.
+    void RestorePrinter(QPrinter& printer);
 
     // The print steps the view takes itself; the report's own steps (begin,
     // prepare each page, print it) are CReportPrinting's.
@@ -196,7 +206,8 @@ private:
     std::vector<PixelRect> m_PageRects;
     QSize m_MinimumFormSize;             // taken once the layout is recorded
     std::unique_ptr<QPrinter> m_Printer; // made when first needed
-    bool m_PaperChosen = false;          // print setup chose the paper
-    QPointer<CPrintPreview> m_Preview;   // cleared when the preview closes
+    bool m_PaperChosen = false;          // print setup chose the paper, in this run or an earlier one
+    ReportOptions m_ReportOptions;
+    QPointer<CPrintPreview> m_Preview; // cleared when the preview closes
     QString m_TabFiles[TabCount];
 };

@@ -79,6 +79,9 @@ const CKAVView::Handler* CKAVView::HandlersOf(CommandId id)
           &CKAVView::PrintSetup}},
         {CommandId::FileExportPdf,
          {&CKAVView::ExportPdf, &CKAVView::ExportPdf, nullptr, nullptr, &CKAVView::ExportPdf}},
+        {CommandId::FileReportOptions,
+         {&CKAVView::EditOptions, &CKAVView::EditOptions, &CKAVView::EditOptions, &CKAVView::EditOptions,
+          &CKAVView::EditOptions}},
     };
     for (const Row& row : Table)
         if (row.id == id)

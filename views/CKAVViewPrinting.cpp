@@ -3,20 +3,33 @@
 #include "data/CDataStore.h"
 #include "platform/AppTitle.h"
 #include "platform/files/SafeFileWriter.h"
+#include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
 #include "report/CReportPrinting.h"
 #include "report/ReportPdf.h"
 #include "views/CKavGridPage.h"
+#include "views/COpmListPage.h"
+#include "views/COrlListPage.h"
 #include "views/CPrintPreview.h"
 #include "views/CWindowPrinter.h"
 #include "views/Messages.h"
+#include "views/RecordText.h"
+#include "views/ReportOptionsDialog.h"
 #include "views/SaveTarget.h"
 #include "views/Tabs.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
+namespace PrinterKeys {
+const QString Name = QStringLiteral("Printer/Name");
+const QString Paper = QStringLiteral("Printer/Paper");
+const QString Orientation = QStringLiteral("Printer/Orientation");
+} // namespace PrinterKeys
+
 // Progress through the pages of a job, told to the user's progress dialog;
 // `painted` counts the pages painted so far.
 PageProgress ProgressOf(ProgressPrompt& prompt, unsigned& painted)
@@ -34,13 +47,6 @@ ReportKind CKAVView::SelectedReport() const
     return kindTab ? ReportKindOf(kindTab->kind, m_Store.KavWaveCount()) : ReportKind::None;
 }
 
-ReportOptions CKAVView::CurrentReportOptions() const
-{
-    ReportOptions options;
-    options.limits = m_KavPage->Limits();
-    return options;
-}
-
 void CKAVView::KeepLastCable(CReportPrinting& job, unsigned lastPage)
 {
     if (const std::optional<std::string> cable = job.CableIdOfPage(lastPage))
@@ -49,9 +55,54 @@ void CKAVView::KeepLastCable(CReportPrinting& job, unsigned lastPage)
 
 QPrinter& CKAVView::Printer()
 {
-    if (!m_Printer)
+    if (!m_Printer) {
         m_Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        RestorePrinter(*m_Printer);
+        UseReportMargins();
+    }
     return *m_Printer;
+}
+
+void CKAVView::RestorePrinter(QPrinter& printer)
+{
+    const ProgramSettings& settings = ProgramSettings::Current();
+    const QString name = settings.Value(PrinterKeys::Name).toString();
+    if (!name.isEmpty() && QPrinterInfo::availablePrinterNames().contains(name))
+        printer.setPrinterName(name);
+    bool paperKnown = false, orientationKnown = false;
+    const int paper = settings.Value(PrinterKeys::Paper).toInt(&paperKnown);
+    const int orientation = settings.Value(PrinterKeys::Orientation).toInt(&orientationKnown);
+    if (!paperKnown || !orientationKnown || paper < 0 || paper >= QPageSize::LastPageSize ||
+        paper == QPageSize::Custom)
+        return;
+    printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(paper)));
+    printer.setPageOrientation(orientation == QPageLayout::Landscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+    m_PaperChosen = true;
+}
+
+void CKAVView::UseReportMargins()
+{
+    const double inch = ReportMarginInches;
+    m_Printer->setPageMargins(QMarginsF(inch, inch, inch, inch), QPageLayout::Inch);
+}
+
+ReportOptions CKAVView::JobOptions() const
+{
+    ReportOptions options = m_ReportOptions;
+    options.sourceFile = ToFileSystemPath(QFileInfo(FileOfTab(SelectedTab())).fileName());
+    options.limits = m_KavPage->Limits();
+    return options;
+}
+
+void CKAVView::EditOptions()
+{
+    const NameEncoding before = NameEncodingInForce();
+    if (!EditReportOptions(this, m_ReportOptions) || NameEncodingInForce() == before)
+        return;
+    m_OpmPage->FillFromStore(m_Store);
+    m_OrlPage->FillFromStore(m_Store);
+    m_KavPage->FillGrid();
 }
 
 CPrintPreview* CKAVView::Preview() const
@@ -86,13 +137,15 @@ void CKAVView::PrintReport()
 
 void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
 {
-    CReportPrinting job(m_Store, kind, CurrentReportOptions());
+    CReportPrinting job(m_Store, kind, JobOptions());
     if (!HasPages(job, owner))
         return;
     const unsigned pages = job.PageCount();
     if (!OnPreparePrinting(owner, pages))
         return;
     QPrinter& printer = Printer();
+    // The print dialog may have chosen another printer.
+    UseReportMargins();
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
     const unsigned from = range ? static_cast<unsigned>(printer.fromPage()) : 1;
     const unsigned to = range ? std::min(static_cast<unsigned>(printer.toPage()), pages) : pages;
@@ -120,7 +173,7 @@ void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
 void CKAVView::PreviewReport()
 {
     const ReportKind kind = SelectedReport();
-    const ReportOptions options = CurrentReportOptions();
+    const ReportOptions options = JobOptions();
     CReportPrinting job(m_Store, kind, options);
     if (!HasPages(job, this))
         return;
@@ -140,7 +193,7 @@ void CKAVView::PreviewReport()
 void CKAVView::ExportPdf()
 {
     const ReportKind kind = SelectedReport();
-    CReportPrinting job(m_Store, kind, CurrentReportOptions());
+    CReportPrinting job(m_Store, kind, JobOptions());
     if (!HasPages(job, this))
         return;
     const std::optional<std::string> target =
@@ -170,12 +223,19 @@ void CKAVView::ExportPdf()
 
 void CKAVView::PrintSetup()
 {
-    if (Prompts::Current().PageSetup(this, Printer()))
-        m_PaperChosen = true;
+    QPrinter& printer = Printer();
+    if (!Prompts::Current().PageSetup(this, printer, [this](QWidget*) { EditOptions(); }))
+        return;
+    m_PaperChosen = true;
+    UseReportMargins();
+    ProgramSettings& settings = ProgramSettings::Current();
+    settings.SetValue(PrinterKeys::Name, printer.printerName());
+    settings.SetValue(PrinterKeys::Paper, static_cast<int>(printer.pageLayout().pageSize().id()));
+    settings.SetValue(PrinterKeys::Orientation, static_cast<int>(printer.pageLayout().orientation()));
 }
 
 void CKAVView::PrintPagePicture()
 {
     CWindowPrinter printer(nullptr, nullptr);
-    printer.PrintWindowImage(PageOfTab(SelectedTab()), true, true);
+    printer.PrintWindowImage(PageOfTab(SelectedTab()), true, true, Printer().pageLayout().orientation());
 }

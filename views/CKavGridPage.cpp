@@ -4,6 +4,7 @@
 #include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "grid/GridCtrl.h"
+#include "report/NameText.h"
 #include "views/LossTableColumns.h"
 #include "views/SharedTexts.h"
 #include "views/VerdictSummaryLine.h"
@@ -75,16 +76,16 @@ void WriteTitles(CGridCtrl& grid)
 void MeasureColumn(const CGridCtrl& grid, ColumnWidths& widths, int col, int designWidth,
                    const std::string& longest)
 {
-    widths.text[col] = std::max(TextWidth(grid, grid.GetItemText(0, col)),
-                                TextWidth(grid, QString::fromLatin1(longest.c_str())));
+    widths.text[col] =
+        std::max(TextWidth(grid, grid.GetItemText(0, col)), TextWidth(grid, NameText(longest)));
     widths.wanted[col] = std::max(designWidth, widths.text[col]);
 }
 
 // One row per wavelength, from row 1 on; Cable (a fixed column), Fiber, Date
 // and Time are merged over each record's rows and written into every one.
 // Keeps each column's longest text, whose width the column needs: the values
-// have fixed forms and the names are single-byte, so the longest is the widest
-// in all but the rarest mix of letters.
+// have fixed forms and names are at most 16 bytes, so the longest is the
+// widest in all but the rarest mix of letters.
 template <typename Record>
 void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
                   std::array<std::string, KavColumnCount>& longest)

@@ -69,7 +69,7 @@ void CReportListPage::InsertRow(int row, const std::string& number)
 
 void CReportListPage::SetCell(int row, int column, const std::string& text)
 {
-    m_Model->SetCell(row, column, QString::fromLatin1(text.c_str()));
+    m_Model->SetCell(row, column, NameText(text));
 }
 
 void CReportListPage::ReplaceRows(std::vector<QStringList> rows)

@@ -2,6 +2,7 @@
 
 #include "data/RecordColumns.h"
 #include "data/RowSink.h"
+#include "report/NameText.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -47,7 +48,7 @@ protected:
             titles.push_back(column.listTitle);
         return titles;
     }
-    // One row per record: its number from 1, then its fields as stored.
+    // One row per record: its number from 1, then its fields as shown.
     template <typename Record, size_t N>
     void FillRows(const RecordColumns<Record, N>& table, const std::vector<Record>& records)
     {
@@ -61,7 +62,7 @@ protected:
                     continue;
                 }
                 const std::string_view text = column.field(records[i]);
-                row.push_back(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+                row.push_back(NameText(text));
             }
         }
         ReplaceRows(std::move(rows));

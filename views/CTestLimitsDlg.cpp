@@ -3,6 +3,7 @@
 #include "data/Json.h"
 #include "data/LimitFile.h"
 #include "platform/ui/Prompts.h"
+#include "report/NameText.h"
 #include "views/DialogFolders.h"
 #include "views/DialogRunner.h"
 #include "views/Messages.h"
@@ -39,11 +40,6 @@ QString FigureText(double figure)
     std::string text;
     AppendJsonNumber(text, figure);
     return QString::fromStdString(text);
-}
-
-QString Latin1Text(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void ShowFigure(QLineEdit* edit, const std::optional<double>& figure)
@@ -184,7 +180,7 @@ void CTestLimitsDlg::AddCable(const std::string& cable)
         return;
     const int row = m_CableTable->rowCount();
     m_CableTable->insertRow(row);
-    auto* name = new QTableWidgetItem(Latin1Text(cable));
+    auto* name = new QTableWidgetItem(NameText(cable));
     name->setFlags(Qt::ItemIsEnabled);
     m_CableTable->setItem(row, 0, name);
     CableRow boxes{row, CountBox(m_CableTable, -1), CountBox(m_CableTable, -1)};

@@ -50,7 +50,8 @@ QSize CWindowPrinter::PictureSize(const QSize& screen, const QSize& captured, co
     return QSize(whole(pw * sx), whole(ph * sy));
 }
 
-void CWindowPrinter::PrintWindowImage(QWidget* window, bool fitToPage, bool showDialog)
+void CWindowPrinter::PrintWindowImage(QWidget* window, bool fitToPage, bool showDialog,
+                                      QPageLayout::Orientation orientation)
 {
     const auto fail = [&] {
         Prompts::Current().Message(window, m_ErrorText, m_Title, MessageButtons::Ok, MessageIcon::Error);
@@ -76,6 +77,7 @@ void CWindowPrinter::PrintWindowImage(QWidget* window, bool fitToPage, bool show
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_Title);
     if (showDialog) {
+        printer.setPageOrientation(orientation);
         if (!Prompts::Current().PrintDialog(window, printer, 0, 0))
             return;
     } else {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+
 #include <QSize>
 #include <QString>
 
@@ -16,12 +18,14 @@ public:
     virtual ~CWindowPrinter() = default;
 
     // The window's client area on one page, through the print dialog when
-    // `showDialog` (otherwise on the default printer, landscape). With
+    // `showDialog` in `orientation` (the one print setup chose), otherwise on
+    // the default printer, landscape. With
     // `fitToPage` the picture fills the page's width (or height) at its own
     // aspect; without, it keeps the share of the page that the window has of
     // the screen. A picture that cannot be taken, or a printer that cannot
     // print it, shows the error text; a cancelled dialog shows nothing.
-    void PrintWindowImage(QWidget* window, bool fitToPage, bool showDialog);
+    void PrintWindowImage(QWidget* window, bool fitToPage, bool showDialog,
+                          QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
     // The size of the picture on a page of `page` device pixels, for a capture
     // of `captured` pixels on a screen of `screen` pixels.

@@ -16,8 +16,10 @@ enum class CommandId : int
     AppAbout = 57664,
     AppExit = 57665,
     FileSaveAsCsv = 32776,
-    FileExportPdf = 32789,   // ours: the report as a PDF file
-    FileSaveAsExcel = 32790, // ours: the table as a workbook
+    FileExportPdf = 32789,     // ours: the report as a PDF file
+    FileSaveAsExcel = 32790,   // ours: the table as a workbook
+    FileReportOptions = 32793, // ours: the choices about every report
+    EditClearHeader = 32794,   // ours: empties the report's header fields
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,

@@ -1,47 +1,47 @@
 #include "views/InfoDialogs.h"
 
 #include "views/DialogRunner.h"
+#include "views/ReportHeaderMemory.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace {
-constexpr int ShortLimit = 20;
-constexpr int LongLimit = 50;
-
 template <class Dialog> void EditInformation(QWidget* owner, InfoFields& fields)
 {
     Dialog dialog(owner);
     dialog.LoadFrom(fields);
+    dialog.OfferHeaderFiles(fields);
     if (RunDialog(dialog) == QDialog::Accepted)
         dialog.StoreTo(fields);
+    RememberReportHeader(fields);
 }
 } // namespace
 
 CJobInfoDlg::CJobInfoDlg(QWidget* parent) : CInfoDialog("Job Information", parent)
 {
-    AddField(0, 0, "Job ID:", 1057, ShortLimit, &InfoFields::JobId);
-    AddField(0, 2, "Date:", 1063, ShortLimit, &InfoFields::JobDate);
+    AddField(0, 0, "Job ID:", 1057, &InfoFields::JobId);
+    AddField(0, 2, "Date:", 1063, &InfoFields::JobDate);
     // The reason is the one long field: it spans both columns.
-    AddField(1, 0, "Reason:", 1058, LongLimit, &InfoFields::Reason, 3);
-    AddField(2, 0, "Contractor:", 1059, ShortLimit, &InfoFields::Contractor);
-    AddField(2, 2, "Operator A:", 1062, ShortLimit, &InfoFields::OperatorA);
-    AddField(3, 0, "Customer:", 1060, ShortLimit, &InfoFields::Customer);
-    AddField(3, 2, "Operator B:", 1051, ShortLimit, &InfoFields::OperatorB);
-    AddField(4, 0, "Custom job 1:", 1061, ShortLimit, &InfoFields::CustomJob1);
-    AddField(4, 2, "Custom job 2:", 1052, ShortLimit, &InfoFields::CustomJob2);
+    AddField(1, 0, "Reason:", 1058, &InfoFields::Reason, 3);
+    AddField(2, 0, "Contractor:", 1059, &InfoFields::Contractor);
+    AddField(2, 2, "Operator A:", 1062, &InfoFields::OperatorA);
+    AddField(3, 0, "Customer:", 1060, &InfoFields::Customer);
+    AddField(3, 2, "Operator B:", 1051, &InfoFields::OperatorB);
+    AddField(4, 0, "Custom job 1:", 1061, &InfoFields::CustomJob1);
+    AddField(4, 2, "Custom job 2:", 1052, &InfoFields::CustomJob2);
 }
 
 CCableInfoDlg::CCableInfoDlg(QWidget* parent) : CInfoDialog("Cable Information", parent)
 {
-    AddField(0, 0, "Location A:", 1017, ShortLimit, &InfoFields::LocationA);
-    AddField(0, 2, "Location B:", 1048, ShortLimit, &InfoFields::LocationB);
-    AddField(1, 0, "Cable Mfr.:", 1046, ShortLimit, &InfoFields::CableMfr);
-    AddField(1, 2, "Cable Type:", 1049, ShortLimit, &InfoFields::CableType);
-    AddField(2, 0, "Custom cable 1:", 1047, ShortLimit, &InfoFields::CustomCable1);
-    AddField(2, 2, "Custom cable 2:", 1050, ShortLimit, &InfoFields::CustomCable2);
+    AddField(0, 0, "Location A:", 1017, &InfoFields::LocationA);
+    AddField(0, 2, "Location B:", 1048, &InfoFields::LocationB);
+    AddField(1, 0, "Cable Mfr.:", 1046, &InfoFields::CableMfr);
+    AddField(1, 2, "Cable Type:", 1049, &InfoFields::CableType);
+    AddField(2, 0, "Custom cable 1:", 1047, &InfoFields::CustomCable1);
+    AddField(2, 2, "Custom cable 2:", 1050, &InfoFields::CustomCable2);
     // Hidden: carried through the dialog but neither seen nor changed.
-    QLineEdit* cableId = AddField(3, 0, QString(), 1064, LongLimit, &InfoFields::CableId);
+    QLineEdit* cableId = AddField(3, 0, QString(), 1064, &InfoFields::CableId);
     QLabel* cableIdLabel = AddLabel(3, 0, "Cable ID:");
     cableIdLabel->setObjectName("labelCableId");
     cableIdLabel->hide();
@@ -54,10 +54,10 @@ CSystemInfoDlg::CSystemInfoDlg(QWidget* parent) : CInfoDialog("System Informatio
     auto* unitB = AddLabel(0, 2, "Unit B");
     unitA->setAlignment(Qt::AlignCenter);
     unitB->setAlignment(Qt::AlignCenter);
-    AddField(1, 0, "Unit Name:", 1053, ShortLimit, &InfoFields::UnitNameA);
-    AddField(1, 1, QString(), 1054, ShortLimit, &InfoFields::UnitNameB);
-    AddField(2, 0, "Serial Number:", 1055, ShortLimit, &InfoFields::SerialNumberA);
-    AddField(2, 1, QString(), 1056, ShortLimit, &InfoFields::SerialNumberB);
+    AddField(1, 0, "Unit Name:", 1053, &InfoFields::UnitNameA);
+    AddField(1, 1, QString(), 1054, &InfoFields::UnitNameB);
+    AddField(2, 0, "Serial Number:", 1055, &InfoFields::SerialNumberA);
+    AddField(2, 1, QString(), 1056, &InfoFields::SerialNumberB);
 }
 
 void ShowJobInformation(QWidget* owner, InfoFields& fields)

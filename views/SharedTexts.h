@@ -16,7 +16,8 @@ class SharedTexts
 public:
     static constexpr size_t SlotCount = 4096; // a power of two
 
-    // A shared copy of text (single-byte, as the records store it).
+    // A shared copy of a record's text (bytes as the records store them),
+    // names read as NameText reads them.
     const QString& Of(const std::string& text);
 
 private:

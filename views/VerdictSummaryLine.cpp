@@ -2,16 +2,10 @@
 
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
+#include "report/NameText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-
-namespace {
-QString Latin1Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
 
 VerdictSummaryLine::VerdictSummaryLine(QWidget* parent)
     : QWidget(parent), m_Counts(new QLabel(this)), m_Worst(new QLabel(this)), m_Limit(new QLabel(this))
@@ -50,7 +44,7 @@ void VerdictSummaryLine::ShowSummary(const CDataStore& store, const Certificatio
         AppendHundredths(margin, summary.worstMargin);
         const QString text =
             QStringLiteral("Worst margin %1 dB: %2 %3, %4 nm %5")
-                .arg(QString::fromStdString(margin), Latin1Text(CableOf(record)), Latin1Text(FiberOf(record)))
+                .arg(QString::fromStdString(margin), NameText(CableOf(record)), NameText(FiberOf(record)))
                 .arg(record.waveLength[summary.worst->wave])
                 .arg(QString::fromLatin1(DirectionText(summary.worst->direction)));
         m_Worst->setText(QStringLiteral("<a href=\"worst\">%1</a>").arg(text.toHtmlEscaped()));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -30,6 +31,9 @@ public:
         WordBreak = 0x10,
         SingleLine = 0x20,
         NoClip = 0x100,
+        // With WordBreak: a word longer than the line breaks inside itself,
+        // as an edit control breaks it.
+        EditControl = 0x2000,
     };
 
     virtual ~DrawContext() = default;
@@ -57,6 +61,8 @@ public:
     // Text placed in `rect` as `format` says.
     virtual void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) = 0;
     virtual int TextWidth(const QString& text) const = 0;
+    // An image scaled into `rect`.
+    virtual void DrawImage(const QRect& rect, const QImage& image) = 0;
 
     // Logical coordinates: the window rectangle maps onto the device's
     // viewport rectangle (anisotropically).

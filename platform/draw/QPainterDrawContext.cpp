@@ -2,6 +2,7 @@
 
 #include "platform/draw/MergedLines.h"
 #include "platform/draw/ShapedTextCache.h"
+#include "platform/draw/TextFitting.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -140,8 +141,20 @@ void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, Tex
     if (m_TextColor != m_PenColor)
         FlushLines();
     UseTextPen();
-    if (!DrawShapedText(rect, text, format))
+    if (DrawShapedText(rect, text, format))
+        return;
+    if (!Includes(format, TextFormat::WordBreak) || !Includes(format, TextFormat::EditControl)) {
         m_Painter.drawText(rect, QtTextFlags(format), text);
+        return;
+    }
+    DrawEditControlText(m_Painter, rect, text, static_cast<Qt::Alignment>(QtTextFlags(format)),
+                        !Includes(format, TextFormat::NoClip));
+}
+
+void QPainterDrawContext::DrawImage(const QRect& rect, const QImage& image)
+{
+    FlushLines();
+    m_Painter.drawImage(rect, image);
 }
 
 // Placed as the painter places a single line, clipped where it overflows.

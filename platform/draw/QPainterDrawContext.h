@@ -43,6 +43,7 @@ public:
     void TextAt(int x, int y, const QString& text) override;
     void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) override;
     int TextWidth(const QString& text) const override;
+    void DrawImage(const QRect& rect, const QImage& image) override;
     void SetMapping(const QRect& window, const QRect& viewport) override;
     QPoint LogicalToDevice(const QPoint& point) const override;
 

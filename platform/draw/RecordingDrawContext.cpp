@@ -59,6 +59,11 @@ int RecordingDrawContext::TextWidth(const QString& text) const
     return CharWidth * static_cast<int>(text.size());
 }
 
+void RecordingDrawContext::DrawImage(const QRect& rect, const QImage& image)
+{
+    m_Images.push_back({rect, image.size()});
+}
+
 void RecordingDrawContext::SetMapping(const QRect& window, const QRect& viewport)
 {
     m_Window = window;

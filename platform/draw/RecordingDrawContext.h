@@ -29,6 +29,11 @@ public:
         std::optional<TextFormat> format; // DrawTextIn only
         QFont font;
     };
+    struct Image
+    {
+        QRect rect;
+        QSize size; // the image's own
+    };
     struct Fill
     {
         QRect rect;
@@ -52,6 +57,7 @@ public:
     void TextAt(int x, int y, const QString& text) override;
     void DrawTextIn(const QRect& rect, const QString& text, TextFormat format) override;
     int TextWidth(const QString& text) const override;
+    void DrawImage(const QRect& rect, const QImage& image) override;
     void SetMapping(const QRect& window, const QRect& viewport) override;
     QPoint LogicalToDevice(const QPoint& point) const override;
 
@@ -59,6 +65,7 @@ public:
     const std::vector<Text>& Texts() const { return m_Texts; }
     const std::vector<Fill>& Fills() const { return m_Fills; }
     const std::vector<QRect>& Rectangles() const { return m_Rectangles; }
+    const std::vector<Image>& Images() const { return m_Images; }
     const QRect& Window() const { return m_Window; }
     const QRect& Viewport() const { return m_Viewport; }
 
@@ -78,4 +85,5 @@ private:
     std::vector<Text> m_Texts;
     std::vector<Fill> m_Fills;
     std::vector<QRect> m_Rectangles;
+    std::vector<Image> m_Images;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -62,7 +63,10 @@ public:
     // printer then holds what was chosen (printer, copies, pages).
     virtual bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) = 0;
     // The page setup dialog: the paper and orientation of `printer`.
-    virtual bool PageSetup(QWidget* owner, QPrinter& printer) = 0;
+    // `moreOptions`, when given, is offered as a "Report Options..." button
+    // that opens the program's own options over the dialog.
+    virtual bool PageSetup(QWidget* owner, QPrinter& printer,
+                           const std::function<void(QWidget*)>& moreOptions = {}) = 0;
     // Progress through `maximum` steps of a long task.
     virtual std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) = 0;
 

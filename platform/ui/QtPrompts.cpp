@@ -1,11 +1,13 @@
 #include "platform/ui/QtPrompts.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace {
 std::optional<QString> Chosen(const QString& path)
@@ -101,9 +103,17 @@ bool QtPrompts::PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int 
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool QtPrompts::PageSetup(QWidget* owner, QPrinter& printer)
+bool QtPrompts::PageSetup(QWidget* owner, QPrinter& printer, const std::function<void(QWidget*)>& moreOptions)
 {
     QPageSetupDialog dialog(&printer, owner);
+    // The system's own page setup dialog has no buttons to add to.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>(); buttons && moreOptions) {
+        QPushButton* more =
+            buttons->addButton(QStringLiteral("Report Options..."), QDialogButtonBox::ActionRole);
+        more->setAutoDefault(false);
+        QObject::connect(more, &QPushButton::clicked, &dialog,
+                         [&dialog, &moreOptions] { moreOptions(&dialog); });
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -13,6 +13,7 @@ public:
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;
-    bool PageSetup(QWidget* owner, QPrinter& printer) override;
+    bool PageSetup(QWidget* owner, QPrinter& printer,
+                   const std::function<void(QWidget*)>& moreOptions = {}) override;
     std::unique_ptr<ProgressPrompt> Progress(QWidget* owner, const QString& text, int maximum) override;
 };

@@ -170,7 +170,7 @@ bool ScriptedPrompts::PrintDialog(QWidget* owner, QPrinter& printer, int minPage
     return true;
 }
 
-bool ScriptedPrompts::PageSetup(QWidget* owner, QPrinter& printer)
+bool ScriptedPrompts::PageSetup(QWidget* owner, QPrinter& printer, const std::function<void(QWidget*)>&)
 {
     Prompt prompt = NewPrompt(Kind::PageSetup, owner);
     const std::optional<Answer> answer = Take(prompt, Answer::For::PageSetup);

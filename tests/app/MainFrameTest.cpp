@@ -7,6 +7,7 @@
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
+#include "views/CInfoDialog.h"
 #include "views/CKavGridPage.h"
 #include "views/COpmListPage.h"
 #include "views/COrlListPage.h"
@@ -25,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -329,6 +331,43 @@ private slots:
         settings.Reload();
         Fixture third;
         QVERIFY(!third.View().KavPage()->LimitColumnsShown());
+    }
+
+    // The report's job and system information and the print setup survive
+    // a restart; Clear Report Header empties the header, also for the next
+    // run.
+    void theReportHeaderAndThePaperSurviveARestart()
+    {
+        ScratchSettings settings;
+        ScriptedPrompts prompts;
+        {
+            Fixture first;
+            QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
+            SetDialogRunner([](QDialog& dialog) {
+                static_cast<CInfoDialog&>(dialog).Edit(1060)->setText("City Net");
+                return int(QDialog::Accepted);
+            });
+            first.Frame().OnCommand(CommandId::EditJobInfo);
+            prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
+            first.Frame().OnCommand(CommandId::FilePrintSetup);
+            // Another loss-test file keeps what was typed.
+            QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-two-wavelengths.bin")));
+            QCOMPARE(first.View().Store().m_InfoFields.Customer, std::string("City Net"));
+        }
+        settings.Reload();
+        {
+            Fixture second;
+            QCOMPARE(second.View().Store().m_InfoFields.Customer, std::string("City Net"));
+            const QPageLayout paper = second.View().Printer().pageLayout();
+            QCOMPARE(paper.pageSize().id(), QPageSize::Letter);
+            QCOMPARE(paper.orientation(), QPageLayout::Landscape);
+            QVERIFY(second.View().SelectTab(TabKav));
+            second.Frame().OnCommand(CommandId::EditClearHeader);
+            QCOMPARE(second.View().Store().m_InfoFields.Customer, std::string());
+        }
+        settings.Reload();
+        Fixture third;
+        QCOMPARE(third.View().Store().m_InfoFields.Customer, std::string());
     }
 
     // Recent files, the window's size, place and tab survive a restart.

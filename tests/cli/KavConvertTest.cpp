@@ -121,3 +121,24 @@ TEST_F(KavConvert, NamesAreQuotedSoEachFailureStaysOneLine)
     EXPECT_EQ(dashed.status, 0) << dashed.err;
     EXPECT_EQ(ReadBytes(Path("--info")), ExpectedOf(Sample("opm-readings.bin")).csv);
 }
+
+// --info names each cable as the window shows it, in JSON's ASCII escapes;
+// --names forces one reading for every name.
+TEST_F(KavConvert, NamesInAnyScriptInTheInfo)
+{
+    std::vector<LossTestResult> tests = SampleLossTests(3, 1);
+    tests[0].cable = "Kabel-\xC3\x9C";   // UTF-8
+    tests[1].cable = "\xB9\xE2\xC0\xC2"; // 光缆 in GB18030
+    tests[2].cable = "Kabel-\xDC";       // Latin-1
+    WriteBytes(Path("names.bin"), EncodeKavResult(ThreeWaveLengths, tests));
+    const RunResult run = Convert(Quoted(Path("names.bin")) + " --info");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(R"("cable":"Kabel-\u00dc","start":0)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(R"("cable":"\u5149\u7f06","start":1)"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(R"("cable":"Kabel-\u00dc","start":2)"), std::string::npos) << run.out;
+
+    const RunResult latin = Convert(Quoted(Path("names.bin")) + " --info --names latin-1");
+    ASSERT_EQ(latin.status, 0) << latin.err;
+    EXPECT_NE(latin.out.find(R"("cable":"Kabel-\u00c3\u009c","start":0)"), std::string::npos) << latin.out;
+    EXPECT_EQ(Convert(Quoted(Path("names.bin")) + " --info --names cp936").status, 2);
+}

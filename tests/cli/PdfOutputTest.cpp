@@ -188,3 +188,48 @@ TEST_F(KavConvertPdf, TheSummaryPageUnlessNoSummary)
     EXPECT_EQ(PdfPages(Path("table.pdf")), tablePages);
     EXPECT_EQ(PdfText(Path("table.pdf")).find("Certification Summary"), std::string::npos);
 }
+
+// The report a contractor hands over, made by a script: the company, the
+// header from a file, the footer (or not), the same bytes again at the same
+// SOURCE_DATE_EPOCH; a header or logo that cannot be used names its fault
+// and writes nothing.
+TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
+{
+    const std::string header = Path("job.kavheader");
+    WriteBytes(header, "{\"Customer\": \"City Net\", \"OperatorB\": \"Li Wei \xE6\x9D\x8E\xE4\xBC\x9F\"}");
+    const std::string sample = Quoted(Sample("kav-two-wavelengths.bin"));
+    const std::string made = " --company 'Acme Fibre Ltd' --header " + Quoted(header);
+    const RunResult run = ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
+                                      Quoted(Path("a.pdf")) + made);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string page2 = PdfText(Path("a.pdf"), 2);
+    EXPECT_NE(page2.find("Acme Fibre Ltd"), std::string::npos);
+    EXPECT_EQ(page2.find("CorvantaTech"), std::string::npos);
+    EXPECT_NE(page2.find("Customer: City Net"), std::string::npos);
+    EXPECT_NE(page2.find("Operator B: Li Wei \xE6\x9D\x8E\xE4\xBC\x9F"), std::string::npos);
+    EXPECT_NE(page2.find("Page 2 of 4"), std::string::npos) << page2; // the summary on page 4
+    EXPECT_NE(page2.find("kav-two-wavelengths.bin"), std::string::npos);
+    EXPECT_NE(page2.find("Printed 2024-05-02 11:40 UTC"), std::string::npos);
+
+    ASSERT_EQ(ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
+                          Quoted(Path("b.pdf")) + made + " --no-footer")
+                  .status,
+              0);
+    EXPECT_EQ(PdfText(Path("b.pdf"), 2).find("Page 2 of 4"), std::string::npos);
+
+    WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
+    WriteBytes(Path("logo.png"), "not a picture");
+    for (const std::string& arguments :
+         {" --header " + Quoted(Path("bad.kavheader")), " --logo " + Quoted(Path("logo.png"))}) {
+        const RunResult refused = Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + arguments);
+        EXPECT_EQ(refused.status, 2) << arguments;
+        EXPECT_NE(refused.err.find(arguments.substr(1, arguments.find(' ', 1) - 1)), std::string::npos)
+            << refused.err;
+        EXPECT_FALSE(fs::exists(Path("c.pdf")));
+    }
+    EXPECT_NE(
+        Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + " --header " + Quoted(Path("bad.kavheader")))
+            .err.find("\"Customer\""),
+        std::string::npos);
+    EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("t.csv")) + " --company X").status, 2);
+}

@@ -61,8 +61,8 @@ TEST(OpmDecoder, TheEightyEightByteFile)
 }
 
 // A decoder refuses every other signature and changes nothing; a file it
-// takes replaces its own kind only, also when it holds no records, and a
-// loss-test file also empties the job information.
+// takes replaces its own kind only, also when it holds no records, and
+// keeps the job information the user typed.
 TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
 {
     std::string upper = EightyEightByteFile();
@@ -90,7 +90,7 @@ TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
     EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
     ASSERT_EQ(Kav(EncodeKavResult(TwoWaveLengths, {}), store, nullptr), DecodeResult::Ok);
     EXPECT_EQ(store.KavRecordCount(), 0u);
-    EXPECT_EQ(store.m_InfoFields.JobId, "");
+    EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
     EXPECT_EQ(store.GetOrlRecords().size(), 2u);
 }
 

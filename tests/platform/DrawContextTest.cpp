@@ -1,6 +1,7 @@
 #include "platform/draw/QPainterDrawContext.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/draw/ShapedTextCache.h"
+#include "platform/draw/TextFitting.h"
 
 #include <QImage>
 #include <QPainter>
@@ -70,6 +71,46 @@ private slots:
         const QRect ink = Ink(image);
         QVERIFY(!ink.isEmpty() && ink.top() >= 60 && ink.left() >= 50);
         QVERIFY(ink.top() < 60 + QFontMetrics(QFont()).height());
+    }
+
+    // Edit-control breaking: between words where it can, inside a word
+    // longer than the line after the last character that fits; and a
+    // centred value too wide is narrowed down to half its width, then "###".
+    void longWordsBreakInsideAndWideValuesNarrow()
+    {
+        const QImage device = Blank();
+        const QFontMetricsF metrics(QFont(), &device);
+        const QString id = QStringLiteral("OSP_LGX_A12_P005");
+        const qreal width = metrics.horizontalAdvance(id) * 0.6;
+        const QStringList lines = EditControlLines(id, metrics, width);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.join(QString()), id);
+        QVERIFY(metrics.horizontalAdvance(lines[0]) <= width);
+        QVERIFY(metrics.horizontalAdvance(lines[0] + lines[1].front()) > width);
+        const QString words = QStringLiteral("Cabinet 17 east");
+        QCOMPARE(EditControlLines(words, metrics, metrics.horizontalAdvance(QStringLiteral("Cabinet 17 ea"))),
+                 (QStringList{QStringLiteral("Cabinet 17"), QStringLiteral("east")}));
+        QCOMPARE(EditControlLines(QStringLiteral("Loss AB\n(dB)"), metrics, 1000),
+                 (QStringList{QStringLiteral("Loss AB"), QStringLiteral("(dB)")}));
+
+        // Drawn: every line inside the box, one below the other.
+        QImage image = Blank();
+        {
+            QPainter painter(&image);
+            QPainterDrawContext dc(painter);
+            dc.DrawTextIn(QRect(10, 10, int(width), 100), id, Format::WordBreak | Format::EditControl);
+        }
+        const QRect ink = Ink(image);
+        QVERIFY(ink.left() >= 10 && ink.right() < 10 + int(width) + 1);
+        QVERIFY(ink.height() > metrics.height());
+
+        QFont font;
+        font.setStretch(100);
+        QCOMPARE(FitCentredValue(font, id, 80, 100).font.stretch(), 100);
+        const FittedValue narrowed = FitCentredValue(font, id, 150, 100);
+        QCOMPARE(narrowed.text, id);
+        QCOMPARE(narrowed.font.stretch(), 66); // 100 x 99 / 150
+        QCOMPARE(FitCentredValue(font, id, 210, 100).text, QStringLiteral("###"));
     }
 
     void shapedTextIsPlacedAsThePainterPlacesIt()

@@ -26,8 +26,10 @@ QString FormatName(const std::optional<DrawContext::TextFormat>& format)
         return QStringLiteral("centred");
     if (*format == (F::Left | F::VCenter | F::SingleLine))
         return QStringLiteral("left");
-    if (*format == F::WordBreak)
+    if (*format == (F::WordBreak | F::EditControl))
         return QStringLiteral("wrapped");
+    if (*format == (F::Right | F::VCenter | F::SingleLine))
+        return QStringLiteral("right");
     return QString::number(static_cast<unsigned>(*format), 16);
 }
 
@@ -82,10 +84,12 @@ void ExpectGolden(const std::string& name, const std::string& listing)
     EXPECT_EQ(listing, ReadBytes(path)) << name << " differs from its golden listing";
 }
 
-// Page `n of M` headings aside, the same listing.
+// Page `n of M` headings and the footers' page counts aside, the same
+// listing.
 std::string WithoutPageHeadings(const std::string& listing)
 {
-    return std::regex_replace(listing, std::regex("page \\d+ of \\d+\n"), "");
+    const std::string unheaded = std::regex_replace(listing, std::regex("page \\d+ of \\d+\n"), "");
+    return std::regex_replace(unheaded, std::regex("Page \\d+ of \\d+"), "Page n of N");
 }
 } // namespace
 
@@ -94,6 +98,8 @@ std::string WithoutPageHeadings(const std::string& listing)
 // the same pages first, then the summary's.
 TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
 {
+    // The footer's time of printing, the same on every run.
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
     std::set<std::string> listed;
     for (const fs::directory_entry& entry : fs::directory_iterator(SourceDir() / "samples")) {
         if (entry.path().extension() != ".bin")
@@ -106,14 +112,17 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
             EXPECT_EQ(RecordKindOf(outcome.kind), RecordKind::Trace) << entry.path();
             continue;
         }
-        CReportPrinting job(store, kind, WithoutSummary());
+        ReportOptions options = WithoutSummary();
+        options.sourceFile = entry.path().filename().string();
+        CReportPrinting job(store, kind, options);
         const unsigned pages = job.PageCount();
         const std::string listing = PageListings(job, 1, pages);
         const std::string stem = entry.path().stem().string();
         listed.insert(stem);
         ExpectGolden(stem + ".txt", listing);
 
-        CReportPrinting summed(store, kind);
+        options.summaryPage = true;
+        CReportPrinting summed(store, kind, options);
         if (RecordKindOf(outcome.kind) != RecordKind::Kav) {
             EXPECT_EQ(summed.PageCount(), pages) << stem;
             continue;
@@ -122,6 +131,7 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
         EXPECT_EQ(WithoutPageHeadings(PageListings(summed, 1, pages)), WithoutPageHeadings(listing)) << stem;
         ExpectGolden(stem + ".summary.txt", PageListings(summed, pages + 1, pages + 1));
     }
+    qunsetenv("SOURCE_DATE_EPOCH");
     // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
     EXPECT_EQ(listed.size(), 4u);
 }

@@ -152,14 +152,20 @@ TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
 
     // Letter, a quarter inch off each edge: 8 x 10.5 inches. The
     // three-wavelength first page reaches 11.08 inches down, so it shrinks to
-    // 10.5 over 11.08 and the last rule's one unit; A4 (11.19 inches) holds it.
+    // 10.5 over 11.08 and the last rule's one unit, or over the footer's
+    // bottom 0.1 inches below that unit; A4 (11.19 inches) holds it either
+    // way, footer and all.
     const QSize letter(8 * 600, 21 * 300);
     const QSize a4(qRound((8.27 - 0.5) * 600), qRound((11.69 - 0.5) * 600));
-    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600)), 10.5 / 11.09, 1e-9);
-    EXPECT_NEAR(ReportFitScale(ReportKind::Kav2, letter, QSize(600, 600)), 10.5 / 10.85, 1e-9);
-    EXPECT_EQ(ReportFitScale(ReportKind::Kav3, a4, QSize(600, 600)), 1.0);
-    EXPECT_EQ(ReportFitScale(ReportKind::Opm, a4, QSize(600, 600)), 1.0);
-    EXPECT_EQ(ReportFitScale(ReportKind::Orl, a4, QSize(300, 300)), 1.0);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), false), 10.5 / 11.09, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav2, letter, QSize(600, 600), false), 10.5 / 10.85, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), true), 10.5 / 11.19, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Opm, letter, QSize(600, 600), true), 10.5 / 10.71, 1e-9);
+    for (const bool footer : {false, true}) {
+        EXPECT_EQ(ReportFitScale(ReportKind::Kav3, a4, QSize(600, 600), footer), 1.0);
+        EXPECT_EQ(ReportFitScale(ReportKind::Opm, a4, QSize(600, 600), footer), 1.0);
+        EXPECT_EQ(ReportFitScale(ReportKind::Orl, a4, QSize(300, 300), footer), 1.0);
+    }
 
     // Every page of the job at that factor.
     CDataStore store;
@@ -174,6 +180,8 @@ TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
         job.OnPrepareDC(page, info);
         EXPECT_EQ(page.Viewport(), QRect(0, 0, int(7854 * info.m_Scale), int(5400 * info.m_Scale)));
         EXPECT_LE(page.LogicalToDevice(CReport::KavLayoutEnd(3)).y(), letter.height());
+        EXPECT_LE(page.LogicalToDevice(CReport::KavLayoutEnd(3) + QPoint(0, 1 + CReport::FooterHeight)).y(),
+                  letter.height());
     }
 }
 

@@ -117,7 +117,9 @@ TEST(ReportPagesTest, NothingDrawnWithoutRecordsOrPastTheJob)
     EXPECT_EQ(ReportKindOf(RecordKind::Kav, store.KavWaveCount()), ReportKind::None);
     EXPECT_EQ(CReportPrinting(store, ReportKind::None).PageCount(), 0u);
     EXPECT_EQ(CReportPrinting(store, ReportKind::Kav3).PageCount(), 0u);
-    CReportPrinting noReadings(store, ReportKind::Orl); // its one page has no title row
+    ReportOptions noFooter;
+    noFooter.footer = false;
+    CReportPrinting noReadings(store, ReportKind::Orl, noFooter); // its one page has no title row
     const RecordingDrawContext empty = Painted(noReadings, 1, 1);
     EXPECT_TRUE(empty.Texts().empty() && empty.Lines().empty());
 

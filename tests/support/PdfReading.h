@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <regex>
 #include <string>
+#include <vector>
 
 // A PDF read back as a reader gets it, with poppler's tools (poppler-utils,
 // which scripts/install-deps.sh installs). Shared by the report, view and
@@ -50,4 +51,24 @@ inline std::string PdfText(const std::string& pdf, int page = 0)
 inline bool HasWord(const std::string& text, const std::string& word)
 {
     return std::regex_search(text, std::regex("(^|[^\\w/])" + word + "($|[^\\w/])"));
+}
+
+// The words of page `page` as pdftotext finds them, with their boxes in
+// points from the page's top-left corner.
+struct PdfWord
+{
+    std::string text;
+    double xMin, yMin, xMax, yMax;
+};
+inline std::vector<PdfWord> PdfWords(const std::string& pdf, int page)
+{
+    const std::string html = ToolOutput("pdftotext -bbox -f " + std::to_string(page) + " -l " +
+                                        std::to_string(page) + " '" + pdf + "' -");
+    static const std::regex word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<PdfWord> words;
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it)
+        words.push_back({(*it)[5].str(), std::stod((*it)[1].str()), std::stod((*it)[2].str()),
+                         std::stod((*it)[3].str()), std::stod((*it)[4].str())});
+    return words;
 }

@@ -25,6 +25,8 @@ private slots:
     // print setup.
     void printAndExportGiveTheReportsPages()
     {
+        // Printed and exported at the same time of printing.
+        qputenv("SOURCE_DATE_EPOCH", "1714650000");
         ViewFixture f;
         AddOpmReadings(f.store, 50); // 3 pages
         const QString printed = f.Path("printed.pdf");
@@ -59,6 +61,37 @@ private slots:
         const std::string size = PdfInfo(f.Path("wide.pdf").toStdString(), "Page size");
         QVERIFY2(size.rfind("792 x 612", 0) == 0, size.c_str());
         QVERIFY(f.prompts.Unexpected().empty());
+        qunsetenv("SOURCE_DATE_EPOCH");
+    }
+
+    // Paper, preview and PDF place every page the same way: a print has the
+    // PDF's quarter-inch margins where the printer can print there.
+    void printAndExportPlacePageOneAlike()
+    {
+        qputenv("SOURCE_DATE_EPOCH", "1714650000");
+        ViewFixture f;
+        AddGroups(f.store, 3, {2, 2});
+        f.prompts.QueuePageSetup(QPageSize(QPageSize::A4), QPageLayout::Portrait);
+        f.Run(CommandId::FilePrintSetup, TabKav);
+        f.prompts.QueuePrintToFile(f.Path("printed.pdf"));
+        f.Run(CommandId::FilePrint, TabKav);
+        f.prompts.QueueFile(f.Path("exported.pdf"));
+        f.Run(CommandId::FileExportPdf, TabKav);
+        qunsetenv("SOURCE_DATE_EPOCH");
+        const std::vector<PdfWord> printed = PdfWords(f.Path("printed.pdf").toStdString(), 1);
+        const std::vector<PdfWord> exported = PdfWords(f.Path("exported.pdf").toStdString(), 1);
+        QVERIFY(printed.size() > 100);
+        QCOMPARE(printed.size(), exported.size());
+        for (size_t i = 0; i < printed.size(); ++i) {
+            QCOMPARE(printed[i].text, exported[i].text);
+            // The printer's 1200 dots an inch round a little otherwise than
+            // the PDF's 600.
+            QVERIFY2(qAbs(printed[i].xMin - exported[i].xMin) < 0.1 &&
+                         qAbs(printed[i].yMin - exported[i].yMin) < 0.1,
+                     printed[i].text.c_str());
+        }
+        QCOMPARE(printed.front().text, std::string("KAV"));
+        QVERIFY(qAbs(printed.front().xMin - 0.25 * 72 - 80 * 72.0 / 110) < 1.0);
     }
 
     // A cancelled dialog prints and writes nothing, and a PDF export
@@ -142,6 +175,9 @@ private slots:
     void theTraceTabsPrintTheirPicture()
     {
         ViewFixture f;
+        // In the orientation print setup chose.
+        f.prompts.QueuePageSetup(QPageSize(QPageSize::A4), QPageLayout::Landscape);
+        f.Run(CommandId::FilePrintSetup, TabTrace);
         for (const CommandId id : {CommandId::FilePrint, CommandId::FilePrintPreview}) {
             f.prompts.Clear();
             const QString pdf = f.Path(QString("picture%1.pdf").arg(int(id)));
@@ -151,6 +187,8 @@ private slots:
             QCOMPARE(dialogs.size(), size_t(1));
             QCOMPARE(dialogs[0].maxPage, 0); // a picture has no pages to choose
             QCOMPARE(PageCount(pdf), 1);
+            const std::string size = PdfInfo(pdf.toStdString(), "Page size");
+            QVERIFY2(size.rfind("842 x 595", 0) == 0, size.c_str());
             QCOMPARE(f.view.Preview(), nullptr);
         }
         // A printer that cannot take the picture: the error, nothing printed.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/NameDecoding.h"
+#include "report/ReportOptions.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// "Report Options": the user's choices about every printed report (company,
+// logo, footer, summary page) and how the instrument's names are read, in
+// one dialog that File > "Report Options..." and Print Setup open. The
+// choices are remembered from one run to the next.
+class CReportOptionsDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CReportOptionsDlg(QWidget* parent = nullptr);
+
+    void LoadFrom(const ReportOptions& options, NameEncoding names);
+    // False, after saying why, when the logo chosen cannot be read.
+    bool StoreTo(ReportOptions& options, NameEncoding& names);
+
+    QLineEdit* CompanyEdit() const { return m_Company; }
+    QLineEdit* LogoEdit() const { return m_Logo; }
+    QCheckBox* FooterBox() const { return m_Footer; }
+    QCheckBox* SummaryBox() const { return m_Summary; }
+    QComboBox* NamesBox() const { return m_Names; }
+
+private:
+    void ChooseLogo();
+
+    QLineEdit* m_Company;
+    QLineEdit* m_Logo;
+    QCheckBox* m_Footer;
+    QCheckBox* m_Summary;
+    QComboBox* m_Names;
+};
+
+// Runs the dialog on `options` and the name encoding in force; on OK keeps
+// both, for this run and the next. True when something was kept.
+bool EditReportOptions(QWidget* owner, ReportOptions& options);
+
+// What the user chose in an earlier run; the defaults before the first.
+ReportOptions RememberedReportOptions();
+// The name encoding chosen in an earlier run, put in force.
+void RestoreNameEncoding();
