@@ -16,7 +16,7 @@
 
 namespace {
 const QString HeaderFileFilter =
-    QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files(*.*)|*.*||");
+    QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
 const QString OpenHeaderDialogKind = QStringLiteral("OpenKAVHEADER");
 } // namespace
 

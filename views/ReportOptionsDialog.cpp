@@ -78,7 +78,7 @@ CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
 void CReportOptionsDlg::ChooseLogo()
 {
     const std::optional<QString> chosen = Prompts::Current().OpenFile(
-        this, QStringLiteral("Pictures (*.png;*.svg)|*.png;*.svg|All Files(*.*)|*.*||"),
+        this, QStringLiteral("Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||"),
         LastFolder(LogoDialogKind));
     if (!chosen)
         return;
