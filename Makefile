@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan wine-test asan install package package-check screenshots format format-check clean
+.PHONY: all deps build test run bench fuzz tsan wine-test asan tidy install package package-check screenshots format format-check clean
 
 all: build
 
@@ -49,6 +49,10 @@ wine-test: deps
 	@cmake --build --preset mingw
 	@scripts/wine-prefix.sh build-mingw/wine
 	@ctest --preset mingw
+
+# clang-tidy with the checks of .clang-tidy over the sources and tests.
+tidy: build
+	@scripts/tidy.sh
 
 install: build
 	@scripts/install.sh

@@ -456,7 +456,7 @@ void CMainFrame::UpdateRecentFilesMenu()
     m_RecentMenu->clear();
     const QStringList paths = RecentFiles(ProgramSettings::Current()).Paths();
     for (int i = 0; i < paths.size(); ++i) {
-        const QString path = paths[i];
+        const QString& path = paths[i];
         const QString shown = QDir::toNativeSeparators(path).replace('&', "&&");
         QAction* entry = m_RecentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(shown));
         entry->setData(path);

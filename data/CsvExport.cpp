@@ -3,10 +3,10 @@
 #include "data/CsvField.h"
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
+#include "data/KeptPathWrite.h"
 #include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "data/RecordColumns.h"
-#include "platform/files/SafeFileWriter.h"
 
 #include <array>
 #include <string_view>
@@ -82,13 +82,6 @@ void AppendKavLines(std::string& out, const std::vector<Record>& records, const 
     }
 }
 
-WriteResult Export(const std::string& path, const std::string& bytes, std::string* pathMember)
-{
-    const WriteResult result = WriteFileSafely(path, bytes);
-    if (result.ok() && pathMember != nullptr)
-        CDataStore::SetPath(*pathMember, path);
-    return result;
-}
 } // namespace
 
 std::string OpmCsvBytes(const CDataStore& store)
@@ -152,22 +145,22 @@ std::string TraceCsvBytes(const CDataStore& store)
 
 WriteResult ExportOpmCsv(const std::string& path, CDataStore& store)
 {
-    return Export(path, OpmCsvBytes(store), &store.m_OpmPath);
+    return WriteKeepingPath(path, OpmCsvBytes(store), &store.m_OpmPath);
 }
 
 WriteResult ExportKav3Csv(const std::string& path, CDataStore& store)
 {
-    return Export(path, KavCsvBytes(store, 3), &store.m_KavPath);
+    return WriteKeepingPath(path, KavCsvBytes(store, 3), &store.m_KavPath);
 }
 
 WriteResult ExportKav2Csv(const std::string& path, CDataStore& store)
 {
-    return Export(path, KavCsvBytes(store, 2), &store.m_KavPath);
+    return WriteKeepingPath(path, KavCsvBytes(store, 2), &store.m_KavPath);
 }
 
 WriteResult ExportOrlCsv(const std::string& path, CDataStore& store)
 {
-    return Export(path, OrlCsvBytes(store), nullptr);
+    return WriteKeepingPath(path, OrlCsvBytes(store), nullptr);
 }
 
 WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
@@ -178,5 +171,6 @@ WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
 WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
                                    const LossTestVerdicts& verdicts)
 {
-    return Export(path, KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3, &verdicts), &store.m_KavPath);
+    return WriteKeepingPath(path, KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3, &verdicts),
+                            &store.m_KavPath);
 }

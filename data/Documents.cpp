@@ -2,7 +2,7 @@
 
 #include "data/ByteReader.h"
 #include "data/FieldText.h"
-#include "platform/files/SafeFileWriter.h"
+#include "data/KeptPathWrite.h"
 
 #include <cstring>
 
@@ -52,14 +52,6 @@ template <typename Record> void RebuildCableGroups(CableGroups& groups, const st
     groups.Clear();
     for (size_t i = 0; i < records.size(); ++i)
         groups.AddRecord(static_cast<int32_t>(i), FieldText(records[i].Cable));
-}
-
-WriteResult WriteDocument(const std::string& path, const std::string& bytes, std::string& pathMember)
-{
-    const WriteResult result = WriteFileSafely(path, bytes);
-    if (result.ok())
-        CDataStore::SetPath(pathMember, path);
-    return result;
 }
 
 } // namespace
@@ -125,22 +117,22 @@ std::string TraceDocumentBytes(const CDataStore& store)
 
 WriteResult WriteOpmDocument(const std::string& path, CDataStore& store)
 {
-    return WriteDocument(path, OpmDocumentBytes(store), store.m_OpmPath);
+    return WriteKeepingPath(path, OpmDocumentBytes(store), &store.m_OpmPath);
 }
 
 WriteResult WriteOrlDocument(const std::string& path, CDataStore& store)
 {
-    return WriteDocument(path, OrlDocumentBytes(store), store.m_OrlPath);
+    return WriteKeepingPath(path, OrlDocumentBytes(store), &store.m_OrlPath);
 }
 
 WriteResult WriteKavDocument(const std::string& path, CDataStore& store)
 {
-    return WriteDocument(path, KavDocumentBytes(store), store.m_KavPath);
+    return WriteKeepingPath(path, KavDocumentBytes(store), &store.m_KavPath);
 }
 
 WriteResult WriteTraceDocument(const std::string& path, CDataStore& store)
 {
-    return WriteDocument(path, TraceDocumentBytes(store), store.m_TracePath);
+    return WriteKeepingPath(path, TraceDocumentBytes(store), &store.m_TracePath);
 }
 
 DecodeResult ReadOpmDocumentBytes(ByteSpan bytes, CDataStore& store)

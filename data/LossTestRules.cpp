@@ -99,26 +99,26 @@ std::optional<int64_t> ShownLengthMetres(const KavRecordView& record)
     return ScaledFixed(length, 3);
 }
 
-void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColumn column)
+void AppendKavCellText(std::string& out, const KavRecordView& record, int wave, KavColumn column)
 {
     switch (column) {
     case KavColumn::Cable:
-        out += CableOf(r);
+        out += CableOf(record);
         break;
     case KavColumn::Fiber:
-        out += FiberOf(r);
+        out += FiberOf(record);
         break;
     case KavColumn::WaveLength:
-        out += std::to_string(r.waveLength[i]);
+        out += std::to_string(record.waveLength[wave]);
         break;
     case KavColumn::LossAB:
-        AppendLoss(out, r.lossAB[i]);
+        AppendLoss(out, record.lossAB[wave]);
         break;
     case KavColumn::LossBA:
-        AppendLoss(out, r.lossBA[i]);
+        AppendLoss(out, record.lossBA[wave]);
         break;
     case KavColumn::AverageLoss: {
-        const float average = AverageLoss(r.lossAB[i], r.lossBA[i]);
+        const float average = AverageLoss(record.lossAB[wave], record.lossBA[wave]);
         if (average < 0.0f)
             out += "N/A";
         else
@@ -126,25 +126,25 @@ void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColum
         break;
     }
     case KavColumn::RefAB:
-        AppendFixed(out, r.refAB[i], 2);
+        AppendFixed(out, record.refAB[wave], 2);
         break;
     case KavColumn::RefBA:
-        AppendFixed(out, r.refBA[i], 2);
+        AppendFixed(out, record.refBA[wave], 2);
         break;
     case KavColumn::Threshold:
-        AppendFixed(out, r.threshold[i], 2);
+        AppendFixed(out, record.threshold[wave], 2);
         break;
     case KavColumn::PowerB:
-        AppendPower(out, r.refAB[i], r.lossAB[i]);
+        AppendPower(out, record.refAB[wave], record.lossAB[wave]);
         break;
     case KavColumn::PowerA:
-        AppendPower(out, r.refBA[i], r.lossBA[i]);
+        AppendPower(out, record.refBA[wave], record.lossBA[wave]);
         break;
     case KavColumn::Verdict:
-        out += Passes(r.threshold[i], r.lossAB[i], r.lossBA[i]) ? "Pass" : "Fail";
+        out += Passes(record.threshold[wave], record.lossAB[wave], record.lossBA[wave]) ? "Pass" : "Fail";
         break;
     case KavColumn::Length: {
-        const float length = r.length[r.waveCount - 1];
+        const float length = record.length[record.waveCount - 1];
         if (LengthShown(length))
             AppendFixed(out, length, 3);
         else
@@ -152,16 +152,16 @@ void AppendKavCellText(std::string& out, const KavRecordView& r, int i, KavColum
         break;
     }
     case KavColumn::OrlAB:
-        AppendLoss(out, r.orlAB[i]);
+        AppendLoss(out, record.orlAB[wave]);
         break;
     case KavColumn::OrlBA:
-        AppendLoss(out, r.orlBA[i]);
+        AppendLoss(out, record.orlBA[wave]);
         break;
     case KavColumn::Date:
-        out.append(r.date, BoundedLength(r.date, r.dateSize));
+        out.append(record.date, BoundedLength(record.date, record.dateSize));
         break;
     case KavColumn::Time:
-        out.append(r.time, BoundedLength(r.time, r.timeSize));
+        out.append(record.time, BoundedLength(record.time, record.timeSize));
         break;
     }
 }

@@ -21,7 +21,11 @@ public:
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
 
-    bool Usable() const { return m_Handle != reinterpret_cast<iconv_t>(-1); }
+    bool Usable() const
+    {
+        // iconv_open's failure is this cast, as the C library defines it.
+        return m_Handle != reinterpret_cast<iconv_t>(-1); // NOLINT(performance-no-int-to-ptr)
+    }
     iconv_t Handle() const { return m_Handle; }
 
 private:
@@ -35,8 +39,8 @@ Gb18030Text Utf8FromGb18030(std::string_view bytes)
     Gb18030Text text;
     if (!converter.Usable()) {
         text.exact = false;
-        for (size_t i = 0; i < bytes.size(); ++i)
-            text.utf8 += static_cast<unsigned char>(bytes[i]) < 0x80 ? std::string(1, bytes[i]) : Replacement;
+        for (const char byte : bytes)
+            text.utf8 += static_cast<unsigned char>(byte) < 0x80 ? std::string(1, byte) : Replacement;
         return text;
     }
     iconv(converter.Handle(), nullptr, nullptr, nullptr, nullptr);

@@ -20,7 +20,7 @@ enum class ReportFont
     Footer     // the page footer, in the little room below the fullest page
 };
 
-QFont MakeReportFont(ReportFont font);
+QFont MakeReportFont(ReportFont which);
 
 // Selects a report font for its lifetime and puts the previous font back.
 class SelectedFont

@@ -13,7 +13,7 @@ std::vector<QRect> DrawnTextRects(const RecordingDrawContext& drawn, const QFont
     for (const RecordingDrawContext::Text& text : drawn.Texts()) {
         if (text.text.isEmpty())
             continue;
-        rects.push_back(QRect(text.at, QSize(metrics.horizontalAdvance(text.text), metrics.height())));
+        rects.emplace_back(text.at, QSize(metrics.horizontalAdvance(text.text), metrics.height()));
     }
     return rects;
 }

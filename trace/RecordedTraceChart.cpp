@@ -42,7 +42,8 @@ void DrawCurve(DrawContext& dc, const TraceChartFrame& f, const RecordedTraceCha
     // x0 + k * w / sampleCount.
     const float spacing = (static_cast<float>(n) / static_cast<float>(data.sampleCount)) *
                           static_cast<float>(f.w) / static_cast<float>(n);
-    const float halfHeight = static_cast<float>(f.h / 2);
+    // Half the height in whole pixels, as the frame places its middle line.
+    const float halfHeight = static_cast<float>(f.h / 2); // NOLINT(bugprone-integer-division)
     for (int k = 2; k < n; ++k) {
         const float d = values[k] - level;
         const float y = static_cast<float>(f.mid) - (d / data.range) * halfHeight;

@@ -26,7 +26,7 @@ private:
 };
 } // namespace
 
-AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport)
+AutoTraceFactory MakeAutoTracePageFactory(const std::shared_ptr<HidTransport>& transport)
 {
     return [transport](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
         return std::make_unique<AutoTracePageControl>(transport, parent);

@@ -15,8 +15,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString HeaderFileFilter =
-    QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
+const QString HeaderFileFilter = QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
 const QString OpenHeaderDialogKind = QStringLiteral("OpenKAVHEADER");
 } // namespace
 

@@ -5,17 +5,17 @@
 
 struct ClassicNumbers::State
 {
-    locale_t numbers = locale_t(0); // the thread's locale with the C library's numbers
-    locale_t previous = locale_t(0);
+    locale_t numbers = nullptr; // the thread's locale with the C library's numbers
+    locale_t previous = nullptr;
 };
 
 ClassicNumbers::ClassicNumbers() : m_State(std::make_unique<State>())
 {
     const locale_t current = duplocale(LC_GLOBAL_LOCALE);
-    if (current == locale_t(0))
+    if (current == nullptr)
         return;
     m_State->numbers = newlocale(LC_NUMERIC_MASK, "C", current);
-    if (m_State->numbers == locale_t(0)) {
+    if (m_State->numbers == nullptr) {
         freelocale(current);
         return;
     }
@@ -24,7 +24,7 @@ ClassicNumbers::ClassicNumbers() : m_State(std::make_unique<State>())
 
 ClassicNumbers::~ClassicNumbers()
 {
-    if (m_State->numbers == locale_t(0))
+    if (m_State->numbers == nullptr)
         return;
     uselocale(m_State->previous);
     freelocale(m_State->numbers);

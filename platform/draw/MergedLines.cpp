@@ -31,7 +31,7 @@ QLine Forwards(const QLine& line)
 }
 } // namespace
 
-std::vector<QLine> MergedLines(std::vector<QLine> lines)
+std::vector<QLine> MergedLines(const std::vector<QLine>& lines)
 {
     std::vector<QLine> rows, columns, merged;
     for (const QLine& line : lines)

@@ -8,4 +8,4 @@
 // vertical lines in one column, that overlap or touch become one; others
 // stay as they are. A table of boxed cells, whose neighbours share their
 // edges, becomes one line per rule.
-std::vector<QLine> MergedLines(std::vector<QLine> lines);
+std::vector<QLine> MergedLines(const std::vector<QLine>& lines);

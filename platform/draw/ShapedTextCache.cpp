@@ -32,5 +32,5 @@ const ShapedTextCache::Shaped& ShapedTextCache::Get(const QString& text, const Q
         shaped.width = line.naturalTextWidth();
         shaped.height = line.ascent() + line.descent();
     }
-    return *m_Shapes.insert(std::move(key), std::move(shaped));
+    return *m_Shapes.insert(key, shaped);
 }

@@ -124,10 +124,9 @@ IoResult OutputFile::Stage(const std::string& bytes)
     // it, its owner, as it would when written in place.
     if (result.ok() && place.entry.found) {
         const struct stat& old = place.entry.status;
-        if (fchmod(place.staged, old.st_mode & 0777) != 0)
-            result = Failure(errno);
-        else if ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
-                 fchown(place.staged, old.st_uid, old.st_gid) != 0 && errno != EPERM)
+        if (fchmod(place.staged, old.st_mode & 0777) != 0 ||
+            ((old.st_uid != geteuid() || old.st_gid != getegid()) &&
+             fchown(place.staged, old.st_uid, old.st_gid) != 0 && errno != EPERM))
             result = Failure(errno);
     }
     if (result.ok() && fsync(place.staged) != 0)

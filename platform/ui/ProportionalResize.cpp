@@ -64,7 +64,7 @@ std::vector<QRect> ProportionalChildRects(const std::vector<QRect>& childRects, 
     for (size_t entry = 1; entry < childRects.size(); ++entry) {
         const QRect& recorded = childRects[entry];
         const QPoint at(scale.X(recorded.left() - initial.left()), scale.Y(recorded.top() - initial.top()));
-        placed.push_back(QRect(at, fixedSize.value_or(recorded.size())));
+        placed.emplace_back(at, fixedSize.value_or(recorded.size()));
     }
     return placed;
 }

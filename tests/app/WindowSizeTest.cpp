@@ -58,7 +58,7 @@ QStringList CrowdingAt(Fixture& f, const QSize& size)
             trace->PaintChart(drawn);
         for (const RecordingDrawContext::Text& text : drawn.Texts())
             if (!text.text.isEmpty())
-                all.push_back(QRect(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text)));
+                all.emplace_back(text.at, page->fontMetrics().size(Qt::TextSingleLine, text.text));
         const auto text = [&tab](const QRect& r) {
             return QString("%1: (%2,%3 %4x%5)")
                 .arg(TabLabels[tab])

@@ -72,11 +72,11 @@ TEST(FileLoading, DocumentsKeepTheirKindUnderEveryEnding)
     DecodeOrlBytes(SpanOf(EncodeOrlResult(SampleOrlReadings(2))), source, nullptr);
     ReadTraceBytes(SpanOf(EncodeTraceResult(SampleTrace(5))), source);
     DecodeKavBytes(SpanOf(EncodeKavResult(ThreeWaveLengths, SampleLossTests(2, 1))), source);
-    documents.push_back({FileKind::KavDocument, KavDocumentBytes(source)});
+    documents.emplace_back(FileKind::KavDocument, KavDocumentBytes(source));
     DecodeKavBytes(SpanOf(EncodeKavResult(TwoWaveLengths, SampleLossTests(3, 2))), source);
     for (FileKind kind :
          {FileKind::KavDocument, FileKind::OpmDocument, FileKind::OrlDocument, FileKind::TraceDocument})
-        documents.push_back({kind, DocumentOf(kind, source)});
+        documents.emplace_back(kind, DocumentOf(kind, source));
 
     ScratchFolder dir;
     for (const auto& [kind, bytes] : documents) {

@@ -26,7 +26,11 @@ bool SameFloat(float a, float b)
 {
     if (std::isnan(a) || std::isnan(b))
         return std::isnan(a) && std::isnan(b) && std::signbit(a) == std::signbit(b);
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    // The bits, so that -0 and 0 differ.
+    uint32_t bitsA = 0, bitsB = 0;
+    std::memcpy(&bitsA, &a, sizeof a);
+    std::memcpy(&bitsB, &b, sizeof b);
+    return bitsA == bitsB;
 }
 
 // Counts mismatches against the C library and reports the first few.

@@ -16,7 +16,8 @@ std::vector<uint8_t> InstrumentReport(uint16_t wavelength, float reference, floa
         uint32_t bits = 0;
         std::memcpy(&bits, &value, 4);
         for (int i = 0; i < 4; ++i)
-            report[static_cast<size_t>(offset + i)] = static_cast<uint8_t>(bits >> (8 * i));
+            report[static_cast<size_t>(offset) + static_cast<size_t>(i)] =
+                static_cast<uint8_t>(bits >> (8 * i));
     }
     return report;
 }

@@ -100,7 +100,7 @@ TEST(ProgramSettings, APipeOrADeviceIsLeftAloneAndSaidOnce)
     };
     std::vector<std::function<std::string()>> makers = {makePipe};
     if (devices)
-        makers.push_back(makeDeviceLink);
+        makers.emplace_back(makeDeviceLink);
     for (const auto& make : makers) {
         for (const bool atStart : {true, false}) {
             testing::internal::CaptureStderr();

@@ -91,6 +91,7 @@ TEST(SummaryPagesTest, TheLastPageSaysTheLimitTheCountsAndTheFailedFibres)
 
     for (const char* line :
          {"Certification Summary", "Limit: tia-568.3-d-osp",
+          // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one line, split
           "Method: budget (attenuation x length + connections x connector loss + splices x "
           "splice loss)",
           "Attenuation: 1310 nm 0.5 dB/km, 1550 nm 0.5 dB/km",
