@@ -3,8 +3,11 @@
 #include "app/CAboutDlg.h"
 #include "app/CKAVDoc.h"
 #include "app/CMainFrame.h"
+#include "app/UserGuideFiles.h"
+#include "app/UserGuideWindow.h"
 #include "data/CDataStore.h"
 #include "platform/AppTitle.h"
+#include "platform/ui/Prompts.h"
 #include "views/CKAVView.h"
 #include "views/DialogRunner.h"
 
@@ -41,6 +44,9 @@ bool CKAVApp::OnCommand(CommandId id)
         RunDialog(about);
         return true;
     }
+    case CommandId::HelpUserGuide:
+        ShowUserGuide();
+        return true;
     case CommandId::FileNew:
         // The one document is re-initialised; the view keeps its tabs, pages
         // and records.
@@ -50,4 +56,29 @@ bool CKAVApp::OnCommand(CommandId id)
     default:
         return false;
     }
+}
+
+UserGuideWindow* CKAVApp::UserGuide() const
+{
+    return m_UserGuide;
+}
+
+void CKAVApp::ShowUserGuide()
+{
+    if (!m_UserGuide) {
+        if (UserGuideFiles::Folder().isEmpty()) {
+            Prompts::Current().Message(
+                m_Frame.get(), QCoreApplication::translate("CKAVApp", "The user guide is not installed."),
+                ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning,
+                QCoreApplication::translate("CKAVApp", "Reinstall the program to have it again."));
+            return;
+        }
+        // In the language of the window, beside it until closed; the next F1
+        // starts again on the first page.
+        m_UserGuide = new UserGuideWindow(UserGuideFiles::FirstPageFile(QLocale()), m_Frame.get());
+        m_UserGuide->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_UserGuide->show();
+    m_UserGuide->raise();
+    m_UserGuide->activateWindow();
 }

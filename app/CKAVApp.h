@@ -3,15 +3,17 @@
 #include "views/AutoTraceControl.h"
 #include "views/CommandIds.h"
 
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 
 class CKAVDoc;
 class CMainFrame;
+class UserGuideWindow;
 
 // The application: starts the program, owns the document and the main
-// window, and handles About and New.
+// window, and handles About, the user guide and New.
 class CKAVApp
 {
 public:
@@ -29,6 +31,8 @@ public:
 
     CMainFrame* MainFrame() const { return m_Frame.get(); }
     CKAVDoc& Document() const { return *m_Document; }
+    // The guide's window while Help > User Guide has it open.
+    UserGuideWindow* UserGuide() const;
 
     bool OnCommand(CommandId id);
 
@@ -36,4 +40,7 @@ private:
     AutoTraceFactory m_AutoTraceFactory;
     std::unique_ptr<CKAVDoc> m_Document;
     std::unique_ptr<CMainFrame> m_Frame;
+    QPointer<UserGuideWindow> m_UserGuide; // a child window of m_Frame, gone when closed
+
+    void ShowUserGuide();
 };

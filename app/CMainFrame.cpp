@@ -222,6 +222,11 @@ void CMainFrame::CreateMenus()
     }
 
     QMenu* help = menuBar()->addMenu("Help(&H)");
+    QAction* guide = AddCommand(CommandId::HelpUserGuide, tr("User Guide(&U)\tF1"),
+                                tr("Opens the user guide: a page for each task, with pictures"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    help->addAction(guide);
+    help->addSeparator();
     help->addAction(AddCommand(CommandId::AppAbout, "About KAV(&A)...",
                                "Displays the programm information and copyright"));
 }

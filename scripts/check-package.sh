@@ -75,6 +75,16 @@ for ending in opm kav orl trace; do
 done
 pass "file types: $(echo $defined)"
 
+# The guide lies where kav looks for it, ../share/kav/guide from usr/bin,
+# in both languages with the same pages and their pictures.
+guide="$root/usr/share/kav/guide"
+for language in en zh_CN; do
+  [ -f "$guide/$language/index.html" ] || fail "no user guide in $language"
+done
+[ "$(cd "$guide/en" && ls)" = "$(cd "$guide/zh_CN" && ls)" ] || fail "the guide's languages have different pages"
+[ -n "$(ls "$guide/pictures"/*.png 2>/dev/null)" ] || fail "the user guide has no pictures"
+pass "user guide: $(cd "$guide" && ls -d */ | tr -d / | xargs)"
+
 for page in kav kav-convert; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$page(1): $warnings"

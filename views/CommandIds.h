@@ -14,6 +14,7 @@ enum class CommandId : int
     FilePrint = 57607,
     FilePrintPreview = 57609,
     AppAbout = 57664,
+    HelpUserGuide = 57667, // the framework's help topics: ours open the user guide
     AppExit = 57665,
     FileSaveAsCsv = 32776,
     FileExportPdf = 32789,     // ours: the report as a PDF file

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/RecentFiles.h"
 #include "app/Screenshots.h"
+#include "app/UserGuideWindow.h"
 #include "grid/GridCtrl.h"
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
@@ -19,7 +20,9 @@
 #include <sys/stat.h>
 
 #include <QDialog>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,6 +125,39 @@ private slots:
         QCOMPARE(f.View().findChildren<QWidget*>().size(), children);
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
         QCOMPARE(f.View().OrlPage()->RowCount(), 1);
+    }
+
+    // F1 opens the guide on its first page, in the window's language (English
+    // for a language the guide has not), and Contents comes back to it.
+    void f1OpensTheGuideInTheWindowsLanguage()
+    {
+        const QDir guide(qEnvironmentVariable("KAV_SOURCE_DIR") + "/docs/guide");
+        const QLocale before;
+        const struct
+        {
+            const char* locale;
+            const char* folder;
+        } readers[] = {{"en_GB", "en"}, {"zh_CN", "zh_CN"}, {"de_DE", "en"}};
+        for (const auto& reader : readers) {
+            QLocale::setDefault(QLocale(reader.locale));
+            Fixture f;
+            f.Frame().show();
+            QVERIFY(QTest::qWaitForWindowActive(&f.Frame()));
+            QTest::keyClick(&f.Frame(), Qt::Key_F1);
+            UserGuideWindow* window = f.app.UserGuide();
+            QVERIFY2(window && window->isVisible(), reader.locale);
+            const auto shown = [window] { return QFileInfo(window->Browser()->source().toLocalFile()); };
+            const QFileInfo first(guide.filePath(QString(reader.folder) + "/index.html"));
+            QCOMPARE(shown().canonicalFilePath(), first.canonicalFilePath());
+            QVERIFY(!window->BackAction()->isEnabled());
+
+            window->Browser()->setSource(QUrl::fromLocalFile(first.dir().filePath("files.html")));
+            QCOMPARE(shown().fileName(), QString("files.html"));
+            QVERIFY(window->BackAction()->isEnabled());
+            window->HomeAction()->trigger();
+            QCOMPARE(shown().canonicalFilePath(), first.canonicalFilePath());
+        }
+        QLocale::setDefault(before);
     }
 
     // Files named on the command line or dropped on the window open on the
