@@ -52,6 +52,9 @@ release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"'
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = "kav %F" ] || fail "Exec is $(entry Exec)"
 [ -x "$root/usr/bin/kav" ] || fail "no usr/bin/kav"
+for language in zh_CN en; do
+  [ -s "$root/usr/share/kav/translations/kav_$language.qm" ] || fail "no translation kav_$language.qm"
+done
 [ "$(entry Icon)" = "$id" ] || fail "Icon is $(entry Icon), not $id"
 icons=$(find "$root/usr/share/icons/hicolor" -name "$id.*" | wc -l)
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] && [ "$icons" -ge 4 ] ||
