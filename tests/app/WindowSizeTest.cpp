@@ -1,5 +1,6 @@
 #include "app/CKAVApp.h"
 #include "app/CMainFrame.h"
+#include "app/WindowLanguage.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/hid/SimulatedInstrument.h"
 #include "trace/CAutoTracePage.h"
@@ -11,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -97,6 +99,20 @@ private slots:
     {
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().width() >
                 2 * CKAVView::FormSize().width());
+    }
+
+    // The menus speak the language the test runs in (KAV_TEST_LANGUAGE):
+    // the translations were found and installed, not the English fallback.
+    void theMenusSpeakTheWindowsLanguage()
+    {
+        Fixture f;
+        QStringList titles;
+        for (const QAction* menu : f.Frame().menuBar()->actions())
+            titles << menu->text();
+        const bool chinese = qEnvironmentVariable("KAV_TEST_LANGUAGE") == "zh_CN";
+        QCOMPARE(titles, chinese ? QStringList{"\u6587\u4EF6(&F)", "\u7F16\u8F91(&E)", "\u89C6\u56FE(&V)",
+                                               "\u5E2E\u52A9(&H)"}
+                                 : QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"});
     }
 
     // No page is crowded at the design size or at the minimum, and the
@@ -190,6 +206,10 @@ int main(int argc, char* argv[])
     file.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
     QApplication application(argc, argv);
+    // The window in another language (KAV_TEST_LANGUAGE) keeps the same rules.
+    if (!qEnvironmentVariableIsEmpty("KAV_TEST_LANGUAGE") &&
+        !WindowLanguage::Install(qEnvironmentVariable("KAV_TEST_LANGUAGE"), KAV_TRANSLATIONS_DIR))
+        return 1;
     if (qEnvironmentVariableIsEmpty("KAV_TEST_SCREEN")) {
         WindowSizeTest test;
         return QTest::qExec(&test, argc, argv);
