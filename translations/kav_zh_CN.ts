@@ -93,10 +93,6 @@
 <context>
     <name>CInfoDialog</name>
     <message>
-        <source>Report Header(*.kavheader)|*.kavheader|All Files(*.*)|*.*||</source>
-        <translation>报告表头(*.kavheader)|*.kavheader|所有文件(*.*)|*.*||</translation>
-    </message>
-    <message>
         <source>Printed in the report&apos;s header after &quot;%1&quot;</source>
         <translation>打印在报告表头的“%1”之后</translation>
     </message>
@@ -119,6 +115,10 @@
     <message>
         <source>%1 is not a report header.</source>
         <translation>%1 不是报告表头文件。</translation>
+    </message>
+    <message>
+        <source>Report Header(*.kavheader)|*.kavheader|All Files (*)|*||</source>
+        <translation>报告表头(*.kavheader)|*.kavheader|所有文件 (*)|*||</translation>
     </message>
 </context>
 <context>
@@ -552,12 +552,12 @@
         <translation>报告语言(&amp;L)：</translation>
     </message>
     <message>
-        <source>Pictures (*.png;*.svg)|*.png;*.svg|All Files(*.*)|*.*||</source>
-        <translation>图片 (*.png;*.svg)|*.png;*.svg|所有文件(*.*)|*.*||</translation>
-    </message>
-    <message>
         <source>The logo cannot be used.</source>
         <translation>无法使用此徽标。</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||</source>
+        <translation>图片 (*.png;*.svg)|*.png;*.svg|所有文件 (*)|*||</translation>
     </message>
 </context>
 <context>

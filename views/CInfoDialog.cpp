@@ -16,7 +16,7 @@
 
 namespace {
 const char* const HeaderFileFilter =
-    QT_TRANSLATE_NOOP("CInfoDialog", "Report Header(*.kavheader)|*.kavheader|All Files(*.*)|*.*||");
+    QT_TRANSLATE_NOOP("CInfoDialog", "Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
 const QString OpenHeaderDialogKind = QStringLiteral("OpenKAVHEADER");
 } // namespace
 

@@ -88,7 +88,7 @@ CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
 void CReportOptionsDlg::ChooseLogo()
 {
     const std::optional<QString> chosen = Prompts::Current().OpenFile(
-        this, tr("Pictures (*.png;*.svg)|*.png;*.svg|All Files(*.*)|*.*||"), LastFolder(LogoDialogKind));
+        this, tr("Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||"), LastFolder(LogoDialogKind));
     if (!chosen)
         return;
     RememberFolder(LogoDialogKind, *chosen);

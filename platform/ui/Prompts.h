@@ -76,5 +76,5 @@ public:
     static void Install(Prompts* prompts);
 };
 
-// "Open Files (*.bin)|*.bin|All Files(*.*)|*.*||" -> "Open Files (*.bin);;All Files(*.*)"
+// "Open Files (*.bin)|*.bin|All Files (*)|*||" -> "Open Files (*.bin);;All Files (*)"
 QString QtFilterFromPairs(const QString& pairs);
