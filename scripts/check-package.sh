@@ -96,6 +96,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$convert" "$sample" --pdf 
   --page-size A4 2>"$scratch/convert.err" || fail "kav-convert --pdf: $(cat "$scratch/convert.err")"
 pdftotext "$scratch/report.pdf" - 2>/dev/null | grep -q "Cable ID: CAB-01" ||
   fail "kav-convert --pdf wrote no loss-test report"
+# The installed translations are found: the report's title in Chinese.
+"$convert" "$sample" --pdf "$scratch/report-zh.pdf" --language zh_CN 2>"$scratch/convert.err" ||
+  fail "kav-convert --language zh_CN: $(cat "$scratch/convert.err")"
+pdftotext "$scratch/report-zh.pdf" - 2>/dev/null | grep -q "KAV 报告" ||
+  fail "kav-convert --language zh_CN wrote no Chinese report"
 shots="$scratch/shots"
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$kav" --screenshots "$shots" samples/*.bin 2>"$scratch/kav.err" ||
   fail "kav --screenshots: $(cat "$scratch/kav.err")"
