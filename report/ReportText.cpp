@@ -17,8 +17,10 @@ QString ReportText(const char* context, const char* source)
     return QString::fromUtf8(source);
 }
 
+// English is the texts as they stand: a job in English reads no file and
+// needs no application object (the translations' folder is the program's).
 ReportLanguage::ReportLanguage(const std::string& code)
-    : m_Loaded(LoadTranslations(m_Translator, QString::fromStdString(code)))
+    : m_Loaded(code != LanguageCodes[0] && LoadTranslations(m_Translator, QString::fromStdString(code)))
 {
 }
 
