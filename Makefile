@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan wine-test asan tidy install package package-check screenshots format format-check clean
+.PHONY: all deps build test run bench fuzz tsan wine-test asan tidy install package package-check screenshots translations format format-check clean
 
 all: build
 
@@ -65,6 +65,12 @@ package-check: package
 
 screenshots: build
 	@scripts/screenshots.sh
+
+# Brings translations/*.ts up to date with the texts in the sources (lupdate);
+# new texts come in unfinished until someone translates them.
+translations: deps
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target kav_lupdate
 
 # Every C++ file in the repository, formatted by the repository's .clang-format.
 format:

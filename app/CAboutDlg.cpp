@@ -9,7 +9,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("About KAV Application System");
+    setWindowTitle(tr("About KAV Application System"));
     auto* icon = new QLabel(this);
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     auto* text = new QLabel("KAV Application System V2.38", this);

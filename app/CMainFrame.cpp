@@ -3,9 +3,13 @@
 #include "app/AppIcons.h"
 #include "app/CKAVDoc.h"
 #include "app/RecentFiles.h"
+#include "app/WindowLanguage.h"
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
+#include "platform/AppTitle.h"
 #include "platform/ui/ProgramSettings.h"
+#include "platform/ui/Prompts.h"
+#include "report/Translations.h"
 #include "views/CKAVView.h"
 #include "views/CKavGridPage.h"
 #include "views/CTestLimitsDlg.h"
@@ -16,6 +20,7 @@
 #include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
 
+#include <QActionGroup>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -30,6 +35,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <algorithm>
 #include <string>
@@ -38,7 +44,7 @@
 namespace {
 constexpr QSize ToolButtonSize(85, 38);
 constexpr QSize ToolImageSize(16, 15);
-const char* const IdleText = "Ready";
+const char* const IdleText = QT_TRANSLATE_NOOP("CMainFrame", "Ready");
 // Between the file's name and the document's title in the caption.
 const QString CaptionSeparator = QStringLiteral(" \u2014 ");
 // The view's commands, whose state follows the selected tab.
@@ -157,51 +163,58 @@ QAction* CMainFrame::Action(CommandId id) const
 
 void CMainFrame::CreateMenus()
 {
-    QAction* open = AddCommand(CommandId::FileOpen, "Open(&O)...\tCtrl+O", "Opens an exiting document");
+    QAction* open =
+        AddCommand(CommandId::FileOpen, tr("Open(&O)...\tCtrl+O"), tr("Opens an exiting document"));
     open->setShortcut(QKeySequence("Ctrl+O"));
-    QAction* save = AddCommand(CommandId::FileSave, "Save", "Saves the document");
+    QAction* save = AddCommand(CommandId::FileSave, tr("Save"), tr("Saves the document"));
     save->setShortcut(QKeySequence("Ctrl+S"));
-    QAction* saveAs = AddCommand(CommandId::FileSaveAs, "Save As(&A)...\tCtrl+Shift+S",
-                                 "Saves the document with a new name");
+    QAction* saveAs = AddCommand(CommandId::FileSaveAs, tr("Save As(&A)...\tCtrl+Shift+S"),
+                                 tr("Saves the document with a new name"));
     saveAs->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    QAction* print =
-        AddCommand(CommandId::FilePrint, "Print(&P)...\tCtrl+P", "Prints all or part of the document ");
+    QAction* print = AddCommand(CommandId::FilePrint, tr("Print(&P)...\tCtrl+P"),
+                                tr("Prints all or part of the document "));
     print->setShortcut(QKeySequence("Ctrl+P"));
-    QAction* newDocument = AddCommand(CommandId::FileNew, "New", QString());
+    QAction* newDocument = AddCommand(CommandId::FileNew, tr("New"), QString());
     newDocument->setShortcut(QKeySequence("Ctrl+N"));
 
-    QMenu* file = menuBar()->addMenu("File(&F)");
+    QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->addAction(open);
-    file->addAction(AddCommand(CommandId::FileSaveAsCsv, "Save As CSV(&C)", QString()));
-    file->addAction(AddCommand(CommandId::FileSaveAsExcel, "Save As Excel(&L)...",
-                               "Saves the table as an Excel workbook"));
+    file->addAction(
+        AddCommand(CommandId::FileSaveAsCsv, tr("Save As CSV(&C)"), tr("Saves the table as a CSV file")));
+    file->addAction(AddCommand(CommandId::FileSaveAsExcel, tr("Save As Excel(&L)..."),
+                               tr("Saves the table as an Excel workbook")));
     file->addAction(saveAs);
     file->addSeparator();
     file->addAction(print);
-    file->addAction(AddCommand(CommandId::FilePrintPreview, "Print View(&V)", "Previews all document"));
-    file->addAction(AddCommand(CommandId::FilePrintSetup, "Print Setup(&T)...",
-                               "Chooses the printer, the paper and its orientation for the reports"));
-    file->addAction(AddCommand(CommandId::FileReportOptions, "Report Options(&N)...",
-                               "Chooses the company, logo and footer of the reports and how names are read"));
     file->addAction(
-        AddCommand(CommandId::FileExportPdf, "Export PDF(&E)...", "Writes the report as a PDF file"));
+        AddCommand(CommandId::FilePrintPreview, tr("Print View(&V)"), tr("Previews all document")));
+    file->addAction(AddCommand(CommandId::FilePrintSetup, tr("Print Setup(&T)..."),
+                               tr("Chooses the printer, the paper and its orientation for the reports")));
+    file->addAction(AddCommand(
+        CommandId::FileReportOptions, tr("Report Options(&N)..."),
+        tr("Chooses the company, logo, footer and language of the reports and how names are read")));
     file->addAction(
-        AddCommand(CommandId::AppExit, "Exit(&X)", "Quits the application; Prompts to save documents"));
+        AddCommand(CommandId::FileExportPdf, tr("Export PDF(&E)..."), tr("Writes the report as a PDF file")));
+    file->addAction(AddCommand(CommandId::AppExit, tr("Exit(&X)"),
+                               tr("Quits the application; Prompts to save documents")));
 
-    QMenu* edit = menuBar()->addMenu("Edit(&E)");
-    edit->addAction(AddCommand(CommandId::EditJobInfo, "Job Information(&J)", QString()));
-    edit->addAction(AddCommand(CommandId::EditCableInfo, "Cable Information(&C)", QString()));
-    edit->addAction(AddCommand(CommandId::EditSystemInfo, "System Information(&S)", QString()));
-    edit->addAction(AddCommand(CommandId::EditClearHeader, "Clear Report Header(&H)",
-                               "Empties the job, cable and system information, also for later runs"));
+    QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
+    edit->addAction(AddCommand(CommandId::EditJobInfo, tr("Job Information(&J)"),
+                               tr("Edits the job information of the report header")));
+    edit->addAction(AddCommand(CommandId::EditCableInfo, tr("Cable Information(&C)"),
+                               tr("Edits the cable information of the report header")));
+    edit->addAction(AddCommand(CommandId::EditSystemInfo, tr("System Information(&S)"),
+                               tr("Edits the system information of the report header")));
+    edit->addAction(AddCommand(CommandId::EditClearHeader, tr("Clear Report Header(&H)"),
+                               tr("Empties the job, cable and system information, also for later runs")));
     edit->addSeparator();
-    edit->addAction(AddCommand(CommandId::EditTestLimits, "Test Limits(&L)...",
-                               "Chooses the limit the loss tests are certified against"));
+    edit->addAction(AddCommand(CommandId::EditTestLimits, tr("Test Limits(&L)..."),
+                               tr("Chooses the limit the loss tests are certified against")));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
-    QMenu* view = menuBar()->addMenu("View(&V)");
-    QAction* limitColumns = AddCommand(CommandId::ViewLimitColumns, "Limit and Margin Columns(&M)",
-                                       "Shows each wavelength's limit and margin in the KAV table");
+    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
+    QAction* limitColumns = AddCommand(CommandId::ViewLimitColumns, tr("Limit and Margin Columns(&M)"),
+                                       tr("Shows each wavelength's limit and margin in the KAV table"));
     limitColumns->setCheckable(true);
     view->addAction(limitColumns);
 
@@ -221,19 +234,59 @@ void CMainFrame::CreateMenus()
         addAction(action);
     }
 
-    QMenu* help = menuBar()->addMenu("Help(&H)");
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     QAction* guide = AddCommand(CommandId::HelpUserGuide, tr("User Guide(&U)\tF1"),
                                 tr("Opens the user guide: a page for each task, with pictures"));
     guide->setShortcut(QKeySequence(Qt::Key_F1));
     help->addAction(guide);
     help->addSeparator();
-    help->addAction(AddCommand(CommandId::AppAbout, "About KAV(&A)...",
-                               "Displays the programm information and copyright"));
+    help->addAction(AddCommand(CommandId::AppAbout, tr("About KAV(&A)..."),
+                               tr("Displays the programm information and copyright")));
+    AddLanguageMenu(help);
+}
+
+void CMainFrame::AddLanguageMenu(QMenu* help)
+{
+    QMenu* languages = help->addMenu(tr("Language(&G)"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(languages);
+    const QString current = WindowLanguage::InEffect(ProgramSettings::Current());
+    // Each language is named in itself, so that a user who cannot read the
+    // window's language still finds their own.
+    const struct
+    {
+        const char* code;
+        QString name;
+    } choices[] = {{LanguageCodes[0], QStringLiteral("&English")},
+                   {LanguageCodes[1], QStringLiteral("\u7B80\u4F53\u4E2D\u6587(&C)")}};
+    for (const auto& choice : choices) {
+        const QString code = QString::fromLatin1(choice.code);
+        QAction* action = languages->addAction(choice.name);
+        action->setObjectName(QStringLiteral("language_") + code);
+        action->setCheckable(true);
+        action->setChecked(code == current);
+        action->setStatusTip(tr("Speaks this language from the program's next start"));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] { ChooseLanguage(code); });
+    }
+}
+
+void CMainFrame::ChooseLanguage(const QString& code)
+{
+    WindowLanguage::Choose(ProgramSettings::Current(), code);
+    // The message is in the chosen language: the user may not read the
+    // window's.
+    const char* const note = QT_TR_NOOP("The language takes effect when the program is started again.");
+    QTranslator chosen;
+    LoadTranslations(chosen, code);
+    const QString text = chosen.translate("CMainFrame", note);
+    Prompts::Current().Message(this, text.isEmpty() ? QString::fromLatin1(note) : text, ApplicationTitle,
+                               MessageButtons::Ok, MessageIcon::Information);
 }
 
 void CMainFrame::CreateToolBar()
 {
-    m_ToolBar = addToolBar("Standard");
+    m_ToolBar = addToolBar(tr("Standard"));
     m_ToolBar->setObjectName("toolBar59392");
     m_ToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_ToolBar->setIconSize(ToolImageSize);
@@ -245,22 +298,25 @@ void CMainFrame::CreateToolBar()
     {
         CommandId id;
         const char* label;
+        const char* tip;
         QIcon icon;
-    } buttons[] = {{CommandId::FileOpen, "Open", OpenIcon()},
-                   {CommandId::FileSave, "Save", SaveIcon()},
-                   {CommandId::FilePrint, "Print", PrintIcon()}};
+    } buttons[] = {{CommandId::FileOpen, QT_TR_NOOP("Open"),
+                    QT_TR_NOOP("Opens an instrument file or a document (Ctrl+O)"), OpenIcon()},
+                   {CommandId::FileSave, QT_TR_NOOP("Save"),
+                    QT_TR_NOOP("Saves the selected tab's records (Ctrl+S)"), SaveIcon()},
+                   {CommandId::FilePrint, QT_TR_NOOP("Print"),
+                    QT_TR_NOOP("Prints the selected tab's report (Ctrl+P)"), PrintIcon()}};
     for (const auto& button : buttons) {
         if (button.id != CommandId::FileOpen)
             m_ToolBar->addSeparator();
         QAction* action = Action(button.id);
         action->setIcon(button.icon);
-        action->setIconText(button.label);
+        action->setIconText(tr(button.label));
+        action->setToolTip(tr(button.tip));
         m_ToolBar->addAction(action);
         QWidget* widget = m_ToolBar->widgetForAction(action);
         widget->setFixedSize(ToolButtonSize);
         widget->setObjectName(QString("toolButton%1").arg(button.label));
-        // The buttons carry their labels; they show no tool tips.
-        widget->installEventFilter(this);
     }
 }
 
@@ -290,9 +346,9 @@ void CMainFrame::CreateStatusBar()
 
     connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
         if (message.isEmpty())
-            bar->showMessage(IdleText);
+            bar->showMessage(tr(IdleText));
     });
-    bar->showMessage(IdleText);
+    bar->showMessage(tr(IdleText));
 }
 
 QSize CMainFrame::WithChrome(const QSize& viewSize) const
@@ -424,13 +480,6 @@ void CMainFrame::ToggleLimitColumns()
     RememberLimitColumns(page.LimitColumnsShown());
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip)
-        return true;
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 {
     if (event->mimeData()->hasUrls())
@@ -450,7 +499,7 @@ void CMainFrame::AddRecentFilesMenu()
 {
     QMenu* file = menuBar()->actions().front()->menu();
     QAction* exit = Action(CommandId::AppExit);
-    m_RecentMenu = new QMenu("Recent Files(&R)", this);
+    m_RecentMenu = new QMenu(tr("Recent Files(&R)"), this);
     file->insertMenu(exit, m_RecentMenu);
     file->insertSeparator(exit);
     UpdateRecentFilesMenu();
@@ -482,8 +531,8 @@ void CMainFrame::OpenRecentFile(const QString& path)
 
 void CMainFrame::OnFileOpened(const QString& path)
 {
-    statusBar()->showMessage(QString("%1 is shown on the %2 tab.")
-                                 .arg(QFileInfo(path).fileName(), TabLabels[m_View->SelectedTab()]));
+    statusBar()->showMessage(
+        tr("%1 is shown on the %2 tab.").arg(QFileInfo(path).fileName(), TabText(m_View->SelectedTab())));
     RecentFiles(ProgramSettings::Current()).Add(path);
     UpdateRecentFilesMenu();
     UpdateCaption();

@@ -55,7 +55,6 @@ public:
     QMenu* RecentFilesMenu() const { return m_RecentMenu; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -65,6 +64,10 @@ private:
     QAction* AddCommand(CommandId id, const QString& text, const QString& prompt);
     void CreateMenus();
     void CreateToolBar();
+    // Help > Language: the languages the window can speak, the one in
+    // effect checked.
+    void AddLanguageMenu(QMenu* help);
+    void ChooseLanguage(const QString& code);
     void CreateStatusBar();
     QSize WithChrome(const QSize& viewSize) const;
     void SizeToForm();

@@ -5,10 +5,12 @@
 #include "app/ProgramOptions.h"
 #include "app/Screenshots.h"
 #include "app/ScriptedTrace.h"
+#include "app/WindowLanguage.h"
 #include "platform/hid/HidTransport.h"
 #include "platform/hid/SimulatedInstrument.h"
 #include "platform/ui/DisplayPresence.h"
 #include "platform/ui/ProgramSettings.h"
+#include "report/Translations.h"
 #include "views/AutoTracePageControl.h"
 #include "views/CKAVView.h"
 
@@ -79,6 +81,8 @@ int main(int argc, char* argv[])
         ProgramSettings::Install(userSettings.get());
     }
 
+    WindowLanguage::Install(WindowLanguage::InEffect(ProgramSettings::Current()), TranslationsFolder());
+
     std::shared_ptr<HidTransport> transport = line.simulate
                                                   ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument())
                                                   : CreateSystemHidTransport();
@@ -87,7 +91,7 @@ int main(int argc, char* argv[])
         return 1;
     CMainFrame& frame = *app.MainFrame();
     if (line.simulate)
-        frame.SetCaptionNote(QStringLiteral(" (simulated instrument)"));
+        frame.SetCaptionNote(QCoreApplication::translate("main", " (simulated instrument)"));
 
     int status = 0;
     const auto takeScreenshots = [&] {

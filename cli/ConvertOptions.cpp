@@ -3,13 +3,14 @@
 #include "data/NameDecoding.h"
 #include "platform/files/QuotedName.h"
 #include "report/ReportPdf.h"
+#include "report/Translations.h"
 
 #include <utility>
 
 const char* const UsageText =
     "usage: kav-convert [--info] [--limits LIMITS] [--names auto|utf-8|gb18030|latin-1] [--csv OUT] "
     "[--verdicts OUT] [--xlsx OUT] [--document OUT] [--pdf OUT [--page-size A4|Letter] [--no-summary] "
-    "[--company TEXT] [--logo FILE] [--header FILE] [--no-footer]] [--] FILE";
+    "[--company TEXT] [--logo FILE] [--header FILE] [--no-footer] [--language en|zh_CN]] [--] FILE";
 const char* const StandardInputName = "-";
 
 namespace {
@@ -95,6 +96,12 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
             if (i + 1 >= arguments.size() || !NameEncodingOfWord(arguments[i + 1]))
                 return Refuse(a + " needs auto, utf-8, gb18030 or latin-1");
             options.names = arguments[++i];
+        } else if (a == "--language") {
+            if (options.language)
+                return Refuse(a + " given twice");
+            if (i + 1 >= arguments.size() || !IsLanguageCode(QString::fromStdString(arguments[i + 1])))
+                return Refuse(a + " needs en or zh_CN");
+            options.language = arguments[++i];
         } else if (a == "--page-size") {
             if (options.pageSize)
                 return Refuse(a + " given twice");
@@ -110,7 +117,8 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
     const std::pair<bool, const char*> reportOnly[] = {
         {options.pageSize.has_value(), "--page-size"}, {!options.summaryPage, "--no-summary"},
         {options.company.has_value(), "--company"},    {options.logoFile.has_value(), "--logo"},
-        {options.headerFile.has_value(), "--header"},  {options.noFooter, "--no-footer"}};
+        {options.headerFile.has_value(), "--header"},  {options.noFooter, "--no-footer"},
+        {options.language.has_value(), "--language"}};
     for (const auto& [given, option] : reportOnly)
         if (given && !options.pdfOut)
             return Refuse(std::string(option) + " without --pdf");

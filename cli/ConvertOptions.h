@@ -29,6 +29,7 @@ struct ConvertOptions
     std::optional<std::string> logoFile;
     std::optional<std::string> headerFile;
     bool noFooter = false;
+    std::optional<std::string> language; // the report's texts: "en" (when not given) or "zh_CN"
     std::optional<std::string>
         names; // how names are read: "auto" (the default), "utf-8", "gb18030", "latin-1"
     bool help = false;

@@ -15,9 +15,11 @@
 #include "platform/files/QuotedName.h"
 #include "report/ReportBrand.h"
 #include "report/ReportPdf.h"
+#include "report/Translations.h"
 #include "workbook/Workbook.h"
 
 #include <QHashSeed>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
@@ -177,10 +179,17 @@ int main(int argc, char** argv)
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
         report.summaryPage = options.summaryPage;
         report.limits = limits;
+        report.language = options.language.value_or(LanguageCodes[0]);
+        // The program's folder, where the translations are found, is known
+        // once the application is.
+        gui.emplace();
+        if (QTranslator translator; report.language != LanguageCodes[0] &&
+                                    !LoadTranslations(translator, QString::fromStdString(report.language)))
+            return Fail(CannotRead, "--language " + report.language,
+                        "its translations are not in " + QuotedName(TranslationsFolder().toStdString()));
         if (file.ReportPageCount(report) == 0)
             return Fail(CannotWrite, QuotedName(*options.pdfOut),
                         "cannot be written: the report has no pages");
-        gui.emplace();
         pdf = file.PdfBytes(PaperOf(options), report);
         if (pdf.empty())
             return Fail(CannotWrite, QuotedName(*options.pdfOut),

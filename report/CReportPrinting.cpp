@@ -61,12 +61,21 @@ ReportBrand BrandOf(const ReportOptions& options)
 
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
     : m_Store(store), m_Report(store, BrandOf(options)), m_Kind(kind), m_Options(options),
-      m_PrintedAt(ReportPrintingTime()), m_Row(ReportRowOf(kind))
+      m_Language(std::make_shared<ReportLanguage>(options.language)), m_PrintedAt(ReportPrintingTime()),
+      m_Row(ReportRowOf(kind))
 {
+}
+
+QString CReportPrinting::Title() const
+{
+    const ReportLanguage::Use language(*m_Language);
+    return ReportText("Report", ReportTitle(m_Kind));
 }
 
 const SummaryPages* CReportPrinting::Summary(unsigned tablePages)
 {
+    // The summary's lines are laid out in the report's language.
+    const ReportLanguage::Use language(*m_Language);
     if (!m_Summary && m_Row->waveCount > 0 && m_Options.summaryPage && tablePages > 0)
         m_Summary.emplace(m_Store, m_Options.limits, CReport::KavLayoutEnd(m_Row->waveCount).y());
     return m_Summary ? &*m_Summary : nullptr;
@@ -96,6 +105,7 @@ void CReportPrinting::OnPrint(DrawContext& dc, const PrintInfo& info)
 {
     if (!m_Row)
         return;
+    const ReportLanguage::Use language(*m_Language);
     const unsigned tablePages = m_Row->pageCount(m_Report);
     const bool tablePage = info.m_CurrentPage <= tablePages;
     if (tablePage)

@@ -3,11 +3,13 @@
 #include "report/CReport.h"
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
+#include "report/ReportText.h"
 #include "report/SummaryPages.h"
 
 #include <QDateTime>
 #include <QSize>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,6 +27,9 @@ public:
 
     ReportKind Kind() const { return m_Kind; }
     const ReportOptions& Options() const { return m_Options; }
+    // The report's title ("KAV Report") in the report's language.
+    QString Title() const;
+    const ReportLanguage& Language() const { return *m_Language; }
     // When the report was printed, as its footer and its PDF say.
     const QDateTime& PrintedAt() const { return m_PrintedAt; }
     // The report's own pages, then the summary pages when it has them.
@@ -52,6 +57,7 @@ private:
     CReport m_Report;
     ReportKind m_Kind;
     ReportOptions m_Options;
+    std::shared_ptr<const ReportLanguage> m_Language;
     QDateTime m_PrintedAt;
     const ReportKindRow* m_Row; // null for None
     std::optional<SummaryPages> m_Summary;

@@ -5,6 +5,7 @@
 #include "report/RecordDateTime.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
+#include "report/ReportText.h"
 
 #include <array>
 #include <cmath>
@@ -22,16 +23,16 @@ struct Heading
     const char* title;
     const char* unit; // null: none
 };
-constexpr std::array<Heading, ColumnCount> Headings{{{"Fiber ID", nullptr},
-                                                     {"Wavelength", "(nm)"},
-                                                     {"Loss AB", "(dB)"},
-                                                     {"REF AB", "(dBm)"},
-                                                     {"Loss BA", "(dB)"},
-                                                     {"REF BA", "(dBm)"},
-                                                     {"AVG L", "(dB)"},
-                                                     {"ORL AB", "(dB)"},
-                                                     {"ORL BA", "(dB)"},
-                                                     {"Length", "(km)"}}};
+constexpr std::array<Heading, ColumnCount> Headings{{{QT_TRANSLATE_NOOP("Report", "Fiber ID"), nullptr},
+                                                     {QT_TRANSLATE_NOOP("Report", "Wavelength"), "(nm)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Loss AB"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "REF AB"), "(dBm)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Loss BA"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "REF BA"), "(dBm)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "AVG L"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "ORL AB"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "ORL BA"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Length"), "(km)"}}};
 
 // The value columns 2 to 8, by the loss-test table's columns.
 constexpr std::array<KavColumn, 7> ValueColumns{KavColumn::LossAB, KavColumn::RefAB,       KavColumn::LossBA,
@@ -63,7 +64,7 @@ void PrintHeadingRow(DrawContext& dc, int top)
         const int right = ColumnRight(c);
         const Heading& heading = Headings[static_cast<size_t>(c)];
         Box(dc, left, top, right, top + HeadingHeight);
-        DrawCentred(dc, Edges(left, top + 6, right, top + 24), heading.title);
+        DrawCentred(dc, Edges(left, top + 6, right, top + 24), ReportText("Report", heading.title));
         if (heading.unit)
             DrawCentred(dc, Edges(left, top + 24, right, top + HeadingHeight), heading.unit);
     }
@@ -172,7 +173,7 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     for (int w = 0; w < n; ++w) {
         Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
         DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                    QStringLiteral("%1 Up/Down").arg(record.waveLength[w]));
+                    ReportText("Report", "%1 Up/Down").arg(record.waveLength[w]));
     }
     dc.DrawTextIn(Edges(left + 5, dateTop, ColumnRight(3), blockBottom), dateTime, LeftAligned);
     Line(dc, left, blockBottom, right, blockBottom);

@@ -33,14 +33,16 @@ constexpr std::array<FontShape, 9> Shapes{{
 // The faces the reports name come first; where a system lacks them, faces
 // with the same metrics stand in ("Liberation Sans" has Arial's widths; the
 // table font's face, SimHei, draws Latin letters at a fixed half width, as
-// "WenQuanYi Micro Hei Mono" does). The project's install script installs
-// both stand-ins.
+// "WenQuanYi Micro Hei Mono" does). A translated report's Chinese texts
+// take their glyphs from WenQuanYi Micro Hei; Latin letters still come from
+// the faces before it. The project's install script installs them all.
 QStringList Faces(bool table)
 {
     if (table)
         return {QStringLiteral("\u9ED1\u4F53"), QStringLiteral("SimHei"),
                 QStringLiteral("WenQuanYi Micro Hei Mono")};
-    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+    return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+            QStringLiteral("WenQuanYi Micro Hei")};
 }
 
 QFont BaseFont(const FontShape& shape, int pixelSize)

@@ -1,18 +1,19 @@
 #include "report/CReport.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
+#include "report/ReportText.h"
 
 void CReport::PrintPageFooter(DrawContext& dc, const PrintInfo& info, const PageFooter& footer)
 {
     using Format = DrawContext::TextFormat;
     SelectedFont restored(dc, ReportFont::Footer);
     const QRect line = Edges(footer.left, footer.top, footer.right, footer.top + FooterHeight);
-    const QString page = QStringLiteral("Page %1 of %2").arg(info.m_CurrentPage).arg(info.m_MaxPage);
+    const QString page = ReportText("Report", "Page %1 of %2").arg(info.m_CurrentPage).arg(info.m_MaxPage);
     QString middle = footer.fileName;
     if (footer.cableId)
-        middle += (middle.isEmpty() ? QString() : QStringLiteral("    ")) + QStringLiteral("Cable ID: ") +
-                  QString::fromStdString(*footer.cableId);
-    const QString printed = QStringLiteral("Printed ") + footer.printedAt;
+        middle += (middle.isEmpty() ? QString() : QStringLiteral("    ")) +
+                  ReportText("Report", "Cable ID: ") + QString::fromStdString(*footer.cableId);
+    const QString printed = ReportText("Report", "Printed ") + footer.printedAt;
     dc.DrawTextIn(line, page, Format::Left | Format::VCenter | Format::SingleLine);
     dc.DrawTextIn(line, printed, Format::Right | Format::VCenter | Format::SingleLine);
     // The middle takes what the two ends leave, and is narrowed to it.

@@ -3,6 +3,7 @@
 #include "report/CReport.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
+#include "report/ReportText.h"
 
 namespace {
 constexpr int Left = CReport::KavTableLeft;
@@ -71,9 +72,11 @@ template <size_t N> int PrintRows(DrawContext& dc, int y, const Row (&rows)[N], 
     const int gap = dc.TextWidth(QStringLiteral(" "));
     for (size_t i = 0; i < N; ++i, y += RowStep) {
         const bool right = rows[i].rightLabel != nullptr;
-        Labelled(dc, Left, y, right ? RightLabels - gap : Right, rows[i].label, fields.*rows[i].field);
+        Labelled(dc, Left, y, right ? RightLabels - gap : Right, ReportText("Report", rows[i].label),
+                 fields.*rows[i].field);
         if (right)
-            Labelled(dc, RightLabels, y, Right, rows[i].rightLabel, fields.*rows[i].rightField);
+            Labelled(dc, RightLabels, y, Right, ReportText("Report", rows[i].rightLabel),
+                     fields.*rows[i].rightField);
     }
     return y - RowStep;
 }
@@ -82,17 +85,24 @@ template <size_t N> int PrintRows(DrawContext& dc, int y, const Row (&rows)[N], 
 int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) const
 {
     static const Row JobRows[] = {
-        {"Job ID:", &InfoFields::JobId, "Date:", &InfoFields::JobDate},
-        {"Reason:", &InfoFields::Reason, nullptr, nullptr},
-        {"Contractor:", &InfoFields::Contractor, "Operator A:", &InfoFields::OperatorA},
-        {"Customer:", &InfoFields::Customer, "Operator B:", &InfoFields::OperatorB},
-        {"Custom job 1:", &InfoFields::CustomJob1, "Custom job 2:", &InfoFields::CustomJob2},
+        {QT_TRANSLATE_NOOP("Report", "Job ID:"), &InfoFields::JobId, QT_TRANSLATE_NOOP("Report", "Date:"),
+         &InfoFields::JobDate},
+        {QT_TRANSLATE_NOOP("Report", "Reason:"), &InfoFields::Reason, nullptr, nullptr},
+        {QT_TRANSLATE_NOOP("Report", "Contractor:"), &InfoFields::Contractor,
+         QT_TRANSLATE_NOOP("Report", "Operator A:"), &InfoFields::OperatorA},
+        {QT_TRANSLATE_NOOP("Report", "Customer:"), &InfoFields::Customer,
+         QT_TRANSLATE_NOOP("Report", "Operator B:"), &InfoFields::OperatorB},
+        {QT_TRANSLATE_NOOP("Report", "Custom job 1:"), &InfoFields::CustomJob1,
+         QT_TRANSLATE_NOOP("Report", "Custom job 2:"), &InfoFields::CustomJob2},
     };
     static const Row CableRows[] = {
-        {"Cable ID:", &InfoFields::CableId, nullptr, nullptr},
-        {"Location A:", &InfoFields::LocationA, "Location B:", &InfoFields::LocationB},
-        {"Cable Mfr.:", &InfoFields::CableMfr, "Cable Type:", &InfoFields::CableType},
-        {"Custom cable 1:", &InfoFields::CustomCable1, "Custom cable 2:", &InfoFields::CustomCable2},
+        {QT_TRANSLATE_NOOP("Report", "Cable ID:"), &InfoFields::CableId, nullptr, nullptr},
+        {QT_TRANSLATE_NOOP("Report", "Location A:"), &InfoFields::LocationA,
+         QT_TRANSLATE_NOOP("Report", "Location B:"), &InfoFields::LocationB},
+        {QT_TRANSLATE_NOOP("Report", "Cable Mfr.:"), &InfoFields::CableMfr,
+         QT_TRANSLATE_NOOP("Report", "Cable Type:"), &InfoFields::CableType},
+        {QT_TRANSLATE_NOOP("Report", "Custom cable 1:"), &InfoFields::CustomCable1,
+         QT_TRANSLATE_NOOP("Report", "Custom cable 2:"), &InfoFields::CustomCable2},
     };
     // The cable is the group's, whatever the information field holds.
     InfoFields fields = m_Store.m_InfoFields;
@@ -102,35 +112,35 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
 
     SelectedFont restored(dc, ReportFont::Title);
     int y = 60;
-    dc.TextAt(Left, y, QStringLiteral("KAV Report"));
+    dc.TextAt(Left, y, ReportText("Report", "KAV Report"));
     PrintBrand(dc, y);
 
     Rule(dc, y += TitleToRule);
     dc.SetFont(section);
-    dc.TextAt(Left, y += RuleToSection, QStringLiteral("Job Information"));
+    dc.TextAt(Left, y += RuleToSection, ReportText("Report", "Job Information"));
     dc.SetFont(body);
     y = PrintRows(dc, y + SectionToRow, JobRows, fields);
 
     Rule(dc, y += LastRowToRule);
     dc.SetFont(section);
-    dc.TextAt(Left, y += RuleToNextSection, QStringLiteral("Cable Information"));
+    dc.TextAt(Left, y += RuleToNextSection, ReportText("Report", "Cable Information"));
     dc.SetFont(body);
     y = PrintRows(dc, y + SectionToRow, CableRows, fields);
 
     Rule(dc, y += LastRowToRule);
     dc.SetFont(section);
-    dc.TextAt(Left, y += RuleToNextSection, QStringLiteral("System Information"));
+    dc.TextAt(Left, y += RuleToNextSection, ReportText("Report", "System Information"));
     dc.SetFont(body);
     y += TallSectionToRow;
-    dc.TextAt(UnitA, y, QStringLiteral("Unit A"));
-    dc.TextAt(UnitB, y, QStringLiteral("Unit B"));
+    dc.TextAt(UnitA, y, ReportText("Report", "Unit A"));
+    dc.TextAt(UnitB, y, ReportText("Report", "Unit B"));
     y += RowStep;
     const int gap = dc.TextWidth(QStringLiteral(" "));
-    dc.TextAt(Left, y, QStringLiteral("Unit Name:"));
+    dc.TextAt(Left, y, ReportText("Report", "Unit Name:"));
     Value(dc, UnitA, y, UnitB - gap, fields.UnitNameA);
     Value(dc, UnitB, y, Right, fields.UnitNameB);
     y += RowStep;
-    dc.TextAt(Left, y, QStringLiteral("Serial Number:"));
+    dc.TextAt(Left, y, ReportText("Report", "Serial Number:"));
     Value(dc, UnitA, y, UnitB - gap, fields.SerialNumberA);
     Value(dc, UnitB, y, Right, fields.SerialNumberB);
 

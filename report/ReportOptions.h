@@ -24,4 +24,7 @@ struct ReportOptions
     std::string logoFile;
     // The name of the file the report shows, for the footer; empty: none.
     std::string sourceFile;
+    // The language the report's own texts are printed in ("en", "zh_CN"),
+    // whatever the window speaks. The instrument's data prints as it is.
+    std::string language = "en";
 };

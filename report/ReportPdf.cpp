@@ -28,10 +28,12 @@ QString XmlText(const QString& text)
 QByteArray ReportXmp(const CReportPrinting& job)
 {
     const ReportOptions& options = job.Options();
-    const QString title = QString::fromLatin1(ReportTitle(job.Kind()));
+    const QString title = job.Title();
     QString subject = title;
-    if (!options.sourceFile.empty())
-        subject += QStringLiteral(" of ") + QString::fromStdString(options.sourceFile);
+    if (!options.sourceFile.empty()) {
+        const ReportLanguage::Use language(job.Language());
+        subject = ReportText("Report", "%1 of %2").arg(title, QString::fromStdString(options.sourceFile));
+    }
     const QString created =
         job.PrintedAt().toOffsetFromUtc(0).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
     const auto alternative = [](const char* element, const QString& text) {
@@ -129,7 +131,7 @@ ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLay
                                 ReportMarginInches);
         writer.setPageLayout(QPageLayout(paper, orientation, margins, QPageLayout::Inch));
         writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-        writer.setTitle(QString::fromLatin1(ReportTitle(job.Kind())));
+        writer.setTitle(job.Title());
         writer.setCreator(QString::fromLatin1(MainCaption));
         writer.setDocumentXmpMetadata(ReportXmp(job));
         QPainter painter;

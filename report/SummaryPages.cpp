@@ -6,6 +6,7 @@
 #include "report/NameText.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
+#include "report/ReportText.h"
 
 #include <QStringList>
 
@@ -27,14 +28,17 @@ struct Column
 };
 // The counts by cable and by wavelength share their columns but the first.
 constexpr Column CountColumns[] = {{nullptr, 160},
-                                   {"Fibres", 80},
-                                   {"Pass", 80},
-                                   {"Warning", 80},
-                                   {"Fail", 80},
-                                   {"No verdict", 100},
-                                   {"Worst margin (dB)", 140}};
-constexpr Column FibreColumns[] = {
-    {"Cable", 160}, {"Fiber", 160}, {"Margin (dB)", 120}, {"Wavelength (nm)", 140}, {"Direction", 140}};
+                                   {QT_TRANSLATE_NOOP("Report", "Fibres"), 80},
+                                   {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
+                                   {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
+                                   {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
+                                   {QT_TRANSLATE_NOOP("Report", "No verdict"), 100},
+                                   {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
+constexpr Column FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                   {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                   {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
+                                   {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
+                                   {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
 
 QString Hundredths(int64_t hundredths)
 {
@@ -57,12 +61,14 @@ QString FiguresText(const WaveLengthFigures& figures, const QString& unit)
     QStringList parts;
     for (const auto& [waveLength, figure] : figures)
         parts << QStringLiteral("%1 nm %2 %3").arg(waveLength).arg(Figure(figure), unit);
-    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? ReportText("Report", "none") : parts.join(QStringLiteral(", "));
 }
 
+// `one` and `many` hold the count as %1; English tells them apart, and a
+// language that does not translates both alike.
 QString CountsOf(size_t count, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromLatin1(count == 1 ? one : many));
+    return ReportText("Report", count == 1 ? one : many).arg(count);
 }
 
 QString WorstMarginText(const CertificationSummary& summary)
@@ -85,34 +91,35 @@ SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, in
         else if (m_Verdicts.FibreVerdict(k) == Verdict::Warning)
             m_Warnings.push_back(k);
 
-    AddText(LineKind::Section, QStringLiteral("Limit"));
+    AddText(LineKind::Section, ReportText("Report", "Limit"));
     AddLimitLines(limits);
 
     const CertificationSummary all = Summarize(m_Verdicts);
-    AddText(LineKind::Section, QStringLiteral("Verdicts"));
-    AddText(LineKind::Text, QStringLiteral("Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5")
-                                .arg(all.fibres.Total())
-                                .arg(all.fibres.pass)
-                                .arg(all.fibres.warning)
-                                .arg(all.fibres.fail)
-                                .arg(all.fibres.noVerdict));
+    AddText(LineKind::Section, ReportText("Report", "Verdicts"));
+    AddText(LineKind::Text,
+            ReportText("Report", "Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5")
+                .arg(all.fibres.Total())
+                .arg(all.fibres.pass)
+                .arg(all.fibres.warning)
+                .arg(all.fibres.fail)
+                .arg(all.fibres.noVerdict));
     if (all.worst) {
         const KavRecordView record = KavRecordAt(store, all.worst->record);
         AddText(LineKind::Text,
-                QStringLiteral("Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
+                ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
                     .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
                     .arg(record.waveLength[all.worst->wave])
                     .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
     } else {
-        AddText(LineKind::Text, QStringLiteral("Worst margin: none (no loss has a limit)"));
+        AddText(LineKind::Text, ReportText("Report", "Worst margin: none (no loss has a limit)"));
     }
 
-    AddText(LineKind::Section, QStringLiteral("By cable"));
+    AddText(LineKind::Section, ReportText("Report", "By cable"));
     AddTable(Table::Cables, m_Cables.size());
-    AddText(LineKind::Section, QStringLiteral("By wavelength"));
+    AddText(LineKind::Section, ReportText("Report", "By wavelength"));
     AddTable(Table::Waves, m_Waves.size());
-    AddFibreList(QStringLiteral("Failed fibres"), Table::Failed, m_Failed);
-    AddFibreList(QStringLiteral("Fibres with a warning"), Table::Warnings, m_Warnings);
+    AddFibreList(ReportText("Report", "Failed fibres"), Table::Failed, m_Failed);
+    AddFibreList(ReportText("Report", "Fibres with a warning"), Table::Warnings, m_Warnings);
     Paginate(pageBottom);
 }
 
@@ -133,38 +140,40 @@ void SummaryPages::AddFibreList(const QString& title, Table table, const std::ve
 {
     AddText(LineKind::Section, title);
     if (records.empty())
-        AddText(LineKind::Text, QStringLiteral("None."));
+        AddText(LineKind::Text, ReportText("Report", "None."));
     else
         AddTable(table, records.size());
 }
 
 void SummaryPages::AddLimitLines(const TestLimits& limits)
 {
-    AddText(LineKind::Text, QStringLiteral("Limit: %1").arg(QString::fromStdString(LimitName(limits))));
+    AddText(LineKind::Text, ReportText("Report", "Limit: %1").arg(QString::fromStdString(LimitName(limits))));
     const CableFigures figures = FiguresFor(limits, {});
     switch (limits.method) {
     case LimitMethod::Instrument:
-        AddText(LineKind::Text, QStringLiteral("Method: instrument (each record's own threshold)"));
+        AddText(LineKind::Text, ReportText("Report", "Method: instrument (each record's own threshold)"));
         break;
     case LimitMethod::Fixed:
-        AddText(LineKind::Text, QStringLiteral("Method: fixed (one limit per wavelength)"));
-        AddText(LineKind::Text, QStringLiteral("Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
+        AddText(LineKind::Text, ReportText("Report", "Method: fixed (one limit per wavelength)"));
+        AddText(LineKind::Text,
+                ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
         break;
     case LimitMethod::Budget:
-        AddText(LineKind::Text, QStringLiteral("Method: budget (attenuation x length + connections x "
-                                               "connector loss + splices x splice loss)"));
+        AddText(LineKind::Text, ReportText("Report", "Method: budget (attenuation x length + connections x "
+                                                     "connector loss + splices x splice loss)"));
         if (!limits.preset.empty())
-            AddText(LineKind::Text, QStringLiteral("Preset: %1").arg(QString::fromStdString(limits.preset)));
+            AddText(LineKind::Text,
+                    ReportText("Report", "Preset: %1").arg(QString::fromStdString(limits.preset)));
         AddText(LineKind::Text,
-                QStringLiteral("Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
-        AddText(LineKind::Text, QStringLiteral("Connector loss: %1 dB   Splice loss: %2 dB")
+                ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
+        AddText(LineKind::Text, ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
                                     .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
-        AddText(
-            LineKind::Text,
-            QStringLiteral("Connections: %1   Splices: %2").arg(figures.connections).arg(figures.splices));
+        AddText(LineKind::Text, ReportText("Report", "Connections: %1   Splices: %2")
+                                    .arg(figures.connections)
+                                    .arg(figures.splices));
         break;
     }
-    AddText(LineKind::Text, QStringLiteral("Warning band: %1 dB").arg(Figure(limits.warningBand)));
+    AddText(LineKind::Text, ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
 
     // What the cables of this file have of their own, as far as the method
     // uses it.
@@ -177,19 +186,23 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
         QStringList parts;
         const CableLimits& figures = own->second;
         if (limits.method == LimitMethod::Fixed && !figures.fixed.empty())
-            parts << QStringLiteral("fixed limits %1").arg(FiguresText(figures.fixed, "dB"));
+            parts << ReportText("Report", "fixed limits %1").arg(FiguresText(figures.fixed, "dB"));
         if (limits.method == LimitMethod::Budget) {
             if (figures.connections)
-                parts << CountsOf(static_cast<size_t>(*figures.connections), "connection", "connections");
+                parts << CountsOf(static_cast<size_t>(*figures.connections),
+                                  QT_TRANSLATE_NOOP("Report", "%1 connection"),
+                                  QT_TRANSLATE_NOOP("Report", "%1 connections"));
             if (figures.splices)
-                parts << CountsOf(static_cast<size_t>(*figures.splices), "splice", "splices");
+                parts << CountsOf(static_cast<size_t>(*figures.splices),
+                                  QT_TRANSLATE_NOOP("Report", "%1 splice"),
+                                  QT_TRANSLATE_NOOP("Report", "%1 splices"));
             if (!figures.attenuation.empty())
-                parts << QStringLiteral("attenuation %1").arg(FiguresText(figures.attenuation, "dB/km"));
+                parts
+                    << ReportText("Report", "attenuation %1").arg(FiguresText(figures.attenuation, "dB/km"));
         }
         if (!parts.isEmpty())
-            AddText(
-                LineKind::Text,
-                QStringLiteral("Cable %1: %2").arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
+            AddText(LineKind::Text, ReportText("Report", "Cable %1: %2")
+                                        .arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
     }
 }
 
@@ -234,7 +247,7 @@ void SummaryPages::PrintPage(DrawContext& dc, unsigned page) const
     if (page == 0 || page > PageCount())
         return;
     SelectedFont restored(dc, ReportFont::Title);
-    dc.TextAt(Left, TitleTop, QStringLiteral("Certification Summary"));
+    dc.TextAt(Left, TitleTop, ReportText("Report", "Certification Summary"));
     Line(dc, Left, RuleY, Right, RuleY);
 
     const size_t first = m_PageStarts[page - 1];
@@ -283,12 +296,13 @@ std::vector<QString> SummaryPages::HeadingTexts(Table table)
 {
     std::vector<QString> texts;
     if (table == Table::Cables || table == Table::Waves) {
-        texts.push_back(table == Table::Cables ? QStringLiteral("Cable") : QStringLiteral("Wavelength (nm)"));
+        texts.push_back(table == Table::Cables ? ReportText("Report", "Cable")
+                                               : ReportText("Report", "Wavelength (nm)"));
         for (size_t c = 1; c < std::size(CountColumns); ++c)
-            texts.push_back(QString::fromLatin1(CountColumns[c].title));
+            texts.push_back(ReportText("Report", CountColumns[c].title));
     } else {
         for (const Column& column : FibreColumns)
-            texts.push_back(QString::fromLatin1(column.title));
+            texts.push_back(ReportText("Report", column.title));
     }
     return texts;
 }

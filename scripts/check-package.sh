@@ -52,6 +52,9 @@ release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"'
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = "kav %F" ] || fail "Exec is $(entry Exec)"
 [ -x "$root/usr/bin/kav" ] || fail "no usr/bin/kav"
+for language in zh_CN en; do
+  [ -s "$root/usr/share/kav/translations/kav_$language.qm" ] || fail "no translation kav_$language.qm"
+done
 [ "$(entry Icon)" = "$id" ] || fail "Icon is $(entry Icon), not $id"
 icons=$(find "$root/usr/share/icons/hicolor" -name "$id.*" | wc -l)
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/$id.svg" ] && [ "$icons" -ge 4 ] ||
@@ -103,6 +106,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$convert" "$sample" --pdf 
   --page-size A4 2>"$scratch/convert.err" || fail "kav-convert --pdf: $(cat "$scratch/convert.err")"
 pdftotext "$scratch/report.pdf" - 2>/dev/null | grep -q "Cable ID: CAB-01" ||
   fail "kav-convert --pdf wrote no loss-test report"
+# The installed translations are found: the report's title in Chinese.
+"$convert" "$sample" --pdf "$scratch/report-zh.pdf" --language zh_CN 2>"$scratch/convert.err" ||
+  fail "kav-convert --language zh_CN: $(cat "$scratch/convert.err")"
+pdftotext "$scratch/report-zh.pdf" - 2>/dev/null | grep -q "KAV 报告" ||
+  fail "kav-convert --language zh_CN wrote no Chinese report"
 shots="$scratch/shots"
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$kav" --screenshots "$shots" samples/*.bin 2>"$scratch/kav.err" ||
   fail "kav --screenshots: $(cat "$scratch/kav.err")"

@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   libhidapi-dev
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev

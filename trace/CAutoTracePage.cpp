@@ -19,6 +19,8 @@
 #include <QResizeEvent>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace {
 constexpr QSize FormSize(667, 395); // dialog units of the "System" 10 font
 // Every control takes this size once the page is resized.
@@ -28,10 +30,10 @@ const QString LogFolderKey = QStringLiteral("Folders/LiveLog");
 } // namespace
 
 CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget* parent)
-    : QWidget(parent), m_SavePathButton(new QPushButton(QStringLiteral("SavePath"), this)),
-      m_PathEdit(new QLineEdit(this)), m_TraceButton(new QPushButton(QStringLiteral("Trace"), this)),
-      m_SaveButton(new QPushButton(QStringLiteral("Start to Save"), this)),
-      m_StopButton(new QPushButton(QStringLiteral("Stop"), this))
+    : QWidget(parent), m_SavePathButton(new QPushButton(tr("SavePath"), this)),
+      m_PathEdit(new QLineEdit(this)), m_TraceButton(new QPushButton(tr("Trace"), this)),
+      m_SaveButton(new QPushButton(tr("Start to Save"), this)),
+      m_StopButton(new QPushButton(tr("Stop"), this))
 {
     resize(System10Units.ToPixels(FormSize));
     m_SavePathButton->setGeometry(System10Units.ToPixels(QRect(413, 10, 33, 12)));
@@ -40,6 +42,16 @@ CAutoTracePage::CAutoTracePage(std::shared_ptr<HidTransport> transport, QWidget*
     m_SaveButton->setGeometry(System10Units.ToPixels(QRect(415, 71, 29, 13)));
     m_StopButton->setGeometry(System10Units.ToPixels(QRect(415, 102, 29, 13)));
     m_PathEdit->setReadOnly(true);
+    const std::pair<QWidget*, const char*> tips[] = {
+        {m_SavePathButton, QT_TR_NOOP("Chooses the folder the live readings are logged to")},
+        {m_PathEdit, QT_TR_NOOP("The folder the live readings are logged to")},
+        {m_TraceButton, QT_TR_NOOP("Starts reading the instrument's power twice a second")},
+        {m_SaveButton, QT_TR_NOOP("Logs the live readings to a file in the chosen folder")},
+        {m_StopButton, QT_TR_NOOP("Stops reading the instrument")}};
+    for (const auto& [widget, tip] : tips) {
+        widget->setToolTip(tr(tip));
+        widget->setStatusTip(tr(tip));
+    }
     m_SaveButton->setCheckable(true);
 
     connect(m_SavePathButton, &QPushButton::clicked, this, &CAutoTracePage::PressSavePath);
@@ -106,7 +118,7 @@ bool CAutoTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
 void CAutoTracePage::PressSavePath()
 {
     const std::optional<QString> folder =
-        Prompts::Current().PickFolder(this, QStringLiteral("Please select the folder of save data"));
+        Prompts::Current().PickFolder(this, tr("Please select the folder of save data"));
     std::optional<std::string> picked;
     if (folder && !folder->isEmpty()) {
         picked = QDir::toNativeSeparators(*folder).toStdString();
@@ -149,7 +161,7 @@ void CAutoTracePage::ShowSaveButton(bool enabled, bool checked)
     const QSignalBlocker blocker(m_SaveButton);
     m_SaveButton->setEnabled(enabled);
     m_SaveButton->setChecked(checked);
-    m_SaveButton->setText(checked ? QStringLiteral("Saving...") : QStringLiteral("Start to Save"));
+    m_SaveButton->setText(checked ? tr("Saving...") : tr("Start to Save"));
 }
 
 void CAutoTracePage::ShowSavePath(const std::string& path)

@@ -53,34 +53,54 @@ struct Control
         Label
     } kind;
     const char* caption;
+    const char* tip; // null: none
     int id;
     int left, top, width, height;
     float range = 0.0f; // a range radio button's dB
 };
 
+const char* const RangeTip =
+    QT_TRANSLATE_NOOP("CTracePage", "How far above and below its zero line the chart reaches");
+
 // In child order, as the template lists them; labels precede their boxes.
 const Control Controls[] = {
-    {Control::Kind::Radio, "Range=0.5dB", RangeHalfId, 299, 8, 58, 10, 0.5f},
-    {Control::Kind::Radio, "Range=1.0dB", RangeOneId, 299, 18, 58, 10, 1.0f},
-    {Control::Kind::Radio, "Range=2.0dB", RangeTwoId, 299, 28, 58, 10, 2.0f},
-    {Control::Kind::Radio, "Range=4.0dB", RangeFourId, 299, 38, 58, 10, 4.0f},
-    {Control::Kind::Button, "Line as Reference", LineAsReferenceId, 299, 50, 62, 15},
-    {Control::Kind::Button, "Line as Average", LineAsAverageId, 299, 68, 62, 15},
-    {Control::Kind::Label, "WaveLength(nm)", 0, 301, 92, 60, 12},
-    {Control::Kind::Edit, "", WaveLengthId, 362, 92, 52, 12},
-    {Control::Kind::Label, "Min(dBm)", 0, 299, 111, 62, 12},
-    {Control::Kind::Edit, "", MinimumId, 362, 111, 52, 12},
-    {Control::Kind::Label, "Max(dBm)", 0, 299, 130, 62, 12},
-    {Control::Kind::Edit, "", MaximumId, 362, 130, 52, 12},
-    {Control::Kind::Label, "Average(dBm)", 0, 299, 149, 62, 12},
-    {Control::Kind::Edit, "", AverageId, 362, 149, 52, 12},
-    {Control::Kind::Label, "Reference(dBm)", 0, 299, 168, 62, 12},
-    {Control::Kind::Edit, "", ReferenceId, 362, 168, 52, 12},
-    {Control::Kind::Label, "Record", 0, 299, 187, 62, 12},
-    {Control::Kind::Edit, "", RecordId, 362, 187, 52, 12},
-    {Control::Kind::Label, "Time", 0, 299, 207, 38, 12},
-    {Control::Kind::Edit, "", StartId, 339, 207, 73, 12},
-    {Control::Kind::Edit, "", EndId, 339, 222, 74, 12},
+    {Control::Kind::Radio, QT_TRANSLATE_NOOP("CTracePage", "Range=0.5dB"), RangeTip, RangeHalfId, 299, 8, 58,
+     10, 0.5f},
+    {Control::Kind::Radio, QT_TRANSLATE_NOOP("CTracePage", "Range=1.0dB"), RangeTip, RangeOneId, 299, 18, 58,
+     10, 1.0f},
+    {Control::Kind::Radio, QT_TRANSLATE_NOOP("CTracePage", "Range=2.0dB"), RangeTip, RangeTwoId, 299, 28, 58,
+     10, 2.0f},
+    {Control::Kind::Radio, QT_TRANSLATE_NOOP("CTracePage", "Range=4.0dB"), RangeTip, RangeFourId, 299, 38, 58,
+     10, 4.0f},
+    {Control::Kind::Button, QT_TRANSLATE_NOOP("CTracePage", "Line as Reference"),
+     QT_TRANSLATE_NOOP("CTracePage", "Puts the chart's zero line at the reference power"), LineAsReferenceId,
+     299, 50, 62, 15},
+    {Control::Kind::Button, QT_TRANSLATE_NOOP("CTracePage", "Line as Average"),
+     QT_TRANSLATE_NOOP("CTracePage", "Puts the chart's zero line at the trace's average power"),
+     LineAsAverageId, 299, 68, 62, 15},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "WaveLength(nm)"), nullptr, 0, 301, 92, 60, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The wavelength the trace was recorded at"),
+     WaveLengthId, 362, 92, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Min(dBm)"), nullptr, 0, 299, 111, 62, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The trace's lowest power"), MinimumId, 362,
+     111, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Max(dBm)"), nullptr, 0, 299, 130, 62, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The trace's highest power"), MaximumId, 362,
+     130, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Average(dBm)"), nullptr, 0, 299, 149, 62, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The trace's average power"), AverageId, 362,
+     149, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Reference(dBm)"), nullptr, 0, 299, 168, 62, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The reference power of the trace"),
+     ReferenceId, 362, 168, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Record"), nullptr, 0, 299, 187, 62, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "The number of readings in the trace"),
+     RecordId, 362, 187, 52, 12},
+    {Control::Kind::Label, QT_TRANSLATE_NOOP("CTracePage", "Time"), nullptr, 0, 299, 207, 38, 12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "When the trace begins"), StartId, 339, 207, 73,
+     12},
+    {Control::Kind::Edit, "", QT_TRANSLATE_NOOP("CTracePage", "When the trace ends"), EndId, 339, 222, 74,
+     12},
 };
 
 QString ControlName(int id)
@@ -102,7 +122,7 @@ void CTracePage::AddControls()
         QWidget* child = nullptr;
         switch (control.kind) {
         case Control::Kind::Radio: {
-            auto* radio = new QRadioButton(control.caption, this);
+            auto* radio = new QRadioButton(tr(control.caption), this);
             radio->setChecked(control.range == m_Range);
             const float range = control.range;
             connect(radio, &QRadioButton::toggled, this, [this, range](bool checked) {
@@ -115,7 +135,7 @@ void CTracePage::AddControls()
             break;
         }
         case Control::Kind::Button: {
-            auto* button = new QPushButton(control.caption, this);
+            auto* button = new QPushButton(tr(control.caption), this);
             connect(button, &QPushButton::clicked, this,
                     control.id == LineAsReferenceId ? &CTracePage::LineAsReference
                                                     : &CTracePage::LineAsAverage);
@@ -129,11 +149,15 @@ void CTracePage::AddControls()
             break;
         }
         case Control::Kind::Label:
-            child = new QLabel(control.caption, this);
+            child = new QLabel(tr(control.caption), this);
             break;
         }
         if (control.id != 0)
             child->setObjectName(ControlName(control.id));
+        if (control.tip) {
+            child->setToolTip(tr(control.tip));
+            child->setStatusTip(tr(control.tip));
+        }
         child->setGeometry(
             System10Units.ToPixels(QRect(control.left, control.top, control.width, control.height)));
     }
@@ -208,7 +232,7 @@ void CTracePage::LineAsAverage()
 
 void CTracePage::ShowNoData()
 {
-    Prompts::Current().Message(this, QStringLiteral("No Data"), ApplicationTitle, MessageButtons::Ok,
+    Prompts::Current().Message(this, CTracePage::tr("No Data"), ApplicationTitle, MessageButtons::Ok,
                                MessageIcon::Information);
 }
 

@@ -4,6 +4,8 @@
 #include "platform/draw/DrawContext.h"
 #include "trace/TraceChartAxes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -37,15 +39,16 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
     dc.FillRect(QRect(x0 + w + 130, y0 / 2 - 60, 50, 95), data.valueBoxColor);
     const int labelX = x0 + w;
     const int valueX = x0 + w + 130;
-    dc.TextAt(labelX, y0 / 2 - 60, QStringLiteral("WaveLength(nm):"));
+    dc.TextAt(labelX, y0 / 2 - 60, QCoreApplication::translate("TraceChart", "WaveLength(nm):"));
     dc.TextAt(valueX, y0 / 2 - 60, data.waveLength);
-    dc.TextAt(labelX, y0 / 2 - 20, QStringLiteral("Reference(dBm):"));
+    dc.TextAt(labelX, y0 / 2 - 20, QCoreApplication::translate("TraceChart", "Reference(dBm):"));
     dc.TextAt(valueX, y0 / 2 - 20, data.reference);
-    dc.TextAt(labelX, y0 / 2 + 20, QStringLiteral("CurrentPower(dBm):"));
+    dc.TextAt(labelX, y0 / 2 + 20, QCoreApplication::translate("TraceChart", "CurrentPower(dBm):"));
     dc.TextAt(valueX, y0 / 2 + 20, data.power);
 
     dc.SetTextColor(Red);
-    dc.TextAt(x0 + w + 50, y0 / 2 + 90, QStringLiteral("Please switch the unit to OPM mode"));
+    dc.TextAt(x0 + w + 50, y0 / 2 + 90,
+              QCoreApplication::translate("TraceChart", "Please switch the unit to OPM mode"));
     dc.SetTextColor(Black);
 
     for (int i = 0; i <= TimeTicks; ++i) {
@@ -53,10 +56,10 @@ void PaintLiveTraceChart(DrawContext& dc, const QRect& chart, const LiveTraceCha
         dc.TextAt(x - 7, y0 + 5, QString::number((i * SecondsShown) / TimeTicks));
         DrawChartLine(dc, x, y0, x, y0 - 10);
     }
-    dc.TextAt(x0 + w + 25, y0 + 5, QStringLiteral("Time(s)"));
+    dc.TextAt(x0 + w + 25, y0 + 5, QCoreApplication::translate("TraceChart", "Time(s)"));
 
-    DrawPowerScale(dc, frame, unit, 1, QStringLiteral("Ref."));
-    dc.TextAt(x0 + 5, 10, QStringLiteral("Power(dB)"));
+    DrawPowerScale(dc, frame, unit, 1, QCoreApplication::translate("TraceChart", "Ref."));
+    dc.TextAt(x0 + 5, 10, QCoreApplication::translate("TraceChart", "Power(dB)"));
 
     if (data.series == nullptr || data.series->empty())
         return;

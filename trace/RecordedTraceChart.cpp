@@ -3,6 +3,8 @@
 #include "platform/draw/DrawContext.h"
 #include "trace/TraceChartAxes.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int TimeQuarters = 4;
 
@@ -71,8 +73,9 @@ void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const Recorded
     if (data.recordedSeconds >= 0)
         DrawTimeLabels(dc, frame, data.recordedSeconds);
     DrawPowerScale(dc, frame, unit, 2,
-                   data.zeroLineIsAverage ? QStringLiteral("Avg.") : QStringLiteral("Ref."));
-    dc.TextAt(frame.x0 + 15, 10, QStringLiteral("Power(dB)"));
+                   data.zeroLineIsAverage ? QCoreApplication::translate("TraceChart", "Avg.")
+                                          : QCoreApplication::translate("TraceChart", "Ref."));
+    dc.TextAt(frame.x0 + 15, 10, QCoreApplication::translate("TraceChart", "Power(dB)"));
 
     if (data.plotValues != nullptr && data.plotValues->size() >= 2 && data.sampleCount > 0)
         DrawCurve(dc, frame, data, unit, detail);

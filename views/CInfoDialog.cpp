@@ -15,7 +15,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString HeaderFileFilter = QStringLiteral("Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
+const char* const HeaderFileFilter =
+    QT_TRANSLATE_NOOP("CInfoDialog", "Report Header(*.kavheader)|*.kavheader|All Files (*)|*||");
 const QString OpenHeaderDialogKind = QStringLiteral("OpenKAVHEADER");
 } // namespace
 
@@ -52,8 +53,10 @@ QLineEdit* CInfoDialog::AddField(int row, int column, const QString& label, int 
     edit->setObjectName(QString("edit%1").arg(id));
     edit->setMaxLength(InfoFieldLimit(field));
     edit->setMinimumWidth(150);
-    if (!label.isEmpty())
+    if (!label.isEmpty()) {
         AddLabel(row, column, label)->setBuddy(edit);
+        edit->setToolTip(tr("Printed in the report's header after \"%1\"").arg(label));
+    }
     m_Grid->addWidget(edit, row, column + 1, 1, columnSpan);
     m_Bindings.push_back({edit, id, field});
     return edit;
@@ -103,12 +106,12 @@ void CInfoDialog::StoreTo(InfoFields& fields) const
 void CInfoDialog::OfferHeaderFiles(InfoFields& fields)
 {
     m_Fields = &fields;
-    QPushButton* save = m_Buttons->addButton(QStringLiteral("Save Header..."), QDialogButtonBox::ActionRole);
+    QPushButton* save = m_Buttons->addButton(tr("Save Header..."), QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("saveHeader"));
-    save->setToolTip(QStringLiteral("Saves the job, cable and system information to a header file"));
-    QPushButton* load = m_Buttons->addButton(QStringLiteral("Load Header..."), QDialogButtonBox::ActionRole);
+    save->setToolTip(tr("Saves the job, cable and system information to a header file"));
+    QPushButton* load = m_Buttons->addButton(tr("Load Header..."), QDialogButtonBox::ActionRole);
     load->setObjectName(QStringLiteral("loadHeader"));
-    load->setToolTip(QStringLiteral("Fills the job, cable and system information from a header file"));
+    load->setToolTip(tr("Fills the job, cable and system information from a header file"));
     // Neither closes the dialog.
     save->setAutoDefault(false);
     load->setAutoDefault(false);
@@ -123,7 +126,7 @@ void CInfoDialog::SaveHeader()
     InfoFields fields = *m_Fields;
     StoreTo(fields);
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, HeaderFileFilter, OutputKind::ReportHeader);
+        ChooseSaveTarget(this, tr(HeaderFileFilter), OutputKind::ReportHeader);
     if (target)
         ReportDocumentWriteResult(this, SaveHeaderFile(*target, fields));
 }
@@ -134,14 +137,14 @@ void CInfoDialog::LoadHeader()
         return;
     const QString dialogKind = OpenHeaderDialogKind;
     const std::optional<QString> chosen =
-        Prompts::Current().OpenFile(this, HeaderFileFilter, LastFolder(dialogKind));
+        Prompts::Current().OpenFile(this, tr(HeaderFileFilter), LastFolder(dialogKind));
     if (!chosen)
         return;
     RememberFolder(dialogKind, *chosen);
     const HeaderFileResult read = ReadHeaderFile(ToFileSystemPath(*chosen));
     if (!read.fields) {
-        Prompts::Current().Message(this, QStringLiteral("%1 is not a report header.").arg(*chosen),
-                                   windowTitle(), MessageButtons::Ok, MessageIcon::Warning,
+        Prompts::Current().Message(this, tr("%1 is not a report header.").arg(*chosen), windowTitle(),
+                                   MessageButtons::Ok, MessageIcon::Warning,
                                    QString::fromStdString(read.error));
         return;
     }

@@ -46,8 +46,8 @@ void CKAVView::OnInitialUpdate()
     if (!m_PageRects.empty())
         return;
 
-    for (const char* label : TabLabels)
-        m_TabBar->addTab(label);
+    for (int tab = 0; tab < TabCount; ++tab)
+        m_TabBar->addTab(TabText(tab));
 
     m_OpmPage = new COpmListPage(this);
     m_KavPage = new CKavGridPage(m_Store, this);

@@ -21,20 +21,21 @@
 namespace {
 // The instrument's files have no ending on Linux and macOS, and "*" takes
 // every file on every system.
-const QString OpenFilter = "Open Files (*.bin)|*.bin|"
-                           "Program documents (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|"
-                           "All Files (*)|*||";
+const char* const OpenFilter = QT_TRANSLATE_NOOP("CKAVView", "Open Files (*.bin)|*.bin|"
+                                                             "Program documents (*.opm *.kav *.orl *.trace)|"
+                                                             "*.opm;*.kav;*.orl;*.trace|All Files (*)|*||");
 } // namespace
 
 // In the order of RecordKind.
 const CKAVView::KindTab CKAVView::KindTabs[] = {
-    {RecordKind::Opm, TabOpm, "OPM File(*.csv) | *.csv||", "OPM File(*.opm) | *.opm||",
-     &CKAVView::ShowListDocument},
-    {RecordKind::Kav, TabKav, "KAV File(*.csv) | *.csv||", "KAV File(*.kav) | *.kav||",
-     &CKAVView::ShowLossTests},
-    {RecordKind::Orl, TabOrl, "ORL File(*.csv) | *.csv||", "ORL File(*.orl) | *.orl||",
-     &CKAVView::ShowListDocument},
-    {RecordKind::Trace, TabTrace, nullptr, "TRACE File(*.trace) | *.trace ||", &CKAVView::ShowRecordedTrace},
+    {RecordKind::Opm, TabOpm, QT_TRANSLATE_NOOP("CKAVView", "OPM File(*.csv) | *.csv||"),
+     QT_TRANSLATE_NOOP("CKAVView", "OPM File(*.opm) | *.opm||"), &CKAVView::ShowListDocument},
+    {RecordKind::Kav, TabKav, QT_TRANSLATE_NOOP("CKAVView", "KAV File(*.csv) | *.csv||"),
+     QT_TRANSLATE_NOOP("CKAVView", "KAV File(*.kav) | *.kav||"), &CKAVView::ShowLossTests},
+    {RecordKind::Orl, TabOrl, QT_TRANSLATE_NOOP("CKAVView", "ORL File(*.csv) | *.csv||"),
+     QT_TRANSLATE_NOOP("CKAVView", "ORL File(*.orl) | *.orl||"), &CKAVView::ShowListDocument},
+    {RecordKind::Trace, TabTrace, nullptr, QT_TRANSLATE_NOOP("CKAVView", "TRACE File(*.trace) | *.trace ||"),
+     &CKAVView::ShowRecordedTrace},
 };
 
 const CKAVView::KindTab& CKAVView::KindTabOf(RecordKind kind)
@@ -136,7 +137,8 @@ bool CKAVView::OpenRecognizedFile(const QString& path)
 void CKAVView::Open()
 {
     const QString dialogKind = OpenDialogKind(SelectedTab());
-    const std::optional<QString> path = Prompts::Current().OpenFile(this, OpenFilter, LastFolder(dialogKind));
+    const std::optional<QString> path =
+        Prompts::Current().OpenFile(this, tr(OpenFilter), LastFolder(dialogKind));
     if (!path)
         return;
     RememberFolder(dialogKind, *path);
@@ -191,7 +193,7 @@ void CKAVView::ShowRecordedTrace(int, const LoadOutcome& outcome, const QString&
 void CKAVView::SaveCsv()
 {
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
-    const std::optional<std::string> target = ChooseSaveTarget(this, kindTab.csvFilter, OutputKind::Csv);
+    const std::optional<std::string> target = ChooseSaveTarget(this, tr(kindTab.csvFilter), OutputKind::Csv);
     if (!target)
         return;
     // The loss-test CSV carries what the table shows: the Limit and Margin
@@ -207,7 +209,7 @@ void CKAVView::SaveWorkbook()
     const int tab = SelectedTab();
     const KindTab& kindTab = *KindTabOfTab(tab);
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, "Excel Workbook(*.xlsx) | *.xlsx||", OutputKind::Workbook);
+        ChooseSaveTarget(this, tr("Excel Workbook(*.xlsx) | *.xlsx||"), OutputKind::Workbook);
     if (!target)
         return;
     // A loss test's verdicts are those of the window, against its limit.
@@ -220,7 +222,7 @@ void CKAVView::SaveDocument()
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
     const RecordKindData& data = DataOf(kindTab.kind);
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, kindTab.documentFilter, data.documentOutput);
+        ChooseSaveTarget(this, tr(kindTab.documentFilter), data.documentOutput);
     if (target)
         ReportDocumentWriteResult(this, data.writeDocument(*target, m_Store));
 }

@@ -18,6 +18,7 @@
 #include "views/SaveTarget.h"
 #include "views/Tabs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
@@ -114,7 +115,7 @@ bool CKAVView::HasPages(CReportPrinting& job, QWidget* owner)
 {
     if (job.PageCount() > 0)
         return true;
-    Prompts::Current().Message(owner, QStringLiteral("No Data"), ApplicationTitle, MessageButtons::Ok,
+    Prompts::Current().Message(owner, tr("No Data"), ApplicationTitle, MessageButtons::Ok,
                                MessageIcon::Information);
     return false;
 }
@@ -149,10 +150,10 @@ void CKAVView::PrintReportOf(ReportKind kind, QWidget* owner)
     const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
     const unsigned from = range ? static_cast<unsigned>(printer.fromPage()) : 1;
     const unsigned to = range ? std::min(static_cast<unsigned>(printer.toPage()), pages) : pages;
-    printer.setDocName(QString::fromLatin1(ReportTitle(kind)));
+    printer.setDocName(QCoreApplication::translate("Report", ReportTitle(kind)));
 
     const std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
-        owner, QStringLiteral("Printing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
+        owner, tr("Printing %1...").arg(QCoreApplication::translate("Report", ReportTitle(kind))),
         static_cast<int>(to >= from ? to - from + 1 : 0));
     QPainter painter;
     PageLoopResult result = PageLoopResult::Failed;
@@ -197,11 +198,11 @@ void CKAVView::ExportPdf()
     if (!HasPages(job, this))
         return;
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, "PDF File(*.pdf) | *.pdf||", OutputKind::Pdf);
+        ChooseSaveTarget(this, tr("PDF File(*.pdf) | *.pdf||"), OutputKind::Pdf);
     if (!target)
         return;
     std::unique_ptr<ProgressPrompt> progress = Prompts::Current().Progress(
-        this, QStringLiteral("Writing %1...").arg(QString::fromLatin1(ReportTitle(kind))),
+        this, tr("Writing %1...").arg(QCoreApplication::translate("Report", ReportTitle(kind))),
         static_cast<int>(job.PageCount()));
     const QPageSize paper = m_PaperChosen ? Printer().pageLayout().pageSize() : DefaultReportPaper();
     const QPageLayout::Orientation orientation =

@@ -4,6 +4,7 @@
 #include "report/PrintInfo.h"
 #include "report/ReportPageLoop.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
@@ -29,7 +30,7 @@ CPrintPreview::CPrintPreview(const CDataStore& store, ReportKind kind, const Rep
     : QWidget(parent, Qt::Window), m_Job(store, kind, options), m_Paper(paper), m_Print(std::move(print)),
       m_PageCount(m_Job.PageCount())
 {
-    setWindowTitle(QString::fromLatin1(ReportTitle(kind)) + QStringLiteral(" - Print View"));
+    setWindowTitle(tr("%1 - Print View").arg(QCoreApplication::translate("Report", ReportTitle(kind))));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -56,32 +57,32 @@ void CPrintPreview::CreateToolBar()
 {
     auto* bar = new QToolBar(this);
     layout()->addWidget(bar);
-    const auto add = [&](const QString& text, const QKeySequence& keys, auto slot) {
-        QAction* action = bar->addAction(text, this, slot);
+    const auto add = [&](const char* text, const QKeySequence& keys, auto slot) {
+        QAction* action = bar->addAction(tr(text), this, slot);
         action->setShortcut(keys);
-        action->setObjectName(text);
+        action->setObjectName(QLatin1String(text));
         return action;
     };
-    add(QStringLiteral("Print..."), QKeySequence::Print, &CPrintPreview::Print);
+    add(QT_TR_NOOP("Print..."), QKeySequence::Print, &CPrintPreview::Print);
     bar->addSeparator();
-    add(QStringLiteral("First"), QKeySequence(Qt::Key_Home), &CPrintPreview::FirstPage);
-    add(QStringLiteral("Previous"), QKeySequence(Qt::Key_PageUp), &CPrintPreview::PreviousPage);
+    add(QT_TR_NOOP("First"), QKeySequence(Qt::Key_Home), &CPrintPreview::FirstPage);
+    add(QT_TR_NOOP("Previous"), QKeySequence(Qt::Key_PageUp), &CPrintPreview::PreviousPage);
     m_PageBox = new QSpinBox(bar);
     m_PageBox->setRange(1, static_cast<int>(std::max(m_PageCount, 1u)));
-    m_PageBox->setSuffix(QStringLiteral(" of %1").arg(m_PageCount));
+    m_PageBox->setSuffix(tr(" of %1").arg(m_PageCount));
     m_PageBox->setKeyboardTracking(false);
     connect(m_PageBox, &QSpinBox::valueChanged, this,
             [this](int page) { ShowPage(static_cast<unsigned>(page)); });
     bar->addWidget(m_PageBox);
-    add(QStringLiteral("Next"), QKeySequence(Qt::Key_PageDown), &CPrintPreview::NextPage);
-    add(QStringLiteral("Last"), QKeySequence(Qt::Key_End), &CPrintPreview::LastPage);
+    add(QT_TR_NOOP("Next"), QKeySequence(Qt::Key_PageDown), &CPrintPreview::NextPage);
+    add(QT_TR_NOOP("Last"), QKeySequence(Qt::Key_End), &CPrintPreview::LastPage);
     bar->addSeparator();
-    add(QStringLiteral("Zoom In"), QKeySequence::ZoomIn, &CPrintPreview::ZoomIn);
-    add(QStringLiteral("Zoom Out"), QKeySequence::ZoomOut, &CPrintPreview::ZoomOut);
-    add(QStringLiteral("Fit Width"), QKeySequence(), &CPrintPreview::FitWidth);
-    add(QStringLiteral("Fit Page"), QKeySequence(), &CPrintPreview::FitPage);
+    add(QT_TR_NOOP("Zoom In"), QKeySequence::ZoomIn, &CPrintPreview::ZoomIn);
+    add(QT_TR_NOOP("Zoom Out"), QKeySequence::ZoomOut, &CPrintPreview::ZoomOut);
+    add(QT_TR_NOOP("Fit Width"), QKeySequence(), &CPrintPreview::FitWidth);
+    add(QT_TR_NOOP("Fit Page"), QKeySequence(), &CPrintPreview::FitPage);
     bar->addSeparator();
-    add(QStringLiteral("Close"), QKeySequence(Qt::Key_Escape), &QWidget::close);
+    add(QT_TR_NOOP("Close"), QKeySequence(Qt::Key_Escape), &QWidget::close);
 }
 
 void CPrintPreview::ShowPage(unsigned page)

@@ -11,6 +11,7 @@
 #include "views/SaveTarget.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -28,7 +29,8 @@
 #include <cmath>
 
 namespace {
-const QString LimitFileFilter = "Limit files (*.kavlimits)|*.kavlimits|All Files (*)|*||";
+const char* const LimitFileFilter =
+    QT_TRANSLATE_NOOP("CTestLimitsDlg", "Limit files (*.kavlimits)|*.kavlimits|All Files (*)|*||");
 const QString OpenLimitsDialog = QStringLiteral("OpenLimits");
 constexpr int LargestCount = 9999;
 // The wavelengths of the instrument, offered even before a file is read.
@@ -69,7 +71,8 @@ bool ReadFigure(const QLineEdit* edit, const QString& name, std::optional<double
         return true;
     }
     if (error)
-        *error = QStringLiteral("%1: \"%2\" is not a figure of 0 or more.").arg(name, edit->text());
+        *error = QCoreApplication::translate("CTestLimitsDlg", "%1: \"%2\" is not a figure of 0 or more.")
+                     .arg(name, edit->text());
     return false;
 }
 
@@ -86,53 +89,59 @@ CTestLimitsDlg::CTestLimitsDlg(const TestLimits& limits, const std::vector<std::
     : QDialog(parent), m_Method(new QComboBox(this)), m_Preset(new QComboBox(this)),
       m_WaveBox(new QWidget(this)), m_ConnectorLoss(new QLineEdit(this)), m_SpliceLoss(new QLineEdit(this)),
       m_Connections(CountBox(this, 0)), m_Splices(CountBox(this, 0)), m_WarningBand(new QLineEdit(this)),
-      m_CableTable(new QTableWidget(0, 3, this)), m_Open(new QPushButton(QStringLiteral("Open..."), this)),
-      m_Save(new QPushButton(QStringLiteral("Save As..."), this))
+      m_CableTable(new QTableWidget(0, 3, this)), m_Open(new QPushButton(tr("Open..."), this)),
+      m_Save(new QPushButton(tr("Save As..."), this))
 {
-    setWindowTitle(QStringLiteral("Test Limits"));
-    m_Method->addItem(QStringLiteral("Instrument threshold of each record"),
+    setWindowTitle(tr("Test Limits"));
+    m_Method->addItem(tr("Instrument threshold of each record"),
                       QString::fromLatin1(MethodName(LimitMethod::Instrument)));
-    m_Method->addItem(QStringLiteral("Fixed limit per wavelength"),
-                      QString::fromLatin1(MethodName(LimitMethod::Fixed)));
-    m_Method->addItem(QStringLiteral("Loss budget"), QString::fromLatin1(MethodName(LimitMethod::Budget)));
-    m_Preset->addItem(QStringLiteral("None: own figures only"), QString());
+    m_Method->addItem(tr("Fixed limit per wavelength"), QString::fromLatin1(MethodName(LimitMethod::Fixed)));
+    m_Method->addItem(tr("Loss budget"), QString::fromLatin1(MethodName(LimitMethod::Budget)));
+    m_Preset->addItem(tr("None: own figures only"), QString());
     for (const BudgetPreset& preset : BudgetPresets())
         m_Preset->addItem(QString::fromLatin1(preset.name), QString::fromLatin1(preset.name));
 
     auto* method = new QFormLayout;
-    method->addRow(QStringLiteral("&Method:"), m_Method);
-    method->addRow(QStringLiteral("&Preset:"), m_Preset);
+    method->addRow(tr("&Method:"), m_Method);
+    method->addRow(tr("&Preset:"), m_Preset);
 
     auto* waveGrid = new QGridLayout(m_WaveBox);
     waveGrid->setContentsMargins(0, 0, 0, 0);
-    waveGrid->addWidget(new QLabel(QStringLiteral("Wavelength"), m_WaveBox), 0, 0);
-    waveGrid->addWidget(new QLabel(QStringLiteral("Fixed limit (dB)"), m_WaveBox), 0, 1);
-    waveGrid->addWidget(new QLabel(QStringLiteral("Attenuation (dB/km)"), m_WaveBox), 0, 2);
+    waveGrid->addWidget(new QLabel(tr("Wavelength"), m_WaveBox), 0, 0);
+    waveGrid->addWidget(new QLabel(tr("Fixed limit (dB)"), m_WaveBox), 0, 1);
+    waveGrid->addWidget(new QLabel(tr("Attenuation (dB/km)"), m_WaveBox), 0, 2);
     for (const int32_t waveLength : InstrumentWaveLengths)
         AddWaveLength(waveLength);
     for (const int32_t waveLength : waveLengths)
         AddWaveLength(waveLength);
 
     auto* budget = new QFormLayout;
-    budget->addRow(QStringLiteral("&Connector loss (dB):"), m_ConnectorLoss);
-    budget->addRow(QStringLiteral("&Splice loss (dB):"), m_SpliceLoss);
-    budget->addRow(QStringLiteral("Co&nnections:"), m_Connections);
-    budget->addRow(QStringLiteral("Sp&lices:"), m_Splices);
-    budget->addRow(QStringLiteral("&Warning band (dB):"), m_WarningBand);
-    m_WarningBand->setToolTip(QStringLiteral("A margin at or above 0 but below the band is a warning"));
+    budget->addRow(tr("&Connector loss (dB):"), m_ConnectorLoss);
+    budget->addRow(tr("&Splice loss (dB):"), m_SpliceLoss);
+    budget->addRow(tr("Co&nnections:"), m_Connections);
+    budget->addRow(tr("Sp&lices:"), m_Splices);
+    budget->addRow(tr("&Warning band (dB):"), m_WarningBand);
+    m_WarningBand->setToolTip(tr("A margin at or above 0 but below the band is a warning"));
+    m_Method->setToolTip(tr("What a loss is certified against"));
+    m_Preset->setToolTip(tr("A cabling standard's figures for the loss budget"));
+    m_ConnectorLoss->setToolTip(tr("The loss the budget allows for each connection"));
+    m_SpliceLoss->setToolTip(tr("The loss the budget allows for each splice"));
+    m_Connections->setToolTip(tr("The connections of every cable without counts of its own"));
+    m_Splices->setToolTip(tr("The splices of every cable without counts of its own"));
+    m_Open->setToolTip(tr("Reads the limit from a limit file"));
+    m_Save->setToolTip(tr("Writes the limit to a limit file"));
 
-    m_CableTable->setHorizontalHeaderLabels(
-        {QStringLiteral("Cable"), QStringLiteral("Connections"), QStringLiteral("Splices")});
+    m_CableTable->setHorizontalHeaderLabels({tr("Cable"), tr("Connections"), tr("Splices")});
     m_CableTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_CableTable->verticalHeader()->hide();
-    m_CableTable->setToolTip(QStringLiteral("A cable's own counts; \"all\" takes the counts for all cables"));
+    m_CableTable->setToolTip(tr("A cable's own counts; \"all\" takes the counts for all cables"));
     for (const std::string& cable : cables)
         AddCable(cable);
-    auto* cableBox = new QGroupBox(QStringLiteral("Counts per cable"), this);
+    auto* cableBox = new QGroupBox(tr("Counts per cable"), this);
     auto* cableLayout = new QVBoxLayout(cableBox);
     cableLayout->addWidget(m_CableTable);
 
-    auto* figures = new QGroupBox(QStringLiteral("Figures"), this);
+    auto* figures = new QGroupBox(tr("Figures"), this);
     auto* figuresLayout = new QVBoxLayout(figures);
     figuresLayout->addWidget(m_WaveBox);
     figuresLayout->addLayout(budget);
@@ -168,7 +177,10 @@ void CTestLimitsDlg::AddWaveLength(int32_t waveLength)
     WaveRow edits{new QLineEdit(m_WaveBox), new QLineEdit(m_WaveBox)};
     edits.fixed->setObjectName(QStringLiteral("fixed%1").arg(waveLength));
     edits.attenuation->setObjectName(QStringLiteral("attenuation%1").arg(waveLength));
-    grid->addWidget(new QLabel(QStringLiteral("%1 nm").arg(waveLength), m_WaveBox), row, 0);
+    grid->addWidget(new QLabel(tr("%1 nm").arg(waveLength), m_WaveBox), row, 0);
+    edits.fixed->setToolTip(tr("The largest loss allowed at %1 nm, in dB").arg(waveLength));
+    edits.attenuation->setToolTip(
+        tr("The fibre's loss per kilometre at %1 nm, for the budget").arg(waveLength));
     grid->addWidget(edits.fixed, row, 1);
     grid->addWidget(edits.attenuation, row, 2);
     m_Waves[waveLength] = edits;
@@ -185,7 +197,7 @@ void CTestLimitsDlg::AddCable(const std::string& cable)
     m_CableTable->setItem(row, 0, name);
     CableRow boxes{row, CountBox(m_CableTable, -1), CountBox(m_CableTable, -1)};
     for (QSpinBox* box : {boxes.connections, boxes.splices}) {
-        box->setSpecialValueText(QStringLiteral("all"));
+        box->setSpecialValueText(tr("all"));
         box->setValue(-1);
     }
     m_CableTable->setCellWidget(row, 1, boxes.connections);
@@ -256,9 +268,8 @@ std::optional<TestLimits> CTestLimitsDlg::Limits(QString* error) const
     limits.preset = m_Preset->currentData().toString().toStdString();
     for (const auto& [waveLength, edits] : m_Waves) {
         std::optional<double> fixed, attenuation;
-        if (!ReadFigure(edits.fixed, QStringLiteral("Fixed limit at %1 nm").arg(waveLength), fixed, error) ||
-            !ReadFigure(edits.attenuation, QStringLiteral("Attenuation at %1 nm").arg(waveLength),
-                        attenuation, error))
+        if (!ReadFigure(edits.fixed, tr("Fixed limit at %1 nm").arg(waveLength), fixed, error) ||
+            !ReadFigure(edits.attenuation, tr("Attenuation at %1 nm").arg(waveLength), attenuation, error))
             return std::nullopt;
         if (fixed)
             limits.fixed[waveLength] = *fixed;
@@ -266,9 +277,9 @@ std::optional<TestLimits> CTestLimitsDlg::Limits(QString* error) const
             limits.attenuation[waveLength] = *attenuation;
     }
     std::optional<double> band;
-    if (!ReadFigure(m_ConnectorLoss, QStringLiteral("Connector loss"), limits.connectorLoss, error) ||
-        !ReadFigure(m_SpliceLoss, QStringLiteral("Splice loss"), limits.spliceLoss, error) ||
-        !ReadFigure(m_WarningBand, QStringLiteral("Warning band"), band, error))
+    if (!ReadFigure(m_ConnectorLoss, tr("Connector loss"), limits.connectorLoss, error) ||
+        !ReadFigure(m_SpliceLoss, tr("Splice loss"), limits.spliceLoss, error) ||
+        !ReadFigure(m_WarningBand, tr("Warning band"), band, error))
         return std::nullopt;
     limits.warningBand = band.value_or(0.0);
     limits.connections = m_Connections->value();
@@ -330,7 +341,7 @@ void CTestLimitsDlg::accept()
 void CTestLimitsDlg::OpenLimitFile()
 {
     const std::optional<QString> path =
-        Prompts::Current().OpenFile(this, LimitFileFilter, LastFolder(OpenLimitsDialog));
+        Prompts::Current().OpenFile(this, tr(LimitFileFilter), LastFolder(OpenLimitsDialog));
     if (!path)
         return;
     RememberFolder(OpenLimitsDialog, *path);
@@ -350,7 +361,7 @@ void CTestLimitsDlg::SaveLimitFile()
         ReportLimitsRefused(this, error);
         return;
     }
-    const std::optional<std::string> target = ChooseSaveTarget(this, LimitFileFilter, OutputKind::Limits);
+    const std::optional<std::string> target = ChooseSaveTarget(this, tr(LimitFileFilter), OutputKind::Limits);
     if (target)
         ReportDocumentWriteResult(this, ::SaveLimitFile(*target, *limits));
 }

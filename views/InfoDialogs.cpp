@@ -18,46 +18,47 @@ template <class Dialog> void EditInformation(QWidget* owner, InfoFields& fields)
 }
 } // namespace
 
-CJobInfoDlg::CJobInfoDlg(QWidget* parent) : CInfoDialog("Job Information", parent)
+CJobInfoDlg::CJobInfoDlg(QWidget* parent) : CInfoDialog(tr("Job Information"), parent)
 {
-    AddField(0, 0, "Job ID:", 1057, &InfoFields::JobId);
-    AddField(0, 2, "Date:", 1063, &InfoFields::JobDate);
+    AddField(0, 0, tr("Job ID:"), 1057, &InfoFields::JobId);
+    AddField(0, 2, tr("Date:"), 1063, &InfoFields::JobDate);
     // The reason is the one long field: it spans both columns.
-    AddField(1, 0, "Reason:", 1058, &InfoFields::Reason, 3);
-    AddField(2, 0, "Contractor:", 1059, &InfoFields::Contractor);
-    AddField(2, 2, "Operator A:", 1062, &InfoFields::OperatorA);
-    AddField(3, 0, "Customer:", 1060, &InfoFields::Customer);
-    AddField(3, 2, "Operator B:", 1051, &InfoFields::OperatorB);
-    AddField(4, 0, "Custom job 1:", 1061, &InfoFields::CustomJob1);
-    AddField(4, 2, "Custom job 2:", 1052, &InfoFields::CustomJob2);
+    AddField(1, 0, tr("Reason:"), 1058, &InfoFields::Reason, 3);
+    AddField(2, 0, tr("Contractor:"), 1059, &InfoFields::Contractor);
+    AddField(2, 2, tr("Operator A:"), 1062, &InfoFields::OperatorA);
+    AddField(3, 0, tr("Customer:"), 1060, &InfoFields::Customer);
+    AddField(3, 2, tr("Operator B:"), 1051, &InfoFields::OperatorB);
+    AddField(4, 0, tr("Custom job 1:"), 1061, &InfoFields::CustomJob1);
+    AddField(4, 2, tr("Custom job 2:"), 1052, &InfoFields::CustomJob2);
 }
 
-CCableInfoDlg::CCableInfoDlg(QWidget* parent) : CInfoDialog("Cable Information", parent)
+CCableInfoDlg::CCableInfoDlg(QWidget* parent) : CInfoDialog(tr("Cable Information"), parent)
 {
-    AddField(0, 0, "Location A:", 1017, &InfoFields::LocationA);
-    AddField(0, 2, "Location B:", 1048, &InfoFields::LocationB);
-    AddField(1, 0, "Cable Mfr.:", 1046, &InfoFields::CableMfr);
-    AddField(1, 2, "Cable Type:", 1049, &InfoFields::CableType);
-    AddField(2, 0, "Custom cable 1:", 1047, &InfoFields::CustomCable1);
-    AddField(2, 2, "Custom cable 2:", 1050, &InfoFields::CustomCable2);
+    AddField(0, 0, tr("Location A:"), 1017, &InfoFields::LocationA);
+    AddField(0, 2, tr("Location B:"), 1048, &InfoFields::LocationB);
+    AddField(1, 0, tr("Cable Mfr.:"), 1046, &InfoFields::CableMfr);
+    AddField(1, 2, tr("Cable Type:"), 1049, &InfoFields::CableType);
+    AddField(2, 0, tr("Custom cable 1:"), 1047, &InfoFields::CustomCable1);
+    AddField(2, 2, tr("Custom cable 2:"), 1050, &InfoFields::CustomCable2);
     // Hidden: carried through the dialog but neither seen nor changed.
     QLineEdit* cableId = AddField(3, 0, QString(), 1064, &InfoFields::CableId);
-    QLabel* cableIdLabel = AddLabel(3, 0, "Cable ID:");
+    QLabel* cableIdLabel = AddLabel(3, 0, tr("Cable ID:"));
     cableIdLabel->setObjectName("labelCableId");
     cableIdLabel->hide();
     cableId->hide();
 }
 
-CSystemInfoDlg::CSystemInfoDlg(QWidget* parent) : CInfoDialog("System Information", parent)
+CSystemInfoDlg::CSystemInfoDlg(QWidget* parent) : CInfoDialog(tr("System Information"), parent)
 {
-    auto* unitA = AddLabel(0, 1, "Unit A");
-    auto* unitB = AddLabel(0, 2, "Unit B");
+    auto* unitA = AddLabel(0, 1, tr("Unit A"));
+    auto* unitB = AddLabel(0, 2, tr("Unit B"));
     unitA->setAlignment(Qt::AlignCenter);
     unitB->setAlignment(Qt::AlignCenter);
-    AddField(1, 0, "Unit Name:", 1053, &InfoFields::UnitNameA);
-    AddField(1, 1, QString(), 1054, &InfoFields::UnitNameB);
-    AddField(2, 0, "Serial Number:", 1055, &InfoFields::SerialNumberA);
-    AddField(2, 1, QString(), 1056, &InfoFields::SerialNumberB);
+    AddField(1, 0, tr("Unit Name:"), 1053, &InfoFields::UnitNameA);
+    const QString unitBTip = tr("Printed in the report's header under \"Unit B\"");
+    AddField(1, 1, QString(), 1054, &InfoFields::UnitNameB)->setToolTip(unitBTip);
+    AddField(2, 0, tr("Serial Number:"), 1055, &InfoFields::SerialNumberA);
+    AddField(2, 1, QString(), 1056, &InfoFields::SerialNumberB)->setToolTip(unitBTip);
 }
 
 void ShowJobInformation(QWidget* owner, InfoFields& fields)

@@ -4,6 +4,7 @@
 #include "platform/ui/Prompts.h"
 #include "views/RecordText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,7 +17,7 @@ void Warn(QWidget* owner, const QString& text, const QString& detail = QString()
 
 void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 {
-    Warn(owner, QString("Could not save %1.\n%2")
+    Warn(owner, QCoreApplication::translate("Messages", "Could not save %1.\n%2")
                     .arg(QDir::toNativeSeparators(FromFileSystemPath(result.path)),
                          QString::fromStdString(result.reason)));
 }
@@ -32,7 +33,8 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
                                        MessageButtons::Ok, MessageIcon::Information, shown);
         return;
     }
-    Warn(owner, "File error!", QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
+    Warn(owner, QCoreApplication::translate("Messages", "File error!"),
+         QString("%1: %2").arg(shown, QString::fromStdString(FailureDetail(outcome))));
 }
 
 void ReportExportWriteResult(QWidget* owner, const WriteResult& result)
@@ -46,7 +48,8 @@ void ReportExportWriteResult(QWidget* owner, const WriteResult& result)
     if (result.status == IoStatus::NoSpace || result.status == IoStatus::Failed)
         ReportSaveFailure(owner, result);
     else
-        Warn(nullptr, "Please close the file first!", QString::fromStdString(result.reason));
+        Warn(nullptr, QCoreApplication::translate("Messages", "Please close the file first!"),
+             QString::fromStdString(result.reason));
 }
 
 void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
@@ -58,35 +61,42 @@ void ReportDocumentWriteResult(QWidget* owner, const WriteResult& result)
 void ReportRefusedEnding(QWidget* owner, OutputKind kind)
 {
     const QString ending = QString::fromLatin1(ExtensionOf(kind));
-    Warn(owner, QString("Please end the file name with %1 or %2!").arg(ending, ending.toUpper()));
+    Warn(owner, QCoreApplication::translate("Messages", "Please end the file name with %1 or %2!")
+                    .arg(ending, ending.toUpper()));
 }
 
 void ReportLimitFileRefused(QWidget* owner, const QString& path, const QString& reason)
 {
-    Warn(owner, QString("The limit file %1 was not read.").arg(QDir::toNativeSeparators(path)), reason);
+    Warn(owner,
+         QCoreApplication::translate("Messages", "The limit file %1 was not read.")
+             .arg(QDir::toNativeSeparators(path)),
+         reason);
 }
 
 void ReportLimitsRefused(QWidget* owner, const QString& reason)
 {
-    Warn(owner, "Please correct the test limits.", reason);
+    Warn(owner, QCoreApplication::translate("Messages", "Please correct the test limits."), reason);
 }
 
 void ReportPrintFailure(QWidget* owner)
 {
-    Warn(owner, "The printer did not take the report; nothing more was printed.");
+    Warn(owner, QCoreApplication::translate(
+                    "Messages", "The printer did not take the report; nothing more was printed."));
 }
 
 bool ConfirmReplace(QWidget* owner, const QString& path)
 {
     const QString text =
-        QString("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName());
+        QCoreApplication::translate("Messages", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
     return Prompts::Current().Message(owner, text, ApplicationTitle, MessageButtons::YesNo,
                                       MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
 bool ConfirmStopAutoTrace(QWidget* owner)
 {
-    return Prompts::Current().Message(owner, "This will stop the AutoTrace,Do you continue?",
-                                      ApplicationTitle, MessageButtons::YesNo,
-                                      MessageIcon::Question) == MessageAnswer::Yes;
+    return Prompts::Current().Message(
+               owner,
+               QCoreApplication::translate("Messages", "This will stop the AutoTrace,Do you continue?"),
+               ApplicationTitle, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
 }

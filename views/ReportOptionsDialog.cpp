@@ -3,6 +3,7 @@
 #include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
 #include "report/ReportBrand.h"
+#include "report/Translations.h"
 #include "views/DialogFolders.h"
 #include "views/DialogRunner.h"
 #include "views/RecordText.h"
@@ -23,6 +24,7 @@ const QString Logo = QStringLiteral("Report/Logo");
 const QString Footer = QStringLiteral("Report/Footer");
 const QString Summary = QStringLiteral("Report/SummaryPage");
 const QString Names = QStringLiteral("Names/Encoding");
+const QString Language = QStringLiteral("Report/Language");
 } // namespace Keys
 
 const QString LogoDialogKind = QStringLiteral("OpenLogo");
@@ -30,42 +32,50 @@ const QString LogoDialogKind = QStringLiteral("OpenLogo");
 // The choices of the names box, in its order.
 constexpr NameEncoding NameChoices[] = {NameEncoding::Automatic, NameEncoding::Utf8, NameEncoding::Gb18030,
                                         NameEncoding::Latin1};
-const char* const NameChoiceTexts[] = {"Automatic (UTF-8, else GB18030, else Latin-1)", "UTF-8", "GB18030",
-                                       "Latin-1"};
+const char* const NameChoiceTexts[] = {
+    QT_TRANSLATE_NOOP("CReportOptionsDlg", "Automatic (UTF-8, else GB18030, else Latin-1)"), "UTF-8",
+    "GB18030", "Latin-1"};
 } // namespace
 
 CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
     : QDialog(parent), m_Company(new QLineEdit(this)), m_Logo(new QLineEdit(this)),
-      m_Footer(new QCheckBox(QStringLiteral("Page footer: page numbers, date, file and cable"), this)),
-      m_Summary(new QCheckBox(QStringLiteral("Summary page"), this)), m_Names(new QComboBox(this))
+      m_Footer(new QCheckBox(tr("Page footer: page numbers, date, file and cable"), this)),
+      m_Summary(new QCheckBox(tr("Summary page"), this)), m_Names(new QComboBox(this)),
+      m_Language(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("Report Options"));
+    setWindowTitle(tr("Report Options"));
     m_Company->setObjectName(QStringLiteral("company"));
-    m_Company->setToolTip(
-        QStringLiteral("Printed in place of the maker's name at the head of the loss-test report"));
+    m_Company->setToolTip(tr("Printed in place of the maker's name at the head of the loss-test report"));
     m_Logo->setObjectName(QStringLiteral("logo"));
-    m_Logo->setToolTip(QStringLiteral("A PNG or SVG picture printed at the right of the report's title"));
+    m_Logo->setToolTip(tr("A PNG or SVG picture printed at the right of the report's title"));
     m_Footer->setObjectName(QStringLiteral("footer"));
     m_Summary->setObjectName(QStringLiteral("summaryPage"));
-    m_Summary->setToolTip(QStringLiteral("The loss-test report ends with a page that sums up its verdicts"));
+    m_Summary->setToolTip(tr("The loss-test report ends with a page that sums up its verdicts"));
     m_Names->setObjectName(QStringLiteral("names"));
-    m_Names->setToolTip(QStringLiteral("How the cable and fiber names in the instrument's files are read"));
+    m_Names->setToolTip(tr("How the cable and fiber names in the instrument's files are read"));
     for (const char* text : NameChoiceTexts)
-        m_Names->addItem(QString::fromLatin1(text));
+        m_Names->addItem(tr(text));
+    m_Language->setObjectName(QStringLiteral("language"));
+    m_Language->setToolTip(tr("The language of the report's own texts, whatever the window speaks"));
+    // Each language is named in itself.
+    m_Language->addItem(QStringLiteral("English"), QString::fromLatin1(LanguageCodes[0]));
+    m_Language->addItem(QStringLiteral("\u7B80\u4F53\u4E2D\u6587"), QString::fromLatin1(LanguageCodes[1]));
+    m_Footer->setToolTip(tr("Every page ends with its number, the time of printing, the file and the cable"));
 
-    auto* browse = new QPushButton(QStringLiteral("Browse..."), this);
-    browse->setToolTip(QStringLiteral("Chooses the logo's file"));
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    browse->setToolTip(tr("Chooses the logo's file"));
     connect(browse, &QPushButton::clicked, this, &CReportOptionsDlg::ChooseLogo);
     auto* logoRow = new QHBoxLayout;
     logoRow->addWidget(m_Logo);
     logoRow->addWidget(browse);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Company:"), m_Company);
-    form->addRow(QStringLiteral("&Logo:"), logoRow);
+    form->addRow(tr("&Company:"), m_Company);
+    form->addRow(tr("&Logo:"), logoRow);
     form->addRow(QString(), m_Footer);
     form->addRow(QString(), m_Summary);
-    form->addRow(QStringLiteral("&Names read as:"), m_Names);
+    form->addRow(tr("&Names read as:"), m_Names);
+    form->addRow(tr("Report &language:"), m_Language);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -78,8 +88,7 @@ CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
 void CReportOptionsDlg::ChooseLogo()
 {
     const std::optional<QString> chosen = Prompts::Current().OpenFile(
-        this, QStringLiteral("Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||"),
-        LastFolder(LogoDialogKind));
+        this, tr("Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||"), LastFolder(LogoDialogKind));
     if (!chosen)
         return;
     RememberFolder(LogoDialogKind, *chosen);
@@ -92,6 +101,7 @@ void CReportOptionsDlg::LoadFrom(const ReportOptions& options, NameEncoding name
     m_Logo->setText(FromFileSystemPath(options.logoFile));
     m_Footer->setChecked(options.footer);
     m_Summary->setChecked(options.summaryPage);
+    m_Language->setCurrentIndex(std::max(0, m_Language->findData(QString::fromStdString(options.language))));
     for (int i = 0; i < static_cast<int>(std::size(NameChoices)); ++i)
         if (NameChoices[i] == names)
             m_Names->setCurrentIndex(i);
@@ -103,7 +113,7 @@ bool CReportOptionsDlg::StoreTo(ReportOptions& options, NameEncoding& names)
     if (!logo.empty()) {
         const ReportLogo read = ReadReportLogo(logo);
         if (!read.image) {
-            Prompts::Current().Message(this, QStringLiteral("The logo cannot be used."), windowTitle(),
+            Prompts::Current().Message(this, tr("The logo cannot be used."), windowTitle(),
                                        MessageButtons::Ok, MessageIcon::Warning,
                                        QString::fromStdString(read.error));
             return false;
@@ -113,6 +123,7 @@ bool CReportOptionsDlg::StoreTo(ReportOptions& options, NameEncoding& names)
     options.logoFile = logo;
     options.footer = m_Footer->isChecked();
     options.summaryPage = m_Summary->isChecked();
+    options.language = m_Language->currentData().toString().toStdString();
     names = NameChoices[std::max(0, m_Names->currentIndex())];
     return true;
 }
@@ -133,6 +144,7 @@ bool EditReportOptions(QWidget* owner, ReportOptions& options)
     settings.SetValue(Keys::Logo, FromFileSystemPath(options.logoFile));
     settings.SetValue(Keys::Footer, options.footer);
     settings.SetValue(Keys::Summary, options.summaryPage);
+    settings.SetValue(Keys::Language, QString::fromStdString(options.language));
     settings.SetValue(Keys::Names, QString::fromLatin1(NameEncodingWord(names)));
     return true;
 }
@@ -149,6 +161,9 @@ ReportOptions RememberedReportOptions()
     const QVariant summary = settings.Value(Keys::Summary);
     if (summary.isValid())
         options.summaryPage = summary.toBool();
+    const QString language = settings.Value(Keys::Language).toString();
+    if (IsLanguageCode(language))
+        options.language = language.toStdString();
     return options;
 }
 

@@ -10,7 +10,7 @@ class QComboBox;
 class QLineEdit;
 
 // "Report Options": the user's choices about every printed report (company,
-// logo, footer, summary page) and how the instrument's names are read, in
+// logo, footer, summary page, language) and how the instrument's names are read, in
 // one dialog that File > "Report Options..." and Print Setup open. The
 // choices are remembered from one run to the next.
 class CReportOptionsDlg : public QDialog
@@ -28,6 +28,7 @@ public:
     QCheckBox* FooterBox() const { return m_Footer; }
     QCheckBox* SummaryBox() const { return m_Summary; }
     QComboBox* NamesBox() const { return m_Names; }
+    QComboBox* LanguageBox() const { return m_Language; }
 
 private:
     void ChooseLogo();
@@ -37,6 +38,7 @@ private:
     QCheckBox* m_Footer;
     QCheckBox* m_Summary;
     QComboBox* m_Names;
+    QComboBox* m_Language;
 };
 
 // Runs the dialog on `options` and the name encoding in force; on OK keeps

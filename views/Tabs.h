@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 // The view's five tabs, by index.
 enum TabIndex : int
 {
@@ -11,4 +14,13 @@ enum TabIndex : int
 };
 constexpr int TabCount = 5;
 
-inline const char* const TabLabels[TabCount] = {"OPM", "KAV", "TRACE", "AUTOTRACE", "ORL"};
+// The tabs' names as the program knows them (settings, folders, pictures).
+inline const char* const TabLabels[TabCount] = {
+    QT_TRANSLATE_NOOP("Tabs", "OPM"), QT_TRANSLATE_NOOP("Tabs", "KAV"), QT_TRANSLATE_NOOP("Tabs", "TRACE"),
+    QT_TRANSLATE_NOOP("Tabs", "AUTOTRACE"), QT_TRANSLATE_NOOP("Tabs", "ORL")};
+
+// A tab's name as the user reads it, in the window's language.
+inline QString TabText(int tab)
+{
+    return QCoreApplication::translate("Tabs", TabLabels[tab]);
+}

@@ -12,7 +12,7 @@ VerdictSummaryLine::VerdictSummaryLine(QWidget* parent)
 {
     m_Worst->setTextFormat(Qt::RichText);
     m_Worst->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    m_Worst->setToolTip(QStringLiteral("Selects the fibre with the worst margin in the table"));
+    m_Worst->setToolTip(tr("Selects the fibre with the worst margin in the table"));
     connect(m_Worst, &QLabel::linkActivated, this, &VerdictSummaryLine::WorstMarginClicked);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 0);
@@ -32,7 +32,7 @@ void VerdictSummaryLine::ShowSummary(const CDataStore& store, const Certificatio
     if (isHidden())
         return;
     const VerdictCounts& n = summary.fibres;
-    m_Counts->setText(QStringLiteral("%1 fibres: %2 passed, %3 warnings, %4 failed, %5 no verdict")
+    m_Counts->setText(tr("%1 fibres: %2 passed, %3 warnings, %4 failed, %5 no verdict")
                           .arg(n.Total())
                           .arg(n.pass)
                           .arg(n.warning)
@@ -43,13 +43,13 @@ void VerdictSummaryLine::ShowSummary(const CDataStore& store, const Certificatio
         std::string margin;
         AppendHundredths(margin, summary.worstMargin);
         const QString text =
-            QStringLiteral("Worst margin %1 dB: %2 %3, %4 nm %5")
+            tr("Worst margin %1 dB: %2 %3, %4 nm %5")
                 .arg(QString::fromStdString(margin), NameText(CableOf(record)), NameText(FiberOf(record)))
                 .arg(record.waveLength[summary.worst->wave])
                 .arg(QString::fromLatin1(DirectionText(summary.worst->direction)));
         m_Worst->setText(QStringLiteral("<a href=\"worst\">%1</a>").arg(text.toHtmlEscaped()));
     } else {
-        m_Worst->setText(QStringLiteral("No margin: no loss has a limit"));
+        m_Worst->setText(tr("No margin: no loss has a limit"));
     }
-    m_Limit->setText(QStringLiteral("Limit: %1").arg(QString::fromStdString(LimitName(limits))));
+    m_Limit->setText(tr("Limit: %1").arg(QString::fromStdString(LimitName(limits))));
 }

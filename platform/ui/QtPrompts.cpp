@@ -1,5 +1,6 @@
 #include "platform/ui/QtPrompts.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ class QtProgress : public ProgressPrompt
 {
 public:
     QtProgress(QWidget* owner, const QString& text, int maximum)
-        : m_Dialog(text, QStringLiteral("Cancel"), 0, maximum, owner)
+        : m_Dialog(text, QCoreApplication::translate("QtPrompts", "Cancel"), 0, maximum, owner)
     {
         m_Dialog.setWindowModality(Qt::WindowModal);
         m_Dialog.setMinimumDuration(500);
@@ -108,8 +109,8 @@ bool QtPrompts::PageSetup(QWidget* owner, QPrinter& printer, const std::function
     QPageSetupDialog dialog(&printer, owner);
     // The system's own page setup dialog has no buttons to add to.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(); buttons && moreOptions) {
-        QPushButton* more =
-            buttons->addButton(QStringLiteral("Report Options..."), QDialogButtonBox::ActionRole);
+        QPushButton* more = buttons->addButton(QCoreApplication::translate("QtPrompts", "Report Options..."),
+                                               QDialogButtonBox::ActionRole);
         more->setAutoDefault(false);
         QObject::connect(more, &QPushButton::clicked, &dialog,
                          [&dialog, &moreOptions] { moreOptions(&dialog); });

@@ -4,7 +4,10 @@
 #include "app/RecentFiles.h"
 #include "app/Screenshots.h"
 #include "app/UserGuideWindow.h"
+#include "app/WindowLanguage.h"
 #include "grid/GridCtrl.h"
+#include "platform/ui/ProgramSettings.h"
+#include "report/Translations.h"
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "trace/CTracePage.h"
@@ -407,6 +410,34 @@ private slots:
     }
 
     // Recent files, the window's size, place and tab survive a restart.
+    // Help > Language: the language in effect is checked; a choice is kept
+    // for the next start, which checks it, and the user is told when it
+    // takes effect.
+    void theLanguageChosenIsTheNextStarts()
+    {
+        ScratchSettings settings;
+        ScriptedPrompts prompts;
+        const auto checked = [](CMainFrame& frame) {
+            QStringList codes;
+            for (const char* code : LanguageCodes)
+                if (frame.findChild<QAction*>(QString("language_") + code)->isChecked())
+                    codes << code;
+            return codes;
+        };
+        {
+            Fixture first;
+            QCOMPARE(checked(first.Frame()), QStringList{SystemLanguage()});
+            first.Frame().findChild<QAction*>("language_zh_CN")->trigger();
+            QCOMPARE(prompts.MessageTexts().size(), 1);
+        }
+        settings.Reload();
+        Fixture second;
+        QCOMPARE(checked(second.Frame()), QStringList{"zh_CN"});
+        second.Frame().findChild<QAction*>("language_en")->trigger();
+        settings.Reload();
+        QCOMPARE(WindowLanguage::InEffect(ProgramSettings::Current()), QString("en"));
+    }
+
     void whatTheWindowRemembersSurvivesARestart()
     {
         ScratchSettings settings;

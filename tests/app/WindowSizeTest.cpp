@@ -1,5 +1,6 @@
 #include "app/CKAVApp.h"
 #include "app/CMainFrame.h"
+#include "app/WindowLanguage.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "platform/hid/SimulatedInstrument.h"
 #include "trace/CAutoTracePage.h"
@@ -7,13 +8,23 @@
 #include "trace/PageFit.h"
 #include "views/AutoTracePageControl.h"
 #include "views/CKAVView.h"
+#include "views/DialogRunner.h"
 #include "views/Tabs.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolBar>
 #include <QtTest>
 
 #include <algorithm>
@@ -97,6 +108,71 @@ private slots:
     {
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().width() >
                 2 * CKAVView::FormSize().width());
+    }
+
+    // The menus speak the language the test runs in (KAV_TEST_LANGUAGE):
+    // the translations were found and installed, not the English fallback.
+    void theMenusSpeakTheWindowsLanguage()
+    {
+        Fixture f;
+        QStringList titles;
+        for (const QAction* menu : f.Frame().menuBar()->actions())
+            titles << menu->text();
+        const bool chinese = qEnvironmentVariable("KAV_TEST_LANGUAGE") == "zh_CN";
+        const QStringList expected = chinese ? QStringList{"\u6587\u4EF6(&F)", "\u7F16\u8F91(&E)",
+                                                           "\u89C6\u56FE(&V)", "\u5E2E\u52A9(&H)"}
+                                             : QStringList{"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"};
+        QCOMPARE(titles, expected);
+    }
+
+    // Every toolbar button, and every button, box and field of the trace
+    // pages and the dialogs, says what it does in a tool tip; the buttons'
+    // tips name their keys.
+    void everyControlSaysWhatItDoes()
+    {
+        Fixture f;
+        for (QAction* action : f.Frame().ToolBar()->actions())
+            if (!action->isSeparator())
+                QVERIFY2(action->toolTip().endsWith(
+                             "(" + action->shortcut().toString(QKeySequence::NativeText) + ")"),
+                         qPrintable(action->toolTip()));
+        QStringList silent;
+        const auto check = [&silent](QWidget& holder, const QString& where) {
+            for (QWidget* control : holder.findChildren<QWidget*>()) {
+                const bool kind = qobject_cast<QAbstractButton*>(control) ||
+                                  qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                                  qobject_cast<QAbstractSpinBox*>(control);
+                // A box's own parts, a table's cells (the table has the tip) and
+                // the OK and Cancel every dialog has say nothing of their own.
+                QWidget* parent = control->parentWidget();
+                const bool part = qobject_cast<QAbstractSpinBox*>(parent) ||
+                                  qobject_cast<QComboBox*>(parent) ||
+                                  qobject_cast<QAbstractItemView*>(parent) ||
+                                  (parent && qobject_cast<QAbstractItemView*>(parent->parentWidget()));
+                const auto* box = qobject_cast<QDialogButtonBox*>(parent);
+                const bool standard = box && box->standardButton(qobject_cast<QAbstractButton*>(control)) !=
+                                                 QDialogButtonBox::NoButton;
+                if (kind && !part && !standard && control->isVisibleTo(&holder) &&
+                    control->toolTip().isEmpty())
+                    silent << where + ": " + control->metaObject()->className() + " " + control->objectName();
+            }
+        };
+        for (int tab : {TabTrace, TabAutoTrace})
+            check(*f.View().PageOfTab(tab), TabLabels[tab]);
+        QVERIFY(f.View().OpenRecognizedFile(qEnvironmentVariable("KAV_SOURCE_DIR") +
+                                            "/samples/kav-three-wavelengths.bin"));
+        int dialogs = 0;
+        SetDialogRunner([&](QDialog& dialog) {
+            ++dialogs;
+            check(dialog, dialog.windowTitle());
+            return int(QDialog::Rejected);
+        });
+        for (CommandId id : {CommandId::EditJobInfo, CommandId::EditCableInfo, CommandId::EditSystemInfo,
+                             CommandId::EditTestLimits, CommandId::FileReportOptions})
+            f.Frame().OnCommand(id);
+        SetDialogRunner(nullptr);
+        QCOMPARE(dialogs, 5);
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join("; ")));
     }
 
     // No page is crowded at the design size or at the minimum, and the
@@ -190,6 +266,10 @@ int main(int argc, char* argv[])
     file.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens).toLocal8Bit());
     QApplication application(argc, argv);
+    // The window in another language (KAV_TEST_LANGUAGE) keeps the same rules.
+    if (!qEnvironmentVariableIsEmpty("KAV_TEST_LANGUAGE") &&
+        !WindowLanguage::Install(qEnvironmentVariable("KAV_TEST_LANGUAGE"), KAV_TRANSLATIONS_DIR))
+        return 1;
     if (qEnvironmentVariableIsEmpty("KAV_TEST_SCREEN")) {
         WindowSizeTest test;
         return QTest::qExec(&test, argc, argv);

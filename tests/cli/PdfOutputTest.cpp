@@ -7,7 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
+#include <regex>
+#include <sstream>
+#include <vector>
 
 // kav-convert --pdf as a script runs it: no display and no Qt platform in
 // the environment.
@@ -67,6 +71,9 @@ TEST_F(KavConvertPdf, NoReportNoPaperNoFile)
         {Quoted(Sample("opm-readings.bin")) + " --page-size A4", 2, "--page-size without --pdf"},
         {Quoted(Sample("kav-two-wavelengths.bin")) + " --no-summary --info", 2, "--no-summary without --pdf"},
         {Quoted(Sample("opm-readings.bin")) + " --pdf", 2, "--pdf"},
+        {Quoted(Sample("opm-readings.bin")) + " --language zh_CN --info", 2, "--language without --pdf"},
+        {Quoted(Sample("opm-readings.bin")) + " --pdf " + Quoted(Path("t.pdf")) + " --language fr", 2,
+         "--language needs en or zh_CN"},
         {Quoted(noTests) + " --pdf " + Quoted(Path("t.pdf")), 5, "no pages"},
         {Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(Path("t.csv")) + " --pdf " +
              Quoted(Path("no/such/folder/t.pdf")),
@@ -232,4 +239,63 @@ TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
             .err.find("\"Customer\""),
         std::string::npos);
     EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("t.csv")) + " --company X").status, 2);
+}
+
+// A report for a customer who reads Chinese: the report's own texts in
+// Chinese, in the face that has their glyphs, embedded once; the
+// instrument's figures exactly those of the English report.
+TEST_F(KavConvertPdf, AChineseReportHasTheEnglishFigures)
+{
+    const std::string sample = Quoted(Sample("kav-three-wavelengths.bin"));
+    const std::string limits =
+        Quoted((SourceDir() / "tests" / "cli" / "limits" / "kav-three-wavelengths.kavlimits").string());
+    const std::string english = Path("en.pdf");
+    const std::string chinese = Path("zh.pdf");
+    ASSERT_EQ(Convert(sample + " --limits " + limits + " --pdf " + Quoted(english)).status, 0);
+    const RunResult run =
+        Convert(sample + " --limits " + limits + " --pdf " + Quoted(chinese) + " --language zh_CN");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    const std::string englishText = PdfText(english);
+    const std::string chineseText = PdfText(chinese);
+    ASSERT_EQ(PdfPages(chinese), PdfPages(english));
+    for (const char* title : {"KAV Report", "Job Information", "Certification Summary"})
+        EXPECT_NE(englishText.find(title), std::string::npos) << title;
+    // KAV 报告, 工作信息, 光缆信息, 认证汇总, 合格 (pass), 不合格 (fail)
+    for (const char* title :
+         {"KAV \xE6\x8A\xA5\xE5\x91\x8A", "\xE5\xB7\xA5\xE4\xBD\x9C\xE4\xBF\xA1\xE6\x81\xAF",
+          "\xE5\x85\x89\xE7\xBC\x86\xE4\xBF\xA1\xE6\x81\xAF",
+          "\xE8\xAE\xA4\xE8\xAF\x81\xE6\xB1\x87\xE6\x80\xBB", "\xE5\x90\x88\xE6\xA0\xBC",
+          "\xE4\xB8\x8D\xE5\x90\x88\xE6\xA0\xBC"})
+        EXPECT_NE(chineseText.find(title), std::string::npos) << title << "\n" << chineseText;
+    for (const char* english : {"KAV Report", "Job Information", "Certification Summary", "Worst margin"})
+        EXPECT_EQ(chineseText.find(english), std::string::npos) << english;
+
+    // Every figure with a decimal point, page by page, in the order read.
+    const auto figures = [](const std::string& text) {
+        std::vector<std::string> found;
+        const std::regex figure("-?\\d+\\.\\d+");
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), figure); it != std::sregex_iterator();
+             ++it)
+            found.push_back(it->str());
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    for (int page = 1; page <= PdfPages(english); ++page) {
+        const std::vector<std::string> expected = figures(PdfText(english, page));
+        EXPECT_FALSE(expected.empty()) << page;
+        EXPECT_EQ(figures(PdfText(chinese, page)), expected) << page;
+    }
+
+    // The Chinese face embedded once for the document, beside the Latin one.
+    const std::string fonts = ToolOutput("pdffonts '" + chinese + "'");
+    const std::regex embedded("WenQuanYi\\S*\\s+CID TrueType\\s+Identity-H\\s+yes\\s+\\w+\\s+yes");
+    size_t chineseFaces = 0;
+    std::istringstream listing(fonts);
+    for (std::string line; std::getline(listing, line);)
+        chineseFaces += std::regex_search(line, embedded);
+    EXPECT_GE(chineseFaces, 1u) << fonts;
+    EXPECT_LE(chineseFaces, 2u) << fonts; // regular and bold
+    EXPECT_EQ(ToolOutput("pdffonts '" + english + "'").find("WenQuanYi"), std::string::npos);
 }

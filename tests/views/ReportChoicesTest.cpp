@@ -26,8 +26,9 @@ private slots:
         SetNameEncoding(NameEncoding::Automatic);
     }
 
-    // OK keeps the choices for this run and the next; a logo that cannot be
-    // read is said and the dialog comes back; names read anew are shown anew.
+    // OK keeps the choices for this run and the next (the report's language
+    // among them); a logo that cannot be read is said and the dialog comes
+    // back; names read anew are shown anew.
     void reportOptionsAreRemembered()
     {
         ScratchSettings settings;
@@ -37,6 +38,7 @@ private slots:
         QCOMPARE(f.view.OpmPage()->CellText(0, 1), QString::fromUtf8("Kabel-Ü"));
         WriteFile(f.Path("logo.txt"), "not a picture");
         int runs = 0;
+        QString offeredLanguage;
         SetDialogRunner([&](QDialog& dialog) {
             auto& options = static_cast<CReportOptionsDlg&>(dialog);
             if (++runs == 1) {
@@ -44,6 +46,8 @@ private slots:
                 options.LogoEdit()->setText(f.Path("logo.txt"));
                 options.SummaryBox()->setChecked(false);
                 options.NamesBox()->setCurrentIndex(2); // GB18030
+                offeredLanguage = options.LanguageBox()->currentData().toString();
+                options.LanguageBox()->setCurrentIndex(options.LanguageBox()->findData("zh_CN"));
             } else {
                 options.LogoEdit()->clear();
             }
@@ -52,10 +56,12 @@ private slots:
         QVERIFY(f.view.SelectTab(TabOpm));
         QVERIFY(f.view.OnCommand(CommandId::FileReportOptions));
         QCOMPARE(runs, 2);
+        QCOMPARE(offeredLanguage, QString("en"));
         QCOMPARE(f.prompts.MessageTexts(), QStringList{"The logo cannot be used."});
         QCOMPARE(f.view.Options().company, std::string("Acme Fibre Ltd"));
         QVERIFY(!f.view.Options().summaryPage);
         QVERIFY(f.view.Options().footer);
+        QCOMPARE(f.view.Options().language, std::string("zh_CN"));
         QCOMPARE(NameEncodingInForce(), NameEncoding::Gb18030);
         // 0xDC alone is no GB18030 character.
         QCOMPARE(f.view.OpmPage()->CellText(0, 1), QString::fromUtf8("Kabel-\uFFFD"));
@@ -65,6 +71,7 @@ private slots:
         const ReportOptions remembered = RememberedReportOptions();
         QCOMPARE(remembered.company, std::string("Acme Fibre Ltd"));
         QVERIFY(!remembered.summaryPage && remembered.footer && remembered.logoFile.empty());
+        QCOMPARE(remembered.language, std::string("zh_CN"));
         RestoreNameEncoding();
         QCOMPARE(NameEncodingInForce(), NameEncoding::Gb18030);
     }

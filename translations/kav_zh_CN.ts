@@ -1,0 +1,1387 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About KAV Application System</source>
+        <translation>关于 KAV 应用系统</translation>
+    </message>
+</context>
+<context>
+    <name>CAutoTracePage</name>
+    <message>
+        <source>SavePath</source>
+        <translation>保存路径</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>跟踪</translation>
+    </message>
+    <message>
+        <source>Start to Save</source>
+        <translation>开始保存</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Chooses the folder the live readings are logged to</source>
+        <translation>选择实时读数记录到的文件夹</translation>
+    </message>
+    <message>
+        <source>The folder the live readings are logged to</source>
+        <translation>实时读数记录到的文件夹</translation>
+    </message>
+    <message>
+        <source>Starts reading the instrument&apos;s power twice a second</source>
+        <translation>开始读取仪器功率，每秒两次</translation>
+    </message>
+    <message>
+        <source>Logs the live readings to a file in the chosen folder</source>
+        <translation>把实时读数记录到所选文件夹中的文件</translation>
+    </message>
+    <message>
+        <source>Stops reading the instrument</source>
+        <translation>停止读取仪器</translation>
+    </message>
+    <message>
+        <source>Please select the folder of save data</source>
+        <translation>请选择保存数据的文件夹</translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation>正在保存...</translation>
+    </message>
+</context>
+<context>
+    <name>CCableInfoDlg</name>
+    <message>
+        <source>Cable Information</source>
+        <translation>光缆信息</translation>
+    </message>
+    <message>
+        <source>Location A:</source>
+        <translation>A 端位置：</translation>
+    </message>
+    <message>
+        <source>Location B:</source>
+        <translation>B 端位置：</translation>
+    </message>
+    <message>
+        <source>Cable Mfr.:</source>
+        <translation>光缆厂商：</translation>
+    </message>
+    <message>
+        <source>Cable Type:</source>
+        <translation>光缆型号：</translation>
+    </message>
+    <message>
+        <source>Custom cable 1:</source>
+        <translation>自定义光缆 1：</translation>
+    </message>
+    <message>
+        <source>Custom cable 2:</source>
+        <translation>自定义光缆 2：</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>光缆编号：</translation>
+    </message>
+</context>
+<context>
+    <name>CInfoDialog</name>
+    <message>
+        <source>Printed in the report&apos;s header after &quot;%1&quot;</source>
+        <translation>打印在报告表头的“%1”之后</translation>
+    </message>
+    <message>
+        <source>Save Header...</source>
+        <translation>保存表头...</translation>
+    </message>
+    <message>
+        <source>Saves the job, cable and system information to a header file</source>
+        <translation>把工作、光缆和系统信息保存到表头文件</translation>
+    </message>
+    <message>
+        <source>Load Header...</source>
+        <translation>载入表头...</translation>
+    </message>
+    <message>
+        <source>Fills the job, cable and system information from a header file</source>
+        <translation>从表头文件填入工作、光缆和系统信息</translation>
+    </message>
+    <message>
+        <source>%1 is not a report header.</source>
+        <translation>%1 不是报告表头文件。</translation>
+    </message>
+    <message>
+        <source>Report Header(*.kavheader)|*.kavheader|All Files (*)|*||</source>
+        <translation>报告表头(*.kavheader)|*.kavheader|所有文件 (*)|*||</translation>
+    </message>
+</context>
+<context>
+    <name>CJobInfoDlg</name>
+    <message>
+        <source>Job Information</source>
+        <translation>工作信息</translation>
+    </message>
+    <message>
+        <source>Job ID:</source>
+        <translation>工作编号：</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>测试原因：</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>承包商：</translation>
+    </message>
+    <message>
+        <source>Operator A:</source>
+        <translation>A 端操作员：</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Operator B:</source>
+        <translation>B 端操作员：</translation>
+    </message>
+    <message>
+        <source>Custom job 1:</source>
+        <translation>自定义工作 1：</translation>
+    </message>
+    <message>
+        <source>Custom job 2:</source>
+        <translation>自定义工作 2：</translation>
+    </message>
+</context>
+<context>
+    <name>CKAVApp</name>
+    <message>
+        <source>The user guide is not installed.</source>
+        <translation>用户指南未安装。</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to have it again.</source>
+        <translation>请重新安装本程序以恢复用户指南。</translation>
+    </message>
+</context>
+<context>
+    <name>CKAVView</name>
+    <message>
+        <source>Open Files (*.bin)|*.bin|Program documents (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|All Files (*)|*||</source>
+        <translation>仪器文件 (*.bin)|*.bin|程序文档 (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|所有文件 (*)|*||</translation>
+    </message>
+    <message>
+        <source>OPM File(*.csv) | *.csv||</source>
+        <translation>OPM 文件(*.csv) | *.csv||</translation>
+    </message>
+    <message>
+        <source>OPM File(*.opm) | *.opm||</source>
+        <translation>OPM 文件(*.opm) | *.opm||</translation>
+    </message>
+    <message>
+        <source>KAV File(*.csv) | *.csv||</source>
+        <translation>KAV 文件(*.csv) | *.csv||</translation>
+    </message>
+    <message>
+        <source>KAV File(*.kav) | *.kav||</source>
+        <translation>KAV 文件(*.kav) | *.kav||</translation>
+    </message>
+    <message>
+        <source>ORL File(*.csv) | *.csv||</source>
+        <translation>ORL 文件(*.csv) | *.csv||</translation>
+    </message>
+    <message>
+        <source>ORL File(*.orl) | *.orl||</source>
+        <translation>ORL 文件(*.orl) | *.orl||</translation>
+    </message>
+    <message>
+        <source>TRACE File(*.trace) | *.trace ||</source>
+        <translation>TRACE 文件(*.trace) | *.trace ||</translation>
+    </message>
+    <message>
+        <source>Excel Workbook(*.xlsx) | *.xlsx||</source>
+        <translation>Excel 工作簿(*.xlsx) | *.xlsx||</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>没有数据</translation>
+    </message>
+    <message>
+        <source>Printing %1...</source>
+        <translation>正在打印%1...</translation>
+    </message>
+    <message>
+        <source>PDF File(*.pdf) | *.pdf||</source>
+        <translation>PDF 文件(*.pdf) | *.pdf||</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在写入%1...</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...	Ctrl+O</source>
+        <translation>打开(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Opens an exiting document</source>
+        <translation>打开一个已有文档</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Saves the document</source>
+        <translation>保存文档</translation>
+    </message>
+    <message>
+        <source>Save As(&amp;A)...	Ctrl+Shift+S</source>
+        <translation>另存为(&amp;A)...	Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Saves the document with a new name</source>
+        <translation>以新名称保存文档</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)...	Ctrl+P</source>
+        <translation>打印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Prints all or part of the document </source>
+        <translation>打印文档的全部或部分</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save As CSV(&amp;C)</source>
+        <translation>另存为 CSV(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Saves the table as a CSV file</source>
+        <translation>把表格保存为 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Save As Excel(&amp;L)...</source>
+        <translation>另存为 Excel(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Saves the table as an Excel workbook</source>
+        <translation>把表格保存为 Excel 工作簿</translation>
+    </message>
+    <message>
+        <source>Print View(&amp;V)</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Previews all document</source>
+        <translation>预览整个文档</translation>
+    </message>
+    <message>
+        <source>Print Setup(&amp;T)...</source>
+        <translation>打印设置(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Chooses the printer, the paper and its orientation for the reports</source>
+        <translation>选择打印报告的打印机、纸张及方向</translation>
+    </message>
+    <message>
+        <source>Report Options(&amp;N)...</source>
+        <translation>报告选项(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Chooses the company, logo, footer and language of the reports and how names are read</source>
+        <translation>选择报告的公司、徽标、页脚和语言，以及名称的读取方式</translation>
+    </message>
+    <message>
+        <source>Export PDF(&amp;E)...</source>
+        <translation>导出 PDF(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Writes the report as a PDF file</source>
+        <translation>把报告写成 PDF 文件</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quits the application; Prompts to save documents</source>
+        <translation>退出程序；提示保存文档</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Job Information(&amp;J)</source>
+        <translation>工作信息(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Edits the job information of the report header</source>
+        <translation>编辑报告表头的工作信息</translation>
+    </message>
+    <message>
+        <source>Cable Information(&amp;C)</source>
+        <translation>光缆信息(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Edits the cable information of the report header</source>
+        <translation>编辑报告表头的光缆信息</translation>
+    </message>
+    <message>
+        <source>System Information(&amp;S)</source>
+        <translation>系统信息(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Edits the system information of the report header</source>
+        <translation>编辑报告表头的系统信息</translation>
+    </message>
+    <message>
+        <source>Clear Report Header(&amp;H)</source>
+        <translation>清除报告表头(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Empties the job, cable and system information, also for later runs</source>
+        <translation>清空工作、光缆和系统信息，以后运行时也保持清空</translation>
+    </message>
+    <message>
+        <source>Test Limits(&amp;L)...</source>
+        <translation>测试阈值(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Chooses the limit the loss tests are certified against</source>
+        <translation>选择损耗测试判定所依据的阈值</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Limit and Margin Columns(&amp;M)</source>
+        <translation>阈值和余量列(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Shows each wavelength&apos;s limit and margin in the KAV table</source>
+        <translation>在 KAV 表中显示每个波长的阈值和余量</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About KAV(&amp;A)...</source>
+        <translation>关于 KAV(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Displays the programm information and copyright</source>
+        <translation>显示程序信息和版权</translation>
+    </message>
+    <message>
+        <source>Language(&amp;G)</source>
+        <translation>语言(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Speaks this language from the program&apos;s next start</source>
+        <translation>程序下次启动时使用此语言</translation>
+    </message>
+    <message>
+        <source>The language takes effect when the program is started again.</source>
+        <translation>语言将在程序重新启动后生效。</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>标准</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Opens an instrument file or a document (Ctrl+O)</source>
+        <translation>打开仪器文件或文档 (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>Saves the selected tab&apos;s records (Ctrl+S)</source>
+        <translation>保存当前标签页的记录 (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Prints the selected tab&apos;s report (Ctrl+P)</source>
+        <translation>打印当前标签页的报告 (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>最近的文件(&amp;R)</translation>
+    </message>
+    <message>
+        <source>%1 is shown on the %2 tab.</source>
+        <translation>%1 已显示在“%2”标签页上。</translation>
+    </message>
+    <message>
+        <source>User Guide(&amp;U)	F1</source>
+        <translation>用户指南(&amp;U)	F1</translation>
+    </message>
+    <message>
+        <source>Opens the user guide: a page for each task, with pictures</source>
+        <translation>打开用户指南：每项任务一页，附有图片</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintPreview</name>
+    <message>
+        <source>%1 - Print View</source>
+        <translation>%1 - 打印预览</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>末页</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>适合宽度</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>适合页面</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CReportOptionsDlg</name>
+    <message>
+        <source>Automatic (UTF-8, else GB18030, else Latin-1)</source>
+        <translation>自动（UTF-8，否则 GB18030，否则 Latin-1）</translation>
+    </message>
+    <message>
+        <source>Page footer: page numbers, date, file and cable</source>
+        <translation>页脚：页码、日期、文件和光缆</translation>
+    </message>
+    <message>
+        <source>Summary page</source>
+        <translation>汇总页</translation>
+    </message>
+    <message>
+        <source>Report Options</source>
+        <translation>报告选项</translation>
+    </message>
+    <message>
+        <source>Printed in place of the maker&apos;s name at the head of the loss-test report</source>
+        <translation>打印在损耗测试报告顶部，代替制造商名称</translation>
+    </message>
+    <message>
+        <source>A PNG or SVG picture printed at the right of the report&apos;s title</source>
+        <translation>打印在报告标题右侧的 PNG 或 SVG 图片</translation>
+    </message>
+    <message>
+        <source>The loss-test report ends with a page that sums up its verdicts</source>
+        <translation>损耗测试报告末尾附一页判定汇总</translation>
+    </message>
+    <message>
+        <source>How the cable and fiber names in the instrument&apos;s files are read</source>
+        <translation>仪器文件中光缆和光纤名称的读取方式</translation>
+    </message>
+    <message>
+        <source>The language of the report&apos;s own texts, whatever the window speaks</source>
+        <translation>报告自身文字的语言，与窗口语言无关</translation>
+    </message>
+    <message>
+        <source>Every page ends with its number, the time of printing, the file and the cable</source>
+        <translation>每页底部打印页码、打印时间、文件和光缆</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Chooses the logo&apos;s file</source>
+        <translation>选择徽标文件</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>公司(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>徽标(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Names read as:</source>
+        <translation>名称读取方式(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Report &amp;language:</source>
+        <translation>报告语言(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>The logo cannot be used.</source>
+        <translation>无法使用此徽标。</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||</source>
+        <translation>图片 (*.png;*.svg)|*.png;*.svg|所有文件 (*)|*||</translation>
+    </message>
+</context>
+<context>
+    <name>CSystemInfoDlg</name>
+    <message>
+        <source>System Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Unit A</source>
+        <translation>A 端仪器</translation>
+    </message>
+    <message>
+        <source>Unit B</source>
+        <translation>B 端仪器</translation>
+    </message>
+    <message>
+        <source>Unit Name:</source>
+        <translation>仪器名称：</translation>
+    </message>
+    <message>
+        <source>Printed in the report&apos;s header under &quot;Unit B&quot;</source>
+        <translation>打印在报告表头的“B 端仪器”下</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+</context>
+<context>
+    <name>CTestLimitsDlg</name>
+    <message>
+        <source>Limit files (*.kavlimits)|*.kavlimits|All Files (*)|*||</source>
+        <translation>阈值文件 (*.kavlimits)|*.kavlimits|所有文件 (*)|*||</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a figure of 0 or more.</source>
+        <translation>%1：“%2”不是大于或等于 0 的数值。</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>打开...</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation>另存为...</translation>
+    </message>
+    <message>
+        <source>Test Limits</source>
+        <translation>测试阈值</translation>
+    </message>
+    <message>
+        <source>Instrument threshold of each record</source>
+        <translation>每条记录的仪器阈值</translation>
+    </message>
+    <message>
+        <source>Fixed limit per wavelength</source>
+        <translation>每个波长的固定阈值</translation>
+    </message>
+    <message>
+        <source>Loss budget</source>
+        <translation>损耗预算</translation>
+    </message>
+    <message>
+        <source>None: own figures only</source>
+        <translation>无：仅用自定数值</translation>
+    </message>
+    <message>
+        <source>&amp;Method:</source>
+        <translation>方法(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Preset:</source>
+        <translation>预设(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>Fixed limit (dB)</source>
+        <translation>固定阈值 (dB)</translation>
+    </message>
+    <message>
+        <source>Attenuation (dB/km)</source>
+        <translation>衰减 (dB/km)</translation>
+    </message>
+    <message>
+        <source>&amp;Connector loss (dB):</source>
+        <translation>连接器损耗 (dB)(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>&amp;Splice loss (dB):</source>
+        <translation>熔接损耗 (dB)(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Co&amp;nnections:</source>
+        <translation>连接数(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Sp&amp;lices:</source>
+        <translation>熔接点数(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Warning band (dB):</source>
+        <translation>警告带 (dB)(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>A margin at or above 0 but below the band is a warning</source>
+        <translation>余量不小于 0 但小于警告带时判为警告</translation>
+    </message>
+    <message>
+        <source>What a loss is certified against</source>
+        <translation>损耗判定所依据的标准</translation>
+    </message>
+    <message>
+        <source>A cabling standard&apos;s figures for the loss budget</source>
+        <translation>布线标准中用于损耗预算的数值</translation>
+    </message>
+    <message>
+        <source>The loss the budget allows for each connection</source>
+        <translation>预算允许的每个连接的损耗</translation>
+    </message>
+    <message>
+        <source>The loss the budget allows for each splice</source>
+        <translation>预算允许的每个熔接点的损耗</translation>
+    </message>
+    <message>
+        <source>The connections of every cable without counts of its own</source>
+        <translation>未单独设定数量的光缆的连接数</translation>
+    </message>
+    <message>
+        <source>The splices of every cable without counts of its own</source>
+        <translation>未单独设定数量的光缆的熔接点数</translation>
+    </message>
+    <message>
+        <source>Reads the limit from a limit file</source>
+        <translation>从阈值文件读取阈值</translation>
+    </message>
+    <message>
+        <source>Writes the limit to a limit file</source>
+        <translation>把阈值写入阈值文件</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>光缆</translation>
+    </message>
+    <message>
+        <source>Connections</source>
+        <translation>连接数</translation>
+    </message>
+    <message>
+        <source>Splices</source>
+        <translation>熔接点数</translation>
+    </message>
+    <message>
+        <source>A cable&apos;s own counts; &quot;all&quot; takes the counts for all cables</source>
+        <translation>光缆自己的数量；“全部”表示使用所有光缆的数量</translation>
+    </message>
+    <message>
+        <source>Counts per cable</source>
+        <translation>每条光缆的数量</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>The largest loss allowed at %1 nm, in dB</source>
+        <translation>%1 nm 处允许的最大损耗，单位 dB</translation>
+    </message>
+    <message>
+        <source>The fibre&apos;s loss per kilometre at %1 nm, for the budget</source>
+        <translation>%1 nm 处光纤每公里的损耗，用于预算</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Fixed limit at %1 nm</source>
+        <translation>%1 nm 的固定阈值</translation>
+    </message>
+    <message>
+        <source>Attenuation at %1 nm</source>
+        <translation>%1 nm 的衰减</translation>
+    </message>
+    <message>
+        <source>Connector loss</source>
+        <translation>连接器损耗</translation>
+    </message>
+    <message>
+        <source>Splice loss</source>
+        <translation>熔接损耗</translation>
+    </message>
+    <message>
+        <source>Warning band</source>
+        <translation>警告带</translation>
+    </message>
+</context>
+<context>
+    <name>CTracePage</name>
+    <message>
+        <source>How far above and below its zero line the chart reaches</source>
+        <translation>图表在零线上下显示的范围</translation>
+    </message>
+    <message>
+        <source>Range=0.5dB</source>
+        <translation>范围=0.5dB</translation>
+    </message>
+    <message>
+        <source>Range=1.0dB</source>
+        <translation>范围=1.0dB</translation>
+    </message>
+    <message>
+        <source>Range=2.0dB</source>
+        <translation>范围=2.0dB</translation>
+    </message>
+    <message>
+        <source>Range=4.0dB</source>
+        <translation>范围=4.0dB</translation>
+    </message>
+    <message>
+        <source>Line as Reference</source>
+        <translation>以参考值为零线</translation>
+    </message>
+    <message>
+        <source>Puts the chart&apos;s zero line at the reference power</source>
+        <translation>把图表的零线设在参考功率处</translation>
+    </message>
+    <message>
+        <source>Line as Average</source>
+        <translation>以平均值为零线</translation>
+    </message>
+    <message>
+        <source>Puts the chart&apos;s zero line at the trace&apos;s average power</source>
+        <translation>把图表的零线设在跟踪记录的平均功率处</translation>
+    </message>
+    <message>
+        <source>WaveLength(nm)</source>
+        <translation>波长(nm)</translation>
+    </message>
+    <message>
+        <source>The wavelength the trace was recorded at</source>
+        <translation>跟踪记录所用的波长</translation>
+    </message>
+    <message>
+        <source>Min(dBm)</source>
+        <translation>最小值(dBm)</translation>
+    </message>
+    <message>
+        <source>The trace&apos;s lowest power</source>
+        <translation>跟踪记录的最低功率</translation>
+    </message>
+    <message>
+        <source>Max(dBm)</source>
+        <translation>最大值(dBm)</translation>
+    </message>
+    <message>
+        <source>The trace&apos;s highest power</source>
+        <translation>跟踪记录的最高功率</translation>
+    </message>
+    <message>
+        <source>Average(dBm)</source>
+        <translation>平均值(dBm)</translation>
+    </message>
+    <message>
+        <source>The trace&apos;s average power</source>
+        <translation>跟踪记录的平均功率</translation>
+    </message>
+    <message>
+        <source>Reference(dBm)</source>
+        <translation>参考值(dBm)</translation>
+    </message>
+    <message>
+        <source>The reference power of the trace</source>
+        <translation>跟踪记录的参考功率</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录数</translation>
+    </message>
+    <message>
+        <source>The number of readings in the trace</source>
+        <translation>跟踪记录中的读数个数</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>When the trace begins</source>
+        <translation>跟踪记录的开始时间</translation>
+    </message>
+    <message>
+        <source>When the trace ends</source>
+        <translation>跟踪记录的结束时间</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>没有数据</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Could not save %1.
+%2</source>
+        <translation>无法保存 %1。
+%2</translation>
+    </message>
+    <message>
+        <source>File error!</source>
+        <translation>文件错误！</translation>
+    </message>
+    <message>
+        <source>Please close the file first!</source>
+        <translation>请先关闭该文件！</translation>
+    </message>
+    <message>
+        <source>Please end the file name with %1 or %2!</source>
+        <translation>请以 %1 或 %2 作为文件名结尾！</translation>
+    </message>
+    <message>
+        <source>The limit file %1 was not read.</source>
+        <translation>未能读取阈值文件 %1。</translation>
+    </message>
+    <message>
+        <source>Please correct the test limits.</source>
+        <translation>请更正测试阈值。</translation>
+    </message>
+    <message>
+        <source>The printer did not take the report; nothing more was printed.</source>
+        <translation>打印机未接受报告；未再打印任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+    <message>
+        <source>This will stop the AutoTrace,Do you continue?</source>
+        <translation>这将停止自动跟踪，是否继续？</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompts</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Report Options...</source>
+        <translation>报告选项...</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Fiber ID</source>
+        <translation>光纤编号</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>波长</translation>
+    </message>
+    <message>
+        <source>Loss AB</source>
+        <translation>损耗 AB</translation>
+    </message>
+    <message>
+        <source>REF AB</source>
+        <translation>参考 AB</translation>
+    </message>
+    <message>
+        <source>Loss BA</source>
+        <translation>损耗 BA</translation>
+    </message>
+    <message>
+        <source>REF BA</source>
+        <translation>参考 BA</translation>
+    </message>
+    <message>
+        <source>AVG L</source>
+        <translation>平均损耗</translation>
+    </message>
+    <message>
+        <source>ORL AB</source>
+        <translation>回损 AB</translation>
+    </message>
+    <message>
+        <source>ORL BA</source>
+        <translation>回损 BA</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+    <message>
+        <source>%1 Up/Down</source>
+        <translation>%1 上/下行</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Cable ID: </source>
+        <translation>光缆编号：</translation>
+    </message>
+    <message>
+        <source>Printed </source>
+        <translation>打印于 </translation>
+    </message>
+    <message>
+        <source>Job ID:</source>
+        <translation>工作编号：</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>测试原因：</translation>
+    </message>
+    <message>
+        <source>Contractor:</source>
+        <translation>承包商：</translation>
+    </message>
+    <message>
+        <source>Operator A:</source>
+        <translation>A 端操作员：</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>客户：</translation>
+    </message>
+    <message>
+        <source>Operator B:</source>
+        <translation>B 端操作员：</translation>
+    </message>
+    <message>
+        <source>Custom job 1:</source>
+        <translation>自定义工作 1：</translation>
+    </message>
+    <message>
+        <source>Custom job 2:</source>
+        <translation>自定义工作 2：</translation>
+    </message>
+    <message>
+        <source>Cable ID:</source>
+        <translation>光缆编号：</translation>
+    </message>
+    <message>
+        <source>Location A:</source>
+        <translation>A 端位置：</translation>
+    </message>
+    <message>
+        <source>Location B:</source>
+        <translation>B 端位置：</translation>
+    </message>
+    <message>
+        <source>Cable Mfr.:</source>
+        <translation>光缆厂商：</translation>
+    </message>
+    <message>
+        <source>Cable Type:</source>
+        <translation>光缆型号：</translation>
+    </message>
+    <message>
+        <source>Custom cable 1:</source>
+        <translation>自定义光缆 1：</translation>
+    </message>
+    <message>
+        <source>Custom cable 2:</source>
+        <translation>自定义光缆 2：</translation>
+    </message>
+    <message>
+        <source>KAV Report</source>
+        <translation>KAV 报告</translation>
+    </message>
+    <message>
+        <source>Job Information</source>
+        <translation>工作信息</translation>
+    </message>
+    <message>
+        <source>Cable Information</source>
+        <translation>光缆信息</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <translation>系统信息</translation>
+    </message>
+    <message>
+        <source>Unit A</source>
+        <translation>A 端仪器</translation>
+    </message>
+    <message>
+        <source>Unit B</source>
+        <translation>B 端仪器</translation>
+    </message>
+    <message>
+        <source>Unit Name:</source>
+        <translation>仪器名称：</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <source>OPM Report</source>
+        <translation>光功率计报告</translation>
+    </message>
+    <message>
+        <source>ORL Report</source>
+        <translation>回波损耗报告</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 的%1</translation>
+    </message>
+    <message>
+        <source>Fibres</source>
+        <translation>光纤数</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>No verdict</source>
+        <translation>无判定</translation>
+    </message>
+    <message>
+        <source>Worst margin (dB)</source>
+        <translation>最差余量 (dB)</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>光缆</translation>
+    </message>
+    <message>
+        <source>Fiber</source>
+        <translation>光纤</translation>
+    </message>
+    <message>
+        <source>Margin (dB)</source>
+        <translation>余量 (dB)</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>波长 (nm)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>阈值</translation>
+    </message>
+    <message>
+        <source>Verdicts</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5</source>
+        <translation>光纤数：%1   合格：%2   警告：%3   不合格：%4   无判定：%5</translation>
+    </message>
+    <message>
+        <source>Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5</source>
+        <translation>最差余量：%1 dB   光缆：%2   光纤：%3   %4 nm %5</translation>
+    </message>
+    <message>
+        <source>Worst margin: none (no loss has a limit)</source>
+        <translation>最差余量：无（没有损耗设有阈值）</translation>
+    </message>
+    <message>
+        <source>By cable</source>
+        <translation>按光缆</translation>
+    </message>
+    <message>
+        <source>By wavelength</source>
+        <translation>按波长</translation>
+    </message>
+    <message>
+        <source>Failed fibres</source>
+        <translation>不合格的光纤</translation>
+    </message>
+    <message>
+        <source>Fibres with a warning</source>
+        <translation>有警告的光纤</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>无。</translation>
+    </message>
+    <message>
+        <source>Limit: %1</source>
+        <translation>阈值：%1</translation>
+    </message>
+    <message>
+        <source>Method: instrument (each record&apos;s own threshold)</source>
+        <translation>方法：仪器（每条记录自身的阈值）</translation>
+    </message>
+    <message>
+        <source>Method: fixed (one limit per wavelength)</source>
+        <translation>方法：固定（每个波长一个阈值）</translation>
+    </message>
+    <message>
+        <source>Fixed limits: %1</source>
+        <translation>固定阈值：%1</translation>
+    </message>
+    <message>
+        <source>Method: budget (attenuation x length + connections x connector loss + splices x splice loss)</source>
+        <translation>方法：预算（衰减 x 长度 + 连接数 x 连接器损耗 + 熔接点数 x 熔接损耗）</translation>
+    </message>
+    <message>
+        <source>Preset: %1</source>
+        <translation>预设：%1</translation>
+    </message>
+    <message>
+        <source>Attenuation: %1</source>
+        <translation>衰减：%1</translation>
+    </message>
+    <message>
+        <source>Connector loss: %1 dB   Splice loss: %2 dB</source>
+        <translation>连接器损耗：%1 dB   熔接损耗：%2 dB</translation>
+    </message>
+    <message>
+        <source>Connections: %1   Splices: %2</source>
+        <translation>连接数：%1   熔接点数：%2</translation>
+    </message>
+    <message>
+        <source>Warning band: %1 dB</source>
+        <translation>警告带：%1 dB</translation>
+    </message>
+    <message>
+        <source>fixed limits %1</source>
+        <translation>固定阈值 %1</translation>
+    </message>
+    <message>
+        <source>%1 connection</source>
+        <translation>%1 个连接</translation>
+    </message>
+    <message>
+        <source>%1 connections</source>
+        <translation>%1 个连接</translation>
+    </message>
+    <message>
+        <source>%1 splice</source>
+        <translation>%1 个熔接点</translation>
+    </message>
+    <message>
+        <source>%1 splices</source>
+        <translation>%1 个熔接点</translation>
+    </message>
+    <message>
+        <source>attenuation %1</source>
+        <translation>衰减 %1</translation>
+    </message>
+    <message>
+        <source>Cable %1: %2</source>
+        <translation>光缆 %1：%2</translation>
+    </message>
+    <message>
+        <source>Certification Summary</source>
+        <translation>认证汇总</translation>
+    </message>
+</context>
+<context>
+    <name>Tabs</name>
+    <message>
+        <source>OPM</source>
+        <translation>光功率计</translation>
+    </message>
+    <message>
+        <source>KAV</source>
+        <translation>KAV</translation>
+    </message>
+    <message>
+        <source>TRACE</source>
+        <translation>功率跟踪</translation>
+    </message>
+    <message>
+        <source>AUTOTRACE</source>
+        <translation>自动跟踪</translation>
+    </message>
+    <message>
+        <source>ORL</source>
+        <translation>回波损耗</translation>
+    </message>
+</context>
+<context>
+    <name>TraceChart</name>
+    <message>
+        <source>WaveLength(nm):</source>
+        <translation>波长(nm)：</translation>
+    </message>
+    <message>
+        <source>Reference(dBm):</source>
+        <translation>参考值(dBm)：</translation>
+    </message>
+    <message>
+        <source>CurrentPower(dBm):</source>
+        <translation>当前功率(dBm)：</translation>
+    </message>
+    <message>
+        <source>Please switch the unit to OPM mode</source>
+        <translation>请把仪器切换到光功率计模式</translation>
+    </message>
+    <message>
+        <source>Time(s)</source>
+        <translation>时间(s)</translation>
+    </message>
+    <message>
+        <source>Ref.</source>
+        <translation>参考</translation>
+    </message>
+    <message>
+        <source>Power(dB)</source>
+        <translation>功率(dB)</translation>
+    </message>
+    <message>
+        <source>Avg.</source>
+        <translation>平均</translation>
+    </message>
+</context>
+<context>
+    <name>UserGuideWindow</name>
+    <message>
+        <source>KAV User Guide</source>
+        <translation>KAV 用户指南</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Goes back to the page read before</source>
+        <translation>返回上一次阅读的页面</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Goes forward to the page left by Back</source>
+        <translation>前往用“后退”离开的页面</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>Goes to the guide&apos;s first page</source>
+        <translation>前往指南的首页</translation>
+    </message>
+</context>
+<context>
+    <name>VerdictSummaryLine</name>
+    <message>
+        <source>Selects the fibre with the worst margin in the table</source>
+        <translation>在表中选中余量最差的光纤</translation>
+    </message>
+    <message>
+        <source>%1 fibres: %2 passed, %3 warnings, %4 failed, %5 no verdict</source>
+        <translation>%1 根光纤：%2 合格，%3 警告，%4 不合格，%5 无判定</translation>
+    </message>
+    <message>
+        <source>Worst margin %1 dB: %2 %3, %4 nm %5</source>
+        <translation>最差余量 %1 dB：%2 %3，%4 nm %5</translation>
+    </message>
+    <message>
+        <source>No margin: no loss has a limit</source>
+        <translation>无余量：没有损耗设有阈值</translation>
+    </message>
+    <message>
+        <source>Limit: %1</source>
+        <translation>阈值：%1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source> (simulated instrument)</source>
+        <translation>（模拟仪器）</translation>
+    </message>
+</context>
+</TS>
