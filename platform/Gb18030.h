@@ -16,3 +16,11 @@ struct Gb18030Text
 };
 
 Gb18030Text Utf8FromGb18030(std::string_view bytes);
+
+// Whether the system has the converter. Without one (Wine before version 9
+// has no code page 54936) every byte above 0x7F reads as U+FFFD and no text
+// is exact, so that names fall back to Latin-1.
+bool SystemReadsGb18030();
+
+// What both systems give without the converter.
+Gb18030Text Gb18030WithoutConverter(std::string_view bytes);

@@ -33,16 +33,18 @@ private:
 };
 } // namespace
 
+bool SystemReadsGb18030()
+{
+    thread_local Converter converter;
+    return converter.Usable();
+}
+
 Gb18030Text Utf8FromGb18030(std::string_view bytes)
 {
     thread_local Converter converter;
+    if (!converter.Usable())
+        return Gb18030WithoutConverter(bytes);
     Gb18030Text text;
-    if (!converter.Usable()) {
-        text.exact = false;
-        for (const char byte : bytes)
-            text.utf8 += static_cast<unsigned char>(byte) < 0x80 ? std::string(1, byte) : Replacement;
-        return text;
-    }
     iconv(converter.Handle(), nullptr, nullptr, nullptr, nullptr);
     // A GB18030 character of at most four bytes is at most four in UTF-8.
     std::string out(bytes.size() * 4 + 4, '\0');

@@ -17,11 +17,18 @@ std::wstring Wide(std::string_view bytes, DWORD flags)
 }
 } // namespace
 
+bool SystemReadsGb18030()
+{
+    return IsValidCodePage(Gb18030CodePage) != 0;
+}
+
 Gb18030Text Utf8FromGb18030(std::string_view bytes)
 {
     Gb18030Text text;
     if (bytes.empty())
         return text;
+    if (!SystemReadsGb18030())
+        return Gb18030WithoutConverter(bytes);
     std::wstring wide = Wide(bytes, MB_ERR_INVALID_CHARS);
     if (wide.empty()) {
         // Bad sequences become the system's replacement character.

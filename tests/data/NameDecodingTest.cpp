@@ -1,6 +1,9 @@
 #include "data/NameDecoding.h"
+#include "platform/Gb18030.h"
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 // Names read as the window, the reports and kav-convert show them.
 
@@ -15,12 +18,24 @@ const std::string CableGb = "\xB9\xE2\xC0\xC2"
                             "A";
 const std::string CableUtf8 = "\xE5\x85\x89\xE7\xBC\x86"
                               "A";
+// A system without GB18030 (Wine before version 9) reads such names as
+// Latin-1; the tests say which they check.
+bool ReadsGb18030()
+{
+    if (!SystemReadsGb18030())
+        std::cout << "note: this system has no GB18030 converter; its fall-back is checked\n";
+    return SystemReadsGb18030();
+}
 } // namespace
 
 TEST(NameDecoding, Utf8ThenGb18030ThenLatin1)
 {
     EXPECT_EQ(NameUtf8("CAB-01", NameEncoding::Automatic), "CAB-01");
     EXPECT_EQ(NameUtf8(KabelUtf8, NameEncoding::Automatic), KabelUtf8);
+    if (!ReadsGb18030()) {
+        EXPECT_EQ(NameUtf8(CableGb, NameEncoding::Automatic), NameUtf8(CableGb, NameEncoding::Latin1));
+        return;
+    }
     EXPECT_EQ(NameUtf8(CableGb, NameEncoding::Automatic), CableUtf8);
     // 0xDC 0x2D is no GB18030 character (its second byte is below 0x40).
     EXPECT_EQ(NameUtf8(KabelLatin1, NameEncoding::Automatic), KabelUtf8);
@@ -41,7 +56,8 @@ TEST(NameDecoding, AForcedEncodingReadsEveryNameSoAndMarksWhatItCannotRead)
               "Kabel-" + replacement + "-" + replacement + "-" + replacement);
     EXPECT_EQ(NameUtf8(KabelLatin1, NameEncoding::Gb18030),
               "Kabel-" + replacement + "-" + replacement + "-" + replacement);
-    EXPECT_EQ(NameUtf8(CableGb, NameEncoding::Gb18030), CableUtf8);
+    const std::string unread = replacement + replacement + replacement + replacement + "A";
+    EXPECT_EQ(NameUtf8(CableGb, NameEncoding::Gb18030), ReadsGb18030() ? CableUtf8 : unread);
 
     // The encoding in force serves every reader until it is set again.
     SetNameEncoding(NameEncoding::Latin1);
