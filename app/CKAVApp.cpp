@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/UserGuideFiles.h"
 #include "app/UserGuideWindow.h"
+#include "app/WindowLanguage.h"
 #include "data/CDataStore.h"
 #include "platform/AppTitle.h"
 #include "platform/ui/Prompts.h"
@@ -73,9 +74,12 @@ void CKAVApp::ShowUserGuide()
                 QCoreApplication::translate("CKAVApp", "Reinstall the program to have it again."));
             return;
         }
-        // In the language of the window, beside it until closed; the next F1
-        // starts again on the first page.
-        m_UserGuide = new UserGuideWindow(UserGuideFiles::FirstPageFile(QLocale()), m_Frame.get());
+        // In the language the window speaks (Help > Language's choice as
+        // this run started, else the system's), beside it until closed; the
+        // next F1 starts again on the first page.
+        const QString speaking = WindowLanguage::Installed();
+        const QLocale language = speaking.isEmpty() ? QLocale() : QLocale(speaking);
+        m_UserGuide = new UserGuideWindow(UserGuideFiles::FirstPageFile(language), m_Frame.get());
         m_UserGuide->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_UserGuide->show();

@@ -11,6 +11,14 @@ namespace {
 const QString LanguageKey = QStringLiteral("Window/Language");
 } // namespace
 
+namespace {
+QString& InstalledCode()
+{
+    static QString code;
+    return code;
+}
+} // namespace
+
 namespace WindowLanguage {
 QString Chosen(const ProgramSettings& settings)
 {
@@ -41,6 +49,12 @@ bool Install(const QString& code, const QString& folder)
     if (!LoadTranslations(program, code, folder))
         return false;
     QCoreApplication::installTranslator(&program);
+    InstalledCode() = code;
     return true;
+}
+
+QString Installed()
+{
+    return InstalledCode();
 }
 } // namespace WindowLanguage

@@ -17,4 +17,7 @@ QString InEffect(const ProgramSettings& settings);
 // `folder` and Qt's own, for its standard dialogs and buttons. False when
 // the program's translations were not found.
 bool Install(const QString& code, const QString& folder);
+// The language the last Install made the application speak; empty before
+// one succeeded.
+QString Installed();
 } // namespace WindowLanguage

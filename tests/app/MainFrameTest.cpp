@@ -161,6 +161,20 @@ private slots:
             QCOMPARE(shown().canonicalFilePath(), first.canonicalFilePath());
         }
         QLocale::setDefault(before);
+
+        // Help > Language's choice, as the window speaks it, over the
+        // system's.
+        QLocale::setDefault(QLocale("en_GB"));
+        QVERIFY(WindowLanguage::Install("zh_CN", KAV_TRANSLATIONS_DIR));
+        {
+            Fixture f;
+            f.app.OnCommand(CommandId::HelpUserGuide);
+            const QFileInfo shown(f.app.UserGuide()->Browser()->source().toLocalFile());
+            QCOMPARE(shown.canonicalFilePath(),
+                     QFileInfo(guide.filePath("zh_CN/index.html")).canonicalFilePath());
+        }
+        QVERIFY(WindowLanguage::Install("en", KAV_TRANSLATIONS_DIR));
+        QLocale::setDefault(before);
     }
 
     // Files named on the command line or dropped on the window open on the
