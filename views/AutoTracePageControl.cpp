@@ -26,9 +26,9 @@ private:
 };
 } // namespace
 
-AutoTraceFactory MakeAutoTracePageFactory(const std::shared_ptr<HidTransport>& transport)
+AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport)
 {
-    return [transport](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
+    return [transport = std::move(transport)](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
         return std::make_unique<AutoTracePageControl>(transport, parent);
     };
 }

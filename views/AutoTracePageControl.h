@@ -5,4 +5,4 @@
 class HidTransport;
 
 // The real AUTOTRACE page, talking to the instrument over `transport`.
-AutoTraceFactory MakeAutoTracePageFactory(const std::shared_ptr<HidTransport>& transport);
+AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport);

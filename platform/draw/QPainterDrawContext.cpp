@@ -44,7 +44,7 @@ void QPainterDrawContext::FlushLines()
 {
     if (m_Lines.empty())
         return;
-    const std::vector<QLine> lines = MergedLines(std::move(m_Lines));
+    const std::vector<QLine> lines = MergedLines(m_Lines);
     m_Lines.clear();
     UseLinePen();
     m_Painter.drawLines(lines.data(), static_cast<int>(lines.size()));
