@@ -1,8 +1,8 @@
 #include "data/HeaderFile.h"
 
 #include "data/Json.h"
+#include "data/SmallFile.h"
 #include "data/TextEncoding.h"
-#include "platform/files/FileBytes.h"
 #include "platform/files/SafeFileWriter.h"
 
 const char* const HeaderFileEnding = ".kavheader";
@@ -62,13 +62,8 @@ HeaderFileResult ParseHeaderFile(std::string_view text)
 
 HeaderFileResult ReadHeaderFile(const std::string& path)
 {
-    const FileBytes file = ReadFileBytes(path, LargestHeaderFile);
-    if (!file.ok())
-        return Refused("cannot be read: " + file.reason);
-    if (file.overLimit)
-        return Refused("larger than a header file can be");
-    return ParseHeaderFile(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    const SmallFileText file = ReadSmallFile(path, LargestHeaderFile, "header file");
+    return file.text ? ParseHeaderFile(*file.text) : Refused(file.error);
 }
 
 std::string HeaderFileBytes(const InfoFields& fields)

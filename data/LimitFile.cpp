@@ -1,8 +1,8 @@
 #include "data/LimitFile.h"
 
 #include "data/Json.h"
+#include "data/SmallFile.h"
 #include "data/TextEncoding.h"
-#include "platform/files/FileBytes.h"
 #include "platform/files/SafeFileWriter.h"
 
 #include <climits>
@@ -233,15 +233,11 @@ LimitFileResult ParseLimitFile(std::string_view text)
 
 LimitFileResult ReadLimitFile(const std::string& path)
 {
-    const FileBytes file = ReadFileBytes(path, LargestLimitFile);
+    const SmallFileText file = ReadSmallFile(path, LargestLimitFile, "limit file");
+    if (file.text)
+        return ParseLimitFile(*file.text);
     LimitFileResult result;
-    if (!file.ok())
-        result.error = "cannot be read: " + file.reason;
-    else if (file.overLimit)
-        result.error = "larger than a limit file can be";
-    else
-        result = ParseLimitFile(
-            std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    result.error = file.error;
     return result;
 }
 

@@ -18,16 +18,6 @@
 // typed, every name whole and readable, and a PDF an archive takes.
 
 namespace {
-RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
-{
-    RecordingDrawContext dc;
-    PrintInfo info;
-    info.m_CurrentPage = page;
-    info.m_MaxPage = pages;
-    job.OnPrint(dc, info);
-    return dc;
-}
-
 // The text drawn with its top-left corner at (x, y).
 QString TextAt(const RecordingDrawContext& dc, int x, int y)
 {

@@ -11,17 +11,6 @@
 // How many pages each report has and which records each page holds.
 
 namespace {
-// What page `page` of a `pages`-page job draws.
-RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
-{
-    RecordingDrawContext dc;
-    PrintInfo info;
-    info.m_CurrentPage = page;
-    info.m_MaxPage = pages;
-    job.OnPrint(dc, info);
-    return dc;
-}
-
 // The value the page's header shows after "Cable ID:"; empty without a header.
 QString CableIdShown(CReportPrinting& job, unsigned page, unsigned pages)
 {

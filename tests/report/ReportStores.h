@@ -2,6 +2,8 @@
 
 #include "data/CDataStore.h"
 #include "platform/draw/RecordingDrawContext.h"
+#include "report/CReportPrinting.h"
+#include "report/PrintInfo.h"
 #include "report/ReportOptions.h"
 
 #include <QString>
@@ -45,6 +47,17 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
 
 // A report of its own pages only, without the summary that a loss-test
 // report ends with.
+// What page `page` of a `pages`-page job draws.
+inline RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
+{
+    RecordingDrawContext dc;
+    PrintInfo info;
+    info.m_CurrentPage = page;
+    info.m_MaxPage = pages;
+    job.OnPrint(dc, info);
+    return dc;
+}
+
 inline ReportOptions WithoutSummary()
 {
     ReportOptions options;
