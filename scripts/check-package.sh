@@ -46,7 +46,7 @@ mime=$(find "$root/usr/share/mime/packages" -name '*.xml')
 id=$(basename "$desktop" .desktop)
 desktop-file-validate "$desktop" && pass "desktop-file-validate $id.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --strict "$metainfo" && pass "appstreamcli validate" || fail "appstreamcli validate"
-release=$(grep -o '<release version="[^"]*"' "$metainfo" | head -n 1 | cut -d'"' -f2)
+release=$(grep -m 1 -o '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
 [ "$release" = "$version" ] || fail "the AppStream metadata's newest release is $release, not $version"
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
@@ -104,12 +104,16 @@ info=$("$convert" "$sample" --info)
 [ "$info" = "$("$build/cli/kav-convert" "$sample" --info)" ] || fail "kav-convert --info: $info"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$convert" "$sample" --pdf "$scratch/report.pdf" \
   --page-size A4 2>"$scratch/convert.err" || fail "kav-convert --pdf: $(cat "$scratch/convert.err")"
-pdftotext "$scratch/report.pdf" - 2>/dev/null | grep -q "Cable ID: CAB-01" ||
+# pdftotext writes to a file: under pipefail, grep -q leaving at the first
+# match would kill it with SIGPIPE and fail a good report.
+pdftotext "$scratch/report.pdf" "$scratch/report.txt" 2>/dev/null
+grep -q "Cable ID: CAB-01" "$scratch/report.txt" ||
   fail "kav-convert --pdf wrote no loss-test report"
 # The installed translations are found: the report's title in Chinese.
 "$convert" "$sample" --pdf "$scratch/report-zh.pdf" --language zh_CN 2>"$scratch/convert.err" ||
   fail "kav-convert --language zh_CN: $(cat "$scratch/convert.err")"
-pdftotext "$scratch/report-zh.pdf" - 2>/dev/null | grep -q "KAV 报告" ||
+pdftotext "$scratch/report-zh.pdf" "$scratch/report-zh.txt" 2>/dev/null
+grep -q "KAV 报告" "$scratch/report-zh.txt" ||
   fail "kav-convert --language zh_CN wrote no Chinese report"
 shots="$scratch/shots"
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$kav" --screenshots "$shots" samples/*.bin 2>"$scratch/kav.err" ||
