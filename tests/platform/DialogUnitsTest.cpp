@@ -22,9 +22,3 @@ TEST(DialogUnitsTest, WholeCharactersAreTheFontsBaseUnitsAndFractionsRound)
     EXPECT_EQ(wide.ToPixels(QRect(1, 3, 1, 5)), QRect(2, 6, 2, 10)); // not the 4.5 - 2.25 of its edges
     EXPECT_EQ(wide.ToPixels(QSize(2, 3)), QSize(5, 6));              // 4.5 rounds up
 }
-
-TEST(DialogUnitsTest, TheViewKeepsItsSize)
-{
-    // 742 x 398 units in the default font's 6 x 13 cell: 742 * 6 / 4 and 398 * 13 / 8 = 646.75.
-    EXPECT_EQ(DefaultFontUnits.ToPixels(QSize(742, 398)), QSize(1113, 647));
-}

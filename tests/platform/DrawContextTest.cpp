@@ -184,20 +184,15 @@ private slots:
         }
     }
 
-    void theDeviceAndTheFontReadBack()
+    void theDeviceAndAPartOfItReadBack()
     {
         QImage image(300, 200, QImage::Format_RGB32);
         image.setDotsPerMeterX(qRound(150 / 0.0254));
         image.setDotsPerMeterY(qRound(300 / 0.0254));
         QPainter painter(&image);
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(17);
-
         QPainterDrawContext whole(painter);
         QCOMPARE(whole.DeviceSize(), image.size());
         QCOMPARE(whole.DotsPerInch(), QSize(150, 300));
-        whole.SetFont(font);
-        QCOMPARE(whole.Font(), font);
 
         // A part of the device: its size, and a mapping from its corner.
         const QRect area(40, 30, 200, 100);

@@ -32,18 +32,6 @@ std::string ReadBack(const std::string& path)
 }
 } // namespace
 
-TEST(SafeFileWriter, AnExistingFileIsReplacedWhole)
-{
-    ScratchFolder dir;
-    const std::string path = dir.File("results.csv");
-    WriteBytes(path, "earlier contents, longer than the new ones\r\n");
-    const WriteResult result = WriteFileSafely(path, "new\r\n");
-    ASSERT_TRUE(result.ok()) << result.reason;
-    EXPECT_EQ(result.path, path);
-    EXPECT_EQ(ReadBack(path), "new\r\n");
-    EXPECT_EQ(dir.Names(), std::vector<std::string>{"results.csv"});
-}
-
 // A write that fails keeps the earlier file byte for byte and leaves no
 // temporary file: a disk that fills up, or (on Windows) a file that another
 // program opens while it is being written.
@@ -114,16 +102,18 @@ TEST(SafeFileWriter, AReadOnlyFileIsRefused)
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
 }
 
-// Names are UTF-8 on every system; Windows takes them as UTF-16.
-TEST(SafeFileWriter, NamesOutsideAscii)
+// An existing file is replaced whole, also by shorter contents. Names are
+// UTF-8 on every system; Windows takes them as UTF-16.
+TEST(SafeFileWriter, AnExistingFileIsReplacedWholeUnderAnyName)
 {
     ScratchFolder dir;
     const char* name = u8"Messung Größe 測定 ½.csv";
     const std::string path = Utf8File(dir, name);
-    ASSERT_TRUE(WriteFileSafely(path, "first\r\n").ok());
-    const WriteResult replaced = WriteFileSafely(path, "second\r\n");
+    ASSERT_TRUE(WriteFileSafely(path, "earlier contents, longer than the new ones\r\n").ok());
+    const WriteResult replaced = WriteFileSafely(path, "new\r\n");
     ASSERT_TRUE(replaced.ok()) << replaced.reason;
-    EXPECT_EQ(ReadBack(path), "second\r\n");
+    EXPECT_EQ(replaced.path, path);
+    EXPECT_EQ(ReadBack(path), "new\r\n");
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(fs::u8path(dir.Path())))
         names.push_back(entry.path().filename().u8string());
