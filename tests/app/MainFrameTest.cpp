@@ -201,8 +201,6 @@ private slots:
         // Open reads a file by its content: an ORL file chosen on the OPM tab
         // opens on the ORL tab, and the status bar says so.
         QVERIFY(f.View().SelectTab(TabOpm));
-        QCOMPARE(size_t(f.View().OpmPage()->RowCount()), CDataStore::GetInstance().GetOpmRecords().size());
-        QVERIFY(f.View().OpmPage()->RowCount() > 0);
         QCOMPARE(f.Frame().windowTitle(), named("opm-readings.bin"));
         prompts.QueueFile(SamplePath("orl-readings.bin"));
         f.Frame().OnCommand(CommandId::FileOpen);
@@ -210,7 +208,6 @@ private slots:
         QCOMPARE(f.Frame().windowTitle(), named("orl-readings.bin"));
         QCOMPARE(f.Frame().statusBar()->currentMessage(),
                  QString("orl-readings.bin is shown on the ORL tab."));
-        QCOMPARE(size_t(f.View().OrlPage()->RowCount()), CDataStore::GetInstance().GetOrlRecords().size());
 
         Drop(f.Frame(), SamplePath("trace-1550nm.bin"));
         QCOMPARE(f.View().SelectedTab(), int(TabTrace));
@@ -272,9 +269,7 @@ private slots:
         Fixture f;
         const QRect screen = f.Frame().screen()->availableGeometry();
         QVERIFY(f.Frame().LayoutMinimum().width() > screen.width());
-        QVERIFY(f.Frame().minimumSize().width() <= screen.width());
-        QVERIFY(f.Frame().minimumSize().height() <= screen.height());
-        QVERIFY(screen.contains(f.Frame().frameGeometry()));
+        QVERIFY(screen.contains(f.Frame().frameGeometry())); // the minimum is the small screens' test
 
         QTemporaryDir dir;
         QVERIFY(SaveTabScreenshots(f.Frame(), dir.path()));
@@ -337,15 +332,32 @@ private slots:
         }
     }
 
-    // The limit chosen in Test Limits and the Limit and Margin columns
-    // survive a restart; Cancel changes nothing.
-    void theLimitAndItsColumnsSurviveARestart()
+    // The limit chosen in Test Limits and its columns, the report's job and
+    // system information (not the cable's), the print setup and Help >
+    // Language's choice survive a restart; Cancel and another loss-test file
+    // change none of them. Clear Report Header empties the header, also for
+    // the next run; a language chosen is said to take effect then.
+    void theUsersChoicesSurviveARestart()
     {
         ScratchSettings settings;
+        ScriptedPrompts prompts;
         TestLimits chosen;
         chosen.method = LimitMethod::Fixed;
         chosen.fixed = {{1310, 0.4}};
         chosen.cables["CAB-02"].fixed = {{1310, 0.3}};
+        const auto typeInto = [](int id, const char* text) {
+            SetDialogRunner([id, text](QDialog& dialog) {
+                static_cast<CInfoDialog&>(dialog).Edit(id)->setText(text);
+                return int(QDialog::Accepted);
+            });
+        };
+        const auto language = [](CMainFrame& frame) {
+            QStringList codes;
+            for (const char* code : LanguageCodes)
+                if (frame.findChild<QAction*>(QString("language_") + code)->isChecked())
+                    codes << code;
+            return codes;
+        };
         {
             Fixture first({SamplePath("kav-two-wavelengths.bin")});
             CKavGridPage& page = *first.View().KavPage();
@@ -371,87 +383,53 @@ private slots:
             QCOMPARE(page.SummaryLine()->Limit()->text(), QString("Limit: fixed"));
             first.Frame().Action(CommandId::ViewLimitColumns)->trigger();
             QVERIFY(page.LimitColumnsShown());
-            QCOMPARE(page.Grid()->GetColumnCount(), 19);
-        }
 
-        settings.Reload();
-        Fixture second;
-        QVERIFY(second.View().KavPage()->Limits() == chosen);
-        QVERIFY(second.View().KavPage()->LimitColumnsShown());
-        QVERIFY(second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
-        second.Frame().OnCommand(CommandId::ViewLimitColumns);
-        QVERIFY(!second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
-        settings.Reload();
-        Fixture third;
-        QVERIFY(!third.View().KavPage()->LimitColumnsShown());
-    }
-
-    // The report's job and system information and the print setup survive
-    // a restart; Clear Report Header empties the header, also for the next
-    // run.
-    void theReportHeaderAndThePaperSurviveARestart()
-    {
-        ScratchSettings settings;
-        ScriptedPrompts prompts;
-        {
-            Fixture first;
-            QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
-            SetDialogRunner([](QDialog& dialog) {
-                static_cast<CInfoDialog&>(dialog).Edit(1060)->setText("City Net");
-                return int(QDialog::Accepted);
-            });
+            typeInto(1060, "City Net");
             first.Frame().OnCommand(CommandId::EditJobInfo);
+            typeInto(1055, "SN 400112");
+            first.Frame().OnCommand(CommandId::EditSystemInfo);
+            typeInto(1017, "Exchange 3");
+            first.Frame().OnCommand(CommandId::EditCableInfo);
             prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
             first.Frame().OnCommand(CommandId::FilePrintSetup);
-            // Another loss-test file keeps what was typed.
-            QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-two-wavelengths.bin")));
+            QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
             QCOMPARE(first.View().Store().m_InfoFields.Customer, std::string("City Net"));
-        }
-        settings.Reload();
-        {
-            Fixture second;
-            QCOMPARE(second.View().Store().m_InfoFields.Customer, std::string("City Net"));
-            const QPageLayout paper = second.View().Printer().pageLayout();
-            QCOMPARE(paper.pageSize().id(), QPageSize::Letter);
-            QCOMPARE(paper.orientation(), QPageLayout::Landscape);
-            QVERIFY(second.View().SelectTab(TabKav));
-            second.Frame().OnCommand(CommandId::EditClearHeader);
-            QCOMPARE(second.View().Store().m_InfoFields.Customer, std::string());
-        }
-        settings.Reload();
-        Fixture third;
-        QCOMPARE(third.View().Store().m_InfoFields.Customer, std::string());
-    }
+            QCOMPARE(first.View().Store().m_InfoFields.LocationA, std::string("Exchange 3"));
 
-    // Recent files, the window's size, place and tab survive a restart.
-    // Help > Language: the language in effect is checked; a choice is kept
-    // for the next start, which checks it, and the user is told when it
-    // takes effect.
-    void theLanguageChosenIsTheNextStarts()
-    {
-        ScratchSettings settings;
-        ScriptedPrompts prompts;
-        const auto checked = [](CMainFrame& frame) {
-            QStringList codes;
-            for (const char* code : LanguageCodes)
-                if (frame.findChild<QAction*>(QString("language_") + code)->isChecked())
-                    codes << code;
-            return codes;
-        };
-        {
-            Fixture first;
-            QCOMPARE(checked(first.Frame()), QStringList{SystemLanguage()});
+            QCOMPARE(language(first.Frame()), QStringList{SystemLanguage()});
             first.Frame().findChild<QAction*>("language_zh_CN")->trigger();
             QCOMPARE(prompts.MessageTexts().size(), 1);
         }
         settings.Reload();
-        Fixture second;
-        QCOMPARE(checked(second.Frame()), QStringList{"zh_CN"});
-        second.Frame().findChild<QAction*>("language_en")->trigger();
+        {
+            Fixture second;
+            QVERIFY(second.View().KavPage()->Limits() == chosen);
+            QVERIFY(second.View().KavPage()->LimitColumnsShown());
+            QVERIFY(second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
+            const InfoFields& fields = second.View().Store().m_InfoFields;
+            QCOMPARE(fields.Customer, std::string("City Net"));
+            QCOMPARE(fields.SerialNumberA, std::string("SN 400112"));
+            QCOMPARE(fields.LocationA, std::string());
+            const QPageLayout paper = second.View().Printer().pageLayout();
+            QCOMPARE(paper.pageSize().id(), QPageSize::Letter);
+            QCOMPARE(paper.orientation(), QPageLayout::Landscape);
+            QCOMPARE(language(second.Frame()), QStringList{"zh_CN"});
+
+            second.Frame().OnCommand(CommandId::ViewLimitColumns);
+            QVERIFY(!second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
+            QVERIFY(second.View().SelectTab(TabKav));
+            second.Frame().OnCommand(CommandId::EditClearHeader);
+            QCOMPARE(fields.Customer, std::string());
+            second.Frame().findChild<QAction*>("language_en")->trigger();
+        }
         settings.Reload();
+        Fixture third;
+        QVERIFY(!third.View().KavPage()->LimitColumnsShown());
+        QCOMPARE(third.View().Store().m_InfoFields.Customer, std::string());
         QCOMPARE(WindowLanguage::InEffect(ProgramSettings::Current()), QString("en"));
     }
 
+    // Recent files, the window's size, place and tab survive a restart.
     void whatTheWindowRemembersSurvivesARestart()
     {
         ScratchSettings settings;

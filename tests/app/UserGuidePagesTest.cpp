@@ -46,20 +46,14 @@ private:
     }
 
 private slots:
-    void bothLanguagesHaveTheSamePages()
+    void everyPageIsReachedAndEveryLinkAndPictureLeadsToAFile()
     {
-        const QSet<QString> english = PageNames("en");
-        QVERIFY(english.contains("index.html"));
-        QVERIFY2(english.size() >= 8, "a first page and a page per task");
-        for (const QString& language : UserGuideFiles::Languages())
-            QCOMPARE(PageNames(language), english);
         // A program run from the build tree finds the guide as written.
         QCOMPARE(QFileInfo(UserGuideFiles::Folder()).canonicalFilePath(), SourceGuide().canonicalPath());
-    }
-
-    void everyLinkAndPictureLeadsToAFile()
-    {
+        const QSet<QString> english = PageNames("en");
+        QVERIFY2(english.size() >= 8, "a first page and a page per task");
         for (const QString& language : UserGuideFiles::Languages()) {
+            QCOMPARE(PageNames(language), english);
             const QDir folder(SourceGuide().filePath(language));
             QSet<QString> reached{folder.filePath("index.html")};
             QStringList due{folder.filePath("index.html")};
@@ -91,7 +85,7 @@ private slots:
                 }
             }
             // No page is left that the reader cannot come to from the first.
-            QCOMPARE(reached.size(), PageNames(language).size());
+            QCOMPARE(reached.size(), english.size());
         }
     }
 };
