@@ -23,23 +23,16 @@ class GridInputTest : public QObject
     Q_OBJECT
 
 private slots:
-    void arrowsStopAtTheEdgesAndShiftExtendsTheSelection()
+    // Where each key takes the focus is NextFocus's (its own test); here an
+    // arrow moves the selection with the focus, and Shift extends it from
+    // where it started.
+    void arrowsMoveTheSelectionAndShiftExtendsIt()
     {
         auto grid = MakeGrid(5, 4, 1, 1);
         grid->SetFocusCell(1, 1);
-        QTest::keyClick(grid.get(), Qt::Key_Up);
-        QTest::keyClick(grid.get(), Qt::Key_Left);
-        QVERIFY(grid->GetFocusCell() == (CCellId{1, 1}));
-        grid->SetFocusCell(4, 3);
         QTest::keyClick(grid.get(), Qt::Key_Down);
-        QTest::keyClick(grid.get(), Qt::Key_Right);
-        QVERIFY(grid->GetFocusCell() == (CCellId{4, 3}));
-        QTest::keyClick(grid.get(), Qt::Key_Left);
-        QVERIFY(grid->GetFocusCell() == (CCellId{4, 2}));
-        QVERIFY(grid->IsCellSelected(4, 2) && !grid->IsCellSelected(4, 3));
-        // With Shift they extend the selection from where it started.
-        grid->SetFocusCell(1, 1);
-        QTest::keyClick(grid.get(), Qt::Key_Down);
+        QVERIFY(grid->GetFocusCell() == (CCellId{2, 1}));
+        QVERIFY(grid->IsCellSelected(2, 1) && !grid->IsCellSelected(1, 1));
         QTest::keyClick(grid.get(), Qt::Key_Right, Qt::ShiftModifier);
         QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
         for (int row = 1; row <= 4; ++row)
@@ -47,7 +40,9 @@ private slots:
                 QCOMPARE(grid->IsCellSelected(row, col), row >= 2 && row <= 3 && col <= 2);
     }
 
-    void tabWrapsAndPassesOnAtTheEnds()
+    // Tab past the last cell and Backtab before the first hand the focus to
+    // the neighbouring widgets.
+    void tabPassesTheFocusOnAtTheEnds()
     {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
@@ -60,11 +55,6 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         grid->setFocus();
-        grid->SetFocusCell(1, 2);
-        QTest::keyClick(grid, Qt::Key_Tab);
-        QVERIFY(grid->GetFocusCell() == (CCellId{2, 1}));
-        QTest::keyClick(grid, Qt::Key_Tab, Qt::ShiftModifier);
-        QVERIFY(grid->GetFocusCell() == (CCellId{1, 2}));
         grid->SetFocusCell(2, 2);
         QTest::keyClick(grid, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), after);
@@ -72,24 +62,15 @@ private slots:
         grid->SetFocusCell(1, 1);
         QTest::keyClick(grid, Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), before);
-        grid->SetRowCount(1); // no cell left to move to
-        grid->setFocus();
-        QTest::keyClick(grid, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), after);
     }
 
-    // Home, End and the page keys; the focus moved out of view scrolls it in,
-    // and a column cut at the right comes into view without moving the rows.
+    // The page keys move the focus by the rows the view pages; the focus
+    // moved out of view scrolls it in, and a column cut at the right comes
+    // into view without moving the rows.
     void keysMoveTheFocusAndScrollOnlyAsFarAsNeeded()
     {
         auto grid = MakeGrid(200, 30, 1, 1);
-        grid->SetFocusCell(5, 1);
-        QTest::keyClick(grid.get(), Qt::Key_End);
-        QCOMPARE(grid->GetFocusCell().row, 199);
-        QCOMPARE(grid->verticalScrollBar()->value(), grid->verticalScrollBar()->maximum());
-        QTest::keyClick(grid.get(), Qt::Key_Home);
-        QCOMPARE(grid->GetFocusCell().row, 1);
-        QCOMPARE(grid->verticalScrollBar()->value(), 0);
+        grid->SetFocusCell(1, 1);
         QTest::keyClick(grid.get(), Qt::Key_PageDown);
         const int paged = grid->GetTopleftNonFixedCell().row;
         QVERIFY(paged > 1);
@@ -123,10 +104,6 @@ private slots:
         QCOMPARE(grid->GetItemText(2, 2), QString());
         QCOMPARE(begin.count(), 1);
         QCOMPARE(end.count(), 1);
-        grid->SetItemState(2, 3, CellState::ReadOnly);
-        grid->SetFocusCell(2, 3);
-        QTest::keyClick(grid.get(), Qt::Key_Delete);
-        QCOMPARE(grid->GetItemText(2, 3), QStringLiteral("2,3"));
         // In a merged block it clears the text the block shows.
         QVERIFY(grid->MergeCells(1, 1, 2, 0, 0));
         grid->SetFocusCell(2, 1);
@@ -285,8 +262,6 @@ private slots:
         const QString expected = grid->GetItemText(1, 1) + QLatin1String("\t \n") + grid->GetItemText(2, 1) +
                                  QLatin1Char('\t') + grid->GetItemText(2, 2);
         QCOMPARE(grid->CopyText(), expected);
-        QTest::keyClick(grid.get(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), expected);
 
         // Cells of the bounds that are not selected are copied empty.
         grid->SetSelectedRange({1, 1, 1, 1});
