@@ -120,7 +120,9 @@ TEST_F(KavConvertFiles, APipeWithoutAReaderFailsAtOnce)
 {
     const std::string pipe = Path("pipe.csv");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
-    const RunResult unread = Convert("--csv " + Quoted(pipe) + " " + Quoted(m_Input), 5);
+    // `timeout` ends a run that waits (status 124).
+    const RunResult unread =
+        ThroughPipe("timeout 5 KAV_CONVERT --csv " + Quoted(pipe) + " " + Quoted(m_Input));
     EXPECT_EQ(unread.status, 5) << unread.err;
     EXPECT_NE(unread.err.find("no process reads"), std::string::npos) << unread.err;
 

@@ -50,6 +50,7 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {opm + " --csv --info", 2, "--csv needs an output file"},
         {opm + " --pdf -q", 2, "--pdf needs an output file"},
         {Quoted(Sample("trace-1550nm.bin")) + csv + pdf, 2, "no report"},
+        {Quoted(Sample("trace-1550nm.bin")) + " --xlsx " + Quoted(Path("x.xlsx")), 2, "no table"},
         {opm + pdf + " --page-size A3", 2, "--page-size"},
         {opm + pdf + " --language fr", 2, "--language needs en or zh_CN"},
         {opm + " --page-size A4", 2, "--page-size without --pdf"},
