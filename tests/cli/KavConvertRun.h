@@ -57,11 +57,6 @@ protected:
     static std::string Sample(const std::string& name) { return (SourceDir() / "samples" / name).string(); }
 
     RunResult Convert(const std::string& arguments) const { return ThroughPipe("KAV_CONVERT " + arguments); }
-    // A run that must end within `seconds`; `timeout` ends it otherwise (124).
-    RunResult Convert(const std::string& arguments, int seconds) const
-    {
-        return ThroughPipe("timeout " + std::to_string(seconds) + " KAV_CONVERT " + arguments);
-    }
 
     // Runs a shell command line in which kav-convert is written KAV_CONVERT,
     // its standard output read through a pipe, as a script's pipeline does.

@@ -1,6 +1,7 @@
-#include "ProgramIdentity.h"
 #include "tests/cli/KavConvertRun.h"
 #include "tools/make-samples/SampleSet.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,14 +16,24 @@ size_t LineCount(const std::string& text)
 }
 } // namespace
 
+// Every refusal and failure: its exit status, one line on standard error
+// naming what is wrong, nothing on standard output and no file written
+// (an output staged before another failed is not left behind).
 TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
 {
     const std::string trace = ReadBytes(Sample("trace-1550nm.bin"));
     WriteBytes(Path("short.bin"), trace.substr(0, trace.size() - 1));
     WriteBytes(Path("wrong.kav"), std::string("\xD2\x05\0\0\x01\0\0\0", 8));
-    const std::string outputs = " --info --csv " + Quoted(Path("x.csv"));
+    WriteBytes(Path("no-tests.bin"), EncodeKavResult(ThreeWaveLengths, {}));
+    ASSERT_EQ(mkfifo(Path("pipe.bin").c_str(), 0600), 0) << std::strerror(errno);
+    fs::create_directory(Path("folder.kav"));
+    fs::create_directory(Path("taken.csv"));
     const std::string badLimits = R"({"method": "budget", "warningBand": "0.3"})";
     WriteBytes(Path("bad.kavlimits"), badLimits);
+    WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
+    WriteBytes(Path("logo.png"), "not a picture");
+    const std::string csv = " --csv " + Quoted(Path("x.csv")), outputs = " --info" + csv;
+    const std::string opm = Quoted(Sample("opm-readings.bin")), pdf = " --pdf " + Quoted(Path("x.pdf"));
     const std::string lossTest = Quoted(Sample("kav-two-wavelengths.bin"));
     const struct
     {
@@ -31,13 +42,29 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         std::string mentions;
     } cases[] = {
         {"", 2, "no FILE"},
-        {Quoted(Sample("opm-readings.bin")) + " --csv", 2, "--csv"},
-        {Quoted(Sample("opm-readings.bin")) + " --bogus", 2, "--bogus"},
+        {opm + " --csv", 2, "--csv"},
+        {opm + " --pdf", 2, "--pdf"},
+        {opm + " --bogus", 2, "--bogus"},
         // An option's argument never looks like an option: --info is an
         // OUT forgotten, not a file to write.
-        {Quoted(Sample("opm-readings.bin")) + " --csv --info", 2, "--csv needs an output file"},
-        {Quoted(Sample("opm-readings.bin")) + " --pdf -q", 2, "--pdf needs an output file"},
+        {opm + " --csv --info", 2, "--csv needs an output file"},
+        {opm + " --pdf -q", 2, "--pdf needs an output file"},
+        {Quoted(Sample("trace-1550nm.bin")) + csv + pdf, 2, "no report"},
+        {Quoted(Sample("trace-1550nm.bin")) + " --xlsx " + Quoted(Path("x.xlsx")), 2, "no table"},
+        {opm + pdf + " --page-size A3", 2, "--page-size"},
+        {opm + pdf + " --language fr", 2, "--language needs en or zh_CN"},
+        {opm + " --page-size A4", 2, "--page-size without --pdf"},
+        {lossTest + " --no-summary --info", 2, "--no-summary without --pdf"},
+        {opm + " --language zh_CN --info", 2, "--language without --pdf"},
+        {opm + outputs + " --company X", 2, "--company without --pdf"},
+        {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "\"Customer\""},
+        {lossTest + pdf + " --logo " + Quoted(Path("logo.png")), 2, "--logo"},
+        // Nothing but a regular file is read, and refusing never waits for
+        // a writer.
         {Quoted(Path("missing.bin")) + outputs, 3, Path("missing.bin")},
+        {Quoted(Path("pipe.bin")) + outputs, 3, "named pipe"},
+        {"/dev/zero" + outputs, 3, "device"},
+        {Quoted(Path("folder.kav")) + outputs, 3, "folder"},
         {Quoted(Sample("README.md")) + outputs, 4, "README.md"},
         {Quoted(Path("short.bin")) + outputs, 4, "File error!"},
         {Quoted(Path("wrong.kav")) + outputs, 4, "File error!"},
@@ -47,45 +74,27 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + " --verdicts " +
              Quoted(Path("bad.kavlimits")),
          2, "the --limits file itself"},
-        {Quoted(Sample("opm-readings.bin")) + " --verdicts " + Quoted(Path("x.csv")), 2, "--verdicts"},
+        {opm + " --verdicts " + Quoted(Path("x.csv")), 2, "--verdicts"},
+        {Quoted(Path("no-tests.bin")) + pdf, 5, "no pages"},
+        {opm + csv + " --document " + Quoted(Path("no/such/folder/x.opm")), 5, "no/such/folder/x.opm"},
+        {opm + csv + " --pdf " + Quoted(Path("no/such/folder/x.pdf")), 5, "no/such/folder/x.pdf"},
+        {opm + " --csv " + Quoted(Path("taken.csv")), 5, "taken.csv"},
+        // A device fails only when written, after the other output was staged.
+        {opm + csv + " --document /dev/full", 5, "/dev/full"},
         // A full disk behind standard output.
-        {Quoted(Sample("opm-readings.bin")) + " --info >/dev/full", 5, std::strerror(ENOSPC)},
-        {Quoted(Sample("opm-readings.bin")) + " --csv - >/dev/full", 5, std::strerror(ENOSPC)},
+        {opm + " --info >/dev/full", 5, std::strerror(ENOSPC)},
+        {opm + " --csv - >/dev/full", 5, std::strerror(ENOSPC)},
     };
+    const size_t files = FileCount();
     for (const auto& c : cases) {
         const RunResult run = Convert(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(LineCount(run.err), 1u) << run.err;
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
+        EXPECT_EQ(FileCount(), files) << c.arguments;
     }
-    EXPECT_FALSE(fs::exists(Path("x.csv")));
     EXPECT_EQ(ReadBytes(Path("bad.kavlimits")), badLimits);
-}
-
-TEST_F(KavConvert, VersionNeedsNoFile)
-{
-    const RunResult run = Convert("--version");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, std::string("kav-convert ") + ProgramVersion + "\n");
-    EXPECT_EQ(run.err, "");
-}
-
-TEST_F(KavConvert, AFailedOutputLeavesNoOutputBehind)
-{
-    const std::string sample = Quoted(Sample("opm-readings.bin")), csv = " --csv " + Quoted(Path("good.csv"));
-    const RunResult run = Convert(sample + csv + " --document " + Quoted(Path("no/such/folder/x.opm")));
-    EXPECT_EQ(run.status, 5);
-    EXPECT_NE(run.err.find("no/such/folder/x.opm"), std::string::npos);
-    EXPECT_EQ(LineCount(run.err), 1u);
-    EXPECT_EQ(FileCount(), 0u);
-
-    // A device fails only when written, after the other output was staged.
-    EXPECT_EQ(Convert(sample + csv + " --document /dev/full").status, 5);
-    EXPECT_EQ(FileCount(), 0u);
-
-    fs::create_directory(Path("taken.csv"));
-    EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("taken.csv"))).status, 5);
 }
 
 // A loss-test file cut after 12 of its 50 records (and into the 13th): the

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 #include <csignal>
+#include <iterator>
 #include <regex>
-#include <sstream>
 #include <vector>
 
 // kav-convert --pdf as a script runs it: no display and no Qt platform in
@@ -51,41 +51,6 @@ TEST_F(KavConvertPdf, EveryReportOfTheSamplesAsPdf)
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(PdfInfo(letter, "Page size").find("letter"), std::string::npos);
     EXPECT_TRUE(fs::exists(Path("t.csv")));
-}
-
-TEST_F(KavConvertPdf, NoReportNoPaperNoFile)
-{
-    const std::string noTests = Path("no-tests.bin");
-    WriteBytes(noTests, EncodeKavResult(ThreeWaveLengths, {}));
-    const struct
-    {
-        std::string arguments;
-        int status;
-        std::string mentions;
-    } cases[] = {
-        {Quoted(Sample("trace-1550nm.bin")) + " --csv " + Quoted(Path("t.csv")) + " --pdf " +
-             Quoted(Path("t.pdf")),
-         2, "no report"},
-        {Quoted(Sample("opm-readings.bin")) + " --pdf " + Quoted(Path("t.pdf")) + " --page-size A3", 2,
-         "--page-size"},
-        {Quoted(Sample("opm-readings.bin")) + " --page-size A4", 2, "--page-size without --pdf"},
-        {Quoted(Sample("kav-two-wavelengths.bin")) + " --no-summary --info", 2, "--no-summary without --pdf"},
-        {Quoted(Sample("opm-readings.bin")) + " --pdf", 2, "--pdf"},
-        {Quoted(Sample("opm-readings.bin")) + " --language zh_CN --info", 2, "--language without --pdf"},
-        {Quoted(Sample("opm-readings.bin")) + " --pdf " + Quoted(Path("t.pdf")) + " --language fr", 2,
-         "--language needs en or zh_CN"},
-        {Quoted(noTests) + " --pdf " + Quoted(Path("t.pdf")), 5, "no pages"},
-        {Quoted(Sample("opm-readings.bin")) + " --csv " + Quoted(Path("t.csv")) + " --pdf " +
-             Quoted(Path("no/such/folder/t.pdf")),
-         5, "no/such/folder/t.pdf"},
-    };
-    for (const auto& c : cases) {
-        const RunResult run = Convert(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.err;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_EQ(FileCount(), 1u) << c.arguments; // the input
-    }
 }
 
 // The same input and SOURCE_DATE_EPOCH give the same PDF and workbook, run
@@ -150,95 +115,60 @@ TEST_F(KavConvertPdf, EndingSignalsLeaveNoDebris)
 }
 
 // A loss test's PDF ends with the summary of its verdicts against --limits'
-// limit, saying what --info says of them; --no-summary leaves it off.
+// limit, naming it with the figures it used and counting the fibres as
+// --info does; --no-summary leaves it off. (How the page draws the rest of
+// the summary is pinned by the golden listings.)
 TEST_F(KavConvertPdf, TheSummaryPageUnlessNoSummary)
 {
     const std::string sample = Quoted(Sample("kav-three-wavelengths.bin"));
+    ASSERT_EQ(Convert(sample + " --pdf " + Quoted(Path("table.pdf")) + " --no-summary").status, 0);
+    const int tablePages = PdfPages(Path("table.pdf"));
+    EXPECT_EQ(PdfText(Path("table.pdf")).find("Certification Summary"), std::string::npos);
+
     const std::string limits =
         (SourceDir() / "tests" / "cli" / "limits" / "kav-three-wavelengths.kavlimits").string();
-    CDataStore store;
-    ASSERT_EQ(LoadFile(Sample("kav-three-wavelengths.bin"), store).result, DecodeResult::Ok);
-    ReportOptions tableOnly;
-    tableOnly.summaryPage = false;
-    const int tablePages = static_cast<int>(CReportPrinting(store, ReportKind::Kav3, tableOnly).PageCount());
-
     const RunResult run =
         Convert(sample + " --limits " + Quoted(limits) + " --info --pdf " + Quoted(Path("summary.pdf")));
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(PdfPages(Path("summary.pdf")), tablePages + 1);
     const std::string last = PdfText(Path("summary.pdf"), tablePages + 1);
-    const auto has = [&last](const std::string& pattern) {
-        return std::regex_search(last, std::regex(pattern));
-    };
-    EXPECT_TRUE(has("Limit: iso-11801-os2")) << last;
-    EXPECT_TRUE(has("Attenuation: 1310 nm 0.15 dB/km, 1550 nm 0.12 dB/km")) << last;
-    EXPECT_TRUE(has("Connector loss: 0.5 dB\\s+Splice loss: 0.3 dB")) << last;
-    EXPECT_TRUE(has("Cable CAB-03: 4 connections, attenuation 1490 nm 0.2 dB/km")) << last;
-    // The counts and the worst margin of --info's summary.
     std::smatch info;
-    ASSERT_TRUE(
-        std::regex_search(run.out, info,
-                          std::regex("\"fibres\":(\\d+),\"pass\":(\\d+),\"warning\":(\\d+),\"fail\":(\\d+),"
-                                     "\"noVerdict\":(\\d+),\"worstMargin\":(-?[\\d.]+),\"worst\":\\{"
-                                     "\"cable\":\"([^\"]+)\",\"fiber\":\"([^\"]+)\",\"wavelength\":(\\d+),"
-                                     "\"direction\":\"([^\"]+)\"")))
+    ASSERT_TRUE(std::regex_search(run.out, info,
+                                  std::regex("\"fibres\":(\\d+),\"pass\":(\\d+),\"warning\":(\\d+),"
+                                             "\"fail\":(\\d+),\"noVerdict\":(\\d+)")))
         << run.out;
-    EXPECT_TRUE(has("Fibres: " + info[1].str() + "\\s+Pass: " + info[2].str() + "\\s+Warning: " +
-                    info[3].str() + "\\s+Fail: " + info[4].str() + "\\s+No verdict: " + info[5].str()))
-        << last;
-    const std::string margin = QString::number(std::stod(info[6].str()), 'f', 2).toStdString();
-    EXPECT_TRUE(has("Worst margin: " + margin + " dB\\s+Cable: " + info[7].str() +
-                    "\\s+Fiber: " + info[8].str() + "\\s+" + info[9].str() + " nm " + info[10].str()))
-        << last;
-
-    ASSERT_EQ(Convert(sample + " --pdf " + Quoted(Path("table.pdf")) + " --no-summary").status, 0);
-    EXPECT_EQ(PdfPages(Path("table.pdf")), tablePages);
-    EXPECT_EQ(PdfText(Path("table.pdf")).find("Certification Summary"), std::string::npos);
+    for (const std::string& pattern :
+         {std::string("Limit: iso-11801-os2"),
+          std::string("Attenuation: 1310 nm 0.15 dB/km, 1550 nm 0.12 dB/km"),
+          std::string("Connector loss: 0.5 dB\\s+Splice loss: 0.3 dB"),
+          std::string("Cable CAB-03: 4 connections, attenuation 1490 nm 0.2 dB/km"),
+          "Fibres: " + info[1].str() + "\\s+Pass: " + info[2].str() + "\\s+Warning: " + info[3].str() +
+              "\\s+Fail: " + info[4].str() + "\\s+No verdict: " + info[5].str()})
+        EXPECT_TRUE(std::regex_search(last, std::regex(pattern))) << pattern << "\n" << last;
 }
 
 // The report a contractor hands over, made by a script: the company, the
-// header from a file, the footer (or not), the same bytes again at the same
-// SOURCE_DATE_EPOCH; a header or logo that cannot be used names its fault
-// and writes nothing.
+// header from a file, the footer naming the file and dated SOURCE_DATE_EPOCH,
+// or no footer. (A header or logo that cannot be used is a usage error.)
 TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
 {
     const std::string header = Path("job.kavheader");
     WriteBytes(header, "{\"Customer\": \"City Net\", \"OperatorB\": \"Li Wei \xE6\x9D\x8E\xE4\xBC\x9F\"}");
-    const std::string sample = Quoted(Sample("kav-two-wavelengths.bin"));
-    const std::string made = " --company 'Acme Fibre Ltd' --header " + Quoted(header);
-    const RunResult run = ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
-                                      Quoted(Path("a.pdf")) + made);
+    const std::string made = "SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " +
+                             Quoted(Sample("kav-two-wavelengths.bin")) +
+                             " --company 'Acme Fibre Ltd' --header " + Quoted(header) + " --pdf ";
+    const RunResult run = ThroughPipe(made + Quoted(Path("a.pdf")));
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string page2 = PdfText(Path("a.pdf"), 2);
     EXPECT_NE(page2.find("Acme Fibre Ltd"), std::string::npos);
-    EXPECT_EQ(page2.find("CorvantaTech"), std::string::npos);
     EXPECT_NE(page2.find("Customer: City Net"), std::string::npos);
     EXPECT_NE(page2.find("Operator B: Li Wei \xE6\x9D\x8E\xE4\xBC\x9F"), std::string::npos);
     EXPECT_NE(page2.find("Page 2 of 4"), std::string::npos) << page2; // the summary on page 4
     EXPECT_NE(page2.find("kav-two-wavelengths.bin"), std::string::npos);
     EXPECT_NE(page2.find("Printed 2024-05-02 11:40 UTC"), std::string::npos);
 
-    ASSERT_EQ(ThroughPipe("SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + sample + " --pdf " +
-                          Quoted(Path("b.pdf")) + made + " --no-footer")
-                  .status,
-              0);
+    ASSERT_EQ(ThroughPipe(made + Quoted(Path("b.pdf")) + " --no-footer").status, 0);
     EXPECT_EQ(PdfText(Path("b.pdf"), 2).find("Page 2 of 4"), std::string::npos);
-
-    WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
-    WriteBytes(Path("logo.png"), "not a picture");
-    for (const std::string& arguments :
-         {" --header " + Quoted(Path("bad.kavheader")), " --logo " + Quoted(Path("logo.png"))}) {
-        const RunResult refused = Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + arguments);
-        EXPECT_EQ(refused.status, 2) << arguments;
-        EXPECT_NE(refused.err.find(arguments.substr(1, arguments.find(' ', 1) - 1)), std::string::npos)
-            << refused.err;
-        EXPECT_FALSE(fs::exists(Path("c.pdf")));
-    }
-    EXPECT_NE(
-        Convert(sample + " --pdf " + Quoted(Path("c.pdf")) + " --header " + Quoted(Path("bad.kavheader")))
-            .err.find("\"Customer\""),
-        std::string::npos);
-    EXPECT_EQ(Convert(sample + " --csv " + Quoted(Path("t.csv")) + " --company X").status, 2);
 }
 
 // A report for a customer who reads Chinese: the report's own texts in
@@ -291,11 +221,9 @@ TEST_F(KavConvertPdf, AChineseReportHasTheEnglishFigures)
     // The Chinese face embedded once for the document, beside the Latin one.
     const std::string fonts = ToolOutput("pdffonts '" + chinese + "'");
     const std::regex embedded("WenQuanYi\\S*\\s+CID TrueType\\s+Identity-H\\s+yes\\s+\\w+\\s+yes");
-    size_t chineseFaces = 0;
-    std::istringstream listing(fonts);
-    for (std::string line; std::getline(listing, line);)
-        chineseFaces += std::regex_search(line, embedded);
-    EXPECT_GE(chineseFaces, 1u) << fonts;
-    EXPECT_LE(chineseFaces, 2u) << fonts; // regular and bold
+    const auto chineseFaces =
+        std::distance(std::sregex_iterator(fonts.begin(), fonts.end(), embedded), std::sregex_iterator());
+    EXPECT_GE(chineseFaces, 1) << fonts;
+    EXPECT_LE(chineseFaces, 2) << fonts; // regular and bold
     EXPECT_EQ(ToolOutput("pdffonts '" + english + "'").find("WenQuanYi"), std::string::npos);
 }

@@ -106,11 +106,17 @@ TEST(ReportPagesTest, NothingDrawnWithoutRecordsOrPastTheJob)
     EXPECT_EQ(ReportKindOf(RecordKind::Kav, store.KavWaveCount()), ReportKind::None);
     EXPECT_EQ(CReportPrinting(store, ReportKind::None).PageCount(), 0u);
     EXPECT_EQ(CReportPrinting(store, ReportKind::Kav3).PageCount(), 0u);
-    ReportOptions noFooter;
-    noFooter.footer = false;
-    CReportPrinting noReadings(store, ReportKind::Orl, noFooter); // its one page has no title row
-    const RecordingDrawContext empty = Painted(noReadings, 1, 1);
-    EXPECT_TRUE(empty.Texts().empty() && empty.Lines().empty());
+    // A list without readings has its one page, with no title row: only the
+    // footer, where there is one.
+    ReportOptions options;
+    for (const bool footer : {false, true}) {
+        options.footer = footer;
+        CReportPrinting noReadings(store, ReportKind::Orl, options);
+        const RecordingDrawContext page = Painted(noReadings, 1, 1);
+        EXPECT_TRUE(page.Lines().empty()) << footer;
+        EXPECT_EQ(page.Texts().empty(), !footer);
+        EXPECT_EQ(page.FirstText(QStringLiteral("Page 1 of 1")) != nullptr, footer);
+    }
 
     AddGroups(store, 2, {6});
     CReportPrinting job(store, ReportKind::Kav2);

@@ -1,5 +1,4 @@
 #include "report/ReportPdf.h"
-#include "data/Documents.h"
 #include "report/CReportPrinting.h"
 #include "tests/report/ReportStores.h"
 #include "tests/support/PdfReading.h"
@@ -9,54 +8,106 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <set>
 #include <sstream>
 
-// The PDF of a loss-test report read back: its pages, what each holds, the
-// paper, and the fonts embedded once for the whole document.
+// The PDF of a loss-test report read back: every name whole and in its own
+// script, the fonts embedded once for the whole document, and the metadata
+// an archive takes. Which records each page holds is the paging test's.
 
-TEST(ReportPdfTest, EveryCableWithItsHeaderAndItsFibresOnTheirPages)
+namespace {
+// A report unit across and down, in points, on a PDF page at scale 1 (110
+// units an inch across and 100 down, from the quarter-inch margin).
+double PointsAcross(int units)
+{
+    return ReportMarginInches * 72 + units * 72.0 / 110;
+}
+double PointsDown(int units)
+{
+    return ReportMarginInches * 72 + units * 72.0 / 100;
+}
+} // namespace
+
+TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
 {
     CDataStore store;
-    AddGroups(store, 3, {3, 12}); // pages: 1, then 4 + 8
-    store.m_InfoFields.Customer = "City Net";
-    store.m_InfoFields.CableId = "typed";
-    const std::string records = KavDocumentBytes(store);
-    CReportPrinting job(store, ReportKind::Kav3, WithoutSummary());
-    const ReportPdfResult written = ReportPdf(job, QPageSize(QPageSize::Letter));
+    const std::string kabel = "Kabel-\xC3\x9C-\xC3\x9F-\xC3\xA9";               // UTF-8
+    const std::string cableGb = "\xB9\xE2\xC0\xC2-7";                           // 光缆-7 in GB18030
+    AddLossTest(store, 3, kabel, "OSP_LGX_A12_P005", CDataStore::KavTriples{}); // 16 characters
+    AddLossTest(store, 3, cableGb, "2024-0012-0034-5", CDataStore::KavTriples{});
+    ReportOptions options;
+    options.company = "Acme Fibre Ltd";
+    options.sourceFile = "site-7.bin";
+    qputenv("SOURCE_DATE_EPOCH", "1714650000"); // 2024-05-02 11:40:00 UTC
+    CReportPrinting job(store, ReportKind::Kav3, options);
+    const ReportPdfResult written = ReportPdf(job, QPageSize(QPageSize::A4));
+    qunsetenv("SOURCE_DATE_EPOCH");
     ASSERT_EQ(written.result, PageLoopResult::Done);
-    // Painting only reads: each header names its own cable, the field keeps
-    // what the user typed.
-    EXPECT_EQ(store.m_InfoFields.CableId, "typed");
-    EXPECT_EQ(KavDocumentBytes(store), records);
     ScratchFolder dir;
     const std::string path = dir.File("report.pdf");
     WriteBytes(path, written.bytes.toStdString());
-    EXPECT_EQ(PdfPages(path), 3);
-    EXPECT_EQ(PdfInfo(path, "Title"), "KAV Report");
-    EXPECT_NE(PdfInfo(path, "Page size").find("letter"), std::string::npos);
-    const std::string pages[] = {PdfText(path, 1), PdfText(path, 2), PdfText(path, 3)};
-    for (int p = 0; p < 3; ++p) {
-        EXPECT_NE(pages[p].find("Fiber ID"), std::string::npos) << p;
-        const bool header = p < 2;
-        EXPECT_EQ(pages[p].find("Customer: City Net") != std::string::npos, header) << p;
-        EXPECT_EQ(HasWord(pages[p], "Cable ID: C" + std::to_string(p)), header) << p;
-    }
-    EXPECT_TRUE(HasWord(pages[0], "C0/F2") && HasWord(pages[1], "C1/F3") && HasWord(pages[2], "C1/F4"));
-    EXPECT_NE(pages[0].find("1490 Up/Down"), std::string::npos);
 
-    // Embedded once for the whole document, not page by page: pdffonts lists
-    // two heading lines, then one per font; after the encoding its columns
-    // say embedded, subset, Unicode map.
+    // The header names each cable as typed, in its own script.
+    EXPECT_TRUE(HasWord(PdfText(path, 1), "Cable ID: Kabel-Ü-ß-é")) << PdfText(path, 1);
+    EXPECT_TRUE(HasWord(PdfText(path, 2), "Cable ID: 光缆-7")) << PdfText(path, 2);
+
+    // Each Fiber ID in full inside its 90-unit box (x 80 to 170, below the
+    // heading row that ends at y 724), over as many lines as it needs: two
+    // for digits, three for wide capitals.
+    const auto fiberLines = [&path](int page) {
+        std::vector<PdfWord> lines;
+        for (const PdfWord& word : PdfWords(path, page))
+            if (word.xMin < PointsAcross(170) && word.yMin > PointsDown(724) &&
+                word.yMax < PointsDown(724 + 96))
+                lines.push_back(word);
+        return lines;
+    };
+    const struct
+    {
+        int page;
+        std::string id;
+        size_t lines;
+    } fibers[] = {{1, "OSP_LGX_A12_P005", 3}, {2, "2024-0012-0034-5", 2}};
+    for (const auto& fiber : fibers) {
+        const std::vector<PdfWord> lines = fiberLines(fiber.page);
+        std::string whole;
+        for (const PdfWord& line : lines) {
+            whole += line.text;
+            EXPECT_GE(line.xMin, PointsAcross(80) - 0.5) << line.text;
+            EXPECT_LE(line.xMax, PointsAcross(170) + 0.5) << line.text;
+        }
+        EXPECT_EQ(whole, fiber.id);
+        EXPECT_EQ(lines.size(), fiber.lines) << fiber.id;
+    }
+
+    // Every face embedded with its Unicode map, once for the whole document
+    // however many pages use it: pdffonts lists two heading lines, then one
+    // per font, its name first (after a subset tag "ABCDEF+", if a subset);
+    // after the encoding its columns say embedded, subset, Unicode map.
     const std::string fonts = ToolOutput("pdffonts '" + path + "'");
-    const std::regex embedded("Identity-H\\s+yes\\s+\\w+\\s+yes");
+    const std::regex embedded("^(?:[A-Z]{6}\\+)?(\\S+).*Identity-H\\s+yes\\s+\\w+\\s+yes");
     std::istringstream listing(fonts);
-    size_t lines = 0, good = 0;
-    for (std::string line; std::getline(listing, line);)
-        if (++lines > 2)
-            good += std::regex_search(line, embedded);
-    EXPECT_GE(lines, 3u) << fonts;
-    EXPECT_LE(lines - 2, 4u) << fonts; // regular and bold Liberation Sans
-    EXPECT_EQ(good, lines - 2) << fonts;
+    std::set<std::string> faces;
+    size_t lines = 0;
+    for (std::string line; std::getline(listing, line);) {
+        if (++lines <= 2)
+            continue;
+        std::smatch face;
+        EXPECT_TRUE(std::regex_search(line, face, embedded)) << fonts;
+        EXPECT_TRUE(faces.insert(face[1]).second) << fonts;
+    }
+    EXPECT_FALSE(faces.empty()) << fonts;
+
+    // PDF/A-1b, titled, by the company, created when it was printed.
+    EXPECT_EQ(PdfInfo(path, "Title"), "KAV Report");
+    EXPECT_NE(PdfInfo(path, "CreationDate").find("May  2 11:40:00 2024"), std::string::npos);
+    const std::string meta = ToolOutput("pdfinfo -meta '" + path + "'");
+    EXPECT_NE(meta.find("pdfaid:part=\"1\""), std::string::npos) << meta;
+    EXPECT_NE(meta.find("pdfaid:conformance=\"B\""), std::string::npos);
+    EXPECT_NE(meta.find("<rdf:li>Acme Fibre Ltd</rdf:li>"), std::string::npos);
+    EXPECT_NE(meta.find("KAV Report of site-7.bin"), std::string::npos);
+    EXPECT_NE(meta.find("xmp:CreateDate=\"2024-05-02T11:40:00Z\""), std::string::npos);
 }
 
 TEST(ReportPdfTest, LetterWhereTheLocaleMeasuresInUsUnits)

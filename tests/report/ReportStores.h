@@ -45,8 +45,6 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
                         "C" + std::to_string(g) + "/F" + std::to_string(i), CDataStore::KavTriples{});
 }
 
-// A report of its own pages only, without the summary that a loss-test
-// report ends with.
 // What page `page` of a `pages`-page job draws.
 inline RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
 {
@@ -58,6 +56,8 @@ inline RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigne
     return dc;
 }
 
+// A report of its own pages only, without the summary that a loss-test
+// report ends with.
 inline ReportOptions WithoutSummary()
 {
     ReportOptions options;

@@ -42,11 +42,7 @@ TEST(SummaryPagesTest, ALongListGoesOnOverFurtherPagesUnderItsHeading)
     static const QRegularExpression fibre(QStringLiteral("^F\\d+$"));
     std::vector<QString> listed;
     for (unsigned page = tablePages + 1; page <= pages; ++page) {
-        RecordingDrawContext dc;
-        PrintInfo info;
-        info.m_CurrentPage = page;
-        info.m_MaxPage = pages;
-        job.OnPrint(dc, info);
+        const RecordingDrawContext dc = Painted(job, page, pages);
         const std::vector<QString> texts = TextsOf(dc);
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ(texts.front(), "Certification Summary") << page;

@@ -21,27 +21,19 @@ namespace {
 class TemporaryFolderIn
 {
 public:
-    explicit TemporaryFolderIn(const std::string& path) : m_Path(path)
+    // Where it was is put back afterwards (the system's default, if no
+    // variable named one).
+    explicit TemporaryFolderIn(const std::string& path)
+        : m_Path(path), m_Saved(std::filesystem::temp_directory_path().string())
     {
-        const char* saved = std::getenv("TMPDIR");
-        m_Saved = saved ? saved : "";
-        m_HadOne = saved != nullptr;
         std::filesystem::create_directory(path);
         setenv("TMPDIR", path.c_str(), 1);
     }
-    ~TemporaryFolderIn()
-    {
-        if (m_HadOne)
-            setenv("TMPDIR", m_Saved.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
-    }
+    ~TemporaryFolderIn() { setenv("TMPDIR", m_Saved.c_str(), 1); }
     bool Empty() const { return std::filesystem::is_empty(m_Path); }
 
 private:
-    std::string m_Path;
-    std::string m_Saved;
-    bool m_HadOne = false;
+    std::string m_Path, m_Saved;
 };
 
 CDataStore Readings(int count)

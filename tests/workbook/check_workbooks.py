@@ -3,8 +3,8 @@
 write, with openpyxl, and compares every cell with kav-convert's CSV of the
 same file: numbers as numbers with the digits the CSV shows, texts as texts,
 dates and times as dates and times. Also the sheets, the titles, the frozen
-title row, the filter, the red failures, the rules under each record, the
-document properties and the exit statuses of --xlsx.
+title row, the filter, the red failures, the rules under each record and the
+document properties. (--xlsx's refusals are kav-convert's tests'.)
 
 usage: check_workbooks.py KAV_CONVERT WORKBOOK_PROBE SAMPLES_DIR
 """
@@ -151,8 +151,6 @@ def check_kav_sheet(sheet, table, wave_count):
 
 
 def check_verdicts_sheet(sheet, table):
-    check(table[0] == ["Cable", "Fiber", "Wavelength(nm)", "Direction", "Loss(dB)", "Limit(dB)", "Margin(dB)",
-                       "Verdict"], f"verdicts CSV header {table[0]}")
     rows = table[1:]
     check_layout(sheet, VERDICT_TITLES, len(rows))
     for r, row in enumerate(rows):
@@ -232,25 +230,6 @@ def check_samples(convert, samples, folder, version):
         done = run([convert, path, "--xlsx", xlsx])
         if check(done.returncode == 0, f"{stem}: --xlsx {done.stderr!r}"):
             check_file(convert, path, xlsx, folder, version)
-    # A date cell holds the date itself: the first reading of the samples.
-    book = openpyxl.load_workbook(os.path.join(folder, "kav-two-wavelengths.xlsx"))
-    check(book["KAV"]["P2"].value == datetime.datetime(2026, 3, 10), f"KAV P2: {book['KAV']['P2'].value!r}")
-
-
-def check_exit_statuses(convert, samples, folder):
-    trace = os.path.join(samples, "trace-1550nm.bin")
-    opm = os.path.join(samples, "opm-readings.bin")
-    cases = [([trace, "--xlsx", os.path.join(folder, "trace.xlsx")], 2),
-             ([opm, "--xlsx"], 2),
-             ([opm, "--xlsx", os.path.join(folder, "missing", "opm.xlsx")], 5),
-             ([opm, "--csv", os.path.join(folder, "same"), "--xlsx", os.path.join(folder, "same")], 2)]
-    for arguments, status in cases:
-        done = run([convert] + arguments)
-        check(done.returncode == status, f"kav-convert {arguments}: {done.returncode}, {done.stderr!r}")
-    check(not os.path.exists(os.path.join(folder, "trace.xlsx")), "a trace gave a workbook")
-    # A workbook goes to standard output like any other output.
-    done = run([convert, opm, "--xlsx", "-"])
-    check(done.returncode == 0 and done.stdout[:2] == b"PK", "--xlsx - wrote no workbook")
 
 
 def make_comma_locale(folder):
@@ -285,7 +264,6 @@ def main():
     version = run([convert, "--version"]).stdout.decode().split()[-1]
     with tempfile.TemporaryDirectory() as folder:
         check_samples(convert, samples, folder, version)
-        check_exit_statuses(convert, samples, folder)
         check_awkward_files(convert, probe, folder, version)
     for failure in failures[:40]:
         print("FAIL:", failure)
