@@ -39,7 +39,7 @@ std::string InfoJson(const LoadedFile& f, const TestLimits& limits, const LossTe
     std::string json =
         "{\"kind\":" + JsonString(f.KindName()) + ",\"records\":" + std::to_string(f.RecordCount());
     const LoadOutcome& o = f.outcome;
-    if (o.records.CutShort())
+    if (o.records.Incomplete())
         json += ",\"declaredRecords\":" + std::to_string(o.records.declared);
     const RecordKind kind = RecordKindOf(o.kind);
     if (kind == RecordKind::Kav) {

@@ -120,14 +120,28 @@ std::string FailureReason(const LoadOutcome& outcome)
     return IsFileError(outcome.result) ? "File error! (" + detail + ")" : detail;
 }
 
-std::string ShortFileNotice(const LoadOutcome& outcome)
+namespace {
+std::string ShownText(int shown)
 {
-    if (outcome.result != DecodeResult::Ok || !outcome.records.CutShort())
+    return shown == 0   ? "none is shown"
+           : shown == 1 ? "the 1 is shown"
+                        : "the " + std::to_string(shown) + " are shown";
+}
+} // namespace
+
+std::string IncompleteFileNotice(const LoadOutcome& outcome)
+{
+    if (outcome.result != DecodeResult::Ok || !outcome.records.Incomplete())
         return "";
-    const int whole = outcome.records.whole;
-    const std::string shown = whole == 0   ? "none is shown"
-                              : whole == 1 ? "the 1 is shown"
-                                           : "the " + std::to_string(whole) + " are shown";
-    return "The file ends after " + std::to_string(whole) + " of " +
-           std::to_string(outcome.records.declared) + " records; " + shown + ".";
+    const ResultRecordCounts& records = outcome.records;
+    const std::string declared = std::to_string(records.declared);
+    // The unknown unit lies within the whole records, so it ends the list first.
+    if (records.endingUnknownUnit != 0) {
+        const int before = records.endingUnknownUnit - 1;
+        return "Record " + std::to_string(records.endingUnknownUnit) + " of " + declared +
+               " has an unknown unit, which ends the list; " +
+               (before == 0 ? "no record before it is shown." : ShownText(before) + " before it.");
+    }
+    return "The file ends after " + std::to_string(records.whole) + " of " + declared + " records; " +
+           ShownText(records.whole) + ".";
 }

@@ -77,5 +77,7 @@ std::string FailureDetail(const LoadOutcome& outcome);
 std::string FailureReason(const LoadOutcome& outcome);
 
 // For a result file cut short: "The file ends after 12 of 50 records; the 12
-// are shown." Empty for any other load.
-std::string ShortFileNotice(const LoadOutcome& outcome);
+// are shown."; for a list ended by an unknown unit: "Record 13 of 50 has an
+// unknown unit, which ends the list; the 12 are shown before it." Empty for
+// any other load.
+std::string IncompleteFileNotice(const LoadOutcome& outcome);

@@ -94,8 +94,10 @@ ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* s
         const OpmRow row = ReadRow(reader);
         if (sink)
             ListRow(*sink, i, row);
-        if (!row.knownUnit)
+        if (!row.knownUnit) {
+            outcome.records.endingUnknownUnit = i + 1;
             break;
+        }
         store.AddOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date,
                            row.time);
     }

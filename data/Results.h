@@ -18,13 +18,18 @@ enum class DecodeResult
 
 // The records a result file's header declares, and how many of them the file
 // holds whole: a file cut short (an interrupted copy, a card pulled) loads
-// only those.
+// only those. A power meter's record with a unit no instrument writes ends
+// the list there; the user is told, so the records after it are not lost
+// without a word.
 struct ResultRecordCounts
 {
     int declared = 0;
     int whole = 0;
+    int endingUnknownUnit = 0; // that record's number, from 1; 0 for none
 
     bool CutShort() const { return whole < declared; }
+    // Fewer records loaded than the header declares, for either reason.
+    bool Incomplete() const { return CutShort() || endingUnknownUnit != 0; }
 };
 
 // True where the user is shown "File error!".

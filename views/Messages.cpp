@@ -27,7 +27,7 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome.result == DecodeResult::Ok) {
-        const std::string notice = ShortFileNotice(outcome);
+        const std::string notice = IncompleteFileNotice(outcome);
         if (!notice.empty())
             Prompts::Current().Message(owner, QString::fromStdString(notice), ApplicationTitle,
                                        MessageButtons::Ok, MessageIcon::Information, shown);

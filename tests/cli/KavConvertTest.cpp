@@ -97,17 +97,31 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     EXPECT_EQ(ReadBytes(Path("bad.kavlimits")), badLimits);
 }
 
-// A loss-test file cut after 12 of its 50 records (and into the 13th): the
-// 12 are real, so the run succeeds, and says what is missing.
-TEST_F(KavConvert, AShortFileGivesItsWholeRecordsAndSaysSo)
+// Records the header declares but the list does not hold: a loss-test file
+// cut after 12 of its 50 records (and into the 13th), and a power-meter file
+// whose 13th record has a unit no instrument writes. The 12 are real, so the
+// run succeeds, and says what is missing.
+TEST_F(KavConvert, AnIncompleteFileGivesItsRecordsAndSaysSo)
 {
-    const std::string whole = EncodeKavResult(ThreeWaveLengths, SampleLossTests(50, 5));
-    WriteBytes(Path("short.bin"), whole.substr(0, 32 + 12 * 136 + 70));
-    const RunResult run = Convert(Quoted(Path("short.bin")) + " --info");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("\"records\":12,\"declaredRecords\":50,"), std::string::npos) << run.out;
-    EXPECT_EQ(run.err, "kav-convert: " + Path("short.bin") +
-                           ": The file ends after 12 of 50 records; the 12 are shown.\n");
+    std::vector<OpmReading> readings(50);
+    readings[12].unit = 8;
+    const struct
+    {
+        std::string file, bytes, notice;
+    } cases[] = {
+        {"short.bin", EncodeKavResult(ThreeWaveLengths, SampleLossTests(50, 5)).substr(0, 32 + 12 * 136 + 70),
+         "The file ends after 12 of 50 records; the 12 are shown."},
+        {"unit.bin", EncodeOpmResult(readings),
+         "Record 13 of 50 has an unknown unit, which ends the list; the 12 are shown before it."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        WriteBytes(Path(c.file), c.bytes);
+        const RunResult run = Convert(Quoted(Path(c.file)) + " --info");
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.out.find("\"records\":12,\"declaredRecords\":50"), std::string::npos) << run.out;
+        EXPECT_EQ(run.err, "kav-convert: " + Path(c.file) + ": " + c.notice + "\n");
+    }
 }
 
 // A file's name is quoted on standard error as GNU tools quote it: a newline

@@ -232,3 +232,25 @@ TEST(FileLoading, RefusalsSayWhyEachInItsOwnWordsAndChangeNothing)
     }
     EXPECT_EQ(reasons.size(), static_cast<size_t>(DecodeResult::WrongKind) + 1);
 }
+
+// A list ended by an unknown unit is told before a cut that comes later; the
+// count shown before the record reads as a person would write it.
+TEST(FileLoading, AnIncompleteListNamesWhereItEnds)
+{
+    const struct
+    {
+        int declared, whole, endingUnknownUnit;
+        std::string notice;
+    } cases[] = {
+        {50, 50, 0, ""},
+        {50, 0, 0, "The file ends after 0 of 50 records; none is shown."},
+        {50, 12, 1, "Record 1 of 50 has an unknown unit, which ends the list; no record before it is shown."},
+        {50, 50, 2, "Record 2 of 50 has an unknown unit, which ends the list; the 1 is shown before it."},
+    };
+    for (const auto& c : cases) {
+        LoadOutcome outcome;
+        outcome.result = DecodeResult::Ok;
+        outcome.records = {c.declared, c.whole, c.endingUnknownUnit};
+        EXPECT_EQ(IncompleteFileNotice(outcome), c.notice) << c.whole << " " << c.endingUnknownUnit;
+    }
+}
