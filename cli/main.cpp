@@ -153,7 +153,7 @@ int main(int argc, char** argv)
     if (result != DecodeResult::Ok)
         return Fail(Refused, QuotedName(options.file), FailureReason(file.outcome));
     // The records read are real, so a short file is no failure; it is said.
-    const std::string notice = IncompleteFileNotice(file.outcome);
+    const std::string notice = FilledIn(IncompleteFileNotice(file.outcome));
     if (!notice.empty())
         Tell(QuotedName(options.file), notice);
 

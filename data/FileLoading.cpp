@@ -120,28 +120,34 @@ std::string FailureReason(const LoadOutcome& outcome)
     return IsFileError(outcome.result) ? "File error! (" + detail + ")" : detail;
 }
 
-namespace {
-std::string ShownText(int shown)
-{
-    return shown == 0   ? "none is shown"
-           : shown == 1 ? "the 1 is shown"
-                        : "the " + std::to_string(shown) + " are shown";
-}
-} // namespace
-
-std::string IncompleteFileNotice(const LoadOutcome& outcome)
+LoadNotice IncompleteFileNotice(const LoadOutcome& outcome)
 {
     if (outcome.result != DecodeResult::Ok || !outcome.records.Incomplete())
-        return "";
+        return {};
     const ResultRecordCounts& records = outcome.records;
-    const std::string declared = std::to_string(records.declared);
     // The unknown unit lies within the whole records, so it ends the list first.
     if (records.endingUnknownUnit != 0) {
         const int before = records.endingUnknownUnit - 1;
-        return "Record " + std::to_string(records.endingUnknownUnit) + " of " + declared +
-               " has an unknown unit, which ends the list; " +
-               (before == 0 ? "no record before it is shown." : ShownText(before) + " before it.");
+        const char* const pattern =
+            before == 0
+                ? KAV_TRANSLATABLE("LoadNotice", "Record %1 of %2 has an unknown unit, which ends the "
+                                                 "list; no record before it is shown.")
+            : before == 1
+                ? KAV_TRANSLATABLE(
+                      "LoadNotice",
+                      "Record %1 of %2 has an unknown unit, which ends the list; the 1 is shown before it.")
+                : KAV_TRANSLATABLE("LoadNotice",
+                                   "Record %1 of %2 has an unknown unit, which ends the list; the %3 "
+                                   "are shown before it.");
+        if (before <= 1)
+            return {pattern, {records.endingUnknownUnit, records.declared}};
+        return {pattern, {records.endingUnknownUnit, records.declared, before}};
     }
-    return "The file ends after " + std::to_string(records.whole) + " of " + declared + " records; " +
-           ShownText(records.whole) + ".";
+    const char* const pattern =
+        records.whole == 0
+            ? KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; none is shown.")
+        : records.whole == 1
+            ? KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the 1 is shown.")
+            : KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the %1 are shown.");
+    return {pattern, {records.whole, records.declared}};
 }

@@ -2,6 +2,7 @@
 
 #include "data/CDataStore.h"
 #include "data/FileKind.h"
+#include "data/LoadNotice.h"
 #include "data/Results.h"
 #include "data/RowSink.h"
 #include "data/TraceFile.h"
@@ -80,4 +81,4 @@ std::string FailureReason(const LoadOutcome& outcome);
 // are shown."; for a list ended by an unknown unit: "Record 13 of 50 has an
 // unknown unit, which ends the list; the 12 are shown before it." Empty for
 // any other load.
-std::string IncompleteFileNotice(const LoadOutcome& outcome);
+LoadNotice IncompleteFileNotice(const LoadOutcome& outcome);

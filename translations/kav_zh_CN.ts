@@ -885,6 +885,33 @@
     </message>
 </context>
 <context>
+    <name>LoadNotice</name>
+    <message>
+        <source>Record %1 of %2 has an unknown unit, which ends the list; no record before it is shown.</source>
+        <translation>%2 条记录中的第 %1 条单位未知，列表到此结束；其前没有可显示的记录。</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2 has an unknown unit, which ends the list; the 1 is shown before it.</source>
+        <translation>%2 条记录中的第 %1 条单位未知，列表到此结束；显示其前的 1 条。</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2 has an unknown unit, which ends the list; the %3 are shown before it.</source>
+        <translation>%2 条记录中的第 %1 条单位未知，列表到此结束；显示其前的 %3 条。</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of %2 records; none is shown.</source>
+        <translation>文件在 %2 条记录中的第 %1 条后结束；没有可显示的记录。</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of %2 records; the 1 is shown.</source>
+        <translation>文件在 %2 条记录中的第 %1 条后结束；显示这 1 条。</translation>
+    </message>
+    <message>
+        <source>The file ends after %1 of %2 records; the %1 are shown.</source>
+        <translation>文件在 %2 条记录中的第 %1 条后结束；显示这 %1 条。</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Could not save %1.

@@ -15,6 +15,14 @@ void Warn(QWidget* owner, const QString& text, const QString& detail = QString()
                                detail);
 }
 
+QString NoticeText(const LoadNotice& notice)
+{
+    QString text = QCoreApplication::translate("LoadNotice", notice.pattern);
+    for (int value : notice.values)
+        text = text.arg(value);
+    return text;
+}
+
 void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 {
     Warn(owner, QCoreApplication::translate("Messages", "Could not save %1.\n%2")
@@ -27,10 +35,10 @@ void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome.result == DecodeResult::Ok) {
-        const std::string notice = IncompleteFileNotice(outcome);
-        if (!notice.empty())
-            Prompts::Current().Message(owner, QString::fromStdString(notice), ApplicationTitle,
-                                       MessageButtons::Ok, MessageIcon::Information, shown);
+        const LoadNotice notice = IncompleteFileNotice(outcome);
+        if (!notice.Empty())
+            Prompts::Current().Message(owner, NoticeText(notice), ApplicationTitle, MessageButtons::Ok,
+                                       MessageIcon::Information, shown);
         return;
     }
     Warn(owner, QCoreApplication::translate("Messages", "File error!"),

@@ -251,6 +251,6 @@ TEST(FileLoading, AnIncompleteListNamesWhereItEnds)
         LoadOutcome outcome;
         outcome.result = DecodeResult::Ok;
         outcome.records = {c.declared, c.whole, c.endingUnknownUnit};
-        EXPECT_EQ(IncompleteFileNotice(outcome), c.notice) << c.whole << " " << c.endingUnknownUnit;
+        EXPECT_EQ(FilledIn(IncompleteFileNotice(outcome)), c.notice) << c.whole << " " << c.endingUnknownUnit;
     }
 }

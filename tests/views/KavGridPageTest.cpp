@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QScrollBar>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -124,7 +125,8 @@ private slots:
         QVERIFY(grid.horizontalScrollBar()->maximum() > 0);
     }
 
-    // A file cut after 12 of its 50 records shows the 12, and then says so.
+    // A file cut after 12 of its 50 records shows the 12, and then says so,
+    // in the window's language.
     void aShortFileShowsItsWholeRecordsAndSaysSo()
     {
         ViewFixture f;
@@ -138,6 +140,14 @@ private slots:
         QCOMPARE(f.prompts.MessageTexts(),
                  QStringList({"The file ends after 12 of 50 records; the 12 are shown."}));
         QCOMPARE(f.prompts.Asked().back().detail, QDir::toNativeSeparators(path));
+
+        QTranslator chinese;
+        QVERIFY(chinese.load("kav_zh_CN", KAV_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(&chinese);
+        Open(f, "short.bin", whole.substr(0, 32 + 12 * 136 + 100));
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(f.prompts.MessageTexts().back(),
+                 QString("文件在 50 条记录中的第 12 条后结束；显示这 12 条。"));
     }
 
     // Ctrl+A takes every cell, Cable too; Ctrl+C gives the titles on one line
