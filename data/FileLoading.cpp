@@ -120,34 +120,40 @@ std::string FailureReason(const LoadOutcome& outcome)
     return IsFileError(outcome.result) ? "File error! (" + detail + ")" : detail;
 }
 
+namespace {
+// Each notice's endings for no record shown, one, and more.
+const char* const CutShortPatterns[] = {
+    KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; none is shown."),
+    KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the 1 is shown."),
+    KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the %1 are shown."),
+};
+const char* const UnknownUnitPatterns[] = {
+    KAV_TRANSLATABLE(
+        "LoadNotice",
+        "Record %1 of %2 has an unknown unit, which ends the list; no record before it is shown."),
+    KAV_TRANSLATABLE("LoadNotice",
+                     "Record %1 of %2 has an unknown unit, which ends the list; the 1 is shown before it."),
+    KAV_TRANSLATABLE("LoadNotice",
+                     "Record %1 of %2 has an unknown unit, which ends the list; the %3 are shown before it."),
+};
+
+size_t Ending(int shown)
+{
+    return shown == 0 ? 0 : shown == 1 ? 1 : 2;
+}
+} // namespace
+
 LoadNotice IncompleteFileNotice(const LoadOutcome& outcome)
 {
     if (outcome.result != DecodeResult::Ok || !outcome.records.Incomplete())
         return {};
     const ResultRecordCounts& records = outcome.records;
     // The unknown unit lies within the whole records, so it ends the list first.
-    if (records.endingUnknownUnit != 0) {
-        const int before = records.endingUnknownUnit - 1;
-        const char* const pattern =
-            before == 0
-                ? KAV_TRANSLATABLE("LoadNotice", "Record %1 of %2 has an unknown unit, which ends the "
-                                                 "list; no record before it is shown.")
-            : before == 1
-                ? KAV_TRANSLATABLE(
-                      "LoadNotice",
-                      "Record %1 of %2 has an unknown unit, which ends the list; the 1 is shown before it.")
-                : KAV_TRANSLATABLE("LoadNotice",
-                                   "Record %1 of %2 has an unknown unit, which ends the list; the %3 "
-                                   "are shown before it.");
-        if (before <= 1)
-            return {pattern, {records.endingUnknownUnit, records.declared}};
-        return {pattern, {records.endingUnknownUnit, records.declared, before}};
-    }
-    const char* const pattern =
-        records.whole == 0
-            ? KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; none is shown.")
-        : records.whole == 1
-            ? KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the 1 is shown.")
-            : KAV_TRANSLATABLE("LoadNotice", "The file ends after %1 of %2 records; the %1 are shown.");
-    return {pattern, {records.whole, records.declared}};
+    if (records.endingUnknownUnit == 0)
+        return {CutShortPatterns[Ending(records.whole)], {records.whole, records.declared}};
+    const int before = records.endingUnknownUnit - 1;
+    LoadNotice notice{UnknownUnitPatterns[Ending(before)], {records.endingUnknownUnit, records.declared}};
+    if (before > 1) // only the last ending names the count
+        notice.values.push_back(before);
+    return notice;
 }
