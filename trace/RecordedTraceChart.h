@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trace/TracePolyline.h"
+#include "platform/draw/TracePolyline.h"
 
 #include <QRect>
 
