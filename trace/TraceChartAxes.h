@@ -31,6 +31,9 @@ void DrawChartLine(DrawContext& dc, int x1, int y1, int x2, int y2);
 void DrawPowerAxis(DrawContext& dc, const TraceChartFrame& frame);
 // Along the bottom to x0 + length, with an arrow head.
 void DrawTimeAxis(DrawContext& dc, const TraceChartFrame& frame, int length);
+// A reading below the meter's range as a mark rising from the chart's bottom
+// at x, one above it as a mark hanging from its top: never a point.
+void DrawRangeMark(DrawContext& dc, const TraceChartFrame& frame, int x, bool above);
 // The zero line, labelled zeroLabel, and the ticks and labels of `unit` dB
 // per division, each with `decimals` digits, those below prefixed "-".
 void DrawPowerScale(DrawContext& dc, const TraceChartFrame& frame, float unit, int decimals,

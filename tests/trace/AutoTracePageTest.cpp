@@ -55,29 +55,39 @@ private slots:
         data.waveLength = "1550";
         PaintLiveTraceChart(empty, chart, data);
         QVERIFY(empty.LinesOfColor(Red).empty());
-        const auto* hint = empty.FirstText("Please switch the unit to OPM mode");
+        // The hint only while the unit answers without a power reading.
+        QVERIFY(!empty.FirstText("Please switch the unit to OPM mode"));
+        data.wrongMode = true;
+        RecordingDrawContext wrongMode;
+        PaintLiveTraceChart(wrongMode, chart, data);
+        const auto* hint = wrongMode.FirstText("Please switch the unit to OPM mode");
         QVERIFY(hint);
         QCOMPARE(hint->color, Red);
         QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
         QCOMPARE(empty.FirstText("18.0")->at, QPoint(5, 280 - 9 * 27 - 10));
         QCOMPARE(empty.FirstText("120")->at, QPoint(45 + 560 - 7, 555));
         QCOMPARE(empty.FirstText("1550")->at, QPoint(735, 550 / 2 - 60));
-        QCOMPARE(empty.FirstText("120")->color, QColor(0, 0, 0)); // drawn after the red hint
+        QCOMPARE(wrongMode.FirstText("120")->color, QColor(0, 0, 0)); // drawn after the red hint
 
-        // Against the reference, held between +19.5 and -21.5 dB; a power
-        // that is no number is drawn at the lowest.
-        const std::vector<float> series = {-3.2f, 6.8f, 26.8f, -33.2f, std::nanf("")};
+        // Against the reference, held between +19.5 and -21.5 dB. Readings
+        // below the range (or no number) and above it are marks on the
+        // bottom and top edges that break the curve: three lines each.
+        const std::vector<float> series = {-3.2f, 6.8f, 26.8f, -33.2f, std::nanf(""), -85.0f, 30.0f, -3.2f};
+        data.wrongMode = false;
         data.reference = "-3.20";
         data.series = &series;
         RecordingDrawContext dc;
         PaintLiveTraceChart(dc, chart, data);
         const auto curve = dc.LinesOfColor(Red);
-        QCOMPARE(curve.size(), size_t(5));
+        QCOMPARE(curve.size(), size_t(4 + 3 * 3 + 1));
         QCOMPARE(curve[0].line.p1(), QPoint(45, 280));
         QCOMPARE(curve[1].line.p2().y(), 280 - 5 * 27);
         QCOMPARE(curve[2].line.p2().y(), int(280 - 19.5 / 2 * 27));
         QCOMPARE(curve[3].line.p2().y(), int(280 + 21.5 / 2 * 27));
-        QCOMPARE(curve[4].line.p2().y(), curve[3].line.p2().y());
+        const int x4 = 45 + 4 * 28 / 12, x6 = 45 + 6 * 28 / 12;
+        QCOMPARE(curve[4].line, QLine(x4, 550, x4, 542)); // below: rising from the bottom
+        QCOMPARE(curve[10].line, QLine(x6, 10, x6, 18));  // above: hanging from the top
+        QCOMPARE(curve.back().line, QLine(45 + 7 * 28 / 12, 280, 45 + 7 * 28 / 12, 280)); // a new line
 
         // An empty reference counts from 0 dBm; sample k lies k / 240 of the width along.
         const std::vector<float> full(239, 10.0f);
@@ -99,7 +109,10 @@ private slots:
         const QSize initial = page.size();
         page.show();
         page.resize(initial.width() / 2, initial.height() * 2);
-        for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        // The buttons and the path box; the status line and the bench after
+        // them take the room that is left.
+        const QList<QWidget*> controls = page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls.mid(0, 5))
             QCOMPARE(control->size(), QSize(140, 40));
         QCOMPARE(Button(page, "Trace")->y(), trace.top() * 2);
 
