@@ -17,6 +17,7 @@
 #include "trace/LiveTraceChart.h"
 #include "trace/PageFit.h"
 #include "trace/RunChart.h"
+#include "trace/TraceChartAxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -484,7 +485,7 @@ void CAutoTracePage::resizeEvent(QResizeEvent* event)
 bool CAutoTracePage::ZoomableAt(const QPoint& point) const
 {
     const std::optional<RunChartData> data = RunData();
-    return data && data->readings && m_rcChart.contains(point);
+    return data && data->readings && TraceChartFrame(m_rcChart).Area().contains(point);
 }
 
 void CAutoTracePage::ZoomTime(double factor, int atX)

@@ -9,6 +9,7 @@
 #include "platform/ui/ProportionalResize.h"
 #include "trace/PageFit.h"
 #include "trace/RecordedTraceChart.h"
+#include "trace/TraceChartAxes.h"
 #include "trace/TraceCursors.h"
 
 #include <QDateTime>
@@ -312,7 +313,7 @@ std::vector<QString> CTracePage::ReadoutLines(const CursorTexts& t)
 void CTracePage::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_Cursors && m_rcChart.contains(at)) {
+    if (event->button() == Qt::LeftButton && m_Cursors && TraceChartFrame(m_rcChart).Area().contains(at)) {
         m_DraggedCursor.reset();
         DragCursorTo(at.x());
         const int sample = RecordedSampleAt(m_rcChart, m_SampleCount, at.x());

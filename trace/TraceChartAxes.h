@@ -17,6 +17,10 @@ struct TraceChartFrame
 {
     explicit TraceChartFrame(const QRect& chart);
 
+    // Where the curve is drawn: from the origin up the height and across
+    // the width, both axes' ends included. A press there acts on the chart.
+    QRect Area() const { return QRect(x0, y0 - h, w + 1, h + 1); }
+
     int x0;
     int y0;
     int w;
