@@ -123,6 +123,37 @@ private slots:
         QVERIFY(prompts.Asked()[0].detail.contains(QString::fromStdString(HidAccessHint())));
     }
 
+    // The status line says what the trace does and why; the hint to switch
+    // to OPM mode shows while the unit answers without a power reading.
+    void statusLineAndModeHintFollowTheInstrument()
+    {
+        ScriptedPrompts prompts;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->Unplug();
+        CAutoTracePage page(instrument);
+        QVERIFY2(page.StatusText().startsWith("No instrument found: none is connected"),
+                 qPrintable(page.StatusText()));
+        page.PressTrace();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
+        QVERIFY(prompts.Asked()[0].detail.contains("No instrument was found"));
+
+        const auto hinted = [&page] {
+            RecordingDrawContext dc;
+            page.PaintChart(dc);
+            return dc.FirstText("Please switch the unit to OPM mode") != nullptr;
+        };
+        instrument->Replug();
+        instrument->SetRawReport(std::vector<uint8_t>(65, 0));
+        page.PressTrace();
+        QVERIFY(page.StatusText().startsWith("Waiting for the instrument: asked for a reading"));
+        QTRY_VERIFY_WITH_TIMEOUT(page.StatusText().contains("Switch the unit to OPM mode"), 5000);
+        QVERIFY(hinted());
+        instrument->SetRawReport({});
+        QTRY_VERIFY_WITH_TIMEOUT(page.StatusText().startsWith("Running: a reading every 0.5 s; not saving"),
+                                 5000);
+        QVERIFY(!hinted());
+    }
+
     void picturesOfThePageLeaveTheTraceAsItIs()
     {
         ScriptedPrompts prompts;
@@ -192,7 +223,10 @@ private slots:
         QVERIFY(painted.region.contains(QPoint(chart.left() + 5 + chart.width() + 131, bottom / 2 + 21)));
         QVERIFY(painted.region.contains(QPoint(chart.left() + 5, bottom + 20)));
 
+        QVERIFY(page.StatusText().contains(" logged to " + log + " and COMData.csv beside it."));
         page.PressStop();
+        QVERIFY(page.StatusText().startsWith("Stopped: " + QString::number(page.Trace().Status().logged) +
+                                             " reading(s) logged to " + log));
         QVERIFY(!page.IsTraceStarted() && !save->isEnabled() && !save->isChecked());
         QCOMPARE(save->text(), QString("Start to Save"));
         QFile written(log);
