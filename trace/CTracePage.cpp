@@ -277,14 +277,14 @@ std::vector<QString> CTracePage::CursorReadout() const
     const TraceCursorReadout readout = ReadTraceCursors(m_PlotValues, a, b, m_RecordedSeconds);
     const bool withHours = m_RecordedSeconds >= 3600;
     const auto when = [&](const std::optional<double>& seconds, int sample) {
-        return seconds ? CursorTime(*seconds, withHours) : tr("#%1").arg(sample + 1);
+        return seconds ? CursorTime(*seconds, withHours) : CTracePage::tr("#%1").arg(sample + 1);
     };
     const auto power = [](const std::optional<double>& value) {
         return QString::fromStdString(value ? TraceStatisticText(static_cast<float>(*value)) : "N/A");
     };
     const QString span = readout.secondsA && readout.secondsB
                              ? CursorTime(std::abs(*readout.secondsB - *readout.secondsA), withHours)
-                             : tr("%1 samples").arg(std::abs(b - a));
+                             : CTracePage::tr("%1 samples").arg(std::abs(b - a));
     const CReadingStatistics& between = readout.between;
     const auto extreme = [&](const std::optional<CReadingStatistics::Extreme>& e) {
         return power(e ? std::optional<double>(e->power) : std::nullopt);
@@ -305,9 +305,11 @@ std::vector<QString> CTracePage::CursorReadout() const
 
 std::vector<QString> CTracePage::ReadoutLines(const CursorTexts& t)
 {
-    return {tr("A  %1   %2 dBm").arg(t.timeA, t.powerA), tr("B  %1   %2 dBm").arg(t.timeB, t.powerB),
-            tr("Δt %1   ΔdB %2").arg(t.span, t.delta), tr("Between: %1 readings").arg(t.count),
-            tr("min %1  avg %2  max %3 dBm").arg(t.minimum, t.average, t.maximum)};
+    return {CTracePage::tr("A  %1   %2 dBm").arg(t.timeA, t.powerA),
+            CTracePage::tr("B  %1   %2 dBm").arg(t.timeB, t.powerB),
+            CTracePage::tr("Δt %1   ΔdB %2").arg(t.span, t.delta),
+            CTracePage::tr("Between: %1 readings").arg(t.count),
+            CTracePage::tr("min %1  avg %2  max %3 dBm").arg(t.minimum, t.average, t.maximum)};
 }
 
 void CTracePage::mousePressEvent(QMouseEvent* event)
