@@ -133,23 +133,27 @@ QWidget* LiveBenchPanel::StatisticsTab()
     m_StatisticsTitle = new QLabel(tab);
     auto* reset = Tipped(new QPushButton(tr("Reset Statistics"), tab),
                          tr("Starts the statistics of every wavelength again from the next reading"));
-    grid->addWidget(m_StatisticsTitle, 0, 0, 1, 3);
-    grid->addWidget(reset, 0, 3);
+    grid->addWidget(m_StatisticsTitle, 0, 0);
+    grid->addWidget(reset, 0, 1, Qt::AlignRight);
     const std::pair<const char*, QLabel**> figures[] = {
-        {QT_TR_NOOP("Readings:"), &m_Count},        {QT_TR_NOOP("Std. deviation (dB):"), &m_StdDeviation},
-        {QT_TR_NOOP("Minimum (dBm):"), &m_Minimum}, {QT_TR_NOOP("Max - min (dB):"), &m_Span},
-        {QT_TR_NOOP("Maximum (dBm):"), &m_Maximum}, {QT_TR_NOOP("Average (dBm):"), &m_Average},
+        {QT_TR_NOOP("Readings:"), &m_Count},
+        {QT_TR_NOOP("Minimum (dBm):"), &m_Minimum},
+        {QT_TR_NOOP("Maximum (dBm):"), &m_Maximum},
+        {QT_TR_NOOP("Average (dBm):"), &m_Average},
+        {QT_TR_NOOP("Std. deviation (dB):"), &m_StdDeviation},
+        {QT_TR_NOOP("Max - min (dB):"), &m_Span},
     };
+    // As wide as the widest figure, so that the bench keeps room for it.
+    const int valueWidth = fontMetrics().horizontalAdvance(tr("%1 at %2").arg("-88.88", "23:59:59"));
     for (size_t i = 0; i < std::size(figures); ++i) {
-        const int row = 1 + static_cast<int>(i / 2);
-        const int column = 2 * static_cast<int>(i % 2);
+        const int row = 1 + static_cast<int>(i);
         *figures[i].second = new QLabel(tab);
-        grid->addWidget(new QLabel(tr(figures[i].first), tab), row, column);
-        grid->addWidget(*figures[i].second, row, column + 1);
+        (*figures[i].second)->setMinimumWidth(valueWidth);
+        grid->addWidget(new QLabel(tr(figures[i].first), tab), row, 0);
+        grid->addWidget(*figures[i].second, row, 1);
     }
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(7, 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
     connect(reset, &QPushButton::clicked, this, [this] { m_Trace.ResetStatistics(); });
     return tab;
 }
