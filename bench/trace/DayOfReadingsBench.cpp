@@ -125,8 +125,9 @@ void BM_RepaintDayChart(benchmark::State& state)
     data.fromMs = data.startMs;
     data.toMs = data.readings->back().atMs;
     if (state.range(1) == 1) {
-        data.fromMs = data.startMs + 12 * 3600 * 1000;
-        data.toMs = data.fromMs + 3600 * 1000;
+        constexpr int64_t HourMs = int64_t(3600) * 1000;
+        data.fromMs = data.startMs + 12 * HourMs;
+        data.toMs = data.fromMs + HourMs;
     }
     data.wavelengths = {1550};
     data.values.valueBoxColor = QColor(240, 240, 240);
