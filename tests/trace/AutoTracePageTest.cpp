@@ -1,3 +1,5 @@
+#include "data/CDataStore.h"
+#include "data/FileLoading.h"
 #include "link/CLiveTrace.h"
 #include "platform/AppTitle.h"
 #include "platform/draw/RecordingDrawContext.h"
@@ -5,6 +7,8 @@
 #include "platform/hid/SimulatedInstrument.h"
 #include "platform/ui/ScriptedPrompts.h"
 #include "trace/CAutoTracePage.h"
+#include "trace/ElidedPathBox.h"
+#include "trace/LiveBenchPanel.h"
 #include "trace/LiveTraceChart.h"
 
 #include <QDir>
@@ -152,6 +156,42 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(page.StatusText().startsWith("Running: a reading every 0.5 s; not saving"),
                                  5000);
         QVERIFY(!hinted());
+    }
+
+    // "Save as .trace..." writes the readings of the wavelength read as a
+    // document the TRACE page opens: the reference in force, then each power.
+    void theReadingsSaveAsATraceDocument()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->SetPower(-15.0f);
+        instrument->SetDrift(0.25f);
+        CAutoTracePage page(instrument);
+        page.PressTrace();
+        QTRY_VERIFY_WITH_TIMEOUT(page.Trace().History().size() >= 3, 5000);
+        page.PressStop();
+        const std::vector<TimedReading> readings = page.Trace().History();
+        const QString path = dir.filePath("bench.trace");
+        prompts.QueueFile(path);
+        QPushButton* save = nullptr;
+        for (QPushButton* button : page.Bench().findChildren<QPushButton*>())
+            if (button->text() == "Save as .trace...")
+                save = button;
+        QVERIFY(save && save->isEnabled());
+        save->click();
+        CDataStore store;
+        const LoadOutcome loaded = LoadFile(path.toStdString(), store);
+        QCOMPARE(loaded.result, DecodeResult::Ok);
+        QCOMPARE(loaded.trace.sampleCount, int(readings.size()));
+        QCOMPARE(loaded.trace.reference, std::string("-3.20"));
+        for (size_t i = 0; i < readings.size(); ++i)
+            QCOMPARE(store.GetTraceValues()[i + 1], readings[i].power);
+        // The path box shows the log's path shortened in the middle, whole in its tip.
+        auto* box = page.findChild<ElidedPathBox*>();
+        box->resize(80, box->height());
+        QVERIFY(box->ShownText().contains(QChar(0x2026)) && box->ShownText().endsWith("txt"));
+        QCOMPARE(box->toolTip(), page.SavePathText());
     }
 
     void picturesOfThePageLeaveTheTraceAsItIs()
