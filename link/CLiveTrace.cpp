@@ -44,7 +44,9 @@ void CLiveTrace::Trace()
         return;
     m_BaseTime = m_Clock.Now();
     m_BaseMs = m_Clock.ElapsedMs();
+    // A new trace: its readings, their statistics and its log count start afresh.
     m_History.clear();
+    m_Statistics.Reset();
     m_Status.logged = 0;
     if (m_Link.DeviceFound()) {
         SetStatus(LiveState::Waiting, LiveReason::NoReadingYet);

@@ -65,6 +65,7 @@ public:
     // The alarm the last reading raised.
     AlarmLevel Alarm() const { return m_Alarm; }
     const CReferenceTable& References() const { return m_References; }
+    // Since the trace started, or since the last reset.
     const CWavelengthStatistics& Statistics() const { return m_Statistics; }
     const CAlarmLimits& Alarms() const { return m_Alarms; }
     // Every reading with a wavelength since the trace started.

@@ -175,4 +175,10 @@ TEST(LinkBenchTrace, StatusSaysWhatTheTraceIsDoingAndWhy)
     EXPECT_EQ(saved.ui.status.reason, LiveReason::StoppedByUser);
     EXPECT_EQ(saved.ui.status.logged, 4);
     EXPECT_EQ(saved.ui.status.logPath, folder.File("COMData.txt"));
+    // A new trace counts afresh: its log, its readings and their statistics.
+    EXPECT_EQ(saved.trace.Statistics().Of(1550)->Count(), 4);
+    saved.trace.Trace();
+    EXPECT_EQ(saved.ui.status.logged, 0);
+    EXPECT_TRUE(saved.trace.History().empty());
+    EXPECT_EQ(saved.trace.Statistics().Of(1550), nullptr);
 }
