@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QHashSeed>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -49,6 +50,9 @@ int main(int argc, char* argv[])
     const ProgramOptions early = ProgramOptions::Parse(ArgumentsAfterProgramName(argc, argv));
     if (early.error.isEmpty() && AnsweredOnTerminal(early))
         return 0;
+    // A stability run shows no window, so it needs no display either.
+    if (early.stabilitySeconds > 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!DisplayAvailable(argc, argv)) {
         std::fprintf(stderr, "kav: no display found. Run headless with "
                              "'QT_QPA_PLATFORM=offscreen kav --screenshots DIR FILE...' "
@@ -70,13 +74,15 @@ int main(int argc, char* argv[])
         return 0;
 
     const bool screenshots = !line.screenshotsDir.isEmpty();
+    const bool stability = line.stabilitySeconds > 0;
     HeadlessPrompts headless;
     // Pictures are the same on every machine: they neither read nor change
-    // what the user's window and files were.
+    // what the user's window and files were. A stability run asks nobody,
+    // but logs where the user logs and prints the user's report options.
     std::unique_ptr<ProgramSettings> userSettings;
-    if (screenshots) {
+    if (screenshots || stability)
         Prompts::Install(&headless);
-    } else {
+    if (!screenshots) {
         userSettings = ProgramSettings::OfUser(CKAVApp::SettingsOrganization, ApplicationTitle);
         ProgramSettings::Install(userSettings.get());
     }
@@ -86,7 +92,7 @@ int main(int argc, char* argv[])
     std::shared_ptr<HidTransport> transport = line.simulate
                                                   ? std::shared_ptr<HidTransport>(CreateSimulatedInstrument())
                                                   : CreateSystemHidTransport();
-    CKAVApp app(MakeAutoTracePageFactory(std::move(transport)));
+    CKAVApp app(MakeAutoTracePageFactory(std::move(transport), std::string("kav ") + ProgramVersion));
     if (!app.InitInstance(line.files))
         return 1;
     CMainFrame& frame = *app.MainFrame();
@@ -94,6 +100,16 @@ int main(int argc, char* argv[])
         frame.SetCaptionNote(QCoreApplication::translate("main", " (simulated instrument)"));
 
     int status = 0;
+    if (stability) {
+        StabilitySettings settings;
+        settings.durationS = line.stabilitySeconds;
+        settings.toleranceDb = line.toleranceDb;
+        RunScriptedStability(*frame.View(), settings, line.certificatePath, [](StabilityExit exit) {
+            // After the event loop has started, even when the run could not.
+            QTimer::singleShot(0, [exit] { QApplication::exit(static_cast<int>(exit)); });
+        });
+        return application.exec();
+    }
     const auto takeScreenshots = [&] {
         status = SaveTabScreenshots(frame, line.screenshotsDir) ? 0 : 1;
         Prompts::Install(nullptr);

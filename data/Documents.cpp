@@ -110,8 +110,13 @@ std::string KavDocumentBytes(const CDataStore& store)
 
 std::string TraceDocumentBytes(const CDataStore& store)
 {
+    return TraceDocumentBytesOf(store.GetTraceValues());
+}
+
+std::string TraceDocumentBytesOf(const std::vector<float>& values)
+{
     std::string out;
-    AppendRecords(out, store.GetTraceValues());
+    AppendRecords(out, values);
     return out;
 }
 

@@ -22,6 +22,9 @@ std::string OpmDocumentBytes(const CDataStore& store);
 std::string OrlDocumentBytes(const CDataStore& store);
 std::string KavDocumentBytes(const CDataStore& store);
 std::string TraceDocumentBytes(const CDataStore& store);
+// A trace document of these values (the reference level first, then the
+// samples), such as the live trace exports.
+std::string TraceDocumentBytesOf(const std::vector<float>& values);
 
 // Whether the bytes are exactly as long as a document of that kind with the
 // count they hold (for KAV, also with their mode word). Documents carry no

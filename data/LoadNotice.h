@@ -1,11 +1,9 @@
 #pragma once
 
+#include "platform/Translatable.h"
+
 #include <string>
 #include <vector>
-
-// Marks a text that a window translates although this layer has no Qt:
-// lupdate reads it as QT_TRANSLATE_NOOP, the compiler as the text itself.
-#define KAV_TRANSLATABLE(context, text) text
 
 // What a load tells the user beside its records: an English pattern with
 // %1, %2 ... and the numbers that fill them. The window fills a translation

@@ -45,6 +45,7 @@ void CLiveLink::StartPoll()
 {
     m_Clock.SetTimer(LinkTimer::Poll, PollPeriodMs);
     m_Tracing = true;
+    m_TicksWithoutReport = 0;
 }
 
 void CLiveLink::StopPoll()
@@ -55,10 +56,13 @@ void CLiveLink::StopPoll()
 
 void CLiveLink::OnTimer(LinkTimer timer)
 {
-    if (timer == LinkTimer::Poll)
+    if (timer == LinkTimer::Poll) {
+        if (++m_TicksWithoutReport == SilentPolls)
+            m_Listener.OnSilence();
         Poll();
-    else
+    } else if (timer == LinkTimer::Watchdog) {
         Watchdog();
+    }
 }
 
 void CLiveLink::Poll()
@@ -89,6 +93,7 @@ void CLiveLink::OnReportRead(const uint8_t* data, size_t size)
     if (size == 0 || !m_Io.IsRunning())
         return;
     m_DataSeen = true;
+    m_TicksWithoutReport = 0;
     m_Clock.SetTimer(LinkTimer::Watchdog, WatchdogPeriodMs);
     if (const auto reading = DecodeReport(data, size))
         m_Listener.OnReading(*reading);

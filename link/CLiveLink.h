@@ -18,6 +18,9 @@ class CLiveLink : public LinkIoEvents
 public:
     static constexpr int PollPeriodMs = 500;
     static constexpr int WatchdogPeriodMs = 3000;
+    // Poll ticks without a report after which the trace is told that the
+    // instrument is silent: as long as the watchdog waits.
+    static constexpr int SilentPolls = WatchdogPeriodMs / PollPeriodMs;
 
     // The 65-byte output report that asks for a reading: report ID 0, "KAV-12", 0xA5.
     static std::vector<uint8_t> PollRequest();
@@ -62,4 +65,5 @@ private:
     bool m_DataInSending = false;
     bool m_DataSeen = false;
     bool m_Tracing = false;
+    int m_TicksWithoutReport = 0;
 };

@@ -1,5 +1,7 @@
 #include "link/TraceText.h"
 
+#include "link/Reading.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <system_error>
@@ -14,12 +16,8 @@ std::string TraceFixedText(double value, int decimals)
 
 std::string PowerText(float power)
 {
-    const double value = power;
-    if (value <= -79.9)
-        return "Low";
-    if (value > 28.9)
-        return "High";
-    return TraceFixedText(value, 2);
+    const ReadingState state = StateOfPower(power);
+    return state == ReadingState::Ok ? TraceFixedText(power, 2) : ReadingStateName(state);
 }
 
 double LeadingNumber(const std::string& text)

@@ -2,6 +2,8 @@
 
 #include <string>
 
+struct LiveStatus;
+
 // What the live trace asks of the page that shows it.
 class TraceUi
 {
@@ -20,4 +22,9 @@ public:
 
     virtual void RepaintChart() = 0; // after every report
     virtual void RepaintPage() = 0;  // a text changed or the series was emptied
+
+    // The status line: what the trace is doing and why.
+    virtual void ShowStatus(const LiveStatus& status) = 0;
+    // A stability run ended: its result is ready.
+    virtual void RunEnded() = 0;
 };

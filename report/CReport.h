@@ -79,6 +79,11 @@ public:
     // printing, on one line.
     static void PrintPageFooter(DrawContext& dc, const PrintInfo& info, const PageFooter& footer);
 
+    // The company's name and logo of `brand` (or the maker's name without
+    // them) in the right half of the title line that starts at `top`, as
+    // the loss-test header and the stability certificate head their pages.
+    static void PrintBrand(DrawContext& dc, const ReportBrand& brand, int top);
+
     // The cable whose group owns loss-test page `page` of the form
     // `waveCount`, as its header shows it in the CableId information field;
     // nothing when no group owns the page.
@@ -115,9 +120,6 @@ private:
     const std::vector<unsigned>& GroupPageEnds(int waveCount);
     void PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount);
     void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record, int headingTop) const;
-
-    // The company's name and logo in the header's right-hand title area.
-    void PrintBrand(DrawContext& dc, int top) const;
 
     const CDataStore& m_Store;
     ReportBrand m_Brand;

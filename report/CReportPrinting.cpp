@@ -26,6 +26,11 @@ double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dot
     QPoint end = row->layoutEnd() + QPoint(1, 1);
     if (footer)
         end.setY(FooterTop(*row) + CReport::FooterHeight);
+    return ReportFitScaleTo(end, deviceSize, dotsPerInch);
+}
+
+double ReportFitScaleTo(const QPoint& end, const QSize& deviceSize, const QSize& dotsPerInch)
+{
     const double needX = std::ceil(double(end.x()) * dotsPerInch.width() / ReportUnitsPerInchAcross);
     const double needY = std::ceil(double(end.y()) * dotsPerInch.height() / ReportUnitsPerInchDown);
     if (needX <= 0 || needY <= 0)
@@ -46,21 +51,18 @@ QString FooterTimeText(const QDateTime& time)
            (time.timeSpec() == Qt::UTC ? QStringLiteral(" UTC") : QString());
 }
 
-namespace {
-ReportBrand BrandOf(const ReportOptions& options)
+ReportBrand ReportBrandOf(const ReportOptions& options)
 {
     ReportBrand brand;
     brand.company = QString::fromStdString(options.company);
-    // A logo that cannot be read was refused where it was chosen.
     if (!options.logoFile.empty())
         if (std::optional<QImage> logo = ReadReportLogo(options.logoFile).image)
             brand.logo = *logo;
     return brand;
 }
-} // namespace
 
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
-    : m_Store(store), m_Report(store, BrandOf(options)), m_Kind(kind), m_Options(options),
+    : m_Store(store), m_Report(store, ReportBrandOf(options)), m_Kind(kind), m_Options(options),
       m_Language(std::make_shared<ReportLanguage>(options.language)), m_PrintedAt(ReportPrintingTime()),
       m_Row(ReportRowOf(kind))
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/CReport.h"
+#include "report/ReportJob.h"
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
 #include "report/ReportText.h"
@@ -17,29 +18,27 @@ class CDataStore;
 class DrawContext;
 struct PrintInfo;
 
-// The report side of a print job, in the steps a print loop takes: begin
-// (the page count and the page's scale), prepare each page's coordinates,
-// paint the page. Printing, preview and PDF export all go through it.
-class CReportPrinting
+// The report of a record table as a print job. Printing, preview and PDF
+// export all go through it.
+class CReportPrinting : public ReportJob
 {
 public:
     CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options = {});
 
     ReportKind Kind() const { return m_Kind; }
-    const ReportOptions& Options() const { return m_Options; }
+    const ReportOptions& Options() const override { return m_Options; }
     // The report's title ("KAV Report") in the report's language.
-    QString Title() const;
-    const ReportLanguage& Language() const { return *m_Language; }
-    // When the report was printed, as its footer and its PDF say.
-    const QDateTime& PrintedAt() const { return m_PrintedAt; }
+    QString Title() const override;
+    const ReportLanguage& Language() const override { return *m_Language; }
+    const QDateTime& PrintedAt() const override { return m_PrintedAt; }
     // The report's own pages, then the summary pages when it has them.
-    unsigned PageCount();
+    unsigned PageCount() override;
 
     // Sets the job's maximum page to the report's page count, and its scale
     // so that the fullest page fits the device's drawing area.
-    void OnBeginPrinting(DrawContext& dc, PrintInfo& info);
-    void OnPrepareDC(DrawContext& dc, const PrintInfo& info);
-    void OnPrint(DrawContext& dc, const PrintInfo& info);
+    void OnBeginPrinting(DrawContext& dc, PrintInfo& info) override;
+    void OnPrepareDC(DrawContext& dc, const PrintInfo& info) override;
+    void OnPrint(DrawContext& dc, const PrintInfo& info) override;
 
     // The cable that page `page` of a loss-test report heads its header
     // with, as the CableId information field holds it; nothing for the
@@ -67,6 +66,13 @@ private:
 // `deviceSize` pixels at `dotsPerInch`; otherwise the largest factor, the
 // same across and down, at which it fits.
 double ReportFitScale(ReportKind kind, const QSize& deviceSize, const QSize& dotsPerInch, bool footer);
+// The same for a layout whose content, footer included, ends at `end`
+// (exclusive) in report units.
+double ReportFitScaleTo(const QPoint& end, const QSize& deviceSize, const QSize& dotsPerInch);
+
+// The company and logo that the options name; a logo that cannot be read is
+// left out (it was refused where it was chosen).
+ReportBrand ReportBrandOf(const ReportOptions& options);
 
 // Now; or, where the environment sets SOURCE_DATE_EPOCH (seconds since 1970,
 // UTC), that time, so that a report can be made again byte for byte.

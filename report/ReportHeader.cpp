@@ -113,7 +113,7 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
     SelectedFont restored(dc, ReportFont::Title);
     int y = 60;
     dc.TextAt(Left, y, ReportText("Report", "KAV Report"));
-    PrintBrand(dc, y);
+    PrintBrand(dc, m_Brand, y);
 
     Rule(dc, y += TitleToRule);
     dc.SetFont(section);
@@ -153,29 +153,29 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
 // Without a company or logo, the maker's name as the layout places it.
 // Otherwise the logo at the right, as tall as the title line, and the
 // company's name ending beside it, both within the title line's right half.
-void CReport::PrintBrand(DrawContext& dc, int top) const
+void CReport::PrintBrand(DrawContext& dc, const ReportBrand& brand, int top)
 {
     SelectedFont restored(dc, ReportFont::Brand);
-    if (m_Brand.company.isEmpty() && m_Brand.logo.isNull()) {
-        const QString brand = QStringLiteral("CorvantaTech");
-        dc.TextAt(Left + Width - 20 * (static_cast<int>(brand.size()) + 1), top, brand);
+    if (brand.company.isEmpty() && brand.logo.isNull()) {
+        const QString maker = QStringLiteral("CorvantaTech");
+        dc.TextAt(Left + Width - 20 * (static_cast<int>(maker.size()) + 1), top, maker);
         return;
     }
     int nameRight = Right;
-    if (!m_Brand.logo.isNull()) {
+    if (!brand.logo.isNull()) {
         const QSize area(Right - BrandLeft, TitleHeight);
         // Report units are not square: 110 across and 100 down to the inch.
         const QSize logo =
-            QSize(m_Brand.logo.width() * 110, m_Brand.logo.height() * 100).scaled(area, Qt::KeepAspectRatio);
-        dc.DrawImage(QRect(Right - logo.width(), top, logo.width(), logo.height()), m_Brand.logo);
+            QSize(brand.logo.width() * 110, brand.logo.height() * 100).scaled(area, Qt::KeepAspectRatio);
+        dc.DrawImage(QRect(Right - logo.width(), top, logo.width(), logo.height()), brand.logo);
         nameRight = Right - logo.width() - LogoGap;
     }
-    if (m_Brand.company.isEmpty() || nameRight <= BrandLeft)
+    if (brand.company.isEmpty() || nameRight <= BrandLeft)
         return;
     const QRect name = Edges(BrandLeft, top, nameRight, top + TitleHeight);
     const QFont font = dc.Font();
     const FittedValue fitted =
-        FitCentredValue(font, m_Brand.company, dc.TextWidth(m_Brand.company), name.width());
+        FitCentredValue(font, brand.company, dc.TextWidth(brand.company), name.width());
     dc.SetFont(fitted.font);
     dc.DrawTextIn(name, fitted.text,
                   DrawContext::TextFormat::Right | DrawContext::TextFormat::VCenter |

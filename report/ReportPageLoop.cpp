@@ -2,15 +2,15 @@
 
 #include "platform/draw/QPainterDrawContext.h"
 #include "platform/draw/ShapedTextCache.h"
-#include "report/CReportPrinting.h"
 #include "report/PrintInfo.h"
+#include "report/ReportJob.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
 
-void PaintReportPage(QPainter& painter, const QRect& deviceArea, CReportPrinting& job, PrintInfo& info,
+void PaintReportPage(QPainter& painter, const QRect& deviceArea, ReportJob& job, PrintInfo& info,
                      unsigned page, ShapedTextCache* shapes)
 {
     painter.save();
@@ -23,8 +23,8 @@ void PaintReportPage(QPainter& painter, const QRect& deviceArea, CReportPrinting
     painter.restore();
 }
 
-PageLoopResult PrintReportPages(QPainter& painter, QPagedPaintDevice& device, CReportPrinting& job,
-                                unsigned from, unsigned to, const PageProgress& progress)
+PageLoopResult PrintReportPages(QPainter& painter, QPagedPaintDevice& device, ReportJob& job, unsigned from,
+                                unsigned to, const PageProgress& progress)
 {
     const QRect area(0, 0, device.width(), device.height());
     PrintInfo info;

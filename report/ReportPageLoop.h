@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class CReportPrinting;
+class ReportJob;
 class QPagedPaintDevice;
 class QPainter;
 class QRect;
@@ -22,11 +22,11 @@ enum class PageLoopResult
 
 // Pages `from` to `to` (taken within 1 .. the page count) of the report on
 // `device`, which `painter` is open on; the caller ends or aborts the job.
-PageLoopResult PrintReportPages(QPainter& painter, QPagedPaintDevice& device, CReportPrinting& job,
-                                unsigned from, unsigned to, const PageProgress& progress = {});
+PageLoopResult PrintReportPages(QPainter& painter, QPagedPaintDevice& device, ReportJob& job, unsigned from,
+                                unsigned to, const PageProgress& progress = {});
 
 // One page of a job that has begun (`info` filled by OnBeginPrinting) on the
 // part `deviceArea` of the painter's device: what each page of the loop and
 // each page a preview shows is painted with.
-void PaintReportPage(QPainter& painter, const QRect& deviceArea, CReportPrinting& job, PrintInfo& info,
+void PaintReportPage(QPainter& painter, const QRect& deviceArea, ReportJob& job, PrintInfo& info,
                      unsigned page, ShapedTextCache* shapes = nullptr);

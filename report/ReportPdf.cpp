@@ -1,7 +1,9 @@
 #include "report/ReportPdf.h"
 
 #include "platform/AppTitle.h"
-#include "report/CReportPrinting.h"
+#include "report/ReportJob.h"
+#include "report/ReportOptions.h"
+#include "report/ReportText.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -25,7 +27,7 @@ QString XmlText(const QString& text)
 
 // What an archive keeps of the report (PDF/A-1b keeps it as XMP): its title,
 // author (the company), subject and the time it was printed.
-QByteArray ReportXmp(const CReportPrinting& job)
+QByteArray ReportXmp(const ReportJob& job)
 {
     const ReportOptions& options = job.Options();
     const QString title = job.Title();
@@ -118,7 +120,7 @@ std::optional<QPageSize> ReportPaperNamed(const std::string& name)
     return std::nullopt;
 }
 
-ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper, QPageLayout::Orientation orientation,
+ReportPdfResult ReportPdf(ReportJob& job, const QPageSize& paper, QPageLayout::Orientation orientation,
                           const PageProgress& progress)
 {
     ReportPdfResult pdf;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-class CReportPrinting;
+class ReportJob;
 
 // What a printer cannot print at the paper's edges; the report's origin is
 // the corner of the printable area. A PDF has these margins, and so has a
@@ -29,6 +29,6 @@ struct ReportPdfResult
 
 // Every page of the report as one PDF document, the pages exactly as Print
 // prints them, on `paper` with the margins of a typical printer.
-ReportPdfResult ReportPdf(CReportPrinting& job, const QPageSize& paper,
+ReportPdfResult ReportPdf(ReportJob& job, const QPageSize& paper,
                           QPageLayout::Orientation orientation = QPageLayout::Portrait,
                           const PageProgress& progress = {});

@@ -9,15 +9,19 @@
 #include "platform/ui/ProportionalResize.h"
 #include "trace/PageFit.h"
 #include "trace/RecordedTraceChart.h"
+#include "trace/TraceChartAxes.h"
+#include "trace/TraceCursors.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -200,6 +204,11 @@ void CTracePage::ShowTrace(const QString& path, const TraceFileContents& trace)
     m_RecordedSeconds = start.isValid() && end.isValid() && start <= end ? int(start.secsTo(end)) : -1;
     m_TraceRefText = QString::fromStdString(trace.reference);
     m_PlotValues = trace.plotValues;
+    // The cursors at a quarter and three quarters of the samples.
+    m_SampleCount = std::min(m_SampleCount, static_cast<int>(m_PlotValues.size()) - 1);
+    m_Cursors.reset();
+    if (m_SampleCount > 0)
+        m_Cursors = std::make_pair(m_SampleCount / 4, 3 * m_SampleCount / 4);
     // The new values' zero line is their reference, so its label says so
     // even if the last file was shown against its average.
     m_LineMode = 0;
@@ -236,6 +245,97 @@ void CTracePage::ShowNoData()
                                MessageIcon::Information);
 }
 
+namespace {
+// The time since the start as the cursors read it, to a tenth of a second.
+QString CursorTime(double seconds, bool withHours)
+{
+    const auto tenths = static_cast<long long>(std::llround(seconds * 10));
+    const long long whole = tenths / 10;
+    const QString s = QString::asprintf("%02lld.%lld", whole % 60, tenths % 10);
+    return withHours ? QString::asprintf("%lld:%02lld:", whole / 3600, whole / 60 % 60) + s
+                     : QString::asprintf("%02lld:", whole / 60) + s;
+}
+} // namespace
+
+void CTracePage::DragCursorTo(int x)
+{
+    if (!m_Cursors)
+        return;
+    const int sample = RecordedSampleAt(m_rcChart, m_SampleCount, x);
+    const auto distance = [&](int at) { return std::abs(RecordedSampleX(m_rcChart, m_SampleCount, at) - x); };
+    const int which =
+        m_DraggedCursor.value_or(distance(m_Cursors->first) <= distance(m_Cursors->second) ? 0 : 1);
+    (which == 0 ? m_Cursors->first : m_Cursors->second) = sample;
+    update();
+}
+
+std::vector<QString> CTracePage::CursorReadout() const
+{
+    if (!m_Cursors)
+        return {};
+    const auto [a, b] = *m_Cursors;
+    const TraceCursorReadout readout = ReadTraceCursors(m_PlotValues, a, b, m_RecordedSeconds);
+    const bool withHours = m_RecordedSeconds >= 3600;
+    const auto when = [&](const std::optional<double>& seconds, int sample) {
+        return seconds ? CursorTime(*seconds, withHours) : CTracePage::tr("#%1").arg(sample + 1);
+    };
+    const auto power = [](const std::optional<double>& value) {
+        return QString::fromStdString(value ? TraceStatisticText(static_cast<float>(*value)) : "N/A");
+    };
+    const QString span = readout.secondsA && readout.secondsB
+                             ? CursorTime(std::abs(*readout.secondsB - *readout.secondsA), withHours)
+                             : CTracePage::tr("%1 samples").arg(std::abs(b - a));
+    const CReadingStatistics& between = readout.between;
+    const auto extreme = [&](const std::optional<CReadingStatistics::Extreme>& e) {
+        return power(e ? std::optional<double>(e->power) : std::nullopt);
+    };
+    CursorTexts texts;
+    texts.timeA = when(readout.secondsA, a);
+    texts.powerA = power(readout.powerA);
+    texts.timeB = when(readout.secondsB, b);
+    texts.powerB = power(readout.powerB);
+    texts.span = span;
+    texts.delta = readout.deltaDb ? QString::number(*readout.deltaDb, 'f', 2) : QStringLiteral("N/A");
+    texts.count = QString::number(between.Count());
+    texts.minimum = extreme(between.Minimum());
+    texts.average = power(between.Average());
+    texts.maximum = extreme(between.Maximum());
+    return ReadoutLines(texts);
+}
+
+std::vector<QString> CTracePage::ReadoutLines(const CursorTexts& t)
+{
+    return {CTracePage::tr("A  %1   %2 dBm").arg(t.timeA, t.powerA),
+            CTracePage::tr("B  %1   %2 dBm").arg(t.timeB, t.powerB),
+            CTracePage::tr("Δt %1   ΔdB %2").arg(t.span, t.delta),
+            CTracePage::tr("Between: %1 readings").arg(t.count),
+            CTracePage::tr("min %1  avg %2  max %3 dBm").arg(t.minimum, t.average, t.maximum)};
+}
+
+void CTracePage::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && m_Cursors && TraceChartFrame(m_rcChart).Area().contains(at)) {
+        m_DraggedCursor.reset();
+        DragCursorTo(at.x());
+        const int sample = RecordedSampleAt(m_rcChart, m_SampleCount, at.x());
+        m_DraggedCursor = m_Cursors->first == sample ? 0 : 1;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CTracePage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_DraggedCursor)
+        DragCursorTo(event->position().toPoint().x());
+}
+
+void CTracePage::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_DraggedCursor.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
 RecordedTraceChartData CTracePage::ChartData() const
 {
     RecordedTraceChartData data;
@@ -244,6 +344,8 @@ RecordedTraceChartData CTracePage::ChartData() const
     data.sampleCount = m_SampleCount;
     data.recordedSeconds = m_RecordedSeconds;
     data.plotValues = &m_PlotValues;
+    if (m_Cursors)
+        data.cursors = RecordedTraceChartData::Cursors{m_Cursors->first, m_Cursors->second, CursorReadout()};
     return data;
 }
 
@@ -258,6 +360,10 @@ bool CTracePage::FitsIn(const QSize& pageSize, const QRect& chart) const
     RecordedTraceChartData axes = ChartData();
     axes.plotValues = nullptr; // the texts are what must fit
     axes.recordedSeconds = LongestRecordingSeconds;
+    const QString time = CursorTime(LongestRecordingSeconds, true), power = QStringLiteral("-88.88");
+    axes.cursors = RecordedTraceChartData::Cursors{
+        0, 0,
+        ReadoutLines({time, power, time, power, time, power, QStringLiteral("65535"), power, power, power})};
     RecordingDrawContext drawn;
     PaintRecordedTraceChart(drawn, chart, axes);
     return LaidApart(ProportionalChildRects(m_ChildRects, pageSize), DrawnTextRects(drawn, fontMetrics()),

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DrawContext;
@@ -39,14 +41,32 @@ public:
     void LineAsReference();
     void LineAsAverage();
 
+    // The two cursors: the samples they stand at, counted from 0 (nothing
+    // without samples), and the lines of their readout as the chart shows it.
+    std::optional<std::pair<int, int>> CursorSamples() const { return m_Cursors; }
+    // Moves the cursor nearer to x (of the chart) to the sample there, as a
+    // press and drag on the chart does.
+    void DragCursorTo(int x);
+    std::vector<QString> CursorReadout() const;
+
     // The chart as the page paints it.
     void PaintChart(DrawContext& dc) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The texts of the cursors' readout, and its lines made of them.
+    struct CursorTexts
+    {
+        QString timeA, powerA, timeB, powerB, span, delta, count, minimum, average, maximum;
+    };
+    static std::vector<QString> ReadoutLines(const CursorTexts& texts);
+
     void AddControls();
     QLineEdit* Edit(int id) const;
     void SetEditText(int id, const std::string& text);
@@ -67,4 +87,6 @@ private:
     QString m_TraceRefText;     // the file's reference, "%.2f"
     // The zero line's level, then the samples in file order, dBm.
     std::vector<float> m_PlotValues;
+    std::optional<std::pair<int, int>> m_Cursors; // A's and B's samples
+    std::optional<int> m_DraggedCursor;           // 0: A, 1: B, while the mouse drags it
 };

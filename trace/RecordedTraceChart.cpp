@@ -2,6 +2,7 @@
 
 #include "platform/draw/DrawContext.h"
 #include "trace/TraceChartAxes.h"
+#include "trace/TraceCursors.h"
 
 #include <QCoreApplication>
 
@@ -10,6 +11,8 @@ constexpr int TimeQuarters = 4;
 
 const QColor Black(0, 0, 0);
 const QColor Red(255, 0, 0);
+const QColor ReadoutBackground(255, 255, 255);
+constexpr int ReadoutLine = 18;
 
 QString ElapsedText(int seconds, bool withHours)
 {
@@ -54,6 +57,28 @@ void DrawCurve(DrawContext& dc, const TraceChartFrame& f, const RecordedTraceCha
     }
     curve.Finish();
 }
+// The cursors across the chart, then their readout on a white ground, in
+// the corner above the curve's start.
+void DrawCursors(DrawContext& dc, const TraceChartFrame& f, const RecordedTraceChartData& data)
+{
+    const RecordedTraceChartData::Cursors& cursors = *data.cursors;
+    const QRect chart(f.x0 - 5, f.y0 - f.h, f.w, f.h);
+    const std::pair<int, QColor> lines[] = {{cursors.sampleA, CursorColourA},
+                                            {cursors.sampleB, CursorColourB}};
+    for (const auto& [sample, colour] : lines) {
+        dc.SetPen(colour);
+        const int x = RecordedSampleX(chart, data.sampleCount, sample);
+        DrawChartLine(dc, x, f.y0 - f.h, x, f.y0);
+    }
+    int y = f.y0 - f.h + 25;
+    for (size_t i = 0; i < cursors.readout.size(); ++i, y += ReadoutLine) {
+        const QString& line = cursors.readout[i];
+        dc.FillRect(QRect(f.x0 + 20, y, dc.TextWidth(line), ReadoutLine - 2), ReadoutBackground);
+        dc.SetTextColor(i == 0 ? CursorColourA : i == 1 ? CursorColourB : Black);
+        dc.TextAt(f.x0 + 20, y, line);
+    }
+    dc.SetTextColor(Black);
+}
 } // namespace
 
 void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const RecordedTraceChartData& data,
@@ -79,4 +104,6 @@ void PaintRecordedTraceChart(DrawContext& dc, const QRect& chart, const Recorded
 
     if (data.plotValues != nullptr && data.plotValues->size() >= 2 && data.sampleCount > 0)
         DrawCurve(dc, frame, data, unit, detail);
+    if (data.cursors)
+        DrawCursors(dc, frame, data);
 }

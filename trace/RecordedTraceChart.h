@@ -1,9 +1,12 @@
 #pragma once
 
-#include "trace/TracePolyline.h"
+#include "platform/draw/TracePolyline.h"
 
+#include <QColor>
 #include <QRect>
+#include <QString>
 
+#include <optional>
 #include <vector>
 
 class DrawContext;
@@ -19,7 +22,22 @@ struct RecordedTraceChartData
     int recordedSeconds = -1;
     // The zero line's level, then the samples in time order, dBm.
     const std::vector<float>* plotValues = nullptr;
+
+    // Two cursors at samples, drawn across the chart, and what they read,
+    // a line each in the chart's top left corner: the first line in the
+    // first cursor's colour, the second in the second's, the rest in black.
+    struct Cursors
+    {
+        int sampleA = 0;
+        int sampleB = 0;
+        std::vector<QString> readout;
+    };
+    std::optional<Cursors> cursors;
 };
+
+// The colours of the two cursors.
+inline const QColor CursorColourA(0, 0, 200);
+inline const QColor CursorColourB(0, 128, 0);
 
 // Paints the recorded trace: the samples relative to the zero line across
 // the chart's width, the power axis of +-range dB and the time axis with

@@ -31,6 +31,16 @@ void DrawTimeAxis(DrawContext& dc, const TraceChartFrame& f, int length)
     DrawChartLine(dc, end, f.y0, end - 10, f.y0 + 5);
 }
 
+void DrawRangeMark(DrawContext& dc, const TraceChartFrame& f, int x, bool above)
+{
+    constexpr int Length = 8;
+    const int edge = above ? f.y0 - f.h : f.y0;
+    const int tip = above ? edge + Length : edge - Length;
+    DrawChartLine(dc, x, edge, x, tip);
+    DrawChartLine(dc, x - 3, edge, x, tip);
+    DrawChartLine(dc, x + 3, edge, x, tip);
+}
+
 void DrawPowerScale(DrawContext& dc, const TraceChartFrame& f, float unit, int decimals,
                     const QString& zeroLabel)
 {

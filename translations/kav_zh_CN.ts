@@ -54,6 +54,30 @@
         <source>Saving...</source>
         <translation>正在保存...</translation>
     </message>
+    <message>
+        <source>PDF Files (*.pdf)|*.pdf||</source>
+        <translation>PDF 文件 (*.pdf)|*.pdf||</translation>
+    </message>
+    <message>
+        <source>The certificate could not be saved as %1: %2</source>
+        <translation>证书无法保存为 %1：%2</translation>
+    </message>
+    <message>
+        <source>Certificate saved as %1</source>
+        <translation>证书已保存为 %1</translation>
+    </message>
+    <message>
+        <source>TRACE File(*.trace)|*.trace||</source>
+        <translation>跟踪文件(*.trace)|*.trace||</translation>
+    </message>
+    <message>
+        <source>The trace could not be saved as %1: %2</source>
+        <translation>跟踪记录无法保存为 %1：%2</translation>
+    </message>
+    <message>
+        <source>Trace saved as %1</source>
+        <translation>跟踪记录已保存为 %1</translation>
+    </message>
 </context>
 <context>
     <name>CCableInfoDlg</name>
@@ -883,6 +907,550 @@
         <source>No Data</source>
         <translation>没有数据</translation>
     </message>
+    <message>
+        <source>#%1</source>
+        <translation>第 %1 个</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 个采样</translation>
+    </message>
+    <message>
+        <source>A  %1   %2 dBm</source>
+        <translation>A  %1   %2 dBm</translation>
+    </message>
+    <message>
+        <source>B  %1   %2 dBm</source>
+        <translation>B  %1   %2 dBm</translation>
+    </message>
+    <message>
+        <source>Δt %1   ΔdB %2</source>
+        <translation>Δt %1   ΔdB %2</translation>
+    </message>
+    <message>
+        <source>Between: %1 readings</source>
+        <translation>之间：%1 个读数</translation>
+    </message>
+    <message>
+        <source>min %1  avg %2  max %3 dBm</source>
+        <translation>最小 %1  平均 %2  最大 %3 dBm</translation>
+    </message>
+</context>
+<context>
+    <name>Certificate</name>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>No tolerance</source>
+        <translation>无容差</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>波长 (nm)</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数个数</translation>
+    </message>
+    <message>
+        <source>First (dBm)</source>
+        <translation>首个 (dBm)</translation>
+    </message>
+    <message>
+        <source>Last (dBm)</source>
+        <translation>末个 (dBm)</translation>
+    </message>
+    <message>
+        <source>Minimum (dBm)</source>
+        <translation>最小值 (dBm)</translation>
+    </message>
+    <message>
+        <source>Maximum (dBm)</source>
+        <translation>最大值 (dBm)</translation>
+    </message>
+    <message>
+        <source>Max - min (dB)</source>
+        <translation>最大 - 最小 (dB)</translation>
+    </message>
+    <message>
+        <source>Drift (dB)</source>
+        <translation>漂移 (dB)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Stability Certificate</source>
+        <translation>稳定性证书</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>测试过程</translation>
+    </message>
+    <message>
+        <source>%1 of %2, stopped</source>
+        <translation>%1（计划 %2），已停止</translation>
+    </message>
+    <message>
+        <source>%1 of %2, the instrument was lost</source>
+        <translation>%1（计划 %2），仪器已断开</translation>
+    </message>
+    <message>
+        <source>every reading</source>
+        <translation>每个读数</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Started:</source>
+        <translation>开始：</translation>
+    </message>
+    <message>
+        <source>Ended:</source>
+        <translation>结束：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>间隔：</translation>
+    </message>
+    <message>
+        <source>Tolerance:</source>
+        <translation>容差：</translation>
+    </message>
+    <message>
+        <source>Program:</source>
+        <translation>程序：</translation>
+    </message>
+    <message>
+        <source>Log:</source>
+        <translation>日志：</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>%1 nm: %2 below the range, %3 above it</source>
+        <translation>%1 nm：%2 个低于量程，%3 个高于量程</translation>
+    </message>
+    <message>
+        <source>Power (dBm) over the run</source>
+        <translation>测试期间的功率 (dBm)</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>Result: %1</source>
+        <translation>结果：%1</translation>
+    </message>
+</context>
+<context>
+    <name>LiveBenchPanel</name>
+    <message>
+        <source>Reading</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>告警</translation>
+    </message>
+    <message>
+        <source>Stability Run</source>
+        <translation>稳定性测试</translation>
+    </message>
+    <message>
+        <source>Power (dBm):</source>
+        <translation>功率 (dBm)：</translation>
+    </message>
+    <message>
+        <source>Loss (dB):</source>
+        <translation>损耗 (dB)：</translation>
+    </message>
+    <message>
+        <source>Reference (dBm):</source>
+        <translation>参考值 (dBm)：</translation>
+    </message>
+    <message>
+        <source>Set Reference</source>
+        <translation>设为参考</translation>
+    </message>
+    <message>
+        <source>Takes the current reading as the reference of its wavelength: the loss is then measured from it</source>
+        <translation>把当前读数设为该波长的参考值：此后的损耗从它算起</translation>
+    </message>
+    <message>
+        <source>Instrument&apos;s Reference</source>
+        <translation>仪器参考值</translation>
+    </message>
+    <message>
+        <source>Measures the loss of this wavelength against the instrument&apos;s reference again</source>
+        <translation>该波长的损耗重新以仪器的参考值计算</translation>
+    </message>
+    <message>
+        <source>Reset Statistics</source>
+        <translation>重置统计</translation>
+    </message>
+    <message>
+        <source>Starts the statistics of every wavelength again from the next reading</source>
+        <translation>从下一个读数起重新统计每个波长</translation>
+    </message>
+    <message>
+        <source>Readings:</source>
+        <translation>读数个数：</translation>
+    </message>
+    <message>
+        <source>Std. deviation (dB):</source>
+        <translation>标准差 (dB)：</translation>
+    </message>
+    <message>
+        <source>Minimum (dBm):</source>
+        <translation>最小值 (dBm)：</translation>
+    </message>
+    <message>
+        <source>Max - min (dB):</source>
+        <translation>最大 - 最小 (dB)：</translation>
+    </message>
+    <message>
+        <source>Maximum (dBm):</source>
+        <translation>最大值 (dBm)：</translation>
+    </message>
+    <message>
+        <source>Average (dBm):</source>
+        <translation>平均值 (dBm)：</translation>
+    </message>
+    <message>
+        <source>Low limit (dBm)</source>
+        <translation>下限 (dBm)</translation>
+    </message>
+    <message>
+        <source>A reading of this wavelength below the low limit shows amber</source>
+        <translation>该波长的读数低于下限时显示为琥珀色</translation>
+    </message>
+    <message>
+        <source>The lowest power of this wavelength without an alarm</source>
+        <translation>该波长不告警的最低功率</translation>
+    </message>
+    <message>
+        <source>High limit (dBm)</source>
+        <translation>上限 (dBm)</translation>
+    </message>
+    <message>
+        <source>A reading of this wavelength above the high limit shows red</source>
+        <translation>该波长的读数高于上限时显示为红色</translation>
+    </message>
+    <message>
+        <source>The highest power of this wavelength without an alarm</source>
+        <translation>该波长不告警的最高功率</translation>
+    </message>
+    <message>
+        <source>Sound when an alarm begins</source>
+        <translation>告警开始时发声</translation>
+    </message>
+    <message>
+        <source>Beeps once each time a reading goes beyond a limit</source>
+        <translation>每当读数超出限值时响一声</translation>
+    </message>
+    <message>
+        <source>How long the run lasts, from a minute to a day</source>
+        <translation>测试持续多久，从一分钟到一天</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> 分钟</translation>
+    </message>
+    <message>
+        <source>The run keeps one reading each interval, up to ten minutes</source>
+        <translation>测试每个间隔保留一个读数，间隔最长十分钟</translation>
+    </message>
+    <message>
+        <source>every reading</source>
+        <translation>每个读数</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>Tolerance (dB)</source>
+        <translation>容差 (dB)</translation>
+    </message>
+    <message>
+        <source>The run passes when its max - min is within the tolerance</source>
+        <translation>最大 - 最小在容差之内时测试合格</translation>
+    </message>
+    <message>
+        <source>The most the power may vary for a pass</source>
+        <translation>合格时功率最多可变化多少</translation>
+    </message>
+    <message>
+        <source>What the chart shows; over a whole trace or run, the mouse wheel zooms the time, dragging moves it, a double click shows it all</source>
+        <translation>图表显示的内容；显示整个跟踪或测试时，鼠标滚轮缩放时间，拖动可平移，双击显示全部</translation>
+    </message>
+    <message>
+        <source>Last 2 minutes</source>
+        <translation>最近 2 分钟</translation>
+    </message>
+    <message>
+        <source>Whole trace</source>
+        <translation>整个跟踪</translation>
+    </message>
+    <message>
+        <source>Stability run</source>
+        <translation>稳定性测试</translation>
+    </message>
+    <message>
+        <source>Start Run</source>
+        <translation>开始测试</translation>
+    </message>
+    <message>
+        <source>Starts a stability run over the coming readings</source>
+        <translation>用接下来的读数开始一次稳定性测试</translation>
+    </message>
+    <message>
+        <source>Stop Run</source>
+        <translation>停止测试</translation>
+    </message>
+    <message>
+        <source>Ends the stability run before its time</source>
+        <translation>提前结束稳定性测试</translation>
+    </message>
+    <message>
+        <source>Certificate...</source>
+        <translation>证书...</translation>
+    </message>
+    <message>
+        <source>Saves the last run&apos;s result as a one-page PDF certificate</source>
+        <translation>把上一次测试的结果保存为一页的 PDF 证书</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>打印...</translation>
+    </message>
+    <message>
+        <source>Prints the last run&apos;s certificate</source>
+        <translation>打印上一次测试的证书</translation>
+    </message>
+    <message>
+        <source>Save as .trace...</source>
+        <translation>另存为 .trace...</translation>
+    </message>
+    <message>
+        <source>Saves the chart&apos;s readings of the current wavelength as a trace document, which the TRACE tab opens</source>
+        <translation>把图表中当前波长的读数保存为跟踪文档，可在 TRACE 标签页打开</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>间隔：</translation>
+    </message>
+    <message>
+        <source>Chart:</source>
+        <translation>图表：</translation>
+    </message>
+    <message>
+        <source>Alarm: the reading at %1 nm, %2 dBm, is below the low limit of %3 dBm</source>
+        <translation>告警：%1 nm 的读数 %2 dBm 低于下限 %3 dBm</translation>
+    </message>
+    <message>
+        <source>Alarm: the reading at %1 nm, %2 dBm, is above the high limit of %3 dBm</source>
+        <translation>告警：%1 nm 的读数 %2 dBm 高于上限 %3 dBm</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>尚无</translation>
+    </message>
+    <message>
+        <source>Low (below the range)</source>
+        <translation>Low（低于量程）</translation>
+    </message>
+    <message>
+        <source>High (saturated)</source>
+        <translation>High（饱和）</translation>
+    </message>
+    <message>
+        <source>%1 s ago</source>
+        <translation>%1 秒前</translation>
+    </message>
+    <message>
+        <source>%1 min ago</source>
+        <translation>%1 分钟前</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min ago</source>
+        <translation>%1 小时 %2 分钟前</translation>
+    </message>
+    <message>
+        <source>%1 d ago</source>
+        <translation>%1 天前</translation>
+    </message>
+    <message>
+        <source>%1 at %2 nm, set %3 (%4)</source>
+        <translation>%1（%2 nm），设于 %3（%4）</translation>
+    </message>
+    <message>
+        <source>%1 at %2 nm, the instrument&apos;s</source>
+        <translation>%1（%2 nm），仪器的参考值</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>At %1 nm: none since the reset</source>
+        <translation>%1 nm：重置后尚无读数</translation>
+    </message>
+    <message>
+        <source>No reading yet</source>
+        <translation>尚无读数</translation>
+    </message>
+    <message>
+        <source>At %1 nm since %2</source>
+        <translation>%1 nm，自 %2 起</translation>
+    </message>
+    <message>
+        <source>%1 (Low %2, High %3)</source>
+        <translation>%1（Low %2，High %3）</translation>
+    </message>
+    <message>
+        <source>Limits of the wavelength read: none read yet</source>
+        <translation>所读波长的限值：尚无读数</translation>
+    </message>
+    <message>
+        <source>Limits at %1 nm</source>
+        <translation>%1 nm 的限值</translation>
+    </message>
+    <message>
+        <source>No run yet.</source>
+        <translation>尚未测试。</translation>
+    </message>
+    <message>
+        <source>Trace first, then start a run.</source>
+        <translation>先开始跟踪，再开始测试。</translation>
+    </message>
+    <message>
+        <source>Running: %1 of %2, %3 readings kept</source>
+        <translation>测试中：%1（共 %2），已保留 %3 个读数</translation>
+    </message>
+    <message>
+        <source>%1 nm: max - min %2 dB, drift %3 dB</source>
+        <translation>%1 nm：最大 - 最小 %2 dB，漂移 %3 dB</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>已结束</translation>
+    </message>
+    <message>
+        <source>no reading</source>
+        <translation>无读数</translation>
+    </message>
+</context>
+<context>
+    <name>LiveStatus</name>
+    <message>
+        <source>No instrument found: it stopped answering and is gone (unplugged or switched off). Plug it in and press Trace.</source>
+        <translation>未找到仪器：仪器不再应答并已断开（被拔出或关机）。请插上仪器后按“跟踪”。</translation>
+    </message>
+    <message>
+        <source>No instrument found: none is connected over USB. Plug it in, switch it on and set its USB mode to Communication.</source>
+        <translation>未找到仪器：USB 上没有连接仪器。请插上仪器、开机并把 USB 模式设为通信模式。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 beside it</source>
+        <translation>%1 及同一文件夹中的 %2</translation>
+    </message>
+    <message>
+        <source>Running: a reading every %1 s; not saving (Start to Save logs the readings).</source>
+        <translation>运行中：每 %1 秒一个读数；未保存（“开始保存”可记录读数）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Running: a reading every %1 s; %n reading(s) logged to %2.</source>
+        <translation>
+            <numerusform>运行中：每 %1 秒一个读数；已记录 %n 个读数到 %2。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopped. Press Trace to read the instrument.</source>
+        <translation>已停止。按“跟踪”读取仪器。</translation>
+    </message>
+    <message>
+        <source>Stopped: no reading was logged.</source>
+        <translation>已停止：没有记录读数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped: %n reading(s) logged to %1.</source>
+        <translation>
+            <numerusform>已停止：已记录 %n 个读数到 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Waiting for the instrument: it answers but measures no power. Switch the unit to OPM mode.</source>
+        <translation>等待仪器：仪器有应答但未测量功率。请把仪器切换到光功率计模式。</translation>
+    </message>
+    <message>
+        <source>Waiting for the instrument: it has not answered for 3 seconds. Check that its USB mode is Communication.</source>
+        <translation>等待仪器：仪器已 3 秒没有应答。请检查其 USB 模式是否为通信模式。</translation>
+    </message>
+    <message>
+        <source>Waiting for the instrument: it is connected but cannot be opened. %1</source>
+        <translation>等待仪器：仪器已连接但无法打开。%1</translation>
+    </message>
+    <message>
+        <source>Waiting for the instrument: asked for a reading, none has come yet.</source>
+        <translation>等待仪器：已请求读数，尚未收到。</translation>
+    </message>
+</context>
+<context>
+    <name>LiveTrace</name>
+    <message>
+        <source>No instrument was found on USB. Check that it is plugged in and switched on, and that its USB mode is Communication.</source>
+        <translation>USB 上未找到仪器。请检查仪器已插上并开机，且其 USB 模式为通信模式。</translation>
+    </message>
 </context>
 <context>
     <name>LoadNotice</name>
@@ -1348,6 +1916,18 @@ Do you want to replace it?</source>
     <message>
         <source>Avg.</source>
         <translation>平均</translation>
+    </message>
+    <message>
+        <source>Power(dBm)</source>
+        <translation>功率(dBm)</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
     </message>
 </context>
 <context>

@@ -1,13 +1,14 @@
 #include "views/AutoTracePageControl.h"
 
 #include "trace/CAutoTracePage.h"
+#include "views/ReportOptionsDialog.h"
 
 namespace {
 class AutoTracePageControl : public AutoTraceControl
 {
 public:
-    AutoTracePageControl(std::shared_ptr<HidTransport> transport, QWidget* parent)
-        : m_Page(new CAutoTracePage(std::move(transport), parent))
+    AutoTracePageControl(std::shared_ptr<HidTransport> transport, QWidget* parent, LiveBenchSetup setup)
+        : m_Page(new CAutoTracePage(std::move(transport), parent, std::move(setup)))
     {
     }
 
@@ -26,9 +27,12 @@ private:
 };
 } // namespace
 
-AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport)
+AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transport, const std::string& program)
 {
-    return [transport = std::move(transport)](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
-        return std::make_unique<AutoTracePageControl>(transport, parent);
+    return [transport = std::move(transport), program](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
+        LiveBenchSetup setup;
+        setup.program = program;
+        setup.reportOptions = [] { return RememberedReportOptions(); };
+        return std::make_unique<AutoTracePageControl>(transport, parent, std::move(setup));
     };
 }

@@ -6,9 +6,11 @@
 
 QtLiveTrace::Clock::Clock(QtLiveTrace& owner)
 {
-    for (LinkTimer id : {LinkTimer::Poll, LinkTimer::Watchdog})
-        QObject::connect(
-            &Timer(id), &QTimer::timeout, &owner, [&owner, id] { owner.m_Trace->Link().OnTimer(id); });
+    for (LinkTimer id : Timers)
+        QObject::connect(&Timer(id), &QTimer::timeout, &owner, [&owner, id] { owner.m_Trace->OnTimer(id); });
+    // A coarse timer may fire 5 % early: over a day's run, more than an hour.
+    Timer(LinkTimer::RunEnd).setTimerType(Qt::PreciseTimer);
+    m_Elapsed.start();
 }
 
 LocalDateTime QtLiveTrace::Clock::Now() const
@@ -16,7 +18,12 @@ LocalDateTime QtLiveTrace::Clock::Now() const
     const QDateTime now = QDateTime::currentDateTime();
     const QDate date = now.date();
     const QTime time = now.time();
-    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second(), time.msec()};
+}
+
+int64_t QtLiveTrace::Clock::ElapsedMs() const
+{
+    return m_Elapsed.elapsed();
 }
 
 void QtLiveTrace::Clock::SetTimer(LinkTimer timer, int periodMs)
@@ -35,10 +42,11 @@ bool QtLiveTrace::Clock::IsTimerRunning(LinkTimer timer) const
 }
 
 QtLiveTrace::QtLiveTrace(std::shared_ptr<HidTransport> transport, TraceUi& ui, std::string savePath,
-                         QObject* parent)
+                         std::string program, QObject* parent)
     : QObject(parent), m_Clock(*this),
       m_Io(std::make_unique<LinkIoThread>(static_cast<LinkIoEvents&>(*this))),
-      m_Trace(std::make_unique<CLiveTrace>(std::move(transport), m_Clock, *m_Io, ui, std::move(savePath)))
+      m_Trace(std::make_unique<CLiveTrace>(std::move(transport), m_Clock, *m_Io, ui, std::move(savePath),
+                                           std::move(program)))
 {
 }
 

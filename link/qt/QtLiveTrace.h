@@ -3,10 +3,12 @@
 #include "link/CLiveTrace.h"
 #include "link/LinkIo.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 #include <deque>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -24,8 +26,9 @@ class QtLiveTrace : public QObject, private LinkIoEvents
     Q_OBJECT
 
 public:
+    // `program` names the program and its version in the CSV log.
     QtLiveTrace(std::shared_ptr<HidTransport> transport, TraceUi& ui, std::string savePath,
-                QObject* parent = nullptr);
+                std::string program, QObject* parent = nullptr);
     ~QtLiveTrace() override; // stops the I/O thread before anything it calls goes
     QtLiveTrace(const QtLiveTrace&) = delete;
     QtLiveTrace& operator=(const QtLiveTrace&) = delete;
@@ -39,15 +42,18 @@ private:
     public:
         explicit Clock(QtLiveTrace& owner);
         LocalDateTime Now() const override;
+        int64_t ElapsedMs() const override;
         void SetTimer(LinkTimer timer, int periodMs) override;
         void KillTimer(LinkTimer timer) override;
         bool IsTimerRunning(LinkTimer timer) const override;
 
     private:
-        QTimer& Timer(LinkTimer timer) { return timer == LinkTimer::Poll ? m_Poll : m_Watchdog; }
-        const QTimer& Timer(LinkTimer timer) const { return timer == LinkTimer::Poll ? m_Poll : m_Watchdog; }
-        QTimer m_Poll;
-        QTimer m_Watchdog;
+        static constexpr LinkTimer Timers[] = {LinkTimer::Poll, LinkTimer::Watchdog, LinkTimer::RunEnd};
+        QTimer& Timer(LinkTimer timer) { return m_Timers[Index(timer)]; }
+        const QTimer& Timer(LinkTimer timer) const { return m_Timers[Index(timer)]; }
+        static size_t Index(LinkTimer timer) { return static_cast<size_t>(timer) - 1; }
+        QTimer m_Timers[std::size(Timers)];
+        QElapsedTimer m_Elapsed;
     };
 
     struct IoEvent

@@ -1,5 +1,6 @@
 #include "platform/hid/SimulatedInstrument.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -40,6 +41,11 @@ struct SimulatedInstrument::State
     float reference = -3.2f;
     float power = -15.2f;
     bool powerPinned = false;
+    float drift = 0.0f;
+    float drifted = 0.0f; // what the drift has added so far
+    std::vector<SimulatedStep> script;
+    bool repeatScript = false;
+    size_t scriptAnswers = 0; // answers given since the script was set
     std::vector<uint8_t> rawReport;
     std::minstd_rand random{20170601};
 
@@ -59,20 +65,50 @@ struct SimulatedInstrument::State
     int openHandles = 0;
     std::vector<std::string> openedPaths;
 
+    // The step of the script that the next answer follows; null without one.
+    const SimulatedStep* ScriptStep() const
+    {
+        size_t total = 0;
+        for (const SimulatedStep& step : script)
+            total += static_cast<size_t>(std::max(step.answers, 0));
+        if (total == 0)
+            return nullptr;
+        size_t at = repeatScript ? scriptAnswers % total : std::min(scriptAnswers, total - 1);
+        for (const SimulatedStep& step : script) {
+            const size_t answers = static_cast<size_t>(std::max(step.answers, 0));
+            if (at < answers)
+                return &step;
+            at -= answers;
+        }
+        return nullptr;
+    }
+
     std::vector<uint8_t> NextReport()
     {
         if (!rawReport.empty())
             return rawReport;
         if (!powerPinned) {
             std::uniform_real_distribution<float> step(-0.15f, 0.15f);
-            const float centre = reference - 12.0f;
+            const float centre = reference - 12.0f + drifted;
             power += step(random) + (centre - power) * 0.05f;
         }
+        const SimulatedStep* step = ScriptStep();
+        float sent = powerPinned ? power + drifted : power;
+        uint16_t sentWavelength = wavelength;
+        if (step) {
+            ++scriptAnswers;
+            sentWavelength = step->wavelength;
+            if (step->power == SimulatedPower::Low)
+                sent = SimulatedInstrument::LowPower;
+            else if (step->power == SimulatedPower::High)
+                sent = SimulatedInstrument::HighPower;
+        }
+        drifted += drift;
         std::vector<uint8_t> report(InstrumentReportSize, 0);
-        report[2] = static_cast<uint8_t>(wavelength >> 8);
-        report[3] = static_cast<uint8_t>(wavelength & 0xFF);
+        report[2] = static_cast<uint8_t>(sentWavelength >> 8);
+        report[3] = static_cast<uint8_t>(sentWavelength & 0xFF);
         PutFloatLittleEndian(&report[4], reference);
-        PutFloatLittleEndian(&report[8], power);
+        PutFloatLittleEndian(&report[8], sent);
         return report;
     }
 };
@@ -239,6 +275,23 @@ void SimulatedInstrument::SetPower(float dBm)
         });
 }
 
+void SimulatedInstrument::SetScript(const std::vector<SimulatedStep>& steps, bool repeat)
+{
+    Update(
+        *m_State,
+        [&] {
+            m_State->script = steps;
+            m_State->repeatScript = repeat;
+            m_State->scriptAnswers = 0;
+        });
+}
+
+void SimulatedInstrument::SetDrift(float dBPerAnswer)
+{
+    Update(
+        *m_State, [&] { m_State->drift = dBPerAnswer; });
+}
+
 void SimulatedInstrument::SetRawReport(const std::vector<uint8_t>& report)
 {
     Update(
@@ -341,5 +394,14 @@ std::vector<std::string> SimulatedInstrument::OpenedPaths() const
 
 std::shared_ptr<SimulatedInstrument> CreateSimulatedInstrument()
 {
-    return std::make_shared<SimulatedInstrument>(RealisticLatencyMs);
+    auto instrument = std::make_shared<SimulatedInstrument>(RealisticLatencyMs);
+    constexpr int AnswersPerMinute = 120;
+    instrument->SetScript({{2 * AnswersPerMinute, 1550, SimulatedPower::Measured},
+                           {2, 1550, SimulatedPower::Low},
+                           {AnswersPerMinute, 1550, SimulatedPower::Measured},
+                           {AnswersPerMinute - 1, 1310, SimulatedPower::Measured},
+                           {1, 1310, SimulatedPower::High}},
+                          true);
+    instrument->SetDrift(0.0005f); // 0.06 dB a minute
+    return instrument;
 }

@@ -8,11 +8,29 @@
 #include <system_error>
 #include <vector>
 
+// What the simulated instrument measures for a while: a wavelength and a
+// power that is measured, or below or above the meter's range.
+enum class SimulatedPower : uint8_t
+{
+    Measured,
+    Low,
+    High
+};
+
+struct SimulatedStep
+{
+    int answers = 1; // how many answers the step lasts
+    uint16_t wavelength = 1550;
+    SimulatedPower power = SimulatedPower::Measured;
+};
+
 // A stand-in for the handheld instrument behind USB, for tests and for
 // running the program without hardware. It lists the instrument (and an
 // unrelated HID device) and answers each poll request with an input report of
 // the current wavelength, reference and a slowly wandering power, after a
-// configurable latency; reads wait on a condition, never spin. Tests can
+// configurable latency; reads wait on a condition, never spin. A script can
+// change the wavelength and give readings below or above the range, answer
+// by answer, and the power can drift. Tests can
 // unplug and replug it, fail opens or a read with a system error of their
 // choice, make it return empty reads or never answer, hold writes pending,
 // change its release number, or attach a second instrument.
@@ -36,6 +54,16 @@ public:
     void SetReference(float dBm);
     void SetPower(float dBm);
     void SetRawReport(const std::vector<uint8_t>& report); // answers exactly these 65 bytes
+    // The steps the answers follow from the next one on, in order, from the
+    // first again when `repeat`; after the last (not repeated) the
+    // instrument stays at the last step's wavelength and measures.
+    void SetScript(const std::vector<SimulatedStep>& steps, bool repeat);
+    // The measured power moves by this much with every answer.
+    void SetDrift(float dBPerAnswer);
+
+    // What "Low" and "High" steps send as power.
+    static constexpr float LowPower = -85.0f;
+    static constexpr float HighPower = 30.0f;
 
     // Faults and set-ups.
     void Unplug();                                            // gone from the list; open handles fail
@@ -64,5 +92,9 @@ private:
 };
 
 // The factory the program uses for --simulate: the instrument with the
-// latency of a real USB round trip.
+// latency of a real USB round trip, following a script that shows what the
+// live trace does with what an instrument sends: every 4 minutes at two
+// answers a second, 2 minutes at 1550 nm, a connector pulled for a second
+// (below the range), a minute more at 1550 nm, a minute at 1310 nm with a
+// saturated reading at its end; the power drifts slowly throughout.
 std::shared_ptr<SimulatedInstrument> CreateSimulatedInstrument();

@@ -35,6 +35,15 @@ private slots:
             {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "0"}, 2, "^$", "1 to 86400"},
             {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "86401"}, 2, "^$", "1 to 86400"},
             {KAV_BINARY, {"-platform", "offscreen", "--trace-for", "2147483647"}, 2, "^$", "1 to 86400"},
+            // A stability run names its certificate, and its tolerance is a
+            // number of dB above 0.
+            {KAV_BINARY, {"--stability", "5"}, 2, "^$", "--certificate OUT.pdf"},
+            {KAV_BINARY,
+             {"--stability", "5", "--tolerance", "-1", "--certificate", "x.pdf"},
+             2,
+             "^$",
+             "above 0"},
+            {KAV_BINARY, {"-platform", "offscreen", "--tolerance", "0.5"}, 2, "^$", "go with --stability"},
             // An option's argument never looks like an option.
             {KAV_BINARY, {"-platform", "offscreen", "--screenshots", "--simulate"}, 2, "^$", "--screenshots"},
         };

@@ -1,10 +1,32 @@
+#include "tests/support/PdfReading.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+// The program with its log in `home` and settings of its own there.
+void Prepare(QProcess& kav, const QTemporaryDir& home, bool offscreen = true)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path()); // the log's default folder
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(display);
+    if (offscreen)
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    kav.setProcessEnvironment(environment);
+}
+
+QList<QByteArray> CsvLines(const QTemporaryDir& home)
+{
+    return QByteArray::fromStdString(ReadBytes(home.filePath("COMData.csv").toStdString())).split('\n');
+}
+} // namespace
 
 // The program as a trainer runs it without hardware: `kav --simulate
 // --trace-for SECONDS --screenshots DIR` traces the simulated instrument,
@@ -28,11 +50,7 @@ private slots:
         WriteBytes(saved.toStdString(), savedBytes);
 
         QProcess kav;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("HOME", home.path()); // the log's default folder
-        environment.insert("XDG_CONFIG_HOME", config);
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        kav.setProcessEnvironment(environment);
+        Prepare(kav, home);
         kav.start(KAV_BINARY, {"--simulate", "--trace-for", "3", "--screenshots", shots,
                                qEnvironmentVariable("KAV_SOURCE_DIR") + "/samples/opm-readings.bin"});
         QVERIFY(kav.waitForFinished(30000));
@@ -54,6 +72,56 @@ private slots:
             QByteArray::fromStdString(ReadBytes(home.filePath("COMData.txt").toStdString())).split('\n');
         QVERIFY(lines.size() - 3 >= 3);
         QVERIFY2(lines[1].contains("nmRef."), lines[1].constData());
+        // The CSV log beside it ends with the statistics of what it logged.
+        QVERIFY2(CsvLines(home).value(CsvLines(home).size() - 2).startsWith("# Max - min (dB): "),
+                 CsvLines(home).join('\n').constData());
+    }
+
+    // Killed while it logs, the program leaves a CSV log of whole lines: its
+    // header, then a row for every reading written, without a part of one.
+    void aKillLeavesTheCsvLogWhole()
+    {
+        QTemporaryDir home;
+        QProcess kav;
+        Prepare(kav, home);
+        kav.start(KAV_BINARY, {"--simulate", "--trace-for", "60"});
+        QVERIFY(kav.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(CsvLines(home).size() >= 6 + 4, 20000);
+        kav.kill();
+        QVERIFY(kav.waitForFinished(10000));
+        const QList<QByteArray> lines = CsvLines(home);
+        const QStringList header = {
+            "# Wavelength (nm): 1550", "# Reference (dBm): -3.20",
+            "# Interval (s): 0.5",     "# Started: ",
+            "# Program: kav ",         "Time,Wavelength(nm),Power(dBm),Loss(dB),State"};
+        for (int i = 0; i < header.size(); ++i)
+            QVERIFY2(lines[i].startsWith(header[i].toUtf8()) && lines[i].endsWith('\r'),
+                     lines[i].constData());
+        const QRegularExpression row(
+            R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3},\d+,(-?\d+\.\d\d)?,(-?\d+\.\d\d)?,(OK|Low|High)\r$)");
+        for (int i = header.size(); i + 1 < lines.size(); ++i)
+            QVERIFY2(row.match(QString::fromLatin1(lines[i])).hasMatch(), lines[i].constData());
+        QVERIFY(lines.last().isEmpty()); // the file ends with a whole line
+    }
+
+    // Without a display, a stability run writes its certificate and its log,
+    // tells the result on the standard output and in its exit status.
+    void aStabilityRunWritesItsCertificateWithoutADisplay()
+    {
+        QTemporaryDir home;
+        QProcess kav;
+        Prepare(kav, home, false);
+        const QString certificate = home.filePath("run.pdf");
+        kav.start(KAV_BINARY,
+                  {"--simulate", "--stability", "3", "--tolerance", "5", "--certificate", certificate});
+        QVERIFY(kav.waitForFinished(30000));
+        QCOMPARE(kav.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kav.exitCode(), 0);
+        QVERIFY(kav.readAllStandardOutput().startsWith("Stability run: Pass; 1550 nm: max - min "));
+        const std::string text = PdfText(certificate.toStdString());
+        QCOMPARE(PdfPages(certificate.toStdString()), 1);
+        QVERIFY2(HasWord(text, "Stability Certificate") && HasWord(text, "Result: Pass"), text.c_str());
+        QVERIFY(CsvLines(home).contains("# Run result: Pass\r"));
     }
 };
 

@@ -32,7 +32,7 @@ TEST(LinkQt, ReportsFromTheIoThreadReachTheTraceOnTheEventLoop)
     QCoreApplication application(argc, argv);
     auto instrument = std::make_shared<SimulatedInstrument>(5);
     RecordingTraceUi ui;
-    QtLiveTrace live(instrument, ui, "unused");
+    QtLiveTrace live(instrument, ui, "unused", "kav");
     live.Trace().Start();
     live.Trace().Trace();
     ASSERT_TRUE(RunUntil([&] { return ui.repaints >= 3; }));

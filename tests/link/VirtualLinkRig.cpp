@@ -1,5 +1,12 @@
 #include "tests/link/VirtualLinkRig.h"
 
+#include "link/LocalTime.h"
+
+LocalDateTime VirtualLinkClock::Now() const
+{
+    return AddMilliseconds(Start, m_NowMs);
+}
+
 std::vector<LinkTimer> VirtualLinkClock::Step(int ms)
 {
     m_NowMs += ms;
@@ -53,7 +60,7 @@ void VirtualLinkRig::Advance(int ms)
         // A timer that an earlier one killed in this step does not fire.
         for (LinkTimer timer : clock.Step(StepMs))
             if (clock.IsTimerRunning(timer))
-                trace.Link().OnTimer(timer);
+                trace.OnTimer(timer);
         io.Pump();
     }
 }

@@ -3,6 +3,7 @@
 #include "link/CLiveTrace.h"
 #include "link/LinkClock.h"
 #include "link/LinkIo.h"
+#include "link/LiveStatus.h"
 #include "link/TraceUi.h"
 #include "platform/hid/HidTransport.h"
 #include "platform/hid/SimulatedInstrument.h"
@@ -12,11 +13,14 @@
 #include <string>
 #include <vector>
 
-// Virtual time: timers fire when the test advances the clock.
+// Virtual time: timers fire when the test advances the clock, which starts
+// at 2017-06-01 09:05:07.
 class VirtualLinkClock : public LinkClock
 {
 public:
-    LocalDateTime Now() const override { return {2017, 6, 1, 9, 5, 7}; }
+    static constexpr LocalDateTime Start{2017, 6, 1, 9, 5, 7, 0};
+    LocalDateTime Now() const override;
+    int64_t ElapsedMs() const override { return m_NowMs; }
     void SetTimer(LinkTimer timer, int periodMs) override
     {
         m_Timers[timer] = {periodMs, m_NowMs + periodMs};
@@ -82,8 +86,12 @@ public:
     void ShowSavePath(const std::string&) override {}
     void RepaintChart() override { ++repaints; }
     void RepaintPage() override { ++repaints; }
+    void ShowStatus(const LiveStatus& shown) override { status = shown; }
+    void RunEnded() override { ++runsEnded; }
 
     std::vector<Message> messages;
+    LiveStatus status;
+    int runsEnded = 0;
     bool saveEnabled = true;
     bool saveChecked = false;
     int repaints = 0;

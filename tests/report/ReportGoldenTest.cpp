@@ -1,6 +1,7 @@
 #include "data/FileLoading.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "report/CReportPrinting.h"
+#include "report/StabilityCertificate.h"
 #include "tests/report/ReportStores.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -56,7 +57,7 @@ std::string Listing(const RecordingDrawContext& dc)
 
 // The listings of pages `first` to `last` of the job, each headed by
 // "page N of M".
-std::string PageListings(CReportPrinting& job, unsigned first, unsigned last)
+std::string PageListings(ReportJob& job, unsigned first, unsigned last)
 {
     RecordingDrawContext measure;
     PrintInfo info;
@@ -134,4 +135,44 @@ TEST(ReportGoldenTest, EverySamplesReportDrawsItsGoldenListing)
     qunsetenv("SOURCE_DATE_EPOCH");
     // The samples with a report: OPM, ORL and the loss tests at two and three wavelengths.
     EXPECT_EQ(listed.size(), 4u);
+}
+
+// A stability run's certificate: two wavelengths, one with a reading below
+// the range, against a tolerance; cut short by the user.
+TEST(ReportGoldenTest, StabilityCertificateDrawsItsGoldenListing)
+{
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    using Facts = StabilityCertificateFacts;
+    Facts facts;
+    facts.started = QDateTime(QDate(2017, 6, 1), QTime(9, 5, 7));
+    facts.ended = facts.started.addSecs(300);
+    facts.plannedSeconds = 900;
+    facts.intervalS = 10;
+    facts.toleranceDb = 0.2;
+    facts.ending = Facts::Ending::Stopped;
+    facts.verdict = Facts::Verdict::Incomplete;
+    facts.program = "kav 1.0";
+    facts.log = "/home/technician/COMData.txt";
+    Facts::Result at1550;
+    at1550.wavelength = 1550;
+    at1550.readings = 3;
+    at1550.low = 1;
+    at1550.first = -15.0;
+    at1550.last = -15.1;
+    at1550.minimum = -15.2;
+    at1550.maximum = -15.0;
+    at1550.span = 0.2;
+    at1550.drift = -0.1;
+    at1550.verdict = Facts::Verdict::Incomplete;
+    Facts::Result at1310 = at1550;
+    at1310.wavelength = 1310;
+    at1310.low = 0;
+    facts.results = {at1550, at1310};
+    facts.readings = {{0, -15.0f, 1550, Facts::Mark::Number},  {10, -15.2f, 1550, Facts::Mark::Number},
+                      {20, -85.0f, 1550, Facts::Mark::Low},    {30, -15.1f, 1550, Facts::Mark::Number},
+                      {40, -14.0f, 1310, Facts::Mark::Number}, {50, -14.2f, 1310, Facts::Mark::Number}};
+    CStabilityCertificate certificate(facts, ReportOptions());
+    EXPECT_EQ(certificate.PageCount(), 1u);
+    ExpectGolden("stability-certificate.txt", PageListings(certificate, 1, 1));
+    qunsetenv("SOURCE_DATE_EPOCH");
 }

@@ -1,3 +1,5 @@
+#include "data/CDataStore.h"
+#include "data/FileLoading.h"
 #include "link/CLiveTrace.h"
 #include "platform/AppTitle.h"
 #include "platform/draw/RecordingDrawContext.h"
@@ -5,6 +7,8 @@
 #include "platform/hid/SimulatedInstrument.h"
 #include "platform/ui/ScriptedPrompts.h"
 #include "trace/CAutoTracePage.h"
+#include "trace/ElidedPathBox.h"
+#include "trace/LiveBenchPanel.h"
 #include "trace/LiveTraceChart.h"
 
 #include <QDir>
@@ -55,29 +59,39 @@ private slots:
         data.waveLength = "1550";
         PaintLiveTraceChart(empty, chart, data);
         QVERIFY(empty.LinesOfColor(Red).empty());
-        const auto* hint = empty.FirstText("Please switch the unit to OPM mode");
+        // The hint only while the unit answers without a power reading.
+        QVERIFY(!empty.FirstText("Please switch the unit to OPM mode"));
+        data.wrongMode = true;
+        RecordingDrawContext wrongMode;
+        PaintLiveTraceChart(wrongMode, chart, data);
+        const auto* hint = wrongMode.FirstText("Please switch the unit to OPM mode");
         QVERIFY(hint);
         QCOMPARE(hint->color, Red);
         QCOMPARE(hint->at, QPoint(45 + 560 + 50, 550 / 2 + 90));
         QCOMPARE(empty.FirstText("18.0")->at, QPoint(5, 280 - 9 * 27 - 10));
         QCOMPARE(empty.FirstText("120")->at, QPoint(45 + 560 - 7, 555));
         QCOMPARE(empty.FirstText("1550")->at, QPoint(735, 550 / 2 - 60));
-        QCOMPARE(empty.FirstText("120")->color, QColor(0, 0, 0)); // drawn after the red hint
+        QCOMPARE(wrongMode.FirstText("120")->color, QColor(0, 0, 0)); // drawn after the red hint
 
-        // Against the reference, held between +19.5 and -21.5 dB; a power
-        // that is no number is drawn at the lowest.
-        const std::vector<float> series = {-3.2f, 6.8f, 26.8f, -33.2f, std::nanf("")};
+        // Against the reference, held between +19.5 and -21.5 dB. Readings
+        // below the range (or no number) and above it are marks on the
+        // bottom and top edges that break the curve: three lines each.
+        const std::vector<float> series = {-3.2f, 6.8f, 26.8f, -33.2f, std::nanf(""), -85.0f, 30.0f, -3.2f};
+        data.wrongMode = false;
         data.reference = "-3.20";
         data.series = &series;
         RecordingDrawContext dc;
         PaintLiveTraceChart(dc, chart, data);
         const auto curve = dc.LinesOfColor(Red);
-        QCOMPARE(curve.size(), size_t(5));
+        QCOMPARE(curve.size(), size_t(4 + 3 * 3 + 1));
         QCOMPARE(curve[0].line.p1(), QPoint(45, 280));
         QCOMPARE(curve[1].line.p2().y(), 280 - 5 * 27);
         QCOMPARE(curve[2].line.p2().y(), int(280 - 19.5 / 2 * 27));
         QCOMPARE(curve[3].line.p2().y(), int(280 + 21.5 / 2 * 27));
-        QCOMPARE(curve[4].line.p2().y(), curve[3].line.p2().y());
+        const int x4 = 45 + 4 * 28 / 12, x6 = 45 + 6 * 28 / 12;
+        QCOMPARE(curve[4].line, QLine(x4, 550, x4, 542)); // below: rising from the bottom
+        QCOMPARE(curve[10].line, QLine(x6, 10, x6, 18));  // above: hanging from the top
+        QCOMPARE(curve.back().line, QLine(45 + 7 * 28 / 12, 280, 45 + 7 * 28 / 12, 280)); // a new line
 
         // An empty reference counts from 0 dBm; sample k lies k / 240 of the width along.
         const std::vector<float> full(239, 10.0f);
@@ -99,7 +113,10 @@ private slots:
         const QSize initial = page.size();
         page.show();
         page.resize(initial.width() / 2, initial.height() * 2);
-        for (QWidget* control : page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        // The buttons and the path box; the status line and the bench after
+        // them take the room that is left.
+        const QList<QWidget*> controls = page.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls.mid(0, 5))
             QCOMPARE(control->size(), QSize(140, 40));
         QCOMPARE(Button(page, "Trace")->y(), trace.top() * 2);
 
@@ -108,6 +125,73 @@ private slots:
         QCOMPARE(prompts.MessageTexts(), QStringList{"Trace Failed"});
         QCOMPARE(prompts.Asked()[0].caption, QString(ApplicationTitle));
         QVERIFY(prompts.Asked()[0].detail.contains(QString::fromStdString(HidAccessHint())));
+    }
+
+    // The status line says what the trace does and why; the hint to switch
+    // to OPM mode shows while the unit answers without a power reading.
+    void statusLineAndModeHintFollowTheInstrument()
+    {
+        ScriptedPrompts prompts;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->Unplug();
+        CAutoTracePage page(instrument);
+        QVERIFY2(page.StatusText().startsWith("No instrument found: none is connected"),
+                 qPrintable(page.StatusText()));
+        page.PressTrace();
+        QCOMPARE(prompts.MessageTexts(), QStringList{"Please config USB to Communication Mode"});
+        QVERIFY(prompts.Asked()[0].detail.contains("No instrument was found"));
+
+        const auto hinted = [&page] {
+            RecordingDrawContext dc;
+            page.PaintChart(dc);
+            return dc.FirstText("Please switch the unit to OPM mode") != nullptr;
+        };
+        instrument->Replug();
+        instrument->SetRawReport(std::vector<uint8_t>(65, 0));
+        page.PressTrace();
+        QVERIFY(page.StatusText().startsWith("Waiting for the instrument: asked for a reading"));
+        QTRY_VERIFY_WITH_TIMEOUT(page.StatusText().contains("Switch the unit to OPM mode"), 5000);
+        QVERIFY(hinted());
+        instrument->SetRawReport({});
+        QTRY_VERIFY_WITH_TIMEOUT(page.StatusText().startsWith("Running: a reading every 0.5 s; not saving"),
+                                 5000);
+        QVERIFY(!hinted());
+    }
+
+    // "Save as .trace..." writes the readings of the wavelength read as a
+    // document the TRACE page opens: the reference in force, then each power.
+    void theReadingsSaveAsATraceDocument()
+    {
+        ScriptedPrompts prompts;
+        QTemporaryDir dir;
+        auto instrument = std::make_shared<SimulatedInstrument>();
+        instrument->SetPower(-15.0f);
+        instrument->SetDrift(0.25f);
+        CAutoTracePage page(instrument);
+        page.PressTrace();
+        QTRY_VERIFY_WITH_TIMEOUT(page.Trace().History().size() >= 3, 5000);
+        page.PressStop();
+        const std::vector<TimedReading> readings = page.Trace().History();
+        const QString path = dir.filePath("bench.trace");
+        prompts.QueueFile(path);
+        QPushButton* save = nullptr;
+        for (QPushButton* button : page.Bench().findChildren<QPushButton*>())
+            if (button->text() == "Save as .trace...")
+                save = button;
+        QVERIFY(save && save->isEnabled());
+        save->click();
+        CDataStore store;
+        const LoadOutcome loaded = LoadFile(path.toStdString(), store);
+        QCOMPARE(loaded.result, DecodeResult::Ok);
+        QCOMPARE(loaded.trace.sampleCount, int(readings.size()));
+        QCOMPARE(loaded.trace.reference, std::string("-3.20"));
+        for (size_t i = 0; i < readings.size(); ++i)
+            QCOMPARE(store.GetTraceValues()[i + 1], readings[i].power);
+        // The path box shows the log's path shortened in the middle, whole in its tip.
+        auto* box = page.findChild<ElidedPathBox*>();
+        box->resize(80, box->height());
+        QVERIFY(box->ShownText().contains(QChar(0x2026)) && box->ShownText().endsWith("txt"));
+        QCOMPARE(box->toolTip(), page.SavePathText());
     }
 
     void picturesOfThePageLeaveTheTraceAsItIs()
@@ -179,7 +263,10 @@ private slots:
         QVERIFY(painted.region.contains(QPoint(chart.left() + 5 + chart.width() + 131, bottom / 2 + 21)));
         QVERIFY(painted.region.contains(QPoint(chart.left() + 5, bottom + 20)));
 
+        QVERIFY(page.StatusText().contains(" logged to " + log + " and COMData.csv beside it."));
         page.PressStop();
+        QVERIFY(page.StatusText().startsWith("Stopped: " + QString::number(page.Trace().Status().logged) +
+                                             " reading(s) logged to " + log));
         QVERIFY(!page.IsTraceStarted() && !save->isEnabled() && !save->isChecked());
         QCOMPARE(save->text(), QString("Start to Save"));
         QFile written(log);

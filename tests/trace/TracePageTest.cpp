@@ -246,6 +246,45 @@ private slots:
         QVERIFY(f.Painted().LinesOfColor(Red).empty());
     }
 
+    // The cursors stand at a quarter and three quarters of the samples; a
+    // drag moves the nearer one. Five samples over 4 s, a second apart.
+    void cursorsReadTimePowerAndWhatLiesBetween()
+    {
+        Fixture f;
+        TraceRecording trace;
+        trace.samples = {-10.0f, -11.0f, -12.0f, -13.5f, -14.0f};
+        trace.start = MakeStamp(2017, 6, 15, 14, 0, 0);
+        trace.end = MakeStamp(2017, 6, 15, 14, 0, 4);
+        f.Open(trace);
+        QCOMPARE(f.page.CursorSamples(), std::make_optional(std::make_pair(1, 3)));
+        // From -11.0 at 1 s to -13.5 at 3 s: the samples -11, -12, -13.5.
+        const std::vector<QString> expected = {"A  00:01.0   -11.00 dBm", "B  00:03.0   -13.50 dBm",
+                                               "Δt 00:02.0   ΔdB -2.50", "Between: 3 readings",
+                                               "min -13.50  avg -12.17  max -11.00 dBm"};
+        QCOMPARE(f.page.CursorReadout(), expected);
+        const RecordingDrawContext dc = f.Painted();
+        QVERIFY(dc.FirstText(expected[2]));
+        // Sample s lies at X0 + (s + 1) * Width / 5; the first at the origin.
+        QVERIFY(std::any_of(dc.Lines().begin(), dc.Lines().end(), [](const auto& l) {
+            return l.line == QLine(X0 + 2 * Width / 5, Y0 - 540, X0 + 2 * Width / 5, Y0);
+        }));
+
+        // A press just right of the last sample takes B, the nearer, there.
+        QTest::mousePress(&f.page, Qt::LeftButton, {}, QPoint(X0 + Width - 2, Mid));
+        QTest::mouseRelease(&f.page, Qt::LeftButton, {}, QPoint(X0 + Width - 2, Mid));
+        QCOMPARE(f.page.CursorSamples(), std::make_optional(std::make_pair(1, 4)));
+        f.page.DragCursorTo(X0);
+        QCOMPARE(f.page.CursorReadout()[0], QString("A  00:00.0   -10.00 dBm"));
+        QCOMPARE(f.page.CursorReadout()[2], QString("Δt 00:04.0   ΔdB -4.00"));
+
+        // A document has no times: the samples are counted instead.
+        const QString document = f.dir.filePath("saved.trace");
+        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
+        f.Open(document);
+        QCOMPARE(f.page.CursorReadout()[0], QString("A  #2   -11.00 dBm"));
+        QCOMPARE(f.page.CursorReadout()[2], QString("Δt 2 samples   ΔdB -2.50"));
+    }
+
     // Samples hundreds of dB away and infinities are drawn on the chart's
     // edges, so a run beyond the range goes along the edge; a number that
     // is none is left out.

@@ -31,6 +31,9 @@ public:
     void Add(int x, double y);
     // Draws what is still gathered; call once after the last point.
     void Finish();
+    // Ends the line here: what is gathered is drawn, and the next point
+    // starts a new line. Between the two the context may draw elsewhere.
+    void Break();
 
 private:
     struct Point

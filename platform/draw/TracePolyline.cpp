@@ -1,4 +1,4 @@
-#include "trace/TracePolyline.h"
+#include "platform/draw/TracePolyline.h"
 
 #include "platform/draw/DrawContext.h"
 
@@ -44,6 +44,12 @@ void TracePolyline::Finish()
 {
     if (m_Gathering)
         Flush();
+}
+
+void TracePolyline::Break()
+{
+    Finish();
+    m_Started = false;
 }
 
 void TracePolyline::Flush()
