@@ -32,6 +32,8 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     WriteBytes(Path("bad.kavlimits"), badLimits);
     WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
     WriteBytes(Path("logo.png"), "not a picture");
+    // An unknown key that would forge a line of its own and clear the terminal.
+    WriteBytes(Path("forged.kavheader"), R"({"\u001b[2J\nkav-convert: FAKE": "x"})");
     const std::string csv = " --csv " + Quoted(Path("x.csv")), outputs = " --info" + csv;
     const std::string opm = Quoted(Sample("opm-readings.bin")), pdf = " --pdf " + Quoted(Path("x.pdf"));
     const std::string lossTest = Quoted(Sample("kav-two-wavelengths.bin"));
@@ -57,7 +59,8 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {lossTest + " --no-summary --info", 2, "--no-summary without --pdf"},
         {opm + " --language zh_CN --info", 2, "--language without --pdf"},
         {opm + outputs + " --company X", 2, "--company without --pdf"},
-        {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "\"Customer\""},
+        {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "Customer: a string was expected"},
+        {lossTest + pdf + " --header " + Quoted(Path("forged.kavheader")), 2, "$'\\033'"},
         {lossTest + pdf + " --logo " + Quoted(Path("logo.png")), 2, "--logo"},
         // Nothing but a regular file is read, and refusing never waits for
         // a writer.
@@ -69,7 +72,7 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {Quoted(Path("short.bin")) + outputs, 4, "File error!"},
         {Quoted(Path("wrong.kav")) + outputs, 4, "File error!"},
         // A limit file is part of the command: any fault in it is a usage error.
-        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + outputs, 2, "key \"warningBand\""},
+        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + outputs, 2, "key warningBand"},
         {lossTest + " --limits " + Quoted(Path("none.kavlimits")) + outputs, 2, "none.kavlimits"},
         {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + " --verdicts " +
              Quoted(Path("bad.kavlimits")),

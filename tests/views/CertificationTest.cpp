@@ -294,7 +294,7 @@ private slots:
         prompts.QueueFile(dir.filePath("bad.kavlimits"));
         reopened.OpenButton()->click();
         QCOMPARE(prompts.MessageTexts().size(), 1);
-        QVERIFY2(prompts.Asked().back().detail.contains("\"splices\""),
+        QVERIFY2(prompts.Asked().back().detail.contains("key splices"),
                  qPrintable(prompts.Asked().back().detail));
         QVERIFY(reopened.Limits() == ReadLimitFile(contract.toStdString()).limits);
 
