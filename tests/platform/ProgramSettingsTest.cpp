@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -126,4 +128,83 @@ TEST(ProgramSettings, APipeOrADeviceIsLeftAloneAndSaidOnce)
         }
     }
     EXPECT_TRUE(!devices || fs::is_character_file(device));
+}
+
+// A settings file of any size that settings can have is read whole, and a
+// change keeps every section of it; one larger than that is refused, said
+// once, and never written over.
+TEST(ProgramSettings, ALargeFileIsReadWholeOrLeftAsItIs)
+{
+    ScratchFolder dir;
+    const QString path = QString::fromStdString(dir.File("KAV.conf"));
+    const QString filler(1000, QLatin1Char('x'));
+    constexpr int Fillers = 2100; // over 2 MB
+    {
+        QSettings large(path, QSettings::IniFormat);
+        for (int i = 0; i < Fillers; ++i)
+            large.setValue(QStringLiteral("Large/Value%1").arg(i), filler);
+        large.setValue("Window/Tab", 3);
+    }
+    ASSERT_GT(fs::file_size(path.toStdString()), 2u << 20);
+    ProgramSettings::InFile(path)->SetValue("Window/Maximized", true);
+    const QSettings reread(path, QSettings::IniFormat);
+    EXPECT_EQ(reread.value("Window/Tab").toInt(), 3);
+    EXPECT_TRUE(reread.value("Window/Maximized").toBool());
+    EXPECT_EQ(reread.value(QStringLiteral("Large/Value%1").arg(Fillers - 1)).toString(), filler);
+    EXPECT_EQ(reread.allKeys().size(), Fillers + 2);
+
+    // A sparse file far larger than any settings.
+    const std::string huge = dir.File("huge.conf");
+    WriteBytes(huge, "[Window]\nTab=1\n");
+    fs::resize_file(huge, 64u << 20);
+    testing::internal::CaptureStderr();
+    {
+        const std::unique_ptr<ProgramSettings> settings =
+            ProgramSettings::InFile(QString::fromStdString(huge));
+        EXPECT_FALSE(settings->Value("Window/Tab").isValid());
+        settings->SetValue("Window/Tab", 2);
+        EXPECT_EQ(settings->Value("Window/Tab").toInt(), 2);
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Lines(said), 1u) << said;
+    EXPECT_NE(said.find("larger than"), std::string::npos) << said;
+    EXPECT_EQ(fs::file_size(huge), 64u << 20);
+    EXPECT_EQ(ReadBytes(huge).substr(0, 15), "[Window]\nTab=1\n");
+}
+
+// Two windows of the program saving at the same moment keep every change
+// of both.
+TEST(ProgramSettings, TwoWindowsSavingAtOnceKeepEveryChange)
+{
+    ScratchFolder dir;
+    const QString path = QString::fromStdString(dir.File("KAV.conf"));
+    constexpr int Changes = 40;
+    const auto window = [&path](const QString& name) {
+        const std::unique_ptr<ProgramSettings> settings = ProgramSettings::InFile(path);
+        for (int i = 0; i < Changes; ++i)
+            settings->SetValue(QStringLiteral("%1/Change%2").arg(name).arg(i), i);
+    };
+    testing::internal::CaptureStderr();
+    std::vector<pid_t> windows;
+    for (const char* name : {"First", "Second"}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            window(name);
+            _exit(0);
+        }
+        windows.push_back(child);
+    }
+    for (const pid_t child : windows) {
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const QSettings saved(path, QSettings::IniFormat);
+    for (const char* name : {"First", "Second"})
+        for (int i = 0; i < Changes; ++i)
+            EXPECT_EQ(saved.value(QStringLiteral("%1/Change%2").arg(name).arg(i), -1).toInt(), i)
+                << qPrintable(name) << i;
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"KAV.conf"});
 }
