@@ -13,7 +13,7 @@
 #include "data/NameDecoding.h"
 #include "data/VerdictsCsv.h"
 #include "platform/files/QuotedName.h"
-#include "report/ReportBrand.h"
+#include "report/ReportLogo.h"
 #include "report/ReportPdf.h"
 #include "report/Translations.h"
 #include "workbook/Workbook.h"
@@ -131,11 +131,15 @@ int main(int argc, char** argv)
     report.footer = !options.noFooter;
     report.company = options.company.value_or(std::string());
     report.sourceFile = options.file == StandardInputName ? std::string() : SourceName(options.file);
+    // The Qt Gui that painting a report needs, and drawing an SVG logo's text.
+    std::optional<OffscreenGui> gui;
+    if (options.pdfOut)
+        gui.emplace();
     if (options.logoFile) {
-        const ReportLogo logo = ReadReportLogo(*options.logoFile);
+        ReportLogo logo = ReadReportLogo(*options.logoFile);
         if (!logo.image)
             return FailUsage("--logo " + QuotedName(*options.logoFile) + ": " + logo.error);
-        report.logoFile = *options.logoFile;
+        report.logo = std::move(*logo.image);
     }
     if (options.headerFile) {
         const HeaderFileResult read = ReadHeaderFile(*options.headerFile);
@@ -173,7 +177,6 @@ int main(int argc, char** argv)
         workbook = std::move(*made.bytes);
     }
 
-    std::optional<OffscreenGui> gui;
     if (options.pdfOut) {
         if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace)
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
@@ -181,8 +184,7 @@ int main(int argc, char** argv)
         report.limits = limits;
         report.language = options.language.value_or(LanguageCodes[0]);
         // The program's folder, where the translations are found, is known
-        // once the application is.
-        gui.emplace();
+        // now that the application is.
         if (QTranslator translator; report.language != LanguageCodes[0] &&
                                     !LoadTranslations(translator, QString::fromStdString(report.language)))
             return Fail(CannotRead, "--language " + report.language,

@@ -55,9 +55,7 @@ ReportBrand ReportBrandOf(const ReportOptions& options)
 {
     ReportBrand brand;
     brand.company = QString::fromStdString(options.company);
-    if (!options.logoFile.empty())
-        if (std::optional<QImage> logo = ReadReportLogo(options.logoFile).image)
-            brand.logo = *logo;
+    brand.logo = options.logo;
     return brand;
 }
 

@@ -17,8 +17,9 @@ size_t LineCount(const std::string& text)
 } // namespace
 
 // Every refusal and failure: its exit status, one line on standard error
-// naming what is wrong, nothing on standard output and no file written
-// (an output staged before another failed is not left behind).
+// naming what is wrong (whatever the names and keys it quotes hold), nothing
+// on standard output, no file written (an output staged before another
+// failed is not left behind), and never a wait.
 TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
 {
     const std::string trace = ReadBytes(Sample("trace-1550nm.bin"));
@@ -32,6 +33,10 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     WriteBytes(Path("bad.kavlimits"), badLimits);
     WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
     WriteBytes(Path("logo.png"), "not a picture");
+    WriteBytes(Path("outside.svg"),
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"><image "
+               "width=\"9\" height=\"9\" href=\"" +
+                   Path("logo.png") + "\"/></svg>");
     // An unknown key that would forge a line of its own and clear the terminal.
     WriteBytes(Path("forged.kavheader"), R"({"\u001b[2J\nkav-convert: FAKE": "x"})");
     const std::string csv = " --csv " + Quoted(Path("x.csv")), outputs = " --info" + csv;
@@ -62,6 +67,11 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "Customer: a string was expected"},
         {lossTest + pdf + " --header " + Quoted(Path("forged.kavheader")), 2, "$'\\033'"},
         {lossTest + pdf + " --logo " + Quoted(Path("logo.png")), 2, "--logo"},
+        // A logo is read from a regular file alone, never waited for, and
+        // draws nothing from elsewhere.
+        {lossTest + pdf + " --logo " + Quoted(Path("pipe.bin")), 2, "named pipe"},
+        {lossTest + pdf + " --logo " + Quoted(Path("folder.kav")), 2, "a folder"},
+        {lossTest + pdf + " --logo " + Quoted(Path("outside.svg")), 2, "outside the file"},
         // Nothing but a regular file is read, and refusing never waits for
         // a writer.
         {Quoted(Path("missing.bin")) + outputs, 3, Path("missing.bin")},
@@ -90,7 +100,8 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     };
     const size_t files = FileCount();
     for (const auto& c : cases) {
-        const RunResult run = Convert(c.arguments);
+        // `timeout` ends a run that waits (status 124).
+        const RunResult run = ThroughPipe("timeout 10 KAV_CONVERT " + c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(LineCount(run.err), 1u) << run.err;
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;
