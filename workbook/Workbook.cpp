@@ -1,6 +1,7 @@
 #include "workbook/Workbook.h"
 
 #include "ProgramIdentity.h"
+#include "data/PrintableName.h"
 #include "platform/AppTitle.h"
 #include "platform/SourceDate.h"
 #include "platform/files/SafeFileWriter.h"
@@ -47,8 +48,11 @@ bool HasWorkbook(RecordKind kind)
     return kind == RecordKind::Opm || kind == RecordKind::Kav || kind == RecordKind::Orl;
 }
 
-WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& given)
 {
+    // The file's name, in the properties and the summary, as XML can hold it.
+    WorkbookSource source = given;
+    source.fileName = PrintableName(given.fileName);
     WorkbookOutcome outcome;
     if (!HasWorkbook(kind)) {
         outcome.error = "a recorded trace has no table";
