@@ -12,6 +12,7 @@
 #include "data/LimitFile.h"
 #include "data/NameDecoding.h"
 #include "data/VerdictsCsv.h"
+#include "platform/files/FileSystem.h"
 #include "platform/files/QuotedName.h"
 #include "report/ReportLogo.h"
 #include "report/ReportPdf.h"
@@ -80,6 +81,7 @@ QPageSize PaperOf(const ConvertOptions& options)
 
 int main(int argc, char** argv)
 {
+    KeepRunningAtFileSizeLimit();
     // The PDF writer lists its fonts in the order of a hash table: with the
     // same seed every run, the same input gives the same bytes.
     QHashSeed::setDeterministicGlobalSeed();
@@ -171,7 +173,12 @@ int main(int argc, char** argv)
         const RecordKind kind = RecordKindOf(file.outcome.kind);
         if (!HasWorkbook(kind))
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no table for --xlsx");
-        WorkbookOutcome made = WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+        // libxlsxwriter tells its failures on standard error, in lines of its
+        // own; the one line below says what failed.
+        WorkbookOutcome made = [&] {
+            const StandardErrorSilenced library;
+            return WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+        }();
         if (!made.bytes)
             return Fail(CannotWrite, QuotedName(*options.xlsxOut), "cannot be written: " + made.error);
         workbook = std::move(*made.bytes);

@@ -59,10 +59,14 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
         return outcome;
     }
     WorkbookFile file;
-    if (!file.Book()) {
+    const auto failed = [&file, &outcome](const std::string& error) {
+        file.Failed(error);
         outcome.error = file.Error();
+        outcome.status = file.Full() ? IoStatus::NoSpace : IoStatus::Failed;
         return outcome;
-    }
+    };
+    if (!file.Book())
+        return failed(file.Error());
     SetProperties(file.Book(), kind, source);
     const LossTestVerdicts verdicts =
         kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
@@ -77,14 +81,12 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);
-        if (error != LXW_NO_ERROR) {
-            outcome.error = std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error);
-            return outcome;
-        }
+        if (error != LXW_NO_ERROR)
+            return failed(std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error));
     }
     outcome.bytes = file.Finish();
     if (!outcome.bytes)
-        outcome.error = file.Error();
+        return failed(file.Error());
     return outcome;
 }
 
@@ -93,6 +95,6 @@ WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, Rec
 {
     const WorkbookOutcome outcome = WorkbookBytes(store, kind, source);
     if (!outcome.bytes)
-        return WriteResult{IoRefusal(IoStatus::Failed, outcome.error), path};
+        return WriteResult{IoRefusal(outcome.status, outcome.error), path};
     return WriteFileSafely(path, *outcome.bytes);
 }

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -124,4 +125,32 @@ FileBytes ReadStandardInput(size_t limit)
     FileBytes result;
     ReadAll(STDIN_FILENO, limit, result);
     return result;
+}
+
+void KeepRunningAtFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+StandardErrorSilenced::StandardErrorSilenced() : m_Saved(-1)
+{
+    std::fflush(stderr);
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere < 0)
+        return;
+    m_Saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (m_Saved >= 0 && dup2(nowhere, STDERR_FILENO) < 0) {
+        close(m_Saved);
+        m_Saved = -1;
+    }
+    close(nowhere);
+}
+
+StandardErrorSilenced::~StandardErrorSilenced()
+{
+    if (m_Saved < 0)
+        return;
+    std::fflush(stderr);
+    dup2(m_Saved, STDERR_FILENO);
+    close(m_Saved);
 }
