@@ -72,6 +72,9 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {lossTest + pdf + " --logo " + Quoted(Path("pipe.bin")), 2, "named pipe"},
         {lossTest + pdf + " --logo " + Quoted(Path("folder.kav")), 2, "a folder"},
         {lossTest + pdf + " --logo " + Quoted(Path("outside.svg")), 2, "outside the file"},
+        // A value that starts with "-" is given joined to its option.
+        {lossTest + pdf + " --company -ACME", 2, "--company=-ACME"},
+        {opm + " --info=yes", 2, "--info takes no value"},
         // Nothing but a regular file is read, and refusing never waits for
         // a writer.
         {Quoted(Path("missing.bin")) + outputs, 3, Path("missing.bin")},
