@@ -8,7 +8,7 @@
 
 // The largest logo file and picture: far more than a logo needs, and little
 // enough that reading and drawing one takes no noticeable time or memory.
-constexpr size_t LargestLogoFile = 10 * 1000 * 1000;
+constexpr size_t LargestLogoFile = size_t{10} * 1000 * 1000;
 constexpr int LargestLogoSide = 10000; // pixels
 
 struct ReportLogo

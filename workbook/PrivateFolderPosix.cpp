@@ -23,10 +23,10 @@ const char* const Prefix = "kav-workbook-";
 constexpr int Attempts = 16;
 // A folder of ours unchanged for this long belongs to no running program:
 // one that was killed outright left it.
-constexpr time_t StaleSeconds = 60 * 60;
+constexpr time_t StaleSeconds = time_t{60} * 60;
 // Room for a few blocks more: what a library writing at the end of a full
 // disk could not find.
-constexpr size_t RoomProbeBytes = 64 * 1024;
+constexpr size_t RoomProbeBytes = size_t{64} * 1024;
 
 IoResult Failure(int error)
 {

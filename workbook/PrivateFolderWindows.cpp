@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr int Attempts = 16;
-constexpr size_t RoomProbeBytes = 64 * 1024;
+constexpr size_t RoomProbeBytes = size_t{64} * 1024;
 
 // Made with the user's default permissions, the folder is closed to others
 // before anything is written in it. Something that another user put in

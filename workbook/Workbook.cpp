@@ -48,11 +48,11 @@ bool HasWorkbook(RecordKind kind)
     return kind == RecordKind::Opm || kind == RecordKind::Kav || kind == RecordKind::Orl;
 }
 
-WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& given)
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
 {
     // The file's name, in the properties and the summary, as XML can hold it.
-    WorkbookSource source = given;
-    source.fileName = PrintableName(given.fileName);
+    WorkbookSource printable = source;
+    printable.fileName = PrintableName(source.fileName);
     WorkbookOutcome outcome;
     if (!HasWorkbook(kind)) {
         outcome.error = "a recorded trace has no table";
@@ -67,9 +67,9 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     };
     if (!file.Book())
         return failed(file.Error());
-    SetProperties(file.Book(), kind, source);
+    SetProperties(file.Book(), kind, printable);
     const LossTestVerdicts verdicts =
-        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
+        kind == RecordKind::Kav ? CertifyLossTests(store, printable.limits) : LossTestVerdicts();
     std::vector<SheetTable> sheets;
     if (kind == RecordKind::Opm)
         sheets.push_back(OpmSheet(store));
@@ -77,7 +77,7 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
         sheets.push_back(OrlSheet(store));
     else
         sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
-                  SummarySheet(store, verdicts, source.limits, source.fileName)};
+                  SummarySheet(store, verdicts, printable.limits, printable.fileName)};
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);

@@ -141,9 +141,10 @@ TEST(Workbook, NoDebrisAfterSignalsAndNoneForLong)
         EXPECT_EQ(utimensat(AT_FDCWD, folder.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
         return folder;
     };
-    const std::string killed = leftFolder("kav-workbook-1", geteuid(), 2 * 60 * 60);
-    const std::string running = leftFolder("kav-workbook-2", geteuid(), 10 * 60);
-    const std::string others = leftFolder("kav-workbook-3", geteuid() == 0 ? 65534 : geteuid(), 2 * 60 * 60);
+    const std::string killed = leftFolder("kav-workbook-1", geteuid(), time_t{2} * 60 * 60);
+    const std::string running = leftFolder("kav-workbook-2", geteuid(), time_t{10} * 60);
+    const std::string others =
+        leftFolder("kav-workbook-3", geteuid() == 0 ? 65534 : geteuid(), time_t{2} * 60 * 60);
     ASSERT_TRUE(WorkbookBytes(Readings(3), RecordKind::Orl, {"orl.bin", {}}).bytes);
     EXPECT_FALSE(std::filesystem::exists(killed));
     EXPECT_TRUE(std::filesystem::exists(running + "/workbook.xlsx"));
