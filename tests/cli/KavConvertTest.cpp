@@ -66,7 +66,6 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {opm + outputs + " --company X", 2, "--company without --pdf"},
         {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "Customer: a string was expected"},
         {lossTest + pdf + " --header " + Quoted(Path("forged.kavheader")), 2, "$'\\033'"},
-        {lossTest + pdf + " --logo " + Quoted(Path("logo.png")), 2, "--logo"},
         // A logo is read from a regular file alone, never waited for, and
         // draws nothing from elsewhere.
         {lossTest + pdf + " --logo " + Quoted(Path("pipe.bin")), 2, "named pipe"},
