@@ -6,6 +6,7 @@
 #include "app/Screenshots.h"
 #include "app/ScriptedTrace.h"
 #include "app/WindowLanguage.h"
+#include "platform/files/FileSystem.h"
 #include "platform/hid/HidTransport.h"
 #include "platform/hid/SimulatedInstrument.h"
 #include "platform/ui/DisplayPresence.h"
@@ -44,6 +45,7 @@ QStringList ArgumentsAfterProgramName(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    KeepRunningAtFileSizeLimit();
     // The QApplication needs a display, which --help and --version do not, so
     // they are looked for first. Qt's own options (-platform, -style) are
     // known only to the QApplication: a line with them is read after it.

@@ -21,15 +21,117 @@ ParsedConvertOptions Refuse(const std::string& error)
     return parsed;
 }
 
-// An option's argument, which may not look like an option: "--csv --info"
-// is a forgotten OUT, not a file named --info ("./--info" names one).
-bool TakesArgument(const std::vector<std::string>& arguments, size_t i)
+bool AnyValue(const std::string&)
 {
-    if (i + 1 >= arguments.size())
-        return false;
-    const std::string& next = arguments[i + 1];
-    return !next.empty() && (next[0] != '-' || next == StandardInputName);
+    return true;
 }
+
+// Standard input may be FILE; the files these options name are read by name.
+bool NamedFile(const std::string& value)
+{
+    return value != StandardInputName;
+}
+
+bool EncodingWord(const std::string& value)
+{
+    return NameEncodingOfWord(value).has_value();
+}
+
+bool LanguageWord(const std::string& value)
+{
+    return IsLanguageCode(QString::fromStdString(value));
+}
+
+bool PaperWord(const std::string& value)
+{
+    return ReportPaperNamed(value).has_value();
+}
+
+// The options that take a value, what they need, and which values they take.
+struct ValuedOption
+{
+    const char* name;
+    std::optional<std::string> ConvertOptions::*field;
+    const char* needs;
+    bool (*accepts)(const std::string&);
+};
+
+const ValuedOption ValuedOptions[] = {
+    {"--csv", &ConvertOptions::csvOut, "an output file", AnyValue},
+    {"--verdicts", &ConvertOptions::verdictsOut, "an output file", AnyValue},
+    {"--xlsx", &ConvertOptions::xlsxOut, "an output file", AnyValue},
+    {"--document", &ConvertOptions::documentOut, "an output file", AnyValue},
+    {"--pdf", &ConvertOptions::pdfOut, "an output file", AnyValue},
+    {"--limits", &ConvertOptions::limitsFile, "a limit file", NamedFile},
+    {"--company", &ConvertOptions::company, "a name", AnyValue},
+    {"--logo", &ConvertOptions::logoFile, "a file", NamedFile},
+    {"--header", &ConvertOptions::headerFile, "a file", NamedFile},
+    {"--names", &ConvertOptions::names, "auto, utf-8, gb18030 or latin-1", EncodingWord},
+    {"--language", &ConvertOptions::language, "en or zh_CN", LanguageWord},
+    {"--page-size", &ConvertOptions::pageSize, "A4 or Letter", PaperWord},
+};
+
+const ValuedOption* ValuedOptionNamed(const std::string& name)
+{
+    for (const ValuedOption& option : ValuedOptions)
+        if (name == option.name)
+            return &option;
+    return nullptr;
+}
+
+// An option's value: after "=" in the same argument, where it may be any
+// text, or the argument after it, which may not look like an option: "--csv
+// --info" is a forgotten OUT, not a file named --info ("--csv=--info" or
+// "./--info" names one).
+class OptionValue
+{
+public:
+    OptionValue(const std::vector<std::string>& arguments, size_t& i) : m_Arguments(arguments), m_At(i)
+    {
+        const std::string& given = arguments[i];
+        const size_t equals = given.find('=');
+        if (given.rfind("--", 0) == 0 && equals != std::string::npos) {
+            m_Option = given.substr(0, equals);
+            m_Joined = given.substr(equals + 1);
+        } else {
+            m_Option = given;
+        }
+    }
+
+    const std::string& Option() const { return m_Option; }
+    bool Joined() const { return m_Joined.has_value(); }
+
+    // The value, taken; nothing when there is none.
+    std::optional<std::string> Take()
+    {
+        if (m_Joined)
+            return m_Joined;
+        if (m_At + 1 >= m_Arguments.size())
+            return std::nullopt;
+        const std::string& next = m_Arguments[m_At + 1];
+        if (next.empty() || (next[0] == '-' && next != StandardInputName))
+            return std::nullopt;
+        return m_Arguments[++m_At];
+    }
+
+    // "--csv needs an output file", and how to give a value that looks
+    // like an option.
+    std::string Needs(const std::string& what) const
+    {
+        std::string error = m_Option + " needs " + what;
+        if (!m_Joined && m_At + 1 < m_Arguments.size() && m_Arguments[m_At + 1].size() > 1 &&
+            m_Arguments[m_At + 1][0] == '-')
+            error += "; a value that starts with '-' is given as " +
+                     QuotedName(m_Option + "=" + m_Arguments[m_At + 1]);
+        return error;
+    }
+
+private:
+    const std::vector<std::string>& m_Arguments;
+    size_t& m_At;
+    std::string m_Option;
+    std::optional<std::string> m_Joined;
+};
 } // namespace
 
 ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& arguments)
@@ -46,70 +148,42 @@ ParsedConvertOptions ParseConvertOptions(const std::vector<std::string>& argumen
                 return Refuse("FILE is empty");
             options.file = a;
             haveFile = true;
-        } else if (a == "--") {
+            continue;
+        }
+        if (a == "--") {
             optionsEnded = true;
-        } else if (a == "--help" || a == "-h") {
+            continue;
+        }
+        OptionValue value(arguments, i);
+        const std::string& option = value.Option();
+        if (const ValuedOption* valued = ValuedOptionNamed(option)) {
+            std::optional<std::string>& field = options.*valued->field;
+            if (field)
+                return Refuse(option + " given twice");
+            std::optional<std::string> given = value.Take();
+            if (!given || given->empty() || !valued->accepts(*given))
+                return Refuse(value.Needs(valued->needs));
+            field = std::move(given);
+            continue;
+        }
+        if (value.Joined())
+            return Refuse(option + " takes no value");
+        if (option == "--help" || option == "-h") {
             options.help = true;
-        } else if (a == "--version") {
+        } else if (option == "--version") {
             options.version = true;
-        } else if (a == "--info") {
+        } else if (option == "--info") {
             if (options.info)
                 return Refuse("--info given twice");
             options.info = true;
-        } else if (a == "--csv" || a == "--verdicts" || a == "--xlsx" || a == "--document" || a == "--pdf") {
-            std::optional<std::string>& out = a == "--csv"        ? options.csvOut
-                                              : a == "--verdicts" ? options.verdictsOut
-                                              : a == "--xlsx"     ? options.xlsxOut
-                                              : a == "--document" ? options.documentOut
-                                                                  : options.pdfOut;
-            if (out)
-                return Refuse(a + " given twice");
-            if (!TakesArgument(arguments, i))
-                return Refuse(a + " needs an output file");
-            out = arguments[++i];
-        } else if (a == "--limits") {
-            if (options.limitsFile)
-                return Refuse(a + " given twice");
-            // Standard input may be FILE; a limit file is read by its name.
-            if (!TakesArgument(arguments, i) || arguments[i + 1] == StandardInputName)
-                return Refuse(a + " needs a limit file");
-            options.limitsFile = arguments[++i];
-        } else if (a == "--no-summary") {
+        } else if (option == "--no-summary") {
             if (!options.summaryPage)
-                return Refuse(a + " given twice");
+                return Refuse(option + " given twice");
             options.summaryPage = false;
-        } else if (a == "--company" || a == "--logo" || a == "--header") {
-            std::optional<std::string>& value = a == "--company" ? options.company
-                                                : a == "--logo"  ? options.logoFile
-                                                                 : options.headerFile;
-            if (value)
-                return Refuse(a + " given twice");
-            // A file is read by its name: standard input may be FILE.
-            if (!TakesArgument(arguments, i) || (a != "--company" && arguments[i + 1] == StandardInputName))
-                return Refuse(a + (a == "--company" ? " needs a name" : " needs a file"));
-            value = arguments[++i];
-        } else if (a == "--no-footer") {
+        } else if (option == "--no-footer") {
             options.noFooter = true;
-        } else if (a == "--names") {
-            if (options.names)
-                return Refuse(a + " given twice");
-            if (i + 1 >= arguments.size() || !NameEncodingOfWord(arguments[i + 1]))
-                return Refuse(a + " needs auto, utf-8, gb18030 or latin-1");
-            options.names = arguments[++i];
-        } else if (a == "--language") {
-            if (options.language)
-                return Refuse(a + " given twice");
-            if (i + 1 >= arguments.size() || !IsLanguageCode(QString::fromStdString(arguments[i + 1])))
-                return Refuse(a + " needs en or zh_CN");
-            options.language = arguments[++i];
-        } else if (a == "--page-size") {
-            if (options.pageSize)
-                return Refuse(a + " given twice");
-            if (!TakesArgument(arguments, i) || !ReportPaperNamed(arguments[i + 1]))
-                return Refuse(a + " needs A4 or Letter");
-            options.pageSize = arguments[++i];
         } else {
-            return Refuse("unknown option " + QuotedName(a));
+            return Refuse("unknown option " + QuotedName(arguments[i]));
         }
     }
     if (!haveFile && !options.help && !options.version)

@@ -10,7 +10,8 @@
 // [--header FILE] [--no-footer]] [--] FILE, or --help,
 // or --version. FILE "-" is standard input and OUT "-"
 // standard output; after "--" every argument is FILE, so that a name starting
-// with "-" can be given.
+// with "-" can be given. An option's value may be joined to it by "="
+// ("--company=-ACME"), which gives one that starts with "-".
 struct ConvertOptions
 {
     std::string file;

@@ -12,8 +12,9 @@
 #include "data/LimitFile.h"
 #include "data/NameDecoding.h"
 #include "data/VerdictsCsv.h"
+#include "platform/files/FileSystem.h"
 #include "platform/files/QuotedName.h"
-#include "report/ReportBrand.h"
+#include "report/ReportLogo.h"
 #include "report/ReportPdf.h"
 #include "report/Translations.h"
 #include "workbook/Workbook.h"
@@ -80,6 +81,7 @@ QPageSize PaperOf(const ConvertOptions& options)
 
 int main(int argc, char** argv)
 {
+    KeepRunningAtFileSizeLimit();
     // The PDF writer lists its fonts in the order of a hash table: with the
     // same seed every run, the same input gives the same bytes.
     QHashSeed::setDeterministicGlobalSeed();
@@ -131,11 +133,15 @@ int main(int argc, char** argv)
     report.footer = !options.noFooter;
     report.company = options.company.value_or(std::string());
     report.sourceFile = options.file == StandardInputName ? std::string() : SourceName(options.file);
+    // The Qt Gui that painting a report needs, and drawing an SVG logo's text.
+    std::optional<OffscreenGui> gui;
+    if (options.pdfOut)
+        gui.emplace();
     if (options.logoFile) {
-        const ReportLogo logo = ReadReportLogo(*options.logoFile);
+        ReportLogo logo = ReadReportLogo(*options.logoFile);
         if (!logo.image)
             return FailUsage("--logo " + QuotedName(*options.logoFile) + ": " + logo.error);
-        report.logoFile = *options.logoFile;
+        report.logo = std::move(*logo.image);
     }
     if (options.headerFile) {
         const HeaderFileResult read = ReadHeaderFile(*options.headerFile);
@@ -167,13 +173,17 @@ int main(int argc, char** argv)
         const RecordKind kind = RecordKindOf(file.outcome.kind);
         if (!HasWorkbook(kind))
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no table for --xlsx");
-        WorkbookOutcome made = WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+        // libxlsxwriter tells its failures on standard error, in lines of its
+        // own; the one line below says what failed.
+        WorkbookOutcome made = [&] {
+            const StandardErrorSilenced library;
+            return WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+        }();
         if (!made.bytes)
             return Fail(CannotWrite, QuotedName(*options.xlsxOut), "cannot be written: " + made.error);
         workbook = std::move(*made.bytes);
     }
 
-    std::optional<OffscreenGui> gui;
     if (options.pdfOut) {
         if (file.Report() == ReportKind::None && RecordKindOf(file.outcome.kind) == RecordKind::Trace)
             return FailUsage(QuotedName(options.file) + ": a recorded trace has no report for --pdf");
@@ -181,8 +191,7 @@ int main(int argc, char** argv)
         report.limits = limits;
         report.language = options.language.value_or(LanguageCodes[0]);
         // The program's folder, where the translations are found, is known
-        // once the application is.
-        gui.emplace();
+        // now that the application is.
         if (QTranslator translator; report.language != LanguageCodes[0] &&
                                     !LoadTranslations(translator, QString::fromStdString(report.language)))
             return Fail(CannotRead, "--language " + report.language,

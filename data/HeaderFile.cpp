@@ -3,6 +3,7 @@
 #include "data/Json.h"
 #include "data/SmallFile.h"
 #include "data/TextEncoding.h"
+#include "platform/files/QuotedName.h"
 #include "platform/files/SafeFileWriter.h"
 
 const char* const HeaderFileEnding = ".kavheader";
@@ -47,11 +48,11 @@ HeaderFileResult ParseHeaderFile(std::string_view text)
     for (const JsonMember& member : parsed.value->members) {
         const InfoFieldInfo* info = FieldNamed(member.key);
         if (!info)
-            return Refused("\"" + member.key + "\": not a field of the report's header");
+            return Refused(QuotedName(member.key) + ": not a field of the report's header");
         if (member.value.type != JsonValue::Type::String)
-            return Refused("\"" + member.key + "\": a string was expected");
+            return Refused(QuotedName(member.key) + ": a string was expected");
         if (CharacterCount(member.value.text) > static_cast<size_t>(info->limit))
-            return Refused("\"" + member.key + "\": longer than the " + std::to_string(info->limit) +
+            return Refused(QuotedName(member.key) + ": longer than the " + std::to_string(info->limit) +
                            " characters the field takes");
         fields.*info->field = member.value.text;
     }

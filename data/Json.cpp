@@ -1,11 +1,13 @@
 #include "data/Json.h"
 
 #include "data/TextEncoding.h"
+#include "platform/files/QuotedName.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+#include <unordered_set>
 
 JsonValue JsonValue::Number(double value)
 {
@@ -130,6 +132,9 @@ private:
             ++m_At;
             return true;
         }
+        // The keys so far, so that a file of many keys takes no longer to
+        // check than to read.
+        std::unordered_set<std::string> keys;
         for (;;) {
             SkipSpace();
             if (Peek() != '"')
@@ -138,13 +143,9 @@ private:
             std::string key;
             if (!String(key))
                 return false;
-            for (const JsonMember& member : out.members) {
-                if (member.key != key)
-                    continue;
+            if (!keys.insert(key).second) {
                 m_At = keyAt;
-                std::string quoted;
-                AppendJsonString(quoted, key);
-                return Fail("the key " + quoted + " is given twice");
+                return Fail("the key " + QuotedName(key) + " is given twice");
             }
             SkipSpace();
             if (Peek() != ':')

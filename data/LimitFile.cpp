@@ -3,6 +3,7 @@
 #include "data/Json.h"
 #include "data/SmallFile.h"
 #include "data/TextEncoding.h"
+#include "platform/files/QuotedName.h"
 #include "platform/files/SafeFileWriter.h"
 
 #include <climits>
@@ -74,9 +75,7 @@ public:
 private:
     bool Refuse(const std::string& key, const std::string& what)
     {
-        std::string quoted;
-        AppendJsonString(quoted, key);
-        m_Error = "key " + quoted + ": " + what;
+        m_Error = "key " + QuotedName(key) + ": " + what;
         return false;
     }
 

@@ -1,5 +1,6 @@
 #include "report/CReportPrinting.h"
 
+#include "data/PrintableName.h"
 #include "platform/SourceDate.h"
 #include "platform/draw/DrawContext.h"
 #include "report/PrintInfo.h"
@@ -54,10 +55,8 @@ QString FooterTimeText(const QDateTime& time)
 ReportBrand ReportBrandOf(const ReportOptions& options)
 {
     ReportBrand brand;
-    brand.company = QString::fromStdString(options.company);
-    if (!options.logoFile.empty())
-        if (std::optional<QImage> logo = ReadReportLogo(options.logoFile).image)
-            brand.logo = *logo;
+    brand.company = QString::fromStdString(PrintableName(options.company));
+    brand.logo = options.logo;
     return brand;
 }
 
@@ -120,7 +119,7 @@ void CReportPrinting::OnPrint(DrawContext& dc, const PrintInfo& info)
     // A summary page sums up every cable, so it names none.
     CReport::PageFooter footer{
         m_Row->layoutLeft,           FooterTop(*m_Row),
-        m_Row->layoutEnd().x(),      QString::fromStdString(m_Options.sourceFile),
+        m_Row->layoutEnd().x(),      QString::fromStdString(PrintableName(m_Options.sourceFile)),
         FooterTimeText(m_PrintedAt), tablePage ? CableIdOfPage(info.m_CurrentPage) : std::nullopt};
     // A loss-test page that no cable owns is left blank.
     if (tablePage && m_Row->waveCount != 0 && !footer.cableId)

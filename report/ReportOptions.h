@@ -2,6 +2,8 @@
 
 #include "data/TestLimits.h"
 
+#include <QImage>
+
 #include <string>
 
 // What the user chooses about a printed report beyond its fixed layout. The
@@ -22,6 +24,9 @@ struct ReportOptions
     // of the maker's name in the loss-test header. UTF-8; empty: none.
     std::string company;
     std::string logoFile;
+    // The logo's picture, read from logoFile before the report is made
+    // (ReadReportLogo), once for all its pages; null: none.
+    QImage logo;
     // The name of the file the report shows, for the footer; empty: none.
     std::string sourceFile;
     // The language the report's own texts are printed in ("en", "zh_CN"),

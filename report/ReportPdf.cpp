@@ -1,5 +1,6 @@
 #include "report/ReportPdf.h"
 
+#include "data/PrintableName.h"
 #include "platform/AppTitle.h"
 #include "report/ReportJob.h"
 #include "report/ReportOptions.h"
@@ -34,7 +35,8 @@ QByteArray ReportXmp(const ReportJob& job)
     QString subject = title;
     if (!options.sourceFile.empty()) {
         const ReportLanguage::Use language(job.Language());
-        subject = ReportText("Report", "%1 of %2").arg(title, QString::fromStdString(options.sourceFile));
+        subject = ReportText("Report", "%1 of %2")
+                      .arg(title, QString::fromStdString(PrintableName(options.sourceFile)));
     }
     const QString created =
         job.PrintedAt().toOffsetFromUtc(0).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
@@ -52,7 +54,7 @@ QByteArray ReportXmp(const ReportJob& job)
     xmp += alternative("description", subject);
     if (!options.company.empty())
         xmp += QStringLiteral("      <dc:creator><rdf:Seq><rdf:li>%1</rdf:li></rdf:Seq></dc:creator>\n")
-                   .arg(XmlText(QString::fromStdString(options.company)));
+                   .arg(XmlText(QString::fromStdString(PrintableName(options.company))));
     xmp +=
         QStringLiteral("    </rdf:Description>\n"
                        "    <rdf:Description rdf:about=\"\" xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" "

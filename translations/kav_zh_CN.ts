@@ -602,6 +602,10 @@
         <source>Pictures (*.png;*.svg)|*.png;*.svg|All Files (*)|*||</source>
         <translation>图片 (*.png;*.svg)|*.png;*.svg|所有文件 (*)|*||</translation>
     </message>
+    <message>
+        <source>The logo %1 can no longer be used; the reports are printed without it.</source>
+        <translation>徽标 %1 已无法使用；报告将不带徽标打印。</translation>
+    </message>
 </context>
 <context>
     <name>CSystemInfoDlg</name>

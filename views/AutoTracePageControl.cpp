@@ -32,7 +32,12 @@ AutoTraceFactory MakeAutoTracePageFactory(std::shared_ptr<HidTransport> transpor
     return [transport = std::move(transport), program](QWidget* parent) -> std::unique_ptr<AutoTraceControl> {
         LiveBenchSetup setup;
         setup.program = program;
-        setup.reportOptions = [] { return RememberedReportOptions(); };
+        // The certificate's logo is read anew for each, as a report's is.
+        setup.reportOptions = [parent] {
+            ReportOptions options = RememberedReportOptions();
+            ReadRememberedLogo(parent, options);
+            return options;
+        };
         return std::make_unique<AutoTracePageControl>(transport, parent, std::move(setup));
     };
 }

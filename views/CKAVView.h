@@ -153,9 +153,10 @@ private:
     void PrintPagePicture();
     void PrintSetup();
     // What every print, preview and PDF of the report is made with: the
-    // report options, the name of the selected tab's file, and the limit
-    // the KAV tab shows for the summary pages.
-    ReportOptions JobOptions() const;
+    // report options with their logo read anew, the name of the selected
+    // tab's file, and the limit the KAV tab shows for the summary pages. A
+    // remembered logo that can no longer be used is dropped, and said.
+    ReportOptions JobOptions();
     // Print and preview place the page as the PDF does: quarter-inch
     // margins, where the printer can print there.
     void UseReportMargins();

@@ -88,8 +88,9 @@ void CKAVView::UseReportMargins()
     m_Printer->setPageMargins(QMarginsF(inch, inch, inch, inch), QPageLayout::Inch);
 }
 
-ReportOptions CKAVView::JobOptions() const
+ReportOptions CKAVView::JobOptions()
 {
+    ReadRememberedLogo(this, m_ReportOptions);
     ReportOptions options = m_ReportOptions;
     options.sourceFile = ToFileSystemPath(QFileInfo(FileOfTab(SelectedTab())).fileName());
     options.limits = m_KavPage->Limits();

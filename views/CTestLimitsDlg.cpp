@@ -3,7 +3,7 @@
 #include "data/Json.h"
 #include "data/LimitFile.h"
 #include "platform/ui/Prompts.h"
-#include "report/NameText.h"
+#include "views/CableCountsModel.h"
 #include "views/DialogFolders.h"
 #include "views/DialogRunner.h"
 #include "views/Messages.h"
@@ -23,7 +23,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -89,8 +89,9 @@ CTestLimitsDlg::CTestLimitsDlg(const TestLimits& limits, const std::vector<std::
     : QDialog(parent), m_Method(new QComboBox(this)), m_Preset(new QComboBox(this)),
       m_WaveBox(new QWidget(this)), m_ConnectorLoss(new QLineEdit(this)), m_SpliceLoss(new QLineEdit(this)),
       m_Connections(CountBox(this, 0)), m_Splices(CountBox(this, 0)), m_WarningBand(new QLineEdit(this)),
-      m_CableTable(new QTableWidget(0, 3, this)), m_Open(new QPushButton(tr("Open..."), this)),
-      m_Save(new QPushButton(tr("Save As..."), this))
+      m_CableTable(new QTableView(this)),
+      m_CableCounts(new CableCountsModel({tr("Cable"), tr("Connections"), tr("Splices")}, tr("all"), this)),
+      m_Open(new QPushButton(tr("Open..."), this)), m_Save(new QPushButton(tr("Save As..."), this))
 {
     setWindowTitle(tr("Test Limits"));
     m_Method->addItem(tr("Instrument threshold of each record"),
@@ -131,12 +132,14 @@ CTestLimitsDlg::CTestLimitsDlg(const TestLimits& limits, const std::vector<std::
     m_Open->setToolTip(tr("Reads the limit from a limit file"));
     m_Save->setToolTip(tr("Writes the limit to a limit file"));
 
-    m_CableTable->setHorizontalHeaderLabels({tr("Cable"), tr("Connections"), tr("Splices")});
-    m_CableTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_CableTable->setModel(m_CableCounts);
+    m_CableTable->setItemDelegate(new CableCountDelegate(tr("all"), LargestCount, m_CableTable));
+    m_CableTable->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_CableTable->horizontalHeader()->setSectionResizeMode(CableCountsModel::CableColumn,
+                                                           QHeaderView::Stretch);
     m_CableTable->verticalHeader()->hide();
     m_CableTable->setToolTip(tr("A cable's own counts; \"all\" takes the counts for all cables"));
-    for (const std::string& cable : cables)
-        AddCable(cable);
+    m_CableCounts->AddCables(cables);
     auto* cableBox = new QGroupBox(tr("Counts per cable"), this);
     auto* cableLayout = new QVBoxLayout(cableBox);
     cableLayout->addWidget(m_CableTable);
@@ -186,25 +189,6 @@ void CTestLimitsDlg::AddWaveLength(int32_t waveLength)
     m_Waves[waveLength] = edits;
 }
 
-void CTestLimitsDlg::AddCable(const std::string& cable)
-{
-    if (m_Cables.count(cable))
-        return;
-    const int row = m_CableTable->rowCount();
-    m_CableTable->insertRow(row);
-    auto* name = new QTableWidgetItem(NameText(cable));
-    name->setFlags(Qt::ItemIsEnabled);
-    m_CableTable->setItem(row, 0, name);
-    CableRow boxes{row, CountBox(m_CableTable, -1), CountBox(m_CableTable, -1)};
-    for (QSpinBox* box : {boxes.connections, boxes.splices}) {
-        box->setSpecialValueText(tr("all"));
-        box->setValue(-1);
-    }
-    m_CableTable->setCellWidget(row, 1, boxes.connections);
-    m_CableTable->setCellWidget(row, 2, boxes.splices);
-    m_Cables[cable] = boxes;
-}
-
 QLineEdit* CTestLimitsDlg::FixedLimit(int32_t waveLength) const
 {
     const auto found = m_Waves.find(waveLength);
@@ -215,18 +199,6 @@ QLineEdit* CTestLimitsDlg::Attenuation(int32_t waveLength) const
 {
     const auto found = m_Waves.find(waveLength);
     return found == m_Waves.end() ? nullptr : found->second.attenuation;
-}
-
-QSpinBox* CTestLimitsDlg::CableConnections(const std::string& cable) const
-{
-    const auto found = m_Cables.find(cable);
-    return found == m_Cables.end() ? nullptr : found->second.connections;
-}
-
-QSpinBox* CTestLimitsDlg::CableSplices(const std::string& cable) const
-{
-    const auto found = m_Cables.find(cable);
-    return found == m_Cables.end() ? nullptr : found->second.splices;
 }
 
 void CTestLimitsDlg::Load(const TestLimits& limits)
@@ -246,17 +218,22 @@ void CTestLimitsDlg::Load(const TestLimits& limits)
     m_Splices->setValue(limits.splices);
     m_WarningBand->setText(FigureText(limits.warningBand));
     m_CableFigures.clear();
-    for (const auto& [cable, own] : limits.cables)
-        AddCable(cable);
-    for (const auto& [cable, boxes] : m_Cables) {
-        const auto own = limits.cables.find(cable);
-        const bool given = own != limits.cables.end();
-        boxes.connections->setValue(given ? own->second.connections.value_or(-1) : -1);
-        boxes.splices->setValue(given ? own->second.splices.value_or(-1) : -1);
-        if (given && (!own->second.fixed.empty() || !own->second.attenuation.empty()))
-            m_CableFigures[cable] =
-                CableLimits{std::nullopt, std::nullopt, own->second.fixed, own->second.attenuation};
+    std::vector<std::string> named;
+    named.reserve(limits.cables.size());
+    for (const auto& [cable, own] : limits.cables) {
+        named.push_back(cable);
+        if (!own.fixed.empty() || !own.attenuation.empty())
+            m_CableFigures.emplace_hint(m_CableFigures.end(), cable,
+                                        CableLimits{std::nullopt, std::nullopt, own.fixed, own.attenuation});
     }
+    m_CableCounts->AddCables(named);
+    m_CableCounts->SetCounts([&limits](const std::string& cable) {
+        const auto own = limits.cables.find(cable);
+        if (own == limits.cables.end())
+            return std::pair(CableCountsModel::All, CableCountsModel::All);
+        return std::pair(own->second.connections.value_or(CableCountsModel::All),
+                         own->second.splices.value_or(CableCountsModel::All));
+    });
     UpdateFields();
 }
 
@@ -284,15 +261,17 @@ std::optional<TestLimits> CTestLimitsDlg::Limits(QString* error) const
     limits.warningBand = band.value_or(0.0);
     limits.connections = m_Connections->value();
     limits.splices = m_Splices->value();
-    for (const auto& [cable, boxes] : m_Cables) {
+    for (const std::string& cable : m_CableCounts->Cables()) {
         CableLimits own;
         const auto figures = m_CableFigures.find(cable);
         if (figures != m_CableFigures.end())
             own = figures->second;
-        if (boxes.connections->value() >= 0)
-            own.connections = boxes.connections->value();
-        if (boxes.splices->value() >= 0)
-            own.splices = boxes.splices->value();
+        if (const int connections = m_CableCounts->Count(cable, CableCountsModel::ConnectionsColumn);
+            connections != CableCountsModel::All)
+            own.connections = connections;
+        if (const int splices = m_CableCounts->Count(cable, CableCountsModel::SplicesColumn);
+            splices != CableCountsModel::All)
+            own.splices = splices;
         if (!(own == CableLimits{}))
             limits.cables[cable] = own;
     }

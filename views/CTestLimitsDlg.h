@@ -14,7 +14,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
+class CableCountsModel;
 
 // "Test Limits": the limit the loss tests are certified against. The method
 // and, for a budget, its preset; the figures per wavelength (fixed limits,
@@ -56,10 +57,9 @@ public:
     QSpinBox* Connections() const { return m_Connections; }
     QSpinBox* Splices() const { return m_Splices; }
     QLineEdit* WarningBand() const { return m_WarningBand; }
-    // A cable's own counts; their lowest value, shown as "all", takes the
-    // count for all cables.
-    QSpinBox* CableConnections(const std::string& cable) const;
-    QSpinBox* CableSplices(const std::string& cable) const;
+    // Each cable's own counts; CableCountsModel::All, shown as "all", takes
+    // the count for all cables.
+    CableCountsModel* CableCounts() const { return m_CableCounts; }
     QPushButton* OpenButton() const { return m_Open; }
     QPushButton* SaveButton() const { return m_Save; }
 
@@ -72,15 +72,7 @@ private:
         QLineEdit* fixed;
         QLineEdit* attenuation;
     };
-    struct CableRow
-    {
-        int row; // in the cable table
-        QSpinBox* connections;
-        QSpinBox* splices;
-    };
-
     void AddWaveLength(int32_t waveLength);
-    void AddCable(const std::string& cable);
     // Greys what the chosen method does not use, and shows the preset's
     // figures where the fields leave them to it.
     void UpdateFields();
@@ -94,8 +86,8 @@ private:
     QSpinBox* m_Connections;
     QSpinBox* m_Splices;
     QLineEdit* m_WarningBand;
-    QTableWidget* m_CableTable;
-    std::map<std::string, CableRow> m_Cables;
+    QTableView* m_CableTable;
+    CableCountsModel* m_CableCounts;
     // What a limit gave cables beyond their counts, kept as it was.
     std::map<std::string, CableLimits, std::less<>> m_CableFigures;
     QPushButton* m_Open;

@@ -50,10 +50,11 @@ void ReportExportWriteResult(QWidget* owner, const WriteResult& result)
     // The usual cause of a file that cannot be opened is the file held open
     // in a spreadsheet; the system's reason tells the other causes (no such
     // folder, no permission) apart. A full disk or a failing one is not
-    // helped by closing anything.
+    // helped by closing anything, nor a pipe that no process reads.
     if (result.ok())
         return;
-    if (result.status == IoStatus::NoSpace || result.status == IoStatus::Failed)
+    if (result.status == IoStatus::NoSpace || result.status == IoStatus::Failed ||
+        result.status == IoStatus::NoReader)
         ReportSaveFailure(owner, result);
     else
         Warn(nullptr, QCoreApplication::translate("Messages", "Please close the file first!"),

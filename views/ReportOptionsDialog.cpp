@@ -1,8 +1,9 @@
 #include "views/ReportOptionsDialog.h"
 
+#include "platform/AppTitle.h"
 #include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
-#include "report/ReportBrand.h"
+#include "report/ReportLogo.h"
 #include "report/Translations.h"
 #include "views/DialogFolders.h"
 #include "views/DialogRunner.h"
@@ -10,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -172,4 +175,25 @@ void RestoreNameEncoding()
     const std::optional<NameEncoding> names =
         NameEncodingOfWord(ProgramSettings::Current().Value(Keys::Names).toString().toStdString());
     SetNameEncoding(names.value_or(NameEncoding::Automatic));
+}
+
+void ReadRememberedLogo(QWidget* owner, ReportOptions& options)
+{
+    options.logo = QImage();
+    if (options.logoFile.empty())
+        return;
+    const ReportLogo read = ReadReportLogo(options.logoFile);
+    if (read.image) {
+        options.logo = *read.image;
+        return;
+    }
+    const QString file = FromFileSystemPath(options.logoFile);
+    options.logoFile.clear();
+    ProgramSettings::Current().SetValue(Keys::Logo, QString());
+    Prompts::Current().Message(
+        owner,
+        QCoreApplication::translate("CReportOptionsDlg",
+                                    "The logo %1 can no longer be used; the reports are printed without it.")
+            .arg(QDir::toNativeSeparators(file)),
+        ApplicationTitle, MessageButtons::Ok, MessageIcon::Warning, QString::fromStdString(read.error));
 }

@@ -47,5 +47,10 @@ bool EditReportOptions(QWidget* owner, ReportOptions& options);
 
 // What the user chose in an earlier run; the defaults before the first.
 ReportOptions RememberedReportOptions();
+// Reads the logo of `options` from its file for a print, preview or PDF. One
+// that can no longer be used (moved, changed, replaced by a pipe) is
+// dropped, from the options and for the next run, with a message that says
+// why.
+void ReadRememberedLogo(QWidget* owner, ReportOptions& options);
 // The name encoding chosen in an earlier run, put in force.
 void RestoreNameEncoding();

@@ -1,6 +1,7 @@
 #include "workbook/Workbook.h"
 
 #include "ProgramIdentity.h"
+#include "data/PrintableName.h"
 #include "platform/AppTitle.h"
 #include "platform/SourceDate.h"
 #include "platform/files/SafeFileWriter.h"
@@ -49,19 +50,26 @@ bool HasWorkbook(RecordKind kind)
 
 WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
 {
+    // The file's name, in the properties and the summary, as XML can hold it.
+    WorkbookSource printable = source;
+    printable.fileName = PrintableName(source.fileName);
     WorkbookOutcome outcome;
     if (!HasWorkbook(kind)) {
         outcome.error = "a recorded trace has no table";
         return outcome;
     }
     WorkbookFile file;
-    if (!file.Book()) {
+    const auto failed = [&file, &outcome](const std::string& error) {
+        file.Failed(error);
         outcome.error = file.Error();
+        outcome.status = file.Full() ? IoStatus::NoSpace : IoStatus::Failed;
         return outcome;
-    }
-    SetProperties(file.Book(), kind, source);
+    };
+    if (!file.Book())
+        return failed(file.Error());
+    SetProperties(file.Book(), kind, printable);
     const LossTestVerdicts verdicts =
-        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
+        kind == RecordKind::Kav ? CertifyLossTests(store, printable.limits) : LossTestVerdicts();
     std::vector<SheetTable> sheets;
     if (kind == RecordKind::Opm)
         sheets.push_back(OpmSheet(store));
@@ -69,18 +77,16 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
         sheets.push_back(OrlSheet(store));
     else
         sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
-                  SummarySheet(store, verdicts, source.limits, source.fileName)};
+                  SummarySheet(store, verdicts, printable.limits, printable.fileName)};
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);
-        if (error != LXW_NO_ERROR) {
-            outcome.error = std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error);
-            return outcome;
-        }
+        if (error != LXW_NO_ERROR)
+            return failed(std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error));
     }
     outcome.bytes = file.Finish();
     if (!outcome.bytes)
-        outcome.error = file.Error();
+        return failed(file.Error());
     return outcome;
 }
 
@@ -89,6 +95,6 @@ WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, Rec
 {
     const WorkbookOutcome outcome = WorkbookBytes(store, kind, source);
     if (!outcome.bytes)
-        return WriteResult{IoRefusal(IoStatus::Failed, outcome.error), path};
+        return WriteResult{IoRefusal(outcome.status, outcome.error), path};
     return WriteFileSafely(path, *outcome.bytes);
 }

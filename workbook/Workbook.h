@@ -25,7 +25,8 @@ bool HasWorkbook(RecordKind kind);
 struct WorkbookOutcome
 {
     std::optional<std::string> bytes;
-    std::string error; // why there are none
+    std::string error;                  // why there are none
+    IoStatus status = IoStatus::Failed; // NoSpace: the temporary folder's disk is full
 };
 
 WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source);

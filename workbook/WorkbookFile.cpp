@@ -1,5 +1,7 @@
 #include "workbook/WorkbookFile.h"
 
+#include "platform/files/QuotedName.h"
+
 #include <filesystem>
 #include <fstream>
 
@@ -9,7 +11,7 @@ WorkbookFile::WorkbookFile()
         m_Error = m_Folder.Reason();
         return;
     }
-    m_Path = m_Folder.PathOf("workbook.xlsx");
+    m_Path = m_Folder.ExpectFile("workbook.xlsx");
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     // Its working files go in the private folder too, and with it.
@@ -43,4 +45,15 @@ std::optional<std::string> WorkbookFile::Finish()
         return std::nullopt;
     }
     return bytes;
+}
+
+void WorkbookFile::Failed(const std::string& error)
+{
+    // The library says only that it could not write; a full disk is what
+    // the user must hear.
+    const IoResult room = m_Folder.Room();
+    m_Full = room.status == IoStatus::NoSpace;
+    m_Error = m_Full
+                  ? "no room left in the temporary folder " + QuotedName(m_Folder.Path()) + ": " + room.reason
+                  : error;
 }

@@ -28,6 +28,11 @@ public:
     // Writes the workbook out and reads it back: its bytes, or nothing with
     // Error() telling why.
     std::optional<std::string> Finish();
+    // Takes the library's failure, `error`, for the one Error() tells: a
+    // full disk under the temporary folder, where it is one.
+    void Failed(const std::string& error);
+    // The failure was a full disk.
+    bool Full() const { return m_Full; }
 
 private:
     ClassicNumbers m_Numbers; // for as long as libxlsxwriter prints numbers
@@ -35,4 +40,5 @@ private:
     std::string m_Path;
     lxw_workbook* m_Book = nullptr;
     std::string m_Error;
+    bool m_Full = false;
 };

@@ -23,6 +23,8 @@ struct FileBytes : IoResult
 // Reads at most `limit` bytes from the start of the regular file at path,
 // opened read-only. Anything else is refused without blocking: a named pipe
 // without a writer would otherwise wait forever, and a device never ends.
+// The path is followed as a write follows it (OutputFile): a link another
+// user planted in a shared folder is refused.
 // (FileSystemPosix.cpp, FileSystemWindows.cpp)
 FileBytes ReadFileBytes(const std::string& path, size_t limit);
 

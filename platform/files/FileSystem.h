@@ -66,3 +66,23 @@ PathTarget ExamineStream(StandardStream stream);
 // Writes the bytes unchanged (no line-end translation) to standard output and
 // flushes it.
 IoResult WriteStandardOutput(const std::string& bytes);
+
+// A file-size limit (ulimit -f) would end the program by SIGXFSZ in the
+// middle of a write; ignored, the write fails (EFBIG) and is told as a full
+// disk, the earlier file kept. Called once at the start of each program.
+void KeepRunningAtFileSizeLimit();
+
+// What a library prints on standard error while this lives is thrown away,
+// for a program whose every failure is one line of its own, which tells the
+// library's failure in its own words.
+class StandardErrorSilenced
+{
+public:
+    StandardErrorSilenced();
+    ~StandardErrorSilenced();
+    StandardErrorSilenced(const StandardErrorSilenced&) = delete;
+    StandardErrorSilenced& operator=(const StandardErrorSilenced&) = delete;
+
+private:
+    int m_Saved; // standard error as it was; -1 when it could not be kept
+};

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -86,14 +87,23 @@ IoResult WriteStandardOutput(const std::string& bytes)
 
 FileBytes ReadFileBytes(const std::string& path, size_t limit)
 {
-    struct stat status;
+    // Reached as a write reaches its target, so that a file read through a
+    // link planted in a shared folder is refused as one written there.
+    FolderEntry entry;
+    const IoResult found = FindEntry(path, entry);
+    if (!found.ok())
+        return FileBytes{found};
+    if (!entry.found)
+        return FileBytes{Failure(ENOENT)};
     // Refused before it is opened: opening a device can have effects of its own.
-    if (stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
-        return FileBytes{NotAFile(TypeOf(status.st_mode))};
+    if (!S_ISREG(entry.status.st_mode))
+        return FileBytes{NotAFile(TypeOf(entry.status.st_mode))};
     // O_NONBLOCK: a pipe put in the file's place since is not waited for.
-    const int fd = open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        openat(entry.folder, entry.name.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return FileBytes{Failure(errno)};
+    struct stat status;
     const IoResult refused = fstat(fd, &status) != 0    ? Failure(errno)
                              : !S_ISREG(status.st_mode) ? NotAFile(TypeOf(status.st_mode))
                                                         : IoResult{};
@@ -115,4 +125,32 @@ FileBytes ReadStandardInput(size_t limit)
     FileBytes result;
     ReadAll(STDIN_FILENO, limit, result);
     return result;
+}
+
+void KeepRunningAtFileSizeLimit()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+StandardErrorSilenced::StandardErrorSilenced() : m_Saved(-1)
+{
+    std::fflush(stderr);
+    const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (nowhere < 0)
+        return;
+    m_Saved = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0);
+    if (m_Saved >= 0 && dup2(nowhere, STDERR_FILENO) < 0) {
+        close(m_Saved);
+        m_Saved = -1;
+    }
+    close(nowhere);
+}
+
+StandardErrorSilenced::~StandardErrorSilenced()
+{
+    if (m_Saved < 0)
+        return;
+    std::fflush(stderr);
+    dup2(m_Saved, STDERR_FILENO);
+    close(m_Saved);
 }

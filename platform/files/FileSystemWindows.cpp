@@ -93,3 +93,31 @@ FileBytes ReadStandardInput(size_t limit)
     ReadAll(GetStdHandle(STD_INPUT_HANDLE), limit, result);
     return result;
 }
+
+void KeepRunningAtFileSizeLimit()
+{
+    // Windows has no file-size limit that ends a program.
+}
+
+StandardErrorSilenced::StandardErrorSilenced() : m_Saved(-1)
+{
+    std::fflush(stderr);
+    const int nowhere = _open("NUL", _O_WRONLY);
+    if (nowhere < 0)
+        return;
+    m_Saved = _dup(_fileno(stderr));
+    if (m_Saved >= 0 && _dup2(nowhere, _fileno(stderr)) != 0) {
+        _close(m_Saved);
+        m_Saved = -1;
+    }
+    _close(nowhere);
+}
+
+StandardErrorSilenced::~StandardErrorSilenced()
+{
+    if (m_Saved < 0)
+        return;
+    std::fflush(stderr);
+    _dup2(m_Saved, _fileno(stderr));
+    _close(m_Saved);
+}

@@ -22,10 +22,10 @@ enum class WriteRule
 // system resolves each link once, where it resolves links, and a folder
 // renamed meanwhile changes nothing. A link at the end of the path is
 // followed to the file it names (which is written, the link staying a link),
-// except one that another user made in a folder that everyone may write to
-// and that keeps its files' owners (a sticky folder such as /tmp): that is
-// refused, as the system refuses it. (OutputFilePosix.cpp,
-// OutputFileWindows.cpp)
+// and a link to a folder on the way to it as well, except one that another
+// user made in a folder that everyone may write to and that keeps its
+// files' owners (a sticky folder such as /tmp): that is refused, as the
+// system refuses it. (OutputFilePosix.cpp, OutputFileWindows.cpp)
 class OutputFile
 {
 public:

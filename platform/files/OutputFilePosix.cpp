@@ -71,18 +71,30 @@ IoResult OutputFile::Open(const std::string& path, WriteRule rule)
     m_Place = std::make_unique<Place>();
     FolderEntry& entry = m_Place->entry;
     const IoResult found = FindEntry(path, entry);
-    if (!found.ok() || !entry.found)
+    if (!found.ok())
         return found;
+    if (Replaces()) {
+        // The new file is made, named and flushed in the folder itself.
+        const int folder = openat(entry.folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder < 0)
+            return Failure(errno);
+        close(entry.folder);
+        entry.folder = folder;
+    }
+    if (!entry.found)
+        return {};
     const PathTarget::Type type = TypeOf(entry.status.st_mode);
     const bool special = type == PathTarget::Type::Pipe || type == PathTarget::Type::Device;
     if (type != PathTarget::Type::Regular && (!special || rule == WriteRule::RegularOnly))
         return NotAFile(type);
-    // The path is opened as given, so that the system follows its links once
-    // more with its own protections. Opening without truncating changes
-    // nothing; it honours a write protection that a rename over the file
-    // would ignore, and O_NONBLOCK makes a pipe without a reader fail at once
-    // rather than wait for one.
-    m_Place->target = open(path.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    // Opening without truncating changes nothing; it honours a write
+    // protection that a rename over the file would ignore, and O_NONBLOCK
+    // makes a pipe without a reader fail at once rather than wait for one.
+    // A regular file was reached without links at its name; a device or a
+    // pipe may lie behind links that only the system can follow.
+    const int follow = type == PathTarget::Type::Regular ? O_NOFOLLOW : 0;
+    m_Place->target =
+        openat(entry.folder, entry.name.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC | follow);
     if (m_Place->target < 0) {
         if (errno == ENXIO && type == PathTarget::Type::Pipe)
             return IoRefusal(IoStatus::NoReader, "no process reads the pipe");

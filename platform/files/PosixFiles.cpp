@@ -5,22 +5,44 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <deque>
 
 namespace {
-// Links followed at the end of a path before giving up, as Linux does.
+// Links followed on one path before giving up, as Linux does.
 constexpr int MaxLinks = 40;
 
-// The folder part of a path ("." for none, "/" for the root) and its last name.
-void Split(const std::string& path, std::string& folder, std::string& name)
+// A folder on the way, held only to go on from it: searching it needs no
+// permission to list it, and a link under its name is never followed.
+#ifdef O_PATH
+constexpr int WayOpen = O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+#else
+constexpr int WayOpen = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+#endif
+
+// Puts the names of `path` before those still to walk and, for an absolute
+// path, starts again from the root; "" and "." name the folder they are in.
+// False (errno) when the root cannot be opened.
+bool PutNamesFirst(const std::string& path, std::deque<std::string>& names, int& folder)
 {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        folder = ".";
-        name = path;
-        return;
+    std::deque<std::string> first;
+    for (size_t start = 0; start < path.size();) {
+        size_t end = path.find('/', start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start && path.compare(start, end - start, ".") != 0)
+            first.push_back(path.substr(start, end - start));
+        start = end + 1;
     }
-    folder = slash == 0 ? "/" : path.substr(0, slash);
-    name = path.substr(slash + 1);
+    names.insert(names.begin(), first.begin(), first.end());
+    if (path.empty() || path[0] != '/')
+        return true;
+    const int root = open("/", WayOpen);
+    if (root < 0)
+        return false;
+    if (folder >= 0)
+        close(folder);
+    folder = root;
+    return true;
 }
 
 // The system's rule for following a link in a shared folder (Linux's
@@ -112,37 +134,56 @@ FolderEntry::~FolderEntry()
 
 IoResult FindEntry(const std::string& path, FolderEntry& entry)
 {
-    std::string folder;
-    Split(path, folder, entry.name);
-    entry.folder = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (entry.folder < 0)
+    // A path that ends in a folder names no file in one.
+    const std::string last = path.substr(path.rfind('/') + 1);
+    if (path.empty())
+        return Failure(ENOENT);
+    if (last.empty() || last == "." || last == "..")
+        return Failure(EISDIR);
+    std::deque<std::string> names;
+    entry.folder = open(".", WayOpen);
+    if (entry.folder < 0 || !PutNamesFirst(path, names, entry.folder))
         return Failure(errno);
     struct stat followed; // what the system finds at the end of the links
     bool regularAtEnd = false;
-    for (int links = 0; links <= MaxLinks; ++links) {
-        if (entry.name.empty() || entry.name == "." || entry.name == "..")
-            return Failure(EISDIR);
+    int links = 0;
+    while (!names.empty()) {
+        entry.name = names.front();
+        names.pop_front();
+        const bool atEnd = names.empty();
         struct stat found;
         if (fstatat(entry.folder, entry.name.c_str(), &found, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (errno != ENOENT)
+            if (errno != ENOENT || !atEnd)
                 return Failure(errno);
             entry.found = false;
             return {};
         }
         if (!S_ISLNK(found.st_mode)) {
-            if (regularAtEnd && (found.st_dev != followed.st_dev || found.st_ino != followed.st_ino))
-                return IoRefusal(IoStatus::Failed, "its links changed while they were followed");
-            entry.found = true;
-            entry.status = found;
-            return {};
+            if (atEnd) {
+                if (regularAtEnd && (found.st_dev != followed.st_dev || found.st_ino != followed.st_ino))
+                    return IoRefusal(IoStatus::Failed, "its links changed while they were followed");
+                entry.found = true;
+                entry.status = found;
+                return {};
+            }
+            const int next = openat(entry.folder, entry.name.c_str(), WayOpen);
+            if (next < 0)
+                return Failure(errno);
+            close(entry.folder);
+            entry.folder = next;
+            continue;
         }
+        // Every link on the way, not only the last, under the system's
+        // rule for shared folders.
         struct stat holder;
         if (fstat(entry.folder, &holder) != 0)
             return Failure(errno);
         if (PlantedByAnother(holder, found))
             return IoRefusal(IoStatus::NoAccess,
                              "a link that another user made in a shared folder, not followed");
-        if (links == 0) {
+        if (++links > MaxLinks)
+            return Failure(ELOOP);
+        if (atEnd && !regularAtEnd) {
             // The system says first what the links lead to. Only a regular
             // file, or none, needs the folder that holds it; a device or a
             // pipe is what it is (also behind links that exist only for
@@ -163,13 +204,11 @@ IoResult FindEntry(const std::string& path, FolderEntry& entry)
         if (length < 0)
             return Failure(errno);
         linked.resize(static_cast<size_t>(length));
+        if (linked.empty())
+            return Failure(ENOENT);
         // The link's target is read relative to the link's own folder.
-        Split(linked, folder, entry.name);
-        const int next = openat(entry.folder, folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (next < 0)
+        if (!PutNamesFirst(linked, names, entry.folder))
             return Failure(errno);
-        close(entry.folder);
-        entry.folder = next;
     }
-    return Failure(ELOOP);
+    return Failure(EISDIR);
 }

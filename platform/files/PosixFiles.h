@@ -20,8 +20,9 @@ IoResult WriteAll(int fd, const std::string& bytes);
 void CloseKeepingFirstError(int fd, IoResult& result);
 
 // The folder that holds what a path names and the name there, once the
-// links at the path's end are followed as the system follows them; the
-// folder is open, for everything after to work relative to it.
+// links on the path are followed as the system follows them; the folder is
+// open (only to work from, on Linux: O_PATH), for everything after to work
+// relative to it.
 struct FolderEntry
 {
     FolderEntry() = default;
@@ -35,9 +36,11 @@ struct FolderEntry
     struct stat status = {}; // what is there, when found (never a link)
 };
 
-// Opens the folder of `path` (the system follows the links on the way to
-// it) and follows a link at the path's end by hand, through the folders it
-// leads to, as far as the system would: a link in a sticky folder that
-// everyone may write to, made by someone who is neither this user nor the
-// folder's owner, is refused. A missing name at the end is found == false.
+// Walks `path` one name at a time, each folder opened without following a
+// link under its name, and follows every link on the way by hand, in the
+// middle of the path as at its end, as far as the system would: a link in a
+// sticky folder that everyone may write to, made by someone who is neither
+// this user nor the folder's owner, is refused wherever it stands. A link at
+// the end that the system takes to a device or a pipe is that. A missing
+// name at the end is found == false.
 IoResult FindEntry(const std::string& path, FolderEntry& entry);

@@ -9,13 +9,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <cstdio>
 
 namespace {
-// Far more than the few lines the program keeps.
-constexpr size_t SettingsSizeLimit = 1 << 20;
+// Far more than the few lines the program keeps; a larger file is read by
+// no one, and never written over.
+constexpr size_t SettingsSizeLimit = 16 << 20;
+// Another window of the program saving at the same moment: waited for, and
+// met by saving again over what it saved.
+constexpr int SaveLockWaitMs = 5000;
+constexpr int SaveTries = 10;
 // QSettings reads and writes the format on a temporary file of its own.
 const char* const NoTemporaryFile = "no temporary file can be made for them";
 
@@ -63,20 +69,32 @@ void ProgramSettings::SetValue(const QString& key, const QVariant& value)
     m_Values.insert(key, value);
     if (m_File.isEmpty() || m_Refused)
         return;
-    // What another window of the program saved meanwhile stays.
-    QVariantMap saved;
-    if (!ReadFile(saved))
-        return;
-    saved.insert(key, value);
-    m_Values = saved;
-    const std::optional<QByteArray> bytes = SettingsBytes(saved);
-    if (!bytes) {
-        SayKeptForThisRun(NoTemporaryFile);
-        return;
-    }
     QDir().mkpath(QFileInfo(m_File).path());
-    const WriteResult written = WriteFileSafely(QFile::encodeName(m_File).toStdString(), bytes->toStdString(),
-                                                WriteRule::RegularOnly);
+    // Windows of the program save one at a time, under the lock file that
+    // QSettings itself takes beside the file. Without it (a folder that
+    // takes no lock file) saving goes on: the safe write refuses to replace
+    // a file that changed since it was read, and the save is made again.
+    QLockFile lock(m_File + QStringLiteral(".lock"));
+    lock.tryLock(SaveLockWaitMs);
+    WriteResult written;
+    for (int attempt = 0; attempt < SaveTries; ++attempt) {
+        // What another window of the program saved meanwhile stays: the
+        // change is made, key by key, to the file as it is now.
+        QVariantMap saved;
+        if (!ReadFile(saved))
+            return;
+        saved.insert(key, value);
+        m_Values = saved;
+        const std::optional<QByteArray> bytes = SettingsBytes(saved);
+        if (!bytes) {
+            SayKeptForThisRun(NoTemporaryFile);
+            return;
+        }
+        written = WriteFileSafely(QFile::encodeName(m_File).toStdString(), bytes->toStdString(),
+                                  WriteRule::RegularOnly);
+        if (written.status != IoStatus::NameTaken)
+            break;
+    }
     if (!written.ok())
         SayKeptForThisRun(written.reason);
     m_Refused = written.status == IoStatus::NotAFile;
@@ -90,6 +108,12 @@ bool ProgramSettings::ReadFile(QVariantMap& values)
     if (!file.ok()) {
         m_Refused = file.status == IoStatus::NotAFile;
         SayKeptForThisRun(file.reason);
+        return false;
+    }
+    if (file.overLimit) {
+        m_Refused = true;
+        SayKeptForThisRun("larger than " + std::to_string(SettingsSizeLimit >> 20) +
+                          " MiB, more than settings can be; it is left as it is");
         return false;
     }
     const std::optional<QVariantMap> parsed = ParseSettings(QByteArray(

@@ -15,11 +15,13 @@ class QSettings;
 // remembered for the run only, so tests and picture runs never read or change
 // what a user has saved.
 //
-// A settings file is read without waiting and written through the safe write:
-// only a regular file is read or replaced, or a new one made. Anything else
-// under its name (a pipe, a device, a link planted in a shared folder) is
-// left alone, the settings are kept for the run, and the program says so
-// once, on standard error.
+// A settings file is read whole, without waiting, and written through the
+// safe write: only a regular file is read or replaced, or a new one made.
+// Anything else under its name (a pipe, a device, a link planted in a
+// shared folder, a file far too large to be settings) is left alone, the
+// settings are kept for the run, and the program says so once, on standard
+// error. Every change is made to the file as it is at that moment, so that
+// two windows of the program keep each other's changes.
 class ProgramSettings
 {
 public:
@@ -56,8 +58,8 @@ private:
     std::unique_ptr<QSettings> m_Native; // the system's own store, where it has one
     QString m_File;                      // the settings file, when there is one
     QVariantMap m_Values;                // the file's settings, or this run's
-    bool m_Refused = false;              // the file's name holds no regular file: never written
-    bool m_Said = false;                 // a failure was told once already
+    bool m_Refused = false; // the file is no regular file, or too large to be settings: never written
+    bool m_Said = false;    // a failure was told once already
 };
 
 // Where the system keeps the user's settings of `application` as a file;

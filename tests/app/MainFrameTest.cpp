@@ -16,6 +16,7 @@
 #include "views/COpmListPage.h"
 #include "views/COrlListPage.h"
 #include "views/CTestLimitsDlg.h"
+#include "views/CableCountsModel.h"
 #include "views/DialogRunner.h"
 #include "views/Tabs.h"
 #include "views/VerdictSummaryLine.h"
@@ -366,8 +367,8 @@ private slots:
             QStringList cables;
             SetDialogRunner([&](QDialog& dialog) {
                 auto& limits = static_cast<CTestLimitsDlg&>(dialog);
-                cables << (limits.CableConnections("CAB-01") ? "CAB-01" : "")
-                       << (limits.CableConnections("CAB-03") ? "CAB-03" : "");
+                cables << (limits.CableCounts()->Has("CAB-01") ? "CAB-01" : "")
+                       << (limits.CableCounts()->Has("CAB-03") ? "CAB-03" : "");
                 limits.Load(chosen);
                 return int(QDialog::Rejected);
             });

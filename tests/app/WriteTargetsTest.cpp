@@ -7,6 +7,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
 // What kav writes by itself (its pictures, the trace log) never waits on a
 // pipe put under the file's name, and a full disk keeps the old pictures.
 class WriteTargetsTest : public QObject
@@ -100,6 +103,29 @@ private slots:
         QCOMPARE(kept.entryList(QDir::Files | QDir::Hidden), pictures);
         for (const QString& picture : pictures)
             QCOMPARE(ReadBytes(kept.filePath(picture).toStdString()), std::string("old"));
+    }
+
+    // A file-size limit (ulimit -f) is a full disk too: the program says so
+    // and ends as on one, the old picture kept, where the system would end
+    // it by SIGXFSZ.
+    void aFileSizeLimitKeepsTheOldPictures()
+    {
+        ScratchFolder dir;
+        const QString shots = QString::fromStdString(dir.File("shots"));
+        QVERIFY(QDir().mkpath(shots));
+        WriteBytes(dir.File("shots/opm.png"), "old");
+        QProcess kav;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        kav.setProcessEnvironment(environment);
+        kav.start("sh", {"-c", "ulimit -f 0; exec \"$0\" --screenshots \"$1\" \"$2\"", KAV_BINARY, shots,
+                         Sample()});
+        QVERIFY(kav.waitForFinished(30000));
+        QCOMPARE(kav.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kav.exitCode(), 1);
+        QVERIFY2(QString::fromLocal8Bit(kav.readAllStandardError()).contains(std::strerror(ENOSPC)),
+                 "the full disk is said");
+        QCOMPARE(ReadBytes(dir.File("shots/opm.png")), std::string("old"));
     }
 };
 

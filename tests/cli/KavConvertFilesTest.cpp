@@ -179,3 +179,31 @@ TEST_F(KavConvertFiles, AFullDiskKeepsEveryOldOutput)
     EXPECT_EQ(ReadBytes(keep + "/out.kav"), "old-kav");
     EXPECT_EQ(ReadBytes(keep + "/out.pdf"), "old-pdf");
 }
+
+// A file-size limit (ulimit -f) is a full disk for every output: one line
+// that says so, exit 5, the old file kept and nothing left beside it, also
+// of the workbook's working files.
+TEST_F(KavConvertFiles, AFileSizeLimitIsAFullDisk)
+{
+    // The temporary folder holds nothing after; the PDF's painting keeps
+    // its runtime folder elsewhere.
+    const std::string temporary = Path("tmp"), runtime = Path("run");
+    fs::create_directory(temporary);
+    fs::create_directory(runtime);
+    fs::permissions(runtime, fs::perms::owner_all, fs::perm_options::replace);
+    for (const char* option : {"--csv", "--verdicts", "--xlsx", "--document", "--pdf"}) {
+        SCOPED_TRACE(option);
+        const std::string out = Path("out");
+        WriteBytes(out, "old");
+        // Standard error is read through a pipe, which the limit leaves alone.
+        const RunResult run =
+            ThroughPipe("(ulimit -f 0; TMPDIR=" + Quoted(temporary) + " XDG_RUNTIME_DIR=" + Quoted(runtime) +
+                        " exec KAV_CONVERT " + Quoted(m_Input) + " " + option + " " + Quoted(out) + ") 2>&1");
+        EXPECT_EQ(run.status, 5);
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << run.out;
+        EXPECT_NE(run.out.find(std::strerror(ENOSPC)), std::string::npos) << run.out;
+        EXPECT_EQ(ReadBytes(out), "old");
+        EXPECT_EQ(m_Dir.Names(), (std::vector<std::string>{"k.bin", "out", "run", "tmp"}));
+        EXPECT_TRUE(fs::is_empty(temporary));
+    }
+}

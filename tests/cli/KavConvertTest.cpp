@@ -17,8 +17,9 @@ size_t LineCount(const std::string& text)
 } // namespace
 
 // Every refusal and failure: its exit status, one line on standard error
-// naming what is wrong, nothing on standard output and no file written
-// (an output staged before another failed is not left behind).
+// naming what is wrong (whatever the names and keys it quotes hold), nothing
+// on standard output, no file written (an output staged before another
+// failed is not left behind), and never a wait.
 TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
 {
     const std::string trace = ReadBytes(Sample("trace-1550nm.bin"));
@@ -31,7 +32,8 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     const std::string badLimits = R"({"method": "budget", "warningBand": "0.3"})";
     WriteBytes(Path("bad.kavlimits"), badLimits);
     WriteBytes(Path("bad.kavheader"), R"({"Customer": 42})");
-    WriteBytes(Path("logo.png"), "not a picture");
+    // An unknown key that would forge a line of its own and clear the terminal.
+    WriteBytes(Path("forged.kavheader"), R"({"\u001b[2J\nkav-convert: FAKE": "x"})");
     const std::string csv = " --csv " + Quoted(Path("x.csv")), outputs = " --info" + csv;
     const std::string opm = Quoted(Sample("opm-readings.bin")), pdf = " --pdf " + Quoted(Path("x.pdf"));
     const std::string lossTest = Quoted(Sample("kav-two-wavelengths.bin"));
@@ -57,8 +59,13 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {lossTest + " --no-summary --info", 2, "--no-summary without --pdf"},
         {opm + " --language zh_CN --info", 2, "--language without --pdf"},
         {opm + outputs + " --company X", 2, "--company without --pdf"},
-        {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "\"Customer\""},
-        {lossTest + pdf + " --logo " + Quoted(Path("logo.png")), 2, "--logo"},
+        {lossTest + pdf + " --header " + Quoted(Path("bad.kavheader")), 2, "Customer: a string was expected"},
+        {lossTest + pdf + " --header " + Quoted(Path("forged.kavheader")), 2, "$'\\033'"},
+        // A logo that cannot be used (ReportLogoTest has why) is never waited for.
+        {lossTest + pdf + " --logo " + Quoted(Path("pipe.bin")), 2, "named pipe"},
+        // A value that starts with "-" is given joined to its option.
+        {lossTest + pdf + " --company -ACME", 2, "--company=-ACME"},
+        {opm + " --info=yes", 2, "--info takes no value"},
         // Nothing but a regular file is read, and refusing never waits for
         // a writer.
         {Quoted(Path("missing.bin")) + outputs, 3, Path("missing.bin")},
@@ -69,7 +76,7 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
         {Quoted(Path("short.bin")) + outputs, 4, "File error!"},
         {Quoted(Path("wrong.kav")) + outputs, 4, "File error!"},
         // A limit file is part of the command: any fault in it is a usage error.
-        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + outputs, 2, "key \"warningBand\""},
+        {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + outputs, 2, "key warningBand"},
         {lossTest + " --limits " + Quoted(Path("none.kavlimits")) + outputs, 2, "none.kavlimits"},
         {lossTest + " --limits " + Quoted(Path("bad.kavlimits")) + " --verdicts " +
              Quoted(Path("bad.kavlimits")),
@@ -87,7 +94,8 @@ TEST_F(KavConvert, ExitStatusAndOneLineOnStandardError)
     };
     const size_t files = FileCount();
     for (const auto& c : cases) {
-        const RunResult run = Convert(c.arguments);
+        // `timeout` ends a run that waits (status 124).
+        const RunResult run = ThroughPipe("timeout 10 KAV_CONVERT " + c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_EQ(LineCount(run.err), 1u) << run.err;
         EXPECT_NE(run.err.find(c.mentions), std::string::npos) << run.err;

@@ -147,20 +147,25 @@ TEST_F(KavConvertPdf, TheSummaryPageUnlessNoSummary)
         EXPECT_TRUE(std::regex_search(last, std::regex(pattern))) << pattern << "\n" << last;
 }
 
-// The report a contractor hands over, made by a script: the company, the
-// header from a file, the footer naming the file and dated SOURCE_DATE_EPOCH,
-// or no footer. (A header or logo that cannot be used is a usage error.)
+// The report a contractor hands over, made by a script: the company (given
+// joined to its option, as one that starts with "-" must be), an SVG logo
+// with text, the header from a file, the footer naming the file and dated
+// SOURCE_DATE_EPOCH, or no footer. (A header or logo that cannot be used is
+// a usage error.)
 TEST_F(KavConvertPdf, TheCompanyTheHeaderFileAndTheFooter)
 {
-    const std::string header = Path("job.kavheader");
+    const std::string header = Path("job.kavheader"), logo = Path("logo.svg");
     WriteBytes(header, "{\"Customer\": \"City Net\", \"OperatorB\": \"Li Wei \xE6\x9D\x8E\xE4\xBC\x9F\"}");
-    const std::string made = "SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " +
-                             Quoted(Sample("kav-two-wavelengths.bin")) +
-                             " --company 'Acme Fibre Ltd' --header " + Quoted(header) + " --pdf ";
+    WriteBytes(logo, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"80\" height=\"20\">"
+                     "<text x=\"2\" y=\"16\">ACME</text></svg>");
+    const std::string made =
+        "SOURCE_DATE_EPOCH=1714650000 KAV_CONVERT " + Quoted(Sample("kav-two-wavelengths.bin")) +
+        " --company='-Acme Fibre Ltd' --logo " + Quoted(logo) + " --header " + Quoted(header) + " --pdf ";
     const RunResult run = ThroughPipe(made + Quoted(Path("a.pdf")));
     ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(ToolOutput("pdfimages -list " + Quoted(Path("a.pdf"))).find("image"), std::string::npos);
     const std::string page2 = PdfText(Path("a.pdf"), 2);
-    EXPECT_NE(page2.find("Acme Fibre Ltd"), std::string::npos);
+    EXPECT_NE(page2.find("-Acme Fibre Ltd"), std::string::npos);
     EXPECT_NE(page2.find("Customer: City Net"), std::string::npos);
     EXPECT_NE(page2.find("Operator B: Li Wei \xE6\x9D\x8E\xE4\xBC\x9F"), std::string::npos);
     EXPECT_NE(page2.find("Page 2 of 4"), std::string::npos) << page2; // the summary on page 4

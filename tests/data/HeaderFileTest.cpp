@@ -35,10 +35,10 @@ TEST(HeaderFile, AFileNamesWhatIsWrongAndGivesNothing)
     EXPECT_EQ(some.fields->JobId, "");
 
     const std::pair<const char*, const char*> refused[] = {
-        {R"({"Customer": "City Net", "Colour": "red"})", "\"Colour\""},
-        {R"({"JobId": 7})", "\"JobId\""},
-        {R"({"Reason": "123456789012345678901234567890123456789012345678901"})", "\"Reason\""},
-        {R"({"JobId": "123456789012345678901"})", "\"JobId\""},
+        {R"({"Customer": "City Net", "Colour": "red"})", "Colour: "},
+        {R"({"JobId": 7})", "JobId: "},
+        {R"({"Reason": "123456789012345678901234567890123456789012345678901"})", "Reason: "},
+        {R"({"JobId": "123456789012345678901"})", "JobId: "},
         {R"(["JobId"])", "object"},
         {R"({"JobId": "a",})", "line 1"},
     };

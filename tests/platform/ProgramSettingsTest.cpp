@@ -12,6 +12,8 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -31,14 +33,19 @@ size_t Lines(const std::string& text)
 } // namespace
 
 // The settings file keeps QSettings' own format: a file the program wrote
-// before reads as it was, and what it writes now QSettings reads back. A
-// value another window of the program saved meanwhile stays.
+// before reads as it was, and what it writes now QSettings reads back, the
+// whole of it, over 2 MB. A value another window of the program saved
+// meanwhile stays.
 TEST(ProgramSettings, TheFileKeepsItsFormatAndOtherWindowsValues)
 {
     ScratchFolder dir;
     const QString path = QString::fromStdString(dir.File("KAV.conf"));
+    const QString filler(1000, QLatin1Char('x'));
+    constexpr int Fillers = 2100;
     {
         QSettings earlier(path, QSettings::IniFormat);
+        for (int i = 0; i < Fillers; ++i)
+            earlier.setValue(QStringLiteral("Large/Value%1").arg(i), filler);
         earlier.setValue("RecentFiles", Recent);
         earlier.setValue("Window/Size", QSize(1030, 710));
         earlier.setValue("Window/Maximized", true);
@@ -59,6 +66,8 @@ TEST(ProgramSettings, TheFileKeepsItsFormatAndOtherWindowsValues)
     EXPECT_EQ(reread.value("Window/Tab").toInt(), 4);
     EXPECT_TRUE(reread.value("Window/Maximized").toBool());
     EXPECT_EQ(reread.value("Folders/Csv").toString(), "/elsewhere");
+    EXPECT_EQ(reread.value(QStringLiteral("Large/Value%1").arg(Fillers - 1)).toString(), filler);
+    EXPECT_EQ(reread.allKeys().size(), Fillers + 6);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"KAV.conf"});
 }
 
@@ -126,4 +135,64 @@ TEST(ProgramSettings, APipeOrADeviceIsLeftAloneAndSaidOnce)
         }
     }
     EXPECT_TRUE(!devices || fs::is_character_file(device));
+}
+
+// A file far larger than settings can be (sparse) is refused, said once,
+// and never written over.
+TEST(ProgramSettings, AFileTooLargeForSettingsIsLeftAsItIs)
+{
+    ScratchFolder dir;
+    const std::string huge = dir.File("huge.conf");
+    WriteBytes(huge, "[Window]\nTab=1\n");
+    fs::resize_file(huge, 64u << 20);
+    testing::internal::CaptureStderr();
+    {
+        const std::unique_ptr<ProgramSettings> settings =
+            ProgramSettings::InFile(QString::fromStdString(huge));
+        EXPECT_FALSE(settings->Value("Window/Tab").isValid());
+        settings->SetValue("Window/Tab", 2);
+        EXPECT_EQ(settings->Value("Window/Tab").toInt(), 2);
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Lines(said), 1u) << said;
+    EXPECT_NE(said.find("larger than"), std::string::npos) << said;
+    EXPECT_EQ(fs::file_size(huge), 64u << 20);
+    EXPECT_EQ(ReadBytes(huge).substr(0, 15), "[Window]\nTab=1\n");
+}
+
+// Two windows of the program saving at the same moment keep every change
+// of both.
+TEST(ProgramSettings, TwoWindowsSavingAtOnceKeepEveryChange)
+{
+    ScratchFolder dir;
+    const QString path = QString::fromStdString(dir.File("KAV.conf"));
+    constexpr int Changes = 40;
+    const auto window = [&path](const QString& name) {
+        const std::unique_ptr<ProgramSettings> settings = ProgramSettings::InFile(path);
+        for (int i = 0; i < Changes; ++i)
+            settings->SetValue(QStringLiteral("%1/Change%2").arg(name).arg(i), i);
+    };
+    testing::internal::CaptureStderr();
+    std::vector<pid_t> windows;
+    for (const char* name : {"First", "Second"}) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            window(name);
+            _exit(0);
+        }
+        windows.push_back(child);
+    }
+    for (const pid_t child : windows) {
+        int status = 0;
+        EXPECT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    const QSettings saved(path, QSettings::IniFormat);
+    for (const char* name : {"First", "Second"})
+        for (int i = 0; i < Changes; ++i)
+            EXPECT_EQ(saved.value(QStringLiteral("%1/Change%2").arg(name).arg(i), -1).toInt(), i)
+                << qPrintable(name) << i;
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"KAV.conf"});
 }

@@ -1,7 +1,7 @@
 #include "platform/draw/TextFitting.h"
 #include "report/CReportPrinting.h"
-#include "report/ReportBrand.h"
 #include "report/ReportFonts.h"
+#include "report/ReportLogo.h"
 #include "tests/report/ReportStores.h"
 #include "tests/support/ScratchFolder.h"
 
@@ -40,14 +40,11 @@ TEST(ReportIdentityTest, TheCompanyAndItsLogoInPlaceOfTheMakersName)
     QImage picture(200, 50, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     ASSERT_TRUE(picture.save(QString::fromStdString(dir.File("logo.png"))));
-    options.logoFile = dir.File("logo.png");
+    options.logo = *ReadReportLogo(dir.File("logo.png")).image;
     const RecordingDrawContext branded = header(options);
     ASSERT_EQ(branded.Images().size(), 1u);
     EXPECT_EQ(branded.Images()[0].rect, QRect(800 - 176, 60, 176, 40));
     EXPECT_EQ(branded.FirstText(QStringLiteral("Acme Fibre Ltd"))->rect.right() + 1, 800 - 176 - 10);
-
-    WriteBytes(dir.File("logo.txt"), "not a picture");
-    EXPECT_FALSE(ReadReportLogo(dir.File("logo.txt")).image);
 }
 
 TEST(ReportIdentityTest, AValueTooLongForItsColumnWrapsWithinIt)

@@ -5,6 +5,7 @@
 #include "tests/support/ScratchFolder.h"
 
 #include <QLocale>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -37,8 +38,10 @@ TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
     AddLossTest(store, 3, kabel, "OSP_LGX_A12_P005", CDataStore::KavTriples{}); // 16 characters
     AddLossTest(store, 3, cableGb, "2024-0012-0034-5", CDataStore::KavTriples{});
     ReportOptions options;
-    options.company = "Acme Fibre Ltd";
-    options.sourceFile = "site-7.bin";
+    // A company typed with control characters and a file named in GB18030
+    // (光缆) reach the metadata as text that XML holds.
+    options.company = "Acme Fibre\x01 Ltd\x7F";
+    options.sourceFile = "site-7-\xB9\xE2\xC0\xC2.bin";
     qputenv("SOURCE_DATE_EPOCH", "1714650000"); // 2024-05-02 11:40:00 UTC
     CReportPrinting job(store, ReportKind::Kav3, options);
     const ReportPdfResult written = ReportPdf(job, QPageSize(QPageSize::A4));
@@ -103,10 +106,14 @@ TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
     EXPECT_EQ(PdfInfo(path, "Title"), "KAV Report");
     EXPECT_NE(PdfInfo(path, "CreationDate").find("May  2 11:40:00 2024"), std::string::npos);
     const std::string meta = ToolOutput("pdfinfo -meta '" + path + "'");
+    QXmlStreamReader xml(QByteArray::fromStdString(meta));
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << "\n" << meta;
     EXPECT_NE(meta.find("pdfaid:part=\"1\""), std::string::npos) << meta;
     EXPECT_NE(meta.find("pdfaid:conformance=\"B\""), std::string::npos);
     EXPECT_NE(meta.find("<rdf:li>Acme Fibre Ltd</rdf:li>"), std::string::npos);
-    EXPECT_NE(meta.find("KAV Report of site-7.bin"), std::string::npos);
+    EXPECT_NE(meta.find("KAV Report of site-7-光缆.bin"), std::string::npos);
     EXPECT_NE(meta.find("xmp:CreateDate=\"2024-05-02T11:40:00Z\""), std::string::npos);
 }
 

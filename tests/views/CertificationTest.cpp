@@ -7,6 +7,7 @@
 #include "tools/make-samples/SampleSet.h"
 #include "views/CKavGridPage.h"
 #include "views/CTestLimitsDlg.h"
+#include "views/CableCountsModel.h"
 #include "views/Tabs.h"
 #include "views/VerdictSummaryLine.h"
 #include "workbook/Workbook.h"
@@ -259,7 +260,8 @@ private slots:
         dialog.Connections()->setValue(2);
         dialog.Splices()->setValue(1);
         dialog.WarningBand()->setText("0.3");
-        dialog.CableConnections("C2")->setValue(4);
+        CableCountsModel& counts = *dialog.CableCounts();
+        QVERIFY(counts.setData(counts.IndexOf("C2", CableCountsModel::ConnectionsColumn), 4, Qt::EditRole));
         TestLimits expected;
         expected.method = LimitMethod::Budget;
         expected.preset = "tia-568.3-d-osp";
@@ -281,7 +283,8 @@ private slots:
         prompts.QueueFile(dir.filePath("contract.kavlimits"));
         reopened.OpenButton()->click();
         QVERIFY(reopened.Limits() == expected);
-        QCOMPARE(reopened.CableConnections("C2")->value(), 4); // a cable the limit names
+        QCOMPARE(reopened.CableCounts()->Count("C2", CableCountsModel::ConnectionsColumn),
+                 4); // one the limit names
 
         // A limit file with figures per cable that the dialog keeps as they are.
         const QString contract = SourcePath("tests/cli/limits/kav-three-wavelengths.kavlimits");
@@ -294,7 +297,7 @@ private slots:
         prompts.QueueFile(dir.filePath("bad.kavlimits"));
         reopened.OpenButton()->click();
         QCOMPARE(prompts.MessageTexts().size(), 1);
-        QVERIFY2(prompts.Asked().back().detail.contains("\"splices\""),
+        QVERIFY2(prompts.Asked().back().detail.contains("key splices"),
                  qPrintable(prompts.Asked().back().detail));
         QVERIFY(reopened.Limits() == ReadLimitFile(contract.toStdString()).limits);
 

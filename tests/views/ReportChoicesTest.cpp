@@ -1,7 +1,10 @@
 #include "data/HeaderFile.h"
+#include "tests/report/ReportStores.h"
+#include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
 #include "views/CInfoDialog.h"
 #include "views/COpmListPage.h"
+#include "views/CPrintPreview.h"
 #include "views/DialogRunner.h"
 #include "views/InfoDialogs.h"
 #include "views/ReportOptionsDialog.h"
@@ -11,6 +14,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <sys/stat.h>
 
 // What the user chooses about the reports and types into their header is
 // kept: the options dialog, the header across runs, header files.
@@ -75,6 +80,37 @@ private slots:
         QCOMPARE(NameEncodingInForce(), NameEncoding::Gb18030);
     }
 
+    // A remembered logo that can no longer be used (a pipe has taken its
+    // place) is never waited for: it is dropped, for this run and the next,
+    // with a message, and the report is shown without it.
+    void aLogoThatCanNoLongerBeUsedIsDropped()
+    {
+        ScratchSettings settings;
+        ViewFixture f;
+        AddOpmReadings(f.store, 3);
+        QVERIFY(QImage(20, 10, QImage::Format_RGB32).save(f.Path("logo.png")));
+        SetDialogRunner([&f](QDialog& dialog) {
+            static_cast<CReportOptionsDlg&>(dialog).LogoEdit()->setText(f.Path("logo.png"));
+            return int(QDialog::Accepted);
+        });
+        f.Run(CommandId::FileReportOptions, TabOpm);
+        QVERIFY(!f.view.Options().logoFile.empty());
+        QVERIFY(QFile::remove(f.Path("logo.png")));
+        QCOMPARE(mkfifo(QFile::encodeName(f.Path("logo.png")).constData(), 0600), 0);
+        {
+            const HangLimit limit(5);
+            f.Run(CommandId::FilePrintPreview, TabOpm);
+        }
+        QCOMPARE(f.prompts.MessageTexts().size(), 1);
+        QVERIFY2(f.prompts.MessageTexts().front().contains("logo.png") &&
+                     f.prompts.Asked().back().detail.contains("named pipe"),
+                 qPrintable(f.prompts.MessageTexts().front() + f.prompts.Asked().back().detail));
+        QVERIFY(f.view.Preview());
+        QVERIFY(f.view.Options().logoFile.empty());
+        settings.Reload();
+        QVERIFY(RememberedReportOptions().logoFile.empty());
+    }
+
     // Header files carry all twenty fields, saved with the dialog's edits
     // and loaded into all at once; a bad one changes nothing. (That the job
     // and system information outlive the run is the main window's test.)
@@ -119,7 +155,7 @@ private slots:
         const InfoFields before = fields;
         ShowSystemInformation(nullptr, fields); // loads all twenty, not only its own
         const auto messages = AskedOf(prompts, ScriptedPrompts::Kind::Message);
-        QVERIFY(messages.size() == 1 && messages[0].detail.contains("\"Colour\""));
+        QVERIFY(messages.size() == 1 && messages[0].detail.contains("Colour: "));
         QCOMPARE(afterBad.Customer, before.Customer);
         QCOMPARE(afterBad.SerialNumberA, before.SerialNumberA);
         QCOMPARE(fields.Customer, std::string("Harbour"));

@@ -249,8 +249,8 @@ private slots:
         QCOMPARE(Shown(f.view, TabOpm), rows);
 
         // Nor does a save wait for a reader: CSV, document and PDF each say
-        // at once that no process reads the pipe, with no progress window
-        // left open above the message.
+        // at once that the pipe was not written and that no process reads
+        // it, with no progress window left open above the message.
         for (const CommandId save : {CommandId::FileSave, CommandId::FileSaveAs, CommandId::FileExportPdf}) {
             const QString target = f.Path(save == CommandId::FileSave     ? "readings.csv"
                                           : save == CommandId::FileSaveAs ? "readings.opm"
@@ -264,7 +264,8 @@ private slots:
             }
             const ScriptedPrompts::Prompt said = f.prompts.Asked().back();
             QCOMPARE(said.kind, ScriptedPrompts::Kind::Message);
-            QVERIFY2((said.text + said.detail).contains("no process reads"),
+            QVERIFY2(said.text.contains(QDir::toNativeSeparators(target)) &&
+                         (said.text + said.detail).contains("no process reads"),
                      qPrintable(said.text + said.detail));
             QVERIFY(!said.overProgress);
             QVERIFY(QFileInfo(target).isFile() == false);

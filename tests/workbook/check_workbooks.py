@@ -4,7 +4,8 @@ write, with openpyxl, and compares every cell with kav-convert's CSV of the
 same file: numbers as numbers with the digits the CSV shows, texts as texts,
 dates and times as dates and times. Also the sheets, the titles, the frozen
 title row, the filter, the red failures, the rules under each record and the
-document properties. (--xlsx's refusals are kav-convert's tests'.)
+document properties, also for input files whose names are not clean UTF-8.
+(--xlsx's refusals are kav-convert's tests'.)
 
 usage: check_workbooks.py KAV_CONVERT WORKBOOK_PROBE SAMPLES_DIR
 """
@@ -259,12 +260,50 @@ def check_awkward_files(convert, probe, folder, version):
     check(opm["D1"].value == "Power", f"mixed units in the title: {opm['D1'].value!r}")
 
 
+def printable_name(raw):
+    """A file's name as the workbook holds it: UTF-8, else GB18030, else
+    Latin-1, without control characters."""
+    for encoding in ("utf-8", "gb18030", "latin-1"):
+        try:
+            text = raw.decode(encoding)
+            break
+        except UnicodeDecodeError:
+            continue
+    return "".join(c for c in text if not (ord(c) < 0x20 or 0x7F <= ord(c) < 0xA0 or c in "\ufffe\uffff"))
+
+
+def check_names(convert, samples, folder):
+    """Input files named in GB18030 (GBK), Latin-1 and with a control byte:
+    the workbook opens, and names the file in its properties and summary."""
+    with open(os.path.join(samples, "kav-two-wavelengths.bin"), "rb") as f:
+        sample = f.read()
+    for raw in [b"\xb9\xe2\xc0\xc2.bin", b"Kabel-\xdc.bin", b"a\x01b\x1b[2J.bin"]:
+        path = os.path.join(os.fsencode(folder), raw)
+        with open(path, "wb") as f:
+            f.write(sample)
+        xlsx = os.path.join(folder, "named.xlsx")
+        done = run([os.fsencode(convert), path, b"--xlsx", os.fsencode(xlsx)])
+        if not check(done.returncode == 0, f"{raw!r}: --xlsx {done.stderr!r}"):
+            continue
+        try:
+            book = openpyxl.load_workbook(xlsx)
+        except Exception as error:  # the workbook does not open
+            check(False, f"{raw!r}: {error}")
+            continue
+        expected = printable_name(raw)
+        check(book.properties.subject == expected, f"{raw!r}: subject {book.properties.subject!r}")
+        summary = book["Summary"]
+        titles = [c.value for c in summary[1]]
+        check(summary.cell(row=2, column=titles.index("File") + 1).value == expected, f"{raw!r}: File cell")
+
+
 def main():
     convert, probe, samples = sys.argv[1:4]
     version = run([convert, "--version"]).stdout.decode().split()[-1]
     with tempfile.TemporaryDirectory() as folder:
         check_samples(convert, samples, folder, version)
         check_awkward_files(convert, probe, folder, version)
+        check_names(convert, samples, folder)
     for failure in failures[:40]:
         print("FAIL:", failure)
     print(f"{len(failures)} checks failed" if failures else "every workbook reads back as its CSV")

@@ -1,3 +1,4 @@
+#include "platform/files/FileBytes.h"
 #include "platform/files/SafeFileWriter.h"
 #include "platform/files/TemporaryNamesPosix.h"
 #include "tests/support/HangLimit.h"
@@ -109,29 +110,43 @@ TEST(SpecialTargets, ADeviceIsNeverReplaced)
 }
 
 // In a sticky folder that everyone may write to (as /tmp), a link that
-// another user made is refused, as the system refuses it; the user's own
-// links are followed there as anywhere.
+// another user made is refused, as the system refuses it, wherever it stands
+// on the path: at its end or as a folder on the way. Nothing is read or
+// written through it. The user's own links are followed there as anywhere.
 TEST(SpecialTargets, ALinkAnotherUserPlantedInASharedFolderIsRefused)
 {
     if (geteuid() != 0)
         GTEST_SKIP() << "giving a link to another user needs root";
     ScratchFolder dir;
-    const std::string shared = dir.File("shared");
+    const std::string shared = dir.File("shared"), own = dir.File("shared/mine.csv");
+    fs::create_directories(dir.File("private/reports"));
     fs::create_directory(shared);
     fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
-    WriteBytes(dir.File("secret"), "the user's own");
+    const std::string secret = dir.File("private/secret.txt");
+    WriteBytes(secret, "the user's own");
     WriteBytes(dir.File("mine.csv"), "old");
-    const std::string planted = shared + "/evil.csv", own = shared + "/mine.csv";
-    fs::create_symlink(dir.File("secret"), planted);
     fs::create_symlink(dir.File("mine.csv"), own);
-    ASSERT_EQ(lchown(planted.c_str(), 65534, 65534), 0) << std::strerror(errno);
-
-    const WriteResult refused = WriteFileSafely(planted, "replaced");
-    EXPECT_EQ(refused.status, IoStatus::NoAccess);
-    EXPECT_NE(refused.reason.find("another user"), std::string::npos) << refused.reason;
-    EXPECT_EQ(AppendToFile(planted, "appended").status, IoStatus::NoAccess);
-    EXPECT_EQ(ReadBytes(dir.File("secret")), "the user's own");
-    EXPECT_TRUE(fs::is_symlink(planted));
+    const struct
+    {
+        std::string link, target, path;
+    } planted[] = {
+        {"evil.csv", secret, "evil.csv"},
+        {"reports", dir.File("private"), "reports/secret.txt"},
+        {"deeper", dir.File("private"), "deeper/reports/../secret.txt"},
+    };
+    for (const auto& p : planted) {
+        SCOPED_TRACE(p.path);
+        const std::string link = shared + "/" + p.link, path = shared + "/" + p.path;
+        fs::create_symlink(p.target, link);
+        ASSERT_EQ(lchown(link.c_str(), 65534, 65534), 0) << std::strerror(errno);
+        const WriteResult refused = WriteFileSafely(path, "replaced");
+        EXPECT_EQ(refused.status, IoStatus::NoAccess);
+        EXPECT_NE(refused.reason.find("another user"), std::string::npos) << refused.reason;
+        EXPECT_EQ(AppendToFile(path, "appended").status, IoStatus::NoAccess);
+        EXPECT_EQ(ReadFileBytes(path, 100).status, IoStatus::NoAccess);
+        EXPECT_EQ(ReadBytes(secret), "the user's own");
+        EXPECT_TRUE(fs::is_symlink(link));
+    }
 
     ASSERT_TRUE(WriteFileSafely(own, "new").ok());
     EXPECT_EQ(ReadBytes(dir.File("mine.csv")), "new");

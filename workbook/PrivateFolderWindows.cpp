@@ -1,17 +1,22 @@
+// The private folder on Windows, through the standard library: Windows ends
+// a program by no signal that leaves files behind, and keeps its temporary
+// folder tidy by itself.
 #include "workbook/PrivateFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr int Attempts = 16;
+constexpr size_t RoomProbeBytes = size_t{64} * 1024;
 
 // Made with the user's default permissions, the folder is closed to others
 // before anything is written in it. Something that another user put in
-// before that (a link planted under the workbook's name) is found by the
-// check that the folder is still empty, and the folder is not used.
+// before that is found by the check that the folder is still empty, and the
+// folder is not used.
 bool CloseToOthers(const fs::path& folder, std::error_code& error)
 {
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
@@ -23,6 +28,10 @@ bool CloseToOthers(const fs::path& folder, std::error_code& error)
     return !error;
 }
 } // namespace
+
+struct PrivateFolder::Place
+{
+};
 
 PrivateFolder::PrivateFolder()
 {
@@ -60,7 +69,19 @@ PrivateFolder::~PrivateFolder()
     fs::remove_all(fs::u8path(m_Path), ignored);
 }
 
-std::string PrivateFolder::PathOf(const std::string& name) const
+std::string PrivateFolder::ExpectFile(const std::string& name)
 {
     return (fs::u8path(m_Path) / fs::u8path(name)).u8string();
+}
+
+IoResult PrivateFolder::Room()
+{
+    const fs::path probe = fs::u8path(m_Path) / "room";
+    std::ofstream file(probe, std::ios::binary);
+    const bool written =
+        file && file.write(std::string(RoomProbeBytes, '\0').data(), RoomProbeBytes) && file.flush();
+    file.close();
+    std::error_code ignored;
+    fs::remove(probe, ignored);
+    return written ? IoResult{} : IoRefusal(IoStatus::NoSpace, "no room left on the disk");
 }
