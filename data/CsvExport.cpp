@@ -3,7 +3,6 @@
 #include "data/CsvField.h"
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
-#include "data/KeptPathWrite.h"
 #include "data/LimitColumnCells.h"
 #include "data/LossTestRules.h"
 #include "data/RecordColumns.h"
@@ -97,7 +96,7 @@ std::string OpmCsvBytes(const CDataStore& store)
     return out;
 }
 
-std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVerdicts* verdicts)
+std::string KavCsvBytes(const CDataStore& store, const LossTestVerdicts* verdicts)
 {
     std::string out = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
                       "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
@@ -105,7 +104,7 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVe
     if (verdicts)
         out += ",Limit(dB),Margin(dB)";
     out += CsvLineEnd;
-    if (waveCount == 2) {
+    if (store.KavWaveCount() == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);
         AppendKavLines(out, store.GetKavRecords2(), verdicts);
     } else {
@@ -113,11 +112,6 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVe
         AppendKavLines(out, store.GetKavRecords3(), verdicts);
     }
     return out;
-}
-
-std::string KavCsvBytes(const CDataStore& store)
-{
-    return KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3);
 }
 
 std::string OrlCsvBytes(const CDataStore& store)
@@ -141,36 +135,4 @@ std::string TraceCsvBytes(const CDataStore& store)
         out += CsvLineEnd;
     }
     return out;
-}
-
-WriteResult ExportOpmCsv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OpmCsvBytes(store), &store.m_OpmPath);
-}
-
-WriteResult ExportKav3Csv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, 3), &store.m_KavPath);
-}
-
-WriteResult ExportKav2Csv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, 2), &store.m_KavPath);
-}
-
-WriteResult ExportOrlCsv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OrlCsvBytes(store), nullptr);
-}
-
-WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
-{
-    return store.KavWaveCount() == 2 ? ExportKav2Csv(path, store) : ExportKav3Csv(path, store);
-}
-
-WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
-                                   const LossTestVerdicts& verdicts)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3, &verdicts),
-                            &store.m_KavPath);
 }

@@ -1,5 +1,6 @@
 #include "data/BcdText.h"
 #include "data/FieldValueText.h"
+#include "data/NewRecords.h"
 #include "data/RecordColumns.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
@@ -87,8 +88,8 @@ ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* s
 
     if (sink)
         sink->ClearRows();
-    store.ClearOpm();
-    store.ReserveOpmRecords(static_cast<size_t>(count));
+    std::vector<OpmRecord> records;
+    records.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         reader.Seek(ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i));
         const OpmRow row = ReadRow(reader);
@@ -98,8 +99,9 @@ ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* s
             outcome.records.endingUnknownUnit = i + 1;
             break;
         }
-        store.AddOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date,
-                           row.time);
+        records.push_back(
+            NewOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date, row.time));
     }
+    store.ReplaceOpmRecords(std::move(records));
     return outcome;
 }

@@ -1,5 +1,6 @@
 #include "data/BcdText.h"
 #include "data/FieldValueText.h"
+#include "data/NewRecords.h"
 #include "data/RecordColumns.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
@@ -63,14 +64,16 @@ ResultDecodeOutcome DecodeOrlBytes(ByteSpan bytes, CDataStore& store, RowSink* s
 
     if (sink)
         sink->ClearRows();
-    store.ClearOrl();
-    store.ReserveOrlRecords(static_cast<size_t>(count));
+    std::vector<OrlRecord> records;
+    records.reserve(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         reader.Seek(ResultHeaderSize + OrlResultRecordSize * static_cast<size_t>(i));
         const OrlRow row = ReadRow(reader);
         if (sink)
             ListRow(*sink, i, row);
-        store.AddOrlRecord(row.cable, row.fiber, row.waveLength, row.orlValue, row.date, row.time);
+        records.push_back(
+            NewOrlRecord(row.cable, row.fiber, row.waveLength, row.orlValue, row.date, row.time));
     }
+    store.ReplaceOrlRecords(std::move(records));
     return outcome;
 }
