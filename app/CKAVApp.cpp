@@ -6,7 +6,6 @@
 #include "app/UserGuideFiles.h"
 #include "app/UserGuideWindow.h"
 #include "app/WindowLanguage.h"
-#include "data/CDataStore.h"
 #include "platform/AppTitle.h"
 #include "platform/ui/Prompts.h"
 #include "views/CKAVView.h"
@@ -25,7 +24,7 @@ bool CKAVApp::InitInstance(const QStringList& files)
     QCoreApplication::setApplicationName(ApplicationTitle);
 
     m_Document = std::make_unique<CKAVDoc>();
-    m_Frame = std::make_unique<CMainFrame>(*m_Document, CDataStore::GetInstance(), m_AutoTraceFactory);
+    m_Frame = std::make_unique<CMainFrame>(*m_Document, m_Store, m_AutoTraceFactory);
     m_Frame->SetApplicationHandler([this](CommandId id) { return OnCommand(id); });
     m_Document->OnNewDocument();
     m_Frame->SetCaption(MainCaption);

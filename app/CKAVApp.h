@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CDataStore.h"
 #include "views/AutoTraceControl.h"
 #include "views/CommandIds.h"
 
@@ -12,8 +13,8 @@ class CKAVDoc;
 class CMainFrame;
 class UserGuideWindow;
 
-// The application: starts the program, owns the document and the main
-// window, and handles About, the user guide and New.
+// The application: starts the program, owns the store of measurements, the
+// document and the main window, and handles About, the user guide and New.
 class CKAVApp
 {
 public:
@@ -38,6 +39,7 @@ public:
 
 private:
     AutoTraceFactory m_AutoTraceFactory;
+    CDataStore m_Store; // the program's one, which only the view changes
     std::unique_ptr<CKAVDoc> m_Document;
     std::unique_ptr<CMainFrame> m_Frame;
     QPointer<UserGuideWindow> m_UserGuide; // a child window of m_Frame, gone when closed

@@ -15,7 +15,6 @@
 #include "views/CTestLimitsDlg.h"
 #include "views/CertificationSettings.h"
 #include "views/InfoDialogs.h"
-#include "views/KavTabActive.h"
 #include "views/ReportHeaderMemory.h"
 #include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
@@ -95,7 +94,9 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
     // What an earlier run kept.
-    RestoreReportHeader(store.m_InfoFields);
+    InfoFields remembered = store.GetInfoFields();
+    RestoreReportHeader(remembered);
+    m_View->SetInfoFields(remembered);
     RestoreNameEncoding();
     CreateMenus();
     CreateToolBar();
@@ -400,7 +401,7 @@ void CMainFrame::showEvent(QShowEvent* event)
 
 void CMainFrame::UpdateCommandStates()
 {
-    const bool information = g_KavTabActive == 1;
+    const bool information = m_View->SelectedTab() == TabKav;
     for (CommandId id : KavTabCommands)
         Action(id)->setEnabled(information);
     // A command with no work on the tab is greyed rather than left to do
@@ -424,26 +425,26 @@ void CMainFrame::OnCommand(CommandId id)
 
 bool CMainFrame::OnFrameCommand(CommandId id)
 {
-    InfoFields& fields = m_View->Store().m_InfoFields;
-    const bool informationEnabled = g_KavTabActive == 1;
+    const bool informationEnabled = m_View->SelectedTab() == TabKav;
     switch (id) {
     case CommandId::EditJobInfo:
         if (informationEnabled)
-            ShowJobInformation(this, fields);
+            EditInformation(&ShowJobInformation);
         return true;
     case CommandId::EditCableInfo:
         if (informationEnabled)
-            ShowCableInformation(this, fields);
+            EditInformation(&ShowCableInformation);
         return true;
     case CommandId::EditSystemInfo:
         if (informationEnabled)
-            ShowSystemInformation(this, fields);
+            EditInformation(&ShowSystemInformation);
         return true;
     case CommandId::EditClearHeader:
-        if (informationEnabled) {
-            fields.Clear();
-            RememberReportHeader(fields);
-        }
+        if (informationEnabled)
+            EditInformation([](QWidget*, InfoFields& fields) {
+                fields.Clear();
+                RememberReportHeader(fields);
+            });
         return true;
     case CommandId::EditTestLimits:
         if (informationEnabled)
@@ -458,6 +459,13 @@ bool CMainFrame::OnFrameCommand(CommandId id)
     default:
         return false;
     }
+}
+
+void CMainFrame::EditInformation(void (*edit)(QWidget* owner, InfoFields& fields))
+{
+    InfoFields fields = m_View->Store().GetInfoFields();
+    edit(this, fields);
+    m_View->SetInfoFields(fields);
 }
 
 void CMainFrame::EditLimits()

@@ -11,6 +11,7 @@
 class CDataStore;
 class CKAVDoc;
 class CKAVView;
+struct InfoFields;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -75,6 +76,9 @@ private:
     void UpdateCommandStates();
     void UpdateCaption();
     bool OnFrameCommand(CommandId id);
+    // An Edit command on the job, cable and system information: `edit`
+    // changes a copy, which the view then holds.
+    void EditInformation(void (*edit)(QWidget* owner, InfoFields& fields));
     // Edit > Test Limits...: the limit chosen is shown and remembered.
     void EditLimits();
     // View > Limit and Margin Columns, remembered.

@@ -47,7 +47,7 @@ std::string InfoJson(const LoadedFile& f, const TestLimits& limits, const LossTe
         json += ",\"wavelengths\":[" + std::to_string(o.waveLengths[0]) + "," +
                 std::to_string(o.waveLengths[1]) + "," + std::to_string(o.waveLengths[2]) + "]";
         json += ",\"groups\":[";
-        const CableGroups& groups = f.store.m_CableGroups;
+        const CableGroups& groups = f.store.GetCableGroups();
         const auto records = static_cast<int32_t>(f.RecordCount());
         for (int32_t g = 0; g < groups.CableGroupCount; ++g) {
             if (g != 0)

@@ -147,7 +147,7 @@ int main(int argc, char** argv)
         const HeaderFileResult read = ReadHeaderFile(*options.headerFile);
         if (!read.fields)
             return FailUsage("--header " + QuotedName(*options.headerFile) + ": " + read.error);
-        file.store.m_InfoFields = *read.fields;
+        file.store.SetInfoFields(*read.fields);
     }
 
     file.outcome = options.file == StandardInputName

@@ -2,92 +2,16 @@
 
 #include "data/FieldText.h"
 
-#include <cstring>
+#include <utility>
 
-CDataStore& CDataStore::GetInstance()
+namespace {
+template <typename Record> void RebuildCableGroups(CableGroups& groups, const std::vector<Record>& records)
 {
-    static CDataStore store;
-    return store;
+    groups.Clear();
+    for (size_t i = 0; i < records.size(); ++i)
+        groups.AddRecord(static_cast<int32_t>(i), FieldText(records[i].Cable));
 }
-
-void CDataStore::AddOpmRecord(const std::string& cable, const std::string& fiber,
-                              const std::string& waveLength, const std::string& power,
-                              const std::string& reference, const std::string& date, const std::string& time)
-{
-    OpmRecord record{};
-    SetFieldName(record.Cable, cable);
-    SetFieldName(record.Fiber, fiber);
-    SetFieldText(record.WaveLength, waveLength);
-    SetFieldText(record.Reference, reference);
-    SetFieldText(record.Power, power);
-    SetFieldText(record.Date, date);
-    SetFieldText(record.Time, time);
-    m_OpmRecords.push_back(record);
-}
-
-void CDataStore::AddOrlRecord(const std::string& cable, const std::string& fiber,
-                              const std::string& waveLength, const std::string& orlValue,
-                              const std::string& date, const std::string& time)
-{
-    OrlRecord record{};
-    SetFieldName(record.Cable, cable);
-    SetFieldName(record.Fiber, fiber);
-    SetFieldText(record.WaveLength, waveLength);
-    SetFieldText(record.OrlValue, orlValue);
-    SetFieldText(record.Date, date);
-    SetFieldText(record.Time, time);
-    m_OrlRecords.push_back(record);
-}
-
-void CDataStore::AddKavRecord3(const std::string& cable, const std::string& fiber,
-                               const int32_t waveLength[3], const KavTriples& values, const std::string& date,
-                               const std::string& time)
-{
-    KavRecord3 record{};
-    SetFieldName(record.Cable, cable);
-    SetFieldName(record.Fiber, fiber);
-    for (int i = 0; i < 3; ++i) {
-        record.WaveLength[i] = waveLength[i];
-        record.LossAB[i] = values.LossAB[i];
-        record.LossBA[i] = values.LossBA[i];
-        record.RefAB[i] = values.RefAB[i];
-        record.RefBA[i] = values.RefBA[i];
-        record.Threshold[i] = values.Threshold[i];
-        record.Length[i] = values.Length[i];
-        record.OrlAB[i] = values.OrlAB[i];
-        record.OrlBA[i] = values.OrlBA[i];
-    }
-    SetFieldText(record.Date, date);
-    SetFieldText(record.Time, time);
-    m_KavRecords3.push_back(record);
-}
-
-void CDataStore::AddKavRecord2(const std::string& cable, const std::string& fiber,
-                               const int32_t waveLength[3], const KavTriples& values, const std::string& date,
-                               const std::string& time)
-{
-    KavRecord2 record{};
-    SetFieldName(record.Cable, cable);
-    SetFieldName(record.Fiber, fiber);
-    // Slot 2 belongs to the absent middle wavelength. The two ORL triples keep
-    // their first two slots, so that the ORL values shown, exported and saved
-    // are those the instrument's desktop software shows for the same file.
-    static constexpr int Slot[2] = {0, 2};
-    for (int i = 0; i < 2; ++i) {
-        record.WaveLength[i] = waveLength[Slot[i]];
-        record.LossAB[i] = values.LossAB[Slot[i]];
-        record.LossBA[i] = values.LossBA[Slot[i]];
-        record.RefAB[i] = values.RefAB[Slot[i]];
-        record.RefBA[i] = values.RefBA[Slot[i]];
-        record.Threshold[i] = values.Threshold[Slot[i]];
-        record.Length[i] = values.Length[Slot[i]];
-        record.OrlAB[i] = values.OrlAB[i];
-        record.OrlBA[i] = values.OrlBA[i];
-    }
-    SetFieldText(record.Date, date);
-    SetFieldText(record.Time, time);
-    m_KavRecords2.push_back(record);
-}
+} // namespace
 
 int CDataStore::KavWaveCount() const
 {
@@ -107,27 +31,45 @@ size_t CDataStore::KavRecordCount() const
     return 0;
 }
 
-void CDataStore::ClearOpm()
+void CDataStore::ReplaceOpmRecords(std::vector<OpmRecord> records)
 {
-    m_OpmRecords.clear();
-    m_OpmRecords.shrink_to_fit();
+    m_OpmRecords = std::move(records);
 }
 
-void CDataStore::ClearKav()
+void CDataStore::ReplaceOpmRecords(std::vector<OpmRecord> records, const ReservedBlock& reserved)
 {
-    m_KavRecords3.clear();
-    m_KavRecords3.shrink_to_fit();
-    m_KavRecords2.clear();
-    m_KavRecords2.shrink_to_fit();
+    m_OpmRecords = std::move(records);
+    m_Reserved = reserved;
 }
 
-void CDataStore::ClearOrl()
+void CDataStore::ReplaceOrlRecords(std::vector<OrlRecord> records)
 {
-    m_OrlRecords.clear();
-    m_OrlRecords.shrink_to_fit();
+    m_OrlRecords = std::move(records);
 }
 
-void CDataStore::SetPath(std::string& member, const std::string& path)
+void CDataStore::ReplaceLossTests(std::vector<KavRecord3> records)
 {
-    member = path.substr(0, PathCapacity - 1);
+    ClearLossTests(KavModeThree);
+    m_KavRecords3 = std::move(records);
+    RebuildCableGroups(m_CableGroups, m_KavRecords3);
+}
+
+void CDataStore::ReplaceLossTests(std::vector<KavRecord2> records)
+{
+    ClearLossTests(KavModeTwo);
+    m_KavRecords2 = std::move(records);
+    RebuildCableGroups(m_CableGroups, m_KavRecords2);
+}
+
+void CDataStore::ClearLossTests(int32_t mode)
+{
+    std::vector<KavRecord3>().swap(m_KavRecords3);
+    std::vector<KavRecord2>().swap(m_KavRecords2);
+    m_CableGroups.Clear();
+    m_KavWaveMode = mode;
+}
+
+void CDataStore::ReplaceTraceValues(std::vector<float> values)
+{
+    m_TraceValues = std::move(values);
 }

@@ -6,90 +6,71 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
-#include <utility>
 #include <vector>
 
 // Every measurement the program shows, prints, exports or saves. The program
-// has exactly one, reached through GetInstance(); tests build their own.
-// Decoders replace the records of their own kind only.
+// keeps one, which the application owns and hands to the view; a job, a
+// kav-convert run or a test loads files into a store of its own. Everything
+// else reads it: the tables, exports, reports and documents take it const.
+// Its lists change only through the few operations below, each of which
+// replaces what one loading of a file replaces.
 class CDataStore
 {
 public:
     static constexpr int32_t KavModeNone = 1; // no loss-test file decoded yet
     static constexpr int32_t KavModeThree = 1490;
     static constexpr int32_t KavModeTwo = 0;
-    static constexpr size_t PathCapacity = 255; // paths keep at most 254 characters
-
-    static CDataStore& GetInstance();
-
-    void AddOpmRecord(const std::string& cable, const std::string& fiber, const std::string& waveLength,
-                      const std::string& power, const std::string& reference, const std::string& date,
-                      const std::string& time);
-    void AddOrlRecord(const std::string& cable, const std::string& fiber, const std::string& waveLength,
-                      const std::string& orlValue, const std::string& date, const std::string& time);
-
-    // The eight float triples in file order: LossAB, LossBA, RefAB, RefBA,
-    // Threshold, Length, OrlAB, OrlBA.
-    struct KavTriples
-    {
-        float LossAB[3], LossBA[3], RefAB[3], RefBA[3], Threshold[3], Length[3], OrlAB[3], OrlBA[3];
-    };
-    void AddKavRecord3(const std::string& cable, const std::string& fiber, const int32_t waveLength[3],
-                       const KavTriples& values, const std::string& date, const std::string& time);
-    // Keeps elements 1 and 3 of the wavelength, loss, reference, threshold and
-    // length triples, and elements 1 and 2 of the two ORL triples.
-    void AddKavRecord2(const std::string& cable, const std::string& fiber, const int32_t waveLength[3],
-                       const KavTriples& values, const std::string& date, const std::string& time);
-
-    // Decoders know their record count up front; reserving it keeps the lists
-    // at their records' own size.
-    void ReserveOpmRecords(size_t count) { m_OpmRecords.reserve(count); }
-    void ReserveKavRecords3(size_t count) { m_KavRecords3.reserve(count); }
-    void ReserveKavRecords2(size_t count) { m_KavRecords2.reserve(count); }
-    void ReserveOrlRecords(size_t count) { m_OrlRecords.reserve(count); }
-
-    void ClearOpm();
-    void ClearKav();
-    void ClearOrl();
+    // The block at the head of OPM documents, kept as a document brought it.
+    using ReservedBlock = std::array<uint8_t, 600>;
 
     const std::vector<OpmRecord>& GetOpmRecords() const { return m_OpmRecords; }
+    const std::vector<OrlRecord>& GetOrlRecords() const { return m_OrlRecords; }
     const std::vector<KavRecord3>& GetKavRecords3() const { return m_KavRecords3; }
     const std::vector<KavRecord2>& GetKavRecords2() const { return m_KavRecords2; }
-    const std::vector<OrlRecord>& GetOrlRecords() const { return m_OrlRecords; }
+    // A recorded trace: its reference level, then its samples (dBm).
+    const std::vector<float>& GetTraceValues() const { return m_TraceValues; }
+    const ReservedBlock& GetReserved() const { return m_Reserved; }
 
-    // The loss-test form, decided by m_KavWaveMode alone: 3 or 2 wavelengths
-    // per record of the last loss-test file or document read, 0 before any.
-    // The view, the grid page, the reports and kav-convert all read it here;
+    // Which loss-test list is current: KavModeThree, KavModeTwo, KavModeNone
+    // before any, or whatever word a loss-test document holds.
+    int32_t KavWaveMode() const { return m_KavWaveMode; }
+    // The loss-test form, decided by the mode alone: 3 or 2 wavelengths per
+    // record of the last loss-test file or document read, 0 before any. The
+    // view, the grid page, the reports and kav-convert all read it here;
     // none keeps a copy.
     int KavWaveCount() const;
     // The records of the list that form selects.
     size_t KavRecordCount() const;
+    // The runs of loss tests of one cable, always those of the current list.
+    const CableGroups& GetCableGroups() const { return m_CableGroups; }
 
-    void ClearTraceValues() { m_TraceValues.clear(); }
-    const std::vector<float>& GetTraceValues() const { return m_TraceValues; }
+    // The job, cable and system information of the loss-test report.
+    const InfoFields& GetInfoFields() const { return m_InfoFields; }
+    void SetInfoFields(const InfoFields& fields) { m_InfoFields = fields; }
 
-    // Stores path cut to PathCapacity - 1 characters.
-    static void SetPath(std::string& member, const std::string& path);
-
-    int32_t m_KavWaveMode = KavModeNone;
-    std::string m_OpmPath, m_KavPath, m_OrlPath, m_TracePath;
-    std::array<uint8_t, 600> m_Reserved{};
-
-    CableGroups m_CableGroups;
-    InfoFields m_InfoFields;
-
-    // Documents read back restore whole lists at once.
-    void ReplaceOpmRecords(std::vector<OpmRecord> records) { m_OpmRecords = std::move(records); }
-    void ReplaceKavRecords3(std::vector<KavRecord3> records) { m_KavRecords3 = std::move(records); }
-    void ReplaceKavRecords2(std::vector<KavRecord2> records) { m_KavRecords2 = std::move(records); }
-    void ReplaceOrlRecords(std::vector<OrlRecord> records) { m_OrlRecords = std::move(records); }
-    void ReplaceTraceValues(std::vector<float> values) { m_TraceValues = std::move(values); }
+    // Each replaces one kind's records whole, as a file or document of the
+    // kind brings them; the other kinds stay.
+    void ReplaceOpmRecords(std::vector<OpmRecord> records);
+    // An OPM document also brings the block at its head.
+    void ReplaceOpmRecords(std::vector<OpmRecord> records, const ReservedBlock& reserved);
+    void ReplaceOrlRecords(std::vector<OrlRecord> records);
+    // The loss tests in their form (the mode follows it), the other form's
+    // list emptied and the cable groups rebuilt from the records.
+    void ReplaceLossTests(std::vector<KavRecord3> records);
+    void ReplaceLossTests(std::vector<KavRecord2> records);
+    // No loss tests at all, under `mode` (a document of no known form keeps
+    // its word).
+    void ClearLossTests(int32_t mode);
+    void ReplaceTraceValues(std::vector<float> values);
 
 private:
+    int32_t m_KavWaveMode = KavModeNone;
+    ReservedBlock m_Reserved{};
     std::vector<float> m_TraceValues;
     std::vector<OpmRecord> m_OpmRecords;
     std::vector<KavRecord3> m_KavRecords3;
     std::vector<KavRecord2> m_KavRecords2;
     std::vector<OrlRecord> m_OrlRecords;
+    CableGroups m_CableGroups;
+    InfoFields m_InfoFields;
 };

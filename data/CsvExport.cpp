@@ -3,9 +3,7 @@
 #include "data/CsvField.h"
 #include "data/FieldText.h"
 #include "data/FixedDecimal.h"
-#include "data/KeptPathWrite.h"
-#include "data/LimitColumnCells.h"
-#include "data/LossTestRules.h"
+#include "data/LossTableColumns.h"
 #include "data/RecordColumns.h"
 
 #include <array>
@@ -39,7 +37,7 @@ public:
 private:
     template <typename AppendColumn> void Append(std::string& out, AppendColumn appendColumn) const
     {
-        for (size_t place = 0; place < N && m_Order[place] != NotExported; ++place) {
+        for (size_t place = 0; place < N && m_Order[place] != NotPlaced; ++place) {
             if (place != 0)
                 out += ',';
             appendColumn(m_Table.columns[static_cast<size_t>(m_Order[place])]);
@@ -51,31 +49,27 @@ private:
     std::array<int, N> m_Order;
 };
 
+// A line per wavelength of each record, in the columns shown.
 template <typename Record>
-void AppendKavLines(std::string& out, const std::vector<Record>& records, const LossTestVerdicts* verdicts)
+void AppendKavLines(std::string& out, const std::vector<Record>& records, const ShownLossColumns& columns,
+                    const LossTestVerdicts* verdicts)
 {
     std::string cell;
     for (size_t k = 0; k < records.size(); ++k) {
         const KavRecordView view = ViewOf(records[k]);
         const int last = view.waveCount - 1;
         for (int i = 0; i <= last; ++i) {
-            for (int c = 0; c < KavColumnCount; ++c) {
+            const WaveVerdict* verdict = verdicts ? &verdicts->At(k, i) : nullptr;
+            for (size_t c = 0; c < columns.size(); ++c) {
                 if (c != 0)
                     out += ',';
-                const auto column = static_cast<KavColumn>(c);
-                if (column == KavColumn::Length && i != last) {
+                if (columns[c]->csvOnLastRow && i != last) {
                     out += ' ';
                     continue;
                 }
                 cell.clear();
-                AppendKavCellText(cell, view, i, column);
+                AppendLossCellText(cell, *columns[c], view, i, verdict);
                 AppendCsvField(out, cell);
-            }
-            for (const LimitColumn column : LimitColumnOrder) {
-                if (!verdicts)
-                    break;
-                out += ',';
-                AppendLimitCellText(out, verdicts->At(k, i), column);
             }
             out += CsvLineEnd;
         }
@@ -97,27 +91,24 @@ std::string OpmCsvBytes(const CDataStore& store)
     return out;
 }
 
-std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVerdicts* verdicts)
+std::string KavCsvBytes(const CDataStore& store, const LossTestVerdicts* verdicts)
 {
-    std::string out = "Cable,Fiber,Wavelength(nm),LossA->B(dB),LossB->A(dB),AVER,ReferenceA->B(dBm),"
-                      "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
-                      "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time";
-    if (verdicts)
-        out += ",Limit(dB),Margin(dB)";
+    const ShownLossColumns columns = LossColumnsShown(verdicts != nullptr);
+    std::string out;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (c != 0)
+            out += ',';
+        out += columns[c]->csvHeader;
+    }
     out += CsvLineEnd;
-    if (waveCount == 2) {
+    if (store.KavWaveCount() == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);
-        AppendKavLines(out, store.GetKavRecords2(), verdicts);
+        AppendKavLines(out, store.GetKavRecords2(), columns, verdicts);
     } else {
         out.reserve(out.size() + store.GetKavRecords3().size() * 3 * 120);
-        AppendKavLines(out, store.GetKavRecords3(), verdicts);
+        AppendKavLines(out, store.GetKavRecords3(), columns, verdicts);
     }
     return out;
-}
-
-std::string KavCsvBytes(const CDataStore& store)
-{
-    return KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3);
 }
 
 std::string OrlCsvBytes(const CDataStore& store)
@@ -141,36 +132,4 @@ std::string TraceCsvBytes(const CDataStore& store)
         out += CsvLineEnd;
     }
     return out;
-}
-
-WriteResult ExportOpmCsv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OpmCsvBytes(store), &store.m_OpmPath);
-}
-
-WriteResult ExportKav3Csv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, 3), &store.m_KavPath);
-}
-
-WriteResult ExportKav2Csv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, 2), &store.m_KavPath);
-}
-
-WriteResult ExportOrlCsv(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OrlCsvBytes(store), nullptr);
-}
-
-WriteResult ExportKavCsv(const std::string& path, CDataStore& store)
-{
-    return store.KavWaveCount() == 2 ? ExportKav2Csv(path, store) : ExportKav3Csv(path, store);
-}
-
-WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
-                                   const LossTestVerdicts& verdicts)
-{
-    return WriteKeepingPath(path, KavCsvBytes(store, store.KavWaveCount() == 2 ? 2 : 3, &verdicts),
-                            &store.m_KavPath);
 }

@@ -1,8 +1,6 @@
 #include "data/Documents.h"
 
 #include "data/ByteReader.h"
-#include "data/FieldText.h"
-#include "data/KeptPathWrite.h"
 
 #include <cstring>
 
@@ -13,7 +11,7 @@
 #endif
 
 namespace {
-constexpr size_t OpmReservedSize = 600;
+constexpr size_t OpmReservedSize = sizeof(CDataStore::ReservedBlock);
 
 void AppendU32(std::string& out, uint32_t value)
 {
@@ -46,14 +44,6 @@ template <typename Record> bool ReadRecords(ByteSpan bytes, size_t offset, std::
         std::memcpy(records.data(), bytes.data + offset + 4, records.size() * sizeof(Record));
     return true;
 }
-
-template <typename Record> void RebuildCableGroups(CableGroups& groups, const std::vector<Record>& records)
-{
-    groups.Clear();
-    for (size_t i = 0; i < records.size(); ++i)
-        groups.AddRecord(static_cast<int32_t>(i), FieldText(records[i].Cable));
-}
-
 } // namespace
 
 bool FitsOpmDocument(ByteSpan bytes)
@@ -85,7 +75,8 @@ bool FitsTraceDocument(ByteSpan bytes)
 
 std::string OpmDocumentBytes(const CDataStore& store)
 {
-    std::string out(reinterpret_cast<const char*>(store.m_Reserved.data()), store.m_Reserved.size());
+    const CDataStore::ReservedBlock& reserved = store.GetReserved();
+    std::string out(reinterpret_cast<const char*>(reserved.data()), reserved.size());
     AppendRecords(out, store.GetOpmRecords());
     return out;
 }
@@ -100,10 +91,10 @@ std::string OrlDocumentBytes(const CDataStore& store)
 std::string KavDocumentBytes(const CDataStore& store)
 {
     std::string out;
-    AppendU32(out, static_cast<uint32_t>(store.m_KavWaveMode));
-    if (store.m_KavWaveMode == CDataStore::KavModeThree)
+    AppendU32(out, static_cast<uint32_t>(store.KavWaveMode()));
+    if (store.KavWaveMode() == CDataStore::KavModeThree)
         AppendRecords(out, store.GetKavRecords3());
-    else if (store.m_KavWaveMode == CDataStore::KavModeTwo)
+    else if (store.KavWaveMode() == CDataStore::KavModeTwo)
         AppendRecords(out, store.GetKavRecords2());
     return out;
 }
@@ -120,33 +111,14 @@ std::string TraceDocumentBytesOf(const std::vector<float>& values)
     return out;
 }
 
-WriteResult WriteOpmDocument(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OpmDocumentBytes(store), &store.m_OpmPath);
-}
-
-WriteResult WriteOrlDocument(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, OrlDocumentBytes(store), &store.m_OrlPath);
-}
-
-WriteResult WriteKavDocument(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, KavDocumentBytes(store), &store.m_KavPath);
-}
-
-WriteResult WriteTraceDocument(const std::string& path, CDataStore& store)
-{
-    return WriteKeepingPath(path, TraceDocumentBytes(store), &store.m_TracePath);
-}
-
 DecodeResult ReadOpmDocumentBytes(ByteSpan bytes, CDataStore& store)
 {
     std::vector<OpmRecord> records;
     if (!ReadRecords(bytes, OpmReservedSize, records))
         return DecodeResult::WrongLength;
-    std::memcpy(store.m_Reserved.data(), bytes.data, OpmReservedSize);
-    store.ReplaceOpmRecords(std::move(records));
+    CDataStore::ReservedBlock reserved;
+    std::memcpy(reserved.data(), bytes.data, OpmReservedSize);
+    store.ReplaceOpmRecords(std::move(records), reserved);
     return DecodeResult::Ok;
 }
 
@@ -164,21 +136,17 @@ DecodeResult ReadKavDocumentBytes(ByteSpan bytes, CDataStore& store)
     if (!FitsKavDocument(bytes))
         return DecodeResult::WrongLength;
     const int32_t mode = ByteReader(bytes).I32();
-    store.ClearKav();
     if (mode == CDataStore::KavModeThree) {
         std::vector<KavRecord3> records;
         ReadRecords(bytes, 4, records);
-        RebuildCableGroups(store.m_CableGroups, records);
-        store.ReplaceKavRecords3(std::move(records));
+        store.ReplaceLossTests(std::move(records));
     } else if (mode == CDataStore::KavModeTwo) {
         std::vector<KavRecord2> records;
         ReadRecords(bytes, 4, records);
-        RebuildCableGroups(store.m_CableGroups, records);
-        store.ReplaceKavRecords2(std::move(records));
+        store.ReplaceLossTests(std::move(records));
     } else {
-        store.m_CableGroups.Clear();
+        store.ClearLossTests(mode);
     }
-    store.m_KavWaveMode = mode;
     return DecodeResult::Ok;
 }
 

@@ -3,21 +3,13 @@
 #include "data/ByteSpan.h"
 #include "data/CDataStore.h"
 #include "data/Results.h"
-#include "platform/files/WriteResult.h"
 
 #include <string>
 
 // The program's own documents: raw images of the store's lists, written by
-// Save As. Each writer writes to `path` as given (the dialogs apply the
-// extension rule first) through a temporary file, and on success records the
-// path in the store's path member of its kind. Files are read back through
-// LoadFile, which recognises a document by its ending and its length.
-WriteResult WriteOpmDocument(const std::string& path, CDataStore& store);
-WriteResult WriteOrlDocument(const std::string& path, CDataStore& store);
-WriteResult WriteKavDocument(const std::string& path, CDataStore& store);
-WriteResult WriteTraceDocument(const std::string& path, CDataStore& store);
-
-// The bytes of each document, for callers that write several files at once.
+// Save As through the safe write (the dialogs apply the extension rule
+// first). Files are read back through LoadFile, which recognises a document
+// by its ending and its length.
 std::string OpmDocumentBytes(const CDataStore& store);
 std::string OrlDocumentBytes(const CDataStore& store);
 std::string KavDocumentBytes(const CDataStore& store);
@@ -35,9 +27,8 @@ bool FitsKavDocument(ByteSpan bytes);
 bool FitsTraceDocument(ByteSpan bytes);
 
 // Each reader is the exact inverse of its writer and refuses bytes that do
-// not fit its kind with WrongLength, changing nothing. The KAV reader sets
-// m_KavWaveMode from the document, empties the other loss-test list and
-// rebuilds the cable groups from the records.
+// not fit its kind with WrongLength, changing nothing. The KAV reader takes
+// the loss-test form from the document's mode word.
 DecodeResult ReadOpmDocumentBytes(ByteSpan bytes, CDataStore& store);
 DecodeResult ReadOrlDocumentBytes(ByteSpan bytes, CDataStore& store);
 DecodeResult ReadKavDocumentBytes(ByteSpan bytes, CDataStore& store);

@@ -63,9 +63,8 @@ struct LoadOutcome
     TraceFileContents trace; // traces: what the TRACE page shows and plots
 };
 
-// Changes nothing in the store unless the result is Ok (a KAV result file
-// empties the loss-test lists and the information fields once its signature
-// is accepted, as its decoder does).
+// The one way a file's records come into a store: the records of its kind
+// are replaced, and nothing changes unless the result is Ok.
 LoadOutcome LoadRecognizedFile(const RecognizedFile& file, CDataStore& store,
                                const LoadOptions& options = {});
 LoadOutcome LoadFile(const std::string& path, CDataStore& store, const LoadOptions& options = {});

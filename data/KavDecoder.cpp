@@ -1,5 +1,6 @@
 #include "data/BcdText.h"
 #include "data/FixedDecimal.h"
+#include "data/NewRecords.h"
 #include "data/ResultFileDecoders.h"
 #include "data/ResultFrame.h"
 
@@ -14,7 +15,7 @@ void ReadRoundedTriple(ByteReader& reader, float (&triple)[3], int decimals)
 struct KavRow
 {
     std::string cable, fiber;
-    CDataStore::KavTriples values;
+    KavTriples values;
     std::string date, time;
 };
 
@@ -23,7 +24,7 @@ KavRow ReadRow(ByteReader& reader)
     KavRow row;
     row.cable = reader.Name();
     row.fiber = reader.Name();
-    CDataStore::KavTriples& values = row.values;
+    KavTriples& values = row.values;
     ReadRoundedTriple(reader, values.LossAB, 2);
     ReadRoundedTriple(reader, values.LossBA, 2);
     ReadRoundedTriple(reader, values.RefAB, 2);
@@ -40,6 +41,18 @@ KavRow ReadRow(ByteReader& reader)
     row.date = BcdDateText(date);
     row.time = BcdTimeText(time);
     return row;
+}
+
+// The file's first `count` records, each made by `newRecord` from its row.
+template <typename NewRecord> auto ReadRecords(ByteReader& reader, size_t count, NewRecord newRecord)
+{
+    std::vector<decltype(newRecord(KavRow()))> records;
+    records.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        reader.Seek(ResultHeaderSize + KavResultRecordSize * i);
+        records.push_back(newRecord(ReadRow(reader)));
+    }
+    return records;
 }
 } // namespace
 
@@ -64,23 +77,14 @@ KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store)
     // Only an accepted file replaces the loss-test results. The job, cable
     // and system information the user typed stays: the report writes the
     // cable of each group itself.
-    store.ClearKav();
-    store.m_KavWaveMode = threeWaves ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
-    store.m_CableGroups.Clear();
-    const int count = outcome.records.whole;
+    const size_t count = static_cast<size_t>(outcome.records.whole);
     if (threeWaves)
-        store.ReserveKavRecords3(static_cast<size_t>(count));
+        store.ReplaceLossTests(ReadRecords(reader, count, [&waveLengths](const KavRow& row) {
+            return NewKavRecord3(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
+        }));
     else
-        store.ReserveKavRecords2(static_cast<size_t>(count));
-
-    for (int i = 0; i < count; ++i) {
-        reader.Seek(ResultHeaderSize + KavResultRecordSize * static_cast<size_t>(i));
-        const KavRow row = ReadRow(reader);
-        store.m_CableGroups.AddRecord(i, row.cable);
-        if (threeWaves)
-            store.AddKavRecord3(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
-        else
-            store.AddKavRecord2(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
-    }
+        store.ReplaceLossTests(ReadRecords(reader, count, [&waveLengths](const KavRow& row) {
+            return NewKavRecord2(row.cable, row.fiber, waveLengths, row.values, row.date, row.time);
+        }));
     return outcome;
 }

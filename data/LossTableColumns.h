@@ -1,48 +1,119 @@
 #pragma once
 
 #include "data/CellKind.h"
+#include "data/ColumnOrder.h"
+#include "data/LimitColumnCells.h"
+#include "data/LossTestRules.h"
+#include "platform/Translatable.h"
 
 #include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
 
-// The titles and starting widths of the loss-test table's 17 columns, in the
-// order of KavColumn, and of the two it may add, for the grid and the
-// workbook. A title is its name, or
-// its name and unit on two lines.
-struct LossTableColumn
+// The loss-test table, described once for the window's grid, the CSV
+// export, the workbook and the printed report. The grid, the CSV export and
+// the workbook show the columns in the order below; the report places those
+// it shows in an order of its own.
+
+// What a column's cells show: a value of the record at the row's wavelength,
+// by the value rules, or of that wavelength's verdict against the chosen
+// limit, which only a table shown with its verdicts has.
+struct LossValue
 {
-    const char* name;
-    const char* unit; // null when the title has one line
-    int width;        // pixels, before the columns are fitted to the window
-    CellKind cell;
+    constexpr LossValue(KavColumn value) : record(value) {}
+    constexpr LossValue(LimitColumn value) : verdict(value), ofVerdict(true) {}
+    constexpr bool operator==(KavColumn value) const { return !ofVerdict && record == value; }
+
+    KavColumn record = KavColumn::Cable;
+    LimitColumn verdict = LimitColumn::Limit;
+    bool ofVerdict = false;
 };
 
-constexpr int LossTableColumnCount = 17;
+struct LossTableColumn
+{
+    LossValue value;
+    // The title of the grid and the workbook: the name, or the name and the
+    // unit on two lines.
+    const char* name;
+    const char* unit; // null when the title has one line
+    // The grid's
+    int gridWidth; // pixels, before the columns are fitted to the window
+    bool merged;   // one text for the record, merged over its rows
+    // The CSV export's
+    const char* csvHeader;
+    bool csvOnLastRow; // written on the record's last row alone, a space on the others
+    // The workbook's
+    CellKind cell;
+    // The report's: a heading (translated in the context "Report") and a
+    // unit under it, a width in report units, a place from the left
+    // (NotPlaced where the report leaves the column out), and whether its
+    // values are drawn in the heavy cell font.
+    const char* reportTitle;
+    const char* reportUnit;
+    int reportWidth;
+    int reportPosition;
+    bool reportHeavy;
+};
 
-inline constexpr std::array<LossTableColumn, LossTableColumnCount> LossTableColumns{{
-    {"Cable", nullptr, 111, CellKind::Text},
-    {"Fiber", nullptr, 111, CellKind::Text},
-    {"Wavelength", "(nm)", 85, CellKind::Number},
-    {"Loss AB", "(dB)", 66, CellKind::Number},
-    {"Loss BA", "(dB)", 66, CellKind::Number},
-    {"AVG L", "(dB)", 55, CellKind::Number},
-    {"REF AB", "(dBm)", 66, CellKind::Number},
-    {"REF BA", "(dBm)", 66, CellKind::Number},
-    {"Threshold", "(dB)", 78, CellKind::Number},
-    {"PWR B", "(dBm)", 60, CellKind::Number},
-    {"PWR A", "(dBm)", 60, CellKind::Number},
-    {"Pass", "/Fail", 51, CellKind::Text},
-    {"Length", "(km)", 60, CellKind::Number},
-    {"ORL AB", "(dB)", 72, CellKind::Number},
-    {"ORL BA", "(dB)", 72, CellKind::Number},
-    {"Date", nullptr, 82, CellKind::Date},
-    {"Time", nullptr, 70, CellKind::Time},
+// Each row: what its cells show; the title's name and unit; the grid's width
+// and whether the grid merges it; the CSV header and whether only the
+// record's last row has it; what the workbook's cells hold; the report's
+// heading and unit, width, place and font.
+inline constexpr std::array<LossTableColumn, 19> LossTableColumns{{
+    {KavColumn::Cable, "Cable", nullptr, 111, true, "Cable", false, CellKind::Text, nullptr, nullptr, 0,
+     NotPlaced, false},
+    {KavColumn::Fiber, "Fiber", nullptr, 111, true, "Fiber", false, CellKind::Text,
+     KAV_TRANSLATABLE("Report", "Fiber ID"), nullptr, 90, 0, true},
+    {KavColumn::WaveLength, "Wavelength", "(nm)", 85, false, "Wavelength(nm)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Wavelength"), "(nm)", 110, 1, false},
+    {KavColumn::LossAB, "Loss AB", "(dB)", 66, false, "LossA->B(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Loss AB"), "(dB)", 65, 2, true},
+    {KavColumn::LossBA, "Loss BA", "(dB)", 66, false, "LossB->A(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Loss BA"), "(dB)", 65, 4, true},
+    {KavColumn::AverageLoss, "AVG L", "(dB)", 55, false, "AVER", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "AVG L"), "(dB)", 65, 6, false},
+    {KavColumn::RefAB, "REF AB", "(dBm)", 66, false, "ReferenceA->B(dBm)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "REF AB"), "(dBm)", 65, 3, false},
+    {KavColumn::RefBA, "REF BA", "(dBm)", 66, false, "ReferenceB->A(dBm)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "REF BA"), "(dBm)", 65, 5, false},
+    {KavColumn::Threshold, "Threshold", "(dB)", 78, false, "Threshold(dB)", false, CellKind::Number, nullptr,
+     nullptr, 0, NotPlaced, false},
+    {KavColumn::PowerB, "PWR B", "(dBm)", 60, false, "PowerA->B(dBm)", false, CellKind::Number, nullptr,
+     nullptr, 0, NotPlaced, false},
+    {KavColumn::PowerA, "PWR A", "(dBm)", 60, false, "PowerB->A(dBm)", false, CellKind::Number, nullptr,
+     nullptr, 0, NotPlaced, false},
+    {KavColumn::Verdict, "Pass", "/Fail", 51, false, "Pass/Fail", false, CellKind::Text, nullptr, nullptr, 0,
+     NotPlaced, false},
+    {KavColumn::Length, "Length", "(km)", 60, false, "Length(km)", true, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Length"), "(km)", 65, 9, false},
+    {KavColumn::OrlAB, "ORL AB", "(dB)", 72, false, "ORL A->B(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "ORL AB"), "(dB)", 65, 7, true},
+    {KavColumn::OrlBA, "ORL BA", "(dB)", 72, false, "ORL B->A(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "ORL BA"), "(dB)", 65, 8, true},
+    {KavColumn::Date, "Date", nullptr, 82, true, "Date", false, CellKind::Date, nullptr, nullptr, 0,
+     NotPlaced, false},
+    {KavColumn::Time, "Time", nullptr, 70, true, "Time", false, CellKind::Time, nullptr, nullptr, 0,
+     NotPlaced, false},
+    {LimitColumn::Limit, "Limit", "(dB)", 60, false, "Limit(dB)", false, CellKind::Number, nullptr, nullptr,
+     0, NotPlaced, false},
+    {LimitColumn::Margin, "Margin", "(dB)", 60, false, "Margin(dB)", false, CellKind::Number, nullptr,
+     nullptr, 0, NotPlaced, false},
 }};
+constexpr size_t LossTableColumnCount = LossTableColumns.size();
 
-// The Limit and Margin columns that the user may add after the 17, in the
-// order of LimitColumn.
-constexpr int LimitColumnCount = 2;
-inline constexpr std::array<LossTableColumn, LimitColumnCount> LimitColumns{{
-    {"Limit", "(dB)", 60, CellKind::Number},
-    {"Margin", "(dB)", 60, CellKind::Number},
-}};
-constexpr int MostTableColumns = LossTableColumnCount + LimitColumnCount;
+constexpr int ReportPositionOf(const LossTableColumn& column)
+{
+    return column.reportPosition;
+}
+static_assert(IsOrder(LossTableColumns, ReportPositionOf));
+
+// The columns a table shows, in order: the record's values, and with
+// `verdicts` those of its verdicts too.
+using ShownLossColumns = std::vector<const LossTableColumn*>;
+ShownLossColumns LossColumnsShown(bool verdicts);
+
+// The text of `column` in the row of wavelength `wave` of `record`; a
+// verdict's column takes it from `verdict`, the row's.
+void AppendLossCellText(std::string& out, const LossTableColumn& column, const KavRecordView& record,
+                        int wave, const WaveVerdict* verdict);

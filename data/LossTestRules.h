@@ -13,7 +13,8 @@
 // The texts of a loss-test record at one wavelength, shared by the grid, the
 // CSV export and the report, so all three always agree.
 
-// The 17 columns of the loss-test table and CSV export, in order.
+// The values a loss-test record shows at one wavelength, one per column of
+// the table (LossTableColumns.h).
 enum class KavColumn
 {
     Cable,
@@ -34,7 +35,6 @@ enum class KavColumn
     Date,
     Time,
 };
-constexpr int KavColumnCount = 17;
 
 // A read-only view of either record form.
 struct KavRecordView

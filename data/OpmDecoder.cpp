@@ -1,105 +1,59 @@
 #include "data/BcdText.h"
+#include "data/FieldText.h"
 #include "data/FieldValueText.h"
-#include "data/RecordColumns.h"
-#include "data/ResultFileDecoders.h"
-#include "data/ResultFrame.h"
+#include "data/ListFileDecoding.h"
+#include "data/NewRecords.h"
 
 namespace {
 const char* const UnitTexts[] = {" ", "dBm", "w", "mw", "uw", "nw", "pw", "dB"};
 constexpr uint16_t UnitCount = 8;
 
-// Where the list shows each field.
-const int CableColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Cable>);
-const int FiberColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Fiber>);
-const int PowerColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Power>);
-const int ReferenceColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Reference>);
-const int WaveLengthColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::WaveLength>);
-const int DateColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Date>);
-const int TimeColumn = ListColumnOf(OpmColumns, Field<&OpmRecord::Time>);
-
-// One record as the list and the store take it.
-struct OpmRow
+ListedRecord<OpmRecord> ReadRecord(ByteReader& reader)
 {
-    std::string cable, fiber;
-    bool knownUnit = false; // an unknown unit ends the file
-    int16_t rangeStatus = 0;
-    std::string power, reference, waveLength, date, time;
-};
-
-OpmRow ReadRow(ByteReader& reader)
-{
-    OpmRow row;
-    row.cable = reader.Name();
-    row.fiber = reader.Name();
+    ListedRecord<OpmRecord> read;
+    const std::string cable = reader.Name();
+    const std::string fiber = reader.Name();
     const float power = reader.F32();
     const float reference = reader.F32();
     const uint16_t unit = reader.U16();
     const uint16_t waveLength = reader.U16();
-    row.rangeStatus = reader.I16();
+    const int16_t rangeStatus = reader.I16();
     reader.Skip(2);
     uint8_t date[4], time[4];
     reader.Read(date, 4);
     reader.Read(time, 4);
-    row.knownUnit = unit < UnitCount;
-    if (!row.knownUnit)
-        return row;
-    if (row.rangeStatus == -1)
-        row.power = "too low";
-    else if (row.rangeStatus == 1)
-        row.power = "too high";
+    if (unit >= UnitCount) {
+        // No instrument writes such a unit: the list shows whose record it is.
+        read.shown = NewOpmRecord(cable, fiber, "", "", "", "", "");
+        read.endsList = true;
+        return read;
+    }
+    std::string powerText;
+    if (rangeStatus == -1)
+        powerText = "too low";
+    else if (rangeStatus == 1)
+        powerText = "too high";
     else
-        row.power = FieldValueText(power, UnitTexts[unit], sizeof(OpmRecord::Power));
-    row.reference = FieldValueText(reference, UnitTexts[unit], sizeof(OpmRecord::Reference));
-    row.waveLength = std::to_string(waveLength) + "nm";
-    row.date = BcdDateText(date);
-    row.time = BcdTimeText(time);
-    return row;
-}
-
-// The list shows exactly the texts the store holds.
-void ListRow(RowSink& sink, int i, const OpmRow& row)
-{
-    sink.InsertRow(i, std::to_string(i + 1));
-    sink.SetCell(i, CableColumn, row.cable);
-    sink.SetCell(i, FiberColumn, row.fiber);
-    if (!row.knownUnit)
-        return;
-    sink.SetCell(i, ReferenceColumn, row.reference);
-    sink.SetCell(i, WaveLengthColumn, row.waveLength);
+        powerText = FieldValueText(power, UnitTexts[unit], sizeof(OpmRecord::Power));
+    read.kept = NewOpmRecord(cable, fiber, std::to_string(waveLength) + "nm", powerText,
+                             FieldValueText(reference, UnitTexts[unit], sizeof(OpmRecord::Reference)),
+                             BcdDateText(date), BcdTimeText(time));
+    read.shown = read.kept;
     // Any other status leaves the power cell empty while the store keeps the
     // number.
-    if (row.rangeStatus >= -1 && row.rangeStatus <= 1)
-        sink.SetCell(i, PowerColumn, row.power);
-    sink.SetCell(i, DateColumn, row.date);
-    sink.SetCell(i, TimeColumn, row.time);
+    if (rangeStatus < -1 || rangeStatus > 1)
+        SetFieldText(read.shown.Power, "");
+    return read;
 }
+
+constexpr ListFileFormat<OpmRecord> OpmFile{OpmSignature, OpmResultRecordSize, &ReadRecord};
 } // namespace
 
 ResultDecodeOutcome DecodeOpmBytes(ByteSpan bytes, CDataStore& store, RowSink* sink)
 {
-    ResultDecodeOutcome outcome;
-    if (!HasSignature(bytes, OpmSignature))
-        return outcome;
-    outcome.result = DecodeResult::Ok;
-    outcome.records = CountResultRecords(bytes, OpmResultRecordSize);
-    const int count = outcome.records.whole;
-    ByteReader reader(bytes);
-
-    if (sink)
-        sink->ClearRows();
-    store.ClearOpm();
-    store.ReserveOpmRecords(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        reader.Seek(ResultHeaderSize + OpmResultRecordSize * static_cast<size_t>(i));
-        const OpmRow row = ReadRow(reader);
-        if (sink)
-            ListRow(*sink, i, row);
-        if (!row.knownUnit) {
-            outcome.records.endingUnknownUnit = i + 1;
-            break;
-        }
-        store.AddOpmRecord(row.cable, row.fiber, row.waveLength, row.power, row.reference, row.date,
-                           row.time);
-    }
+    std::vector<OpmRecord> records;
+    const ResultDecodeOutcome outcome = DecodeListFile(bytes, OpmFile, OpmColumns, sink, records);
+    if (outcome.result == DecodeResult::Ok)
+        store.ReplaceOpmRecords(std::move(records));
     return outcome;
 }

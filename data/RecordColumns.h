@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CellKind.h"
+#include "data/ColumnOrder.h"
 #include "data/FieldText.h"
 #include "data/Records.h"
 
@@ -22,7 +23,7 @@ template <typename Record> struct RecordColumn
     const char* reportTitle;
     int reportWidth;       // report units
     int reportPosition;    // 0 for the leftmost
-    const char* csvHeader; // null: not exported
+    const char* csvHeader; // null: not exported (its position NotPlaced)
     int csvPosition;
     CellKind cell;
 };
@@ -44,41 +45,21 @@ template <auto Member> std::string_view Field(const typename FieldOwner<decltype
     return FieldView(record.*Member);
 }
 
-constexpr int NotExported = -1;
-
 // The columns' indices by their place in `position` (the report's or the
-// CSV export's); places past the last column placed hold NotExported.
+// CSV export's).
 template <typename Record, size_t N>
 constexpr std::array<int, N> OrderOf(const RecordColumns<Record, N>& table,
                                      int RecordColumn<Record>::*position)
 {
-    std::array<int, N> order{};
-    for (size_t place = 0; place < N; ++place)
-        order[place] = NotExported;
-    for (size_t c = 0; c < N; ++c) {
-        const int place = table.columns[c].*position;
-        if (place >= 0 && static_cast<size_t>(place) < N)
-            order[static_cast<size_t>(place)] = static_cast<int>(c);
-    }
-    return order;
+    return OrderOf(
+        table.columns, [position](const RecordColumn<Record>& column) { return column.*position; });
 }
 
-// Whether the places in `position` run 0, 1, 2, ... with neither gaps nor
-// repeats, columns without one aside.
 template <typename Record, size_t N>
 constexpr bool IsOrder(const RecordColumns<Record, N>& table, int RecordColumn<Record>::*position)
 {
-    int placed = 0;
-    for (const RecordColumn<Record>& column : table.columns)
-        placed += column.*position != NotExported ? 1 : 0;
-    for (int place = 0; place < placed; ++place) {
-        int holders = 0;
-        for (const RecordColumn<Record>& column : table.columns)
-            holders += column.*position == place ? 1 : 0;
-        if (holders != 1)
-            return false;
-    }
-    return true;
+    return IsOrder(
+        table.columns, [position](const RecordColumn<Record>& column) { return column.*position; });
 }
 
 // The list's column that shows `field`, or -1.
@@ -96,7 +77,7 @@ int ListColumnOf(const RecordColumns<Record, N>& table, std::string_view (*field
 inline constexpr RecordColumns<OpmRecord, 8> OpmColumns{
     5,
     {{
-        {nullptr, "Record", "Record", 50, 0, nullptr, NotExported, CellKind::Number},
+        {nullptr, "Record", "Record", 50, 0, nullptr, NotPlaced, CellKind::Number},
         {Field<&OpmRecord::Cable>, "Cable", "Cable", 160, 1, "Cable", 0, CellKind::Text},
         {Field<&OpmRecord::Fiber>, "Fiber", "Fiber", 160, 2, "Fiber", 1, CellKind::Text},
         {Field<&OpmRecord::Power>, "Power", "Power", 90, 4, "Power", 4, CellKind::Number},
@@ -110,7 +91,7 @@ inline constexpr RecordColumns<OpmRecord, 8> OpmColumns{
 inline constexpr RecordColumns<OrlRecord, 7> OrlColumns{
     20,
     {{
-        {nullptr, "Record", "Record", 55, 0, nullptr, NotExported, CellKind::Number},
+        {nullptr, "Record", "Record", 55, 0, nullptr, NotPlaced, CellKind::Number},
         {Field<&OrlRecord::Cable>, "Cable", "Cable", 170, 1, "Cable", 0, CellKind::Text},
         {Field<&OrlRecord::Fiber>, "Fiber", "Fiber", 170, 2, "Fiber", 1, CellKind::Text},
         {Field<&OrlRecord::WaveLength>, "Wavelength", "WaveLength", 95, 3, "Wavelength(nm)", 2,

@@ -18,10 +18,10 @@ constexpr size_t MaxDocumentRecords = MaxResultRecords;
 // first record's wavelengths (the middle one 0 for two wavelengths).
 void SetFirstRecordWaveLengths(const CDataStore& store, int (&waveLengths)[3])
 {
-    if (store.m_KavWaveMode == CDataStore::KavModeThree && !store.GetKavRecords3().empty()) {
+    if (store.KavWaveMode() == CDataStore::KavModeThree && !store.GetKavRecords3().empty()) {
         for (int i = 0; i < 3; ++i)
             waveLengths[i] = store.GetKavRecords3()[0].WaveLength[i];
-    } else if (store.m_KavWaveMode == CDataStore::KavModeTwo && !store.GetKavRecords2().empty()) {
+    } else if (store.KavWaveMode() == CDataStore::KavModeTwo && !store.GetKavRecords2().empty()) {
         waveLengths[0] = store.GetKavRecords2()[0].WaveLength[0];
         waveLengths[2] = store.GetKavRecords2()[0].WaveLength[1];
     }
@@ -36,13 +36,12 @@ DecodeResult Counted(const ResultDecodeOutcome& decoded, LoadOutcome& outcome)
 
 constexpr std::array<RecordKindData, RecordKindCount> Table{{
     {RecordKind::Opm, "opm", FileKind::OpmResult, FileKind::OpmDocument, OutputKind::OpmDocument, ".opm",
-     sizeof(CDataStore::m_Reserved) + 4 + sizeof(OpmRecord) * MaxDocumentRecords, &FitsOpmDocument,
+     sizeof(CDataStore::ReservedBlock) + 4 + sizeof(OpmRecord) * MaxDocumentRecords, &FitsOpmDocument,
      [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome) {
          return Counted(DecodeOpmBytes(bytes, store, rows), outcome);
      },
      [](ByteSpan bytes, CDataStore& store, LoadOutcome&) { return ReadOpmDocumentBytes(bytes, store); },
-     &OpmDocumentBytes, &WriteOpmDocument, &OpmCsvBytes, &ExportOpmCsv,
-     [](const CDataStore& store) { return store.GetOpmRecords().size(); }},
+     &OpmDocumentBytes, &OpmCsvBytes, [](const CDataStore& store) { return store.GetOpmRecords().size(); }},
     {RecordKind::Kav, "kav", FileKind::KavResult, FileKind::KavDocument, OutputKind::KavDocument, ".kav",
      8 + sizeof(KavRecord3) * MaxDocumentRecords, &FitsKavDocument,
      [](ByteSpan bytes, CDataStore& store, RowSink*, LoadOutcome& outcome) {
@@ -56,16 +55,15 @@ constexpr std::array<RecordKindData, RecordKindCount> Table{{
              SetFirstRecordWaveLengths(store, outcome.waveLengths);
          return result;
      },
-     &KavDocumentBytes, &WriteKavDocument, [](const CDataStore& store) { return KavCsvBytes(store); },
-     &ExportKavCsv, [](const CDataStore& store) { return store.KavRecordCount(); }},
+     &KavDocumentBytes, [](const CDataStore& store) { return KavCsvBytes(store); },
+     [](const CDataStore& store) { return store.KavRecordCount(); }},
     {RecordKind::Orl, "orl", FileKind::OrlResult, FileKind::OrlDocument, OutputKind::OrlDocument, ".orl",
      4 + sizeof(OrlRecord) * MaxDocumentRecords, &FitsOrlDocument,
      [](ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome) {
          return Counted(DecodeOrlBytes(bytes, store, rows), outcome);
      },
      [](ByteSpan bytes, CDataStore& store, LoadOutcome&) { return ReadOrlDocumentBytes(bytes, store); },
-     &OrlDocumentBytes, &WriteOrlDocument, &OrlCsvBytes, &ExportOrlCsv,
-     [](const CDataStore& store) { return store.GetOrlRecords().size(); }},
+     &OrlDocumentBytes, &OrlCsvBytes, [](const CDataStore& store) { return store.GetOrlRecords().size(); }},
     {RecordKind::Trace, "trace", FileKind::TraceResult, FileKind::TraceDocument, OutputKind::TraceDocument,
      ".trace", 4 + sizeof(float) * (MaxDocumentRecords + 1), &FitsTraceDocument,
      [](ByteSpan bytes, CDataStore& store, RowSink*, LoadOutcome& outcome) {
@@ -79,7 +77,7 @@ constexpr std::array<RecordKindData, RecordKindCount> Table{{
              outcome.trace = TraceContentsOfValues(store.GetTraceValues());
          return result;
      },
-     &TraceDocumentBytes, &WriteTraceDocument, &TraceCsvBytes, nullptr,
+     &TraceDocumentBytes, &TraceCsvBytes,
      [](const CDataStore& store) {
          // The reference level comes first.
          const size_t values = store.GetTraceValues().size();

@@ -4,7 +4,6 @@
 #include "data/FileKind.h"
 #include "data/FileNames.h"
 #include "data/Results.h"
-#include "platform/files/WriteResult.h"
 
 #include <array>
 #include <cstddef>
@@ -31,13 +30,10 @@ struct RecordKindData
     // the caller shows of it besides the store.
     DecodeResult (*decodeResultFile)(ByteSpan bytes, CDataStore& store, RowSink* rows, LoadOutcome& outcome);
     DecodeResult (*readDocument)(ByteSpan bytes, CDataStore& store, LoadOutcome& outcome);
+    // What Save As writes.
     std::string (*documentBytes)(const CDataStore& store);
-    WriteResult (*writeDocument)(const std::string& path, CDataStore& store);
     // The table as comma-separated text; loss tests in the store's form.
     std::string (*csvBytes)(const CDataStore& store);
-    // Writes csvBytes; null where the window exports no CSV (a recorded
-    // trace's samples are kav-convert's only).
-    WriteResult (*exportCsv)(const std::string& path, CDataStore& store);
     size_t (*recordCount)(const CDataStore& store);
 };
 

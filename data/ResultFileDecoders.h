@@ -28,7 +28,6 @@ struct KavDecodeOutcome : ResultDecodeOutcome
     int waveLengths[3] = {0, 0, 0};
 };
 
-// Sets m_KavWaveMode from the header's wavelengths. Also empties the
-// information fields and rebuilds the cable groups, once the signature is
-// accepted.
+// Takes the loss-test form from the header's wavelengths. The information
+// fields stay as the user typed them.
 KavDecodeOutcome DecodeKavBytes(ByteSpan bytes, CDataStore& store);

@@ -24,8 +24,7 @@ void CheckStore(const CDataStore& store)
 {
     OpmCsvBytes(store);
     OrlCsvBytes(store);
-    KavCsvBytes(store, 3);
-    KavCsvBytes(store, 2);
+    KavCsvBytes(store);
     TraceCsvBytes(store);
     CheckRoundTrip(store, OpmDocumentBytes, ReadOpmDocumentBytes);
     CheckRoundTrip(store, OrlDocumentBytes, ReadOrlDocumentBytes);

@@ -1,5 +1,6 @@
 #include "data/CDataStore.h"
 #include "data/FieldText.h"
+#include "data/LossTableColumns.h"
 #include "report/CReport.h"
 #include "report/NameText.h"
 #include "report/RecordDateTime.h"
@@ -7,66 +8,51 @@
 #include "report/ReportFonts.h"
 #include "report/ReportText.h"
 
-#include <array>
-#include <cmath>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
-constexpr int TableLeft = CReport::KavTableLeft;
-constexpr int ColumnCount = 10;
-constexpr std::array<int, ColumnCount> ColumnWidths{90, 110, 65, 65, 65, 65, 65, 65, 65, 65};
 constexpr int ContinuationTop = 60; // where the heading row starts on a page without the header block
 constexpr int HeadingHeight = 48;
 constexpr int SubRowHeight = 24;
 
-struct Heading
+// A column of the report with its edges.
+struct PlacedColumn
 {
-    const char* title;
-    const char* unit; // null: none
+    const LossTableColumn* column;
+    int left;
+    int right;
 };
-constexpr std::array<Heading, ColumnCount> Headings{{{QT_TRANSLATE_NOOP("Report", "Fiber ID"), nullptr},
-                                                     {QT_TRANSLATE_NOOP("Report", "Wavelength"), "(nm)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "Loss AB"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "REF AB"), "(dBm)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "Loss BA"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "REF BA"), "(dBm)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "AVG L"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "ORL AB"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "ORL BA"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "Length"), "(km)"}}};
 
-// The value columns 2 to 8, by the loss-test table's columns.
-constexpr std::array<KavColumn, 7> ValueColumns{KavColumn::LossAB, KavColumn::RefAB,       KavColumn::LossBA,
-                                                KavColumn::RefBA,  KavColumn::AverageLoss, KavColumn::OrlAB,
-                                                KavColumn::OrlBA};
-
-int ColumnLeft(int column)
+// The columns the report shows, left to right.
+const std::vector<PlacedColumn>& Placed()
 {
-    int x = TableLeft;
-    for (int c = 0; c < column; ++c)
-        x += ColumnWidths[static_cast<size_t>(c)];
-    return x;
-}
-
-int ColumnRight(int column)
-{
-    return ColumnLeft(column) + ColumnWidths[static_cast<size_t>(column)];
-}
-
-bool Heavy(int column)
-{
-    return column == 0 || column == 2 || column == 4 || column == 7 || column == 8;
+    static const std::vector<PlacedColumn> placed = [] {
+        std::vector<PlacedColumn> columns;
+        int x = CReport::KavTableLeft;
+        for (const int c : OrderOf(LossTableColumns, ReportPositionOf)) {
+            if (c == NotPlaced)
+                break;
+            const LossTableColumn& column = LossTableColumns[static_cast<size_t>(c)];
+            columns.push_back({&column, x, x + column.reportWidth});
+            x += column.reportWidth;
+        }
+        return columns;
+    }();
+    return placed;
 }
 
 void PrintHeadingRow(DrawContext& dc, int top)
 {
-    for (int c = 0; c < ColumnCount; ++c) {
-        const int left = ColumnLeft(c);
-        const int right = ColumnRight(c);
-        const Heading& heading = Headings[static_cast<size_t>(c)];
-        Box(dc, left, top, right, top + HeadingHeight);
-        DrawCentred(dc, Edges(left, top + 6, right, top + 24), ReportText("Report", heading.title));
-        if (heading.unit)
-            DrawCentred(dc, Edges(left, top + 24, right, top + HeadingHeight), heading.unit);
+    for (const PlacedColumn& placed : Placed()) {
+        const LossTableColumn& column = *placed.column;
+        Box(dc, placed.left, top, placed.right, top + HeadingHeight);
+        DrawCentred(dc, Edges(placed.left, top + 6, placed.right, top + 24),
+                    ReportText("Report", column.reportTitle));
+        if (column.reportUnit)
+            DrawCentred(dc, Edges(placed.left, top + 24, placed.right, top + HeadingHeight),
+                        column.reportUnit);
     }
 }
 
@@ -89,7 +75,7 @@ QPoint CReport::KavLayoutEnd(int waveCount)
     // A header block's page with as many record blocks as it holds.
     const KavPaging paging = PagingOf(waveCount);
     constexpr int HeaderBottom = 676;
-    return QPoint(ColumnRight(ColumnCount - 1),
+    return QPoint(Placed().back().right,
                   HeaderBottom + HeadingHeight + paging.firstPage * (waveCount + 1) * SubRowHeight);
 }
 
@@ -153,52 +139,49 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     const QString dateTime =
         NameText(RecordDateTimeText(std::string(record.date, BoundedLength(record.date, record.dateSize)),
                                     std::string(record.time, BoundedLength(record.time, record.timeSize))));
-    const QString length = MeanLengthText(record);
 
     const QFont heavy = MakeReportFont(ReportFont::HeavyCell);
     const QFont thin = MakeReportFont(ReportFont::ThinCell);
     SelectedFont restored(dc, ReportFont::HeavyCell);
-
-    // 0: the fibre's name in one box over the whole block.
-    int left = ColumnLeft(0);
-    int right = ColumnRight(0);
-    Box(dc, left, blockTop, right, blockBottom);
-    dc.DrawTextIn(Edges(left + 3, blockTop + 6, right, base + SubRowHeight * (firstSubRow + 4)), fiber,
-                  Wrapped);
-
-    // 1: the wavelengths, and the date line from here to column 3.
-    dc.SetFont(thin);
-    left = ColumnLeft(1);
-    right = ColumnRight(1);
-    for (int w = 0; w < n; ++w) {
-        Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
-        DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                    ReportText("Report", "%1 Up/Down").arg(record.waveLength[w]));
-    }
-    dc.DrawTextIn(Edges(left + 5, dateTop, ColumnRight(3), blockBottom), dateTime, LeftAligned);
-    Line(dc, left, blockBottom, right, blockBottom);
-
-    // 2 to 8: a value per wavelength.
-    for (int c = 2; c <= 8; ++c) {
-        dc.SetFont(Heavy(c) ? heavy : thin);
-        left = ColumnLeft(c);
-        right = ColumnRight(c);
-        const KavColumn column = ValueColumns[static_cast<size_t>(c - 2)];
-        for (int w = 0; w < n; ++w) {
-            Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
-            DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                        NameText(KavCellText(record, w, column)));
+    const std::vector<PlacedColumn>& placed = Placed();
+    std::string text;
+    for (size_t p = 0; p < placed.size(); ++p) {
+        const LossTableColumn& column = *placed[p].column;
+        const int left = placed[p].left;
+        const int right = placed[p].right;
+        dc.SetFont(column.reportHeavy ? heavy : thin);
+        if (column.value == KavColumn::Fiber) {
+            // The fibre's name in one box over the whole block.
+            Box(dc, left, blockTop, right, blockBottom);
+            dc.DrawTextIn(Edges(left + 3, blockTop + 6, right, base + SubRowHeight * (firstSubRow + 4)),
+                          fiber, Wrapped);
+        } else if (column.value == KavColumn::Length) {
+            // The mean length once, closed on the right.
+            DrawCentred(dc, Edges(left, subRowTop(0), right, subRowTop(1)), MeanLengthText(record));
+            Line(dc, left, blockTop, right, blockTop);
+            Line(dc, right, blockTop, right, blockBottom);
+            Line(dc, left, dateTop, right, dateTop);
+            Line(dc, left, blockBottom, right, blockBottom);
+        } else {
+            // A value per wavelength; the wavelengths' column also starts the
+            // date line, which runs over the two columns after it.
+            const bool waveLengths = column.value == KavColumn::WaveLength;
+            const auto cellText = [&](int w) {
+                if (waveLengths)
+                    return ReportText("Report", "%1 Up/Down").arg(record.waveLength[w]);
+                text.clear();
+                AppendLossCellText(text, column, record, w, nullptr);
+                return NameText(text);
+            };
+            for (int w = 0; w < n; ++w) {
+                Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
+                DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)), cellText(w));
+            }
+            if (waveLengths)
+                dc.DrawTextIn(
+                    Edges(left + 5, dateTop, placed[std::min(p + 2, placed.size() - 1)].right, blockBottom),
+                    dateTime, LeftAligned);
+            Line(dc, left, blockBottom, right, blockBottom);
         }
-        Line(dc, left, blockBottom, right, blockBottom);
     }
-
-    // 9: the mean length once, closed on the right.
-    dc.SetFont(thin);
-    left = ColumnLeft(9);
-    right = ColumnRight(9);
-    DrawCentred(dc, Edges(left, subRowTop(0), right, subRowTop(1)), length);
-    Line(dc, left, blockTop, right, blockTop);
-    Line(dc, right, blockTop, right, blockBottom);
-    Line(dc, left, dateTop, right, dateTop);
-    Line(dc, left, blockBottom, right, blockBottom);
 }

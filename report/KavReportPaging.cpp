@@ -47,7 +47,7 @@ unsigned CReport::KavPrintPages(int waveCount)
 
 const std::vector<unsigned>& CReport::GroupPageEnds(int waveCount)
 {
-    const CableGroups& groups = m_Store.m_CableGroups;
+    const CableGroups& groups = m_Store.GetCableGroups();
     const int32_t recordCount = KavRecordCount(waveCount);
     const PageTableKey key{waveCount, recordCount, groups.CableGroupCount};
     if (m_PageTableKey == key)
@@ -71,7 +71,7 @@ std::optional<CReport::KavPage> CReport::FindKavPage(unsigned page, int waveCoun
     const int32_t g = static_cast<int32_t>(owner - ends.begin());
     const unsigned before = g == 0 ? 0 : ends[static_cast<size_t>(g) - 1];
     const unsigned k = page - before; // the page's number inside its group, from 1
-    const CableGroups& groups = m_Store.m_CableGroups;
+    const CableGroups& groups = m_Store.GetCableGroups();
     const int32_t recordCount = KavRecordCount(waveCount);
     const int32_t start = groups.Begin(g);
     const int32_t end = groups.End(g, recordCount);
@@ -84,7 +84,7 @@ std::optional<CReport::KavPage> CReport::FindKavPage(unsigned page, int waveCoun
 
 std::string CReport::CableIdOf(const KavPage& page) const
 {
-    return NameUtf8(m_Store.m_CableGroups.CableGroupNames[static_cast<size_t>(page.group)]);
+    return NameUtf8(m_Store.GetCableGroups().CableGroupNames[static_cast<size_t>(page.group)]);
 }
 
 std::optional<std::string> CReport::KavCableOfPage(unsigned page, int waveCount)

@@ -105,7 +105,7 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
          QT_TRANSLATE_NOOP("Report", "Custom cable 2:"), &InfoFields::CustomCable2},
     };
     // The cable is the group's, whatever the information field holds.
-    InfoFields fields = m_Store.m_InfoFields;
+    InfoFields fields = m_Store.GetInfoFields();
     fields.CableId = cableId;
     const QFont body = MakeReportFont(ReportFont::Body);
     const QFont section = MakeReportFont(ReportFont::Section);

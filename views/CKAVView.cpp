@@ -8,7 +8,6 @@
 #include "views/COpmListPage.h"
 #include "views/COrlListPage.h"
 #include "views/FixedTabBar.h"
-#include "views/KavTabActive.h"
 #include "views/Messages.h"
 #include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
@@ -105,7 +104,6 @@ void CKAVView::SelectNeighbourTab(int step)
 
 void CKAVView::OnTabChange(int tab)
 {
-    g_KavTabActive = tab == TabKav ? 1 : 0;
     if (!LeaveAutoTrace(tab))
         return;
     // The lists and the table scroll by themselves; the trace pages keep
@@ -128,7 +126,6 @@ bool CKAVView::LeaveAutoTrace(int tab)
         const QSignalBlocker blocker(m_TabBar);
         m_TabBar->setCurrentIndex(TabAutoTrace);
     }
-    g_KavTabActive = 0;
     emit TabChanged(TabAutoTrace);
     emit CommandStatesChanged();
     return false;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/FileLoading.h"
+#include "data/InfoFields.h"
+#include "platform/files/WriteResult.h"
 #include "platform/ui/PixelRect.h"
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
@@ -67,8 +69,15 @@ public:
     bool OpenRecognizedFile(const QString& path);
     // The file last read on `tab`; empty while the tab shows none.
     QString FileOfTab(int tab) const;
+    // The file last written from `tab` in this run (a CSV file, a workbook,
+    // a document or a PDF); empty before the first.
+    QString SavedFileOfTab(int tab) const;
 
-    CDataStore& Store() const { return m_Store; }
+    // What the program holds. Only the view changes it: files it loads, the
+    // information the user types (through SetInfoFields), and the cable a
+    // print leaves in the information.
+    const CDataStore& Store() const { return m_Store; }
+    void SetInfoFields(const InfoFields& fields);
     FixedTabBar* TabBar() const { return m_TabBar; }
     COpmListPage* OpmPage() const { return m_OpmPage; }
     CKavGridPage* KavPage() const { return m_KavPage; }
@@ -142,6 +151,8 @@ private:
     void SaveCsv();
     void SaveWorkbook();
     void SaveDocument();
+    // `result`, once the file it wrote is kept as the one last saved from `tab`.
+    const WriteResult& KeepSaved(int tab, const WriteResult& result);
 
     // The report of the selected tab: printed through the print dialog,
     // previewed, or written to a PDF file the user names. A report of no
@@ -211,4 +222,5 @@ private:
     ReportOptions m_ReportOptions;
     QPointer<CPrintPreview> m_Preview; // cleared when the preview closes
     QString m_TabFiles[TabCount];
+    QString m_SavedFiles[TabCount];
 };

@@ -4,12 +4,12 @@
 #include "data/CsvExport.h"
 #include "data/FileLoading.h"
 #include "data/RecordKinds.h"
+#include "platform/files/SafeFileWriter.h"
 #include "platform/ui/Prompts.h"
 #include "trace/CTracePage.h"
 #include "views/CKavGridPage.h"
 #include "views/CReportListPage.h"
 #include "views/DialogFolders.h"
-#include "views/KavTabActive.h"
 #include "views/Messages.h"
 #include "views/RecordText.h"
 #include "views/SaveTarget.h"
@@ -96,8 +96,6 @@ bool CKAVView::OnCommand(CommandId id)
     if (!handlers)
         return false;
     const int tab = SelectedTab();
-    if (id == CommandId::FileOpen)
-        g_KavTabActive = tab;
     if (tab >= 0 && tab < TabCount && handlers[tab] && CommandEnabled(id))
         (this->*handlers[tab])();
     return true;
@@ -121,6 +119,23 @@ bool CKAVView::CommandEnabled(CommandId id) const
 QString CKAVView::FileOfTab(int tab) const
 {
     return tab >= 0 && tab < TabCount ? m_TabFiles[tab] : QString();
+}
+
+QString CKAVView::SavedFileOfTab(int tab) const
+{
+    return tab >= 0 && tab < TabCount ? m_SavedFiles[tab] : QString();
+}
+
+const WriteResult& CKAVView::KeepSaved(int tab, const WriteResult& result)
+{
+    if (result.ok())
+        m_SavedFiles[tab] = FromFileSystemPath(result.path);
+    return result;
+}
+
+void CKAVView::SetInfoFields(const InfoFields& fields)
+{
+    m_Store.SetInfoFields(fields);
 }
 
 bool CKAVView::OpenRecognizedFile(const QString& path)
@@ -149,10 +164,10 @@ void CKAVView::Open()
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path)
 {
     const KindTab& kindTab = *KindTabOfTab(tab);
-    const RecordKindData& data = DataOf(kindTab.kind);
+    const RecordKindData& kindData = DataOf(kindTab.kind);
     LoadOptions options;
     // A file of another kind is refused with "File error!".
-    options.accepted = {data.resultFile, data.document};
+    options.accepted = {kindData.resultFile, kindData.document};
     options.rows = dynamic_cast<RowSink*>(PageOfTab(tab));
     const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
     if (outcome.result != DecodeResult::Ok) {
@@ -192,16 +207,17 @@ void CKAVView::ShowRecordedTrace(int, const LoadOutcome& outcome, const QString&
 
 void CKAVView::SaveCsv()
 {
-    const KindTab& kindTab = *KindTabOfTab(SelectedTab());
+    const int tab = SelectedTab();
+    const KindTab& kindTab = *KindTabOfTab(tab);
     const std::optional<std::string> target = ChooseSaveTarget(this, tr(kindTab.csvFilter), OutputKind::Csv);
     if (!target)
         return;
     // The loss-test CSV carries what the table shows: the Limit and Margin
     // columns too while they are shown.
-    if (kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown())
-        ReportExportWriteResult(this, ExportKavCsvWithLimits(*target, m_Store, m_KavPage->Verdicts()));
-    else
-        ReportExportWriteResult(this, DataOf(kindTab.kind).exportCsv(*target, m_Store));
+    const std::string bytes = kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown()
+                                  ? KavCsvBytes(m_Store, &m_KavPage->Verdicts())
+                                  : DataOf(kindTab.kind).csvBytes(m_Store);
+    ReportExportWriteResult(this, KeepSaved(tab, WriteFileSafely(*target, bytes)));
 }
 
 void CKAVView::SaveWorkbook()
@@ -214,15 +230,17 @@ void CKAVView::SaveWorkbook()
         return;
     // A loss test's verdicts are those of the window, against its limit.
     const WorkbookSource source{QFileInfo(m_TabFiles[tab]).fileName().toStdString(), m_KavPage->Limits()};
-    ReportExportWriteResult(this, ExportWorkbook(*target, m_Store, kindTab.kind, source));
+    ReportExportWriteResult(this, KeepSaved(tab, ExportWorkbook(*target, m_Store, kindTab.kind, source)));
 }
 
 void CKAVView::SaveDocument()
 {
-    const KindTab& kindTab = *KindTabOfTab(SelectedTab());
-    const RecordKindData& data = DataOf(kindTab.kind);
+    const int tab = SelectedTab();
+    const KindTab& kindTab = *KindTabOfTab(tab);
+    const RecordKindData& kindData = DataOf(kindTab.kind);
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, tr(kindTab.documentFilter), data.documentOutput);
+        ChooseSaveTarget(this, tr(kindTab.documentFilter), kindData.documentOutput);
     if (target)
-        ReportDocumentWriteResult(this, data.writeDocument(*target, m_Store));
+        ReportDocumentWriteResult(this,
+                                  KeepSaved(tab, WriteFileSafely(*target, kindData.documentBytes(m_Store))));
 }

@@ -50,8 +50,11 @@ ReportKind CKAVView::SelectedReport() const
 
 void CKAVView::KeepLastCable(CReportPrinting& job, unsigned lastPage)
 {
-    if (const std::optional<std::string> cable = job.CableIdOfPage(lastPage))
-        m_Store.m_InfoFields.CableId = *cable;
+    if (const std::optional<std::string> cable = job.CableIdOfPage(lastPage)) {
+        InfoFields fields = m_Store.GetInfoFields();
+        fields.CableId = *cable;
+        m_Store.SetInfoFields(fields);
+    }
 }
 
 QPrinter& CKAVView::Printer()
@@ -220,7 +223,7 @@ void CKAVView::ExportPdf()
         pdf.result == PageLoopResult::Done
             ? WriteFileSafely(*target, pdf.bytes.toStdString())
             : WriteResult{IoRefusal(IoStatus::Failed, "the report could not be painted"), *target};
-    ReportDocumentWriteResult(this, written);
+    ReportDocumentWriteResult(this, KeepSaved(SelectedTab(), written));
 }
 
 void CKAVView::PrintSetup()

@@ -19,8 +19,8 @@ namespace {
 constexpr int GridTopBand = 20;
 constexpr int SummaryGap = 4;
 constexpr int GridControlId = 1000;
-
-static_assert(LossTableColumnCount == KavColumnCount, "one title per loss-test column");
+// The Cable column stays in place when the table scrolls sideways.
+constexpr int FixedColumns = 1;
 
 // The columns widen to fill the window; a narrower window takes up to this
 // much off each column, never cutting its texts, and then scrolls sideways,
@@ -34,7 +34,7 @@ constexpr int TextSlack = 1;
 void FitColumns(CGridCtrl& grid, const ColumnWidths& widths)
 {
     const int columns = grid.GetColumnCount();
-    if (columns != LossTableColumnCount && columns != MostTableColumns)
+    if (columns == 0 || columns > static_cast<int>(LossTableColumnCount))
         return;
     int tableWidth = 0;
     for (int col = 0; col < columns; ++col)
@@ -56,17 +56,14 @@ int TextWidth(const CGridCtrl& grid, const QString& text)
     return width + 2 * (grid.GetMargin() + TextSlack);
 }
 
-void WriteTitle(CGridCtrl& grid, int col, const LossTableColumn& column)
+// The titles of the columns from `first` on.
+void WriteTitles(CGridCtrl& grid, const ShownLossColumns& shown, int first)
 {
-    grid.SetColumnWidth(col, column.width);
-    grid.SetItemText(0, col, LossTableTitle(column));
-    grid.SetItemFormat(0, col, CentredWordWrap);
-}
-
-void WriteTitles(CGridCtrl& grid)
-{
-    for (int col = 0; col < LossTableColumnCount; ++col)
-        WriteTitle(grid, col, LossTableColumns[col]);
+    for (int col = first; col < static_cast<int>(shown.size()); ++col) {
+        grid.SetColumnWidth(col, shown[col]->gridWidth);
+        grid.SetItemText(0, col, LossTableTitle(*shown[col]));
+        grid.SetItemFormat(0, col, CentredWordWrap);
+    }
     // The grid's default height shows one line; most titles have their unit
     // on a second one.
     grid.AutoSizeRow(0);
@@ -81,35 +78,55 @@ void MeasureColumn(const CGridCtrl& grid, ColumnWidths& widths, int col, int des
     widths.wanted[col] = std::max(designWidth, widths.text[col]);
 }
 
-// One row per wavelength, from row 1 on; Cable (a fixed column), Fiber, Date
-// and Time are merged over each record's rows and written into every one.
-// Keeps each column's longest text, whose width the column needs: the values
-// have fixed forms and names are at most 16 bytes, so the longest is the
-// widest in all but the rarest mix of letters.
+// The texts of the shown columns from `first` on whose values are the
+// records' (the verdicts' come with the verdicts), one row per wavelength
+// from row 1 on; the merged columns merge each record's rows and have its
+// text in every one. Keeps each column's longest text, whose width the
+// column needs: the values have fixed forms and names are at most 16 bytes,
+// so the longest is the widest in all but the rarest mix of letters.
 template <typename Record>
-void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
-                  std::array<std::string, KavColumnCount>& longest)
+void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records, const ShownLossColumns& shown,
+                  int first, std::vector<std::string>& longest)
 {
-    SharedTexts texts[KavColumnCount];
+    std::vector<int> written;
+    for (int col = first; col < static_cast<int>(shown.size()); ++col)
+        if (!shown[col]->value.ofVerdict)
+            written.push_back(col);
+    std::vector<SharedTexts> texts(written.size()); // by the place in `written`
     std::string text;
     int row = 1;
     for (const Record& record : records) {
         const KavRecordView view = ViewOf(record);
         const int extraRows = view.waveCount - 1;
-        grid.MergeFixedCells(row, 0, extraRows, 0);
-        for (const KavColumn merged : {KavColumn::Fiber, KavColumn::Date, KavColumn::Time})
-            grid.MergeCells(row, static_cast<int>(merged), extraRows, 0, 0);
+        for (const int col : written) {
+            if (!shown[col]->merged)
+                continue;
+            if (col < FixedColumns)
+                grid.MergeFixedCells(row, col, extraRows, 0);
+            else
+                grid.MergeCells(row, col, extraRows, 0, 0);
+        }
         for (int wave = 0; wave < view.waveCount; ++wave, ++row) {
-            for (int col = 0; col < KavColumnCount; ++col) {
+            for (size_t w = 0; w < written.size(); ++w) {
+                const int col = written[w];
                 text.clear();
-                AppendKavCellText(text, view, wave, static_cast<KavColumn>(col));
-                grid.SetItemText(row, col, texts[col].Of(text));
+                AppendLossCellText(text, *shown[col], view, wave, nullptr);
+                grid.SetItemText(row, col, texts[w].Of(text));
                 if (text.size() > longest[col].size())
                     longest[col] = text;
                 grid.SetItemFormat(row, col, CentredWordWrap);
             }
         }
     }
+}
+
+// The grid column that shows `value`, or -1.
+int ColumnOf(const ShownLossColumns& shown, KavColumn value)
+{
+    for (size_t col = 0; col < shown.size(); ++col)
+        if (shown[col]->value == value)
+            return static_cast<int>(col);
+    return -1;
 }
 } // namespace
 
@@ -163,6 +180,7 @@ void CKavGridPage::FillGrid()
     }
     m_Filled = true;
     CGridCtrl& grid = *m_pGrid;
+    m_Shown = LossColumnsShown(m_LimitColumns);
     const int waveCount = m_Store.KavWaveCount() == 2 ? 2 : 3;
     const size_t recordCount =
         waveCount == 2 ? m_Store.GetKavRecords2().size() : m_Store.GetKavRecords3().size();
@@ -170,23 +188,30 @@ void CKavGridPage::FillGrid()
     grid.SetRedraw(false);
     if (recordCount > 0) {
         grid.SetRowCount(1 + waveCount * static_cast<int>(recordCount));
-        grid.SetColumnCount(m_LimitColumns ? MostTableColumns : LossTableColumnCount);
+        grid.SetColumnCount(static_cast<int>(m_Shown.size()));
         grid.SetFixedRowCount(1);
-        WriteTitles(grid);
-        grid.SetFixedColumnCount(1);
-        std::array<std::string, KavColumnCount> longest;
-        if (waveCount == 2)
-            WriteRecords(grid, m_Store.GetKavRecords2(), longest);
-        else
-            WriteRecords(grid, m_Store.GetKavRecords3(), longest);
-        for (int col = 0; col < LossTableColumnCount; ++col)
-            MeasureColumn(grid, m_Widths, col, LossTableColumns[col].width, longest[col]);
+        grid.SetFixedColumnCount(FixedColumns);
+        WriteColumns(0);
     }
     Certify();
     grid.SetRedraw(true, true);
     FitColumns(grid, m_Widths);
     grid.ResetHorizontalScroll();
     grid.ScrollToTop();
+}
+
+void CKavGridPage::WriteColumns(int first)
+{
+    CGridCtrl& grid = *m_pGrid;
+    WriteTitles(grid, m_Shown, first);
+    std::vector<std::string> longest(m_Shown.size());
+    if (m_Store.KavWaveCount() == 2)
+        WriteRecords(grid, m_Store.GetKavRecords2(), m_Shown, first, longest);
+    else
+        WriteRecords(grid, m_Store.GetKavRecords3(), m_Shown, first, longest);
+    for (int col = first; col < static_cast<int>(m_Shown.size()); ++col)
+        if (!m_Shown[col]->value.ofVerdict)
+            MeasureColumn(grid, m_Widths, col, m_Shown[col]->gridWidth, longest[col]);
 }
 
 void CKavGridPage::ShowGrid()
@@ -221,8 +246,20 @@ void CKavGridPage::ShowLimitColumns(bool shown)
     m_LimitColumns = shown;
     if (!m_pGrid || m_pGrid->GetRowCount() == 0)
         return;
-    m_pGrid->SetColumnCount(shown ? MostTableColumns : LossTableColumnCount);
-    if (shown)
+    // The columns before the first that comes or goes keep their cells, so
+    // the table keeps its place; those after it are written anew.
+    const ShownLossColumns before = m_Shown;
+    m_Shown = LossColumnsShown(shown);
+    int first = 0;
+    while (first < static_cast<int>(std::min(before.size(), m_Shown.size())) &&
+           before[first] == m_Shown[first])
+        ++first;
+    m_pGrid->SetColumnCount(first);
+    m_pGrid->SetColumnCount(static_cast<int>(m_Shown.size()));
+    WriteColumns(first);
+    // The verdicts' texts, and the loss cells' colours where those cells are new.
+    if (shown ||
+        std::min(ColumnOf(m_Shown, KavColumn::LossAB), ColumnOf(m_Shown, KavColumn::LossBA)) >= first)
         ShowVerdicts();
     FitColumns(*m_pGrid, m_Widths);
     m_pGrid->viewport()->update();
@@ -245,37 +282,41 @@ void CKavGridPage::ShowVerdicts()
     // The table may hold other records only until the view fills it again.
     if (waves == 0 || grid.GetRowCount() != 1 + waves * static_cast<int>(records))
         return;
+    std::vector<int> verdictColumns;
+    for (int col = 0; col < static_cast<int>(m_Shown.size()); ++col)
+        if (m_Shown[col]->value.ofVerdict)
+            verdictColumns.push_back(col);
+    const int lossColumns[] = {ColumnOf(m_Shown, KavColumn::LossAB), ColumnOf(m_Shown, KavColumn::LossBA)};
     GridItem colour;
     colour.mask = ItemMask::BkColour;
-    SharedTexts texts[LimitColumnCount];
-    std::array<std::string, LimitColumnCount> longest;
+    // By the place in verdictColumns.
+    std::vector<SharedTexts> texts(verdictColumns.size());
+    std::vector<std::string> longest(verdictColumns.size());
     std::string text;
     int row = 1;
     for (size_t k = 0; k < records; ++k) {
+        const KavRecordView record = KavRecordAt(m_Store, k);
         for (int i = 0; i < waves; ++i, ++row) {
             const WaveVerdict& wave = m_Verdicts.At(k, i);
             colour.row = row;
             for (const Direction d : Directions) {
-                colour.col = static_cast<int>(d == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
+                colour.col = lossColumns[d == Direction::AB ? 0 : 1];
                 colour.bkColour = VerdictColour(wave.VerdictOf(d));
                 grid.SetItem(colour);
             }
-            for (int c = 0; m_LimitColumns && c < LimitColumnCount; ++c) {
+            for (size_t v = 0; v < verdictColumns.size(); ++v) {
+                const int col = verdictColumns[v];
                 text.clear();
-                AppendLimitCellText(text, wave, LimitColumnOrder[c]);
-                const int col = LossTableColumnCount + c;
-                grid.SetItemText(row, col, texts[c].Of(text));
+                AppendLossCellText(text, *m_Shown[col], record, i, &wave);
+                grid.SetItemText(row, col, texts[v].Of(text));
                 grid.SetItemFormat(row, col, CentredWordWrap);
-                if (text.size() > longest[static_cast<size_t>(c)].size())
-                    longest[static_cast<size_t>(c)] = text;
+                if (text.size() > longest[v].size())
+                    longest[v] = text;
             }
         }
     }
-    for (int c = 0; m_LimitColumns && c < LimitColumnCount; ++c) {
-        const int col = LossTableColumnCount + c;
-        WriteTitle(grid, col, LimitColumns[c]);
-        MeasureColumn(grid, m_Widths, col, LimitColumns[c].width, longest[static_cast<size_t>(c)]);
-    }
+    for (size_t v = 0; v < verdictColumns.size(); ++v)
+        MeasureColumn(grid, m_Widths, verdictColumns[v], m_Shown[verdictColumns[v]]->gridWidth, longest[v]);
 }
 
 void CKavGridPage::SelectWorstMargin()
@@ -288,7 +329,7 @@ void CKavGridPage::SelectWorstMargin()
     const int first = 1 + waves * static_cast<int>(worst.record);
     const int row = first + worst.wave;
     const int col =
-        static_cast<int>(worst.direction == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
+        ColumnOf(m_Shown, worst.direction == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
     // From the Cable column on, so that a copy names the cable.
     grid.SetSelectedRange({first, 0, first + waves - 1, grid.GetColumnCount() - 1});
     grid.SetFocusCell(row, col);

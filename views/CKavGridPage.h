@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class CDataStore;
 class CGridCtrl;
@@ -18,9 +19,9 @@ class VerdictSummaryLine;
 struct ColumnWidths
 {
     // What the column's title and longest text need in the grid's font.
-    std::array<int, MostTableColumns> text{};
+    std::array<int, LossTableColumnCount> text{};
     // The design's width, or the text's where it needs more.
-    std::array<int, MostTableColumns> wanted{};
+    std::array<int, LossTableColumnCount> wanted{};
 };
 
 // The background of a loss cell by its verdict: red for Fail, amber for
@@ -60,8 +61,8 @@ public:
     // keeps its place.
     void SetLimits(const TestLimits& limits);
     const TestLimits& Limits() const { return m_Limits; }
-    // The Limit and Margin columns after the table's own 17; the table's
-    // copy takes them too while they are shown.
+    // The columns of the verdicts (Limit and Margin) among the table's own;
+    // the table's copy takes them too while they are shown.
     void ShowLimitColumns(bool shown);
     bool LimitColumnsShown() const { return m_LimitColumns; }
 
@@ -84,14 +85,18 @@ private:
     // Works out the verdicts of the store's records against the limit, and
     // shows them in the summary line and, once the table is filled, in it.
     void Certify();
-    // The loss cells' colours and, when shown, the Limit and Margin columns'
-    // titles, texts and widths.
+    // The titles, texts and widths of the shown columns from `first` on,
+    // but for the texts and widths of the verdicts' columns.
+    void WriteColumns(int first);
+    // The loss cells' colours and the texts and widths of the verdicts'
+    // columns that are shown.
     void ShowVerdicts();
 
     const CDataStore& m_Store;
     CGridCtrl* m_pGrid = nullptr; // a child of the page
     VerdictSummaryLine* m_SummaryLine;
-    ColumnWidths m_Widths; // of the records last filled in
+    ShownLossColumns m_Shown; // since the last fill
+    ColumnWidths m_Widths;    // of the records last filled in
     bool m_Filled = false;
     TestLimits m_Limits;
     bool m_LimitColumns = false;

@@ -43,21 +43,22 @@ SheetTable LossTestSheet(const CDataStore& store)
 {
     SheetTable sheet;
     sheet.name = "KAV";
-    for (const LossTableColumn& column : LossTableColumns)
-        sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
+    const ShownLossColumns columns = LossColumnsShown(false);
+    for (const LossTableColumn* column : columns)
+        sheet.columns.push_back({column->name, column->unit ? column->unit : "", column->cell});
     const size_t waveCount = store.KavWaveCount() == 2 ? 2 : 3;
     sheet.rowCount = store.KavRecordCount() * waveCount;
-    sheet.fillRow = [&store, waveCount](size_t row, std::vector<std::string>& cells) {
+    sheet.fillRow = [&store, waveCount, columns](size_t row, std::vector<std::string>& cells) {
         const KavRecordView record = KavRecordAt(store, row / waveCount);
         const auto wave = static_cast<int>(row % waveCount);
-        for (int c = 0; c < KavColumnCount; ++c) {
-            std::string& cell = cells[static_cast<size_t>(c)];
+        for (size_t c = 0; c < columns.size(); ++c) {
+            std::string& cell = cells[c];
             cell.clear();
-            AppendKavCellText(cell, record, wave, static_cast<KavColumn>(c));
+            AppendLossCellText(cell, *columns[c], record, wave, nullptr);
+            // Names are the instrument's single bytes; every other text is ASCII.
+            if (columns[c]->cell == CellKind::Text)
+                cell = Utf8FromLatin1(cell);
         }
-        // Names are the instrument's single bytes; every other text is ASCII.
-        for (const KavColumn named : {KavColumn::Cable, KavColumn::Fiber})
-            cells[static_cast<size_t>(named)] = Utf8FromLatin1(cells[static_cast<size_t>(named)]);
         return static_cast<size_t>(wave) == waveCount - 1;
     };
     return sheet;

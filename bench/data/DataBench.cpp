@@ -6,6 +6,7 @@
 #include "data/CsvExport.h"
 #include "data/FileLoading.h"
 #include "data/ResultFileDecoders.h"
+#include "platform/files/SafeFileWriter.h"
 #include "tools/make-samples/SampleSet.h"
 
 #include <benchmark/benchmark.h>
@@ -91,7 +92,7 @@ void BM_ExportKavCsv(benchmark::State& state)
     CDataStore store;
     LoadFile(Files().Kav(), store);
     for (auto _ : state)
-        if (!ExportKav3Csv(Files().Csv(), store).ok())
+        if (!WriteFileSafely(Files().Csv(), KavCsvBytes(store)).ok())
             state.SkipWithError("export failed");
     state.counters["lines"] = static_cast<double>(MaxRecords * 3);
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(Files().Csv()));
@@ -103,7 +104,7 @@ void BM_ExportOpmCsv(benchmark::State& state)
     CDataStore store;
     LoadFile(Files().Opm(), store);
     for (auto _ : state)
-        if (!ExportOpmCsv(Files().Csv(), store).ok())
+        if (!WriteFileSafely(Files().Csv(), OpmCsvBytes(store)).ok())
             state.SkipWithError("export failed");
     state.counters["lines"] = static_cast<double>(MaxRecords);
 }

@@ -3,6 +3,7 @@
 #include "platform/files/FileBytes.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/PosixFiles.h"
+#include "platform/files/ReadToEnd.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,34 +13,18 @@
 #include <cstdio>
 
 namespace {
-// Reads to the end or to limit; one byte more tells whether the file holds
-// more than the limit.
-void ReadAll(int fd, size_t limit, FileBytes& result)
+// A read that a signal interrupted is tried again.
+ReadSome ReadOf(int fd)
 {
-    char chunk[65536];
-    for (;;) {
-        const size_t room = limit - result.bytes.size();
-        const size_t wanted = room < sizeof chunk ? room : sizeof chunk;
-        if (wanted == 0) {
-            char extra;
-            ssize_t got;
-            do
-                got = read(fd, &extra, 1);
-            while (got < 0 && errno == EINTR);
-            result.overLimit = got > 0;
-            break;
+    return [fd](char* buffer, size_t wanted) {
+        for (;;) {
+            const ssize_t got = read(fd, buffer, wanted);
+            if (got >= 0)
+                return ReadPiece{static_cast<size_t>(got), {}};
+            if (errno != EINTR)
+                return ReadPiece{0, Failure(errno)};
         }
-        const ssize_t got = read(fd, chunk, wanted);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            result = FileBytes{Failure(errno)};
-            return;
-        }
-        if (got == 0)
-            break;
-        result.bytes.insert(result.bytes.end(), chunk, chunk + got);
-    }
+    };
 }
 } // namespace
 
@@ -115,7 +100,7 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
     FileBytes result;
     const auto size = static_cast<size_t>(status.st_size);
     result.bytes.reserve(size < limit ? size : limit);
-    ReadAll(fd, limit, result);
+    ReadToEnd(result, limit, ReadOf(fd));
     close(fd);
     return result;
 }
@@ -123,7 +108,7 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
 FileBytes ReadStandardInput(size_t limit)
 {
     FileBytes result;
-    ReadAll(STDIN_FILENO, limit, result);
+    ReadToEnd(result, limit, ReadOf(STDIN_FILENO));
     return result;
 }
 

@@ -2,6 +2,7 @@
 // without blocking, through wide-character paths and handles.
 #include "platform/files/FileBytes.h"
 #include "platform/files/FileSystem.h"
+#include "platform/files/ReadToEnd.h"
 #include "platform/files/WindowsFiles.h"
 #include "platform/files/WindowsText.h"
 
@@ -11,29 +12,17 @@
 #include <cstdio>
 
 namespace {
-void ReadAll(HANDLE handle, size_t limit, FileBytes& result)
+ReadSome ReadOf(HANDLE handle)
 {
-    char chunk[65536];
-    for (;;) {
-        const size_t room = limit - result.bytes.size();
+    return [handle](char* buffer, size_t wanted) {
         DWORD got = 0;
-        if (room == 0) {
-            char extra;
-            result.overLimit = ReadFile(handle, &extra, 1, &got, nullptr) && got > 0;
-            break;
-        }
-        const DWORD wanted = static_cast<DWORD>(room < sizeof chunk ? room : sizeof chunk);
-        if (!ReadFile(handle, chunk, wanted, &got, nullptr)) {
-            // A pipe whose writer has gone ends so.
-            if (GetLastError() == ERROR_BROKEN_PIPE)
-                break;
-            result = FileBytes{LastFailure()};
-            return;
-        }
-        if (got == 0)
-            break;
-        result.bytes.insert(result.bytes.end(), chunk, chunk + got);
-    }
+        if (ReadFile(handle, buffer, static_cast<DWORD>(wanted), &got, nullptr))
+            return ReadPiece{got, {}};
+        // A pipe whose writer has gone ends so.
+        if (GetLastError() == ERROR_BROKEN_PIPE)
+            return ReadPiece{};
+        return ReadPiece{0, LastFailure()};
+    };
 }
 } // namespace
 
@@ -81,7 +70,7 @@ FileBytes ReadFileBytes(const std::string& path, size_t limit)
     if (target.type != PathTarget::Type::Regular)
         result = FileBytes{NotAFile(target.type)};
     else
-        ReadAll(handle, limit, result);
+        ReadToEnd(result, limit, ReadOf(handle));
     CloseHandle(handle);
     return result;
 }
@@ -90,7 +79,7 @@ FileBytes ReadStandardInput(size_t limit)
 {
     FileBytes result;
     _setmode(_fileno(stdin), _O_BINARY);
-    ReadAll(GetStdHandle(STD_INPUT_HANDLE), limit, result);
+    ReadToEnd(result, limit, ReadOf(GetStdHandle(STD_INPUT_HANDLE)));
     return result;
 }
 

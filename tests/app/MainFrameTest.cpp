@@ -54,12 +54,7 @@ private:
             autoTrace = page.get();
             return page;
         }};
-        explicit Fixture(const QStringList& files = {})
-        {
-            // The store as a run starts with it, loss-test form included.
-            CDataStore::GetInstance() = CDataStore();
-            app.InitInstance(files);
-        }
+        explicit Fixture(const QStringList& files = {}) { app.InitInstance(files); }
         CMainFrame& Frame() { return *app.MainFrame(); }
         CKAVView& View() { return *Frame().View(); }
     };
@@ -122,13 +117,14 @@ private slots:
         QVERIFY2(QString(ProgramVersion).startsWith(text.section(" V", -1) + '.'), qPrintable(text));
 
         // New keeps the tabs, the pages and the records.
-        CDataStore::GetInstance().AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
-        QVERIFY(f.View().SelectTab(TabOrl));
+        QVERIFY(f.View().OpenRecognizedFile(SamplePath("orl-readings.bin")));
+        const int rows = f.View().OrlPage()->RowCount();
+        QVERIFY(rows > 0);
         const int children = f.View().findChildren<QWidget*>().size();
         f.Frame().OnCommand(CommandId::FileNew);
         QCOMPARE(f.View().findChildren<QWidget*>().size(), children);
         QCOMPARE(f.View().SelectedTab(), int(TabOrl));
-        QCOMPARE(f.View().OrlPage()->RowCount(), 1);
+        QCOMPARE(f.View().OrlPage()->RowCount(), rows);
     }
 
     // F1 opens the guide on its first page, in the window's language (English
@@ -394,8 +390,8 @@ private slots:
             prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
             first.Frame().OnCommand(CommandId::FilePrintSetup);
             QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
-            QCOMPARE(first.View().Store().m_InfoFields.Customer, std::string("City Net"));
-            QCOMPARE(first.View().Store().m_InfoFields.LocationA, std::string("Exchange 3"));
+            QCOMPARE(first.View().Store().GetInfoFields().Customer, std::string("City Net"));
+            QCOMPARE(first.View().Store().GetInfoFields().LocationA, std::string("Exchange 3"));
 
             QCOMPARE(language(first.Frame()), QStringList{SystemLanguage()});
             first.Frame().findChild<QAction*>("language_zh_CN")->trigger();
@@ -407,7 +403,7 @@ private slots:
             QVERIFY(second.View().KavPage()->Limits() == chosen);
             QVERIFY(second.View().KavPage()->LimitColumnsShown());
             QVERIFY(second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
-            const InfoFields& fields = second.View().Store().m_InfoFields;
+            const InfoFields& fields = second.View().Store().GetInfoFields();
             QCOMPARE(fields.Customer, std::string("City Net"));
             QCOMPARE(fields.SerialNumberA, std::string("SN 400112"));
             QCOMPARE(fields.LocationA, std::string());
@@ -426,7 +422,7 @@ private slots:
         settings.Reload();
         Fixture third;
         QVERIFY(!third.View().KavPage()->LimitColumnsShown());
-        QCOMPARE(third.View().Store().m_InfoFields.Customer, std::string());
+        QCOMPARE(third.View().Store().GetInfoFields().Customer, std::string());
         QCOMPARE(WindowLanguage::InEffect(ProgramSettings::Current()), QString("en"));
     }
 

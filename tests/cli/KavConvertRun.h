@@ -37,7 +37,7 @@ inline Expected ExpectedOf(const std::string& file)
     case RecordKind::Orl:
         return {OrlCsvBytes(store), OrlDocumentBytes(store), ".orl"};
     case RecordKind::Kav:
-        return {KavCsvBytes(store, store.KavWaveCount()), KavDocumentBytes(store), ".kav"};
+        return {KavCsvBytes(store), KavDocumentBytes(store), ".kav"};
     default:
         return {TraceCsvBytes(store), TraceDocumentBytes(store), ".trace"};
     }

@@ -95,6 +95,8 @@ TEST_F(KavConvertPdf, EndingSignalsLeaveNoDebris)
             WriteBytes(out, "old");
             const pid_t child = fork();
             if (child == 0) {
+                // Not left ignored by the runner (nohup, a background job).
+                std::signal(signal, SIG_DFL);
                 execl(KAV_CONVERT, KAV_CONVERT, input.c_str(), "--pdf", out.c_str(),
                       static_cast<char*>(nullptr));
                 _exit(127);

@@ -1,34 +1,19 @@
 #include "data/Documents.h"
 #include "data/ResultFileDecoders.h"
 #include "data/TraceFile.h"
+#include "platform/files/SafeFileWriter.h"
 #include "tests/data/TestFiles.h"
 #include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
 
-// Each Save As writes its kind's document and makes the file that kind's
-// path. An empty store saves the fixed part alone; the documents of records
-// are pinned by the golden files of kav-convert.
-TEST(Documents, EachSaveAsWritesItsKindAndBecomesItsPath)
+// An empty store saves each document's fixed part alone; the documents of
+// records are pinned by the golden files of kav-convert.
+TEST(Documents, AnEmptyStoreSavesTheFixedPartsAlone)
 {
-    ScratchFolder dir;
-    CDataStore store;
-    const struct
-    {
-        WriteResult (*write)(const std::string&, CDataStore&);
-        std::string (*bytes)(const CDataStore&);
-        std::string CDataStore::*path;
-    } kinds[] = {{WriteOpmDocument, OpmDocumentBytes, &CDataStore::m_OpmPath},
-                 {WriteOrlDocument, OrlDocumentBytes, &CDataStore::m_OrlPath},
-                 {WriteKavDocument, KavDocumentBytes, &CDataStore::m_KavPath},
-                 {WriteTraceDocument, TraceDocumentBytes, &CDataStore::m_TracePath}};
-    for (const auto& kind : kinds) {
-        const std::string path = dir.File(std::to_string(&kind - kinds));
-        ASSERT_TRUE(kind.write(path, store).ok());
-        EXPECT_EQ(ReadBytes(path), kind.bytes(store));
-        EXPECT_EQ(store.*kind.path, path);
-    }
-    EXPECT_EQ(OpmDocumentBytes(store).size(), 604u);
+    const CDataStore store;
+    EXPECT_EQ(OpmDocumentBytes(store), std::string(604, '\0'));
+    EXPECT_EQ(OrlDocumentBytes(store), std::string(4, '\0'));
     EXPECT_EQ(KavDocumentBytes(store), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(TraceDocumentBytes(store), std::string(4, '\0'));
 }
@@ -59,12 +44,11 @@ TEST(Documents, AnyOtherLengthIsRefusedWithoutChange)
     }
     EXPECT_TRUE(target.GetOpmRecords().empty() && target.GetOrlRecords().empty());
     EXPECT_TRUE(target.GetKavRecords3().empty() && target.GetTraceValues().empty());
-    EXPECT_EQ(target.m_KavWaveMode, 1);
+    EXPECT_EQ(target.KavWaveMode(), CDataStore::KavModeNone);
 }
 
-// A write that cannot start says why, leaves the earlier file and no
-// temporary file, and does not become the store's path; links are written
-// through.
+// A save that cannot start says why and leaves the earlier file and no
+// temporary file; links are written through.
 TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
 {
     ScratchFolder dir;
@@ -79,15 +63,14 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
         IoStatus status;
     } failures[] = {{"folder.opm", IoStatus::NotAFile}, {"missing/x.opm", IoStatus::NotFound}};
     for (const auto& failure : failures) {
-        const WriteResult result = WriteOpmDocument(dir.File(failure.name), store);
+        const WriteResult result = WriteFileSafely(dir.File(failure.name), OpmDocumentBytes(store));
         EXPECT_EQ(result.status, failure.status) << failure.name;
         EXPECT_FALSE(result.reason.empty()) << failure.name;
     }
-    EXPECT_TRUE(store.m_OpmPath.empty());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), "earlier contents");
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"folder.opm", "keep.opm"}));
 
-    ASSERT_TRUE(WriteOpmDocument(dir.File("keep.opm"), store).ok());
+    ASSERT_TRUE(WriteFileSafely(dir.File("keep.opm"), OpmDocumentBytes(store)).ok());
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
 
 #ifndef _WIN32
@@ -97,8 +80,8 @@ TEST(Documents, FailedWritesLeaveEarlierFilesAndLinksAreWrittenThrough)
     const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(dir.File("keep.opm"), mode);
     fs::create_symlink(dir.File("keep.opm"), dir.File("link.opm"));
-    store.ClearOpm();
-    ASSERT_TRUE(WriteOpmDocument(dir.File("link.opm"), store).ok());
+    store.ReplaceOpmRecords({});
+    ASSERT_TRUE(WriteFileSafely(dir.File("link.opm"), OpmDocumentBytes(store)).ok());
     EXPECT_TRUE(fs::is_symlink(dir.File("link.opm")));
     EXPECT_EQ(ReadBytes(dir.File("keep.opm")), OpmDocumentBytes(store));
     EXPECT_EQ(fs::status(dir.File("keep.opm")).permissions(), mode);

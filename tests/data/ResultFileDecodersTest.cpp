@@ -38,9 +38,9 @@ const Decoder Kav = [](const std::string& b, CDataStore& s, RowSink*) {
 std::string Contents(const CDataStore& store)
 {
     std::string text = OpmDocumentBytes(store) + OrlDocumentBytes(store) + KavDocumentBytes(store);
-    for (const std::string& name : store.m_CableGroups.CableGroupNames)
+    for (const std::string& name : store.GetCableGroups().CableGroupNames)
         text += "|" + name;
-    return text + "|" + store.m_InfoFields.JobId;
+    return text + "|" + store.GetInfoFields().JobId;
 }
 
 float ThroughText(float v, int decimals)
@@ -75,7 +75,9 @@ TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
     CDataStore store;
     for (const auto& [decode, file] : {std::pair{Opm, opm}, std::pair{Orl, orl}, std::pair{Kav, kav}})
         ASSERT_EQ(decode(file, store, nullptr), DecodeResult::Ok);
-    store.m_InfoFields.JobId = "JOB-7";
+    InfoFields typed;
+    typed.JobId = "JOB-7";
+    store.SetInfoFields(typed);
     const std::string before = Contents(store);
     RecordingSink sink;
     for (const auto& [decode, files] : refusals)
@@ -87,10 +89,10 @@ TEST(ResultFiles, OnlyAFileOfItsOwnKindReplacesADecodersRecords)
     ASSERT_EQ(Opm(EncodeOpmResult({}), store, &sink), DecodeResult::Ok);
     EXPECT_TRUE(store.GetOpmRecords().empty() && sink.rows.empty());
     EXPECT_EQ(sink.clears, 1);
-    EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
+    EXPECT_EQ(store.GetInfoFields().JobId, "JOB-7");
     ASSERT_EQ(Kav(EncodeKavResult(TwoWaveLengths, {}), store, nullptr), DecodeResult::Ok);
     EXPECT_EQ(store.KavRecordCount(), 0u);
-    EXPECT_EQ(store.m_InfoFields.JobId, "JOB-7");
+    EXPECT_EQ(store.GetInfoFields().JobId, "JOB-7");
     EXPECT_EQ(store.GetOrlRecords().size(), 2u);
 }
 
@@ -183,12 +185,12 @@ TEST(KavDecoder, CableGroupsFollowRunsOfNames)
     CDataStore store;
     for (int pass = 0; pass < 2; ++pass) {
         Kav(EncodeKavResult(ThreeWaveLengths, results), store, nullptr);
-        EXPECT_EQ(store.m_CableGroups.CableGroupCount, 3);
-        EXPECT_EQ(store.m_CableGroups.CableGroupStart, (std::vector<int32_t>{0, 2, 3}));
-        EXPECT_EQ(store.m_CableGroups.CableGroupNames, (std::vector<std::string>{"C1", "C2", "C1"}));
+        EXPECT_EQ(store.GetCableGroups().CableGroupCount, 3);
+        EXPECT_EQ(store.GetCableGroups().CableGroupStart, (std::vector<int32_t>{0, 2, 3}));
+        EXPECT_EQ(store.GetCableGroups().CableGroupNames, (std::vector<std::string>{"C1", "C2", "C1"}));
     }
     Kav(EncodeKavResult(TwoWaveLengths, SampleLossTests(1200, 1)), store, nullptr);
-    EXPECT_EQ(store.m_CableGroups.CableGroupCount, 1200);
+    EXPECT_EQ(store.GetCableGroups().CableGroupCount, 1200);
 }
 
 // A file cut short (anywhere, or one that declares the largest count) loads

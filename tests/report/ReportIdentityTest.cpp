@@ -49,9 +49,11 @@ TEST(ReportIdentityTest, TheCompanyAndItsLogoInPlaceOfTheMakersName)
 
 TEST(ReportIdentityTest, AValueTooLongForItsColumnWrapsWithinIt)
 {
+    InfoFields fields;
+    fields.Customer = std::string(40, 'c'); // 320 units at 8 a character
+    fields.Reason = std::string(50, 'r');   // 400 units: the whole width holds it
     CDataStore store;
-    store.m_InfoFields.Customer = std::string(40, 'c'); // 320 units at 8 a character
-    store.m_InfoFields.Reason = std::string(50, 'r');   // 400 units: the whole width holds it
+    store.SetInfoFields(fields);
     RecordingDrawContext dc;
     CReport(store).PrintReportHeader(dc, "C");
     const auto* customer = dc.FirstText(QString(40, 'c'));
@@ -70,7 +72,7 @@ TEST(ReportIdentityTest, AValueWiderThanItsCellIsNarrowedOrShownAsHashes)
 {
     // The recording context measures 8 units a character: 9 characters are
     // 72 units in a cell of 65, 31 characters far more than twice its width.
-    CDataStore::KavTriples values{};
+    KavTriples values{};
     values.RefAB[0] = 120000.0f; // "120000.00"
     values.RefBA[0] = 1e30f;     // 31 digits and the decimals
     values.LossAB[0] = 1.25f;

@@ -34,8 +34,7 @@ Text TextIn(const RecordingDrawContext& dc, int x, int y)
 // after its label (the listings pin where).
 TEST(ReportLayoutTest, EveryHeaderFieldIsDrawnAfterItsLabel)
 {
-    CDataStore store;
-    InfoFields& f = store.m_InfoFields;
+    InfoFields f;
     struct Labelled
     {
         const char* label;
@@ -65,6 +64,8 @@ TEST(ReportLayoutTest, EveryHeaderFieldIsDrawnAfterItsLabel)
     for (const Labelled& l : labelled)
         for (std::string* value : l.values)
             *value = "value" + std::to_string(++n);
+    CDataStore store;
+    store.SetInfoFields(f);
     RecordingDrawContext dc;
     const QFont before(QStringLiteral("Courier"), 33);
     dc.SetFont(before);
@@ -105,7 +106,7 @@ TEST(ReportLayoutTest, AContinuationPageHasNoHeaderAndStartsItsTableAt60)
 TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
 {
     const auto shown = [](int waveCount, std::array<float, 3> lengths) {
-        CDataStore::KavTriples values{};
+        KavTriples values{};
         std::copy(lengths.begin(), lengths.end(), values.Length);
         CDataStore store;
         AddLossTest(store, waveCount, "C", "F", values);

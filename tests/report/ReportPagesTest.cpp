@@ -36,8 +36,9 @@ TEST(ReportPagesTest, ListReportsHold24RowsAPageAndAlwaysOnePage)
          std::vector<std::pair<int, unsigned>>{{0, 1}, {24, 1}, {25, 2}, {48, 2}, {49, 3}}) {
         CDataStore store;
         AddOpmReadings(store, records);
-        for (int i = 0; i < records; ++i)
-            store.AddOrlRecord("CAB", "F", "1550nm", "45.00dB", "2026-03-10", "08:00:00");
+        store.ReplaceOrlRecords(
+            std::vector<OrlRecord>(static_cast<size_t>(records),
+                                   NewOrlRecord("CAB", "F", "1550nm", "45.00dB", "2026-03-10", "08:00:00")));
         EXPECT_EQ(CReportPrinting(store, ReportKind::Opm).PageCount(), pages) << records;
         EXPECT_EQ(CReportPrinting(store, ReportKind::Orl).PageCount(), pages) << records;
     }
@@ -75,7 +76,9 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
     for (const Case& c : cases) {
         CDataStore store;
         AddGroups(store, c.waveCount, c.groups);
-        store.m_InfoFields.CableId = "typed";
+        InfoFields typed;
+        typed.CableId = "typed";
+        store.SetInfoFields(typed);
         CReportPrinting job(store, c.waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2, WithoutSummary());
         const unsigned pages = static_cast<unsigned>(c.perPage.size());
         ASSERT_EQ(job.PageCount(), pages) << c.groups.size() << " cables";
@@ -95,7 +98,7 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
             EXPECT_EQ(CableIdShown(job, page, pages), startsCable ? cable : QString()) << "page " << page;
             EXPECT_EQ(job.CableIdOfPage(page), cable.toStdString()) << "page " << page;
         }
-        EXPECT_EQ(store.m_InfoFields.CableId, "typed");
+        EXPECT_EQ(store.GetInfoFields().CableId, "typed");
     }
 }
 

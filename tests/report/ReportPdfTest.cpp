@@ -33,10 +33,10 @@ double PointsDown(int units)
 TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
 {
     CDataStore store;
-    const std::string kabel = "Kabel-\xC3\x9C-\xC3\x9F-\xC3\xA9";               // UTF-8
-    const std::string cableGb = "\xB9\xE2\xC0\xC2-7";                           // 光缆-7 in GB18030
-    AddLossTest(store, 3, kabel, "OSP_LGX_A12_P005", CDataStore::KavTriples{}); // 16 characters
-    AddLossTest(store, 3, cableGb, "2024-0012-0034-5", CDataStore::KavTriples{});
+    const std::string kabel = "Kabel-\xC3\x9C-\xC3\x9F-\xC3\xA9";   // UTF-8
+    const std::string cableGb = "\xB9\xE2\xC0\xC2-7";               // 光缆-7 in GB18030
+    AddLossTest(store, 3, kabel, "OSP_LGX_A12_P005", KavTriples{}); // 16 characters
+    AddLossTest(store, 3, cableGb, "2024-0012-0034-5", KavTriples{});
     ReportOptions options;
     // A company typed with control characters and a file named in GB18030
     // (光缆) reach the metadata as text that XML holds.

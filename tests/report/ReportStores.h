@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CDataStore.h"
+#include "data/NewRecords.h"
 #include "platform/draw/RecordingDrawContext.h"
 #include "report/CReportPrinting.h"
 #include "report/PrintInfo.h"
@@ -16,24 +17,28 @@
 // OPM readings with fibers "F1", "F2", ...
 inline void AddOpmReadings(CDataStore& store, int count)
 {
+    std::vector<OpmRecord> records = store.GetOpmRecords();
     for (int i = 1; i <= count; ++i)
-        store.AddOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm", "2026-03-10",
-                           "08:00:00");
+        records.push_back(NewOpmRecord("CAB", "F" + std::to_string(i), "1310nm", "-5.00dBm", "-3.00dBm",
+                                       "2026-03-10", "08:00:00"));
+    store.ReplaceOpmRecords(std::move(records));
 }
 
-// One loss-test record of cable `cable` and fiber `fiber`, the triples taken
-// from `values` (LossAB, LossBA, RefAB, RefBA, Threshold, Length, OrlAB, OrlBA).
+// One loss-test record more, of cable `cable` and fiber `fiber`, the triples
+// taken from `values` (LossAB, LossBA, RefAB, RefBA, Threshold, Length,
+// OrlAB, OrlBA).
 inline void AddLossTest(CDataStore& store, int waveCount, const std::string& cable, const std::string& fiber,
-                        const CDataStore::KavTriples& values)
+                        const KavTriples& values)
 {
     const int32_t waveLengths[3] = {1310, waveCount == 3 ? 1490 : 0, 1550};
+    const auto added = [&](auto records, auto newRecord) {
+        records.push_back(newRecord(cable, fiber, waveLengths, values, "2026-03-10", "08:00:00"));
+        store.ReplaceLossTests(std::move(records));
+    };
     if (waveCount == 3)
-        store.AddKavRecord3(cable, fiber, waveLengths, values, "2026-03-10", "08:00:00");
+        added(store.GetKavRecords3(), NewKavRecord3);
     else
-        store.AddKavRecord2(cable, fiber, waveLengths, values, "2026-03-10", "08:00:00");
-    const size_t count = waveCount == 3 ? store.GetKavRecords3().size() : store.GetKavRecords2().size();
-    store.m_CableGroups.AddRecord(static_cast<int32_t>(count - 1), cable);
-    store.m_KavWaveMode = waveCount == 3 ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
+        added(store.GetKavRecords2(), NewKavRecord2);
 }
 
 // Groups of `sizes` records, cables "C0", "C1", ..., fibers "<cable>/F<n>".
@@ -42,7 +47,7 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
     for (size_t g = 0; g < sizes.size(); ++g)
         for (int i = 0; i < sizes[g]; ++i)
             AddLossTest(store, waveCount, "C" + std::to_string(g),
-                        "C" + std::to_string(g) + "/F" + std::to_string(i), CDataStore::KavTriples{});
+                        "C" + std::to_string(g) + "/F" + std::to_string(i), KavTriples{});
 }
 
 // What page `page` of a `pages`-page job draws.

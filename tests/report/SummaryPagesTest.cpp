@@ -24,7 +24,7 @@ TEST(SummaryPagesTest, ALongListGoesOnOverFurtherPagesUnderItsHeading)
 {
     CDataStore store;
     constexpr int Fibres = 150;
-    CDataStore::KavTriples values{};
+    KavTriples values{};
     for (int i = 0; i < 3; ++i)
         values.LossAB[i] = values.LossBA[i] = 2.0f;
     for (int k = 0; k < Fibres; ++k)

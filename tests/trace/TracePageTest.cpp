@@ -4,6 +4,7 @@
 #include "platform/AppTitle.h"
 #include "platform/draw/QPainterDrawContext.h"
 #include "platform/draw/RecordingDrawContext.h"
+#include "platform/files/SafeFileWriter.h"
 #include "platform/ui/ScriptedPrompts.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/make-samples/ResultFileEncoder.h"
@@ -122,7 +123,7 @@ private slots:
         // Saved as the program's document, it shows the same statistics,
         // without the wavelength and times a document does not hold.
         const QString document = f.dir.filePath("saved.trace");
-        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
+        QVERIFY(WriteFileSafely(document.toStdString(), TraceDocumentBytes(f.store)).ok());
         f.Open(document);
         QCOMPARE(f.Texts(texts), QStringList({"3", "-12.50", "-10.00", "-11.17", "-3.46", "", "", ""}));
     }
@@ -279,7 +280,7 @@ private slots:
 
         // A document has no times: the samples are counted instead.
         const QString document = f.dir.filePath("saved.trace");
-        QVERIFY(WriteTraceDocument(document.toStdString(), f.store).ok());
+        QVERIFY(WriteFileSafely(document.toStdString(), TraceDocumentBytes(f.store)).ok());
         f.Open(document);
         QCOMPARE(f.page.CursorReadout()[0], QString("A  #2   -11.00 dBm"));
         QCOMPARE(f.page.CursorReadout()[2], QString("Δt 2 samples   ΔdB -2.50"));

@@ -125,7 +125,9 @@ private slots:
     {
         ViewFixture f;
         AddGroups(f.store, 2, {2, 20}); // 1 page, then 5 + 13 + 2, then the summary
-        f.store.m_InfoFields.CableId = "typed";
+        InfoFields typed;
+        typed.CableId = "typed";
+        f.view.SetInfoFields(typed);
         f.Run(CommandId::FilePrintPreview, TabKav);
         CPrintPreview* preview = f.view.Preview();
         QVERIFY(preview);
@@ -138,7 +140,7 @@ private slots:
         preview->NextPage();
         QCOMPARE(preview->CurrentPage(), 2u);
         QVERIFY(preview->PageImage() != first);
-        QCOMPARE(f.store.m_InfoFields.CableId, std::string("typed"));
+        QCOMPARE(f.store.GetInfoFields().CableId, std::string("typed"));
         preview->LastPage();
         QCOMPARE(preview->CurrentPage(), 5u);
         preview->NextPage();
@@ -160,12 +162,12 @@ private slots:
         // cable of the last page painted: the print's last (the summary,
         // which counts as the last table page), then the preview's first
         // page, shown again before it closed.
-        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
+        QCOMPARE(f.store.GetInfoFields().CableId, std::string("C1"));
         preview->FirstPage();
-        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C1"));
+        QCOMPARE(f.store.GetInfoFields().CableId, std::string("C1"));
         preview->close();
         QTRY_COMPARE(f.view.Preview(), nullptr);
-        QCOMPARE(f.store.m_InfoFields.CableId, std::string("C0"));
+        QCOMPARE(f.store.GetInfoFields().CableId, std::string("C0"));
     }
 
     void theTraceTabsPrintTheirPicture()

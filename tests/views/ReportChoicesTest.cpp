@@ -1,4 +1,5 @@
 #include "data/HeaderFile.h"
+#include "data/NewRecords.h"
 #include "tests/report/ReportStores.h"
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
@@ -37,7 +38,8 @@ private slots:
     {
         ScratchSettings settings;
         ViewFixture f;
-        f.store.AddOpmRecord("Kabel-\xDC", "F1", "1310nm", "-5.00dBm", "-3.00dBm", "2026-03-10", "08:00:00");
+        f.store.ReplaceOpmRecords(
+            {NewOpmRecord("Kabel-\xDC", "F1", "1310nm", "-5.00dBm", "-3.00dBm", "2026-03-10", "08:00:00")});
         f.view.OpmPage()->FillFromStore(f.store);
         QCOMPARE(f.view.OpmPage()->CellText(0, 1), QString::fromUtf8("Kabel-Ü"));
         WriteFile(f.Path("logo.txt"), "not a picture");

@@ -1,3 +1,4 @@
+#include "data/NewRecords.h"
 #include "grid/GridCtrl.h"
 #include "tests/support/HangLimit.h"
 #include "tests/views/ViewTestSupport.h"
@@ -77,10 +78,11 @@ private slots:
                 QVERIFY(!ReadFile(golden + ending).isEmpty());
                 QCOMPARE(ReadFile(f.Path("saved" + ending)), ReadFile(golden + ending));
             }
+            QCOMPARE(f.view.SavedFileOfTab(sample.tab), f.Path("saved.csv"));
             // Emptied before, the tab shows the document as it opens it.
-            f.store.ClearOpm();
-            f.store.ClearOrl();
-            f.store.ClearKav();
+            f.store.ReplaceOpmRecords({});
+            f.store.ReplaceOrlRecords({});
+            f.store.ClearLossTests(CDataStore::KavModeNone);
             QVERIFY(f.view.SelectTab(TabTrace));
             f.Open(sample.tab, f.Path("saved" + QString(sample.ending)));
             QVERIFY(f.prompts.MessageTexts().isEmpty());
@@ -125,7 +127,7 @@ private slots:
         QCOMPARE(ReadFile(f.Path("saved.trace")),
                  ReadFile(SourcePath("tests/cli/golden/trace-1550nm.trace")));
 
-        f.store.ClearTraceValues();
+        f.store.ReplaceTraceValues({});
         f.Open(TabTrace, f.Path("saved.trace"));
         QCOMPARE(f.store.GetTraceValues(), values);
         QCOMPARE(text(1017), QString("600"));
@@ -153,7 +155,7 @@ private slots:
     void saveDialogsKeepToTheNamingRule()
     {
         ViewFixture f;
-        f.store.AddOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09");
+        f.store.ReplaceOrlRecords({NewOrlRecord("R1", "F9", "1550nm", "45.32dB", "2017-06-15", "14:05:09")});
         // Which names are refused is the naming rule's own test.
         f.prompts.QueueFile(f.Path("mixed.Csv"));
         f.prompts.QueueFile(f.Path("upper.CSV"));
@@ -183,9 +185,9 @@ private slots:
             f.Run(CommandId::FileSaveAs, TabOrl);
             QVERIFY(f.prompts.Asked().front().confirmOverwrite);
             QCOMPARE(f.prompts.MessageTexts().size(), 1);
-            const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
-            QCOMPARE(dialogs.size(), size_t(answer == MessageAnswer::No ? 2 : 1));
-            QVERIFY(answer == MessageAnswer::Yes || dialogs.back().start == f.Path("log"));
+            const auto saveDialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
+            QCOMPARE(saveDialogs.size(), size_t(answer == MessageAnswer::No ? 2 : 1));
+            QVERIFY(answer == MessageAnswer::Yes || saveDialogs.back().start == f.Path("log"));
             QCOMPARE(ReadFile(f.Path("log.orl")) == "earlier", answer == MessageAnswer::No);
             QVERIFY(f.prompts.Unexpected().empty());
         }
@@ -194,7 +196,8 @@ private slots:
     void unwritableTargetsAreReported()
     {
         ViewFixture f;
-        f.store.AddOpmRecord("C1", "F1", "1310nm", "-1.00dBm", "-2.00dBm", "2017-06-15", "14:05:09");
+        f.store.ReplaceOpmRecords(
+            {NewOpmRecord("C1", "F1", "1310nm", "-1.00dBm", "-2.00dBm", "2017-06-15", "14:05:09")});
         // A folder where the file should go cannot be opened for writing, not
         // even by an administrator; a missing folder is not an open file, and
         // the detail says so. A workbook is told as a CSV is.
@@ -225,6 +228,7 @@ private slots:
         f.Run(CommandId::FileSaveAs, TabOpm);
         QCOMPARE(f.prompts.MessageTexts().size(), 1);
         QVERIFY(f.prompts.MessageTexts().front().contains(QDir::toNativeSeparators(f.Path("taken.opm"))));
+        QCOMPARE(f.view.SavedFileOfTab(TabOpm), QString()); // none was written
     }
 
     // A named pipe is refused at once, however it is opened, with its name

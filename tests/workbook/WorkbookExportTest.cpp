@@ -1,3 +1,4 @@
+#include "data/NewRecords.h"
 #include "workbook/PrivateFolder.h"
 #include "workbook/Workbook.h"
 
@@ -48,8 +49,9 @@ private:
 CDataStore Readings(int count)
 {
     CDataStore store;
-    for (int i = 0; i < count; ++i)
-        store.AddOrlRecord("CAB-01", "F001", "1550nm", "45.32dB", "2026-03-10", "08:00:00");
+    store.ReplaceOrlRecords(
+        std::vector<OrlRecord>(static_cast<size_t>(count), NewOrlRecord("CAB-01", "F001", "1550nm", "45.32dB",
+                                                                        "2026-03-10", "08:00:00")));
     return store;
 }
 } // namespace

@@ -6,7 +6,21 @@
 #include <algorithm>
 
 namespace {
-static_assert(SampleColumns == LossTableColumnCount, "the sample shows the loss-test table's columns");
+constexpr size_t RecordColumnCount()
+{
+    size_t count = 0;
+    for (const LossTableColumn& column : LossTableColumns)
+        count += column.value.ofVerdict ? 0 : 1;
+    return count;
+}
+static_assert(SampleColumns == RecordColumnCount(), "the sample shows the loss-test table's own columns");
+
+// The table's column `col` as it shows without verdicts.
+const LossTableColumn& SampleColumn(int col)
+{
+    static const ShownLossColumns shown = LossColumnsShown(false);
+    return *shown.at(static_cast<size_t>(col));
+}
 
 constexpr int WaveLengths[SampleWavesPerRecord] = {1310, 1550, 1625};
 
@@ -21,17 +35,17 @@ double SampleLoss(int dataRow, int direction)
 
 int SampleColumnWidth(int col)
 {
-    return LossTableColumns[static_cast<size_t>(col)].width;
+    return SampleColumn(col).gridWidth;
 }
 
 QString SampleTitle(int col)
 {
-    return LossTableTitle(LossTableColumns[static_cast<size_t>(col)]);
+    return LossTableTitle(SampleColumn(col));
 }
 
 bool SampleColumnIsMerged(int col)
 {
-    return col == 0 || col == 1 || col == 15 || col == 16;
+    return SampleColumn(col).merged;
 }
 
 QString SampleText(int dataRow, int col)

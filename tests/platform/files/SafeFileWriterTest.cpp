@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -132,4 +133,23 @@ TEST(SafeFileWriter, ADeviceIsWrittenOnlyWhereTheUserNamedIt)
     EXPECT_TRUE(WriteFileSafely(device, "bytes").ok());
     EXPECT_EQ(WriteFileSafely(device, "bytes", WriteRule::RegularOnly).status, IoStatus::NotAFile);
     EXPECT_EQ(AppendToFile(device, "log line").status, IoStatus::NotAFile);
+}
+
+// A file is read whole up to the reader's limit, over several reads of the
+// system, and the reader learns whether more follows the limit.
+TEST(FileReading, UpToTheLimitAndWhetherMoreFollows)
+{
+    ScratchFolder dir;
+    const std::string path = dir.File("large.bin");
+    std::string bytes(150000, '\0');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7);
+    WriteBytes(path, bytes);
+    for (const size_t limit : {size_t{0}, size_t{149999}, bytes.size(), bytes.size() + 1}) {
+        const FileBytes file = ReadFileBytes(path, limit);
+        ASSERT_TRUE(file.ok()) << limit << ": " << file.reason;
+        const size_t kept = std::min(limit, bytes.size());
+        EXPECT_EQ(std::string(file.bytes.begin(), file.bytes.end()), bytes.substr(0, kept)) << limit;
+        EXPECT_EQ(file.overLimit, bytes.size() > limit) << limit;
+    }
 }

@@ -40,6 +40,20 @@ bool MakeNullDevice(const std::string& path)
     return mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
 }
 
+// The program catches SIGTERM, SIGINT and SIGHUP from its first temporary
+// file on, and leaves alone a signal it started with ignored. A runner may
+// start the tests so (nohup, a background job); the children below rely on
+// those signals, so the test program takes them back to their defaults
+// before any test, as a program started from a terminal has them.
+const bool EndingSignalsAtDefault = [] {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction now = {};
+        if (sigaction(signal, nullptr, &now) == 0 && now.sa_handler == SIG_IGN)
+            std::signal(signal, SIG_DFL);
+    }
+    return true;
+}();
+
 // The exit of a child process that runs `step` and then ends itself so.
 int StatusOfChild(const std::function<void()>& step)
 {
