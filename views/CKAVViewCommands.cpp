@@ -149,10 +149,10 @@ void CKAVView::Open()
 bool CKAVView::ReadOnTab(int tab, const RecognizedFile& file, const QString& path)
 {
     const KindTab& kindTab = *KindTabOfTab(tab);
-    const RecordKindData& data = DataOf(kindTab.kind);
+    const RecordKindData& kindData = DataOf(kindTab.kind);
     LoadOptions options;
     // A file of another kind is refused with "File error!".
-    options.accepted = {data.resultFile, data.document};
+    options.accepted = {kindData.resultFile, kindData.document};
     options.rows = dynamic_cast<RowSink*>(PageOfTab(tab));
     const LoadOutcome outcome = LoadRecognizedFile(file, m_Store, options);
     if (outcome.result != DecodeResult::Ok) {
@@ -220,9 +220,9 @@ void CKAVView::SaveWorkbook()
 void CKAVView::SaveDocument()
 {
     const KindTab& kindTab = *KindTabOfTab(SelectedTab());
-    const RecordKindData& data = DataOf(kindTab.kind);
+    const RecordKindData& kindData = DataOf(kindTab.kind);
     const std::optional<std::string> target =
-        ChooseSaveTarget(this, tr(kindTab.documentFilter), data.documentOutput);
+        ChooseSaveTarget(this, tr(kindTab.documentFilter), kindData.documentOutput);
     if (target)
-        ReportDocumentWriteResult(this, data.writeDocument(*target, m_Store));
+        ReportDocumentWriteResult(this, kindData.writeDocument(*target, m_Store));
 }

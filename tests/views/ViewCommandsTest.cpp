@@ -183,9 +183,9 @@ private slots:
             f.Run(CommandId::FileSaveAs, TabOrl);
             QVERIFY(f.prompts.Asked().front().confirmOverwrite);
             QCOMPARE(f.prompts.MessageTexts().size(), 1);
-            const auto dialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
-            QCOMPARE(dialogs.size(), size_t(answer == MessageAnswer::No ? 2 : 1));
-            QVERIFY(answer == MessageAnswer::Yes || dialogs.back().start == f.Path("log"));
+            const auto saveDialogs = AskedOf(f.prompts, ScriptedPrompts::Kind::SaveFile);
+            QCOMPARE(saveDialogs.size(), size_t(answer == MessageAnswer::No ? 2 : 1));
+            QVERIFY(answer == MessageAnswer::Yes || saveDialogs.back().start == f.Path("log"));
             QCOMPARE(ReadFile(f.Path("log.orl")) == "earlier", answer == MessageAnswer::No);
             QVERIFY(f.prompts.Unexpected().empty());
         }
