@@ -51,7 +51,9 @@ wine-test: deps
 	@ctest --preset mingw
 
 # The Qt-free core (files, data, link, workbook) and its tests built with
-# clang on libc++, the standard library of macOS, and run, in build-libcxx/.
+# clang on libc++, the standard library of macOS, and with AddressSanitizer
+# and UndefinedBehaviorSanitizer, and run, in build-libcxx/ (CI's sanitizer
+# run: Qt, built on libstdc++, cannot join it; `make asan` covers its parts).
 libcxx-check: deps
 	@cmake --preset libcxx >/dev/null
 	@cmake --build --preset libcxx
