@@ -5,7 +5,7 @@ PRESET ?= default
 BUILD_DIR := build
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build test run bench fuzz tsan wine-test asan tidy install package package-check screenshots translations format format-check clean
+.PHONY: all deps build test run bench fuzz tsan wine-test libcxx-check asan tidy install package package-check screenshots translations format format-check clean
 
 all: build
 
@@ -50,6 +50,15 @@ wine-test: deps
 	@scripts/wine-prefix.sh build-mingw/wine
 	@ctest --preset mingw
 
+# The Qt-free core (files, data, link, workbook) and its tests built with
+# clang on libc++, the standard library of macOS, and with AddressSanitizer
+# and UndefinedBehaviorSanitizer, and run, in build-libcxx/ (CI's sanitizer
+# run: Qt, built on libstdc++, cannot join it; `make asan` covers its parts).
+libcxx-check: deps
+	@cmake --preset libcxx >/dev/null
+	@cmake --build --preset libcxx
+	@ctest --preset libcxx
+
 # clang-tidy with the checks of .clang-tidy over the sources and tests.
 tidy: build
 	@scripts/tidy.sh
@@ -80,4 +89,4 @@ format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf build build-debug build-fuzz build-tsan build-asan build-mingw
+	rm -rf build build-debug build-fuzz build-tsan build-asan build-mingw build-libcxx

@@ -1,12 +1,13 @@
 #include "data/Json.h"
 
 #include "data/TextEncoding.h"
+#include "platform/DecimalText.h"
 #include "platform/files/QuotedName.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <system_error>
+#include <optional>
 #include <unordered_set>
 
 JsonValue JsonValue::Number(double value)
@@ -313,12 +314,13 @@ private:
             if (!Digits())
                 return Fail("digits were expected in the exponent");
         }
-        const std::from_chars_result parsed =
-            std::from_chars(m_Text.data() + start, m_Text.data() + m_At, out);
-        if (parsed.ec != std::errc() || !std::isfinite(out)) {
+        size_t length = 0;
+        const std::optional<double> parsed = ReadDecimal(m_Text.substr(start, m_At - start), length);
+        if (!parsed) {
             m_At = start;
             return Fail("a number beyond the range of a double");
         }
+        out = *parsed;
         return true;
     }
 

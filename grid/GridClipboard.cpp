@@ -69,17 +69,17 @@ void CGridCtrl::OnEditCut()
 
 bool CGridCtrl::CanPaste() const
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return IsCellEditable(m_FocusCell.row, m_FocusCell.col) && data && data->hasText();
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return IsCellEditable(m_FocusCell.row, m_FocusCell.col) && mime && mime->hasText();
 }
 
 bool CGridCtrl::OnEditPaste()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!m_Editable || !data || !data->hasText())
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!m_Editable || !mime || !mime->hasText())
         return false;
     const CCellId target = m_FocusCell.IsValid() ? m_FocusCell : GetTopleftNonFixedCell();
-    PasteText(data->text(), target);
+    PasteText(mime->text(), target);
     return true;
 }
 

@@ -164,9 +164,9 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
         if ((point - m_LeftClickDownPoint).manhattanLength() >= QApplication::startDragDistance()) {
             m_MouseMode = MouseMode::Dragging;
             auto* drag = new QDrag(this);
-            auto* data = new QMimeData;
-            data->setText(CopyText());
-            drag->setMimeData(data);
+            auto* mime = new QMimeData;
+            mime->setText(CopyText());
+            drag->setMimeData(mime);
             drag->exec(Qt::CopyAction);
             m_MouseMode = MouseMode::Nothing;
         }

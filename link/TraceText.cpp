@@ -1,10 +1,10 @@
 #include "link/TraceText.h"
 
 #include "link/Reading.h"
+#include "platform/DecimalText.h"
 
 #include <charconv>
-#include <cstdlib>
-#include <system_error>
+#include <string_view>
 
 std::string TraceFixedText(double value, int decimals)
 {
@@ -27,7 +27,6 @@ double LeadingNumber(const std::string& text)
         return 0.0;
     if (text[start] == '+')
         ++start;
-    double value = 0.0;
-    const auto result = std::from_chars(text.data() + start, text.data() + text.size(), value);
-    return result.ec == std::errc() ? value : 0.0;
+    size_t length = 0;
+    return ReadDecimal(std::string_view(text).substr(start), length).value_or(0.0);
 }

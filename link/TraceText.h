@@ -12,5 +12,6 @@ std::string TraceFixedText(double value, int decimals); // as "%.*f"
 // below) reads "Low".
 std::string PowerText(float power);
 
-// The leading number of a text, 0 when it starts with none (as atof reads).
+// The leading number of a text after blanks and a plus sign, 0 when it
+// starts with none or with one beyond a double.
 double LeadingNumber(const std::string& text);

@@ -184,21 +184,21 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
         if (own == limits.cables.end())
             continue;
         QStringList parts;
-        const CableLimits& figures = own->second;
-        if (limits.method == LimitMethod::Fixed && !figures.fixed.empty())
-            parts << ReportText("Report", "fixed limits %1").arg(FiguresText(figures.fixed, "dB"));
+        const CableLimits& ownFigures = own->second;
+        if (limits.method == LimitMethod::Fixed && !ownFigures.fixed.empty())
+            parts << ReportText("Report", "fixed limits %1").arg(FiguresText(ownFigures.fixed, "dB"));
         if (limits.method == LimitMethod::Budget) {
-            if (figures.connections)
-                parts << CountsOf(static_cast<size_t>(*figures.connections),
+            if (ownFigures.connections)
+                parts << CountsOf(static_cast<size_t>(*ownFigures.connections),
                                   QT_TRANSLATE_NOOP("Report", "%1 connection"),
                                   QT_TRANSLATE_NOOP("Report", "%1 connections"));
-            if (figures.splices)
-                parts << CountsOf(static_cast<size_t>(*figures.splices),
+            if (ownFigures.splices)
+                parts << CountsOf(static_cast<size_t>(*ownFigures.splices),
                                   QT_TRANSLATE_NOOP("Report", "%1 splice"),
                                   QT_TRANSLATE_NOOP("Report", "%1 splices"));
-            if (!figures.attenuation.empty())
-                parts
-                    << ReportText("Report", "attenuation %1").arg(FiguresText(figures.attenuation, "dB/km"));
+            if (!ownFigures.attenuation.empty())
+                parts << ReportText("Report", "attenuation %1")
+                             .arg(FiguresText(ownFigures.attenuation, "dB/km"));
         }
         if (!parts.isEmpty())
             AddText(LineKind::Text, ReportText("Report", "Cable %1: %2")

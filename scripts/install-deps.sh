@@ -12,7 +12,7 @@ packages=(
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 googletest wine64
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-14-dev clang-format clang-tidy libc++-dev libc++abi-dev
   fonts-dejavu-core fonts-liberation fonts-wqy-microhei
   poppler-utils python3-openpyxl locales
   librsvg2-bin dpkg-dev shared-mime-info

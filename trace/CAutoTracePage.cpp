@@ -423,28 +423,28 @@ std::optional<RunChartData> CAutoTracePage::RunData() const
     const LiveChartMode mode = m_Bench->ChartMode();
     if (mode == LiveChartMode::LastTwoMinutes)
         return std::nullopt;
-    RunChartData data;
+    RunChartData chartData;
     const CStabilityRun* run = trace.Run();
     if (mode == LiveChartMode::StabilityRun) {
         if (run) {
-            data.readings = &run->Readings();
-            data.startMs = run->StartMs();
-            data.fromMs = run->StartMs();
-            data.toMs = run->EndMs();
+            chartData.readings = &run->Readings();
+            chartData.startMs = run->StartMs();
+            chartData.fromMs = run->StartMs();
+            chartData.toMs = run->EndMs();
         }
     } else if (!trace.History().empty()) {
-        data.readings = &trace.History();
-        data.startMs = trace.History().front().atMs;
-        data.fromMs = data.startMs;
-        data.toMs = std::max(trace.History().back().atMs, data.startMs + ShortestWindowMs);
+        chartData.readings = &trace.History();
+        chartData.startMs = trace.History().front().atMs;
+        chartData.fromMs = chartData.startMs;
+        chartData.toMs = std::max(trace.History().back().atMs, chartData.startMs + ShortestWindowMs);
     }
-    if (data.readings)
-        data.wavelengths = WavelengthsOf(*data.readings);
-    if (m_TimeWindow && data.readings) {
-        data.fromMs = std::max(data.fromMs, m_TimeWindow->first);
-        data.toMs = std::min(data.toMs, m_TimeWindow->second);
+    if (chartData.readings)
+        chartData.wavelengths = WavelengthsOf(*chartData.readings);
+    if (m_TimeWindow && chartData.readings) {
+        chartData.fromMs = std::max(chartData.fromMs, m_TimeWindow->first);
+        chartData.toMs = std::min(chartData.toMs, m_TimeWindow->second);
     }
-    return data;
+    return chartData;
 }
 
 void CAutoTracePage::paintEvent(QPaintEvent*)
@@ -459,19 +459,19 @@ void CAutoTracePage::PaintChart(DrawContext& dc) const
     // Read only: a paint for a picture or a print must leave the trace as it is.
     const CLiveTrace& trace = Trace();
     const CTraceAcquisition& acquisition = trace.Acquisition();
-    LiveTraceChartData data;
-    data.waveLength = QString::fromStdString(acquisition.TraceWaveLength());
-    data.reference = QString::fromStdString(acquisition.TraceReference());
-    data.power = QString::fromStdString(acquisition.TracePower());
-    data.series = &acquisition.TraceSeries();
-    data.valueBoxColor = palette().color(QPalette::Button);
-    data.wrongMode = trace.Status().WrongMode();
+    LiveTraceChartData chartData;
+    chartData.waveLength = QString::fromStdString(acquisition.TraceWaveLength());
+    chartData.reference = QString::fromStdString(acquisition.TraceReference());
+    chartData.power = QString::fromStdString(acquisition.TracePower());
+    chartData.series = &acquisition.TraceSeries();
+    chartData.valueBoxColor = palette().color(QPalette::Button);
+    chartData.wrongMode = trace.Status().WrongMode();
     if (std::optional<RunChartData> run = RunData()) {
-        run->values = data;
+        run->values = chartData;
         PaintRunChart(dc, m_rcChart, *run);
         return;
     }
-    PaintLiveTraceChart(dc, m_rcChart, data);
+    PaintLiveTraceChart(dc, m_rcChart, chartData);
 }
 
 void CAutoTracePage::resizeEvent(QResizeEvent* event)
@@ -484,19 +484,19 @@ void CAutoTracePage::resizeEvent(QResizeEvent* event)
 
 bool CAutoTracePage::ZoomableAt(const QPoint& point) const
 {
-    const std::optional<RunChartData> data = RunData();
-    return data && data->readings && TraceChartFrame(m_rcChart).Area().contains(point);
+    const std::optional<RunChartData> chartData = RunData();
+    return chartData && chartData->readings && TraceChartFrame(m_rcChart).Area().contains(point);
 }
 
 void CAutoTracePage::ZoomTime(double factor, int atX)
 {
-    const std::optional<RunChartData> data = RunData();
-    if (!data || !data->readings)
+    const std::optional<RunChartData> chartData = RunData();
+    if (!chartData || !chartData->readings)
         return;
-    const int64_t at = RunChartTimeAt(m_rcChart, *data, atX);
-    const int64_t span = data->toMs - data->fromMs;
+    const int64_t at = RunChartTimeAt(m_rcChart, *chartData, atX);
+    const int64_t span = chartData->toMs - chartData->fromMs;
     const int64_t wanted = std::max<int64_t>(ShortestWindowMs, static_cast<int64_t>(double(span) * factor));
-    const double before = span > 0 ? double(at - data->fromMs) / double(span) : 0.0;
+    const double before = span > 0 ? double(at - chartData->fromMs) / double(span) : 0.0;
     const int64_t from = at - static_cast<int64_t>(before * double(wanted));
     m_TimeWindow = std::make_pair(from, from + wanted);
     update();
@@ -522,13 +522,14 @@ void CAutoTracePage::mousePressEvent(QMouseEvent* event)
 
 void CAutoTracePage::mouseMoveEvent(QMouseEvent* event)
 {
-    const std::optional<RunChartData> data = RunData();
-    if (!m_DragX || !data || !data->readings)
+    const std::optional<RunChartData> chartData = RunData();
+    if (!m_DragX || !chartData || !chartData->readings)
         return;
     const int x = event->position().toPoint().x();
-    const int64_t shift = RunChartTimeAt(m_rcChart, *data, *m_DragX) - RunChartTimeAt(m_rcChart, *data, x);
+    const int64_t shift =
+        RunChartTimeAt(m_rcChart, *chartData, *m_DragX) - RunChartTimeAt(m_rcChart, *chartData, x);
     m_DragX = x;
-    m_TimeWindow = std::make_pair(data->fromMs + shift, data->toMs + shift);
+    m_TimeWindow = std::make_pair(chartData->fromMs + shift, chartData->toMs + shift);
     update();
 }
 

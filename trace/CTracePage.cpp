@@ -338,15 +338,16 @@ void CTracePage::mouseReleaseEvent(QMouseEvent* event)
 
 RecordedTraceChartData CTracePage::ChartData() const
 {
-    RecordedTraceChartData data;
-    data.range = m_Range;
-    data.zeroLineIsAverage = m_LineMode == 1;
-    data.sampleCount = m_SampleCount;
-    data.recordedSeconds = m_RecordedSeconds;
-    data.plotValues = &m_PlotValues;
+    RecordedTraceChartData chartData;
+    chartData.range = m_Range;
+    chartData.zeroLineIsAverage = m_LineMode == 1;
+    chartData.sampleCount = m_SampleCount;
+    chartData.recordedSeconds = m_RecordedSeconds;
+    chartData.plotValues = &m_PlotValues;
     if (m_Cursors)
-        data.cursors = RecordedTraceChartData::Cursors{m_Cursors->first, m_Cursors->second, CursorReadout()};
-    return data;
+        chartData.cursors =
+            RecordedTraceChartData::Cursors{m_Cursors->first, m_Cursors->second, CursorReadout()};
+    return chartData;
 }
 
 void CTracePage::PaintChart(DrawContext& dc) const

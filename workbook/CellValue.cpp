@@ -1,7 +1,8 @@
 #include "workbook/CellValue.h"
 
-#include <charconv>
-#include <cmath>
+#include "platform/DecimalText.h"
+
+#include <optional>
 
 namespace {
 bool IsDigit(char c)
@@ -58,12 +59,12 @@ CellValue NumberOf(std::string_view text)
     for (const char c : unit)
         if (!IsLetter(c))
             return value;
-    double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + at, number);
-    if (error != std::errc() || end != text.data() + at || !std::isfinite(number))
+    size_t length = 0;
+    const std::optional<double> number = ReadDecimal(text.substr(0, at), length);
+    if (!number)
         return value;
     value.type = CellValue::Type::Number;
-    value.number = number;
+    value.number = *number;
     value.unit = unit;
     return value;
 }

@@ -10,7 +10,7 @@ long long HeapInUse()
 {
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 33))
     const struct mallinfo2 info = mallinfo2();
-    return static_cast<long long>(info.uordblks + info.hblkhd);
+    return static_cast<long long>(info.uordblks) + static_cast<long long>(info.hblkhd);
 #else
     return -1;
 #endif

@@ -206,8 +206,8 @@ TEST_F(KavConvertPdf, AChineseReportHasTheEnglishFigures)
           "\xE8\xAE\xA4\xE8\xAF\x81\xE6\xB1\x87\xE6\x80\xBB", "\xE5\x90\x88\xE6\xA0\xBC",
           "\xE4\xB8\x8D\xE5\x90\x88\xE6\xA0\xBC"})
         EXPECT_NE(chineseText.find(title), std::string::npos) << title << "\n" << chineseText;
-    for (const char* english : {"KAV Report", "Job Information", "Certification Summary", "Worst margin"})
-        EXPECT_EQ(chineseText.find(english), std::string::npos) << english;
+    for (const char* title : {"KAV Report", "Job Information", "Certification Summary", "Worst margin"})
+        EXPECT_EQ(chineseText.find(title), std::string::npos) << title;
 
     // Every figure with a decimal point, page by page, in the order read.
     const auto figures = [](const std::string& text) {
