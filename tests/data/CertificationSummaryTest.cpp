@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 // The summary of a loss-test file written in the test, against fixed limits of 2.00 dB at 1310 nm and 2.50 dB
 // at 1550 nm (none at 1490 nm) with a warning band of 0.30 dB.
 
@@ -71,14 +69,11 @@ TEST(CertificationSummary, ByFileByCableByWavelengthAndTheLimitColumns)
     EXPECT_EQ(summary.worst->record, 2u); // F3 comes before F4
     EXPECT_EQ(summary.worst->wave, 0);
     EXPECT_EQ(summary.worst->direction, Direction::BA);
-    // The CSV: a row for each direction at each wavelength, a value it has no
-    // text for left empty, a name with a comma quoted.
+    // The CSV (its form the golden files'): a loss shown "N/A" left empty, a
+    // name with a comma quoted.
     const std::string csv = VerdictsCsvBytes(store, verdicts);
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 5 * 3 * 2);
-    EXPECT_EQ(csv.rfind("Cable,Fiber,Wavelength(nm),Direction,Loss(dB),Limit(dB),Margin(dB),Verdict\r\n", 0),
-              0u);
-    for (const char* row : {"CAB-01,F1,1490,A->B,1.00,,,No verdict", "CAB-01,F5,1550,B->A,,2.50,,No verdict",
-                            "\"CAB,02\",F3,1310,B->A,2.10,2.00,-0.10,Fail"})
+    for (const char* row :
+         {"CAB-01,F5,1550,B->A,,2.50,,No verdict", "\"CAB,02\",F3,1310,B->A,2.10,2.00,-0.10,Fail"})
         EXPECT_NE(csv.find(std::string("\r\n") + row + "\r\n"), std::string::npos) << row;
 
     const std::vector<CableSummary> cables = SummarizeByCable(store, verdicts);

