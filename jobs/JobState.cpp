@@ -301,9 +301,11 @@ void JobStateBuilder::SettleFibre(JobFibre& fibre, uint32_t* begin, uint32_t* en
     // Shown: the current test (or the conflicting ones) first, then the
     // rest latest first.
     std::reverse(begin, end);
-    std::stable_partition(begin, end, [&](uint32_t r) {
+    uint32_t* const shownFirst = std::stable_partition(begin, end, [&](uint32_t r) {
         return records[r].role == RecordRole::Current || records[r].role == RecordRole::Conflicting;
     });
+    // Disagreeing tests in the order they were imported.
+    std::reverse(begin, shownFirst);
 }
 
 namespace {

@@ -85,8 +85,8 @@ struct JobFibre
     bool planned;
     bool retested; // tested at more than one date and time
     FibreState state;
-    // Its records in RecordsOf: the current one (or the conflicting ones)
-    // first, then the others, latest first.
+    // Its records in RecordsOf: the current one (or the conflicting ones, in
+    // import order) first, then the others, latest first.
     uint32_t recordsBegin, recordsEnd;
 };
 
