@@ -26,10 +26,8 @@ const char* TitleOf(RecordKind kind)
     return "";
 }
 
-void SetProperties(lxw_workbook* book, RecordKind kind, const WorkbookSource& source)
+void SetProperties(lxw_workbook* book, std::string title, std::string subject)
 {
-    std::string title = TitleOf(kind);
-    std::string subject = source.fileName;
     std::string comments = std::string("Written by ") + MainCaption + " " + ProgramVersion;
     lxw_doc_properties properties{};
     properties.title = title.data();
@@ -47,29 +45,16 @@ bool HasWorkbook(RecordKind kind)
     return kind == RecordKind::Opm || kind == RecordKind::Kav || kind == RecordKind::Orl;
 }
 
-WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& subject,
+                                 const std::vector<SheetTable>& sheets)
 {
     WorkbookOutcome outcome;
-    if (!HasWorkbook(kind)) {
-        outcome.error = "a recorded trace has no table";
-        return outcome;
-    }
     WorkbookFile file;
     if (!file.Book()) {
         outcome.error = file.Error();
         return outcome;
     }
-    SetProperties(file.Book(), kind, source);
-    const LossTestVerdicts verdicts =
-        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
-    std::vector<SheetTable> sheets;
-    if (kind == RecordKind::Opm)
-        sheets.push_back(OpmSheet(store));
-    else if (kind == RecordKind::Orl)
-        sheets.push_back(OrlSheet(store));
-    else
-        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
-                  SummarySheet(store, verdicts, source.limits, source.fileName)};
+    SetProperties(file.Book(), title, subject);
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);
@@ -82,6 +67,26 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     if (!outcome.bytes)
         outcome.error = file.Error();
     return outcome;
+}
+
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+{
+    if (!HasWorkbook(kind)) {
+        WorkbookOutcome outcome;
+        outcome.error = "a recorded trace has no table";
+        return outcome;
+    }
+    const LossTestVerdicts verdicts =
+        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
+    std::vector<SheetTable> sheets;
+    if (kind == RecordKind::Opm)
+        sheets.push_back(OpmSheet(store));
+    else if (kind == RecordKind::Orl)
+        sheets.push_back(OrlSheet(store));
+    else
+        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
+                  SummarySheet(store, verdicts, source.limits, source.fileName)};
+    return WorkbookOfSheets(TitleOf(kind), source.fileName, sheets);
 }
 
 WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, RecordKind kind,
