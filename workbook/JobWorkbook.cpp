@@ -14,6 +14,7 @@ SheetTable Joined(const std::string& name, std::vector<SheetTable> parts)
     sheet.name = name;
     sheet.columns = parts.front().columns;
     std::vector<size_t> ends;
+    ends.reserve(parts.size());
     for (const SheetTable& part : parts)
         ends.push_back((ends.empty() ? 0 : ends.back()) + part.rowCount);
     sheet.rowCount = ends.back();

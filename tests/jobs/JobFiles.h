@@ -6,6 +6,7 @@
 #include "tools/make-samples/SampleSet.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <memory>
 #include <string>
@@ -32,6 +33,29 @@ inline LossTestResult LossTest(const std::string& cable, const std::string& fibe
     test.stamp = MakeStamp(2026, 5, day, hour, 0, 0);
     return test;
 }
+
+// SQL on the job file through a connection of its own, as another program's.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const std::string& path) { sqlite3_open(path.c_str(), &m_Db); }
+    ~OtherProgram() { sqlite3_close(m_Db); }
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    int Run(const char* sql) { return sqlite3_exec(m_Db, sql, nullptr, nullptr, nullptr); }
+    // The first column of the first row.
+    int64_t Number(const char* sql)
+    {
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(m_Db, sql, -1, &statement, nullptr);
+        const int64_t value = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+        sqlite3_finalize(statement);
+        return value;
+    }
+
+private:
+    sqlite3* m_Db = nullptr;
+};
 
 // The fixed time of every change, 2026-06-01 08:00 UTC.
 inline int64_t FixedTime()

@@ -1,7 +1,5 @@
 #include "tests/jobs/JobFiles.h"
 
-#include <sqlite3.h>
-
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,20 +9,6 @@
 // file, an import stopped or killed half way.
 
 namespace {
-// SQL on the job file through a connection of its own, as another program's.
-class OtherProgram
-{
-public:
-    explicit OtherProgram(const std::string& path) { sqlite3_open(path.c_str(), &m_Db); }
-    ~OtherProgram() { sqlite3_close(m_Db); }
-    OtherProgram(const OtherProgram&) = delete;
-    OtherProgram& operator=(const OtherProgram&) = delete;
-    int Run(const char* sql) { return sqlite3_exec(m_Db, sql, nullptr, nullptr, nullptr); }
-
-private:
-    sqlite3* m_Db = nullptr;
-};
-
 JobStatus OpenStatus(const std::string& path, JobAccess access)
 {
     std::unique_ptr<Job> job;

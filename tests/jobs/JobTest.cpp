@@ -186,3 +186,24 @@ TEST_F(JobFolder, AChangedLimitCertifiesEveryRecordAgainAndIsLogged)
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[1].text, LimitFileBytes(strict));
 }
+
+TEST_F(JobFolder, VerdictsKeptForOtherRulesAreWorkedOutAgain)
+{
+    Import(*NewJob(), {WriteKav("a.bin", {LossTest("CAB-01", "F001", 0.5f, 1)})});
+    {
+        // As a program whose certification decided otherwise left it.
+        OtherProgram other(Path("job.kavjob"));
+        ASSERT_EQ(other.Run("UPDATE records SET verdict = 4; UPDATE settings SET value = 'rules 0, limits 1'"
+                            " WHERE key = 'verdicts'"),
+                  SQLITE_OK);
+    }
+    const std::string before = ReadBytes(Path("job.kavjob"));
+    for (const JobAccess access : {JobAccess::Read, JobAccess::Write}) {
+        std::unique_ptr<Job> job;
+        ASSERT_TRUE(Job::Open(Path("job.kavjob"), {access}, job).ok());
+        EXPECT_EQ(StateOf(*job).Fibres()[0].state, FibreState::Pass);
+        // Read only, the job is left as it is.
+        EXPECT_TRUE(access == JobAccess::Write || ReadBytes(Path("job.kavjob")) == before);
+    }
+    EXPECT_EQ(OtherProgram(Path("job.kavjob")).Number("SELECT verdict FROM records"), 1);
+}
