@@ -34,6 +34,11 @@ struct JobResults
 JobResult LoadJobResults(JobStore& store, const JobState& state, const TestLimits& limits,
                          const InfoFields& header, JobResults& results);
 
+// A fibre's records (RecordsOf's order) with their values, for a table of
+// them: in one run, or more where its tests are of both forms.
+JobResult LoadFibreRecords(JobStore& store, const JobState& state, uint32_t fibre, const InfoFields& header,
+                           std::vector<ResultRun>& runs);
+
 // The fibres whose current tests passed closest to failing (Pass or Warning),
 // at most `count`, smallest margin first (equal ones in the job's order):
 // JobState record indexes.

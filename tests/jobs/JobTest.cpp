@@ -1,6 +1,8 @@
 #include "tests/jobs/JobFiles.h"
 
 #include "data/LimitFile.h"
+#include "data/LossTestRules.h"
+#include "jobs/JobResults.h"
 
 // What a job makes of its imports: the same bytes once, retests, conflicts,
 // the plan's missing and unplanned fibres, corrections and a limit's change.
@@ -69,6 +71,13 @@ TEST_F(JobFolder, ALaterPassingRetestIsCurrentAndTheFailureHistory)
     EXPECT_EQ(state.Records()[r[1]].verdict, JobVerdict::Fail);
     EXPECT_EQ(state.Records()[r[1]].Tested(), "2026-05-01 09:00:00");
     EXPECT_EQ(CountsOf(state.Totals()), (std::vector<size_t>{0, 1, 1, 0, 0, 0, 0, 1, 1, 0, 2}));
+    // Their values, for a table of the fibre's tests.
+    std::vector<ResultRun> runs;
+    ASSERT_TRUE(LoadFibreRecords(job->Store(), state, 0, {}, runs).ok());
+    ASSERT_EQ(runs.size(), 1u);
+    ASSERT_EQ(runs[0].store.KavRecordCount(), 2u);
+    EXPECT_EQ(KavRecordAt(runs[0].store, 0).lossAB[0], 0.5f);
+    EXPECT_EQ(KavRecordAt(runs[0].store, 1).lossAB[0], 2.0f);
 }
 
 TEST_F(JobFolder, TwoUnitsDisagreeingOnOneTestAreAConflictUntilOneIsChosen)
