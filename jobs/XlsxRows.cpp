@@ -75,16 +75,16 @@ public:
         XML_SetElementHandler(
             parser.get(),
             [](void* walk, const XML_Char* name, const XML_Char** attributes) {
-                if (auto& start = static_cast<XmlWalk*>(walk)->start)
-                    start(LocalName(name), attributes);
+                if (auto& handle = static_cast<XmlWalk*>(walk)->start)
+                    handle(LocalName(name), attributes);
             },
             [](void* walk, const XML_Char* name) {
-                if (auto& end = static_cast<XmlWalk*>(walk)->end)
-                    end(LocalName(name));
+                if (auto& handle = static_cast<XmlWalk*>(walk)->end)
+                    handle(LocalName(name));
             });
-        XML_SetCharacterDataHandler(parser.get(), [](void* walk, const XML_Char* text, int length) {
+        XML_SetCharacterDataHandler(parser.get(), [](void* walk, const XML_Char* characters, int length) {
             if (auto& handle = static_cast<XmlWalk*>(walk)->text)
-                handle(text, length);
+                handle(characters, length);
         });
         if (XML_Parse(parser.get(), bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) !=
             XML_STATUS_ERROR)

@@ -1,6 +1,7 @@
 // A job at the scale of a data centre: importing the largest file the
-// instrument writes, and the status of a job of 200,000 planned fibres from
-// 40 files, with the size of the job file against the files it holds.
+// instrument writes, the status of a job of 200,000 planned fibres from 40
+// files (with the size of the job file against the files it holds), and
+// opening that job to write to it.
 #include "jobs/Job.h"
 #include "jobs/StatusJson.h"
 #include "tools/make-samples/ResultFileEncoder.h"
@@ -103,6 +104,19 @@ void BM_StatusJsonOf200000Fibres(benchmark::State& state)
     state.counters["fileRatio"] = site.FileRatio();
 }
 BENCHMARK(BM_StatusJsonOf200000Fibres)->Unit(benchmark::kMillisecond);
+
+// What every import into that job starts with: the job opened to be written,
+// checked whole first.
+void BM_OpenForWritingThe200000FibreJob(benchmark::State& state)
+{
+    const Site& site = TheSite();
+    for (auto _ : state) {
+        std::unique_ptr<Job> job;
+        if (!Job::Open(site.SiteJob(), {JobAccess::Write}, job).ok())
+            state.SkipWithError("no job");
+    }
+}
+BENCHMARK(BM_OpenForWritingThe200000FibreJob)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();

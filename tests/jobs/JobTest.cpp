@@ -54,6 +54,23 @@ TEST_F(JobFolder, TheSameBytesImportedAgainChangeNothingAndSaySo)
         1);
 }
 
+TEST_F(JobFolder, AFileCutShortBringsTheRecordsItHoldsWhole)
+{
+    std::string bytes = EncodeKavResult(ThreeWaveLengths, {LossTest("CAB-01", "F001", 0.5f, 1),
+                                                           LossTest("CAB-01", "F002", 0.5f, 1),
+                                                           LossTest("CAB-01", "F003", 0.5f, 1)});
+    // A card pulled during the copy, in the middle of the third record.
+    bytes.resize(bytes.size() - 50);
+    WriteBytes(Path("short.bin"), bytes);
+    std::unique_ptr<Job> job = NewJob();
+    const ImportReport report = Import(*job, {Path("short.bin")})[0];
+    EXPECT_EQ(report.outcome, ImportOutcome::Imported);
+    EXPECT_TRUE(report.load.records.CutShort());
+    EXPECT_EQ(report.file.declared, 3);
+    EXPECT_EQ(report.file.records, 2);
+    EXPECT_EQ(StateOf(*job).Records().size(), 2u);
+}
+
 TEST_F(JobFolder, ALaterPassingRetestIsCurrentAndTheFailureHistory)
 {
     // The retest is imported first: the dates order the tests, not the imports.
