@@ -112,6 +112,15 @@ JobResult JobStateBuilder::Read(JobStore& store)
         });
     if (!result.ok())
         return result;
+    // The files say how many records there are: a job of many fibres grows
+    // no list record by record.
+    size_t records = 0;
+    for (const StoredFile& file : s.m_Files)
+        records += file.kind == "kav" ? static_cast<size_t>(file.records) : 0;
+    s.m_Records.reserve(records);
+    s.m_Fibres.reserve(m_Plan.size() + records);
+    m_FibreCable.reserve(m_Plan.size() + records);
+    s.m_FibreIndex.reserve(m_Plan.size() + records);
     for (const PlannedFibre& planned : m_Plan) {
         const uint32_t cable = NameIndex(planned.cable), fiber = NameIndex(planned.fiber);
         if (cable == None || fiber == None)
