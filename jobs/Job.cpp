@@ -339,7 +339,8 @@ JobResult Job::ImportOne(const std::string& path, ImportReport& report, const Im
     const std::array<uint8_t, 32> hash = Sha256::Of(bytes.data(), bytes.size());
     const RecordKindData& kind = DataOf(RecordKindOf(recognized.kind));
     StoredFile& file = report.file;
-    file.name = FileNameOf(path);
+    // Shown and kept as text: a name that is not UTF-8 is read as record names are.
+    file.name = JobNameOf(FileNameOf(path));
     file.sha256.assign(hash.begin(), hash.end());
     file.kind = kind.name;
     file.size = static_cast<int64_t>(bytes.size());

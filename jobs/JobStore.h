@@ -29,7 +29,7 @@ constexpr int JobSchemaVersion = 1;
 struct StoredFile
 {
     int64_t id = 0;
-    std::string name;       // as imported, without its folder
+    std::string name;       // as imported, without its folder (UTF-8)
     std::string sha256;     // the 32 bytes of the hash of its bytes
     std::string kind;       // "opm", "kav", "orl" or "trace": the records it holds
     std::string importedAt; // when its import finished
