@@ -3,6 +3,7 @@
 #include "data/LimitFile.h"
 #include "data/LossTestRules.h"
 #include "jobs/JobResults.h"
+#include "jobs/Sha256.h"
 
 // What a job makes of its imports: the same bytes once, retests, conflicts,
 // the plan's missing and unplanned fibres, corrections and a limit's change.
@@ -52,6 +53,60 @@ TEST_F(JobFolder, TheSameBytesImportedAgainChangeNothingAndSaySo)
     EXPECT_EQ(
         std::count_if(audit.begin(), audit.end(), [](const AuditEntry& e) { return e.action == "import"; }),
         1);
+}
+
+TEST_F(JobFolder, PowerReturnLossAndTraceFilesAreKeptWholeBesideTheLossTests)
+{
+    OpmReading opm;
+    opm.cable = "CAB-01";
+    opm.fiber = "F001";
+    opm.power = -3.2f;
+    opm.stamp = MakeStamp(2026, 5, 1, 9, 0, 0);
+    OrlReading orl;
+    orl.cable = "CAB-01";
+    orl.fiber = "F001";
+    orl.returnLoss = 48.0f;
+    orl.stamp = opm.stamp;
+    TraceRecording trace;
+    trace.samples = {-3.0f, -3.1f, -3.2f, -3.3f};
+    trace.start = trace.end = opm.stamp;
+    const struct
+    {
+        const char* name;
+        std::string bytes;
+        const char* kind;
+        int records;
+    } cases[] = {
+        {"opm.bin", EncodeOpmResult({opm, opm, opm}), "opm", 3},
+        {"orl.bin", EncodeOrlResult({orl, orl}), "orl", 2},
+        {"trace.bin", EncodeTraceResult(trace), "trace", 4},
+    };
+    std::vector<std::string> paths;
+    for (const auto& c : cases) {
+        WriteBytes(Path(c.name), c.bytes);
+        paths.push_back(Path(c.name));
+    }
+    std::unique_ptr<Job> job = NewJob();
+    const std::vector<ImportReport> reports = Import(*job, paths);
+    ASSERT_EQ(reports.size(), std::size(cases));
+    for (size_t i = 0; i < reports.size(); ++i) {
+        const auto& c = cases[i];
+        const StoredFile& file = reports[i].file;
+        EXPECT_EQ(reports[i].outcome, ImportOutcome::Imported) << c.name;
+        EXPECT_EQ(file.kind, c.kind) << c.name;
+        EXPECT_EQ(file.records, c.records) << c.name;
+        const std::array<uint8_t, 32> hash =
+            Sha256::Of(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size());
+        EXPECT_EQ(file.sha256, std::string(hash.begin(), hash.end())) << c.name;
+        std::vector<uint8_t> kept;
+        ASSERT_TRUE(job->Store().ReadFileBytes(file.id, kept).ok()) << c.name;
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), c.bytes) << c.name;
+    }
+    // Only loss tests are tests of a fibre.
+    const JobState state = StateOf(*job);
+    EXPECT_EQ(state.Files().size(), std::size(cases));
+    EXPECT_TRUE(state.Records().empty());
+    EXPECT_TRUE(state.Fibres().empty());
 }
 
 TEST_F(JobFolder, AFileCutShortBringsTheRecordsItHoldsWhole)
