@@ -173,3 +173,17 @@ TEST_F(KavJob, RefusesWithKavConvertsExitStatuses)
     }
     EXPECT_EQ(ReadBytes(Path("job.kavjob")), before);
 }
+
+// A card pulled during the copy: the records held whole are imported, and
+// the import says what is missing.
+TEST_F(KavJob, ImportsTheWholeRecordsOfAFileCutShortAndSaysSo)
+{
+    WriteBytes(Path("short.bin"),
+               EncodeKavResult(ThreeWaveLengths, SampleLossTests(50, 5)).substr(0, 32 + 12 * 136 + 70));
+    ASSERT_EQ(Job("new " + JobFile()).status, 0);
+    const RunResult run = Job("import " + JobFile() + " " + Quoted(Path("short.bin")));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "imported " + Path("short.bin") + ": kav, 12 records\n");
+    EXPECT_EQ(run.err, "kav-job: " + Path("short.bin") +
+                           ": The file ends after 12 of 50 records; the 12 are shown.\n");
+}
