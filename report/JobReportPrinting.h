@@ -4,8 +4,8 @@
 #include "jobs/JobState.h"
 #include "report/CReport.h"
 #include "report/JobPages.h"
-#include "report/ReportOptions.h"
 #include "report/ReportJob.h"
+#include "report/ReportOptions.h"
 #include "report/ReportText.h"
 
 #include <memory>
