@@ -5,19 +5,21 @@
 #include <cstdio>
 
 namespace {
-char ProgramName[] = "kav-convert";
 char PlatformOption[] = "-platform";
 char Offscreen[] = "offscreen";
+const char* g_Program = "";
 
 void KeepOnlyFailures(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "kav-convert: %s\n", qPrintable(message));
+        std::fprintf(stderr, "%s: %s\n", g_Program, qPrintable(message));
 }
 } // namespace
 
-OffscreenGui::OffscreenGui() : m_Argc(3), m_Argv{ProgramName, PlatformOption, Offscreen, nullptr}
+OffscreenGui::OffscreenGui(const char* program)
+    : m_Argc(3), m_Program(program), m_Argv{m_Program.data(), PlatformOption, Offscreen, nullptr}
 {
+    g_Program = program;
     qInstallMessageHandler(KeepOnlyFailures);
     m_Application = std::make_unique<QGuiApplication>(m_Argc, m_Argv);
 }

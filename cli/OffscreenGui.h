@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 class QGuiApplication;
 
@@ -11,13 +12,15 @@ class QGuiApplication;
 class OffscreenGui
 {
 public:
-    OffscreenGui();
+    // `program` heads Qt's notices of failure.
+    explicit OffscreenGui(const char* program);
     ~OffscreenGui();
     OffscreenGui(const OffscreenGui&) = delete;
     OffscreenGui& operator=(const OffscreenGui&) = delete;
 
 private:
     int m_Argc;
+    std::string m_Program;
     char* m_Argv[4];
     std::unique_ptr<QGuiApplication> m_Application;
 };

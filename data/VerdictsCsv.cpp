@@ -39,7 +39,7 @@ void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, s
     texts[7] = VerdictText(wave.VerdictOf(d));
 }
 
-std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& verdicts)
+std::string VerdictsCsvHeader()
 {
     std::string out;
     const char* separator = "";
@@ -50,7 +50,11 @@ std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& ve
             out += column.unit;
         separator = ",";
     }
-    out += CsvLineEnd;
+    return out + CsvLineEnd;
+}
+
+void AppendVerdictsCsvRows(std::string& out, const CDataStore& store, const LossTestVerdicts& verdicts)
+{
     const size_t rows = VerdictRowCount(verdicts);
     out.reserve(out.size() + rows * 64);
     VerdictRowTexts texts;
@@ -58,5 +62,11 @@ std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& ve
         FillVerdictRow(store, verdicts, row, texts);
         AppendCsvLine(out, texts);
     }
+}
+
+std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& verdicts)
+{
+    std::string out = VerdictsCsvHeader();
+    AppendVerdictsCsvRows(out, store, verdicts);
     return out;
 }

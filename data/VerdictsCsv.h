@@ -43,3 +43,7 @@ void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, s
                     VerdictRowTexts& texts);
 
 std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& verdicts);
+// The same in parts, for verdicts of several stores in one file: the header
+// line, and the rows of one store.
+std::string VerdictsCsvHeader();
+void AppendVerdictsCsvRows(std::string& out, const CDataStore& store, const LossTestVerdicts& verdicts);

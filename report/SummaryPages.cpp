@@ -11,34 +11,24 @@
 #include <QStringList>
 
 namespace {
-constexpr int Left = 80;
-constexpr int Right = 800; // the table pages' right edge
-constexpr int TitleTop = 60;
-constexpr int RuleY = TitleTop + 44; // below the title's line, as in the header block
-constexpr int ContentTop = RuleY + 16;
-constexpr int SectionHeight = 44; // a gap of 16, the section font's 20 and 8 below
-constexpr int SectionGap = 16;
-constexpr int TextHeight = 20; // 1.25 lines of the body font
-constexpr int RowHeight = 24;  // as the loss-test table's rows
-
-struct Column
+struct ColumnSpec
 {
     const char* title;
     int width;
 };
 // The counts by cable and by wavelength share their columns but the first.
-constexpr Column CountColumns[] = {{nullptr, 160},
-                                   {QT_TRANSLATE_NOOP("Report", "Fibres"), 80},
-                                   {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
-                                   {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
-                                   {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
-                                   {QT_TRANSLATE_NOOP("Report", "No verdict"), 100},
-                                   {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
-constexpr Column FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                   {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                   {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
-                                   {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
-                                   {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+constexpr ColumnSpec CountColumns[] = {{nullptr, 160},
+                                       {QT_TRANSLATE_NOOP("Report", "Fibres"), 80},
+                                       {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
+                                       {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
+                                       {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
+                                       {QT_TRANSLATE_NOOP("Report", "No verdict"), 100},
+                                       {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
+constexpr ColumnSpec FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                       {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                       {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
+                                       {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
+                                       {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
 
 QString Hundredths(int64_t hundredths)
 {
@@ -75,6 +65,27 @@ QString WorstMarginText(const CertificationSummary& summary)
 {
     return summary.worst ? Hundredths(summary.worstMargin) : QStringLiteral("-");
 }
+
+// A row of counts: its name, the fibres by verdict and the worst margin.
+std::vector<QString> CountTexts(const QString& name, const CertificationSummary& counted)
+{
+    std::vector<QString> texts{name};
+    const VerdictCounts& n = counted.fibres;
+    for (const size_t count : {n.Total(), n.pass, n.warning, n.fail, n.noVerdict})
+        texts.push_back(QString::number(count));
+    texts.push_back(WorstMarginText(counted));
+    return texts;
+}
+
+// The columns in the report's language; the first titled `first` where given.
+template <size_t N>
+std::vector<FlowPages::Column> ColumnsOf(const ColumnSpec (&specs)[N], const QString& first = QString())
+{
+    std::vector<FlowPages::Column> columns;
+    for (const ColumnSpec& spec : specs)
+        columns.push_back({spec.title ? ReportText("Report", spec.title) : first, spec.width});
+    return columns;
+}
 } // namespace
 
 SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, int pageBottom)
@@ -91,89 +102,88 @@ SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, in
         else if (m_Verdicts.FibreVerdict(k) == Verdict::Warning)
             m_Warnings.push_back(k);
 
-    AddText(LineKind::Section, ReportText("Report", "Limit"));
+    m_Flow.AddSection(ReportText("Report", "Limit"));
     AddLimitLines(limits);
 
     const CertificationSummary all = Summarize(m_Verdicts);
-    AddText(LineKind::Section, ReportText("Report", "Verdicts"));
-    AddText(LineKind::Text,
-            ReportText("Report", "Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5")
-                .arg(all.fibres.Total())
-                .arg(all.fibres.pass)
-                .arg(all.fibres.warning)
-                .arg(all.fibres.fail)
-                .arg(all.fibres.noVerdict));
+    m_Flow.AddSection(ReportText("Report", "Verdicts"));
+    m_Flow.AddText(ReportText("Report", "Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5")
+                       .arg(all.fibres.Total())
+                       .arg(all.fibres.pass)
+                       .arg(all.fibres.warning)
+                       .arg(all.fibres.fail)
+                       .arg(all.fibres.noVerdict));
     if (all.worst) {
         const KavRecordView record = KavRecordAt(store, all.worst->record);
-        AddText(LineKind::Text,
-                ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
-                    .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
-                    .arg(record.waveLength[all.worst->wave])
-                    .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
+        m_Flow.AddText(
+            ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
+                .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
+                .arg(record.waveLength[all.worst->wave])
+                .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
     } else {
-        AddText(LineKind::Text, ReportText("Report", "Worst margin: none (no loss has a limit)"));
+        m_Flow.AddText(ReportText("Report", "Worst margin: none (no loss has a limit)"));
     }
 
-    AddText(LineKind::Section, ReportText("Report", "By cable"));
-    AddTable(Table::Cables, m_Cables.size());
-    AddText(LineKind::Section, ReportText("Report", "By wavelength"));
-    AddTable(Table::Waves, m_Waves.size());
-    AddFibreList(ReportText("Report", "Failed fibres"), Table::Failed, m_Failed);
-    AddFibreList(ReportText("Report", "Fibres with a warning"), Table::Warnings, m_Warnings);
-    Paginate(pageBottom);
+    m_Flow.AddSection(ReportText("Report", "By cable"));
+    m_Flow.AddTable(
+        ColumnsOf(CountColumns, ReportText("Report", "Cable")), m_Cables.size(),
+        [this](size_t row) { return CountTexts(NameText(m_Cables[row].cable), m_Cables[row].summary); });
+    m_Flow.AddSection(ReportText("Report", "By wavelength"));
+    m_Flow.AddTable(
+        ColumnsOf(CountColumns, ReportText("Report", "Wavelength (nm)")), m_Waves.size(), [this](size_t row) {
+            return CountTexts(QString::number(KavRecordAt(m_Store, 0).waveLength[row]), m_Waves[row]);
+        });
+    AddFibreList(ReportText("Report", "Failed fibres"), m_Failed);
+    AddFibreList(ReportText("Report", "Fibres with a warning"), m_Warnings);
+    m_Flow.Paginate(pageBottom);
 }
 
-void SummaryPages::AddText(LineKind kind, const QString& text)
+void SummaryPages::AddFibreList(const QString& title, const std::vector<size_t>& records)
 {
-    m_Entries.push_back({kind, Table::None, static_cast<uint32_t>(m_Texts.size())});
-    m_Texts.push_back(text);
-}
-
-void SummaryPages::AddTable(Table table, size_t rows)
-{
-    m_Entries.push_back({LineKind::Heading, table, 0});
-    for (size_t row = 0; row < rows; ++row)
-        m_Entries.push_back({LineKind::Row, table, static_cast<uint32_t>(row)});
-}
-
-void SummaryPages::AddFibreList(const QString& title, Table table, const std::vector<size_t>& records)
-{
-    AddText(LineKind::Section, title);
-    if (records.empty())
-        AddText(LineKind::Text, ReportText("Report", "None."));
-    else
-        AddTable(table, records.size());
+    m_Flow.AddSection(title);
+    if (records.empty()) {
+        m_Flow.AddText(ReportText("Report", "None."));
+        return;
+    }
+    m_Flow.AddTable(ColumnsOf(FibreColumns), records.size(), [this, &records](size_t row) {
+        const size_t k = records[row];
+        const CertificationSummary fibre = SummarizePart(m_Verdicts, k, k + 1, 0, m_Verdicts.WaveCount());
+        const KavRecordView record = KavRecordAt(m_Store, k);
+        // A failed or warning fibre has a margin somewhere.
+        return std::vector<QString>{NameText(CableOf(record)), NameText(FiberOf(record)),
+                                    Hundredths(fibre.worstMargin),
+                                    QString::number(record.waveLength[fibre.worst->wave]),
+                                    QString::fromLatin1(DirectionText(fibre.worst->direction))};
+    });
 }
 
 void SummaryPages::AddLimitLines(const TestLimits& limits)
 {
-    AddText(LineKind::Text, ReportText("Report", "Limit: %1").arg(QString::fromStdString(LimitName(limits))));
+    m_Flow.AddText(ReportText("Report", "Limit: %1").arg(QString::fromStdString(LimitName(limits))));
     const CableFigures figures = FiguresFor(limits, {});
     switch (limits.method) {
     case LimitMethod::Instrument:
-        AddText(LineKind::Text, ReportText("Report", "Method: instrument (each record's own threshold)"));
+        m_Flow.AddText(ReportText("Report", "Method: instrument (each record's own threshold)"));
         break;
     case LimitMethod::Fixed:
-        AddText(LineKind::Text, ReportText("Report", "Method: fixed (one limit per wavelength)"));
-        AddText(LineKind::Text,
-                ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
+        m_Flow.AddText(ReportText("Report", "Method: fixed (one limit per wavelength)"));
+        m_Flow.AddText(ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
         break;
     case LimitMethod::Budget:
-        AddText(LineKind::Text, ReportText("Report", "Method: budget (attenuation x length + connections x "
-                                                     "connector loss + splices x splice loss)"));
+        m_Flow.AddText(ReportText("Report", "Method: budget (attenuation x length + connections x "
+                                            "connector loss + splices x splice loss)"));
         if (!limits.preset.empty())
-            AddText(LineKind::Text,
-                    ReportText("Report", "Preset: %1").arg(QString::fromStdString(limits.preset)));
-        AddText(LineKind::Text,
-                ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
-        AddText(LineKind::Text, ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
-                                    .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
-        AddText(LineKind::Text, ReportText("Report", "Connections: %1   Splices: %2")
-                                    .arg(figures.connections)
-                                    .arg(figures.splices));
+            m_Flow.AddText(ReportText("Report", "Preset: %1").arg(QString::fromStdString(limits.preset)));
+        m_Flow.AddText(
+            ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
+        m_Flow.AddText(ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
+                           .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
+        m_Flow.AddText(ReportText("Report", "Connections: %1   Splices: %2")
+                           .arg(figures.connections)
+                           .arg(figures.splices));
         break;
     }
-    AddText(LineKind::Text, ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
+    m_Flow.AddText(ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
 
     // What the cables of this file have of their own, as far as the method
     // uses it.
@@ -201,142 +211,12 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
                              .arg(FiguresText(ownFigures.attenuation, "dB/km"));
         }
         if (!parts.isEmpty())
-            AddText(LineKind::Text, ReportText("Report", "Cable %1: %2")
-                                        .arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
-    }
-}
-
-int SummaryPages::HeightOf(LineKind kind)
-{
-    switch (kind) {
-    case LineKind::Section:
-        return SectionHeight;
-    case LineKind::Text:
-        return TextHeight;
-    case LineKind::Heading:
-    case LineKind::Row:
-        break;
-    }
-    return RowHeight;
-}
-
-void SummaryPages::Paginate(int pageBottom)
-{
-    m_PageStarts = {0};
-    int y = ContentTop;
-    for (size_t i = 0; i < m_Entries.size(); ++i) {
-        // A heading goes with what follows it down to the first line of text
-        // or the first row.
-        int together = HeightOf(m_Entries[i].kind);
-        for (size_t j = i; j + 1 < m_Entries.size() &&
-                           (m_Entries[j].kind == LineKind::Section || m_Entries[j].kind == LineKind::Heading);
-             ++j)
-            together += HeightOf(m_Entries[j + 1].kind);
-        if (i != m_PageStarts.back() && y + together > pageBottom) {
-            m_PageStarts.push_back(i);
-            y = ContentTop;
-            if (m_Entries[i].kind == LineKind::Row)
-                y += RowHeight; // the repeated heading row
-        }
-        y += HeightOf(m_Entries[i].kind);
+            m_Flow.AddText(ReportText("Report", "Cable %1: %2")
+                               .arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
     }
 }
 
 void SummaryPages::PrintPage(DrawContext& dc, unsigned page) const
 {
-    if (page == 0 || page > PageCount())
-        return;
-    SelectedFont restored(dc, ReportFont::Title);
-    dc.TextAt(Left, TitleTop, ReportText("Report", "Certification Summary"));
-    Line(dc, Left, RuleY, Right, RuleY);
-
-    const size_t first = m_PageStarts[page - 1];
-    const size_t end = page < PageCount() ? m_PageStarts[page] : m_Entries.size();
-    int y = ContentTop;
-    if (first < end && m_Entries[first].kind == LineKind::Row) {
-        PrintEntry(dc, {LineKind::Heading, m_Entries[first].table, 0}, y);
-        y += RowHeight;
-    }
-    for (size_t i = first; i < end; ++i) {
-        PrintEntry(dc, m_Entries[i], y);
-        y += HeightOf(m_Entries[i].kind);
-    }
-}
-
-void SummaryPages::PrintEntry(DrawContext& dc, const Entry& entry, int top) const
-{
-    switch (entry.kind) {
-    case LineKind::Section:
-        dc.SetFont(MakeReportFont(ReportFont::Section));
-        dc.TextAt(Left, top + SectionGap, m_Texts[entry.index]);
-        return;
-    case LineKind::Text:
-        dc.SetFont(MakeReportFont(ReportFont::Body));
-        dc.TextAt(Left, top, m_Texts[entry.index]);
-        return;
-    case LineKind::Heading:
-    case LineKind::Row:
-        break;
-    }
-    const bool heading = entry.kind == LineKind::Heading;
-    dc.SetFont(MakeReportFont(heading ? ReportFont::Heading : ReportFont::ThinCell));
-    const bool counts = entry.table == Table::Cables || entry.table == Table::Waves;
-    const std::vector<QString> texts =
-        heading ? HeadingTexts(entry.table) : RowTexts(entry.table, entry.index);
-    int left = Left;
-    for (size_t c = 0; c < texts.size(); ++c) {
-        const int right = left + (counts ? CountColumns[c].width : FibreColumns[c].width);
-        Box(dc, left, top, right, top + RowHeight);
-        dc.DrawTextIn(Edges(left, top, right, top + RowHeight), texts[c], Centred);
-        left = right;
-    }
-}
-
-std::vector<QString> SummaryPages::HeadingTexts(Table table)
-{
-    std::vector<QString> texts;
-    if (table == Table::Cables || table == Table::Waves) {
-        texts.push_back(table == Table::Cables ? ReportText("Report", "Cable")
-                                               : ReportText("Report", "Wavelength (nm)"));
-        for (size_t c = 1; c < std::size(CountColumns); ++c)
-            texts.push_back(ReportText("Report", CountColumns[c].title));
-    } else {
-        for (const Column& column : FibreColumns)
-            texts.push_back(ReportText("Report", column.title));
-    }
-    return texts;
-}
-
-std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
-{
-    std::vector<QString> texts;
-    const CertificationSummary* counted = nullptr;
-    switch (table) {
-    case Table::Cables:
-        texts.push_back(NameText(m_Cables[row].cable));
-        counted = &m_Cables[row].summary;
-        break;
-    case Table::Waves:
-        texts.push_back(QString::number(KavRecordAt(m_Store, 0).waveLength[row]));
-        counted = &m_Waves[row];
-        break;
-    case Table::Failed:
-    case Table::Warnings: {
-        const size_t k = (table == Table::Failed ? m_Failed : m_Warnings)[row];
-        const CertificationSummary fibre = SummarizePart(m_Verdicts, k, k + 1, 0, m_Verdicts.WaveCount());
-        const KavRecordView record = KavRecordAt(m_Store, k);
-        // A failed or warning fibre has a margin somewhere.
-        texts = {NameText(CableOf(record)), NameText(FiberOf(record)), Hundredths(fibre.worstMargin),
-                 QString::number(record.waveLength[fibre.worst->wave]),
-                 QString::fromLatin1(DirectionText(fibre.worst->direction))};
-        return texts;
-    }
-    case Table::None:
-        return texts;
-    }
-    const VerdictCounts& n = counted->fibres;
-    for (const size_t count : {n.Total(), n.pass, n.warning, n.fail, n.noVerdict})
-        texts.push_back(QString::number(count));
-    texts.push_back(WorstMarginText(*counted));
-    return texts;
+    m_Flow.PrintPage(dc, page, ReportText("Report", "Certification Summary"));
 }

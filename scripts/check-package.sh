@@ -88,7 +88,7 @@ done
 [ -n "$(ls "$guide/pictures"/*.png 2>/dev/null)" ] || fail "the user guide has no pictures"
 pass "user guide: $(cd "$guide" && ls -d */ | tr -d / | xargs)"
 
-for page in kav kav-convert; do
+for page in kav kav-convert kav-job; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$page(1): $warnings"
 done
@@ -115,13 +115,22 @@ grep -q "Cable ID: CAB-01" "$scratch/report.txt" ||
 pdftotext "$scratch/report-zh.pdf" "$scratch/report-zh.txt" 2>/dev/null
 grep -q "KAV 报告" "$scratch/report-zh.txt" ||
   fail "kav-convert --language zh_CN wrote no Chinese report"
+# kav-job keeps a job file and reports it with the installed program.
+job="$root/usr/bin/kav-job"
+[ "$("$job" --version)" = "kav-job $version" ] || fail "kav-job --version"
+"$job" new "$scratch/site.kavjob" --plan 'CAB-{01..03}/F{001..004}' 2>"$scratch/job.err" &&
+  "$job" import "$scratch/site.kavjob" "$sample" >/dev/null 2>>"$scratch/job.err" &&
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$job" report "$scratch/site.kavjob" \
+    --pdf "$scratch/job.pdf" 2>>"$scratch/job.err" || fail "kav-job: $(cat "$scratch/job.err")"
+pdftotext "$scratch/job.pdf" "$scratch/job.txt" 2>/dev/null
+grep -q "Result: FAIL" "$scratch/job.txt" || fail "kav-job report wrote no job report"
 shots="$scratch/shots"
 HOME="$scratch" QT_QPA_PLATFORM=offscreen "$kav" --screenshots "$shots" samples/*.bin 2>"$scratch/kav.err" ||
   fail "kav --screenshots: $(cat "$scratch/kav.err")"
 for tab in opm kav trace autotrace orl; do
   file -b "$shots/$tab.png" 2>/dev/null | grep -q '^PNG image data' || fail "kav --screenshots wrote no $tab.png"
 done
-pass "the unpacked kav and kav-convert run"
+pass "the unpacked kav, kav-convert and kav-job run"
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures package checks failed" >&2

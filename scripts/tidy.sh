@@ -14,7 +14,7 @@ tidy() {
 }
 
 cmake --preset fuzz >/dev/null || exit 1
-tidy -p build "^$PWD/(app|bench|cli|data|grid|link|platform|report|trace|views|workbook|tools|tests)/"
+tidy -p build "^$PWD/(app|bench|cli|data|grid|jobs|link|platform|report|trace|views|workbook|tools|tests)/"
 layers=$?
 tidy -p build-fuzz "^$PWD/fuzz/"
 fuzz=$?

@@ -1863,6 +1863,142 @@ Do you want to replace it?</source>
         <source>Certification Summary</source>
         <translation>认证汇总</translation>
     </message>
+    <message>
+        <source>Planned</source>
+        <translation>计划</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>已测</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>缺测</translation>
+    </message>
+    <message>
+        <source>Unplanned</source>
+        <translation>计划外</translation>
+    </message>
+    <message>
+        <source>Retested</source>
+        <translation>复测</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Cable as imported</source>
+        <translation>导入时的光缆</translation>
+    </message>
+    <message>
+        <source>Fiber as imported</source>
+        <translation>导入时的光纤</translation>
+    </message>
+    <message>
+        <source>Job: %1</source>
+        <translation>工作：%1</translation>
+    </message>
+    <message>
+        <source>Result: %1</source>
+        <translation>结果：%1</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Job ID: %1   Customer: %2   Contractor: %3</source>
+        <translation>工作编号：%1   客户：%2   承包商：%3</translation>
+    </message>
+    <message>
+        <source>Completeness</source>
+        <translation>完成情况</translation>
+    </message>
+    <message>
+        <source>Planned: %1   Tested: %2   Missing: %3   Unplanned: %4   Files: %5</source>
+        <translation>计划：%1   已测：%2   缺测：%3   计划外：%4   文件：%5</translation>
+    </message>
+    <message>
+        <source>Pass: %1   Warning: %2   Fail: %3   Incomplete: %4   Conflicts: %5   Retested: %6</source>
+        <translation>合格：%1   警告：%2   不合格：%3   不完整：%4   冲突：%5   复测：%6</translation>
+    </message>
+    <message>
+        <source>Completeness by cable</source>
+        <translation>按光缆的完成情况</translation>
+    </message>
+    <message>
+        <source>Verdicts by cable</source>
+        <translation>按光缆的判定</translation>
+    </message>
+    <message>
+        <source>Missing fibres</source>
+        <translation>缺测的光纤</translation>
+    </message>
+    <message>
+        <source>Incomplete fibres</source>
+        <translation>不完整的光纤</translation>
+    </message>
+    <message>
+        <source>Lowest margins</source>
+        <translation>最小余量</translation>
+    </message>
+    <message>
+        <source>Superseded tests</source>
+        <translation>被取代的测试</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation>更正</translation>
+    </message>
+    <message>
+        <source>Imported files</source>
+        <translation>导入的文件</translation>
+    </message>
+    <message>
+        <source>%1. %2   imported %3   %4 records</source>
+        <translation>%1. %2   导入于 %3   %4 条记录</translation>
+    </message>
+    <message>
+        <source>not chosen</source>
+        <translation>未选用</translation>
+    </message>
+    <message>
+        <source>superseded</source>
+        <translation>已取代</translation>
+    </message>
+    <message>
+        <source>Job Report</source>
+        <translation>工作报告</translation>
+    </message>
+    <message>
+        <source>Job Report: Appendix</source>
+        <translation>工作报告：附录</translation>
+    </message>
 </context>
 <context>
     <name>Tabs</name>

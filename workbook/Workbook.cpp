@@ -27,10 +27,8 @@ const char* TitleOf(RecordKind kind)
     return "";
 }
 
-void SetProperties(lxw_workbook* book, RecordKind kind, const WorkbookSource& source)
+void SetProperties(lxw_workbook* book, std::string title, std::string subject)
 {
-    std::string title = TitleOf(kind);
-    std::string subject = source.fileName;
     std::string comments = std::string("Written by ") + MainCaption + " " + ProgramVersion;
     lxw_doc_properties properties{};
     properties.title = title.data();
@@ -48,16 +46,10 @@ bool HasWorkbook(RecordKind kind)
     return kind == RecordKind::Opm || kind == RecordKind::Kav || kind == RecordKind::Orl;
 }
 
-WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& subject,
+                                 const std::vector<SheetTable>& sheets)
 {
-    // The file's name, in the properties and the summary, as XML can hold it.
-    WorkbookSource printable = source;
-    printable.fileName = PrintableName(source.fileName);
     WorkbookOutcome outcome;
-    if (!HasWorkbook(kind)) {
-        outcome.error = "a recorded trace has no table";
-        return outcome;
-    }
     WorkbookFile file;
     const auto failed = [&file, &outcome](const std::string& error) {
         file.Failed(error);
@@ -67,17 +59,8 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     };
     if (!file.Book())
         return failed(file.Error());
-    SetProperties(file.Book(), kind, printable);
-    const LossTestVerdicts verdicts =
-        kind == RecordKind::Kav ? CertifyLossTests(store, printable.limits) : LossTestVerdicts();
-    std::vector<SheetTable> sheets;
-    if (kind == RecordKind::Opm)
-        sheets.push_back(OpmSheet(store));
-    else if (kind == RecordKind::Orl)
-        sheets.push_back(OrlSheet(store));
-    else
-        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
-                  SummarySheet(store, verdicts, printable.limits, printable.fileName)};
+    // The subject names a file, as XML can hold it.
+    SetProperties(file.Book(), title, PrintableName(subject));
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);
@@ -88,6 +71,28 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     if (!outcome.bytes)
         return failed(file.Error());
     return outcome;
+}
+
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+{
+    if (!HasWorkbook(kind)) {
+        WorkbookOutcome outcome;
+        outcome.error = "a recorded trace has no table";
+        return outcome;
+    }
+    // The file's name, in the properties and the summary, as XML can hold it.
+    const std::string fileName = PrintableName(source.fileName);
+    const LossTestVerdicts verdicts =
+        kind == RecordKind::Kav ? CertifyLossTests(store, source.limits) : LossTestVerdicts();
+    std::vector<SheetTable> sheets;
+    if (kind == RecordKind::Opm)
+        sheets.push_back(OpmSheet(store));
+    else if (kind == RecordKind::Orl)
+        sheets.push_back(OrlSheet(store));
+    else
+        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
+                  SummarySheet(store, verdicts, source.limits, fileName)};
+    return WorkbookOfSheets(TitleOf(kind), fileName, sheets);
 }
 
 WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, RecordKind kind,

@@ -4,9 +4,11 @@
 #include "data/FileKind.h"
 #include "data/TestLimits.h"
 #include "platform/files/WriteResult.h"
+#include "workbook/SheetTable.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The workbook of a tab's table, for a spreadsheet: the OPM or ORL list, or
 // the loss-test table with the sheets "Verdicts" and "Summary" of its
@@ -30,6 +32,11 @@ struct WorkbookOutcome
 };
 
 WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source);
+
+// A workbook of the sheets, in order, whose properties name it `title`
+// about `subject`.
+WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& subject,
+                                 const std::vector<SheetTable>& sheets);
 
 // Writes the workbook to `path` as given (the dialogs apply the extension
 // rule first) through the safe write: a workbook that cannot be made is a

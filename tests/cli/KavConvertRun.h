@@ -58,14 +58,21 @@ protected:
 
     RunResult Convert(const std::string& arguments) const { return ThroughPipe("KAV_CONVERT " + arguments); }
 
-    // Runs a shell command line in which kav-convert is written KAV_CONVERT,
-    // its standard output read through a pipe, as a script's pipeline does.
+    // Runs a shell command line in which kav-convert is written KAV_CONVERT
+    // (and kav-job KAV_JOB), its standard output read through a pipe, as a
+    // script's pipeline does.
     RunResult ThroughPipe(const std::string& line) const
     {
         std::string command = line;
-        const std::string name = "KAV_CONVERT";
-        for (size_t at = command.find(name); at != std::string::npos; at = command.find(name, at))
-            command.replace(at, name.size(), Quoted(KAV_CONVERT));
+        const std::pair<std::string, std::string> programs[] = {
+            {"KAV_CONVERT", KAV_CONVERT},
+#ifdef KAV_JOB
+            {"KAV_JOB", KAV_JOB},
+#endif
+        };
+        for (const auto& [name, program] : programs)
+            for (size_t at = command.find(name); at != std::string::npos; at = command.find(name, at))
+                command.replace(at, name.size(), Quoted(program));
         const std::string err = Path("stderr.txt");
         FILE* pipe = popen(("(" + command + ") 2>" + Quoted(err)).c_str(), "r");
         if (pipe == nullptr)
@@ -81,7 +88,10 @@ protected:
     }
 
     // Files the runs left in the test folder.
-    size_t FileCount() const { return m_Dir.Names().size(); }
+    size_t FileCount() const
+    {
+        return m_Dir.Names().size();
+    }
 
     ScratchFolder m_Dir;
 };

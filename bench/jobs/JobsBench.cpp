@@ -1,0 +1,122 @@
+// A job at the scale of a data centre: importing the largest file the
+// instrument writes, the status of a job of 200,000 planned fibres from 40
+// files (with the size of the job file against the files it holds), and
+// opening that job to write to it.
+#include "jobs/Job.h"
+#include "jobs/StatusJson.h"
+#include "tools/make-samples/ResultFileEncoder.h"
+#include "tools/make-samples/SampleSet.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+constexpr size_t LargestFile = 65535;
+constexpr size_t Files = 40;
+constexpr size_t FibresPerFile = 5000;
+
+namespace fs = std::filesystem;
+
+void Write(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The files and the job, made once in the temporary folder.
+class Site
+{
+public:
+    Site() : m_Folder(fs::temp_directory_path() / "kav-bench-jobs")
+    {
+        fs::remove_all(m_Folder);
+        fs::create_directories(m_Folder);
+        Write(Largest(), EncodeKavResult(ThreeWaveLengths, SampleLossTests(LargestFile, 144)));
+        JobSetup setup;
+        setup.plan = JobPlan{{}, "the site"};
+        std::vector<std::string> paths;
+        for (size_t f = 0; f < Files; ++f) {
+            // Each file its own cables: the job's fibres are all different.
+            std::vector<LossTestResult> tests = SampleLossTests(FibresPerFile, 144);
+            for (LossTestResult& test : tests) {
+                test.cable = "R" + std::to_string(f) + "-" + test.cable;
+                setup.plan->fibres.push_back({test.cable, test.fiber});
+            }
+            paths.push_back((m_Folder / ("unit-" + std::to_string(f) + ".bin")).string());
+            const std::string bytes = EncodeKavResult(ThreeWaveLengths, tests);
+            m_Imported += bytes.size();
+            Write(paths.back(), bytes);
+        }
+        std::unique_ptr<Job> job;
+        std::vector<ImportReport> reports;
+        if (!Job::Create(SiteJob(), setup, job).ok() || !job->Import(paths, reports).ok())
+            std::abort();
+    }
+    ~Site() { fs::remove_all(m_Folder); }
+
+    std::string Largest() const { return (m_Folder / "largest.bin").string(); }
+    std::string SiteJob() const { return (m_Folder / "site.kavjob").string(); }
+    std::string NewJob() const { return (m_Folder / "new.kavjob").string(); }
+    double FileRatio() const { return double(fs::file_size(SiteJob())) / double(m_Imported); }
+
+private:
+    fs::path m_Folder;
+    size_t m_Imported = 0;
+};
+
+const Site& TheSite()
+{
+    static const Site site;
+    return site;
+}
+
+void BM_ImportLargestThreeWavelengthFile(benchmark::State& state)
+{
+    const Site& site = TheSite();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove(site.NewJob());
+        std::unique_ptr<Job> job;
+        if (!Job::Create(site.NewJob(), {}, job).ok())
+            state.SkipWithError("no job");
+        state.ResumeTiming();
+        std::vector<ImportReport> reports;
+        if (!job->Import({site.Largest()}, reports).ok() || reports[0].outcome != ImportOutcome::Imported)
+            state.SkipWithError("import failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * LargestFile));
+}
+BENCHMARK(BM_ImportLargestThreeWavelengthFile)->Unit(benchmark::kMillisecond);
+
+// What kav-job status --json does: open the job, work it out, write the line.
+void BM_StatusJsonOf200000Fibres(benchmark::State& state)
+{
+    const Site& site = TheSite();
+    for (auto _ : state) {
+        std::unique_ptr<Job> job;
+        JobState jobState;
+        if (!Job::Open(site.SiteJob(), {}, job).ok() || !job->Read(jobState).ok())
+            state.SkipWithError("no job");
+        benchmark::DoNotOptimize(StatusJson(jobState));
+    }
+    state.counters["fibres"] = double(Files * FibresPerFile);
+    state.counters["fileRatio"] = site.FileRatio();
+}
+BENCHMARK(BM_StatusJsonOf200000Fibres)->Unit(benchmark::kMillisecond);
+
+// What every import into that job starts with: the job opened to be written,
+// checked whole first.
+void BM_OpenForWritingThe200000FibreJob(benchmark::State& state)
+{
+    const Site& site = TheSite();
+    for (auto _ : state) {
+        std::unique_ptr<Job> job;
+        if (!Job::Open(site.SiteJob(), {JobAccess::Write}, job).ok())
+            state.SkipWithError("no job");
+    }
+}
+BENCHMARK(BM_OpenForWritingThe200000FibreJob)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();
