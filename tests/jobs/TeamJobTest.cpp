@@ -1,6 +1,6 @@
 #include "jobs/Job.h"
 #include "tests/jobs/JobFiles.h"
-#include "tests/jobs/PrivateServer.h"
+#include "tests/support/PrivateServer.h"
 
 #include <sys/wait.h>
 

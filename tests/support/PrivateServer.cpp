@@ -1,4 +1,4 @@
-#include "tests/jobs/PrivateServer.h"
+#include "tests/support/PrivateServer.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
