@@ -46,11 +46,6 @@ JobResult CreateJobStore(const std::string& location, std::unique_ptr<JobStore>&
     return team ? PgJobStore::Create(*team, store) : UnreadableLocation();
 }
 
-bool IsTeamJobLocation(const std::string& location)
-{
-    return IsPgJobLocation(location);
-}
-
 std::string JobLocationShown(const std::string& location)
 {
     return IsPgJobLocation(location) ? PgJobLocationShown(location) : location;

@@ -15,7 +15,6 @@ JobResult OpenJobStore(const std::string& location, const JobOpenOptions& option
 // A new job's store, which Publish makes visible under `location`.
 JobResult CreateJobStore(const std::string& location, std::unique_ptr<JobStore>& store);
 
-bool IsTeamJobLocation(const std::string& location);
 // The location as it may be shown, logged or remembered: never with a
 // password.
 std::string JobLocationShown(const std::string& location);
