@@ -13,8 +13,11 @@
 #include "data/LimitFile.h"
 #include "data/VerdictsCsv.h"
 #include "jobs/Job.h"
+#include "jobs/JobCopy.h"
 #include "jobs/JobResults.h"
+#include "jobs/JobStores.h"
 #include "jobs/StatusJson.h"
+#include "jobs/TeamJobServer.h"
 #include "platform/SourceDate.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/QuotedName.h"
@@ -24,8 +27,6 @@
 #include "workbook/JobWorkbook.h"
 
 #include <QHashSeed>
-
-#include <filesystem>
 
 namespace {
 const CommandOutput Out("kav-job", JobUsageText);
@@ -61,11 +62,6 @@ JobClock Clock()
     return SystemClock();
 }
 
-std::string FileNameOf(const std::string& path)
-{
-    return std::filesystem::u8path(path).filename().u8string();
-}
-
 class Command
 {
 public:
@@ -76,7 +72,8 @@ public:
 private:
     int Failed(const JobResult& result) const
     {
-        return Out.Fail(ExitStatusOf(result), QuotedName(m_Options.job), JobFailureText(result));
+        return Out.Fail(ExitStatusOf(result), QuotedName(JobLocationShown(m_Options.job)),
+                        JobFailureText(result));
     }
     // Opens the job; a failure is told.
     bool Open(JobAccess access);
@@ -90,6 +87,8 @@ private:
     int Rename();
     int History();
     int Choose();
+    int Copy();
+    int ServerInit();
 
     const JobOptions& m_Options;
     std::unique_ptr<Job> m_Job;
@@ -130,6 +129,10 @@ int Command::Run()
         return Rename();
     case JobCommand::History:
         return History();
+    case JobCommand::Copy:
+        return Copy();
+    case JobCommand::ServerInit:
+        return ServerInit();
     case JobCommand::Choose:
         break;
     }
@@ -266,7 +269,7 @@ int Command::Report()
     }
     if (!Open(JobAccess::Read) || !ReadState())
         return m_Failure;
-    facts.jobName = FileNameOf(m_Options.job);
+    facts.jobName = JobNameOf(m_Options.job);
     JobResult read = m_Job->ReadLimits(limits);
     if (read.ok())
         read = m_Job->ReadHeader(facts.header);
@@ -328,7 +331,7 @@ int Command::History()
     const std::string& fiber = m_Options.operands[1];
     const std::optional<uint32_t> fibre = m_State.FindFibre(cable, fiber);
     if (!fibre)
-        return Out.Fail(UsageError, QuotedName(m_Options.job),
+        return Out.Fail(UsageError, QuotedName(JobLocationShown(m_Options.job)),
                         "has no fibre " + QuotedName(cable) + " " + QuotedName(fiber));
     return Out.PrintLine(m_Options.Has("--json") ? HistoryJson(m_State, *fibre)
                                                  : HistoryText(m_State, *fibre));
@@ -341,6 +344,28 @@ int Command::Choose()
     const std::vector<std::string>& o = m_Options.operands;
     const JobResult chosen = m_Job->Choose(o[0], o[1], o[2]);
     return chosen.ok() ? Done : Failed(chosen);
+}
+
+int Command::Copy()
+{
+    const std::string& destination = m_Options.operands[0];
+    const JobResult copied = CopyJob(m_Options.job, destination);
+    if (copied.ok())
+        return Out.PrintLine("copied to " + QuotedName(JobLocationShown(destination)));
+    // A job in the way is the destination's fault; any other, told of the source.
+    if (copied.status == JobStatus::Exists)
+        return Out.Fail(ExitStatusOf(copied), QuotedName(JobLocationShown(destination)),
+                        JobFailureText(copied));
+    return Failed(copied);
+}
+
+int Command::ServerInit()
+{
+    int version = 0;
+    if (const JobResult prepared = PrepareJobServer(m_Options.job, version); !prepared.ok())
+        return Failed(prepared);
+    return Out.PrintLine("the server keeps team jobs of layout " + std::to_string(version) +
+                         "; grant kav_writer or kav_reader to each technician's role");
 }
 } // namespace
 

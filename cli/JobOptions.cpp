@@ -12,7 +12,7 @@ const char* const JobUsageText =
     "status JOB [--json] [--require-complete] | report JOB [--pdf OUT] [--xlsx OUT] [--verdicts OUT] "
     "[--page-size A4|Letter] [--language en|zh_CN] [--company TEXT] [--logo FILE] | "
     "rename JOB --cable OLD NEW [--fiber OLD NEW] | history JOB CABLE FIBER [--json] | "
-    "choose JOB CABLE FIBER RECORD";
+    "choose JOB CABLE FIBER RECORD | copy JOB DESTINATION | server-init CONNINFO";
 
 namespace {
 struct OptionRule
@@ -69,6 +69,8 @@ const std::vector<CommandRule>& CommandRules()
          {{"--cable", "OLD and NEW", 2}, {"--fiber", "OLD and NEW", 2}}},
         {"history", JobCommand::History, " CABLE FIBER", 2, 2, {{"--json", nullptr, 0}}},
         {"choose", JobCommand::Choose, " CABLE FIBER RECORD", 3, 3, {}},
+        {"copy", JobCommand::Copy, " DESTINATION", 1, 1, {}},
+        {"server-init", JobCommand::ServerInit, "", 0, 0, {}},
     };
     return rules;
 }

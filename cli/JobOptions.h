@@ -15,6 +15,10 @@
 //   rename JOB --cable OLD NEW [--fiber OLD NEW]
 //   history JOB CABLE FIBER [--json]
 //   choose JOB CABLE FIBER RECORD
+//   copy JOB DESTINATION
+//   server-init CONNINFO
+// JOB is a job file's name, or a team job's: a PostgreSQL connection
+// string with job=NAME.
 // or --help, or --version. Options and operands may come in any order;
 // after "--" every argument is an operand. OUT "-" is standard output.
 enum class JobCommand
@@ -27,6 +31,8 @@ enum class JobCommand
     Rename,
     History,
     Choose,
+    Copy,
+    ServerInit,
 };
 
 struct JobOptions

@@ -29,7 +29,8 @@ set(allowed_fuzz data link ${allowed_link})
 set(source_layers platform platform/draw platform/files platform/hid platform/ui data jobs workbook link link/qt grid
     report trace views app cli tools/make-samples tools/grid-demo)
 # Tests, benchmarks and fuzz targets sit beside the layers, never under them.
-set(allowed_bench ${source_layers} bench/support)
+# Benchmarks may use the tests' helpers (a private database server).
+set(allowed_bench ${source_layers} bench/support tests/support)
 
 # The layer of a file: its top folder, or the top two where a folder holds
 # layers of its own.

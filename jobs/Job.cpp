@@ -11,13 +11,18 @@
 #include "platform/files/QuotedName.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 
 namespace {
 constexpr const char* HeaderKey = "header";
+// How often a file's import is tried when the server undoes it for crossing
+// another's.
+constexpr int ImportAttempts = 5;
 // What the kept verdicts were worked out against: the rules and the limit.
 constexpr const char* VerdictBasisKey = "verdicts";
 
@@ -317,8 +322,17 @@ JobResult Job::Import(const std::vector<std::string>& paths, std::vector<ImportR
             return JobFailure(JobStatus::Cancelled, "");
         ImportReport report;
         report.path = paths[i];
-        if (JobResult imported = ImportOne(paths[i], report, progress, i, paths.size(), !whole);
-            !imported.ok())
+        JobResult imported = ImportOne(paths[i], report, progress, i, paths.size(), !whole);
+        // A file's write that crossed another computer's is done again, once
+        // the other has landed: it may find the file there then.
+        for (int attempt = 1; imported.status == JobStatus::Contended && !whole && attempt < ImportAttempts;
+             ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(attempt * 20));
+            report = ImportReport{};
+            report.path = paths[i];
+            imported = ImportOne(paths[i], report, progress, i, paths.size(), true);
+        }
+        if (!imported.ok())
             return imported;
         reports.push_back(std::move(report));
     }

@@ -36,6 +36,8 @@ std::string JobFailureText(const JobResult& result)
         return result.detail;
     case JobStatus::Cancelled:
         return "cancelled; nothing of it was kept";
+    case JobStatus::Contended:
+        return WithDetail("crossed another computer's change and was undone; try again", result.detail);
     }
     return result.detail;
 }

@@ -21,6 +21,7 @@ enum class JobStatus
     NoSpace,    // the disk is full
     Refused,    // a request the job cannot carry out (a name too long, a record that is not in conflict)
     Cancelled,  // the caller stopped the operation: nothing of it was kept
+    Contended,  // the server undid a write that crossed another's: nothing of it was kept; worth doing again
     Failed      // any other failure
 };
 

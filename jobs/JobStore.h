@@ -76,6 +76,11 @@ enum class CorrectionKind
     Choice, // of the records of one fibre tested at one time with different values, this one holds
 };
 
+// The word a store keeps for a kind of correction, and back (Choice for
+// any other word).
+const char* CorrectionWord(CorrectionKind kind);
+CorrectionKind CorrectionKindOf(std::string_view word);
+
 // A correction made beside a record, never in it.
 struct StoredCorrection
 {
@@ -129,6 +134,9 @@ public:
 
     // Small values of the job by key ("header", "verdicts").
     virtual JobResult ReadSetting(const std::string& key, std::optional<std::string>& value) = 0;
+    // Every setting, by key.
+    virtual JobResult
+    ReadSettings(const std::function<void(const std::string& key, const std::string& value)>& row) = 0;
     virtual JobResult WriteSetting(const std::string& key, const std::string& value) = 0;
 
     virtual JobResult ReadNames(const std::function<void(int64_t id, std::string_view name)>& row) = 0;

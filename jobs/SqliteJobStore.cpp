@@ -182,6 +182,15 @@ JobResult SqliteJobStore::ReadSetting(const std::string& key, std::optional<std:
     return read.Result();
 }
 
+JobResult
+SqliteJobStore::ReadSettings(const std::function<void(const std::string& key, const std::string& value)>& row)
+{
+    SqliteStatement read(m_Db, "SELECT key, value FROM settings ORDER BY key");
+    while (read.Step())
+        row(std::string(read.Text(0)), std::string(read.Text(1)));
+    return read.Result();
+}
+
 JobResult SqliteJobStore::WriteSetting(const std::string& key, const std::string& value)
 {
     SqliteStatement write(m_Db, "INSERT INTO settings(key, value) VALUES(?1, ?2)"
@@ -354,18 +363,6 @@ JobResult SqliteJobStore::SetVerdicts(const std::vector<VerdictUpdate>& updates)
     return result;
 }
 
-namespace {
-constexpr const char* CorrectionWords[] = {"cable", "fiber", "choice"};
-
-CorrectionKind CorrectionKindOf(std::string_view word)
-{
-    for (size_t i = 0; i < std::size(CorrectionWords); ++i)
-        if (word == CorrectionWords[i])
-            return static_cast<CorrectionKind>(i);
-    return CorrectionKind::Choice;
-}
-} // namespace
-
 JobResult SqliteJobStore::AddCorrection(StoredCorrection& correction)
 {
     SqliteStatement add(
@@ -373,7 +370,7 @@ JobResult SqliteJobStore::AddCorrection(StoredCorrection& correction)
     add.BindText(1, correction.madeAt)
         .Bind(2, correction.file)
         .Bind(3, correction.number)
-        .BindText(4, CorrectionWords[static_cast<size_t>(correction.kind)]);
+        .BindText(4, CorrectionWord(correction.kind));
     if (correction.kind == CorrectionKind::Choice)
         add.BindNull(5);
     else

@@ -34,6 +34,8 @@ public:
     JobResult Publish() override;
 
     JobResult ReadSetting(const std::string& key, std::optional<std::string>& value) override;
+    JobResult
+    ReadSettings(const std::function<void(const std::string& key, const std::string& value)>& row) override;
     JobResult WriteSetting(const std::string& key, const std::string& value) override;
     JobResult ReadNames(const std::function<void(int64_t id, std::string_view name)>& row) override;
     JobResult AddName(std::string_view name, int64_t& id) override;

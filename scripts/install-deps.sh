@@ -10,7 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-qpa-plugins libqt6svg6 libgl-dev libxkbcommon-dev
   libhidapi-dev
   libxlsxwriter-dev
-  libsqlite3-dev libminizip-dev libexpat1-dev
+  libsqlite3-dev libminizip-dev libexpat1-dev libpq-dev
+  postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-x86-64 googletest wine64
   clang libclang-rt-14-dev clang-format clang-tidy libc++-dev libc++abi-dev
