@@ -25,7 +25,7 @@ const QString JobEnding = QStringLiteral(".kavjob");
 JobDock::JobDock(QMainWindow& frame, CKAVView& view)
     : QObject(&frame), m_Frame(frame), m_View(view), m_Session(new JobSession(&frame)),
       m_Dock(new QDockWidget(tr("Job"), &frame)), m_Pane(new CJobPane(*m_Session, m_Dock)),
-      m_RecentMenu(new QMenu(tr("Recent &Jobs"), &frame))
+      m_RecentMenu(new QMenu(tr("Recent Jobs(&J)"), &frame))
 {
     m_Dock->setObjectName(QStringLiteral("jobDock"));
     m_Dock->setWidget(m_Pane);

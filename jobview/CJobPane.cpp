@@ -134,9 +134,9 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
     m_Tree->setAccessibleName(tr("Cables and fibers of the job"));
     m_Tree->header()->setSectionResizeMode(QHeaderView::Interactive);
     m_Tree->header()->setStretchLastSection(true);
-    m_Tree->setColumnWidth(JobTreeModel::ColumnName, 130);
-    m_Tree->setColumnWidth(JobTreeModel::ColumnStatus, 130);
-    m_Tree->setColumnWidth(JobTreeModel::ColumnTests, 60);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnName, 110);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnStatus, 110);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnTests, 90);
     connect(m_Tree, &QTreeView::activated, this, [this](const QModelIndex& index) {
         if (const std::optional<uint32_t> fibre = m_Model->FibreAt(index))
             emit ShowFibre(*fibre);

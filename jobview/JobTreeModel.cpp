@@ -176,7 +176,7 @@ QVariant JobTreeModel::CableData(const Group& group, int column, int role) const
         case ColumnStatus:
             return FibreStateName(state);
         case ColumnTests:
-            return tr("%1 of %2 fibers tested")
+            return tr("%1 of %2 tested")
                 .arg(cable.counts.tested)
                 .arg(cable.counts.planned + cable.counts.unplanned);
         default:

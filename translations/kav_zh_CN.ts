@@ -1328,7 +1328,7 @@
         <translation>工程</translation>
     </message>
     <message>
-        <source>Recent &amp;Jobs</source>
+        <source>Recent Jobs(&amp;J)</source>
         <translation>最近的工程(&amp;J)</translation>
     </message>
     <message>
@@ -1518,8 +1518,8 @@
         <translation>最近测试</translation>
     </message>
     <message>
-        <source>%1 of %2 fibers tested</source>
-        <translation>已测 %1 / %2 条光纤</translation>
+        <source>%1 of %2 tested</source>
+        <translation>已测 %1 / %2</translation>
     </message>
 </context>
 <context>

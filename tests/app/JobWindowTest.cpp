@@ -12,10 +12,14 @@
 #include "tests/views/ViewTestSupport.h"
 #include "tools/make-samples/ResultFileEncoder.h"
 #include "tools/make-samples/SampleSet.h"
+#include "views/CInfoDialog.h"
+#include "views/DialogRunner.h"
 #include "views/Tabs.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -138,10 +142,10 @@ private slots:
         QCOMPARE(f.prompts.Unexpected().size(), size_t(0));
 
         // The plan's cables first, then those tested but not planned.
-        QCOMPARE(f.Rows(), QStringList({"CAB-1|Conflict|3 of 3 fibers tested", "  F1|Pass, retested|2",
-                                        "  F2|Pass|1", "  F3|Conflict|2", "CAB-2|Fail|1 of 3 fibers tested",
+        QCOMPARE(f.Rows(), QStringList({"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2",
+                                        "  F2|Pass|1", "  F3|Conflict|2", "CAB-2|Fail|1 of 3 tested",
                                         "  F1|Fail|1", "  F2|Missing|0", "  F3|Missing|0",
-                                        "CAB-9|Pass|1 of 1 fibers tested", "  F1|Pass, unplanned|1"}));
+                                        "CAB-9|Pass|1 of 1 tested", "  F1|Pass, unplanned|1"}));
         // Each filter by its count, and the fibres it keeps.
         const struct
         {
@@ -149,11 +153,11 @@ private slots:
             QStringList rows;
         } filters[] = {
             {"All fibers (7)", {}},
-            {"Failed (1)", {"CAB-2|Fail|1 of 3 fibers tested", "  F1|Fail|1"}},
-            {"Missing (2)", {"CAB-2|Fail|1 of 3 fibers tested", "  F2|Missing|0", "  F3|Missing|0"}},
+            {"Failed (1)", {"CAB-2|Fail|1 of 3 tested", "  F1|Fail|1"}},
+            {"Missing (2)", {"CAB-2|Fail|1 of 3 tested", "  F2|Missing|0", "  F3|Missing|0"}},
             {"Incomplete (0)", {}},
-            {"Retested (1)", {"CAB-1|Conflict|3 of 3 fibers tested", "  F1|Pass, retested|2"}},
-            {"In conflict (1)", {"CAB-1|Conflict|3 of 3 fibers tested", "  F3|Conflict|2"}}};
+            {"Retested (1)", {"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2"}},
+            {"In conflict (1)", {"CAB-1|Conflict|3 of 3 tested", "  F3|Conflict|2"}}};
         QComboBox& box = *f.Pane().FilterBox();
         for (int choice = 1; choice < CJobPane::FilterChoices; ++choice) {
             QCOMPARE(box.itemText(choice), QString(filters[choice].choice));
@@ -182,19 +186,22 @@ private slots:
         QCOMPARE(f.prompts.Asked().back().detail.count("in the job already"), 2);
         QCOMPARE(f.State().Totals().files, size_t(2));
 
-        const QString unitC = f.dir.filePath("unit-c.bin");
+        // Two new files, stopped while the second is written: the first,
+        // done already, goes back out with it.
+        const QString unitC = f.dir.filePath("unit-c.bin"), unitD = f.dir.filePath("unit-d.bin");
         WriteFile(unitC, QByteArray::fromStdString(
                              EncodeKavResult(ThreeWaveLengths, {Test("CAB-2", "F2", 0.5f, 4)})));
-        f.prompts.QueueFiles({unitC});
-        f.prompts.QueueProgressCancel(1); // while its records are written
+        WriteFile(unitD, QByteArray::fromStdString(
+                             EncodeKavResult(ThreeWaveLengths, {Test("CAB-2", "F3", 0.5f, 4)})));
+        f.prompts.QueueFiles({unitC, unitD});
+        f.prompts.QueueProgressCancel(3); // two steps a file: reading it, writing it
         f.Frame().OnCommand(CommandId::FileImportIntoJob);
         QVERIFY2(f.LastMessage().startsWith("Cancelled: the job"), qPrintable(f.LastMessage()));
         JobState kept;
         std::unique_ptr<Job> reader;
         QVERIFY(Job::Open(f.job.toStdString(), {}, reader).ok() && reader->Read(kept).ok());
         QCOMPARE(kept.Totals().files, size_t(2));
-        QVERIFY(!kept.FindFibre("CAB-2", "F2") ||
-                kept.Fibres()[*kept.FindFibre("CAB-2", "F2")].state == FibreState::Missing);
+        QCOMPARE(kept.Totals().missing, size_t(2));
 
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(unitC)});
@@ -272,6 +279,25 @@ private slots:
         QCOMPARE(KavRecordAt(store, 0).lossAB[0], 0.5f);
         QCOMPARE(KavRecordAt(store, 1).lossAB[0], 2.5f);
         QVERIFY(f.Frame().windowTitle().contains("cable CAB-1, fiber F1"));
+    }
+
+    // The job's header is edited in the window's own dialog and kept in the
+    // job alone: the window's header stays as it was.
+    void theJobsHeaderIsEditedInTheWindowsDialog()
+    {
+        Fixture f;
+        f.MakeJob();
+        SetDialogRunner([](QDialog& dialog) {
+            static_cast<CInfoDialog&>(dialog).Edit(1057)->setText("J-77");
+            return int(QDialog::Accepted);
+        });
+        f.Jobs().Session().EditHeader(HeaderGroup::Job);
+        SetDialogRunner(nullptr);
+        std::unique_ptr<Job> reader;
+        InfoFields header;
+        QVERIFY(Job::Open(f.job.toStdString(), {}, reader).ok() && reader->ReadHeader(header).ok());
+        QCOMPARE(header.JobId, std::string("J-77"));
+        QCOMPARE(f.Frame().View()->Store().m_InfoFields.JobId, std::string());
     }
 
     // The tree asks nothing of a cable's fibres until the cable is opened.
