@@ -142,22 +142,21 @@ private slots:
         QCOMPARE(f.prompts.Unexpected().size(), size_t(0));
 
         // The plan's cables first, then those tested but not planned.
-        QCOMPARE(f.Rows(), QStringList({"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2",
-                                        "  F2|Pass|1", "  F3|Conflict|2", "CAB-2|Fail|1 of 3 tested",
-                                        "  F1|Fail|1", "  F2|Missing|0", "  F3|Missing|0",
-                                        "CAB-9|Pass|1 of 1 tested", "  F1|Pass, unplanned|1"}));
+        QCOMPARE(f.Rows(),
+                 QStringList({"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2", "  F2|Pass|1",
+                              "  F3|Conflict|2", "CAB-2|Fail|1 of 3 tested", "  F1|Fail|1", "  F2|Missing|0",
+                              "  F3|Missing|0", "CAB-9|Pass|1 of 1 tested", "  F1|Pass, unplanned|1"}));
         // Each filter by its count, and the fibres it keeps.
         const struct
         {
             const char* choice;
             QStringList rows;
-        } filters[] = {
-            {"All fibers (7)", {}},
-            {"Failed (1)", {"CAB-2|Fail|1 of 3 tested", "  F1|Fail|1"}},
-            {"Missing (2)", {"CAB-2|Fail|1 of 3 tested", "  F2|Missing|0", "  F3|Missing|0"}},
-            {"Incomplete (0)", {}},
-            {"Retested (1)", {"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2"}},
-            {"In conflict (1)", {"CAB-1|Conflict|3 of 3 tested", "  F3|Conflict|2"}}};
+        } filters[] = {{"All fibers (7)", {}},
+                       {"Failed (1)", {"CAB-2|Fail|1 of 3 tested", "  F1|Fail|1"}},
+                       {"Missing (2)", {"CAB-2|Fail|1 of 3 tested", "  F2|Missing|0", "  F3|Missing|0"}},
+                       {"Incomplete (0)", {}},
+                       {"Retested (1)", {"CAB-1|Conflict|3 of 3 tested", "  F1|Pass, retested|2"}},
+                       {"In conflict (1)", {"CAB-1|Conflict|3 of 3 tested", "  F3|Conflict|2"}}};
         QComboBox& box = *f.Pane().FilterBox();
         for (int choice = 1; choice < CJobPane::FilterChoices; ++choice) {
             QCOMPARE(box.itemText(choice), QString(filters[choice].choice));
