@@ -194,9 +194,9 @@ QVariant JobTreeModel::CableData(const Group& group, int column, int role) const
     }
 }
 
-QVariant JobTreeModel::FibreData(uint32_t index, int column, int role) const
+QVariant JobTreeModel::FibreData(uint32_t fibreIndex, int column, int role) const
 {
-    const JobFibre& fibre = m_State->Fibres()[index];
+    const JobFibre& fibre = m_State->Fibres()[fibreIndex];
     QString status = FibreStateName(fibre.state);
     if (!fibre.planned)
         status = tr("%1, unplanned").arg(status);
@@ -216,7 +216,7 @@ QVariant JobTreeModel::FibreData(uint32_t index, int column, int role) const
             if (tests == 0)
                 return {};
             return QString::fromStdString(
-                std::string(m_State->Records()[*m_State->RecordsOf(index).first].Tested()));
+                std::string(m_State->Records()[*m_State->RecordsOf(fibreIndex).first].Tested()));
         default:
             return {};
         }

@@ -63,7 +63,7 @@ private:
     void Rebuild();
     uint32_t FibreOf(const Group& group, int row) const;
     QVariant CableData(const Group& group, int column, int role) const;
-    QVariant FibreData(uint32_t fibre, int column, int role) const;
+    QVariant FibreData(uint32_t fibreIndex, int column, int role) const;
 
     const JobState* m_State = nullptr;
     std::optional<FibreFilter> m_Filter;
