@@ -32,7 +32,7 @@ bool CKAVApp::InitInstance(const QStringList& files)
     m_Frame->show();
 
     for (const QString& file : files)
-        m_Frame->View()->OpenRecognizedFile(file);
+        m_Frame->OpenAnyFile(file);
     return true;
 }
 

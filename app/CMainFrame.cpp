@@ -2,7 +2,9 @@
 
 #include "app/AppIcons.h"
 #include "app/CKAVDoc.h"
+#include "app/JobDock.h"
 #include "app/RecentFiles.h"
+#include "app/RecentMenu.h"
 #include "app/WindowLanguage.h"
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
@@ -20,7 +22,6 @@
 #include "views/Tabs.h"
 
 #include <QActionGroup>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -52,6 +53,10 @@ constexpr CommandId ViewCommands[] = {CommandId::FileOpen,        CommandId::Fil
                                       CommandId::FilePrint,       CommandId::FilePrintPreview,
                                       CommandId::FilePrintSetup,  CommandId::FileExportPdf,
                                       CommandId::FileSaveAsExcel, CommandId::FileReportOptions};
+
+// The job's commands, whose state follows the job open.
+constexpr CommandId JobCommands[] = {CommandId::FileImportIntoJob, CommandId::FileExportJobReport,
+                                     CommandId::FileExportJobWorkbook, CommandId::FileCloseJob};
 
 // The commands that, like the information dialogs, belong to the KAV tab.
 constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo, CommandId::EditCableInfo,
@@ -98,6 +103,7 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     RestoreReportHeader(remembered);
     m_View->SetInfoFields(remembered);
     RestoreNameEncoding();
+    m_JobDock = new JobDock(*this, *m_View);
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -114,6 +120,7 @@ CMainFrame::CMainFrame(CKAVDoc& document, CDataStore& store, AutoTraceFactory au
     connect(m_View, &CKAVView::CommandStatesChanged, this, &CMainFrame::UpdateCommandStates);
     connect(m_View, &CKAVView::TabChanged, this, &CMainFrame::UpdateCaption);
     connect(m_View, &CKAVView::FileOpened, this, &CMainFrame::OnFileOpened);
+    connect(m_JobDock, &JobDock::JobChanged, this, &CMainFrame::UpdateCommandStates);
 
     SizeToForm();
     m_View->OnInitialUpdate();
@@ -196,6 +203,21 @@ void CMainFrame::CreateMenus()
         tr("Chooses the company, logo, footer and language of the reports and how names are read")));
     file->addAction(
         AddCommand(CommandId::FileExportPdf, tr("Export PDF(&E)..."), tr("Writes the report as a PDF file")));
+    file->addSeparator();
+    file->addAction(AddCommand(CommandId::FileNewJob, tr("New Job(&W)..."),
+                               tr("Starts a job: many result files, one plan and one handover report")));
+    file->addAction(AddCommand(CommandId::FileOpenJob, tr("Open Job(&B)..."),
+                               tr("Opens a job and shows its cables and fibers beside the tabs")));
+    file->addMenu(m_JobDock->RecentJobsMenu());
+    file->addAction(AddCommand(CommandId::FileImportIntoJob, tr("Import into Job(&I)..."),
+                               tr("Imports result files and documents into the open job")));
+    file->addAction(AddCommand(CommandId::FileExportJobReport, tr("Export Job Report(&D)..."),
+                               tr("Writes the open job's handover report as a PDF file")));
+    file->addAction(AddCommand(CommandId::FileExportJobWorkbook, tr("Export Job Workbook(&K)..."),
+                               tr("Writes the open job's results, verdicts, completeness, history and files "
+                                  "as an Excel workbook")));
+    file->addAction(AddCommand(CommandId::FileCloseJob, tr("Close Job(&U)"), tr("Closes the open job")));
+    file->addSeparator();
     file->addAction(AddCommand(CommandId::AppExit, tr("Exit(&X)"),
                                tr("Quits the application; Prompts to save documents")));
 
@@ -408,6 +430,8 @@ void CMainFrame::UpdateCommandStates()
     // nothing when chosen.
     for (CommandId id : ViewCommands)
         Action(id)->setEnabled(m_View->CommandEnabled(id));
+    for (CommandId id : JobCommands)
+        Action(id)->setEnabled(m_JobDock->CommandEnabled(id));
 }
 
 void CMainFrame::SetApplicationHandler(std::function<bool(CommandId)> handler)
@@ -457,7 +481,7 @@ bool CMainFrame::OnFrameCommand(CommandId id)
         close();
         return true;
     default:
-        return false;
+        return m_JobDock->OnCommand(id);
     }
 }
 
@@ -500,7 +524,15 @@ void CMainFrame::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     for (const QUrl& url : urls)
         if (url.isLocalFile())
-            m_View->OpenRecognizedFile(url.toLocalFile());
+            OpenAnyFile(url.toLocalFile());
+}
+
+bool CMainFrame::OpenAnyFile(const QString& path)
+{
+    // A job opens beside the tabs (files dropped on the job go into it).
+    if (QFileInfo(path).suffix().compare(QStringLiteral("kavjob"), Qt::CaseInsensitive) == 0)
+        return m_JobDock->OpenJob(path);
+    return m_View->OpenRecognizedFile(path);
 }
 
 void CMainFrame::AddRecentFilesMenu()
@@ -515,16 +547,9 @@ void CMainFrame::AddRecentFilesMenu()
 
 void CMainFrame::UpdateRecentFilesMenu()
 {
-    m_RecentMenu->clear();
-    const QStringList paths = RecentFiles(ProgramSettings::Current()).Paths();
-    for (int i = 0; i < paths.size(); ++i) {
-        const QString& path = paths[i];
-        const QString shown = QDir::toNativeSeparators(path).replace('&', "&&");
-        QAction* entry = m_RecentMenu->addAction(QString("&%1 %2").arg(i + 1).arg(shown));
-        entry->setData(path);
-        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
-    }
-    m_RecentMenu->setEnabled(!paths.isEmpty());
+    FillRecentMenu(
+        *m_RecentMenu, RecentFiles(ProgramSettings::Current()).Paths(),
+        [this](const QString& path) { OpenRecentFile(path); });
 }
 
 void CMainFrame::OpenRecentFile(const QString& path)

@@ -12,6 +12,7 @@ class CDataStore;
 class CKAVDoc;
 class CKAVView;
 struct InfoFields;
+class JobDock;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -30,6 +31,10 @@ public:
 
     // Runs a command as if its menu item, button or key had been used.
     void OnCommand(CommandId id);
+    // A file given on the command line or dropped on the window: a job is
+    // opened beside the tabs, any other file on the tab of its kind. False
+    // when it was not opened.
+    bool OpenAnyFile(const QString& path);
     // Who handles the commands that neither the view nor the frame does.
     void SetApplicationHandler(std::function<bool(CommandId)> handler);
 
@@ -54,6 +59,7 @@ public:
     QAction* Action(CommandId id) const;
     QToolBar* ToolBar() const { return m_ToolBar; }
     QMenu* RecentFilesMenu() const { return m_RecentMenu; }
+    JobDock* Jobs() const { return m_JobDock; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,6 +101,7 @@ private:
 
     CKAVDoc& m_Document;
     CKAVView* m_View;
+    JobDock* m_JobDock = nullptr;
     QToolBar* m_ToolBar = nullptr;
     QProgressBar* m_ProgressBar = nullptr;
     QMenu* m_RecentMenu = nullptr;

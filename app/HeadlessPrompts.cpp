@@ -19,6 +19,16 @@ std::optional<QString> HeadlessPrompts::PickFolder(QWidget*, const QString&)
     return std::nullopt;
 }
 
+QStringList HeadlessPrompts::OpenFiles(QWidget*, const QString&, const QString&)
+{
+    return {};
+}
+
+std::optional<QString> HeadlessPrompts::AskText(QWidget*, const QString&, const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
 namespace {
 // A message as one line: its lines joined, and any other control character
 // (a file name may hold one) written as an octal escape, so that nothing in

@@ -9,9 +9,12 @@ class HeadlessPrompts : public Prompts
 {
 public:
     std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) override;
+    QStringList OpenFiles(QWidget* owner, const QString& filter, const QString& start) override;
     std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
                                     const QString& start) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
+                                   const QString& initial) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 
 namespace {
-const QString SettingsKey = QStringLiteral("RecentFiles");
-
 // One entry per file, however it was named when opened.
 QString Canonical(const QString& path)
 {
@@ -14,11 +12,11 @@ QString Canonical(const QString& path)
 }
 } // namespace
 
-RecentFiles::RecentFiles(ProgramSettings& settings) : m_Settings(settings) {}
+RecentFiles::RecentFiles(ProgramSettings& settings, const QString& key) : m_Settings(settings), m_Key(key) {}
 
 QStringList RecentFiles::Paths() const
 {
-    QStringList paths = m_Settings.Value(SettingsKey).toStringList();
+    QStringList paths = m_Settings.Value(m_Key).toStringList();
     paths.removeAll(QString());
     return paths.mid(0, MaxCount);
 }
@@ -41,5 +39,5 @@ void RecentFiles::Remove(const QString& path)
 
 void RecentFiles::Store(const QStringList& paths)
 {
-    m_Settings.SetValue(SettingsKey, paths);
+    m_Settings.SetValue(m_Key, paths);
 }

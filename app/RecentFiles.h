@@ -10,8 +10,11 @@ class RecentFiles
 {
 public:
     static constexpr int MaxCount = 8;
+    static inline const QString FilesKey = QStringLiteral("RecentFiles");
+    static inline const QString JobsKey = QStringLiteral("RecentJobs");
 
-    explicit RecentFiles(ProgramSettings& settings);
+    // `key`: the setting that keeps the list (a list of its own per kind).
+    explicit RecentFiles(ProgramSettings& settings, const QString& key = FilesKey);
 
     QStringList Paths() const;
     // `path` goes to the top, once; the oldest beyond MaxCount drops off.
@@ -22,4 +25,5 @@ private:
     void Store(const QStringList& paths);
 
     ProgramSettings& m_Settings;
+    QString m_Key;
 };

@@ -1,6 +1,7 @@
 #include "app/Screenshots.h"
 
 #include "app/CMainFrame.h"
+#include "app/JobDock.h"
 #include "platform/files/QuotedName.h"
 #include "platform/files/SafeFileWriter.h"
 #include "views/CKAVView.h"
@@ -10,6 +11,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QPixmap>
 
 #include <cstdio>
@@ -29,8 +31,9 @@ bool SaveTabScreenshots(CMainFrame& frame, const QString& dir)
         return false;
     }
     // The same pictures whatever the screen: a small one has shrunk the
-    // window to fit.
-    frame.resize(frame.DesignSize());
+    // window to fit. An open job's dock is beside the view's form.
+    const QWidget* dock = frame.Jobs()->Dock();
+    frame.resize(frame.DesignSize() + QSize(dock->isVisible() ? dock->sizeHint().width() : 0, 0));
     bool allWritten = true;
     for (int tab = 0; tab < TabCount; ++tab) {
         frame.View()->SelectTab(tab);

@@ -21,13 +21,14 @@ set(allowed_grid platform platform/draw platform/ui)
 set(allowed_report data jobs platform platform/draw platform/files)
 set(allowed_trace report link link/qt data platform platform/draw platform/files platform/hid platform/ui)
 set(allowed_views grid trace workbook ${allowed_trace})
-set(allowed_app views ${allowed_views})
+set(allowed_jobview views jobs ${allowed_views})
+set(allowed_app jobview ${allowed_jobview})
 set(allowed_cli report workbook ${allowed_report})
 set(allowed_tools/make-samples data platform)
 set(allowed_tools/grid-demo views ${allowed_views})
 set(allowed_fuzz data link ${allowed_link})
 set(source_layers platform platform/draw platform/files platform/hid platform/ui data jobs workbook link link/qt grid
-    report trace views app cli tools/make-samples tools/grid-demo)
+    report trace views jobview app cli tools/make-samples tools/grid-demo)
 # Tests, benchmarks and fuzz targets sit beside the layers, never under them.
 # Benchmarks may use the tests' helpers (a private database server).
 set(allowed_bench ${source_layers} bench/support tests/support)

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>JobDock</name>
+    <message numerus="yes">
+        <source>%n test(s) of cable %1, fiber %2 in the KAV table, current first.</source>
+        <translation>
+            <numerusform>%n test of cable %1, fiber %2 in the KAV table, current first.</numerusform>
+            <numerusform>%n tests of cable %1, fiber %2 in the KAV table, current first.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JobSession</name>
+    <message numerus="yes">
+        <source>%1: %n record(s) imported</source>
+        <translation>
+            <numerusform>%1: %n record imported</numerusform>
+            <numerusform>%1: %n records imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing %n file(s) into the job...</source>
+        <translation>
+            <numerusform>Importing %n file into the job...</numerusform>
+            <numerusform>Importing %n files into the job...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) imported into the job.</source>
+        <translation>
+            <numerusform>%n file imported into the job.</numerusform>
+            <numerusform>%n files imported into the job.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) renamed. The original names stay in the job.</source>
+        <translation>
+            <numerusform>%n test renamed. The original names stay in the job.</numerusform>
+            <numerusform>%n tests renamed. The original names stay in the job.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>JobTreeModel</name>
+    <message numerus="yes">
+        <source>Cable %1, fiber %2: %3; %n test(s)</source>
+        <translation>
+            <numerusform>Cable %1, fiber %2: %3; %n test</numerusform>
+            <numerusform>Cable %1, fiber %2: %3; %n tests</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LiveStatus</name>
     <message numerus="yes">
         <source>Running: a reading every %1 s; %n reading(s) logged to %2.</source>

@@ -189,6 +189,153 @@
     </message>
 </context>
 <context>
+    <name>CJobPane</name>
+    <message>
+        <source>Open Files (*.bin)|*.bin|Program documents (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|All Files (*)|*||</source>
+        <translation>仪器文件 (*.bin)|*.bin|程序文档 (*.opm *.kav *.orl *.trace)|*.opm;*.kav;*.orl;*.trace|所有文件 (*)|*||</translation>
+    </message>
+    <message>
+        <source>&amp;Show in KAV Table</source>
+        <translation>在 KAV 表中显示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose This Test</source>
+        <translation>选择此测试(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Re&amp;name...</source>
+        <translation>重命名(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>导入(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Imports result files and documents into the job; you may also drop them here</source>
+        <translation>把结果文件和文档导入工程；也可把它们拖放到这里</translation>
+    </message>
+    <message>
+        <source>&amp;Plan...</source>
+        <translation>计划(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Header</source>
+        <translation>抬头(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Job Information...</source>
+        <translation>工作信息(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>&amp;Cable Information...</source>
+        <translation>光缆信息(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>&amp;System Information...</source>
+        <translation>系统信息(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Edits the report header the job keeps</source>
+        <translation>编辑工程保存的报告抬头</translation>
+    </message>
+    <message>
+        <source>&amp;Limit...</source>
+        <translation>限值(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Chooses the limit the job&apos;s tests are certified against</source>
+        <translation>选择工程的测试所依据的限值</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>显示(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>&amp;Tests of the fiber:</source>
+        <translation>光纤的测试(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+    <message>
+        <source>Tested</source>
+        <translation>测试时间</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Tests of the fiber, current first</source>
+        <translation>光纤的测试，当前测试在前</translation>
+    </message>
+    <message>
+        <source>Shows the fiber&apos;s tests in the KAV table (Enter or a double-click does it too)</source>
+        <translation>在 KAV 表中显示光纤的测试（按 Enter 或双击也可）</translation>
+    </message>
+    <message>
+        <source>The selected test holds for the fiber; its other tests of that time stay in the job</source>
+        <translation>所选测试作为该光纤的有效测试；同一时间的其他测试保留在工程中</translation>
+    </message>
+    <message>
+        <source>Corrects a label typed wrongly at the unit; the original stays in the job (F2)</source>
+        <translation>更正在仪器上输错的标签；原标签保留在工程中（F2）</translation>
+    </message>
+    <message>
+        <source>%1 (read only)</source>
+        <translation>%1（只读）</translation>
+    </message>
+    <message>
+        <source>No job is open.</source>
+        <translation>没有打开的工程。</translation>
+    </message>
+    <message>
+        <source>All fibers (%1)</source>
+        <translation>全部光纤（%1）</translation>
+    </message>
+    <message>
+        <source>Failed (%1)</source>
+        <translation>失败（%1）</translation>
+    </message>
+    <message>
+        <source>Missing (%1)</source>
+        <translation>缺失（%1）</translation>
+    </message>
+    <message>
+        <source>Incomplete (%1)</source>
+        <translation>不完整（%1）</translation>
+    </message>
+    <message>
+        <source>Retested (%1)</source>
+        <translation>已复测（%1）</translation>
+    </message>
+    <message>
+        <source>In conflict (%1)</source>
+        <translation>冲突（%1）</translation>
+    </message>
+    <message>
+        <source>Imported as cable %1, fiber %2</source>
+        <translation>导入时为光缆 %1，光纤 %2</translation>
+    </message>
+    <message>
+        <source>Sets the cables and fibers the job expects</source>
+        <translation>设置工程预期的光缆和光纤</translation>
+    </message>
+    <message>
+        <source>Cables and fibers of the job</source>
+        <translation>工程的光缆和光纤</translation>
+    </message>
+</context>
+<context>
     <name>CKAVApp</name>
     <message>
         <source>The user guide is not installed.</source>
@@ -475,6 +622,54 @@
     <message>
         <source>Opens the user guide: a page for each task, with pictures</source>
         <translation>打开用户指南：每项任务一页，附有图片</translation>
+    </message>
+    <message>
+        <source>New Job(&amp;W)...</source>
+        <translation>新建工程(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Starts a job: many result files, one plan and one handover report</source>
+        <translation>新建工程：多个结果文件，一个计划，一份交付报告</translation>
+    </message>
+    <message>
+        <source>Open Job(&amp;B)...</source>
+        <translation>打开工程(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Import into Job(&amp;I)...</source>
+        <translation>导入到工程(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Imports result files and documents into the open job</source>
+        <translation>把结果文件和文档导入打开的工程</translation>
+    </message>
+    <message>
+        <source>Export Job Report(&amp;D)...</source>
+        <translation>导出工程报告(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Writes the open job&apos;s handover report as a PDF file</source>
+        <translation>把打开的工程的交付报告写为 PDF 文件</translation>
+    </message>
+    <message>
+        <source>Export Job Workbook(&amp;K)...</source>
+        <translation>导出工程工作簿(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Writes the open job&apos;s results, verdicts, completeness, history and files as an Excel workbook</source>
+        <translation>把打开的工程的结果、判定、完整性、历史和文件写为 Excel 工作簿</translation>
+    </message>
+    <message>
+        <source>Close Job(&amp;U)</source>
+        <translation>关闭工程(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Closes the open job</source>
+        <translation>关闭打开的工程</translation>
+    </message>
+    <message>
+        <source>Opens a job and shows its cables and fibers beside the tabs</source>
+        <translation>打开工程，并在标签页旁显示其光缆和光纤</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1268,262 @@
     <message>
         <source>Result: %1</source>
         <translation>结果：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FibreStatus</name>
+    <message>
+        <source>Missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>Conflicting</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>Not chosen</source>
+        <translation>未选择</translation>
+    </message>
+    <message>
+        <source>Superseded</source>
+        <translation>已取代</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation>重复</translation>
+    </message>
+    <message>
+        <source>%1 planned, %2 tested: %3 pass, %4 warning, %5 fail, %6 incomplete, %7 missing, %8 unplanned, %9 retested, %10 in conflict; %11 files</source>
+        <translation>计划 %1，已测 %2：通过 %3，警告 %4，失败 %5，不完整 %6，缺失 %7，计划外 %8，已复测 %9，冲突 %10；文件 %11 个</translation>
+    </message>
+</context>
+<context>
+    <name>JobDock</name>
+    <message>
+        <source>KAV Job (*.kavjob)|*.kavjob|All Files (*)|*||</source>
+        <translation>KAV 工程 (*.kavjob)|*.kavjob|所有文件 (*)|*||</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>工程</translation>
+    </message>
+    <message>
+        <source>Recent Jobs(&amp;J)</source>
+        <translation>最近的工程(&amp;J)</translation>
+    </message>
+    <message>
+        <source>%1: cable %2, fiber %3</source>
+        <translation>%1：光缆 %2，光纤 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) of cable %1, fiber %2 in the KAV table, current first.</source>
+        <translation>
+            <numerusform>光缆 %1、光纤 %2 的 %n 个测试已在 KAV 表中，当前测试在前。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 tests of cable %3, fiber %4 in the KAV table: the others have another number of wavelengths.</source>
+        <translation>光缆 %3、光纤 %4 的 %2 个测试中有 %1 个在 KAV 表中：其他测试的波长数不同。</translation>
+    </message>
+    <message>
+        <source>Job %1</source>
+        <translation>工程 %1</translation>
+    </message>
+</context>
+<context>
+    <name>JobSession</name>
+    <message numerus="yes">
+        <source>%1: %n record(s) imported</source>
+        <translation>
+            <numerusform>%1：已导入 %n 条记录</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: in the job already (imported %2 as %3); nothing changed</source>
+        <translation>%1：已在工程中（%2 作为 %3 导入）；未做任何更改</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2</source>
+        <translation>%1：未导入：%2</translation>
+    </message>
+    <message>
+        <source>There is no job %1.</source>
+        <translation>没有工程 %1。</translation>
+    </message>
+    <message>
+        <source>The job %1 cannot be read.</source>
+        <translation>无法读取工程 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not a job of this program.</source>
+        <translation>%1 不是本程序的工程。</translation>
+    </message>
+    <message>
+        <source>The job %1 is damaged. It is left as it is.</source>
+        <translation>工程 %1 已损坏。它保持原样。</translation>
+    </message>
+    <message>
+        <source>The job %1 was written by a newer version of the program. It is left as it is.</source>
+        <translation>工程 %1 由较新版本的程序写入。它保持原样。</translation>
+    </message>
+    <message>
+        <source>Another program is writing to the job %1. Try again when it has finished.</source>
+        <translation>另一个程序正在写入工程 %1。请在其完成后重试。</translation>
+    </message>
+    <message>
+        <source>The job %1 can be read but not changed here.</source>
+        <translation>工程 %1 在此只能读取，不能更改。</translation>
+    </message>
+    <message>
+        <source>%1 exists already. Open it with Open Job.</source>
+        <translation>%1 已存在。请用“打开工程”打开它。</translation>
+    </message>
+    <message>
+        <source>The disk of the job %1 is full. Nothing was changed.</source>
+        <translation>工程 %1 所在的磁盘已满。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The job %1 refused the change. Nothing was changed.</source>
+        <translation>工程 %1 拒绝了此更改。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Cancelled: the job %1 is as it was.</source>
+        <translation>已取消：工程 %1 保持原样。</translation>
+    </message>
+    <message>
+        <source>The job %1 could not be read or changed. Nothing was changed.</source>
+        <translation>无法读取或更改工程 %1。未做任何更改。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Importing %n file(s) into the job...</source>
+        <translation>
+            <numerusform>正在把 %n 个文件导入工程...</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) imported into the job.</source>
+        <translation>
+            <numerusform>已把 %n 个文件导入工程。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some files were not imported: see the details.</source>
+        <translation>有些文件未导入：请看详细信息。</translation>
+    </message>
+    <message>
+        <source>Test Plan</source>
+        <translation>测试计划</translation>
+    </message>
+    <message>
+        <source>The plan could not be read. Nothing was changed.</source>
+        <translation>无法读取计划。未做任何更改。</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>The cable of fiber %1 of cable %2:</source>
+        <translation>光缆 %2 的光纤 %1 所属的光缆：</translation>
+    </message>
+    <message>
+        <source>The new name of cable %1:</source>
+        <translation>光缆 %1 的新名称：</translation>
+    </message>
+    <message>
+        <source>The new name of fiber %1:</source>
+        <translation>光纤 %1 的新名称：</translation>
+    </message>
+    <message>
+        <source>Nothing was renamed: the job holds no test of it.</source>
+        <translation>未重命名任何内容：工程中没有它的测试。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) renamed. The original names stay in the job.</source>
+        <translation>
+            <numerusform>已重命名 %n 个测试。原名称保留在工程中。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PDF File(*.pdf) | *.pdf||</source>
+        <translation>PDF 文件(*.pdf) | *.pdf||</translation>
+    </message>
+    <message>
+        <source>Writing the job&apos;s report...</source>
+        <translation>正在写入工程报告...</translation>
+    </message>
+    <message>
+        <source>Excel Workbook(*.xlsx) | *.xlsx||</source>
+        <translation>Excel 工作簿(*.xlsx) | *.xlsx||</translation>
+    </message>
+    <message>
+        <source>The fibers the job expects: a template such as CAB-{01..12}/F{001..144}, or the path of a .csv or .xlsx file with Cable and Fiber columns.</source>
+        <translation>工程预期的光纤：模板，如 CAB-{01..12}/F{001..144}，或带有 Cable 和 Fiber 列的 .csv 或 .xlsx 文件的路径。</translation>
+    </message>
+</context>
+<context>
+    <name>JobTreeModel</name>
+    <message>
+        <source>Cable %1: %2</source>
+        <translation>光缆 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1, unplanned</source>
+        <translation>%1，计划外</translation>
+    </message>
+    <message>
+        <source>%1, retested</source>
+        <translation>%1，已复测</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cable %1, fiber %2: %3; %n test(s)</source>
+        <translation>
+            <numerusform>光缆 %1，光纤 %2：%3；%n 个测试</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cable / Fiber</source>
+        <translation>光缆 / 光纤</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>测试数</translation>
+    </message>
+    <message>
+        <source>Last tested</source>
+        <translation>最近测试</translation>
+    </message>
+    <message>
+        <source>%1 of %2 tested</source>
+        <translation>已测 %1 / %2</translation>
     </message>
 </context>
 <context>

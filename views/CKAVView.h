@@ -67,6 +67,10 @@ public:
     // on the window: selects the tab of its kind and reads it there. False
     // when it was not read.
     bool OpenRecognizedFile(const QString& path);
+    // Shows the loss tests of `records` on the KAV tab in place of those it
+    // held, as from a file called `source` (which the caption names), and
+    // selects the tab.
+    void ShowLossTestsFrom(const CDataStore& records, const QString& source);
     // The file last read on `tab`; empty while the tab shows none.
     QString FileOfTab(int tab) const;
     // The file last written from `tab` in this run (a CSV file, a workbook,

@@ -200,6 +200,18 @@ void CKAVView::ShowLossTests(int, const LoadOutcome&, const QString&)
     emit CommandStatesChanged();
 }
 
+void CKAVView::ShowLossTestsFrom(const CDataStore& records, const QString& source)
+{
+    m_Store.ReplaceKavRecords3(records.GetKavRecords3());
+    m_Store.ReplaceKavRecords2(records.GetKavRecords2());
+    m_Store.m_KavWaveMode = records.m_KavWaveMode;
+    m_Store.m_CableGroups = records.m_CableGroups;
+    m_TabFiles[TabKav] = source;
+    SelectTab(TabKav);
+    ShowLossTests(TabKav, {}, source);
+    emit TabChanged(TabKav);
+}
+
 void CKAVView::ShowRecordedTrace(int, const LoadOutcome& outcome, const QString& path)
 {
     m_TracePage->ShowTrace(path, outcome.trace);

@@ -26,4 +26,11 @@ enum class CommandId : int
     EditSystemInfo = 32788,
     EditTestLimits = 32792,   // ours: the limit the loss tests are certified against
     ViewLimitColumns = 32791, // ours: the KAV table's Limit and Margin columns
+    // Ours: a job of many result files, beside the tabs.
+    FileNewJob = 32795,
+    FileOpenJob = 32796,
+    FileImportIntoJob = 32797,
+    FileExportJobReport = 32798,
+    FileExportJobWorkbook = 32799,
+    FileCloseJob = 32800,
 };

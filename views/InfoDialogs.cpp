@@ -7,14 +7,15 @@
 #include <QLineEdit>
 
 namespace {
-template <class Dialog> void EditInformation(QWidget* owner, InfoFields& fields)
+template <class Dialog> bool EditInformation(QWidget* owner, InfoFields& fields)
 {
     Dialog dialog(owner);
     dialog.LoadFrom(fields);
     dialog.OfferHeaderFiles(fields);
-    if (RunDialog(dialog) == QDialog::Accepted)
-        dialog.StoreTo(fields);
-    RememberReportHeader(fields);
+    if (RunDialog(dialog) != QDialog::Accepted)
+        return false;
+    dialog.StoreTo(fields);
+    return true;
 }
 } // namespace
 
@@ -61,17 +62,33 @@ CSystemInfoDlg::CSystemInfoDlg(QWidget* parent) : CInfoDialog(tr("System Informa
     AddField(2, 1, QString(), 1056, &InfoFields::SerialNumberB)->setToolTip(unitBTip);
 }
 
+bool EditHeaderGroup(QWidget* owner, HeaderGroup group, InfoFields& fields)
+{
+    switch (group) {
+    case HeaderGroup::Job:
+        return EditInformation<CJobInfoDlg>(owner, fields);
+    case HeaderGroup::Cable:
+        return EditInformation<CCableInfoDlg>(owner, fields);
+    case HeaderGroup::System:
+        break;
+    }
+    return EditInformation<CSystemInfoDlg>(owner, fields);
+}
+
 void ShowJobInformation(QWidget* owner, InfoFields& fields)
 {
-    EditInformation<CJobInfoDlg>(owner, fields);
+    EditHeaderGroup(owner, HeaderGroup::Job, fields);
+    RememberReportHeader(fields);
 }
 
 void ShowCableInformation(QWidget* owner, InfoFields& fields)
 {
-    EditInformation<CCableInfoDlg>(owner, fields);
+    EditHeaderGroup(owner, HeaderGroup::Cable, fields);
+    RememberReportHeader(fields);
 }
 
 void ShowSystemInformation(QWidget* owner, InfoFields& fields)
 {
-    EditInformation<CSystemInfoDlg>(owner, fields);
+    EditHeaderGroup(owner, HeaderGroup::System, fields);
+    RememberReportHeader(fields);
 }

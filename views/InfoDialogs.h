@@ -27,7 +27,19 @@ public:
     explicit CSystemInfoDlg(QWidget* parent = nullptr);
 };
 
-// The three Edit commands.
+// The header's groups, each edited in its dialog.
+enum class HeaderGroup
+{
+    Job,
+    Cable,
+    System
+};
+// The group's dialog on `fields`; true when the user accepted it. Nothing
+// is remembered for a later run.
+bool EditHeaderGroup(QWidget* owner, HeaderGroup group, InfoFields& fields);
+
+// The three Edit commands: the window's header, whose job and system
+// fields are remembered for a later run.
 void ShowJobInformation(QWidget* owner, InfoFields& fields);
 void ShowCableInformation(QWidget* owner, InfoFields& fields);
 void ShowSystemInformation(QWidget* owner, InfoFields& fields);

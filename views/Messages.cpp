@@ -15,14 +15,6 @@ void Warn(QWidget* owner, const QString& text, const QString& detail = QString()
                                detail);
 }
 
-QString NoticeText(const LoadNotice& notice)
-{
-    QString text = QCoreApplication::translate("LoadNotice", notice.pattern);
-    for (int value : notice.values)
-        text = text.arg(value);
-    return text;
-}
-
 void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 {
     Warn(owner, QCoreApplication::translate("Messages", "Could not save %1.\n%2")
@@ -31,13 +23,21 @@ void ReportSaveFailure(QWidget* owner, const WriteResult& result)
 }
 } // namespace
 
+QString LoadNoticeText(const LoadNotice& notice)
+{
+    QString text = QCoreApplication::translate("LoadNotice", notice.pattern);
+    for (int value : notice.values)
+        text = text.arg(value);
+    return text;
+}
+
 void ReportLoadOutcome(QWidget* owner, const LoadOutcome& outcome, const QString& path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (outcome.result == DecodeResult::Ok) {
         const LoadNotice notice = IncompleteFileNotice(outcome);
         if (!notice.Empty())
-            Prompts::Current().Message(owner, NoticeText(notice), ApplicationTitle, MessageButtons::Ok,
+            Prompts::Current().Message(owner, LoadNoticeText(notice), ApplicationTitle, MessageButtons::Ok,
                                        MessageIcon::Information, shown);
         return;
     }

@@ -11,6 +11,9 @@ class QWidget;
 // Where the results of reading and writing files become what the user sees.
 // Every message box of the view goes through here.
 
+// A loading notice in the window's language.
+QString LoadNoticeText(const LoadNotice& notice);
+
 // For a loaded file, the notice of a result file cut short, once the file is
 // shown; for any other, "File error!" with its name and the reason (a pipe or
 // a device is named as such) as detail.

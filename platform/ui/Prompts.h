@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -50,9 +51,15 @@ public:
     // A file dialog opens in `start`, a folder; a save dialog's start may also
     // be a file path, whose name it then proposes.
     virtual std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) = 0;
+    // Several files chosen at once; empty when the user cancelled.
+    virtual QStringList OpenFiles(QWidget* owner, const QString& filter, const QString& start) = 0;
     virtual std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
                                             const QString& start) = 0;
     virtual std::optional<QString> PickFolder(QWidget* owner, const QString& title) = 0;
+    // One line of text, such as a new name, offered as `initial`; nothing
+    // when the user cancelled.
+    virtual std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
+                                           const QString& initial) = 0;
     // detail, when given, says why under the text.
     virtual MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption,
                                   MessageButtons buttons, MessageIcon icon,

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -72,6 +74,19 @@ std::optional<QString> QtPrompts::SaveFile(QWidget* owner, const QString& filter
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
     return Chosen(
         QFileDialog::getSaveFileName(owner, QString(), start, QtFilterFromPairs(filter), nullptr, options));
+}
+
+QStringList QtPrompts::OpenFiles(QWidget* owner, const QString& filter, const QString& start)
+{
+    return QFileDialog::getOpenFileNames(owner, QString(), start, QtFilterFromPairs(filter));
+}
+
+std::optional<QString> QtPrompts::AskText(QWidget* owner, const QString& label, const QString& caption,
+                                          const QString& initial)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(owner, caption, label, QLineEdit::Normal, initial, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& title)

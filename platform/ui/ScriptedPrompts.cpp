@@ -31,6 +31,18 @@ void ScriptedPrompts::QueueFile(const QString& path)
     m_Answers.push_back({Answer::For::Path, path});
 }
 
+void ScriptedPrompts::QueueFiles(const QStringList& paths)
+{
+    Answer answer{Answer::For::Paths, QString()};
+    answer.paths = paths;
+    m_Answers.push_back(answer);
+}
+
+void ScriptedPrompts::QueueText(const QString& text)
+{
+    m_Answers.push_back({Answer::For::Text, text});
+}
+
 void ScriptedPrompts::QueueFolder(const QString& folder)
 {
     m_Answers.push_back({Answer::For::Folder, folder});
@@ -113,6 +125,25 @@ std::optional<QString> ScriptedPrompts::OpenFile(QWidget* owner, const QString& 
     prompt.filter = filter;
     prompt.start = start;
     return TakePath(prompt, Answer::For::Path);
+}
+
+QStringList ScriptedPrompts::OpenFiles(QWidget* owner, const QString& filter, const QString& start)
+{
+    Prompt prompt = NewPrompt(Kind::OpenFiles, owner);
+    prompt.filter = filter;
+    prompt.start = start;
+    const std::optional<Answer> answer = Take(prompt, Answer::For::Paths);
+    return answer ? answer->paths : QStringList();
+}
+
+std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& label, const QString& caption,
+                                                const QString& initial)
+{
+    Prompt prompt = NewPrompt(Kind::AskText, owner);
+    prompt.text = label;
+    prompt.caption = caption;
+    prompt.start = initial;
+    return TakePath(prompt, Answer::For::Text);
 }
 
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,

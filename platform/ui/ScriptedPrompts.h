@@ -25,7 +25,9 @@ public:
     enum class Kind
     {
         OpenFile,
+        OpenFiles,
         SaveFile,
+        AskText,
         PickFolder,
         Message,
         PrintDialog,
@@ -36,7 +38,7 @@ public:
     struct Prompt
     {
         Kind kind = Kind::Message;
-        QString text;    // message text, or the folder picker's title
+        QString text;    // message text, the folder picker's title, or the text question's label
         QString caption; // message caption
         QString filter;  // file dialogs: the filter as the program gave it
         bool confirmOverwrite = false;
@@ -45,8 +47,8 @@ public:
         QWidget* owner = nullptr;
         QString detail;               // message detail
         int minPage = 0, maxPage = 0; // print dialog: the pages offered; progress: the steps
-        QString start;                // file dialogs: the folder or file they opened at
-        bool overProgress = false;    // shown while a progress dialog was still open
+        QString start; // file dialogs: the folder or file they opened at; a text question: its offer
+        bool overProgress = false; // shown while a progress dialog was still open
     };
 
     ScriptedPrompts();
@@ -54,10 +56,12 @@ public:
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    void QueueFile(const QString& path);     // the next open or save dialog chooses path
-    void QueueFolder(const QString& folder); // the next folder picker chooses folder
-    void QueueCancel();                      // the next file or folder dialog is cancelled
-    void QueueMessage(MessageAnswer answer); // the next message box is answered so
+    void QueueFile(const QString& path);       // the next open or save dialog chooses path
+    void QueueFiles(const QStringList& paths); // the next dialog of several files chooses them
+    void QueueText(const QString& text);       // the next text question is answered so
+    void QueueFolder(const QString& folder);   // the next folder picker chooses folder
+    void QueueCancel();                        // the next file or folder dialog is cancelled
+    void QueueMessage(MessageAnswer answer);   // the next message box is answered so
     // The next print dialog prints to the PDF file `path` (so a test can read
     // what was printed), pages `from` to `to` (0, 0: all).
     void QueuePrintToFile(const QString& path, int from = 0, int to = 0);
@@ -75,9 +79,12 @@ public:
     void Clear();
 
     std::optional<QString> OpenFile(QWidget* owner, const QString& filter, const QString& start) override;
+    QStringList OpenFiles(QWidget* owner, const QString& filter, const QString& start) override;
     std::optional<QString> SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
                                     const QString& start) override;
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
+    std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
+                                   const QString& initial) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;
@@ -91,6 +98,8 @@ private:
         enum class For
         {
             Path,
+            Paths,
+            Text,
             Folder,
             Cancel,
             Message,
@@ -98,11 +107,12 @@ private:
             PageSetup,
             ProgressCancel
         } kind;
-        QString path;
+        QString path; // also the text of a Text answer
         MessageAnswer message = MessageAnswer::Ok;
         int from = 0, to = 0; // Print: the pages; ProgressCancel: the step in `from`
         QPageSize paper = QPageSize();
         QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        QStringList paths = {}; // Paths
     };
     class ScriptedProgress;
 

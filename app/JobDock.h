@@ -1,0 +1,59 @@
+#pragma once
+
+#include "views/CommandIds.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+
+class CJobPane;
+class CKAVView;
+class JobSession;
+class QDockWidget;
+class QMainWindow;
+class QMenu;
+
+// The job beside the view's tabs, in a dock the user may move, float or
+// close; and the File menu's job commands: new, open, recent, import,
+// export and close. The dock shows while a job is open.
+class JobDock : public QObject
+{
+    Q_OBJECT
+
+public:
+    JobDock(QMainWindow& frame, CKAVView& view);
+
+    // Carries out a job command; false for any other command.
+    bool OnCommand(CommandId id);
+    // False for a command that needs an open job while none is.
+    bool CommandEnabled(CommandId id) const;
+
+    // Opens the job at `path`, as Open Job does once the file is chosen.
+    bool OpenJob(const QString& path);
+    // File > Recent Jobs, to be placed in the File menu.
+    QMenu* RecentJobsMenu() const { return m_RecentMenu; }
+
+    JobSession& Session() const { return *m_Session; }
+    CJobPane* Pane() const { return m_Pane; }
+    QDockWidget* Dock() const { return m_Dock; }
+
+signals:
+    // A job was opened, changed or closed.
+    void JobChanged();
+
+private:
+    void NewJob();
+    void ChooseJob();
+    void ImportFiles();
+    void ShowFibre(uint32_t fibre);
+    void UpdateRecentJobs();
+    void OnChanged();
+
+    QMainWindow& m_Frame;
+    CKAVView& m_View;
+    JobSession* m_Session;
+    QDockWidget* m_Dock;
+    CJobPane* m_Pane;
+    QMenu* m_RecentMenu;
+};

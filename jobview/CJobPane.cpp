@@ -1,0 +1,345 @@
+#include "jobview/CJobPane.h"
+
+#include "jobview/FibreStatus.h"
+#include "jobview/JobSession.h"
+#include "jobview/JobTreeModel.h"
+#include "platform/ui/Prompts.h"
+#include "views/DialogFolders.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+// The entries of the filter after "All fibers", in FibreFilter's order.
+constexpr std::array<FibreFilter, CJobPane::FilterChoices - 1> Filters = {
+    FibreFilter::Failed, FibreFilter::Missing, FibreFilter::Incomplete, FibreFilter::Retested,
+    FibreFilter::Conflicts};
+
+enum TestColumn : int
+{
+    TestRole,
+    TestTested,
+    TestVerdict,
+    TestFile,
+    TestRecord,
+    TestColumns
+};
+
+const char* const ImportFilter =
+    QT_TRANSLATE_NOOP("CJobPane", "Open Files (*.bin)|*.bin|"
+                                  "Program documents (*.opm *.kav *.orl *.trace)|"
+                                  "*.opm;*.kav;*.orl;*.trace|All Files (*)|*||");
+const QString ImportDialogKind = QStringLiteral("JobImport");
+
+size_t FilterCount(const JobCounts& counts, int choice)
+{
+    switch (choice) {
+    case 1:
+        return counts.fail;
+    case 2:
+        return counts.missing;
+    case 3:
+        return counts.incomplete;
+    case 4:
+        return counts.retested;
+    case 5:
+        return counts.conflicts;
+    default:
+        return counts.planned + counts.unplanned;
+    }
+}
+} // namespace
+
+CJobPane::CJobPane(JobSession& session, QWidget* parent)
+    : QWidget(parent), m_Session(session), m_Title(new QLabel(this)), m_Counts(new QLabel(this)),
+      m_Filter(new QComboBox(this)), m_Tree(new QTreeView(this)), m_Model(new JobTreeModel(this)),
+      m_Tests(new QTreeWidget(this)), m_Show(new QPushButton(tr("&Show in KAV Table"), this)),
+      m_Choose(new QPushButton(tr("C&hoose This Test"), this)),
+      m_Rename(new QPushButton(tr("Re&name..."), this))
+{
+    setObjectName(QStringLiteral("jobPane"));
+    setAcceptDrops(true);
+
+    auto* tools = new QToolBar(this);
+    tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* import = tools->addAction(tr("&Import..."));
+    import->setToolTip(tr("Imports result files and documents into the job; you may also drop them here"));
+    connect(import, &QAction::triggered, this, &CJobPane::ImportChosenFiles);
+    QAction* plan = tools->addAction(tr("&Plan..."));
+    plan->setToolTip(tr("Sets the cables and fibers the job expects"));
+    connect(plan, &QAction::triggered, &m_Session, &JobSession::EditPlan);
+    auto* header = new QMenu(tr("&Header"), this);
+    const struct
+    {
+        const char* text;
+        HeaderGroup group;
+    } groups[] = {{QT_TR_NOOP("&Job Information..."), HeaderGroup::Job},
+                  {QT_TR_NOOP("&Cable Information..."), HeaderGroup::Cable},
+                  {QT_TR_NOOP("&System Information..."), HeaderGroup::System}};
+    for (const auto& entry : groups) {
+        const HeaderGroup group = entry.group;
+        connect(header->addAction(tr(entry.text)), &QAction::triggered, this,
+                [this, group] { m_Session.EditHeader(group); });
+    }
+    QAction* headerAction = tools->addAction(tr("&Header"));
+    headerAction->setMenu(header);
+    headerAction->setToolTip(tr("Edits the report header the job keeps"));
+    if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(headerAction)))
+        button->setPopupMode(QToolButton::InstantPopup);
+    QAction* limit = tools->addAction(tr("&Limit..."));
+    limit->setToolTip(tr("Chooses the limit the job's tests are certified against"));
+    connect(limit, &QAction::triggered, &m_Session, &JobSession::EditLimits);
+
+    m_Title->setObjectName(QStringLiteral("jobTitle"));
+    m_Title->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Counts->setObjectName(QStringLiteral("jobCounts"));
+    m_Counts->setWordWrap(true);
+    m_Counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* filterLabel = new QLabel(tr("S&how:"), this);
+    filterLabel->setBuddy(m_Filter);
+    m_Filter->setObjectName(QStringLiteral("jobFilter"));
+    connect(m_Filter, qOverload<int>(&QComboBox::activated), this, [this](int choice) {
+        m_Model->SetFilter(choice <= 0 ? std::nullopt : std::optional<FibreFilter>(Filters[choice - 1]));
+        ShowTests();
+    });
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(m_Filter, 1);
+
+    m_Tree->setObjectName(QStringLiteral("jobTree"));
+    m_Tree->setModel(m_Model);
+    // Every row is one line high: the view then lays out any number of them
+    // without measuring each.
+    m_Tree->setUniformRowHeights(true);
+    m_Tree->setAlternatingRowColors(true);
+    m_Tree->setAccessibleName(tr("Cables and fibers of the job"));
+    m_Tree->header()->setSectionResizeMode(QHeaderView::Interactive);
+    m_Tree->header()->setStretchLastSection(true);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnName, 110);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnStatus, 110);
+    m_Tree->setColumnWidth(JobTreeModel::ColumnTests, 90);
+    connect(m_Tree, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        if (const std::optional<uint32_t> fibre = m_Model->FibreAt(index))
+            emit ShowFibre(*fibre);
+    });
+    connect(m_Tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &CJobPane::ShowTests);
+    connect(m_Model, &QAbstractItemModel::modelReset, this, [this] {
+        // A new model reset makes a new selection model's rows current.
+        ShowTests();
+    });
+
+    auto* testsLabel = new QLabel(tr("&Tests of the fiber:"), this);
+    testsLabel->setBuddy(m_Tests);
+    m_Tests->setObjectName(QStringLiteral("jobTests"));
+    m_Tests->setColumnCount(TestColumns);
+    m_Tests->setHeaderLabels({tr("Test"), tr("Tested"), tr("Verdict"), tr("File"), tr("Record")});
+    m_Tests->setRootIsDecorated(false);
+    m_Tests->setAccessibleName(tr("Tests of the fiber, current first"));
+    m_Tests->setMaximumHeight(m_Tests->fontMetrics().height() * 8);
+    connect(m_Tests, &QTreeWidget::currentItemChanged, this, &CJobPane::UpdateButtons);
+
+    m_Show->setToolTip(tr("Shows the fiber's tests in the KAV table (Enter or a double-click does it too)"));
+    m_Choose->setToolTip(
+        tr("The selected test holds for the fiber; its other tests of that time stay in the job"));
+    m_Rename->setToolTip(
+        tr("Corrects a label typed wrongly at the unit; the original stays in the job (F2)"));
+    connect(m_Show, &QPushButton::clicked, this, &CJobPane::ShowSelected);
+    connect(m_Choose, &QPushButton::clicked, this, &CJobPane::ChooseSelectedTest);
+    connect(m_Rename, &QPushButton::clicked, this, &CJobPane::RenameSelected);
+    auto* renameKey = new QAction(this);
+    renameKey->setShortcut(QKeySequence(Qt::Key_F2));
+    renameKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(renameKey, &QAction::triggered, this, &CJobPane::RenameSelected);
+    addAction(renameKey);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_Show);
+    buttons->addWidget(m_Choose);
+    buttons->addWidget(m_Rename);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tools);
+    layout->addWidget(m_Title);
+    layout->addWidget(m_Counts);
+    layout->addLayout(filterRow);
+    layout->addWidget(m_Tree, 1);
+    layout->addWidget(testsLabel);
+    layout->addWidget(m_Tests);
+    layout->addLayout(buttons);
+
+    connect(&m_Session, &JobSession::Changed, this, &CJobPane::Refresh);
+    Refresh();
+}
+
+void CJobPane::Refresh()
+{
+    // The fibre selected stays selected, by its names, when it is still
+    // there. The state has changed already: the names were kept before.
+    const std::optional<std::pair<std::string, std::string>> kept = m_SelectedNames;
+    const bool open = m_Session.IsOpen();
+    const JobState& state = m_Session.State();
+    m_Model->SetState(open ? &state : nullptr, m_Model->Filter());
+    QString title = QFileInfo(m_Session.Path()).fileName();
+    if (m_Session.ReadOnly())
+        title = tr("%1 (read only)").arg(title);
+    m_Title->setText(open ? title : tr("No job is open."));
+    m_Counts->setText(open ? JobCountsText(state.Totals()) : QString());
+    FillFilterChoices();
+    if (kept)
+        if (const std::optional<uint32_t> fibre = state.FindFibre(kept->first, kept->second))
+            SelectFibre(*fibre);
+    ShowTests();
+}
+
+void CJobPane::FillFilterChoices()
+{
+    const char* const names[FilterChoices] = {QT_TR_NOOP("All fibers (%1)"), QT_TR_NOOP("Failed (%1)"),
+                                              QT_TR_NOOP("Missing (%1)"),    QT_TR_NOOP("Incomplete (%1)"),
+                                              QT_TR_NOOP("Retested (%1)"),   QT_TR_NOOP("In conflict (%1)")};
+    const int chosen = std::max(0, m_Filter->currentIndex());
+    m_Filter->clear();
+    for (int choice = 0; choice < FilterChoices; ++choice)
+        m_Filter->addItem(tr(names[choice]).arg(FilterCount(m_Session.State().Totals(), choice)));
+    m_Filter->setCurrentIndex(chosen);
+}
+
+void CJobPane::SelectFibre(uint32_t fibre)
+{
+    const QModelIndex index = m_Model->IndexOfFibre(fibre);
+    if (!index.isValid())
+        return;
+    m_Tree->expand(index.parent());
+    m_Tree->setCurrentIndex(index);
+    m_Tree->scrollTo(index);
+}
+
+std::optional<uint32_t> CJobPane::SelectedFibre() const
+{
+    return m_Model->FibreAt(m_Tree->currentIndex());
+}
+
+std::optional<uint32_t> CJobPane::SelectedCable() const
+{
+    const QModelIndex current = m_Tree->currentIndex();
+    if (const std::optional<uint32_t> fibre = m_Model->FibreAt(current))
+        return m_Session.State().Fibres()[*fibre].cable;
+    return m_Model->CableAt(current);
+}
+
+std::optional<uint32_t> CJobPane::SelectedTest() const
+{
+    const QTreeWidgetItem* item = m_Tests->currentItem();
+    if (!item)
+        return std::nullopt;
+    return item->data(TestRole, Qt::UserRole).toUInt();
+}
+
+void CJobPane::ShowTests()
+{
+    m_Tests->clear();
+    m_SelectedNames.reset();
+    if (const std::optional<uint32_t> fibre = SelectedFibre()) {
+        const JobState& state = m_Session.State();
+        const JobFibre& row = state.Fibres()[*fibre];
+        m_SelectedNames.emplace(state.Name(state.Cables()[row.cable].name), state.Name(row.fiber));
+        const auto [first, last] = state.RecordsOf(*fibre);
+        for (const uint32_t* record = first; record != last; ++record) {
+            const JobRecord& test = state.Records()[*record];
+            auto* item = new QTreeWidgetItem(m_Tests);
+            item->setText(TestRole, RecordRoleName(test.role));
+            item->setData(TestRole, Qt::UserRole, *record);
+            item->setText(TestTested, QString::fromStdString(std::string(test.Tested())));
+            const FibreState verdict = StateOfVerdict(test.verdict);
+            item->setText(TestVerdict, FibreStateName(verdict));
+            item->setIcon(TestVerdict, FibreStateIcon(verdict));
+            item->setText(TestFile, QString::fromStdString(state.Files()[test.file].name));
+            item->setText(TestRecord, QString::fromStdString(state.RecordReference(*record)));
+            if (test.Renamed())
+                item->setToolTip(TestRole, tr("Imported as cable %1, fiber %2")
+                                               .arg(QString::fromStdString(state.Name(test.importedCable)),
+                                                    QString::fromStdString(state.Name(test.importedFiber))));
+        }
+        if (m_Tests->topLevelItemCount() > 0)
+            m_Tests->setCurrentItem(m_Tests->topLevelItem(0));
+    }
+    UpdateButtons();
+}
+
+void CJobPane::UpdateButtons()
+{
+    const bool open = m_Session.IsOpen();
+    const bool writable = open && !m_Session.ReadOnly();
+    const std::optional<uint32_t> fibre = SelectedFibre();
+    m_Show->setEnabled(fibre && m_Tests->topLevelItemCount() > 0);
+    m_Rename->setEnabled(writable && SelectedCable().has_value());
+    bool choosable = false;
+    if (const std::optional<uint32_t> test = SelectedTest(); test && writable) {
+        const RecordRole role = m_Session.State().Records()[*test].role;
+        choosable = role == RecordRole::Conflicting || role == RecordRole::NotChosen;
+    }
+    m_Choose->setEnabled(choosable);
+}
+
+void CJobPane::ImportChosenFiles()
+{
+    const QStringList paths =
+        Prompts::Current().OpenFiles(this, tr(ImportFilter), LastFolder(ImportDialogKind));
+    if (paths.isEmpty())
+        return;
+    RememberFolder(ImportDialogKind, paths.front());
+    m_Session.Import(paths);
+}
+
+void CJobPane::RenameSelected()
+{
+    if (const std::optional<uint32_t> cable = SelectedCable(); cable && m_Rename->isEnabled())
+        m_Session.Rename(*cable, SelectedFibre());
+}
+
+void CJobPane::ChooseSelectedTest()
+{
+    if (const std::optional<uint32_t> test = SelectedTest(); test && m_Choose->isEnabled())
+        m_Session.Choose(*test);
+}
+
+void CJobPane::ShowSelected()
+{
+    if (const std::optional<uint32_t> fibre = SelectedFibre())
+        emit ShowFibre(*fibre);
+}
+
+void CJobPane::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_Session.IsOpen() && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CJobPane::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    event->acceptProposedAction();
+    m_Session.Import(paths);
+}
