@@ -3,8 +3,8 @@
 #include "data/CertificationSummary.h"
 #include "data/LossTableColumns.h"
 #include "data/LossTestRules.h"
+#include "data/NameDecoding.h"
 #include "data/RecordColumns.h"
-#include "data/TextEncoding.h"
 #include "data/VerdictsCsv.h"
 
 namespace {
@@ -20,7 +20,8 @@ SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
     sheet.fillRow = [&table, &records](size_t row, std::vector<std::string>& cells) {
         for (size_t c = 0; c < N; ++c) {
             const RecordColumn<Record>& column = table.columns[c];
-            cells[c] = column.field ? Utf8FromLatin1(column.field(records[row])) : std::to_string(row + 1);
+            // As shown: names as they are read, every other text ASCII.
+            cells[c] = column.field ? NameUtf8(column.field(records[row])) : std::to_string(row + 1);
         }
         return false;
     };
@@ -55,9 +56,9 @@ SheetTable LossTestSheet(const CDataStore& store)
             cell.clear();
             AppendKavCellText(cell, record, wave, static_cast<KavColumn>(c));
         }
-        // Names are the instrument's single bytes; every other text is ASCII.
+        // Names as they are shown; every other text is ASCII.
         for (const KavColumn named : {KavColumn::Cable, KavColumn::Fiber})
-            cells[static_cast<size_t>(named)] = Utf8FromLatin1(cells[static_cast<size_t>(named)]);
+            cells[static_cast<size_t>(named)] = NameUtf8(cells[static_cast<size_t>(named)]);
         return static_cast<size_t>(wave) == waveCount - 1;
     };
     return sheet;
@@ -76,8 +77,9 @@ SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdic
         FillVerdictRow(store, verdicts, row, texts);
         for (size_t c = 0; c < texts.size(); ++c)
             cells[c] = texts[c];
-        cells[0] = Utf8FromLatin1(cells[0]);
-        cells[1] = Utf8FromLatin1(cells[1]);
+        // Names as they are shown.
+        cells[0] = NameUtf8(cells[0]);
+        cells[1] = NameUtf8(cells[1]);
         return row % rowsPerRecord == rowsPerRecord - 1;
     };
     return sheet;
@@ -94,17 +96,24 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
         {{"Fibres", "", CellKind::Number}, std::to_string(fibres.Total())},
         {{"Pass", "", CellKind::Number}, std::to_string(fibres.pass)},
         {{"Warning", "", CellKind::Number}, std::to_string(fibres.warning)},
+        {{"Incomplete", "", CellKind::Number}, std::to_string(fibres.incomplete)},
         {{"Fail", "", CellKind::Number}, std::to_string(fibres.fail)},
-        {{"No verdict", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
+        {{"Not certified", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
     };
+    if (!verdicts.NotCertified().empty()) {
+        std::string waveLengths;
+        for (const int32_t waveLength : verdicts.NotCertified())
+            waveLengths += (waveLengths.empty() ? "" : ", ") + std::to_string(waveLength);
+        cells.push_back({{"Not certified", "(nm)", CellKind::Text}, waveLengths});
+    }
     if (summary.worst) {
         const VerdictPlace& worst = *summary.worst;
         const KavRecordView record = KavRecordAt(store, worst.record);
         std::string margin;
         AppendHundredths(margin, summary.worstMargin);
         cells.push_back({{"Worst margin", "(dB)", CellKind::Number}, margin});
-        cells.push_back({{"Worst cable", "", CellKind::Text}, Utf8FromLatin1(CableOf(record))});
-        cells.push_back({{"Worst fiber", "", CellKind::Text}, Utf8FromLatin1(FiberOf(record))});
+        cells.push_back({{"Worst cable", "", CellKind::Text}, NameUtf8(CableOf(record))});
+        cells.push_back({{"Worst fiber", "", CellKind::Text}, NameUtf8(FiberOf(record))});
         cells.push_back(
             {{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
         cells.push_back({{"Worst direction", "", CellKind::Text}, DirectionText(worst.direction)});

@@ -192,7 +192,7 @@ TestLimits Budget()
     limits.preset = "tia-568.3-d-osp";
     limits.connections = 2;
     limits.splices = 2;
-    limits.warningBand = 0.5;
+    limits.warningBand = Figure("0.5");
     return limits;
 }
 

@@ -63,6 +63,17 @@ def read_csv(path):
         return list(csv.reader(io.StringIO(f.read().decode("latin-1"), newline="")))
 
 
+def shown_name(text):
+    """A name as the program shows it: its bytes as UTF-8, else GB18030, else Latin-1."""
+    raw = text.encode("latin-1")
+    for encoding in ("utf-8", "gb18030"):
+        try:
+            return raw.decode(encoding)
+        except UnicodeDecodeError:
+            pass
+    return text
+
+
 def unescape(text):
     # A character that XML cannot hold is stored as _xHHHH_.
     return re.sub(r"_x([0-9A-Fa-f]{4})_", lambda m: chr(int(m.group(1), 16)), text)
@@ -142,7 +153,7 @@ def check_kav_sheet(sheet, table, wave_count):
             cell = sheet.cell(row=r + 2, column=c + 1)
             # The CSV writes the record's length on its last row alone; the
             # table, and so the sheet, on each.
-            text = record_last[c] if c == 12 else row[c]
+            text = record_last[c] if c == 12 else shown_name(row[c]) if c in (0, 1) else row[c]
             check_cell(cell, text, kind, title_unit(KAV_TITLES[c]), f"KAV {cell.coordinate}")
             rule = cell.border.bottom.style if cell.border.bottom else None
             check((rule == "thin") == last, f"KAV {cell.coordinate}: rule {rule}")
@@ -157,7 +168,8 @@ def check_verdicts_sheet(sheet, table):
     for r, row in enumerate(rows):
         for c, kind in enumerate(VERDICT_KINDS):
             cell = sheet.cell(row=r + 2, column=c + 1)
-            check_cell(cell, row[c], kind, title_unit(VERDICT_TITLES[c]), f"Verdicts {cell.coordinate}")
+            text = shown_name(row[c]) if c in (0, 1) else row[c]
+            check_cell(cell, text, kind, title_unit(VERDICT_TITLES[c]), f"Verdicts {cell.coordinate}")
 
 
 def check_summary_sheet(sheet, info, file_name):
@@ -165,8 +177,10 @@ def check_summary_sheet(sheet, info, file_name):
     titles = [c.value for c in sheet[1]]
     values = dict(zip(titles, [c.value for c in sheet[2]]))
     expected = {"File": file_name, "Limit": summary["limit"], "Fibres": summary["fibres"],
-                "Pass": summary["pass"], "Warning": summary["warning"], "Fail": summary["fail"],
-                "No verdict": summary["noVerdict"]}
+                "Pass": summary["pass"], "Warning": summary["warning"], "Incomplete": summary["incomplete"],
+                "Fail": summary["fail"], "Not certified": summary["noVerdict"]}
+    if summary["notCertified"]:
+        expected["Not certified\n(nm)"] = ", ".join(str(w) for w in summary["notCertified"])
     worst = summary["worst"]
     if worst:
         expected.update({"Worst margin\n(dB)": float(summary["worstMargin"]), "Worst cable": worst["cable"],
@@ -184,7 +198,7 @@ def check_list_sheet(sheet, table, columns):
         title = titles[c] if c < len(titles) else ""
         check(title.split("\n")[0] == name, f"{sheet.title}: title {title!r} for {name}")
         for r, row in enumerate(rows):
-            text = str(r + 1) if csv_name is None else row[header.index(csv_name)]
+            text = str(r + 1) if csv_name is None else shown_name(row[header.index(csv_name)])
             cell = sheet.cell(row=r + 2, column=c + 1)
             check_cell(cell, text, kind, title_unit(title), f"{sheet.title} {cell.coordinate}")
     check_layout(sheet, titles, len(rows))
