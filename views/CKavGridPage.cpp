@@ -115,16 +115,8 @@ void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records,
 
 QRgb VerdictColour(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Fail:
-        return qRgb(0xF4, 0xB6, 0xB6);
-    case Verdict::Warning:
-        return qRgb(0xFB, 0xDD, 0x96);
-    case Verdict::Pass:
-    case Verdict::None:
-        break;
-    }
-    return DefaultColour;
+    const std::optional<uint32_t> fill = VerdictFill(verdict);
+    return fill ? qRgb((*fill >> 16) & 0xFF, (*fill >> 8) & 0xFF, *fill & 0xFF) : DefaultColour;
 }
 
 CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent)
@@ -232,7 +224,7 @@ void CKavGridPage::Certify()
 {
     m_Verdicts = CertifyLossTests(m_Store, m_Limits);
     m_Summary = Summarize(m_Verdicts);
-    m_SummaryLine->ShowSummary(m_Store, m_Summary, m_Limits);
+    m_SummaryLine->ShowSummary(m_Store, m_Verdicts, m_Summary, m_Limits);
     if (m_pGrid)
         ShowVerdicts();
 }

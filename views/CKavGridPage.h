@@ -23,9 +23,10 @@ struct ColumnWidths
     std::array<int, MostTableColumns> wanted{};
 };
 
-// The background of a loss cell by its verdict: red for Fail, amber for
-// Warning, the grid's own otherwise. Both are light, so the table's black
-// text stays readable on them, also in the focus cell.
+// The background of a loss cell by its verdict (VerdictFill): red for Fail,
+// amber for Warning, grey-blue for Incomplete, the grid's own otherwise. All
+// are light, so the table's black text stays readable on them, also in the
+// focus cell.
 QRgb VerdictColour(Verdict verdict);
 
 // The KAV tab: the loss-test table, one grid row per wavelength with the

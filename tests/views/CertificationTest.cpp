@@ -2,6 +2,7 @@
 #include "data/FileLoading.h"
 #include "data/LimitFile.h"
 #include "grid/GridCtrl.h"
+#include "report/Translations.h"
 #include "tests/support/PdfReading.h"
 #include "tests/views/ViewTestSupport.h"
 #include "tools/make-samples/SampleSet.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextDocumentFragment>
+#include <QTranslator>
 
 // Certification in the window: the summary line above the KAV table, the
 // loss cells coloured by verdict, the Limit and Margin columns with what a
@@ -30,10 +32,13 @@
 // (F20-F39), every loss 1.00 dB against a threshold of 2.00, but F2's 1310
 // A->B of 1.80 and F35's 1550 B->A of 1.60. Against fixed limits of 2.00 at
 // 1310 and 1.50 at 1550 nm with a band of 0.30: F2 warns (0.20), F35 fails
-// (-0.10), 1490 nm has no limit.
+// (-0.10), 1490 nm is not certified.
 class CertificationTest : public QObject
 {
     Q_OBJECT
+
+    // English too has its own file for the forms a count takes.
+    QTranslator m_English;
 
 private:
     static constexpr int Records = 40;
@@ -64,8 +69,8 @@ private:
     {
         TestLimits limits;
         limits.method = LimitMethod::Fixed;
-        limits.fixed = {{1310, 2.0}, {1550, 1.5}};
-        limits.warningBand = 0.3;
+        limits.fixed = {{1310, Figure("2.0")}, {1550, Figure("1.5")}};
+        limits.warningBand = Figure("0.3");
         return limits;
     }
 
@@ -103,6 +108,12 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(LoadTranslations(m_English, "en", KAV_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(&m_English);
+    }
+
     // The line sums up the verdicts against the limit in force; each loss
     // cell shows its verdict, failed red and warning amber, also while it
     // is selected, where the selection frames it.
@@ -116,13 +127,16 @@ private slots:
         QVERIFY(line.isVisible());
         QCOMPARE(line.geometry().bottom() < Grid(f).geometry().top(), true);
         // Every record's own threshold of 2.00: all pass, F2 closest.
-        QCOMPARE(line.Counts()->text(), QString("40 fibres: 40 passed, 0 warnings, 0 failed, 0 no verdict"));
+        QCOMPARE(line.Counts()->text(), QString("40 fibres: 40 passed, 0 warnings, 0 failed, 0 incomplete"));
+        QVERIFY(line.NotCertified()->isHidden());
         QCOMPARE(Plain(line.WorstMargin()), QString("Worst margin 0.20 dB: C1 F2, 1310 nm A->B"));
         QCOMPARE(line.Limit()->text(), QString("Limit: instrument"));
         QCOMPARE(Background(Grid(f), WarnRow, 3), DefaultColour);
 
         Page(f).SetLimits(Contract());
-        QCOMPARE(line.Counts()->text(), QString("40 fibres: 38 passed, 1 warnings, 1 failed, 0 no verdict"));
+        QCOMPARE(line.Counts()->text(), QString("40 fibres: 38 passed, 1 warning, 1 failed, 0 incomplete"));
+        QVERIFY(line.NotCertified()->isVisible());
+        QCOMPARE(line.NotCertified()->text(), QString("Not certified: 1490 nm"));
         QCOMPARE(Plain(line.WorstMargin()), QString("Worst margin -0.10 dB: C2 F35, 1550 nm B->A"));
         QCOMPARE(line.Limit()->text(), QString("Limit: fixed"));
         CGridCtrl& grid = Grid(f);
@@ -131,7 +145,7 @@ private slots:
         QCOMPARE(Background(grid, WarnRow, 4), DefaultColour);
         QCOMPARE(Background(grid, FailRow, 4), red); // Loss BA
         QCOMPARE(Background(grid, FailRow, 3), DefaultColour);
-        QCOMPARE(Background(grid, FailRow - 1, 4), DefaultColour); // 1490: no verdict
+        QCOMPARE(Background(grid, FailRow - 1, 4), DefaultColour); // 1490: not certified
         QVERIFY(qRed(red) > 200 && qGreen(red) < 200 && qBlue(red) < 200);
         QVERIFY(qRed(amber) > 200 && qGreen(amber) > 180 && qBlue(amber) < 170);
 
@@ -213,7 +227,7 @@ private slots:
                 QCOMPARE(grid.IsCellSelected(row, col), row >= FailRow - 2 && row <= FailRow);
     }
 
-    // Export PDF ends the report with the summary, and Save As Excel makes
+    // Export PDF leads the report with the summary, and Save As Excel makes
     // the workbook, against the limit the table shows, not the instruments'
     // thresholds. (What the summary page says is the report's test.)
     void theReportAndTheWorkbookUseTheWindowsLimit()
@@ -224,10 +238,10 @@ private slots:
         f.prompts.QueueFile(f.Path("report.pdf"));
         f.Run(CommandId::FileExportPdf, TabKav);
         const std::string pdf = f.Path("report.pdf").toStdString();
-        const std::string last = PdfText(pdf, PdfPages(pdf));
-        QVERIFY2(last.find("Certification Summary") != std::string::npos, last.c_str());
-        QVERIFY2(last.find("Limit: fixed") != std::string::npos, last.c_str());
-        QVERIFY2(std::regex_search(last, std::regex("C2\\s+F35\\s+-0.10\\s+1550\\s+B->A")), last.c_str());
+        const std::string first = PdfText(pdf, 1);
+        QVERIFY2(first.find("Certification Summary") != std::string::npos, first.c_str());
+        QVERIFY2(first.find("Limit: fixed limits: 1310 nm 2.0 dB") != std::string::npos, first.c_str());
+        QVERIFY2(std::regex_search(first, std::regex("C2\\s+F35\\s+-0.10\\s+1550\\s+B->A")), first.c_str());
 
         qputenv("SOURCE_DATE_EPOCH", "1700000000"); // the same moment, the same bytes
         f.prompts.QueueFile(f.Path("results.xlsx"));
@@ -255,7 +269,14 @@ private slots:
         dialog.Preset()->setCurrentIndex(dialog.Preset()->findData("tia-568.3-d-osp"));
         QCOMPARE(dialog.Attenuation(1310)->placeholderText(), QString("0.5")); // the preset's
         QCOMPARE(dialog.Attenuation(1490)->placeholderText(), QString());
+        // The preset does not certify 1490 nm: said, and its field marked,
+        // until it has a figure.
+        QVERIFY(!dialog.Warning()->isHidden());
+        QVERIFY2(dialog.Warning()->text().startsWith("Not certified: 1490 nm."),
+                 qPrintable(dialog.Warning()->text()));
+        QVERIFY(!dialog.Attenuation(1490)->styleSheet().isEmpty());
         dialog.Attenuation(1490)->setText("0.35");
+        QVERIFY(dialog.Warning()->isHidden());
         dialog.SpliceLoss()->setText("0,2");
         dialog.Connections()->setValue(2);
         dialog.Splices()->setValue(1);
@@ -265,11 +286,11 @@ private slots:
         TestLimits expected;
         expected.method = LimitMethod::Budget;
         expected.preset = "tia-568.3-d-osp";
-        expected.attenuation = {{1490, 0.35}};
-        expected.spliceLoss = 0.2;
+        expected.attenuation = {{1490, Figure("0.35")}};
+        expected.spliceLoss = Figure("0.2");
         expected.connections = 2;
         expected.splices = 1;
-        expected.warningBand = 0.3;
+        expected.warningBand = Figure("0.3");
         expected.cables["C2"].connections = 4;
         QVERIFY(dialog.Limits() == expected);
 
@@ -291,6 +312,11 @@ private slots:
         prompts.QueueFile(contract);
         reopened.OpenButton()->click();
         QVERIFY(reopened.Limits() == ReadLimitFile(contract.toStdString()).limits);
+        // A cable the limit names that the file has not is told.
+        TestLimits elsewhere = expected;
+        elsewhere.cables["C9"].splices = 1;
+        dialog.Load(elsewhere);
+        QCOMPARE(dialog.Warning()->text(), QString("No cable of the file is named \u201CC9\u201D."));
 
         WriteFile(dir.filePath("bad.kavlimits"), R"({"method": "budget", "splices": -1})");
         prompts.Clear();
