@@ -6,6 +6,7 @@
 #include "app/WindowLanguage.h"
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
+#include "data/NameDecoding.h"
 #include "platform/AppTitle.h"
 #include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
@@ -16,6 +17,7 @@
 #include "views/CertificationSettings.h"
 #include "views/InfoDialogs.h"
 #include "views/KavTabActive.h"
+#include "views/Messages.h"
 #include "views/ReportHeaderMemory.h"
 #include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
@@ -55,19 +57,25 @@ constexpr CommandId ViewCommands[] = {CommandId::FileOpen,        CommandId::Fil
                                       CommandId::FileSaveAsExcel, CommandId::FileReportOptions};
 
 // The commands that, like the information dialogs, belong to the KAV tab.
-constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo, CommandId::EditCableInfo,
-                                        CommandId::EditSystemInfo, CommandId::EditTestLimits,
-                                        CommandId::EditClearHeader};
+constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo,    CommandId::EditCableInfo,
+                                        CommandId::EditSystemInfo, CommandId::EditTestInfo,
+                                        CommandId::EditTestLimits, CommandId::EditClearHeader};
 
 // The cables of the loss tests in the order they first appear, and the
 // wavelengths of their form.
 std::vector<std::string> CablesOf(const CDataStore& store)
 {
     std::vector<std::string> cables;
+    std::string_view last;
     for (size_t k = 0; k < store.KavRecordCount(); ++k) {
-        const std::string_view cable = CableOf(KavRecordAt(store, k));
+        const std::string_view bytes = CableOf(KavRecordAt(store, k));
+        if (k != 0 && bytes == last)
+            continue;
+        last = bytes;
+        // As shown: the name that a limit's per-cable figures match.
+        std::string cable = NameUtf8(bytes);
         if (std::find(cables.begin(), cables.end(), cable) == cables.end())
-            cables.emplace_back(cable);
+            cables.push_back(std::move(cable));
     }
     return cables;
 }
@@ -205,8 +213,12 @@ void CMainFrame::CreateMenus()
                                tr("Edits the cable information of the report header")));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, tr("System Information(&S)"),
                                tr("Edits the system information of the report header")));
-    edit->addAction(AddCommand(CommandId::EditClearHeader, tr("Clear Report Header(&H)"),
-                               tr("Empties the job, cable and system information, also for later runs")));
+    edit->addAction(AddCommand(CommandId::EditTestInfo, tr("Test Information(&T)"),
+                               tr("Edits the reference method, test cords, calibration and instrument of the "
+                                  "report header")));
+    edit->addAction(
+        AddCommand(CommandId::EditClearHeader, tr("Clear Report Header(&H)..."),
+                   tr("Empties the job, cable, system and test information, also for later runs")));
     edit->addSeparator();
     edit->addAction(AddCommand(CommandId::EditTestLimits, tr("Test Limits(&L)..."),
                                tr("Chooses the limit the loss tests are certified against")));
@@ -439,8 +451,13 @@ bool CMainFrame::OnFrameCommand(CommandId id)
         if (informationEnabled)
             ShowSystemInformation(this, fields);
         return true;
+    case CommandId::EditTestInfo:
+        if (informationEnabled)
+            ShowTestInformation(this, fields);
+        return true;
     case CommandId::EditClearHeader:
-        if (informationEnabled) {
+        // Every field of every group goes: asked first.
+        if (informationEnabled && ConfirmClearHeader(this)) {
             fields.Clear();
             RememberReportHeader(fields);
         }

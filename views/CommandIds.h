@@ -24,6 +24,7 @@ enum class CommandId : int
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,
+    EditTestInfo = 32795,     // ours: the reference method, cords, calibration, instrument
     EditTestLimits = 32792,   // ours: the limit the loss tests are certified against
     ViewLimitColumns = 32791, // ours: the KAV table's Limit and Margin columns
 };

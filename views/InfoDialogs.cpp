@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 namespace {
 template <class Dialog> void EditInformation(QWidget* owner, InfoFields& fields)
@@ -61,6 +63,19 @@ CSystemInfoDlg::CSystemInfoDlg(QWidget* parent) : CInfoDialog(tr("System Informa
     AddField(2, 1, QString(), 1056, &InfoFields::SerialNumberB)->setToolTip(unitBTip);
 }
 
+CTestInfoDlg::CTestInfoDlg(QWidget* parent) : CInfoDialog(tr("Test Information"), parent)
+{
+    QLineEdit* method = AddField(0, 0, tr("Reference (jumpers):"), 1065, &InfoFields::ReferenceMethod);
+    method->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[123]")), method));
+    method->setToolTip(tr("The reference method: 1, 2 or 3 jumpers"));
+    AddField(0, 2, tr("Model:"), 1066, &InfoFields::InstrumentModel);
+    AddField(1, 0, tr("Test cords:"), 1067, &InfoFields::TestCords, 3);
+    AddField(2, 0, tr("Calibrated A:"), 1068, &InfoFields::CalibrationDateA);
+    AddField(2, 2, tr("Calibrated B:"), 1069, &InfoFields::CalibrationDateB);
+    AddField(3, 0, tr("Firmware:"), 1070, &InfoFields::Firmware);
+}
+
 void ShowJobInformation(QWidget* owner, InfoFields& fields)
 {
     EditInformation<CJobInfoDlg>(owner, fields);
@@ -74,4 +89,9 @@ void ShowCableInformation(QWidget* owner, InfoFields& fields)
 void ShowSystemInformation(QWidget* owner, InfoFields& fields)
 {
     EditInformation<CSystemInfoDlg>(owner, fields);
+}
+
+void ShowTestInformation(QWidget* owner, InfoFields& fields)
+{
+    EditInformation<CTestInfoDlg>(owner, fields);
 }

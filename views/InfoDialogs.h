@@ -27,7 +27,18 @@ public:
     explicit CSystemInfoDlg(QWidget* parent = nullptr);
 };
 
-// The three Edit commands.
+// "Test Information": what a network owner asks of the test itself: the
+// reference method (1, 2 or 3 jumpers), the test cords, each unit's
+// calibration date, the instrument's model and firmware.
+class CTestInfoDlg : public CInfoDialog
+{
+    Q_OBJECT
+public:
+    explicit CTestInfoDlg(QWidget* parent = nullptr);
+};
+
+// The four Edit commands.
 void ShowJobInformation(QWidget* owner, InfoFields& fields);
 void ShowCableInformation(QWidget* owner, InfoFields& fields);
 void ShowSystemInformation(QWidget* owner, InfoFields& fields);
+void ShowTestInformation(QWidget* owner, InfoFields& fields);
