@@ -97,8 +97,10 @@ private:
         int firstPage;
         int continuationPage;
     };
-    static constexpr KavPaging Kav2Paging{5, 13};
-    static constexpr KavPaging Kav3Paging{4, 10};
+    // A cable's first page holds what the header block, test information
+    // included, leaves room for on A4 without shrinking the page.
+    static constexpr KavPaging Kav2Paging{3, 13};
+    static constexpr KavPaging Kav3Paging{2, 10};
     static KavPaging PagingOf(int waveCount);
     static unsigned GroupPages(int records, KavPaging paging);
 

@@ -88,7 +88,7 @@ QPoint CReport::KavLayoutEnd(int waveCount)
 {
     // A header block's page with as many record blocks as it holds.
     const KavPaging paging = PagingOf(waveCount);
-    constexpr int HeaderBottom = 676;
+    constexpr int HeaderBottom = 816;
     return QPoint(ColumnRight(ColumnCount - 1),
                   HeaderBottom + HeadingHeight + paging.firstPage * (waveCount + 1) * SubRowHeight);
 }
