@@ -265,6 +265,10 @@ private slots:
         ScriptedPrompts prompts;
         QTemporaryDir dir;
         CTestLimitsDlg dialog(TestLimits{}, {"C1", "C2"}, {1310, 1490, 1550});
+        // Within a 960 x 500 screen (logical pixels, any scale) with its frame.
+        QVERIFY2(
+            dialog.sizeHint().width() <= 960 && dialog.sizeHint().height() <= 500 - 40,
+            qPrintable(QString("%1 x %2").arg(dialog.sizeHint().width()).arg(dialog.sizeHint().height())));
         dialog.Method()->setCurrentIndex(dialog.Method()->findData("budget"));
         dialog.Preset()->setCurrentIndex(dialog.Preset()->findData("tia-568.3-d-osp"));
         QCOMPARE(dialog.Attenuation(1310)->placeholderText(), QString("0.5")); // the preset's
