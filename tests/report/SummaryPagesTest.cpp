@@ -67,3 +67,34 @@ TEST(SummaryPagesTest, ALongListGoesOnOverFurtherPagesUnderItsHeading)
     for (int k = 0; k < Fibres; ++k)
         EXPECT_EQ(listed[static_cast<size_t>(k)], QString("F%1").arg(k));
 }
+
+// Sixteen wide letters are more than a name's column holds, and with them
+// the worst margin's line more than the page's width: the name wraps in a
+// row grown to its two lines, the line onto a second one.
+TEST(SummaryPagesTest, LongNamesWrapAndTheirRowGrows)
+{
+    CDataStore store;
+    CDataStore::KavTriples values{};
+    values.LossAB[0] = 2.0f; // against the record's threshold of 0: failed
+    const std::string wide(16, 'W');
+    AddLossTest(store, 3, wide, wide, values);
+    ReportOptions options;
+    options.footer = false;
+    CReportPrinting job(store, ReportKind::Kav3, options);
+    const RecordingDrawContext dc = Painted(job, 1, job.PageCount());
+    int wrappedRows = 0;
+    for (const RecordingDrawContext::Text& text : dc.Texts())
+        if (text.text == QString::fromStdString(wide) && text.format) {
+            EXPECT_TRUE(Includes(*text.format, DrawContext::TextFormat::WordBreak));
+            EXPECT_EQ(text.rect.height(), 2 * 14); // two lines inside its padding
+            ++wrappedRows;
+        }
+    EXPECT_EQ(wrappedRows, 3); // the cable's counts, and cable and fiber among the failed
+    const std::vector<QString> texts = TextsOf(dc);
+    const auto line = std::find_if(texts.begin(), texts.end(), [](const QString& text) {
+        return text.startsWith("Worst margin: -2.00 dB");
+    });
+    ASSERT_NE(line, texts.end());
+    EXPECT_FALSE(line->contains("1310 nm A->B")) << line->toStdString(); // on the next line
+    EXPECT_TRUE((line + 1)->contains("1310 nm A->B")) << (line + 1)->toStdString();
+}
