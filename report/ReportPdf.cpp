@@ -27,7 +27,7 @@ QString XmlText(const QString& text)
 }
 
 // "KAV Report of cables.bin": what the report is about.
-QString ReportSubject(const CReportPrinting& job)
+QString ReportSubject(const ReportJob& job)
 {
     const ReportOptions& options = job.Options();
     if (options.sourceFile.empty())
