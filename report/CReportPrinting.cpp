@@ -61,9 +61,9 @@ ReportBrand ReportBrandOf(const ReportOptions& options)
 }
 
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
-    : m_Store(store), m_Report(store, ReportBrandOf(options)), m_Kind(kind), m_Options(options),
-      m_Language(std::make_shared<ReportLanguage>(options.language)), m_PrintedAt(ReportPrintingTime()),
-      m_Row(ReportRowOf(kind))
+    : m_Store(store), m_Report(store, ReportBrandOf(options), {options.limits, options.instrumentDates}),
+      m_Kind(kind), m_Options(options), m_Language(std::make_shared<ReportLanguage>(options.language)),
+      m_PrintedAt(ReportPrintingTime()), m_Row(ReportRowOf(kind))
 {
 }
 

@@ -1,5 +1,6 @@
 #include "data/CDataStore.h"
 #include "data/FieldText.h"
+#include "data/Verdicts.h"
 #include "report/CReport.h"
 #include "report/NameText.h"
 #include "report/RecordDateTime.h"
@@ -12,8 +13,12 @@
 
 namespace {
 constexpr int TableLeft = CReport::KavTableLeft;
-constexpr int ColumnCount = 10;
-constexpr std::array<int, ColumnCount> ColumnWidths{90, 110, 65, 65, 65, 65, 65, 65, 65, 65};
+// The instrument's columns, then the limit's: Limit, Margin and Result.
+constexpr int ColumnCount = 13;
+constexpr std::array<int, ColumnCount> ColumnWidths{75, 100, 45, 45, 45, 45, 45, 45, 45, 45, 45, 50, 90};
+constexpr int LimitColumn = 10;
+constexpr int MarginColumn = 11;
+constexpr int ResultColumn = 12;
 constexpr int ContinuationTop = 60; // where the heading row starts on a page without the header block
 constexpr int HeadingHeight = 48;
 constexpr int SubRowHeight = 24;
@@ -32,7 +37,10 @@ constexpr std::array<Heading, ColumnCount> Headings{{{QT_TRANSLATE_NOOP("Report"
                                                      {QT_TRANSLATE_NOOP("Report", "AVG L"), "(dB)"},
                                                      {QT_TRANSLATE_NOOP("Report", "ORL AB"), "(dB)"},
                                                      {QT_TRANSLATE_NOOP("Report", "ORL BA"), "(dB)"},
-                                                     {QT_TRANSLATE_NOOP("Report", "Length"), "(km)"}}};
+                                                     {QT_TRANSLATE_NOOP("Report", "Length"), "(km)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Limit"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Margin"), "(dB)"},
+                                                     {QT_TRANSLATE_NOOP("Report", "Result"), nullptr}}};
 
 // The value columns 2 to 8, by the loss-test table's columns.
 constexpr std::array<KavColumn, 7> ValueColumns{KavColumn::LossAB, KavColumn::RefAB,       KavColumn::LossBA,
@@ -54,7 +62,7 @@ int ColumnRight(int column)
 
 bool Heavy(int column)
 {
-    return column == 0 || column == 2 || column == 4 || column == 7 || column == 8;
+    return column == 0 || column == 2 || column == 4 || column == 7 || column == 8 || column == ResultColumn;
 }
 
 void PrintHeadingRow(DrawContext& dc, int top)
@@ -82,6 +90,36 @@ QString MeanLengthText(const KavRecordView& record)
     return QString::number(static_cast<double>(mean), 'f', 3);
 }
 
+// A direction's margin, "N/A" where it has none.
+QString MarginText(const WaveVerdict& wave, Direction direction)
+{
+    if (!wave.HasMargin(direction))
+        return QStringLiteral("N/A");
+    std::string text;
+    AppendHundredths(text, wave.Margin(direction));
+    return QString::fromStdString(text);
+}
+
+QString ResultText(Verdict verdict)
+{
+    return ReportText("Report", VerdictText(verdict));
+}
+
+// The two directions' texts in the sub-row from `top` to `bottom`: A->B
+// over B->A, as the wavelength column names them, or one text over both
+// where they are the same.
+void DrawDirections(DrawContext& dc, int left, int top, int right, int bottom, const QString& ab,
+                    const QString& ba)
+{
+    if (ab == ba) {
+        DrawCentred(dc, Edges(left, top, right, bottom), ab);
+        return;
+    }
+    const int middle = (top + bottom) / 2;
+    DrawCentred(dc, Edges(left, top, right, middle), ab);
+    DrawCentred(dc, Edges(left, middle, right, bottom), ba);
+}
+
 } // namespace
 
 QPoint CReport::KavLayoutEnd(int waveCount)
@@ -103,6 +141,15 @@ void CReport::PrintKav3Page(DrawContext& dc, const PrintInfo& info)
     PrintKavPage(dc, info, 3);
 }
 
+const LossTestVerdicts& CReport::KavVerdicts(int waveCount)
+{
+    // Worked out for the store's records as they are when a page is printed.
+    if (m_Verdicts.WaveCount() != waveCount ||
+        m_Verdicts.RecordCount() != static_cast<size_t>(KavRecordCount(waveCount)))
+        m_Verdicts = CertifyLossTests(m_Store, m_Table.limits);
+    return m_Verdicts;
+}
+
 void CReport::PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount)
 {
     SelectedFont restored(dc, ReportFont::Heading);
@@ -115,26 +162,15 @@ void CReport::PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount
         headingTop = PrintReportHeader(dc, CableIdOf(*page));
     if (KavRecordCount(waveCount) > 0)
         PrintHeadingRow(dc, headingTop);
+    const LossTestVerdicts& verdicts = KavVerdicts(waveCount);
     const int subRows = waveCount + 1;
     for (int32_t i = page->first; i < page->end; ++i) {
-        const int firstSubRow = subRows * (i - page->first);
-        if (waveCount == 3)
-            PrintKav3Record(dc, firstSubRow, m_Store.GetKavRecords3()[static_cast<size_t>(i)], headingTop);
-        else
-            PrintKav2Record(dc, firstSubRow, m_Store.GetKavRecords2()[static_cast<size_t>(i)], headingTop);
+        const auto k = static_cast<size_t>(i);
+        const KavRecordView record =
+            waveCount == 3 ? ViewOf(m_Store.GetKavRecords3()[k]) : ViewOf(m_Store.GetKavRecords2()[k]);
+        PrintKavRecord(dc, subRows * (i - page->first), record, headingTop);
+        PrintRecordVerdicts(dc, subRows * (i - page->first), verdicts, k, headingTop);
     }
-}
-
-void CReport::PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record,
-                              int headingTop) const
-{
-    PrintKavRecord(dc, firstSubRow, ViewOf(record), headingTop);
-}
-
-void CReport::PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record,
-                              int headingTop) const
-{
-    PrintKavRecord(dc, firstSubRow, ViewOf(record), headingTop);
 }
 
 // A block of one sub-row per wavelength and a date line. The date line has
@@ -150,9 +186,9 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     const int blockBottom = subRowTop(n + 1);
 
     const QString fiber = NameText(std::string(record.fiber, BoundedLength(record.fiber, record.fiberSize)));
-    const QString dateTime =
-        NameText(RecordDateTimeText(std::string(record.date, BoundedLength(record.date, record.dateSize)),
-                                    std::string(record.time, BoundedLength(record.time, record.timeSize))));
+    const QString dateTime = NameText(RecordDateTimeText(
+        std::string(record.date, BoundedLength(record.date, record.dateSize)),
+        std::string(record.time, BoundedLength(record.time, record.timeSize)), m_Table.instrumentDates));
     const QString length = MeanLengthText(record);
 
     const QFont heavy = MakeReportFont(ReportFont::HeavyCell);
@@ -173,7 +209,7 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     for (int w = 0; w < n; ++w) {
         Box(dc, left, subRowTop(w), right, subRowTop(w + 1));
         DrawCentred(dc, Edges(left, subRowTop(w), right, subRowTop(w + 1)),
-                    ReportText("Report", "%1 Up/Down").arg(record.waveLength[w]));
+                    ReportText("Report", "%1 A->B/B->A").arg(record.waveLength[w]));
     }
     dc.DrawTextIn(Edges(left + 5, dateTop, ColumnRight(3), blockBottom), dateTime, LeftAligned);
     Line(dc, left, blockBottom, right, blockBottom);
@@ -192,7 +228,7 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
         Line(dc, left, blockBottom, right, blockBottom);
     }
 
-    // 9: the mean length once, closed on the right.
+    // 9: the mean length once.
     dc.SetFont(thin);
     left = ColumnLeft(9);
     right = ColumnRight(9);
@@ -201,4 +237,46 @@ void CReport::PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordVi
     Line(dc, right, blockTop, right, blockBottom);
     Line(dc, left, dateTop, right, dateTop);
     Line(dc, left, blockBottom, right, blockBottom);
+}
+
+// 10 to 12: per wavelength the limit, and each direction's margin and
+// result, closed on the right.
+void CReport::PrintRecordVerdicts(DrawContext& dc, int firstSubRow, const LossTestVerdicts& verdicts,
+                                  size_t record, int headingTop) const
+{
+    const int n = verdicts.WaveCount();
+    if (record >= verdicts.RecordCount())
+        return;
+    const int base = headingTop + SubRowHeight;
+    const auto subRowTop = [&](int j) { return base + SubRowHeight * (firstSubRow + 1 + j); };
+    const QFont heavy = MakeReportFont(ReportFont::HeavyCell);
+    const QFont thin = MakeReportFont(ReportFont::ThinCell);
+    SelectedFont restored(dc, ReportFont::ThinCell);
+    for (int c = LimitColumn; c <= ResultColumn; ++c) {
+        dc.SetFont(Heavy(c) ? heavy : thin);
+        const int left = ColumnLeft(c);
+        const int right = ColumnRight(c);
+        for (int w = 0; w < n; ++w) {
+            const WaveVerdict& wave = verdicts.At(record, w);
+            const int top = subRowTop(w);
+            const int bottom = subRowTop(w + 1);
+            Box(dc, left, top, right, bottom);
+            if (c == LimitColumn) {
+                std::string limit = "N/A";
+                if (wave.limit != NoHundredths) {
+                    limit.clear();
+                    AppendHundredths(limit, wave.limit);
+                }
+                DrawCentred(dc, Edges(left, top, right, bottom), QString::fromStdString(limit));
+            } else if (c == MarginColumn) {
+                DrawDirections(dc, left, top, right, bottom, MarginText(wave, Direction::AB),
+                               MarginText(wave, Direction::BA));
+            } else {
+                DrawDirections(dc, left, top, right, bottom, ResultText(wave.VerdictOf(Direction::AB)),
+                               ResultText(wave.VerdictOf(Direction::BA)));
+            }
+        }
+    }
+    Line(dc, ColumnRight(ResultColumn), subRowTop(n), ColumnRight(ResultColumn), subRowTop(n + 1));
+    Line(dc, ColumnLeft(LimitColumn), subRowTop(n + 1), ColumnRight(ResultColumn), subRowTop(n + 1));
 }

@@ -397,12 +397,12 @@
         <translation>视图(&amp;V)</translation>
     </message>
     <message>
-        <source>Limit and Margin Columns(&amp;M)</source>
-        <translation>阈值和余量列(&amp;M)</translation>
+        <source>Limit, Margin and Result Columns(&amp;M)</source>
+        <translation>阈值、余量和结果列(&amp;M)</translation>
     </message>
     <message>
-        <source>Shows each wavelength&apos;s limit and margin in the KAV table</source>
-        <translation>在 KAV 表中显示每个波长的阈值和余量</translation>
+        <source>Shows each wavelength&apos;s limit, margin and result in the KAV table</source>
+        <translation>在 KAV 表中显示每个波长的阈值、余量和结果</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
@@ -1667,8 +1667,8 @@ Do you want to replace it?</source>
         <translation>长度</translation>
     </message>
     <message>
-        <source>%1 Up/Down</source>
-        <translation>%1 上/下行</translation>
+        <source>%1 A-&gt;B/B-&gt;A</source>
+        <translation>%1 A-&gt;B/B-&gt;A</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -2061,6 +2061,14 @@ Do you want to replace it?</source>
     <message>
         <source>Reviewer:</source>
         <translation>审核人：</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>余量</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
     </message>
 </context>
 <context>

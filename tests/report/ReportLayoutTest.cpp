@@ -95,7 +95,7 @@ TEST(ReportLayoutTest, AContinuationPageHasNoHeaderAndStartsItsTableAt60)
         const Text fiber = TextIn(dc, 80 + 3, top + 6);
         EXPECT_EQ(fiber.text, QString("C0/F%1").arg(2 + i));
         EXPECT_EQ(fiber.rect.bottom() + 1, top + 72);
-        EXPECT_EQ(TextIn(dc, 170 + 5, top + 72).text, "(10/03/2026 08:00:00 AM)");
+        EXPECT_EQ(TextIn(dc, 155 + 5, top + 72).text, "2026-03-10 08:00:00");
     }
     EXPECT_EQ(dc.Font(), QFont()); // put back as it was
 }
@@ -110,7 +110,7 @@ TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
         CDataStore store;
         AddLossTest(store, waveCount, "C", "F", values);
         CReportPrinting job(store, waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2, WithoutSummary());
-        return TextIn(Painted(job, 1, 1), 735, 816 + 48).text; // the Length column, the block's first row
+        return TextIn(Painted(job, 1, 1), 570, 816 + 48).text; // the Length column, the block's first row
     };
     EXPECT_EQ(shown(3, {1.0f, 2.0f, 4.5f}), "2.500");
     EXPECT_EQ(shown(2, {1.0f, 50.0f, 2.0f}), "1.500"); // the middle slot is no wavelength of theirs
@@ -118,14 +118,51 @@ TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
     EXPECT_EQ(shown(3, {1.0f, NAN, 2.0f}), "N/A");
 }
 
+// Beside the instrument's columns, each wavelength's limit, and each
+// direction's margin and result: A->B over B->A, once where they agree.
+TEST(ReportLayoutTest, TheLimitColumnsShowEachWavelengthsLimitMarginsAndResults)
+{
+    CDataStore store;
+    CDataStore::KavTriples values{};
+    const float lossAB[3] = {1.0f, 0.0f, 2.0f}, lossBA[3] = {1.1f, 0.0f, 2.0f}; // at 1310 and 1550 nm
+    std::copy(lossAB, lossAB + 3, values.LossAB);
+    std::copy(lossBA, lossBA + 3, values.LossBA);
+    AddLossTest(store, 2, "C", "F", values);
+    ReportOptions options = WithoutSummary();
+    options.limits.method = LimitMethod::Fixed;
+    options.limits.fixed = {{1310, Figure("1.05")}};
+    CReportPrinting job(store, ReportKind::Kav2, options);
+    const RecordingDrawContext dc = Painted(job, 1, 1);
+    // Limit, Margin and Result from x = 615, 660 and 710; the block from 864.
+    const struct
+    {
+        int x, y;
+        const char* text;
+    } cases[] = {
+        {615, 864, "1.05"}, {660, 864, "0.05"}, {660, 876, "-0.05"}, {710, 864, "Pass"},
+        {710, 876, "Fail"}, {615, 888, "N/A"},  {660, 888, "N/A"},   {710, 888, "Not certified"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextIn(dc, c.x, c.y).text, c.text) << c.x << "," << c.y;
+}
+
 TEST(ReportLayoutTest, TheDateAndTimeLine)
 {
-    EXPECT_EQ(RecordDateTimeText("2017-05-12", "12:30:05"), "(12/05/2017 00:30:05 PM)");
-    EXPECT_EQ(RecordDateTimeText("2026-12-31", "23:59:59"), "(31/12/2026 11:59:59 PM)");
-    EXPECT_EQ(RecordDateTimeText("2026-01-02", "00:00:01"), "(02/01/2026 00:00:01 AM)");
-    // Texts of another shape are taken as far as they go, never read past.
-    EXPECT_EQ(RecordDateTimeText("", ""), "(//  AM)");
-    EXPECT_EQ(RecordDateTimeText("2026", "13"), "(26//2026 0113 PM)");
+    const struct
+    {
+        const char *date, *time, *iso, *instrument;
+    } cases[] = {
+        {"2017-05-12", "12:30:05", "2017-05-12 12:30:05", "(12/05/2017 00:30:05 PM)"},
+        {"2026-12-31", "23:59:59", "2026-12-31 23:59:59", "(31/12/2026 11:59:59 PM)"},
+        {"2026-01-02", "00:00:01", "2026-01-02 00:00:01", "(02/01/2026 00:00:01 AM)"},
+        // Texts of another shape are taken as far as they go, never read past.
+        {"", "", " ", "(//  AM)"},
+        {"2026", "13", "2026 13", "(26//2026 0113 PM)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RecordDateTimeText(c.date, c.time, false), c.iso) << c.date;
+        EXPECT_EQ(RecordDateTimeText(c.date, c.time, true), c.instrument) << c.date;
+    }
 }
 
 TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
