@@ -225,8 +225,9 @@ void CMainFrame::CreateMenus()
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     QMenu* view = menuBar()->addMenu(tr("View(&V)"));
-    QAction* limitColumns = AddCommand(CommandId::ViewLimitColumns, tr("Limit and Margin Columns(&M)"),
-                                       tr("Shows each wavelength's limit and margin in the KAV table"));
+    QAction* limitColumns =
+        AddCommand(CommandId::ViewLimitColumns, tr("Limit, Margin and Result Columns(&M)"),
+                   tr("Shows each wavelength's limit, margin and result in the KAV table"));
     limitColumns->setCheckable(true);
     view->addAction(limitColumns);
 

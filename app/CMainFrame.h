@@ -77,7 +77,7 @@ private:
     bool OnFrameCommand(CommandId id);
     // Edit > Test Limits...: the limit chosen is shown and remembered.
     void EditLimits();
-    // View > Limit and Margin Columns, remembered.
+    // View > Limit, Margin and Result Columns, remembered.
     void ToggleLimitColumns();
 
     // File > Recent Files: each entry reopens its file on the tab of its kind.

@@ -103,7 +103,7 @@ std::string KavCsvBytes(const CDataStore& store, int waveCount, const LossTestVe
                       "ReferenceB->A(dBm),Threshold(dB),PowerA->B(dBm),PowerB->A(dBm),Pass/Fail,"
                       "Length(km),ORL A->B(dB),ORL B->A(dB),Date,Time";
     if (verdicts)
-        out += ",Limit(dB),Margin(dB)";
+        out += ",Limit(dB),Margin(dB),Result";
     out += CsvLineEnd;
     if (waveCount == 2) {
         out.reserve(out.size() + store.GetKavRecords2().size() * 2 * 120);

@@ -16,7 +16,7 @@ WriteResult ExportOrlCsv(const std::string& path, CDataStore& store);
 // The loss tests in the store's form: three wavelengths before any loss-test
 // file, as that table is shown.
 WriteResult ExportKavCsv(const std::string& path, CDataStore& store);
-// The same with the Limit and Margin columns after the table's own, from the
+// The same with the Limit, Margin and Result columns after the table's own, from the
 // verdicts of the same records.
 WriteResult ExportKavCsvWithLimits(const std::string& path, CDataStore& store,
                                    const LossTestVerdicts& verdicts);

@@ -38,11 +38,15 @@ inline constexpr std::array<LossTableColumn, LossTableColumnCount> LossTableColu
     {"Time", nullptr, 70, CellKind::Time},
 }};
 
-// The Limit and Margin columns that the user may add after the 17, in the
-// order of LimitColumn.
-constexpr int LimitColumnCount = 2;
+// The Limit, Margin and Result columns that the user may add after the 17,
+// in the order of LimitColumn.
+constexpr int LimitColumnCount = 3;
 inline constexpr std::array<LossTableColumn, LimitColumnCount> LimitColumns{{
     {"Limit", "(dB)", 60, CellKind::Number},
     {"Margin", "(dB)", 60, CellKind::Number},
+    {"Result", nullptr, 80, CellKind::Text},
 }};
+// The Pass/Fail column's title under a limit other than the instrument's,
+// whose own threshold the column keeps showing.
+constexpr LossTableColumn InstrumentVerdictColumn{"Instrument", "P/F", 51, CellKind::Text};
 constexpr int MostTableColumns = LossTableColumnCount + LimitColumnCount;

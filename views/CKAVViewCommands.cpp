@@ -203,7 +203,7 @@ void CKAVView::SaveCsv()
     const std::optional<std::string> target = ChooseSaveTarget(this, tr(kindTab.csvFilter), OutputKind::Csv);
     if (!target)
         return;
-    // The loss-test CSV carries what the table shows: the Limit and Margin
+    // The loss-test CSV carries what the table shows: the Limit, Margin and Result
     // columns too while they are shown.
     if (kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown())
         ReportExportWriteResult(this, ExportKavCsvWithLimits(*target, m_Store, m_KavPage->Verdicts()));

@@ -166,13 +166,13 @@ void CKavGridPage::FillGrid()
         grid.SetFixedRowCount(1);
         WriteTitles(grid);
         grid.SetFixedColumnCount(1);
-        std::array<std::string, KavColumnCount> longest;
+        m_Longest = {};
         if (waveCount == 2)
-            WriteRecords(grid, m_Store.GetKavRecords2(), longest);
+            WriteRecords(grid, m_Store.GetKavRecords2(), m_Longest);
         else
-            WriteRecords(grid, m_Store.GetKavRecords3(), longest);
+            WriteRecords(grid, m_Store.GetKavRecords3(), m_Longest);
         for (int col = 0; col < LossTableColumnCount; ++col)
-            MeasureColumn(grid, m_Widths, col, LossTableColumns[col].width, longest[col]);
+            MeasureColumn(grid, m_Widths, col, LossTableColumns[col].width, m_Longest[col]);
     }
     Certify();
     grid.SetRedraw(true, true);
@@ -237,6 +237,14 @@ void CKavGridPage::ShowVerdicts()
     // The table may hold other records only until the view fills it again.
     if (waves == 0 || grid.GetRowCount() != 1 + waves * static_cast<int>(records))
         return;
+    // Under the user's limit the instrument's own Pass/Fail is the second of
+    // two verdicts: its title says whose it is.
+    const int instrumentCol = static_cast<int>(KavColumn::Verdict);
+    WriteTitle(grid, instrumentCol,
+               m_Limits.method == LimitMethod::Instrument ? LossTableColumns[instrumentCol]
+                                                          : InstrumentVerdictColumn);
+    MeasureColumn(grid, m_Widths, instrumentCol, LossTableColumns[instrumentCol].width,
+                  m_Longest[instrumentCol]);
     GridItem colour;
     colour.mask = ItemMask::BkColour;
     SharedTexts texts[LimitColumnCount];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CertificationSummary.h"
+#include "data/LossTestRules.h"
 #include "data/TestLimits.h"
 #include "data/Verdicts.h"
 #include "views/LossTableColumns.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 
 class CDataStore;
 class CGridCtrl;
@@ -34,7 +36,8 @@ QRgb VerdictColour(Verdict verdict);
 // that sums up the verdicts against the chosen limit. The table is for
 // reading: its cells are not edited, and a copy takes the titles and every
 // record's cable along. Each loss cell is coloured by its verdict; the user
-// may add the Limit and Margin columns after the table's own.
+// may add the Limit, Margin and Result columns after the table's own. Under
+// a limit of the user's the Pass/Fail column is titled as the instrument's.
 //
 // The verdicts are worked out once per change of the records or of the
 // limit, never while painting.
@@ -57,12 +60,12 @@ public:
     void ResizeGrid();
 
     // The limit the verdicts are against. A new one recolours the table and
-    // rewrites the summary line and the Limit and Margin columns; the table
+    // rewrites the summary line and the limit columns; the table
     // keeps its place.
     void SetLimits(const TestLimits& limits);
     const TestLimits& Limits() const { return m_Limits; }
-    // The Limit and Margin columns after the table's own 17; the table's
-    // copy takes them too while they are shown.
+    // The Limit, Margin and Result columns after the table's own 17; the
+    // table's copy takes them too while they are shown.
     void ShowLimitColumns(bool shown);
     bool LimitColumnsShown() const { return m_LimitColumns; }
 
@@ -85,7 +88,7 @@ private:
     // Works out the verdicts of the store's records against the limit, and
     // shows them in the summary line and, once the table is filled, in it.
     void Certify();
-    // The loss cells' colours and, when shown, the Limit and Margin columns'
+    // The loss cells' colours, the Pass/Fail title and, when shown, the limit columns'
     // titles, texts and widths.
     void ShowVerdicts();
 
@@ -93,6 +96,8 @@ private:
     CGridCtrl* m_pGrid = nullptr; // a child of the page
     VerdictSummaryLine* m_SummaryLine;
     ColumnWidths m_Widths; // of the records last filled in
+    // Each loss-test column's longest text, whose width the column needs.
+    std::array<std::string, KavColumnCount> m_Longest;
     bool m_Filled = false;
     TestLimits m_Limits;
     bool m_LimitColumns = false;

@@ -26,5 +26,5 @@ enum class CommandId : int
     EditSystemInfo = 32788,
     EditTestInfo = 32795,     // ours: the reference method, cords, calibration, instrument
     EditTestLimits = 32792,   // ours: the limit the loss tests are certified against
-    ViewLimitColumns = 32791, // ours: the KAV table's Limit and Margin columns
+    ViewLimitColumns = 32791, // ours: the KAV table's Limit, Margin and Result columns
 };

@@ -42,7 +42,7 @@ TestLimits ContractLimits()
 // The counts a summary page and the table's added columns show: for the
 // file (its worst margin the first of equal ones), by cable (a cable met
 // again later counts with its first run), by wavelength (a fibre by its
-// worse direction there), and the Limit and Margin texts (the window's test
+// worse direction there), and the Limit, Margin and Result texts (the window's test
 // checks the CSV that carries them), and the verdict CSV.
 TEST(CertificationSummary, ByFileByCableByWavelengthAndTheLimitColumns)
 {
@@ -116,14 +116,17 @@ TEST(CertificationSummary, ByFileByCableByWavelengthAndTheLimitColumns)
     EXPECT_EQ(SummarizePart(verdicts, 0, 5, 2, 3).worst->record, 2u); // 2.6 against 2.5
 
     const auto texts = [&](size_t record, int wave) {
-        std::string limit, margin;
-        AppendLimitCellText(limit, verdicts.At(record, wave), LimitColumn::Limit);
-        AppendLimitCellText(margin, verdicts.At(record, wave), LimitColumn::Margin);
-        return limit + " " + margin;
+        std::string cells;
+        for (const LimitColumn column : LimitColumnOrder) {
+            cells += cells.empty() ? "" : "|";
+            AppendLimitCellText(cells, verdicts.At(record, wave), column);
+        }
+        return cells;
     };
-    EXPECT_EQ(texts(2, 0), "2.00 -0.10"); // the smaller of 1.00 and -0.10
-    EXPECT_EQ(texts(0, 1), "N/A N/A");
-    EXPECT_EQ(texts(4, 2), "2.50 N/A");
+    EXPECT_EQ(texts(2, 0), "2.00|-0.10|Fail"); // the smaller of 1.00 and -0.10, the worse
+    EXPECT_EQ(texts(1, 0), "2.00|0.20|Warning");
+    EXPECT_EQ(texts(0, 1), "N/A|N/A|Not certified");
+    EXPECT_EQ(texts(4, 2), "2.50|N/A|Incomplete");
 }
 
 // Of equal margins the first stays: A->B before B->A, an earlier record

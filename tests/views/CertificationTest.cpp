@@ -23,7 +23,7 @@
 #include <QTranslator>
 
 // Certification in the window: the summary line above the KAV table, the
-// loss cells coloured by verdict, the Limit and Margin columns with what a
+// loss cells coloured by verdict, the Limit, Margin and Result columns with what a
 // copy and the CSV then carry, the worst margin's link, the report's summary
 // page with the window's limit, and the Test Limits dialog's round trip
 // through a limit file.
@@ -132,8 +132,11 @@ private slots:
         QCOMPARE(Plain(line.WorstMargin()), QString("Worst margin 0.20 dB: C1 F2, 1310 nm A->B"));
         QCOMPARE(line.Limit()->text(), QString("Limit: instrument"));
         QCOMPARE(Background(Grid(f), WarnRow, 3), DefaultColour);
+        QCOMPARE(Grid(f).GetItemText(0, 11), QString("Pass\n/Fail"));
 
         Page(f).SetLimits(Contract());
+        // The instrument's own verdict stays, titled as its.
+        QCOMPARE(Grid(f).GetItemText(0, 11), QString("Instrument\nP/F"));
         QCOMPARE(line.Counts()->text(), QString("40 fibres: 38 passed, 1 warning, 1 failed, 0 incomplete"));
         QVERIFY(line.NotCertified()->isVisible());
         QCOMPARE(line.NotCertified()->text(), QString("Not certified: 1490 nm"));
@@ -175,25 +178,28 @@ private slots:
         const int top = grid.GetTopleftNonFixedCell().row;
 
         page.ShowLimitColumns(true);
-        QCOMPARE(grid.GetColumnCount(), 19);
+        QCOMPARE(grid.GetColumnCount(), 20);
         QCOMPARE(grid.GetTopleftNonFixedCell().row, top);
         QCOMPARE(grid.GetItemText(0, 17), QString("Limit\n(dB)"));
         QCOMPARE(grid.GetItemText(0, 18), QString("Margin\n(dB)"));
+        QCOMPARE(grid.GetItemText(0, 19), QString("Result"));
         grid.setFocus();
-        grid.SetSelectedRange({FailRow - 2, 17, FailRow, 18});
+        grid.SetSelectedRange({FailRow - 2, 17, FailRow, 19});
         QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
-        // 1310: 2.00 - 1.00; 1490: no limit; 1550: 1.50 - 1.60 (B->A, the smaller).
+        // 1310: 2.00 - 1.00, above the band of 0.30; 1490: no limit; 1550:
+        // 1.50 - 1.60 (B->A, the smaller).
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString("Limit (dB)\tMargin (dB)\n2.00\t1.00\nN/A\tN/A\n1.50\t-0.10"));
+                 QString("Limit (dB)\tMargin (dB)\tResult\n2.00\t1.00\tPass\nN/A\tN/A\tNot "
+                         "certified\n1.50\t-0.10\tFail"));
 
         f.prompts.QueueFile(f.Path("with.csv"));
         f.Run(CommandId::FileSaveAsCsv, TabKav);
         const QList<QByteArray> with = ReadFile(f.Path("with.csv")).split('\n');
         const QList<QByteArray> plain = plainCsv.split('\n');
         QCOMPARE(with.size(), plain.size());
-        QCOMPARE(with[0], plain[0].chopped(1) + ",Limit(dB),Margin(dB)\r");
-        QCOMPARE(with[FailRow], plain[FailRow].chopped(1) + ",1.50,-0.10\r");
-        QCOMPARE(with[FailRow - 1], plain[FailRow - 1].chopped(1) + ",N/A,N/A\r");
+        QCOMPARE(with[0], plain[0].chopped(1) + ",Limit(dB),Margin(dB),Result\r");
+        QCOMPARE(with[FailRow], plain[FailRow].chopped(1) + ",1.50,-0.10,Fail\r");
+        QCOMPARE(with[FailRow - 1], plain[FailRow - 1].chopped(1) + ",N/A,N/A,Not certified\r");
 
         page.ShowLimitColumns(false);
         QCOMPARE(grid.GetColumnCount(), 17);
