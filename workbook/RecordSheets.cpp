@@ -40,12 +40,19 @@ SheetTable OrlSheet(const CDataStore& store)
     return ListSheet("ORL", OrlColumns, store.GetOrlRecords());
 }
 
-SheetTable LossTestSheet(const CDataStore& store)
+SheetTable LossTestSheet(const CDataStore& store, const LossTestVerdicts& verdicts, const TestLimits& limits)
 {
     SheetTable sheet;
     sheet.name = "KAV";
-    for (const LossTableColumn& column : LossTableColumns)
-        sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
+    for (const LossTableColumn& column : LossTableColumns) {
+        // Under the user's limit the instrument's Pass/Fail is titled as its.
+        const LossTableColumn& shown =
+            &column == &LossTableColumns[static_cast<size_t>(KavColumn::Verdict)] &&
+                    limits.method != LimitMethod::Instrument
+                ? InstrumentVerdictColumn
+                : column;
+        sheet.columns.push_back({shown.name, shown.unit ? shown.unit : "", shown.cell});
+    }
     const size_t waveCount = store.KavWaveCount() == 2 ? 2 : 3;
     sheet.rowCount = store.KavRecordCount() * waveCount;
     sheet.fillRow = [&store, waveCount](size_t row, std::vector<std::string>& cells) {
@@ -61,6 +68,16 @@ SheetTable LossTestSheet(const CDataStore& store)
             cells[static_cast<size_t>(named)] = NameUtf8(cells[static_cast<size_t>(named)]);
         return static_cast<size_t>(wave) == waveCount - 1;
     };
+    // The loss cells by the limit's verdict, as the table colours them.
+    if (verdicts.WaveCount() == static_cast<int>(waveCount) &&
+        verdicts.RecordCount() == store.KavRecordCount())
+        sheet.cellFill = [&verdicts, waveCount](size_t row, size_t column) -> std::optional<uint32_t> {
+            const auto loss = static_cast<KavColumn>(column);
+            if (loss != KavColumn::LossAB && loss != KavColumn::LossBA)
+                return std::nullopt;
+            const WaveVerdict& wave = verdicts.At(row / waveCount, static_cast<int>(row % waveCount));
+            return VerdictFill(wave.VerdictOf(loss == KavColumn::LossAB ? Direction::AB : Direction::BA));
+        };
     return sheet;
 }
 

@@ -76,7 +76,7 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     else if (kind == RecordKind::Orl)
         sheets.push_back(OrlSheet(store));
     else
-        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
+        sheets = {LossTestSheet(store, verdicts, printable.limits), VerdictsSheet(store, verdicts),
                   SummarySheet(store, verdicts, printable.limits, printable.fileName)};
     SheetWriter writer(file.Book());
     for (const SheetTable& sheet : sheets) {
