@@ -15,7 +15,7 @@ namespace {
 constexpr int TableLeft = CReport::KavTableLeft;
 // The instrument's columns, then the limit's: Limit, Margin and Result.
 constexpr int ColumnCount = 13;
-constexpr std::array<int, ColumnCount> ColumnWidths{75, 100, 45, 45, 45, 45, 45, 45, 45, 45, 45, 50, 90};
+constexpr std::array<int, ColumnCount> ColumnWidths{90, 100, 45, 45, 45, 45, 45, 45, 45, 45, 40, 50, 80};
 constexpr int LimitColumn = 10;
 constexpr int MarginColumn = 11;
 constexpr int ResultColumn = 12;

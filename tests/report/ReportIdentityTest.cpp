@@ -89,7 +89,7 @@ TEST(ReportIdentityTest, AValueTooLongForItsColumnWrapsWithinIt)
 TEST(ReportIdentityTest, AValueWiderThanItsCellIsNarrowedOrShownAsHashes)
 {
     // The recording context measures 8 units a character: 9 characters are
-    // 72 units in a cell of 65, 31 characters far more than twice its width.
+    // 72 units in a cell of 45, 31 characters far more than twice its width.
     CDataStore::KavTriples values{};
     values.RefAB[0] = 120000.0f; // "120000.00"
     values.RefBA[0] = 1e30f;     // 31 digits and the decimals
@@ -101,7 +101,7 @@ TEST(ReportIdentityTest, AValueWiderThanItsCellIsNarrowedOrShownAsHashes)
     const auto* narrowed = dc.FirstText(QStringLiteral("120000.00"));
     ASSERT_TRUE(narrowed);
     const QFont thin = MakeReportFont(ReportFont::ThinCell);
-    EXPECT_EQ(narrowed->font.stretch(), thin.stretch() * 64 / 72);
+    EXPECT_EQ(narrowed->font.stretch(), thin.stretch() * 44 / 72);
     EXPECT_TRUE(dc.FirstText(QString::fromLatin1(NoRoomText)));
     for (const RecordingDrawContext::Text& text : dc.Texts())
         EXPECT_FALSE(text.text.startsWith(QStringLiteral("100000"))) << text.text.toStdString();

@@ -95,7 +95,7 @@ TEST(ReportLayoutTest, AContinuationPageHasNoHeaderAndStartsItsTableAt60)
         const Text fiber = TextIn(dc, 80 + 3, top + 6);
         EXPECT_EQ(fiber.text, QString("C0/F%1").arg(2 + i));
         EXPECT_EQ(fiber.rect.bottom() + 1, top + 72);
-        EXPECT_EQ(TextIn(dc, 155 + 5, top + 72).text, "2026-03-10 08:00:00");
+        EXPECT_EQ(TextIn(dc, 170 + 5, top + 72).text, "2026-03-10 08:00:00");
     }
     EXPECT_EQ(dc.Font(), QFont()); // put back as it was
 }
@@ -110,7 +110,7 @@ TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
         CDataStore store;
         AddLossTest(store, waveCount, "C", "F", values);
         CReportPrinting job(store, waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2, WithoutSummary());
-        return TextIn(Painted(job, 1, 1), 570, 816 + 48).text; // the Length column, the block's first row
+        return TextIn(Painted(job, 1, 1), 585, 816 + 48).text; // the Length column, the block's first row
     };
     EXPECT_EQ(shown(3, {1.0f, 2.0f, 4.5f}), "2.500");
     EXPECT_EQ(shown(2, {1.0f, 50.0f, 2.0f}), "1.500"); // the middle slot is no wavelength of theirs
@@ -133,14 +133,14 @@ TEST(ReportLayoutTest, TheLimitColumnsShowEachWavelengthsLimitMarginsAndResults)
     options.limits.fixed = {{1310, Figure("1.05")}};
     CReportPrinting job(store, ReportKind::Kav2, options);
     const RecordingDrawContext dc = Painted(job, 1, 1);
-    // Limit, Margin and Result from x = 615, 660 and 710; the block from 864.
+    // Limit, Margin and Result from x = 630, 670 and 720; the block from 864.
     const struct
     {
         int x, y;
         const char* text;
     } cases[] = {
-        {615, 864, "1.05"}, {660, 864, "0.05"}, {660, 876, "-0.05"}, {710, 864, "Pass"},
-        {710, 876, "Fail"}, {615, 888, "N/A"},  {660, 888, "N/A"},   {710, 888, "Not certified"},
+        {630, 864, "1.05"}, {670, 864, "0.05"}, {670, 876, "-0.05"}, {720, 864, "Pass"},
+        {720, 876, "Fail"}, {630, 888, "N/A"},  {670, 888, "N/A"},   {720, 888, "Not certified"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextIn(dc, c.x, c.y).text, c.text) << c.x << "," << c.y;
