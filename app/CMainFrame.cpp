@@ -8,6 +8,7 @@
 #include "app/WindowLanguage.h"
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
+#include "data/NameDecoding.h"
 #include "platform/AppTitle.h"
 #include "platform/ui/ProgramSettings.h"
 #include "platform/ui/Prompts.h"
@@ -17,6 +18,7 @@
 #include "views/CTestLimitsDlg.h"
 #include "views/CertificationSettings.h"
 #include "views/InfoDialogs.h"
+#include "views/Messages.h"
 #include "views/ReportHeaderMemory.h"
 #include "views/ReportOptionsDialog.h"
 #include "views/Tabs.h"
@@ -59,19 +61,25 @@ constexpr CommandId JobCommands[] = {CommandId::FileImportIntoJob, CommandId::Fi
                                      CommandId::FileExportJobWorkbook, CommandId::FileCloseJob};
 
 // The commands that, like the information dialogs, belong to the KAV tab.
-constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo, CommandId::EditCableInfo,
-                                        CommandId::EditSystemInfo, CommandId::EditTestLimits,
-                                        CommandId::EditClearHeader};
+constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo,    CommandId::EditCableInfo,
+                                        CommandId::EditSystemInfo, CommandId::EditTestInfo,
+                                        CommandId::EditTestLimits, CommandId::EditClearHeader};
 
 // The cables of the loss tests in the order they first appear, and the
 // wavelengths of their form.
 std::vector<std::string> CablesOf(const CDataStore& store)
 {
     std::vector<std::string> cables;
+    std::string_view last;
     for (size_t k = 0; k < store.KavRecordCount(); ++k) {
-        const std::string_view cable = CableOf(KavRecordAt(store, k));
+        const std::string_view bytes = CableOf(KavRecordAt(store, k));
+        if (k != 0 && bytes == last)
+            continue;
+        last = bytes;
+        // As shown: the name that a limit's per-cable figures match.
+        std::string cable = NameUtf8(bytes);
         if (std::find(cables.begin(), cables.end(), cable) == cables.end())
-            cables.emplace_back(cable);
+            cables.push_back(std::move(cable));
     }
     return cables;
 }
@@ -228,16 +236,21 @@ void CMainFrame::CreateMenus()
                                tr("Edits the cable information of the report header")));
     edit->addAction(AddCommand(CommandId::EditSystemInfo, tr("System Information(&S)"),
                                tr("Edits the system information of the report header")));
-    edit->addAction(AddCommand(CommandId::EditClearHeader, tr("Clear Report Header(&H)"),
-                               tr("Empties the job, cable and system information, also for later runs")));
+    edit->addAction(AddCommand(CommandId::EditTestInfo, tr("Test Information(&T)"),
+                               tr("Edits the reference method, test cords, calibration and instrument of the "
+                                  "report header")));
+    edit->addAction(
+        AddCommand(CommandId::EditClearHeader, tr("Clear Report Header(&H)..."),
+                   tr("Empties the job, cable, system and test information, also for later runs")));
     edit->addSeparator();
     edit->addAction(AddCommand(CommandId::EditTestLimits, tr("Test Limits(&L)..."),
                                tr("Chooses the limit the loss tests are certified against")));
     connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     QMenu* view = menuBar()->addMenu(tr("View(&V)"));
-    QAction* limitColumns = AddCommand(CommandId::ViewLimitColumns, tr("Limit and Margin Columns(&M)"),
-                                       tr("Shows each wavelength's limit and margin in the KAV table"));
+    QAction* limitColumns =
+        AddCommand(CommandId::ViewLimitColumns, tr("Limit, Margin and Result Columns(&M)"),
+                   tr("Shows each wavelength's limit, margin and result in the KAV table"));
     limitColumns->setCheckable(true);
     view->addAction(limitColumns);
 
@@ -463,8 +476,13 @@ bool CMainFrame::OnFrameCommand(CommandId id)
         if (informationEnabled)
             EditInformation(&ShowSystemInformation);
         return true;
-    case CommandId::EditClearHeader:
+    case CommandId::EditTestInfo:
         if (informationEnabled)
+            EditInformation(&ShowTestInformation);
+        return true;
+    case CommandId::EditClearHeader:
+        // Every field of every group goes: asked first.
+        if (informationEnabled && ConfirmClearHeader(this))
             EditInformation([](QWidget*, InfoFields& fields) {
                 fields.Clear();
                 RememberReportHeader(fields);

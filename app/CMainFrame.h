@@ -87,7 +87,7 @@ private:
     void EditInformation(void (*edit)(QWidget* owner, InfoFields& fields));
     // Edit > Test Limits...: the limit chosen is shown and remembered.
     void EditLimits();
-    // View > Limit and Margin Columns, remembered.
+    // View > Limit, Margin and Result Columns, remembered.
     void ToggleLimitColumns();
 
     // File > Recent Files: each entry reopens its file on the tab of its kind.

@@ -20,8 +20,21 @@ std::string SummaryJson(const CDataStore& store, const TestLimits& limits, const
     std::string json =
         "{\"limit\":" + JsonString(LimitName(limits)) + ",\"fibres\":" + std::to_string(fibres.Total()) +
         ",\"pass\":" + std::to_string(fibres.pass) + ",\"warning\":" + std::to_string(fibres.warning) +
-        ",\"fail\":" + std::to_string(fibres.fail) + ",\"noVerdict\":" + std::to_string(fibres.noVerdict) +
-        ",\"worstMargin\":";
+        ",\"incomplete\":" + std::to_string(fibres.incomplete) + ",\"fail\":" + std::to_string(fibres.fail) +
+        ",\"noVerdict\":" + std::to_string(fibres.noVerdict) + ",\"notCertified\":[";
+    const char* separator = "";
+    for (const int32_t waveLength : verdicts.NotCertified()) {
+        json += separator + std::to_string(waveLength);
+        separator = ",";
+    }
+    json += "],\"unmatchedCables\":[";
+    separator = "";
+    for (const std::string& cable : verdicts.UnmatchedCables()) {
+        json += separator;
+        AppendJsonString(json, cable); // already as shown
+        separator = ",";
+    }
+    json += "],\"worstMargin\":";
     if (!summary.worst)
         return json + "null,\"worst\":null}";
     const VerdictPlace& worst = *summary.worst;

@@ -22,6 +22,7 @@
 #include "platform/files/FileSystem.h"
 #include "platform/files/QuotedName.h"
 #include "report/JobReportPrinting.h"
+#include "report/ReportLogo.h"
 #include "report/ReportPdf.h"
 #include "report/Translations.h"
 #include "workbook/JobWorkbook.h"

@@ -123,8 +123,14 @@ int main(int argc, char** argv)
     const bool lossTest = RecordKindOf(file.outcome.kind) == RecordKind::Kav;
     if (options.verdictsOut && !lossTest)
         return Out.FailUsage(QuotedName(options.file) + ": only a loss test has verdicts for --verdicts");
-    if (lossTest)
+    if (lossTest) {
         verdicts = CertifyLossTests(file.store, limits);
+        // A per-cable figure that reaches no cable is most likely a mistyped
+        // name: said, but no failure, since the limit still certifies.
+        for (const std::string& cable : verdicts.UnmatchedCables())
+            Out.Tell("--limits " + QuotedName(options.limitsFile.value_or(std::string())),
+                     "no cable of the file is named " + QuotedName(cable));
+    }
 
     if (options.xlsxOut) {
         const RecordKind kind = RecordKindOf(file.outcome.kind);

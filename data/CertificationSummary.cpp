@@ -2,6 +2,7 @@
 
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
+#include "data/NameDecoding.h"
 
 #include <map>
 
@@ -13,6 +14,9 @@ void VerdictCounts::Add(Verdict verdict)
         break;
     case Verdict::Warning:
         ++warning;
+        break;
+    case Verdict::Incomplete:
+        ++incomplete;
         break;
     case Verdict::Fail:
         ++fail;
@@ -27,6 +31,7 @@ void VerdictCounts::Add(const VerdictCounts& other)
 {
     pass += other.pass;
     warning += other.warning;
+    incomplete += other.incomplete;
     fail += other.fail;
     noVerdict += other.noVerdict;
 }
@@ -81,7 +86,7 @@ std::vector<CableSummary> SummarizeByCable(const CDataStore& store, const LossTe
         auto found = index.find(cable);
         if (found == index.end()) {
             found = index.emplace(std::string(cable), cables.size()).first;
-            cables.push_back({std::string(cable), {}});
+            cables.push_back({NameUtf8(cable), {}});
         }
         cables[found->second].summary.Include(SummarizePart(verdicts, runStart, k, 0, verdicts.WaveCount()));
         runStart = k;

@@ -10,16 +10,18 @@
 
 class CDataStore;
 
-// What a certified file comes to: how many fibres passed, warned, failed or
-// have no verdict, and the worst margin with where it is.
+// What a certified file comes to: how many fibres passed, warned, are
+// incomplete, failed or have no certified wavelength at all, and the worst
+// margin with where it is.
 
 struct VerdictCounts
 {
-    size_t pass = 0, warning = 0, fail = 0, noVerdict = 0;
+    size_t pass = 0, warning = 0, incomplete = 0, fail = 0;
+    size_t noVerdict = 0; // fibres of which the limit certifies no wavelength
 
     void Add(Verdict verdict);
     void Add(const VerdictCounts& other);
-    size_t Total() const { return pass + warning + fail + noVerdict; }
+    size_t Total() const { return pass + warning + incomplete + fail + noVerdict; }
 };
 
 // One direction at one wavelength of one record.
@@ -52,7 +54,7 @@ CertificationSummary SummarizePart(const LossTestVerdicts& verdicts, size_t firs
 // One cable's fibres, wherever in the file they are.
 struct CableSummary
 {
-    std::string cable; // as the records hold it (single-byte text)
+    std::string cable; // as it is shown (UTF-8)
     CertificationSummary summary;
 };
 // Every cable of the store's loss tests, in the order they first appear.

@@ -54,6 +54,8 @@ HeaderFileResult ParseHeaderFile(std::string_view text)
         if (CharacterCount(member.value.text) > static_cast<size_t>(info->limit))
             return Refused(QuotedName(member.key) + ": longer than the " + std::to_string(info->limit) +
                            " characters the field takes");
+        if (info->field == &InfoFields::ReferenceMethod && !IsReferenceMethod(member.value.text))
+            return Refused("\"" + member.key + "\": 1, 2 or 3 (the jumpers of the reference) was expected");
         fields.*info->field = member.value.text;
     }
     HeaderFileResult result;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// Header files (.kavheader): the twenty information fields of the loss-test
+// Header files (.kavheader): the information fields of the loss-test
 // report as one JSON object, keyed by the fields' names, values strings, so
 // that a job's header is typed once and kept beside its results, and
 // kav-convert fills a report's header from it.

@@ -6,7 +6,7 @@ constexpr int ShortLimit = 20;
 constexpr int LongLimit = 50;
 } // namespace
 
-const std::array<InfoFieldInfo, 20> InfoFieldTable{{
+const std::array<InfoFieldInfo, InfoFieldCount> InfoFieldTable{{
     {"JobId", &InfoFields::JobId, InfoGroup::Job, ShortLimit},
     {"JobDate", &InfoFields::JobDate, InfoGroup::Job, ShortLimit},
     {"Reason", &InfoFields::Reason, InfoGroup::Job, LongLimit},
@@ -27,7 +27,18 @@ const std::array<InfoFieldInfo, 20> InfoFieldTable{{
     {"UnitNameB", &InfoFields::UnitNameB, InfoGroup::System, ShortLimit},
     {"SerialNumberA", &InfoFields::SerialNumberA, InfoGroup::System, ShortLimit},
     {"SerialNumberB", &InfoFields::SerialNumberB, InfoGroup::System, ShortLimit},
+    {"ReferenceMethod", &InfoFields::ReferenceMethod, InfoGroup::Test, 1},
+    {"TestCords", &InfoFields::TestCords, InfoGroup::Test, LongLimit},
+    {"CalibrationDateA", &InfoFields::CalibrationDateA, InfoGroup::Test, ShortLimit},
+    {"CalibrationDateB", &InfoFields::CalibrationDateB, InfoGroup::Test, ShortLimit},
+    {"InstrumentModel", &InfoFields::InstrumentModel, InfoGroup::Test, ShortLimit},
+    {"Firmware", &InfoFields::Firmware, InfoGroup::Test, ShortLimit},
 }};
+
+bool IsReferenceMethod(const std::string& text)
+{
+    return text.empty() || text == "1" || text == "2" || text == "3";
+}
 
 int InfoFieldLimit(std::string InfoFields::*field)
 {

@@ -13,6 +13,9 @@ struct InfoFields
     std::string CableId, LocationA, LocationB, CableMfr, CableType, CustomCable1, CustomCable2;
     // System
     std::string UnitNameA, UnitNameB, SerialNumberA, SerialNumberB;
+    // Test: how the reference was set (1, 2 or 3 jumpers), the test cords,
+    // when each unit was calibrated, and the instrument as typed.
+    std::string ReferenceMethod, TestCords, CalibrationDateA, CalibrationDateB, InstrumentModel, Firmware;
 
     void Clear() { *this = InfoFields(); }
 };
@@ -22,7 +25,8 @@ enum class InfoGroup
 {
     Job,
     Cable,
-    System
+    System,
+    Test
 };
 
 // One field: its name (as header files and settings key it), where it lives
@@ -35,8 +39,12 @@ struct InfoFieldInfo
     int limit;
 };
 
-// The twenty fields in the order the report header prints them.
-extern const std::array<InfoFieldInfo, 20> InfoFieldTable;
+constexpr size_t InfoFieldCount = 26;
+// The fields in the order the report header prints them.
+extern const std::array<InfoFieldInfo, InfoFieldCount> InfoFieldTable;
+
+// The reference methods a test may name: the jumpers its reference took.
+bool IsReferenceMethod(const std::string& text); // "", "1", "2" or "3"
 
 // The most characters `field` takes.
 int InfoFieldLimit(std::string InfoFields::*field);

@@ -18,6 +18,15 @@ JsonValue JsonValue::Number(double value)
     return v;
 }
 
+JsonValue JsonValue::NumberLiteral(std::string literal)
+{
+    JsonValue v;
+    v.type = Type::Number;
+    std::from_chars(literal.data(), literal.data() + literal.size(), v.number);
+    v.text = std::move(literal);
+    return v;
+}
+
 JsonValue JsonValue::String(std::string value)
 {
     JsonValue v;
@@ -110,9 +119,14 @@ private:
             return Word("false");
         case 'n':
             return Word("null");
-        default:
+        default: {
             out.type = JsonValue::Type::Number;
-            return Number(out.number);
+            const size_t start = m_At;
+            if (!Number(out.number))
+                return false;
+            out.text.assign(m_Text.substr(start, m_At - start));
+            return true;
+        }
         }
     }
 
@@ -353,7 +367,10 @@ void AppendValue(std::string& out, const JsonValue& value, int depth)
         out += value.boolean ? "true" : "false";
         break;
     case JsonValue::Type::Number:
-        AppendJsonNumber(out, value.number);
+        if (value.text.empty())
+            AppendJsonNumber(out, value.number);
+        else
+            out += value.text;
         break;
     case JsonValue::Type::String:
         AppendJsonString(out, value.text);

@@ -26,11 +26,15 @@ struct JsonValue
     Type type = Type::Null;
     bool boolean = false;
     double number = 0;
+    // A string's UTF-8; a number's literal as it stood in the text, which the
+    // writer writes back as it stands (empty: the shortest form of number).
     std::string text;
     std::vector<JsonValue> items;
     std::vector<JsonMember> members; // in the file's order; keys are unique
 
     static JsonValue Number(double value);
+    // A number written as `literal`, which must be a JSON number.
+    static JsonValue NumberLiteral(std::string literal);
     static JsonValue String(std::string value);
     static JsonValue Object();
     // Appends a member to an object.

@@ -2,6 +2,10 @@
 
 void AppendLimitCellText(std::string& out, const WaveVerdict& wave, LimitColumn column)
 {
+    if (column == LimitColumn::Result) {
+        out += VerdictText(wave.Worst());
+        return;
+    }
     std::optional<int64_t> value;
     if (column == LimitColumn::Margin)
         value = wave.SmallerMargin();

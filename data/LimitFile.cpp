@@ -2,11 +2,9 @@
 
 #include "data/Json.h"
 #include "data/SmallFile.h"
-#include "data/TextEncoding.h"
 #include "platform/files/QuotedName.h"
 #include "platform/files/SafeFileWriter.h"
 
-#include <climits>
 #include <cmath>
 
 const char* const LimitFileEnding = ".kavlimits";
@@ -130,19 +128,23 @@ private:
         return true;
     }
 
-    bool Figure(const std::string& key, const JsonValue& v, double& out)
+    // Read from the number's own text, exactly, and kept as typed.
+    bool Figure(const std::string& key, const JsonValue& v, LimitFigure& out)
     {
-        if (v.type != JsonValue::Type::Number || !(v.number >= 0))
-            return Refuse(key, "a number of 0 or more was expected");
-        out = v.number;
+        const std::optional<LimitFigure> figure =
+            v.type == JsonValue::Type::Number ? ReadLimitFigure(v.text) : std::nullopt;
+        if (!figure)
+            return Refuse(key, "a number from 0 to " + std::to_string(LargestFigureUnits) +
+                                   " with at most six decimals was expected");
+        out = *figure;
         return true;
     }
 
     bool Count(const std::string& key, const JsonValue& v, int& out)
     {
-        if (v.type != JsonValue::Type::Number || !(v.number >= 0 && v.number <= INT_MAX) ||
+        if (v.type != JsonValue::Type::Number || !(v.number >= 0 && v.number <= LargestCount) ||
             v.number != std::floor(v.number))
-            return Refuse(key, "a whole number of 0 or more was expected");
+            return Refuse(key, "a whole number from 0 to " + std::to_string(LargestCount) + " was expected");
         out = static_cast<int>(v.number);
         return true;
     }
@@ -167,14 +169,10 @@ private:
     {
         if (v.type != JsonValue::Type::Object)
             return Refuse(key, "an object of cable names was expected");
-        for (const JsonMember& m : v.members) {
-            const std::string inner = key + "." + m.key;
-            const std::optional<std::string> name = Latin1FromUtf8(m.key);
-            if (!name)
-                return Refuse(inner, "a cable name holds only the characters the instrument can store");
-            if (!Cable(inner, m.value, out[*name]))
+        // Keyed by the name as it is shown, in any script.
+        for (const JsonMember& m : v.members)
+            if (!Cable(key + "." + m.key, m.value, out[m.key]))
                 return false;
-        }
         return true;
     }
 
@@ -208,7 +206,7 @@ JsonValue FiguresJson(const WaveLengthFigures& figures)
 {
     JsonValue object = JsonValue::Object();
     for (const auto& [waveLength, figure] : figures)
-        object.Add(std::to_string(waveLength), JsonValue::Number(figure));
+        object.Add(std::to_string(waveLength), JsonValue::NumberLiteral(figure.typed));
     return object;
 }
 } // namespace
@@ -251,16 +249,16 @@ std::string LimitFileBytes(const TestLimits& limits)
     if (!limits.attenuation.empty())
         root.Add(Key::Attenuation, FiguresJson(limits.attenuation));
     if (limits.connectorLoss)
-        root.Add(Key::ConnectorLoss, JsonValue::Number(*limits.connectorLoss));
+        root.Add(Key::ConnectorLoss, JsonValue::NumberLiteral(limits.connectorLoss->typed));
     if (limits.spliceLoss)
-        root.Add(Key::SpliceLoss, JsonValue::Number(*limits.spliceLoss));
+        root.Add(Key::SpliceLoss, JsonValue::NumberLiteral(limits.spliceLoss->typed));
     root.Add(Key::Connections, JsonValue::Number(limits.connections));
     root.Add(Key::Splices, JsonValue::Number(limits.splices));
-    root.Add(Key::WarningBand, JsonValue::Number(limits.warningBand));
+    root.Add(Key::WarningBand, JsonValue::NumberLiteral(limits.warningBand.typed));
     if (!limits.cables.empty()) {
         JsonValue& cables = root.Add(Key::Cables, JsonValue::Object());
         for (const auto& [name, cable] : limits.cables) {
-            JsonValue& own = cables.Add(Utf8FromLatin1(name), JsonValue::Object());
+            JsonValue& own = cables.Add(name, JsonValue::Object());
             if (cable.connections)
                 own.Add(Key::Connections, JsonValue::Number(*cable.connections));
             if (cable.splices)

@@ -11,7 +11,7 @@
 // contractor keeps one per contract and the window and kav-convert read the
 // same file. Keys: "method", "preset", "fixed", "attenuation",
 // "connectorLoss", "spliceLoss", "connections", "splices", "warningBand",
-// "cables" (cable name -> any of "connections", "splices", "fixed",
+// "cables" (cable name as shown -> any of "connections", "splices", "fixed",
 // "attenuation"); wavelengths are keys such as "1310".
 
 extern const char* const LimitFileEnding; // ".kavlimits"

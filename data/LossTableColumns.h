@@ -54,29 +54,34 @@ struct LossTableColumn
     int reportWidth;
     int reportPosition;
     bool reportHeavy;
+    // The grid's and the workbook's title under a limit other than the
+    // instrument's, where the column's own would not say whose it is; null
+    // where the title stays.
+    const char* nameUnderLimit = nullptr;
+    const char* unitUnderLimit = nullptr;
 };
 
 // Each row: what its cells show; the title's name and unit; the grid's width
 // and whether the grid merges it; the CSV header and whether only the
 // record's last row has it; what the workbook's cells hold; the report's
 // heading and unit, width, place and font.
-inline constexpr std::array<LossTableColumn, 19> LossTableColumns{{
+inline constexpr std::array<LossTableColumn, 20> LossTableColumns{{
     {KavColumn::Cable, "Cable", nullptr, 111, true, "Cable", false, CellKind::Text, nullptr, nullptr, 0,
      NotPlaced, false},
     {KavColumn::Fiber, "Fiber", nullptr, 111, true, "Fiber", false, CellKind::Text,
      KAV_TRANSLATABLE("Report", "Fiber ID"), nullptr, 90, 0, true},
     {KavColumn::WaveLength, "Wavelength", "(nm)", 85, false, "Wavelength(nm)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "Wavelength"), "(nm)", 110, 1, false},
+     KAV_TRANSLATABLE("Report", "Wavelength"), "(nm)", 100, 1, false},
     {KavColumn::LossAB, "Loss AB", "(dB)", 66, false, "LossA->B(dB)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "Loss AB"), "(dB)", 65, 2, true},
+     KAV_TRANSLATABLE("Report", "Loss AB"), "(dB)", 45, 2, true},
     {KavColumn::LossBA, "Loss BA", "(dB)", 66, false, "LossB->A(dB)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "Loss BA"), "(dB)", 65, 4, true},
+     KAV_TRANSLATABLE("Report", "Loss BA"), "(dB)", 45, 4, true},
     {KavColumn::AverageLoss, "AVG L", "(dB)", 55, false, "AVER", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "AVG L"), "(dB)", 65, 6, false},
+     KAV_TRANSLATABLE("Report", "AVG L"), "(dB)", 45, 6, false},
     {KavColumn::RefAB, "REF AB", "(dBm)", 66, false, "ReferenceA->B(dBm)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "REF AB"), "(dBm)", 65, 3, false},
+     KAV_TRANSLATABLE("Report", "REF AB"), "(dBm)", 45, 3, false},
     {KavColumn::RefBA, "REF BA", "(dBm)", 66, false, "ReferenceB->A(dBm)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "REF BA"), "(dBm)", 65, 5, false},
+     KAV_TRANSLATABLE("Report", "REF BA"), "(dBm)", 45, 5, false},
     {KavColumn::Threshold, "Threshold", "(dB)", 78, false, "Threshold(dB)", false, CellKind::Number, nullptr,
      nullptr, 0, NotPlaced, false},
     {KavColumn::PowerB, "PWR B", "(dBm)", 60, false, "PowerA->B(dBm)", false, CellKind::Number, nullptr,
@@ -84,21 +89,23 @@ inline constexpr std::array<LossTableColumn, 19> LossTableColumns{{
     {KavColumn::PowerA, "PWR A", "(dBm)", 60, false, "PowerB->A(dBm)", false, CellKind::Number, nullptr,
      nullptr, 0, NotPlaced, false},
     {KavColumn::Verdict, "Pass", "/Fail", 51, false, "Pass/Fail", false, CellKind::Text, nullptr, nullptr, 0,
-     NotPlaced, false},
+     NotPlaced, false, "Instrument", "P/F"},
     {KavColumn::Length, "Length", "(km)", 60, false, "Length(km)", true, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "Length"), "(km)", 65, 9, false},
+     KAV_TRANSLATABLE("Report", "Length"), "(km)", 45, 9, false},
     {KavColumn::OrlAB, "ORL AB", "(dB)", 72, false, "ORL A->B(dB)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "ORL AB"), "(dB)", 65, 7, true},
+     KAV_TRANSLATABLE("Report", "ORL AB"), "(dB)", 45, 7, true},
     {KavColumn::OrlBA, "ORL BA", "(dB)", 72, false, "ORL B->A(dB)", false, CellKind::Number,
-     KAV_TRANSLATABLE("Report", "ORL BA"), "(dB)", 65, 8, true},
+     KAV_TRANSLATABLE("Report", "ORL BA"), "(dB)", 45, 8, true},
     {KavColumn::Date, "Date", nullptr, 82, true, "Date", false, CellKind::Date, nullptr, nullptr, 0,
      NotPlaced, false},
     {KavColumn::Time, "Time", nullptr, 70, true, "Time", false, CellKind::Time, nullptr, nullptr, 0,
      NotPlaced, false},
-    {LimitColumn::Limit, "Limit", "(dB)", 60, false, "Limit(dB)", false, CellKind::Number, nullptr, nullptr,
-     0, NotPlaced, false},
-    {LimitColumn::Margin, "Margin", "(dB)", 60, false, "Margin(dB)", false, CellKind::Number, nullptr,
-     nullptr, 0, NotPlaced, false},
+    {LimitColumn::Limit, "Limit", "(dB)", 60, false, "Limit(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Limit"), "(dB)", 40, 10, false},
+    {LimitColumn::Margin, "Margin", "(dB)", 60, false, "Margin(dB)", false, CellKind::Number,
+     KAV_TRANSLATABLE("Report", "Margin"), "(dB)", 50, 11, false},
+    {LimitColumn::Result, "Result", nullptr, 80, false, "Result", false, CellKind::Text,
+     KAV_TRANSLATABLE("Report", "Result"), nullptr, 80, 12, true},
 }};
 constexpr size_t LossTableColumnCount = LossTableColumns.size();
 

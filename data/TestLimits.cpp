@@ -3,12 +3,22 @@
 #include <tuple>
 
 namespace {
-// Every preset allows the same loss per connection and per splice, and none
-// has an attenuation at 1490 nm.
-BudgetPreset Preset(const char* name, double attenuation)
+// Every preset allows the same loss per connection and per splice. A
+// single-mode standard certifies 1310 and 1550 nm, none 1490 nm.
+BudgetPreset SingleMode(const char* name, const char* title, const char* attenuation)
 {
-    return BudgetPreset{name, {{1310, attenuation}, {1550, attenuation}}, 0.75, 0.3};
+    return BudgetPreset{name,
+                        title,
+                        {{1310, Figure(attenuation)}, {1550, Figure(attenuation)}},
+                        Figure("0.75"),
+                        Figure("0.3")};
 }
+
+// A length beyond a million kilometres is a damaged record; below it every
+// product of a budget fits 64 bits.
+constexpr int64_t LongestMetres = 1000000000;
+constexpr int64_t NanoPerMillionth = 1000; // a figure x metres is in 10^-9
+constexpr int64_t NanoPerHundredth = 10000000;
 
 const std::pair<LimitMethod, const char*> MethodNames[] = {
     {LimitMethod::Instrument, "instrument"},
@@ -41,10 +51,15 @@ bool TestLimits::operator==(const TestLimits& o) const
 const std::vector<BudgetPreset>& BudgetPresets()
 {
     static const std::vector<BudgetPreset> presets = {
-        Preset("tia-568.3-d-isp", 1.0),
-        Preset("tia-568.3-d-osp", 0.5),
-        Preset("iso-11801-os1a", 1.0),
-        Preset("iso-11801-os2", 0.4),
+        SingleMode("tia-568.3-d-isp", "TIA-568.3-D single-mode, inside plant", "1.0"),
+        SingleMode("tia-568.3-d-osp", "TIA-568.3-D single-mode, outside plant", "0.5"),
+        SingleMode("iso-11801-os1a", "ISO/IEC 11801 OS1a single-mode", "1.0"),
+        SingleMode("iso-11801-os2", "ISO/IEC 11801 OS2 single-mode", "0.4"),
+        BudgetPreset{"tia-568.3-d-mm",
+                     "TIA-568.3-D multimode",
+                     {{850, Figure("3.5")}, {1300, Figure("1.5")}},
+                     Figure("0.75"),
+                     Figure("0.3")},
     };
     return presets;
 }
@@ -80,6 +95,13 @@ std::string LimitName(const TestLimits& limits)
     return MethodName(limits.method);
 }
 
+const char* StandardTitle(const TestLimits& limits)
+{
+    const BudgetPreset* preset =
+        limits.method == LimitMethod::Budget ? FindBudgetPreset(limits.preset) : nullptr;
+    return preset ? preset->title : nullptr;
+}
+
 CableFigures FiguresFor(const TestLimits& limits, std::string_view cable)
 {
     CableFigures figures;
@@ -102,4 +124,49 @@ CableFigures FiguresFor(const TestLimits& limits, std::string_view cable)
     figures.connections = own->second.connections.value_or(figures.connections);
     figures.splices = own->second.splices.value_or(figures.splices);
     return figures;
+}
+
+bool Certifies(LimitMethod method, const CableFigures& figures, int32_t waveLength)
+{
+    switch (method) {
+    case LimitMethod::Fixed:
+        return figures.fixed.count(waveLength) != 0;
+    case LimitMethod::Budget:
+        return figures.attenuation.count(waveLength) != 0;
+    case LimitMethod::Instrument:
+        break;
+    }
+    return true;
+}
+
+std::vector<int32_t> NotCertifiedOf(const TestLimits& limits, const std::vector<std::string>& cables,
+                                    const std::vector<int32_t>& waveLengths)
+{
+    std::vector<int32_t> left;
+    for (const int32_t waveLength : waveLengths)
+        for (const std::string& cable : cables)
+            if (!Certifies(limits.method, FiguresFor(limits, cable), waveLength)) {
+                left.push_back(waveLength);
+                break;
+            }
+    return left;
+}
+
+std::optional<int64_t> BudgetHundredths(const CableFigures& figures, int32_t waveLength, int64_t metres)
+{
+    const auto attenuation = figures.attenuation.find(waveLength);
+    if (attenuation == figures.attenuation.end() || metres < 0 || metres > LongestMetres)
+        return std::nullopt;
+    const int64_t joints = figures.connections * figures.connectorLoss.millionths +
+                           figures.splices * figures.spliceLoss.millionths;
+    const int64_t nano = attenuation->second.millionths * metres + joints * NanoPerMillionth;
+    return RoundedQuotient(nano, NanoPerHundredth);
+}
+
+std::optional<int64_t> FixedHundredths(const CableFigures& figures, int32_t waveLength)
+{
+    const auto fixed = figures.fixed.find(waveLength);
+    if (fixed == figures.fixed.end())
+        return std::nullopt;
+    return FigureHundredths(fixed->second);
 }

@@ -14,17 +14,25 @@
 // direction the limit, the margin (limit - loss) and a verdict.
 //
 // Losses are the values the table shows (two decimals, none where it shows
-// "N/A"), limits are rounded to two decimals, and everything is compared in
-// whole hundredths of a dB: a printed loss of 3.10 against a printed limit
-// of 3.10 passes whatever the float rounding, and printed margins add up.
+// "N/A"), limits are worked out exactly and rounded half away from zero to
+// two decimals, and everything is compared in whole hundredths of a dB: a
+// printed loss of 3.10 against a printed limit of 3.10 passes whatever the
+// float rounding, and printed margins add up.
+//
+// A limit certifies some wavelengths (data/TestLimits.h); a measured
+// wavelength it has no figure for is "Not certified", never Pass. At a
+// certified wavelength a direction without a result (a loss shown "N/A", or
+// no limit because a budget's length is not shown) is Incomplete.
 
-// In rising severity, so that the worst of several is the largest.
+// In rising severity, so that the worst of several is the largest: a fibre
+// is Fail before Incomplete before Warning before Pass.
 enum class Verdict : uint8_t
 {
-    None, // "No verdict": no loss shown, or no limit for the wavelength
+    None, // "Not certified": the limit has no figure for the wavelength
     Pass,
-    Warning, // 0 <= margin < warning band
-    Fail,    // margin < 0
+    Warning,    // 0 <= margin < warning band
+    Incomplete, // certified, but no result to compare
+    Fail,       // margin < 0
 };
 
 enum class Direction : uint8_t
@@ -34,8 +42,13 @@ enum class Direction : uint8_t
 };
 constexpr Direction Directions[] = {Direction::AB, Direction::BA};
 
-const char* VerdictText(Verdict verdict);       // "Pass", "Warning", "Fail", "No verdict"
+// "Pass", "Warning", "Incomplete", "Fail", "Not certified"
+const char* VerdictText(Verdict verdict);
 const char* DirectionText(Direction direction); // "A->B", "B->A"
+
+// The fill (0xRRGGBB) that the table and the workbook give a loss cell of
+// `verdict`: red, amber, grey-blue; nothing for Pass and Not certified.
+std::optional<uint32_t> VerdictFill(Verdict verdict);
 
 // A loss or limit in hundredths of a dB, or none.
 constexpr int32_t NoHundredths = INT32_MIN;
@@ -60,7 +73,7 @@ struct WaveVerdict
 };
 
 // The verdicts of every record of the store's current loss-test list, in
-// record order.
+// record order, and what the limit left out.
 class LossTestVerdicts
 {
 public:
@@ -70,14 +83,22 @@ public:
     {
         return m_Waves[record * static_cast<size_t>(m_WaveCount) + static_cast<size_t>(wave)];
     }
-    // The worst over wavelengths and directions; None only when none has one.
+    // The worst over wavelengths and directions; None only when the limit
+    // certifies none of the record's wavelengths.
     Verdict FibreVerdict(size_t record) const { return m_Fibres[record]; }
+    // The file's wavelengths that some record has no figure for, in the
+    // order of the file's wavelengths.
+    const std::vector<int32_t>& NotCertified() const { return m_NotCertified; }
+    // The limit's per-cable names that no cable of the file is shown as.
+    const std::vector<std::string>& UnmatchedCables() const { return m_UnmatchedCables; }
 
 private:
     friend LossTestVerdicts CertifyLossTests(const CDataStore& store, const TestLimits& limits);
     int m_WaveCount = 0;
     std::vector<WaveVerdict> m_Waves;
     std::vector<Verdict> m_Fibres;
+    std::vector<int32_t> m_NotCertified;
+    std::vector<std::string> m_UnmatchedCables;
 };
 
 LossTestVerdicts CertifyLossTests(const CDataStore& store, const TestLimits& limits);

@@ -14,7 +14,8 @@ JobVerdict JobVerdictOf(Verdict verdict)
         return JobVerdict::Warning;
     case Verdict::Fail:
         return JobVerdict::Fail;
-    case Verdict::None:
+    case Verdict::Incomplete:
+    case Verdict::None: // no wavelength of the fibre certified
         break;
     }
     return JobVerdict::Incomplete;

@@ -28,7 +28,7 @@ std::optional<JobVerdict> JobVerdictOfCode(int code);
 
 // Counts up whenever certification decides differently: a job's kept
 // verdicts are then worked out again.
-constexpr int CertificationRules = 1;
+constexpr int CertificationRules = 2;
 
 // The smallest margin of a record, and where it is.
 struct RecordMargin

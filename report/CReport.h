@@ -2,6 +2,8 @@
 
 #include "data/LossTestRules.h"
 #include "data/Records.h"
+#include "data/TestLimits.h"
+#include "data/Verdicts.h"
 #include "report/PrintInfo.h"
 #include "report/ReportBrand.h"
 
@@ -15,6 +17,16 @@
 class CDataStore;
 class DrawContext;
 
+// What the loss-test report's table shows besides the instrument's columns.
+struct KavReportTable
+{
+    // Certifies each wavelength: its limit, and each direction's margin and
+    // result.
+    TestLimits limits;
+    // Records' dates as the instrument shows them rather than in ISO 8601.
+    bool instrumentDates = false;
+};
+
 // The printed reports of the OPM, ORL and loss-test tables: their page counts
 // and the painters of one page, drawing in report coordinates (1440 x 900
 // units, 110 per inch across and 100 down, from the top-left corner of the
@@ -27,7 +39,7 @@ class CReport
 {
 public:
     // `brand` heads the loss-test report in place of the maker's name.
-    explicit CReport(const CDataStore& store, ReportBrand brand = {});
+    explicit CReport(const CDataStore& store, ReportBrand brand = {}, KavReportTable table = {});
 
     // The report coordinates on `dc` for its resolution, shrunk by the
     // job's scale factor.
@@ -43,13 +55,6 @@ public:
     void PrintOrlPage(DrawContext& dc, const PrintInfo& info) const;
     void PrintKav2Page(DrawContext& dc, const PrintInfo& info);
     void PrintKav3Page(DrawContext& dc, const PrintInfo& info);
-
-    // One record block whose first sub-row is `firstSubRow`, counted from the
-    // page's first record (0, 3, 6, ... for two wavelengths; 0, 4, 8, ...
-    // for three), below the heading row that starts at `headingTop` (the
-    // header's bottom on a cable's first page, 60 on the others).
-    void PrintKav2Record(DrawContext& dc, int firstSubRow, const KavRecord2& record, int headingTop) const;
-    void PrintKav3Record(DrawContext& dc, int firstSubRow, const KavRecord3& record, int headingTop) const;
 
     // The bottom-right corner of the fullest page of each report, in report
     // units: what must fit on the paper.
@@ -97,8 +102,10 @@ private:
         int firstPage;
         int continuationPage;
     };
-    static constexpr KavPaging Kav2Paging{5, 13};
-    static constexpr KavPaging Kav3Paging{4, 10};
+    // A cable's first page holds what the header block, test information
+    // included, leaves room for on A4 without shrinking the page.
+    static constexpr KavPaging Kav2Paging{3, 13};
+    static constexpr KavPaging Kav3Paging{2, 10};
     static KavPaging PagingOf(int waveCount);
     static unsigned GroupPages(int records, KavPaging paging);
 
@@ -119,10 +126,20 @@ private:
     // The running page total after each group, built at first use.
     const std::vector<unsigned>& GroupPageEnds(int waveCount);
     void PrintKavPage(DrawContext& dc, const PrintInfo& info, int waveCount);
-    void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record, int headingTop) const;
+    // One record block whose first sub-row is `firstSubRow`, counted from the
+    // page's first record (0, 3, 6, ... for two wavelengths; 0, 4, 8, ...
+    // for three), below the heading row that starts at `headingTop` (the
+    // header's bottom on a cable's first page, 60 on the others): the
+    // instrument's columns, then the limit's from `verdicts`, the record's
+    // one per wavelength (none where null).
+    void PrintKavRecord(DrawContext& dc, int firstSubRow, const KavRecordView& record,
+                        const WaveVerdict* verdicts, int headingTop) const;
+    const LossTestVerdicts& KavVerdicts(int waveCount);
 
     const CDataStore& m_Store;
     ReportBrand m_Brand;
+    KavReportTable m_Table;
+    LossTestVerdicts m_Verdicts; // of the records last printed
     // What m_GroupPageEnds was built for.
     struct PageTableKey
     {

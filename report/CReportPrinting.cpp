@@ -61,9 +61,9 @@ ReportBrand ReportBrandOf(const ReportOptions& options)
 }
 
 CReportPrinting::CReportPrinting(const CDataStore& store, ReportKind kind, const ReportOptions& options)
-    : m_Store(store), m_Report(store, ReportBrandOf(options)), m_Kind(kind), m_Options(options),
-      m_Language(std::make_shared<ReportLanguage>(options.language)), m_PrintedAt(ReportPrintingTime()),
-      m_Row(ReportRowOf(kind))
+    : m_Store(store), m_Report(store, ReportBrandOf(options), {options.limits, options.instrumentDates}),
+      m_Kind(kind), m_Options(options), m_Language(std::make_shared<ReportLanguage>(options.language)),
+      m_PrintedAt(ReportPrintingTime()), m_Row(ReportRowOf(kind))
 {
 }
 
@@ -78,7 +78,7 @@ const SummaryPages* CReportPrinting::Summary(unsigned tablePages)
     // The summary's lines are laid out in the report's language.
     const ReportLanguage::Use language(*m_Language);
     if (!m_Summary && m_Row->waveCount > 0 && m_Options.summaryPage && tablePages > 0)
-        m_Summary.emplace(m_Store, m_Options.limits, CReport::KavLayoutEnd(m_Row->waveCount).y());
+        m_Summary.emplace(m_Store, m_Options, CReport::KavLayoutEnd(m_Row->waveCount).y());
     return m_Summary ? &*m_Summary : nullptr;
 }
 
@@ -89,6 +89,12 @@ unsigned CReportPrinting::PageCount()
     const unsigned tablePages = m_Row->pageCount(m_Report);
     const SummaryPages* summary = Summary(tablePages);
     return tablePages + (summary ? summary->PageCount() : 0);
+}
+
+unsigned CReportPrinting::SummaryPageCount()
+{
+    const SummaryPages* summary = m_Row ? Summary(m_Row->pageCount(m_Report)) : nullptr;
+    return summary ? summary->PageCount() : 0;
 }
 
 void CReportPrinting::OnBeginPrinting(DrawContext& dc, PrintInfo& info)
@@ -104,17 +110,21 @@ void CReportPrinting::OnPrepareDC(DrawContext& dc, const PrintInfo& info)
 
 void CReportPrinting::OnPrint(DrawContext& dc, const PrintInfo& info)
 {
-    if (!m_Row)
+    if (!m_Row || info.m_CurrentPage < 1 || info.m_CurrentPage > info.m_MaxPage)
         return;
     const ReportLanguage::Use language(*m_Language);
-    const unsigned tablePages = m_Row->pageCount(m_Report);
-    const bool tablePage = info.m_CurrentPage <= tablePages;
-    if (tablePage)
-        m_Row->printPage(m_Report, dc, info);
-    else if (const SummaryPages* summary = Summary(tablePages);
-             summary && info.m_CurrentPage <= info.m_MaxPage)
-        summary->PrintPage(dc, info.m_CurrentPage - tablePages);
-    if (!m_Options.footer || info.m_CurrentPage < 1 || info.m_CurrentPage > info.m_MaxPage)
+    // The result leads: the summary pages come first, the cables after.
+    const unsigned summaryPages = SummaryPageCount();
+    const bool tablePage = info.m_CurrentPage > summaryPages;
+    if (tablePage) {
+        PrintInfo table = info;
+        table.m_CurrentPage -= summaryPages;
+        table.m_MaxPage -= summaryPages;
+        m_Row->printPage(m_Report, dc, table);
+    } else {
+        m_Summary->PrintPage(dc, info.m_CurrentPage);
+    }
+    if (!m_Options.footer)
         return;
     // A summary page sums up every cable, so it names none.
     CReport::PageFooter footer{
@@ -131,7 +141,8 @@ std::optional<std::string> CReportPrinting::CableIdOfPage(unsigned page)
 {
     if (!m_Row || m_Row->waveCount == 0)
         return std::nullopt;
-    const unsigned tablePages = m_Row->pageCount(m_Report);
-    return m_Report.KavCableOfPage(page > tablePages && page <= PageCount() ? tablePages : page,
-                                   m_Row->waveCount);
+    const unsigned summaryPages = SummaryPageCount();
+    if (page <= summaryPages)
+        return std::nullopt;
+    return m_Report.KavCableOfPage(page - summaryPages, m_Row->waveCount);
 }

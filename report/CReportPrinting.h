@@ -31,8 +31,10 @@ public:
     QString Title() const override;
     const ReportLanguage& Language() const override { return *m_Language; }
     const QDateTime& PrintedAt() const override { return m_PrintedAt; }
-    // The report's own pages, then the summary pages when it has them.
+    // The summary pages when it has them, which lead with the overall
+    // result, then the report's own pages.
     unsigned PageCount() override;
+    unsigned SummaryPageCount();
 
     // Sets the job's maximum page to the report's page count, and its scale
     // so that the fullest page fits the device's drawing area.
@@ -43,11 +45,11 @@ public:
     // The cable that page `page` of a loss-test report heads its header
     // with, as the CableId information field holds it; nothing for the
     // other reports. The print commands keep the last page's in that field.
-    // The summary pages belong to no cable: theirs is the last table page's.
+    // The summary pages belong to no cable.
     std::optional<std::string> CableIdOfPage(unsigned page);
 
 private:
-    // The summary pages that end a loss-test report of at least one page,
+    // The summary pages that lead a loss-test report of at least one page,
     // when the options ask for them; made at first use, for the store as it
     // is while the job runs. Null otherwise.
     const SummaryPages* Summary(unsigned tablePages);

@@ -8,7 +8,10 @@
 
 // The loss-test report's pages: every cable group starts a page.
 
-CReport::CReport(const CDataStore& store, ReportBrand brand) : m_Store(store), m_Brand(std::move(brand)) {}
+CReport::CReport(const CDataStore& store, ReportBrand brand, KavReportTable table)
+    : m_Store(store), m_Brand(std::move(brand)), m_Table(std::move(table))
+{
+}
 
 unsigned CReport::GetKav2PrintPages()
 {

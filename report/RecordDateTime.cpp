@@ -16,8 +16,10 @@ std::string Last(const std::string& text, size_t count)
 }
 } // namespace
 
-std::string RecordDateTimeText(const std::string& date, const std::string& time)
+std::string RecordDateTimeText(const std::string& date, const std::string& time, bool instrumentForm)
 {
+    if (!instrumentForm)
+        return Part(date, 0, 10) + " " + Part(time, 0, 8);
     const std::string datePart = Last(date, 2) + "/" + Part(date, 5, 2) + "/" + Part(date, 0, 4);
     const int hour = std::atoi(Part(time, 0, 2).c_str());
     if (hour < 12)

@@ -5,6 +5,11 @@
 #include "report/ReportFonts.h"
 #include "report/ReportText.h"
 
+#include <QFontMetricsF>
+#include <QStringList>
+
+#include <algorithm>
+
 namespace {
 constexpr int Left = CReport::KavTableLeft;
 constexpr int Width = 720; // the table's width
@@ -48,37 +53,47 @@ void Rule(DrawContext& dc, int y)
 
 // A value at (x, y) in a column that ends at `right`: a value too long for
 // it wraps within the column, a body line below the other, rather than run
-// into what stands to its right.
-void Value(DrawContext& dc, int x, int y, int right, const std::string& value)
+// into what stands to its right. Returns the lines it took.
+int Value(DrawContext& dc, int x, int y, int right, const std::string& value)
 {
     const QString text = QString::fromStdString(value);
-    if (dc.TextWidth(text) <= right - x)
+    if (dc.TextWidth(text) <= right - x) {
         dc.TextAt(x, y, text);
-    else
-        dc.DrawTextIn(Edges(x, y, right, y + ValueLines * BodyHeight), text, Wrapped);
+        return 1;
+    }
+    const int lines = std::min<int>(
+        ValueLines, static_cast<int>(EditControlLines(text, QFontMetricsF(dc.Font()), right - x).size()));
+    dc.DrawTextIn(Edges(x, y, right, y + lines * BodyHeight), text, Wrapped);
+    return lines;
 }
 
-// A label at x and the field's value after it and one space.
-void Labelled(DrawContext& dc, int x, int y, int right, const QString& label, const std::string& value)
+// A label at x and the field's value after it and one space; the lines the
+// value took.
+int Labelled(DrawContext& dc, int x, int y, int right, const QString& label, const std::string& value)
 {
     dc.TextAt(x, y, label);
-    Value(dc, x + dc.TextWidth(label + QLatin1Char(' ')), y, right, value);
+    return Value(dc, x + dc.TextWidth(label + QLatin1Char(' ')), y, right, value);
 }
 
 // Rows of labelled values from y on; returns the y of the last row. A left
-// value without a right half takes the whole width.
+// value without a right half takes the whole width. A row whose value wraps
+// grows by the lines it takes, so the next row starts below them.
 template <size_t N> int PrintRows(DrawContext& dc, int y, const Row (&rows)[N], const InfoFields& fields)
 {
     const int gap = dc.TextWidth(QStringLiteral(" "));
-    for (size_t i = 0; i < N; ++i, y += RowStep) {
+    int last = y;
+    for (size_t i = 0; i < N; ++i) {
         const bool right = rows[i].rightLabel != nullptr;
-        Labelled(dc, Left, y, right ? RightLabels - gap : Right, ReportText("Report", rows[i].label),
-                 fields.*rows[i].field);
+        int lines = Labelled(dc, Left, y, right ? RightLabels - gap : Right,
+                             ReportText("Report", rows[i].label), fields.*rows[i].field);
         if (right)
-            Labelled(dc, RightLabels, y, Right, ReportText("Report", rows[i].rightLabel),
-                     fields.*rows[i].rightField);
+            lines =
+                std::max(lines, Labelled(dc, RightLabels, y, Right, ReportText("Report", rows[i].rightLabel),
+                                         fields.*rows[i].rightField));
+        last = y + (lines - 1) * BodyHeight;
+        y = last + RowStep;
     }
-    return y - RowStep;
+    return last;
 }
 } // namespace
 
@@ -95,6 +110,14 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
         {QT_TRANSLATE_NOOP("Report", "Custom job 1:"), &InfoFields::CustomJob1,
          QT_TRANSLATE_NOOP("Report", "Custom job 2:"), &InfoFields::CustomJob2},
     };
+    static const Row TestRows[] = {
+        {QT_TRANSLATE_NOOP("Report", "Reference:"), &InfoFields::ReferenceMethod,
+         QT_TRANSLATE_NOOP("Report", "Test cords:"), &InfoFields::TestCords},
+        {QT_TRANSLATE_NOOP("Report", "Calibrated A:"), &InfoFields::CalibrationDateA,
+         QT_TRANSLATE_NOOP("Report", "Calibrated B:"), &InfoFields::CalibrationDateB},
+        {QT_TRANSLATE_NOOP("Report", "Model:"), &InfoFields::InstrumentModel,
+         QT_TRANSLATE_NOOP("Report", "Firmware:"), &InfoFields::Firmware},
+    };
     static const Row CableRows[] = {
         {QT_TRANSLATE_NOOP("Report", "Cable ID:"), &InfoFields::CableId, nullptr, nullptr},
         {QT_TRANSLATE_NOOP("Report", "Location A:"), &InfoFields::LocationA,
@@ -107,6 +130,13 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
     // The cable is the group's, whatever the information field holds.
     InfoFields fields = m_Store.GetInfoFields();
     fields.CableId = cableId;
+    // The reference method in words: "2 jumpers".
+    if (!fields.ReferenceMethod.empty())
+        fields.ReferenceMethod =
+            (fields.ReferenceMethod == "1"
+                 ? ReportText("Report", "1 jumper")
+                 : ReportText("Report", "%1 jumpers").arg(QString::fromStdString(fields.ReferenceMethod)))
+                .toStdString();
     const QFont body = MakeReportFont(ReportFont::Body);
     const QFont section = MakeReportFont(ReportFont::Section);
 
@@ -146,6 +176,12 @@ int32_t CReport::PrintReportHeader(DrawContext& dc, const std::string& cableId) 
 
     Rule(dc, y += LastRowToRule);
     dc.SetFont(section);
+    dc.TextAt(Left, y += RuleToNextSection, ReportText("Report", "Test Information"));
+    dc.SetFont(body);
+    y = PrintRows(dc, y + SectionToRow, TestRows, fields);
+
+    Rule(dc, y += LastRowToRule);
+    dc.SetFont(section);
     dc.TextAt(Left, y += RuleToNextSection, QStringLiteral("KAV FTTx"));
     return y + TallSectionToRow;
 }
@@ -172,12 +208,27 @@ void CReport::PrintBrand(DrawContext& dc, const ReportBrand& brand, int top)
     }
     if (brand.company.isEmpty() || nameRight <= BrandLeft)
         return;
-    const QRect name = Edges(BrandLeft, top, nameRight, top + TitleHeight);
-    const QFont font = dc.Font();
-    const FittedValue fitted =
-        FitCentredValue(font, brand.company, dc.TextWidth(brand.company), name.width());
-    dc.SetFont(fitted.font);
-    dc.DrawTextIn(name, fitted.text,
-                  DrawContext::TextFormat::Right | DrawContext::TextFormat::VCenter |
-                      DrawContext::TextFormat::SingleLine);
+    constexpr auto RightAligned = DrawContext::TextFormat::Right | DrawContext::TextFormat::VCenter |
+                                  DrawContext::TextFormat::SingleLine;
+    const int width = nameRight - BrandLeft;
+    if (dc.TextWidth(brand.company) <= width) {
+        dc.DrawTextIn(Edges(BrandLeft, top, nameRight, top + TitleHeight), brand.company, RightAligned);
+        return;
+    }
+    // Too long for the line: two lines of a smaller face, each narrowed
+    // further where it still does not fit, so that the name always shows.
+    QFont twoLines = dc.Font();
+    twoLines.setPixelSize(std::max(1, twoLines.pixelSize() * 2 / 3));
+    QStringList lines = EditControlLines(brand.company, QFontMetricsF(twoLines), width);
+    if (lines.size() > 2) // the second line takes the rest
+        lines = QStringList{
+            lines.front(),
+            brand.company.mid(brand.company.indexOf(lines.front()) + lines.front().size()).trimmed()};
+    const int lineHeight = TitleHeight / 2;
+    for (int i = 0; i < lines.size(); ++i) {
+        dc.SetFont(twoLines);
+        dc.SetFont(NarrowedToFit(twoLines, dc.TextWidth(lines[i]), width));
+        const int lineTop = top + i * lineHeight + (lines.size() == 1 ? lineHeight / 2 : 0);
+        dc.DrawTextIn(Edges(BrandLeft, lineTop, nameRight, lineTop + lineHeight), lines[i], RightAligned);
+    }
 }

@@ -12,7 +12,7 @@
 // it through its CReportPrinting.
 struct ReportOptions
 {
-    // The loss-test report ends with a page that sums up its verdicts.
+    // The loss-test report leads with pages that sum up its verdicts.
     bool summaryPage = true;
     // The limit that page certifies the loss tests against: the one the
     // window shows, or kav-convert's --limits.
@@ -32,4 +32,11 @@ struct ReportOptions
     // The language the report's own texts are printed in ("en", "zh_CN"),
     // whatever the window speaks. The instrument's data prints as it is.
     std::string language = "en";
+    // Under the overall result, places for the technician and a reviewer
+    // to sign and date, with their names where given (UTF-8).
+    bool signature = false;
+    std::string technician, reviewer;
+    // Records' dates as the instrument shows them ("(10/03/2026 08:00:00
+    // AM)") rather than in ISO 8601 ("2026-03-10 08:00:00").
+    bool instrumentDates = false;
 };

@@ -26,18 +26,24 @@ QString XmlText(const QString& text)
     return text.toHtmlEscaped();
 }
 
+// "KAV Report of cables.bin": what the report is about.
+QString ReportSubject(const ReportJob& job)
+{
+    const ReportOptions& options = job.Options();
+    if (options.sourceFile.empty())
+        return job.Title();
+    const ReportLanguage::Use language(job.Language());
+    return ReportText("Report", "%1 of %2")
+        .arg(job.Title(), QString::fromStdString(PrintableName(options.sourceFile)));
+}
+
 // What an archive keeps of the report (PDF/A-1b keeps it as XMP): its title,
 // author (the company), subject and the time it was printed.
 QByteArray ReportXmp(const ReportJob& job)
 {
     const ReportOptions& options = job.Options();
     const QString title = job.Title();
-    QString subject = title;
-    if (!options.sourceFile.empty()) {
-        const ReportLanguage::Use language(job.Language());
-        subject = ReportText("Report", "%1 of %2")
-                      .arg(title, QString::fromStdString(PrintableName(options.sourceFile)));
-    }
+    const QString subject = ReportSubject(job);
     const QString created =
         job.PrintedAt().toOffsetFromUtc(0).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
     const auto alternative = [](const char* element, const QString& text) {
@@ -70,18 +76,71 @@ QByteArray ReportXmp(const ReportJob& job)
     return xmp.toUtf8();
 }
 
-// The writer dates the document by the clock; the report's own time of
-// printing takes its place, in the same number of bytes, so that no offset
-// in the file moves.
+// Replaces `removed` bytes at `at` by `inserted` in a document whose
+// objects the cross-reference table finds by their offsets: the offsets of
+// the objects after `at`, and the table's own start, move along.
+void Splice(QByteArray& pdf, qsizetype at, qsizetype removed, const QByteArray& inserted)
+{
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n");
+    const qsizetype startKey = pdf.lastIndexOf("startxref\n");
+    if (xref < at || startKey < xref)
+        return;
+    const qsizetype delta = inserted.size() - removed;
+    // Each entry of the table: ten digits of offset, then " 00000 n \n".
+    const qsizetype firstEntry = pdf.indexOf('\n', pdf.indexOf('\n', xref + 6) + 1) + 1;
+    for (qsizetype entry = firstEntry; entry + 20 <= pdf.size() && pdf.mid(entry + 10, 9) == " 00000 n ";
+         entry += 20) {
+        const qsizetype offset = pdf.mid(entry, 10).toLongLong();
+        if (offset > at)
+            pdf.replace(entry, 10, QByteArray::number(offset + delta).rightJustified(10, '0'));
+    }
+    const qsizetype start = startKey + 10;
+    pdf.replace(start, pdf.indexOf('\n', start) - start, QByteArray::number(xref + 1 + delta));
+    pdf.replace(at, removed, inserted);
+}
+
+// The writer dates the document by the clock, in the machine's zone; the
+// report's own time of printing takes its place, in UTC as the XMP date, so
+// that the same report is the same bytes in every zone.
 void DateCreation(QByteArray& pdf, const QDateTime& printedAt)
 {
     const QByteArray key = "/CreationDate (D:";
     const qsizetype at = pdf.indexOf(key);
-    const QByteArray date =
-        printedAt.toOffsetFromUtc(0).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z)";
-    if (at < 0 || pdf.mid(at + key.size() + date.size() - 2, 2) != "Z)")
+    const qsizetype end = at < 0 ? -1 : pdf.indexOf(')', at);
+    if (end < 0)
         return;
-    pdf.replace(at + key.size(), date.size(), date);
+    const qsizetype start = at + key.size();
+    Splice(pdf, start, end - start,
+           printedAt.toOffsetFromUtc(0).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1() + "Z");
+}
+
+// A PDF text string: UTF-16 with its byte order mark, in hexadecimal.
+QByteArray PdfText(const QString& text)
+{
+    QByteArray hex = "<FEFF";
+    for (const QChar c : text)
+        hex += QByteArray::number(c.unicode() + 0x10000, 16).mid(1).toUpper();
+    return hex + ">";
+}
+
+// The writer's document information has a title and a creator only; the
+// subject and the author (the company), which the XMP already carries and
+// PDF/A wants alike in both, go in before the creator.
+void AddInfoEntries(QByteArray& pdf, const QString& subject, const QString& author)
+{
+    const qsizetype trailer = pdf.lastIndexOf("trailer\n");
+    const qsizetype infoKey = trailer < 0 ? -1 : pdf.indexOf("/Info ", trailer);
+    if (infoKey < 0)
+        return;
+    const QByteArray object = pdf.mid(infoKey + 6, pdf.indexOf(' ', infoKey + 6) - infoKey - 6);
+    const qsizetype info = pdf.indexOf("\n" + object + " 0 obj");
+    const qsizetype creator = info < 0 ? -1 : pdf.indexOf("/Creator ", info);
+    if (creator < 0)
+        return;
+    QByteArray entries = "/Subject " + PdfText(subject) + "\n";
+    if (!author.isEmpty())
+        entries += "/Author " + PdfText(author) + "\n";
+    Splice(pdf, creator, 0, entries);
 }
 
 // The writer names each document with a random identifier; one drawn from
@@ -150,6 +209,8 @@ ReportPdfResult ReportPdf(ReportJob& job, const QPageSize& paper, QPageLayout::O
         pdf.bytes.clear();
     else {
         DateCreation(pdf.bytes, job.PrintedAt());
+        AddInfoEntries(pdf.bytes, ReportSubject(job),
+                       QString::fromStdString(PrintableName(job.Options().company)));
         IdentifyByContent(pdf.bytes);
     }
     return pdf;

@@ -1,34 +1,66 @@
 #include "report/SummaryPages.h"
 
 #include "data/CDataStore.h"
-#include "data/Json.h"
 #include "data/LossTestRules.h"
+#include "platform/draw/TextFitting.h"
 #include "report/NameText.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
 #include "report/ReportText.h"
 
+#include <QFontMetricsF>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
-struct ColumnSpec
+constexpr int Left = 80;
+constexpr int Right = 800; // the table pages' right edge
+constexpr int TitleTop = 60;
+constexpr int RuleY = TitleTop + 44; // below the title's line, as in the header block
+constexpr int ContentTop = RuleY + 16;
+constexpr int SectionHeight = 44; // a gap of 16, the section font's 20 and 8 below
+constexpr int SectionGap = 16;
+constexpr int TextHeight = 20;        // 1.25 lines of the body font
+constexpr int RowHeight = 24;         // as the loss-test table's rows
+constexpr int WrappedLineHeight = 14; // of the cells' font, in a row whose names wrap
+constexpr int CellPadding = 4;        // each side of a wrapped cell's text
+constexpr int ResultPadding = 12;     // inside the result's box
+constexpr int ResultWordHeight = 40;  // the title font's 30 and a gap
+constexpr int SignatureHeight = 90;
+constexpr DrawContext::TextFormat CentredWrapped =
+    DrawContext::TextFormat::HCenter | DrawContext::TextFormat::VCenter | DrawContext::TextFormat::WordBreak |
+    DrawContext::TextFormat::EditControl;
+
+struct Column
 {
     const char* title;
     int width;
 };
 // The counts by cable and by wavelength share their columns but the first.
-constexpr ColumnSpec CountColumns[] = {{nullptr, 160},
-                                       {QT_TRANSLATE_NOOP("Report", "Fibres"), 80},
-                                       {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
-                                       {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
-                                       {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
-                                       {QT_TRANSLATE_NOOP("Report", "No verdict"), 100},
-                                       {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
-constexpr ColumnSpec FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                       {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                       {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
-                                       {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
-                                       {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+constexpr Column CountColumns[] = {{nullptr, 140},
+                                   {QT_TRANSLATE_NOOP("Report", "Fibres"), 70},
+                                   {QT_TRANSLATE_NOOP("Report", "Pass"), 60},
+                                   {QT_TRANSLATE_NOOP("Report", "Warning"), 70},
+                                   {QT_TRANSLATE_NOOP("Report", "Incomplete"), 80},
+                                   {QT_TRANSLATE_NOOP("Report", "Fail"), 60},
+                                   {QT_TRANSLATE_NOOP("Report", "Not certified"), 100},
+                                   {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
+constexpr Column FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                   {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                   {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
+                                   {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
+                                   {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+
+template <size_t N> constexpr int WidthOf(const Column (&columns)[N])
+{
+    int width = 0;
+    for (const Column& column : columns)
+        width += column.width;
+    return width;
+}
+// Every table spans the page's width and no more.
+static_assert(WidthOf(CountColumns) == Right - Left && WidthOf(FibreColumns) == Right - Left);
 
 QString Hundredths(int64_t hundredths)
 {
@@ -37,12 +69,16 @@ QString Hundredths(int64_t hundredths)
     return QString::fromStdString(text);
 }
 
-// A figure as the limit holds it, in its shortest exact form.
-QString Figure(double value)
+// `text` broken into the lines it takes in `font` across `width` report units.
+QStringList WrappedLines(const QString& text, ReportFont font, int width)
 {
-    std::string text;
-    AppendJsonNumber(text, value);
-    return QString::fromStdString(text);
+    return EditControlLines(text, QFontMetricsF(MakeReportFont(font)), width);
+}
+
+// A figure as the limit holds it: as it was typed.
+QString Figure(const LimitFigure& figure)
+{
+    return QString::fromStdString(figure.typed);
 }
 
 // "1310 nm 0.5 dB/km, 1550 nm 0.5 dB/km"; "none" for no figures.
@@ -66,32 +102,65 @@ QString WorstMarginText(const CertificationSummary& summary)
     return summary.worst ? Hundredths(summary.worstMargin) : QStringLiteral("-");
 }
 
-// A row of counts: its name, the fibres by verdict and the worst margin.
-std::vector<QString> CountTexts(const QString& name, const CertificationSummary& counted)
+// "0.5 dB/km" where every wavelength has the same, else each with its own.
+QString AttenuationWords(const WaveLengthFigures& figures)
 {
-    std::vector<QString> texts{name};
-    const VerdictCounts& n = counted.fibres;
-    for (const size_t count : {n.Total(), n.pass, n.warning, n.fail, n.noVerdict})
-        texts.push_back(QString::number(count));
-    texts.push_back(WorstMarginText(counted));
-    return texts;
+    const bool same = std::all_of(figures.begin(), figures.end(), [&](const auto& each) {
+        return each.second.millionths == figures.begin()->second.millionths;
+    });
+    if (same && !figures.empty())
+        return ReportText("Report", "%1 dB/km").arg(Figure(figures.begin()->second));
+    QStringList parts;
+    for (const auto& [waveLength, figure] : figures)
+        parts << ReportText("Report", "%1 dB/km at %2 nm").arg(Figure(figure)).arg(waveLength);
+    return parts.isEmpty() ? ReportText("Report", "none") : parts.join(QStringLiteral(", "));
 }
 
-// The columns in the report's language; the first titled `first` where given.
-template <size_t N>
-std::vector<FlowPages::Column> ColumnsOf(const ColumnSpec (&specs)[N], const QString& first = QString())
+// The limit as a network owner reads it: "TIA-568.3-D single-mode, outside
+// plant: 0.5 dB/km, 0.75 dB per connection, 0.3 dB per splice".
+QString LimitInWords(const TestLimits& limits)
 {
-    std::vector<FlowPages::Column> columns;
-    for (const ColumnSpec& spec : specs)
-        columns.push_back({spec.title ? ReportText("Report", spec.title) : first, spec.width});
-    return columns;
+    const CableFigures figures = FiguresFor(limits, {});
+    switch (limits.method) {
+    case LimitMethod::Instrument:
+        break;
+    case LimitMethod::Fixed:
+        return ReportText("Report", "fixed limits: %1").arg(FiguresText(figures.fixed, "dB"));
+    case LimitMethod::Budget: {
+        const char* title = StandardTitle(limits);
+        return ReportText("Report", "%1: %2, %3 dB per connection, %4 dB per splice")
+            .arg(title ? QString::fromLatin1(title) : ReportText("Report", "loss budget"),
+                 AttenuationWords(figures.attenuation), Figure(figures.connectorLoss),
+                 Figure(figures.spliceLoss));
+    }
+    }
+    return ReportText("Report", "the instrument's threshold of each record");
+}
+
+QString WaveLengthsText(const std::vector<int32_t>& waveLengths)
+{
+    QStringList parts;
+    for (const int32_t waveLength : waveLengths)
+        parts << ReportText("Report", "%1 nm").arg(waveLength);
+    return parts.join(QStringLiteral(", "));
+}
+
+// Where an incomplete fibre's first result is missing.
+std::optional<VerdictPlace> FirstIncomplete(const LossTestVerdicts& verdicts, size_t record)
+{
+    for (int i = 0; i < verdicts.WaveCount(); ++i)
+        for (const Direction d : Directions)
+            if (verdicts.At(record, i).VerdictOf(d) == Verdict::Incomplete)
+                return VerdictPlace{record, i, d};
+    return std::nullopt;
 }
 } // namespace
 
-SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, int pageBottom)
-    : m_Store(store), m_Verdicts(CertifyLossTests(store, limits)),
+SummaryPages::SummaryPages(const CDataStore& store, const ReportOptions& options, int pageBottom)
+    : m_Store(store), m_Verdicts(CertifyLossTests(store, options.limits)),
       m_Cables(SummarizeByCable(store, m_Verdicts))
 {
+    const TestLimits& limits = options.limits;
     const size_t records = m_Verdicts.RecordCount();
     const int waves = m_Verdicts.WaveCount();
     for (int i = 0; i < waves; ++i)
@@ -99,98 +168,152 @@ SummaryPages::SummaryPages(const CDataStore& store, const TestLimits& limits, in
     for (size_t k = 0; k < records; ++k)
         if (m_Verdicts.FibreVerdict(k) == Verdict::Fail)
             m_Failed.push_back(k);
+        else if (m_Verdicts.FibreVerdict(k) == Verdict::Incomplete)
+            m_Incomplete.push_back(k);
         else if (m_Verdicts.FibreVerdict(k) == Verdict::Warning)
             m_Warnings.push_back(k);
 
-    m_Flow.AddSection(ReportText("Report", "Limit"));
+    const CertificationSummary all = Summarize(m_Verdicts);
+    AddResult(all, limits);
+    if (options.signature) {
+        m_Technician = QString::fromStdString(options.technician);
+        m_Reviewer = QString::fromStdString(options.reviewer);
+        m_Entries.push_back({LineKind::Signature, Table::None, 0});
+    }
+
+    AddText(LineKind::Section, ReportText("Report", "Limit"));
     AddLimitLines(limits);
 
-    const CertificationSummary all = Summarize(m_Verdicts);
-    m_Flow.AddSection(ReportText("Report", "Verdicts"));
-    m_Flow.AddText(ReportText("Report", "Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5")
-                       .arg(all.fibres.Total())
-                       .arg(all.fibres.pass)
-                       .arg(all.fibres.warning)
-                       .arg(all.fibres.fail)
-                       .arg(all.fibres.noVerdict));
+    AddText(LineKind::Section, ReportText("Report", "Verdicts"));
+    AddText(LineKind::Text,
+            ReportText("Report",
+                       "Fibres: %1   Pass: %2   Warning: %3   Incomplete: %4   Fail: %5   Not certified: %6")
+                .arg(all.fibres.Total())
+                .arg(all.fibres.pass)
+                .arg(all.fibres.warning)
+                .arg(all.fibres.incomplete)
+                .arg(all.fibres.fail)
+                .arg(all.fibres.noVerdict));
     if (all.worst) {
         const KavRecordView record = KavRecordAt(store, all.worst->record);
-        m_Flow.AddText(
-            ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
-                .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
-                .arg(record.waveLength[all.worst->wave])
-                .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
+        AddText(LineKind::Text,
+                ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
+                    .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
+                    .arg(record.waveLength[all.worst->wave])
+                    .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
     } else {
-        m_Flow.AddText(ReportText("Report", "Worst margin: none (no loss has a limit)"));
+        AddText(LineKind::Text, ReportText("Report", "Worst margin: none (no loss has a limit)"));
     }
 
-    m_Flow.AddSection(ReportText("Report", "By cable"));
-    m_Flow.AddTable(
-        ColumnsOf(CountColumns, ReportText("Report", "Cable")), m_Cables.size(),
-        [this](size_t row) { return CountTexts(NameText(m_Cables[row].cable), m_Cables[row].summary); });
-    m_Flow.AddSection(ReportText("Report", "By wavelength"));
-    m_Flow.AddTable(
-        ColumnsOf(CountColumns, ReportText("Report", "Wavelength (nm)")), m_Waves.size(), [this](size_t row) {
-            return CountTexts(QString::number(KavRecordAt(m_Store, 0).waveLength[row]), m_Waves[row]);
-        });
-    AddFibreList(ReportText("Report", "Failed fibres"), m_Failed);
-    AddFibreList(ReportText("Report", "Fibres with a warning"), m_Warnings);
-    m_Flow.Paginate(pageBottom);
+    AddText(LineKind::Section, ReportText("Report", "By cable"));
+    AddTable(Table::Cables, m_Cables.size());
+    AddText(LineKind::Section, ReportText("Report", "By wavelength"));
+    AddTable(Table::Waves, m_Waves.size());
+    AddFibreList(ReportText("Report", "Failed fibres"), Table::Failed, m_Failed);
+    AddFibreList(ReportText("Report", "Incomplete fibres"), Table::Incomplete, m_Incomplete);
+    AddFibreList(ReportText("Report", "Fibres with a warning"), Table::Warnings, m_Warnings);
+    Paginate(pageBottom);
 }
 
-void SummaryPages::AddFibreList(const QString& title, const std::vector<size_t>& records)
+void SummaryPages::AddText(LineKind kind, const QString& text)
 {
-    m_Flow.AddSection(title);
-    if (records.empty()) {
-        m_Flow.AddText(ReportText("Report", "None."));
-        return;
+    const QStringList lines =
+        kind == LineKind::Text ? WrappedLines(text, ReportFont::Body, Right - Left) : QStringList{text};
+    for (const QString& line : lines) {
+        m_Entries.push_back({kind, Table::None, static_cast<uint32_t>(m_Texts.size())});
+        m_Texts.push_back(line);
     }
-    m_Flow.AddTable(ColumnsOf(FibreColumns), records.size(), [this, &records](size_t row) {
-        const size_t k = records[row];
-        const CertificationSummary fibre = SummarizePart(m_Verdicts, k, k + 1, 0, m_Verdicts.WaveCount());
-        const KavRecordView record = KavRecordAt(m_Store, k);
-        // A failed or warning fibre has a margin somewhere.
-        return std::vector<QString>{NameText(CableOf(record)), NameText(FiberOf(record)),
-                                    Hundredths(fibre.worstMargin),
-                                    QString::number(record.waveLength[fibre.worst->wave]),
-                                    QString::fromLatin1(DirectionText(fibre.worst->direction))};
-    });
+}
+
+void SummaryPages::AddTable(Table table, size_t rows)
+{
+    m_Entries.push_back({LineKind::Heading, table, 0});
+    // The columns that hold names: the first of the counts, the first two of
+    // a list of fibres.
+    const bool counts = table == Table::Cables || table == Table::Waves;
+    const size_t named = counts ? 1 : 2;
+    for (size_t row = 0; row < rows; ++row) {
+        Entry entry{LineKind::Row, table, static_cast<uint32_t>(row)};
+        // A name wider than its column wraps, and its row grows.
+        const std::vector<QString> texts = RowTexts(table, entry.index);
+        for (size_t c = 0; c < named && c < texts.size(); ++c) {
+            const int width = (counts ? CountColumns[c].width : FibreColumns[c].width) - 2 * CellPadding;
+            const auto lines =
+                static_cast<uint32_t>(WrappedLines(texts[c], ReportFont::ThinCell, width).size());
+            entry.lines = std::max(entry.lines, lines);
+        }
+        m_Entries.push_back(entry);
+    }
+}
+
+void SummaryPages::AddResult(const CertificationSummary& all, const TestLimits& limits)
+{
+    const VerdictCounts& n = all.fibres;
+    m_Result = n.fail != 0                             ? ReportText("Report", "FAIL")
+               : n.incomplete != 0 || n.noVerdict != 0 ? ReportText("Report", "INCOMPLETE")
+                                                       : ReportText("Report", "PASS");
+    QStringList texts;
+    texts << ReportText("Report", "%1: %2 passed, %3 with a warning, %4 incomplete, %5 failed")
+                 .arg(CountsOf(n.Total(), QT_TRANSLATE_NOOP("Report", "%1 fibre"),
+                               QT_TRANSLATE_NOOP("Report", "%1 fibres")))
+                 .arg(n.pass)
+                 .arg(n.warning)
+                 .arg(n.incomplete)
+                 .arg(n.fail);
+    if (n.noVerdict != 0)
+        texts << CountsOf(n.noVerdict, QT_TRANSLATE_NOOP("Report", "%1 fibre has no certified wavelength."),
+                          QT_TRANSLATE_NOOP("Report", "%1 fibres have no certified wavelength."));
+    if (!m_Verdicts.NotCertified().empty())
+        texts << ReportText("Report", "Not certified: %1 (the limit gives no figure there)")
+                     .arg(WaveLengthsText(m_Verdicts.NotCertified()));
+    texts << ReportText("Report", "Limit: %1").arg(LimitInWords(limits));
+    for (const QString& text : texts)
+        m_ResultLines << WrappedLines(text, ReportFont::Body, Right - Left - 2 * ResultPadding);
+    m_Entries.push_back({LineKind::Result, Table::None, 0});
+}
+
+void SummaryPages::AddFibreList(const QString& title, Table table, const std::vector<size_t>& records)
+{
+    AddText(LineKind::Section, title);
+    if (records.empty())
+        AddText(LineKind::Text, ReportText("Report", "None."));
+    else
+        AddTable(table, records.size());
 }
 
 void SummaryPages::AddLimitLines(const TestLimits& limits)
 {
-    m_Flow.AddText(ReportText("Report", "Limit: %1").arg(QString::fromStdString(LimitName(limits))));
+    // The limit in words heads the result's box; here its method and figures.
     const CableFigures figures = FiguresFor(limits, {});
     switch (limits.method) {
     case LimitMethod::Instrument:
-        m_Flow.AddText(ReportText("Report", "Method: instrument (each record's own threshold)"));
+        AddText(LineKind::Text, ReportText("Report", "Method: instrument (each record's own threshold)"));
         break;
     case LimitMethod::Fixed:
-        m_Flow.AddText(ReportText("Report", "Method: fixed (one limit per wavelength)"));
-        m_Flow.AddText(ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
+        AddText(LineKind::Text, ReportText("Report", "Method: fixed (one limit per wavelength)"));
+        AddText(LineKind::Text,
+                ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
         break;
     case LimitMethod::Budget:
-        m_Flow.AddText(ReportText("Report", "Method: budget (attenuation x length + connections x "
-                                            "connector loss + splices x splice loss)"));
-        if (!limits.preset.empty())
-            m_Flow.AddText(ReportText("Report", "Preset: %1").arg(QString::fromStdString(limits.preset)));
-        m_Flow.AddText(
-            ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
-        m_Flow.AddText(ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
-                           .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
-        m_Flow.AddText(ReportText("Report", "Connections: %1   Splices: %2")
-                           .arg(figures.connections)
-                           .arg(figures.splices));
+        AddText(LineKind::Text, ReportText("Report", "Method: budget (attenuation x length + connections x "
+                                                     "connector loss + splices x splice loss)"));
+        AddText(LineKind::Text,
+                ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
+        AddText(LineKind::Text, ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
+                                    .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
+        AddText(LineKind::Text, ReportText("Report", "Connections: %1   Splices: %2")
+                                    .arg(figures.connections)
+                                    .arg(figures.splices));
         break;
     }
-    m_Flow.AddText(ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
+    AddText(LineKind::Text, ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
 
     // What the cables of this file have of their own, as far as the method
     // uses it.
     if (limits.method == LimitMethod::Instrument)
         return;
     for (const CableSummary& cable : m_Cables) {
-        const auto own = limits.cables.find(cable.cable);
+        const auto own = limits.cables.find(cable.cable); // both as shown
         if (own == limits.cables.end())
             continue;
         QStringList parts;
@@ -211,12 +334,200 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
                              .arg(FiguresText(ownFigures.attenuation, "dB/km"));
         }
         if (!parts.isEmpty())
-            m_Flow.AddText(ReportText("Report", "Cable %1: %2")
-                               .arg(NameText(cable.cable), parts.join(QStringLiteral(", "))));
+            AddText(LineKind::Text,
+                    ReportText("Report", "Cable %1: %2")
+                        .arg(QString::fromStdString(cable.cable), parts.join(QStringLiteral(", "))));
+    }
+}
+
+int SummaryPages::HeightOf(const Entry& entry) const
+{
+    switch (entry.kind) {
+    case LineKind::Result:
+        return 2 * ResultPadding + ResultWordHeight + static_cast<int>(m_ResultLines.size()) * TextHeight +
+               SectionGap;
+    case LineKind::Signature:
+        return SignatureHeight;
+    case LineKind::Section:
+        return SectionHeight;
+    case LineKind::Text:
+        return TextHeight;
+    case LineKind::Heading:
+    case LineKind::Row:
+        break;
+    }
+    return entry.lines > 1 ? static_cast<int>(entry.lines) * WrappedLineHeight + 2 * CellPadding : RowHeight;
+}
+
+void SummaryPages::Paginate(int pageBottom)
+{
+    m_PageStarts = {0};
+    int y = ContentTop;
+    for (size_t i = 0; i < m_Entries.size(); ++i) {
+        // A heading goes with what follows it down to the first line of text
+        // or the first row.
+        int together = HeightOf(m_Entries[i]);
+        for (size_t j = i; j + 1 < m_Entries.size() &&
+                           (m_Entries[j].kind == LineKind::Section || m_Entries[j].kind == LineKind::Heading);
+             ++j)
+            together += HeightOf(m_Entries[j + 1]);
+        if (i != m_PageStarts.back() && y + together > pageBottom) {
+            m_PageStarts.push_back(i);
+            y = ContentTop;
+            if (m_Entries[i].kind == LineKind::Row)
+                y += RowHeight; // the repeated heading row
+        }
+        y += HeightOf(m_Entries[i]);
     }
 }
 
 void SummaryPages::PrintPage(DrawContext& dc, unsigned page) const
 {
-    m_Flow.PrintPage(dc, page, ReportText("Report", "Certification Summary"));
+    if (page == 0 || page > PageCount())
+        return;
+    SelectedFont restored(dc, ReportFont::Title);
+    dc.TextAt(Left, TitleTop, ReportText("Report", "Certification Summary"));
+    Line(dc, Left, RuleY, Right, RuleY);
+
+    const size_t first = m_PageStarts[page - 1];
+    const size_t end = page < PageCount() ? m_PageStarts[page] : m_Entries.size();
+    int y = ContentTop;
+    if (first < end && m_Entries[first].kind == LineKind::Row) {
+        PrintEntry(dc, {LineKind::Heading, m_Entries[first].table, 0}, y);
+        y += RowHeight;
+    }
+    for (size_t i = first; i < end; ++i) {
+        PrintEntry(dc, m_Entries[i], y);
+        y += HeightOf(m_Entries[i]);
+    }
+}
+
+void SummaryPages::PrintEntry(DrawContext& dc, const Entry& entry, int top) const
+{
+    switch (entry.kind) {
+    case LineKind::Result:
+        PrintResult(dc, top);
+        return;
+    case LineKind::Signature:
+        PrintSignature(dc, top);
+        return;
+    case LineKind::Section:
+        dc.SetFont(MakeReportFont(ReportFont::Section));
+        dc.TextAt(Left, top + SectionGap, m_Texts[entry.index]);
+        return;
+    case LineKind::Text:
+        dc.SetFont(MakeReportFont(ReportFont::Body));
+        dc.TextAt(Left, top, m_Texts[entry.index]);
+        return;
+    case LineKind::Heading:
+    case LineKind::Row:
+        break;
+    }
+    const bool heading = entry.kind == LineKind::Heading;
+    dc.SetFont(MakeReportFont(heading ? ReportFont::Heading : ReportFont::ThinCell));
+    const bool counts = entry.table == Table::Cables || entry.table == Table::Waves;
+    const std::vector<QString> texts =
+        heading ? HeadingTexts(entry.table) : RowTexts(entry.table, entry.index);
+    const int bottom = top + HeightOf(entry);
+    int left = Left;
+    for (size_t c = 0; c < texts.size(); ++c) {
+        const int right = left + (counts ? CountColumns[c].width : FibreColumns[c].width);
+        Box(dc, left, top, right, bottom);
+        if (entry.lines > 1)
+            dc.DrawTextIn(
+                Edges(left + CellPadding, top + CellPadding, right - CellPadding, bottom - CellPadding),
+                texts[c], CentredWrapped);
+        else
+            dc.DrawTextIn(Edges(left, top, right, bottom), texts[c], Centred);
+        left = right;
+    }
+}
+
+void SummaryPages::PrintResult(DrawContext& dc, int top) const
+{
+    const int bottom = top + HeightOf({LineKind::Result, Table::None, 0}) - SectionGap;
+    Box(dc, Left, top, Right, bottom);
+    dc.SetFont(MakeReportFont(ReportFont::Title));
+    dc.TextAt(Left + ResultPadding, top + ResultPadding, m_Result);
+    dc.SetFont(MakeReportFont(ReportFont::Body));
+    int y = top + ResultPadding + ResultWordHeight;
+    for (const QString& line : m_ResultLines) {
+        dc.TextAt(Left + ResultPadding, y, line);
+        y += TextHeight;
+    }
+}
+
+void SummaryPages::PrintSignature(DrawContext& dc, int top) const
+{
+    // Three places to sign, each a label over a line, with the name printed
+    // beneath where the options give one.
+    constexpr int Width = 220, Gap = 30, LineY = 50;
+    const QString labels[] = {ReportText("Report", "Technician:"), ReportText("Report", "Reviewer:"),
+                              ReportText("Report", "Date:")};
+    const QString names[] = {m_Technician, m_Reviewer, QString()};
+    dc.SetFont(MakeReportFont(ReportFont::Body));
+    for (int i = 0; i < 3; ++i) {
+        const int left = Left + i * (Width + Gap);
+        dc.TextAt(left, top + SectionGap, labels[i]);
+        Line(dc, left, top + LineY, left + Width, top + LineY);
+        if (!names[i].isEmpty())
+            dc.DrawTextIn(Edges(left, top + LineY + 4, left + Width, top + LineY + 24), names[i],
+                          LeftAligned);
+    }
+}
+
+std::vector<QString> SummaryPages::HeadingTexts(Table table)
+{
+    std::vector<QString> texts;
+    if (table == Table::Cables || table == Table::Waves) {
+        texts.push_back(table == Table::Cables ? ReportText("Report", "Cable")
+                                               : ReportText("Report", "Wavelength (nm)"));
+        for (size_t c = 1; c < std::size(CountColumns); ++c)
+            texts.push_back(ReportText("Report", CountColumns[c].title));
+    } else {
+        for (const Column& column : FibreColumns)
+            texts.push_back(ReportText("Report", column.title));
+    }
+    return texts;
+}
+
+std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
+{
+    std::vector<QString> texts;
+    const CertificationSummary* counted = nullptr;
+    switch (table) {
+    case Table::Cables:
+        texts.push_back(QString::fromStdString(m_Cables[row].cable));
+        counted = &m_Cables[row].summary;
+        break;
+    case Table::Waves:
+        texts.push_back(QString::number(KavRecordAt(m_Store, 0).waveLength[row]));
+        counted = &m_Waves[row];
+        break;
+    case Table::Failed:
+    case Table::Incomplete:
+    case Table::Warnings: {
+        const size_t k = (table == Table::Failed       ? m_Failed
+                          : table == Table::Incomplete ? m_Incomplete
+                                                       : m_Warnings)[row];
+        const CertificationSummary fibre = SummarizePart(m_Verdicts, k, k + 1, 0, m_Verdicts.WaveCount());
+        const KavRecordView record = KavRecordAt(m_Store, k);
+        // A failed or warning fibre is listed at its worst margin, which it
+        // has; an incomplete one where its first result is missing.
+        const bool incomplete = table == Table::Incomplete;
+        const std::optional<VerdictPlace> place = incomplete ? FirstIncomplete(m_Verdicts, k) : fibre.worst;
+        texts = {NameText(CableOf(record)), NameText(FiberOf(record)),
+                 incomplete ? QStringLiteral("-") : Hundredths(fibre.worstMargin),
+                 place ? QString::number(record.waveLength[place->wave]) : QStringLiteral("-"),
+                 place ? QString::fromLatin1(DirectionText(place->direction)) : QStringLiteral("-")};
+        return texts;
+    }
+    case Table::None:
+        return texts;
+    }
+    const VerdictCounts& n = counted->fibres;
+    for (const size_t count : {n.Total(), n.pass, n.warning, n.incomplete, n.fail, n.noVerdict})
+        texts.push_back(QString::number(count));
+    texts.push_back(WorstMarginText(*counted));
+    return texts;
 }

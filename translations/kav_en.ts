@@ -69,4 +69,49 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>VerdictSummaryLine</name>
+    <message numerus="yes">
+        <source>%n fibres</source>
+        <translation>
+            <numerusform>%n fibre</numerusform>
+            <numerusform>%n fibres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passed</source>
+        <translation>
+            <numerusform>%n passed</numerusform>
+            <numerusform>%n passed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n warning</numerusform>
+            <numerusform>%n warnings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n failed</numerusform>
+            <numerusform>%n failed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incomplete</source>
+        <translation>
+            <numerusform>%n incomplete</numerusform>
+            <numerusform>%n incomplete</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n without a certified wavelength</source>
+        <translation>
+            <numerusform>, %n without a certified wavelength</numerusform>
+            <numerusform>, %n without a certified wavelength</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

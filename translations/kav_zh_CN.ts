@@ -532,14 +532,6 @@
         <translation>编辑报告表头的系统信息</translation>
     </message>
     <message>
-        <source>Clear Report Header(&amp;H)</source>
-        <translation>清除报告表头(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Empties the job, cable and system information, also for later runs</source>
-        <translation>清空工作、光缆和系统信息，以后运行时也保持清空</translation>
-    </message>
-    <message>
         <source>Test Limits(&amp;L)...</source>
         <translation>测试阈值(&amp;L)...</translation>
     </message>
@@ -552,12 +544,12 @@
         <translation>视图(&amp;V)</translation>
     </message>
     <message>
-        <source>Limit and Margin Columns(&amp;M)</source>
-        <translation>阈值和余量列(&amp;M)</translation>
+        <source>Limit, Margin and Result Columns(&amp;M)</source>
+        <translation>阈值、余量和结果列(&amp;M)</translation>
     </message>
     <message>
-        <source>Shows each wavelength&apos;s limit and margin in the KAV table</source>
-        <translation>在 KAV 表中显示每个波长的阈值和余量</translation>
+        <source>Shows each wavelength&apos;s limit, margin and result in the KAV table</source>
+        <translation>在 KAV 表中显示每个波长的阈值、余量和结果</translation>
     </message>
     <message>
         <source>Help(&amp;H)</source>
@@ -668,6 +660,22 @@
         <translation>关闭打开的工程</translation>
     </message>
     <message>
+        <source>Test Information(&amp;T)</source>
+        <translation>测试信息(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Edits the reference method, test cords, calibration and instrument of the report header</source>
+        <translation>编辑报告页眉的参考方法、测试跳线、校准和仪器</translation>
+    </message>
+    <message>
+        <source>Clear Report Header(&amp;H)...</source>
+        <translation>清除报告页眉(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Empties the job, cable, system and test information, also for later runs</source>
+        <translation>清空工作、光缆、系统和测试信息，以后运行时也清空</translation>
+    </message>
+    <message>
         <source>Opens a job and shows its cables and fibers beside the tabs</source>
         <translation>打开工程，并在标签页旁显示其光缆和光纤</translation>
     </message>
@@ -734,10 +742,6 @@
         <translation>页脚：页码、日期、文件和光缆</translation>
     </message>
     <message>
-        <source>Summary page</source>
-        <translation>汇总页</translation>
-    </message>
-    <message>
         <source>Report Options</source>
         <translation>报告选项</translation>
     </message>
@@ -748,10 +752,6 @@
     <message>
         <source>A PNG or SVG picture printed at the right of the report&apos;s title</source>
         <translation>打印在报告标题右侧的 PNG 或 SVG 图片</translation>
-    </message>
-    <message>
-        <source>The loss-test report ends with a page that sums up its verdicts</source>
-        <translation>损耗测试报告末尾附一页判定汇总</translation>
     </message>
     <message>
         <source>How the cable and fiber names in the instrument&apos;s files are read</source>
@@ -801,6 +801,46 @@
         <source>The logo %1 can no longer be used; the reports are printed without it.</source>
         <translation>徽标 %1 已无法使用；报告将不带徽标打印。</translation>
     </message>
+    <message>
+        <source>Summary pages with the overall result first</source>
+        <translation>摘要页，总结果在最前</translation>
+    </message>
+    <message>
+        <source>Signature block under the result</source>
+        <translation>结果下方的签名栏</translation>
+    </message>
+    <message>
+        <source>Dates as the instrument shows them (day/month/year, AM/PM)</source>
+        <translation>按仪器的形式显示日期（日/月/年，上午/下午）</translation>
+    </message>
+    <message>
+        <source>The loss-test report starts with pages that sum up its verdicts</source>
+        <translation>损耗测试报告以汇总判定的页面开始</translation>
+    </message>
+    <message>
+        <source>Places for the technician and a reviewer to sign and date the report</source>
+        <translation>供技术员和审核人签名并注明日期的位置</translation>
+    </message>
+    <message>
+        <source>Printed under the technician&apos;s signature line</source>
+        <translation>打印在技术员签名线下方</translation>
+    </message>
+    <message>
+        <source>Printed under the reviewer&apos;s signature line</source>
+        <translation>打印在审核人签名线下方</translation>
+    </message>
+    <message>
+        <source>Otherwise dates print as 2026-03-10 08:00:00 (ISO 8601)</source>
+        <translation>否则日期打印为 2026-03-10 08:00:00（ISO 8601）</translation>
+    </message>
+    <message>
+        <source>&amp;Technician:</source>
+        <translation>技术员(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Reviewer:</source>
+        <translation>审核人(&amp;R)：</translation>
+    </message>
 </context>
 <context>
     <name>CSystemInfoDlg</name>
@@ -830,14 +870,45 @@
     </message>
 </context>
 <context>
+    <name>CTestInfoDlg</name>
+    <message>
+        <source>Test Information</source>
+        <translation>测试信息</translation>
+    </message>
+    <message>
+        <source>Reference (jumpers):</source>
+        <translation>参考（跳线数）：</translation>
+    </message>
+    <message>
+        <source>The reference method: 1, 2 or 3 jumpers</source>
+        <translation>参考方法：1、2 或 3 根跳线</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Test cords:</source>
+        <translation>测试跳线：</translation>
+    </message>
+    <message>
+        <source>Calibrated A:</source>
+        <translation>A 校准日期：</translation>
+    </message>
+    <message>
+        <source>Calibrated B:</source>
+        <translation>B 校准日期：</translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation>固件：</translation>
+    </message>
+</context>
+<context>
     <name>CTestLimitsDlg</name>
     <message>
         <source>Limit files (*.kavlimits)|*.kavlimits|All Files (*)|*||</source>
         <translation>阈值文件 (*.kavlimits)|*.kavlimits|所有文件 (*)|*||</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a figure of 0 or more.</source>
-        <translation>%1：“%2”不是大于或等于 0 的数值。</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -1002,6 +1073,18 @@
     <message>
         <source>Warning band</source>
         <translation>警告带</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a figure from 0 to %3 with at most six decimals.</source>
+        <translation>%1：“%2”不是 0 到 %3 之间、最多六位小数的数值。</translation>
+    </message>
+    <message>
+        <source>Not certified: %1. Give each a figure, or its results stay not certified.</source>
+        <translation>未认证：%1。请为其给出数值，否则其结果保持未认证。</translation>
+    </message>
+    <message>
+        <source>No cable of the file is named %1.</source>
+        <translation>文件中没有名为 %1 的光缆。</translation>
     </message>
 </context>
 <context>
@@ -1976,6 +2059,10 @@ Do you want to replace it?</source>
         <source>This will stop the AutoTrace,Do you continue?</source>
         <translation>这将停止自动跟踪，是否继续？</translation>
     </message>
+    <message>
+        <source>Clear every field of the report header: job, cable, system and test information?</source>
+        <translation>清除报告页眉的所有字段：工作、光缆、系统和测试信息？</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompts</name>
@@ -2031,8 +2118,8 @@ Do you want to replace it?</source>
         <translation>长度</translation>
     </message>
     <message>
-        <source>%1 Up/Down</source>
-        <translation>%1 上/下行</translation>
+        <source>%1 A-&gt;B/B-&gt;A</source>
+        <translation>%1 A-&gt;B/B-&gt;A</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -2171,10 +2258,6 @@ Do you want to replace it?</source>
         <translation>不合格</translation>
     </message>
     <message>
-        <source>No verdict</source>
-        <translation>无判定</translation>
-    </message>
-    <message>
         <source>Worst margin (dB)</source>
         <translation>最差余量 (dB)</translation>
     </message>
@@ -2209,10 +2292,6 @@ Do you want to replace it?</source>
     <message>
         <source>Verdicts</source>
         <translation>判定</translation>
-    </message>
-    <message>
-        <source>Fibres: %1   Pass: %2   Warning: %3   Fail: %4   No verdict: %5</source>
-        <translation>光纤数：%1   合格：%2   警告：%3   不合格：%4   无判定：%5</translation>
     </message>
     <message>
         <source>Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5</source>
@@ -2261,10 +2340,6 @@ Do you want to replace it?</source>
     <message>
         <source>Method: budget (attenuation x length + connections x connector loss + splices x splice loss)</source>
         <translation>方法：预算（衰减 x 长度 + 连接数 x 连接器损耗 + 熔接点数 x 熔接损耗）</translation>
-    </message>
-    <message>
-        <source>Preset: %1</source>
-        <translation>预设：%1</translation>
     </message>
     <message>
         <source>Attenuation: %1</source>
@@ -2335,8 +2410,40 @@ Do you want to replace it?</source>
         <translation>复测</translation>
     </message>
     <message>
-        <source>Conflicts</source>
-        <translation>冲突</translation>
+        <source>Reference:</source>
+        <translation>参考方法：</translation>
+    </message>
+    <message>
+        <source>Test cords:</source>
+        <translation>测试跳线：</translation>
+    </message>
+    <message>
+        <source>Calibrated A:</source>
+        <translation>A 校准日期：</translation>
+    </message>
+    <message>
+        <source>Calibrated B:</source>
+        <translation>B 校准日期：</translation>
+    </message>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Firmware:</source>
+        <translation>固件：</translation>
+    </message>
+    <message>
+        <source>1 jumper</source>
+        <translation>1 根跳线</translation>
+    </message>
+    <message>
+        <source>%1 jumpers</source>
+        <translation>%1 根跳线</translation>
+    </message>
+    <message>
+        <source>Test Information</source>
+        <translation>测试信息</translation>
     </message>
     <message>
         <source>Incomplete</source>
@@ -2407,8 +2514,40 @@ Do you want to replace it?</source>
         <translation>按光缆的判定</translation>
     </message>
     <message>
-        <source>Missing fibres</source>
-        <translation>缺测的光纤</translation>
+        <source>Not certified</source>
+        <translation>未认证</translation>
+    </message>
+    <message>
+        <source>%1 dB/km</source>
+        <translation>%1 dB/km</translation>
+    </message>
+    <message>
+        <source>%1 dB/km at %2 nm</source>
+        <translation>%2 nm 时 %1 dB/km</translation>
+    </message>
+    <message>
+        <source>fixed limits: %1</source>
+        <translation>固定限值：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 dB per connection, %4 dB per splice</source>
+        <translation>%1：%2，每个连接 %3 dB，每个熔接 %4 dB</translation>
+    </message>
+    <message>
+        <source>loss budget</source>
+        <translation>损耗预算</translation>
+    </message>
+    <message>
+        <source>the instrument&apos;s threshold of each record</source>
+        <translation>每条记录的仪器阈值</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>Fibres: %1   Pass: %2   Warning: %3   Incomplete: %4   Fail: %5   Not certified: %6</source>
+        <translation>光纤：%1   合格：%2   警告：%3   不完整：%4   不合格：%5   未认证：%6</translation>
     </message>
     <message>
         <source>Incomplete fibres</source>
@@ -2449,6 +2588,58 @@ Do you want to replace it?</source>
     <message>
         <source>Job Report: Appendix</source>
         <translation>工作报告：附录</translation>
+    </message>
+    <message>
+        <source>INCOMPLETE</source>
+        <translation>不完整</translation>
+    </message>
+    <message>
+        <source>%1: %2 passed, %3 with a warning, %4 incomplete, %5 failed</source>
+        <translation>%1：%2 根合格，%3 根警告，%4 根不完整，%5 根不合格</translation>
+    </message>
+    <message>
+        <source>%1 fibre</source>
+        <translation>%1 根光纤</translation>
+    </message>
+    <message>
+        <source>%1 fibres</source>
+        <translation>%1 根光纤</translation>
+    </message>
+    <message>
+        <source>%1 fibre has no certified wavelength.</source>
+        <translation>%1 根光纤没有已认证的波长。</translation>
+    </message>
+    <message>
+        <source>%1 fibres have no certified wavelength.</source>
+        <translation>%1 根光纤没有已认证的波长。</translation>
+    </message>
+    <message>
+        <source>Not certified: %1 (the limit gives no figure there)</source>
+        <translation>未认证：%1（限值未给出该处的数值）</translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation>技术员：</translation>
+    </message>
+    <message>
+        <source>Reviewer:</source>
+        <translation>审核人：</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>余量</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Conflicts</source>
+        <translation>冲突</translation>
+    </message>
+    <message>
+        <source>Missing fibres</source>
+        <translation>缺测的光纤</translation>
     </message>
 </context>
 <context>
@@ -2559,10 +2750,6 @@ Do you want to replace it?</source>
         <translation>在表中选中余量最差的光纤</translation>
     </message>
     <message>
-        <source>%1 fibres: %2 passed, %3 warnings, %4 failed, %5 no verdict</source>
-        <translation>%1 根光纤：%2 合格，%3 警告，%4 不合格，%5 无判定</translation>
-    </message>
-    <message>
         <source>Worst margin %1 dB: %2 %3, %4 nm %5</source>
         <translation>最差余量 %1 dB：%2 %3，%4 nm %5</translation>
     </message>
@@ -2573,6 +2760,58 @@ Do you want to replace it?</source>
     <message>
         <source>Limit: %1</source>
         <translation>阈值：%1</translation>
+    </message>
+    <message>
+        <source>Wavelengths the limit has no figure for: give them one in Test Limits</source>
+        <translation>限值没有数值的波长：请在测试限值中给出</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4, %5</source>
+        <translation>%1：%2，%3，%4，%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fibres</source>
+        <translation>
+            <numerusform>%n 根光纤</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n passed</source>
+        <translation>
+            <numerusform>%n 根合格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings</source>
+        <translation>
+            <numerusform>%n 个警告</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 根不合格</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n incomplete</source>
+        <translation>
+            <numerusform>%n 根不完整</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n without a certified wavelength</source>
+        <translation>
+            <numerusform>，%n 根没有已认证的波长</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not certified: %1</source>
+        <translation>未认证：%1</translation>
     </message>
 </context>
 <context>

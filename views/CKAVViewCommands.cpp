@@ -109,10 +109,17 @@ bool CKAVView::CommandEnabled(CommandId id) const
         return true;
     if (!handlers[tab])
         return false;
-    // The loss-test exports need to know their form, which the first file gives.
-    if (tab == TabKav &&
-        (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv || id == CommandId::FileSaveAsExcel))
-        return m_Store.KavWaveCount() != 0;
+    // An export of an empty table would write an empty file without a word,
+    // and the loss-test exports need to know their form, which the first
+    // file gives.
+    if (id == CommandId::FileSave || id == CommandId::FileSaveAsCsv || id == CommandId::FileSaveAsExcel) {
+        if (tab == TabOpm)
+            return !m_Store.GetOpmRecords().empty();
+        if (tab == TabOrl)
+            return !m_Store.GetOrlRecords().empty();
+        if (tab == TabKav)
+            return m_Store.KavWaveCount() != 0 && m_Store.KavRecordCount() != 0;
+    }
     return true;
 }
 
@@ -224,7 +231,7 @@ void CKAVView::SaveCsv()
     const std::optional<std::string> target = ChooseSaveTarget(this, tr(kindTab.csvFilter), OutputKind::Csv);
     if (!target)
         return;
-    // The loss-test CSV carries what the table shows: the Limit and Margin
+    // The loss-test CSV carries what the table shows: the Limit, Margin and Result
     // columns too while they are shown.
     const std::string bytes = kindTab.kind == RecordKind::Kav && m_KavPage->LimitColumnsShown()
                                   ? KavCsvBytes(m_Store, &m_KavPage->Verdicts())

@@ -56,12 +56,13 @@ int TextWidth(const CGridCtrl& grid, const QString& text)
     return width + 2 * (grid.GetMargin() + TextSlack);
 }
 
-// The titles of the columns from `first` on.
-void WriteTitles(CGridCtrl& grid, const ShownLossColumns& shown, int first)
+// The titles of the columns from `first` on, `underLimit` when a limit
+// other than the instrument's is chosen.
+void WriteTitles(CGridCtrl& grid, const ShownLossColumns& shown, int first, bool underLimit)
 {
     for (int col = first; col < static_cast<int>(shown.size()); ++col) {
         grid.SetColumnWidth(col, shown[col]->gridWidth);
-        grid.SetItemText(0, col, LossTableTitle(*shown[col]));
+        grid.SetItemText(0, col, LossTableTitle(*shown[col], underLimit));
         grid.SetItemFormat(0, col, CentredWordWrap);
     }
     // The grid's default height shows one line; most titles have their unit
@@ -132,16 +133,8 @@ int ColumnOf(const ShownLossColumns& shown, KavColumn value)
 
 QRgb VerdictColour(Verdict verdict)
 {
-    switch (verdict) {
-    case Verdict::Fail:
-        return qRgb(0xF4, 0xB6, 0xB6);
-    case Verdict::Warning:
-        return qRgb(0xFB, 0xDD, 0x96);
-    case Verdict::Pass:
-    case Verdict::None:
-        break;
-    }
-    return DefaultColour;
+    const std::optional<uint32_t> fill = VerdictFill(verdict);
+    return fill ? qRgb((*fill >> 16) & 0xFF, (*fill >> 8) & 0xFF, *fill & 0xFF) : DefaultColour;
 }
 
 CKavGridPage::CKavGridPage(const CDataStore& store, QWidget* parent)
@@ -203,15 +196,17 @@ void CKavGridPage::FillGrid()
 void CKavGridPage::WriteColumns(int first)
 {
     CGridCtrl& grid = *m_pGrid;
-    WriteTitles(grid, m_Shown, first);
-    std::vector<std::string> longest(m_Shown.size());
+    WriteTitles(grid, m_Shown, first, m_Limits.method != LimitMethod::Instrument);
+    m_Longest.resize(m_Shown.size());
+    for (size_t col = static_cast<size_t>(first); col < m_Longest.size(); ++col)
+        m_Longest[col].clear();
     if (m_Store.KavWaveCount() == 2)
-        WriteRecords(grid, m_Store.GetKavRecords2(), m_Shown, first, longest);
+        WriteRecords(grid, m_Store.GetKavRecords2(), m_Shown, first, m_Longest);
     else
-        WriteRecords(grid, m_Store.GetKavRecords3(), m_Shown, first, longest);
+        WriteRecords(grid, m_Store.GetKavRecords3(), m_Shown, first, m_Longest);
     for (int col = first; col < static_cast<int>(m_Shown.size()); ++col)
         if (!m_Shown[col]->value.ofVerdict)
-            MeasureColumn(grid, m_Widths, col, m_Shown[col]->gridWidth, longest[col]);
+            MeasureColumn(grid, m_Widths, col, m_Shown[col]->gridWidth, m_Longest[col]);
 }
 
 void CKavGridPage::ShowGrid()
@@ -269,7 +264,7 @@ void CKavGridPage::Certify()
 {
     m_Verdicts = CertifyLossTests(m_Store, m_Limits);
     m_Summary = Summarize(m_Verdicts);
-    m_SummaryLine->ShowSummary(m_Store, m_Summary, m_Limits);
+    m_SummaryLine->ShowSummary(m_Store, m_Verdicts, m_Summary, m_Limits);
     if (m_pGrid)
         ShowVerdicts();
 }
@@ -282,6 +277,13 @@ void CKavGridPage::ShowVerdicts()
     // The table may hold other records only until the view fills it again.
     if (waves == 0 || grid.GetRowCount() != 1 + waves * static_cast<int>(records))
         return;
+    // Under the user's limit the instrument's own Pass/Fail is the second of
+    // two verdicts: its title says whose it is.
+    if (const int instrument = ColumnOf(m_Shown, KavColumn::Verdict); instrument >= 0) {
+        const LossTableColumn& column = *m_Shown[instrument];
+        grid.SetItemText(0, instrument, LossTableTitle(column, m_Limits.method != LimitMethod::Instrument));
+        MeasureColumn(grid, m_Widths, instrument, column.gridWidth, m_Longest[instrument]);
+    }
     std::vector<int> verdictColumns;
     for (int col = 0; col < static_cast<int>(m_Shown.size()); ++col)
         if (m_Shown[col]->value.ofVerdict)

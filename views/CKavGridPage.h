@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/CertificationSummary.h"
+#include "data/LossTestRules.h"
 #include "data/TestLimits.h"
 #include "data/Verdicts.h"
 #include "views/LossTableColumns.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
 #include <vector>
 
 class CDataStore;
@@ -24,9 +26,10 @@ struct ColumnWidths
     std::array<int, LossTableColumnCount> wanted{};
 };
 
-// The background of a loss cell by its verdict: red for Fail, amber for
-// Warning, the grid's own otherwise. Both are light, so the table's black
-// text stays readable on them, also in the focus cell.
+// The background of a loss cell by its verdict (VerdictFill): red for Fail,
+// amber for Warning, grey-blue for Incomplete, the grid's own otherwise. All
+// are light, so the table's black text stays readable on them, also in the
+// focus cell.
 QRgb VerdictColour(Verdict verdict);
 
 // The KAV tab: the loss-test table, one grid row per wavelength with the
@@ -34,7 +37,8 @@ QRgb VerdictColour(Verdict verdict);
 // that sums up the verdicts against the chosen limit. The table is for
 // reading: its cells are not edited, and a copy takes the titles and every
 // record's cable along. Each loss cell is coloured by its verdict; the user
-// may add the Limit and Margin columns after the table's own.
+// may add the Limit, Margin and Result columns after the table's own. Under
+// a limit of the user's the Pass/Fail column is titled as the instrument's.
 //
 // The verdicts are worked out once per change of the records or of the
 // limit, never while painting.
@@ -57,12 +61,12 @@ public:
     void ResizeGrid();
 
     // The limit the verdicts are against. A new one recolours the table and
-    // rewrites the summary line and the Limit and Margin columns; the table
+    // rewrites the summary line and the limit columns; the table
     // keeps its place.
     void SetLimits(const TestLimits& limits);
     const TestLimits& Limits() const { return m_Limits; }
-    // The columns of the verdicts (Limit and Margin) among the table's own;
-    // the table's copy takes them too while they are shown.
+    // The columns of the verdicts (Limit, Margin and Result) among the
+    // table's own; the table's copy takes them too while they are shown.
     void ShowLimitColumns(bool shown);
     bool LimitColumnsShown() const { return m_LimitColumns; }
 
@@ -88,8 +92,9 @@ private:
     // The titles, texts and widths of the shown columns from `first` on,
     // but for the texts and widths of the verdicts' columns.
     void WriteColumns(int first);
-    // The loss cells' colours and the texts and widths of the verdicts'
-    // columns that are shown.
+    // The loss cells' colours, the Pass/Fail column's title (whose verdict it
+    // is under the limit) and the texts and widths of the verdicts' columns
+    // that are shown.
     void ShowVerdicts();
 
     const CDataStore& m_Store;
@@ -97,6 +102,8 @@ private:
     VerdictSummaryLine* m_SummaryLine;
     ShownLossColumns m_Shown; // since the last fill
     ColumnWidths m_Widths;    // of the records last filled in
+    // Each shown column's longest text, whose width the column needs.
+    std::vector<std::string> m_Longest;
     bool m_Filled = false;
     TestLimits m_Limits;
     bool m_LimitColumns = false;

@@ -1,6 +1,5 @@
 #include "views/CTestLimitsDlg.h"
 
-#include "data/Json.h"
 #include "data/LimitFile.h"
 #include "platform/ui/Prompts.h"
 #include "views/CableCountsModel.h"
@@ -9,6 +8,7 @@
 #include "views/Messages.h"
 #include "views/RecordText.h"
 #include "views/SaveTarget.h"
+#include "views/VerdictSummaryLine.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,53 +26,43 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 const char* const LimitFileFilter =
     QT_TRANSLATE_NOOP("CTestLimitsDlg", "Limit files (*.kavlimits)|*.kavlimits|All Files (*)|*||");
 const QString OpenLimitsDialog = QStringLiteral("OpenLimits");
-constexpr int LargestCount = 9999;
 // The wavelengths of the instrument, offered even before a file is read.
 constexpr int32_t InstrumentWaveLengths[] = {1310, 1490, 1550};
 
-// In its shortest exact form, as a limit file holds it.
-QString FigureText(double figure)
+void ShowFigure(QLineEdit* edit, const std::optional<LimitFigure>& figure)
 {
-    std::string text;
-    AppendJsonNumber(text, figure);
-    return QString::fromStdString(text);
+    edit->setText(figure ? QString::fromStdString(figure->typed) : QString());
 }
 
-void ShowFigure(QLineEdit* edit, const std::optional<double>& figure)
-{
-    edit->setText(figure ? FigureText(*figure) : QString());
-}
-
-std::optional<double> FigureAt(const WaveLengthFigures& figures, int32_t waveLength)
+std::optional<LimitFigure> FigureAt(const WaveLengthFigures& figures, int32_t waveLength)
 {
     const auto found = figures.find(waveLength);
-    return found == figures.end() ? std::nullopt : std::optional<double>(found->second);
+    return found == figures.end() ? std::nullopt : std::optional<LimitFigure>(found->second);
 }
 
-// The figure in `edit`: nothing when it is empty; false, with `error` naming
-// the field by `name`, when it is not a number of 0 or more. A decimal comma
-// is taken for a point.
-bool ReadFigure(const QLineEdit* edit, const QString& name, std::optional<double>& out, QString* error)
+// The figure in `edit`, kept as typed: nothing when it is empty; false, with
+// `error` naming the field by `name`, when it is not a figure a limit takes.
+// A decimal comma is taken for a point.
+bool ReadFigure(const QLineEdit* edit, const QString& name, std::optional<LimitFigure>& out, QString* error)
 {
     const QString text = edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
     out.reset();
     if (text.isEmpty())
         return true;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    if (ok && std::isfinite(value) && value >= 0) {
-        out = value;
+    out = ReadLimitFigure(text.toStdString());
+    if (out)
         return true;
-    }
     if (error)
-        *error = QCoreApplication::translate("CTestLimitsDlg", "%1: \"%2\" is not a figure of 0 or more.")
-                     .arg(name, edit->text());
+        *error = QCoreApplication::translate(
+                     "CTestLimitsDlg", "%1: \"%2\" is not a figure from 0 to %3 with at most six decimals.")
+                     .arg(name, edit->text())
+                     .arg(LargestFigureUnits);
     return false;
 }
 
@@ -91,6 +81,7 @@ CTestLimitsDlg::CTestLimitsDlg(const TestLimits& limits, const std::vector<std::
       m_Connections(CountBox(this, 0)), m_Splices(CountBox(this, 0)), m_WarningBand(new QLineEdit(this)),
       m_CableTable(new QTableView(this)),
       m_CableCounts(new CableCountsModel({tr("Cable"), tr("Connections"), tr("Splices")}, tr("all"), this)),
+      m_Warning(new QLabel(this)), m_FileCables(cables), m_FileWaveLengths(waveLengths),
       m_Open(new QPushButton(tr("Open..."), this)), m_Save(new QPushButton(tr("Save As..."), this))
 {
     setWindowTitle(tr("Test Limits"));
@@ -160,10 +151,24 @@ CTestLimitsDlg::CTestLimitsDlg(const TestLimits& limits, const std::vector<std::
     connect(m_Open, &QPushButton::clicked, this, &CTestLimitsDlg::OpenLimitFile);
     connect(m_Save, &QPushButton::clicked, this, &CTestLimitsDlg::SaveLimitFile);
 
+    m_Warning->setObjectName(QStringLiteral("limitWarning"));
+    m_Warning->setWordWrap(true);
+    m_Warning->setStyleSheet(QStringLiteral("color: #a05a00; font-weight: bold"));
+    m_Warning->hide();
+
+    // Two columns, so that the dialog fits a small screen at a large scale.
+    auto* left = new QVBoxLayout;
+    left->addLayout(method);
+    left->addWidget(figures);
+    left->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(cableBox, 1);
+    right->addWidget(m_Warning);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(method);
-    layout->addWidget(figures);
-    layout->addWidget(cableBox);
+    layout->addLayout(columns, 1);
     layout->addWidget(buttons);
 
     connect(m_Method, qOverload<int>(&QComboBox::currentIndexChanged), this, &CTestLimitsDlg::UpdateFields);
@@ -186,6 +191,8 @@ void CTestLimitsDlg::AddWaveLength(int32_t waveLength)
         tr("The fibre's loss per kilometre at %1 nm, for the budget").arg(waveLength));
     grid->addWidget(edits.fixed, row, 1);
     grid->addWidget(edits.attenuation, row, 2);
+    for (QLineEdit* edit : {edits.fixed, edits.attenuation})
+        connect(edit, &QLineEdit::textChanged, this, &CTestLimitsDlg::UpdateWarning);
     m_Waves[waveLength] = edits;
 }
 
@@ -216,7 +223,7 @@ void CTestLimitsDlg::Load(const TestLimits& limits)
     ShowFigure(m_SpliceLoss, limits.spliceLoss);
     m_Connections->setValue(limits.connections);
     m_Splices->setValue(limits.splices);
-    m_WarningBand->setText(FigureText(limits.warningBand));
+    ShowFigure(m_WarningBand, limits.warningBand);
     m_CableFigures.clear();
     std::vector<std::string> named;
     named.reserve(limits.cables.size());
@@ -244,7 +251,7 @@ std::optional<TestLimits> CTestLimitsDlg::Limits(QString* error) const
         MethodNamed(m_Method->currentData().toString().toStdString()).value_or(LimitMethod::Instrument);
     limits.preset = m_Preset->currentData().toString().toStdString();
     for (const auto& [waveLength, edits] : m_Waves) {
-        std::optional<double> fixed, attenuation;
+        std::optional<LimitFigure> fixed, attenuation;
         if (!ReadFigure(edits.fixed, tr("Fixed limit at %1 nm").arg(waveLength), fixed, error) ||
             !ReadFigure(edits.attenuation, tr("Attenuation at %1 nm").arg(waveLength), attenuation, error))
             return std::nullopt;
@@ -253,12 +260,12 @@ std::optional<TestLimits> CTestLimitsDlg::Limits(QString* error) const
         if (attenuation)
             limits.attenuation[waveLength] = *attenuation;
     }
-    std::optional<double> band;
+    std::optional<LimitFigure> band;
     if (!ReadFigure(m_ConnectorLoss, tr("Connector loss"), limits.connectorLoss, error) ||
         !ReadFigure(m_SpliceLoss, tr("Splice loss"), limits.spliceLoss, error) ||
         !ReadFigure(m_WarningBand, tr("Warning band"), band, error))
         return std::nullopt;
-    limits.warningBand = band.value_or(0.0);
+    limits.warningBand = band.value_or(LimitFigure());
     limits.connections = m_Connections->value();
     limits.splices = m_Splices->value();
     for (const std::string& cable : m_CableCounts->Cables()) {
@@ -295,16 +302,49 @@ void CTestLimitsDlg::UpdateFields()
     for (const auto& [waveLength, edits] : m_Waves) {
         edits.fixed->setEnabled(fixed);
         edits.attenuation->setEnabled(budget);
-        const std::optional<double> fromPreset =
+        const std::optional<LimitFigure> fromPreset =
             preset ? FigureAt(preset->attenuation, waveLength) : std::nullopt;
-        edits.attenuation->setPlaceholderText(fromPreset ? FigureText(*fromPreset) : QString());
+        edits.attenuation->setPlaceholderText(fromPreset ? QString::fromStdString(fromPreset->typed)
+                                                         : QString());
     }
-    m_ConnectorLoss->setPlaceholderText(FigureText(preset ? preset->connectorLoss : 0.0));
-    m_SpliceLoss->setPlaceholderText(FigureText(preset ? preset->spliceLoss : 0.0));
+    const LimitFigure none;
+    m_ConnectorLoss->setPlaceholderText(
+        QString::fromStdString((preset ? preset->connectorLoss : none).typed));
+    m_SpliceLoss->setPlaceholderText(QString::fromStdString((preset ? preset->spliceLoss : none).typed));
     for (QWidget* field : {static_cast<QWidget*>(m_ConnectorLoss), static_cast<QWidget*>(m_SpliceLoss),
                            static_cast<QWidget*>(m_Connections), static_cast<QWidget*>(m_Splices),
                            static_cast<QWidget*>(m_CableTable)})
         field->setEnabled(budget);
+    UpdateWarning();
+}
+
+void CTestLimitsDlg::UpdateWarning()
+{
+    const std::optional<TestLimits> limits = Limits();
+    std::vector<int32_t> left;
+    QStringList unmatched;
+    if (limits && !m_FileCables.empty()) {
+        left = NotCertifiedOf(*limits, m_FileCables, m_FileWaveLengths);
+        for (const auto& [cable, own] : limits->cables)
+            if (std::find(m_FileCables.begin(), m_FileCables.end(), cable) == m_FileCables.end())
+                unmatched << QStringLiteral("\u201C%1\u201D").arg(QString::fromStdString(cable));
+    }
+    // The field that would certify a wavelength left out is marked.
+    const QString marked = QStringLiteral("background: #fde9c4");
+    for (const auto& [waveLength, edits] : m_Waves) {
+        const bool uncertified = std::find(left.begin(), left.end(), waveLength) != left.end();
+        const bool fixed = limits && limits->method == LimitMethod::Fixed;
+        edits.fixed->setStyleSheet(uncertified && fixed ? marked : QString());
+        edits.attenuation->setStyleSheet(uncertified && !fixed ? marked : QString());
+    }
+    QStringList lines;
+    if (!left.empty())
+        lines << tr("Not certified: %1. Give each a figure, or its results stay not certified.")
+                     .arg(WaveLengthList(left));
+    if (!unmatched.isEmpty())
+        lines << tr("No cable of the file is named %1.").arg(unmatched.join(QStringLiteral(", ")));
+    m_Warning->setText(lines.join(QLatin1Char('\n')));
+    m_Warning->setVisible(!lines.isEmpty());
 }
 
 void CTestLimitsDlg::accept()

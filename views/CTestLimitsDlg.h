@@ -11,6 +11,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -22,15 +23,18 @@ class CableCountsModel;
 // attenuation), the connector and splice loss, the counts of connections and
 // splices for all cables and per cable, and the warning band. A figure left
 // empty is not given (a budget then takes the preset's, shown greyed in the
-// field). Open and Save As read and write limit files; OK refuses a figure
-// that a limit file could not hold, naming it.
+// field). Figures are kept as typed and read as exact decimals. A wavelength
+// of the file that the limit has no figure for is named in a warning, and
+// its field marked; so is a cable the limit names that the file has not.
+// Open and Save As read and write limit files; OK refuses a figure that a
+// limit file could not hold, naming it.
 class CTestLimitsDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `cables` are the loaded file's cable names and `waveLengths` its
-    // wavelengths, offered beside those the limit names.
+    // `cables` are the loaded file's cable names as shown and `waveLengths`
+    // its wavelengths, offered beside those the limit names.
     CTestLimitsDlg(const TestLimits& limits, const std::vector<std::string>& cables,
                    const std::vector<int32_t>& waveLengths, QWidget* parent = nullptr);
 
@@ -60,6 +64,7 @@ public:
     // Each cable's own counts; CableCountsModel::All, shown as "all", takes
     // the count for all cables.
     CableCountsModel* CableCounts() const { return m_CableCounts; }
+    QLabel* Warning() const { return m_Warning; }
     QPushButton* OpenButton() const { return m_Open; }
     QPushButton* SaveButton() const { return m_Save; }
 
@@ -76,6 +81,9 @@ private:
     // Greys what the chosen method does not use, and shows the preset's
     // figures where the fields leave them to it.
     void UpdateFields();
+    // Names the file's wavelengths the limit leaves uncertified and the
+    // limit's cables the file has not.
+    void UpdateWarning();
 
     QComboBox* m_Method;
     QComboBox* m_Preset;
@@ -88,6 +96,9 @@ private:
     QLineEdit* m_WarningBand;
     QTableView* m_CableTable;
     CableCountsModel* m_CableCounts;
+    QLabel* m_Warning;
+    const std::vector<std::string> m_FileCables;
+    const std::vector<int32_t> m_FileWaveLengths;
     // What a limit gave cables beyond their counts, kept as it was.
     std::map<std::string, CableLimits, std::less<>> m_CableFigures;
     QPushButton* m_Open;

@@ -5,7 +5,7 @@
 // The certification choices the window keeps from one run to the next, in
 // the program's settings: the limit (as a limit file's JSON text, so that it
 // reads back through the same checks as a file) and whether the KAV table
-// shows the Limit and Margin columns.
+// shows the Limit, Margin and Result columns.
 
 // The instrument's thresholds when nothing was remembered or the text no
 // longer reads as a limit.

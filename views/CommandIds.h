@@ -24,8 +24,9 @@ enum class CommandId : int
     EditJobInfo = 32786,
     EditCableInfo = 32787,
     EditSystemInfo = 32788,
+    EditTestInfo = 32801,     // ours: the reference method, cords, calibration, instrument
     EditTestLimits = 32792,   // ours: the limit the loss tests are certified against
-    ViewLimitColumns = 32791, // ours: the KAV table's Limit and Margin columns
+    ViewLimitColumns = 32791, // ours: the KAV table's Limit, Margin and Result columns
     // Ours: a job of many result files, beside the tabs.
     FileNewJob = 32795,
     FileOpenJob = 32796,

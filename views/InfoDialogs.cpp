@@ -5,6 +5,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 namespace {
 template <class Dialog> bool EditInformation(QWidget* owner, InfoFields& fields)
@@ -69,10 +71,25 @@ bool EditHeaderGroup(QWidget* owner, HeaderGroup group, InfoFields& fields)
         return EditInformation<CJobInfoDlg>(owner, fields);
     case HeaderGroup::Cable:
         return EditInformation<CCableInfoDlg>(owner, fields);
+    case HeaderGroup::Test:
+        return EditInformation<CTestInfoDlg>(owner, fields);
     case HeaderGroup::System:
         break;
     }
     return EditInformation<CSystemInfoDlg>(owner, fields);
+}
+
+CTestInfoDlg::CTestInfoDlg(QWidget* parent) : CInfoDialog(tr("Test Information"), parent)
+{
+    QLineEdit* method = AddField(0, 0, tr("Reference (jumpers):"), 1065, &InfoFields::ReferenceMethod);
+    method->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[123]")), method));
+    method->setToolTip(tr("The reference method: 1, 2 or 3 jumpers"));
+    AddField(0, 2, tr("Model:"), 1066, &InfoFields::InstrumentModel);
+    AddField(1, 0, tr("Test cords:"), 1067, &InfoFields::TestCords, 3);
+    AddField(2, 0, tr("Calibrated A:"), 1068, &InfoFields::CalibrationDateA);
+    AddField(2, 2, tr("Calibrated B:"), 1069, &InfoFields::CalibrationDateB);
+    AddField(3, 0, tr("Firmware:"), 1070, &InfoFields::Firmware);
 }
 
 void ShowJobInformation(QWidget* owner, InfoFields& fields)
@@ -90,5 +107,11 @@ void ShowCableInformation(QWidget* owner, InfoFields& fields)
 void ShowSystemInformation(QWidget* owner, InfoFields& fields)
 {
     EditHeaderGroup(owner, HeaderGroup::System, fields);
+    RememberReportHeader(fields);
+}
+
+void ShowTestInformation(QWidget* owner, InfoFields& fields)
+{
+    EditHeaderGroup(owner, HeaderGroup::Test, fields);
     RememberReportHeader(fields);
 }

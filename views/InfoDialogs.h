@@ -32,14 +32,26 @@ enum class HeaderGroup
 {
     Job,
     Cable,
-    System
+    System,
+    Test
 };
 // The group's dialog on `fields`; true when the user accepted it. Nothing
 // is remembered for a later run.
 bool EditHeaderGroup(QWidget* owner, HeaderGroup group, InfoFields& fields);
 
-// The three Edit commands: the window's header, whose job and system
-// fields are remembered for a later run.
+// "Test Information": what a network owner asks of the test itself: the
+// reference method (1, 2 or 3 jumpers), the test cords, each unit's
+// calibration date, the instrument's model and firmware.
+class CTestInfoDlg : public CInfoDialog
+{
+    Q_OBJECT
+public:
+    explicit CTestInfoDlg(QWidget* parent = nullptr);
+};
+
+// The four Edit commands: the window's header, whose fields are
+// remembered for a later run.
 void ShowJobInformation(QWidget* owner, InfoFields& fields);
 void ShowCableInformation(QWidget* owner, InfoFields& fields);
 void ShowSystemInformation(QWidget* owner, InfoFields& fields);
+void ShowTestInformation(QWidget* owner, InfoFields& fields);

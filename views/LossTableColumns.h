@@ -5,11 +5,13 @@
 #include <QString>
 
 // A loss-test column's title as the grid shows it: its name, or its name and
-// unit on two lines. The grid's demonstration shows the same columns.
-inline QString LossTableTitle(const LossTableColumn& column)
+// unit on two lines; `underLimit` when a limit other than the instrument's is
+// chosen. The grid's demonstration shows the same columns.
+inline QString LossTableTitle(const LossTableColumn& column, bool underLimit = false)
 {
-    QString title = QString::fromLatin1(column.name);
-    if (column.unit)
-        title += QLatin1Char('\n') + QString::fromLatin1(column.unit);
+    const bool retitled = underLimit && column.nameUnderLimit;
+    QString title = QString::fromLatin1(retitled ? column.nameUnderLimit : column.name);
+    if (const char* unit = retitled ? column.unitUnderLimit : column.unit)
+        title += QLatin1Char('\n') + QString::fromLatin1(unit);
     return title;
 }

@@ -102,6 +102,16 @@ bool ConfirmReplace(QWidget* owner, const QString& path)
                                       MessageIcon::Warning) == MessageAnswer::Yes;
 }
 
+bool ConfirmClearHeader(QWidget* owner)
+{
+    return Prompts::Current().Message(
+               owner,
+               QCoreApplication::translate("Messages",
+                                           "Clear every field of the report header: job, cable, system and "
+                                           "test information?"),
+               ApplicationTitle, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes;
+}
+
 bool ConfirmStopAutoTrace(QWidget* owner)
 {
     return Prompts::Current().Message(

@@ -43,5 +43,8 @@ void ReportPrintFailure(QWidget* owner);
 // Asks before replacing `path`; true when the user agrees.
 bool ConfirmReplace(QWidget* owner, const QString& path);
 
+// Asks before the report header's fields are all emptied; true on Yes.
+bool ConfirmClearHeader(QWidget* owner);
+
 // "This will stop the AutoTrace,Do you continue?"; true on Yes.
 bool ConfirmStopAutoTrace(QWidget* owner);

@@ -3,11 +3,6 @@
 #include "platform/ui/ProgramSettings.h"
 
 namespace {
-bool Remembered(const InfoFieldInfo& info)
-{
-    return info.group == InfoGroup::Job || info.group == InfoGroup::System;
-}
-
 QString KeyOf(const InfoFieldInfo& info)
 {
     return QStringLiteral("ReportHeader/") + QString::fromLatin1(info.name);
@@ -17,13 +12,11 @@ QString KeyOf(const InfoFieldInfo& info)
 void RestoreReportHeader(InfoFields& fields)
 {
     for (const InfoFieldInfo& info : InfoFieldTable)
-        if (Remembered(info))
-            fields.*info.field = ProgramSettings::Current().Value(KeyOf(info)).toString().toStdString();
+        fields.*info.field = ProgramSettings::Current().Value(KeyOf(info)).toString().toStdString();
 }
 
 void RememberReportHeader(const InfoFields& fields)
 {
     for (const InfoFieldInfo& info : InfoFieldTable)
-        if (Remembered(info))
-            ProgramSettings::Current().SetValue(KeyOf(info), QString::fromStdString(fields.*info.field));
+        ProgramSettings::Current().SetValue(KeyOf(info), QString::fromStdString(fields.*info.field));
 }

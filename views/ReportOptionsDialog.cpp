@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,6 +29,10 @@ const QString Footer = QStringLiteral("Report/Footer");
 const QString Summary = QStringLiteral("Report/SummaryPage");
 const QString Names = QStringLiteral("Names/Encoding");
 const QString Language = QStringLiteral("Report/Language");
+const QString Signature = QStringLiteral("Report/Signature");
+const QString Technician = QStringLiteral("Report/Technician");
+const QString Reviewer = QStringLiteral("Report/Reviewer");
+const QString InstrumentDates = QStringLiteral("Report/InstrumentDates");
 } // namespace Keys
 
 const QString LogoDialogKind = QStringLiteral("OpenLogo");
@@ -43,8 +48,12 @@ const char* const NameChoiceTexts[] = {
 CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
     : QDialog(parent), m_Company(new QLineEdit(this)), m_Logo(new QLineEdit(this)),
       m_Footer(new QCheckBox(tr("Page footer: page numbers, date, file and cable"), this)),
-      m_Summary(new QCheckBox(tr("Summary page"), this)), m_Names(new QComboBox(this)),
-      m_Language(new QComboBox(this))
+      m_Summary(new QCheckBox(tr("Summary pages with the overall result first"), this)),
+      m_Signature(new QCheckBox(tr("Signature block under the result"), this)),
+      m_Technician(new QLineEdit(this)), m_Reviewer(new QLineEdit(this)),
+      m_InstrumentDates(
+          new QCheckBox(tr("Dates as the instrument shows them (day/month/year, AM/PM)"), this)),
+      m_Names(new QComboBox(this)), m_Language(new QComboBox(this))
 {
     setWindowTitle(tr("Report Options"));
     m_Company->setObjectName(QStringLiteral("company"));
@@ -53,7 +62,17 @@ CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
     m_Logo->setToolTip(tr("A PNG or SVG picture printed at the right of the report's title"));
     m_Footer->setObjectName(QStringLiteral("footer"));
     m_Summary->setObjectName(QStringLiteral("summaryPage"));
-    m_Summary->setToolTip(tr("The loss-test report ends with a page that sums up its verdicts"));
+    m_Summary->setToolTip(tr("The loss-test report starts with pages that sum up its verdicts"));
+    m_Signature->setObjectName(QStringLiteral("signature"));
+    m_Signature->setToolTip(tr("Places for the technician and a reviewer to sign and date the report"));
+    m_Technician->setObjectName(QStringLiteral("technician"));
+    m_Technician->setToolTip(tr("Printed under the technician's signature line"));
+    m_Reviewer->setObjectName(QStringLiteral("reviewer"));
+    m_Reviewer->setToolTip(tr("Printed under the reviewer's signature line"));
+    m_InstrumentDates->setObjectName(QStringLiteral("instrumentDates"));
+    m_InstrumentDates->setToolTip(tr("Otherwise dates print as 2026-03-10 08:00:00 (ISO 8601)"));
+    for (QLineEdit* name : {m_Technician, m_Reviewer})
+        connect(m_Signature, &QCheckBox::toggled, name, &QWidget::setEnabled);
     m_Names->setObjectName(QStringLiteral("names"));
     m_Names->setToolTip(tr("How the cable and fiber names in the instrument's files are read"));
     for (const char* text : NameChoiceTexts)
@@ -72,11 +91,19 @@ CReportOptionsDlg::CReportOptionsDlg(QWidget* parent)
     logoRow->addWidget(m_Logo);
     logoRow->addWidget(browse);
 
+    // A row whose field is a layout gets no buddy from the form, so its
+    // label is made here: otherwise it would show its "&".
+    auto* logoLabel = new QLabel(tr("&Logo:"), this);
+    logoLabel->setBuddy(m_Logo);
     auto* form = new QFormLayout;
     form->addRow(tr("&Company:"), m_Company);
-    form->addRow(tr("&Logo:"), logoRow);
+    form->addRow(logoLabel, logoRow);
     form->addRow(QString(), m_Footer);
     form->addRow(QString(), m_Summary);
+    form->addRow(QString(), m_Signature);
+    form->addRow(tr("&Technician:"), m_Technician);
+    form->addRow(tr("&Reviewer:"), m_Reviewer);
+    form->addRow(QString(), m_InstrumentDates);
     form->addRow(tr("&Names read as:"), m_Names);
     form->addRow(tr("Report &language:"), m_Language);
 
@@ -104,6 +131,12 @@ void CReportOptionsDlg::LoadFrom(const ReportOptions& options, NameEncoding name
     m_Logo->setText(FromFileSystemPath(options.logoFile));
     m_Footer->setChecked(options.footer);
     m_Summary->setChecked(options.summaryPage);
+    m_Signature->setChecked(options.signature);
+    m_Technician->setText(QString::fromStdString(options.technician));
+    m_Reviewer->setText(QString::fromStdString(options.reviewer));
+    m_Technician->setEnabled(options.signature);
+    m_Reviewer->setEnabled(options.signature);
+    m_InstrumentDates->setChecked(options.instrumentDates);
     m_Language->setCurrentIndex(std::max(0, m_Language->findData(QString::fromStdString(options.language))));
     for (int i = 0; i < static_cast<int>(std::size(NameChoices)); ++i)
         if (NameChoices[i] == names)
@@ -126,6 +159,10 @@ bool CReportOptionsDlg::StoreTo(ReportOptions& options, NameEncoding& names)
     options.logoFile = logo;
     options.footer = m_Footer->isChecked();
     options.summaryPage = m_Summary->isChecked();
+    options.signature = m_Signature->isChecked();
+    options.technician = m_Technician->text().trimmed().toStdString();
+    options.reviewer = m_Reviewer->text().trimmed().toStdString();
+    options.instrumentDates = m_InstrumentDates->isChecked();
     options.language = m_Language->currentData().toString().toStdString();
     names = NameChoices[std::max(0, m_Names->currentIndex())];
     return true;
@@ -147,6 +184,10 @@ bool EditReportOptions(QWidget* owner, ReportOptions& options)
     settings.SetValue(Keys::Logo, FromFileSystemPath(options.logoFile));
     settings.SetValue(Keys::Footer, options.footer);
     settings.SetValue(Keys::Summary, options.summaryPage);
+    settings.SetValue(Keys::Signature, options.signature);
+    settings.SetValue(Keys::Technician, QString::fromStdString(options.technician));
+    settings.SetValue(Keys::Reviewer, QString::fromStdString(options.reviewer));
+    settings.SetValue(Keys::InstrumentDates, options.instrumentDates);
     settings.SetValue(Keys::Language, QString::fromStdString(options.language));
     settings.SetValue(Keys::Names, QString::fromLatin1(NameEncodingWord(names)));
     return true;
@@ -164,6 +205,10 @@ ReportOptions RememberedReportOptions()
     const QVariant summary = settings.Value(Keys::Summary);
     if (summary.isValid())
         options.summaryPage = summary.toBool();
+    options.signature = settings.Value(Keys::Signature).toBool();
+    options.technician = settings.Value(Keys::Technician).toString().toStdString();
+    options.reviewer = settings.Value(Keys::Reviewer).toString().toStdString();
+    options.instrumentDates = settings.Value(Keys::InstrumentDates).toBool();
     const QString language = settings.Value(Keys::Language).toString();
     if (IsLanguageCode(language))
         options.language = language.toStdString();

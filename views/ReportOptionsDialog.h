@@ -10,7 +10,8 @@ class QComboBox;
 class QLineEdit;
 
 // "Report Options": the user's choices about every printed report (company,
-// logo, footer, summary page, language) and how the instrument's names are read, in
+// logo, footer, summary pages, signature block, the form of dates, language)
+// and how the instrument's names are read, in
 // one dialog that File > "Report Options..." and Print Setup open. The
 // choices are remembered from one run to the next.
 class CReportOptionsDlg : public QDialog
@@ -27,6 +28,10 @@ public:
     QLineEdit* LogoEdit() const { return m_Logo; }
     QCheckBox* FooterBox() const { return m_Footer; }
     QCheckBox* SummaryBox() const { return m_Summary; }
+    QCheckBox* SignatureBox() const { return m_Signature; }
+    QLineEdit* TechnicianEdit() const { return m_Technician; }
+    QLineEdit* ReviewerEdit() const { return m_Reviewer; }
+    QCheckBox* InstrumentDatesBox() const { return m_InstrumentDates; }
     QComboBox* NamesBox() const { return m_Names; }
     QComboBox* LanguageBox() const { return m_Language; }
 
@@ -37,6 +42,10 @@ private:
     QLineEdit* m_Logo;
     QCheckBox* m_Footer;
     QCheckBox* m_Summary;
+    QCheckBox* m_Signature;
+    QLineEdit* m_Technician;
+    QLineEdit* m_Reviewer;
+    QCheckBox* m_InstrumentDates;
     QComboBox* m_Names;
     QComboBox* m_Language;
 };

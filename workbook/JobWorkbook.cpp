@@ -7,7 +7,8 @@
 #include <memory>
 
 namespace {
-// One sheet of the same sheets of every run, one after the other.
+// One sheet of the same sheets of every run, one after the other, each
+// part's cells filled as its own sheet fills them.
 SheetTable Joined(const std::string& name, std::vector<SheetTable> parts)
 {
     SheetTable sheet;
@@ -18,11 +19,23 @@ SheetTable Joined(const std::string& name, std::vector<SheetTable> parts)
     for (const SheetTable& part : parts)
         ends.push_back((ends.empty() ? 0 : ends.back()) + part.rowCount);
     sheet.rowCount = ends.back();
-    sheet.fillRow = [parts = std::move(parts), ends](size_t row, std::vector<std::string>& cells) {
+    const auto shared = std::make_shared<const std::vector<SheetTable>>(std::move(parts));
+    // The part that holds `row`, and the row in it.
+    const auto partOf = [ends](size_t& row) {
         size_t part = 0;
         while (row >= ends[part])
             ++part;
-        return parts[part].fillRow(row - (part == 0 ? 0 : ends[part - 1]), cells);
+        row -= part == 0 ? 0 : ends[part - 1];
+        return part;
+    };
+    sheet.fillRow = [shared, partOf](size_t row, std::vector<std::string>& cells) {
+        const size_t part = partOf(row);
+        return (*shared)[part].fillRow(row, cells);
+    };
+    sheet.cellFill = [shared, partOf](size_t row, size_t column) -> std::optional<uint32_t> {
+        const size_t part = partOf(row);
+        const SheetTable& table = (*shared)[part];
+        return table.cellFill ? table.cellFill(row, column) : std::nullopt;
     };
     return sheet;
 }
@@ -57,12 +70,12 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
     std::vector<SheetTable> losses, certified;
     for (const ResultRun& run : results.runs) {
         verdicts.push_back(std::make_unique<LossTestVerdicts>(CertifyLossTests(run.store, limits)));
-        losses.push_back(LossTestSheet(run.store));
+        losses.push_back(LossTestSheet(run.store, *verdicts.back(), limits));
         certified.push_back(VerdictsSheet(run.store, *verdicts.back()));
     }
     const LossTestVerdicts noVerdicts;
     if (results.runs.empty()) {
-        losses.push_back(LossTestSheet(none));
+        losses.push_back(LossTestSheet(none, noVerdicts, limits));
         certified.push_back(VerdictsSheet(none, noVerdicts));
     }
     const auto name = [&state](uint32_t index) { return state.Name(index); };

@@ -3,8 +3,8 @@
 #include "data/CertificationSummary.h"
 #include "data/LossTableColumns.h"
 #include "data/LossTestRules.h"
+#include "data/NameDecoding.h"
 #include "data/RecordColumns.h"
-#include "data/TextEncoding.h"
 #include "data/VerdictsCsv.h"
 
 namespace {
@@ -20,7 +20,8 @@ SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
     sheet.fillRow = [&table, &records](size_t row, std::vector<std::string>& cells) {
         for (size_t c = 0; c < N; ++c) {
             const RecordColumn<Record>& column = table.columns[c];
-            cells[c] = column.field ? Utf8FromLatin1(column.field(records[row])) : std::to_string(row + 1);
+            // As shown: names as they are read, every other text ASCII.
+            cells[c] = column.field ? NameUtf8(column.field(records[row])) : std::to_string(row + 1);
         }
         return false;
     };
@@ -39,13 +40,19 @@ SheetTable OrlSheet(const CDataStore& store)
     return ListSheet("ORL", OrlColumns, store.GetOrlRecords());
 }
 
-SheetTable LossTestSheet(const CDataStore& store)
+SheetTable LossTestSheet(const CDataStore& store, const LossTestVerdicts& verdicts, const TestLimits& limits)
 {
     SheetTable sheet;
     sheet.name = "KAV";
     const ShownLossColumns columns = LossColumnsShown(false);
-    for (const LossTableColumn* column : columns)
-        sheet.columns.push_back({column->name, column->unit ? column->unit : "", column->cell});
+    // Under the user's limit the instrument's Pass/Fail is titled as its.
+    const bool underLimit = limits.method != LimitMethod::Instrument;
+    for (const LossTableColumn* column : columns) {
+        const bool retitled = underLimit && column->nameUnderLimit;
+        const char* unit = retitled ? column->unitUnderLimit : column->unit;
+        sheet.columns.push_back(
+            {retitled ? column->nameUnderLimit : column->name, unit ? unit : "", column->cell});
+    }
     const size_t waveCount = store.KavWaveCount() == 2 ? 2 : 3;
     sheet.rowCount = store.KavRecordCount() * waveCount;
     sheet.fillRow = [&store, waveCount, columns](size_t row, std::vector<std::string>& cells) {
@@ -55,12 +62,23 @@ SheetTable LossTestSheet(const CDataStore& store)
             std::string& cell = cells[c];
             cell.clear();
             AppendLossCellText(cell, *columns[c], record, wave, nullptr);
-            // Names are the instrument's single bytes; every other text is ASCII.
+            // Names as they are shown; every other text is ASCII.
             if (columns[c]->cell == CellKind::Text)
-                cell = Utf8FromLatin1(cell);
+                cell = NameUtf8(cell);
         }
         return static_cast<size_t>(wave) == waveCount - 1;
     };
+    // The loss cells by the limit's verdict, as the table colours them.
+    if (verdicts.WaveCount() == static_cast<int>(waveCount) &&
+        verdicts.RecordCount() == store.KavRecordCount())
+        sheet.cellFill = [&verdicts, waveCount, columns](size_t row,
+                                                         size_t column) -> std::optional<uint32_t> {
+            const LossValue& loss = columns[column]->value;
+            if (!(loss == KavColumn::LossAB) && !(loss == KavColumn::LossBA))
+                return std::nullopt;
+            const WaveVerdict& wave = verdicts.At(row / waveCount, static_cast<int>(row % waveCount));
+            return VerdictFill(wave.VerdictOf(loss == KavColumn::LossAB ? Direction::AB : Direction::BA));
+        };
     return sheet;
 }
 
@@ -77,8 +95,9 @@ SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdic
         FillVerdictRow(store, verdicts, row, texts);
         for (size_t c = 0; c < texts.size(); ++c)
             cells[c] = texts[c];
-        cells[0] = Utf8FromLatin1(cells[0]);
-        cells[1] = Utf8FromLatin1(cells[1]);
+        // Names as they are shown.
+        cells[0] = NameUtf8(cells[0]);
+        cells[1] = NameUtf8(cells[1]);
         return row % rowsPerRecord == rowsPerRecord - 1;
     };
     return sheet;
@@ -95,17 +114,24 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
         {{"Fibres", "", CellKind::Number}, std::to_string(fibres.Total())},
         {{"Pass", "", CellKind::Number}, std::to_string(fibres.pass)},
         {{"Warning", "", CellKind::Number}, std::to_string(fibres.warning)},
+        {{"Incomplete", "", CellKind::Number}, std::to_string(fibres.incomplete)},
         {{"Fail", "", CellKind::Number}, std::to_string(fibres.fail)},
-        {{"No verdict", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
+        {{"Not certified", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
     };
+    if (!verdicts.NotCertified().empty()) {
+        std::string waveLengths;
+        for (const int32_t waveLength : verdicts.NotCertified())
+            waveLengths += (waveLengths.empty() ? "" : ", ") + std::to_string(waveLength);
+        cells.push_back({{"Not certified", "(nm)", CellKind::Text}, waveLengths});
+    }
     if (summary.worst) {
         const VerdictPlace& worst = *summary.worst;
         const KavRecordView record = KavRecordAt(store, worst.record);
         std::string margin;
         AppendHundredths(margin, summary.worstMargin);
         cells.push_back({{"Worst margin", "(dB)", CellKind::Number}, margin});
-        cells.push_back({{"Worst cable", "", CellKind::Text}, Utf8FromLatin1(CableOf(record))});
-        cells.push_back({{"Worst fiber", "", CellKind::Text}, Utf8FromLatin1(FiberOf(record))});
+        cells.push_back({{"Worst cable", "", CellKind::Text}, NameUtf8(CableOf(record))});
+        cells.push_back({{"Worst fiber", "", CellKind::Text}, NameUtf8(FiberOf(record))});
         cells.push_back(
             {{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
         cells.push_back({{"Worst direction", "", CellKind::Text}, DirectionText(worst.direction)});

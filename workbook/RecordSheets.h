@@ -15,8 +15,10 @@
 SheetTable OpmSheet(const CDataStore& store);
 SheetTable OrlSheet(const CDataStore& store);
 // The loss-test table: a row per wavelength, each with its record's Cable,
-// Fiber, Length, Date and Time.
-SheetTable LossTestSheet(const CDataStore& store);
+// Fiber, Length, Date and Time; its loss cells coloured by their verdict
+// against `limits`, and its Pass/Fail titled as the instrument's under a
+// limit of the user's.
+SheetTable LossTestSheet(const CDataStore& store, const LossTestVerdicts& verdicts, const TestLimits& limits);
 // The verdicts as kav-convert --verdicts writes them.
 SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdicts);
 // One row: the file, the limit, the fibres by verdict and the worst margin

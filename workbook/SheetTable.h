@@ -3,7 +3,9 @@
 #include "data/CellKind.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,4 +30,7 @@ struct SheetTable
     // column c; true when the row is the last of a record that spans several
     // rows, which a rule under it closes.
     std::function<bool(size_t row, std::vector<std::string>& cells)> fillRow;
+    // Where set, the background (0xRRGGBB) of the cell of `row` in
+    // `column`, or none.
+    std::function<std::optional<uint32_t>(size_t row, size_t column)> cellFill;
 };

@@ -119,18 +119,20 @@ lxw_format* SheetWriter::FormatOf(const Look& look)
         format_set_bg_color(format, 0xFFC7CE);
         format_set_font_color(format, 0x9C0006);
     }
+    if (look.fill)
+        format_set_bg_color(format, *look.fill);
     m_Formats.emplace(look, format);
     return format;
 }
 
 lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text,
-                                 bool rule, ColumnState& state)
+                                 const Look& rowLook, ColumnState& state)
 {
     const auto r = static_cast<lxw_row_t>(row);
     const auto c = static_cast<lxw_col_t>(column);
     const CellValue value = ValueOf(text, state.cell);
-    Look look;
-    look.rule = rule;
+    Look look = rowLook;
+    const bool rule = look.rule;
     size_t shown = text.size();
     switch (value.type) {
     case CellValue::Type::Number: {
@@ -219,9 +221,13 @@ lxw_error SheetWriter::Write(const SheetTable& table)
         error = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), titles[c].c_str(), titleFormat);
 
     for (size_t row = 0; row < table.rowCount && error == LXW_NO_ERROR; ++row) {
-        const bool rule = table.fillRow(row, cells);
-        for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c)
-            error = WriteCell(sheet, row + 1, c, cells[c], rule, states[c]);
+        Look look;
+        look.rule = table.fillRow(row, cells);
+        for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c) {
+            if (table.cellFill)
+                look.fill = table.cellFill(row, c);
+            error = WriteCell(sheet, row + 1, c, cells[c], look, states[c]);
+        }
     }
     if (error != LXW_NO_ERROR)
         return error;

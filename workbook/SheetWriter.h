@@ -4,7 +4,9 @@
 
 #include <xlsxwriter.h>
 
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -28,11 +30,12 @@ private:
     struct Look
     {
         bool title = false;
-        std::string numberFormat; // empty: the library's general format
-        bool rule = false;        // a rule under the cell
-        bool fail = false;        // filled red
+        std::string numberFormat;     // empty: the library's general format
+        bool rule = false;            // a rule under the cell
+        bool fail = false;            // filled red
+        std::optional<uint32_t> fill; // 0xRRGGBB, a table's own colour
 
-        auto Key() const { return std::tie(title, numberFormat, rule, fail); }
+        auto Key() const { return std::tie(title, numberFormat, rule, fail, fill); }
         bool operator<(const Look& other) const { return Key() < other.Key(); }
         bool operator==(const Look& other) const { return Key() == other.Key(); }
     };
@@ -42,8 +45,9 @@ private:
     static void FindUnits(const SheetTable& table, std::vector<std::string>& cells,
                           std::vector<ColumnState*>& open);
     lxw_format* FormatOf(const Look& look);
-    lxw_error WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text, bool rule,
-                        ColumnState& state);
+    // `rowLook`: the row's rule and the cell's fill; the cell adds its own.
+    lxw_error WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text,
+                        const Look& rowLook, ColumnState& state);
 
     lxw_workbook* m_Book;
     std::map<Look, lxw_format*> m_Formats; // the workbook owns them

@@ -90,7 +90,7 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     else if (kind == RecordKind::Orl)
         sheets.push_back(OrlSheet(store));
     else
-        sheets = {LossTestSheet(store), VerdictsSheet(store, verdicts),
+        sheets = {LossTestSheet(store, verdicts, source.limits), VerdictsSheet(store, verdicts),
                   SummarySheet(store, verdicts, source.limits, fileName)};
     return WorkbookOfSheets(TitleOf(kind), fileName, sheets);
 }

@@ -119,9 +119,9 @@ void BM_CertifyKavThreeWavelengths(benchmark::State& state)
     TestLimits limits;
     limits.method = LimitMethod::Budget;
     limits.preset = "tia-568.3-d-osp";
-    limits.attenuation[1490] = 0.5;
+    limits.attenuation[1490] = Figure("0.5");
     limits.connections = 2;
-    limits.warningBand = 0.5;
+    limits.warningBand = Figure("0.5");
     limits.cables["CAB-02"].connections = 4;
     for (auto _ : state) {
         const CertificationSummary summary = Summarize(CertifyLossTests(store, limits));

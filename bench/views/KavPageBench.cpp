@@ -6,7 +6,7 @@
 // adds. With verdicts: a repaint of the table with its coloured loss cells
 // and the summary line at any position (at most 16 ms), a change of the
 // limit until table and summary line are painted again (at most 300 ms), and
-// the Limit and Margin columns turned on or off.
+// the limit columns turned on or off.
 #include "app/CKAVApp.h"
 #include "app/CMainFrame.h"
 #include "bench/support/HeapInUse.h"
@@ -192,7 +192,7 @@ TestLimits Budget()
     limits.preset = "tia-568.3-d-osp";
     limits.connections = 2;
     limits.splices = 2;
-    limits.warningBand = 0.5;
+    limits.warningBand = Figure("0.5");
     return limits;
 }
 
@@ -240,7 +240,7 @@ void BM_ChangeLimit(benchmark::State& state)
 }
 BENCHMARK(BM_ChangeLimit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(6);
 
-// View > Limit and Margin Columns, on and off, until the table has painted.
+// View > Limit, Margin and Result Columns, on and off, until the table has painted.
 void BM_ToggleLimitColumns(benchmark::State& state)
 {
     Program& program = TheProgram();

@@ -61,18 +61,35 @@ void DrawEditControlText(QPainter& painter, const QRect& rect, const QString& te
         painter.restore();
 }
 
+namespace {
+// The stretch at which a text `naturalWidth` wide at `font`'s fits `width`.
+int NarrowedStretch(const QFont& font, int naturalWidth, int width)
+{
+    const int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    // Widths follow the stretch in proportion; a unit less than the cell
+    // leaves room for the rounding of the glyphs' advances.
+    return static_cast<int>(std::floor(double(stretch) * std::max(0, width - 1) / double(naturalWidth)));
+}
+} // namespace
+
 FittedValue FitCentredValue(const QFont& font, const QString& text, int naturalWidth, int width)
 {
     if (naturalWidth <= width || naturalWidth <= 0)
         return {font, text};
+    const int narrowed = NarrowedStretch(font, naturalWidth, width);
     const int stretch = font.stretch() > 0 ? font.stretch() : 100;
-    // Widths follow the stretch in proportion; a unit less than the cell
-    // leaves room for the rounding of the glyphs' advances.
-    const int narrowed =
-        static_cast<int>(std::floor(double(stretch) * std::max(0, width - 1) / double(naturalWidth)));
     if (2 * narrowed < stretch)
         return {font, QString::fromLatin1(NoRoomText)};
     QFont narrow = font;
     narrow.setStretch(narrowed);
     return {narrow, text};
+}
+
+QFont NarrowedToFit(const QFont& font, int naturalWidth, int width)
+{
+    if (naturalWidth <= width || naturalWidth <= 0)
+        return font;
+    QFont narrow = font;
+    narrow.setStretch(std::max(1, NarrowedStretch(font, naturalWidth, width)));
+    return narrow;
 }

@@ -33,3 +33,7 @@ struct FittedValue
 FittedValue FitCentredValue(const QFont& font, const QString& text, int naturalWidth, int width);
 
 extern const char* const NoRoomText; // "###"
+
+// `font` narrowed (its stretch) so that a text `naturalWidth` wide in it
+// fits `width`, however narrow that makes it: for names, which must show.
+QFont NarrowedToFit(const QFont& font, int naturalWidth, int width);

@@ -295,7 +295,7 @@ private slots:
             CommandId::EditSystemInfo,  CommandId::EditTestLimits};
         // The information and limit dialogs belong to KAV, AUTOTRACE has no file of its
         // own, the trace tabs no report and TRACE no table to export, KAV no
-        // table before its first file.
+        // table before its first file, and an empty table nothing to save.
         const auto idle = [](CommandId id, int tab, bool kavFileRead) {
             const bool exports = id == CommandId::FileSave || id == CommandId::FileSaveAsCsv ||
                                  id == CommandId::FileSaveAsExcel;
@@ -305,7 +305,8 @@ private slots:
             return (information && tab != TabKav) ||
                    (tab == TabAutoTrace && id != CommandId::FilePrintSetup) ||
                    (traceTab && (exports || id == CommandId::FileExportPdf)) ||
-                   (tab == TabKav && exports && !kavFileRead);
+                   (tab == TabKav && exports && !kavFileRead) ||
+                   ((tab == TabOpm || tab == TabOrl) && exports);
         };
         for (bool kavFileRead : {false, true}) {
             if (kavFileRead)
@@ -329,19 +330,19 @@ private slots:
         }
     }
 
-    // The limit chosen in Test Limits and its columns, the report's job and
-    // system information (not the cable's), the print setup and Help >
-    // Language's choice survive a restart; Cancel and another loss-test file
-    // change none of them. Clear Report Header empties the header, also for
-    // the next run; a language chosen is said to take effect then.
+    // The limit chosen in Test Limits and its columns, every group of the
+    // report's header, the print setup and Help > Language's choice survive
+    // a restart; Cancel and another loss-test file change none of them.
+    // Clear Report Header asks first, then empties the header, also for the
+    // next run; a language chosen is said to take effect then.
     void theUsersChoicesSurviveARestart()
     {
         ScratchSettings settings;
         ScriptedPrompts prompts;
         TestLimits chosen;
         chosen.method = LimitMethod::Fixed;
-        chosen.fixed = {{1310, 0.4}};
-        chosen.cables["CAB-02"].fixed = {{1310, 0.3}};
+        chosen.fixed = {{1310, Figure("0.4")}};
+        chosen.cables["CAB-02"].fixed = {{1310, Figure("0.3")}};
         const auto typeInto = [](int id, const char* text) {
             SetDialogRunner([id, text](QDialog& dialog) {
                 static_cast<CInfoDialog&>(dialog).Edit(id)->setText(text);
@@ -378,6 +379,7 @@ private slots:
             first.Frame().OnCommand(CommandId::EditTestLimits);
             QVERIFY(page.Limits() == chosen);
             QCOMPARE(page.SummaryLine()->Limit()->text(), QString("Limit: fixed"));
+            QCOMPARE(cables, QStringList({"CAB-01", "CAB-03"}));
             first.Frame().Action(CommandId::ViewLimitColumns)->trigger();
             QVERIFY(page.LimitColumnsShown());
 
@@ -387,6 +389,10 @@ private slots:
             first.Frame().OnCommand(CommandId::EditSystemInfo);
             typeInto(1017, "Exchange 3");
             first.Frame().OnCommand(CommandId::EditCableInfo);
+            typeInto(1049, "OS2 24F");
+            first.Frame().OnCommand(CommandId::EditCableInfo);
+            typeInto(1068, "2026-01-05");
+            first.Frame().OnCommand(CommandId::EditTestInfo);
             prompts.QueuePageSetup(QPageSize(QPageSize::Letter), QPageLayout::Landscape);
             first.Frame().OnCommand(CommandId::FilePrintSetup);
             QVERIFY(first.View().OpenRecognizedFile(SamplePath("kav-three-wavelengths.bin")));
@@ -406,7 +412,9 @@ private slots:
             const InfoFields& fields = second.View().Store().GetInfoFields();
             QCOMPARE(fields.Customer, std::string("City Net"));
             QCOMPARE(fields.SerialNumberA, std::string("SN 400112"));
-            QCOMPARE(fields.LocationA, std::string());
+            QCOMPARE(fields.LocationA, std::string("Exchange 3"));
+            QCOMPARE(fields.CableType, std::string("OS2 24F"));
+            QCOMPARE(fields.CalibrationDateA, std::string("2026-01-05"));
             const QPageLayout paper = second.View().Printer().pageLayout();
             QCOMPARE(paper.pageSize().id(), QPageSize::Letter);
             QCOMPARE(paper.orientation(), QPageLayout::Landscape);
@@ -415,8 +423,13 @@ private slots:
             second.Frame().OnCommand(CommandId::ViewLimitColumns);
             QVERIFY(!second.Frame().Action(CommandId::ViewLimitColumns)->isChecked());
             QVERIFY(second.View().SelectTab(TabKav));
+            prompts.QueueMessage(MessageAnswer::No);
+            second.Frame().OnCommand(CommandId::EditClearHeader);
+            QCOMPARE(fields.Customer, std::string("City Net"));
+            prompts.QueueMessage(MessageAnswer::Yes);
             second.Frame().OnCommand(CommandId::EditClearHeader);
             QCOMPARE(fields.Customer, std::string());
+            QCOMPARE(fields.CalibrationDateA, std::string());
             second.Frame().findChild<QAction*>("language_en")->trigger();
         }
         settings.Reload();

@@ -154,7 +154,8 @@ TEST_F(KavConvert, NamesAreQuotedSoEachFailureStaysOneLine)
 }
 
 // --info names each cable as the window shows it, in JSON's ASCII escapes;
-// --names forces one reading for every name.
+// --names forces one reading for every name. A limit's per-cable keys match
+// those names; one that matches none is told on standard error and listed.
 TEST_F(KavConvert, NamesInAnyScriptInTheInfo)
 {
     std::vector<LossTestResult> tests = SampleLossTests(3, 1);
@@ -167,6 +168,15 @@ TEST_F(KavConvert, NamesInAnyScriptInTheInfo)
     EXPECT_NE(run.out.find(R"("cable":"Kabel-\u00dc","start":0)"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(R"("cable":"\u5149\u7f06","start":1)"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(R"("cable":"Kabel-\u00dc","start":2)"), std::string::npos) << run.out;
+
+    WriteBytes(Path("names.kavlimits"), R"({"method": "fixed", "fixed": {"1310": 9},
+        "cables": {"\u5149\u7f06": {"fixed": {"1310": 0.01}}, "Kabel-\u00dc": {}, "Kabel-X": {}}})");
+    const RunResult limited =
+        Convert(Quoted(Path("names.bin")) + " --info --limits " + Quoted(Path("names.kavlimits")));
+    ASSERT_EQ(limited.status, 0) << limited.err;
+    EXPECT_NE(limited.out.find(R"("unmatchedCables":["Kabel-X"])"), std::string::npos) << limited.out;
+    EXPECT_NE(limited.err.find("no cable of the file is named Kabel-X"), std::string::npos) << limited.err;
+    EXPECT_NE(limited.out.find(R"("fail":1,)"), std::string::npos) << limited.out; // 光缆's own 0.01 dB
 
     const RunResult latin = Convert(Quoted(Path("names.bin")) + " --info --names latin-1");
     ASSERT_EQ(latin.status, 0) << latin.err;

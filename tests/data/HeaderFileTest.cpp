@@ -4,16 +4,17 @@
 
 #include <gtest/gtest.h>
 
-// Header files: the twenty fields of the loss-test report's header, keyed by
-// their names.
+// Header files: the fields of the loss-test report's header, test
+// information included, keyed by their names.
 
-TEST(HeaderFile, TwentyFieldsWrittenAndReadBack)
+TEST(HeaderFile, EveryFieldWrittenAndReadBack)
 {
     InfoFields fields;
     int n = 0;
     for (const InfoFieldInfo& info : InfoFieldTable)
         fields.*info.field = std::string(info.name).substr(0, 4) + std::to_string(++n);
     fields.OperatorB = "Li Wei \xE6\x9D\x8E\xE4\xBC\x9F"; // 李伟, UTF-8
+    fields.ReferenceMethod = "3";                         // jumpers
     ScratchFolder dir;
     const std::string path = dir.File("job.kavheader");
     ASSERT_TRUE(SaveHeaderFile(path, fields).ok());
@@ -41,6 +42,7 @@ TEST(HeaderFile, AFileNamesWhatIsWrongAndGivesNothing)
         {R"({"JobId": "123456789012345678901"})", "JobId: "},
         {R"(["JobId"])", "object"},
         {R"({"JobId": "a",})", "line 1"},
+        {R"({"ReferenceMethod": "4"})", "\"ReferenceMethod\": 1, 2 or 3"},
     };
     for (const auto& [text, named] : refused) {
         const HeaderFileResult result = ParseHeaderFile(text);

@@ -256,7 +256,7 @@ TEST_F(JobFolder, AChangedLimitCertifiesEveryRecordAgainAndIsLogged)
     Import(*job, {WriteKav("a.bin", {LossTest("CAB-01", "F001", 0.5f, 1)})});
     TestLimits strict;
     strict.method = LimitMethod::Fixed;
-    strict.fixed = {{1310, 0.4}, {1490, 0.4}, {1550, 0.4}};
+    strict.fixed = {{1310, Figure("0.4")}, {1490, Figure("0.4")}, {1550, Figure("0.4")}};
     ASSERT_TRUE(job->SetLimits(strict).ok());
     job.reset();
     std::unique_ptr<Job> reopened;

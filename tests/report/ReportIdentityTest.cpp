@@ -23,7 +23,7 @@ TEST(ReportIdentityTest, TheCompanyAndItsLogoInPlaceOfTheMakersName)
         return Painted(job, 1, 1);
     };
     // Without a company the maker's name stands there (the golden listings).
-    ReportOptions options;
+    ReportOptions options = WithoutSummary();
     options.company = "Acme Fibre Ltd";
     const RecordingDrawContext named = header(options);
     EXPECT_FALSE(named.FirstText(QStringLiteral("CorvantaTech")));
@@ -45,6 +45,20 @@ TEST(ReportIdentityTest, TheCompanyAndItsLogoInPlaceOfTheMakersName)
     ASSERT_EQ(branded.Images().size(), 1u);
     EXPECT_EQ(branded.Images()[0].rect, QRect(800 - 176, 60, 176, 40));
     EXPECT_EQ(branded.FirstText(QStringLiteral("Acme Fibre Ltd"))->rect.right() + 1, 800 - 176 - 10);
+
+    // A 38-character name beside the logo: two lines of a smaller face, each
+    // narrowed to the room left, never "###"; the lines do not overlap.
+    options.company = "Northern Fibre Installation Group Ltd.";
+    const RecordingDrawContext longName = header(options);
+    EXPECT_FALSE(longName.FirstText(QString::fromLatin1(NoRoomText)));
+    std::vector<QRect> lines;
+    for (const RecordingDrawContext::Text& text : longName.Texts())
+        if (text.rect.top() >= 60 && text.rect.bottom() < 100 && text.rect.left() >= 440)
+            lines.push_back(text.rect);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_FALSE(lines[0].intersects(lines[1]));
+    for (const QRect& line : lines)
+        EXPECT_LE(line.right() + 1, 800 - 176 - 10);
 }
 
 TEST(ReportIdentityTest, AValueTooLongForItsColumnWrapsWithinIt)
@@ -66,24 +80,30 @@ TEST(ReportIdentityTest, AValueTooLongForItsColumnWrapsWithinIt)
     EXPECT_EQ(customer->rect.right() + 1, 440 - 8);
     EXPECT_EQ(customer->rect.top(), 236);
     EXPECT_FALSE(dc.FirstText(QString(50, 'r'))->format);
+    // Its row grows by the lines it takes: nothing drawn below overlaps it.
+    for (const RecordingDrawContext::Text& text : dc.Texts()) {
+        const QRect box = text.format ? text.rect : QRect(text.at, QSize(8 * int(text.text.size()), 16));
+        const bool below = &text != customer && box.top() > customer->rect.top();
+        EXPECT_FALSE(below && box.intersects(customer->rect)) << text.text.toStdString();
+    }
 }
 
 TEST(ReportIdentityTest, AValueWiderThanItsCellIsNarrowedOrShownAsHashes)
 {
     // The recording context measures 8 units a character: 9 characters are
-    // 72 units in a cell of 65, 31 characters far more than twice its width.
+    // 72 units in a cell of 45, 31 characters far more than twice its width.
     KavTriples values{};
     values.RefAB[0] = 120000.0f; // "120000.00"
     values.RefBA[0] = 1e30f;     // 31 digits and the decimals
     values.LossAB[0] = 1.25f;
     CDataStore store;
     AddLossTest(store, 2, "C", "F", values);
-    CReportPrinting job(store, ReportKind::Kav2);
+    CReportPrinting job(store, ReportKind::Kav2, WithoutSummary());
     const RecordingDrawContext dc = Painted(job, 1, 1);
     const auto* narrowed = dc.FirstText(QStringLiteral("120000.00"));
     ASSERT_TRUE(narrowed);
     const QFont thin = MakeReportFont(ReportFont::ThinCell);
-    EXPECT_EQ(narrowed->font.stretch(), thin.stretch() * 64 / 72);
+    EXPECT_EQ(narrowed->font.stretch(), thin.stretch() * 44 / 72);
     EXPECT_TRUE(dc.FirstText(QString::fromLatin1(NoRoomText)));
     for (const RecordingDrawContext::Text& text : dc.Texts())
         EXPECT_FALSE(text.text.startsWith(QStringLiteral("100000"))) << text.text.toStdString();

@@ -84,8 +84,8 @@ TEST(ReportLayoutTest, EveryHeaderFieldIsDrawnAfterItsLabel)
 TEST(ReportLayoutTest, AContinuationPageHasNoHeaderAndStartsItsTableAt60)
 {
     CDataStore store;
-    AddGroups(store, 3, {6}); // 4 records on the first page, 2 on the second
-    CReportPrinting job(store, ReportKind::Kav3);
+    AddGroups(store, 3, {4}); // 2 records on the first page, 2 on the second
+    CReportPrinting job(store, ReportKind::Kav3, WithoutSummary());
     const RecordingDrawContext dc = Painted(job, 2, job.PageCount());
     EXPECT_EQ(dc.FirstText("KAV Report"), nullptr);
     EXPECT_EQ(TextIn(dc, 80, 60 + 6).text, "Fiber ID");
@@ -94,9 +94,9 @@ TEST(ReportLayoutTest, AContinuationPageHasNoHeaderAndStartsItsTableAt60)
     for (int i = 0; i < 2; ++i) {
         const int top = 108 + 96 * i;
         const Text fiber = TextIn(dc, 80 + 3, top + 6);
-        EXPECT_EQ(fiber.text, QString("C0/F%1").arg(4 + i));
+        EXPECT_EQ(fiber.text, QString("C0/F%1").arg(2 + i));
         EXPECT_EQ(fiber.rect.bottom() + 1, top + 72);
-        EXPECT_EQ(TextIn(dc, 170 + 5, top + 72).text, "(10/03/2026 08:00:00 AM)");
+        EXPECT_EQ(TextIn(dc, 170 + 5, top + 72).text, "2026-03-10 08:00:00");
     }
     EXPECT_EQ(dc.Font(), QFont()); // put back as it was
 }
@@ -110,8 +110,8 @@ TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
         std::copy(lengths.begin(), lengths.end(), values.Length);
         CDataStore store;
         AddLossTest(store, waveCount, "C", "F", values);
-        CReportPrinting job(store, waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2);
-        return TextIn(Painted(job, 1, 1), 735, 676 + 48).text; // the Length column, the block's first row
+        CReportPrinting job(store, waveCount == 3 ? ReportKind::Kav3 : ReportKind::Kav2, WithoutSummary());
+        return TextIn(Painted(job, 1, 1), 585, 816 + 48).text; // the Length column, the block's first row
     };
     EXPECT_EQ(shown(3, {1.0f, 2.0f, 4.5f}), "2.500");
     EXPECT_EQ(shown(2, {1.0f, 50.0f, 2.0f}), "1.500"); // the middle slot is no wavelength of theirs
@@ -119,14 +119,51 @@ TEST(ReportLayoutTest, TheLengthColumnShowsTheMeanOfTheRecordsLengths)
     EXPECT_EQ(shown(3, {1.0f, NAN, 2.0f}), "N/A");
 }
 
+// Beside the instrument's columns, each wavelength's limit, and each
+// direction's margin and result: A->B over B->A, once where they agree.
+TEST(ReportLayoutTest, TheLimitColumnsShowEachWavelengthsLimitMarginsAndResults)
+{
+    CDataStore store;
+    KavTriples values{};
+    const float lossAB[3] = {1.0f, 0.0f, 2.0f}, lossBA[3] = {1.1f, 0.0f, 2.0f}; // at 1310 and 1550 nm
+    std::copy(lossAB, lossAB + 3, values.LossAB);
+    std::copy(lossBA, lossBA + 3, values.LossBA);
+    AddLossTest(store, 2, "C", "F", values);
+    ReportOptions options = WithoutSummary();
+    options.limits.method = LimitMethod::Fixed;
+    options.limits.fixed = {{1310, Figure("1.05")}};
+    CReportPrinting job(store, ReportKind::Kav2, options);
+    const RecordingDrawContext dc = Painted(job, 1, 1);
+    // Limit, Margin and Result from x = 630, 670 and 720; the block from 864.
+    const struct
+    {
+        int x, y;
+        const char* text;
+    } cases[] = {
+        {630, 864, "1.05"}, {670, 864, "0.05"}, {670, 876, "-0.05"}, {720, 864, "Pass"},
+        {720, 876, "Fail"}, {630, 888, "N/A"},  {670, 888, "N/A"},   {720, 888, "Not certified"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextIn(dc, c.x, c.y).text, c.text) << c.x << "," << c.y;
+}
+
 TEST(ReportLayoutTest, TheDateAndTimeLine)
 {
-    EXPECT_EQ(RecordDateTimeText("2017-05-12", "12:30:05"), "(12/05/2017 00:30:05 PM)");
-    EXPECT_EQ(RecordDateTimeText("2026-12-31", "23:59:59"), "(31/12/2026 11:59:59 PM)");
-    EXPECT_EQ(RecordDateTimeText("2026-01-02", "00:00:01"), "(02/01/2026 00:00:01 AM)");
-    // Texts of another shape are taken as far as they go, never read past.
-    EXPECT_EQ(RecordDateTimeText("", ""), "(//  AM)");
-    EXPECT_EQ(RecordDateTimeText("2026", "13"), "(26//2026 0113 PM)");
+    const struct
+    {
+        const char *date, *time, *iso, *instrument;
+    } cases[] = {
+        {"2017-05-12", "12:30:05", "2017-05-12 12:30:05", "(12/05/2017 00:30:05 PM)"},
+        {"2026-12-31", "23:59:59", "2026-12-31 23:59:59", "(31/12/2026 11:59:59 PM)"},
+        {"2026-01-02", "00:00:01", "2026-01-02 00:00:01", "(02/01/2026 00:00:01 AM)"},
+        // Texts of another shape are taken as far as they go, never read past.
+        {"", "", " ", "(//  AM)"},
+        {"2026", "13", "2026 13", "(26//2026 0113 PM)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RecordDateTimeText(c.date, c.time, false), c.iso) << c.date;
+        EXPECT_EQ(RecordDateTimeText(c.date, c.time, true), c.instrument) << c.date;
+    }
 }
 
 TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
@@ -139,15 +176,16 @@ TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
     EXPECT_EQ(dc.Viewport(), QRect(0, 0, 7854, 5400)); // 1440 / 110 and 900 / 100 inches
 
     // Letter, a quarter inch off each edge: 8 x 10.5 inches. The
-    // three-wavelength first page reaches 11.08 inches down, so it shrinks to
-    // 10.5 over 11.08 and the last rule's one unit, or over the footer's
-    // bottom 0.1 inches below that unit; A4 (11.19 inches) holds it either
-    // way, footer and all.
+    // two-wavelength first page reaches 10.80 inches down (the header block
+    // to 8.16, the heading row and three blocks of 0.72), so it shrinks to
+    // 10.5 over 10.80 and the last rule's one unit; the three-wavelength one
+    // to 10.56 (two blocks of 0.96), or the footer's bottom 0.1 inches below
+    // that unit; A4 (11.19 inches) holds them either way, footer and all.
     const QSize letter(8 * 600, 21 * 300);
     const QSize a4(qRound((8.27 - 0.5) * 600), qRound((11.69 - 0.5) * 600));
-    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), false), 10.5 / 11.09, 1e-9);
-    EXPECT_NEAR(ReportFitScale(ReportKind::Kav2, letter, QSize(600, 600), false), 10.5 / 10.85, 1e-9);
-    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), true), 10.5 / 11.19, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), false), 10.5 / 10.57, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav2, letter, QSize(600, 600), false), 10.5 / 10.81, 1e-9);
+    EXPECT_NEAR(ReportFitScale(ReportKind::Kav3, letter, QSize(600, 600), true), 10.5 / 10.67, 1e-9);
     EXPECT_NEAR(ReportFitScale(ReportKind::Opm, letter, QSize(600, 600), true), 10.5 / 10.71, 1e-9);
     for (const bool footer : {false, true}) {
         EXPECT_EQ(ReportFitScale(ReportKind::Kav3, a4, QSize(600, 600), footer), 1.0);
@@ -157,7 +195,7 @@ TEST(ReportLayoutTest, ReportCoordinatesAndTheFitToTheLetterPage)
 
     // Every page of the job at that factor.
     CDataStore store;
-    AddGroups(store, 3, {15}); // 4 + 10 + 1
+    AddGroups(store, 3, {13}); // 2 + 10 + 1
     CReportPrinting job(store, ReportKind::Kav3, WithoutSummary());
     RecordingDrawContext page;
     page.SetDevice(letter, QSize(600, 600));

@@ -53,8 +53,8 @@ TEST(ReportPagesTest, ListReportsHold24RowsAPageAndAlwaysOnePage)
     EXPECT_EQ(FibersOnPage(job, 2, 2), std::vector<QString>{"F25"});
 }
 
-// Two wavelengths: 5 records on a cable's first page, 13 on each other;
-// three wavelengths: 4 and 10. Every cable starts a page of its own, whose
+// Two wavelengths: 3 records on a cable's first page, 13 on each other;
+// three wavelengths: 2 and 10. Every cable starts a page of its own, whose
 // header names it as the Cable ID; painting leaves the information field as
 // the user typed it.
 TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
@@ -66,12 +66,12 @@ TEST(ReportPagesTest, EveryCableFillsItsFirstPageThenContinuationPages)
         std::vector<int> perPage; // records per page, cable after cable
     };
     const Case cases[] = {
-        {2, {5}, {5}},                                   // a full first page
-        {2, {6}, {5, 1}},                                // one more
-        {2, {18}, {5, 13}},                              // a full continuation page
-        {2, {19}, {5, 13, 1}},                           // one more
-        {3, {3, 3}, {3, 3}},                             // a cable short of a page
-        {3, {4, 5, 14, 15}, {4, 4, 1, 4, 10, 4, 10, 1}}, // the boundaries at three wavelengths
+        {2, {3}, {3}},                                   // a full first page
+        {2, {4}, {3, 1}},                                // one more
+        {2, {16}, {3, 13}},                              // a full continuation page
+        {2, {17}, {3, 13, 1}},                           // one more
+        {3, {1, 1}, {1, 1}},                             // a cable short of a page
+        {3, {2, 3, 12, 13}, {2, 2, 1, 2, 10, 2, 10, 1}}, // the boundaries at three wavelengths
     };
     for (const Case& c : cases) {
         CDataStore store;

@@ -51,18 +51,19 @@ TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
     const std::string path = dir.File("report.pdf");
     WriteBytes(path, written.bytes.toStdString());
 
-    // The header names each cable as typed, in its own script.
-    EXPECT_TRUE(HasWord(PdfText(path, 1), "Cable ID: Kabel-Ü-ß-é")) << PdfText(path, 1);
-    EXPECT_TRUE(HasWord(PdfText(path, 2), "Cable ID: 光缆-7")) << PdfText(path, 2);
+    // The header names each cable as typed, in its own script, on the pages
+    // after the summary's.
+    EXPECT_TRUE(HasWord(PdfText(path, 2), "Cable ID: Kabel-Ü-ß-é")) << PdfText(path, 2);
+    EXPECT_TRUE(HasWord(PdfText(path, 3), "Cable ID: 光缆-7")) << PdfText(path, 3);
 
     // Each Fiber ID in full inside its 90-unit box (x 80 to 170, below the
-    // heading row that ends at y 724), over as many lines as it needs: two
+    // heading row that ends at y 864), over as many lines as it needs: two
     // for digits, three for wide capitals.
     const auto fiberLines = [&path](int page) {
         std::vector<PdfWord> lines;
         for (const PdfWord& word : PdfWords(path, page))
-            if (word.xMin < PointsAcross(170) && word.yMin > PointsDown(724) &&
-                word.yMax < PointsDown(724 + 96))
+            if (word.xMin < PointsAcross(170) && word.yMin > PointsDown(864) &&
+                word.yMax < PointsDown(864 + 96))
                 lines.push_back(word);
         return lines;
     };
@@ -71,7 +72,7 @@ TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
         int page;
         std::string id;
         size_t lines;
-    } fibers[] = {{1, "OSP_LGX_A12_P005", 3}, {2, "2024-0012-0034-5", 2}};
+    } fibers[] = {{2, "OSP_LGX_A12_P005", 3}, {3, "2024-0012-0034-5", 2}};
     for (const auto& fiber : fibers) {
         const std::vector<PdfWord> lines = fiberLines(fiber.page);
         std::string whole;
@@ -102,8 +103,11 @@ TEST(ReportPdfTest, WholeNamesInAnyScriptFontsOnceArchivedAsPrinted)
     }
     EXPECT_FALSE(faces.empty()) << fonts;
 
-    // PDF/A-1b, titled, by the company, created when it was printed.
+    // PDF/A-1b, titled, by the company, about the file, created when it was
+    // printed: the document information as the XMP says it.
     EXPECT_EQ(PdfInfo(path, "Title"), "KAV Report");
+    EXPECT_EQ(PdfInfo(path, "Author"), "Acme Fibre Ltd");
+    EXPECT_EQ(PdfInfo(path, "Subject"), "KAV Report of site-7-光缆.bin");
     EXPECT_NE(PdfInfo(path, "CreationDate").find("May  2 11:40:00 2024"), std::string::npos);
     const std::string meta = ToolOutput("pdfinfo -meta '" + path + "'");
     QXmlStreamReader xml(QByteArray::fromStdString(meta));

@@ -2,6 +2,7 @@
 #include "data/FileLoading.h"
 #include "data/LimitFile.h"
 #include "grid/GridCtrl.h"
+#include "report/Translations.h"
 #include "tests/support/PdfReading.h"
 #include "tests/views/ViewTestSupport.h"
 #include "tools/make-samples/SampleSet.h"
@@ -19,9 +20,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTextDocumentFragment>
+#include <QTranslator>
 
 // Certification in the window: the summary line above the KAV table, the
-// loss cells coloured by verdict, the Limit and Margin columns with what a
+// loss cells coloured by verdict, the Limit, Margin and Result columns with what a
 // copy and the CSV then carry, the worst margin's link, the report's summary
 // page with the window's limit, and the Test Limits dialog's round trip
 // through a limit file.
@@ -30,10 +32,13 @@
 // (F20-F39), every loss 1.00 dB against a threshold of 2.00, but F2's 1310
 // A->B of 1.80 and F35's 1550 B->A of 1.60. Against fixed limits of 2.00 at
 // 1310 and 1.50 at 1550 nm with a band of 0.30: F2 warns (0.20), F35 fails
-// (-0.10), 1490 nm has no limit.
+// (-0.10), 1490 nm is not certified.
 class CertificationTest : public QObject
 {
     Q_OBJECT
+
+    // English too has its own file for the forms a count takes.
+    QTranslator m_English;
 
 private:
     static constexpr int Records = 40;
@@ -64,8 +69,8 @@ private:
     {
         TestLimits limits;
         limits.method = LimitMethod::Fixed;
-        limits.fixed = {{1310, 2.0}, {1550, 1.5}};
-        limits.warningBand = 0.3;
+        limits.fixed = {{1310, Figure("2.0")}, {1550, Figure("1.5")}};
+        limits.warningBand = Figure("0.3");
         return limits;
     }
 
@@ -103,6 +108,12 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(LoadTranslations(m_English, "en", KAV_TRANSLATIONS_DIR));
+        QCoreApplication::installTranslator(&m_English);
+    }
+
     // The line sums up the verdicts against the limit in force; each loss
     // cell shows its verdict, failed red and warning amber, also while it
     // is selected, where the selection frames it.
@@ -116,13 +127,19 @@ private slots:
         QVERIFY(line.isVisible());
         QCOMPARE(line.geometry().bottom() < Grid(f).geometry().top(), true);
         // Every record's own threshold of 2.00: all pass, F2 closest.
-        QCOMPARE(line.Counts()->text(), QString("40 fibres: 40 passed, 0 warnings, 0 failed, 0 no verdict"));
+        QCOMPARE(line.Counts()->text(), QString("40 fibres: 40 passed, 0 warnings, 0 failed, 0 incomplete"));
+        QVERIFY(line.NotCertified()->isHidden());
         QCOMPARE(Plain(line.WorstMargin()), QString("Worst margin 0.20 dB: C1 F2, 1310 nm A->B"));
         QCOMPARE(line.Limit()->text(), QString("Limit: instrument"));
         QCOMPARE(Background(Grid(f), WarnRow, 3), DefaultColour);
+        QCOMPARE(Grid(f).GetItemText(0, 11), QString("Pass\n/Fail"));
 
         Page(f).SetLimits(Contract());
-        QCOMPARE(line.Counts()->text(), QString("40 fibres: 38 passed, 1 warnings, 1 failed, 0 no verdict"));
+        // The instrument's own verdict stays, titled as its.
+        QCOMPARE(Grid(f).GetItemText(0, 11), QString("Instrument\nP/F"));
+        QCOMPARE(line.Counts()->text(), QString("40 fibres: 38 passed, 1 warning, 1 failed, 0 incomplete"));
+        QVERIFY(line.NotCertified()->isVisible());
+        QCOMPARE(line.NotCertified()->text(), QString("Not certified: 1490 nm"));
         QCOMPARE(Plain(line.WorstMargin()), QString("Worst margin -0.10 dB: C2 F35, 1550 nm B->A"));
         QCOMPARE(line.Limit()->text(), QString("Limit: fixed"));
         CGridCtrl& grid = Grid(f);
@@ -131,7 +148,7 @@ private slots:
         QCOMPARE(Background(grid, WarnRow, 4), DefaultColour);
         QCOMPARE(Background(grid, FailRow, 4), red); // Loss BA
         QCOMPARE(Background(grid, FailRow, 3), DefaultColour);
-        QCOMPARE(Background(grid, FailRow - 1, 4), DefaultColour); // 1490: no verdict
+        QCOMPARE(Background(grid, FailRow - 1, 4), DefaultColour); // 1490: not certified
         QVERIFY(qRed(red) > 200 && qGreen(red) < 200 && qBlue(red) < 200);
         QVERIFY(qRed(amber) > 200 && qGreen(amber) > 180 && qBlue(amber) < 170);
 
@@ -161,25 +178,28 @@ private slots:
         const int top = grid.GetTopleftNonFixedCell().row;
 
         page.ShowLimitColumns(true);
-        QCOMPARE(grid.GetColumnCount(), 19);
+        QCOMPARE(grid.GetColumnCount(), 20);
         QCOMPARE(grid.GetTopleftNonFixedCell().row, top);
         QCOMPARE(grid.GetItemText(0, 17), QString("Limit\n(dB)"));
         QCOMPARE(grid.GetItemText(0, 18), QString("Margin\n(dB)"));
+        QCOMPARE(grid.GetItemText(0, 19), QString("Result"));
         grid.setFocus();
-        grid.SetSelectedRange({FailRow - 2, 17, FailRow, 18});
+        grid.SetSelectedRange({FailRow - 2, 17, FailRow, 19});
         QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
-        // 1310: 2.00 - 1.00; 1490: no limit; 1550: 1.50 - 1.60 (B->A, the smaller).
+        // 1310: 2.00 - 1.00, above the band of 0.30; 1490: no limit; 1550:
+        // 1.50 - 1.60 (B->A, the smaller).
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString("Limit (dB)\tMargin (dB)\n2.00\t1.00\nN/A\tN/A\n1.50\t-0.10"));
+                 QString("Limit (dB)\tMargin (dB)\tResult\n2.00\t1.00\tPass\nN/A\tN/A\tNot "
+                         "certified\n1.50\t-0.10\tFail"));
 
         f.prompts.QueueFile(f.Path("with.csv"));
         f.Run(CommandId::FileSaveAsCsv, TabKav);
         const QList<QByteArray> with = ReadFile(f.Path("with.csv")).split('\n');
         const QList<QByteArray> plain = plainCsv.split('\n');
         QCOMPARE(with.size(), plain.size());
-        QCOMPARE(with[0], plain[0].chopped(1) + ",Limit(dB),Margin(dB)\r");
-        QCOMPARE(with[FailRow], plain[FailRow].chopped(1) + ",1.50,-0.10\r");
-        QCOMPARE(with[FailRow - 1], plain[FailRow - 1].chopped(1) + ",N/A,N/A\r");
+        QCOMPARE(with[0], plain[0].chopped(1) + ",Limit(dB),Margin(dB),Result\r");
+        QCOMPARE(with[FailRow], plain[FailRow].chopped(1) + ",1.50,-0.10,Fail\r");
+        QCOMPARE(with[FailRow - 1], plain[FailRow - 1].chopped(1) + ",N/A,N/A,Not certified\r");
 
         page.ShowLimitColumns(false);
         QCOMPARE(grid.GetColumnCount(), 17);
@@ -213,7 +233,7 @@ private slots:
                 QCOMPARE(grid.IsCellSelected(row, col), row >= FailRow - 2 && row <= FailRow);
     }
 
-    // Export PDF ends the report with the summary, and Save As Excel makes
+    // Export PDF leads the report with the summary, and Save As Excel makes
     // the workbook, against the limit the table shows, not the instruments'
     // thresholds. (What the summary page says is the report's test.)
     void theReportAndTheWorkbookUseTheWindowsLimit()
@@ -224,10 +244,10 @@ private slots:
         f.prompts.QueueFile(f.Path("report.pdf"));
         f.Run(CommandId::FileExportPdf, TabKav);
         const std::string pdf = f.Path("report.pdf").toStdString();
-        const std::string last = PdfText(pdf, PdfPages(pdf));
-        QVERIFY2(last.find("Certification Summary") != std::string::npos, last.c_str());
-        QVERIFY2(last.find("Limit: fixed") != std::string::npos, last.c_str());
-        QVERIFY2(std::regex_search(last, std::regex("C2\\s+F35\\s+-0.10\\s+1550\\s+B->A")), last.c_str());
+        const std::string first = PdfText(pdf, 1);
+        QVERIFY2(first.find("Certification Summary") != std::string::npos, first.c_str());
+        QVERIFY2(first.find("Limit: fixed limits: 1310 nm 2.0 dB") != std::string::npos, first.c_str());
+        QVERIFY2(std::regex_search(first, std::regex("C2\\s+F35\\s+-0.10\\s+1550\\s+B->A")), first.c_str());
 
         qputenv("SOURCE_DATE_EPOCH", "1700000000"); // the same moment, the same bytes
         f.prompts.QueueFile(f.Path("results.xlsx"));
@@ -251,11 +271,22 @@ private slots:
         ScriptedPrompts prompts;
         QTemporaryDir dir;
         CTestLimitsDlg dialog(TestLimits{}, {"C1", "C2"}, {1310, 1490, 1550});
+        // Within a 960 x 500 screen (logical pixels, any scale) with its frame.
+        QVERIFY2(
+            dialog.sizeHint().width() <= 960 && dialog.sizeHint().height() <= 500 - 40,
+            qPrintable(QString("%1 x %2").arg(dialog.sizeHint().width()).arg(dialog.sizeHint().height())));
         dialog.Method()->setCurrentIndex(dialog.Method()->findData("budget"));
         dialog.Preset()->setCurrentIndex(dialog.Preset()->findData("tia-568.3-d-osp"));
         QCOMPARE(dialog.Attenuation(1310)->placeholderText(), QString("0.5")); // the preset's
         QCOMPARE(dialog.Attenuation(1490)->placeholderText(), QString());
+        // The preset does not certify 1490 nm: said, and its field marked,
+        // until it has a figure.
+        QVERIFY(!dialog.Warning()->isHidden());
+        QVERIFY2(dialog.Warning()->text().startsWith("Not certified: 1490 nm."),
+                 qPrintable(dialog.Warning()->text()));
+        QVERIFY(!dialog.Attenuation(1490)->styleSheet().isEmpty());
         dialog.Attenuation(1490)->setText("0.35");
+        QVERIFY(dialog.Warning()->isHidden());
         dialog.SpliceLoss()->setText("0,2");
         dialog.Connections()->setValue(2);
         dialog.Splices()->setValue(1);
@@ -265,11 +296,11 @@ private slots:
         TestLimits expected;
         expected.method = LimitMethod::Budget;
         expected.preset = "tia-568.3-d-osp";
-        expected.attenuation = {{1490, 0.35}};
-        expected.spliceLoss = 0.2;
+        expected.attenuation = {{1490, Figure("0.35")}};
+        expected.spliceLoss = Figure("0.2");
         expected.connections = 2;
         expected.splices = 1;
-        expected.warningBand = 0.3;
+        expected.warningBand = Figure("0.3");
         expected.cables["C2"].connections = 4;
         QVERIFY(dialog.Limits() == expected);
 
@@ -291,6 +322,11 @@ private slots:
         prompts.QueueFile(contract);
         reopened.OpenButton()->click();
         QVERIFY(reopened.Limits() == ReadLimitFile(contract.toStdString()).limits);
+        // A cable the limit names that the file has not is told.
+        TestLimits elsewhere = expected;
+        elsewhere.cables["C9"].splices = 1;
+        dialog.Load(elsewhere);
+        QCOMPARE(dialog.Warning()->text(), QString("No cable of the file is named \u201CC9\u201D."));
 
         WriteFile(dir.filePath("bad.kavlimits"), R"({"method": "budget", "splices": -1})");
         prompts.Clear();

@@ -298,6 +298,7 @@ private slots:
         f.prompts.QueueFile(f.Path("exports/readings"));
         f.Run(CommandId::FileSave, TabOpm);
         QVERIFY(QFileInfo::exists(f.Path("exports/readings.csv")));
+        f.Open(TabOrl, SamplePath("orl-readings.bin")); // an empty table has nothing to save
         f.prompts.QueueCancel();
         f.Run(CommandId::FileSaveAsCsv, TabOrl);
         QCOMPARE(lastStart(), f.Path("exports"));

@@ -3,9 +3,10 @@
 write, with openpyxl, and compares every cell with kav-convert's CSV of the
 same file: numbers as numbers with the digits the CSV shows, texts as texts,
 dates and times as dates and times. Also the sheets, the titles, the frozen
-title row, the filter, the red failures, the rules under each record and the
-document properties, also for input files whose names are not clean UTF-8.
-(--xlsx's refusals are kav-convert's tests'.)
+title row, the filter, the red failures, the loss cells coloured by their
+verdict, the rules under each record and the document properties, also for
+input files whose names are not clean UTF-8. (--xlsx's refusals are
+kav-convert's tests'.)
 
 usage: check_workbooks.py KAV_CONVERT WORKBOOK_PROBE SAMPLES_DIR
 """
@@ -26,6 +27,10 @@ NUMBER = re.compile(r"^(-?\d+(?:\.(\d+))?(?:e[+-]\d+)?)\s*([A-Za-z]*)\s*$")
 DATE = re.compile(r"^(\d{4})-(\d{2})-(\d{2})$")
 TIME = re.compile(r"^(\d{2}):(\d{2}):(\d{2})$")
 RED = "FFC7CE"
+# A loss cell's fill by its verdict, as the KAV table colours it.
+VERDICT_FILLS = {"Fail": "F4B6B6", "Warning": "FBDD96", "Incomplete": "D3DCE8"}
+LIMITS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cli", "limits",
+                      "kav-three-wavelengths.kavlimits")
 
 # The tables' titles, a unit on a second line, as the tabs show them.
 KAV_TITLES = ["Cable", "Fiber", "Wavelength\n(nm)", "Loss AB\n(dB)", "Loss BA\n(dB)", "AVG L\n(dB)",
@@ -61,6 +66,17 @@ def read_csv(path):
     # Record texts are single bytes, read as Latin-1 as the program does.
     with open(path, "rb") as f:
         return list(csv.reader(io.StringIO(f.read().decode("latin-1"), newline="")))
+
+
+def shown_name(text):
+    """A name as the program shows it: its bytes as UTF-8, else GB18030, else Latin-1."""
+    raw = text.encode("latin-1")
+    for encoding in ("utf-8", "gb18030"):
+        try:
+            return raw.decode(encoding)
+        except UnicodeDecodeError:
+            pass
+    return text
 
 
 def unescape(text):
@@ -132,9 +148,11 @@ def check_layout(sheet, titles, rows):
         check(width >= longest + 2, f"{name}: column {title!r} {width} wide")
 
 
-def check_kav_sheet(sheet, table, wave_count):
+def check_kav_sheet(sheet, table, wave_count, verdicts, limited):
     rows = table[1:]
-    check_layout(sheet, KAV_TITLES, len(rows))
+    # Under a limit of the user's the Pass/Fail column is the instrument's.
+    titles = KAV_TITLES[:11] + (["Instrument\nP/F"] if limited else KAV_TITLES[11:12]) + KAV_TITLES[12:]
+    check_layout(sheet, titles, len(rows))
     for r, row in enumerate(rows):
         last = r % wave_count == wave_count - 1
         record_last = rows[r - r % wave_count + wave_count - 1]
@@ -142,10 +160,16 @@ def check_kav_sheet(sheet, table, wave_count):
             cell = sheet.cell(row=r + 2, column=c + 1)
             # The CSV writes the record's length on its last row alone; the
             # table, and so the sheet, on each.
-            text = record_last[c] if c == 12 else row[c]
+            text = record_last[c] if c == 12 else shown_name(row[c]) if c in (0, 1) else row[c]
             check_cell(cell, text, kind, title_unit(KAV_TITLES[c]), f"KAV {cell.coordinate}")
             rule = cell.border.bottom.style if cell.border.bottom else None
             check((rule == "thin") == last, f"KAV {cell.coordinate}: rule {rule}")
+        # Loss AB and Loss BA by the verdicts' rows, A->B before B->A.
+        for c, d in ((3, 0), (4, 1)):
+            cell = sheet.cell(row=r + 2, column=c + 1)
+            fill = cell.fill.fgColor.rgb[-6:] if cell.fill.patternType == "solid" else None
+            verdict = verdicts[1 + 2 * r + d][7]
+            check(fill == VERDICT_FILLS.get(verdict), f"KAV {cell.coordinate}: fill {fill} for {verdict}")
         # Every row names its record, for sorting and filtering.
         for c in (0, 1, 15, 16):
             check(sheet.cell(row=r + 2, column=c + 1).value not in (None, ""), f"KAV row {r + 2} column {c + 1}")
@@ -157,7 +181,8 @@ def check_verdicts_sheet(sheet, table):
     for r, row in enumerate(rows):
         for c, kind in enumerate(VERDICT_KINDS):
             cell = sheet.cell(row=r + 2, column=c + 1)
-            check_cell(cell, row[c], kind, title_unit(VERDICT_TITLES[c]), f"Verdicts {cell.coordinate}")
+            text = shown_name(row[c]) if c in (0, 1) else row[c]
+            check_cell(cell, text, kind, title_unit(VERDICT_TITLES[c]), f"Verdicts {cell.coordinate}")
 
 
 def check_summary_sheet(sheet, info, file_name):
@@ -165,8 +190,10 @@ def check_summary_sheet(sheet, info, file_name):
     titles = [c.value for c in sheet[1]]
     values = dict(zip(titles, [c.value for c in sheet[2]]))
     expected = {"File": file_name, "Limit": summary["limit"], "Fibres": summary["fibres"],
-                "Pass": summary["pass"], "Warning": summary["warning"], "Fail": summary["fail"],
-                "No verdict": summary["noVerdict"]}
+                "Pass": summary["pass"], "Warning": summary["warning"], "Incomplete": summary["incomplete"],
+                "Fail": summary["fail"], "Not certified": summary["noVerdict"]}
+    if summary["notCertified"]:
+        expected["Not certified\n(nm)"] = ", ".join(str(w) for w in summary["notCertified"])
     worst = summary["worst"]
     if worst:
         expected.update({"Worst margin\n(dB)": float(summary["worstMargin"]), "Worst cable": worst["cable"],
@@ -184,7 +211,7 @@ def check_list_sheet(sheet, table, columns):
         title = titles[c] if c < len(titles) else ""
         check(title.split("\n")[0] == name, f"{sheet.title}: title {title!r} for {name}")
         for r, row in enumerate(rows):
-            text = str(r + 1) if csv_name is None else row[header.index(csv_name)]
+            text = str(r + 1) if csv_name is None else shown_name(row[header.index(csv_name)])
             cell = sheet.cell(row=r + 2, column=c + 1)
             check_cell(cell, text, kind, title_unit(title), f"{sheet.title} {cell.coordinate}")
     check_layout(sheet, titles, len(rows))
@@ -196,7 +223,7 @@ def check_properties(book, title, file_name, version):
     check(p.description == f"Written by KAV Application System {version}", f"properties: {p.description!r}")
 
 
-def check_file(convert, path, xlsx, folder, version):
+def check_file(convert, path, xlsx, folder, version, limits=None):
     """Compares the workbook `xlsx` of the result file `path` with kav-convert's CSV of it."""
     stem = os.path.splitext(os.path.basename(path))[0]
     csv_path = os.path.join(folder, stem + ".csv")
@@ -204,6 +231,8 @@ def check_file(convert, path, xlsx, folder, version):
     kav = stem.startswith("kav") or stem.endswith("kav")
     if kav:
         arguments += ["--verdicts", os.path.join(folder, stem + ".verdicts.csv"), "--info"]
+    if limits:
+        arguments += ["--limits", limits]
     done = run(arguments)
     if not check(done.returncode == 0, f"{stem}: kav-convert {done.stderr!r}"):
         return
@@ -213,8 +242,9 @@ def check_file(convert, path, xlsx, folder, version):
     if kav:
         check(book.sheetnames == ["KAV", "Verdicts", "Summary"], f"{stem}: sheets {book.sheetnames}")
         info = json.loads(done.stdout)
-        check_kav_sheet(book["KAV"], table, info["waveCount"])
-        check_verdicts_sheet(book["Verdicts"], read_csv(os.path.join(folder, stem + ".verdicts.csv")))
+        verdicts = read_csv(os.path.join(folder, stem + ".verdicts.csv"))
+        check_kav_sheet(book["KAV"], table, info["waveCount"], verdicts, limits is not None)
+        check_verdicts_sheet(book["Verdicts"], verdicts)
         check_summary_sheet(book["Summary"], info, name)
         check_properties(book, "Loss tests", name, version)
     else:
@@ -231,6 +261,12 @@ def check_samples(convert, samples, folder, version):
         done = run([convert, path, "--xlsx", xlsx])
         if check(done.returncode == 0, f"{stem}: --xlsx {done.stderr!r}"):
             check_file(convert, path, xlsx, folder, version)
+    # Against a budget: its verdicts colour the losses.
+    path = os.path.join(samples, "kav-three-wavelengths.bin")
+    xlsx = os.path.join(folder, "limited.xlsx")
+    done = run([convert, path, "--xlsx", xlsx, "--limits", LIMITS])
+    if check(done.returncode == 0, f"--limits --xlsx {done.stderr!r}"):
+        check_file(convert, path, xlsx, folder, version, LIMITS)
 
 
 def make_comma_locale(folder):
