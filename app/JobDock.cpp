@@ -87,7 +87,7 @@ void JobDock::NewJob()
         *path += JobEnding;
     RememberFolder(JobDialogKind, *path);
     // The job starts with the window's limit and report header.
-    if (m_Session->Create(*path, m_View.KavPage()->Limits(), m_View.Store().m_InfoFields))
+    if (m_Session->Create(*path, m_View.KavPage()->Limits(), m_View.Store().GetInfoFields()))
         RecentFiles(ProgramSettings::Current(), RecentFiles::JobsKey).Add(*path);
     UpdateRecentJobs();
 }

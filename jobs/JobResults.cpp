@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <map>
 #include <memory>
-#include <type_traits>
 
 namespace {
 // The record as the run keeps it: the file's, under the job's names.
@@ -21,22 +20,6 @@ void AddRecord(std::vector<Record>& records, const Record& loaded, const JobStat
     if (record.fiber != record.importedFiber)
         SetFieldName(kept.Fiber, state.Name(record.fiber));
     records.push_back(kept);
-}
-
-// Puts the collected records into the run's store, one cable group per run
-// of records of a cable.
-template <typename Record> void Fill(ResultRun& run, std::vector<Record> records)
-{
-    CDataStore& store = run.store;
-    store.m_KavWaveMode =
-        std::is_same_v<Record, KavRecord3> ? CDataStore::KavModeThree : CDataStore::KavModeTwo;
-    store.m_CableGroups.Clear();
-    for (size_t i = 0; i < records.size(); ++i)
-        store.m_CableGroups.AddRecord(static_cast<int32_t>(i), FieldText(records[i].Cable));
-    if constexpr (std::is_same_v<Record, KavRecord3>)
-        store.ReplaceKavRecords3(std::move(records));
-    else
-        store.ReplaceKavRecords2(std::move(records));
 }
 
 // Fills runs of one form with records in the order they are added, each
@@ -86,11 +69,12 @@ public:
         if (m_Records.empty())
             return;
         ResultRun& run = m_Runs.emplace_back();
-        run.store.m_InfoFields = m_Header;
+        // The store makes one cable group per run of records of a cable.
+        run.store.SetInfoFields(m_Header);
         if (!m_Threes.empty())
-            Fill(run, std::move(m_Threes));
+            run.store.ReplaceLossTests(std::move(m_Threes));
         else
-            Fill(run, std::move(m_Twos));
+            run.store.ReplaceLossTests(std::move(m_Twos));
         run.records = std::move(m_Records);
         m_Threes.clear();
         m_Twos.clear();

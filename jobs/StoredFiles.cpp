@@ -54,8 +54,8 @@ JobResult NameRecords(CDataStore& store, const std::vector<RecordNaming>& naming
     if (namings.empty())
         return {};
     if (store.KavWaveCount() == 3)
-        store.ReplaceKavRecords3(Renamed(store.GetKavRecords3(), namings));
+        store.ReplaceLossTests(Renamed(store.GetKavRecords3(), namings));
     else
-        store.ReplaceKavRecords2(Renamed(store.GetKavRecords2(), namings));
+        store.ReplaceLossTests(Renamed(store.GetKavRecords2(), namings));
     return {};
 }

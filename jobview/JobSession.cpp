@@ -167,6 +167,9 @@ void JobSession::Tell(const JobResult& result) const
     case JobStatus::Cancelled:
         text = tr("Cancelled: the job %1 is as it was.");
         break;
+    case JobStatus::Contended:
+        text = tr("Another user changed the job %1 at the same time. Nothing was changed: try again.");
+        break;
     case JobStatus::Failed:
         text = tr("The job %1 could not be read or changed. Nothing was changed.");
         break;

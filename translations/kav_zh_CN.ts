@@ -1567,6 +1567,10 @@
         <source>The fibers the job expects: a template such as CAB-{01..12}/F{001..144}, or the path of a .csv or .xlsx file with Cable and Fiber columns.</source>
         <translation>工程预期的光纤：模板，如 CAB-{01..12}/F{001..144}，或带有 Cable 和 Fiber 列的 .csv 或 .xlsx 文件的路径。</translation>
     </message>
+    <message>
+        <source>Another user changed the job %1 at the same time. Nothing was changed: try again.</source>
+        <translation>另一位用户同时修改了工程 %1。未作任何更改：请重试。</translation>
+    </message>
 </context>
 <context>
     <name>JobTreeModel</name>

@@ -209,10 +209,13 @@ void CKAVView::ShowLossTests(int, const LoadOutcome&, const QString&)
 
 void CKAVView::ShowLossTestsFrom(const CDataStore& records, const QString& source)
 {
-    m_Store.ReplaceKavRecords3(records.GetKavRecords3());
-    m_Store.ReplaceKavRecords2(records.GetKavRecords2());
-    m_Store.m_KavWaveMode = records.m_KavWaveMode;
-    m_Store.m_CableGroups = records.m_CableGroups;
+    // The cable groups follow the records as the source's did.
+    if (records.KavWaveMode() == CDataStore::KavModeThree)
+        m_Store.ReplaceLossTests(records.GetKavRecords3());
+    else if (records.KavWaveMode() == CDataStore::KavModeTwo)
+        m_Store.ReplaceLossTests(records.GetKavRecords2());
+    else
+        m_Store.ClearLossTests(records.KavWaveMode());
     m_TabFiles[TabKav] = source;
     SelectTab(TabKav);
     ShowLossTests(TabKav, {}, source);

@@ -65,7 +65,6 @@ private:
 
         Fixture()
         {
-            CDataStore::GetInstance() = CDataStore();
             app.InitInstance({});
             // The keys reach the window that has the focus.
             Frame().activateWindow();
@@ -296,7 +295,7 @@ private slots:
         InfoFields header;
         QVERIFY(Job::Open(f.job.toStdString(), {}, reader).ok() && reader->ReadHeader(header).ok());
         QCOMPARE(header.JobId, std::string("J-77"));
-        QCOMPARE(f.Frame().View()->Store().m_InfoFields.JobId, std::string());
+        QCOMPARE(f.Frame().View()->Store().GetInfoFields().JobId, std::string());
     }
 
     // The tree asks nothing of a cable's fibres until the cable is opened.
