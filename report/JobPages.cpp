@@ -10,55 +10,55 @@ namespace {
 // Fibres with the lowest margins that the attention page names.
 constexpr size_t LowestMarginCount = 10;
 
-struct ColumnSpec
+struct ColumnHeading
 {
     const char* title;
     int width;
 };
 
-template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnSpec (&specs)[N])
+template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnHeading (&headings)[N])
 {
     std::vector<FlowPages::Column> columns;
-    for (const ColumnSpec& spec : specs)
-        columns.push_back({ReportText("Report", spec.title), spec.width});
+    for (const ColumnHeading& heading : headings)
+        columns.push_back({ReportText("Report", heading.title), heading.width});
     return columns;
 }
 
 // Each cable's counts in two tables, as wide as the cables' pages.
-constexpr ColumnSpec CompletenessColumns[] = {
+constexpr ColumnHeading CompletenessColumns[] = {
     {QT_TRANSLATE_NOOP("Report", "Cable"), 160},     {QT_TRANSLATE_NOOP("Report", "Planned"), 80},
     {QT_TRANSLATE_NOOP("Report", "Tested"), 80},     {QT_TRANSLATE_NOOP("Report", "Missing"), 80},
     {QT_TRANSLATE_NOOP("Report", "Unplanned"), 100}, {QT_TRANSLATE_NOOP("Report", "Retested"), 100},
     {QT_TRANSLATE_NOOP("Report", "Conflicts"), 120}};
-constexpr ColumnSpec VerdictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                         {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
-                                         {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
-                                         {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
-                                         {QT_TRANSLATE_NOOP("Report", "Incomplete"), 100}};
-constexpr ColumnSpec MarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                        {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                        {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
-                                        {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
-                                        {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
-constexpr ColumnSpec FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                       {QT_TRANSLATE_NOOP("Report", "Fiber"), 160}};
-constexpr ColumnSpec TestColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                      {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                      {QT_TRANSLATE_NOOP("Report", "Record"), 120},
-                                      {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
-constexpr ColumnSpec ConflictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                          {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                          {QT_TRANSLATE_NOOP("Report", "Records"), 200},
-                                          {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
-constexpr ColumnSpec SupersededColumns[] = {
+constexpr ColumnHeading VerdictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                            {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
+                                            {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
+                                            {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
+                                            {QT_TRANSLATE_NOOP("Report", "Incomplete"), 100}};
+constexpr ColumnHeading MarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                           {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                           {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
+                                           {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
+                                           {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+constexpr ColumnHeading FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                          {QT_TRANSLATE_NOOP("Report", "Fiber"), 160}};
+constexpr ColumnHeading TestColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                         {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                         {QT_TRANSLATE_NOOP("Report", "Record"), 120},
+                                         {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
+constexpr ColumnHeading ConflictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                             {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                             {QT_TRANSLATE_NOOP("Report", "Records"), 200},
+                                             {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
+constexpr ColumnHeading SupersededColumns[] = {
     {QT_TRANSLATE_NOOP("Report", "Cable"), 120},   {QT_TRANSLATE_NOOP("Report", "Fiber"), 100},
     {QT_TRANSLATE_NOOP("Report", "Record"), 80},   {QT_TRANSLATE_NOOP("Report", "Tested"), 170},
     {QT_TRANSLATE_NOOP("Report", "Verdict"), 100}, {QT_TRANSLATE_NOOP("Report", "Why"), 150}};
-constexpr ColumnSpec CorrectionColumns[] = {{QT_TRANSLATE_NOOP("Report", "Record"), 100},
-                                            {QT_TRANSLATE_NOOP("Report", "Cable as imported"), 155},
-                                            {QT_TRANSLATE_NOOP("Report", "Fiber as imported"), 155},
-                                            {QT_TRANSLATE_NOOP("Report", "Cable"), 155},
-                                            {QT_TRANSLATE_NOOP("Report", "Fiber"), 155}};
+constexpr ColumnHeading CorrectionColumns[] = {{QT_TRANSLATE_NOOP("Report", "Record"), 100},
+                                               {QT_TRANSLATE_NOOP("Report", "Cable as imported"), 155},
+                                               {QT_TRANSLATE_NOOP("Report", "Fiber as imported"), 155},
+                                               {QT_TRANSLATE_NOOP("Report", "Cable"), 155},
+                                               {QT_TRANSLATE_NOOP("Report", "Fiber"), 155}};
 
 QString VerdictWord(JobVerdict verdict)
 {
