@@ -22,7 +22,8 @@ JsonValue JsonValue::NumberLiteral(std::string literal)
 {
     JsonValue v;
     v.type = Type::Number;
-    std::from_chars(literal.data(), literal.data() + literal.size(), v.number);
+    size_t length = 0;
+    v.number = ReadDecimal(literal, length).value_or(0.0);
     v.text = std::move(literal);
     return v;
 }
