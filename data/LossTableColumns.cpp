@@ -9,6 +9,29 @@ ShownLossColumns LossColumnsShown(bool verdicts)
     return shown;
 }
 
+ShownLossColumns LossColumnsInGrid(bool verdicts)
+{
+    ShownLossColumns shown;
+    for (const LossTableColumn& column : LossTableColumns) {
+        if (column.value.ofVerdict)
+            continue;
+        shown.push_back(&column);
+        if (verdicts && column.value == GridVerdictsAfter)
+            for (const LossTableColumn& verdict : LossTableColumns)
+                if (verdict.value.ofVerdict)
+                    shown.push_back(&verdict);
+    }
+    return shown;
+}
+
+int ColumnOf(const ShownLossColumns& shown, LossValue value)
+{
+    for (size_t col = 0; col < shown.size(); ++col)
+        if (shown[col]->value == value)
+            return static_cast<int>(col);
+    return -1;
+}
+
 void AppendLossCellText(std::string& out, const LossTableColumn& column, const KavRecordView& record,
                         int wave, const WaveVerdict* verdict)
 {

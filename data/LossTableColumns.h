@@ -12,9 +12,10 @@
 #include <vector>
 
 // The loss-test table, described once for the window's grid, the CSV
-// export, the workbook and the printed report. The grid, the CSV export and
-// the workbook show the columns in the order below; the report places those
-// it shows in an order of its own.
+// export, the workbook and the printed report. The CSV export and the
+// workbook show the columns in the order below, and so does the grid but for
+// the verdicts' columns, which it places after the wavelength; the report
+// places those it shows in an order of its own.
 
 // What a column's cells show: a value of the record at the row's wavelength,
 // by the value rules, or of that wavelength's verdict against the chosen
@@ -24,6 +25,11 @@ struct LossValue
     constexpr LossValue(KavColumn value) : record(value) {}
     constexpr LossValue(LimitColumn value) : verdict(value), ofVerdict(true) {}
     constexpr bool operator==(KavColumn value) const { return !ofVerdict && record == value; }
+    constexpr bool operator==(const LossValue& other) const
+    {
+        return ofVerdict == other.ofVerdict &&
+               (ofVerdict ? verdict == other.verdict : record == other.record);
+    }
 
     KavColumn record = KavColumn::Cable;
     LimitColumn verdict = LimitColumn::Limit;
@@ -116,9 +122,22 @@ constexpr int ReportPositionOf(const LossTableColumn& column)
 static_assert(IsOrder(LossTableColumns, ReportPositionOf));
 
 // The columns a table shows, in order: the record's values, and with
-// `verdicts` those of its verdicts too.
+// `verdicts` those of its verdicts too, last, where the programs that read
+// the CSV export find them.
 using ShownLossColumns = std::vector<const LossTableColumn*>;
 ShownLossColumns LossColumnsShown(bool verdicts);
+
+// The grid shows the verdicts' columns after this one: beside the row's
+// wavelength, and on screen at the window's default size, where the end of
+// the table is a sideways scroll away.
+inline constexpr KavColumn GridVerdictsAfter = KavColumn::WaveLength;
+
+// The columns the grid shows, in its order: those of LossColumnsShown, with
+// the verdicts' after GridVerdictsAfter.
+ShownLossColumns LossColumnsInGrid(bool verdicts);
+
+// The place in `shown` of the column that shows `value`, or -1.
+int ColumnOf(const ShownLossColumns& shown, LossValue value);
 
 // The text of `column` in the row of wavelength `wave` of `record`; a
 // verdict's column takes it from `verdict`, the row's.

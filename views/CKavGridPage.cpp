@@ -9,8 +9,11 @@
 #include "views/SharedTexts.h"
 #include "views/VerdictSummaryLine.h"
 
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -47,13 +50,25 @@ void FitColumns(CGridCtrl& grid, const ColumnWidths& widths)
         grid.ExpandColumnsToFit();
 }
 
-// The width the grid's font needs for `text`, line by line.
-int TextWidth(const CGridCtrl& grid, const QString& text)
+// The width `font` needs for `text`, line by line, as the grid lays it out:
+// to the fraction of a pixel, which a whole-pixel measure may round away and
+// so break a word at any scaling.
+int TextWidth(const CGridCtrl& grid, const QFont& font, const QString& text)
 {
-    int width = 0;
+    const QFontMetricsF metrics(font, grid.viewport());
+    qreal width = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
-        width = std::max(width, grid.fontMetrics().horizontalAdvance(line));
-    return width + 2 * (grid.GetMargin() + TextSlack);
+        width = std::max(width, metrics.horizontalAdvance(line));
+    return static_cast<int>(std::ceil(width)) + 2 * (grid.GetMargin() + TextSlack);
+}
+
+// The face of the titles at their widest: the focus's column draws its
+// title heavier.
+QFont TitleFont(const CGridCtrl& grid)
+{
+    QFont font = grid.font();
+    font.setWeight(QFont::DemiBold);
+    return font;
 }
 
 // The titles of the columns from `first` on, `underLimit` when a limit
@@ -74,8 +89,8 @@ void WriteTitles(CGridCtrl& grid, const ShownLossColumns& shown, int first, bool
 void MeasureColumn(const CGridCtrl& grid, ColumnWidths& widths, int col, int designWidth,
                    const std::string& longest)
 {
-    widths.text[col] =
-        std::max(TextWidth(grid, grid.GetItemText(0, col)), TextWidth(grid, NameText(longest)));
+    widths.text[col] = std::max(TextWidth(grid, TitleFont(grid), grid.GetItemText(0, col)),
+                                TextWidth(grid, grid.font(), NameText(longest)));
     widths.wanted[col] = std::max(designWidth, widths.text[col]);
 }
 
@@ -121,14 +136,6 @@ void WriteRecords(CGridCtrl& grid, const std::vector<Record>& records, const Sho
     }
 }
 
-// The grid column that shows `value`, or -1.
-int ColumnOf(const ShownLossColumns& shown, KavColumn value)
-{
-    for (size_t col = 0; col < shown.size(); ++col)
-        if (shown[col]->value == value)
-            return static_cast<int>(col);
-    return -1;
-}
 } // namespace
 
 QRgb VerdictColour(Verdict verdict)
@@ -173,7 +180,7 @@ void CKavGridPage::FillGrid()
     }
     m_Filled = true;
     CGridCtrl& grid = *m_pGrid;
-    m_Shown = LossColumnsShown(m_LimitColumns);
+    m_Shown = LossColumnsInGrid(m_LimitColumns);
     const int waveCount = m_Store.KavWaveCount() == 2 ? 2 : 3;
     const size_t recordCount =
         waveCount == 2 ? m_Store.GetKavRecords2().size() : m_Store.GetKavRecords3().size();
@@ -244,7 +251,7 @@ void CKavGridPage::ShowLimitColumns(bool shown)
     // The columns before the first that comes or goes keep their cells, so
     // the table keeps its place; those after it are written anew.
     const ShownLossColumns before = m_Shown;
-    m_Shown = LossColumnsShown(shown);
+    m_Shown = LossColumnsInGrid(shown);
     int first = 0;
     while (first < static_cast<int>(std::min(before.size(), m_Shown.size())) &&
            before[first] == m_Shown[first])
@@ -253,11 +260,15 @@ void CKavGridPage::ShowLimitColumns(bool shown)
     m_pGrid->SetColumnCount(static_cast<int>(m_Shown.size()));
     WriteColumns(first);
     // The verdicts' texts, and the loss cells' colours where those cells are new.
-    if (shown ||
-        std::min(ColumnOf(m_Shown, KavColumn::LossAB), ColumnOf(m_Shown, KavColumn::LossBA)) >= first)
+    if (shown || std::min(ColumnOf(KavColumn::LossAB), ColumnOf(KavColumn::LossBA)) >= first)
         ShowVerdicts();
     FitColumns(*m_pGrid, m_Widths);
     m_pGrid->viewport()->update();
+}
+
+int CKavGridPage::ColumnOf(LossValue value) const
+{
+    return ::ColumnOf(m_Shown, value);
 }
 
 void CKavGridPage::Certify()
@@ -279,7 +290,7 @@ void CKavGridPage::ShowVerdicts()
         return;
     // Under the user's limit the instrument's own Pass/Fail is the second of
     // two verdicts: its title says whose it is.
-    if (const int instrument = ColumnOf(m_Shown, KavColumn::Verdict); instrument >= 0) {
+    if (const int instrument = ColumnOf(KavColumn::Verdict); instrument >= 0) {
         const LossTableColumn& column = *m_Shown[instrument];
         grid.SetItemText(0, instrument, LossTableTitle(column, m_Limits.method != LimitMethod::Instrument));
         MeasureColumn(grid, m_Widths, instrument, column.gridWidth, m_Longest[instrument]);
@@ -288,7 +299,7 @@ void CKavGridPage::ShowVerdicts()
     for (int col = 0; col < static_cast<int>(m_Shown.size()); ++col)
         if (m_Shown[col]->value.ofVerdict)
             verdictColumns.push_back(col);
-    const int lossColumns[] = {ColumnOf(m_Shown, KavColumn::LossAB), ColumnOf(m_Shown, KavColumn::LossBA)};
+    const int lossColumns[] = {ColumnOf(KavColumn::LossAB), ColumnOf(KavColumn::LossBA)};
     GridItem colour;
     colour.mask = ItemMask::BkColour;
     // By the place in verdictColumns.
@@ -330,8 +341,7 @@ void CKavGridPage::SelectWorstMargin()
     const int waves = m_Verdicts.WaveCount();
     const int first = 1 + waves * static_cast<int>(worst.record);
     const int row = first + worst.wave;
-    const int col =
-        ColumnOf(m_Shown, worst.direction == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
+    const int col = ColumnOf(worst.direction == Direction::AB ? KavColumn::LossAB : KavColumn::LossBA);
     // From the Cable column on, so that a copy names the cable.
     grid.SetSelectedRange({first, 0, first + waves - 1, grid.GetColumnCount() - 1});
     grid.SetFocusCell(row, col);

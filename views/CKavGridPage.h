@@ -37,8 +37,9 @@ QRgb VerdictColour(Verdict verdict);
 // that sums up the verdicts against the chosen limit. The table is for
 // reading: its cells are not edited, and a copy takes the titles and every
 // record's cable along. Each loss cell is coloured by its verdict; the user
-// may add the Limit, Margin and Result columns after the table's own. Under
-// a limit of the user's the Pass/Fail column is titled as the instrument's.
+// may add the Limit, Margin and Result columns, which come after Wavelength.
+// Under a limit of the user's the Pass/Fail column is titled as the
+// instrument's.
 //
 // The verdicts are worked out once per change of the records or of the
 // limit, never while painting.
@@ -69,6 +70,8 @@ public:
     // table's own; the table's copy takes them too while they are shown.
     void ShowLimitColumns(bool shown);
     bool LimitColumnsShown() const { return m_LimitColumns; }
+    // The grid column that shows `value`, or -1 while it is not shown.
+    int ColumnOf(LossValue value) const;
 
     // The verdicts of the records the table shows, and their summary.
     const LossTestVerdicts& Verdicts() const { return m_Verdicts; }

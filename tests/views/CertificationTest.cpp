@@ -161,8 +161,9 @@ private slots:
         QCOMPARE(PaintedAt(grid, WarnRow, 5, 4), highlight);
     }
 
-    // Off by default; turned on, the two columns follow the 17 in the table,
-    // its copy and Save As CSV, and the table keeps its place; turned off,
+    // Off by default; turned on, the three columns follow Wavelength in the
+    // table and its copy, on screen at the window's size, and follow the 17
+    // in Save As CSV; the table keeps its place and its colours; turned off,
     // all three are as before.
     void theLimitAndMarginColumnsInTheTableItsCopyAndItsCsv()
     {
@@ -180,11 +181,19 @@ private slots:
         page.ShowLimitColumns(true);
         QCOMPARE(grid.GetColumnCount(), 20);
         QCOMPARE(grid.GetTopleftNonFixedCell().row, top);
-        QCOMPARE(grid.GetItemText(0, 17), QString("Limit\n(dB)"));
-        QCOMPARE(grid.GetItemText(0, 18), QString("Margin\n(dB)"));
-        QCOMPARE(grid.GetItemText(0, 19), QString("Result"));
+        QCOMPARE(grid.GetItemText(0, 2), QString("Wavelength\n(nm)"));
+        QCOMPARE(grid.GetItemText(0, 3), QString("Limit\n(dB)"));
+        QCOMPARE(grid.GetItemText(0, 4), QString("Margin\n(dB)"));
+        QCOMPARE(grid.GetItemText(0, 5), QString("Result"));
+        QCOMPARE(grid.GetItemText(0, 6), QString("Loss AB\n(dB)"));
+        QCOMPARE(page.ColumnOf(LimitColumn::Result), 5);
+        QCOMPARE(page.ColumnOf(KavColumn::LossBA), 7);
+        QCOMPARE(Background(grid, FailRow, 7), VerdictColour(Verdict::Fail));
+        QCOMPARE(Background(grid, FailRow, 6), DefaultColour);
+        grid.ResetHorizontalScroll();
+        QVERIFY(grid.IsCellVisible(top, 5));
         grid.setFocus();
-        grid.SetSelectedRange({FailRow - 2, 17, FailRow, 19});
+        grid.SetSelectedRange({FailRow - 2, 3, FailRow, 5});
         QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
         // 1310: 2.00 - 1.00, above the band of 0.30; 1490: no limit; 1550:
         // 1.50 - 1.60 (B->A, the smaller).
@@ -204,6 +213,7 @@ private slots:
         page.ShowLimitColumns(false);
         QCOMPARE(grid.GetColumnCount(), 17);
         QCOMPARE(grid.GetTopleftNonFixedCell().row, top);
+        QCOMPARE(Background(grid, FailRow, 4), VerdictColour(Verdict::Fail));
         grid.SetSelectedRange({1, 0, 1, 16});
         QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text().split('\n').front().split('\t').size(), 17);

@@ -1,4 +1,6 @@
+#include "data/LimitFigure.h"
 #include "grid/GridCtrl.h"
+#include "platform/draw/TextFitting.h"
 #include "tests/views/ViewTestSupport.h"
 #include "tools/make-samples/SampleSet.h"
 #include "views/CKavGridPage.h"
@@ -6,6 +8,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTranslator>
 
@@ -125,6 +128,38 @@ private slots:
         QVERIFY(grid.horizontalScrollBar()->maximum() > 0);
     }
 
+    // "Wavelength (nm)" and "Threshold (dB)" are drawn whole, a word a line,
+    // also in the heavier face of the focus's column and with the limit's
+    // columns narrowing the table at the window's size; ctest runs this at
+    // 150 % and 200 % too (QT_SCALE_FACTOR).
+    void titlesAreWholeAtEveryScale()
+    {
+        ViewFixture f;
+        Open(f, "one.bin", EncodeKavResult(ThreeWaveLengths, {Result("C1", "F1", 1)}));
+        TestLimits limits;
+        limits.method = LimitMethod::Fixed;
+        limits.fixed = {{1310, Figure("2.0")}};
+        Page(f).SetLimits(limits);
+        Page(f).ShowLimitColumns(true);
+        const CGridCtrl& grid = Grid(f);
+        QVERIFY(grid.horizontalScrollBar()->maximum() > 0); // narrowed
+        QFont heavy = grid.font();
+        heavy.setWeight(QFont::DemiBold);
+        for (const KavColumn column : {KavColumn::WaveLength, KavColumn::Threshold}) {
+            const int col = Page(f).ColumnOf(column);
+            const QString title = grid.GetItemText(0, col);
+            // Where the grid draws a title: inside the cell's edges and margins.
+            const int width = grid.GetColumnWidth(col) - 2 * (1 + grid.GetMargin());
+            for (const QFont& font : {grid.font(), heavy}) {
+                const QFontMetricsF metrics(font, grid.viewport());
+                const QStringList lines = EditControlLines(title, metrics, width);
+                QVERIFY2(lines == title.split('\n'),
+                         qPrintable(lines.join('|') + " in weight " + QString::number(font.weight())));
+                QVERIFY(lines.size() * metrics.height() <= grid.GetRowHeight(0) - 2 + 0.5);
+            }
+        }
+    }
+
     // A file cut after 12 of its 50 records shows the 12, and then says so,
     // in the window's language.
     void aShortFileShowsItsWholeRecordsAndSaysSo()
@@ -211,7 +246,7 @@ private slots:
         QCOMPARE(place(), before);
 
         for (int step = 1; step <= 3; ++step) {
-            f.view.resize(QSize(700 + 150 * step, 400 + 40 * step));
+            f.view.resize(QSize(700 + 200 * step, 400 + 40 * step));
             QCOMPARE(Page(f).Grid(), grid);
             QCOMPARE(grid->geometry(), Page(f).rect().adjusted(0, 20, 0, 0));
             QCOMPARE(place().section(' ', 0, 1) + place().section(' ', 4),
