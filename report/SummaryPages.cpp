@@ -14,23 +14,12 @@
 #include <algorithm>
 
 namespace {
-constexpr int Left = 80;
-constexpr int Right = 800; // the table pages' right edge
-constexpr int TitleTop = 60;
-constexpr int RuleY = TitleTop + 44; // below the title's line, as in the header block
-constexpr int ContentTop = RuleY + 16;
-constexpr int SectionHeight = 44; // a gap of 16, the section font's 20 and 8 below
-constexpr int SectionGap = 16;
-constexpr int TextHeight = 20;        // 1.25 lines of the body font
-constexpr int RowHeight = 24;         // as the loss-test table's rows
-constexpr int WrappedLineHeight = 14; // of the cells' font, in a row whose names wrap
-constexpr int CellPadding = 4;        // each side of a wrapped cell's text
-constexpr int ResultPadding = 12;     // inside the result's box
-constexpr int ResultWordHeight = 40;  // the title font's 30 and a gap
+constexpr int Left = FlowPages::Left;
+constexpr int Right = FlowPages::Right;
+constexpr int SectionGap = 16;       // below the result's box, as above a section's heading
+constexpr int ResultPadding = 12;    // inside the result's box
+constexpr int ResultWordHeight = 40; // the title font's 30 and a gap
 constexpr int SignatureHeight = 90;
-constexpr DrawContext::TextFormat CentredWrapped =
-    DrawContext::TextFormat::HCenter | DrawContext::TextFormat::VCenter | DrawContext::TextFormat::WordBreak |
-    DrawContext::TextFormat::EditControl;
 
 struct Column
 {
@@ -67,12 +56,6 @@ QString Hundredths(int64_t hundredths)
     std::string text;
     AppendHundredths(text, hundredths);
     return QString::fromStdString(text);
-}
-
-// `text` broken into the lines it takes in `font` across `width` report units.
-QStringList WrappedLines(const QString& text, ReportFont font, int width)
-{
-    return EditControlLines(text, QFontMetricsF(MakeReportFont(font)), width);
 }
 
 // A figure as the limit holds it: as it was typed.
@@ -178,72 +161,60 @@ SummaryPages::SummaryPages(const CDataStore& store, const ReportOptions& options
     if (options.signature) {
         m_Technician = QString::fromStdString(options.technician);
         m_Reviewer = QString::fromStdString(options.reviewer);
-        m_Entries.push_back({LineKind::Signature, Table::None, 0});
+        m_Flow.AddBlock(SignatureHeight, [this](DrawContext& dc, int top) { PrintSignature(dc, top); });
     }
 
-    AddText(LineKind::Section, ReportText("Report", "Limit"));
+    m_Flow.AddSection(ReportText("Report", "Limit"));
     AddLimitLines(limits);
 
-    AddText(LineKind::Section, ReportText("Report", "Verdicts"));
-    AddText(LineKind::Text,
-            ReportText("Report",
-                       "Fibres: %1   Pass: %2   Warning: %3   Incomplete: %4   Fail: %5   Not certified: %6")
-                .arg(all.fibres.Total())
-                .arg(all.fibres.pass)
-                .arg(all.fibres.warning)
-                .arg(all.fibres.incomplete)
-                .arg(all.fibres.fail)
-                .arg(all.fibres.noVerdict));
+    m_Flow.AddSection(ReportText("Report", "Verdicts"));
+    m_Flow.AddText(
+        ReportText("Report",
+                   "Fibres: %1   Pass: %2   Warning: %3   Incomplete: %4   Fail: %5   Not certified: %6")
+            .arg(all.fibres.Total())
+            .arg(all.fibres.pass)
+            .arg(all.fibres.warning)
+            .arg(all.fibres.incomplete)
+            .arg(all.fibres.fail)
+            .arg(all.fibres.noVerdict));
     if (all.worst) {
         const KavRecordView record = KavRecordAt(store, all.worst->record);
-        AddText(LineKind::Text,
-                ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
-                    .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
-                    .arg(record.waveLength[all.worst->wave])
-                    .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
+        m_Flow.AddText(
+            ReportText("Report", "Worst margin: %1 dB   Cable: %2   Fiber: %3   %4 nm %5")
+                .arg(Hundredths(all.worstMargin), NameText(CableOf(record)), NameText(FiberOf(record)))
+                .arg(record.waveLength[all.worst->wave])
+                .arg(QString::fromLatin1(DirectionText(all.worst->direction))));
     } else {
-        AddText(LineKind::Text, ReportText("Report", "Worst margin: none (no loss has a limit)"));
+        m_Flow.AddText(ReportText("Report", "Worst margin: none (no loss has a limit)"));
     }
 
-    AddText(LineKind::Section, ReportText("Report", "By cable"));
+    m_Flow.AddSection(ReportText("Report", "By cable"));
     AddTable(Table::Cables, m_Cables.size());
-    AddText(LineKind::Section, ReportText("Report", "By wavelength"));
+    m_Flow.AddSection(ReportText("Report", "By wavelength"));
     AddTable(Table::Waves, m_Waves.size());
     AddFibreList(ReportText("Report", "Failed fibres"), Table::Failed, m_Failed);
     AddFibreList(ReportText("Report", "Incomplete fibres"), Table::Incomplete, m_Incomplete);
     AddFibreList(ReportText("Report", "Fibres with a warning"), Table::Warnings, m_Warnings);
-    Paginate(pageBottom);
-}
-
-void SummaryPages::AddText(LineKind kind, const QString& text)
-{
-    const QStringList lines =
-        kind == LineKind::Text ? WrappedLines(text, ReportFont::Body, Right - Left) : QStringList{text};
-    for (const QString& line : lines) {
-        m_Entries.push_back({kind, Table::None, static_cast<uint32_t>(m_Texts.size())});
-        m_Texts.push_back(line);
-    }
+    m_Flow.Paginate(pageBottom);
 }
 
 void SummaryPages::AddTable(Table table, size_t rows)
 {
-    m_Entries.push_back({LineKind::Heading, table, 0});
-    // The columns that hold names: the first of the counts, the first two of
-    // a list of fibres.
-    const bool counts = table == Table::Cables || table == Table::Waves;
-    const size_t named = counts ? 1 : 2;
-    for (size_t row = 0; row < rows; ++row) {
-        Entry entry{LineKind::Row, table, static_cast<uint32_t>(row)};
-        // A name wider than its column wraps, and its row grows.
-        const std::vector<QString> texts = RowTexts(table, entry.index);
-        for (size_t c = 0; c < named && c < texts.size(); ++c) {
-            const int width = (counts ? CountColumns[c].width : FibreColumns[c].width) - 2 * CellPadding;
-            const auto lines =
-                static_cast<uint32_t>(WrappedLines(texts[c], ReportFont::ThinCell, width).size());
-            entry.lines = std::max(entry.lines, lines);
-        }
-        m_Entries.push_back(entry);
+    // The columns that hold names wrap: the first of the counts, the first
+    // two of a list of fibres.
+    std::vector<FlowPages::Column> columns;
+    if (table == Table::Cables || table == Table::Waves) {
+        columns.push_back(
+            {table == Table::Cables ? ReportText("Report", "Cable") : ReportText("Report", "Wavelength (nm)"),
+             CountColumns[0].width, true});
+        for (size_t c = 1; c < std::size(CountColumns); ++c)
+            columns.push_back({ReportText("Report", CountColumns[c].title), CountColumns[c].width});
+    } else {
+        for (size_t c = 0; c < std::size(FibreColumns); ++c)
+            columns.push_back({ReportText("Report", FibreColumns[c].title), FibreColumns[c].width, c < 2});
     }
+    m_Flow.AddTable(std::move(columns), rows,
+                    [this, table](size_t row) { return RowTexts(table, static_cast<uint32_t>(row)); });
 }
 
 void SummaryPages::AddResult(const CertificationSummary& all, const TestLimits& limits)
@@ -267,16 +238,17 @@ void SummaryPages::AddResult(const CertificationSummary& all, const TestLimits& 
         texts << ReportText("Report", "Not certified: %1 (the limit gives no figure there)")
                      .arg(WaveLengthsText(m_Verdicts.NotCertified()));
     texts << ReportText("Report", "Limit: %1").arg(LimitInWords(limits));
+    const QFontMetricsF body(MakeReportFont(ReportFont::Body));
     for (const QString& text : texts)
-        m_ResultLines << WrappedLines(text, ReportFont::Body, Right - Left - 2 * ResultPadding);
-    m_Entries.push_back({LineKind::Result, Table::None, 0});
+        m_ResultLines << EditControlLines(text, body, Right - Left - 2 * ResultPadding);
+    m_Flow.AddBlock(ResultHeight(), [this](DrawContext& dc, int top) { PrintResult(dc, top); });
 }
 
 void SummaryPages::AddFibreList(const QString& title, Table table, const std::vector<size_t>& records)
 {
-    AddText(LineKind::Section, title);
+    m_Flow.AddSection(title);
     if (records.empty())
-        AddText(LineKind::Text, ReportText("Report", "None."));
+        m_Flow.AddText(ReportText("Report", "None."));
     else
         AddTable(table, records.size());
 }
@@ -287,26 +259,25 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
     const CableFigures figures = FiguresFor(limits, {});
     switch (limits.method) {
     case LimitMethod::Instrument:
-        AddText(LineKind::Text, ReportText("Report", "Method: instrument (each record's own threshold)"));
+        m_Flow.AddText(ReportText("Report", "Method: instrument (each record's own threshold)"));
         break;
     case LimitMethod::Fixed:
-        AddText(LineKind::Text, ReportText("Report", "Method: fixed (one limit per wavelength)"));
-        AddText(LineKind::Text,
-                ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
+        m_Flow.AddText(ReportText("Report", "Method: fixed (one limit per wavelength)"));
+        m_Flow.AddText(ReportText("Report", "Fixed limits: %1").arg(FiguresText(figures.fixed, "dB")));
         break;
     case LimitMethod::Budget:
-        AddText(LineKind::Text, ReportText("Report", "Method: budget (attenuation x length + connections x "
-                                                     "connector loss + splices x splice loss)"));
-        AddText(LineKind::Text,
-                ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
-        AddText(LineKind::Text, ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
-                                    .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
-        AddText(LineKind::Text, ReportText("Report", "Connections: %1   Splices: %2")
-                                    .arg(figures.connections)
-                                    .arg(figures.splices));
+        m_Flow.AddText(ReportText("Report", "Method: budget (attenuation x length + connections x "
+                                            "connector loss + splices x splice loss)"));
+        m_Flow.AddText(
+            ReportText("Report", "Attenuation: %1").arg(FiguresText(figures.attenuation, "dB/km")));
+        m_Flow.AddText(ReportText("Report", "Connector loss: %1 dB   Splice loss: %2 dB")
+                           .arg(Figure(figures.connectorLoss), Figure(figures.spliceLoss)));
+        m_Flow.AddText(ReportText("Report", "Connections: %1   Splices: %2")
+                           .arg(figures.connections)
+                           .arg(figures.splices));
         break;
     }
-    AddText(LineKind::Text, ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
+    m_Flow.AddText(ReportText("Report", "Warning band: %1 dB").arg(Figure(limits.warningBand)));
 
     // What the cables of this file have of their own, as far as the method
     // uses it.
@@ -334,118 +305,25 @@ void SummaryPages::AddLimitLines(const TestLimits& limits)
                              .arg(FiguresText(ownFigures.attenuation, "dB/km"));
         }
         if (!parts.isEmpty())
-            AddText(LineKind::Text,
-                    ReportText("Report", "Cable %1: %2")
-                        .arg(QString::fromStdString(cable.cable), parts.join(QStringLiteral(", "))));
+            m_Flow.AddText(ReportText("Report", "Cable %1: %2")
+                               .arg(QString::fromStdString(cable.cable), parts.join(QStringLiteral(", "))));
     }
 }
 
-int SummaryPages::HeightOf(const Entry& entry) const
+int SummaryPages::ResultHeight() const
 {
-    switch (entry.kind) {
-    case LineKind::Result:
-        return 2 * ResultPadding + ResultWordHeight + static_cast<int>(m_ResultLines.size()) * TextHeight +
-               SectionGap;
-    case LineKind::Signature:
-        return SignatureHeight;
-    case LineKind::Section:
-        return SectionHeight;
-    case LineKind::Text:
-        return TextHeight;
-    case LineKind::Heading:
-    case LineKind::Row:
-        break;
-    }
-    return entry.lines > 1 ? static_cast<int>(entry.lines) * WrappedLineHeight + 2 * CellPadding : RowHeight;
-}
-
-void SummaryPages::Paginate(int pageBottom)
-{
-    m_PageStarts = {0};
-    int y = ContentTop;
-    for (size_t i = 0; i < m_Entries.size(); ++i) {
-        // A heading goes with what follows it down to the first line of text
-        // or the first row.
-        int together = HeightOf(m_Entries[i]);
-        for (size_t j = i; j + 1 < m_Entries.size() &&
-                           (m_Entries[j].kind == LineKind::Section || m_Entries[j].kind == LineKind::Heading);
-             ++j)
-            together += HeightOf(m_Entries[j + 1]);
-        if (i != m_PageStarts.back() && y + together > pageBottom) {
-            m_PageStarts.push_back(i);
-            y = ContentTop;
-            if (m_Entries[i].kind == LineKind::Row)
-                y += RowHeight; // the repeated heading row
-        }
-        y += HeightOf(m_Entries[i]);
-    }
+    return 2 * ResultPadding + ResultWordHeight +
+           static_cast<int>(m_ResultLines.size()) * FlowPages::TextHeight + SectionGap;
 }
 
 void SummaryPages::PrintPage(DrawContext& dc, unsigned page) const
 {
-    if (page == 0 || page > PageCount())
-        return;
-    SelectedFont restored(dc, ReportFont::Title);
-    dc.TextAt(Left, TitleTop, ReportText("Report", "Certification Summary"));
-    Line(dc, Left, RuleY, Right, RuleY);
-
-    const size_t first = m_PageStarts[page - 1];
-    const size_t end = page < PageCount() ? m_PageStarts[page] : m_Entries.size();
-    int y = ContentTop;
-    if (first < end && m_Entries[first].kind == LineKind::Row) {
-        PrintEntry(dc, {LineKind::Heading, m_Entries[first].table, 0}, y);
-        y += RowHeight;
-    }
-    for (size_t i = first; i < end; ++i) {
-        PrintEntry(dc, m_Entries[i], y);
-        y += HeightOf(m_Entries[i]);
-    }
-}
-
-void SummaryPages::PrintEntry(DrawContext& dc, const Entry& entry, int top) const
-{
-    switch (entry.kind) {
-    case LineKind::Result:
-        PrintResult(dc, top);
-        return;
-    case LineKind::Signature:
-        PrintSignature(dc, top);
-        return;
-    case LineKind::Section:
-        dc.SetFont(MakeReportFont(ReportFont::Section));
-        dc.TextAt(Left, top + SectionGap, m_Texts[entry.index]);
-        return;
-    case LineKind::Text:
-        dc.SetFont(MakeReportFont(ReportFont::Body));
-        dc.TextAt(Left, top, m_Texts[entry.index]);
-        return;
-    case LineKind::Heading:
-    case LineKind::Row:
-        break;
-    }
-    const bool heading = entry.kind == LineKind::Heading;
-    dc.SetFont(MakeReportFont(heading ? ReportFont::Heading : ReportFont::ThinCell));
-    const bool counts = entry.table == Table::Cables || entry.table == Table::Waves;
-    const std::vector<QString> texts =
-        heading ? HeadingTexts(entry.table) : RowTexts(entry.table, entry.index);
-    const int bottom = top + HeightOf(entry);
-    int left = Left;
-    for (size_t c = 0; c < texts.size(); ++c) {
-        const int right = left + (counts ? CountColumns[c].width : FibreColumns[c].width);
-        Box(dc, left, top, right, bottom);
-        if (entry.lines > 1)
-            dc.DrawTextIn(
-                Edges(left + CellPadding, top + CellPadding, right - CellPadding, bottom - CellPadding),
-                texts[c], CentredWrapped);
-        else
-            dc.DrawTextIn(Edges(left, top, right, bottom), texts[c], Centred);
-        left = right;
-    }
+    m_Flow.PrintPage(dc, page, ReportText("Report", "Certification Summary"));
 }
 
 void SummaryPages::PrintResult(DrawContext& dc, int top) const
 {
-    const int bottom = top + HeightOf({LineKind::Result, Table::None, 0}) - SectionGap;
+    const int bottom = top + ResultHeight() - SectionGap;
     Box(dc, Left, top, Right, bottom);
     dc.SetFont(MakeReportFont(ReportFont::Title));
     dc.TextAt(Left + ResultPadding, top + ResultPadding, m_Result);
@@ -453,7 +331,7 @@ void SummaryPages::PrintResult(DrawContext& dc, int top) const
     int y = top + ResultPadding + ResultWordHeight;
     for (const QString& line : m_ResultLines) {
         dc.TextAt(Left + ResultPadding, y, line);
-        y += TextHeight;
+        y += FlowPages::TextHeight;
     }
 }
 
@@ -474,21 +352,6 @@ void SummaryPages::PrintSignature(DrawContext& dc, int top) const
             dc.DrawTextIn(Edges(left, top + LineY + 4, left + Width, top + LineY + 24), names[i],
                           LeftAligned);
     }
-}
-
-std::vector<QString> SummaryPages::HeadingTexts(Table table)
-{
-    std::vector<QString> texts;
-    if (table == Table::Cables || table == Table::Waves) {
-        texts.push_back(table == Table::Cables ? ReportText("Report", "Cable")
-                                               : ReportText("Report", "Wavelength (nm)"));
-        for (size_t c = 1; c < std::size(CountColumns); ++c)
-            texts.push_back(ReportText("Report", CountColumns[c].title));
-    } else {
-        for (const Column& column : FibreColumns)
-            texts.push_back(ReportText("Report", column.title));
-    }
-    return texts;
 }
 
 std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
@@ -522,8 +385,6 @@ std::vector<QString> SummaryPages::RowTexts(Table table, uint32_t row) const
                  place ? QString::fromLatin1(DirectionText(place->direction)) : QStringLiteral("-")};
         return texts;
     }
-    case Table::None:
-        return texts;
     }
     const VerdictCounts& n = counted->fibres;
     for (const size_t count : {n.Total(), n.pass, n.warning, n.incomplete, n.fail, n.noVerdict})
