@@ -86,14 +86,17 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
     QAction* plan = tools->addAction(tr("&Plan..."));
     plan->setToolTip(tr("Sets the cables and fibers the job expects"));
     connect(plan, &QAction::triggered, &m_Session, &JobSession::EditPlan);
+    // The header's groups, as the window's Edit menu offers them.
     auto* header = new QMenu(tr("&Header"), this);
+    header->setObjectName(QStringLiteral("headerMenu"));
     const struct
     {
         const char* text;
         HeaderGroup group;
     } groups[] = {{QT_TR_NOOP("&Job Information..."), HeaderGroup::Job},
                   {QT_TR_NOOP("&Cable Information..."), HeaderGroup::Cable},
-                  {QT_TR_NOOP("&System Information..."), HeaderGroup::System}};
+                  {QT_TR_NOOP("&System Information..."), HeaderGroup::System},
+                  {QT_TR_NOOP("&Test Information..."), HeaderGroup::Test}};
     for (const auto& entry : groups) {
         const HeaderGroup group = entry.group;
         connect(header->addAction(tr(entry.text)), &QAction::triggered, this,

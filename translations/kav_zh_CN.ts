@@ -334,6 +334,10 @@
         <source>Cables and fibers of the job</source>
         <translation>工程的光缆和光纤</translation>
     </message>
+    <message>
+        <source>&amp;Test Information...</source>
+        <translation>测试信息(&amp;T)...</translation>
+    </message>
 </context>
 <context>
     <name>CKAVApp</name>

@@ -279,23 +279,34 @@ private slots:
         QVERIFY(f.Frame().windowTitle().contains("cable CAB-1, fiber F1"));
     }
 
-    // The job's header is edited in the window's own dialog and kept in the
-    // job alone: the window's header stays as it was.
+    // The pane's Header menu offers the groups of the window's Edit menu;
+    // each is edited in the window's own dialog and kept in the job alone:
+    // the window's header stays as it was.
     void theJobsHeaderIsEditedInTheWindowsDialog()
     {
         Fixture f;
         f.MakeJob();
-        SetDialogRunner([](QDialog& dialog) {
-            static_cast<CInfoDialog&>(dialog).Edit(1057)->setText("J-77");
+        const auto* menu = f.Pane().findChild<QMenu*>("headerMenu");
+        QVERIFY(menu);
+        QStringList groups;
+        for (const QAction* action : menu->actions())
+            groups << action->text();
+        QCOMPARE(groups, QStringList({"&Job Information...", "&Cable Information...",
+                                      "&System Information...", "&Test Information..."}));
+        QString asked;
+        SetDialogRunner([&asked](QDialog& dialog) {
+            asked = dialog.windowTitle();
+            static_cast<CInfoDialog&>(dialog).Edit(1068)->setText("2026-01-05");
             return int(QDialog::Accepted);
         });
-        f.Jobs().Session().EditHeader(HeaderGroup::Job);
+        menu->actions().back()->trigger();
         SetDialogRunner(nullptr);
+        QCOMPARE(asked, QString("Test Information"));
         std::unique_ptr<Job> reader;
         InfoFields header;
         QVERIFY(Job::Open(f.job.toStdString(), {}, reader).ok() && reader->ReadHeader(header).ok());
-        QCOMPARE(header.JobId, std::string("J-77"));
-        QCOMPARE(f.Frame().View()->Store().GetInfoFields().JobId, std::string());
+        QCOMPARE(header.CalibrationDateA, std::string("2026-01-05"));
+        QCOMPARE(f.Frame().View()->Store().GetInfoFields().CalibrationDateA, std::string());
     }
 
     // The tree asks nothing of a cable's fibres until the cable is opened.
