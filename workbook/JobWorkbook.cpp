@@ -6,10 +6,7 @@
 
 #include <memory>
 
-namespace {
-// One sheet of the same sheets of every run, one after the other, each
-// part's cells filled as its own sheet fills them.
-SheetTable Joined(const std::string& name, std::vector<SheetTable> parts)
+SheetTable JoinedSheet(const std::string& name, std::vector<SheetTable> parts)
 {
     SheetTable sheet;
     sheet.name = name;
@@ -40,6 +37,7 @@ SheetTable Joined(const std::string& name, std::vector<SheetTable> parts)
     return sheet;
 }
 
+namespace {
 SheetTable TextSheet(const std::string& name, const std::vector<std::pair<const char*, CellKind>>& columns,
                      size_t rows, std::function<std::vector<std::string>(size_t)> texts)
 {
@@ -88,8 +86,8 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                 history.push_back(*r);
 
     const std::vector<SheetTable> sheets = {
-        Joined("Results", std::move(losses)),
-        Joined("Verdicts", std::move(certified)),
+        JoinedSheet("Results", std::move(losses)),
+        JoinedSheet("Verdicts", std::move(certified)),
         TextSheet("Completeness",
                   {{"Cable", CellKind::Text},
                    {"Fiber", CellKind::Text},

@@ -1,5 +1,8 @@
+#include "data/LossTableColumns.h"
 #include "data/NewRecords.h"
+#include "workbook/JobWorkbook.h"
 #include "workbook/PrivateFolder.h"
+#include "workbook/RecordSheets.h"
 #include "workbook/Workbook.h"
 
 #include "tests/support/ScratchFolder.h"
@@ -23,7 +26,8 @@
 #endif
 
 // What the workbook's cells hold is read back by check_workbooks.py; these
-// are the safe write and the working files.
+// are the safe write and the working files, and the colours of a job's
+// results, whose sheet joins those of its runs.
 
 namespace {
 // The system's temporary folder for the test's lifetime, to see what the
@@ -55,6 +59,54 @@ CDataStore Readings(int count)
     return store;
 }
 } // namespace
+
+// Two runs of a record each, against fixed limits of 2.0 dB at 1310 and 1.5
+// at 1550 nm with a band of 0.3: the first's 1310 A->B of 1.8 warns (0.2),
+// the second's 1550 B->A of 1.6 fails (-0.1); every other loss of 1.0
+// passes, and a pass is not coloured. The second run's rows follow the
+// first's two, with its own verdicts.
+TEST(Workbook, AJobsResultsColourEachRunsLossesByItsOwnVerdicts)
+{
+    TestLimits limits;
+    limits.method = LimitMethod::Fixed;
+    limits.fixed = {{1310, Figure("2.0")}, {1550, Figure("1.5")}};
+    limits.warningBand = Figure("0.3");
+    const int32_t waveLengths[3] = {1310, 1490, 1550};
+    const auto run = [&](const std::string& fiber, float lossAB1310, float lossBA1550) {
+        KavTriples values{};
+        for (int i = 0; i < 3; ++i)
+            values.LossAB[i] = values.LossBA[i] = 1.0f;
+        values.LossAB[0] = lossAB1310;
+        values.LossBA[2] = lossBA1550;
+        CDataStore store;
+        store.ReplaceLossTests(std::vector<KavRecord2>{
+            NewKavRecord2("C1", fiber, waveLengths, values, "2026-03-10", "08:00:00")});
+        return store;
+    };
+    const CDataStore first = run("F1", 1.8f, 1.0f), second = run("F2", 1.0f, 1.6f);
+    const LossTestVerdicts firstVerdicts = CertifyLossTests(first, limits);
+    const LossTestVerdicts secondVerdicts = CertifyLossTests(second, limits);
+    std::vector<SheetTable> parts;
+    parts.push_back(LossTestSheet(first, firstVerdicts, limits));
+    parts.push_back(LossTestSheet(second, secondVerdicts, limits));
+    const SheetTable joined = JoinedSheet("Results", std::move(parts));
+    ASSERT_EQ(joined.rowCount, 4u);
+
+    const ShownLossColumns columns = LossColumnsShown(false);
+    const auto ab = static_cast<size_t>(ColumnOf(columns, KavColumn::LossAB));
+    const auto ba = static_cast<size_t>(ColumnOf(columns, KavColumn::LossBA));
+    const auto wave = static_cast<size_t>(ColumnOf(columns, KavColumn::WaveLength));
+    const std::optional<uint32_t> none, amber = VerdictFill(Verdict::Warning),
+                                        red = VerdictFill(Verdict::Fail);
+    const struct
+    {
+        size_t row, column;
+        std::optional<uint32_t> fill;
+    } cells[] = {{0, ab, amber}, {0, ba, none}, {1, ab, none}, {1, ba, none},  {2, ab, none},
+                 {2, ba, none},  {3, ab, none}, {3, ba, red},  {3, wave, none}};
+    for (const auto& cell : cells)
+        EXPECT_EQ(joined.cellFill(cell.row, cell.column), cell.fill) << cell.row << " " << cell.column;
+}
 
 TEST(Workbook, WorkingFilesStayPrivateAndGoWithTheFolder)
 {
