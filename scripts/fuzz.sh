@@ -49,19 +49,33 @@ seed() {
   esac
 }
 
+# Each target runs on one core: two at a time, as many as CI's machine has.
+# A target's exit status is kept in a file beside its log.
+run_target() {
+  local name=$1 status=0
+  "$build/fuzz/$name" -max_total_time="$seconds" -print_final_stats=1 \
+    -artifact_prefix="$corpus_root/crashes/$name/" "$corpus_root/$name" >"$corpus_root/$name.log" 2>&1 || status=$?
+  echo "$status" >"$corpus_root/$name.status"
+}
+
+for target in "${targets[@]}"; do
+  name=$(basename "$target")
+  mkdir -p "$corpus_root/$name" "$corpus_root/crashes/$name"
+  seed "$name" "$corpus_root/$name"
+  while [ "$(jobs -rp | wc -l)" -ge 2 ]; do wait -n || true; done
+  run_target "$name" &
+done
+wait
+
 status=0
 for target in "${targets[@]}"; do
   name=$(basename "$target")
-  corpus=$corpus_root/$name
-  artifacts=$corpus_root/crashes/$name
-  mkdir -p "$corpus" "$artifacts"
-  seed "$name" "$corpus"
   log=$corpus_root/$name.log
-  if "$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$log" 2>&1; then
+  if [ "$(cat "$corpus_root/$name.status")" = 0 ]; then
     rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-    echo "$name: no crash in ${seconds}s, ${rate:-?} inputs/s ($(ls "$corpus" | wc -l) corpus files)"
+    echo "$name: no crash in ${seconds}s, ${rate:-?} inputs/s ($(ls "$corpus_root/$name" | wc -l) corpus files)"
   else
-    echo "$name: FAILED, see $log and $artifacts" >&2
+    echo "$name: FAILED, see $log and $corpus_root/crashes/$name" >&2
     tail -n 40 "$log" >&2
     status=1
   fi

@@ -20,7 +20,8 @@ class VerdictSummaryLine;
 // The loss-test table's column widths, in pixels, of the columns it shows.
 struct ColumnWidths
 {
-    // What the column's title and longest text need in the grid's font.
+    // What the column's title (in the semi-bold face a focused column's title takes)
+    // and longest text need in the grid's font.
     std::array<int, LossTableColumnCount> text{};
     // The design's width, or the text's where it needs more.
     std::array<int, LossTableColumnCount> wanted{};

@@ -2,7 +2,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 // Started where no window can open (a server, an SSH session, a package
 // check): --version, --help and a wrong option are answered on the terminal,

@@ -24,8 +24,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolBar>
-#include <QtTest>
 
 #include <algorithm>
 #include <memory>

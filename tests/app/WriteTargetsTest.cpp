@@ -3,7 +3,7 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 

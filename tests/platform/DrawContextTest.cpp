@@ -5,7 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 using Format = DrawContext::TextFormat;

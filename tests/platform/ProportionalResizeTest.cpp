@@ -2,7 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 // The proportional resize: offsets scale by the 32-bit float quotients of the
 // sizes and are cut toward zero; the pages' children move, the view's

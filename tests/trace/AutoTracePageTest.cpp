@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 
 namespace {

@@ -15,7 +15,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <random>

@@ -8,7 +8,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 // Stands in for the AUTOTRACE page: reports a running trace on demand and
 // counts what the view asks of it.
