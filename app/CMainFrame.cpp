@@ -58,7 +58,8 @@ constexpr CommandId ViewCommands[] = {CommandId::FileOpen,        CommandId::Fil
 
 // The job's commands, whose state follows the job open.
 constexpr CommandId JobCommands[] = {CommandId::FileImportIntoJob, CommandId::FileExportJobReport,
-                                     CommandId::FileExportJobWorkbook, CommandId::FileCloseJob};
+                                     CommandId::FileExportJobWorkbook, CommandId::FileCloseJob,
+                                     CommandId::ViewRefreshJob};
 
 // The commands that, like the information dialogs, belong to the KAV tab.
 constexpr CommandId KavTabCommands[] = {CommandId::EditJobInfo,    CommandId::EditCableInfo,
@@ -216,6 +217,8 @@ void CMainFrame::CreateMenus()
                                tr("Starts a job: many result files, one plan and one handover report")));
     file->addAction(AddCommand(CommandId::FileOpenJob, tr("Open Job(&B)..."),
                                tr("Opens a job and shows its cables and fibers beside the tabs")));
+    file->addAction(AddCommand(CommandId::FileOpenTeamJob, tr("Open Team Job(&G)..."),
+                               tr("Opens a job kept on a PostgreSQL server, which a crew fills together")));
     file->addMenu(m_JobDock->RecentJobsMenu());
     file->addAction(AddCommand(CommandId::FileImportIntoJob, tr("Import into Job(&I)..."),
                                tr("Imports result files and documents into the open job")));
@@ -253,6 +256,10 @@ void CMainFrame::CreateMenus()
                    tr("Shows each wavelength's limit, margin and result in the KAV table"));
     limitColumns->setCheckable(true);
     view->addAction(limitColumns);
+    QAction* refresh = AddCommand(CommandId::ViewRefreshJob, tr("Refresh Job(&R)\tF5"),
+                                  tr("Reads the open job again, with what others have imported into it"));
+    refresh->setShortcut(QKeySequence(Qt::Key_F5));
+    view->addAction(refresh);
 
     // Between the tabs as between a browser's: the key the user expects, and
     // the older one.

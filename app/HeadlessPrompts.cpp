@@ -29,6 +29,11 @@ std::optional<QString> HeadlessPrompts::AskText(QWidget*, const QString&, const 
     return std::nullopt;
 }
 
+std::optional<QString> HeadlessPrompts::AskPassword(QWidget*, const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
 namespace {
 // A message as one line: its lines joined, and any other control character
 // (a file name may hold one) written as an octal escape, so that nothing in

@@ -2,6 +2,7 @@
 
 #include "app/RecentFiles.h"
 #include "app/RecentMenu.h"
+#include "jobs/PgJobLocation.h"
 #include "jobview/CJobPane.h"
 #include "jobview/JobSession.h"
 #include "platform/ui/ProgramSettings.h"
@@ -20,6 +21,9 @@ namespace {
 const char* const JobFilter = QT_TRANSLATE_NOOP("JobDock", "KAV Job (*.kavjob)|*.kavjob|All Files (*)|*||");
 const QString JobDialogKind = QStringLiteral("Job");
 const QString JobEnding = QStringLiteral(".kavjob");
+// The team job last opened: its server without any password, and its name.
+const QString TeamServerKey = QStringLiteral("TeamJob/Server");
+const QString TeamJobKey = QStringLiteral("TeamJob/Job");
 } // namespace
 
 JobDock::JobDock(QMainWindow& frame, CKAVView& view)
@@ -41,10 +45,11 @@ bool JobDock::CommandEnabled(CommandId id) const
 {
     switch (id) {
     case CommandId::FileImportIntoJob:
-        return m_Session->IsOpen() && !m_Session->ReadOnly();
+        return m_Session->Writable();
     case CommandId::FileExportJobReport:
     case CommandId::FileExportJobWorkbook:
     case CommandId::FileCloseJob:
+    case CommandId::ViewRefreshJob:
         return m_Session->IsOpen();
     default:
         return true;
@@ -60,8 +65,14 @@ bool JobDock::OnCommand(CommandId id)
     case CommandId::FileOpenJob:
         ChooseJob();
         return true;
+    case CommandId::FileOpenTeamJob:
+        ChooseTeamJob();
+        return true;
     case CommandId::FileImportIntoJob:
         ImportFiles();
+        return true;
+    case CommandId::ViewRefreshJob:
+        m_Session->Refresh(true);
         return true;
     case CommandId::FileExportJobReport:
         m_Session->ExportReport();
@@ -102,15 +113,39 @@ void JobDock::ChooseJob()
     OpenJob(*path);
 }
 
-bool JobDock::OpenJob(const QString& path)
+void JobDock::ChooseTeamJob()
+{
+    ProgramSettings& settings = ProgramSettings::Current();
+    Prompts& prompts = Prompts::Current();
+    const QString caption = tr("Open Team Job");
+    const std::optional<QString> server = prompts.AskText(
+        &m_Frame,
+        tr("The PostgreSQL server of the team job, as a connection string such as postgresql://host/kav or "
+           "host=db dbname=kav user=ana. A password the server asks for is asked next, and never kept."),
+        caption, settings.Value(TeamServerKey).toString());
+    if (!server || server->trimmed().isEmpty())
+        return;
+    const std::optional<QString> job = prompts.AskText(&m_Frame, tr("The job's name on the server:"), caption,
+                                                       settings.Value(TeamJobKey).toString());
+    if (!job || job->trimmed().isEmpty())
+        return;
+    const std::string conninfo = server->trimmed().toStdString();
+    settings.SetValue(TeamServerKey, QString::fromStdString(PgJobLocationShown(conninfo)));
+    settings.SetValue(TeamJobKey, job->trimmed());
+    OpenJob(QString::fromStdString(PgJobLocationOf(conninfo, job->trimmed().toStdString())));
+}
+
+bool JobDock::OpenJob(const QString& location)
 {
     RecentFiles recent(ProgramSettings::Current(), RecentFiles::JobsKey);
-    const bool opened = m_Session->Open(path);
-    // A job that no longer opens leaves the list; the session has said why.
+    const bool opened = m_Session->Open(location);
+    // Remembered as it may be shown (Path): without a password. A job file
+    // that no longer opens leaves the list, the session having said why; a
+    // server may be away for a while only.
     if (opened)
-        recent.Add(path);
-    else
-        recent.Remove(path);
+        recent.Add(m_Session->Path());
+    else if (!IsPgJobLocation(location.toStdString()))
+        recent.Remove(location);
     UpdateRecentJobs();
     return opened;
 }
@@ -132,7 +167,7 @@ void JobDock::ShowFibre(uint32_t fibre)
     const JobFibre& row = state.Fibres()[fibre];
     const QString cable = QString::fromStdString(state.Name(state.Cables()[row.cable].name));
     const QString fiber = QString::fromStdString(state.Name(row.fiber));
-    const QString job = QFileInfo(m_Session->Path()).fileName();
+    const QString job = m_Session->Name();
     // The table's colours are the job's verdicts: its limit, for this view.
     m_View.KavPage()->SetLimits(m_Session->Limits());
     m_View.ShowLossTestsFrom(runs.front().store, tr("%1: cable %2, fiber %3").arg(job, cable, fiber));
@@ -163,6 +198,6 @@ void JobDock::OnChanged()
     const bool open = m_Session->IsOpen();
     m_Dock->setVisible(open);
     if (open)
-        m_Dock->setWindowTitle(tr("Job %1").arg(QFileInfo(m_Session->Path()).fileName()));
+        m_Dock->setWindowTitle(tr("Job %1").arg(m_Session->Name()));
     emit JobChanged();
 }

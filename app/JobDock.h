@@ -29,8 +29,10 @@ public:
     // False for a command that needs an open job while none is.
     bool CommandEnabled(CommandId id) const;
 
-    // Opens the job at `path`, as Open Job does once the file is chosen.
-    bool OpenJob(const QString& path);
+    // Opens the job at `location` (a file's path, or a team job's
+    // connection string with job=NAME), as Open Job and Open Team Job do
+    // once it is chosen.
+    bool OpenJob(const QString& location);
     // File > Recent Jobs, to be placed in the File menu.
     QMenu* RecentJobsMenu() const { return m_RecentMenu; }
 
@@ -45,6 +47,8 @@ signals:
 private:
     void NewJob();
     void ChooseJob();
+    // Asks for a PostgreSQL server and a job's name on it.
+    void ChooseTeamJob();
     void ImportFiles();
     void ShowFibre(uint32_t fibre);
     void UpdateRecentJobs();

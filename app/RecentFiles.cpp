@@ -1,14 +1,16 @@
 #include "app/RecentFiles.h"
 
+#include "jobs/PgJobLocation.h"
 #include "platform/ui/ProgramSettings.h"
 
 #include <QFileInfo>
 
 namespace {
-// One entry per file, however it was named when opened.
+// One entry per file, however it was named when opened. A team job's
+// location names no file: it stays as it was given.
 QString Canonical(const QString& path)
 {
-    return QFileInfo(path).absoluteFilePath();
+    return IsPgJobLocation(path.toStdString()) ? path : QFileInfo(path).absoluteFilePath();
 }
 } // namespace
 

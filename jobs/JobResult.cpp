@@ -38,6 +38,12 @@ std::string JobFailureText(const JobResult& result)
         return "cancelled; nothing of it was kept";
     case JobStatus::Contended:
         return WithDetail("crossed another computer's change and was undone; try again", result.detail);
+    case JobStatus::NeedsPassword:
+        return WithDetail("cannot be opened without a password", result.detail);
+    case JobStatus::Disconnected:
+        return WithDetail("cannot be reached: the connection to the server was lost; what was being written "
+                          "is not kept",
+                          result.detail);
     }
     return result.detail;
 }

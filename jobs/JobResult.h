@@ -22,7 +22,9 @@ enum class JobStatus
     Refused,    // a request the job cannot carry out (a name too long, a record that is not in conflict)
     Cancelled,  // the caller stopped the operation: nothing of it was kept
     Contended,  // the server undid a write that crossed another's: nothing of it was kept; worth doing again
-    Failed      // any other failure
+    NeedsPassword, // the server asks for a password that was not given
+    Disconnected,  // the connection to the server was lost: what was being written is not kept
+    Failed         // any other failure
 };
 
 struct JobResult

@@ -36,6 +36,9 @@ struct StoredFile
     int64_t size = 0;       // bytes
     int declared = 0;       // records its header declares (a result file), or held (a document)
     int records = 0;        // records held whole, which alone are imported
+    // Who imported it: the server's role for a team job; a job file keeps
+    // no user, as anyone with the file could write any name in it.
+    std::string importedBy = {};
 };
 
 // One loss-test record, keyed by where it is in its file. Its values stay in
@@ -182,4 +185,8 @@ struct JobOpenOptions
     // How long a write waits for another program's write to end before it
     // is Busy.
     int waitMilliseconds = 5000;
+    // A team job's password where the user typed it: given to the
+    // connection only, never kept. Empty: the connection string's, or the
+    // password file's.
+    std::string password = {};
 };

@@ -82,17 +82,25 @@ PgConnection::~PgConnection()
     PQfinish(m_Connection);
 }
 
-JobResult PgConnection::Connect(const std::string& conninfo, std::unique_ptr<PgConnection>& connection)
+JobResult PgConnection::Connect(const std::string& conninfo, std::unique_ptr<PgConnection>& connection,
+                                const std::string& password)
 {
     // The connection string may be a URI: libpq expands the dbname given
-    // first; the name the server shows for us is the program's.
-    const char* keys[] = {"dbname", "fallback_application_name", "client_encoding", nullptr};
-    const char* values[] = {conninfo.c_str(), "kav", "UTF8", nullptr};
+    // first, and the keys after it override it; the name the server shows
+    // for us is the program's.
+    const char* keys[] = {"dbname", "fallback_application_name", "client_encoding", "password", nullptr};
+    const char* values[] = {conninfo.c_str(), "kav", "UTF8", password.c_str(), nullptr};
+    if (password.empty())
+        keys[3] = nullptr;
     PGconn* made = PQconnectdbParams(keys, values, 1);
     if (made == nullptr)
         return JobFailure(JobStatus::Failed, "out of memory");
     if (PQstatus(made) != CONNECTION_OK) {
-        JobResult refused = JobFailure(JobStatus::CannotOpen, FirstLine(PQerrorMessage(made)));
+        // A password asked for and not given is for the caller to ask the
+        // user; any other refusal is final.
+        JobResult refused = JobFailure(PQconnectionNeedsPassword(made) != 0 ? JobStatus::NeedsPassword
+                                                                            : JobStatus::CannotOpen,
+                                       FirstLine(PQerrorMessage(made)));
         PQfinish(made);
         return refused;
     }
@@ -110,8 +118,7 @@ JobResult PgConnection::ResultOf(pg_result* result) const
     const char* primary = result == nullptr ? nullptr : PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
     const std::string message = FirstLine(primary != nullptr ? primary : PQerrorMessage(m_Connection));
     if (PQstatus(m_Connection) == CONNECTION_BAD || ConnectionLost(state))
-        return JobFailure(JobStatus::Failed, "the connection to the server was lost (" + message +
-                                                 "); what was being written is not kept");
+        return JobFailure(JobStatus::Disconnected, message);
     if (state == "40001" || state == "40P01")
         return JobFailure(JobStatus::Contended, message);
     if (state == "55P03")

@@ -57,8 +57,11 @@ public:
     PgConnection& operator=(const PgConnection&) = delete;
 
     // `conninfo` as libpq reads it (a URI or key=value pairs); passwords
-    // come from it, ~/.pgpass or PGPASSFILE, as for any libpq program.
-    static JobResult Connect(const std::string& conninfo, std::unique_ptr<PgConnection>& connection);
+    // come from it, ~/.pgpass or PGPASSFILE, as for any libpq program,
+    // unless `password` gives one. NeedsPassword when the server asks for
+    // one that none of them gave.
+    static JobResult Connect(const std::string& conninfo, std::unique_ptr<PgConnection>& connection,
+                             const std::string& password = {});
 
     // SQL without parameters or rows; several statements may follow each other.
     JobResult Execute(const std::string& sql);

@@ -76,6 +76,21 @@ std::string WritePairs(const Pairs& pairs)
     return text;
 }
 
+// A URI query's value: what is not plainly safe is percent-encoded.
+std::string PercentEncoded(const std::string& text)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || c == '-' || c == '_' || c == '.' || c == '~')
+            encoded += c;
+        else
+            encoded += {'%', Hex[byte >> 4], Hex[byte & 15]};
+    }
+    return encoded;
+}
+
 int HexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -184,6 +199,18 @@ std::optional<PgJobLocation> ParsePgJobLocation(const std::string& location)
             kept.push_back(std::move(pair));
     parsed.conninfo = WritePairs(kept);
     return parsed;
+}
+
+std::string PgJobLocationOf(const std::string& conninfo, const std::string& job)
+{
+    if (IsUri(conninfo))
+        return conninfo + (conninfo.find('?') == std::string::npos ? "?" : "&") +
+               "job=" + PercentEncoded(job);
+    // A string libpq would not read stays as it was given, to be refused
+    // as such when it is opened.
+    const std::optional<Pairs> pairs = ReadPairs(conninfo);
+    const std::string named = WritePairs({{"job", job}});
+    return pairs ? WritePairs(*pairs) + (pairs->empty() ? "" : " ") + named : conninfo + " " + named;
 }
 
 std::string PgJobLocationShown(const std::string& location)

@@ -20,6 +20,10 @@ bool IsPgJobLocation(const std::string& location);
 // Nothing where `location` cannot be read as either form.
 std::optional<PgJobLocation> ParsePgJobLocation(const std::string& location);
 
+// The location of the job `job` on the server `conninfo` (either form,
+// without a job of its own): the inverse of ParsePgJobLocation.
+std::string PgJobLocationOf(const std::string& conninfo, const std::string& job);
+
 // The location as it may be shown, logged or remembered: any password
 // given in it is left out.
 std::string PgJobLocationShown(const std::string& location);

@@ -9,11 +9,12 @@ namespace {
 // ("KAVJ"); the job's id is the other key.
 constexpr int64_t TurnLockClass = 0x4B41564A;
 
-JobResult Connect(const PgJobLocation& location, std::unique_ptr<PgConnection>& db, int64_t& id)
+JobResult Connect(const PgJobLocation& location, const std::string& password,
+                  std::unique_ptr<PgConnection>& db, int64_t& id)
 {
     if (location.job.empty())
         return JobFailure(JobStatus::Refused, "a team job is named by job=NAME in its connection string");
-    JobResult result = PgConnection::Connect(location.conninfo, db);
+    JobResult result = PgConnection::Connect(location.conninfo, db, password);
     if (result.ok())
         result = CheckServerLayout(*db);
     PgRows rows;
@@ -50,7 +51,7 @@ JobResult PgJobStore::Open(const PgJobLocation& location, const JobOpenOptions& 
 {
     std::unique_ptr<PgConnection> db;
     int64_t id = 0;
-    JobResult result = Connect(location, db, id);
+    JobResult result = Connect(location, options.password, db, id);
     if (result.ok() && id == 0)
         return JobFailure(JobStatus::NotFound, "the server has no job " + location.job);
     PgRows rows;
@@ -72,7 +73,7 @@ JobResult PgJobStore::Create(const PgJobLocation& location, std::unique_ptr<JobS
 {
     std::unique_ptr<PgConnection> db;
     int64_t id = 0;
-    const JobResult result = Connect(location, db, id);
+    const JobResult result = Connect(location, {}, db, id);
     if (result.ok() && id != 0)
         return JobFailure(JobStatus::Exists, "");
     if (result.ok())
@@ -251,7 +252,8 @@ JobResult PgJobStore::ReadPlan(const RowReader<PlannedFibre>& row)
 }
 
 namespace {
-constexpr const char* FileColumns = "SELECT id, name, sha256, kind, imported_at, size, declared, records"
+constexpr const char* FileColumns = "SELECT id, name, sha256, kind, imported_at, size, declared, records,"
+                                    " imported_by"
                                     " FROM kav.files WHERE job = $1";
 
 StoredFile FileOf(const PgRows& rows, int r)
@@ -263,7 +265,8 @@ StoredFile FileOf(const PgRows& rows, int r)
             TextOf(rows, r, 4),
             rows.Integer(r, 5),
             static_cast<int>(rows.Integer(r, 6)),
-            static_cast<int>(rows.Integer(r, 7))};
+            static_cast<int>(rows.Integer(r, 7)),
+            TextOf(rows, r, 8)};
 }
 } // namespace
 

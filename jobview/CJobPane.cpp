@@ -1,5 +1,6 @@
 #include "jobview/CJobPane.h"
 
+#include "jobs/JobTime.h"
 #include "jobview/FibreStatus.h"
 #include "jobview/JobSession.h"
 #include "jobview/JobTreeModel.h"
@@ -39,6 +40,7 @@ enum TestColumn : int
     TestTested,
     TestVerdict,
     TestFile,
+    TestImported,
     TestRecord,
     TestColumns
 };
@@ -70,8 +72,9 @@ size_t FilterCount(const JobCounts& counts, int choice)
 
 CJobPane::CJobPane(JobSession& session, QWidget* parent)
     : QWidget(parent), m_Session(session), m_Title(new QLabel(this)), m_Counts(new QLabel(this)),
-      m_Filter(new QComboBox(this)), m_Tree(new QTreeView(this)), m_Model(new JobTreeModel(this)),
-      m_Tests(new QTreeWidget(this)), m_Show(new QPushButton(tr("&Show in KAV Table"), this)),
+      m_Notice(new QLabel(this)), m_Filter(new QComboBox(this)), m_Tree(new QTreeView(this)),
+      m_Model(new JobTreeModel(this)), m_Tests(new QTreeWidget(this)),
+      m_Show(new QPushButton(tr("&Show in KAV Table"), this)),
       m_Choose(new QPushButton(tr("C&hoose This Test"), this)),
       m_Rename(new QPushButton(tr("Re&name..."), this))
 {
@@ -80,12 +83,10 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
 
     auto* tools = new QToolBar(this);
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* import = tools->addAction(tr("&Import..."));
-    import->setToolTip(tr("Imports result files and documents into the job; you may also drop them here"));
-    connect(import, &QAction::triggered, this, &CJobPane::ImportChosenFiles);
-    QAction* plan = tools->addAction(tr("&Plan..."));
-    plan->setToolTip(tr("Sets the cables and fibers the job expects"));
-    connect(plan, &QAction::triggered, &m_Session, &JobSession::EditPlan);
+    m_Import = tools->addAction(tr("&Import..."));
+    connect(m_Import, &QAction::triggered, this, &CJobPane::ImportChosenFiles);
+    m_Plan = tools->addAction(tr("&Plan..."));
+    connect(m_Plan, &QAction::triggered, &m_Session, &JobSession::EditPlan);
     // The header's groups, as the window's Edit menu offers them.
     auto* header = new QMenu(tr("&Header"), this);
     header->setObjectName(QStringLiteral("headerMenu"));
@@ -102,20 +103,22 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
         connect(header->addAction(tr(entry.text)), &QAction::triggered, this,
                 [this, group] { m_Session.EditHeader(group); });
     }
-    QAction* headerAction = tools->addAction(tr("&Header"));
-    headerAction->setMenu(header);
-    headerAction->setToolTip(tr("Edits the report header the job keeps"));
-    if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(headerAction)))
+    m_Header = tools->addAction(tr("&Header"));
+    m_Header->setMenu(header);
+    if (auto* button = qobject_cast<QToolButton*>(tools->widgetForAction(m_Header)))
         button->setPopupMode(QToolButton::InstantPopup);
-    QAction* limit = tools->addAction(tr("&Limit..."));
-    limit->setToolTip(tr("Chooses the limit the job's tests are certified against"));
-    connect(limit, &QAction::triggered, &m_Session, &JobSession::EditLimits);
+    m_Limit = tools->addAction(tr("&Limit..."));
+    connect(m_Limit, &QAction::triggered, &m_Session, &JobSession::EditLimits);
 
     m_Title->setObjectName(QStringLiteral("jobTitle"));
     m_Title->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_Counts->setObjectName(QStringLiteral("jobCounts"));
     m_Counts->setWordWrap(true);
     m_Counts->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Notice->setObjectName(QStringLiteral("jobNotice"));
+    m_Notice->setWordWrap(true);
+    m_Notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_Notice->hide();
 
     auto* filterLabel = new QLabel(tr("S&how:"), this);
     filterLabel->setBuddy(m_Filter);
@@ -145,6 +148,16 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
             emit ShowFibre(*fibre);
     });
     connect(m_Tree->selectionModel(), &QItemSelectionModel::currentChanged, this, &CJobPane::ShowTests);
+    connect(
+        m_Tree, &QTreeView::expanded, this,
+        [this](const QModelIndex& index) {
+            if (const std::optional<uint32_t> cable = m_Model->CableAt(index))
+                m_ExpandedCables.insert(m_Session.State().Name(m_Session.State().Cables()[*cable].name));
+        });
+    connect(m_Tree, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (const std::optional<uint32_t> cable = m_Model->CableAt(index))
+            m_ExpandedCables.erase(m_Session.State().Name(m_Session.State().Cables()[*cable].name));
+    });
     connect(m_Model, &QAbstractItemModel::modelReset, this, [this] {
         // A new model reset makes a new selection model's rows current.
         ShowTests();
@@ -154,7 +167,8 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
     testsLabel->setBuddy(m_Tests);
     m_Tests->setObjectName(QStringLiteral("jobTests"));
     m_Tests->setColumnCount(TestColumns);
-    m_Tests->setHeaderLabels({tr("Test"), tr("Tested"), tr("Verdict"), tr("File"), tr("Record")});
+    m_Tests->setHeaderLabels(
+        {tr("Test"), tr("Tested"), tr("Verdict"), tr("File"), tr("Imported"), tr("Record")});
     m_Tests->setRootIsDecorated(false);
     m_Tests->setAccessibleName(tr("Tests of the fiber, current first"));
     m_Tests->setMaximumHeight(m_Tests->fontMetrics().height() * 8);
@@ -184,6 +198,7 @@ CJobPane::CJobPane(JobSession& session, QWidget* parent)
     layout->addWidget(tools);
     layout->addWidget(m_Title);
     layout->addWidget(m_Counts);
+    layout->addWidget(m_Notice);
     layout->addLayout(filterRow);
     layout->addWidget(m_Tree, 1);
     layout->addWidget(testsLabel);
@@ -202,12 +217,23 @@ void CJobPane::Refresh()
     const bool open = m_Session.IsOpen();
     const JobState& state = m_Session.State();
     m_Model->SetState(open ? &state : nullptr, m_Model->Filter());
-    QString title = QFileInfo(m_Session.Path()).fileName();
+    QString title = m_Session.Name();
     if (m_Session.ReadOnly())
         title = tr("%1 (read only)").arg(title);
     m_Title->setText(open ? title : tr("No job is open."));
+    m_Title->setToolTip(m_Session.Path());
     m_Counts->setText(open ? JobCountsText(state.Totals()) : QString());
     FillFilterChoices();
+    if (!open)
+        m_ExpandedCables.clear();
+    // The reset model shows every cable closed: those the user had open
+    // open again. Expanding tells the set the names it holds already.
+    for (int row = 0; row < m_Model->rowCount(); ++row) {
+        const QModelIndex index = m_Model->index(row, 0);
+        if (const std::optional<uint32_t> cable = m_Model->CableAt(index))
+            if (m_ExpandedCables.count(state.Name(state.Cables()[*cable].name)) != 0)
+                m_Tree->expand(index);
+    }
     if (kept)
         if (const std::optional<uint32_t> fibre = state.FindFibre(kept->first, kept->second))
             SelectFibre(*fibre);
@@ -275,7 +301,13 @@ void CJobPane::ShowTests()
             const FibreState verdict = StateOfVerdict(test.verdict);
             item->setText(TestVerdict, FibreStateName(verdict));
             item->setIcon(TestVerdict, FibreStateIcon(verdict));
-            item->setText(TestFile, QString::fromStdString(state.Files()[test.file].name));
+            const StoredFile& file = state.Files()[test.file];
+            item->setText(TestFile, QString::fromStdString(file.name));
+            const QString imported = QString::fromStdString(JobTimeShown(file.importedAt));
+            item->setText(TestImported,
+                          file.importedBy.empty()
+                              ? imported
+                              : tr("%1 by %2").arg(imported, QString::fromStdString(file.importedBy)));
             item->setText(TestRecord, QString::fromStdString(state.RecordReference(*record)));
             if (test.Renamed())
                 item->setToolTip(TestRole, tr("Imported as cable %1, fiber %2")
@@ -290,8 +322,31 @@ void CJobPane::ShowTests()
 
 void CJobPane::UpdateButtons()
 {
-    const bool open = m_Session.IsOpen();
-    const bool writable = open && !m_Session.ReadOnly();
+    const bool writable = m_Session.Writable();
+    QString notice;
+    if (m_Session.Lost())
+        notice =
+            tr("The connection to the server was lost: the job is shown as it was last read. Press F5 to "
+               "reconnect.");
+    else if (m_Session.ReadOnly())
+        notice = m_Session.ReadOnlyReason();
+    m_Notice->setText(notice);
+    m_Notice->setVisible(!notice.isEmpty());
+    // A greyed command says why in its tip.
+    const struct
+    {
+        QAction* action;
+        const char* tip;
+    } commands[] = {
+        {m_Import,
+         QT_TR_NOOP("Imports result files and documents into the job; you may also drop them here")},
+        {m_Plan, QT_TR_NOOP("Sets the cables and fibers the job expects")},
+        {m_Header, QT_TR_NOOP("Edits the report header the job keeps")},
+        {m_Limit, QT_TR_NOOP("Chooses the limit the job's tests are certified against")}};
+    for (const auto& command : commands) {
+        command.action->setEnabled(writable);
+        command.action->setToolTip(writable || notice.isEmpty() ? tr(command.tip) : notice);
+    }
     const std::optional<uint32_t> fibre = SelectedFibre();
     m_Show->setEnabled(fibre && m_Tests->topLevelItemCount() > 0);
     m_Rename->setEnabled(writable && SelectedCable().has_value());
@@ -333,7 +388,7 @@ void CJobPane::ShowSelected()
 
 void CJobPane::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (m_Session.IsOpen() && event->mimeData()->hasUrls())
+    if (m_Session.Writable() && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 

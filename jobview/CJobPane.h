@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <utility>
 
 class JobSession;
 class JobTreeModel;
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -30,11 +32,20 @@ public:
     static constexpr int FilterChoices = 6;
 
     QLabel* Counts() const { return m_Counts; }
+    // Why nothing can be changed now (read only, the server lost); hidden
+    // otherwise.
+    QLabel* Notice() const { return m_Notice; }
+    // The commands that change the job.
+    QAction* ImportAction() const { return m_Import; }
+    QAction* PlanAction() const { return m_Plan; }
+    QAction* HeaderAction() const { return m_Header; }
+    QAction* LimitAction() const { return m_Limit; }
     QComboBox* FilterBox() const { return m_Filter; }
     QTreeView* Tree() const { return m_Tree; }
     JobTreeModel* Model() const { return m_Model; }
     QTreeWidget* Tests() const { return m_Tests; }
     QPushButton* ChooseButton() const { return m_Choose; }
+    QPushButton* RenameButton() const { return m_Rename; }
 
     // Selects the fibre's row (a JobState fibre), showing its tests.
     void SelectFibre(uint32_t fibre);
@@ -67,6 +78,11 @@ private:
     JobSession& m_Session;
     QLabel* m_Title;
     QLabel* m_Counts;
+    QLabel* m_Notice;
+    QAction* m_Import;
+    QAction* m_Plan;
+    QAction* m_Header;
+    QAction* m_Limit;
     QComboBox* m_Filter;
     QTreeView* m_Tree;
     JobTreeModel* m_Model;
@@ -76,4 +92,7 @@ private:
     QPushButton* m_Rename;
     // The cable's and fiber's names of the fibre selected.
     std::optional<std::pair<std::string, std::string>> m_SelectedNames;
+    // The cables the user expanded, by name, expanded again when the job is
+    // read anew.
+    std::set<std::string> m_ExpandedCables;
 };

@@ -1,6 +1,8 @@
 #include "jobview/JobSession.h"
 
 #include "data/FileLoading.h"
+#include "jobs/JobStores.h"
+#include "jobs/PgJobLocation.h"
 #include "platform/AppTitle.h"
 #include "platform/files/SafeFileWriter.h"
 #include "platform/ui/Prompts.h"
@@ -13,8 +15,10 @@
 #include "views/SaveTarget.h"
 #include "workbook/JobWorkbook.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 QString Text(const std::string& utf8)
@@ -48,9 +52,27 @@ QString ImportLine(const ImportReport& report)
 }
 } // namespace
 
-JobSession::JobSession(QWidget* owner) : QObject(owner), m_Owner(owner) {}
+JobSession::JobSession(QWidget* owner) : QObject(owner), m_Owner(owner), m_RefreshTimer(new QTimer(this))
+{
+    m_RefreshTimer->setInterval(RefreshMilliseconds);
+    connect(m_RefreshTimer, &QTimer::timeout, this, [this] {
+        // Never in the middle of a command: its dialog is open meanwhile.
+        if (QApplication::activeModalWidget() == nullptr)
+            Refresh(false);
+    });
+}
 
 JobSession::~JobSession() = default;
+
+bool JobSession::IsTeamJob() const
+{
+    return IsPgJobLocation(m_Location);
+}
+
+QString JobSession::Name() const
+{
+    return IsTeamJob() ? Text(JobNameOf(m_Location)) : QFileInfo(m_Path).fileName();
+}
 
 bool JobSession::Create(const QString& path, const TestLimits& limits, const InfoFields& header)
 {
@@ -67,20 +89,45 @@ bool JobSession::Create(const QString& path, const TestLimits& limits, const Inf
     }
     m_Job = std::move(job);
     m_ReadOnly = false;
+    m_Location = ToFileSystemPath(path);
     m_Path = path;
     return Reread();
 }
 
-bool JobSession::Open(const QString& path)
+JobResult JobSession::OpenAt(std::unique_ptr<Job>& job, JobAccess access)
 {
+    JobOpenOptions options;
+    options.access = access;
+    options.password = m_Password;
+    return Job::Open(m_Location, options, job);
+}
+
+bool JobSession::Open(const QString& location)
+{
+    m_Location = location.toStdString();
+    const bool team = IsTeamJob();
+    if (!team)
+        m_Location = ToFileSystemPath(location);
+    m_Path = team ? Text(JobLocationShown(m_Location)) : location;
+    m_Password.clear();
     std::unique_ptr<Job> job;
-    const std::string location = ToFileSystemPath(path);
-    JobResult opened = Job::Open(location, {JobAccess::Write}, job);
+    JobResult opened = OpenAt(job, JobAccess::Write);
+    if (opened.status == JobStatus::NeedsPassword) {
+        const std::optional<QString> password = Prompts::Current().AskPassword(
+            m_Owner, tr("The server of the team job %1 asks for the password of its user:").arg(m_Path),
+            tr("Open Team Job"));
+        if (!password) {
+            Close();
+            return false;
+        }
+        m_Password = password->toStdString();
+        opened = OpenAt(job, JobAccess::Write);
+    }
     // A job the user may not change is still shown.
     const bool readOnly = opened.status == JobStatus::ReadOnly;
+    const QString reason = tr("Read only: the job %1.").arg(Text(JobFailureText(opened)));
     if (readOnly)
-        opened = Job::Open(location, {JobAccess::Read}, job);
-    m_Path = path;
+        opened = OpenAt(job, JobAccess::Read);
     if (!opened.ok()) {
         Tell(opened);
         Close();
@@ -88,16 +135,68 @@ bool JobSession::Open(const QString& path)
     }
     m_Job = std::move(job);
     m_ReadOnly = readOnly;
+    m_ReadOnlyReason = readOnly ? reason : QString();
+    m_Lost = false;
+    if (team)
+        m_RefreshTimer->start();
     return Reread();
 }
 
 void JobSession::Close()
 {
+    m_RefreshTimer->stop();
     m_Job.reset();
     m_State = JobState();
     m_Path.clear();
+    m_Location.clear();
+    m_Password.clear();
     m_ReadOnly = false;
+    m_ReadOnlyReason.clear();
+    m_Lost = false;
     emit Changed();
+}
+
+void JobSession::Refresh(bool asked)
+{
+    if (!IsOpen())
+        return;
+    if (!m_Lost)
+        Reread();
+    else if (asked)
+        Reconnect();
+}
+
+bool JobSession::Reconnect()
+{
+    if (!IsOpen())
+        return false;
+    std::unique_ptr<Job> job;
+    const JobResult opened = OpenAt(job, m_ReadOnly ? JobAccess::Read : JobAccess::Write);
+    if (!opened.ok()) {
+        Say(m_Owner,
+            tr("The server of the job %1 cannot be reached yet. The job stays shown as it was last read; "
+               "press F5 to try again.")
+                .arg(m_Path),
+            MessageIcon::Warning, Text(JobFailureText(opened)));
+        return false;
+    }
+    m_Job = std::move(job);
+    m_Lost = false;
+    return Reread();
+}
+
+void JobSession::ConnectionLost(const JobResult& result)
+{
+    m_Lost = true;
+    emit Changed();
+    const MessageAnswer answer = Prompts::Current().Message(
+        m_Owner,
+        tr("The connection to the server of the job %1 was lost. The job stays shown as it was last read, "
+           "and nothing can be changed until it is reconnected.\nReconnect now?")
+            .arg(m_Path),
+        ApplicationTitle, MessageButtons::YesNo, MessageIcon::Warning, Text(result.detail));
+    if (answer == MessageAnswer::Yes)
+        Reconnect();
 }
 
 bool JobSession::Reread()
@@ -109,7 +208,9 @@ bool JobSession::Reread()
         read = m_Job->ReadLimits(limits);
     if (!read.ok()) {
         Tell(read);
-        Close();
+        // A job whose server went away stays shown as it was.
+        if (read.status != JobStatus::Disconnected)
+            Close();
         return false;
     }
     m_State = std::move(state);
@@ -127,13 +228,19 @@ bool JobSession::Loaded(const JobResult& result)
     return Reread();
 }
 
-void JobSession::Tell(const JobResult& result) const
+void JobSession::Tell(const JobResult& result)
 {
-    const QString name = QDir::toNativeSeparators(m_Path);
+    const QString name = IsTeamJob() ? m_Path : QDir::toNativeSeparators(m_Path);
     QString text;
     switch (result.status) {
     case JobStatus::Ok:
         return;
+    case JobStatus::Disconnected:
+        ConnectionLost(result);
+        return;
+    case JobStatus::NeedsPassword:
+        text = tr("The server of the job %1 asks for a password.");
+        break;
     case JobStatus::NotFound:
         text = tr("There is no job %1.");
         break;
@@ -339,7 +446,7 @@ void JobSession::Choose(uint32_t record)
 
 bool JobSession::Results(JobResults& results, JobReportFacts& facts)
 {
-    facts.jobName = ToFileSystemPath(QFileInfo(m_Path).fileName());
+    facts.jobName = IsTeamJob() ? JobNameOf(m_Location) : ToFileSystemPath(QFileInfo(m_Path).fileName());
     facts.limitName = LimitName(m_Limits);
     JobResult read = m_Job->ReadHeader(facts.header);
     if (read.ok())

@@ -338,6 +338,18 @@
         <source>&amp;Test Information...</source>
         <translation>测试信息(&amp;T)...</translation>
     </message>
+    <message>
+        <source>Imported</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1，由 %2</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost: the job is shown as it was last read. Press F5 to reconnect.</source>
+        <translation>与服务器的连接已断开：作业按最后一次读取时的状态显示。按 F5 重新连接。</translation>
+    </message>
 </context>
 <context>
     <name>CKAVApp</name>
@@ -682,6 +694,22 @@
     <message>
         <source>Opens a job and shows its cables and fibers beside the tabs</source>
         <translation>打开工程，并在标签页旁显示其光缆和光纤</translation>
+    </message>
+    <message>
+        <source>Open Team Job(&amp;G)...</source>
+        <translation>打开团队作业(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Opens a job kept on a PostgreSQL server, which a crew fills together</source>
+        <translation>打开保存在 PostgreSQL 服务器上、由多名技术员共同填写的作业</translation>
+    </message>
+    <message>
+        <source>Refresh Job(&amp;R)	F5</source>
+        <translation>刷新作业(&amp;R)	F5</translation>
+    </message>
+    <message>
+        <source>Reads the open job again, with what others have imported into it</source>
+        <translation>重新读取打开的作业，包括他人导入的内容</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1468,18 @@
         <source>Job %1</source>
         <translation>工程 %1</translation>
     </message>
+    <message>
+        <source>Open Team Job</source>
+        <translation>打开团队作业</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL server of the team job, as a connection string such as postgresql://host/kav or host=db dbname=kav user=ana. A password the server asks for is asked next, and never kept.</source>
+        <translation>团队作业所在的 PostgreSQL 服务器，以连接字符串表示，例如 postgresql://host/kav 或 host=db dbname=kav user=ana。服务器要求的密码将在下一步询问，且绝不保存。</translation>
+    </message>
+    <message>
+        <source>The job&apos;s name on the server:</source>
+        <translation>作业在服务器上的名称：</translation>
+    </message>
 </context>
 <context>
     <name>JobSession</name>
@@ -1574,6 +1614,32 @@
     <message>
         <source>Another user changed the job %1 at the same time. Nothing was changed: try again.</source>
         <translation>另一位用户同时修改了工程 %1。未作任何更改：请重试。</translation>
+    </message>
+    <message>
+        <source>The server of the team job %1 asks for the password of its user:</source>
+        <translation>团队作业 %1 的服务器要求输入其用户的密码：</translation>
+    </message>
+    <message>
+        <source>Open Team Job</source>
+        <translation>打开团队作业</translation>
+    </message>
+    <message>
+        <source>Read only: the job %1.</source>
+        <translation>只读：作业 %1。</translation>
+    </message>
+    <message>
+        <source>The server of the job %1 cannot be reached yet. The job stays shown as it was last read; press F5 to try again.</source>
+        <translation>仍无法连接作业 %1 的服务器。作业保持最后一次读取时的状态；按 F5 重试。</translation>
+    </message>
+    <message>
+        <source>The connection to the server of the job %1 was lost. The job stays shown as it was last read, and nothing can be changed until it is reconnected.
+Reconnect now?</source>
+        <translation>与作业 %1 的服务器的连接已断开。作业保持最后一次读取时的状态，重新连接之前不能做任何更改。
+现在重新连接吗？</translation>
+    </message>
+    <message>
+        <source>The server of the job %1 asks for a password.</source>
+        <translation>作业 %1 的服务器要求输入密码。</translation>
     </message>
 </context>
 <context>

@@ -34,4 +34,6 @@ enum class CommandId : int
     FileExportJobReport = 32798,
     FileExportJobWorkbook = 32799,
     FileCloseJob = 32800,
+    FileOpenTeamJob = 32802, // a job on a PostgreSQL server
+    ViewRefreshJob = 32803,  // the open job read again
 };

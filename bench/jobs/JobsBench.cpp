@@ -2,27 +2,16 @@
 // instrument writes, the status of a job of 200,000 planned fibres from 40
 // files (with the size of the job file against the files it holds), and
 // opening that job to write to it.
+#include "bench/support/SiteFiles.h"
 #include "jobs/Job.h"
 #include "jobs/StatusJson.h"
-#include "tools/make-samples/ResultFileEncoder.h"
-#include "tools/make-samples/SampleSet.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
-constexpr size_t LargestFile = 65535;
-constexpr size_t Files = 40;
-constexpr size_t FibresPerFile = 5000;
-
 namespace fs = std::filesystem;
-
-void Write(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // The files and the job, made once in the temporary folder.
 class Site
@@ -32,25 +21,12 @@ public:
     {
         fs::remove_all(m_Folder);
         fs::create_directories(m_Folder);
-        Write(Largest(), EncodeKavResult(ThreeWaveLengths, SampleLossTests(LargestFile, 144)));
-        JobSetup setup;
-        setup.plan = JobPlan{{}, "the site"};
-        std::vector<std::string> paths;
-        for (size_t f = 0; f < Files; ++f) {
-            // Each file its own cables: the job's fibres are all different.
-            std::vector<LossTestResult> tests = SampleLossTests(FibresPerFile, 144);
-            for (LossTestResult& test : tests) {
-                test.cable = "R" + std::to_string(f) + "-" + test.cable;
-                setup.plan->fibres.push_back({test.cable, test.fiber});
-            }
-            paths.push_back((m_Folder / ("unit-" + std::to_string(f) + ".bin")).string());
-            const std::string bytes = EncodeKavResult(ThreeWaveLengths, tests);
-            m_Imported += bytes.size();
-            Write(paths.back(), bytes);
-        }
+        WriteLargestFile(Largest());
+        const SiteFiles files = WriteSiteFiles(m_Folder.string());
+        m_Imported = files.bytes;
         std::unique_ptr<Job> job;
         std::vector<ImportReport> reports;
-        if (!Job::Create(SiteJob(), setup, job).ok() || !job->Import(paths, reports).ok())
+        if (!Job::Create(SiteJob(), files.setup, job).ok() || !job->Import(files.paths, reports).ok())
             std::abort();
     }
     ~Site() { fs::remove_all(m_Folder); }
@@ -85,7 +61,7 @@ void BM_ImportLargestThreeWavelengthFile(benchmark::State& state)
         if (!job->Import({site.Largest()}, reports).ok() || reports[0].outcome != ImportOutcome::Imported)
             state.SkipWithError("import failed");
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * LargestFile));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * LargestFileTests));
 }
 BENCHMARK(BM_ImportLargestThreeWavelengthFile)->Unit(benchmark::kMillisecond);
 
@@ -100,7 +76,7 @@ void BM_StatusJsonOf200000Fibres(benchmark::State& state)
             state.SkipWithError("no job");
         benchmark::DoNotOptimize(StatusJson(jobState));
     }
-    state.counters["fibres"] = double(Files * FibresPerFile);
+    state.counters["fibres"] = double(SiteFileCount * SiteFibresPerFile);
     state.counters["fileRatio"] = site.FileRatio();
 }
 BENCHMARK(BM_StatusJsonOf200000Fibres)->Unit(benchmark::kMillisecond);

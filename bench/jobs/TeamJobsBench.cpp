@@ -1,30 +1,19 @@
 // A team job on a PostgreSQL server (a private one, on a Unix socket):
 // importing the largest file the instrument writes into it, and the status
 // of a job of 200,000 planned fibres from 40 files kept there.
+#include "bench/support/SiteFiles.h"
 #include "jobs/Job.h"
 #include "jobs/StatusJson.h"
 #include "jobs/TeamJobServer.h"
 #include "tests/support/PrivateServer.h"
-#include "tools/make-samples/ResultFileEncoder.h"
-#include "tools/make-samples/SampleSet.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace {
-constexpr size_t LargestFile = 65535;
-constexpr size_t Files = 40;
-constexpr size_t FibresPerFile = 5000;
-
 namespace fs = std::filesystem;
-
-void Write(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 [[noreturn]] void Abandon(const std::string& why)
 {
@@ -45,22 +34,11 @@ public:
             Abandon("the server cannot keep team jobs");
         fs::remove_all(m_Folder);
         fs::create_directories(m_Folder);
-        Write(Largest(), EncodeKavResult(ThreeWaveLengths, SampleLossTests(LargestFile, 144)));
-        JobSetup setup;
-        setup.plan = JobPlan{{}, "the site"};
-        std::vector<std::string> paths;
-        for (size_t f = 0; f < Files; ++f) {
-            std::vector<LossTestResult> tests = SampleLossTests(FibresPerFile, 144);
-            for (LossTestResult& test : tests) {
-                test.cable = "R" + std::to_string(f) + "-" + test.cable;
-                setup.plan->fibres.push_back({test.cable, test.fiber});
-            }
-            paths.push_back((m_Folder / ("unit-" + std::to_string(f) + ".bin")).string());
-            Write(paths.back(), EncodeKavResult(ThreeWaveLengths, tests));
-        }
+        WriteLargestFile(Largest());
+        const SiteFiles files = WriteSiteFiles(m_Folder.string());
         std::unique_ptr<Job> job;
         std::vector<ImportReport> reports;
-        if (!Job::Create(Location("site"), setup, job).ok() || !job->Import(paths, reports).ok())
+        if (!Job::Create(Location("site"), files.setup, job).ok() || !job->Import(files.paths, reports).ok())
             Abandon("the site's job cannot be made");
     }
     ~TeamSite() { fs::remove_all(m_Folder); }
@@ -96,7 +74,7 @@ void BM_ImportLargestFileIntoTeamJob(benchmark::State& state)
         if (!job->Import({site.Largest()}, reports).ok() || reports[0].outcome != ImportOutcome::Imported)
             state.SkipWithError("import failed");
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * LargestFile));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * LargestFileTests));
 }
 // Timed by the clock: most of the work is the server's, not this process's.
 BENCHMARK(BM_ImportLargestFileIntoTeamJob)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -112,7 +90,7 @@ void BM_TeamStatusJsonOf200000Fibres(benchmark::State& state)
             state.SkipWithError("no job");
         benchmark::DoNotOptimize(StatusJson(jobState));
     }
-    state.counters["fibres"] = double(Files * FibresPerFile);
+    state.counters["fibres"] = double(SiteFileCount * SiteFibresPerFile);
 }
 BENCHMARK(BM_TeamStatusJsonOf200000Fibres)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace

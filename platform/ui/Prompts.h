@@ -60,6 +60,10 @@ public:
     // when the user cancelled.
     virtual std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
                                            const QString& initial) = 0;
+    // A password, typed unseen; nothing when the user cancelled. The caller
+    // hands it on and keeps it nowhere.
+    virtual std::optional<QString> AskPassword(QWidget* owner, const QString& label,
+                                               const QString& caption) = 0;
     // detail, when given, says why under the text.
     virtual MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption,
                                   MessageButtons buttons, MessageIcon icon,

@@ -89,6 +89,14 @@ std::optional<QString> QtPrompts::AskText(QWidget* owner, const QString& label, 
     return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
+std::optional<QString> QtPrompts::AskPassword(QWidget* owner, const QString& label, const QString& caption)
+{
+    bool accepted = false;
+    const QString text =
+        QInputDialog::getText(owner, caption, label, QLineEdit::Password, QString(), &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
+}
+
 std::optional<QString> QtPrompts::PickFolder(QWidget* owner, const QString& title)
 {
     return Chosen(QFileDialog::getExistingDirectory(owner, title, QString()));

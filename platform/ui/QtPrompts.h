@@ -13,6 +13,7 @@ public:
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
                                    const QString& initial) override;
+    std::optional<QString> AskPassword(QWidget* owner, const QString& label, const QString& caption) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;

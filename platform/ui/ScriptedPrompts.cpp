@@ -146,6 +146,15 @@ std::optional<QString> ScriptedPrompts::AskText(QWidget* owner, const QString& l
     return TakePath(prompt, Answer::For::Text);
 }
 
+std::optional<QString> ScriptedPrompts::AskPassword(QWidget* owner, const QString& label,
+                                                    const QString& caption)
+{
+    Prompt prompt = NewPrompt(Kind::AskPassword, owner);
+    prompt.text = label;
+    prompt.caption = caption;
+    return TakePath(prompt, Answer::For::Text);
+}
+
 std::optional<QString> ScriptedPrompts::SaveFile(QWidget* owner, const QString& filter, bool confirmOverwrite,
                                                  const QString& start)
 {

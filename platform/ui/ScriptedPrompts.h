@@ -28,6 +28,7 @@ public:
         OpenFiles,
         SaveFile,
         AskText,
+        AskPassword,
         PickFolder,
         Message,
         PrintDialog,
@@ -58,7 +59,7 @@ public:
 
     void QueueFile(const QString& path);       // the next open or save dialog chooses path
     void QueueFiles(const QStringList& paths); // the next dialog of several files chooses them
-    void QueueText(const QString& text);       // the next text question is answered so
+    void QueueText(const QString& text);       // the next text or password question is answered so
     void QueueFolder(const QString& folder);   // the next folder picker chooses folder
     void QueueCancel();                        // the next file or folder dialog is cancelled
     void QueueMessage(MessageAnswer answer);   // the next message box is answered so
@@ -85,6 +86,7 @@ public:
     std::optional<QString> PickFolder(QWidget* owner, const QString& title) override;
     std::optional<QString> AskText(QWidget* owner, const QString& label, const QString& caption,
                                    const QString& initial) override;
+    std::optional<QString> AskPassword(QWidget* owner, const QString& label, const QString& caption) override;
     MessageAnswer Message(QWidget* owner, const QString& text, const QString& caption, MessageButtons buttons,
                           MessageIcon icon, const QString& detail) override;
     bool PrintDialog(QWidget* owner, QPrinter& printer, int minPage, int maxPage) override;

@@ -9,10 +9,12 @@
 #include "jobview/CJobPane.h"
 #include "jobview/JobSession.h"
 #include "jobview/JobTreeModel.h"
+#include "tests/support/LossTestRecords.h"
 #include "tests/views/ViewTestSupport.h"
 #include "tools/make-samples/ResultFileEncoder.h"
 #include "tools/make-samples/SampleSet.h"
 #include "views/CInfoDialog.h"
+#include "views/CTestLimitsDlg.h"
 #include "views/DialogRunner.h"
 #include "views/Tabs.h"
 
@@ -36,24 +38,6 @@ class JobWindowTest : public QObject
     Q_OBJECT
 
 private:
-    // Losses of `loss` dB at every wavelength against the unit's 1.50 dB,
-    // tested on May `day` 2026 at 10:00.
-    static LossTestResult Test(const char* cable, const char* fiber, float loss, int day)
-    {
-        LossTestResult test;
-        test.cable = cable;
-        test.fiber = fiber;
-        for (int i = 0; i < 3; ++i) {
-            test.lossAB[i] = test.lossBA[i] = loss;
-            test.refAB[i] = test.refBA[i] = -3.0f;
-            test.threshold[i] = 1.5f;
-            test.length[i] = 1.0f;
-            test.orlAB[i] = test.orlBA[i] = 45.0f;
-        }
-        test.stamp = MakeStamp(2026, 5, day, 10, 0, 0);
-        return test;
-    }
-
     struct Fixture
     {
         ScratchSettings settings;
@@ -73,12 +57,13 @@ private:
             // both test CAB-1 F3 at the same time with different losses.
             WriteFile(unitA,
                       QByteArray::fromStdString(EncodeKavResult(
-                          ThreeWaveLengths, {Test("CAB-1", "F1", 2.5f, 1), Test("CAB-1", "F2", 0.5f, 1),
-                                             Test("CAB-1", "F3", 0.5f, 3), Test("CAB-2", "F1", 2.5f, 1)})));
-            WriteFile(unitB,
-                      QByteArray::fromStdString(EncodeKavResult(
-                          ThreeWaveLengths, {Test("CAB-1", "F1", 0.5f, 2), Test("CAB-1", "F3", 0.7f, 3),
-                                             Test("CAB-9", "F1", 0.5f, 2)})));
+                          ThreeWaveLengths,
+                          {LossTest("CAB-1", "F1", 2.5f, 1, 10), LossTest("CAB-1", "F2", 0.5f, 1, 10),
+                           LossTest("CAB-1", "F3", 0.5f, 3, 10), LossTest("CAB-2", "F1", 2.5f, 1, 10)})));
+            WriteFile(unitB, QByteArray::fromStdString(
+                                 EncodeKavResult(ThreeWaveLengths, {LossTest("CAB-1", "F1", 0.5f, 2, 10),
+                                                                    LossTest("CAB-1", "F3", 0.7f, 3, 10),
+                                                                    LossTest("CAB-9", "F1", 0.5f, 2, 10)})));
         }
         CMainFrame& Frame() { return *app.MainFrame(); }
         JobDock& Jobs() { return *Frame().Jobs(); }
@@ -188,9 +173,9 @@ private slots:
         // done already, goes back out with it.
         const QString unitC = f.dir.filePath("unit-c.bin"), unitD = f.dir.filePath("unit-d.bin");
         WriteFile(unitC, QByteArray::fromStdString(
-                             EncodeKavResult(ThreeWaveLengths, {Test("CAB-2", "F2", 0.5f, 4)})));
+                             EncodeKavResult(ThreeWaveLengths, {LossTest("CAB-2", "F2", 0.5f, 4, 10)})));
         WriteFile(unitD, QByteArray::fromStdString(
-                             EncodeKavResult(ThreeWaveLengths, {Test("CAB-2", "F3", 0.5f, 4)})));
+                             EncodeKavResult(ThreeWaveLengths, {LossTest("CAB-2", "F3", 0.5f, 4, 10)})));
         f.prompts.QueueFiles({unitC, unitD});
         f.prompts.QueueProgressCancel(3); // two steps a file: reading it, writing it
         f.Frame().OnCommand(CommandId::FileImportIntoJob);
@@ -224,13 +209,13 @@ private slots:
         QCOMPARE(tests.topLevelItemCount(), 2);
         QCOMPARE(tests.topLevelItem(0)->text(0), QString("Conflicting"));
         QCOMPARE(tests.topLevelItem(1)->text(0), QString("Conflicting"));
-        const QString chosen = tests.topLevelItem(1)->text(4);
+        const QString chosen = tests.topLevelItem(1)->text(5);
         tests.setCurrentItem(tests.topLevelItem(1));
         QVERIFY(f.Pane().ChooseButton()->isEnabled());
         f.Pane().ChooseButton()->click();
         QCOMPARE(f.State().Fibres()[f.Fibre("CAB-1", "F3")].state, FibreState::Pass);
         QCOMPARE(tests.topLevelItem(0)->text(0), QString("Current"));
-        QCOMPARE(tests.topLevelItem(0)->text(4), chosen);
+        QCOMPARE(tests.topLevelItem(0)->text(5), chosen);
         QCOMPARE(tests.topLevelItem(1)->text(0), QString("Not chosen"));
 
         // The cable: one question. The fiber: its cable, then its name.
@@ -307,6 +292,29 @@ private slots:
         QVERIFY(Job::Open(f.job.toStdString(), {}, reader).ok() && reader->ReadHeader(header).ok());
         QCOMPARE(header.CalibrationDateA, std::string("2026-01-05"));
         QCOMPARE(f.Frame().View()->Store().GetInfoFields().CalibrationDateA, std::string());
+    }
+
+    // A limit set in the window's Test Limits dialog holds for the job: a
+    // fixed 3 dB passes the 2.5 dB fibre that failed the unit's 1.50 dB.
+    void theJobsLimitIsSetInTheWindowsDialog()
+    {
+        Fixture f;
+        f.MakeJob();
+        QCOMPARE(f.State().Fibres()[f.Fibre("CAB-2", "F1")].state, FibreState::Fail);
+        TestLimits fixed;
+        fixed.method = LimitMethod::Fixed;
+        for (const int32_t waveLength : {1310, 1490, 1550})
+            fixed.fixed[waveLength] = Figure("3");
+        SetDialogRunner([&fixed](QDialog& dialog) {
+            static_cast<CTestLimitsDlg&>(dialog).Load(fixed);
+            return int(QDialog::Accepted);
+        });
+        f.Pane().LimitAction()->trigger();
+        SetDialogRunner(nullptr);
+        QVERIFY(f.Jobs().Session().Limits() == fixed);
+        QCOMPARE(f.State().Fibres()[f.Fibre("CAB-2", "F1")].state, FibreState::Pass);
+        QCOMPARE(f.State().Totals().fail, size_t(0));
+        QCOMPARE(f.prompts.Unexpected().size(), size_t(0));
     }
 
     // The tree asks nothing of a cable's fibres until the cable is opened.

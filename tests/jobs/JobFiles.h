@@ -1,6 +1,7 @@
 #pragma once
 
 #include "jobs/Job.h"
+#include "tests/support/LossTestRecords.h"
 #include "tests/support/ScratchFolder.h"
 #include "tools/make-samples/ResultFileEncoder.h"
 #include "tools/make-samples/SampleSet.h"
@@ -14,25 +15,6 @@
 
 // Loss-test files written as the instrument writes them, and jobs made of
 // them in a scratch folder.
-
-// A loss of `loss` dB both ways at all three wavelengths, against the
-// instrument's threshold of 1.50 dB, tested on May `day` 2026 at `hour`.
-inline LossTestResult LossTest(const std::string& cable, const std::string& fiber, float loss, int day,
-                               int hour = 9)
-{
-    LossTestResult test;
-    test.cable = cable;
-    test.fiber = fiber;
-    for (int i = 0; i < 3; ++i) {
-        test.lossAB[i] = test.lossBA[i] = loss;
-        test.refAB[i] = test.refBA[i] = -3.0f;
-        test.threshold[i] = 1.5f;
-        test.length[i] = 1.0f;
-        test.orlAB[i] = test.orlBA[i] = 45.0f;
-    }
-    test.stamp = MakeStamp(2026, 5, day, hour, 0, 0);
-    return test;
-}
 
 // SQL on the job file through a connection of its own, as another program's.
 class OtherProgram

@@ -36,3 +36,26 @@ TEST(TeamJobLocation, TakesTheJobOutAndNeverShowsThePassword)
         EXPECT_EQ(PgJobLocationShown(location), c.shown) << location;
     }
 }
+
+// A server and a job's name typed apart make the location they name.
+TEST(TeamJobLocation, IsMadeOfAServerAndAJobName)
+{
+    const struct
+    {
+        const char* conninfo;
+        const char* job;
+        const char* location;
+    } cases[] = {
+        {"postgresql://db/kav", "DC North/2", "postgresql://db/kav?job=DC%20North%2F2"},
+        {"postgresql://db/kav?sslmode=require", "F&1", "postgresql://db/kav?sslmode=require&job=F%261"},
+        {"host=db dbname=kav", "DC 'N'", "host='db' dbname='kav' job='DC \\'N\\''"},
+        {"", "A", "job='A'"},
+    };
+    for (const auto& c : cases) {
+        const std::string location = PgJobLocationOf(c.conninfo, c.job);
+        EXPECT_EQ(location, c.location) << c.conninfo;
+        const std::optional<PgJobLocation> parsed = ParsePgJobLocation(location);
+        ASSERT_TRUE(parsed) << location;
+        EXPECT_EQ(parsed->job, c.job) << location;
+    }
+}

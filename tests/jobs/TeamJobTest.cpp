@@ -216,7 +216,7 @@ TEST_F(TeamJobs, ServerGoingAwayMidImportLeavesTheJobAsItWas)
     });
     job.reset();
     ASSERT_TRUE(Server().Start()) << Server().Problem();
-    EXPECT_EQ(imported.status, JobStatus::Failed);
+    EXPECT_EQ(imported.status, JobStatus::Disconnected);
     EXPECT_NE(JobFailureText(imported).find("the connection to the server was lost"), std::string::npos)
         << JobFailureText(imported);
     ASSERT_EQ(reports.size(), 1u);
