@@ -39,6 +39,18 @@ private:
         bool operator<(const Look& other) const { return Key() < other.Key(); }
         bool operator==(const Look& other) const { return Key() == other.Key(); }
     };
+    // What sets a data cell's format apart from its neighbours'; compared
+    // cell by cell without building the format's text.
+    struct CellLook
+    {
+        int type = 0; // CellValue::Type
+        int decimals = 0;
+        bool exponent = false;
+        std::string unit; // shown in the cell
+        bool rule = false;
+        bool fail = false;
+        std::optional<uint32_t> fill;
+    };
     struct ColumnState;
 
     // The unit that every number of each open column carries in its text.
