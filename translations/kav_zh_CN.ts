@@ -404,6 +404,10 @@
         <source>Writing %1...</source>
         <translation>正在写入%1...</translation>
     </message>
+    <message>
+        <source>Writing the workbook...</source>
+        <translation>正在写入工作簿...</translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>

@@ -24,6 +24,7 @@ struct SheetWriter::ColumnState
 namespace {
 constexpr double TitleRowHeight = 30; // points: two lines
 constexpr double MaximumWidth = 60;   // characters
+constexpr size_t RowsPerProgress = 4096;
 
 size_t CharactersOf(std::string_view utf8)
 {
@@ -233,6 +234,10 @@ lxw_error SheetWriter::Write(const SheetTable& table)
         error = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), titles[c].c_str(), titleFormat);
 
     for (size_t row = 0; row < table.rowCount && error == LXW_NO_ERROR; ++row) {
+        if (m_Progress && row % RowsPerProgress == 0 && !m_Progress(m_RowsDone + row, m_Rows)) {
+            m_Cancelled = true;
+            return LXW_NO_ERROR;
+        }
         Look look;
         look.rule = table.fillRow(row, cells);
         for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c) {
@@ -243,6 +248,11 @@ lxw_error SheetWriter::Write(const SheetTable& table)
     }
     if (error != LXW_NO_ERROR)
         return error;
+    m_RowsDone += table.rowCount;
+    if (m_Progress && !m_Progress(m_RowsDone, m_Rows)) {
+        m_Cancelled = true;
+        return LXW_NO_ERROR;
+    }
 
     for (size_t c = 0; c < columns; ++c) {
         size_t widest = states[c].widest;
