@@ -1579,6 +1579,10 @@
         <source>Another user changed the job %1 at the same time. Nothing was changed: try again.</source>
         <translation>另一位用户同时修改了工程 %1。未作任何更改：请重试。</translation>
     </message>
+    <message>
+        <source>Writing the job&apos;s workbook...</source>
+        <translation>正在写入工程工作簿...</translation>
+    </message>
 </context>
 <context>
     <name>JobTreeModel</name>

@@ -255,10 +255,10 @@ void CKAVView::SaveWorkbook()
     // In percent: the largest workbooks have more rows than a bar counts.
     std::unique_ptr<ProgressPrompt> progress =
         Prompts::Current().Progress(this, tr("Writing the workbook..."), 100);
-    const auto tell = [&progress](size_t done, size_t total) {
-        return progress->Advance(total == 0 ? 100 : static_cast<int>(done * 100 / total));
-    };
-    const WorkbookOutcome made = WorkbookBytes(m_Store, kindTab.kind, source, tell);
+    const WorkbookOutcome made =
+        WorkbookBytes(m_Store, kindTab.kind, source, [&progress](size_t done, size_t total) {
+            return progress->AdvancePercent(done, total);
+        });
     // The sheets are done: the progress window closes before any message.
     progress.reset();
     if (made.cancelled)
