@@ -9,6 +9,7 @@
 #include "cli/JobOptions.h"
 #include "cli/OffscreenGui.h"
 #include "cli/ReportSetup.h"
+#include "cli/TerminalProgress.h"
 #include "data/HeaderFile.h"
 #include "data/LimitFile.h"
 #include "data/VerdictsCsv.h"
@@ -28,6 +29,8 @@
 #include "workbook/JobWorkbook.h"
 
 #include <QHashSeed>
+
+#include <functional>
 
 namespace {
 const CommandOutput Out("kav-job", JobUsageText);
@@ -282,10 +285,12 @@ int Command::Report()
 
     if (xlsxOut) {
         // libxlsxwriter tells its failures on standard error, in lines of its
-        // own; the one line below says what failed.
+        // own; the one line below says what failed. The progress has a
+        // stream of its own to the terminal.
+        TerminalProgress shown("Writing the workbook");
         WorkbookOutcome made = [&] {
             const StandardErrorSilenced library;
-            return JobWorkbookBytes(m_State, results, limits, facts.jobName);
+            return JobWorkbookBytes(m_State, results, limits, facts.jobName, std::ref(shown));
         }();
         if (!made.bytes)
             return Out.Fail(CannotWrite, QuotedName(*xlsxOut), "cannot be written: " + made.error);
@@ -298,7 +303,10 @@ int Command::Report()
         if (const std::optional<std::string> problem = ReportLanguageProblem(report.language))
             return Out.Fail(CannotRead, "--language " + report.language, *problem);
         JobReportPrinting job(m_State, results, facts, report);
-        pdf = ReportPdf(job, ReportPaper(m_Options.Value("--page-size"))).bytes.toStdString();
+        TerminalProgress shown("Writing the report");
+        pdf = ReportPdf(job, ReportPaper(m_Options.Value("--page-size")), QPageLayout::Portrait,
+                        std::ref(shown))
+                  .bytes.toStdString();
         if (pdf.empty())
             return Out.Fail(CannotWrite, QuotedName(*pdfOut),
                             "cannot be written: the report could not be painted");

@@ -41,9 +41,10 @@ unsigned LoadedFile::ReportPageCount(const ReportOptions& options)
     return CReportPrinting(store, Report(), options).PageCount();
 }
 
-std::string LoadedFile::PdfBytes(const QPageSize& paper, const ReportOptions& options)
+std::string LoadedFile::PdfBytes(const QPageSize& paper, const ReportOptions& options,
+                                 const PageProgress& progress)
 {
     CReportPrinting job(store, Report(), options);
-    const ReportPdfResult pdf = ReportPdf(job, paper);
+    const ReportPdfResult pdf = ReportPdf(job, paper, QPageLayout::Portrait, progress);
     return pdf.bytes.toStdString();
 }

@@ -4,6 +4,7 @@
 #include "data/FileLoading.h"
 #include "report/ReportKind.h"
 #include "report/ReportOptions.h"
+#include "report/ReportPageLoop.h"
 
 #include <string>
 
@@ -25,6 +26,8 @@ struct LoadedFile
     // loss-test document saved before any loss test.
     ReportKind Report() const;
     unsigned ReportPageCount(const ReportOptions& options);
-    // The report as a PDF (a Qt Gui must exist); empty if it failed.
-    std::string PdfBytes(const QPageSize& paper, const ReportOptions& options);
+    // The report as a PDF (a Qt Gui must exist); empty if it failed or was
+    // stopped.
+    std::string PdfBytes(const QPageSize& paper, const ReportOptions& options,
+                         const PageProgress& progress = {});
 };

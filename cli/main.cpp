@@ -10,6 +10,7 @@
 #include "cli/LoadedFile.h"
 #include "cli/OffscreenGui.h"
 #include "cli/ReportSetup.h"
+#include "cli/TerminalProgress.h"
 #include "data/HeaderFile.h"
 #include "data/LimitFile.h"
 #include "data/NameDecoding.h"
@@ -24,6 +25,7 @@
 #include <QHashSeed>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -137,10 +139,12 @@ int main(int argc, char** argv)
         if (!HasWorkbook(kind))
             return Out.FailUsage(QuotedName(options.file) + ": a recorded trace has no table for --xlsx");
         // libxlsxwriter tells its failures on standard error, in lines of its
-        // own; the one line below says what failed.
+        // own; the one line below says what failed. The progress has a
+        // stream of its own to the terminal.
+        TerminalProgress shown("Writing the workbook");
         WorkbookOutcome made = [&] {
             const StandardErrorSilenced library;
-            return WorkbookBytes(file.store, kind, {SourceName(options.file), limits});
+            return WorkbookBytes(file.store, kind, {SourceName(options.file), limits}, std::ref(shown));
         }();
         if (!made.bytes)
             return Out.Fail(CannotWrite, QuotedName(*options.xlsxOut), "cannot be written: " + made.error);
@@ -160,7 +164,8 @@ int main(int argc, char** argv)
         if (file.ReportPageCount(report) == 0)
             return Out.Fail(CannotWrite, QuotedName(*options.pdfOut),
                             "cannot be written: the report has no pages");
-        pdf = file.PdfBytes(ReportPaper(options.pageSize), report);
+        TerminalProgress shown("Writing the report");
+        pdf = file.PdfBytes(ReportPaper(options.pageSize), report, std::ref(shown));
         if (pdf.empty())
             return Out.Fail(CannotWrite, QuotedName(*options.pdfOut),
                             "cannot be written: the report could not be painted");

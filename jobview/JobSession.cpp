@@ -496,10 +496,18 @@ void JobSession::ExportWorkbook()
         ChooseSaveTarget(m_Owner, tr("Excel Workbook(*.xlsx) | *.xlsx||"), OutputKind::Workbook);
     if (!target)
         return;
-    const WorkbookOutcome made = JobWorkbookBytes(m_State, results, m_Limits, facts.jobName);
-    const WriteResult written = made.bytes ? WriteFileSafely(*target, *made.bytes)
-                                           : WriteResult{IoRefusal(IoStatus::Failed, made.error), *target};
-    ReportExportWriteResult(m_Owner, written);
+    // In percent: a large job's workbook has more rows than a bar counts.
+    std::unique_ptr<ProgressPrompt> progress =
+        Prompts::Current().Progress(m_Owner, tr("Writing the job's workbook..."), 100);
+    const WorkbookOutcome made =
+        JobWorkbookBytes(m_State, results, m_Limits, facts.jobName, [&progress](size_t done, size_t total) {
+            return progress->AdvancePercent(done, total);
+        });
+    // The sheets are done: the progress window closes before any message.
+    progress.reset();
+    if (made.cancelled)
+        return;
+    ReportExportWriteResult(m_Owner, WriteWorkbook(*target, made));
 }
 
 bool JobSession::FibreRecords(uint32_t fibre, std::vector<ResultRun>& runs)

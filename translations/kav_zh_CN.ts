@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>The connection to the server was lost: the job is shown as it was last read. Press F5 to reconnect.</source>
-        <translation>与服务器的连接已断开：作业按最后一次读取时的状态显示。按 F5 重新连接。</translation>
+        <translation>与服务器的连接已断开：工程按最后一次读取时的状态显示。按 F5 重新连接。</translation>
     </message>
 </context>
 <context>
@@ -415,6 +415,10 @@
     <message>
         <source>Writing %1...</source>
         <translation>正在写入%1...</translation>
+    </message>
+    <message>
+        <source>Writing the workbook...</source>
+        <translation>正在写入工作簿...</translation>
     </message>
 </context>
 <context>
@@ -697,19 +701,19 @@
     </message>
     <message>
         <source>Open Team Job(&amp;G)...</source>
-        <translation>打开团队作业(&amp;G)...</translation>
+        <translation>打开团队工程(&amp;G)...</translation>
     </message>
     <message>
         <source>Opens a job kept on a PostgreSQL server, which a crew fills together</source>
-        <translation>打开保存在 PostgreSQL 服务器上、由多名技术员共同填写的作业</translation>
+        <translation>打开保存在 PostgreSQL 服务器上、由多名技术员共同填写的工程</translation>
     </message>
     <message>
         <source>Refresh Job(&amp;R)	F5</source>
-        <translation>刷新作业(&amp;R)	F5</translation>
+        <translation>刷新工程(&amp;R)	F5</translation>
     </message>
     <message>
         <source>Reads the open job again, with what others have imported into it</source>
-        <translation>重新读取打开的作业，包括他人导入的内容</translation>
+        <translation>重新读取打开的工程，包括他人导入的内容</translation>
     </message>
 </context>
 <context>
@@ -1470,15 +1474,15 @@
     </message>
     <message>
         <source>Open Team Job</source>
-        <translation>打开团队作业</translation>
+        <translation>打开团队工程</translation>
     </message>
     <message>
         <source>The PostgreSQL server of the team job, as a connection string such as postgresql://host/kav or host=db dbname=kav user=ana. A password the server asks for is asked next, and never kept.</source>
-        <translation>团队作业所在的 PostgreSQL 服务器，以连接字符串表示，例如 postgresql://host/kav 或 host=db dbname=kav user=ana。服务器要求的密码将在下一步询问，且绝不保存。</translation>
+        <translation>团队工程所在的 PostgreSQL 服务器，以连接字符串表示，例如 postgresql://host/kav 或 host=db dbname=kav user=ana。服务器要求的密码将在下一步询问，且绝不保存。</translation>
     </message>
     <message>
         <source>The job&apos;s name on the server:</source>
-        <translation>作业在服务器上的名称：</translation>
+        <translation>工程在服务器上的名称：</translation>
     </message>
 </context>
 <context>
@@ -1617,29 +1621,33 @@
     </message>
     <message>
         <source>The server of the team job %1 asks for the password of its user:</source>
-        <translation>团队作业 %1 的服务器要求输入其用户的密码：</translation>
+        <translation>团队工程 %1 的服务器要求输入其用户的密码：</translation>
     </message>
     <message>
         <source>Open Team Job</source>
-        <translation>打开团队作业</translation>
+        <translation>打开团队工程</translation>
     </message>
     <message>
         <source>Read only: the job %1.</source>
-        <translation>只读：作业 %1。</translation>
+        <translation>只读：工程 %1。</translation>
     </message>
     <message>
         <source>The server of the job %1 cannot be reached yet. The job stays shown as it was last read; press F5 to try again.</source>
-        <translation>仍无法连接作业 %1 的服务器。作业保持最后一次读取时的状态；按 F5 重试。</translation>
+        <translation>仍无法连接工程 %1 的服务器。工程保持最后一次读取时的状态；按 F5 重试。</translation>
     </message>
     <message>
         <source>The connection to the server of the job %1 was lost. The job stays shown as it was last read, and nothing can be changed until it is reconnected.
 Reconnect now?</source>
-        <translation>与作业 %1 的服务器的连接已断开。作业保持最后一次读取时的状态，重新连接之前不能做任何更改。
+        <translation>与工程 %1 的服务器的连接已断开。工程保持最后一次读取时的状态，重新连接之前不能做任何更改。
 现在重新连接吗？</translation>
     </message>
     <message>
         <source>The server of the job %1 asks for a password.</source>
-        <translation>作业 %1 的服务器要求输入密码。</translation>
+        <translation>工程 %1 的服务器要求输入密码。</translation>
+    </message>
+    <message>
+        <source>Writing the job&apos;s workbook...</source>
+        <translation>正在写入工程工作簿...</translation>
     </message>
 </context>
 <context>

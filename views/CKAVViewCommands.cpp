@@ -252,7 +252,18 @@ void CKAVView::SaveWorkbook()
         return;
     // A loss test's verdicts are those of the window, against its limit.
     const WorkbookSource source{QFileInfo(m_TabFiles[tab]).fileName().toStdString(), m_KavPage->Limits()};
-    ReportExportWriteResult(this, KeepSaved(tab, ExportWorkbook(*target, m_Store, kindTab.kind, source)));
+    // In percent: the largest workbooks have more rows than a bar counts.
+    std::unique_ptr<ProgressPrompt> progress =
+        Prompts::Current().Progress(this, tr("Writing the workbook..."), 100);
+    const WorkbookOutcome made =
+        WorkbookBytes(m_Store, kindTab.kind, source, [&progress](size_t done, size_t total) {
+            return progress->AdvancePercent(done, total);
+        });
+    // The sheets are done: the progress window closes before any message.
+    progress.reset();
+    if (made.cancelled)
+        return;
+    ReportExportWriteResult(this, KeepSaved(tab, WriteWorkbook(*target, made)));
 }
 
 void CKAVView::SaveDocument()

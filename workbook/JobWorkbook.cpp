@@ -60,7 +60,7 @@ const char* YesOrNo(bool yes)
 } // namespace
 
 WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& results, const TestLimits& limits,
-                                 const std::string& jobName)
+                                 const std::string& jobName, const RowProgress& progress)
 {
     // The sheets read the verdicts while they are written.
     const CDataStore none;
@@ -153,5 +153,5 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                           file.importedAt};
                   }),
     };
-    return WorkbookOfSheets("Job", jobName, sheets);
+    return WorkbookOfSheets("Job", jobName, sheets, progress);
 }

@@ -15,7 +15,7 @@
 // its state), "History" (every record that is not current, and why) and
 // "Files" (each imported file with its SHA-256).
 WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& results, const TestLimits& limits,
-                                 const std::string& jobName);
+                                 const std::string& jobName, const RowProgress& progress = {});
 
 // One sheet of the same sheets of every run, one after the other, each
 // part's cells filled and coloured as its own sheet has them.

@@ -16,14 +16,15 @@ struct SheetWriter::ColumnState
     std::string foundUnit; // the one unit every number carries
     CellKind cell = CellKind::Text;
     size_t widest = 0; // characters of the widest text shown
-    // The format of the column's last cell: the next one mostly shares it.
-    Look lastLook;
-    lxw_format* lastFormat = nullptr;
+    // The formats of the column's cells so far: a column has a few, which
+    // its cells take in turn.
+    std::vector<std::pair<CellLook, lxw_format*>> looks;
 };
 
 namespace {
 constexpr double TitleRowHeight = 30; // points: two lines
 constexpr double MaximumWidth = 60;   // characters
+constexpr size_t RowsPerProgress = 4096;
 
 size_t CharactersOf(std::string_view utf8)
 {
@@ -131,33 +132,45 @@ lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column
     const auto r = static_cast<lxw_row_t>(row);
     const auto c = static_cast<lxw_col_t>(column);
     const CellValue value = ValueOf(text, state.cell);
-    Look look = rowLook;
-    const bool rule = look.rule;
+    const bool rule = rowLook.rule;
+    const bool unitInCell =
+        value.type == CellValue::Type::Number && state.units == ColumnState::Units::InCells;
+    const std::string_view unit = unitInCell ? value.unit : std::string_view();
+    const bool fail = value.type == CellValue::Type::Text && text == "Fail";
     size_t shown = text.size();
-    switch (value.type) {
-    case CellValue::Type::Number: {
-        const bool unitInCell = state.units == ColumnState::Units::InCells;
-        look.numberFormat = NumberFormat(value, unitInCell ? value.unit : std::string_view());
-        if (!unitInCell)
-            shown -= std::min(shown, value.unit.size());
-        break;
-    }
-    case CellValue::Type::Date:
-        look.numberFormat = "yyyy-mm-dd";
-        break;
-    case CellValue::Type::Time:
-        look.numberFormat = "hh:mm:ss";
-        break;
-    case CellValue::Type::Text:
-        look.fail = text == "Fail";
+    if (value.type == CellValue::Type::Number && !unitInCell)
+        shown -= std::min(shown, value.unit.size());
+    else if (value.type == CellValue::Type::Text)
         shown = CharactersOf(text);
-        break;
+    const auto same = [&](const std::pair<CellLook, lxw_format*>& known) {
+        const CellLook& look = known.first;
+        return look.type == static_cast<int>(value.type) && look.decimals == value.decimals &&
+               look.exponent == value.exponent && look.unit == unit && look.rule == rule &&
+               look.fail == fail && look.fill == rowLook.fill;
+    };
+    auto known = std::find_if(state.looks.begin(), state.looks.end(), same);
+    if (known == state.looks.end()) {
+        Look look = rowLook;
+        look.fail = fail;
+        switch (value.type) {
+        case CellValue::Type::Number:
+            look.numberFormat = NumberFormat(value, unit);
+            break;
+        case CellValue::Type::Date:
+            look.numberFormat = "yyyy-mm-dd";
+            break;
+        case CellValue::Type::Time:
+            look.numberFormat = "hh:mm:ss";
+            break;
+        case CellValue::Type::Text:
+            break;
+        }
+        known = state.looks.insert(state.looks.end(),
+                                   {{static_cast<int>(value.type), value.decimals, value.exponent,
+                                     std::string(unit), rule, fail, rowLook.fill},
+                                    FormatOf(look)});
     }
-    if (!state.lastFormat || !(look == state.lastLook)) {
-        state.lastFormat = FormatOf(look);
-        state.lastLook = look;
-    }
-    lxw_format* format = state.lastFormat;
+    lxw_format* format = known->second;
     state.widest = std::max(state.widest, shown);
     switch (value.type) {
     case CellValue::Type::Number:
@@ -221,6 +234,10 @@ lxw_error SheetWriter::Write(const SheetTable& table)
         error = worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), titles[c].c_str(), titleFormat);
 
     for (size_t row = 0; row < table.rowCount && error == LXW_NO_ERROR; ++row) {
+        if (m_Progress && row % RowsPerProgress == 0 && !m_Progress(m_RowsDone + row, m_Rows)) {
+            m_Cancelled = true;
+            return LXW_NO_ERROR;
+        }
         Look look;
         look.rule = table.fillRow(row, cells);
         for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c) {
@@ -231,6 +248,11 @@ lxw_error SheetWriter::Write(const SheetTable& table)
     }
     if (error != LXW_NO_ERROR)
         return error;
+    m_RowsDone += table.rowCount;
+    if (m_Progress && !m_Progress(m_RowsDone, m_Rows)) {
+        m_Cancelled = true;
+        return LXW_NO_ERROR;
+    }
 
     for (size_t c = 0; c < columns; ++c) {
         size_t widest = states[c].widest;

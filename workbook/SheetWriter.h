@@ -4,11 +4,14 @@
 
 #include <xlsxwriter.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 // Writes tables as sheets of one workbook, row by row: a bold title row that
@@ -20,10 +23,17 @@
 class SheetWriter
 {
 public:
-    explicit SheetWriter(lxw_workbook* book) : m_Book(book) {}
+    // `progress`, when given, is told the rows written of `rows` in all.
+    explicit SheetWriter(lxw_workbook* book, std::function<bool(size_t done, size_t total)> progress = {},
+                         size_t rows = 0)
+        : m_Book(book), m_Progress(std::move(progress)), m_Rows(rows)
+    {
+    }
 
-    // The library's first error, or LXW_NO_ERROR.
+    // The library's first error, or LXW_NO_ERROR. A cancelled sheet stops
+    // where it is.
     lxw_error Write(const SheetTable& table);
+    bool Cancelled() const { return m_Cancelled; }
 
 private:
     // What a cell's format is made of.
@@ -39,6 +49,18 @@ private:
         bool operator<(const Look& other) const { return Key() < other.Key(); }
         bool operator==(const Look& other) const { return Key() == other.Key(); }
     };
+    // What sets a data cell's format apart from its neighbours'; compared
+    // cell by cell without building the format's text.
+    struct CellLook
+    {
+        int type = 0; // CellValue::Type
+        int decimals = 0;
+        bool exponent = false;
+        std::string unit; // shown in the cell
+        bool rule = false;
+        bool fail = false;
+        std::optional<uint32_t> fill;
+    };
     struct ColumnState;
 
     // The unit that every number of each open column carries in its text.
@@ -51,4 +73,8 @@ private:
 
     lxw_workbook* m_Book;
     std::map<Look, lxw_format*> m_Formats; // the workbook owns them
+    std::function<bool(size_t done, size_t total)> m_Progress;
+    size_t m_Rows;
+    size_t m_RowsDone = 0;
+    bool m_Cancelled = false;
 };

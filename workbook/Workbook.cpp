@@ -47,7 +47,7 @@ bool HasWorkbook(RecordKind kind)
 }
 
 WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& subject,
-                                 const std::vector<SheetTable>& sheets)
+                                 const std::vector<SheetTable>& sheets, const RowProgress& progress)
 {
     WorkbookOutcome outcome;
     WorkbookFile file;
@@ -61,9 +61,17 @@ WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& su
         return failed(file.Error());
     // The subject names a file, as XML can hold it.
     SetProperties(file.Book(), title, PrintableName(subject));
-    SheetWriter writer(file.Book());
+    size_t rows = 0;
+    for (const SheetTable& sheet : sheets)
+        rows += sheet.rowCount;
+    SheetWriter writer(file.Book(), progress, rows);
     for (const SheetTable& sheet : sheets) {
         const lxw_error error = writer.Write(sheet);
+        if (writer.Cancelled()) {
+            outcome.cancelled = true;
+            outcome.error = "cancelled";
+            return outcome;
+        }
         if (error != LXW_NO_ERROR)
             return failed(std::string("cannot write the sheet ") + sheet.name + ": " + lxw_strerror(error));
     }
@@ -73,7 +81,8 @@ WorkbookOutcome WorkbookOfSheets(const std::string& title, const std::string& su
     return outcome;
 }
 
-WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source)
+WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const WorkbookSource& source,
+                              const RowProgress& progress)
 {
     if (!HasWorkbook(kind)) {
         WorkbookOutcome outcome;
@@ -92,14 +101,18 @@ WorkbookOutcome WorkbookBytes(const CDataStore& store, RecordKind kind, const Wo
     else
         sheets = {LossTestSheet(store, verdicts, source.limits), VerdictsSheet(store, verdicts),
                   SummarySheet(store, verdicts, source.limits, fileName)};
-    return WorkbookOfSheets(TitleOf(kind), fileName, sheets);
+    return WorkbookOfSheets(TitleOf(kind), fileName, sheets, progress);
+}
+
+WriteResult WriteWorkbook(const std::string& path, const WorkbookOutcome& made)
+{
+    if (!made.bytes)
+        return WriteResult{IoRefusal(made.status, made.error), path};
+    return WriteFileSafely(path, *made.bytes);
 }
 
 WriteResult ExportWorkbook(const std::string& path, const CDataStore& store, RecordKind kind,
                            const WorkbookSource& source)
 {
-    const WorkbookOutcome outcome = WorkbookBytes(store, kind, source);
-    if (!outcome.bytes)
-        return WriteResult{IoRefusal(outcome.status, outcome.error), path};
-    return WriteFileSafely(path, *outcome.bytes);
+    return WriteWorkbook(path, WorkbookBytes(store, kind, source));
 }

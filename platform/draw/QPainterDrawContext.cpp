@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 int QtTextFlags(DrawContext::TextFormat format)
 {
@@ -37,7 +39,37 @@ QPainterDrawContext::QPainterDrawContext(QPainter& painter, const QRect& deviceA
 
 QPainterDrawContext::~QPainterDrawContext()
 {
+    Flush();
+}
+
+void QPainterDrawContext::Flush()
+{
+    FlushGlyphs();
     FlushLines();
+}
+
+void QPainterDrawContext::FlushGlyphs()
+{
+    if (m_Glyphs.empty())
+        return;
+    QPen pen(m_GlyphColor, m_PenWidth);
+    pen.setCosmetic(true);
+    m_Painter.setPen(pen);
+    for (const Glyphs& glyphs : m_Glyphs) {
+        QGlyphRun run;
+        run.setRawFont(glyphs.face);
+        run.setGlyphIndexes(glyphs.indexes);
+        run.setPositions(glyphs.positions);
+        m_Painter.drawGlyphRun(QPointF(), run);
+    }
+    m_Glyphs.clear();
+}
+
+ShapedTextCache::FontTexts& QPainterDrawContext::FontShapes() const
+{
+    if (!m_FontShapes)
+        m_FontShapes = &m_Shapes->ForFont(m_Painter.font(), m_Painter.device());
+    return *m_FontShapes;
 }
 
 void QPainterDrawContext::FlushLines()
@@ -81,7 +113,7 @@ void QPainterDrawContext::UseTextPen()
 void QPainterDrawContext::SetPen(const QColor& color, int width)
 {
     if (color != m_PenColor || width != m_PenWidth)
-        FlushLines();
+        Flush();
     m_PenColor = color;
     m_PenWidth = width;
     UseLinePen();
@@ -90,6 +122,7 @@ void QPainterDrawContext::SetPen(const QColor& color, int width)
 void QPainterDrawContext::SetFont(const QFont& font)
 {
     m_Painter.setFont(font);
+    m_FontShapes = nullptr;
 }
 
 QFont QPainterDrawContext::Font() const
@@ -115,7 +148,7 @@ void QPainterDrawContext::LineTo(int x, int y)
 
 void QPainterDrawContext::DrawRectangle(const QRect& rect)
 {
-    FlushLines();
+    Flush();
     UseLinePen();
     m_Painter.setBrush(Qt::NoBrush);
     m_Painter.drawRect(rect);
@@ -123,13 +156,14 @@ void QPainterDrawContext::DrawRectangle(const QRect& rect)
 
 void QPainterDrawContext::FillRect(const QRect& rect, const QColor& color)
 {
-    FlushLines();
+    Flush();
     m_Painter.fillRect(rect, color);
 }
 
 // Text in the lines' own colour looks the same above or below them.
 void QPainterDrawContext::TextAt(int x, int y, const QString& text)
 {
+    FlushGlyphs();
     if (m_TextColor != m_PenColor)
         FlushLines();
     UseTextPen();
@@ -138,11 +172,12 @@ void QPainterDrawContext::TextAt(int x, int y, const QString& text)
 
 void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
 {
+    if (DrawShapedText(rect, text, format))
+        return;
+    FlushGlyphs();
     if (m_TextColor != m_PenColor)
         FlushLines();
     UseTextPen();
-    if (DrawShapedText(rect, text, format))
-        return;
     if (!Includes(format, TextFormat::WordBreak) || !Includes(format, TextFormat::EditControl)) {
         m_Painter.drawText(rect, QtTextFlags(format), text);
         return;
@@ -153,7 +188,7 @@ void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, Tex
 
 void QPainterDrawContext::DrawImage(const QRect& rect, const QImage& image)
 {
-    FlushLines();
+    Flush();
     m_Painter.drawImage(rect, image);
 }
 
@@ -162,7 +197,7 @@ bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text,
 {
     if (!m_Shapes || !Includes(format, TextFormat::SingleLine) || Includes(format, TextFormat::WordBreak))
         return false;
-    const ShapedTextCache::Shaped& shaped = m_Shapes->Get(text, m_Painter.font(), m_Painter.device());
+    const ShapedTextCache::Shaped& shaped = FontShapes().Get(text, m_Painter.device());
     qreal x = rect.x();
     if (Includes(format, TextFormat::HCenter))
         x += (rect.width() - shaped.width) / 2;
@@ -175,25 +210,55 @@ bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text,
         y += rect.height() - shaped.height;
     const bool clip = !Includes(format, TextFormat::NoClip) &&
                       (shaped.width > rect.width() || shaped.height > rect.height());
-    if (clip) {
-        m_Painter.save();
-        m_Painter.setClipRect(rect, Qt::IntersectClip);
+    const bool plain = std::all_of(shaped.runs.begin(), shaped.runs.end(), [](const QGlyphRun& run) {
+        return run.flags() == QGlyphRun::GlyphRunFlags();
+    });
+    if (clip || !plain) {
+        // Drawn now, where it stands among the rest.
+        if (m_TextColor != m_PenColor)
+            Flush();
+        FlushGlyphs();
+        UseTextPen();
+        if (clip) {
+            m_Painter.save();
+            m_Painter.setClipRect(rect, Qt::IntersectClip);
+        }
+        for (const QGlyphRun& run : shaped.runs)
+            m_Painter.drawGlyphRun(QPointF(x, y), run);
+        if (clip)
+            m_Painter.restore();
+        return true;
     }
-    for (const QGlyphRun& run : shaped.runs)
-        m_Painter.drawGlyphRun(QPointF(x, y), run);
-    if (clip)
-        m_Painter.restore();
+    // Lines of another colour drawn so far stay below it.
+    if (m_TextColor != m_PenColor)
+        Flush();
+    if (m_TextColor != m_GlyphColor)
+        FlushGlyphs();
+    m_GlyphColor = m_TextColor;
+    const QPointF origin(x, y);
+    for (const QGlyphRun& run : shaped.runs) {
+        const QRawFont face = run.rawFont();
+        auto glyphs = std::find_if(m_Glyphs.begin(), m_Glyphs.end(),
+                                   [&face](const Glyphs& held) { return held.face == face; });
+        if (glyphs == m_Glyphs.end())
+            glyphs = m_Glyphs.insert(m_Glyphs.end(), Glyphs{face, {}, {}});
+        glyphs->indexes.append(run.glyphIndexes());
+        for (const QPointF& position : run.positions())
+            glyphs->positions.append(origin + position);
+    }
     return true;
 }
 
 int QPainterDrawContext::TextWidth(const QString& text) const
 {
+    if (m_Shapes)
+        return FontShapes().Get(text, m_Painter.device()).advance;
     return m_Painter.fontMetrics().horizontalAdvance(text);
 }
 
 void QPainterDrawContext::SetMapping(const QRect& window, const QRect& viewport)
 {
-    FlushLines();
+    Flush();
     m_Painter.setWindow(window);
     m_Painter.setViewport(viewport.translated(m_DeviceArea.topLeft()));
 }

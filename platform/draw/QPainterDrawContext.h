@@ -2,12 +2,14 @@
 
 #include "platform/draw/DrawContext.h"
 
+#include "platform/draw/ShapedTextCache.h"
+
 #include <QLine>
+#include <QRawFont>
 
 #include <vector>
 
 class QPainter;
-class ShapedTextCache;
 
 // A DrawContext over a QPainter that the caller opened on any paint device.
 //
@@ -15,7 +17,9 @@ class ShapedTextCache;
 // something must come after them: a fill, a rectangle, text in a colour of
 // its own, another pen or mapping, or the end of the context. A page of
 // boxed cells so costs a printer or a PDF one line per rule, not four per
-// cell.
+// cell. With a cache of shaped texts, single lines of text are held back
+// the same way and drawn together, one run of glyphs per face and colour,
+// before the lines: a PDF then sets its font and colour once for them all.
 class QPainterDrawContext : public DrawContext
 {
 public:
@@ -50,8 +54,13 @@ public:
 private:
     void UseLinePen();
     void UseTextPen();
-    // Draws the lines held back; whatever is drawn next comes after them.
+    // Draws the glyphs, then the lines, held back; whatever is drawn next
+    // comes after them.
+    void Flush();
     void FlushLines();
+    void FlushGlyphs();
+    // The shaped texts of the painter's font.
+    ShapedTextCache::FontTexts& FontShapes() const;
     // A single line in `rect` from its shaped glyphs; false when it cannot be.
     bool DrawShapedText(const QRect& rect, const QString& text, TextFormat format);
 
@@ -63,4 +72,14 @@ private:
     QColor m_TextColor = Qt::black;
     QPoint m_Current;
     std::vector<QLine> m_Lines; // drawn, not yet painted
+    mutable ShapedTextCache::FontTexts* m_FontShapes = nullptr;
+    // Glyphs drawn, not yet painted, in the text colour of the moment.
+    struct Glyphs
+    {
+        QRawFont face;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+    };
+    std::vector<Glyphs> m_Glyphs;
+    QColor m_GlyphColor;
 };

@@ -1,27 +1,41 @@
 #include "platform/draw/ShapedTextCache.h"
 
+#include <QFontMetrics>
 #include <QPaintDevice>
 #include <QTextLayout>
 
 #include <algorithm>
 
 namespace {
-// Enough for every distinct text of a long report; past it the cache starts
-// again rather than grow without bound.
+// Enough for every distinct text of a long report in one font; past it the
+// font's texts start again rather than grow without bound.
 constexpr qsizetype MostTexts = 50000;
+
+int DotsPerInchOf(const QPaintDevice* device)
+{
+    return device ? device->logicalDpiY() : 0;
+}
 } // namespace
 
-const ShapedTextCache::Shaped& ShapedTextCache::Get(const QString& text, const QFont& font,
-                                                    QPaintDevice* device)
+ShapedTextCache::FontTexts& ShapedTextCache::ForFont(const QFont& font, QPaintDevice* device)
 {
-    Key key{font, device ? device->logicalDpiY() : 0, text};
-    const auto found = m_Shapes.constFind(key);
+    // A report uses a handful of fonts: a look along them is enough.
+    const int dotsPerInch = DotsPerInchOf(device);
+    for (const std::unique_ptr<FontTexts>& texts : m_Fonts)
+        if (texts->m_DotsPerInch == dotsPerInch && texts->m_Font == font)
+            return *texts;
+    return *m_Fonts.emplace_back(std::make_unique<FontTexts>(font, dotsPerInch));
+}
+
+const ShapedTextCache::Shaped& ShapedTextCache::FontTexts::Get(const QString& text, QPaintDevice* device)
+{
+    const auto found = m_Shapes.constFind(text);
     if (found != m_Shapes.constEnd())
         return *found;
     if (m_Shapes.size() >= MostTexts)
         m_Shapes.clear();
 
-    QTextLayout layout(text, font, device);
+    QTextLayout layout(text, m_Font, device);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
@@ -43,5 +57,6 @@ const ShapedTextCache::Shaped& ShapedTextCache::Get(const QString& text, const Q
         shaped.width = line.naturalTextWidth();
         shaped.height = line.ascent() + line.descent();
     }
-    return *m_Shapes.insert(key, shaped);
+    shaped.advance = QFontMetrics(m_Font, device).horizontalAdvance(text);
+    return *m_Shapes.insert(text, shaped);
 }

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 class QPaintDevice;
 
 // Single lines of text shaped once for a font and a device and then drawn as
@@ -19,25 +22,33 @@ public:
         QList<QGlyphRun> runs; // positioned from the line's top-left corner
         qreal width = 0;
         qreal height = 0; // ascent and descent
+        int advance = 0;  // as the font's metrics measure the text on the device
     };
 
-    const Shaped& Get(const QString& text, const QFont& font, QPaintDevice* device);
+    // The texts of one font at one resolution. A painter keeps the one of
+    // its font while the font stays, so a text is found by its characters
+    // alone.
+    class FontTexts
+    {
+    public:
+        FontTexts(const QFont& font, int dotsPerInch) : m_Font(font), m_DotsPerInch(dotsPerInch) {}
+        // `device` has the resolution the texts were made for.
+        const Shaped& Get(const QString& text, QPaintDevice* device);
 
-private:
-    struct Key
-    {
-        QFont font;
-        int dotsPerInch;
-        QString text;
-        bool operator==(const Key& other) const
-        {
-            return dotsPerInch == other.dotsPerInch && text == other.text && font == other.font;
-        }
+    private:
+        friend class ShapedTextCache;
+        QFont m_Font;
+        int m_DotsPerInch;
+        QHash<QString, Shaped> m_Shapes;
     };
-    friend size_t qHash(const Key& key, size_t seed)
+
+    // Kept as long as the cache.
+    FontTexts& ForFont(const QFont& font, QPaintDevice* device);
+    const Shaped& Get(const QString& text, const QFont& font, QPaintDevice* device)
     {
-        return qHashMulti(seed, key.font, key.dotsPerInch, key.text);
+        return ForFont(font, device).Get(text, device);
     }
 
-    QHash<Key, Shaped> m_Shapes;
+private:
+    std::vector<std::unique_ptr<FontTexts>> m_Fonts;
 };

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -39,6 +40,12 @@ public:
     virtual ~ProgressPrompt() = default;
     // Shows `done` steps of the maximum; false once the user has cancelled.
     virtual bool Advance(int done) = 0;
+    // For a prompt of 100 steps: work counted in more steps than a bar
+    // holds, shown in percent.
+    bool AdvancePercent(size_t done, size_t total)
+    {
+        return Advance(total == 0 ? 100 : static_cast<int>(done * 100 / total));
+    }
 };
 
 class Prompts

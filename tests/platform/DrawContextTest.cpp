@@ -138,6 +138,61 @@ private slots:
         QVERIFY(narrow.contains(cut));
     }
 
+    // Shaped texts are held back and drawn together: the same pixels as
+    // each drawn on its own, a fill after them still covers them, a colour
+    // of their own stays theirs, and their widths are the metrics' widths.
+    void heldTextsDrawAsEachAloneAndMeasureAsTheMetrics()
+    {
+        struct Step
+        {
+            QRect rect;
+            QString text;
+            QColor colour;
+            QRect fillAfter; // null: none
+        };
+        const QList<Step> steps = {
+            {QRect(10, 10, 100, 30), QStringLiteral("-9.58"), Qt::black, QRect()},
+            {QRect(110, 10, 100, 30), QStringLiteral("1310 Up/Down"), Qt::black, QRect(10, 10, 100, 30)},
+            {QRect(10, 60, 100, 30), QStringLiteral("N/A"), Qt::red, QRect()},
+            {QRect(110, 60, 100, 30), QStringLiteral("0.35"), Qt::black, QRect()},
+        };
+        const Format centred = Format::HCenter | Format::VCenter | Format::SingleLine;
+        ShapedTextCache shapes;
+        QImage together = Blank(), alone = Blank();
+        {
+            QPainter painter(&together);
+            QPainterDrawContext dc(painter, QRect(), &shapes);
+            for (const Step& step : steps) {
+                dc.SetTextColor(step.colour);
+                dc.DrawTextIn(step.rect, step.text, centred);
+                if (!step.fillAfter.isNull())
+                    dc.FillRect(step.fillAfter, Qt::white);
+                QCOMPARE(dc.TextWidth(step.text), painter.fontMetrics().horizontalAdvance(step.text));
+            }
+        }
+        {
+            QPainter painter(&alone);
+            for (const Step& step : steps) {
+                {
+                    QPainterDrawContext dc(painter, QRect(), &shapes);
+                    dc.SetTextColor(step.colour);
+                    dc.DrawTextIn(step.rect, step.text, centred);
+                }
+                if (!step.fillAfter.isNull())
+                    painter.fillRect(step.fillAfter, Qt::white);
+            }
+        }
+        QCOMPARE(together, alone);
+        QVERIFY(!Ink(together).isEmpty());
+        QVERIFY(Ink(together.copy(steps[0].rect)).isEmpty()); // covered by the fill
+        const QImage red = together.copy(steps[2].rect);
+        bool inRed = false;
+        for (int y = 0; y < red.height(); ++y)
+            for (int x = 0; x < red.width(); ++x)
+                inRed = inRed || (qRed(red.pixel(x, y)) > 200 && qGreen(red.pixel(x, y)) < 100);
+        QVERIFY(inRed);
+    }
+
     void linesAreMergedButKeepTheirPlaceBeforeFills()
     {
         // Boxes that share their edges draw the same pixels as the painter's

@@ -90,8 +90,8 @@ private slots:
         QVERIFY(qAbs(printed.front().xMin - 0.25 * 72 - 80 * 72.0 / 110) < 1.0);
     }
 
-    // A cancelled dialog prints and writes nothing, and a PDF export
-    // cancelled half way leaves the file that was there; before a loss-test
+    // A cancelled dialog prints and writes nothing, and a PDF or workbook
+    // export cancelled half way leaves the file that was there; before a loss-test
     // file the KAV tab has no report to print, preview or export.
     void cancelsAndEmptyReportsWriteNothing()
     {
@@ -109,6 +109,16 @@ private slots:
         QCOMPARE(f.prompts.ProgressSteps(), std::vector<int>{1});
         QCOMPARE(ReadFile(target), QByteArray("old"));
         QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+        // So does a workbook stopped after its sheet.
+        const QString workbook = f.Path("readings.xlsx");
+        WriteFile(workbook, "old");
+        f.prompts.Clear();
+        f.prompts.QueueFile(workbook);
+        f.prompts.QueueProgressCancel(100);
+        f.Run(CommandId::FileSaveAsExcel, TabOpm);
+        QCOMPARE(f.prompts.ProgressSteps(), (std::vector<int>{0, 100}));
+        QCOMPARE(ReadFile(workbook), QByteArray("old"));
+        QCOMPARE(f.prompts.MessageTexts(), QStringList());
         QVERIFY(f.prompts.Unexpected().empty());
 
         for (const CommandId id :

@@ -11,6 +11,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #if defined(__unix__) || defined(__APPLE__)
 #include "tests/support/FullDisk.h"
@@ -128,6 +130,18 @@ TEST(Workbook, WorkingFilesStayPrivateAndGoWithTheFolder)
     const WorkbookOutcome made = WorkbookBytes(store, RecordKind::Orl, {"orl.bin", {}});
     ASSERT_TRUE(made.bytes) << made.error;
     EXPECT_EQ(made.bytes->substr(0, 2), "PK"); // a zip, as every workbook is
+    // Its progress is told the rows of its one sheet; stopped, it leaves nothing.
+    std::vector<std::pair<size_t, size_t>> told;
+    const auto keepOn = [&told](size_t done, size_t total) {
+        told.emplace_back(done, total);
+        return true;
+    };
+    EXPECT_TRUE(WorkbookBytes(store, RecordKind::Orl, {"orl.bin", {}}, keepOn).bytes);
+    EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{0, 3}, {3, 3}}));
+    const WorkbookOutcome stopped =
+        WorkbookBytes(store, RecordKind::Orl, {"orl.bin", {}}, [](size_t, size_t) { return false; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_FALSE(stopped.bytes);
     EXPECT_TRUE(temporary.Empty());
 
     const WorkbookOutcome trace = WorkbookBytes(store, RecordKind::Trace, {"trace.bin", {}});
