@@ -1,4 +1,5 @@
 #include "tests/cli/KavConvertRun.h"
+#include "tests/support/LossTestRecords.h"
 #include "tests/support/PdfReading.h"
 #include "tools/make-samples/ResultFileEncoder.h"
 #include "tools/make-samples/SampleSet.h"
@@ -10,23 +11,6 @@
 // What the job makes of its files is the jobs layer's tests'.
 
 namespace {
-// A loss of `loss` dB at all three wavelengths both ways against the
-// instrument's threshold of 1.50 dB, tested on May `day` 2026.
-LossTestResult LossTest(const std::string& cable, const std::string& fiber, float loss, int day)
-{
-    LossTestResult test;
-    test.cable = cable;
-    test.fiber = fiber;
-    for (int i = 0; i < 3; ++i) {
-        test.lossAB[i] = test.lossBA[i] = loss;
-        test.refAB[i] = test.refBA[i] = -3.0f;
-        test.threshold[i] = 1.5f;
-        test.length[i] = 1.0f;
-    }
-    test.stamp = MakeStamp(2026, 5, day, 9, 0, 0);
-    return test;
-}
-
 // The text with every run of white space one space, as a PDF read back
 // spaces its words however it laid them out.
 std::string Squeezed(const std::string& text)
