@@ -147,6 +147,7 @@ void JobSession::Close()
     m_RefreshTimer->stop();
     m_Job.reset();
     m_State = JobState();
+    m_StateAudit = -1;
     m_Path.clear();
     m_Location.clear();
     m_Password.clear();
@@ -160,10 +161,23 @@ void JobSession::Refresh(bool asked)
 {
     if (!IsOpen())
         return;
-    if (!m_Lost)
-        Reread();
-    else if (asked)
-        Reconnect();
+    if (m_Lost) {
+        if (asked)
+            Reconnect();
+        return;
+    }
+    int64_t audit = 0;
+    if (!asked && LastAudit(audit).ok() && audit == m_StateAudit)
+        return;
+    Reread();
+}
+
+JobResult JobSession::LastAudit(int64_t& id)
+{
+    std::vector<AuditEntry> audit;
+    const JobResult read = m_Job->ReadAudit(audit);
+    id = audit.empty() ? 0 : audit.back().id;
+    return read;
 }
 
 bool JobSession::Reconnect()
@@ -203,7 +217,11 @@ bool JobSession::Reread()
 {
     JobState state;
     TestLimits limits;
-    JobResult read = m_Job->Read(state);
+    // Read first: a change landing meanwhile makes the next refresh read again.
+    int64_t audit = 0;
+    JobResult read = LastAudit(audit);
+    if (read.ok())
+        read = m_Job->Read(state);
     if (read.ok())
         read = m_Job->ReadLimits(limits);
     if (!read.ok()) {
@@ -215,6 +233,7 @@ bool JobSession::Reread()
     }
     m_State = std::move(state);
     m_Limits = limits;
+    m_StateAudit = audit;
     emit Changed();
     return true;
 }

@@ -63,7 +63,10 @@ public:
     bool Open(const QString& location);
     void Close();
     // Reads the job again, as others may have changed it; `asked` by the
-    // user, a lost connection is tried again.
+    // user, a lost connection is tried again. Unasked (the timer's), the
+    // job is read only when its audit log has grown: every change to a job
+    // is audited, and the log is a few rows where a job may hold 200,000
+    // fibres.
     void Refresh(bool asked);
     // Opens the job again where its connection was lost; false, having told
     // why, when it cannot.
@@ -100,6 +103,8 @@ private:
     void ConnectionLost(const JobResult& result);
     // Reads the state after a change; false (told) when it cannot.
     bool Reread();
+    // The id of the audit log's last entry (0: none).
+    JobResult LastAudit(int64_t& id);
     bool Loaded(const JobResult& result);
     bool Results(JobResults& results, JobReportFacts& facts);
 
@@ -117,4 +122,6 @@ private:
     QTimer* m_RefreshTimer;
     JobState m_State;
     TestLimits m_Limits;
+    // LastAudit as it was before m_State was read (-1: never read).
+    int64_t m_StateAudit = -1;
 };

@@ -17,6 +17,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -164,8 +165,9 @@ private slots:
         QCOMPARE(f.prompts.Unexpected().size(), size_t(0));
     }
 
-    // F5 shows what another technician imported meanwhile, who and when,
-    // with the cable the user opened still open and the fibre selected.
+    // The timer's refresh reads nothing while the job is unchanged, and
+    // shows what another technician imported meanwhile, who and when; F5
+    // too, with the cable the user opened still open and the fibre selected.
     void refreshingShowsAnotherTechniciansImport()
     {
         Fixture f;
@@ -179,8 +181,12 @@ private slots:
         QVERIFY2(imported.ok(), JobFailureText(imported).c_str());
         QCOMPARE(f.State().Totals().files, size_t(1));
 
-        f.Frame().OnCommand(CommandId::ViewRefreshJob);
+        QSignalSpy reads(&f.Session(), &JobSession::Changed);
+        f.Session().Refresh(false);
         QCOMPARE(f.State().Totals().files, size_t(2));
+        QCOMPARE(reads.size(), 1);
+        f.Session().Refresh(false);
+        QCOMPARE(reads.size(), 1);
         QVERIFY(f.Pane().Tree()->isExpanded(f.Pane().Model()->index(0, 0)));
         f.Pane().SelectFibre(*f.State().FindFibre("CAB-01", "F002"));
         QVERIFY2(f.Pane().Tests()->topLevelItem(0)->text(4).endsWith(" by ana"),
