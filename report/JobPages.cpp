@@ -2,6 +2,7 @@
 
 #include "jobs/JobTime.h"
 #include "jobs/Sha256.h"
+#include "report/ColumnHeading.h"
 #include "report/ReportText.h"
 
 #include <QStringList>
@@ -9,12 +10,6 @@
 namespace {
 // Fibres with the lowest margins that the attention page names.
 constexpr size_t LowestMarginCount = 10;
-
-struct ColumnHeading
-{
-    const char* title;
-    int width;
-};
 
 template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnHeading (&headings)[N])
 {
@@ -35,11 +30,6 @@ constexpr ColumnHeading VerdictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"
                                             {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
                                             {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
                                             {QT_TRANSLATE_NOOP("Report", "Incomplete"), 100}};
-constexpr ColumnHeading MarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                           {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                           {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
-                                           {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
-                                           {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
 constexpr ColumnHeading FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
                                           {QT_TRANSLATE_NOOP("Report", "Fiber"), 160}};
 constexpr ColumnHeading TestColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
@@ -166,7 +156,7 @@ void JobPages::AddAttention()
         return records;
     };
     AddFibres(m_Front, ReportText("Report", "Failed fibres"), currentOf(FibreFilter::Failed),
-              ColumnsOf(MarginColumns), &JobPages::FibreMargin);
+              ColumnsOf(FibreMarginColumns), &JobPages::FibreMargin);
     AddFibres(m_Front, ReportText("Report", "Missing fibres"), m_State.Fibres(FibreFilter::Missing),
               ColumnsOf(FibreColumns), &JobPages::FibreName);
     AddFibres(m_Front, ReportText("Report", "Incomplete fibres"), currentOf(FibreFilter::Incomplete),
@@ -174,7 +164,7 @@ void JobPages::AddAttention()
     AddFibres(m_Front, ReportText("Report", "Conflicts"), m_State.Fibres(FibreFilter::Conflicts),
               ColumnsOf(ConflictColumns), &JobPages::Conflict);
     AddFibres(m_Front, ReportText("Report", "Lowest margins"),
-              LowestMargins(m_State, m_Results, LowestMarginCount), ColumnsOf(MarginColumns),
+              LowestMargins(m_State, m_Results, LowestMarginCount), ColumnsOf(FibreMarginColumns),
               &JobPages::FibreMargin);
 }
 

@@ -3,6 +3,7 @@
 #include "data/CDataStore.h"
 #include "data/LossTestRules.h"
 #include "platform/draw/TextFitting.h"
+#include "report/ColumnHeading.h"
 #include "report/NameText.h"
 #include "report/ReportDrawing.h"
 #include "report/ReportFonts.h"
@@ -21,35 +22,25 @@ constexpr int ResultPadding = 12;    // inside the result's box
 constexpr int ResultWordHeight = 40; // the title font's 30 and a gap
 constexpr int SignatureHeight = 90;
 
-struct Column
-{
-    const char* title;
-    int width;
-};
 // The counts by cable and by wavelength share their columns but the first.
-constexpr Column CountColumns[] = {{nullptr, 140},
-                                   {QT_TRANSLATE_NOOP("Report", "Fibres"), 70},
-                                   {QT_TRANSLATE_NOOP("Report", "Pass"), 60},
-                                   {QT_TRANSLATE_NOOP("Report", "Warning"), 70},
-                                   {QT_TRANSLATE_NOOP("Report", "Incomplete"), 80},
-                                   {QT_TRANSLATE_NOOP("Report", "Fail"), 60},
-                                   {QT_TRANSLATE_NOOP("Report", "Not certified"), 100},
-                                   {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
-constexpr Column FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                   {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
-                                   {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
-                                   {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
-                                   {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+constexpr ColumnHeading CountColumns[] = {{nullptr, 140},
+                                          {QT_TRANSLATE_NOOP("Report", "Fibres"), 70},
+                                          {QT_TRANSLATE_NOOP("Report", "Pass"), 60},
+                                          {QT_TRANSLATE_NOOP("Report", "Warning"), 70},
+                                          {QT_TRANSLATE_NOOP("Report", "Incomplete"), 80},
+                                          {QT_TRANSLATE_NOOP("Report", "Fail"), 60},
+                                          {QT_TRANSLATE_NOOP("Report", "Not certified"), 100},
+                                          {QT_TRANSLATE_NOOP("Report", "Worst margin (dB)"), 140}};
 
-template <size_t N> constexpr int WidthOf(const Column (&columns)[N])
+template <size_t N> constexpr int WidthOf(const ColumnHeading (&columns)[N])
 {
     int width = 0;
-    for (const Column& column : columns)
+    for (const ColumnHeading& column : columns)
         width += column.width;
     return width;
 }
 // Every table spans the page's width and no more.
-static_assert(WidthOf(CountColumns) == Right - Left && WidthOf(FibreColumns) == Right - Left);
+static_assert(WidthOf(CountColumns) == Right - Left && WidthOf(FibreMarginColumns) == Right - Left);
 
 QString Hundredths(int64_t hundredths)
 {
@@ -210,8 +201,9 @@ void SummaryPages::AddTable(Table table, size_t rows)
         for (size_t c = 1; c < std::size(CountColumns); ++c)
             columns.push_back({ReportText("Report", CountColumns[c].title), CountColumns[c].width});
     } else {
-        for (size_t c = 0; c < std::size(FibreColumns); ++c)
-            columns.push_back({ReportText("Report", FibreColumns[c].title), FibreColumns[c].width, c < 2});
+        for (size_t c = 0; c < std::size(FibreMarginColumns); ++c)
+            columns.push_back(
+                {ReportText("Report", FibreMarginColumns[c].title), FibreMarginColumns[c].width, c < 2});
     }
     m_Flow.AddTable(std::move(columns), rows,
                     [this, table](size_t row) { return RowTexts(table, static_cast<uint32_t>(row)); });

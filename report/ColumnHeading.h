@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A column of a report's table as the code writes it: its title, translated
+// in the context "Report" when drawn, and its width in the page's units.
+struct ColumnHeading
+{
+    const char* title;
+    int width;
+};
+
+// A list of fibres by their margins: the summary's lists of failed,
+// incomplete and warned fibres, and the job report's lowest margins.
+constexpr ColumnHeading FibreMarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+                                                {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+                                                {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
+                                                {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
+                                                {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
