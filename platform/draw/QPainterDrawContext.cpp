@@ -5,6 +5,7 @@
 #include "platform/draw/TextFitting.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -163,11 +164,17 @@ void QPainterDrawContext::FillRect(const QRect& rect, const QColor& color)
 // Text in the lines' own colour looks the same above or below them.
 void QPainterDrawContext::TextAt(int x, int y, const QString& text)
 {
+    const int baseline = y + m_Painter.fontMetrics().ascent();
+    if (m_Shapes) {
+        const ShapedTextCache::Shaped& shaped = FontShapes().Get(text, m_Painter.device());
+        PlaceShaped(shaped, QPointF(x, baseline - shaped.ascent), nullptr);
+        return;
+    }
     FlushGlyphs();
     if (m_TextColor != m_PenColor)
         FlushLines();
     UseTextPen();
-    m_Painter.drawText(QPoint(x, y + m_Painter.fontMetrics().ascent()), text);
+    m_Painter.drawText(QPoint(x, baseline), text);
 }
 
 void QPainterDrawContext::DrawTextIn(const QRect& rect, const QString& text, TextFormat format)
@@ -192,28 +199,56 @@ void QPainterDrawContext::DrawImage(const QRect& rect, const QImage& image)
     m_Painter.drawImage(rect, image);
 }
 
-// Placed as the painter places a single line, clipped where it overflows.
+// Placed as the painter places a single line, or as the edit control's
+// lines are placed, one below the other.
 bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text, TextFormat format)
 {
-    if (!m_Shapes || !Includes(format, TextFormat::SingleLine) || Includes(format, TextFormat::WordBreak))
+    if (!m_Shapes)
+        return false;
+    const bool clip = !Includes(format, TextFormat::NoClip);
+    if (Includes(format, TextFormat::WordBreak)) {
+        if (!Includes(format, TextFormat::EditControl))
+            return false;
+        const QFontMetricsF metrics(m_Painter.font(), m_Painter.device());
+        qreal top = rect.top();
+        for (const QString& line : EditControlLines(text, metrics, rect.width())) {
+            const ShapedTextCache::Shaped& shaped = FontShapes().Get(line, m_Painter.device());
+            PlaceShaped(shaped, QPointF(AcrossIn(rect, shaped, format), top), clip ? &rect : nullptr);
+            top += metrics.height();
+        }
+        return true;
+    }
+    if (!Includes(format, TextFormat::SingleLine))
         return false;
     const ShapedTextCache::Shaped& shaped = FontShapes().Get(text, m_Painter.device());
-    qreal x = rect.x();
-    if (Includes(format, TextFormat::HCenter))
-        x += (rect.width() - shaped.width) / 2;
-    else if (Includes(format, TextFormat::Right))
-        x += rect.width() - shaped.width;
     qreal y = rect.y();
     if (Includes(format, TextFormat::VCenter))
         y += (rect.height() - shaped.height) / 2;
     else if (Includes(format, TextFormat::Bottom))
         y += rect.height() - shaped.height;
-    const bool clip = !Includes(format, TextFormat::NoClip) &&
-                      (shaped.width > rect.width() || shaped.height > rect.height());
-    const bool plain = std::all_of(shaped.runs.begin(), shaped.runs.end(), [](const QGlyphRun& run) {
-        return run.flags() == QGlyphRun::GlyphRunFlags();
-    });
-    if (clip || !plain) {
+    const bool overflows = shaped.width > rect.width() || shaped.height > rect.height();
+    PlaceShaped(shaped, QPointF(AcrossIn(rect, shaped, format), y), clip && overflows ? &rect : nullptr);
+    return true;
+}
+
+qreal QPainterDrawContext::AcrossIn(const QRect& rect, const ShapedTextCache::Shaped& shaped,
+                                    TextFormat format)
+{
+    if (Includes(format, TextFormat::HCenter))
+        return rect.x() + (rect.width() - shaped.width) / 2;
+    if (Includes(format, TextFormat::Right))
+        return rect.x() + rect.width() - shaped.width;
+    return rect.x();
+}
+
+void QPainterDrawContext::PlaceShaped(const ShapedTextCache::Shaped& shaped, const QPointF& origin,
+                                      const QRect* clipTo)
+{
+    // A clip that cuts no ink changes nothing drawn; the pixel around the
+    // ink is the edge a painter smooths.
+    const QRectF ink = shaped.ink.translated(origin).adjusted(-1, -1, 1, 1);
+    const bool clip = clipTo && !shaped.ink.isEmpty() && !QRectF(*clipTo).contains(ink);
+    if (clip || !shaped.plain) {
         // Drawn now, where it stands among the rest.
         if (m_TextColor != m_PenColor)
             Flush();
@@ -221,13 +256,13 @@ bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text,
         UseTextPen();
         if (clip) {
             m_Painter.save();
-            m_Painter.setClipRect(rect, Qt::IntersectClip);
+            m_Painter.setClipRect(*clipTo, Qt::IntersectClip);
         }
         for (const QGlyphRun& run : shaped.runs)
-            m_Painter.drawGlyphRun(QPointF(x, y), run);
+            m_Painter.drawGlyphRun(origin, run);
         if (clip)
             m_Painter.restore();
-        return true;
+        return;
     }
     // Lines of another colour drawn so far stay below it.
     if (m_TextColor != m_PenColor)
@@ -235,7 +270,6 @@ bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text,
     if (m_TextColor != m_GlyphColor)
         FlushGlyphs();
     m_GlyphColor = m_TextColor;
-    const QPointF origin(x, y);
     for (const QGlyphRun& run : shaped.runs) {
         const QRawFont face = run.rawFont();
         auto glyphs = std::find_if(m_Glyphs.begin(), m_Glyphs.end(),
@@ -246,7 +280,6 @@ bool QPainterDrawContext::DrawShapedText(const QRect& rect, const QString& text,
         for (const QPointF& position : run.positions())
             glyphs->positions.append(origin + position);
     }
-    return true;
 }
 
 int QPainterDrawContext::TextWidth(const QString& text) const

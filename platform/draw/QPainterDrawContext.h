@@ -17,9 +17,11 @@ class QPainter;
 // something must come after them: a fill, a rectangle, text in a colour of
 // its own, another pen or mapping, or the end of the context. A page of
 // boxed cells so costs a printer or a PDF one line per rule, not four per
-// cell. With a cache of shaped texts, single lines of text are held back
-// the same way and drawn together, one run of glyphs per face and colour,
-// before the lines: a PDF then sets its font and colour once for them all.
+// cell. With a cache of shaped texts, text is held back the same way, a
+// line at a time (single lines, the lines of wrapped text, text at a
+// point), and drawn together, one run of glyphs per face and colour, before
+// the lines: a PDF then sets its font and colour once for them all. A box
+// the text overflows clips it only where its ink leaves the box.
 class QPainterDrawContext : public DrawContext
 {
 public:
@@ -61,8 +63,14 @@ private:
     void FlushGlyphs();
     // The shaped texts of the painter's font.
     ShapedTextCache::FontTexts& FontShapes() const;
-    // A single line in `rect` from its shaped glyphs; false when it cannot be.
+    // Text in `rect` from its shaped glyphs, a line at a time; false when
+    // it cannot be.
     bool DrawShapedText(const QRect& rect, const QString& text, TextFormat format);
+    // Where a line starts across `rect`, placed as `format` says.
+    static qreal AcrossIn(const QRect& rect, const ShapedTextCache::Shaped& shaped, TextFormat format);
+    // Draws a shaped line from `origin`, clipped to `clipTo` where its ink
+    // leaves it; held back with the other glyphs where it can be.
+    void PlaceShaped(const ShapedTextCache::Shaped& shaped, const QPointF& origin, const QRect* clipTo);
 
     QPainter& m_Painter;
     QRect m_DeviceArea;

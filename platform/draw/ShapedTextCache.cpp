@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -54,8 +55,17 @@ const ShapedTextCache::Shaped& ShapedTextCache::FontTexts::Get(const QString& te
             const QPointF second = b.positions().isEmpty() ? QPointF() : b.positions().front();
             return first.x() < second.x() || (first.x() == second.x() && first.y() < second.y());
         });
+        for (const QGlyphRun& run : shaped.runs) {
+            shaped.plain = shaped.plain && run.flags() == QGlyphRun::GlyphRunFlags();
+            const QRawFont face = run.rawFont();
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+                shaped.ink |= face.boundingRect(indexes[i]).translated(positions[i]);
+        }
         shaped.width = line.naturalTextWidth();
         shaped.height = line.ascent() + line.descent();
+        shaped.ascent = line.ascent();
     }
     shaped.advance = QFontMetrics(m_Font, device).horizontalAdvance(text);
     return *m_Shapes.insert(text, shaped);

@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
+#include <QRectF>
 #include <QString>
 
 #include <memory>
@@ -22,7 +23,14 @@ public:
         QList<QGlyphRun> runs; // positioned from the line's top-left corner
         qreal width = 0;
         qreal height = 0; // ascent and descent
-        int advance = 0;  // as the font's metrics measure the text on the device
+        qreal ascent = 0;
+        int advance = 0; // as the font's metrics measure the text on the device
+        // Where the glyphs put ink, from the line's top-left corner: a box
+        // the line overflows clips nothing when the ink stays inside it.
+        QRectF ink;
+        // No run needs more than its glyphs and positions to be drawn again
+        // (none is right to left, underlined or the like).
+        bool plain = true;
     };
 
     // The texts of one font at one resolution. A painter keeps the one of

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 using Format = DrawContext::TextFormat;
 
@@ -28,14 +30,19 @@ QImage Blank()
     return image;
 }
 
-QImage TextIn(const QRect& rect, Format format, ShapedTextCache* shapes = nullptr,
-              const QString& text = QStringLiteral("WWW"))
+QImage Drawn(const std::function<void(DrawContext&)>& draw, ShapedTextCache* shapes = nullptr)
 {
     QImage image = Blank();
     QPainter painter(&image);
     QPainterDrawContext dc(painter, QRect(), shapes);
-    dc.DrawTextIn(rect, text, format);
+    draw(dc);
     return image;
+}
+
+QImage TextIn(const QRect& rect, Format format, ShapedTextCache* shapes = nullptr,
+              const QString& text = QStringLiteral("WWW"))
+{
+    return Drawn([&](DrawContext& dc) { dc.DrawTextIn(rect, text, format); }, shapes);
 }
 } // namespace
 
@@ -130,12 +137,42 @@ private slots:
             QCOMPARE(shaped.size(), painted.size());
             QCOMPARE(again, shaped);
         }
+        // Lines of wrapped text, text at a point, and a box lower than the
+        // line whose ink it holds (which clips nothing): as the painter
+        // draws each of them.
+        const QRect inkHigh = Ink(TextIn(rect, Format::Left | Format::Top | Format::SingleLine));
+        const QList<std::function<void(DrawContext&)>> draws = {
+            [](DrawContext& dc) {
+                dc.DrawTextIn(QRect(10, 10, 200, 150), QStringLiteral("Loss AB\n(dB)"),
+                              Format::HCenter | Format::WordBreak | Format::EditControl);
+            },
+            [](DrawContext& dc) { dc.TextAt(30, 40, QStringLiteral("Cable ID: CAB-01")); },
+            [&inkHigh](DrawContext& dc) {
+                dc.DrawTextIn(QRect(20, inkHigh.top() - 3, 300, inkHigh.height() + 6), QStringLiteral("WWW"),
+                              Format::Left | Format::Top | Format::SingleLine);
+            },
+        };
+        for (const auto& draw : draws) {
+            const QRect painted = Ink(Drawn(draw));
+            const QRect shaped = Ink(Drawn(draw, &shapes));
+            QVERIFY(!shaped.isEmpty());
+            const QPoint off = shaped.topLeft() - painted.topLeft();
+            QVERIFY2(qAbs(off.x()) <= 1 && qAbs(off.y()) <= 1,
+                     qPrintable(QString("off by %1,%2").arg(off.x()).arg(off.y())));
+            QVERIFY(qAbs(shaped.width() - painted.width()) <= 1 &&
+                    qAbs(shaped.height() - painted.height()) <= 1);
+        }
         // Too wide for its rectangle: cut at the rectangle's edges.
         const QRect narrow(100, 50, 20, 40);
         const QRect cut = Ink(TextIn(narrow, Format::HCenter | Format::VCenter | Format::SingleLine, &shapes,
                                      QStringLiteral("WWWWWWWWWW")));
         QVERIFY(!cut.isEmpty());
         QVERIFY(narrow.contains(cut));
+        // Too low for its ink: cut at the rectangle's top and bottom.
+        const QRect low(20, inkHigh.top() + 2, 300, inkHigh.height() - 4);
+        const QRect cutLow = Ink(TextIn(low, Format::Left | Format::Top | Format::SingleLine, &shapes));
+        QVERIFY(!cutLow.isEmpty());
+        QVERIFY(low.contains(cutLow));
     }
 
     // Shaped texts are held back and drawn together: the same pixels as
