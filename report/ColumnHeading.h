@@ -8,12 +8,15 @@ struct ColumnHeading
 {
     const char* title;
     int width;
+    // A name: wider than the column, it wraps in a row grown to its lines
+    // rather than being cut at the column's edges.
+    bool wraps = false;
 };
 
 // A list of fibres by their margins: the summary's lists of failed,
 // incomplete and warned fibres, and the job report's lowest margins.
-constexpr ColumnHeading FibreMarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                                {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+constexpr ColumnHeading FibreMarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160, true},
+                                                {QT_TRANSLATE_NOOP("Report", "Fiber"), 160, true},
                                                 {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
                                                 {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
                                                 {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};

@@ -15,40 +15,40 @@ template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnHeading
 {
     std::vector<FlowPages::Column> columns;
     for (const ColumnHeading& heading : headings)
-        columns.push_back({ReportText("Report", heading.title), heading.width});
+        columns.push_back({ReportText("Report", heading.title), heading.width, heading.wraps});
     return columns;
 }
 
 // Each cable's counts in two tables, as wide as the cables' pages.
 constexpr ColumnHeading CompletenessColumns[] = {
-    {QT_TRANSLATE_NOOP("Report", "Cable"), 160},     {QT_TRANSLATE_NOOP("Report", "Planned"), 80},
-    {QT_TRANSLATE_NOOP("Report", "Tested"), 80},     {QT_TRANSLATE_NOOP("Report", "Missing"), 80},
-    {QT_TRANSLATE_NOOP("Report", "Unplanned"), 100}, {QT_TRANSLATE_NOOP("Report", "Retested"), 100},
+    {QT_TRANSLATE_NOOP("Report", "Cable"), 160, true}, {QT_TRANSLATE_NOOP("Report", "Planned"), 80},
+    {QT_TRANSLATE_NOOP("Report", "Tested"), 80},       {QT_TRANSLATE_NOOP("Report", "Missing"), 80},
+    {QT_TRANSLATE_NOOP("Report", "Unplanned"), 100},   {QT_TRANSLATE_NOOP("Report", "Retested"), 100},
     {QT_TRANSLATE_NOOP("Report", "Conflicts"), 120}};
-constexpr ColumnHeading VerdictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
+constexpr ColumnHeading VerdictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160, true},
                                             {QT_TRANSLATE_NOOP("Report", "Pass"), 80},
                                             {QT_TRANSLATE_NOOP("Report", "Warning"), 80},
                                             {QT_TRANSLATE_NOOP("Report", "Fail"), 80},
                                             {QT_TRANSLATE_NOOP("Report", "Incomplete"), 100}};
-constexpr ColumnHeading FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                          {QT_TRANSLATE_NOOP("Report", "Fiber"), 160}};
-constexpr ColumnHeading TestColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                         {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+constexpr ColumnHeading FibreColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160, true},
+                                          {QT_TRANSLATE_NOOP("Report", "Fiber"), 160, true}};
+constexpr ColumnHeading TestColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160, true},
+                                         {QT_TRANSLATE_NOOP("Report", "Fiber"), 160, true},
                                          {QT_TRANSLATE_NOOP("Report", "Record"), 120},
                                          {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
-constexpr ColumnHeading ConflictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160},
-                                             {QT_TRANSLATE_NOOP("Report", "Fiber"), 160},
+constexpr ColumnHeading ConflictColumns[] = {{QT_TRANSLATE_NOOP("Report", "Cable"), 160, true},
+                                             {QT_TRANSLATE_NOOP("Report", "Fiber"), 160, true},
                                              {QT_TRANSLATE_NOOP("Report", "Records"), 200},
                                              {QT_TRANSLATE_NOOP("Report", "Tested"), 200}};
 constexpr ColumnHeading SupersededColumns[] = {
-    {QT_TRANSLATE_NOOP("Report", "Cable"), 120},   {QT_TRANSLATE_NOOP("Report", "Fiber"), 100},
-    {QT_TRANSLATE_NOOP("Report", "Record"), 80},   {QT_TRANSLATE_NOOP("Report", "Tested"), 170},
-    {QT_TRANSLATE_NOOP("Report", "Verdict"), 100}, {QT_TRANSLATE_NOOP("Report", "Why"), 150}};
+    {QT_TRANSLATE_NOOP("Report", "Cable"), 120, true}, {QT_TRANSLATE_NOOP("Report", "Fiber"), 100, true},
+    {QT_TRANSLATE_NOOP("Report", "Record"), 80},       {QT_TRANSLATE_NOOP("Report", "Tested"), 170},
+    {QT_TRANSLATE_NOOP("Report", "Verdict"), 100},     {QT_TRANSLATE_NOOP("Report", "Why"), 150}};
 constexpr ColumnHeading CorrectionColumns[] = {{QT_TRANSLATE_NOOP("Report", "Record"), 100},
-                                               {QT_TRANSLATE_NOOP("Report", "Cable as imported"), 155},
-                                               {QT_TRANSLATE_NOOP("Report", "Fiber as imported"), 155},
-                                               {QT_TRANSLATE_NOOP("Report", "Cable"), 155},
-                                               {QT_TRANSLATE_NOOP("Report", "Fiber"), 155}};
+                                               {QT_TRANSLATE_NOOP("Report", "Cable as imported"), 155, true},
+                                               {QT_TRANSLATE_NOOP("Report", "Fiber as imported"), 155, true},
+                                               {QT_TRANSLATE_NOOP("Report", "Cable"), 155, true},
+                                               {QT_TRANSLATE_NOOP("Report", "Fiber"), 155, true}};
 
 QString VerdictWord(JobVerdict verdict)
 {

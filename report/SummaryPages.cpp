@@ -191,8 +191,8 @@ SummaryPages::SummaryPages(const CDataStore& store, const ReportOptions& options
 
 void SummaryPages::AddTable(Table table, size_t rows)
 {
-    // The columns that hold names wrap: the first of the counts, the first
-    // two of a list of fibres.
+    // The columns that hold names wrap: the first of the counts, and a list
+    // of fibres' cable and fiber.
     std::vector<FlowPages::Column> columns;
     if (table == Table::Cables || table == Table::Waves) {
         columns.push_back(
@@ -202,8 +202,8 @@ void SummaryPages::AddTable(Table table, size_t rows)
             columns.push_back({ReportText("Report", CountColumns[c].title), CountColumns[c].width});
     } else {
         for (size_t c = 0; c < std::size(FibreMarginColumns); ++c)
-            columns.push_back(
-                {ReportText("Report", FibreMarginColumns[c].title), FibreMarginColumns[c].width, c < 2});
+            columns.push_back({ReportText("Report", FibreMarginColumns[c].title), FibreMarginColumns[c].width,
+                               FibreMarginColumns[c].wraps});
     }
     m_Flow.AddTable(std::move(columns), rows,
                     [this, table](size_t row) { return RowTexts(table, static_cast<uint32_t>(row)); });

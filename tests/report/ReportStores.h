@@ -5,6 +5,7 @@
 #include "platform/draw/RecordingDrawContext.h"
 #include "report/CReportPrinting.h"
 #include "report/PrintInfo.h"
+#include "report/ReportJob.h"
 #include "report/ReportOptions.h"
 
 #include <QString>
@@ -51,7 +52,7 @@ inline void AddGroups(CDataStore& store, int waveCount, const std::vector<int>& 
 }
 
 // What page `page` of a `pages`-page job draws.
-inline RecordingDrawContext Painted(CReportPrinting& job, unsigned page, unsigned pages)
+inline RecordingDrawContext Painted(ReportJob& job, unsigned page, unsigned pages)
 {
     RecordingDrawContext dc;
     PrintInfo info;
