@@ -1,6 +1,11 @@
 #pragma once
 
+#include "report/FlowPages.h"
+#include "report/ReportText.h"
+
 #include <QtGlobal>
+
+#include <vector>
 
 // A column of a report's table as the code writes it: its title, translated
 // in the context "Report" when drawn, and its width in the page's units.
@@ -20,3 +25,12 @@ constexpr ColumnHeading FibreMarginColumns[] = {{QT_TRANSLATE_NOOP("Report", "Ca
                                                 {QT_TRANSLATE_NOOP("Report", "Margin (dB)"), 120},
                                                 {QT_TRANSLATE_NOOP("Report", "Wavelength (nm)"), 140},
                                                 {QT_TRANSLATE_NOOP("Report", "Direction"), 140}};
+
+// A table's columns in the report's language, for the pages that flow.
+template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnHeading (&headings)[N])
+{
+    std::vector<FlowPages::Column> columns;
+    for (const ColumnHeading& heading : headings)
+        columns.push_back({ReportText("Report", heading.title), heading.width, heading.wraps});
+    return columns;
+}

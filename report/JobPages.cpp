@@ -11,14 +11,6 @@ namespace {
 // Fibres with the lowest margins that the attention page names.
 constexpr size_t LowestMarginCount = 10;
 
-template <size_t N> std::vector<FlowPages::Column> ColumnsOf(const ColumnHeading (&headings)[N])
-{
-    std::vector<FlowPages::Column> columns;
-    for (const ColumnHeading& heading : headings)
-        columns.push_back({ReportText("Report", heading.title), heading.width, heading.wraps});
-    return columns;
-}
-
 // Each cable's counts in two tables, as wide as the cables' pages.
 constexpr ColumnHeading CompletenessColumns[] = {
     {QT_TRANSLATE_NOOP("Report", "Cable"), 160, true}, {QT_TRANSLATE_NOOP("Report", "Planned"), 80},

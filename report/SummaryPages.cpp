@@ -201,9 +201,7 @@ void SummaryPages::AddTable(Table table, size_t rows)
         for (size_t c = 1; c < std::size(CountColumns); ++c)
             columns.push_back({ReportText("Report", CountColumns[c].title), CountColumns[c].width});
     } else {
-        for (size_t c = 0; c < std::size(FibreMarginColumns); ++c)
-            columns.push_back({ReportText("Report", FibreMarginColumns[c].title), FibreMarginColumns[c].width,
-                               FibreMarginColumns[c].wraps});
+        columns = ColumnsOf(FibreMarginColumns);
     }
     m_Flow.AddTable(std::move(columns), rows,
                     [this, table](size_t row) { return RowTexts(table, static_cast<uint32_t>(row)); });
