@@ -60,8 +60,12 @@ const ShapedTextCache::Shaped& ShapedTextCache::FontTexts::Get(const QString& te
             const QRawFont face = run.rawFont();
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
+            // A face made bold by the painter draws its glyphs again a line's
+            // thickness further on.
+            const qreal bolder = face.lineThickness();
             for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
-                shaped.ink |= face.boundingRect(indexes[i]).translated(positions[i]);
+                shaped.ink |=
+                    face.boundingRect(indexes[i]).adjusted(0, 0, bolder, 0).translated(positions[i]);
         }
         shaped.width = line.naturalTextWidth();
         shaped.height = line.ascent() + line.descent();
