@@ -42,17 +42,15 @@ VerdictRow VerdictRowAt(const CDataStore& store, const LossTestVerdicts& verdict
     const Direction d = Directions[row % directions];
     const KavRecordView record = KavRecordAt(store, k);
     const WaveVerdict& wave = verdicts.At(k, i);
-    const auto present = [](int64_t hundredths, bool has) {
-        return has ? std::optional<int64_t>(hundredths) : std::nullopt;
-    };
-    return VerdictRow{CableOf(record),
-                      FiberOf(record),
-                      record.waveLength[i],
-                      d,
-                      present(wave.Loss(d), wave.Loss(d) != NoHundredths),
-                      present(wave.limit, wave.limit != NoHundredths),
-                      present(wave.HasMargin(d) ? wave.Margin(d) : 0, wave.HasMargin(d)),
-                      wave.VerdictOf(d)};
+    VerdictRow shown{CableOf(record),  FiberOf(record), record.waveLength[i], d, {}, {}, {},
+                     wave.VerdictOf(d)};
+    if (wave.Loss(d) != NoHundredths)
+        shown.loss = wave.Loss(d);
+    if (wave.limit != NoHundredths)
+        shown.limit = wave.limit;
+    if (wave.HasMargin(d))
+        shown.margin = wave.Margin(d);
+    return shown;
 }
 
 std::string VerdictsCsvHeader()
