@@ -64,7 +64,11 @@ public:
     void CheckNumber(const ShownNumber& shown, const std::string& text)
     {
         const double expected = std::strtod(text.c_str(), nullptr), actual = DoubleOf(shown);
-        if (std::memcmp(&expected, &actual, sizeof expected) != 0 || TextLength(shown) != text.size())
+        // The bits, so that -0 and 0 differ.
+        uint64_t expectedBits = 0, actualBits = 0;
+        std::memcpy(&expectedBits, &expected, sizeof expected);
+        std::memcpy(&actualBits, &actual, sizeof actual);
+        if (expectedBits != actualBits || TextLength(shown) != text.size())
             Fail(expected, shown.decimals, std::to_string(actual) + " as a number");
     }
     int Failures() const { return m_Failures; }
