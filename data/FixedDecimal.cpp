@@ -7,6 +7,7 @@
 
 namespace {
 constexpr uint64_t PowerOfTen[] = {1, 10, 100, 1000};
+constexpr uint64_t ExactInDouble = uint64_t(1) << 53;
 
 struct Decomposed
 {
@@ -160,16 +161,42 @@ void AppendScaledFixed(std::string& out, int64_t scaled, int decimals)
                  decimals);
 }
 
-float RoundThroughText(float value, int decimals)
+std::optional<ShownNumber> ShownNumberOf(double value, int decimals)
 {
     const Decomposed d = Decompose(value);
     uint64_t scaled;
-    // Below 2^53 the scaled integer is exact as a double, so one correctly
-    // rounded division gives the double that parsing the text gives.
-    if (ScaleSmall(d, decimals, scaled) && scaled < (uint64_t(1) << 53)) {
-        const double parsed = static_cast<double>(scaled) / static_cast<double>(PowerOfTen[decimals]);
-        return static_cast<float>(d.negative ? -parsed : parsed);
-    }
+    if (!ScaleSmall(d, decimals, scaled) || scaled >= ExactInDouble)
+        return std::nullopt;
+    return ShownNumber{scaled, decimals, d.negative};
+}
+
+ShownNumber ScaledNumber(int64_t scaled, int decimals)
+{
+    const bool negative = scaled < 0;
+    return ShownNumber{negative ? 0 - static_cast<uint64_t>(scaled) : static_cast<uint64_t>(scaled), decimals,
+                       negative};
+}
+
+double DoubleOf(const ShownNumber& number)
+{
+    const double magnitude =
+        static_cast<double>(number.digits) / static_cast<double>(PowerOfTen[number.decimals]);
+    return number.negative ? -magnitude : magnitude;
+}
+
+size_t TextLength(const ShownNumber& number)
+{
+    // At least one digit before the point.
+    size_t digits = static_cast<size_t>(number.decimals) + 1;
+    for (uint64_t rest = number.digits / PowerOfTen[number.decimals]; rest >= 10; rest /= 10)
+        ++digits;
+    return digits + (number.decimals > 0 ? 1 : 0) + (number.negative ? 1 : 0);
+}
+
+float RoundThroughText(float value, int decimals)
+{
+    if (const std::optional<ShownNumber> shown = ShownNumberOf(value, decimals))
+        return static_cast<float>(DoubleOf(*shown));
     if (std::isnan(value))
         return std::copysign(std::numeric_limits<float>::quiet_NaN(), value);
     // Infinite, or so large that it is a whole number: its text is exact.

@@ -24,6 +24,29 @@ std::optional<int64_t> ScaledFixed(double value, int decimals);
 // zero never with a minus sign).
 void AppendScaledFixed(std::string& out, int64_t scaled, int decimals);
 
+// A number as its text shows it: the digits as the whole number `digits`
+// (the value times 10^decimals) and the text's sign, which "%.Nf" of a small
+// negative value keeps ("-0.00"). The outputs that keep numbers as numbers
+// take it from the record's value rather than reading its text back.
+struct ShownNumber
+{
+    uint64_t digits = 0; // below 2^53
+    int decimals = 0;    // 0 to 3
+    bool negative = false;
+};
+// "%.Nf" of value (decimals 2 or 3); nothing where ScaledFixed has none or
+// the digits reach 2^53.
+std::optional<ShownNumber> ShownNumberOf(double value, int decimals);
+// scaled / 10^decimals as AppendScaledFixed prints it (or, with no
+// decimals, std::to_string); magnitude below 2^53.
+ShownNumber ScaledNumber(int64_t scaled, int decimals);
+// The double that reading the number's text gives, to the last bit: the
+// digits and 10^decimals are both exact doubles, and one division rounds the
+// exact quotient as correctly as reading the text does.
+double DoubleOf(const ShownNumber& number);
+// How many characters its text has.
+size_t TextLength(const ShownNumber& number);
+
 // The float that "%.Nf" of value, parsed back to double and stored as float,
 // gives. NaN comes back as a plain quiet NaN of the same sign.
 float RoundThroughText(float value, int decimals);

@@ -40,3 +40,14 @@ void AppendLossCellText(std::string& out, const LossTableColumn& column, const K
     else if (verdict)
         AppendLimitCellText(out, *verdict, column.value.verdict);
 }
+
+std::optional<ShownNumber> LossCellNumber(const LossTableColumn& column, const KavRecordView& record,
+                                          int wave, const WaveVerdict* verdict)
+{
+    if (!column.value.ofVerdict)
+        return KavCellNumber(record, wave, column.value.record);
+    if (!verdict)
+        return std::nullopt;
+    const std::optional<int64_t> hundredths = LimitCellHundredths(*verdict, column.value.verdict);
+    return hundredths ? std::optional<ShownNumber>(ScaledNumber(*hundredths, 2)) : std::nullopt;
+}

@@ -143,3 +143,7 @@ int ColumnOf(const ShownLossColumns& shown, LossValue value);
 // verdict's column takes it from `verdict`, the row's.
 void AppendLossCellText(std::string& out, const LossTableColumn& column, const KavRecordView& record,
                         int wave, const WaveVerdict* verdict);
+// The number that text shows, for the outputs that keep numbers as numbers;
+// nothing where it shows none ("N/A", a name, a result).
+std::optional<ShownNumber> LossCellNumber(const LossTableColumn& column, const KavRecordView& record,
+                                          int wave, const WaveVerdict* verdict);

@@ -14,27 +14,79 @@ bool Averaged(float v)
     return v > 0.0f && v < 99.0f;
 }
 
-void AppendLoss(std::string& out, float v)
-{
-    if (Shown(v))
-        AppendFixed(out, v, 2);
-    else
-        out += "N/A";
-}
-
-// Received power: the reference less the loss, both widened to double.
-void AppendPower(std::string& out, float reference, float loss)
-{
-    if (Shown(loss))
-        AppendFixed(out, static_cast<double>(reference) - static_cast<double>(loss), 2);
-    else
-        out += "N/A";
-}
-
 // A length that is not a number is no length either.
 bool LengthShown(float length)
 {
     return !(length < 0.0f || length != length);
+}
+
+// What a column of figures shows: the value with its decimals, or "N/A".
+struct Figure
+{
+    std::optional<double> value;
+    int decimals;
+};
+
+Figure LossFigure(float v)
+{
+    return {Shown(v) ? std::optional<double>(v) : std::nullopt, 2};
+}
+
+// Received power: the reference less the loss, both widened to double.
+Figure PowerFigure(float reference, float loss)
+{
+    return {Shown(loss) ? std::optional<double>(static_cast<double>(reference) - static_cast<double>(loss))
+                        : std::nullopt,
+            2};
+}
+
+// Nothing for the columns that show no figure.
+std::optional<Figure> FigureOf(const KavRecordView& record, int wave, KavColumn column)
+{
+    switch (column) {
+    case KavColumn::LossAB:
+        return LossFigure(record.lossAB[wave]);
+    case KavColumn::LossBA:
+        return LossFigure(record.lossBA[wave]);
+    case KavColumn::AverageLoss: {
+        const float average = AverageLoss(record.lossAB[wave], record.lossBA[wave]);
+        return Figure{average < 0.0f ? std::nullopt : std::optional<double>(average), 2};
+    }
+    case KavColumn::RefAB:
+        return Figure{record.refAB[wave], 2};
+    case KavColumn::RefBA:
+        return Figure{record.refBA[wave], 2};
+    case KavColumn::Threshold:
+        return Figure{record.threshold[wave], 2};
+    case KavColumn::PowerB:
+        return PowerFigure(record.refAB[wave], record.lossAB[wave]);
+    case KavColumn::PowerA:
+        return PowerFigure(record.refBA[wave], record.lossBA[wave]);
+    case KavColumn::Length: {
+        const float length = record.length[record.waveCount - 1];
+        return Figure{LengthShown(length) ? std::optional<double>(length) : std::nullopt, 3};
+    }
+    case KavColumn::OrlAB:
+        return LossFigure(record.orlAB[wave]);
+    case KavColumn::OrlBA:
+        return LossFigure(record.orlBA[wave]);
+    case KavColumn::Cable:
+    case KavColumn::Fiber:
+    case KavColumn::WaveLength:
+    case KavColumn::Verdict:
+    case KavColumn::Date:
+    case KavColumn::Time:
+        break;
+    }
+    return std::nullopt;
+}
+
+void AppendFigure(std::string& out, const Figure& figure)
+{
+    if (figure.value)
+        AppendFixed(out, *figure.value, figure.decimals);
+    else
+        out += "N/A";
 }
 
 template <typename Record> KavRecordView MakeView(const Record& r, int waveCount)
@@ -64,7 +116,7 @@ KavRecordView KavRecordAt(const CDataStore& store, size_t index)
 std::string LossText(float value)
 {
     std::string text;
-    AppendLoss(text, value);
+    AppendFigure(text, LossFigure(value));
     return text;
 }
 
@@ -104,66 +156,37 @@ void AppendKavCellText(std::string& out, const KavRecordView& record, int wave, 
     switch (column) {
     case KavColumn::Cable:
         out += CableOf(record);
-        break;
+        return;
     case KavColumn::Fiber:
         out += FiberOf(record);
-        break;
+        return;
     case KavColumn::WaveLength:
         out += std::to_string(record.waveLength[wave]);
-        break;
-    case KavColumn::LossAB:
-        AppendLoss(out, record.lossAB[wave]);
-        break;
-    case KavColumn::LossBA:
-        AppendLoss(out, record.lossBA[wave]);
-        break;
-    case KavColumn::AverageLoss: {
-        const float average = AverageLoss(record.lossAB[wave], record.lossBA[wave]);
-        if (average < 0.0f)
-            out += "N/A";
-        else
-            AppendFixed(out, average, 2);
-        break;
-    }
-    case KavColumn::RefAB:
-        AppendFixed(out, record.refAB[wave], 2);
-        break;
-    case KavColumn::RefBA:
-        AppendFixed(out, record.refBA[wave], 2);
-        break;
-    case KavColumn::Threshold:
-        AppendFixed(out, record.threshold[wave], 2);
-        break;
-    case KavColumn::PowerB:
-        AppendPower(out, record.refAB[wave], record.lossAB[wave]);
-        break;
-    case KavColumn::PowerA:
-        AppendPower(out, record.refBA[wave], record.lossBA[wave]);
-        break;
+        return;
     case KavColumn::Verdict:
         out += Passes(record.threshold[wave], record.lossAB[wave], record.lossBA[wave]) ? "Pass" : "Fail";
-        break;
-    case KavColumn::Length: {
-        const float length = record.length[record.waveCount - 1];
-        if (LengthShown(length))
-            AppendFixed(out, length, 3);
-        else
-            out += "N/A";
-        break;
-    }
-    case KavColumn::OrlAB:
-        AppendLoss(out, record.orlAB[wave]);
-        break;
-    case KavColumn::OrlBA:
-        AppendLoss(out, record.orlBA[wave]);
-        break;
+        return;
     case KavColumn::Date:
         out.append(record.date, BoundedLength(record.date, record.dateSize));
-        break;
+        return;
     case KavColumn::Time:
         out.append(record.time, BoundedLength(record.time, record.timeSize));
+        return;
+    default:
         break;
     }
+    if (const std::optional<Figure> figure = FigureOf(record, wave, column))
+        AppendFigure(out, *figure);
+}
+
+std::optional<ShownNumber> KavCellNumber(const KavRecordView& record, int wave, KavColumn column)
+{
+    if (column == KavColumn::WaveLength)
+        return ScaledNumber(record.waveLength[wave], 0);
+    const std::optional<Figure> figure = FigureOf(record, wave, column);
+    if (!figure || !figure->value)
+        return std::nullopt;
+    return ShownNumberOf(*figure->value, figure->decimals);
 }
 
 std::string KavCellText(const KavRecordView& record, int wave, KavColumn column)

@@ -2,6 +2,7 @@
 
 #include "data/CDataStore.h"
 #include "data/FieldText.h"
+#include "data/FixedDecimal.h"
 #include "data/Records.h"
 
 #include <cstddef>
@@ -84,3 +85,6 @@ std::optional<int64_t> ShownLengthMetres(const KavRecordView& record);
 std::string KavCellText(const KavRecordView& record, int wave, KavColumn column);
 // The same, appended to out (the CSV export's hot path).
 void AppendKavCellText(std::string& out, const KavRecordView& record, int wave, KavColumn column);
+// The number that text shows, for the outputs that keep numbers as numbers;
+// nothing where it shows none ("N/A", a name) or too many digits for one.
+std::optional<ShownNumber> KavCellNumber(const KavRecordView& record, int wave, KavColumn column);

@@ -6,11 +6,25 @@
 #include <iterator>
 
 namespace {
-void SetValue(std::string& text, int64_t hundredths, bool present)
+using VerdictRowTexts = std::array<std::string, VerdictColumnCount>;
+
+void SetValue(std::string& text, const std::optional<int64_t>& hundredths)
 {
     text.clear();
-    if (present)
-        AppendHundredths(text, hundredths);
+    if (hundredths)
+        AppendHundredths(text, *hundredths);
+}
+
+void SetTexts(const VerdictRow& row, VerdictRowTexts& texts)
+{
+    texts[0] = row.cable;
+    texts[1] = row.fiber;
+    texts[2] = std::to_string(row.waveLength);
+    texts[3] = DirectionText(row.direction);
+    SetValue(texts[4], row.loss);
+    SetValue(texts[5], row.limit);
+    SetValue(texts[6], row.margin);
+    texts[7] = VerdictText(row.verdict);
 }
 } // namespace
 
@@ -19,8 +33,7 @@ size_t VerdictRowCount(const LossTestVerdicts& verdicts)
     return verdicts.RecordCount() * static_cast<size_t>(verdicts.WaveCount()) * std::size(Directions);
 }
 
-void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, size_t row,
-                    VerdictRowTexts& texts)
+VerdictRow VerdictRowAt(const CDataStore& store, const LossTestVerdicts& verdicts, size_t row)
 {
     const size_t directions = std::size(Directions);
     const size_t perRecord = static_cast<size_t>(verdicts.WaveCount()) * directions;
@@ -29,14 +42,15 @@ void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, s
     const Direction d = Directions[row % directions];
     const KavRecordView record = KavRecordAt(store, k);
     const WaveVerdict& wave = verdicts.At(k, i);
-    texts[0] = CableOf(record);
-    texts[1] = FiberOf(record);
-    texts[2] = std::to_string(record.waveLength[i]);
-    texts[3] = DirectionText(d);
-    SetValue(texts[4], wave.Loss(d), wave.Loss(d) != NoHundredths);
-    SetValue(texts[5], wave.limit, wave.limit != NoHundredths);
-    SetValue(texts[6], wave.HasMargin(d) ? wave.Margin(d) : 0, wave.HasMargin(d));
-    texts[7] = VerdictText(wave.VerdictOf(d));
+    VerdictRow shown{CableOf(record),  FiberOf(record), record.waveLength[i], d, {}, {}, {},
+                     wave.VerdictOf(d)};
+    if (wave.Loss(d) != NoHundredths)
+        shown.loss = wave.Loss(d);
+    if (wave.limit != NoHundredths)
+        shown.limit = wave.limit;
+    if (wave.HasMargin(d))
+        shown.margin = wave.Margin(d);
+    return shown;
 }
 
 std::string VerdictsCsvHeader()
@@ -59,7 +73,7 @@ void AppendVerdictsCsvRows(std::string& out, const CDataStore& store, const Loss
     out.reserve(out.size() + rows * 64);
     VerdictRowTexts texts;
     for (size_t row = 0; row < rows; ++row) {
-        FillVerdictRow(store, verdicts, row, texts);
+        SetTexts(VerdictRowAt(store, verdicts, row), texts);
         AppendCsvLine(out, texts);
     }
 }

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // The verdicts as a table: one row per record, wavelength and direction
 // (A->B before B->A) in record order, with Loss, Limit and Margin in two
@@ -35,12 +37,20 @@ inline constexpr std::array<VerdictColumn, VerdictColumnCount> VerdictColumns{{
     {"Verdict", nullptr, CellKind::Text},
 }};
 
-using VerdictRowTexts = std::array<std::string, VerdictColumnCount>;
+// What a row shows, column by column: the record's names as it holds them,
+// and the values in hundredths of a dB, none where the row has none.
+struct VerdictRow
+{
+    std::string_view cable, fiber;
+    int32_t waveLength;
+    Direction direction;
+    std::optional<int64_t> loss, limit, margin;
+    Verdict verdict;
+};
 
 size_t VerdictRowCount(const LossTestVerdicts& verdicts);
-// The texts of row `row` (0 .. VerdictRowCount - 1), in the columns' order.
-void FillVerdictRow(const CDataStore& store, const LossTestVerdicts& verdicts, size_t row,
-                    VerdictRowTexts& texts);
+// Row `row`, 0 .. VerdictRowCount - 1.
+VerdictRow VerdictRowAt(const CDataStore& store, const LossTestVerdicts& verdicts, size_t row);
 
 std::string VerdictsCsvBytes(const CDataStore& store, const LossTestVerdicts& verdicts);
 // The same in parts, for verdicts of several stores in one file: the header

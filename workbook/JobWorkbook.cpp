@@ -25,28 +25,23 @@ SheetTable JoinedSheet(const std::string& name, std::vector<SheetTable> parts)
         row -= part == 0 ? 0 : ends[part - 1];
         return part;
     };
-    sheet.fillRow = [shared, partOf](size_t row, std::vector<std::string>& cells) {
+    sheet.fillRow = [shared, partOf](size_t row, std::vector<SheetCell>& cells) {
         const size_t part = partOf(row);
         return (*shared)[part].fillRow(row, cells);
-    };
-    sheet.cellFill = [shared, partOf](size_t row, size_t column) -> std::optional<uint32_t> {
-        const size_t part = partOf(row);
-        const SheetTable& table = (*shared)[part];
-        return table.cellFill ? table.cellFill(row, column) : std::nullopt;
     };
     return sheet;
 }
 
 namespace {
 SheetTable TextSheet(const std::string& name, const std::vector<std::pair<const char*, CellKind>>& columns,
-                     size_t rows, std::function<std::vector<std::string>(size_t)> texts)
+                     size_t rows, std::function<std::vector<SheetCell>(size_t)> texts)
 {
     SheetTable sheet;
     sheet.name = name;
     for (const auto& [title, kind] : columns)
         sheet.columns.push_back({title, "", kind});
     sheet.rowCount = rows;
-    sheet.fillRow = [texts = std::move(texts)](size_t row, std::vector<std::string>& cells) {
+    sheet.fillRow = [texts = std::move(texts)](size_t row, std::vector<SheetCell>& cells) {
         cells = texts(row);
         return false;
     };
@@ -100,14 +95,14 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                   [&state, &name](size_t row) {
                       const JobFibre& fibre = state.Fibres()[row];
                       const std::optional<uint32_t> current = state.CurrentRecord(static_cast<uint32_t>(row));
-                      return std::vector<std::string>{
-                          name(state.Cables()[fibre.cable].name),
-                          name(fibre.fiber),
-                          YesOrNo(fibre.planned),
-                          FibreStateText(fibre.state),
-                          YesOrNo(fibre.retested),
-                          current ? state.RecordReference(*current) : "",
-                          current ? std::string(state.Records()[*current].Tested()) : ""};
+                      return std::vector<SheetCell>{
+                          TextCell(name(state.Cables()[fibre.cable].name)),
+                          TextCell(name(fibre.fiber)),
+                          TextCell(YesOrNo(fibre.planned)),
+                          TextCell(FibreStateText(fibre.state)),
+                          TextCell(YesOrNo(fibre.retested)),
+                          TextCell(current ? state.RecordReference(*current) : ""),
+                          TextCell(current ? std::string(state.Records()[*current].Tested()) : "")};
                   }),
         TextSheet("History",
                   {{"Cable", CellKind::Text},
@@ -122,15 +117,15 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                   history.size(),
                   [&state, &name, &history](size_t row) {
                       const JobRecord& record = state.Records()[history[row]];
-                      return std::vector<std::string>{name(record.cable),
-                                                      name(record.fiber),
-                                                      state.RecordReference(history[row]),
-                                                      std::string(record.Tested()),
-                                                      JobVerdictText(record.verdict),
-                                                      RecordRoleText(record.role),
-                                                      state.Files()[record.file].name,
-                                                      name(record.importedCable),
-                                                      name(record.importedFiber)};
+                      return std::vector<SheetCell>{TextCell(name(record.cable)),
+                                                    TextCell(name(record.fiber)),
+                                                    TextCell(state.RecordReference(history[row])),
+                                                    TextCell(std::string(record.Tested())),
+                                                    TextCell(JobVerdictText(record.verdict)),
+                                                    TextCell(RecordRoleText(record.role)),
+                                                    TextCell(state.Files()[record.file].name),
+                                                    TextCell(name(record.importedCable)),
+                                                    TextCell(name(record.importedFiber))};
                   }),
         TextSheet("Files",
                   {{"File", CellKind::Text},
@@ -143,14 +138,16 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                   state.Files().size(),
                   [&state](size_t row) {
                       const StoredFile& file = state.Files()[row];
-                      return std::vector<std::string>{
-                          file.name,
-                          HexText(reinterpret_cast<const uint8_t*>(file.sha256.data()), file.sha256.size()),
-                          file.kind,
-                          std::to_string(file.records),
-                          std::to_string(file.declared),
-                          std::to_string(file.size),
-                          file.importedAt};
+                      const auto count = [](int64_t value) { return NumberCell(ScaledNumber(value, 0)); };
+                      return std::vector<SheetCell>{
+                          TextCell(file.name),
+                          TextCell(HexText(reinterpret_cast<const uint8_t*>(file.sha256.data()),
+                                           file.sha256.size())),
+                          TextCell(file.kind),
+                          count(file.records),
+                          count(file.declared),
+                          count(file.size),
+                          TextCell(file.importedAt)};
                   }),
     };
     return WorkbookOfSheets("Job", jobName, sheets, progress);

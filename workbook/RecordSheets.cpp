@@ -17,11 +17,14 @@ SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
     for (const RecordColumn<Record>& column : table.columns)
         sheet.columns.push_back({column.listTitle, std::string(), column.cell});
     sheet.rowCount = records.size();
-    sheet.fillRow = [&table, &records](size_t row, std::vector<std::string>& cells) {
+    sheet.fillRow = [&table, &records](size_t row, std::vector<SheetCell>& cells) {
         for (size_t c = 0; c < N; ++c) {
             const RecordColumn<Record>& column = table.columns[c];
             // As shown: names as they are read, every other text ASCII.
-            cells[c] = column.field ? NameUtf8(column.field(records[row])) : std::to_string(row + 1);
+            if (column.field)
+                cells[c].Show(NameUtf8(column.field(records[row])));
+            else
+                cells[c].Show(ScaledNumber(static_cast<int64_t>(row + 1), 0));
         }
         return false;
     };
@@ -55,30 +58,33 @@ SheetTable LossTestSheet(const CDataStore& store, const LossTestVerdicts& verdic
     }
     const size_t waveCount = store.KavWaveCount() == 2 ? 2 : 3;
     sheet.rowCount = store.KavRecordCount() * waveCount;
-    sheet.fillRow = [&store, waveCount, columns](size_t row, std::vector<std::string>& cells) {
+    // The loss cells by the limit's verdict, as the table colours them.
+    const bool coloured = verdicts.WaveCount() == static_cast<int>(waveCount) &&
+                          verdicts.RecordCount() == store.KavRecordCount();
+    sheet.fillRow = [&store, &verdicts, coloured, waveCount, columns,
+                     text = std::string()](size_t row, std::vector<SheetCell>& cells) mutable {
         const KavRecordView record = KavRecordAt(store, row / waveCount);
         const auto wave = static_cast<int>(row % waveCount);
         for (size_t c = 0; c < columns.size(); ++c) {
-            std::string& cell = cells[c];
-            cell.clear();
-            AppendLossCellText(cell, *columns[c], record, wave, nullptr);
-            // Names as they are shown; every other text is ASCII.
-            if (columns[c]->cell == CellKind::Text)
-                cell = NameUtf8(cell);
+            const LossTableColumn& column = *columns[c];
+            SheetCell& cell = cells[c];
+            if (const std::optional<ShownNumber> number = LossCellNumber(column, record, wave, nullptr)) {
+                cell.Show(*number);
+            } else {
+                text.clear();
+                AppendLossCellText(text, column, record, wave, nullptr);
+                // Names as they are shown; every other text is ASCII.
+                cell.Show(column.cell == CellKind::Text ? NameUtf8(text) : text);
+            }
+            const LossValue& loss = column.value;
+            if (coloured && (loss == KavColumn::LossAB || loss == KavColumn::LossBA)) {
+                const WaveVerdict& verdict = verdicts.At(row / waveCount, wave);
+                cell.fill =
+                    VerdictFill(verdict.VerdictOf(loss == KavColumn::LossAB ? Direction::AB : Direction::BA));
+            }
         }
         return static_cast<size_t>(wave) == waveCount - 1;
     };
-    // The loss cells by the limit's verdict, as the table colours them.
-    if (verdicts.WaveCount() == static_cast<int>(waveCount) &&
-        verdicts.RecordCount() == store.KavRecordCount())
-        sheet.cellFill = [&verdicts, waveCount, columns](size_t row,
-                                                         size_t column) -> std::optional<uint32_t> {
-            const LossValue& loss = columns[column]->value;
-            if (!(loss == KavColumn::LossAB) && !(loss == KavColumn::LossBA))
-                return std::nullopt;
-            const WaveVerdict& wave = verdicts.At(row / waveCount, static_cast<int>(row % waveCount));
-            return VerdictFill(wave.VerdictOf(loss == KavColumn::LossAB ? Direction::AB : Direction::BA));
-        };
     return sheet;
 }
 
@@ -90,14 +96,20 @@ SheetTable VerdictsSheet(const CDataStore& store, const LossTestVerdicts& verdic
         sheet.columns.push_back({column.name, column.unit ? column.unit : "", column.cell});
     sheet.rowCount = VerdictRowCount(verdicts);
     const size_t rowsPerRecord = sheet.rowCount == 0 ? 1 : sheet.rowCount / verdicts.RecordCount();
-    sheet.fillRow = [&store, &verdicts, rowsPerRecord,
-                     texts = VerdictRowTexts()](size_t row, std::vector<std::string>& cells) mutable {
-        FillVerdictRow(store, verdicts, row, texts);
-        for (size_t c = 0; c < texts.size(); ++c)
-            cells[c] = texts[c];
+    sheet.fillRow = [&store, &verdicts, rowsPerRecord](size_t row, std::vector<SheetCell>& cells) {
+        const VerdictRow shown = VerdictRowAt(store, verdicts, row);
         // Names as they are shown.
-        cells[0] = NameUtf8(cells[0]);
-        cells[1] = NameUtf8(cells[1]);
+        cells[0].Show(NameUtf8(shown.cable));
+        cells[1].Show(NameUtf8(shown.fiber));
+        cells[2].Show(ScaledNumber(shown.waveLength, 0));
+        cells[3].Show(DirectionText(shown.direction));
+        const std::optional<int64_t> values[] = {shown.loss, shown.limit, shown.margin};
+        for (size_t v = 0; v < std::size(values); ++v)
+            if (values[v])
+                cells[4 + v].Show(ScaledNumber(*values[v], 2));
+            else
+                cells[4 + v].Show(std::string_view());
+        cells[7].Show(VerdictText(shown.verdict));
         return row % rowsPerRecord == rowsPerRecord - 1;
     };
     return sheet;
@@ -108,43 +120,43 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
 {
     const CertificationSummary summary = Summarize(verdicts);
     const VerdictCounts& fibres = summary.fibres;
-    std::vector<std::pair<SheetColumn, std::string>> cells = {
-        {{"File", "", CellKind::Text}, fileName},
-        {{"Limit", "", CellKind::Text}, LimitName(limits)},
-        {{"Fibres", "", CellKind::Number}, std::to_string(fibres.Total())},
-        {{"Pass", "", CellKind::Number}, std::to_string(fibres.pass)},
-        {{"Warning", "", CellKind::Number}, std::to_string(fibres.warning)},
-        {{"Incomplete", "", CellKind::Number}, std::to_string(fibres.incomplete)},
-        {{"Fail", "", CellKind::Number}, std::to_string(fibres.fail)},
-        {{"Not certified", "", CellKind::Number}, std::to_string(fibres.noVerdict)},
+    const auto count = [](size_t fibreCount) { return NumberCell(ScaledNumber(int64_t(fibreCount), 0)); };
+    std::vector<std::pair<SheetColumn, SheetCell>> cells = {
+        {{"File", "", CellKind::Text}, TextCell(fileName)},
+        {{"Limit", "", CellKind::Text}, TextCell(LimitName(limits))},
+        {{"Fibres", "", CellKind::Number}, count(fibres.Total())},
+        {{"Pass", "", CellKind::Number}, count(fibres.pass)},
+        {{"Warning", "", CellKind::Number}, count(fibres.warning)},
+        {{"Incomplete", "", CellKind::Number}, count(fibres.incomplete)},
+        {{"Fail", "", CellKind::Number}, count(fibres.fail)},
+        {{"Not certified", "", CellKind::Number}, count(fibres.noVerdict)},
     };
     if (!verdicts.NotCertified().empty()) {
         std::string waveLengths;
         for (const int32_t waveLength : verdicts.NotCertified())
             waveLengths += (waveLengths.empty() ? "" : ", ") + std::to_string(waveLength);
-        cells.push_back({{"Not certified", "(nm)", CellKind::Text}, waveLengths});
+        cells.push_back({{"Not certified", "(nm)", CellKind::Text}, TextCell(waveLengths)});
     }
     if (summary.worst) {
         const VerdictPlace& worst = *summary.worst;
         const KavRecordView record = KavRecordAt(store, worst.record);
-        std::string margin;
-        AppendHundredths(margin, summary.worstMargin);
-        cells.push_back({{"Worst margin", "(dB)", CellKind::Number}, margin});
-        cells.push_back({{"Worst cable", "", CellKind::Text}, NameUtf8(CableOf(record))});
-        cells.push_back({{"Worst fiber", "", CellKind::Text}, NameUtf8(FiberOf(record))});
         cells.push_back(
-            {{"Worst wavelength", "(nm)", CellKind::Number}, std::to_string(record.waveLength[worst.wave])});
-        cells.push_back({{"Worst direction", "", CellKind::Text}, DirectionText(worst.direction)});
+            {{"Worst margin", "(dB)", CellKind::Number}, NumberCell(ScaledNumber(summary.worstMargin, 2))});
+        cells.push_back({{"Worst cable", "", CellKind::Text}, TextCell(NameUtf8(CableOf(record)))});
+        cells.push_back({{"Worst fiber", "", CellKind::Text}, TextCell(NameUtf8(FiberOf(record)))});
+        cells.push_back({{"Worst wavelength", "(nm)", CellKind::Number},
+                         NumberCell(ScaledNumber(record.waveLength[worst.wave], 0))});
+        cells.push_back({{"Worst direction", "", CellKind::Text}, TextCell(DirectionText(worst.direction))});
     }
     SheetTable sheet;
     sheet.name = "Summary";
-    std::vector<std::string> row;
-    for (auto& [column, text] : cells) {
+    std::vector<SheetCell> row;
+    for (auto& [column, cell] : cells) {
         sheet.columns.push_back(column);
-        row.push_back(text);
+        row.push_back(cell);
     }
     sheet.rowCount = 1;
-    sheet.fillRow = [row](size_t, std::vector<std::string>& out) {
+    sheet.fillRow = [row](size_t, std::vector<SheetCell>& out) {
         out = row;
         return false;
     };

@@ -75,7 +75,7 @@ std::string TitleOf(const SheetColumn& column, const std::string& unit)
 } // namespace
 
 // Where the title gives none: the OPM and ORL tables write "-9.58dBm", "1310nm".
-void SheetWriter::FindUnits(const SheetTable& table, std::vector<std::string>& cells,
+void SheetWriter::FindUnits(const SheetTable& table, std::vector<SheetCell>& cells,
                             std::vector<ColumnState*>& open)
 {
     std::vector<bool> seen(open.size(), false);
@@ -85,8 +85,9 @@ void SheetWriter::FindUnits(const SheetTable& table, std::vector<std::string>& c
             ColumnState* state = open[c];
             if (!state)
                 continue;
-            const CellValue value = ValueOf(cells[c], CellKind::Number);
-            if (value.type != CellValue::Type::Number)
+            // A number taken from a record's value carries no unit.
+            const CellValue value = cells[c].number ? CellValue() : ValueOf(cells[c].text, CellKind::Number);
+            if (!cells[c].number && value.type != CellValue::Type::Number)
                 continue;
             if (!seen[c]) {
                 state->foundUnit = value.unit;
@@ -126,32 +127,41 @@ lxw_format* SheetWriter::FormatOf(const Look& look)
     return format;
 }
 
-lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text,
-                                 const Look& rowLook, ColumnState& state)
+lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const SheetCell& cell,
+                                 bool rule, ColumnState& state)
 {
     const auto r = static_cast<lxw_row_t>(row);
     const auto c = static_cast<lxw_col_t>(column);
-    const CellValue value = ValueOf(text, state.cell);
-    const bool rule = rowLook.rule;
+    const std::string& text = cell.text;
+    CellValue value;
+    size_t shown = 0; // characters
+    if (cell.number) {
+        value.type = CellValue::Type::Number;
+        value.number = DoubleOf(*cell.number);
+        value.decimals = cell.number->decimals;
+        shown = TextLength(*cell.number);
+    } else {
+        value = ValueOf(text, state.cell);
+        shown = value.type == CellValue::Type::Text ? CharactersOf(text) : text.size();
+    }
     const bool unitInCell =
         value.type == CellValue::Type::Number && state.units == ColumnState::Units::InCells;
     const std::string_view unit = unitInCell ? value.unit : std::string_view();
     const bool fail = value.type == CellValue::Type::Text && text == "Fail";
-    size_t shown = text.size();
     if (value.type == CellValue::Type::Number && !unitInCell)
         shown -= std::min(shown, value.unit.size());
-    else if (value.type == CellValue::Type::Text)
-        shown = CharactersOf(text);
     const auto same = [&](const std::pair<CellLook, lxw_format*>& known) {
         const CellLook& look = known.first;
         return look.type == static_cast<int>(value.type) && look.decimals == value.decimals &&
                look.exponent == value.exponent && look.unit == unit && look.rule == rule &&
-               look.fail == fail && look.fill == rowLook.fill;
+               look.fail == fail && look.fill == cell.fill;
     };
     auto known = std::find_if(state.looks.begin(), state.looks.end(), same);
     if (known == state.looks.end()) {
-        Look look = rowLook;
+        Look look;
+        look.rule = rule;
         look.fail = fail;
+        look.fill = cell.fill;
         switch (value.type) {
         case CellValue::Type::Number:
             look.numberFormat = NumberFormat(value, unit);
@@ -165,10 +175,10 @@ lxw_error SheetWriter::WriteCell(lxw_worksheet* sheet, size_t row, size_t column
         case CellValue::Type::Text:
             break;
         }
-        known = state.looks.insert(state.looks.end(),
-                                   {{static_cast<int>(value.type), value.decimals, value.exponent,
-                                     std::string(unit), rule, fail, rowLook.fill},
-                                    FormatOf(look)});
+        known =
+            state.looks.insert(state.looks.end(), {{static_cast<int>(value.type), value.decimals,
+                                                    value.exponent, std::string(unit), rule, fail, cell.fill},
+                                                   FormatOf(look)});
     }
     lxw_format* format = known->second;
     state.widest = std::max(state.widest, shown);
@@ -200,7 +210,7 @@ lxw_error SheetWriter::Write(const SheetTable& table)
     if (!sheet)
         return LXW_ERROR_MEMORY_MALLOC_FAILED;
     const size_t columns = table.columns.size();
-    std::vector<std::string> cells(columns);
+    std::vector<SheetCell> cells(columns);
     std::vector<ColumnState> states(columns);
     std::vector<ColumnState*> unitsToFind(columns, nullptr);
     bool findUnits = false;
@@ -238,13 +248,9 @@ lxw_error SheetWriter::Write(const SheetTable& table)
             m_Cancelled = true;
             return LXW_NO_ERROR;
         }
-        Look look;
-        look.rule = table.fillRow(row, cells);
-        for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c) {
-            if (table.cellFill)
-                look.fill = table.cellFill(row, c);
-            error = WriteCell(sheet, row + 1, c, cells[c], look, states[c]);
-        }
+        const bool rule = table.fillRow(row, cells);
+        for (size_t c = 0; c < columns && error == LXW_NO_ERROR; ++c)
+            error = WriteCell(sheet, row + 1, c, cells[c], rule, states[c]);
     }
     if (error != LXW_NO_ERROR)
         return error;

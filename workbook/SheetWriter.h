@@ -64,12 +64,12 @@ private:
     struct ColumnState;
 
     // The unit that every number of each open column carries in its text.
-    static void FindUnits(const SheetTable& table, std::vector<std::string>& cells,
+    static void FindUnits(const SheetTable& table, std::vector<SheetCell>& cells,
                           std::vector<ColumnState*>& open);
     lxw_format* FormatOf(const Look& look);
-    // `rowLook`: the row's rule and the cell's fill; the cell adds its own.
-    lxw_error WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const std::string& text,
-                        const Look& rowLook, ColumnState& state);
+    // `rule`: the row's rule under the cell.
+    lxw_error WriteCell(lxw_worksheet* sheet, size_t row, size_t column, const SheetCell& cell, bool rule,
+                        ColumnState& state);
 
     lxw_workbook* m_Book;
     std::map<Look, lxw_format*> m_Formats; // the workbook owns them

@@ -49,11 +49,27 @@ public:
         }
         CheckText(value);
     }
+    // Its text, and the number that the outputs keeping numbers take for
+    // it: the double the text reads back as, bit for bit, and its length.
     void CheckText(double value)
     {
-        for (int decimals : {2, 3})
-            if (FixedText(value, decimals) != LibraryText(value, decimals))
+        for (int decimals : {2, 3}) {
+            const std::string text = LibraryText(value, decimals);
+            if (FixedText(value, decimals) != text)
                 Fail(value, decimals, FixedText(value, decimals));
+            if (const std::optional<ShownNumber> shown = ShownNumberOf(value, decimals))
+                CheckNumber(*shown, text);
+        }
+    }
+    void CheckNumber(const ShownNumber& shown, const std::string& text)
+    {
+        const double expected = std::strtod(text.c_str(), nullptr), actual = DoubleOf(shown);
+        // The bits, so that -0 and 0 differ.
+        uint64_t expectedBits = 0, actualBits = 0;
+        std::memcpy(&expectedBits, &expected, sizeof expected);
+        std::memcpy(&actualBits, &actual, sizeof actual);
+        if (expectedBits != actualBits || TextLength(shown) != text.size())
+            Fail(expected, shown.decimals, std::to_string(actual) + " as a number");
     }
     int Failures() const { return m_Failures; }
 
@@ -81,6 +97,8 @@ TEST(FixedDecimal, TiesSignsAndExtremesAsTheCLibraryPrintsThem)
         checker.Check(static_cast<float>(k) / 64.0f); // exact binary fractions
         checker.Check(static_cast<float>(k) * 0.005f);
         checker.Check(static_cast<float>(k) * 0.0005f);
+        checker.CheckNumber(ScaledNumber(int64_t{k} * 1000003, 0), std::to_string(int64_t{k} * 1000003));
+        checker.CheckNumber(ScaledNumber(k, 2), FixedText(k / 100.0, 2));
     }
     EXPECT_EQ(checker.Failures(), 0);
 }

@@ -106,8 +106,11 @@ TEST(Workbook, AJobsResultsColourEachRunsLossesByItsOwnVerdicts)
         std::optional<uint32_t> fill;
     } cells[] = {{0, ab, amber}, {0, ba, none}, {1, ab, none}, {1, ba, none},  {2, ab, none},
                  {2, ba, none},  {3, ab, none}, {3, ba, red},  {3, wave, none}};
-    for (const auto& cell : cells)
-        EXPECT_EQ(joined.cellFill(cell.row, cell.column), cell.fill) << cell.row << " " << cell.column;
+    std::vector<SheetCell> row(columns.size());
+    for (const auto& cell : cells) {
+        joined.fillRow(cell.row, row);
+        EXPECT_EQ(row[cell.column].fill, cell.fill) << cell.row << " " << cell.column;
+    }
 }
 
 TEST(Workbook, WorkingFilesStayPrivateAndGoWithTheFolder)
