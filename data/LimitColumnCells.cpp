@@ -2,19 +2,17 @@
 
 void AppendLimitCellText(std::string& out, const WaveVerdict& wave, LimitColumn column)
 {
-    if (column == LimitColumn::Result)
+    if (column == LimitColumn::Result) {
         out += VerdictText(wave.Worst());
-    else if (const std::optional<int64_t> value = LimitCellHundredths(wave, column))
+        return;
+    }
+    std::optional<int64_t> value;
+    if (column == LimitColumn::Margin)
+        value = wave.SmallerMargin();
+    else if (wave.limit != NoHundredths)
+        value = wave.limit;
+    if (value)
         AppendHundredths(out, *value);
     else
         out += "N/A";
-}
-
-std::optional<int64_t> LimitCellHundredths(const WaveVerdict& wave, LimitColumn column)
-{
-    if (column == LimitColumn::Margin)
-        return wave.SmallerMargin();
-    if (column == LimitColumn::Limit && wave.limit != NoHundredths)
-        return wave.limit;
-    return std::nullopt;
 }

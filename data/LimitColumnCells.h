@@ -19,6 +19,3 @@ constexpr LimitColumn LimitColumnOrder[] = {LimitColumn::Limit, LimitColumn::Mar
 // "%.2f" in dB, or "N/A" where the wavelength has no limit or no margin, as
 // the table shows a loss it has not; the result as VerdictText words it.
 void AppendLimitCellText(std::string& out, const WaveVerdict& wave, LimitColumn column);
-// The limit or margin in hundredths of a dB; nothing where the text is
-// "N/A", and for the result.
-std::optional<int64_t> LimitCellHundredths(const WaveVerdict& wave, LimitColumn column);

@@ -42,12 +42,9 @@ void AppendLossCellText(std::string& out, const LossTableColumn& column, const K
 }
 
 std::optional<ShownNumber> LossCellNumber(const LossTableColumn& column, const KavRecordView& record,
-                                          int wave, const WaveVerdict* verdict)
+                                          int wave)
 {
-    if (!column.value.ofVerdict)
-        return KavCellNumber(record, wave, column.value.record);
-    if (!verdict)
+    if (column.value.ofVerdict)
         return std::nullopt;
-    const std::optional<int64_t> hundredths = LimitCellHundredths(*verdict, column.value.verdict);
-    return hundredths ? std::optional<ShownNumber>(ScaledNumber(*hundredths, 2)) : std::nullopt;
+    return KavCellNumber(record, wave, column.value.record);
 }

@@ -143,7 +143,8 @@ int ColumnOf(const ShownLossColumns& shown, LossValue value);
 // verdict's column takes it from `verdict`, the row's.
 void AppendLossCellText(std::string& out, const LossTableColumn& column, const KavRecordView& record,
                         int wave, const WaveVerdict* verdict);
-// The number that text shows, for the outputs that keep numbers as numbers;
-// nothing where it shows none ("N/A", a name, a result).
+// The number a record's column shows, for the outputs that keep numbers as
+// numbers; nothing where it shows none ("N/A", a name) or the column is a
+// verdict's, which the record alone does not give.
 std::optional<ShownNumber> LossCellNumber(const LossTableColumn& column, const KavRecordView& record,
-                                          int wave, const WaveVerdict* verdict);
+                                          int wave);

@@ -68,7 +68,7 @@ SheetTable LossTestSheet(const CDataStore& store, const LossTestVerdicts& verdic
         for (size_t c = 0; c < columns.size(); ++c) {
             const LossTableColumn& column = *columns[c];
             SheetCell& cell = cells[c];
-            if (const std::optional<ShownNumber> number = LossCellNumber(column, record, wave, nullptr)) {
+            if (const std::optional<ShownNumber> number = LossCellNumber(column, record, wave)) {
                 cell.Show(*number);
             } else {
                 text.clear();
