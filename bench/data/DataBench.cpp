@@ -71,8 +71,8 @@ void BM_DecodeOpm(benchmark::State& state)
 }
 BENCHMARK(BM_DecodeOpm)->Unit(benchmark::kMillisecond);
 
-// A short file claiming the largest count: the records past its end all read
-// as zeros, so one is decoded and the rest are copies.
+// A short file claiming the largest count: only the record it holds whole is
+// read, so the count it claims costs nothing.
 void BM_DecodeShortKavClaimingMaxRecords(benchmark::State& state)
 {
     std::string bytes = EncodeKavResult(ThreeWaveLengths, SampleLossTests(1, 1));
@@ -80,10 +80,9 @@ void BM_DecodeShortKavClaimingMaxRecords(benchmark::State& state)
     CDataStore store;
     for (auto _ : state) {
         DecodeKavBytes({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()}, store);
-        if (store.GetKavRecords3().size() != MaxRecords)
+        if (store.GetKavRecords3().size() != 1)
             state.SkipWithError("decode failed");
     }
-    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * MaxRecords));
 }
 BENCHMARK(BM_DecodeShortKavClaimingMaxRecords)->Unit(benchmark::kMillisecond);
 
