@@ -41,7 +41,7 @@ Figure PowerFigure(float reference, float loss)
 }
 
 // Nothing for the columns that show no figure.
-std::optional<Figure> FigureOf(const KavRecordView& record, int wave, KavColumn column)
+inline std::optional<Figure> FigureOf(const KavRecordView& record, int wave, KavColumn column)
 {
     switch (column) {
     case KavColumn::LossAB:
