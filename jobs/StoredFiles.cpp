@@ -48,9 +48,11 @@ JobResult NameRecords(CDataStore& store, const std::vector<RecordNaming>& naming
     for (const RecordNaming& naming : namings)
         for (const std::optional<std::string>& name : {naming.cable, naming.fiber})
             if (name && name->size() > capacity)
-                return JobFailure(JobStatus::Refused, QuotedName(*name) + " is longer than the " +
-                                                          std::to_string(capacity) +
-                                                          " bytes a record's name holds");
+                // Both limits: a job's files of the other form may hold less.
+                return JobFailure(JobStatus::Refused,
+                                  QuotedName(*name) + " is longer than a record's name holds: " +
+                                      std::to_string(NameCapacity(3)) + " bytes at three wavelengths, " +
+                                      std::to_string(NameCapacity(2)) + " at two");
     if (namings.empty())
         return {};
     if (store.KavWaveCount() == 3)

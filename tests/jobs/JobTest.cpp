@@ -243,8 +243,12 @@ TEST_F(JobFolder, ARenameIsACorrectionBesideTheRecordWithItsTimeInTheAuditLog)
     // Nothing to rename, or a name no record can hold, changes nothing.
     EXPECT_EQ(job->Rename({"CAB-7", "CAB-07", std::nullopt, std::nullopt}, renamed).status,
               JobStatus::Refused);
-    EXPECT_EQ(job->Rename({"CAB-01", std::string(20, 'C'), std::nullopt, std::nullopt}, renamed).status,
-              JobStatus::Refused);
+    const JobResult tooLong =
+        job->Rename({"CAB-01", std::string(20, 'C'), std::nullopt, std::nullopt}, renamed);
+    EXPECT_EQ(tooLong.status, JobStatus::Refused);
+    EXPECT_EQ(tooLong.detail,
+              std::string(20, 'C') +
+                  " is longer than a record's name holds: 19 bytes at three wavelengths, 16 at two");
     std::vector<AuditEntry> after;
     ASSERT_TRUE(job->ReadAudit(after).ok());
     EXPECT_EQ(after.size(), audit.size());
