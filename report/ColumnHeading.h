@@ -8,7 +8,8 @@
 #include <vector>
 
 // A column of a report's table as the code writes it: its title, translated
-// in the context "Report" when drawn, and its width in the page's units.
+// in the context "Report" when the pages are laid out, and its width in the
+// page's units.
 struct ColumnHeading
 {
     const char* title;

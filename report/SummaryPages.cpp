@@ -23,7 +23,7 @@ constexpr int ResultWordHeight = 40; // the title font's 30 and a gap
 constexpr int SignatureHeight = 90;
 
 // The counts by cable and by wavelength share their columns but the first.
-constexpr ColumnHeading CountColumns[] = {{nullptr, 140},
+constexpr ColumnHeading CountColumns[] = {{nullptr, 140, true},
                                           {QT_TRANSLATE_NOOP("Report", "Fibres"), 70},
                                           {QT_TRANSLATE_NOOP("Report", "Pass"), 60},
                                           {QT_TRANSLATE_NOOP("Report", "Warning"), 70},
@@ -197,7 +197,7 @@ void SummaryPages::AddTable(Table table, size_t rows)
     if (table == Table::Cables || table == Table::Waves) {
         columns.push_back(
             {table == Table::Cables ? ReportText("Report", "Cable") : ReportText("Report", "Wavelength (nm)"),
-             CountColumns[0].width, true});
+             CountColumns[0].width, CountColumns[0].wraps});
         for (size_t c = 1; c < std::size(CountColumns); ++c)
             columns.push_back({ReportText("Report", CountColumns[c].title), CountColumns[c].width});
     } else {

@@ -138,15 +138,14 @@ WorkbookOutcome JobWorkbookBytes(const JobState& state, const JobResults& result
                   state.Files().size(),
                   [&state](size_t row) {
                       const StoredFile& file = state.Files()[row];
-                      const auto count = [](int64_t value) { return NumberCell(ScaledNumber(value, 0)); };
                       return std::vector<SheetCell>{
                           TextCell(file.name),
                           TextCell(HexText(reinterpret_cast<const uint8_t*>(file.sha256.data()),
                                            file.sha256.size())),
                           TextCell(file.kind),
-                          count(file.records),
-                          count(file.declared),
-                          count(file.size),
+                          WholeNumberCell(file.records),
+                          WholeNumberCell(file.declared),
+                          WholeNumberCell(file.size),
                           TextCell(file.importedAt)};
                   }),
     };

@@ -24,7 +24,7 @@ SheetTable ListSheet(const char* name, const RecordColumns<Record, N>& table,
             if (column.field)
                 cells[c].Show(NameUtf8(column.field(records[row])));
             else
-                cells[c].Show(ScaledNumber(static_cast<int64_t>(row + 1), 0));
+                cells[c] = WholeNumberCell(static_cast<int64_t>(row + 1));
         }
         return false;
     };
@@ -120,7 +120,7 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
 {
     const CertificationSummary summary = Summarize(verdicts);
     const VerdictCounts& fibres = summary.fibres;
-    const auto count = [](size_t fibreCount) { return NumberCell(ScaledNumber(int64_t(fibreCount), 0)); };
+    const auto count = [](size_t n) { return WholeNumberCell(static_cast<int64_t>(n)); };
     std::vector<std::pair<SheetColumn, SheetCell>> cells = {
         {{"File", "", CellKind::Text}, TextCell(fileName)},
         {{"Limit", "", CellKind::Text}, TextCell(LimitName(limits))},
@@ -144,8 +144,8 @@ SheetTable SummarySheet(const CDataStore& store, const LossTestVerdicts& verdict
             {{"Worst margin", "(dB)", CellKind::Number}, NumberCell(ScaledNumber(summary.worstMargin, 2))});
         cells.push_back({{"Worst cable", "", CellKind::Text}, TextCell(NameUtf8(CableOf(record)))});
         cells.push_back({{"Worst fiber", "", CellKind::Text}, TextCell(NameUtf8(FiberOf(record)))});
-        cells.push_back({{"Worst wavelength", "(nm)", CellKind::Number},
-                         NumberCell(ScaledNumber(record.waveLength[worst.wave], 0))});
+        cells.push_back(
+            {{"Worst wavelength", "(nm)", CellKind::Number}, WholeNumberCell(record.waveLength[worst.wave])});
         cells.push_back({{"Worst direction", "", CellKind::Text}, TextCell(DirectionText(worst.direction))});
     }
     SheetTable sheet;

@@ -59,6 +59,12 @@ inline SheetCell NumberCell(const ShownNumber& number)
     return SheetCell{number, std::string(), std::nullopt};
 }
 
+// A count, a size or a wavelength.
+inline SheetCell WholeNumberCell(int64_t value)
+{
+    return NumberCell(ScaledNumber(value, 0));
+}
+
 struct SheetTable
 {
     std::string name; // the sheet's

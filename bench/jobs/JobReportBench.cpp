@@ -20,16 +20,14 @@ void BM_JobReportPdfOf200000Fibres(benchmark::State& state)
     const fs::path folder = fs::temp_directory_path() / "kav-bench-job-report";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const SiteFiles files = WriteSiteFiles(folder.string());
     const std::string location = (folder / "site.kavjob").string();
     std::unique_ptr<Job> job;
-    std::vector<ImportReport> imported;
     JobState jobState;
     TestLimits limits;
     JobReportFacts facts;
     JobResults results;
-    if (!Job::Create(location, files.setup, job).ok() || !job->Import(files.paths, imported).ok() ||
-        !job->Read(jobState).ok() || !job->ReadLimits(limits).ok() || !job->ReadHeader(facts.header).ok() ||
+    if (!CreateSiteJob(folder.string(), location, job).ok() || !job->Read(jobState).ok() ||
+        !job->ReadLimits(limits).ok() || !job->ReadHeader(facts.header).ok() ||
         !LoadJobResults(job->Store(), jobState, limits, facts.header, results).ok())
         state.SkipWithError("no job");
     facts.jobName = JobNameOf(location);

@@ -22,12 +22,11 @@ public:
         fs::remove_all(m_Folder);
         fs::create_directories(m_Folder);
         WriteLargestFile(Largest());
-        const SiteFiles files = WriteSiteFiles(m_Folder.string());
-        m_Imported = files.bytes;
+        SiteFiles files;
         std::unique_ptr<Job> job;
-        std::vector<ImportReport> reports;
-        if (!Job::Create(SiteJob(), files.setup, job).ok() || !job->Import(files.paths, reports).ok())
+        if (!CreateSiteJob(m_Folder.string(), SiteJob(), job, &files).ok())
             std::abort();
+        m_Imported = files.bytes;
     }
     ~Site() { fs::remove_all(m_Folder); }
 

@@ -35,10 +35,8 @@ public:
         fs::remove_all(m_Folder);
         fs::create_directories(m_Folder);
         WriteLargestFile(Largest());
-        const SiteFiles files = WriteSiteFiles(m_Folder.string());
         std::unique_ptr<Job> job;
-        std::vector<ImportReport> reports;
-        if (!Job::Create(Location("site"), files.setup, job).ok() || !job->Import(files.paths, reports).ok())
+        if (!CreateSiteJob(m_Folder.string(), Location("site"), job).ok())
             Abandon("the site's job cannot be made");
     }
     ~TeamSite() { fs::remove_all(m_Folder); }

@@ -22,11 +22,8 @@ class SiteJob
 public:
     SiteJob() : m_Path(m_Folder.filePath(QStringLiteral("site.kavjob")))
     {
-        const SiteFiles files = WriteSiteFiles(m_Folder.path().toStdString());
         std::unique_ptr<Job> job;
-        std::vector<ImportReport> reports;
-        if (!Job::Create(m_Path.toStdString(), files.setup, job).ok() ||
-            !job->Import(files.paths, reports).ok())
+        if (!CreateSiteJob(m_Folder.path().toStdString(), m_Path.toStdString(), job).ok())
             std::abort();
     }
     const QString& Path() const { return m_Path; }

@@ -33,6 +33,19 @@ SiteFiles WriteSiteFiles(const std::string& folder)
     return site;
 }
 
+JobResult CreateSiteJob(const std::string& folder, const std::string& location, std::unique_ptr<Job>& job,
+                        SiteFiles* written)
+{
+    const SiteFiles files = WriteSiteFiles(folder);
+    if (written)
+        *written = files;
+    std::vector<ImportReport> reports;
+    JobResult result = Job::Create(location, files.setup, job);
+    if (result.ok())
+        result = job->Import(files.paths, reports);
+    return result;
+}
+
 void WriteLargestFile(const std::string& path)
 {
     Write(path, EncodeKavResult(ThreeWaveLengths, SampleLossTests(LargestFileTests, 144)));

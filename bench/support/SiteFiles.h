@@ -3,6 +3,7 @@
 #include "jobs/Job.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct SiteFiles
 
 // Writes the files into `folder`, which exists; aborts where it cannot.
 SiteFiles WriteSiteFiles(const std::string& folder);
+// Writes the files into `folder` and imports them into a new job at
+// `location` (a file or a server's), planned to the last fibre; `job` is
+// left open on it.
+JobResult CreateSiteJob(const std::string& folder, const std::string& location, std::unique_ptr<Job>& job,
+                        SiteFiles* written = nullptr);
 
 // The largest file the instrument writes: 65,535 three-wavelength tests.
 constexpr size_t LargestFileTests = 65535;
